@@ -1,6 +1,7 @@
 #pragma once
-// The runtime's exception root. Every failure that the system reports as an
-// exception derives from Exception and carries its message text.
+// The runtime's exception root and the descendants the runtime itself raises.
+// Every failure that the system reports as an exception derives from Exception
+// and carries its message text.
 #include <exception>
 #include <utility>
 
@@ -19,5 +20,48 @@ class Exception : public std::exception {
  private:
   String FMessage;
 };
+
+// A text that is not a number, date or format of the expected kind.
+class EConvertError : public Exception { using Exception::Exception; };
+// A value outside the range its target can hold.
+class ERangeError : public Exception { using Exception::Exception; };
+
+class EListError : public Exception { using Exception::Exception; };
+class EStringListError : public EListError { using EListError::EListError; };
+
+class EStreamError : public Exception { using Exception::Exception; };
+class EFCreateError : public EStreamError { using EStreamError::EStreamError; };
+class EFOpenError : public EStreamError { using EStreamError::EStreamError; };
+class EReadError : public EStreamError { using EStreamError::EStreamError; };
+class EWriteError : public EStreamError { using EStreamError::EStreamError; };
+
+// The "silent" exception: callers abort an operation without showing a message.
+class EAbort : public Exception { using Exception::Exception; };
+
+// Failures of the operating system, with its error number (errno here).
+class EOSError : public Exception {
+ public:
+  EOSError(String message, int errorCode) : Exception(std::move(message)), FErrorCode(errorCode) {}
+  int ErrorCode() const { return FErrorCode; }
+
+ private:
+  int FErrorCode;
+};
+
+// Failures of file input and output, with the error number.
+class EInOutError : public Exception {
+ public:
+  EInOutError(String message, int errorCode) : Exception(std::move(message)), FErrorCode(errorCode) {}
+  int ErrorCode() const { return FErrorCode; }
+
+ private:
+  int FErrorCode;
+};
+
+// The operating system's text for an error number.
+String SysErrorMessage(int errorCode);
+// Raises EOSError for the last error of this thread (errno), or for the given one.
+[[noreturn]] void RaiseLastOSError();
+[[noreturn]] void RaiseLastOSError(int errorCode);
 
 }  // namespace plat

@@ -16,5 +16,7 @@ using Byte = std::uint8_t;
 using Word = std::uint16_t;
 using DWORD = std::uint32_t;
 using Cardinal = std::uint32_t;
+using Integer = std::int32_t;
+using Int64 = std::int64_t;
 
 }  // namespace plat

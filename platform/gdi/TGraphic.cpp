@@ -1,0 +1,34 @@
+#include "platform/gdi/TGraphic.h"
+
+namespace plat {
+
+void TGraphic::SetTransparent(bool value) {
+  if (value == FTransparent) return;
+  FTransparent = value;
+  Changed();
+}
+
+void TGraphic::SetModified(bool value) {
+  if (value) {
+    Changed();
+  } else {
+    FModified = false;
+  }
+}
+
+void TGraphic::Changed() {
+  FModified = true;
+  if (OnChange) OnChange(this);
+}
+
+void TGraphic::LoadFromFile(const String& fileName) {
+  TFileStream stream(fileName, fmOpenRead | fmShareDenyWrite);
+  LoadFromStream(stream);
+}
+
+void TGraphic::SaveToFile(const String& fileName) {
+  TFileStream stream(fileName, fmCreate);
+  SaveToStream(stream);
+}
+
+}  // namespace plat

@@ -1,0 +1,46 @@
+#pragma once
+// The calling thread's last error, with the Win32 error numbers the system
+// compares against. Every routine of platform/os that reports failure by its
+// result also sets this.
+#include "platform/rtl/Types.h"
+
+namespace plat {
+
+inline constexpr DWORD ERROR_SUCCESS = 0;
+inline constexpr DWORD ERROR_FILE_NOT_FOUND = 2;
+inline constexpr DWORD ERROR_PATH_NOT_FOUND = 3;
+inline constexpr DWORD ERROR_ACCESS_DENIED = 5;
+inline constexpr DWORD ERROR_INVALID_HANDLE = 6;
+inline constexpr DWORD ERROR_NOT_ENOUGH_MEMORY = 8;
+inline constexpr DWORD ERROR_BAD_FORMAT = 11;
+inline constexpr DWORD ERROR_INVALID_DATA = 13;
+inline constexpr DWORD ERROR_WRITE_FAULT = 29;
+inline constexpr DWORD ERROR_READ_FAULT = 30;
+inline constexpr DWORD ERROR_NOT_SUPPORTED = 50;
+inline constexpr DWORD ERROR_INVALID_PARAMETER = 87;
+inline constexpr DWORD ERROR_INSUFFICIENT_BUFFER = 122;
+inline constexpr DWORD ERROR_INVALID_NAME = 123;
+inline constexpr DWORD ERROR_ALREADY_EXISTS = 183;
+inline constexpr DWORD ERROR_FILENAME_EXCED_RANGE = 206;
+inline constexpr DWORD ERROR_NOT_OWNER = 288;
+inline constexpr DWORD ERROR_NO_TOKEN = 1008;
+inline constexpr DWORD ERROR_INVALID_SERVICE_CONTROL = 1052;
+inline constexpr DWORD ERROR_SERVICE_REQUEST_TIMEOUT = 1053;
+inline constexpr DWORD ERROR_SERVICE_ALREADY_RUNNING = 1056;
+inline constexpr DWORD ERROR_SERVICE_DOES_NOT_EXIST = 1060;
+inline constexpr DWORD ERROR_SERVICE_CANNOT_ACCEPT_CTRL = 1061;
+inline constexpr DWORD ERROR_SERVICE_NOT_ACTIVE = 1062;
+inline constexpr DWORD ERROR_DATABASE_DOES_NOT_EXIST = 1065;
+inline constexpr DWORD ERROR_SERVICE_EXISTS = 1073;
+inline constexpr DWORD ERROR_RESOURCE_DATA_NOT_FOUND = 1812;
+inline constexpr DWORD ERROR_RESOURCE_TYPE_NOT_FOUND = 1813;
+inline constexpr DWORD RPC_S_SERVER_UNAVAILABLE = 1722;
+
+DWORD GetLastError();
+void SetLastError(DWORD errorCode);
+
+// The Win32 number closest to an errno value, for failures of the Linux
+// calls below the platform routines (ERROR_ACCESS_DENIED for EACCES, ...).
+DWORD ErrorFromErrno(int errnoValue);
+
+}  // namespace plat

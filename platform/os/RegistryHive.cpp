@@ -1,0 +1,334 @@
+#include "platform/os/RegistryHive.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/rtl/StringUtils.h"
+#include "platform/rtl/Unicode.h"
+
+namespace plat {
+
+namespace {
+
+const char* const kHeader4 = "REGEDIT4";
+const char* const kHeader5 = "Windows Registry Editor Version 5.00";
+
+bool HasControlCharacter(const String& text) {
+  return std::any_of(text.begin(), text.end(), [](char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u < 0x20 || u == 0x7f;
+  });
+}
+
+String TrimBlanks(const String& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == String::npos) return String();
+  const auto last = text.find_last_not_of(" \t");
+  return text.substr(first, last - first + 1);
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// A quoted text starting at pos (on the opening quote); pos moves past the
+// closing quote. False when the quote is not closed.
+bool ReadQuoted(const String& line, std::size_t& pos, String& text) {
+  text.clear();
+  for (++pos; pos < line.size(); ++pos) {
+    const char c = line[pos];
+    if (c == '"') {
+      ++pos;
+      return true;
+    }
+    if (c == '\\' && pos + 1 < line.size()) ++pos;
+    text += line[pos];
+  }
+  return false;
+}
+
+String Quoted(const String& text) {
+  String out = "\"";
+  for (const char c : text) {
+    if (c == '\\' || c == '"') out += '\\';
+    out += c;
+  }
+  return out + "\"";
+}
+
+// "01,ab, ff" into bytes; false on anything else. An empty list is valid.
+bool ParseHexList(const String& list, String& bytes) {
+  bytes.clear();
+  const String trimmed = TrimBlanks(list);
+  if (trimmed.empty()) return true;
+  std::size_t start = 0;
+  for (;;) {
+    const auto comma = trimmed.find(',', start);
+    const String item = TrimBlanks(trimmed.substr(start, comma == String::npos ? String::npos : comma - start));
+    if (item.empty() || item.size() > 2) return false;
+    int value = 0;
+    for (const char c : item) {
+      const int digit = HexDigit(c);
+      if (digit < 0) return false;
+      value = value * 16 + digit;
+    }
+    bytes += static_cast<char>(value);
+    if (comma == String::npos) return true;
+    start = comma + 1;
+  }
+}
+
+String HexList(const String& bytes) {
+  String out;
+  char item[4];
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    std::snprintf(item, sizeof item, i == 0 ? "%02x" : ",%02x", static_cast<unsigned char>(bytes[i]));
+    out += item;
+  }
+  return out;
+}
+
+// The text of hex(1)/hex(2) bytes, without the terminating 0.
+String TextFromBytes(const String& bytes, bool utf16) {
+  if (!utf16) {
+    String text = bytes;
+    if (!text.empty() && text.back() == '\0') text.pop_back();
+    return text;
+  }
+  WideString wide;
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    wide += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                  (static_cast<unsigned char>(bytes[i + 1]) << 8));
+  }
+  if (!wide.empty() && wide.back() == u'\0') wide.pop_back();
+  return WideToUtf8(wide);
+}
+
+// One value line's data part into a value; false when it is not readable.
+bool ParseData(const String& data, bool utf16, TRegValue& value) {
+  if (!data.empty() && data.front() == '"') {
+    std::size_t pos = 0;
+    if (!ReadQuoted(data, pos, value.Data) || !TrimBlanks(data.substr(pos)).empty()) return false;
+    value.Type = REG_SZ;
+    return true;
+  }
+  const String lower = LowerCase(data);
+  if (lower.rfind("dword:", 0) == 0) {
+    const String digits = TrimBlanks(data.substr(6));
+    if (digits.empty() || digits.size() > 8) return false;
+    DWORD number = 0;
+    for (const char c : digits) {
+      const int digit = HexDigit(c);
+      if (digit < 0) return false;
+      number = number * 16 + static_cast<DWORD>(digit);
+    }
+    value.Type = REG_DWORD;
+    value.Data.clear();
+    for (int shift = 0; shift < 32; shift += 8) value.Data += static_cast<char>((number >> shift) & 0xff);
+    return true;
+  }
+  if (lower.rfind("hex", 0) != 0) return false;
+  std::size_t pos = 3;
+  DWORD type = REG_BINARY;
+  if (pos < data.size() && data[pos] == '(') {
+    const auto close = data.find(')', pos);
+    if (close == String::npos || close == pos + 1 || close - pos - 1 > 8) return false;
+    type = 0;
+    for (std::size_t i = pos + 1; i < close; ++i) {
+      const int digit = HexDigit(data[i]);
+      if (digit < 0) return false;
+      type = type * 16 + static_cast<DWORD>(digit);
+    }
+    pos = close + 1;
+  }
+  if (pos >= data.size() || data[pos] != ':') return false;
+  String bytes;
+  if (!ParseHexList(data.substr(pos + 1), bytes)) return false;
+  value.Type = type;
+  value.Data = (type == REG_SZ || type == REG_EXPAND_SZ) ? TextFromBytes(bytes, utf16) : bytes;
+  return true;
+}
+
+String SerializeData(const TRegValue& value) {
+  switch (value.Type) {
+    case REG_SZ:
+      if (!HasControlCharacter(value.Data)) return Quoted(value.Data);
+      return "hex(1):" + HexList(value.Data + '\0');
+    case REG_EXPAND_SZ:
+      return "hex(2):" + HexList(value.Data + '\0');
+    case REG_DWORD: {
+      DWORD number = 0;
+      for (std::size_t i = 0; i < 4 && i < value.Data.size(); ++i)
+        number |= static_cast<DWORD>(static_cast<unsigned char>(value.Data[i])) << (8 * i);
+      char text[16];
+      std::snprintf(text, sizeof text, "dword:%08x", number);
+      return text;
+    }
+    case REG_BINARY:
+      return "hex:" + HexList(value.Data);
+    default: {
+      char prefix[24];
+      std::snprintf(prefix, sizeof prefix, "hex(%x):", value.Type);
+      return prefix + HexList(value.Data);
+    }
+  }
+}
+
+void SerializeKey(const TRegKeyNode& key, const String& path, bool isRoot, String& out) {
+  // The root's own line is needed only for values stored directly in it.
+  if (!isRoot || !key.Values().empty()) out += "[" + path + "]\r\n";
+  for (const auto& [name, value] : key.Values())
+    out += (name.empty() ? String("@") : Quoted(name)) + "=" + SerializeData(value) + "\r\n";
+  if (!isRoot || !key.Values().empty()) out += "\r\n";
+  for (const auto& sub : key.SubKeys()) SerializeKey(*sub, path + "\\" + sub->Name(), false, out);
+}
+
+}  // namespace
+
+TRegKeyNode* TRegKeyNode::FindSubKey(const String& name) const {
+  for (const auto& sub : FSubKeys)
+    if (SameText(sub->Name(), name)) return sub.get();
+  return nullptr;
+}
+
+TRegKeyNode& TRegKeyNode::AddSubKey(const String& name) {
+  if (TRegKeyNode* existing = FindSubKey(name)) return *existing;
+  const auto at = std::find_if(FSubKeys.begin(), FSubKeys.end(),
+                               [&](const auto& sub) { return CompareText(sub->Name(), name) > 0; });
+  return **FSubKeys.insert(at, std::make_unique<TRegKeyNode>(name));
+}
+
+bool TRegKeyNode::RemoveSubKey(const String& name) {
+  const auto it =
+      std::find_if(FSubKeys.begin(), FSubKeys.end(), [&](const auto& sub) { return SameText(sub->Name(), name); });
+  if (it == FSubKeys.end()) return false;
+  FSubKeys.erase(it);
+  return true;
+}
+
+const TRegValue* TRegKeyNode::FindValue(const String& name) const {
+  for (const auto& entry : FValues)
+    if (SameText(entry.first, name)) return &entry.second;
+  return nullptr;
+}
+
+void TRegKeyNode::SetValue(const String& name, TRegValue value) {
+  for (auto& entry : FValues) {
+    if (SameText(entry.first, name)) {
+      entry.second = std::move(value);
+      return;
+    }
+  }
+  FValues.emplace_back(name, std::move(value));
+}
+
+bool TRegKeyNode::RemoveValue(const String& name) {
+  const auto it =
+      std::find_if(FValues.begin(), FValues.end(), [&](const auto& entry) { return SameText(entry.first, name); });
+  if (it == FValues.end()) return false;
+  FValues.erase(it);
+  return true;
+}
+
+TRegistryHive::TRegistryHive(String rootName) : FRoot(std::move(rootName)) {}
+
+TRegKeyNode* TRegistryHive::Find(const std::vector<String>& path) {
+  TRegKeyNode* key = &FRoot;
+  for (const String& name : path) {
+    key = key->FindSubKey(name);
+    if (key == nullptr) return nullptr;
+  }
+  return key;
+}
+
+TRegKeyNode& TRegistryHive::Create(const std::vector<String>& path) {
+  TRegKeyNode* key = &FRoot;
+  for (const String& name : path) key = &key->AddSubKey(name);
+  return *key;
+}
+
+bool TRegistryHive::Remove(const std::vector<String>& path) {
+  if (path.empty()) return false;
+  TRegKeyNode* parent = Find(std::vector<String>(path.begin(), path.end() - 1));
+  return parent != nullptr && parent->RemoveSubKey(path.back());
+}
+
+void TRegistryHive::Parse(const String& text) {
+  std::size_t pos = text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
+  bool utf16 = false;
+  TRegKeyNode* current = nullptr;
+  while (pos < text.size()) {
+    auto end = text.find('\n', pos);
+    if (end == String::npos) end = text.size();
+    String line = text.substr(pos, end - pos);
+    pos = end + 1;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    line = TrimBlanks(line);
+    if (line.empty()) continue;
+    // A hex list continues on the next line after a trailing "\".
+    const bool hexList = line.front() != '[' && LowerCase(line).find("=hex") != String::npos;
+    while (hexList && line.back() == '\\' && pos < text.size()) {
+      end = text.find('\n', pos);
+      if (end == String::npos) end = text.size();
+      String next = text.substr(pos, end - pos);
+      pos = end + 1;
+      if (!next.empty() && next.back() == '\r') next.pop_back();
+      line.pop_back();
+      line += TrimBlanks(next);
+    }
+    if (line.front() == ';') continue;
+    if (line == kHeader4 || line == kHeader5) {
+      utf16 = line == kHeader5;
+      continue;
+    }
+    if (line.front() == '[') {
+      current = nullptr;
+      const auto close = line.rfind(']');
+      if (close == String::npos) continue;
+      const std::vector<String> path = SplitKeyPath(line.substr(1, close - 1));
+      if (path.empty() || !SameText(path.front(), FRoot.Name())) continue;
+      if (!std::all_of(path.begin() + 1, path.end(), IsValidKeyName)) continue;
+      current = &Create(std::vector<String>(path.begin() + 1, path.end()));
+      continue;
+    }
+    if (current == nullptr) continue;
+    String name;
+    std::size_t at = 0;
+    if (line.front() == '@') {
+      at = 1;
+    } else if (line.front() != '"' || !ReadQuoted(line, at, name) || HasControlCharacter(name)) {
+      continue;
+    }
+    while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
+    if (at >= line.size() || line[at] != '=') continue;
+    TRegValue value;
+    if (ParseData(TrimBlanks(line.substr(at + 1)), utf16, value)) current->SetValue(name, std::move(value));
+  }
+}
+
+String TRegistryHive::Serialize() const {
+  String out = String(kHeader4) + "\r\n\r\n";
+  SerializeKey(FRoot, FRoot.Name(), true, out);
+  return out;
+}
+
+std::vector<String> SplitKeyPath(const String& path) {
+  std::vector<String> names;
+  std::size_t start = 0;
+  while (start <= path.size()) {
+    auto slash = path.find('\\', start);
+    if (slash == String::npos) slash = path.size();
+    if (slash > start) names.push_back(path.substr(start, slash - start));
+    start = slash + 1;
+  }
+  return names;
+}
+
+bool IsValidKeyName(const String& name) {
+  return !name.empty() && name.size() <= 255 && !HasControlCharacter(name) && name.find('\\') == String::npos;
+}
+
+}  // namespace plat

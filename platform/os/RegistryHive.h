@@ -1,0 +1,99 @@
+#pragma once
+// The registry store: one hive (HKLM, HKCU or HKCR) as a tree of keys with
+// values, read from and written to a ".reg" text file in the classic
+// "REGEDIT4" format:
+//
+//   REGEDIT4
+//
+//   [HKEY_LOCAL_MACHINE\Software\Ovra\Zorbit]
+//   @="the key's default value"
+//   "Language"="English"            strings: \\ and \" are the only escapes
+//   "Count"=dword:0000001f
+//   "Path"=hex(2):25,53,00          expandable string: its UTF-8 bytes and a 0
+//   "Blob"=hex:01,02,ff             binary; hex(N): any other type N
+//
+// A string holding a line break or another control character is written as
+// hex(1) (its UTF-8 bytes and a 0) so that it survives the line format. Files
+// with the header "Windows Registry Editor Version 5.00" are read too; there
+// hex(1) and hex(2) hold UTF-16LE text. Long hex lists may continue on the
+// next line after a trailing "\". Lines that cannot be read (unknown forms,
+// values outside a key of this hive, broken quoting) are skipped.
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "platform/rtl/Types.h"
+
+namespace plat {
+
+inline constexpr DWORD REG_NONE = 0;
+inline constexpr DWORD REG_SZ = 1;
+inline constexpr DWORD REG_EXPAND_SZ = 2;
+inline constexpr DWORD REG_BINARY = 3;
+inline constexpr DWORD REG_DWORD = 4;
+inline constexpr DWORD REG_MULTI_SZ = 7;
+
+// Data: the text (UTF-8, no terminator) for REG_SZ and REG_EXPAND_SZ, four
+// little-endian bytes for REG_DWORD, the raw bytes for every other type.
+struct TRegValue {
+  DWORD Type = REG_NONE;
+  String Data;
+};
+
+// Key and value names are matched without regard to ASCII case and keep the
+// case they were created with.
+class TRegKeyNode {
+ public:
+  explicit TRegKeyNode(String name) : FName(std::move(name)) {}
+
+  const String& Name() const { return FName; }
+
+  TRegKeyNode* FindSubKey(const String& name) const;
+  TRegKeyNode& AddSubKey(const String& name);  // the existing one when present
+  bool RemoveSubKey(const String& name);
+  // Sorted by name without case, as the platform enumerates them.
+  const std::vector<std::unique_ptr<TRegKeyNode>>& SubKeys() const { return FSubKeys; }
+
+  const TRegValue* FindValue(const String& name) const;
+  void SetValue(const String& name, TRegValue value);
+  bool RemoveValue(const String& name);
+  // In the order they were first written.
+  const std::vector<std::pair<String, TRegValue>>& Values() const { return FValues; }
+
+ private:
+  String FName;
+  std::vector<std::unique_ptr<TRegKeyNode>> FSubKeys;
+  std::vector<std::pair<String, TRegValue>> FValues;
+};
+
+class TRegistryHive {
+ public:
+  // rootName: the hive's name as section lines write it ("HKEY_LOCAL_MACHINE").
+  explicit TRegistryHive(String rootName);
+
+  const String& RootName() const { return FRoot.Name(); }
+  TRegKeyNode& Root() { return FRoot; }
+
+  // Path: key names from the root down (see SplitKeyPath); null when missing.
+  TRegKeyNode* Find(const std::vector<String>& path);
+  TRegKeyNode& Create(const std::vector<String>& path);
+  // Removes the key with its subkeys; the root cannot be removed.
+  bool Remove(const std::vector<String>& path);
+
+  // Adds the content of a .reg text; unreadable lines are skipped.
+  void Parse(const String& text);
+  String Serialize() const;
+
+ private:
+  TRegKeyNode FRoot;
+};
+
+// The key names of a path written with "\" between them; empty names (a
+// leading, trailing or doubled "\") are dropped.
+std::vector<String> SplitKeyPath(const String& path);
+
+// Whether a key name can be stored: not empty, at most 255 bytes, no control
+// characters and no "\", which separates names.
+bool IsValidKeyName(const String& name);
+
+}  // namespace plat

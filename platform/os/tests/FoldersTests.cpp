@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "TestSupport.h"
+#include "platform/os/LastError.h"
+#include "platform/os/Module.h"
+#include "platform/os/PlatformRoot.h"
+#include "platform/os/PosixFiles.h"
+#include "platform/os/ShellFolders.h"
+#include "platform/os/SysTime.h"
+
+namespace {
+
+using namespace plat;
+namespace fs = std::filesystem;
+
+// Sets an environment variable for the life of the object.
+class TEnvironment {
+ public:
+  TEnvironment(const char* name, const char* value) : FName(name) {
+    if (const char* previous = std::getenv(name)) FPrevious = previous;
+    if (value != nullptr)
+      ::setenv(name, value, 1);
+    else
+      ::unsetenv(name);
+  }
+  ~TEnvironment() {
+    if (FPrevious)
+      ::setenv(FName, FPrevious->c_str(), 1);
+    else
+      ::unsetenv(FName);
+  }
+
+ private:
+  const char* FName;
+  std::optional<std::string> FPrevious;
+};
+
+TEST(PlatformRoot, EverythingLivesBelowTheRootFolder) {
+  ostest::TTempRoot root;
+  const std::string r = root.Path();
+  const struct {
+    int Csidl;
+    std::string Path;
+  } folders[] = {{CSIDL_APPDATA, r + "/AppData/Roaming"},
+                 {CSIDL_LOCAL_APPDATA, r + "/AppData/Local"},
+                 {CSIDL_COMMON_APPDATA, r + "/ProgramData"},
+                 {CSIDL_WINDOWS, r + "/Windows"},
+                 {CSIDL_SYSTEM, r + "/Windows/System32"}};
+  for (const auto& folder : folders) {
+    EXPECT_EQ(GetSpecialFolderPath(folder.Csidl), folder.Path);
+    EXPECT_TRUE(fs::is_directory(folder.Path)) << folder.Path;  // made on demand
+  }
+  EXPECT_EQ(GetSpecialFolderPath(5), "");
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+  EXPECT_EQ(GetWindowsDirectory(), r + "/Windows");
+  EXPECT_EQ(GetSystemDirectory(), r + "/Windows/System32");
+  EXPECT_EQ(RegistryHivePath("HKLM"), r + "/registry/HKLM.reg");
+  EXPECT_EQ(RegistryHivePath("HKCU"), r + "/registry/HKCU.reg");
+  EXPECT_EQ(ServiceTablePath(), r + "/services.ini");
+  EXPECT_EQ(RunFolder(), r + "/run");
+  EXPECT_EQ(RunFolder("mutex"), r + "/run/mutex");
+  EXPECT_TRUE(fs::is_directory(r + "/run/mutex"));
+
+  TEnvironment trailing("ZORBIT_ROOT", (r + "//").c_str());
+  EXPECT_EQ(PlatformRootFolder(), r);
+}
+
+TEST(PlatformRoot, WithoutARootUserFoldersFollowTheXdgVariables) {
+  ostest::TTempRoot scratch;  // only for a place to point the variables at
+  const std::string s = scratch.Path();
+  TEnvironment noRoot("ZORBIT_ROOT", nullptr);
+  TEnvironment home("HOME", (s + "/home").c_str());
+  TEnvironment data("XDG_DATA_HOME", (s + "/data").c_str());
+  TEnvironment config("XDG_CONFIG_HOME", "relative/is/ignored");
+  TEnvironment cache("XDG_CACHE_HOME", nullptr);
+  TEnvironment runtime("XDG_RUNTIME_DIR", (s + "/runtime").c_str());
+  EXPECT_EQ(PlatformRootFolder(), "");
+  EXPECT_EQ(GetSpecialFolderPath(CSIDL_APPDATA), s + "/data");
+  EXPECT_EQ(GetSpecialFolderPath(CSIDL_LOCAL_APPDATA), s + "/home/.cache");
+  EXPECT_EQ(RegistryHivePath("HKCU"), s + "/home/.config/zorbit/registry/HKCU.reg");
+  EXPECT_EQ(RunFolder("mutex"), s + "/runtime/zorbit/mutex");
+  EXPECT_EQ(fs::status(s + "/runtime/zorbit").permissions() & fs::perms::all, fs::perms::owner_all);
+}
+
+TEST(ShellFolders, TempPathEndsInADelimiter) {
+  {
+    TEnvironment tmp("TMPDIR", "/var/tmp/x");
+    EXPECT_EQ(GetTempPath(), "/var/tmp/x/");
+  }
+  TEnvironment tmp("TMPDIR", nullptr);
+  EXPECT_EQ(GetTempPath(), "/tmp/");
+}
+
+TEST(Module, FileNameIsTheRunningProgram) {
+  const std::string name = GetModuleFileName();
+  EXPECT_EQ(name, fs::canonical("/proc/self/exe").string());
+  EXPECT_EQ(fs::path(name).filename(), "os_tests");
+}
+
+TEST(SysTime, TickCountsAdvanceWithSleep) {
+  const std::uint64_t before = GetTickCount64();
+  const DWORD before32 = GetTickCount();
+  Sleep(20);
+  EXPECT_GE(GetTickCount64() - before, 20u);
+  EXPECT_GE(static_cast<DWORD>(GetTickCount() - before32), 20u);
+}
+
+TEST(PosixFiles, EscapedNamesAreSafeDistinctAndBounded) {
+  const struct {
+    std::string Name;
+    std::string File;
+  } cases[] = {{"Plain-name_1.x", "Plain-name_1.x"},
+               {"a b", "a%20b"},
+               {".hidden", "%2Ehidden"},
+               {"../up", "%2E.%2Fup"},
+               {"A\\B", "A%5CB"},
+               {std::string("\xC3\xA9", 2), "%C3%A9"}};
+  for (const auto& c : cases) EXPECT_EQ(EscapeFileName(c.Name), c.File);
+  const std::string longA = std::string(300, 'x') + "a";
+  const std::string longB = std::string(300, 'x') + "b";
+  EXPECT_LE(EscapeFileName(longA).size(), 180u);
+  EXPECT_NE(EscapeFileName(longA), EscapeFileName(longB));
+}
+
+TEST(PosixFiles, ReplacedFilesAreWholeAndSizeLimitsHold) {
+  ostest::TTempRoot root;
+  const std::string path = root.Path() + "/f";
+  ASSERT_TRUE(ReplaceFileAtomically(path, "first"));
+  ASSERT_TRUE(ReplaceFileAtomically(path, "second"));
+  EXPECT_EQ(ReadWholeFile(path, 100), std::optional<std::string>("second"));
+  EXPECT_FALSE(ReadWholeFile(path, 3).has_value());
+  EXPECT_FALSE(ReplaceFileAtomically(root.Path() + "/missing/f", "x"));
+  EXPECT_EQ(fs::directory_iterator(root.Path())->path().filename(), "f");  // no temporary left
+}
+
+}  // namespace

@@ -1,0 +1,22 @@
+#pragma once
+// The root of every class-library class, and the plain notification event.
+#include <functional>
+
+#include "platform/rtl/Types.h"
+
+namespace plat {
+
+class TObject {
+ public:
+  virtual ~TObject() = default;
+
+  // The class's own name without its namespace, as the class library reports it.
+  String ClassName() const;
+
+  template <typename T>
+  bool InheritsFrom() const { return dynamic_cast<const T*>(this) != nullptr; }
+};
+
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+}  // namespace plat

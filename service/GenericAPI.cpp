@@ -1,0 +1,103 @@
+#include "service/GenericAPI.h"
+
+#include "platform/os/LastError.h"
+#include "platform/os/NamedMutex.h"
+#include "platform/rtl/CommandLine.h"
+#include "platform/rtl/Conversions.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/FileUtils.h"
+#include "platform/rtl/Format.h"
+#include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/Streams.h"
+#include "platform/rtl/StringList.h"
+#include "service/GenericShellAPI.h"
+
+namespace zorbit {
+
+namespace {
+// The single-instance mutex stays open for the life of the process: while it
+// is open, later copies find this one running.
+plat::HANDLE& InstanceMutex() {
+  static plat::HANDLE handle = nullptr;
+  return handle;
+}
+}  // namespace
+
+void WriteLog(const plat::String& Msg) {
+  try {
+    const plat::String path = GetCommonAppDataDir() + "qellog.txt";
+    if (!plat::FileExists(path)) return;
+    plat::TFileStream file(path, plat::fmOpenReadWrite | plat::fmShareDenyNone);
+    file.Seek(0, plat::soFromEnd);
+    const plat::String line = plat::Format("%s: %s", {plat::DateTimeToStr(plat::Now()), Msg}) + "\r\n";
+    file.WriteBuffer(line.data(), static_cast<std::int64_t>(line.size()));
+  } catch (...) {
+    // A log line is lost rather than reported.
+  }
+}
+
+bool CheckSingleInstance(const plat::String& Name, const plat::String& /*WindowClass*/, bool Activate) {
+  // "exit" asks the running copy's main window to close; that message needs
+  // the cross-process window lookup of the window layer.
+  if (plat::ParamCount() >= 1 && plat::ParamStr(1) == "exit") return true;
+
+  // Created and tested in one step, so two copies started at once cannot
+  // both miss each other.
+  plat::HANDLE mutex = plat::CreateMutex(Name, false);
+  if (mutex == nullptr) return false;
+  if (plat::GetLastError() != plat::ERROR_ALREADY_EXISTS) {
+    InstanceMutex() = mutex;
+    return false;
+  }
+  plat::CloseHandle(mutex);
+  // Another copy runs. Raising its window (Activate) needs the cross-process
+  // window lookup, which the window layer adds.
+  static_cast<void>(Activate);
+  return true;
+}
+
+plat::String HexByteList(const plat::String& Text) {
+  static const char digits[] = "0123456789ABCDEF";
+  plat::String result;
+  result.reserve(Text.size() * 3);
+  for (const char c : Text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (!result.empty()) result += ',';
+    result += digits[byte >> 4];
+    result += digits[byte & 0x0F];
+  }
+  return result;
+}
+
+double StrToFloatTolerant(const plat::String& Text) {
+  const plat::TFormatSettings& settings = plat::FormatSettings();
+  double value = plat::StrToFloatDef(Text, 0, settings);
+  if (value != 0) return value;
+  const char other = settings.DecimalSeparator == '.' ? ',' : '.';
+  plat::String rewritten = Text;
+  for (char& c : rewritten)
+    if (c == other) c = settings.DecimalSeparator;
+  return plat::StrToFloatDef(rewritten, 0, settings);
+}
+
+plat::String GetListValue(plat::TStrings* List, const plat::String& Name, bool Delete) {
+  if (List == nullptr) return {};
+  const int index = List->IndexOfName(Name);
+  if (index < 0) return {};
+  plat::String value = List->ValueFromIndex(index);
+  if (Delete) List->Delete(index);
+  return value;
+}
+
+std::int64_t GetListInt(plat::TStrings* List, const plat::String& Name, std::int64_t Default) {
+  return plat::StrToInt64Def(GetListValue(List, Name), Default);
+}
+
+void InitializeGenericAPI() {}
+
+void FinalizeGenericAPI() {
+  if (InstanceMutex() != nullptr) plat::CloseHandle(InstanceMutex());
+  InstanceMutex() = nullptr;
+}
+
+}  // namespace zorbit

@@ -1,0 +1,179 @@
+// The line protocol through the real program: framing, request numbers,
+// the sensor commands, hostile lines and several clients at once.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <stdexcept>
+
+#include "tools/mgmtsvc/testing/StandInService.h"
+#include "tools/mgmtsvc/tests/LineClient.h"
+#include "tools/mgmtsvc/tests/TempDir.h"
+
+namespace zorbit::mgmtsvc::tests {
+namespace {
+
+using testing::StandInService;
+
+TEST(Protocol, ReplyIsTheRequestNumberACommaAndThePayload) {
+  StandInService service;
+  LineClient client(service.Port());
+  struct Case {
+    std::string Request;
+    std::string Reply;
+  };
+  const Case cases[] = {
+      {"Unknown 17,abc\r\n", "17,"},
+      {"Unknown 5,x\n", "5,"},  // a bare LF ends a line too
+      {"Unknown 8\r\n", "8,"},
+      {"Unknown 007,x\r\n", "007,"},
+      {"Unknown 4294967295,x\r\n", "4294967295,"},
+      {"GetInfo 0,\"no such module\",\"x\",\r\n", "0,"},
+      {"GetInfo 1,\r\n", "1,"},
+      {"AvaliableSensors 3,\r\n", "3,\"CPU Temperature\",\"System Temperature\",\"CPU Fan\""},
+      {"GetInfo 2,\"smbios_sub\",\"BIOS\",\r\n", "2,0"},
+      {"GetInfo 9,\"smbios\",\"BIOS\",HandleID=0\r\n", "9,Vendor=Ovra,Version=V1.07,ReleaseDate=03/14/2007"},
+  };
+  for (const Case& c : cases) {
+    client.Send(c.Request);
+    EXPECT_EQ(client.ReadLine(), c.Reply) << c.Request;
+  }
+}
+
+TEST(Protocol, PipelinedRequestsAreAnsweredInOrder) {
+  StandInService service;
+  LineClient client(service.Port());
+  std::string burst;
+  for (int id = 0; id < 50; ++id) burst += "GetInfo " + std::to_string(id) + ",\"smbios_sub\",\"System\",\r\n";
+  client.Send(burst);
+  for (int id = 0; id < 50; ++id) EXPECT_EQ(client.ReadLine(), std::to_string(id) + ",1");
+}
+
+TEST(Protocol, CommandsThatAreNotAwaitedGetNoReply) {
+  StandInService service;
+  LineClient client(service.Port());
+  client.Send(
+      "EnableAlert 1,\"CPU Fan\",0,5000\r\n"
+      "DisableAlert 2,\"CPU Fan\"\r\n"
+      "Unsubscribe 3,1\r\n"
+      "Unknown 4,\r\n");
+  EXPECT_EQ(client.ReadLine(), "4,");
+}
+
+TEST(Protocol, SensorAlertsAndSubscriptions) {
+  StandInService service;
+  LineClient client(service.Port());
+  LineClient other(service.Port());
+  EXPECT_EQ(client.Ask("IsAlertEnabled", 1, "\"CPU Temperature\""), "False");
+  client.Request("EnableAlert", 2, "\"CPU Temperature\",0,40.5");
+  EXPECT_EQ(client.Ask("IsAlertEnabled", 20, "\"CPU Temperature\""), "True");
+  EXPECT_EQ(other.Ask("IsAlertEnabled", 3, "\"CPU Temperature\""), "True") << "alerts are the machine's, not the connection's";
+  std::string id = client.Ask("Subscribe", 4, "0");
+  EXPECT_EQ(id, "1");
+  EXPECT_EQ(client.Ask("Subscribe", 5, "0"), "2");
+  // The third item is itself a comma text: the sensor's name and its value.
+  EXPECT_EQ(client.Ask("WaitAlert", 6, id), "1,1,\"\"\"CPU Temperature\"\",52\"");
+  client.Request("EnableAlert", 7, "\"CPU Temperature\",0,60");
+  EXPECT_EQ(client.Ask("WaitAlert", 8, id), "0,0,");
+  client.Request("DisableAlert", 9, "\"CPU Temperature\"");
+  EXPECT_EQ(client.Ask("IsAlertEnabled", 10, "\"CPU Temperature\""), "False");
+  EXPECT_EQ(client.Ask("WaitAlert", 11, "99"), "-1,0,");
+  client.Request("Unsubscribe", 12, id);
+  EXPECT_EQ(client.Ask("WaitAlert", 13, id), "-1,0,");
+  EXPECT_EQ(client.Ask("WaitAlert", 14, "junk"), "-1,0,");
+  client.Request("EnableAlert", 15, "\"CPU Fan\",lots,more");
+  EXPECT_EQ(client.Ask("IsAlertEnabled", 16, "\"CPU Fan\""), "False") << "bounds that are not numbers are ignored";
+}
+
+TEST(Protocol, GetInfoWithMissingOrUnquotedItems) {
+  StandInService service;
+  LineClient client(service.Port());
+  struct Case {
+    std::string Data;
+    std::string Payload;
+  };
+  const Case cases[] = {
+      {"", ""},
+      {"\"int15\"", "result=0"},
+      {"\"int15\",\"\"", "result=0"},
+      {"\"int15\",\"\",", "result=0"},
+      // The request list not quoted as one item: only its first item arrives.
+      {"\"int15\",\"\",EAX=38416,EBX=42,Flag=2048,nocache=true", "result=0"},
+      {"\"int15\",\"\",\"EAX=38416,EBX=42,Flag=2048,nocache=true\"", "result=1,EAX=0"},
+      {"\"INT15\",\"\",\"EAX=38416,EBX=42,Flag=2048,nocache=true\"", "result=1,EAX=0"},
+      {"\"\"\"\",,,,,,", ""},
+  };
+  int id = 0;
+  for (const Case& c : cases) EXPECT_EQ(client.Ask("GetInfo", id++, c.Data), c.Payload) << c.Data;
+}
+
+TEST(Protocol, GarbageLinesAreDroppedAndTheServiceStaysUp) {
+  StandInService service;
+  LineClient client(service.Port());
+  const std::string garbage[] = {
+      "\r\n",
+      "\n",
+      "junk\r\n",
+      " 5,x\r\n",
+      "GetInfo x,1\r\n",
+      "GetInfo -1,x\r\n",
+      "GetInfo ,x\r\n",
+      "GetInfo  5,x\r\n",
+      std::string("\0\x01\x02\xFF\xFE\r\n", 7),
+      "GetInfo 123456789012345678901,x\r\n",
+      "GetInfo 6," + std::string(300 * 1024, 'A') + "\r\n",  // over-long: dropped whole
+      std::string(1024 * 1024, 'B') + "\n",
+  };
+  for (const std::string& line : garbage) client.Send(line);
+  client.Send("Unknown 9,\r\n");
+  EXPECT_EQ(client.ReadLine(), "9,") << "nothing is answered before the good request";
+}
+
+TEST(Protocol, AClientThatLeavesMidLineDoesNotDisturbOthers) {
+  StandInService service;
+  {
+    LineClient leaving(service.Port());
+    leaving.Send("GetInfo 1,\"smbios_sub\",\"Sys");
+  }
+  LineClient client(service.Port());
+  EXPECT_EQ(client.Ask("GetInfo", 2, GetInfoData("smbios_sub", "System", "")), "1");
+}
+
+TEST(Protocol, ConnectionsAreServedAtTheSameTime) {
+  TempDir dir;
+  std::string profile = dir.Write("profile.json", R"({"entries": [
+      {"module": "slow", "delay_ms": 400, "reply": "late"},
+      {"module": "quick", "reply": "soon"}]})");
+  StandInService service({"--profile", profile});
+  LineClient slow(service.Port());
+  slow.Request("GetInfo", 1, GetInfoData("slow", "", ""));
+  std::vector<std::unique_ptr<LineClient>> clients;
+  auto started = std::chrono::steady_clock::now();
+  for (int i = 0; i < 8; ++i) clients.push_back(std::make_unique<LineClient>(service.Port()));
+  for (int i = 0; i < 8; ++i) clients[i]->Request("GetInfo", 100 + i, GetInfoData("quick", "", ""));
+  for (int i = 7; i >= 0; --i) EXPECT_EQ(clients[i]->ReadLine(), std::to_string(100 + i) + ",soon");
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(400))
+      << "a slow request on one connection holds up no other connection";
+  EXPECT_EQ(slow.ReadLine(), "1,late");
+}
+
+TEST(Protocol, TerminationIsClean) {
+  StandInService service({"--delay-ms", "600000"});
+  LineClient client(service.Port());
+  client.Request("Unknown", 1, "");
+  // A reply waiting out its delay does not hold up the end.
+  EXPECT_EQ(service.Stop(), 0);
+  EXPECT_EQ(client.ReadUntilClosed(), "");
+}
+
+TEST(Protocol, BadCommandLinesAreRefused) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"--bogus"},          {"--port", "70000"},  {"--port"},           {"--delay-ms", "-1"},
+      {"--stale", "x"},     {"--fail", "display"}, {"--overlong", "0"},  {"--drop-after", "0"},
+      {"--profile", "/nonexistent/profile.json"},
+  };
+  for (const auto& arguments : cases) EXPECT_THROW(StandInService{arguments}, std::runtime_error) << arguments[0];
+}
+
+}  // namespace
+}  // namespace zorbit::mgmtsvc::tests
