@@ -20,3 +20,5 @@ function(zorbit_bench name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
 endfunction()
+
+include(${CMAKE_CURRENT_LIST_DIR}/ZorbitResources.cmake)

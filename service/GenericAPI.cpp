@@ -1,6 +1,6 @@
 #include "service/GenericAPI.h"
 
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/os/NamedMutex.h"
 #include "platform/rtl/CommandLine.h"
 #include "platform/rtl/Conversions.h"

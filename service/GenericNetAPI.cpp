@@ -3,7 +3,6 @@
 #include <exception>
 #include <memory>
 
-#include "platform/os/LastError.h"
 #include "platform/os/Security.h"
 #include "platform/rtl/Exception.h"
 #include "service/GenericAPI.h"
@@ -23,7 +22,7 @@ bool TokenHasAdministrators() {
   plat::HANDLE token = nullptr;
   if (!plat::OpenThreadToken(plat::GetCurrentThread(), plat::TOKEN_QUERY, true, token) &&
       !plat::OpenProcessToken(plat::GetCurrentProcess(), plat::TOKEN_QUERY, token))
-    plat::RaiseLastOSError(static_cast<int>(plat::GetLastError()));
+    plat::RaiseLastOSError();
   const std::unique_ptr<void, decltype(&plat::CloseHandle)> closer(token, &plat::CloseHandle);
 
   plat::SID administrators;
@@ -31,7 +30,7 @@ bool TokenHasAdministrators() {
   if (!plat::AllocateAndInitializeSid(plat::SECURITY_NT_AUTHORITY, 2, plat::SECURITY_BUILTIN_DOMAIN_RID,
                                       plat::DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0, administrators) ||
       !plat::GetTokenInformation(token, plat::TokenGroups, groups))
-    plat::RaiseLastOSError(static_cast<int>(plat::GetLastError()));
+    plat::RaiseLastOSError();
   for (const plat::SID_AND_ATTRIBUTES& group : groups.Groups)
     if (plat::EqualSid(group.Sid, administrators)) return true;
   return false;

@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/os/NamedMutex.h"
 #include "platform/os/ServiceControl.h"
 #include "platform/os/SysTime.h"

@@ -5,9 +5,11 @@
 #include <unordered_set>
 
 #include "platform/gdi/Brush.h"
+#include "platform/gdi/DisplayMode.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Pen.h"
 #include "platform/gdi/RasterOps.h"
+#include "platform/rtl/StringUtils.h"
 
 namespace plat {
 
@@ -320,6 +322,14 @@ HDC CreateCompatibleDC(HDC) {
   return handle;
 }
 
+HDC CreateDC(const char* driver, const char*, const char*, const void*) {
+  if (driver == nullptr || !SameText(driver, "DISPLAY")) return nullptr;
+  auto dc = std::make_unique<DeviceContext>(nullptr, TPoint{}, Region());
+  HDC handle = dc.get();
+  OwnedDCs().emplace(handle, std::move(dc));
+  return handle;
+}
+
 bool DeleteDC(HDC dc) { return OwnedDCs().erase(dc) > 0; }
 
 int SaveDC(HDC hdc) {
@@ -443,6 +453,15 @@ int GetDeviceCaps(HDC hdc, int index) {
   DeviceContext* dc = Dc(hdc);
   if (!dc) return 0;
   const Bitmap* target = dc->Target();
+  if (!dc->IsMemoryDC()) {
+    switch (index) {
+      case BITSPIXEL: return DisplayMode().BitsPerPixel;
+      case HORZRES: return DisplayMode().Width;
+      case VERTRES: return DisplayMode().Height;
+      case VREFRESH: return DisplayMode().RefreshRate;
+      default: break;
+    }
+  }
   switch (index) {
     case LOGPIXELSX:
     case LOGPIXELSY: return 96;

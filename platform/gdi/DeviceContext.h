@@ -164,7 +164,14 @@ bool GetBrushOrgEx(HDC dc, POINT* org);
 bool GetCurrentPositionEx(HDC dc, POINT* pos);
 bool LPtoDP(HDC dc, POINT* points, int count);
 bool DPtoLP(HDC dc, POINT* points, int count);
-// 96 DPI, 32 bits, one plane; HORZRES/VERTRES give the surface's size.
+// A DC on the display, without a surface to draw on: driver must be
+// "DISPLAY"; there is one display, so the other arguments are not looked at.
+// Freed by DeleteDC.
+HDC CreateDC(const char* driver, const char* device = nullptr, const char* output = nullptr,
+             const void* initData = nullptr);
+// 96 DPI, one plane. A DC on the display (not a memory DC) reports the
+// display's mode (DisplayMode.h) as HORZRES, VERTRES, VREFRESH and BITSPIXEL;
+// a memory DC its bitmap's size and depth, and no refresh rate.
 int GetDeviceCaps(HDC dc, int index);
 
 // Clipping. Regions given are copied; results are region kinds or ERROR.

@@ -1,13 +1,12 @@
 #include "platform/gdi/Font.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 
 #include "platform/gdi/CodePoints.h"
-#include "platform/rtl/Unicode.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/RealizedFont.h"
+#include "platform/rtl/Unicode.h"
 
 namespace plat {
 
@@ -100,7 +99,8 @@ HFONT CreateFontIndirectW(const LOGFONTW* font) {
 
 HFONT CreateFontIndirectA(const LOGFONTA* font) {
   if (font == nullptr) return nullptr;
-  return CreateFontIndirectW(std::array{WideLogFont(*font)}.data());
+  const LOGFONTW wide = WideLogFont(*font);
+  return CreateFontIndirectW(&wide);
 }
 
 HGDIOBJ CreateStockFont(int index) {

@@ -29,6 +29,7 @@ constexpr Alias Aliases[] = {
 };
 
 constexpr const char* LastResortFamily = "DejaVu Sans";
+constexpr std::size_t MaxResolvedNames = 256;
 
 String Lower(String s) {
   std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -157,6 +158,7 @@ FontChoice ResolveFont(const String& faceName, int weight, bool italic, Byte pit
   using Key = std::tuple<String, int, bool, Byte>;
   static std::map<Key, FontChoice> resolved;
   const Key key{Lower(faceName), weight, italic, pitchAndFamily};
+  if (resolved.size() >= MaxResolvedNames) resolved.clear();  // names come from outside
   auto found = resolved.find(key);
   if (found == resolved.end()) found = resolved.emplace(key, Resolve(faceName, weight, italic, pitchAndFamily)).first;
   return found->second;

@@ -34,6 +34,8 @@ struct LogFontT {
 using LOGFONTA = LogFontT<char>;
 using LOGFONTW = LogFontT<char16_t>;
 using LOGFONT = LOGFONTA;
+// The classic sizes, without padding: descriptions compare and copy as bytes.
+static_assert(sizeof(LOGFONTA) == 60 && sizeof(LOGFONTW) == 92);
 
 template <typename Char>
 struct TextMetricT {

@@ -153,6 +153,7 @@ constexpr int PLANES = 14;
 constexpr int NUMCOLORS = 24;
 constexpr int LOGPIXELSX = 88;
 constexpr int LOGPIXELSY = 90;
+constexpr int VREFRESH = 116;
 
 // Gradient fills.
 constexpr DWORD GRADIENT_FILL_RECT_H = 0;

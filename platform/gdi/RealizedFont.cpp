@@ -20,8 +20,9 @@ constexpr int DefaultEm = 12;
 // Requests beyond this character height are drawn at it, so that no request
 // can make the renderer allocate absurd glyph bitmaps.
 constexpr int MaxEm = 1024;
-// Glyph cache entries kept beyond Latin-1 before the cache starts over.
-constexpr std::size_t MaxCachedGlyphs = 4096;
+// Mask bytes the glyph cache of one font may hold (thousands of glyphs at
+// screen sizes, a few dozen at the largest).
+constexpr std::size_t MaxCachedBytes = 32u << 20;
 // Realized fonts kept for reuse while no logical font holds them.
 constexpr std::size_t MaxCachedFonts = 64;
 
@@ -337,15 +338,33 @@ Glyph RealizedFont::Synthesised(Glyph glyph) const {
   return glyph;
 }
 
+const Glyph& RealizedFont::Keep(Glyph glyph, std::unique_ptr<Glyph>& slot) {
+  if (FCachedBytes + glyph.Mask.size() > MaxCachedBytes) {
+    FLent = std::move(glyph);
+    return FLent;
+  }
+  FCachedBytes += glyph.Mask.size();
+  slot = std::make_unique<Glyph>(std::move(glyph));
+  return *slot;
+}
+
+const Glyph& RealizedFont::Keep(Glyph glyph, std::unordered_map<char32_t, Glyph>& map, char32_t codePoint,
+                                Glyph& lent) {
+  if (FCachedBytes + glyph.Mask.size() > MaxCachedBytes) {
+    lent = std::move(glyph);
+    return lent;
+  }
+  FCachedBytes += glyph.Mask.size();
+  return map.emplace(codePoint, std::move(glyph)).first->second;
+}
+
 const Glyph& RealizedFont::GlyphOf(char32_t codePoint) {
   if (codePoint < FLatin.size()) {
     auto& slot = FLatin[codePoint];
-    if (!slot) slot = std::make_unique<Glyph>(Render(codePoint));
-    return *slot;
+    return slot ? *slot : Keep(Render(codePoint), slot);
   }
-  auto found = FOthers.find(codePoint);
-  if (found == FOthers.end()) found = FOthers.emplace(codePoint, Render(codePoint)).first;
-  return found->second;
+  if (auto found = FOthers.find(codePoint); found != FOthers.end()) return found->second;
+  return Keep(Render(codePoint), FOthers, codePoint, FLent);
 }
 
 const Glyph& RealizedFont::TurnedGlyphOf(char32_t codePoint) {
@@ -383,14 +402,15 @@ const Glyph& RealizedFont::TurnedGlyphOf(char32_t codePoint) {
       }
     }
   }
-  return FTurned.emplace(codePoint, std::move(turned)).first->second;
+  return Keep(std::move(turned), FTurned, codePoint, FLentTurned);
 }
 
 void RealizedFont::TrimCache() {
-  if (FOthers.size() + FTurned.size() > MaxCachedGlyphs) {
-    FOthers.clear();
-    FTurned.clear();
-  }
+  if (FCachedBytes + MaxCachedBytes / 8 < MaxCachedBytes) return;
+  for (auto& slot : FLatin) slot.reset();
+  FOthers.clear();
+  FTurned.clear();
+  FCachedBytes = 0;
 }
 
 }  // namespace plat

@@ -57,9 +57,6 @@ class RealizedFont {
   // Metrics of the face itself; underline, strike-out and character set are
   // the logical font's and filled in by its owner.
   const TEXTMETRICW& Metrics() const { return FMetrics; }
-  const FontChoice& Choice() const { return FChoice; }
-  // Escapement in tenths of a degree, 0 to 3599.
-  int Escapement() const { return FEscapement; }
   const TextDirection& Direction() const { return FDirection; }
 
   // Distances below (underline) and above (strike-out) the baseline, and the
@@ -70,19 +67,24 @@ class RealizedFont {
   int StrikeOutThickness() const { return FStrikeOutThickness; }
 
   // The upright glyph of a code point, and the glyph turned by the escapement.
-  // References stay valid until TrimCache.
+  // A glyph stays valid until TrimCache, except once the cache is full: then
+  // new glyphs are lent until the next request, so callers use each glyph
+  // before they ask for the next.
   const Glyph& GlyphOf(char32_t codePoint);
   const Glyph& TurnedGlyphOf(char32_t codePoint);
   int AdvanceOf(char32_t codePoint) { return GlyphOf(codePoint).Advance; }
 
-  // Drops cached glyphs once there are too many. Text calls make this call
-  // before they take any glyph, so no reference they hold is lost.
+  // Empties a full cache. Text calls make this call before they take any
+  // glyph, so no glyph they hold is lost.
   void TrimCache();
 
  private:
   Glyph Render(char32_t codePoint);
   Glyph Synthesised(Glyph glyph) const;
   FaceAtSize& Fallback();
+  // Keeps a glyph in the cache while it has room, else in the lent slot.
+  const Glyph& Keep(Glyph glyph, std::unique_ptr<Glyph>& slot);
+  const Glyph& Keep(Glyph glyph, std::unordered_map<char32_t, Glyph>& map, char32_t codePoint, Glyph& lent);
 
   FontChoice FChoice;
   int FEscapement = 0;
@@ -97,6 +99,9 @@ class RealizedFont {
   std::array<std::unique_ptr<Glyph>, 256> FLatin;
   std::unordered_map<char32_t, Glyph> FOthers;
   std::unordered_map<char32_t, Glyph> FTurned;
+  std::size_t FCachedBytes = 0;
+  Glyph FLent;
+  Glyph FLentTurned;
 };
 
 }  // namespace plat

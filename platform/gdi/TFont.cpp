@@ -51,8 +51,11 @@ String TFont::Name() const {
 
 void TFont::SetName(const String& value) {
   if (value.empty()) return;
+  // A name longer than the field loses whole characters from its end.
+  std::size_t length = std::min<std::size_t>(value.size(), LF_FACESIZE - 1);
+  while (length > 0 && length < value.size() && (static_cast<unsigned char>(value[length]) & 0xC0) == 0x80) --length;
   LOGFONTA ansi{};
-  std::copy_n(value.begin(), std::min<std::size_t>(value.size(), LF_FACESIZE - 1), ansi.lfFaceName);
+  std::copy_n(value.begin(), length, ansi.lfFaceName);
   LOGFONTW font = FLogFont;
   std::fill(std::begin(font.lfFaceName), std::end(font.lfFaceName), u'\0');
   const LOGFONTW named = WideLogFont(ansi);

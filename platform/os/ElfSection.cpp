@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstdint>
 
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 
 namespace plat {
 

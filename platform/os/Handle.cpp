@@ -5,7 +5,7 @@
 #include <mutex>
 
 #include "platform/os/HandleTable.h"
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 
 namespace plat {
 

@@ -6,7 +6,7 @@
 #include <cctype>
 
 #include "platform/os/CommandLineToArgv.h"
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/os/ProcessSpawn.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/StringUtils.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/rtl/Types.h"
 
 namespace plat {

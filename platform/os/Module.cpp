@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 
 namespace plat {
 

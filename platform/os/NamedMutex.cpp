@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "platform/os/HandleTable.h"
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/os/PlatformRoot.h"
 #include "platform/os/PosixFiles.h"
 

@@ -19,7 +19,7 @@
 
 #include "platform/os/Handle.h"
 #include "platform/os/SysTime.h"
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/rtl/Types.h"
 
 namespace plat {

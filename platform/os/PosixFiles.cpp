@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <random>
 
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 
 namespace plat {
 

@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 
 extern char** environ;
 

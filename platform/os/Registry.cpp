@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/os/PlatformRoot.h"
 #include "platform/os/PosixFiles.h"
 #include "platform/os/RegistryHive.h"

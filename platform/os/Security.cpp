@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "platform/os/HandleTable.h"
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 
 namespace plat {
 

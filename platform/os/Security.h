@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/os/Handle.h"
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/rtl/Types.h"
 
 namespace plat {

@@ -10,7 +10,7 @@
 
 #include "platform/os/CommandLineToArgv.h"
 #include "platform/os/HandleTable.h"
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/os/PlatformRoot.h"
 #include "platform/os/PosixFiles.h"
 #include "platform/os/ProcessSpawn.h"

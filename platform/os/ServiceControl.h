@@ -11,7 +11,7 @@
 // start until it reports otherwise, then what it reported last. Service
 // names are matched without case. Failures set the last error
 // (ERROR_SERVICE_DOES_NOT_EXIST, ERROR_SERVICE_ALREADY_RUNNING, ...).
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/rtl/Types.h"
 
 namespace plat {

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/os/PlatformRoot.h"
 
 namespace plat {

@@ -1,7 +1,7 @@
 #pragma once
 // The shell's special folders, the Windows and system folders and the
 // temporary folder, all answered from the platform root (PlatformRoot.h).
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/rtl/Types.h"
 
 namespace plat {

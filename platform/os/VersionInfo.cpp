@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "platform/os/ElfSection.h"
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/rtl/StringUtils.h"
 
 namespace plat {

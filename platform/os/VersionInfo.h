@@ -15,7 +15,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/rtl/Types.h"
 
 namespace plat {

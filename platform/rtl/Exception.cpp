@@ -1,25 +1,18 @@
 #include "platform/rtl/Exception.h"
 
-#include <cerrno>
-#include <cstring>
-
+#include "platform/rtl/LastError.h"
 #include "platform/rtl/RtlConsts.h"
 
 namespace plat {
 
-String SysErrorMessage(int errorCode) {
-  char buffer[256];
-  // The GNU strerror_r returns the text, which may or may not be in buffer.
-  return String(strerror_r(errorCode, buffer, sizeof buffer));
-}
+void RaiseLastOSError() { RaiseLastOSError(GetLastError()); }
 
-void RaiseLastOSError() { RaiseLastOSError(errno); }
-
-void RaiseLastOSError(int errorCode) {
-  if (errorCode == 0) {
-    throw EOSError(LoadResString(SUnkOSError), 0);
+void RaiseLastOSError(DWORD errorCode) {
+  if (errorCode == ERROR_SUCCESS) {
+    throw EOSError(LoadResString(SUnkOSError), ERROR_SUCCESS);
   }
-  throw EOSError(FmtLoadResString(SOSError, {errorCode, SysErrorMessage(errorCode)}), errorCode);
+  // Shown as a signed number, so that HRESULT-style codes read as they always have.
+  throw EOSError(FmtLoadResString(SOSError, {static_cast<int>(errorCode), SysErrorMessage(errorCode)}), errorCode);
 }
 
 }  // namespace plat

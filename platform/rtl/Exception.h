@@ -38,17 +38,17 @@ class EWriteError : public EStreamError { using EStreamError::EStreamError; };
 // The "silent" exception: callers abort an operation without showing a message.
 class EAbort : public Exception { using Exception::Exception; };
 
-// Failures of the operating system, with its error number (errno here).
+// Failures of the operating system, with the Win32 error number (LastError.h).
 class EOSError : public Exception {
  public:
-  EOSError(String message, int errorCode) : Exception(std::move(message)), FErrorCode(errorCode) {}
-  int ErrorCode() const { return FErrorCode; }
+  EOSError(String message, DWORD errorCode) : Exception(std::move(message)), FErrorCode(errorCode) {}
+  DWORD ErrorCode() const { return FErrorCode; }
 
  private:
-  int FErrorCode;
+  DWORD FErrorCode;
 };
 
-// Failures of file input and output, with the error number.
+// Failures of file input and output, with the Win32 error number.
 class EInOutError : public Exception {
  public:
   EInOutError(String message, int errorCode) : Exception(std::move(message)), FErrorCode(errorCode) {}
@@ -58,10 +58,9 @@ class EInOutError : public Exception {
   int FErrorCode;
 };
 
-// The operating system's text for an error number.
-String SysErrorMessage(int errorCode);
-// Raises EOSError for the last error of this thread (errno), or for the given one.
+// Raises EOSError for this thread's GetLastError(), or for the given Win32
+// error number; 0 gives the message that an OS call failed.
 [[noreturn]] void RaiseLastOSError();
-[[noreturn]] void RaiseLastOSError(int errorCode);
+[[noreturn]] void RaiseLastOSError(DWORD errorCode);
 
 }  // namespace plat

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/rtl/DateTime.h"
+#include "platform/rtl/LastError.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/StringUtils.h"
 #include "platform/rtl/Unicode.h"
@@ -28,12 +29,22 @@ namespace {
 
 bool StatPath(const String& path, struct stat& info) { return ::stat(NormalizePath(path).c_str(), &info) == 0; }
 
-// The entries of a folder, without "." and "..", or nothing when it cannot be read.
-std::vector<String> ListFolder(const String& dir) {
-  std::vector<String> names;
+// Failure of a routine that reports it by its result: sets the last error
+// (from errno of the Linux call just made, for the second) and answers false.
+bool FailedWith(DWORD error) {
+  SetLastError(error);
+  return false;
+}
+bool FailedWithErrno() { return FailedWith(ErrorFromErrno(errno)); }
+
+// The entries of a folder, without "." and ".."; false, with the last error
+// set, when the folder cannot be read.
+bool ListFolder(const String& dir, std::vector<String>& names) {
+  names.clear();
   DIR* handle = ::opendir(dir.empty() ? "." : dir.c_str());
   if (!handle) {
-    return names;
+    // A folder that is not there is a missing path, as for any search.
+    return FailedWith(errno == ENOENT ? ERROR_PATH_NOT_FOUND : ErrorFromErrno(errno));
   }
   while (const dirent* entry = ::readdir(handle)) {
     const String name = entry->d_name;
@@ -42,7 +53,7 @@ std::vector<String> ListFolder(const String& dir) {
     }
   }
   ::closedir(handle);
-  return names;
+  return true;
 }
 
 // "*" and "?" over code points, letters compared without case.
@@ -112,12 +123,18 @@ bool DirectoryExists(const String& dir) {
   return StatPath(dir, info) && S_ISDIR(info.st_mode);
 }
 
-bool CreateDir(const String& dir) { return ::mkdir(NormalizePath(dir).c_str(), 0777) == 0; }
+bool CreateDir(const String& dir) {
+  if (::mkdir(NormalizePath(dir).c_str(), 0777) == 0) {
+    return true;
+  }
+  // Only a missing parent makes a new entry fail this way.
+  return FailedWith(errno == ENOENT ? ERROR_PATH_NOT_FOUND : ErrorFromErrno(errno));
+}
 
 bool ForceDirectories(const String& dir) {
   const String path = ExcludeTrailingPathDelimiter(dir);
   if (path.empty()) {
-    return false;
+    return FailedWith(ERROR_INVALID_PARAMETER);
   }
   if (DirectoryExists(path)) {
     return true;
@@ -129,11 +146,18 @@ bool ForceDirectories(const String& dir) {
   return CreateDir(path) || DirectoryExists(path);
 }
 
-bool RemoveDir(const String& dir) { return ::rmdir(NormalizePath(dir).c_str()) == 0; }
+bool RemoveDir(const String& dir) { return ::rmdir(NormalizePath(dir).c_str()) == 0 || FailedWithErrno(); }
 
 bool DeleteFile(const String& fileName) {
+  struct stat info {};
+  if (!StatPath(fileName, info)) {
+    return FailedWithErrno();
+  }
   // Folders are not files: unlink would refuse them anyway, but say so plainly.
-  return FileExists(fileName) && ::unlink(NormalizePath(fileName).c_str()) == 0;
+  if (S_ISDIR(info.st_mode)) {
+    return FailedWith(ERROR_ACCESS_DENIED);
+  }
+  return ::unlink(NormalizePath(fileName).c_str()) == 0 || FailedWithErrno();
 }
 
 bool RenameFile(const String& oldName, const String& newName) {
@@ -144,10 +168,13 @@ bool RenameFile(const String& oldName, const String& newName) {
     return true;
   }
   if (errno != EINVAL && errno != ENOSYS) {
-    return false;
+    return FailedWithErrno();
   }
   struct stat info {};
-  return ::lstat(to.c_str(), &info) != 0 && ::rename(from.c_str(), to.c_str()) == 0;
+  if (::lstat(to.c_str(), &info) == 0) {
+    return FailedWith(ERROR_ALREADY_EXISTS);
+  }
+  return ::rename(from.c_str(), to.c_str()) == 0 || FailedWithErrno();
 }
 
 Int64 FileSize(const String& fileName) {
@@ -166,14 +193,19 @@ bool FileAge(const String& fileName, TDateTime& fileDateTime) {
 
 int FileSetDate(const String& fileName, TDateTime fileDateTime) {
   if (!std::isfinite(fileDateTime)) {
-    return EINVAL;
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return ERROR_INVALID_PARAMETER;
   }
   const double whole = std::floor(fileDateTime * SecsPerDay) / SecsPerDay;
   timespec times[2]{};
   times[0].tv_nsec = UTIME_OMIT;
   times[1].tv_sec = static_cast<time_t>(LocalDateTimeToUnix(whole));
   times[1].tv_nsec = std::clamp(static_cast<long>(std::llround((fileDateTime - whole) * SecsPerDay * 1e9)), 0L, 999999999L);
-  return ::utimensat(AT_FDCWD, NormalizePath(fileName).c_str(), times, 0) == 0 ? 0 : errno;
+  if (::utimensat(AT_FDCWD, NormalizePath(fileName).c_str(), times, 0) != 0) {
+    FailedWithErrno();
+    return static_cast<int>(GetLastError());
+  }
+  return 0;
 }
 
 String GetTempDir() {
@@ -186,7 +218,7 @@ String GetCurrentDir() {
   return ::getcwd(buffer.data(), buffer.size()) ? String(buffer.data()) : String();
 }
 
-bool SetCurrentDir(const String& dir) { return ::chdir(NormalizePath(dir).c_str()) == 0; }
+bool SetCurrentDir(const String& dir) { return ::chdir(NormalizePath(dir).c_str()) == 0 || FailedWithErrno(); }
 
 bool MatchesMask(const String& name, const String& mask) {
   if (mask == "*.*") {
@@ -218,7 +250,8 @@ String FindFileNoCase(const String& path) {
     }
     String candidate = resolved + part;
     if (::lstat(candidate.c_str(), &info) != 0) {
-      const std::vector<String> names = ListFolder(resolved.empty() ? "." : resolved);
+      std::vector<String> names;
+      ListFolder(resolved.empty() ? "." : resolved, names);
       const auto match = std::find_if(names.begin(), names.end(), [&](const String& n) { return AnsiSameText(n, part); });
       if (match == names.end()) {
         return String();
@@ -240,7 +273,12 @@ int FindFirst(const String& path, int attr, TSearchRec& f) {
   auto state = std::make_shared<TFindState>();
   // Hidden, system and folder entries only when asked for; plain files always.
   const int excluded = ~attr & (faHidden | faSysFile | faVolumeID | faDirectory);
-  for (const String& name : ListFolder(dir.empty() ? "." : dir)) {
+  std::vector<String> names;
+  if (!ListFolder(dir, names)) {
+    f = TSearchRec();
+    return static_cast<int>(GetLastError());
+  }
+  for (const String& name : names) {
     struct stat info {};
     if (!MatchesMask(name, mask) || ::stat((dir + name).c_str(), &info) != 0) {
       continue;
@@ -259,17 +297,18 @@ int FindFirst(const String& path, int attr, TSearchRec& f) {
   std::sort(state->Entries.begin(), state->Entries.end(),
             [](const TSearchRec& a, const TSearchRec& b) { return AnsiCompareText(a.Name, b.Name) < 0; });
   f = TSearchRec();
-  f.FindHandle = std::move(state);
-  const int result = FindNext(f);
-  if (result != 0) {
-    FindClose(f);
+  if (state->Entries.empty()) {
+    SetLastError(ERROR_FILE_NOT_FOUND);
+    return ERROR_FILE_NOT_FOUND;
   }
-  return result;
+  f.FindHandle = std::move(state);
+  return FindNext(f);
 }
 
 int FindNext(TSearchRec& f) {
   if (!f.FindHandle || f.FindHandle->Next >= f.FindHandle->Entries.size()) {
-    return ENOENT;
+    SetLastError(ERROR_NO_MORE_FILES);
+    return ERROR_NO_MORE_FILES;
   }
   std::shared_ptr<TFindState> state = f.FindHandle;
   f = state->Entries[state->Next++];

@@ -1,5 +1,6 @@
 #pragma once
-// Files and folders. Every routine takes paths in either delimiter (see Paths.h).
+// Files and folders. Every routine takes paths in either delimiter (see Paths.h);
+// those that fail set the last error (LastError.h).
 #include <memory>
 
 #include "platform/rtl/Types.h"
@@ -27,7 +28,7 @@ bool RenameFile(const String& oldName, const String& newName);
 Int64 FileSize(const String& fileName);
 // Modification time as local TDateTime; false when the file does not exist.
 bool FileAge(const String& fileName, TDateTime& fileDateTime);
-// Sets the modification time; 0 on success, else the error number.
+// Sets the modification time; 0 on success, else the Win32 error number.
 int FileSetDate(const String& fileName, TDateTime fileDateTime);
 // The folder for temporary files, with a trailing delimiter.
 String GetTempDir();
@@ -55,7 +56,9 @@ struct TSearchRec {
 
 // path is a folder and a mask ("Resources/*.lpk"). Finds files, and folders
 // too when attr holds faDirectory, hidden ones when it holds faHidden. Returns
-// 0 when an entry was found, else an error number (ENOENT when none matched).
+// 0 when an entry was found, else a Win32 error number: ERROR_FILE_NOT_FOUND
+// when none matched, ERROR_PATH_NOT_FOUND when the folder is missing, and
+// ERROR_NO_MORE_FILES from FindNext after the last entry.
 int FindFirst(const String& path, int attr, TSearchRec& f);
 int FindNext(TSearchRec& f);
 void FindClose(TSearchRec& f);

@@ -8,8 +8,10 @@
 
 namespace plat {
 
-String TObject::ClassName() const {
-  const char* mangled = typeid(*this).name();
+String TObject::ClassName() const { return ClassNameOf(typeid(*this)); }
+
+String ClassNameOf(const std::type_info& type) {
+  const char* mangled = type.name();
   int status = 0;
   std::unique_ptr<char, decltype(&std::free)> demangled(
       abi::__cxa_demangle(mangled, nullptr, nullptr, &status), &std::free);

@@ -1,6 +1,7 @@
 #pragma once
 // The root of every class-library class, and the plain notification event.
 #include <functional>
+#include <typeinfo>
 
 #include "platform/rtl/Types.h"
 
@@ -18,5 +19,8 @@ class TObject {
 };
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+// The name of a class without its namespace, as ClassName gives it.
+String ClassNameOf(const std::type_info& type);
 
 }  // namespace plat

@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "platform/rtl/Exception.h"
+#include "platform/rtl/LastError.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/RtlConsts.h"
 
@@ -136,6 +137,9 @@ Int64 THandleStream::Read(void* buffer, Int64 count) {
     if (n < 0 && errno == EINTR) {
       continue;
     }
+    if (n < 0) {
+      SetLastError(ErrorFromErrno(errno));
+    }
     if (n <= 0) {
       break;
     }
@@ -152,6 +156,9 @@ Int64 THandleStream::Write(const void* buffer, Int64 count) {
     if (n < 0 && errno == EINTR) {
       continue;
     }
+    if (n < 0) {
+      SetLastError(ErrorFromErrno(errno));
+    }
     if (n <= 0) {
       break;
     }
@@ -163,12 +170,18 @@ Int64 THandleStream::Write(const void* buffer, Int64 count) {
 Int64 THandleStream::Seek(Int64 offset, TSeekOrigin origin) {
   static const int kWhence[] = {SEEK_SET, SEEK_CUR, SEEK_END};
   const off_t result = ::lseek(FHandle, static_cast<off_t>(offset), kWhence[origin]);
-  return result < 0 ? -1 : static_cast<Int64>(result);
+  if (result < 0) {
+    // The origin is always valid, so EINVAL means a position before the start.
+    SetLastError(errno == EINVAL ? ERROR_NEGATIVE_SEEK : ErrorFromErrno(errno));
+    return -1;
+  }
+  return static_cast<Int64>(result);
 }
 
 void THandleStream::SetSize(Int64 newSize) {
   if (newSize < 0 || ::ftruncate(FHandle, static_cast<off_t>(newSize)) != 0) {
-    RaiseLastOSError(newSize < 0 ? EINVAL : errno);
+    SetLastError(newSize < 0 ? ERROR_NEGATIVE_SEEK : ErrorFromErrno(errno));
+    RaiseLastOSError();
   }
   if (Position() > newSize) {
     Seek(newSize, soFromBeginning);
@@ -180,8 +193,9 @@ TFileStream::TFileStream(const String& fileName, Word mode) : THandleStream(-1),
   if (mode == fmCreate) {
     FHandle = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (FHandle < 0) {
-      const int error = errno;
-      throw EFCreateError(FmtLoadResString(SFCreateErrorEx, {ExpandFileName(fileName), SysErrorMessage(error)}));
+      // Only a missing parent makes a new entry fail this way.
+      SetLastError(errno == ENOENT ? ERROR_PATH_NOT_FOUND : ErrorFromErrno(errno));
+      throw EFCreateError(FmtLoadResString(SFCreateErrorEx, {ExpandFileName(fileName), SysErrorMessage(GetLastError())}));
     }
     return;
   }
@@ -200,7 +214,8 @@ TFileStream::TFileStream(const String& fileName, Word mode) : THandleStream(-1),
     error = EISDIR;
   }
   if (FHandle < 0) {
-    throw EFOpenError(FmtLoadResString(SFOpenErrorEx, {ExpandFileName(fileName), SysErrorMessage(error)}));
+    SetLastError(ErrorFromErrno(error));
+    throw EFOpenError(FmtLoadResString(SFOpenErrorEx, {ExpandFileName(fileName), SysErrorMessage(GetLastError())}));
   }
 }
 

@@ -238,11 +238,9 @@ void TStrings::SetDelimited(const String& text, char delimiter, char quote) {
   skipBlanks();
   while (pos < end) {
     if (source[pos] == quote) {
+      // Whatever follows the closing quote starts the next item unless it is
+      // a delimiter: peers write "a"b and mean two items.
       Add(AnsiExtractQuotedStr(source, pos, quote));
-      // What follows the closing quote up to the next delimiter is dropped.
-      while (pos < end && source[pos] != delimiter) {
-        ++pos;
-      }
     } else {
       const std::size_t start = pos;
       while (pos < end && static_cast<unsigned char>(source[pos]) > ' ' && source[pos] != delimiter) {

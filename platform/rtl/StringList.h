@@ -3,13 +3,15 @@
 // TStringList, the list that keeps them.
 //
 // Comma text: splitting skips leading characters with codes 1 to 32; an item
-// starting with the quote character runs to the closing quote (doubled quotes
-// stand for one, the outer quotes are dropped, whatever follows up to the next
-// delimiter is dropped); any other item ends at the delimiter or at a
-// character with a code from 0 to 32, after which blanks and one delimiter are
-// skipped; a delimiter that ends the text adds one empty item; a NUL ends the
-// text. Joining quotes items holding a character with a code from 1 to 32,
-// the quote or the delimiter, and writes a list of one empty item as "".
+// starting with the quote character runs to the closing quote or, unclosed, to
+// the end (doubled quotes stand for one, the outer quotes are dropped); any
+// other item ends at the delimiter or at a character with a code from 0 to 32.
+// After an item, characters with codes 1 to 32 are skipped, then a delimiter
+// with the codes 1 to 32 after it; the next item starts at whatever comes next,
+// so "a"b and a b are two items each. A delimiter that ends the text adds one
+// empty item; a NUL ends the text. Joining quotes items holding a character
+// with a code from 1 to 32, the quote or the delimiter, and writes a list of
+// one empty item as "".
 //
 // Name=value: an entry's name is the text before its first separator; the
 // first entry whose name matches (without case by default) wins.

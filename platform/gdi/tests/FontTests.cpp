@@ -202,9 +202,12 @@ TEST(FontObject, UnterminatedAndNonAsciiNamesStayInTheField) {
   TFont named;
   named.SetName("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
                 "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");
+  String fifteen;
+  for (int i = 0; i < 15; ++i) fifteen += "\xC3\xA9";
+  EXPECT_EQ(named.Name(), fifteen);
   LOGFONTA described;
   ASSERT_GT(GetObject(named.Handle(), sizeof described, &described), 0);
-  EXPECT_EQ(std::strlen(described.lfFaceName), 30u);
+  EXPECT_EQ(String(described.lfFaceName), fifteen);
 }
 
 TEST(TFontClass, Defaults) {

@@ -268,6 +268,24 @@ TEST(TextOutput, ManyDistinctCharactersInOneCall) {
   EXPECT_EQ(first, second);
 }
 
+TEST(TextOutput, HugeGlyphsOutgrowTheCacheSafely) {
+  // At 600 pixels a few hundred glyphs exceed what the cache holds: the rest
+  // are lent one at a time, and drawing still sees every one of them.
+  std::u16string text;
+  for (char16_t c = u'A'; c <= u'Z'; ++c) text += c;
+  for (char16_t c = 0x0400; c < 0x0400 + 400; ++c) text += c;
+  Surface big(600, 500);
+  Selected font(big.Dc(), MakeFont("Arial", -600));
+  SetBkMode(big.Dc(), TRANSPARENT);
+  SIZE size;
+  ASSERT_TRUE(GetTextExtentPoint32W(big.Dc(), text.data(), static_cast<int>(text.size()), &size));
+  EXPECT_GT(size.cx, 426 * 150);
+  const int dx[] = {0, 0, 0};
+  ASSERT_TRUE(ExtTextOutW(big.Dc(), 100, 0, 0, nullptr, u"\u0410\u0411\u0412", 3, dx));
+  EXPECT_GT(CountColour(big, Black), 1000);
+  ASSERT_TRUE(TextOutW(big.Dc(), -size.cx + 300, 0, text.data(), static_cast<int>(text.size())));
+}
+
 TEST(TextOutput, BadArgumentsFailCleanly) {
   TextSurface surface(20, 20);
   SIZE size;

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "TestSupport.h"
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/os/Module.h"
 #include "platform/os/PlatformRoot.h"
 #include "platform/os/PosixFiles.h"

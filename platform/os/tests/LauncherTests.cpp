@@ -5,7 +5,7 @@
 
 #include "TestSupport.h"
 #include "platform/os/CommandLineToArgv.h"
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/os/Launcher.h"
 #include "platform/os/ProcessSpawn.h"
 

@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "TestSupport.h"
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/os/NamedMutex.h"
 
 namespace {

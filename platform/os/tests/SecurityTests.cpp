@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 #include "TestSupport.h"
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/os/Security.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "TestSupport.h"
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/os/PlatformRoot.h"
 #include "platform/os/ServiceControl.h"
 

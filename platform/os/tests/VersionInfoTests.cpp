@@ -4,7 +4,7 @@
 #include <random>
 
 #include "TestSupport.h"
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/os/Module.h"
 #include "platform/os/VersionInfo.h"
 

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
 
 #include "platform/rtl/DateTime.h"
+#include "platform/rtl/LastError.h"
 #include "platform/rtl/tests/TempDir.h"
 
 namespace plat {
@@ -41,6 +44,45 @@ TEST(Files, ExistenceCreateRemoveRename) {
   EXPECT_FALSE(DeleteFile(root + "a"));  // folders are not files
   EXPECT_TRUE(DeleteFile(root + "h.txt"));
   EXPECT_FALSE(DeleteFile(root + "h.txt"));
+}
+
+TEST(Files, FailuresSetTheLastError) {
+  rtltest::TempDir dir;
+  const String root = dir.Path();
+  const String file = dir.Write("f.txt", "x");
+  ASSERT_TRUE(CreateDir(root + "full"));
+  dir.Write("full/inner.txt", "y");
+  struct Case {
+    const char* What;
+    std::function<bool()> Call;
+    DWORD Error;
+  };
+  const std::vector<Case> cases{
+      {"folder exists", [&] { return CreateDir(root + "full"); }, ERROR_ALREADY_EXISTS},
+      {"parent missing", [&] { return CreateDir(root + "none/sub"); }, ERROR_PATH_NOT_FOUND},
+      {"parent is a file", [&] { return CreateDir(file + "/sub"); }, ERROR_PATH_NOT_FOUND},
+      {"folder not empty", [&] { return RemoveDir(root + "full"); }, ERROR_DIR_NOT_EMPTY},
+      {"folder missing", [&] { return RemoveDir(root + "none"); }, ERROR_FILE_NOT_FOUND},
+      {"delete a folder", [&] { return DeleteFile(root + "full"); }, ERROR_ACCESS_DENIED},
+      {"delete a missing file", [&] { return DeleteFile(root + "none"); }, ERROR_FILE_NOT_FOUND},
+      {"rename onto a file", [&] { return RenameFile(file, root + "full/inner.txt"); }, ERROR_ALREADY_EXISTS},
+      {"rename a missing file", [&] { return RenameFile(root + "none", root + "g"); }, ERROR_FILE_NOT_FOUND},
+      {"change to a missing folder", [&] { return SetCurrentDir(root + "none"); }, ERROR_FILE_NOT_FOUND},
+      {"force folders below a file", [&] { return ForceDirectories(file + "/sub"); }, ERROR_ALREADY_EXISTS},
+      {"force no folder", [&] { return ForceDirectories(""); }, ERROR_INVALID_PARAMETER},
+  };
+  for (const Case& c : cases) {
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_FALSE(c.Call()) << c.What;
+    EXPECT_EQ(GetLastError(), c.Error) << c.What;
+  }
+  EXPECT_EQ(dir.Read("full/inner.txt"), "y");
+
+  // The date setter answers the number it sets.
+  EXPECT_EQ(FileSetDate(root + "none", 45000), static_cast<int>(ERROR_FILE_NOT_FOUND));
+  EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(FileSetDate(file, std::nan("")), static_cast<int>(ERROR_INVALID_PARAMETER));
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 }
 
 TEST(Files, AgeAndSetDate) {
@@ -103,9 +145,12 @@ TEST(Files, FindFirstListsMatchingEntries) {
   EXPECT_EQ(rec.Size, 2);
   EXPECT_EQ(rec.Attr & faDirectory, 0);
   EXPECT_GT(rec.Time, EncodeDate(2000, 1, 1));
-  EXPECT_NE(FindNext(rec), 0);
+  EXPECT_EQ(FindNext(rec), static_cast<int>(ERROR_NO_MORE_FILES));
   FindClose(rec);
-  EXPECT_NE(FindFirst(dir.Path() + "nowhere/*", faAnyFile, rec), 0);
+  EXPECT_EQ(FindFirst(dir.Path() + "*.png", faAnyFile, rec), static_cast<int>(ERROR_FILE_NOT_FOUND));
+  EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(FindFirst(dir.Path() + "nowhere/*", faAnyFile, rec), static_cast<int>(ERROR_PATH_NOT_FOUND));
+  EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
 }
 
 TEST(Files, FindFileNoCase) {

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "platform/rtl/Exception.h"
+#include "platform/rtl/LastError.h"
 #include "platform/rtl/RtlConsts.h"
 #include "platform/rtl/StringList.h"
 
@@ -74,11 +75,11 @@ TEST(ResourceStrings, RegisteredTablesAreFoundById) {
 
 TEST(Exceptions, OSErrorsCarryCodeAndText) {
   try {
-    RaiseLastOSError(2);
+    RaiseLastOSError(ERROR_FILE_NOT_FOUND);
     FAIL();
   } catch (const EOSError& e) {
-    EXPECT_EQ(e.ErrorCode(), 2);
-    EXPECT_EQ(e.Message(), "System Error.  Code: 2.\r\nNo such file or directory");
+    EXPECT_EQ(e.ErrorCode(), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(e.Message(), "System Error.  Code: 2.\r\nThe system cannot find the file specified.");
   }
   try {
     RaiseLastOSError(0);
@@ -86,7 +87,25 @@ TEST(Exceptions, OSErrorsCarryCodeAndText) {
   } catch (const EOSError& e) {
     EXPECT_EQ(e.Message(), "A call to an OS function failed");
   }
-  EXPECT_EQ(SysErrorMessage(13), "Permission denied");
+}
+
+TEST(Exceptions, RaiseLastOSErrorReportsTheThreadsLastError) {
+  SetLastError(ERROR_SHARING_VIOLATION);
+  try {
+    RaiseLastOSError();
+    FAIL();
+  } catch (const EOSError& e) {
+    EXPECT_EQ(e.ErrorCode(), ERROR_SHARING_VIOLATION);
+    EXPECT_EQ(e.Message(), "System Error.  Code: 32.\r\nThe file is in use by another process.");
+  }
+  SetLastError(ERROR_SUCCESS);
+  try {
+    RaiseLastOSError();
+    FAIL();
+  } catch (const EOSError& e) {
+    EXPECT_EQ(e.ErrorCode(), ERROR_SUCCESS);
+    EXPECT_EQ(e.Message(), "A call to an OS function failed");
+  }
 }
 
 }  // namespace

@@ -6,8 +6,10 @@
 #include <unistd.h>
 
 #include <memory>
+#include <vector>
 
 #include "platform/rtl/Exception.h"
+#include "platform/rtl/LastError.h"
 #include "platform/rtl/tests/TempDir.h"
 
 namespace plat {
@@ -93,14 +95,54 @@ TEST(Streams, FileStreamModesAndErrors) {
     writer.WriteBuffer("o", 1);
   }
   EXPECT_EQ(dir.Read("data.bin"), "hello");
-  try {
-    TFileStream missing(dir.Path() + "missing.bin", fmOpenRead);
-    FAIL();
-  } catch (const EFOpenError& e) {
-    EXPECT_EQ(e.Message(), "Cannot open file \"" + dir.Path() + "missing.bin\". No such file or directory");
+}
+
+TEST(Streams, FileStreamOpenFailuresNameTheSystemsError) {
+  rtltest::TempDir dir;
+  struct Case {
+    String Name;
+    Word Mode;
+    DWORD Error;
+    String Message;
+  };
+  for (const Case& c : std::vector<Case>{
+           {dir.Path() + "missing.bin", fmOpenRead, ERROR_FILE_NOT_FOUND,
+            "Cannot open file \"" + dir.Path() + "missing.bin\". The system cannot find the file specified."},
+           {dir.Path(), fmOpenRead, ERROR_ACCESS_DENIED,  // a folder is no file
+            "Cannot open file \"" + dir.Path() + "\". Access is denied."},
+           {dir.Path() + "no/such/dir.bin", fmCreate, ERROR_PATH_NOT_FOUND,
+            "Cannot create file \"" + dir.Path() + "no/such/dir.bin\". The system cannot find the path specified."}}) {
+    SetLastError(ERROR_SUCCESS);
+    try {
+      TFileStream stream(c.Name, c.Mode);
+      ADD_FAILURE() << c.Name;
+    } catch (const EStreamError& e) {
+      EXPECT_EQ(e.Message(), c.Message);
+      EXPECT_EQ(GetLastError(), c.Error) << c.Name;
+    }
   }
-  EXPECT_THROW(TFileStream(dir.Path(), fmOpenRead), EFOpenError);  // a folder is no file
-  EXPECT_THROW(TFileStream(dir.Path() + "no/such/dir.bin", fmCreate), EFCreateError);
+}
+
+TEST(Streams, HandleStreamFailuresSetTheLastError) {
+  rtltest::TempDir dir;
+  TFileStream stream(dir.Path() + "data.bin", fmCreate);
+  stream.WriteBuffer("abc", 3);
+  EXPECT_EQ(stream.Seek(-4, soFromCurrent), -1);
+  EXPECT_EQ(GetLastError(), ERROR_NEGATIVE_SEEK);
+  try {
+    stream.SetSize(-1);
+    FAIL();
+  } catch (const EOSError& e) {
+    EXPECT_EQ(e.ErrorCode(), ERROR_NEGATIVE_SEEK);
+    EXPECT_EQ(GetLastError(), ERROR_NEGATIVE_SEEK);
+  }
+  EXPECT_EQ(stream.Size(), 3);
+
+  // A device that is always full: nothing is stored, the write fails as on a full disk.
+  TFileStream full("/dev/full", fmOpenWrite);
+  SetLastError(ERROR_SUCCESS);
+  EXPECT_THROW(full.WriteBuffer("x", 1), EWriteError);
+  EXPECT_EQ(GetLastError(), ERROR_DISK_FULL);
 }
 
 TEST(Streams, CopyFromAndMemoryFiles) {

@@ -50,7 +50,11 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"quoted item keeps blanks and commas", "\"a b,c\",d", {"a b,c", "d"}},
         SplitCase{"doubled quotes stand for one", "\"say \"\"hi\"\"\",x", {"say \"hi\"", "x"}},
         SplitCase{"unclosed quote runs to the end", "\"abc", {"abc"}},
-        SplitCase{"text after a closing quote is dropped up to the comma", "\"ab\"cd,e", {"ab", "e"}},
+        SplitCase{"text after a closing quote starts the next item", "\"a\"b,c", {"a", "b", "c"}},
+        SplitCase{"a quote after a closing quote opens the next item", "\"a\" \"b c\"", {"a", "b c"}},
+        SplitCase{"an item ending at a quote", "a\"b\",c", {"a\"b\"", "c"}},
+        SplitCase{"blanks then a comma after a closing quote", "\"a\" \t, b", {"a", "b"}},
+        SplitCase{"unclosed quote after an item runs to the end", "a,\"b,c", {"a", "b,c"}},
         SplitCase{"item ends at a blank; blanks and one comma are skipped", "a b,c", {"a", "b", "c"}},
         SplitCase{"blanks around a comma", "a , b", {"a", "b"}},
         SplitCase{"item ends at a control character", "a\tb", {"a", "b"}},
@@ -293,6 +297,8 @@ TEST(StringList, DelimitedTextUsesDelimiterAndQuote) {
   EXPECT_EQ(Items(list), (std::vector<String>{"a", "b;c", "it's"}));
   EXPECT_EQ(list.DelimitedText(), "a;'b;c';'it''s'");
   EXPECT_EQ(list.CommaText(), "a,b;c,it's");
+  list.SetDelimitedText("'x'y;z");
+  EXPECT_EQ(Items(list), (std::vector<String>{"x", "y", "z"}));
 }
 
 TEST(StringList, ChangeEventsAndUpdateBracket) {

@@ -19,7 +19,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/os/LastError.h"
+#include "platform/rtl/LastError.h"
 #include "platform/os/NamedMutex.h"
 #include "platform/os/Security.h"
 #include "platform/os/ServiceControl.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The calling thread's last error, with the Win32 error numbers the system
-// compares against. Every routine of platform/os that reports failure by its
-// result also sets this.
+// compares against. Every routine of the platform layer that reports failure
+// by its result also sets this; SysErrorMessage gives the text of a number.
 #include "platform/rtl/Types.h"
 
 namespace plat {
@@ -9,17 +9,28 @@ namespace plat {
 inline constexpr DWORD ERROR_SUCCESS = 0;
 inline constexpr DWORD ERROR_FILE_NOT_FOUND = 2;
 inline constexpr DWORD ERROR_PATH_NOT_FOUND = 3;
+inline constexpr DWORD ERROR_TOO_MANY_OPEN_FILES = 4;
 inline constexpr DWORD ERROR_ACCESS_DENIED = 5;
 inline constexpr DWORD ERROR_INVALID_HANDLE = 6;
 inline constexpr DWORD ERROR_NOT_ENOUGH_MEMORY = 8;
 inline constexpr DWORD ERROR_BAD_FORMAT = 11;
 inline constexpr DWORD ERROR_INVALID_DATA = 13;
+inline constexpr DWORD ERROR_NOT_SAME_DEVICE = 17;
+inline constexpr DWORD ERROR_NO_MORE_FILES = 18;
 inline constexpr DWORD ERROR_WRITE_FAULT = 29;
 inline constexpr DWORD ERROR_READ_FAULT = 30;
+inline constexpr DWORD ERROR_SHARING_VIOLATION = 32;
+inline constexpr DWORD ERROR_HANDLE_DISK_FULL = 39;
 inline constexpr DWORD ERROR_NOT_SUPPORTED = 50;
 inline constexpr DWORD ERROR_INVALID_PARAMETER = 87;
+inline constexpr DWORD ERROR_BROKEN_PIPE = 109;
+inline constexpr DWORD ERROR_DISK_FULL = 112;
 inline constexpr DWORD ERROR_INSUFFICIENT_BUFFER = 122;
 inline constexpr DWORD ERROR_INVALID_NAME = 123;
+inline constexpr DWORD ERROR_MOD_NOT_FOUND = 126;
+inline constexpr DWORD ERROR_PROC_NOT_FOUND = 127;
+inline constexpr DWORD ERROR_NEGATIVE_SEEK = 131;
+inline constexpr DWORD ERROR_DIR_NOT_EMPTY = 145;
 inline constexpr DWORD ERROR_ALREADY_EXISTS = 183;
 inline constexpr DWORD ERROR_FILENAME_EXCED_RANGE = 206;
 inline constexpr DWORD ERROR_NOT_OWNER = 288;
@@ -32,9 +43,10 @@ inline constexpr DWORD ERROR_SERVICE_CANNOT_ACCEPT_CTRL = 1061;
 inline constexpr DWORD ERROR_SERVICE_NOT_ACTIVE = 1062;
 inline constexpr DWORD ERROR_DATABASE_DOES_NOT_EXIST = 1065;
 inline constexpr DWORD ERROR_SERVICE_EXISTS = 1073;
+inline constexpr DWORD RPC_S_SERVER_UNAVAILABLE = 1722;
 inline constexpr DWORD ERROR_RESOURCE_DATA_NOT_FOUND = 1812;
 inline constexpr DWORD ERROR_RESOURCE_TYPE_NOT_FOUND = 1813;
-inline constexpr DWORD RPC_S_SERVER_UNAVAILABLE = 1722;
+inline constexpr DWORD ERROR_RESOURCE_NAME_NOT_FOUND = 1814;
 
 DWORD GetLastError();
 void SetLastError(DWORD errorCode);
@@ -42,5 +54,9 @@ void SetLastError(DWORD errorCode);
 // The Win32 number closest to an errno value, for failures of the Linux
 // calls below the platform routines (ERROR_ACCESS_DENIED for EACCES, ...).
 DWORD ErrorFromErrno(int errnoValue);
+
+// The system's text for an error number, without a line break at the end; a
+// number it has no text for gets "Unknown error N.".
+String SysErrorMessage(DWORD errorCode);
 
 }  // namespace plat

@@ -1,0 +1,79 @@
+#include "platform/rtl/LastError.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <thread>
+
+namespace plat {
+namespace {
+
+TEST(LastError, ErrnoMapsToTheClosestWin32Number) {
+  struct Case {
+    int Errno;
+    DWORD Error;
+  };
+  for (const Case& c : {Case{0, ERROR_SUCCESS},
+                        Case{ENOENT, ERROR_FILE_NOT_FOUND},
+                        Case{ENOTDIR, ERROR_PATH_NOT_FOUND},
+                        Case{EMFILE, ERROR_TOO_MANY_OPEN_FILES},
+                        Case{EACCES, ERROR_ACCESS_DENIED},
+                        Case{EPERM, ERROR_ACCESS_DENIED},
+                        Case{EROFS, ERROR_ACCESS_DENIED},
+                        Case{EISDIR, ERROR_ACCESS_DENIED},
+                        Case{EBADF, ERROR_INVALID_HANDLE},
+                        Case{ENOMEM, ERROR_NOT_ENOUGH_MEMORY},
+                        Case{ENOEXEC, ERROR_BAD_FORMAT},
+                        Case{EXDEV, ERROR_NOT_SAME_DEVICE},
+                        Case{ETXTBSY, ERROR_SHARING_VIOLATION},
+                        Case{EINVAL, ERROR_INVALID_PARAMETER},
+                        Case{EPIPE, ERROR_BROKEN_PIPE},
+                        Case{ENOSPC, ERROR_DISK_FULL},
+                        Case{EDQUOT, ERROR_DISK_FULL},
+                        Case{ENOTEMPTY, ERROR_DIR_NOT_EMPTY},
+                        Case{EEXIST, ERROR_ALREADY_EXISTS},
+                        Case{ENAMETOOLONG, ERROR_FILENAME_EXCED_RANGE},
+                        Case{EIO, ERROR_WRITE_FAULT},
+                        Case{EPROTO, ERROR_NOT_SUPPORTED},  // no closer number
+                        Case{-1, ERROR_NOT_SUPPORTED}}) {
+    EXPECT_EQ(ErrorFromErrno(c.Errno), c.Error) << "errno " << c.Errno;
+  }
+}
+
+TEST(LastError, MessagesAreTheSystemsTexts) {
+  struct Case {
+    DWORD Error;
+    const char* Text;
+  };
+  for (const Case& c : {Case{ERROR_SUCCESS, "The operation completed successfully."},
+                        Case{ERROR_FILE_NOT_FOUND, "The system cannot find the file specified."},
+                        Case{ERROR_PATH_NOT_FOUND, "The system cannot find the path specified."},
+                        Case{ERROR_ACCESS_DENIED, "Access is denied."},
+                        Case{ERROR_SHARING_VIOLATION, "The file is in use by another process."},
+                        Case{ERROR_HANDLE_DISK_FULL, "The disk is full."},
+                        Case{ERROR_DISK_FULL, "There is not enough space on the disk."},
+                        Case{ERROR_NEGATIVE_SEEK, "The file pointer cannot be moved before the start of the file."},
+                        Case{ERROR_DIR_NOT_EMPTY, "The folder is not empty."},
+                        Case{ERROR_RESOURCE_TYPE_NOT_FOUND, "The image file has no resource of that type."},
+                        // Numbers without a text, errno values among them, keep theirs.
+                        Case{1, "Unknown error 1."},
+                        Case{1814, "Unknown error 1814."},
+                        Case{0xFFFFFFFF, "Unknown error 4294967295."}}) {
+    EXPECT_EQ(SysErrorMessage(c.Error), c.Text) << c.Error;
+  }
+}
+
+TEST(LastError, EachThreadHasItsOwn) {
+  SetLastError(ERROR_ACCESS_DENIED);
+  DWORD seenByOther = 1;
+  std::thread other([&] {
+    seenByOther = GetLastError();
+    SetLastError(ERROR_DISK_FULL);
+  });
+  other.join();
+  EXPECT_EQ(seenByOther, ERROR_SUCCESS);
+  EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+}
+
+}  // namespace
+}  // namespace plat
