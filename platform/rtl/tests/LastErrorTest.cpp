@@ -57,7 +57,7 @@ TEST(LastError, MessagesAreTheSystemsTexts) {
                         Case{ERROR_RESOURCE_TYPE_NOT_FOUND, "The image file has no resource of that type."},
                         // Numbers without a text, errno values among them, keep theirs.
                         Case{1, "Unknown error 1."},
-                        Case{1814, "Unknown error 1814."},
+                        Case{9999, "Unknown error 9999."},
                         Case{0xFFFFFFFF, "Unknown error 4294967295."}}) {
     EXPECT_EQ(SysErrorMessage(c.Error), c.Text) << c.Error;
   }
