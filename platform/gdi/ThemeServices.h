@@ -40,7 +40,7 @@ class IThemeService {
 };
 
 // The service in use, and replacing it (null puts the default back); the
-// previous one is handed back.
+// previous one is handed back. User-interface thread only.
 IThemeService& ThemeService();
 std::unique_ptr<IThemeService> SetThemeService(std::unique_ptr<IThemeService> service);
 

@@ -8,13 +8,12 @@
 // of images included, hence the "group" types), a layout its JSON text.
 // Names are matched without regard to ASCII case. Every library and the
 // program share one set of resources, so the module handle only keeps the
-// familiar shape: any value, null included, means the running program.
+// familiar shape: any value means the running program; pass nullptr.
+#include "platform/os/ModuleExports.h"
 #include "platform/rtl/Types.h"
 
 namespace plat {
 
-struct HINSTANCE__;
-using HMODULE = HINSTANCE__*;
 struct HRSRC__;
 using HRSRC = HRSRC__*;
 struct HGLOBAL__;

@@ -77,7 +77,7 @@ int FileWrite(int handle, const void* buffer, int count) {
   const auto* in = static_cast<const Byte*>(buffer);
   const int written = Repeat(count, [&](int done, std::size_t left) { return ::write(handle, in + done, left); });
   // A write that moved nothing although asked to is a full disk, not an end.
-  return written >= 0 && written < count ? Failed(ERROR_WRITE_FAULT) : written;
+  return written >= 0 && written < count ? Failed(ERROR_HANDLE_DISK_FULL) : written;
 }
 
 Int64 FileSeek(int handle, Int64 offset, int origin) {

@@ -1,0 +1,39 @@
+#include "platform/ui/ClassLibrary.h"
+
+#include "platform/gdi/TFont.h"
+#include "platform/ui/IdentMap.h"
+#include "platform/ui/LayoutClasses.h"
+#include "platform/ui/UiConsts.h"
+
+namespace plat {
+
+namespace {
+
+constexpr const char* kFontPitchNames[] = {"fpDefault", "fpVariable", "fpFixed"};
+constexpr const char* kFontStyleNames[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
+
+void RegisterClasses() {
+  RegisterLayoutClass<TComponent>("TComponent").IntegerProperty("Tag", &TComponent::SetTag);
+  RegisterLayoutClass<TFont>("TFont")
+      .IntegerProperty("Charset", &TFont::SetCharset, CharsetIdents())
+      .IntegerProperty("Color", &TFont::SetColor, ColorIdents())
+      .IntegerProperty("Height", &TFont::SetHeight)
+      .StringProperty("Name", &TFont::SetName)
+      .EnumProperty("Pitch", &TFont::SetPitch, kFontPitchNames)
+      .IntegerProperty("Size", &TFont::SetSize)
+      .SetProperty("Style", &TFont::SetStyle, kFontStyleNames);
+}
+
+}  // namespace
+
+void InitClassLibrary() {
+  static bool initialized = false;
+  if (initialized) {
+    return;
+  }
+  initialized = true;
+  RegisterResStringTable(UiResStringTable());
+  RegisterClasses();
+}
+
+}  // namespace plat

@@ -1,0 +1,67 @@
+#include "platform/ui/UiConsts.h"
+
+namespace plat {
+
+const TResStringRec SAssignError{64000, "Cannot assign a %s to a %s"};
+const TResStringRec SInvalidName{64001, "'%s' is not a valid component name"};
+const TResStringRec SDuplicateName{64002, "A component named %s already exists"};
+const TResStringRec SOwnershipCycle{64003, "%s cannot own %s, which owns it"};
+const TResStringRec SDuplicateClass{64004, "A class named %s already exists"};
+const TResStringRec SLayoutNotFound{64005, "Layout %s not found"};
+const TResStringRec SLayoutInvalid{64006, "Layout %s is not valid: %s"};
+const TResStringRec SLayoutTooLarge{64007, "it is larger than %d bytes"};
+const TResStringRec SLayoutTooDeep{64008, "it is nested more than %d levels deep"};
+const TResStringRec SLayoutTooManyComponents{64009, "it has more than %d components"};
+const TResStringRec SLayoutInheritCycle{64010, "it inherits itself through %s"};
+const TResStringRec SLayoutInheritTooDeep{64011, "it inherits more than %d layouts"};
+const TResStringRec SLayoutReadError{64012, "Error reading %s in layout %s: %s"};
+const TResStringRec SClassNotFound{64013, "Class %s not found"};
+const TResStringRec SClassNotCreatable{64014, "Class %s cannot be created"};
+const TResStringRec SUnknownProperty{64015, "Property %s does not exist"};
+const TResStringRec SInvalidPropertyValue{64016, "Invalid property value %s"};
+const TResStringRec SComponentNotFound{64017, "Component %s not found"};
+const TResStringRec SComponentWrongClass{64018, "Component %s is not of a class the property takes"};
+const TResStringRec SComponentListedTwice{64019, "Component %s is listed twice"};
+const TResStringRec SHandlerNotFound{64020, "Event handler %s not found"};
+const TResStringRec SHandlerMismatch{64021, "Event handler %s does not fit the event"};
+const TResStringRec SEntryNotObject{64022, "Each entry of %s must be an object"};
+const TResStringRec SEntryIncomplete{64023, "An entry of %s has neither a class nor a name"};
+const TResStringRec SLayoutNotObject{64024, "it is not a JSON object"};
+const TResStringRec SBaseClassMissing{64025, "Class %s must be registered before %s"};
+const TResStringRec SLayoutTooManyMembers{64026, "it has an object of more than %d members"};
+
+namespace {
+const TResStringRec* const kTable[] = {
+    &SAssignError,
+    &SInvalidName,
+    &SDuplicateName,
+    &SOwnershipCycle,
+    &SDuplicateClass,
+    &SLayoutNotFound,
+    &SLayoutInvalid,
+    &SLayoutTooLarge,
+    &SLayoutTooDeep,
+    &SLayoutTooManyComponents,
+    &SLayoutInheritCycle,
+    &SLayoutInheritTooDeep,
+    &SLayoutReadError,
+    &SClassNotFound,
+    &SClassNotCreatable,
+    &SUnknownProperty,
+    &SInvalidPropertyValue,
+    &SComponentNotFound,
+    &SComponentWrongClass,
+    &SComponentListedTwice,
+    &SHandlerNotFound,
+    &SHandlerMismatch,
+    &SEntryNotObject,
+    &SEntryIncomplete,
+    &SLayoutNotObject,
+    &SBaseClassMissing,
+    &SLayoutTooManyMembers,
+};
+}  // namespace
+
+std::span<const TResStringRec* const> UiResStringTable() { return kTable; }
+
+}  // namespace plat

@@ -1,0 +1,45 @@
+#pragma once
+// The class library's built-in texts. Load them with LoadResString or
+// FmtLoadResString (platform/rtl/ResourceStrings.h) so that they pass
+// through the translator.
+#include <span>
+
+#include "platform/rtl/ResourceStrings.h"
+
+namespace plat {
+
+// Components and persistent objects.
+extern const TResStringRec SAssignError;     // "Cannot assign a %s to a %s"
+extern const TResStringRec SInvalidName;     // "'%s' is not a valid component name"
+extern const TResStringRec SDuplicateName;   // "A component named %s already exists"
+extern const TResStringRec SOwnershipCycle;  // "%s cannot own %s, which owns it"
+
+// Layouts.
+extern const TResStringRec SDuplicateClass;        // "A class named %s already exists"
+extern const TResStringRec SBaseClassMissing;      // "Class %s must be registered before %s"
+extern const TResStringRec SLayoutNotFound;        // "Layout %s not found"
+extern const TResStringRec SLayoutInvalid;         // "Layout %s is not valid: %s"
+extern const TResStringRec SLayoutTooLarge;        // "it is larger than %d bytes"
+extern const TResStringRec SLayoutTooDeep;         // "it is nested more than %d levels deep"
+extern const TResStringRec SLayoutTooManyComponents;  // "it has more than %d components"
+extern const TResStringRec SLayoutTooManyMembers;  // "it has an object of more than %d members"
+extern const TResStringRec SLayoutInheritCycle;    // "it inherits itself through %s"
+extern const TResStringRec SLayoutInheritTooDeep;  // "it inherits more than %d layouts"
+extern const TResStringRec SLayoutReadError;       // "Error reading %s in layout %s: %s"
+extern const TResStringRec SClassNotFound;         // "Class %s not found"
+extern const TResStringRec SClassNotCreatable;     // "Class %s cannot be created"
+extern const TResStringRec SUnknownProperty;       // "Property %s does not exist"
+extern const TResStringRec SInvalidPropertyValue;  // "Invalid property value %s"
+extern const TResStringRec SComponentNotFound;     // "Component %s not found"
+extern const TResStringRec SComponentWrongClass;   // "Component %s is not of a class the property takes"
+extern const TResStringRec SComponentListedTwice;  // "Component %s is listed twice"
+extern const TResStringRec SHandlerNotFound;       // "Event handler %s not found"
+extern const TResStringRec SHandlerMismatch;       // "Event handler %s does not fit the event"
+extern const TResStringRec SEntryNotObject;        // "Each entry of %s must be an object"
+extern const TResStringRec SEntryIncomplete;       // "An entry of %s has neither a class nor a name"
+extern const TResStringRec SLayoutNotObject;       // "it is not a JSON object"
+
+// Every record above; identifiers 64000 to 64999 belong to the class library.
+std::span<const TResStringRec* const> UiResStringTable();
+
+}  // namespace plat
