@@ -10,6 +10,13 @@
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/StringList.h"
+#include "platform/win/CrossProcessWindows.h"
+#include "platform/win/Focus.h"
+#include "platform/win/MessageQueue.h"
+#include "platform/win/Messages.h"
+#include "platform/win/WindowPos.h"
+#include "platform/win/WindowStyles.h"
+#include "platform/win/WindowText.h"
 #include "service/GenericShellAPI.h"
 
 namespace zorbit {
@@ -36,10 +43,14 @@ void WriteLog(const plat::String& Msg) {
   }
 }
 
-bool CheckSingleInstance(const plat::String& Name, const plat::String& /*WindowClass*/, bool Activate) {
-  // "exit" asks the running copy's main window to close; that message needs
-  // the cross-process window lookup of the window layer.
-  if (plat::ParamCount() >= 1 && plat::ParamStr(1) == "exit") return true;
+bool CheckSingleInstance(const plat::String& Name, const plat::String& WindowClass, bool Activate) {
+  if (plat::ParamCount() >= 1 && plat::ParamStr(1) == "exit") {
+    // Sent, not posted: this copy ends only once the running one has
+    // handled the close.
+    if (const plat::HWND main = plat::FindWindow(WindowClass.c_str(), nullptr))
+      plat::SendMessage(main, plat::WM_CLOSE, 0, 0);
+    return true;
+  }
 
   // Created and tested in one step, so two copies started at once cannot
   // both miss each other.
@@ -50,9 +61,20 @@ bool CheckSingleInstance(const plat::String& Name, const plat::String& /*WindowC
     return false;
   }
   plat::CloseHandle(mutex);
-  // Another copy runs. Raising its window (Activate) needs the cross-process
-  // window lookup, which the window layer adds.
-  static_cast<void>(Activate);
+  if (!Activate) return true;
+
+  // This copy's own application window bears the same title; without it,
+  // the search below can only find the running copy's.
+  if (const plat::HWND own = plat::FindProcessWindow("TApplication", nullptr)) plat::SetWindowText(own, "");
+  const plat::HWND application = plat::FindWindow("TApplication", Name.c_str());
+  if (application == nullptr) return true;
+  const plat::HWND main = plat::FindWindow(WindowClass.c_str(), nullptr);
+  if (!plat::IsWindowVisible(main)) {
+    plat::ShowWindow(application, plat::SW_RESTORE);
+  } else {
+    plat::BringWindowToTop(application);
+    plat::SetForegroundWindow(application);
+  }
   return true;
 }
 

@@ -5,6 +5,9 @@
 #include "platform/gdi/Blits.h"
 #include "platform/gdi/BmpCodec.h"
 #include "platform/gdi/RasterOps.h"
+#include "platform/os/Resources.h"
+#include "platform/rtl/ResourceStrings.h"
+#include "platform/rtl/RtlConsts.h"
 
 namespace plat {
 
@@ -236,6 +239,16 @@ void TBitmap::Assign(const TBitmap& source) {
   FTransparentMode = source.FTransparentMode;
   SetTransparent(source.Transparent());
   Changed();
+}
+
+void TBitmap::LoadFromResourceName(HMODULE instance, const String& name) {
+  const HRSRC resource = FindResource(instance, name, RT_BITMAP);
+  const void* bytes = resource != nullptr ? LockResource(LoadResource(instance, resource)) : nullptr;
+  if (bytes == nullptr) throw EResNotFound(FmtLoadResString(SResNotFound, {name}));
+  TMemoryStream stream;
+  stream.WriteBuffer(bytes, SizeofResource(instance, resource));
+  stream.SetPosition(0);
+  LoadFromStream(stream);
 }
 
 void TBitmap::LoadFromStream(TStream& stream) {

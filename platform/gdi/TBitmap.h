@@ -10,6 +10,7 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/TGraphic.h"
+#include "platform/os/ModuleExports.h"
 
 namespace plat {
 
@@ -54,6 +55,10 @@ class TBitmap : public TGraphic {
   void Assign(const TBitmap& source);
   void LoadFromStream(TStream& stream) override;
   void SaveToStream(TStream& stream) override;
+  // The program's bitmap resource Name (RT_BITMAP, with or without a file
+  // header); EResNotFound when there is none. Every module shares one set of
+  // resources, so the instance is only kept for the familiar shape.
+  void LoadFromResourceName(HMODULE instance, const String& name);
 
   // For readers and writers: the pixels (after any ScanLine copy is written
   // back), and replacing them whole.

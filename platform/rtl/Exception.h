@@ -38,6 +38,9 @@ class EWriteError : public EStreamError { using EStreamError::EStreamError; };
 // The "silent" exception: callers abort an operation without showing a message.
 class EAbort : public Exception { using Exception::Exception; };
 
+// A named resource the program does not carry.
+class EResNotFound : public Exception { using Exception::Exception; };
+
 // Failures of the operating system, with the Win32 error number (LastError.h).
 class EOSError : public Exception {
  public:

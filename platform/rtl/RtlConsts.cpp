@@ -39,6 +39,7 @@ const TResStringRec SMsgDlgAll{65033, "&All"};
 const TResStringRec SMsgDlgNoToAll{65034, "N&o to All"};
 const TResStringRec SMsgDlgYesToAll{65035, "Yes to &All"};
 const TResStringRec SCloseButton{65036, "&Close"};
+const TResStringRec SResNotFound{65037, "Resource %s not found"};
 
 namespace {
 const TResStringRec* const kTable[] = {
@@ -79,6 +80,7 @@ const TResStringRec* const kTable[] = {
     &SMsgDlgNoToAll,
     &SMsgDlgYesToAll,
     &SCloseButton,
+    &SResNotFound,
 };
 }  // namespace
 

@@ -50,6 +50,7 @@ extern const TResStringRec SMsgDlgAll;          // "&All"
 extern const TResStringRec SMsgDlgNoToAll;      // "N&o to All"
 extern const TResStringRec SMsgDlgYesToAll;     // "Yes to &All"
 extern const TResStringRec SCloseButton;        // "&Close"
+extern const TResStringRec SResNotFound;        // "Resource %s not found"
 
 // Every record above; identifiers 65000 to 65499 belong to the runtime.
 std::span<const TResStringRec* const> RtlResStringTable();

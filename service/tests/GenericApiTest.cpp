@@ -13,6 +13,14 @@
 #include "service/GenericAPI.h"
 #include "service/GenericShellAPI.h"
 #include "service/ZorbitConfig.h"
+#include "platform/win/CrossProcessWindows.h"
+#include "platform/win/DefWindowProc.h"
+#include "platform/win/Display.h"
+#include "platform/win/WindowClass.h"
+#include "platform/win/WindowStyles.h"
+#include "platform/win/WindowText.h"
+#include "platform/win/Windows.h"
+#include "platform/win/tests/HelperProcess.h"
 #include "service/tests/ServiceTestEnvironment.h"
 
 namespace zorbit::testing {
@@ -173,6 +181,61 @@ TEST_F(GenericApiTest, ExitEndsWithoutCreatingTheMutex) {
   EXPECT_TRUE(CheckSingleInstance("Ovra Zorbit Management", "TfmZorbitMain", true));
   plat::SetCommandLine(0, nullptr);
   EXPECT_EQ(plat::OpenMutex(plat::SYNCHRONIZE, false, "Ovra Zorbit Management"), nullptr);
+}
+
+// A running copy is played by the window layer's helper process: it holds
+// the mutex and shows the application and main windows; this process is the
+// second copy.
+class SecondCopyTest : public GenericApiTest {
+ protected:
+  void SetUp() override {
+    GenericApiTest::SetUp();
+    plat::SetDisplay(plat::CreateHeadlessDisplay());
+  }
+  void TearDown() override {
+    if (OwnApplication != nullptr) plat::DestroyWindow(OwnApplication);
+    GenericApiTest::TearDown();
+  }
+
+  // This copy's own (hidden) application window, as the class library makes it.
+  void MakeOwnApplicationWindow() {
+    plat::WNDCLASSA windowClass;
+    windowClass.lpfnWndProc = plat::DefWindowProcA;
+    windowClass.lpszClassName = "TApplication";
+    plat::RegisterClassA(&windowClass);  // may exist from an earlier test
+    OwnApplication = plat::CreateWindowExA(0, "TApplication", "Ovra Zorbit Management", plat::WS_POPUP, 0, 0, 0, 0,
+                                           nullptr, nullptr, nullptr, nullptr);
+  }
+
+  plat::HWND OwnApplication = nullptr;
+};
+
+TEST_F(SecondCopyTest, BringsTheRunningCopyToTheFront) {
+  plat::testing::HelperProcess running({"--mutex", "Ovra Zorbit Management", "TApplication", "Ovra Zorbit Management",
+                                        "shown", "TfmZorbitMain", "Ovra Zorbit Management", "shown"});
+  // Its main window, shown last, is its active window now.
+  MakeOwnApplicationWindow();
+  EXPECT_TRUE(CheckSingleInstance("Ovra Zorbit Management", "TfmZorbitMain", true));
+  EXPECT_TRUE(running.WaitFor("activate TApplication"));
+  EXPECT_EQ(plat::WindowText(OwnApplication), "");
+}
+
+TEST_F(SecondCopyTest, ShowsTheRunningCopyRestoredWhenItsMainWindowIsHidden) {
+  plat::testing::HelperProcess running({"--mutex", "Ovra Zorbit Management", "TApplication", "Ovra Zorbit Management",
+                                        "hidden", "TfmZorbitMain", "Ovra Zorbit Management", "hidden"});
+  MakeOwnApplicationWindow();
+  EXPECT_TRUE(CheckSingleInstance("Ovra Zorbit Management", "TfmZorbitMain", true));
+  EXPECT_TRUE(running.WaitFor("show TApplication 1"));
+}
+
+TEST_F(SecondCopyTest, ExitClosesTheRunningCopyMainWindowBeforeAnswering) {
+  plat::testing::HelperProcess running({"--mutex", "Ovra Zorbit Management", "TfmZorbitMain", "Main", "shown"});
+  const char* argv[] = {"zorbit", "exit"};
+  plat::SetCommandLine(2, argv);
+  EXPECT_TRUE(CheckSingleInstance("Ovra Zorbit Management", "TfmZorbitMain", true));
+  plat::SetCommandLine(0, nullptr);
+  EXPECT_TRUE(running.WaitFor("close TfmZorbitMain", 0));
+  EXPECT_EQ(running.WaitExit(), 0);
 }
 
 }  // namespace

@@ -264,5 +264,18 @@ TEST(TBitmap, StreamsThroughTheBmpFormatAndAssigns) {
   EXPECT_EQ(copy.Canvas()->Pixels(3, 2), clYellow);
 }
 
+TEST(TBitmap, LoadsAProgramResourceByName) {
+  TBitmap bitmap;
+  bitmap.LoadFromResourceName(nullptr, "gditestpicture");  // names without case
+  ASSERT_EQ(bitmap.Width(), 2);
+  ASSERT_EQ(bitmap.Height(), 2);
+  EXPECT_EQ(bitmap.Canvas()->Pixels(0, 0), clRed);
+  EXPECT_EQ(bitmap.Canvas()->Pixels(1, 0), clLime);
+  EXPECT_EQ(bitmap.Canvas()->Pixels(0, 1), clBlue);
+  EXPECT_EQ(bitmap.Canvas()->Pixels(1, 1), clWhite);
+  EXPECT_THROW(bitmap.LoadFromResourceName(nullptr, "NoSuchPicture"), EResNotFound);
+  EXPECT_EQ(bitmap.Width(), 2);  // a failed load keeps the picture
+}
+
 }  // namespace
 }  // namespace plat

@@ -1,0 +1,216 @@
+#include "platform/win/Cursors.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "platform/win/Display.h"
+#include "platform/win/WinErrors.h"
+
+namespace plat {
+namespace {
+
+constexpr int CursorSize = 32;
+constexpr TPixel Black = 0x000000;
+constexpr TPixel White = 0xFFFFFF;
+
+// A picture drawn as rows of text: 'X' black, '.' white, anything else
+// lets the screen show through.
+using Art = std::vector<const char*>;
+
+const Art ArrowArt = {
+    "X",           "XX",         "X.X",        "X..X",      "X...X",     "X....X",   "X.....X",
+    "X......X",    "X.......X",  "X........X", "X.....XXXXX", "X..X..X",   "X.X X..X", "XX  X..X",
+    "X    X..X",   "     X..X",  "      X..X", "      X..X", "       XX",
+};
+const Art IBeamArt = {
+    "XXX XXX", "   X", "   X", "   X", "   X", "   X", "   X", "   X", "   X",
+    "   X",    "   X", "   X", "   X", "   X", "   X", "   X", "XXX XXX",
+};
+const Art HourglassArt = {
+    "XXXXXXXXXXX", "X.........X", " XXXXXXXXX", " X.......X", " X.......X", "  X.....X",
+    "   X...X",    "    X.X",     "    X.X",    "   X...X",   "  X.....X",  " X.......X",
+    " X.......X",  " XXXXXXXXX",  "X.........X", "XXXXXXXXXXX",
+};
+const Art UpArrowArt = {
+    "    X",    "   X.X",  "  X...X", " X.....X", "XXXX.XXXX", "   X.X", "   X.X", "   X.X",
+    "   X.X",   "   X.X",  "   X.X",  "   X.X",   "   X.X",    "   X.X", "   X.X", "   XXX",
+};
+const Art SizeWEArt = {
+    "    X           X",    "   XX           XX",   "  X.XXXXXXXXXXXXX.X",  " X.................X",
+    "X...................X", " X.................X", "  X.XXXXXXXXXXXXX.X",  "   XX           XX",
+    "    X           X",
+};
+const Art SizeNWSEArt = {
+    "XXXXXXX",   "X.....X",         "X....X",          "X...X",           "X..X.X",
+    "X.X X.X",   "XX   X.X",        "      X.X",       "       X.X",      "        X.X",
+    "         X.X XX", "          X.X.X", "           X..X", "          X...X", "         X....X",
+    "        X.....X", "        XXXXXXX",
+};
+const Art HandArt = {
+    "     XX",          "    X..X",         "    X..X",         "    X..X",        "    X..XXX",
+    "    X..X..XXX",    " XX X..X..X..XX",  "X..XX........X.X", "X...X..........X", " X.............X",
+    "  X............X", "  X...........X",  "   X..........X",  "   X.........X",  "    X........X",
+    "    X........X",   "    XXXXXXXXXX",
+};
+const Art QuestionArt = {
+    " XXXXX ", "X.....X", "X.XXX..X", " X  X..X", "   X..X", "  X..X", "  X..X", "  XXXX", "  X..X", "  XXXX",
+};
+
+struct CursorImage {
+  std::unique_ptr<Bitmap> Color = std::make_unique<Bitmap>(CursorSize, CursorSize);
+  std::unique_ptr<Bitmap> Mask = std::make_unique<Bitmap>(CursorSize, CursorSize);
+  TPoint HotSpot;
+
+  CursorImage() {
+    Color->Fill(Black);
+    Mask->Fill(White);
+  }
+  void Put(int x, int y, TPixel c) {
+    if (x < 0 || y < 0 || x >= CursorSize || y >= CursorSize) return;
+    Color->Put(x, y, c);
+    Mask->Put(x, y, Black);
+  }
+  void Draw(const Art& art, int left, int top, bool mirror = false, bool transpose = false) {
+    int width = 0;
+    for (const char* row : art) width = std::max(width, static_cast<int>(std::char_traits<char>::length(row)));
+    for (std::size_t r = 0; r < art.size(); ++r) {
+      for (int c = 0; art[r][c]; ++c) {
+        if (art[r][c] != 'X' && art[r][c] != '.') continue;
+        int x = mirror ? width - 1 - c : c, y = static_cast<int>(r);
+        if (transpose) std::swap(x, y);
+        Put(left + x, top + y, art[r][c] == 'X' ? Black : White);
+      }
+    }
+  }
+  // A ring and a bar, for "no".
+  void DrawNo() {
+    const double cx = 10.5, cy = 10.5;
+    for (int y = 0; y < 22; ++y) {
+      for (int x = 0; x < 22; ++x) {
+        const double d = std::hypot(x - cx, y - cy);
+        const double diag = std::abs((x - cx) - (y - cy)) / std::sqrt(2.0);
+        if ((d >= 7.5 && d < 10.5) || (d < 8 && diag < 1.6))
+          Put(x, y, Black);
+        else if (d >= 6.5 && d < 11.5)
+          Put(x, y, White);
+      }
+    }
+  }
+  void DrawCross() {
+    for (int i = 0; i < 21; ++i) {
+      for (int t = -1; t <= 1; ++t) {
+        Put(10 + t, i, t == 0 ? Black : White);
+        Put(i, 10 + t, t == 0 ? Black : White);
+      }
+    }
+    Put(10, 10, Black);
+  }
+};
+
+struct CursorEntry {
+  Word Id;
+  CursorImage Image;
+};
+
+std::vector<std::unique_ptr<CursorEntry>> MakeCursors() {
+  std::vector<std::unique_ptr<CursorEntry>> list;
+  auto add = [&list](Word id, TPoint hot) -> CursorImage& {
+    list.push_back(std::make_unique<CursorEntry>());
+    list.back()->Id = id;
+    list.back()->Image.HotSpot = hot;
+    return list.back()->Image;
+  };
+  add(32512, {0, 0}).Draw(ArrowArt, 0, 0);
+  add(32513, {3, 8}).Draw(IBeamArt, 0, 0);
+  add(32514, {5, 8}).Draw(HourglassArt, 0, 0);
+  add(32515, {10, 10}).DrawCross();
+  add(32516, {4, 0}).Draw(UpArrowArt, 0, 0);
+  add(32642, {8, 8}).Draw(SizeNWSEArt, 0, 0);
+  add(32643, {6, 8}).Draw(SizeNWSEArt, 0, 0, true);
+  add(32644, {10, 4}).Draw(SizeWEArt, 0, 0);
+  add(32645, {4, 10}).Draw(SizeWEArt, 0, 0, false, true);
+  CursorImage& all = add(32646, {10, 10});
+  all.Draw(SizeWEArt, 0, 6);
+  all.Draw(SizeWEArt, 6, 0, false, true);
+  add(32648, {10, 10}).DrawNo();
+  add(32649, {5, 0}).Draw(HandArt, 0, 0);
+  CursorImage& starting = add(32650, {0, 0});
+  starting.Draw(ArrowArt, 0, 0);
+  starting.Draw(HourglassArt, 14, 14);
+  CursorImage& help = add(32651, {0, 0});
+  help.Draw(ArrowArt, 0, 0);
+  help.Draw(QuestionArt, 13, 0);
+  return list;
+}
+
+const std::vector<std::unique_ptr<CursorEntry>>& Cursors() {
+  static const std::vector<std::unique_ptr<CursorEntry>> cursors = MakeCursors();
+  return cursors;
+}
+
+const CursorEntry* Entry(HCURSOR cursor) {
+  for (const auto& e : Cursors())
+    if (reinterpret_cast<HCURSOR>(e.get()) == cursor) return e.get();
+  return nullptr;
+}
+
+struct PointerState {
+  HCURSOR Current = nullptr;
+  int ShowCount = 0;
+};
+
+PointerState& Pointer() {
+  static PointerState state;
+  return state;
+}
+
+void Tell() { CurrentDisplay().CursorChanged(VisibleCursor()); }
+
+}  // namespace
+
+HCURSOR LoadCursorA(HINSTANCE instance, const char* name) {
+  if (!instance && IS_INTRESOURCE(name)) {
+    const auto id = static_cast<Word>(reinterpret_cast<std::uintptr_t>(name));
+    for (const auto& e : Cursors())
+      if (e->Id == id) return reinterpret_cast<HCURSOR>(e.get());
+  }
+  SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
+  return nullptr;
+}
+
+HCURSOR SetCursor(HCURSOR cursor) {
+  PointerState& p = Pointer();
+  const HCURSOR old = p.Current;
+  if (cursor && !Entry(cursor)) {
+    SetLastError(ERROR_INVALID_CURSOR_HANDLE);
+    return nullptr;
+  }
+  if (cursor != old) {
+    p.Current = cursor;
+    Tell();
+  }
+  return old;
+}
+
+HCURSOR GetCursor() { return Pointer().Current; }
+
+HCURSOR VisibleCursor() { return Pointer().ShowCount >= 0 ? Pointer().Current : nullptr; }
+
+int ShowCursor(bool show) {
+  PointerState& p = Pointer();
+  const bool wasShown = p.ShowCount >= 0;
+  p.ShowCount += show ? 1 : -1;
+  if (wasShown != (p.ShowCount >= 0)) Tell();
+  return p.ShowCount;
+}
+
+CursorPicture GetCursorPicture(HCURSOR cursor) {
+  const CursorEntry* e = Entry(cursor);
+  if (!e) return {};
+  return {e->Image.Color.get(), e->Image.Mask.get(), e->Image.HotSpot};
+}
+
+}  // namespace plat

@@ -1,0 +1,106 @@
+#pragma once
+// Display backends. The window layer owns every window, draws every pixel
+// into the top-level windows' backing bitmaps and routes all input; a
+// backend only shows those bitmaps somewhere (a native window, nowhere) and
+// feeds the input it receives back in. Everything here runs on the UI thread.
+//
+// Which backend: ZORBIT_DISPLAY=headless|sdl; without it SDL when DISPLAY or
+// WAYLAND_DISPLAY is set, else headless. A backend that cannot start falls
+// back to headless.
+#include <memory>
+#include <optional>
+
+#include "platform/gdi/Bitmap.h"
+#include "platform/gdi/Region.h"
+#include "platform/win/WinTypes.h"
+
+namespace plat {
+
+// What the window layer tells a backend. Only top-level windows (no parent)
+// are announced; coordinates are screen coordinates unless said otherwise.
+class Display {
+ public:
+  virtual ~Display() = default;
+
+  // "headless" or "sdl".
+  virtual const char* Name() const = 0;
+
+  // The screen: its size (the virtual screen starts at 0, 0), the part not
+  // taken by the desktop's panels, and the refresh rate in hertz. DCs on
+  // the display report them (DisplayMode.h) from the moment it is installed.
+  virtual TSize ScreenSize() const = 0;
+  virtual TRect WorkArea() const = 0;
+  virtual int RefreshRate() const = 0;
+
+  // A window came into being (hidden) or is going away; after
+  // WindowDestroyed its handle is never passed again.
+  virtual void WindowCreated(HWND window) = 0;
+  virtual void WindowDestroyed(HWND window) = 0;
+  virtual void WindowShown(HWND window, bool visible) = 0;
+  // The window's rectangle, non-client area included. A minimized window
+  // moves to (-32000, -32000), off every screen.
+  virtual void WindowMoved(HWND window, const TRect& screenBounds) = 0;
+  // The window's shape in window coordinates; null: the whole rectangle.
+  virtual void WindowRegionChanged(HWND window, const Region* region) = 0;
+  virtual void WindowTextChanged(HWND window, const String& text) = 0;
+  // The window came to the top of the Z order and should be raised (and
+  // focused, when it is the foreground window).
+  virtual void WindowRaised(HWND window) = 0;
+  // New pixels in the window's backing bitmap (WindowSurface), in window
+  // coordinates. Reported when the UI thread goes idle, merged per window.
+  virtual void WindowPixelsChanged(HWND window, const TRect& dirty) = 0;
+
+  // The window holding the mouse capture (null: none), so a backend can
+  // keep receiving the pointer outside its native window.
+  virtual void CaptureChanged(HWND window) = 0;
+  // The shape the pointer should take (a handle from LoadCursor; null hides it).
+  virtual void CursorChanged(HCURSOR cursor) = 0;
+
+  // Plain text put on the clipboard by this program, for the desktop.
+  virtual void ClipboardTextChanged(const String& text) = 0;
+  // The desktop's clipboard text when another program set it, else none.
+  virtual std::optional<String> DesktopClipboardText() = 0;
+
+  // A nested modal loop started for the window (a dialog, a message box);
+  // called once the loop first has nothing to do, so the window is shown
+  // and painted.
+  virtual void ModalLoopStarted(HWND window) = 0;
+};
+
+// The backend in force, chosen on first use.
+Display& CurrentDisplay();
+// Replaces the backend (tests install the headless one); windows that exist
+// are announced to the new one. Null chooses again from the environment.
+void SetDisplay(std::unique_ptr<Display> display);
+
+// The backends. CreateSdlDisplay throws Exception when no display can be
+// opened.
+std::unique_ptr<Display> CreateHeadlessDisplay();
+std::unique_ptr<Display> CreateSdlDisplay();
+
+// The backing bitmap of a top-level window (window coordinates), or null for
+// a child, hidden-never-shown or unknown window.
+const Bitmap* WindowSurface(HWND window);
+
+// Input a backend feeds in. Positions are screen coordinates; the window
+// layer finds the target (capture, hit testing), adds double clicks and
+// key flags, and queues the messages.
+enum class MouseButton { Left, Right, Middle };
+void FeedMouseMove(TPoint screenPoint);
+void FeedMouseButton(MouseButton button, bool down, TPoint screenPoint);
+// delta in WHEEL_DELTA units of 120 per notch; positive is away from the user (or right).
+void FeedMouseWheel(int delta, TPoint screenPoint, bool horizontal = false);
+// The pointer left every window of this program.
+void FeedMouseExit();
+// A key by its virtual-key code; the scan code comes from MapVirtualKey
+// (US layout). A key fed down while already down repeats.
+void FeedKey(UINT virtualKey, bool down);
+// Characters no key produced (input methods, composed characters): queued
+// to the focus window as WM_CHAR directly, bypassing TranslateMessage.
+void FeedText(const String& utf8);
+// The desktop activated or deactivated the native window of a top-level window.
+void FeedActivation(HWND window, bool active);
+// The desktop asked to close a top-level window (its close button).
+void FeedCloseRequest(HWND window);
+
+}  // namespace plat

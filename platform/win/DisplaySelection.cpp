@@ -1,0 +1,56 @@
+// Choosing and replacing the display backend.
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/gdi/DisplayMode.h"
+#include "platform/rtl/Exception.h"
+#include "platform/win/Display.h"
+#include "platform/win/WindowManager.h"
+
+namespace plat {
+namespace {
+
+std::unique_ptr<Display>& Installed() {
+  static std::unique_ptr<Display> display;
+  return display;
+}
+
+bool EnvironmentSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value && *value;
+}
+
+std::unique_ptr<Display> ChooseDisplay() {
+  const char* asked = std::getenv("ZORBIT_DISPLAY");
+  const bool wantSdl = asked && *asked ? std::strcmp(asked, "sdl") == 0
+                                       : EnvironmentSet("DISPLAY") || EnvironmentSet("WAYLAND_DISPLAY");
+  if (wantSdl) {
+    try {
+      if (auto sdl = CreateSdlDisplay()) return sdl;
+    } catch (const Exception&) {
+      // No usable desktop: run without a screen rather than not at all.
+    }
+  }
+  return CreateHeadlessDisplay();
+}
+
+// DCs on the display report its mode through GetDeviceCaps.
+void Install(std::unique_ptr<Display> display) {
+  Installed() = std::move(display);
+  const TSize screen = Installed()->ScreenSize();
+  SetDisplayMode({screen.cx, screen.cy, Installed()->RefreshRate(), 32});
+}
+
+}  // namespace
+
+Display& CurrentDisplay() {
+  if (!Installed()) Install(ChooseDisplay());
+  return *Installed();
+}
+
+void SetDisplay(std::unique_ptr<Display> display) {
+  Install(display ? std::move(display) : ChooseDisplay());
+  WindowManager::Instance().IntroduceAll();
+}
+
+}  // namespace plat

@@ -1,0 +1,47 @@
+#include "platform/win/HeadlessDisplay.h"
+
+#include "platform/gdi/PngCodec.h"
+#include "platform/win/WindowManager.h"
+
+namespace plat {
+
+HeadlessDisplay::HeadlessDisplay() : HeadlessDisplay({1024, 768}, {0, 0, 1024, 738}) {}
+
+HeadlessDisplay::HeadlessDisplay(TSize screen, TRect workArea) : FScreen(screen), FWorkArea(workArea) {}
+
+std::optional<String> HeadlessDisplay::DesktopClipboardText() { return FDesktopClipboardText; }
+
+void HeadlessDisplay::ModalLoopStarted(HWND window) {
+  FModalWindows.push_back(window);
+  if (FModalHook) FModalHook(window);
+}
+
+std::unique_ptr<Display> CreateHeadlessDisplay() { return std::make_unique<HeadlessDisplay>(); }
+
+HeadlessDisplay* CurrentHeadlessDisplay() { return dynamic_cast<HeadlessDisplay*>(&CurrentDisplay()); }
+
+std::unique_ptr<Bitmap> WindowPicture(HWND window) {
+  Window* w = WindowManager::Instance().Find(window);
+  if (!w || !w->Parent) return nullptr;
+  const Bitmap* surface = w->Root()->Surface.get();
+  if (!surface) return nullptr;
+  const TPoint o = w->OriginInRoot();
+  const TRect area = w->WindowBounds().Translated(o.X, o.Y).Intersected(surface->Bounds());
+  if (area.IsEmpty()) return nullptr;
+  auto picture = std::make_unique<Bitmap>(area.Width(), area.Height());
+  for (int y = 0; y < area.Height(); ++y)
+    for (int x = 0; x < area.Width(); ++x) picture->Put(x, y, surface->At(area.Left + x, area.Top + y));
+  return picture;
+}
+
+std::vector<Byte> WindowScreenshot(HWND window) {
+  const std::unique_ptr<Bitmap> picture = WindowPicture(window);
+  return picture ? WritePng(*picture) : std::vector<Byte>{};
+}
+
+const Bitmap* WindowSurface(HWND window) {
+  Window* w = WindowManager::Instance().Find(window);
+  return w && IsAnnounced(w) ? w->Surface.get() : nullptr;
+}
+
+}  // namespace plat

@@ -1,0 +1,71 @@
+#pragma once
+// The display without a screen: windows live only in their backing
+// bitmaps. Tests drive it with input injection (InputInjection.h), answer
+// modal windows through the modal hook and take PNG screenshots.
+#include <functional>
+#include <vector>
+
+#include "platform/win/Display.h"
+
+namespace plat {
+
+class HeadlessDisplay : public Display {
+ public:
+  // A screen of 1024 x 768 with a 30-pixel panel at the bottom.
+  HeadlessDisplay();
+  HeadlessDisplay(TSize screen, TRect workArea);
+
+  const char* Name() const override { return "headless"; }
+  TSize ScreenSize() const override { return FScreen; }
+  TRect WorkArea() const override { return FWorkArea; }
+  int RefreshRate() const override { return 60; }
+
+  void WindowCreated(HWND) override {}
+  void WindowDestroyed(HWND) override {}
+  void WindowShown(HWND, bool) override {}
+  void WindowMoved(HWND, const TRect&) override {}
+  void WindowRegionChanged(HWND, const Region*) override {}
+  void WindowTextChanged(HWND, const String&) override {}
+  void WindowRaised(HWND) override {}
+  void WindowPixelsChanged(HWND, const TRect&) override {}
+  void CaptureChanged(HWND) override {}
+  void CursorChanged(HCURSOR cursor) override { FCursor = cursor; }
+  void ClipboardTextChanged(const String& text) override { FPublishedClipboardText = text; }
+  std::optional<String> DesktopClipboardText() override;
+  void ModalLoopStarted(HWND window) override;
+
+  // Called with the modal window each time a modal loop starts; it may
+  // read the window, inject input or end the loop. Without a hook a modal
+  // loop in a test would wait for ever: the hook is how tests answer.
+  using ModalHook = std::function<void(HWND window)>;
+  void SetModalHook(ModalHook hook) { FModalHook = std::move(hook); }
+  // The modal windows seen so far, oldest first.
+  const std::vector<HWND>& ModalWindows() const { return FModalWindows; }
+
+  // The cursor the window layer last set.
+  HCURSOR Cursor() const { return FCursor; }
+  // Clipboard text this program gave the desktop, and text "another
+  // program" puts on the desktop's clipboard.
+  const String& PublishedClipboardText() const { return FPublishedClipboardText; }
+  void SetDesktopClipboardText(const String& text) { FDesktopClipboardText = text; }
+
+ private:
+  TSize FScreen;
+  TRect FWorkArea;
+  HCURSOR FCursor = nullptr;
+  String FPublishedClipboardText;
+  std::optional<String> FDesktopClipboardText;
+  ModalHook FModalHook;
+  std::vector<HWND> FModalWindows;
+};
+
+// The headless display in force, or null when another backend is.
+HeadlessDisplay* CurrentHeadlessDisplay();
+
+// A PNG picture of the window as it is in its backing bitmap (a child
+// window: its part of it), frame included. Empty for no window.
+std::vector<Byte> WindowScreenshot(HWND window);
+// The same, as a bitmap.
+std::unique_ptr<Bitmap> WindowPicture(HWND window);
+
+}  // namespace plat

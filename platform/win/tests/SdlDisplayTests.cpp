@@ -1,0 +1,186 @@
+// The SDL display on a private X server: what the server shows must be the
+// window's backing bitmap, shaped by its region, and the pointer moved on
+// the server must reach the window.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+#include "platform/gdi/Brush.h"
+#include "platform/gdi/Region.h"
+#include "platform/gdi/Shapes.h"
+#include "platform/win/DefWindowProc.h"
+#include "platform/win/Display.h"
+#include "platform/win/MessageQueue.h"
+#include "platform/win/Messages.h"
+#include "platform/win/Painting.h"
+#include "platform/win/WakeSources.h"
+#include "platform/win/WindowClass.h"
+#include "platform/win/WindowPos.h"
+#include "platform/win/WindowStyles.h"
+#include "platform/win/Windows.h"
+#include "platform/win/tests/XvfbServer.h"
+
+namespace plat {
+namespace {
+
+using testing::XvfbServer;
+
+// Paints four coloured bands and a dark diagonal, so that misplaced or
+// mis-ordered pixels show; records the last mouse position it was told.
+TPoint gLastMouse{-1, -1};
+
+LRESULT ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window, &paint);
+      RECT client;
+      GetClientRect(window, &client);
+      const COLORREF colours[] = {0x2040E0, 0x30C060, 0xE08020, 0xC0C0C0};
+      for (int band = 0; band < 4; ++band) {
+        RECT part{client.Left, band * client.Bottom / 4, client.Right, (band + 1) * client.Bottom / 4};
+        HBRUSH brush = CreateSolidBrush(colours[band]);
+        FillRect(dc, &part, brush);
+        DeleteObject(brush);
+      }
+      for (int i = 0; i < std::min(client.Right, client.Bottom); ++i) SetPixel(dc, i, i, 0x101010);
+      EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_MOUSEMOVE:
+      gLastMouse = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      return 0;
+    default:
+      return DefWindowProc(window, message, wParam, lParam);
+  }
+}
+
+class SdlDisplayUnderXvfb : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (!XvfbServer::Available()) return;
+    // SDL looks for an input method on the session bus. The test's desktop
+    // has none: a bus that cannot be there keeps libdbus from trying to
+    // launch one (and from the allocation it loses when that fails).
+    ::setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zorbit-test-bus", 1);
+    FServer = std::make_unique<XvfbServer>();
+    WNDCLASSA windowClass;
+    windowClass.lpfnWndProc = ProbeProc;
+    windowClass.lpszClassName = "TSdlProbe";
+    RegisterClassA(&windowClass);
+  }
+  static void TearDownTestSuite() { FServer.reset(); }
+
+  void SetUp() override {
+    if (!FServer) GTEST_SKIP() << "Xvfb is not installed";
+    ::setenv("DISPLAY", FServer->DisplayName().c_str(), 1);
+    ::setenv("SDL_VIDEODRIVER", "x11", 1);
+    SetDisplay(CreateSdlDisplay());
+    ASSERT_STREQ(CurrentDisplay().Name(), "sdl");
+  }
+  void TearDown() override {
+    if (FWindow != nullptr) DestroyWindow(FWindow);
+    if (FServer) SetDisplay(CreateHeadlessDisplay());
+  }
+
+  void OpenProbe(int x, int y, int width, int height) {
+    FWindow = CreateWindowExA(0, "TSdlProbe", "SDL probe", WS_POPUP, x, y, width, height, nullptr, nullptr, nullptr,
+                              nullptr);
+    ASSERT_NE(FWindow, nullptr);
+    ShowWindow(FWindow, SW_SHOW);
+    UpdateWindow(FWindow);
+  }
+
+  // Runs the message loop (without blocking on it) until done() holds or
+  // the time runs out.
+  static bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    MSG message;
+    while (std::chrono::steady_clock::now() < deadline) {
+      while (PeekMessage(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessage(&message);
+      }
+      if (done()) return true;
+      PollWakeSources(20);
+    }
+    return done();
+  }
+
+  // Whether the screen shows the window's bitmap at its place: every pixel
+  // inside the region (all when none) equal, every pixel outside the root's
+  // black.
+  bool ScreenShowsWindow(const TRect& bounds, const Region* region) const {
+    const Bitmap* surface = WindowSurface(FWindow);
+    if (surface == nullptr) return false;
+    const std::vector<std::uint32_t> screen = FServer->Grab(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+    if (screen.size() != static_cast<std::size_t>(bounds.Width() * bounds.Height())) return false;
+    for (int y = 0; y < bounds.Height(); ++y)
+      for (int x = 0; x < bounds.Width(); ++x) {
+        const bool inside = region == nullptr || region->Contains({x, y});
+        const std::uint32_t expected = inside ? (surface->At(x, y) & 0xFFFFFF) : 0;
+        if (screen[static_cast<std::size_t>(y * bounds.Width() + x)] != expected) return false;
+      }
+    return true;
+  }
+
+  static inline std::unique_ptr<XvfbServer> FServer;
+  HWND FWindow = nullptr;
+};
+
+TEST_F(SdlDisplayUnderXvfb, TheServerShowsTheBackingBitmapWhereverTheWindowGoes) {
+  OpenProbe(40, 30, 160, 120);
+  const TRect first{40, 30, 200, 150};
+  EXPECT_TRUE(PumpUntil([&] { return ScreenShowsWindow(first, nullptr); }));
+
+  MoveWindow(FWindow, 300, 200, 220, 100, true);
+  const TRect moved{300, 200, 520, 300};
+  EXPECT_TRUE(PumpUntil([&] { return ScreenShowsWindow(moved, nullptr); }));
+  const Bitmap* surface = WindowSurface(FWindow);
+  ASSERT_NE(surface, nullptr);
+  EXPECT_EQ(surface->Width(), 220);
+  // The old place is bare root again.
+  const auto old = FServer->Grab(40, 30, 10, 10);
+  EXPECT_EQ(std::count(old.begin(), old.end(), 0u), 100);
+}
+
+TEST_F(SdlDisplayUnderXvfb, TheWindowRegionShapesTheNativeWindow) {
+  OpenProbe(100, 80, 150, 110);
+  const Region ellipse = Region::Ellipse({0, 0, 150, 110});
+  SetWindowRgn(FWindow, CreateEllipticRgn(0, 0, 150, 110), true);
+  EXPECT_TRUE(PumpUntil([&] { return ScreenShowsWindow({100, 80, 250, 190}, &ellipse); }));
+}
+
+TEST_F(SdlDisplayUnderXvfb, ThePointerOnTheServerReachesTheWindow) {
+  OpenProbe(60, 50, 120, 90);
+  ASSERT_TRUE(PumpUntil([&] { return ScreenShowsWindow({60, 50, 180, 140}, nullptr); }));
+  gLastMouse = {-1, -1};
+  FServer->MovePointer(60 + 25, 50 + 40);
+  EXPECT_TRUE(PumpUntil([] { return gLastMouse == TPoint{25, 40}; }));
+  FServer->MovePointer(60 + 100, 50 + 7);
+  EXPECT_TRUE(PumpUntil([] { return gLastMouse == TPoint{100, 7}; }));
+}
+
+TEST_F(SdlDisplayUnderXvfb, PlainTextGoesBothWaysThroughTheDesktopClipboard) {
+  OpenProbe(0, 0, 40, 40);  // the clipboard lives with a native window
+  Display& display = CurrentDisplay();
+  EXPECT_EQ(display.DesktopClipboardText(), std::nullopt);  // nobody has set any
+
+  display.ClipboardTextChanged("Zorbit \xC3\xA4 text");
+  EXPECT_EQ(display.DesktopClipboardText(), std::nullopt);  // our own, not the desktop's
+  FServer->RequestClipboardText();
+  std::optional<std::string> seen;
+  EXPECT_TRUE(PumpUntil([&] { return (seen = FServer->ClipboardTextArrived()).has_value(); }));
+  EXPECT_EQ(seen, "Zorbit \xC3\xA4 text");
+
+  FServer->OfferClipboardText("from another program");
+  EXPECT_EQ(display.DesktopClipboardText(), "from another program");
+}
+
+}  // namespace
+}  // namespace plat

@@ -1,0 +1,243 @@
+#include "platform/win/tests/XvfbServer.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <stdexcept>
+
+#include "platform/os/ProcessSpawn.h"
+
+namespace plat::testing {
+
+namespace {
+
+constexpr int kStartTimeoutMs = 20000;
+
+// Reads the display number Xvfb writes once it is ready.
+std::string ReadDisplayNumber(int fd) {
+  std::string text;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kStartTimeoutMs);
+  while (text.empty() || text.back() != '\n') {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
+    if (left <= 0) return {};
+    pollfd entry{fd, POLLIN, 0};
+    const int ready = ::poll(&entry, 1, static_cast<int>(left));
+    if (ready < 0 && errno == EINTR) continue;
+    if (ready <= 0) return {};
+    char buffer[16];
+    const ssize_t count = ::read(fd, buffer, sizeof buffer);
+    if (count <= 0) return {};
+    text.append(buffer, static_cast<std::size_t>(count));
+    if (text.size() > 12) return {};
+  }
+  text.pop_back();
+  return text;
+}
+
+}  // namespace
+
+bool XvfbServer::Available() { return !plat::FindProgram("Xvfb").empty(); }
+
+XvfbServer::XvfbServer(int width, int height) {
+  const std::string program = plat::FindProgram("Xvfb");
+  if (program.empty()) throw std::runtime_error("Xvfb is not installed");
+  int ready[2];
+  if (::pipe(ready) != 0) throw std::runtime_error("pipe failed");
+  const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+  const std::string readyFd = std::to_string(ready[1]);
+  const pid_t parent = ::getpid();
+  FPid = ::fork();
+  if (FPid == 0) {
+    // The server must not outlive a test that crashes.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent) ::_exit(127);
+    ::close(ready[0]);
+    const int devNull = ::open("/dev/null", O_RDWR);
+    if (devNull >= 0) {
+      ::dup2(devNull, STDIN_FILENO);
+      ::dup2(devNull, STDOUT_FILENO);
+      ::dup2(devNull, STDERR_FILENO);
+    }
+    ::execl(program.c_str(), "Xvfb", "-displayfd", readyFd.c_str(), "-screen", "0", screen.c_str(), "-nolisten",
+            "tcp", "-br", "-noreset", static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  ::close(ready[1]);
+  const std::string number = FPid > 0 ? ReadDisplayNumber(ready[0]) : std::string();
+  ::close(ready[0]);
+  if (number.empty()) {
+    Stop();
+    throw std::runtime_error("Xvfb did not start");
+  }
+  FDisplayName = ":" + number;
+  FConnection = XOpenDisplay(FDisplayName.c_str());
+  if (FConnection == nullptr) {
+    Stop();
+    throw std::runtime_error("cannot connect to Xvfb on " + FDisplayName);
+  }
+}
+
+XvfbServer::~XvfbServer() { Stop(); }
+
+void XvfbServer::Stop() {
+  if (FClipboardOwnerPid > 0) {
+    ::kill(FClipboardOwnerPid, SIGKILL);
+    ::waitpid(FClipboardOwnerPid, nullptr, 0);
+  }
+  FClipboardOwnerPid = -1;
+  if (FConnection != nullptr) XCloseDisplay(static_cast<::Display*>(FConnection));
+  FConnection = nullptr;
+  if (FPid > 0) {
+    ::kill(FPid, SIGTERM);
+    ::waitpid(FPid, nullptr, 0);
+  }
+  FPid = -1;
+}
+
+std::vector<std::uint32_t> XvfbServer::Grab(int x, int y, int width, int height) const {
+  auto* display = static_cast<::Display*>(FConnection);
+  XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, static_cast<unsigned>(width),
+                            static_cast<unsigned>(height), AllPlanes, ZPixmap);
+  if (image == nullptr) return {};
+  std::vector<std::uint32_t> pixels;
+  pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  for (int row = 0; row < height; ++row)
+    for (int column = 0; column < width; ++column)
+      pixels.push_back(static_cast<std::uint32_t>(XGetPixel(image, column, row)) & 0xFFFFFF);
+  XDestroyImage(image);
+  return pixels;
+}
+
+}  // namespace plat::testing
+
+namespace plat::testing {
+
+void XvfbServer::MovePointer(int x, int y) const {
+  auto* display = static_cast<::Display*>(FConnection);
+  XWarpPointer(display, None, DefaultRootWindow(display), 0, 0, 0, 0, x, y);
+  XSync(display, False);
+}
+
+}  // namespace plat::testing
+
+namespace plat::testing {
+
+namespace {
+
+struct ClipboardAtoms {
+  Atom Clipboard, Utf8, Targets, Property;
+  explicit ClipboardAtoms(::Display* display)
+      : Clipboard(XInternAtom(display, "CLIPBOARD", False)),
+        Utf8(XInternAtom(display, "UTF8_STRING", False)),
+        Targets(XInternAtom(display, "TARGETS", False)),
+        Property(XInternAtom(display, "ZORBIT_TEST_CLIPBOARD", False)) {}
+};
+
+// The clipboard owner's life in the child: answer every request with the
+// text (or the list of targets) until killed.
+[[noreturn]] void ServeClipboard(const std::string& displayName, const std::string& text, int readyFd) {
+  ::Display* display = XOpenDisplay(displayName.c_str());
+  if (display == nullptr) ::_exit(1);
+  const ClipboardAtoms atoms(display);
+  const ::Window owner = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+  XSetSelectionOwner(display, atoms.Clipboard, owner, CurrentTime);
+  XSync(display, False);
+  const char ready = XGetSelectionOwner(display, atoms.Clipboard) == owner ? 'y' : 'n';
+  if (::write(readyFd, &ready, 1) != 1) ::_exit(1);
+  for (;;) {
+    XEvent event;
+    XNextEvent(display, &event);
+    if (event.type == SelectionClear) ::_exit(0);
+    if (event.type != SelectionRequest) continue;
+    const XSelectionRequestEvent& request = event.xselectionrequest;
+    XSelectionEvent reply{};
+    reply.type = SelectionNotify;
+    reply.requestor = request.requestor;
+    reply.selection = request.selection;
+    reply.target = request.target;
+    reply.time = request.time;
+    reply.property = request.property;
+    if (request.target == atoms.Targets) {
+      const Atom targets[] = {atoms.Targets, atoms.Utf8, XA_STRING};
+      XChangeProperty(display, request.requestor, request.property, XA_ATOM, 32, PropModeReplace,
+                      reinterpret_cast<const unsigned char*>(targets), 3);
+    } else if (request.target == atoms.Utf8 || request.target == XA_STRING) {
+      XChangeProperty(display, request.requestor, request.property, request.target, 8, PropModeReplace,
+                      reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
+    } else {
+      reply.property = None;
+    }
+    XSendEvent(display, request.requestor, False, NoEventMask, reinterpret_cast<XEvent*>(&reply));
+    XFlush(display);
+  }
+}
+
+}  // namespace
+
+void XvfbServer::RequestClipboardText() {
+  auto* display = static_cast<::Display*>(FConnection);
+  if (FRequestor == 0) FRequestor = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+  const ClipboardAtoms atoms(display);
+  XConvertSelection(display, atoms.Clipboard, atoms.Utf8, atoms.Property, FRequestor, CurrentTime);
+  XFlush(display);
+}
+
+std::optional<std::string> XvfbServer::ClipboardTextArrived() {
+  auto* display = static_cast<::Display*>(FConnection);
+  while (XPending(display) > 0) {
+    XEvent event;
+    XNextEvent(display, &event);
+    if (event.type != SelectionNotify) continue;
+    if (event.xselection.property == None) return std::string();
+    Atom type;
+    int format;
+    unsigned long count, remaining;
+    unsigned char* data = nullptr;
+    std::string text;
+    if (XGetWindowProperty(display, FRequestor, event.xselection.property, 0, 1 << 16, True, AnyPropertyType, &type,
+                           &format, &count, &remaining, &data) == Success &&
+        data != nullptr) {
+      text.assign(reinterpret_cast<const char*>(data), count);
+      XFree(data);
+    }
+    return text;
+  }
+  return std::nullopt;
+}
+
+void XvfbServer::OfferClipboardText(const std::string& text) {
+  int ready[2];
+  if (::pipe(ready) != 0) throw std::runtime_error("pipe failed");
+  const pid_t parent = ::getpid();
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent) ::_exit(1);
+    ::close(ready[0]);
+    ServeClipboard(FDisplayName, text, ready[1]);
+  }
+  ::close(ready[1]);
+  char answer = 'n';
+  const bool started = child > 0 && ::read(ready[0], &answer, 1) == 1 && answer == 'y';
+  ::close(ready[0]);
+  if (child > 0) {
+    if (FClipboardOwnerPid > 0) {
+      ::kill(FClipboardOwnerPid, SIGKILL);
+      ::waitpid(FClipboardOwnerPid, nullptr, 0);
+    }
+    FClipboardOwnerPid = child;
+  }
+  if (!started) throw std::runtime_error("the clipboard owner did not start");
+}
+
+}  // namespace plat::testing

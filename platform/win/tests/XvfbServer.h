@@ -1,0 +1,55 @@
+#pragma once
+// A private X server for tests of the SDL display: Xvfb started on a display
+// number it picks itself (-displayfd), on its Unix socket only, with a black
+// root window. It is killed when the object goes, and by the kernel when the
+// test process dies.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace plat::testing {
+
+class XvfbServer {
+ public:
+  // True when the Xvfb program is installed.
+  static bool Available();
+
+  // Starts the server and waits until it accepts connections; throws
+  // std::runtime_error when it does not come up in time.
+  XvfbServer(int width = 1024, int height = 768);
+  ~XvfbServer();
+  XvfbServer(const XvfbServer&) = delete;
+  XvfbServer& operator=(const XvfbServer&) = delete;
+
+  // ":N", for DISPLAY.
+  const std::string& DisplayName() const { return FDisplayName; }
+
+  // A rectangle of the screen read back from the server, row by row, each
+  // pixel as 0xRRGGBB; empty when it cannot be read.
+  std::vector<std::uint32_t> Grab(int x, int y, int width, int height) const;
+  // Moves the pointer, as the user would: the server sends the motion to
+  // the window below.
+  void MovePointer(int x, int y) const;
+
+  // The desktop's clipboard as another program sees it. Asking is one step
+  // and the answer another, because the owner answers only while its own
+  // event loop runs.
+  void RequestClipboardText();
+  // The text once it arrived ("" when nobody owns the clipboard).
+  std::optional<std::string> ClipboardTextArrived();
+  // Another program (a child process) takes the clipboard with text and
+  // serves it until the server goes or another owner takes over.
+  void OfferClipboardText(const std::string& text);
+
+ private:
+  void Stop();
+
+  int FPid = -1;
+  int FClipboardOwnerPid = -1;
+  unsigned long FRequestor = 0;  // the window clipboard text is delivered to
+  std::string FDisplayName;
+  void* FConnection = nullptr;  // the Xlib display the pixels are read through
+};
+
+}  // namespace plat::testing
