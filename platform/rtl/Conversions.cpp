@@ -75,6 +75,23 @@ bool ParseInteger(const String& s, int bits, Int64& value) {
   throw EConvertError(FmtLoadResString(rec, {text}));
 }
 
+// What parse(s, value) reads, or EConvertError with the message rec.
+template <typename T, typename Parse>
+T ParsedOrRaise(const String& s, const TResStringRec& rec, Parse parse) {
+  T value{};
+  if (!parse(s, value)) {
+    ConvertError(rec, s);
+  }
+  return value;
+}
+
+// What parse(s, value) reads, or defaultValue.
+template <typename T, typename Parse>
+T ParsedOrDefault(const String& s, T defaultValue, Parse parse) {
+  T value{};
+  return parse(s, value) ? value : defaultValue;
+}
+
 // --- floating point to decimal digits ------------------------------------
 
 // value = 0.Digits * 10^Exponent; Digits has no trailing zeros and is empty for zero.
@@ -510,33 +527,13 @@ bool TryStrToInt(const String& s, int& value) {
   return true;
 }
 
-int StrToInt(const String& s) {
-  int value = 0;
-  if (!TryStrToInt(s, value)) {
-    ConvertError(SInvalidInteger, s);
-  }
-  return value;
-}
-
-int StrToIntDef(const String& s, int defaultValue) {
-  int value = 0;
-  return TryStrToInt(s, value) ? value : defaultValue;
-}
+int StrToInt(const String& s) { return ParsedOrRaise<int>(s, SInvalidInteger, TryStrToInt); }
+int StrToIntDef(const String& s, int defaultValue) { return ParsedOrDefault(s, defaultValue, TryStrToInt); }
 
 bool TryStrToInt64(const String& s, Int64& value) { return ParseInteger(s, 64, value); }
 
-Int64 StrToInt64(const String& s) {
-  Int64 value = 0;
-  if (!TryStrToInt64(s, value)) {
-    ConvertError(SInvalidInteger, s);
-  }
-  return value;
-}
-
-Int64 StrToInt64Def(const String& s, Int64 defaultValue) {
-  Int64 value = 0;
-  return TryStrToInt64(s, value) ? value : defaultValue;
-}
+Int64 StrToInt64(const String& s) { return ParsedOrRaise<Int64>(s, SInvalidInteger, TryStrToInt64); }
+Int64 StrToInt64Def(const String& s, Int64 defaultValue) { return ParsedOrDefault(s, defaultValue, TryStrToInt64); }
 
 bool TryStrToBool(const String& s, bool& value) {
   double number = 0;
@@ -555,18 +552,8 @@ bool TryStrToBool(const String& s, bool& value) {
   return false;
 }
 
-bool StrToBool(const String& s) {
-  bool value = false;
-  if (!TryStrToBool(s, value)) {
-    ConvertError(SInvalidBoolean, s);
-  }
-  return value;
-}
-
-bool StrToBoolDef(const String& s, bool defaultValue) {
-  bool value = false;
-  return TryStrToBool(s, value) ? value : defaultValue;
-}
+bool StrToBool(const String& s) { return ParsedOrRaise<bool>(s, SInvalidBoolean, TryStrToBool); }
+bool StrToBoolDef(const String& s, bool defaultValue) { return ParsedOrDefault(s, defaultValue, TryStrToBool); }
 
 String BoolToStr(bool value, bool useBoolStrs) {
   if (useBoolStrs) {
@@ -580,18 +567,22 @@ bool TryStrToFloat(const String& s, double& value, const TFormatSettings& settin
 }
 bool TryStrToFloat(const String& s, double& value) { return TryStrToFloat(s, value, FormatSettings()); }
 
+namespace {
+
+// TryStrToFloat with the given settings.
+auto FloatParser(const TFormatSettings& settings) {
+  return [&settings](const String& s, double& value) { return TryStrToFloat(s, value, settings); };
+}
+
+}  // namespace
+
 double StrToFloat(const String& s, const TFormatSettings& settings) {
-  double value = 0;
-  if (!TryStrToFloat(s, value, settings)) {
-    ConvertError(SInvalidFloat, s);
-  }
-  return value;
+  return ParsedOrRaise<double>(s, SInvalidFloat, FloatParser(settings));
 }
 double StrToFloat(const String& s) { return StrToFloat(s, FormatSettings()); }
 
 double StrToFloatDef(const String& s, double defaultValue, const TFormatSettings& settings) {
-  double value = 0;
-  return TryStrToFloat(s, value, settings) ? value : defaultValue;
+  return ParsedOrDefault(s, defaultValue, FloatParser(settings));
 }
 double StrToFloatDef(const String& s, double defaultValue) { return StrToFloatDef(s, defaultValue, FormatSettings()); }
 

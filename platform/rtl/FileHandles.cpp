@@ -8,6 +8,7 @@
 #include "platform/rtl/LastError.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/Streams.h"
+#include "platform/rtl/TransferAll.h"
 
 namespace plat {
 
@@ -33,26 +34,14 @@ int OpenPath(const String& fileName, int flags) {
   return handle >= 0 ? handle : Failed(OpenError(errno, path));
 }
 
+// A read or write of count bytes by int, as the handle routines count.
 template <typename Transfer>
 int Repeat(int count, Transfer transfer) {
   if (count < 0) {
     return Failed(ERROR_INVALID_PARAMETER);
   }
-  int total = 0;
-  while (total < count) {
-    const ssize_t n = transfer(total, static_cast<std::size_t>(count - total));
-    if (n < 0 && errno == EINTR) {
-      continue;
-    }
-    if (n < 0) {
-      return Failed(ErrorFromErrno(errno));
-    }
-    if (n == 0) {
-      break;
-    }
-    total += static_cast<int>(n);
-  }
-  return total;
+  const TransferResult result = TransferAll(count, transfer);
+  return result.Error ? Failed(result.Error) : static_cast<int>(result.Moved);
 }
 
 }  // namespace
@@ -70,12 +59,12 @@ int FileCreate(const String& fileName) { return OpenPath(fileName, O_RDWR | O_CR
 
 int FileRead(int handle, void* buffer, int count) {
   auto* out = static_cast<Byte*>(buffer);
-  return Repeat(count, [&](int done, std::size_t left) { return ::read(handle, out + done, left); });
+  return Repeat(count, [&](Int64 done, std::size_t left) { return ::read(handle, out + done, left); });
 }
 
 int FileWrite(int handle, const void* buffer, int count) {
   const auto* in = static_cast<const Byte*>(buffer);
-  const int written = Repeat(count, [&](int done, std::size_t left) { return ::write(handle, in + done, left); });
+  const int written = Repeat(count, [&](Int64 done, std::size_t left) { return ::write(handle, in + done, left); });
   // A write that moved nothing although asked to is a full disk, not an end.
   return written >= 0 && written < count ? Failed(ERROR_HANDLE_DISK_FULL) : written;
 }

@@ -14,6 +14,7 @@
 #include "platform/rtl/LastError.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/RtlConsts.h"
+#include "platform/rtl/TransferAll.h"
 
 namespace plat {
 
@@ -130,41 +131,23 @@ Int64 TStream::CopyFrom(TStream& source, Int64 count) {
 // --- THandleStream and TFileStream ------------------------------------------
 
 Int64 THandleStream::Read(void* buffer, Int64 count) {
-  Int64 total = 0;
   auto* out = static_cast<Byte*>(buffer);
-  while (total < count) {
-    const ssize_t n = ::read(FHandle, out + total, static_cast<std::size_t>(std::min<Int64>(count - total, 1 << 30)));
-    if (n < 0 && errno == EINTR) {
-      continue;
-    }
-    if (n < 0) {
-      SetLastError(ErrorFromErrno(errno));
-    }
-    if (n <= 0) {
-      break;
-    }
-    total += n;
+  const TransferResult result =
+      TransferAll(count, [&](Int64 done, std::size_t left) { return ::read(FHandle, out + done, left); });
+  if (result.Error) {
+    SetLastError(result.Error);
   }
-  return total;
+  return result.Moved;
 }
 
 Int64 THandleStream::Write(const void* buffer, Int64 count) {
-  Int64 total = 0;
   const auto* in = static_cast<const Byte*>(buffer);
-  while (total < count) {
-    const ssize_t n = ::write(FHandle, in + total, static_cast<std::size_t>(std::min<Int64>(count - total, 1 << 30)));
-    if (n < 0 && errno == EINTR) {
-      continue;
-    }
-    if (n < 0) {
-      SetLastError(ErrorFromErrno(errno));
-    }
-    if (n <= 0) {
-      break;
-    }
-    total += n;
+  const TransferResult result =
+      TransferAll(count, [&](Int64 done, std::size_t left) { return ::write(FHandle, in + done, left); });
+  if (result.Error) {
+    SetLastError(result.Error);
   }
-  return total;
+  return result.Moved;
 }
 
 Int64 THandleStream::Seek(Int64 offset, TSeekOrigin origin) {

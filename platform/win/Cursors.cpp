@@ -111,7 +111,7 @@ struct CursorImage {
 };
 
 struct CursorEntry {
-  Word Id;
+  Word Id;  // 0 for a cursor made by CreateCursor
   CursorImage Image;
 };
 
@@ -146,8 +146,8 @@ std::vector<std::unique_ptr<CursorEntry>> MakeCursors() {
   return list;
 }
 
-const std::vector<std::unique_ptr<CursorEntry>>& Cursors() {
-  static const std::vector<std::unique_ptr<CursorEntry>> cursors = MakeCursors();
+std::vector<std::unique_ptr<CursorEntry>>& Cursors() {
+  static std::vector<std::unique_ptr<CursorEntry>> cursors = MakeCursors();
   return cursors;
 }
 
@@ -175,7 +175,7 @@ HCURSOR LoadCursorA(HINSTANCE instance, const char* name) {
   if (!instance && IS_INTRESOURCE(name)) {
     const auto id = static_cast<Word>(reinterpret_cast<std::uintptr_t>(name));
     for (const auto& e : Cursors())
-      if (e->Id == id) return reinterpret_cast<HCURSOR>(e.get());
+      if (e->Id && e->Id == id) return reinterpret_cast<HCURSOR>(e.get());
   }
   SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
   return nullptr;
@@ -205,6 +205,49 @@ int ShowCursor(bool show) {
   p.ShowCount += show ? 1 : -1;
   if (wasShown != (p.ShowCount >= 0)) Tell();
   return p.ShowCount;
+}
+
+HCURSOR CreateCursor(HINSTANCE, int xHotSpot, int yHotSpot, int width, int height, const void* andPlane,
+                     const void* xorPlane) {
+  if (width < 1 || height < 1 || width > CursorSize || height > CursorSize || !andPlane || !xorPlane ||
+      xHotSpot < 0 || yHotSpot < 0 || xHotSpot >= width || yHotSpot >= height) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+  }
+  auto entry = std::make_unique<CursorEntry>();
+  entry->Id = 0;
+  entry->Image.HotSpot = {xHotSpot, yHotSpot};
+  const auto* andBits = static_cast<const Byte*>(andPlane);
+  const auto* xorBits = static_cast<const Byte*>(xorPlane);
+  // Rows are padded to 16-bit words, the leftmost pixel in the high bit.
+  const int rowBytes = (width + 15) / 16 * 2;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const int at = y * rowBytes + x / 8;
+      const Byte bit = static_cast<Byte>(0x80 >> (x % 8));
+      const bool transparent = (andBits[at] & bit) != 0;
+      const bool white = (xorBits[at] & bit) != 0;
+      entry->Image.Color->Put(x, y, white ? White : Black);
+      entry->Image.Mask->Put(x, y, transparent ? White : Black);
+    }
+  }
+  Cursors().push_back(std::move(entry));
+  return reinterpret_cast<HCURSOR>(Cursors().back().get());
+}
+
+bool DestroyCursor(HCURSOR cursor) {
+  auto& list = Cursors();
+  const auto found = std::find_if(list.begin(), list.end(), [cursor](const std::unique_ptr<CursorEntry>& e) {
+    return reinterpret_cast<HCURSOR>(e.get()) == cursor;
+  });
+  // The standard cursors are shared and stay.
+  if (found == list.end() || (*found)->Id != 0) {
+    SetLastError(ERROR_INVALID_CURSOR_HANDLE);
+    return false;
+  }
+  if (Pointer().Current == cursor) SetCursor(nullptr);
+  list.erase(found);
+  return true;
 }
 
 CursorPicture GetCursorPicture(HCURSOR cursor) {

@@ -28,6 +28,15 @@ inline const char* const IDC_HELP = MAKEINTRESOURCE(32651);
 HCURSOR LoadCursorA(HINSTANCE instance, const char* name);
 inline HCURSOR LoadCursor(HINSTANCE instance, const char* name) { return LoadCursorA(instance, name); }
 
+// A cursor drawn by a program (at most 32 x 32), from two planes of
+// bits, rows padded to 16-bit words and the leftmost pixel in the high bit:
+// AND 1 lets the screen show through (XOR 1 inverts it), AND 0 draws
+// black (XOR 0) or white (XOR 1). Null with ERROR_INVALID_PARAMETER for a
+// bad size or hot spot. DestroyCursor frees it (not the standard ones).
+HCURSOR CreateCursor(HINSTANCE instance, int xHotSpot, int yHotSpot, int width, int height, const void* andPlane,
+                     const void* xorPlane);
+bool DestroyCursor(HCURSOR cursor);
+
 // Answers the previous cursor; null hides the pointer.
 HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR GetCursor();

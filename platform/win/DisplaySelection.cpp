@@ -5,12 +5,16 @@
 #include "platform/gdi/DisplayMode.h"
 #include "platform/rtl/Exception.h"
 #include "platform/win/Display.h"
+#include "platform/win/WakeSources.h"
 #include "platform/win/WindowManager.h"
 
 namespace plat {
 namespace {
 
 std::unique_ptr<Display>& Installed() {
+  // A display removes its wake sources when it goes, so their list must
+  // outlive it: statics end in the reverse order of their construction.
+  [[maybe_unused]] static const bool wakeSourcesFirst = (HasWakeSources(), true);
   static std::unique_ptr<Display> display;
   return display;
 }

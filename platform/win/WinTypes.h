@@ -7,12 +7,13 @@
 
 #include "platform/gdi/GdiConstants.h"
 #include "platform/gdi/WindowHandle.h"
+#include "platform/os/ModuleExports.h"
 #include "platform/rtl/Types.h"
 
 namespace plat {
 
-struct HINSTANCE__;
-using HINSTANCE = HINSTANCE__*;
+// A program instance is its module, as on the platform.
+using HINSTANCE = HMODULE;
 struct HMENU__;
 using HMENU = HMENU__*;
 struct HICON__;

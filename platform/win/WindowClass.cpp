@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 #include <vector>
 
 #include "platform/rtl/StringUtils.h"
@@ -39,10 +40,12 @@ std::shared_ptr<WindowClassRecord> Lookup(const Ch* nameOrAtom) {
 }
 
 template <typename Ch>
-ATOM Register(UINT style, WNDPROC proc, int clsExtra, int wndExtra, HINSTANCE instance, HICON icon, HCURSOR cursor,
-              HBRUSH background, const Ch* menuName, const Ch* className, HICON iconSm, bool unicode) {
-  if (!className || IS_INTRESOURCE(className) || !proc || clsExtra < 0 || wndExtra < 0 || clsExtra > MaxExtraBytes ||
-      wndExtra > MaxExtraBytes) {
+ATOM Register(const BasicWndClass<Ch>& wc, HICON iconSm) {
+  constexpr bool unicode = sizeof(Ch) > 1;
+  const Ch* className = wc.lpszClassName;
+  const WNDPROC proc = wc.lpfnWndProc;
+  if (!className || IS_INTRESOURCE(className) || !proc || wc.cbClsExtra < 0 || wc.cbWndExtra < 0 ||
+      wc.cbClsExtra > MaxExtraBytes || wc.cbWndExtra > MaxExtraBytes) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
@@ -60,17 +63,17 @@ ATOM Register(UINT style, WNDPROC proc, int clsExtra, int wndExtra, HINSTANCE in
   auto c = std::make_shared<WindowClassRecord>();
   c->Atom = static_cast<ATOM>(atom);
   c->Name = name;
-  c->Style = style;
+  c->Style = wc.style;
   c->Proc = proc;
   c->Unicode = unicode;
-  c->Instance = instance;
-  c->Icon = icon;
+  c->Instance = wc.hInstance;
+  c->Icon = wc.hIcon;
   c->IconSm = iconSm;
-  c->Cursor = cursor;
-  c->Background = background;
-  c->MenuName = menuName && !IS_INTRESOURCE(menuName) ? NameOf(menuName) : String();
-  c->Extra.assign(static_cast<std::size_t>(clsExtra), 0);
-  c->WindowExtra = wndExtra;
+  c->Cursor = wc.hCursor;
+  c->Background = wc.hbrBackground;
+  c->MenuName = wc.lpszMenuName && !IS_INTRESOURCE(wc.lpszMenuName) ? NameOf(wc.lpszMenuName) : String();
+  c->Extra.assign(static_cast<std::size_t>(wc.cbClsExtra), 0);
+  c->WindowExtra = wc.cbWndExtra;
   NoteProcForm(proc, unicode);
   Classes().push_back(std::move(c));
   return static_cast<ATOM>(atom);
@@ -105,18 +108,46 @@ int CopyName(const String& name, Ch* buffer, int size) {
   return static_cast<int>(n);
 }
 
-template <typename WC>
-void Fill(const WindowClassRecord& c, WC* wc) {
-  wc->style = c.Style;
-  wc->lpfnWndProc = c.Proc;
-  wc->cbClsExtra = static_cast<int>(c.Extra.size());
-  wc->cbWndExtra = c.WindowExtra;
-  wc->hInstance = c.Instance;
-  wc->hIcon = c.Icon;
-  wc->hCursor = c.Cursor;
-  wc->hbrBackground = c.Background;
+template <typename Ch>
+ATOM RegisterPlain(const BasicWndClass<Ch>* wc) {
+  if (!wc) return SetLastError(ERROR_INVALID_PARAMETER), ATOM{0};
+  return Register(*wc, HICON{});
+}
+
+template <typename Ch>
+ATOM RegisterEx(const BasicWndClassEx<Ch>* wc) {
+  if (!wc || wc->cbSize != sizeof(BasicWndClassEx<Ch>)) return SetLastError(ERROR_INVALID_PARAMETER), ATOM{0};
+  return Register(*wc, wc->hIconSm);
+}
+
+// Fills a plain or extended record; the class name is the caller's own.
+template <typename WC, typename Ch>
+bool GetInfo(const Ch* className, WC* wc) {
+  auto c = Lookup(className);
+  if (!c || !wc) {
+    SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
+    return false;
+  }
+  wc->style = c->Style;
+  wc->lpfnWndProc = c->Proc;
+  wc->cbClsExtra = static_cast<int>(c->Extra.size());
+  wc->cbWndExtra = c->WindowExtra;
+  wc->hInstance = c->Instance;
+  wc->hIcon = c->Icon;
+  wc->hCursor = c->Cursor;
+  wc->hbrBackground = c->Background;
   wc->lpszMenuName = nullptr;
-  wc->lpszClassName = nullptr;  // the caller named it already
+  wc->lpszClassName = className;
+  if constexpr (std::is_same_v<WC, BasicWndClassEx<Ch>>) {
+    wc->hIconSm = c->IconSm;
+  }
+  return true;
+}
+
+template <typename Ch>
+int GetName(HWND window, Ch* buffer, int size) {
+  Window* w = WindowManager::Instance().FindOrFail(window);
+  return w ? CopyName(w->Class->Name, buffer, size) : 0;
 }
 
 ULONG_PTR ClassValue(HWND window, int index) {
@@ -179,76 +210,20 @@ ULONG_PTR SetClassValue(HWND window, int index, LONG_PTR value, bool unicode) {
 std::shared_ptr<WindowClassRecord> FindWindowClass(const char* nameOrAtom) { return Lookup(nameOrAtom); }
 std::shared_ptr<WindowClassRecord> FindWindowClass(const char16_t* nameOrAtom) { return Lookup(nameOrAtom); }
 
-ATOM RegisterClassA(const WNDCLASSA* wc) {
-  if (!wc) return SetLastError(ERROR_INVALID_PARAMETER), ATOM{0};
-  return Register(wc->style, wc->lpfnWndProc, wc->cbClsExtra, wc->cbWndExtra, wc->hInstance, wc->hIcon, wc->hCursor,
-                  wc->hbrBackground, wc->lpszMenuName, wc->lpszClassName, HICON{}, false);
-}
-
-ATOM RegisterClassW(const WNDCLASSW* wc) {
-  if (!wc) return SetLastError(ERROR_INVALID_PARAMETER), ATOM{0};
-  return Register(wc->style, wc->lpfnWndProc, wc->cbClsExtra, wc->cbWndExtra, wc->hInstance, wc->hIcon, wc->hCursor,
-                  wc->hbrBackground, wc->lpszMenuName, wc->lpszClassName, HICON{}, true);
-}
-
-ATOM RegisterClassExA(const WNDCLASSEXA* wc) {
-  if (!wc || wc->cbSize != sizeof(WNDCLASSEXA)) return SetLastError(ERROR_INVALID_PARAMETER), ATOM{0};
-  return Register(wc->style, wc->lpfnWndProc, wc->cbClsExtra, wc->cbWndExtra, wc->hInstance, wc->hIcon, wc->hCursor,
-                  wc->hbrBackground, wc->lpszMenuName, wc->lpszClassName, wc->hIconSm, false);
-}
-
-ATOM RegisterClassExW(const WNDCLASSEXW* wc) {
-  if (!wc || wc->cbSize != sizeof(WNDCLASSEXW)) return SetLastError(ERROR_INVALID_PARAMETER), ATOM{0};
-  return Register(wc->style, wc->lpfnWndProc, wc->cbClsExtra, wc->cbWndExtra, wc->hInstance, wc->hIcon, wc->hCursor,
-                  wc->hbrBackground, wc->lpszMenuName, wc->lpszClassName, wc->hIconSm, true);
-}
+ATOM RegisterClassA(const WNDCLASSA* wc) { return RegisterPlain(wc); }
+ATOM RegisterClassW(const WNDCLASSW* wc) { return RegisterPlain(wc); }
+ATOM RegisterClassExA(const WNDCLASSEXA* wc) { return RegisterEx(wc); }
+ATOM RegisterClassExW(const WNDCLASSEXW* wc) { return RegisterEx(wc); }
 
 bool UnregisterClassA(const char* className, HINSTANCE) { return Unregister(className); }
 bool UnregisterClassW(const char16_t* className, HINSTANCE) { return Unregister(className); }
 
-bool GetClassInfoA(HINSTANCE, const char* className, WNDCLASSA* wc) {
-  auto c = Lookup(className);
-  if (!c || !wc) {
-    SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
-    return false;
-  }
-  Fill(*c, wc);
-  wc->lpszClassName = className;
-  return true;
-}
+bool GetClassInfoA(HINSTANCE, const char* className, WNDCLASSA* wc) { return GetInfo(className, wc); }
+bool GetClassInfoW(HINSTANCE, const char16_t* className, WNDCLASSW* wc) { return GetInfo(className, wc); }
+bool GetClassInfoExA(HINSTANCE, const char* className, WNDCLASSEXA* wc) { return GetInfo(className, wc); }
 
-bool GetClassInfoW(HINSTANCE, const char16_t* className, WNDCLASSW* wc) {
-  auto c = Lookup(className);
-  if (!c || !wc) {
-    SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
-    return false;
-  }
-  Fill(*c, wc);
-  wc->lpszClassName = className;
-  return true;
-}
-
-bool GetClassInfoExA(HINSTANCE, const char* className, WNDCLASSEXA* wc) {
-  auto c = Lookup(className);
-  if (!c || !wc) {
-    SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
-    return false;
-  }
-  Fill(*c, wc);
-  wc->hIconSm = c->IconSm;
-  wc->lpszClassName = className;
-  return true;
-}
-
-int GetClassNameA(HWND window, char* buffer, int size) {
-  Window* w = WindowManager::Instance().FindOrFail(window);
-  return w ? CopyName(w->Class->Name, buffer, size) : 0;
-}
-
-int GetClassNameW(HWND window, char16_t* buffer, int size) {
-  Window* w = WindowManager::Instance().FindOrFail(window);
-  return w ? CopyName(w->Class->Name, buffer, size) : 0;
-}
+int GetClassNameA(HWND window, char* buffer, int size) { return GetName(window, buffer, size); }
+int GetClassNameW(HWND window, char16_t* buffer, int size) { return GetName(window, buffer, size); }
 
 String WindowClassName(HWND window) {
   Window* w = WindowManager::Instance().Find(window);

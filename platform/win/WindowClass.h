@@ -11,7 +11,10 @@
 
 namespace plat {
 
-struct WNDCLASSA {
+// The values a class is registered with; Ch is char for the A forms and
+// char16_t for the W forms.
+template <typename Ch>
+struct BasicWndClass {
   UINT style = 0;
   WNDPROC lpfnWndProc = nullptr;
   int cbClsExtra = 0;
@@ -21,52 +24,21 @@ struct WNDCLASSA {
   HCURSOR hCursor = nullptr;
   // A brush, or a system colour index + 1.
   HBRUSH hbrBackground = nullptr;
-  const char* lpszMenuName = nullptr;
-  const char* lpszClassName = nullptr;  // a name or an atom (MAKEINTATOM)
+  const Ch* lpszMenuName = nullptr;
+  const Ch* lpszClassName = nullptr;  // a name or an atom (MAKEINTATOM)
 };
 
-struct WNDCLASSW {
-  UINT style = 0;
-  WNDPROC lpfnWndProc = nullptr;
-  int cbClsExtra = 0;
-  int cbWndExtra = 0;
-  HINSTANCE hInstance = nullptr;
-  HICON hIcon = nullptr;
-  HCURSOR hCursor = nullptr;
-  HBRUSH hbrBackground = nullptr;
-  const char16_t* lpszMenuName = nullptr;
-  const char16_t* lpszClassName = nullptr;
-};
-
-struct WNDCLASSEXA {
-  UINT cbSize = sizeof(WNDCLASSEXA);
-  UINT style = 0;
-  WNDPROC lpfnWndProc = nullptr;
-  int cbClsExtra = 0;
-  int cbWndExtra = 0;
-  HINSTANCE hInstance = nullptr;
-  HICON hIcon = nullptr;
-  HCURSOR hCursor = nullptr;
-  HBRUSH hbrBackground = nullptr;
-  const char* lpszMenuName = nullptr;
-  const char* lpszClassName = nullptr;
+// The extended form adds a small icon; cbSize must be the record's size.
+template <typename Ch>
+struct BasicWndClassEx : BasicWndClass<Ch> {
+  UINT cbSize = sizeof(BasicWndClassEx);
   HICON hIconSm = nullptr;
 };
 
-struct WNDCLASSEXW {
-  UINT cbSize = sizeof(WNDCLASSEXW);
-  UINT style = 0;
-  WNDPROC lpfnWndProc = nullptr;
-  int cbClsExtra = 0;
-  int cbWndExtra = 0;
-  HINSTANCE hInstance = nullptr;
-  HICON hIcon = nullptr;
-  HCURSOR hCursor = nullptr;
-  HBRUSH hbrBackground = nullptr;
-  const char16_t* lpszMenuName = nullptr;
-  const char16_t* lpszClassName = nullptr;
-  HICON hIconSm = nullptr;
-};
+using WNDCLASSA = BasicWndClass<char>;
+using WNDCLASSW = BasicWndClass<char16_t>;
+using WNDCLASSEXA = BasicWndClassEx<char>;
+using WNDCLASSEXW = BasicWndClassEx<char16_t>;
 
 inline const char* MAKEINTATOM(ATOM atom) { return MAKEINTRESOURCE(atom); }
 

@@ -6,18 +6,12 @@
 
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/StringList.h"
-#include "platform/rtl/tests/TempDir.h"
+#include "platform/rtl/tests/RtlTestSupport.h"
 
 namespace plat {
 namespace {
 
-std::vector<String> Items(const TStrings& list) {
-  std::vector<String> items;
-  for (int i = 0; i < list.Count(); ++i) {
-    items.push_back(list.Strings(i));
-  }
-  return items;
-}
+using rtltest::Items;
 
 const char* const kSample =
     "\xEF\xBB\xBF; theme settings\r\n"

@@ -6,18 +6,12 @@
 
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/Streams.h"
-#include "platform/rtl/tests/TempDir.h"
+#include "platform/rtl/tests/RtlTestSupport.h"
 
 namespace plat {
 namespace {
 
-std::vector<String> Items(const TStrings& list) {
-  std::vector<String> items;
-  for (int i = 0; i < list.Count(); ++i) {
-    items.push_back(list.Strings(i));
-  }
-  return items;
-}
+using rtltest::Items;
 
 void Fill(TStrings& list, const std::vector<String>& items) {
   list.Clear();
