@@ -1,8 +1,12 @@
 #include "platform/ui/ClassLibrary.h"
 
 #include "platform/gdi/TFont.h"
+#include "platform/ui/ControlClasses.h"
+#include "platform/ui/ControlConsts.h"
 #include "platform/ui/IdentMap.h"
 #include "platform/ui/LayoutClasses.h"
+#include "platform/ui/StdControlClasses.h"
+#include "platform/ui/StdCtrlConsts.h"
 #include "platform/ui/UiConsts.h"
 
 namespace plat {
@@ -33,7 +37,11 @@ void InitClassLibrary() {
   }
   initialized = true;
   RegisterResStringTable(UiResStringTable());
+  RegisterResStringTable(ControlResStringTable());
+  RegisterResStringTable(StdCtrlResStringTable());
   RegisterClasses();
+  RegisterControlClasses();
+  RegisterStdControlClasses();
 }
 
 }  // namespace plat

@@ -1,0 +1,41 @@
+#include "platform/ui/ControlPaint.h"
+
+#include "platform/gdi/DrawText.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/TCanvas.h"
+#include "platform/gdi/TFont.h"
+
+namespace plat {
+
+int DrawCanvasText(TCanvas& Canvas, const String& Text, TRect& Rect, UINT Format) {
+  const HDC dc = Canvas.Handle();
+  const HGDIOBJ oldFont = SelectObject(dc, Canvas.Font()->Handle());
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  const COLORREF oldColor = SetTextColor(dc, ColorToColorRef(Canvas.Font()->Color()));
+  const int height = DrawTextA(dc, Text.data(), static_cast<int>(Text.size()), &Rect, Format);
+  SetTextColor(dc, oldColor);
+  SetBkMode(dc, oldMode);
+  SelectObject(dc, oldFont);
+  return height;
+}
+
+void Frame3D(TCanvas& Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, int Width) {
+  TPen* pen = Canvas.Pen();
+  pen->SetWidth(1);
+  // The corners go to the top-left colour at the top right and to the
+  // bottom-right colour at the bottom left.
+  for (int i = 0; i < Width && Rect.Width() > 0 && Rect.Height() > 0; ++i) {
+    const int right = Rect.Right - 1;
+    const int bottom = Rect.Bottom - 1;
+    pen->SetColor(TopColor);
+    const TPoint top[] = {{Rect.Left, bottom}, {Rect.Left, Rect.Top}, {right, Rect.Top}};
+    Canvas.Polyline(top);
+    pen->SetColor(BottomColor);
+    const TPoint low[] = {{right, Rect.Top}, {right, bottom}, {Rect.Left - 1, bottom}};
+    Canvas.Polyline(low);
+    Rect = Rect.Inflated(-1, -1);
+  }
+}
+
+}  // namespace plat

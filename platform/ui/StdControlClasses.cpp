@@ -1,0 +1,133 @@
+#include "platform/ui/StdControlClasses.h"
+
+#include <array>
+
+#include "platform/ui/IdentMap.h"
+#include "platform/ui/LayoutClasses.h"
+#include "platform/ui/TButton.h"
+#include "platform/ui/TCustomCheckBox.h"
+#include "platform/ui/TCustomEdit.h"
+#include "platform/ui/TCustomGroupBox.h"
+#include "platform/ui/TCustomLabel.h"
+#include "platform/ui/TCustomListBox.h"
+#include "platform/ui/TCustomPanel.h"
+#include "platform/ui/TImage.h"
+#include "platform/ui/TMaskEdit.h"
+#include "platform/ui/TRadioButton.h"
+#include "platform/ui/TSpeedButton.h"
+
+namespace plat {
+
+namespace {
+
+constexpr const char* kAlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
+constexpr const char* kBorderStyleNames[] = {"bsNone", "bsSingle"};
+constexpr const char* kBevelNames[] = {"bvNone", "bvLowered", "bvRaised", "bvSpace"};
+constexpr const char* kTextLayoutNames[] = {"tlTop", "tlCenter", "tlBottom"};
+constexpr const char* kCheckBoxStateNames[] = {"cbUnchecked", "cbChecked", "cbGrayed"};
+constexpr const char* kButtonLayoutNames[] = {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"};
+constexpr const char* kEditCharCaseNames[] = {"ecNormal", "ecUpperCase", "ecLowerCase"};
+constexpr const char* kListBoxStyleNames[] = {"lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable"};
+
+constexpr TIdentMapEntry kModalResultIdents[] = {
+    {mrNone, "mrNone"},   {mrOk, "mrOk"},       {mrCancel, "mrCancel"}, {mrAbort, "mrAbort"},
+    {mrRetry, "mrRetry"}, {mrIgnore, "mrIgnore"}, {mrYes, "mrYes"},     {mrNo, "mrNo"},
+    {mrAll, "mrAll"},     {mrNoToAll, "mrNoToAll"}, {mrYesToAll, "mrYesToAll"},
+};
+
+// A password character is written as itself ("*") or as its code.
+struct TPasswordCharIdents {
+  std::array<char[2], 95> Names{};
+  std::array<TIdentMapEntry, 95> Entries{};
+  TPasswordCharIdents() {
+    for (int i = 0; i < 95; ++i) {
+      Names[i][0] = static_cast<char>(32 + i);
+      Entries[i] = {32 + i, Names[i]};
+    }
+  }
+};
+
+std::span<const TIdentMapEntry> PasswordCharIdents() {
+  static const TPasswordCharIdents idents;
+  return idents.Entries;
+}
+
+}  // namespace
+
+void RegisterStdControlClasses() {
+  RegisterLayoutClass<TCustomPanel, TCustomControl>("TCustomPanel")
+      .EnumProperty("Alignment", &TCustomPanel::SetAlignment, kAlignmentNames)
+      .EnumProperty("BevelInner", &TCustomPanel::SetBevelInner, kBevelNames)
+      .EnumProperty("BevelOuter", &TCustomPanel::SetBevelOuter, kBevelNames)
+      .IntegerProperty("BevelWidth", &TCustomPanel::SetBevelWidth)
+      .EnumProperty("BorderStyle", &TCustomPanel::SetBorderStyle, kBorderStyleNames);
+  RegisterLayoutClass<TPanel, TCustomPanel>("TPanel");
+
+  RegisterLayoutClass<TCustomLabel, TGraphicControl>("TCustomLabel")
+      .EnumProperty("Alignment", &TCustomLabel::SetAlignment, kAlignmentNames)
+      .ComponentProperty("FocusControl", &TCustomLabel::SetFocusControl)
+      .EnumProperty("Layout", &TCustomLabel::SetLayout, kTextLayoutNames)
+      .BooleanProperty("ShowAccelChar", &TCustomLabel::SetShowAccelChar)
+      .BooleanProperty("Transparent", &TCustomLabel::SetTransparent)
+      .BooleanProperty("WordWrap", &TCustomLabel::SetWordWrap);
+  RegisterLayoutClass<TLabel, TCustomLabel>("TLabel");
+
+  RegisterLayoutClass<TImage, TGraphicControl>("TImage")
+      .BooleanProperty("Center", &TImage::SetCenter)
+      .BooleanProperty("Stretch", &TImage::SetStretch)
+      .BooleanProperty("Transparent", &TImage::SetTransparent);
+
+  RegisterLayoutClass<TButtonControl, TCustomControl>("TButtonControl");
+  RegisterLayoutClass<TButton, TButtonControl>("TButton")
+      .BooleanProperty("Default", &TButton::SetDefault)
+      .BooleanProperty("Cancel", &TButton::SetCancel)
+      .IntegerProperty("ModalResult", &TButton::SetModalResult, kModalResultIdents);
+  RegisterLayoutClass<TCustomCheckBox, TButtonControl>("TCustomCheckBox")
+      .BooleanProperty("AllowGrayed", &TCustomCheckBox::SetAllowGrayed)
+      .BooleanProperty("Checked", &TCustomCheckBox::SetChecked)
+      .EnumProperty("State", &TCustomCheckBox::SetState, kCheckBoxStateNames);
+  RegisterLayoutClass<TCheckBox, TCustomCheckBox>("TCheckBox");
+  RegisterLayoutClass<TRadioButton, TButtonControl>("TRadioButton")
+      .BooleanProperty("Checked", &TRadioButton::SetChecked);
+
+  RegisterLayoutClass<TSpeedButton, TGraphicControl>("TSpeedButton")
+      .BooleanProperty("AllowAllUp", &TSpeedButton::SetAllowAllUp)
+      .BooleanProperty("Down", &TSpeedButton::SetDown)
+      .BooleanProperty("Flat", &TSpeedButton::SetFlat)
+      .IntegerProperty("GroupIndex", &TSpeedButton::SetGroupIndex)
+      .EnumProperty("Layout", &TSpeedButton::SetLayout, kButtonLayoutNames)
+      .IntegerProperty("Margin", &TSpeedButton::SetMargin)
+      .IntegerProperty("NumGlyphs", &TSpeedButton::SetNumGlyphs)
+      .IntegerProperty("Spacing", &TSpeedButton::SetSpacing);
+
+  RegisterLayoutClass<TCustomGroupBox, TCustomControl>("TCustomGroupBox");
+  RegisterLayoutClass<TGroupBox, TCustomGroupBox>("TGroupBox");
+
+  RegisterLayoutClass<TCustomEdit, TWinControl>("TCustomEdit")
+      .BooleanProperty("AutoSelect", &TCustomEdit::SetAutoSelect)
+      .EnumProperty("BorderStyle", &TCustomEdit::SetBorderStyle, kBorderStyleNames)
+      .EnumProperty("CharCase", &TCustomEdit::SetCharCase, kEditCharCaseNames)
+      .BooleanProperty("HideSelection", &TCustomEdit::SetHideSelection)
+      .IntegerProperty("MaxLength", &TCustomEdit::SetMaxLength)
+      .IntegerProperty("PasswordChar", &TCustomEdit::SetPasswordChar, PasswordCharIdents())
+      .BooleanProperty("ReadOnly", &TCustomEdit::SetReadOnly)
+      .EventProperty("OnChange", &TCustomEdit::OnChange);
+  RegisterLayoutClass<TEdit, TCustomEdit>("TEdit");
+  RegisterLayoutClass<TCustomMaskEdit, TCustomEdit>("TCustomMaskEdit")
+      .StringProperty("EditMask", &TCustomMaskEdit::SetEditMask);
+  RegisterLayoutClass<TMaskEdit, TCustomMaskEdit>("TMaskEdit");
+
+  RegisterLayoutClass<TCustomListBox, TWinControl>("TCustomListBox")
+      .StringsProperty("Items", &TCustomListBox::Items)
+      .IntegerProperty("ItemHeight", &TCustomListBox::SetItemHeight)
+      .EnumProperty("Style", &TCustomListBox::SetStyle, kListBoxStyleNames)
+      .BooleanProperty("MultiSelect", &TCustomListBox::SetMultiSelect)
+      .BooleanProperty("ExtendedSelect", &TCustomListBox::SetExtendedSelect)
+      .BooleanProperty("Sorted", &TCustomListBox::SetSorted)
+      .EnumProperty("BorderStyle", &TCustomListBox::SetBorderStyle, kBorderStyleNames)
+      .EventProperty("OnDrawItem", &TCustomListBox::OnDrawItem)
+      .EventProperty("OnMeasureItem", &TCustomListBox::OnMeasureItem);
+  RegisterLayoutClass<TListBox, TCustomListBox>("TListBox");
+}
+
+}  // namespace plat

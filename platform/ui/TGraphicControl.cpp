@@ -1,0 +1,30 @@
+#include "platform/ui/TGraphicControl.h"
+
+#include "platform/ui/TControlCanvas.h"
+
+namespace plat {
+
+TGraphicControl::TGraphicControl(TComponent* AOwner)
+    : TControl(AOwner), FCanvas(std::make_unique<TControlCanvas>(this)) {}
+
+TGraphicControl::~TGraphicControl() = default;
+
+TCanvas* TGraphicControl::Canvas() const { return FCanvas.get(); }
+
+void TGraphicControl::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_PAINT && Message.WParam) {
+    // The parent's DC, placed at this control and clipped to it.
+    FCanvas->Lock(reinterpret_cast<HDC>(Message.WParam));
+    try {
+      Paint();
+    } catch (...) {
+      FCanvas->Release();
+      throw;
+    }
+    FCanvas->Release();
+    return;
+  }
+  TControl::WndProc(Message);
+}
+
+}  // namespace plat

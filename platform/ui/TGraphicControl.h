@@ -1,0 +1,30 @@
+#pragma once
+// A control without a window: its parent paints it (clipped to its bounds)
+// and hands it the mouse messages that fall on it.
+#include <memory>
+
+#include "platform/ui/TControl.h"
+
+namespace plat {
+
+class TCanvas;
+class TControlCanvas;
+
+class TGraphicControl : public TControl {
+ public:
+  explicit TGraphicControl(TComponent* AOwner);
+  ~TGraphicControl() override;
+
+ protected:
+  void WndProc(TMessage& Message) override;
+  // Draws the control on Canvas, whose origin is the control's top-left.
+  virtual void Paint() {}
+  // Valid while painting: a canvas on the parent's DC, placed and clipped
+  // to the control.
+  TCanvas* Canvas() const;
+
+ private:
+  std::unique_ptr<TControlCanvas> FCanvas;
+};
+
+}  // namespace plat

@@ -1,0 +1,68 @@
+#pragma once
+// The screen as the class library sees it: its size and work area, its
+// resolution, the mouse pointers by number, the forms and the active one.
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/gdi/TFont.h"
+#include "platform/ui/ControlTypes.h"
+#include "platform/ui/TComponent.h"
+#include "platform/win/WinTypes.h"
+
+namespace plat {
+
+class TCustomForm;
+class TWinControl;
+
+class TScreen : public TComponent {
+ public:
+  explicit TScreen(TComponent* AOwner);
+  ~TScreen() override;
+
+  int Width() const;
+  int Height() const;
+  // The screen without the desktop's panels.
+  TRect WorkAreaRect() const;
+  int WorkAreaLeft() const { return WorkAreaRect().Left; }
+  int WorkAreaTop() const { return WorkAreaRect().Top; }
+  int WorkAreaWidth() const { return WorkAreaRect().Width(); }
+  int WorkAreaHeight() const { return WorkAreaRect().Height(); }
+  int PixelsPerInch() const { return 96; }
+
+  // A pointer shown over every control while not crDefault.
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor Value);
+  // The pointer of a cursor number: the standard ones, the class library's
+  // own (dragging, splitters) and those a program added; crDefault and
+  // unknown numbers give the arrow.
+  HCURSOR Cursors(TCursor Index) const;
+  // Adds (or replaces) a program's own cursor; the handle is not freed here.
+  void SetCursors(TCursor Index, HCURSOR Handle);
+
+  int FormCount() const { return static_cast<int>(FForms.size()); }
+  // Raises EListError for an index out of range.
+  TCustomForm* Forms(int Index) const;
+  TCustomForm* ActiveForm() const { return FActiveForm; }
+  TWinControl* ActiveControl() const { return FActiveControl; }
+  TFont* HintFont() const { return FHintFont.get(); }
+
+ private:
+  friend class TCustomForm;
+
+  void AddForm(TCustomForm* Form);
+  void RemoveForm(TCustomForm* Form);
+
+  TCursor FCursor = crDefault;
+  std::map<TCursor, HCURSOR> FCursors;
+  std::vector<HCURSOR> FOwnCursors;  // made here, freed here
+  std::vector<TCustomForm*> FForms;
+  TCustomForm* FActiveForm = nullptr;
+  TWinControl* FActiveControl = nullptr;
+  std::unique_ptr<TFont> FHintFont;
+};
+
+// The screen object of the program (made by InitForms).
+extern TScreen* Screen;
+
+}  // namespace plat

@@ -1,0 +1,158 @@
+// The class library's non-visual components: timers on the virtual clock,
+// actions with their links to controls, image lists.
+#include <gtest/gtest.h>
+
+#include "platform/gdi/TBitmap.h"
+#include "platform/ui/TAction.h"
+#include "platform/ui/TActionList.h"
+#include "platform/ui/TCustomControl.h"
+#include "platform/ui/TForm.h"
+#include "platform/ui/TImageList.h"
+#include "platform/ui/TTimer.h"
+#include "platform/ui/tests/FormTestFixture.h"
+
+namespace uitest {
+namespace {
+
+class NonVisual : public FormTest {};
+
+TEST_F(NonVisual, ATimerTicksOnTheClockAndStopsWhenDisabled) {
+  auto* timer = new TTimer(Application);
+  timer->SetInterval(100);
+  int ticks = 0;
+  timer->OnTimer = [&ticks](TObject*) { ++ticks; };
+  Clock().Advance(99);
+  Pump();
+  EXPECT_EQ(ticks, 0);
+  Clock().Advance(1);
+  Pump();
+  EXPECT_EQ(ticks, 1);
+  Clock().Advance(350);  // periods missed are not made up
+  Pump();
+  EXPECT_EQ(ticks, 2);
+  timer->SetEnabled(false);
+  Clock().Advance(1000);
+  Pump();
+  EXPECT_EQ(ticks, 2);
+  timer->SetEnabled(true);
+  timer->SetInterval(0);
+  Clock().Advance(1000);
+  Pump();
+  EXPECT_EQ(ticks, 2);
+  // A failing handler is reported and the timer goes on.
+  timer->SetInterval(10);
+  timer->OnTimer = [](TObject*) { throw Exception("tick failed"); };
+  Clock().Advance(10);
+  Pump();
+  EXPECT_EQ(Exceptions(), std::vector<std::string>{"tick failed"});
+  delete timer;
+  Clock().Advance(10);
+  Pump();
+}
+
+TEST_F(NonVisual, ALinkedControlShowsItsActionAndRunsIt) {
+  auto* form = new TForm(Application);
+  auto* list = new TActionList(form);
+  auto* action = new TAction(form);
+  action->SetActionList(list);
+  action->SetCaption("Run");
+  action->SetHint("Runs it");
+  int executed = 0;
+  action->OnExecute = [&executed](TObject*) { ++executed; };
+  auto* control = new TCustomControl(form);
+  control->SetParent(form);
+  control->SetAction(action);
+  EXPECT_EQ(control->Caption(), "Run");
+  EXPECT_EQ(control->Hint(), "Runs it");
+
+  control->Click();
+  EXPECT_EQ(executed, 1);
+  EXPECT_EQ(action->ActionComponent(), nullptr);  // only while it runs
+
+  action->SetEnabled(false);
+  EXPECT_FALSE(control->Enabled());
+  control->Click();
+  EXPECT_EQ(executed, 1);
+  action->SetEnabled(true);
+  action->SetCaption("Go");
+  EXPECT_EQ(control->Caption(), "Go");
+
+  // The list may take the execution over.
+  list->OnExecute = [](TBasicAction*, bool& handled) { handled = true; };
+  control->Click();
+  EXPECT_EQ(executed, 1);
+  list->OnExecute = nullptr;
+
+  // A control's own OnClick wins over its action.
+  int clicked = 0;
+  control->OnClick = [&clicked](TObject*) { ++clicked; };
+  control->Click();
+  EXPECT_EQ(clicked, 1);
+  EXPECT_EQ(executed, 1);
+
+  // The action goes: the control and the list forget it.
+  delete action;
+  EXPECT_EQ(control->Action(), nullptr);
+  EXPECT_EQ(list->ActionCount(), 0);
+  control->OnClick = nullptr;
+  control->Click();
+}
+
+TEST_F(NonVisual, AnImageListCutsMasksAndDrawsPictures) {
+  TImageList images(nullptr);
+  images.SetSize(4, 4);
+  // Two pictures side by side: red with a magenta key, blue.
+  TBitmap strip;
+  strip.SetSize(8, 4);
+  strip.Canvas()->Brush()->SetColor(clRed);
+  strip.Canvas()->FillRect({0, 0, 4, 4});
+  strip.Canvas()->Brush()->SetColor(clBlue);
+  strip.Canvas()->FillRect({4, 0, 8, 4});
+  strip.Canvas()->SetPixels(0, 0, clFuchsia);
+  strip.Canvas()->SetPixels(5, 1, clFuchsia);
+  EXPECT_EQ(images.AddMasked(&strip, clFuchsia), 0);
+  EXPECT_EQ(images.Count(), 2);
+
+  TBitmap target;
+  target.SetSize(10, 10);
+  target.Canvas()->Brush()->SetColor(clWhite);
+  target.Canvas()->FillRect({0, 0, 10, 10});
+  images.Draw(target.Canvas(), 2, 3, 0);
+  EXPECT_EQ(target.Canvas()->Pixels(2, 3), clWhite);  // the key shows what was there
+  EXPECT_EQ(target.Canvas()->Pixels(3, 3), clRed);
+  EXPECT_EQ(target.Canvas()->Pixels(5, 6), clRed);
+  EXPECT_EQ(target.Canvas()->Pixels(6, 6), clWhite);
+  images.Draw(target.Canvas(), 2, 3, 1, false);
+  const TColor grey = target.Canvas()->Pixels(3, 3);
+  EXPECT_EQ(grey & 0xFF, (grey >> 8) & 0xFF);
+  EXPECT_EQ(grey & 0xFF, (grey >> 16) & 0xFF);
+  EXPECT_EQ(target.Canvas()->Pixels(3, 4), clRed);  // the second picture's key shows the first
+
+  // With a mask bitmap: white is transparent.
+  TBitmap picture, mask;
+  picture.SetSize(4, 4);
+  picture.Canvas()->Brush()->SetColor(clGreen);
+  picture.Canvas()->FillRect({0, 0, 4, 4});
+  mask.SetSize(4, 4);
+  mask.Canvas()->Brush()->SetColor(clBlack);
+  mask.Canvas()->FillRect({0, 0, 4, 4});
+  mask.Canvas()->SetPixels(1, 1, clWhite);
+  EXPECT_EQ(images.Add(&picture, &mask), 2);
+  TBitmap copy;
+  images.GetBitmap(2, &copy);
+  EXPECT_EQ(copy.Canvas()->Pixels(0, 0), clGreen);
+  EXPECT_EQ(copy.Canvas()->Pixels(1, 1), ColorToRGB(clBtnFace));
+
+  EXPECT_THROW(images.Draw(target.Canvas(), 0, 0, 3), EInvalidOperation);
+  EXPECT_THROW(images.Delete(-1), EInvalidOperation);
+  EXPECT_THROW(images.SetSize(0, 16), EInvalidOperation);
+  TBitmap empty;
+  EXPECT_THROW(images.AddMasked(&empty, clDefault), EInvalidOperation);
+  images.Delete(0);
+  EXPECT_EQ(images.Count(), 2);
+  images.SetSize(16, 16);  // a new size empties the list
+  EXPECT_EQ(images.Count(), 0);
+}
+
+}  // namespace
+}  // namespace uitest
