@@ -35,7 +35,6 @@ class TEditBuffer {
   int Length() const { return static_cast<int>(FChars.size()); }
 
   int CaretPos() const { return FCaret; }
-  int Anchor() const { return FAnchor; }
   int SelStart() const { return FCaret < FAnchor ? FCaret : FAnchor; }
   int SelLength() const { return FCaret < FAnchor ? FAnchor - FCaret : FCaret - FAnchor; }
   bool HasSelection() const { return FCaret != FAnchor; }

@@ -29,14 +29,11 @@ class TSelectionProbe {
   std::vector<bool> FFlags;
 };
 
-// An index kept on the same item while another item is removed at Removed
-// (ending up at Inserted, or gone when Inserted is -1) and inserted at Inserted.
+// An index kept on the same item while an item is removed at Removed (-1:
+// none) or inserted at Inserted (-1: none).
 int Follow(int Index, int Removed, int Inserted) {
   if (Index < 0) return Index;
-  if (Removed >= 0) {
-    if (Index == Removed) return Inserted;
-    if (Index > Removed) --Index;
-  }
+  if (Removed >= 0 && Index > Removed) --Index;
   if (Inserted >= 0 && Index >= Inserted) ++Index;
   return Index;
 }
@@ -87,21 +84,6 @@ void TListBoxModel::Clear() {
   FItems.clear();
   FCaret = FAnchor = -1;
   FTopIndex = 0;
-}
-
-bool TListBoxModel::Move(int CurIndex, int NewIndex) {
-  if (!Valid(CurIndex) || !Valid(NewIndex)) {
-    return false;
-  }
-  if (CurIndex == NewIndex) {
-    return true;
-  }
-  TItem item = std::move(FItems[CurIndex]);
-  FItems.erase(FItems.begin() + CurIndex);
-  FItems.insert(FItems.begin() + NewIndex, std::move(item));
-  FCaret = Follow(FCaret, CurIndex, NewIndex);
-  FAnchor = Follow(FAnchor, CurIndex, NewIndex);
-  return true;
 }
 
 std::intptr_t TListBoxModel::Data(int Index) const { return Valid(Index) ? FItems[Index].Data : 0; }

@@ -48,8 +48,6 @@ class TListBoxModel {
   int Insert(int Index, const String& Text);
   bool Delete(int Index);
   void Clear();
-  // Moves one item (its text, data, height and selection).
-  bool Move(int CurIndex, int NewIndex);
   bool Sorted() const { return FSorted; }
   // Does not reorder items already there.
   void SetSorted(bool Value) { FSorted = Value; }
@@ -89,7 +87,6 @@ class TListBoxModel {
   int ItemAtY(int Y) const;
   // Scrolls as little as needed for the item to be seen whole.
   bool MakeVisible(int Index);
-  bool NeedsScrollBar() const { return MaxTopIndex() > 0; }
   TListScrollRange ScrollRange() const;
 
   // Selection.

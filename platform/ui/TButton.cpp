@@ -48,7 +48,9 @@ void TButton::WndProc(TMessage& Message) {
         return;
       }
       break;
-    case WM_GETDLGCODE: Message.Result = DLGC_BUTTON | (IsActiveDefault() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON); return;
+    case WM_GETDLGCODE:
+      Message.Result = DLGC_BUTTON | (IsActiveDefault() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+      return;
     case CM_FOCUSCHANGED: Invalidate(); break;
     default: break;
   }

@@ -1,5 +1,7 @@
 #include "platform/ui/TButtonControl.h"
 
+#include <algorithm>
+
 #include "platform/gdi/DrawText.h"
 #include "platform/gdi/StandardLooks.h"
 #include "platform/gdi/TCanvas.h"

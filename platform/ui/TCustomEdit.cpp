@@ -11,6 +11,7 @@
 #include "platform/gdi/TextOut.h"
 #include "platform/rtl/Unicode.h"
 #include "platform/ui/FontMeasure.h"
+#include "platform/ui/ParentNotify.h"
 #include "platform/ui/TClipboard.h"
 #include "platform/win/Caret.h"
 #include "platform/win/Cursors.h"
@@ -178,6 +179,7 @@ void TCustomEdit::WndProc(TMessage& Message) {
     default: break;
   }
   TWinControl::WndProc(Message);
+  if (Message.Msg == CM_BORDERCHANGED || Message.Msg == WM_SIZE) ScrollCaret();
   if (Message.Msg == CM_FONTCHANGED && FCaretCreated) {
     // The caret takes the new font's height.
     EditFocus(false);
@@ -248,7 +250,9 @@ bool TCustomEdit::EditMessage(TMessage& Message) {
       return true;
     }
     case EM_LIMITTEXT: FBuffer.SetMaxLength(static_cast<int>(std::min<WPARAM>(w, EditDefaultLimit))); return true;
-    case EM_GETLIMITTEXT: Message.Result = FBuffer.MaxLength() > 0 ? FBuffer.MaxLength() : EditDefaultLimit; return true;
+    case EM_GETLIMITTEXT:
+      Message.Result = FBuffer.MaxLength() > 0 ? FBuffer.MaxLength() : EditDefaultLimit;
+      return true;
     case EM_CANUNDO: Message.Result = FBuffer.CanUndo() ? TRUE : FALSE; return true;
     case EM_UNDO:
     case WM_UNDO:
@@ -392,7 +396,11 @@ void TCustomEdit::EditFocus(bool Gained) {
 
 void TCustomEdit::Changed(const TEditResult& Result) {
   SelectionMoved();
-  if (Result.Changed) Change();
+  if (Result.HitLimit) NotifyParent(this, EN_MAXTEXT);
+  if (Result.Changed) {
+    NotifyParent(this, EN_CHANGE);
+    Change();
+  }
 }
 
 void TCustomEdit::SelectionMoved() {

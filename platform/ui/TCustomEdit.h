@@ -7,7 +7,9 @@
 // WindowProc sees every message first. Typed characters enter after
 // KeyPress.
 //
-// OnChange follows every change of the text, by the user or the program.
+// OnChange follows every change of the text, by the user or the program;
+// the parent window hears EN_CHANGE first (and EN_MAXTEXT when the limit
+// cut the input).
 #include <vector>
 
 #include "platform/ui/EditBuffer.h"

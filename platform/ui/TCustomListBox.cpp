@@ -11,7 +11,9 @@
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/rtl/RtlConsts.h"
 #include "platform/rtl/Unicode.h"
+#include "platform/ui/ControlPaint.h"
 #include "platform/ui/FontMeasure.h"
+#include "platform/ui/ParentNotify.h"
 #include "platform/ui/TControlCanvas.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/ScrollBars.h"
@@ -32,7 +34,8 @@ class TCustomListBox::TListBoxStrings : public TStrings {
     const LRESULT length = FListBox->Perform(LB_GETTEXTLEN, static_cast<WPARAM>(Index), 0);
     if (length < 0) ListIndexError(Index);
     String text(static_cast<std::size_t>(length) + 1, '\0');
-    const LRESULT copied = FListBox->Perform(LB_GETTEXT, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT copied =
+        FListBox->Perform(LB_GETTEXT, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(std::clamp<LRESULT>(copied, 0, length)));
     return text;
   }
@@ -67,8 +70,8 @@ class TCustomListBox::TListBoxStrings : public TStrings {
   }
 
   void Insert(int Index, const String& S) override {
-    if (Index < 0 || FListBox->Perform(LB_INSERTSTRING, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(S.c_str())) < 0)
-      ListIndexError(Index);
+    const auto text = reinterpret_cast<LPARAM>(S.c_str());
+    if (Index < 0 || FListBox->Perform(LB_INSERTSTRING, static_cast<WPARAM>(Index), text) < 0) ListIndexError(Index);
   }
 
   void Delete(int Index) override {
@@ -241,8 +244,9 @@ void TCustomListBox::DeleteSelected() {
 void TCustomListBox::Clear() { FItems->Clear(); }
 
 int TCustomListBox::ItemAtPos(TPoint Pos, bool Existing) {
-  if (!ClientRect().Contains(Pos)) return -1;
-  const int index = FModel.ItemAtY(Pos.Y);
+  const TRect area = ItemArea();
+  if (!area.Contains(Pos)) return -1;
+  const int index = FModel.ItemAtY(Pos.Y - area.Top);
   if (index >= 0) return index;
   return Existing ? -1 : FModel.Count();
 }
@@ -261,11 +265,9 @@ void TCustomListBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
     return;
   }
   FCanvas->FillRect(Rect);
-  const String text = FItems->Strings(Index);
   TRect place = Rect;
   place.Left += 2;
-  DrawTextA(FCanvas->Handle(), text.data(), static_cast<int>(text.size()), &place,
-            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  DrawCanvasText(*FCanvas, FItems->Strings(Index), place, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
 void TCustomListBox::MeasureItem(int Index, int& Height) {
@@ -312,7 +314,7 @@ void TCustomListBox::CNMeasureItem(TMessage& Message) {
 }
 
 void TCustomListBox::PaintWindow(HDC DC) {
-  const TRect client = ClientRect();
+  const TRect client = ItemArea();
   const bool focused = Focused();
   DRAWITEMSTRUCT item;
   item.CtlType = ODT_LISTBOX;
@@ -339,13 +341,19 @@ void TCustomListBox::PaintWindow(HDC DC) {
     Perform(CN_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
     bottom = item.rcItem.Bottom;
   }
-  if (bottom < client.Bottom) {
-    FCanvas->Lock(DC);
-    FCanvas->Brush()->SetColor(Color());
-    FCanvas->Brush()->SetStyle(TBrushStyle::bsSolid);
-    FCanvas->FillRect({client.Left, bottom, client.Right, client.Bottom});
-    FCanvas->Release();
+  // Below the last item and around the items (the border width).
+  FCanvas->Lock(DC);
+  FCanvas->Brush()->SetColor(Color());
+  FCanvas->Brush()->SetStyle(TBrushStyle::bsSolid);
+  if (bottom < client.Bottom) FCanvas->FillRect({client.Left, bottom, client.Right, client.Bottom});
+  const TRect whole = ClientRect();
+  if (whole != client) {
+    FCanvas->FillRect({whole.Left, whole.Top, whole.Right, client.Top});
+    FCanvas->FillRect({whole.Left, client.Bottom, whole.Right, whole.Bottom});
+    FCanvas->FillRect({whole.Left, client.Top, client.Left, client.Bottom});
+    FCanvas->FillRect({client.Right, client.Top, whole.Right, client.Bottom});
   }
+  FCanvas->Release();
 }
 
 // The message path.
@@ -385,6 +393,7 @@ void TCustomListBox::WndProc(TMessage& Message) {
     FModel.SetItemHeight(StandardItemHeight());
     Relayout();
   }
+  if (Message.Msg == CM_BORDERCHANGED) Relayout();
 }
 
 void TCustomListBox::DefaultHandler(TMessage& Message) {
@@ -429,7 +438,9 @@ bool TCustomListBox::ListMessage(TMessage& Message) {
       Relayout();
       return true;
     case LB_GETCOUNT: result = FModel.Count(); return true;
-    case LB_GETTEXTLEN: result = index >= 0 && index < FModel.Count() ? static_cast<LRESULT>(FModel.Text(index).size()) : LB_ERR; return true;
+    case LB_GETTEXTLEN:
+      result = index >= 0 && index < FModel.Count() ? static_cast<LRESULT>(FModel.Text(index).size()) : LB_ERR;
+      return true;
     case LB_GETTEXT: {
       auto* out = reinterpret_cast<char*>(l);
       if (!out || index < 0 || index >= FModel.Count()) {
@@ -511,8 +522,9 @@ bool TCustomListBox::ListMessage(TMessage& Message) {
         result = LB_ERR;
         return true;
       }
-      const int top = FModel.ItemTop(index);
-      *out = {0, top, ClientWidth(), top + FModel.ItemHeightOf(index)};
+      const TRect area = ItemArea();
+      const int top = area.Top + FModel.ItemTop(index);
+      *out = {area.Left, top, area.Right, top + FModel.ItemHeightOf(index)};
       return true;
     }
     case LB_SETITEMHEIGHT: {
@@ -541,8 +553,9 @@ bool TCustomListBox::ListMessage(TMessage& Message) {
     }
     case LB_ITEMFROMPOINT: {
       const TPoint p{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
-      int item = FModel.ItemAtY(p.Y);
-      bool outside = !ClientRect().Contains(p);
+      const TRect area = ItemArea();
+      int item = FModel.ItemAtY(p.Y - area.Top);
+      bool outside = !area.Contains(p);
       if (item < 0) {
         item = p.Y < 0 ? FModel.TopIndex() : std::max(FModel.Count() - 1, 0);
         outside = true;
@@ -576,7 +589,7 @@ int TCustomListBox::InsertItem(int Index, const char* Text, bool Sorted) {
     MEASUREITEMSTRUCT measure;
     measure.CtlType = ODT_LISTBOX;
     measure.itemID = static_cast<UINT>(index);
-    measure.itemWidth = static_cast<UINT>(std::max(ClientWidth(), 0));
+    measure.itemWidth = static_cast<UINT>(std::max(ItemArea().Width(), 0));
     measure.itemHeight = static_cast<UINT>(FItemHeight);
     Perform(CN_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
     FModel.SetItemHeightOf(index, std::clamp(static_cast<int>(std::min<UINT>(measure.itemHeight, 0xFFFF)), 1,
@@ -600,21 +613,26 @@ void TCustomListBox::ListMouse(TMessage& Message) {
       FModel.ClickItem(index, shift, ctrl);
       Relayout();
       SelectionChangedByUser(true);
-      if (Message.Msg == WM_LBUTTONDBLCLK) DblClick();
+      if (Message.Msg == WM_LBUTTONDBLCLK) {
+        NotifyParent(this, LBN_DBLCLK);
+        DblClick();
+      }
       return;
     }
     case WM_MOUSEMOVE: {
       if (!FTracking || !(Message.WParam & MK_LBUTTON) || FModel.Count() == 0) return;
       // Above or below the list, the next item out of view comes in.
-      const int height = ClientHeight();
+      const TRect area = ItemArea();
+      const int height = area.Height();
+      const int y = p.Y - area.Top;
       int index = 0;
-      if (p.Y < 0) {
+      if (y < 0) {
         index = std::max(FModel.TopIndex() - 1, 0);
-      } else if (p.Y >= height) {
+      } else if (y >= height) {
         const int last = FModel.ItemAtY(height - 1);
         index = last < 0 ? FModel.Count() - 1 : std::min(last + 1, FModel.Count() - 1);
       } else {
-        index = FModel.ItemAtY(p.Y);
+        index = FModel.ItemAtY(y);
         if (index < 0) index = FModel.Count() - 1;
       }
       const bool changed = FModel.DragOver(index);
@@ -676,11 +694,13 @@ void TCustomListBox::ListWheel(WPARAM WParam) {
 }
 
 void TCustomListBox::SelectionChangedByUser(bool Changed) {
-  if (Changed) Click();
+  if (!Changed) return;
+  NotifyParent(this, LBN_SELCHANGE);
+  Click();
 }
 
 void TCustomListBox::Relayout() {
-  FModel.SetClientHeight(ClientHeight());
+  FModel.SetClientHeight(ItemArea().Height());
   UpdateScrollBar();
   Invalidate();
 }
@@ -695,6 +715,14 @@ void TCustomListBox::UpdateScrollBar() {
   info.nPage = static_cast<UINT>(range.Page);
   info.nPos = range.Pos;
   SetScrollInfo(Handle(), SB_VERT, &info, true);
+}
+
+TRect TCustomListBox::ItemArea() {
+  const int inset = BorderWidth();
+  TRect area = ClientRect().Inflated(-inset, -inset);
+  area.Right = std::max(area.Right, area.Left);
+  area.Bottom = std::max(area.Bottom, area.Top);
+  return area;
 }
 
 int TCustomListBox::StandardItemHeight() { return std::max(TFontMeasure(Font()).TextHeight(), 1); }

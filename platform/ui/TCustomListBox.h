@@ -13,7 +13,8 @@
 // MeasureItem (OnMeasureItem) for each new item's height (1 to 255).
 //
 // OnClick follows each change of the selection by the user (and each click
-// on an item), not changes made by the program.
+// on an item), not changes made by the program; the parent window hears
+// LBN_SELCHANGE first (LBN_DBLCLK before OnDblClick).
 #include <functional>
 #include <memory>
 
@@ -113,6 +114,8 @@ class TCustomListBox : public TWinControl {
   // follows and the list is repainted.
   void Relayout();
   void UpdateScrollBar();
+  // Where the items go: the client area inside the border width.
+  TRect ItemArea();
   int StandardItemHeight();
 
   TListBoxModel FModel;

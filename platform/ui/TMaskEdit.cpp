@@ -160,7 +160,8 @@ void TCustomMaskEdit::ValidateEdit() {
   const std::u32string content = Decode(EditText());
   for (std::size_t i = 0; i < FPlaces.size(); ++i) {
     if (!FPlaces[i].Literal && IsRequired(FPlaces[i].Kind) && (i >= content.size() || content[i] == FBlank)) {
-      EditBuffer().PlaceCaret(static_cast<int>(i), false);
+      FErrorPlace = static_cast<int>(i);
+      EditBuffer().PlaceCaret(FErrorPlace, false);
       EditBufferChanged(false);
       throw EDBEditError(LoadResString(SMaskEditErr));
     }
@@ -306,15 +307,31 @@ void TCustomMaskEdit::DefaultHandler(TMessage& Message) {
   TCustomEdit::DefaultHandler(Message);
 }
 
+void TCustomMaskEdit::DoEnter() {
+  // Coming back after a failed check selects nothing.
+  if (FValidating) {
+    TWinControl::DoEnter();
+    return;
+  }
+  TCustomEdit::DoEnter();
+}
+
 void TCustomMaskEdit::WndProc(TMessage& Message) {
-  if (Message.Msg == CM_EXIT && IsMasked()) {
-    // The focus comes back to input that does not fit the mask.
+  // The focus comes back to input that does not fit the mask; an edit on
+  // its way out (or already taking the focus back) is not checked again.
+  if (Message.Msg == CM_EXIT && IsMasked() && !FValidating &&
+      !ComponentState().Contains(TComponentStateItem::csDestroying)) {
+    FValidating = true;
     try {
       ValidateEdit();
     } catch (...) {
-      SetFocus();
+      // Back in the edit, the caret stands at the place to fill.
+      if (CanFocus()) SetFocus();
+      if (FErrorPlace >= 0) Show(FErrorPlace, false);
+      FValidating = false;
       throw;
     }
+    FValidating = false;
   }
   TCustomEdit::WndProc(Message);
 }

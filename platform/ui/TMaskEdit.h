@@ -52,6 +52,7 @@ class TCustomMaskEdit : public TCustomEdit {
   void KeyPress(char32_t& Key) override;
   void DefaultHandler(TMessage& Message) override;
   void WndProc(TMessage& Message) override;
+  void DoEnter() override;
 
  private:
   struct TPlace {
@@ -81,6 +82,8 @@ class TCustomMaskEdit : public TCustomEdit {
   std::vector<TPlace> FPlaces;
   bool FSaveLiterals = true;
   char32_t FBlank = U'_';
+  bool FValidating = false;
+  int FErrorPlace = -1;  // the empty required place that kept the focus here
 };
 
 class TMaskEdit : public TCustomMaskEdit {

@@ -306,6 +306,9 @@ LRESULT Default(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool un
     case WM_NCLBUTTONDBLCLK:
       if (static_cast<LRESULT>(wParam) == HTCAPTION && (w->Style & WS_MAXIMIZEBOX))
         return Deliver(w, WM_SYSCOMMAND, w->IsMaximized() ? SC_RESTORE : SC_MAXIMIZE, lParam, false);
+      // A quick second click on a scroll bar is another press.
+      if (static_cast<LRESULT>(wParam) == HTVSCROLL || static_cast<LRESULT>(wParam) == HTHSCROLL)
+        return NonClientButtonDown(w, wParam, lParam);
       return 0;
     case WM_SYSKEYDOWN:
       if (wParam == VK_F4 && (lParam & KF_ALTDOWN_BIT)) {

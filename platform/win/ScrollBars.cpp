@@ -336,7 +336,8 @@ void PaintScrollBar(HDC dc, const Window* w, int bar, const TRect& rect) {
     if (s.PressedPart == part) state |= DFCS_PUSHED;
     return state;
   };
-  DrawFrameControl(dc, &first, DFC_SCROLL, (vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | arrowState(LineUp, ESB_DISABLE_LTUP));
+  DrawFrameControl(dc, &first, DFC_SCROLL,
+                   (vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | arrowState(LineUp, ESB_DISABLE_LTUP));
   DrawFrameControl(dc, &last, DFC_SCROLL,
                    (vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | arrowState(LineDown, ESB_DISABLE_RTDN));
   if (g.Thumb && usable) {

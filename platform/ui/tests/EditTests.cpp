@@ -10,6 +10,7 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TClipboard.h"
 #include "platform/ui/TCustomEdit.h"
+#include "platform/ui/TCustomPanel.h"
 #include "platform/ui/tests/StdControlsFixture.h"
 #include "platform/win/Caret.h"
 #include "platform/win/HeadlessDisplay.h"
@@ -76,7 +77,8 @@ TEST_F(Edit, TypedKeysGiveTextCaretAndSelection) {
       {"ctrl moves by words", "one two three", 0, "{C-LEFT}{C-LEFT}|", "one |two three", 5, 0, 5},
       {"ctrl shift selects a word", "one two", 0, "{HOME}{C-S-RIGHT}", "one two", 0, 4, 4},
       {"limit", "", 3, "abcdef", "abc", 3, 0, 3},
-      {"limit counts characters", "", 3, "\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80z", "\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80", 3, 0, 3},
+      {"limit counts characters", "", 3, "\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80z",
+       "\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80", 3, 0, 3},
       {"limit makes room for the selection", "abc", 3, "{S-LEFT}\xC3\xB6", "ab\xC3\xB6", 3, 0, 3},
       {"multi-byte backspace", "a\xE2\x82\xAC", 0, "{BS}b", "ab", 2, 0, 2},
       {"undo the typing", "ab", 0, "cd{C-Z}", "ab", 2, 0, 2},
@@ -203,6 +205,24 @@ TEST_F(Edit, OnChangeFollowsEveryChangeOfTheText) {
   EXPECT_EQ(changes, 5);
 }
 
+TEST_F(Edit, TheParentHearsOfChangesAndOfTheLimit) {
+  TPanel* parent = Make<TPanel>(Bounds(10, 100, 200, 50));
+  TEdit* edit = Make<TEdit>(Bounds(5, 5, 100, 21), parent);
+  edit->SetMaxLength(2);
+  std::vector<UINT> codes;
+  const TWndMethod previous = parent->WindowProc;
+  parent->WindowProc = [&](TMessage& Message) {
+    if (Message.Msg == WM_COMMAND && reinterpret_cast<HWND>(Message.LParam) == edit->Handle()) {
+      codes.push_back(HIWORD(Message.WParam));
+    }
+    previous(Message);
+  };
+  edit->SetFocus();
+  Type("abc");
+  EXPECT_EQ(codes, (std::vector<UINT>{EN_CHANGE, EN_CHANGE, EN_MAXTEXT}));
+  parent->WindowProc = previous;
+}
+
 TEST_F(Edit, KeyPressCanDropCharactersButNotEditingKeys) {
   TEdit* edit = MakeEdit("ab");
   edit->SetSelStart(2);
@@ -302,6 +322,23 @@ TEST_F(Edit, AutoSelectOnKeyboardEntryOnly) {
   Type("{TAB}");
   ASSERT_TRUE(second->Focused());
   EXPECT_EQ(second->SelLength(), 0);
+}
+
+TEST_F(Edit, BorderWidthLeavesAMarginAroundTheText) {
+  TEdit* edit = MakeEdit("abc");
+  RECT before;
+  SendMessage(edit->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&before));
+  edit->SetBorderStyle(TBorderStyle::bsNone);
+  edit->SetBorderWidth(2);
+  Pump();
+  RECT after;
+  SendMessage(edit->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&after));
+  EXPECT_EQ(after.Left, 3);
+  EXPECT_EQ(after.Top, 3);
+  EXPECT_EQ(CaretIndex(edit), 3);
+  // The characters are found where they are drawn.
+  const LRESULT pos = SendMessage(edit->Handle(), EM_POSFROMCHAR, 1, 0);
+  EXPECT_EQ(SendMessage(edit->Handle(), EM_CHARFROMPOS, 0, pos), 1);
 }
 
 TEST_F(Edit, LongTextScrollsToKeepTheCaretInView) {

@@ -106,6 +106,18 @@ TEST_F(ListBox, ItemAtPos) {
   EXPECT_EQ(list->ItemRect(25), TRect{});
 }
 
+TEST_F(ListBox, BorderWidthLeavesAMarginAroundTheItems) {
+  TListBox* list = MakeList(20);
+  list->SetColor(clYellow);
+  list->SetBorderWidth(4);
+  Pump();
+  EXPECT_EQ(list->ItemRect(0), (TRect{4, 4, list->ClientWidth() - 4, 24}));
+  EXPECT_EQ(list->ItemAtPos({10, 2}, true), -1);
+  EXPECT_EQ(list->ItemAtPos({10, 5}, true), 0);
+  EXPECT_EQ(BarOf(list).nPage, 9u);  // 192 pixels hold nine whole items
+  EXPECT_EQ(PixelAt(list, {1, 1}), ColorToColorRef(clYellow));
+}
+
 TEST_F(ListBox, ScrollBarFollowsTheItems) {
   TListBox* list = MakeList(10);
   EXPECT_FALSE(BarShown(list));

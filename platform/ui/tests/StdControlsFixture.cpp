@@ -8,6 +8,7 @@
 #include "platform/win/Display.h"
 #include "platform/win/InputInjection.h"
 #include "platform/win/Mouse.h"
+#include "platform/win/WindowPos.h"
 #include "platform/win/VirtualKeys.h"
 
 namespace plat::testing {
@@ -79,5 +80,15 @@ void StdControlsTest::Type(const std::string& Script) {
 }
 
 TPoint StdControlsTest::OnScreen(TControl* Control, TPoint Client) { return Control->ClientToScreen(Client); }
+
+COLORREF StdControlsTest::PixelAt(TControl* Control, TPoint Client) {
+  const Bitmap* surface = WindowSurface(FForm->Handle());
+  if (!surface) return CLR_INVALID;
+  RECT window;
+  GetWindowRect(FForm->Handle(), &window);
+  const TPoint p = Control->ClientToScreen(Client) - window.TopLeft();
+  if (!surface->Bounds().Contains(p)) return CLR_INVALID;
+  return ColorRefFromPixel(surface->At(p.X, p.Y)) & 0xFFFFFF;
+}
 
 }  // namespace plat::testing

@@ -35,6 +35,9 @@ class StdControlsTest : public ::testing::Test {
   void Type(const std::string& Script);
   // A point of a control's client area, on the screen.
   TPoint OnScreen(TControl* Control, TPoint Client);
+  // The colour (00BBGGRR) at a point of a control's client area as its
+  // top-level window's bitmap holds it; CLR_INVALID outside it.
+  COLORREF PixelAt(TControl* Control, TPoint Client);
 
   TForm* Form() const { return FForm; }
   VirtualClock& Clock() { return *FClock; }

@@ -106,6 +106,32 @@ TEST_F(ScrollBars, ShowingTheBarNarrowsTheClientArea) {
   EXPECT_EQ(bar.rgstate[0], STATE_SYSTEM_UNAVAILABLE);
 }
 
+TEST_F(ScrollBars, ShownAndDisabledOnRequest) {
+  HWND w = Make("w", WS_POPUP | WS_VISIBLE, Bounds(100, 100, 200, 150));
+  EXPECT_TRUE(ShowScrollBar(w, SB_BOTH, true));
+  RECT client;
+  GetClientRect(w, &client);
+  EXPECT_EQ(client, (RECT{0, 0, 184, 134}));
+  EXPECT_FALSE(ShowScrollBar(w, 5, true));
+  // A disabled bar takes no clicks.
+  SetScrollRange(w, SB_VERT, 0, 99, false);
+  RecordRequests(w);
+  EXPECT_TRUE(EnableScrollBar(w, SB_VERT, ESB_DISABLE_BOTH));
+  SCROLLBARINFO bar;
+  ASSERT_TRUE(GetScrollBarInfo(w, OBJID_VSCROLL, &bar));
+  EXPECT_TRUE(bar.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
+  InjectClick({292, 120});
+  Pump();
+  EXPECT_TRUE(FRequests.empty());
+  EnableScrollBar(w, SB_VERT, ESB_ENABLE_BOTH);
+  InjectClick({292, 120});
+  Pump();
+  EXPECT_FALSE(FRequests.empty());
+  ShowScrollBar(w, SB_BOTH, false);
+  GetClientRect(w, &client);
+  EXPECT_EQ(client, (RECT{0, 0, 200, 150}));
+}
+
 TEST_F(ScrollBars, BarInfoGivesThePlaceAndTheThumb) {
   HWND w = MakeScrolled(0, 99, 10, 45);
   SCROLLBARINFO bar;
