@@ -386,6 +386,20 @@ int MessageBox(HWND owner, const String& text, const String& caption, UINT type)
                              owner, nullptr, nullptr, nullptr);
   if (!box) return 0;
   SetWindowLongPtrA(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
+  // The box goes with its state on every way out, an exception from a
+  // handler in the modal loop included, so no message reaches a dead state.
+  struct BoxLifetime {
+    HWND Box;
+    HWND OwnerRoot = nullptr;
+    bool OwnerDisabled = false;
+    ~BoxLifetime() {
+      if (OwnerDisabled && IsWindow(OwnerRoot)) EnableWindow(OwnerRoot, true);
+      if (IsWindow(Box)) {
+        SetWindowLongPtrA(Box, GWLP_USERDATA, 0);
+        DestroyWindow(Box);
+      }
+    }
+  } lifetime{box};
   CreateWindowExA(0, TextClass, text.c_str(), WS_CHILD | WS_VISIBLE, textLeft,
                   Margin + std::max(0, (top - textSize.cy) / 2), textSize.cx, textSize.cy, box, nullptr, nullptr, nullptr);
   const int buttonTop = Margin + top + Margin;
@@ -402,15 +416,10 @@ int MessageBox(HWND owner, const String& text, const String& caption, UINT type)
   state.DefaultButton = state.Buttons[defaultIndex];
 
   // The owner's top-level window waits while the box is up.
-  const HWND ownerRoot = owner ? GetAncestor(owner, GA_ROOT) : nullptr;
-  const bool disabledOwner = ownerRoot && !EnableWindow(ownerRoot, false);
+  lifetime.OwnerRoot = owner ? GetAncestor(owner, GA_ROOT) : nullptr;
+  lifetime.OwnerDisabled = lifetime.OwnerRoot && !EnableWindow(lifetime.OwnerRoot, false);
   ShowWindow(box, SW_SHOW);
   const bool completed = RunModalLoop(box, [&state] { return state.Done; });
-  if (disabledOwner && IsWindow(ownerRoot)) EnableWindow(ownerRoot, true);
-  if (IsWindow(box)) {
-    SetWindowLongPtrA(box, GWLP_USERDATA, 0);
-    DestroyWindow(box);
-  }
   return completed ? state.Result : 0;
 }
 

@@ -179,6 +179,15 @@ TEST_F(Modal, MessageBoxEndsWithTheProgram) {
   EXPECT_EQ(FindWindowClass(MessageBoxClassName)->WindowCount, 0);
 }
 
+TEST_F(Modal, MessageBoxLeftByAnExceptionTakesItsWindowAlong) {
+  HWND owner = Make("owner", WS_POPUP | WS_VISIBLE, Bounds(0, 0, 50, 50));
+  Display().SetModalHook([](HWND) { throw std::runtime_error("handler failed"); });
+  EXPECT_THROW(MessageBox(owner, "x", "y", MB_OK), std::runtime_error);
+  EXPECT_EQ(FindWindowClass(MessageBoxClassName)->WindowCount, 0);
+  EXPECT_TRUE(IsWindowEnabled(owner));
+  DestroyWindow(owner);
+}
+
 TEST_F(Modal, MessageBoxLooksLikeOne) {
   std::unique_ptr<Bitmap> picture;
   Display().SetModalHook([&](HWND box) {
