@@ -2,11 +2,9 @@
 
 #include "platform/gdi/TFont.h"
 #include "platform/ui/ControlClasses.h"
-#include "platform/ui/ControlConsts.h"
 #include "platform/ui/IdentMap.h"
 #include "platform/ui/LayoutClasses.h"
 #include "platform/ui/StdControlClasses.h"
-#include "platform/ui/StdCtrlConsts.h"
 #include "platform/ui/UiConsts.h"
 
 namespace plat {
@@ -37,8 +35,6 @@ void InitClassLibrary() {
   }
   initialized = true;
   RegisterResStringTable(UiResStringTable());
-  RegisterResStringTable(ControlResStringTable());
-  RegisterResStringTable(StdCtrlResStringTable());
   RegisterClasses();
   RegisterControlClasses();
   RegisterStdControlClasses();

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "platform/gdi/TCanvas.h"
-#include "platform/ui/ControlConsts.h"
 #include "platform/ui/DragManager.h"
 #include "platform/ui/MouseTracking.h"
 #include "platform/ui/TAction.h"
@@ -14,6 +13,7 @@
 #include "platform/ui/TDragObject.h"
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TWinControl.h"
+#include "platform/ui/UiConsts.h"
 #include "platform/win/MessageDelivery.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/Painting.h"

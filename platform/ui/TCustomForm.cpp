@@ -3,11 +3,11 @@
 #include <vector>
 
 #include "platform/gdi/TIcon.h"
-#include "platform/ui/ControlConsts.h"
 #include "platform/ui/LayoutReader.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TControlCanvas.h"
 #include "platform/ui/TScreen.h"
+#include "platform/ui/UiConsts.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"

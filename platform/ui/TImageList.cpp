@@ -3,7 +3,7 @@
 #include "platform/gdi/Blits.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
-#include "platform/ui/ControlConsts.h"
+#include "platform/ui/UiConsts.h"
 
 namespace plat {
 

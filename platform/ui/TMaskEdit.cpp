@@ -2,8 +2,8 @@
 
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Unicode.h"
-#include "platform/ui/StdCtrlConsts.h"
 #include "platform/ui/TClipboard.h"
+#include "platform/ui/UiConsts.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/StandardControlMessages.h"
 #include "platform/win/VirtualKeys.h"

@@ -30,6 +30,15 @@ const TResStringRec SLayoutNotObject{64024, "it is not a JSON object"};
 const TResStringRec SBaseClassMissing{64025, "Class %s must be registered before %s"};
 const TResStringRec SLayoutTooManyMembers{64026, "it has an object of more than %d members"};
 
+const TResStringRec SControlParentSetToSelf{64100, "A control cannot have itself as its parent"};
+const TResStringRec SParentRequired{64101, "Control '%s' has no parent window"};
+const TResStringRec SWindowCreate{64102, "Error creating window"};
+const TResStringRec SCannotFocus{64103, "Cannot focus a disabled or invisible window"};
+const TResStringRec SCannotShowModal{64104, "Cannot make a visible window modal"};
+const TResStringRec SImageIndexError{64105, "Invalid ImageList Index"};
+const TResStringRec SImageListSize{64106, "Invalid image size"};
+const TResStringRec SMaskEditErr{64200, "Invalid input value.  Use escape key to abandon changes"};
+
 namespace {
 const TResStringRec* const kTable[] = {
     &SAssignError,
@@ -59,6 +68,14 @@ const TResStringRec* const kTable[] = {
     &SLayoutNotObject,
     &SBaseClassMissing,
     &SLayoutTooManyMembers,
+    &SControlParentSetToSelf,
+    &SParentRequired,
+    &SWindowCreate,
+    &SCannotFocus,
+    &SCannotShowModal,
+    &SImageIndexError,
+    &SImageListSize,
+    &SMaskEditErr,
 };
 }  // namespace
 

@@ -39,6 +39,18 @@ extern const TResStringRec SEntryNotObject;        // "Each entry of %s must be 
 extern const TResStringRec SEntryIncomplete;       // "An entry of %s has neither a class nor a name"
 extern const TResStringRec SLayoutNotObject;       // "it is not a JSON object"
 
+// Controls, forms and the application (64100 to 64199).
+extern const TResStringRec SControlParentSetToSelf;  // "A control cannot have itself as its parent"
+extern const TResStringRec SParentRequired;          // "Control '%s' has no parent window"
+extern const TResStringRec SWindowCreate;            // "Error creating window"
+extern const TResStringRec SCannotFocus;             // "Cannot focus a disabled or invisible window"
+extern const TResStringRec SCannotShowModal;         // "Cannot make a visible window modal"
+extern const TResStringRec SImageIndexError;         // "Invalid ImageList Index"
+extern const TResStringRec SImageListSize;           // "Invalid image size"
+
+// The standard controls (64200 to 64299).
+extern const TResStringRec SMaskEditErr;  // "Invalid input value.  Use escape key to abandon changes"
+
 // Every record above; identifiers 64000 to 64999 belong to the class library.
 std::span<const TResStringRec* const> UiResStringTable();
 
