@@ -223,8 +223,7 @@ bool TCABFile::Read(TReadMode Mode) {
   }
   const String cabinetName = plat::ExtractFileName(FCABFile);
   const String cabinetPath = plat::ExtractFilePath(FCABFile);
-  const bool copied =
-      plat::FDICopy(context, cabinetName.c_str(), cabinetPath.c_str(), 0, Notify, nullptr, this) != 0;
+  const bool copied = plat::FDICopy(context, cabinetName.c_str(), cabinetPath.c_str(), 0, Notify, nullptr, this) != 0;
   const bool destroyed = unpacking.Finish();
   return copied && destroyed && !FRefused;
 }
@@ -232,12 +231,9 @@ bool TCABFile::Read(TReadMode Mode) {
 INT_PTR TCABFile::Notify(plat::FDINOTIFICATIONTYPE Kind, plat::FDINOTIFICATION* Notice) {
   auto* self = static_cast<TCABFile*>(Notice->pv);
   switch (Kind) {
-    case plat::fdintCOPY_FILE:
-      return self->TakeFile(Notice->psz1, Notice->cb, StoredStamp(Notice->date, Notice->time));
-    case plat::fdintCLOSE_FILE_INFO:
-      return self->FinishFile(Notice->hf, StoredStamp(Notice->date, Notice->time));
-    default:
-      return 0;
+    case plat::fdintCOPY_FILE: return self->TakeFile(Notice->psz1, Notice->cb, StoredStamp(Notice->date, Notice->time));
+    case plat::fdintCLOSE_FILE_INFO: return self->FinishFile(Notice->hf, StoredStamp(Notice->date, Notice->time));
+    default: return 0;
   }
 }
 
@@ -255,8 +251,7 @@ INT_PTR TCABFile::TakeFile(const char* StoredName, int Size, plat::TDateTime Sta
         return 0;
       }
       break;
-    case TReadMode::rmAll:
-      break;
+    case TReadMode::rmAll: break;
   }
   const std::vector<String> parts = SafeParts(StoredName);
   if (parts.empty()) {

@@ -20,8 +20,8 @@ constexpr std::size_t Bytes = static_cast<std::size_t>(Width) * Height * 4;
 
 void ReportPixels(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(Bytes));
-  state.counters["Mpix/s"] = benchmark::Counter(static_cast<double>(state.iterations()) * Width * Height / 1e6,
-                                                benchmark::Counter::kIsRate);
+  state.counters["Mpix/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * Width * Height / 1e6, benchmark::Counter::kIsRate);
 }
 
 // A memory DC on a bitmap of the benchmark's size.

@@ -47,8 +47,10 @@ std::int64_t GlyphCount(const std::vector<std::string>& texts) {
 
 void ReportRates(benchmark::State& state, const std::vector<std::string>& texts) {
   const double iterations = static_cast<double>(state.iterations());
-  state.counters["cells/s"] = benchmark::Counter(iterations * static_cast<double>(texts.size()), benchmark::Counter::kIsRate);
-  state.counters["glyphs/s"] = benchmark::Counter(iterations * static_cast<double>(GlyphCount(texts)), benchmark::Counter::kIsRate);
+  state.counters["cells/s"] =
+      benchmark::Counter(iterations * static_cast<double>(texts.size()), benchmark::Counter::kIsRate);
+  state.counters["glyphs/s"] =
+      benchmark::Counter(iterations * static_cast<double>(GlyphCount(texts)), benchmark::Counter::kIsRate);
 }
 
 void BM_DrawTextCells(benchmark::State& state) {
@@ -96,7 +98,8 @@ void BM_FreeTypeSameGlyphs(benchmark::State& state) {
       for (unsigned char c : text) {
         if (FT_Load_Char(face, c, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) continue;
         const FT_Bitmap& glyph = face->glyph->bitmap;
-        const std::size_t bytes = static_cast<std::size_t>(glyph.rows) * static_cast<std::size_t>(std::abs(glyph.pitch));
+        const std::size_t bytes =
+            static_cast<std::size_t>(glyph.rows) * static_cast<std::size_t>(std::abs(glyph.pitch));
         std::memcpy(sink.data(), glyph.buffer, std::min(bytes, sink.size()));
       }
     }

@@ -243,8 +243,8 @@ void DrawBalanceBar(TCanvas& Canvas, const TRect& Rect, int Value, int Limit, TC
   const int centre = Rect.Left + Rect.Width() / 2;
   if (Limit > 0 && Value != 0) {
     const long long value = std::clamp<long long>(Value, -static_cast<long long>(Limit), Limit);
-    const int length = static_cast<int>(std::llround(static_cast<double>(std::llabs(value)) * (Rect.Width() / 2) /
-                                                     static_cast<double>(Limit)));
+    const int length = static_cast<int>(
+        std::llround(static_cast<double>(std::llabs(value)) * (Rect.Width() / 2) / static_cast<double>(Limit)));
     if (value > 0)
       FillSolid(Canvas, {centre, Rect.Top, centre + length, Rect.Bottom}, PositiveColor);
     else
@@ -296,8 +296,8 @@ void DrawErrorUnderline(TCanvas& Canvas, const TRect& Rect, const String& Text, 
     if (high >= Rect.Bottom) break;  // this line and those below are out of sight
     if (a >= b) continue;
     const int x0 = Rect.Left + Canvas.TextWidth(plat::Utf8Copy(line.Text, 1, static_cast<int>(a)));
-    const int x1 = std::min(Rect.Left + Canvas.TextWidth(plat::Utf8Copy(line.Text, 1, static_cast<int>(b))),
-                            Rect.Right);
+    const int x1 =
+        std::min(Rect.Left + Canvas.TextWidth(plat::Utf8Copy(line.Text, 1, static_cast<int>(b))), Rect.Right);
     if (x1 <= x0) continue;
     std::vector<plat::TPoint> zigzag;
     for (int x = x0, k = 0; x <= x1; x += 3, ++k) zigzag.push_back({x, k % 2 == 0 ? low : high});
@@ -318,8 +318,7 @@ void DrawBitmapTransparent(TCanvas& Canvas, int X, int Y, plat::TBitmap* Bitmap,
   Canvas.Changed();
 }
 
-void DrawResourceBitmapTransparent(TCanvas& Canvas, int X, int Y, const String& ResourceName,
-                                   TColor BackgroundColor) {
+void DrawResourceBitmapTransparent(TCanvas& Canvas, int X, int Y, const String& ResourceName, TColor BackgroundColor) {
   const plat::HRSRC resource = plat::FindResource(nullptr, ResourceName, plat::RT_BITMAP);
   const void* data = resource ? plat::LockResource(plat::LoadResource(nullptr, resource)) : nullptr;
   if (!data) return;

@@ -73,8 +73,7 @@ void DrawErrorUnderline(plat::TCanvas& Canvas, const plat::TRect& Rect, const pl
 
 // Bitmap at (X, Y) with its top-left pixel's colour transparent, showing
 // BackgroundColor there (the canvas itself with clNone).
-void DrawBitmapTransparent(plat::TCanvas& Canvas, int X, int Y, plat::TBitmap* Bitmap,
-                           plat::TColor BackgroundColor);
+void DrawBitmapTransparent(plat::TCanvas& Canvas, int X, int Y, plat::TBitmap* Bitmap, plat::TColor BackgroundColor);
 
 // The same for the program's bitmap resource of that name; a missing or
 // unreadable resource draws nothing.

@@ -112,20 +112,15 @@ String MaskLineBreaks(const String& Text) {
   out.reserve(Text.size() + Text.size() / 8);
   for (const char c : Text) {
     switch (c) {
-      case kCR:
-        out += kMaskedCR;
-        break;
-      case kLF:
-        out += kMaskedLF;
-        break;
+      case kCR: out += kMaskedCR; break;
+      case kLF: out += kMaskedLF; break;
       case kMaskedCR:
       case kMaskedLF:
       case kMaskEscape:
         out += kMaskEscape;
         out += c;
         break;
-      default:
-        out += c;
+      default: out += c;
     }
   }
   return out;
@@ -159,9 +154,7 @@ String TakeFirstLine(String& Text) {
   return line;
 }
 
-int CountTextLines(const String& Text, bool MultiLine) {
-  return MultiLine ? CountCharOccurrences(kCR, Text) + 1 : 1;
-}
+int CountTextLines(const String& Text, bool MultiLine) { return MultiLine ? CountCharOccurrences(kCR, Text) + 1 : 1; }
 
 String TakeUntilDelimiter(String& Source, const String& Delimiter) {
   const std::size_t p = Delimiter.empty() ? String::npos : Source.find(Delimiter);

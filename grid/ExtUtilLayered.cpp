@@ -14,8 +14,8 @@ Function LookUpUser32(const char* Name) {
 }  // namespace
 
 bool CallUpdateLayeredWindow(plat::HWND Window, plat::HDC DestDc, plat::POINT* DestPos, plat::SIZE* Size,
-                             plat::HDC SourceDc, plat::POINT* SourcePos, plat::COLORREF Key,
-                             plat::BLENDFUNCTION* Blend, plat::DWORD Flags) {
+                             plat::HDC SourceDc, plat::POINT* SourcePos, plat::COLORREF Key, plat::BLENDFUNCTION* Blend,
+                             plat::DWORD Flags) {
   const auto function = LookUpUser32<TUpdateLayeredWindow>("UpdateLayeredWindow");
   return !function || function(Window, DestDc, DestPos, Size, SourceDc, SourcePos, Key, Blend, Flags) != 0;
 }

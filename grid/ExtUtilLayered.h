@@ -11,13 +11,12 @@ namespace zorbit {
 using TUpdateLayeredWindow = int (*)(plat::HWND Window, plat::HDC DestDc, plat::POINT* DestPos, plat::SIZE* Size,
                                      plat::HDC SourceDc, plat::POINT* SourcePos, plat::COLORREF Key,
                                      plat::BLENDFUNCTION* Blend, plat::DWORD Flags);
-using TSetLayeredWindowAttributes = int (*)(plat::HWND Window, plat::COLORREF Key, plat::Byte Alpha,
-                                            plat::DWORD Flags);
+using TSetLayeredWindowAttributes = int (*)(plat::HWND Window, plat::COLORREF Key, plat::Byte Alpha, plat::DWORD Flags);
 
 // The function's answer, or true when it is missing.
 bool CallUpdateLayeredWindow(plat::HWND Window, plat::HDC DestDc, plat::POINT* DestPos, plat::SIZE* Size,
-                             plat::HDC SourceDc, plat::POINT* SourcePos, plat::COLORREF Key,
-                             plat::BLENDFUNCTION* Blend, plat::DWORD Flags);
+                             plat::HDC SourceDc, plat::POINT* SourcePos, plat::COLORREF Key, plat::BLENDFUNCTION* Blend,
+                             plat::DWORD Flags);
 bool CallSetLayeredWindowAttributes(plat::HWND Window, plat::COLORREF Key, plat::Byte Alpha, plat::DWORD Flags);
 
 }  // namespace zorbit

@@ -79,20 +79,14 @@ std::vector<Token> Tokenize(const String& Pattern) {
       case '*':
         if (tokens.empty() || tokens.back().Kind != TokenKind::AnyRun) tokens.push_back({TokenKind::AnyRun});
         break;
-      case '?':
-        tokens.push_back({TokenKind::AnyChar});
-        break;
-      case '!':
-        tokens.push_back({TokenKind::Negate});
-        break;
-      case '"':
-        break;
+      case '?': tokens.push_back({TokenKind::AnyChar}); break;
+      case '!': tokens.push_back({TokenKind::Negate}); break;
+      case '"': break;
       case '\\':
         // A backslash that ends the pattern stands for itself.
         tokens.push_back({TokenKind::Literal, i + 1 < Pattern.size() ? Pattern[++i] : c});
         break;
-      default:
-        tokens.push_back({TokenKind::Literal, c});
+      default: tokens.push_back({TokenKind::Literal, c});
     }
   }
   return tokens;

@@ -35,8 +35,8 @@ int ClassifyCellText(const String& Text, bool HtmlAllowed) {
   if (text[0] == '=') return CellTextFormula;
   if (text.compare(0, 2, "|\\") == 0) return text.size() > 3 && text[3] == '=' ? CellTextFormula : CellTextUnicode;
   if (text.compare(0, 2, "{\\") == 0) return CellTextRich;
-  if (HtmlAllowed && (text.find("</") != String::npos || text.find("<B") != String::npos ||
-                      text.find("<I") != String::npos))
+  if (HtmlAllowed &&
+      (text.find("</") != String::npos || text.find("<B") != String::npos || text.find("<I") != String::npos))
     return CellTextHtml;
   return CellTextPlain;
 }
@@ -115,9 +115,7 @@ bool ParseCellReference(const String& Text, int& Col, int& Row) {
   return true;
 }
 
-bool IsLinkText(const String& Text) {
-  return Text.find("://") != String::npos || Text.find("mailto:") != String::npos;
-}
+bool IsLinkText(const String& Text) { return Text.find("://") != String::npos || Text.find("mailto:") != String::npos; }
 
 void StripLinkProtocol(String& Text) {
   if (const std::size_t p = Text.find("://"); p != String::npos) {
@@ -147,8 +145,10 @@ String CapitalizeWords(const String& Text) {
   bool wordStart = true;
   for (std::size_t i = 0; i < in.size(); ++i) {
     const char32_t c = in[i].Code;
-    if (c != notCharacter) out[i] = wordStart ? plat::UnicodeUpper(c) : plat::UnicodeLower(c);
-    else out[i] = c;
+    if (c != notCharacter)
+      out[i] = wordStart ? plat::UnicodeUpper(c) : plat::UnicodeLower(c);
+    else
+      out[i] = c;
     wordStart = isBreak(c);
   }
   for (std::size_t i = 0; i + 2 < out.size(); ++i)

@@ -14,8 +14,8 @@ struct TAppHooks {
   std::function<plat::String(const plat::String& Section, const plat::String& Key)> Lookup;
   // The program's message box: icon 1 error, 2 information, 0/3 warning;
   // buttons in the platform's message-box order; answers the modal result.
-  std::function<int(const plat::String& Caption, const plat::String& Title, const plat::String& Text,
-                    int Icon, int Buttons)>
+  std::function<int(const plat::String& Caption, const plat::String& Title, const plat::String& Text, int Icon,
+                    int Buttons)>
       MessageBox;
   // Lets pending window messages run while a request waits.
   std::function<void()> ProcessMessages;

@@ -31,9 +31,8 @@ bool CallWithFallback(plat::TStringList& List, std::uint32_t Code, std::uint32_t
 
 bool GetAssetTag(plat::String& Tag) {
   plat::TStringList list;
-  const bool succeeded = CallWithFallback(list, GetAssetTagCode, GetAssetTagFallback, [](plat::TStringList& l) {
-    AddInt15Item(l, "Flag", AssetTagFlag);
-  });
+  const bool succeeded = CallWithFallback(list, GetAssetTagCode, GetAssetTagFallback,
+                                          [](plat::TStringList& l) { AddInt15Item(l, "Flag", AssetTagFlag); });
   if (succeeded) Tag = GetListValue(&list, "BUFFER");
   return succeeded;
 }

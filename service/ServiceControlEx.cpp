@@ -45,12 +45,10 @@ unsigned QueryServiceState(const plat::String& Machine, const plat::String& Serv
 }
 
 bool StartServiceAndWait(const plat::String& Machine, const plat::String& Service) {
-  const TOpenedService opened =
-      OpenServiceOf(Machine, Service, plat::SERVICE_QUERY_STATUS | plat::SERVICE_START);
+  const TOpenedService opened = OpenServiceOf(Machine, Service, plat::SERVICE_QUERY_STATUS | plat::SERVICE_START);
   if (!opened.Service) return false;
   plat::SERVICE_STATUS status;
-  if (!plat::StartService(opened.Service.get(), 0, nullptr) ||
-      !plat::QueryServiceStatus(opened.Service.get(), status))
+  if (!plat::StartService(opened.Service.get(), 0, nullptr) || !plat::QueryServiceStatus(opened.Service.get(), status))
     return false;
   const std::uint64_t deadline = plat::GetTickCount64() + MaxStartWaitMs;
   while (status.dwCurrentState == plat::SERVICE_START_PENDING && plat::GetTickCount64() < deadline) {

@@ -32,7 +32,7 @@ plat::String ReadConfigString(const plat::String& ValueName, bool UseCurrentUser
 
 void ReadVersionStrings(plat::TStrings* List) {
   static constexpr std::array<const char*, 10> names = {
-      "CompanyName",      "FileDescription", "FileVersion", "InternalName",   "LegalCopyright",
+      "CompanyName",     "FileDescription",  "FileVersion", "InternalName",   "LegalCopyright",
       "LegalTradeMarks", "OriginalFileName", "ProductName", "ProductVersion", "Comments"};
   if (List == nullptr) return;
   const std::optional<plat::TVersionInfo> info = plat::GetFileVersionInfo(plat::GetModuleFileName());

@@ -22,9 +22,9 @@ constexpr const char* ConnectionMutexName = "Ovra Quilmo for Desktop TCP Connect
 
 // How long an exchange waits. The defaults are the protocol's; tests shorten them.
 struct TExchangeTimings {
-  int ReadTimeoutMs = 10000;    // one read waits this long for a line
-  int DeadlineSeconds = 20;     // whole seconds after the request, the reply counts as empty
-  int MaxLineLength = 300000;   // a longer reply line fails the exchange
+  int ReadTimeoutMs = 10000;   // one read waits this long for a line
+  int DeadlineSeconds = 20;    // whole seconds after the request, the reply counts as empty
+  int MaxLineLength = 300000;  // a longer reply line fails the exchange
 };
 
 class TtcpServOpr final : public plat::TObject, public IpfqServ {

@@ -131,11 +131,8 @@ TEST_F(CabFileTest, MembersNamedOutsideTheTargetAreRefused) {
     const char* Hostile;  // as stored, with "\"
     const char* Outside;  // where it would land, relative to the test folder
   } cases[] = {
-      {"..\\..\\evil.txt", "evil.txt"},
-      {"..\\evil.txt", "a/evil.txt"},
-      {"sub\\..\\..\\evil.txt", "a/evil.txt"},
-      {"\\evil.txt", "evil.txt"},
-      {"C:\\evil.txt", "evil.txt"},
+      {"..\\..\\evil.txt", "evil.txt"}, {"..\\evil.txt", "a/evil.txt"}, {"sub\\..\\..\\evil.txt", "a/evil.txt"},
+      {"\\evil.txt", "evil.txt"},       {"C:\\evil.txt", "evil.txt"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Hostile);
@@ -151,7 +148,8 @@ TEST_F(CabFileTest, MembersNamedOutsideTheTargetAreRefused) {
     cab.SetTargetPath(target);
     ASSERT_TRUE(cab.ReadContents());
     ASSERT_EQ(cab.CABFileContents().Count(), 2);
-    EXPECT_TRUE(cab.CABFileContents().Items(0).Name() == c.Hostile || cab.CABFileContents().Items(1).Name() == c.Hostile);
+    EXPECT_TRUE(cab.CABFileContents().Items(0).Name() == c.Hostile ||
+                cab.CABFileContents().Items(1).Name() == c.Hostile);
     EXPECT_FALSE(cab.ExtractAll());
     EXPECT_TRUE(Exists(target + "good.ini"));
     EXPECT_FALSE(cab.ExtractFile(c.Hostile));
@@ -193,9 +191,7 @@ TEST_F(CabFileTest, BrokenPacksFailWithoutLeavingHalfFiles) {
 }
 
 TEST_F(CabFileTest, AnExceptionOfAnEventReachesTheCaller) {
-  Cab.OnDecompressProgress = [](plat::TObject*, const plat::String&, int, int) {
-    throw plat::Exception("stop");
-  };
+  Cab.OnDecompressProgress = [](plat::TObject*, const plat::String&, int, int) { throw plat::Exception("stop"); };
   EXPECT_THROW(Cab.ExtractAll(), plat::Exception);
   Cab.OnDecompressProgress = nullptr;
   EXPECT_TRUE(Cab.ExtractAll());

@@ -38,8 +38,8 @@ class EnglishPackTest : public LocalizationTest {
 };
 
 TEST_F(EnglishPackTest, EveryMessageCodeHasAText) {
-  for (const char* code : {"HM0001", "HM0002", "HM0003", "HM0004", "HM0006", "HM0007", "HM0008", "HM0009",
-                           "HM000A", "HM000B", "HM000C", "HM000D", "HM000F", "Reboot"}) {
+  for (const char* code : {"HM0001", "HM0002", "HM0003", "HM0004", "HM0006", "HM0007", "HM0008", "HM0009", "HM000A",
+                           "HM000B", "HM000C", "HM000D", "HM000F", "Reboot"}) {
     EXPECT_NE(StringTable()->Lookup("Messages", code), code) << code;
   }
   for (const char* key : {"Service stopped", "Can not connect to service. Application will be terminated!"}) {

@@ -27,9 +27,7 @@ class LocalizationLoadTest : public LocalizationTest {
     fs::create_directories(Resources);
     AppData = Folder.Path() + "AppData/Ovra/Quilmo";
   }
-  std::string Lookup(const std::string& section, const std::string& key) {
-    return StringTable()->Lookup(section, key);
-  }
+  std::string Lookup(const std::string& section, const std::string& key) { return StringTable()->Lookup(section, key); }
 
   std::string Resources;
   std::string AppData;
@@ -135,9 +133,7 @@ TEST_F(LocalizationLoadTest, UnpackingFailuresAreLoggedAndDoNotStopTheProgram) {
   zorbit::TFilePool pool(Resources + "German_ZorbitN.lpk", AppData + "/");
   fs::create_directories(AppData + "/__LanguageFiles");
   WriteFile(AppData + "/__LanguageFiles/strtab.ini", "old");
-  pool.Reader().OnOverWriteFile = [](plat::TObject*, const plat::String&, bool&) {
-    throw plat::Exception("locked");
-  };
+  pool.Reader().OnOverWriteFile = [](plat::TObject*, const plat::String&, bool&) { throw plat::Exception("locked"); };
   pool.CreateLPKFolder();
   EXPECT_FALSE(pool.FolderMode());
   EXPECT_NE(ReadFile(log).find("[TFilePool.CreateLPKFolder]:locked"), std::string::npos);

@@ -21,13 +21,12 @@ class RuntimeTextTest : public LocalizationTest {
   void LoadGermanPack() {
     const std::string resources = Folder.Path() + "Resources/";
     std::filesystem::create_directories(resources);
-    MakePack(resources + "German_ZorbitN.lpk",
-             {{"strtab.ini",
-               "[General]\n"
-               "&Yes=&Ja\n"
-               "Cancel=Abbrechen\n"
-               "'abc' is not a valid integer value=\"abc\" ist keine ganze Zahl\n"
-               "'%s' is not a valid integer value=never used\n"}});
+    MakePack(resources + "German_ZorbitN.lpk", {{"strtab.ini",
+                                                 "[General]\n"
+                                                 "&Yes=&Ja\n"
+                                                 "Cancel=Abbrechen\n"
+                                                 "'abc' is not a valid integer value=\"abc\" ist keine ganze Zahl\n"
+                                                 "'%s' is not a valid integer value=never used\n"}});
     zorbit::CreateLocalization(resources, Folder.Path() + "AppData").Load("German_ZorbitN");
   }
 };

@@ -83,9 +83,9 @@ TEST(FixedOrderDates, MonthDayYearAndDayMonthYear) {
       {"1.2.25", EncodeDate(2025, 1, 2), EncodeDate(2025, 2, 1)},
       {"1-2-26", EncodeDate(1926, 1, 2), EncodeDate(1926, 2, 1)},
       {"31/12/99", 0, EncodeDate(1999, 12, 31)},
-      {"2/29/2023", 0, 0},   // no such date: 0, not an exception
+      {"2/29/2023", 0, 0},  // no such date: 0, not an exception
       {"29.02.2024", 0, EncodeDate(2024, 2, 29)},
-      {"1/2.2005", 0, 0},    // the second separator must be the same
+      {"1/2.2005", 0, 0},  // the second separator must be the same
       {"1/2", 0, 0},
       {"x/2/2005", 0, 0},
       {"", 0, 0},

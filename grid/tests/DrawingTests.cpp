@@ -101,7 +101,7 @@ TEST(FillGradientRect, DegenerateSteps) {
   }
   {
     Canvas c(4, 4);
-    FillGradientRect(*c, clBlack, clWhite, true, {3, 3, 3, 4}, 4);  // empty
+    FillGradientRect(*c, clBlack, clWhite, true, {3, 3, 3, 4}, 4);   // empty
     FillGradientRect(*c, clBlack, clWhite, false, {3, 3, 1, 1}, 4);  // inverted
     EXPECT_EQ(c.Count(clWhite), 16);
   }
@@ -146,8 +146,8 @@ TEST(DrawPercentBar, ScaledByFormatAndEmptyRanges) {
   struct Case {
     int Value, Min, Max, DonePixels;
   };
-  for (const Case& k : {Case{100, 0, 200, 10}, Case{150, 100, 200, 10}, Case{5, 5, 5, 20}, Case{4, 5, 5, 0},
-                        Case{0, 10, 0, 20}}) {
+  for (const Case& k :
+       {Case{100, 0, 200, 10}, Case{150, 100, 200, 10}, Case{5, 5, 5, 20}, Case{4, 5, 5, 0}, Case{0, 10, 0, 20}}) {
     Canvas c(20, 4);
     DrawPercentBar(*c, {0, 0, 20, 4}, k.Value, PlainBar(), 0, 0, k.Min, k.Max, "%d items");
     EXPECT_EQ(c.Count(clRed), k.DonePixels * 4) << k.Value << " in " << k.Min << ".." << k.Max;
@@ -222,12 +222,12 @@ TEST(DrawPercentPie, FillsTheSectorClockwiseFromTheTop) {
     double Percent;
     bool Filled[4];
   };
-  for (const Case& k : {Case{0, {false, false, false, false}}, Case{1, {false, false, false, false}},
-                        Case{25, {true, false, false, false}}, Case{50, {true, true, false, false}},
-                        Case{75, {true, true, true, false}}, Case{99, {true, true, true, true}},
-                        Case{100, {true, true, true, true}}, Case{250, {true, true, true, true}},
-                        Case{-5, {false, false, false, false}},
-                        Case{std::numeric_limits<double>::quiet_NaN(), {false, false, false, false}}}) {
+  for (const Case& k :
+       {Case{0, {false, false, false, false}}, Case{1, {false, false, false, false}},
+        Case{25, {true, false, false, false}}, Case{50, {true, true, false, false}},
+        Case{75, {true, true, true, false}}, Case{99, {true, true, true, true}}, Case{100, {true, true, true, true}},
+        Case{250, {true, true, true, true}}, Case{-5, {false, false, false, false}},
+        Case{std::numeric_limits<double>::quiet_NaN(), {false, false, false, false}}}) {
     Canvas c(20, 20);
     DrawPercentPie(*c, {0, 0, 20, 20}, k.Percent, clRed);
     for (int q = 0; q < 4; ++q)
@@ -276,8 +276,8 @@ TEST(DrawErrorUnderline, NothingForEmptyOrMissingRanges) {
     const char* Text;
     int From, Len;
   };
-  for (const Case& k : {Case{"abc", 0, 2}, Case{"abc", 1, 0}, Case{"abc", 4, 2}, Case{"abc", -3, 10},
-                        Case{"", 1, 1}, Case{"abc", INT_MAX, INT_MAX}}) {
+  for (const Case& k : {Case{"abc", 0, 2}, Case{"abc", 1, 0}, Case{"abc", 4, 2}, Case{"abc", -3, 10}, Case{"", 1, 1},
+                        Case{"abc", INT_MAX, INT_MAX}}) {
     Canvas c(60, 20);
     DrawErrorUnderline(*c, {0, 0, 60, 20}, k.Text, k.From, k.Len);
     EXPECT_EQ(c.Count(clRed), 0) << k.Text << " " << k.From << " " << k.Len;

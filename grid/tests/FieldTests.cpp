@@ -27,15 +27,10 @@ TEST(Fields, UnpairedQuotes) {
     int First, Count;
   };
   const std::vector<Case> cases{
-      {"abc", 0, 0},
-      {"ab\"c", 3, 1},
-      {"ab\"\"c", 0, 0},        // a pair is a quote inside the field
-      {"ab\"\"\"c", 5, 1},      // an odd run ends the field at its last quote
-      {"abc\"", 4, 1},          // a run at the end counts
-      {"abc\"\"", 0, 0},
-      {"\"\"x\"y", 4, 1},
-      {"\"a\"\"b\"", 1, 2},
-      {"", 0, 0},
+      {"abc", 0, 0},       {"ab\"c", 3, 1},    {"ab\"\"c", 0, 0},  // a pair is a quote inside the field
+      {"ab\"\"\"c", 5, 1},                                         // an odd run ends the field at its last quote
+      {"abc\"", 4, 1},                                             // a run at the end counts
+      {"abc\"\"", 0, 0},   {"\"\"x\"y", 4, 1}, {"\"a\"\"b\"", 1, 2}, {"", 0, 0},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(FindUnpairedChar('"', c.Text), c.First) << c.Text;
@@ -49,9 +44,13 @@ TEST(Fields, SmallConversions) {
   EXPECT_EQ(UndoubleChar('"', "\"\"\""), "\"");
   EXPECT_EQ(UndoubleChar('"', "abc"), "abc");
 
-  EXPECT_EQ(QuoteMultiLineField("a\r\nb"), "\"a\x0B" "b\"");
+  EXPECT_EQ(QuoteMultiLineField("a\r\nb"),
+            "\"a\x0B"
+            "b\"");
   EXPECT_EQ(QuoteMultiLineField(""), "\"\"");
-  EXPECT_EQ(RestoreMultiLineField("a\x0B" "b\x0B"), "a\r\nb\r\n");
+  EXPECT_EQ(RestoreMultiLineField("a\x0B"
+                                  "b\x0B"),
+            "a\r\nb\r\n");
 
   EXPECT_EQ(TildeToLineBreak("a~b~"), "a\r\nb\r\n");
   EXPECT_EQ(TildeToLineBreak("^"), "");
@@ -60,7 +59,10 @@ TEST(Fields, SmallConversions) {
   EXPECT_EQ(RemoveCarriageReturns("a\r\nb\r"), "a\nb");
   EXPECT_EQ(ExpandNewlineEscapes("a\\nb\\n"), "a\rb\r");
   EXPECT_EQ(ExpandNewlineEscapes("a\\tb"), "a\\tb");
-  EXPECT_EQ(OemTextToAnsi("Gr\x81\xE1" "e"), "Gr\xC3\xBC\xC3\x9F" "e");
+  EXPECT_EQ(OemTextToAnsi("Gr\x81\xE1"
+                          "e"),
+            "Gr\xC3\xBC\xC3\x9F"
+            "e");
 }
 
 TEST(Fields, LinesAndDelimiters) {
@@ -94,8 +96,20 @@ TEST(Fields, LinesAndDelimiters) {
 // Every text a cell can hold comes back from a text stream line as it was.
 TEST(LineBreakMasks, RoundTripEveryCellText) {
   std::vector<std::string> texts{
-      "", "plain", "a\r\nb", "a\rb", "a\nb", "a\tb", "a\bb", "a\x10" "b", "\t\r\n\b\x10", "\r\r\n\n\n\r",
-      "tab\tand\r\nbreak", "ends with a break\r\n", "\x10",
+      "",
+      "plain",
+      "a\r\nb",
+      "a\rb",
+      "a\nb",
+      "a\tb",
+      "a\bb",
+      "a\x10"
+      "b",
+      "\t\r\n\b\x10",
+      "\r\r\n\n\n\r",
+      "tab\tand\r\nbreak",
+      "ends with a break\r\n",
+      "\x10",
       EncodeUnicodeCellText(u"\x0D0A\x0908\x1010\x0A0D x"),  // bytes 13, 10, 9, 8, 16 inside characters
   };
   std::string everyByte;

@@ -23,8 +23,8 @@ int RecordAttributes(plat::HWND window, plat::COLORREF key, plat::Byte alpha, pl
   return answer;
 }
 
-int RecordUpdate(plat::HWND window, plat::HDC, plat::POINT*, plat::SIZE*, plat::HDC, plat::POINT*,
-                 plat::COLORREF key, plat::BLENDFUNCTION* blend, plat::DWORD flags) {
+int RecordUpdate(plat::HWND window, plat::HDC, plat::POINT*, plat::SIZE*, plat::HDC, plat::POINT*, plat::COLORREF key,
+                 plat::BLENDFUNCTION* blend, plat::DWORD flags) {
   seen = {window, key, -1, flags, blend};
   return answer;
 }

@@ -56,7 +56,7 @@ TEST(Matcher, Wildcards) {
       {"a\\*c", "abc", false},
       {"a\\?c", "abc", false},
       {"a\\\\c", "a\\c", true},
-      {"a\\", "a\\", true},  // a closing backslash stands for itself
+      {"a\\", "a\\", true},      // a closing backslash stands for itself
       {"\"abc\"", "abc", true},  // double quotes are ignored
       {"a\\\"b", "a\"b", true},
       {"a\"b", "a\"b", false},
@@ -88,7 +88,11 @@ TEST(Matcher, CaseRules) {
       {"a?c", "ABC", true, false},
       {"a?c", "ABC", false, true},
       {"A?C", "abc", true, false},
-      {"\xC3\xA4" "b", "\xC3\x84" "B", true, false},  // every letter, not only ASCII
+      {"\xC3\xA4"
+       "b",
+       "\xC3\x84"
+       "B",
+       true, false},             // every letter, not only ASCII
       {">b", "C", true, false},  // compared upper-cased: "C" > "B"
       {">b", "C", false, true},  // byte by byte: "C" < "b"
   });
@@ -103,7 +107,7 @@ TEST(Matcher, OperatorsCombineLeftToRight) {
       {"a*&*c", "abc", true},
       {"a*&*c", "abd", false},
       {"a*;b*", "bx", true},
-      {"a*^*a", "aba", true},  // "^" is an or, not an exclusive or
+      {"a*^*a", "aba", true},      // "^" is an or, not an exclusive or
       {"x*|a*&*c", "xyz", false},  // (x* or a*) and *c: no precedence
       {"x*|a*&*c", "abc", true},
       {"a*|", "", true},  // an empty last term matches the empty text
@@ -130,7 +134,7 @@ TEST(Matcher, Comparisons) {
       {">9/1/2023", "10/1/2023", true},  // as dates, though "10/..." < "9/..." by bytes
       {"<9/1/2023", "10/1/2023", false},
       {">=abc", "abc", true},
-      {">\"b\"", "c", true},  // quotes round the operand dropped
+      {">\"b\"", "c", true},     // quotes round the operand dropped
       {">5 apples", "6", true},  // the operand ends at a blank
       {">5&<10", "7", true},
       {"> 5 & < 10", "7", true},

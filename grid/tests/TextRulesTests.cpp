@@ -47,13 +47,24 @@ struct NumberCase {
 TEST(NumberText, KindsInAnEnglishLocale) {
   LocaleScope english(plat::TFormatSettings::English());
   const std::vector<NumberCase> cases{
-      {"", NumberTextNone},         {"12", NumberTextInteger},     {"-12", NumberTextInteger},
-      {"1,234", NumberTextDecimal}, {"1,234,567", NumberTextNone}, {"1-2", NumberTextNone},
-      {"--1", NumberTextNone},      {"1.5", NumberTextDecimal},    {"-1,234.5", NumberTextDecimal},
-      {"1.5.5", NumberTextNone},    {",123", NumberTextNone},      {"1e5", NumberTextNone},
-      {" 12", NumberTextNone},      {"12a", NumberTextNone},
+      {"", NumberTextNone},
+      {"12", NumberTextInteger},
+      {"-12", NumberTextInteger},
+      {"1,234", NumberTextDecimal},
+      {"1,234,567", NumberTextNone},
+      {"1-2", NumberTextNone},
+      {"--1", NumberTextNone},
+      {"1.5", NumberTextDecimal},
+      {"-1,234.5", NumberTextDecimal},
+      {"1.5.5", NumberTextNone},
+      {",123", NumberTextNone},
+      {"1e5", NumberTextNone},
+      {" 12", NumberTextNone},
+      {"12a", NumberTextNone},
       // Without a digit there is no number.
-      {"-", NumberTextNone},        {".", NumberTextNone},         {"-.", NumberTextNone},
+      {"-", NumberTextNone},
+      {".", NumberTextNone},
+      {"-.", NumberTextNone},
   };
   for (const NumberCase& c : cases) EXPECT_EQ(ClassifyNumberText(c.Text), c.Kind) << c.Text;
 }
@@ -61,8 +72,8 @@ TEST(NumberText, KindsInAnEnglishLocale) {
 TEST(NumberText, KindsInAGermanLocale) {
   LocaleScope german(plat::TFormatSettings::German());
   const std::vector<NumberCase> cases{
-      {"1.234", NumberTextDecimal},   {"12,5", NumberTextDecimal}, {"1.234,5", NumberTextDecimal},
-      {"1,234,5", NumberTextNone},    {"1.234.567", NumberTextNone}, {"-7", NumberTextInteger},
+      {"1.234", NumberTextDecimal}, {"12,5", NumberTextDecimal},   {"1.234,5", NumberTextDecimal},
+      {"1,234,5", NumberTextNone},  {"1.234.567", NumberTextNone}, {"-7", NumberTextInteger},
   };
   for (const NumberCase& c : cases) EXPECT_EQ(ClassifyNumberText(c.Text), c.Kind) << c.Text;
 }
@@ -92,8 +103,8 @@ TEST(CellText, References) {
     int Col, Row;
   };
   const std::vector<Case> cases{
-      {"R1C2", true, 2, 1}, {"r10c3", true, 3, 10}, {"R1C", false, 0, 0},   {"RC1", false, 0, 0},
-      {"R1", false, 0, 0},  {"R-1C2", false, 0, 0}, {"X1C2", false, 0, 0},  {"R1C2x", false, 0, 0},
+      {"R1C2", true, 2, 1}, {"r10c3", true, 3, 10},          {"R1C", false, 0, 0},  {"RC1", false, 0, 0},
+      {"R1", false, 0, 0},  {"R-1C2", false, 0, 0},          {"X1C2", false, 0, 0}, {"R1C2x", false, 0, 0},
       {"", false, 0, 0},    {"R1C99999999999", false, 0, 0},
   };
   for (const Case& c : cases) {
@@ -133,7 +144,7 @@ TEST(CellText, CapitalizeWords) {
       {"HENRY II", "Henry II"},
       {"HENRY III", "Henry III"},
       {"HENRY IV", "Henry IV"},
-      {"henry ii", "Henry Ii"},   // only an upper case it had is kept
+      {"henry ii", "Henry Ii"},  // only an upper case it had is kept
       {"peter ivo", "Peter Ivo"},
       {"\xC3\xA9lan VITAL", "\xC3\x89lan Vital"},
       {"bad \xFF byte", "Bad \xFF Byte"},
@@ -146,7 +157,7 @@ TEST(SmallRoutines, ClampToRange) {
     int Value, Low, High, Expected;
   };
   const std::vector<Case> cases{
-      {5, 1, 10, 5},  {0, 1, 10, 1},  {11, 1, 10, 10}, {-5, 0, 10, -5},  // low not above 0
+      {5, 1, 10, 5},   {0, 1, 10, 1},  {11, 1, 10, 10}, {-5, 0, 10, -5},  // low not above 0
       {15, 0, 10, 10}, {15, 5, 0, 15}, {3, 5, 5, 3},    {-9, -3, 4, -9},
   };
   for (const Case& c : cases)

@@ -15,12 +15,8 @@ namespace plat {
 
 using TPixel = std::uint32_t;
 
-constexpr TPixel PixelFromColorRef(COLORREF c) {
-  return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-}
-constexpr COLORREF ColorRefFromPixel(TPixel p) {
-  return ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
-}
+constexpr TPixel PixelFromColorRef(COLORREF c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
+constexpr COLORREF ColorRefFromPixel(TPixel p) { return ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF); }
 
 // Raised for a bitmap that cannot be made (size out of range).
 class EOutOfResources : public Exception {

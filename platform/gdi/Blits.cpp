@@ -23,8 +23,8 @@ struct Mapping {
   bool MirrorX = false;
   bool MirrorY = false;
 
-  static Mapping Make(const DeviceContext& dst, int x, int y, int w, int h, const DeviceContext& src, int sx,
-                      int sy, int sw, int sh) {
+  static Mapping Make(const DeviceContext& dst, int x, int y, int w, int h, const DeviceContext& src, int sx, int sy,
+                      int sw, int sh) {
     Mapping m;
     m.Dest = dst.ToTarget(Extent(x, y, w, h));
     m.Source = src.ToTarget(Extent(sx, sy, sw, sh));
@@ -183,8 +183,7 @@ bool InRange(int x, int y, int w, int h, int sx, int sy, int sw, int sh) {
 bool Transfer(DeviceContext& dst, const Mapping& m, DeviceContext& src, DWORD rop) {
   if (m.Dest.IsEmpty() || m.Source.IsEmpty()) return true;
   SourceReader reader(src, dst);
-  if (src.Target() == dst.Target())
-    reader.Snapshot(m.Source.Intersected(src.Target()->Bounds()));
+  if (src.Target() == dst.Target()) reader.Snapshot(m.Source.Intersected(src.Target()->Bounds()));
   Bitmap& target = *dst.Target();
   const Brush* brush = RopUsesPattern(rop) ? CurrentBrush(dst) : nullptr;
   if (RopUsesPattern(rop) && (!brush || brush->IsNull())) return true;  // nothing to paint with
@@ -202,14 +201,14 @@ bool Transfer(DeviceContext& dst, const Mapping& m, DeviceContext& src, DWORD ro
     for (int x = x0; x < x1; ++x) {
       TPixel s = 0;
       if (halftone) {
-        const int bx0 = m.Source.Left + static_cast<int>(static_cast<long long>(x - m.Dest.Left) * m.Source.Width() /
-                                                         m.Dest.Width());
+        const int bx0 = m.Source.Left +
+                        static_cast<int>(static_cast<long long>(x - m.Dest.Left) * m.Source.Width() / m.Dest.Width());
         const int bx1 = std::max(bx0 + 1, m.Source.Left + static_cast<int>(static_cast<long long>(x + 1 - m.Dest.Left) *
-                                                                            m.Source.Width() / m.Dest.Width()));
-        const int by0 = m.Source.Top + static_cast<int>(static_cast<long long>(y - m.Dest.Top) * m.Source.Height() /
-                                                        m.Dest.Height());
+                                                                           m.Source.Width() / m.Dest.Width()));
+        const int by0 = m.Source.Top +
+                        static_cast<int>(static_cast<long long>(y - m.Dest.Top) * m.Source.Height() / m.Dest.Height());
         const int by1 = std::max(by0 + 1, m.Source.Top + static_cast<int>(static_cast<long long>(y + 1 - m.Dest.Top) *
-                                                                           m.Source.Height() / m.Dest.Height()));
+                                                                          m.Source.Height() / m.Dest.Height()));
         s = m.MirrorX || m.MirrorY ? reader.Get(columns(x), sy) : BoxAverage(reader, bx0, bx1, by0, by1);
       } else {
         s = reader.Get(columns(x), sy);
@@ -231,8 +230,8 @@ bool BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourc
   return Transfer(*dst, Mapping::Make(*dst, x, y, width, height, *src, sourceX, sourceY, width, height), *src, rop);
 }
 
-bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
-                int sourceWidth, int sourceHeight, DWORD rop) {
+bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, int sourceWidth,
+                int sourceHeight, DWORD rop) {
   if (!RopUsesSource(rop)) return PatBlt(dest, x, y, width, height, rop);
   DeviceContext* dst = Dc(dest);
   DeviceContext* src = Dc(source);
@@ -289,8 +288,8 @@ bool TransparentBlt(HDC dest, int x, int y, int width, int height, HDC source, i
   return true;
 }
 
-bool AlphaBlend(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
-                int sourceWidth, int sourceHeight, BLENDFUNCTION blend) {
+bool AlphaBlend(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, int sourceWidth,
+                int sourceHeight, BLENDFUNCTION blend) {
   DeviceContext* dst = Dc(dest);
   DeviceContext* src = Dc(source);
   if (!dst || !src || width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0 ||

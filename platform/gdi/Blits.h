@@ -19,14 +19,14 @@ struct BLENDFUNCTION {
 bool BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD rop);
 // A negative size on one side mirrors the picture; the rectangle then runs
 // back from its start pixel ((w - 1, 0) with width -w covers 0 to w - 1).
-bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
-                int sourceWidth, int sourceHeight, DWORD rop);
+bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, int sourceWidth,
+                int sourceHeight, DWORD rop);
 bool PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop);
 // Copies all but the pixels of the colour key.
 bool TransparentBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
                     int sourceWidth, int sourceHeight, UINT transparentColor);
 // Sizes must be positive and the source rectangle inside the source bitmap.
-bool AlphaBlend(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
-                int sourceWidth, int sourceHeight, BLENDFUNCTION blend);
+bool AlphaBlend(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, int sourceWidth,
+                int sourceHeight, BLENDFUNCTION blend);
 
 }  // namespace plat

@@ -96,14 +96,25 @@ DibHeader ReadHeader(ByteReader& r, bool icon) {
     h.Height /= 2;
   }
   switch (h.Bpp) {
-    case 1: case 4: case 8: case 16: case 24: case 32: break;
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32: break;
     default: r.Fail("the bit depth is not supported");
   }
   switch (h.Compression) {
     case BI_RGB: break;
-    case BI_RLE8: if (h.Bpp != 8 || h.TopDown) r.Fail("RLE8 needs a bottom-up 8-bit bitmap"); break;
-    case BI_RLE4: if (h.Bpp != 4 || h.TopDown) r.Fail("RLE4 needs a bottom-up 4-bit bitmap"); break;
-    case BI_BITFIELDS: if (h.Bpp != 16 && h.Bpp != 32) r.Fail("bit fields need 16 or 32 bits"); break;
+    case BI_RLE8:
+      if (h.Bpp != 8 || h.TopDown) r.Fail("RLE8 needs a bottom-up 8-bit bitmap");
+      break;
+    case BI_RLE4:
+      if (h.Bpp != 4 || h.TopDown) r.Fail("RLE4 needs a bottom-up 4-bit bitmap");
+      break;
+    case BI_BITFIELDS:
+      if (h.Bpp != 16 && h.Bpp != 32) r.Fail("bit fields need 16 or 32 bits");
+      break;
     default: r.Fail("the compression is not supported");
   }
   if (colorsUsed > MaxPaletteEntries) r.Fail("the palette is too large");
@@ -159,7 +170,8 @@ void DecodeUncompressed(ByteReader& r, const DibHeader& h, const std::vector<TPi
           if (h.Bpp == 16) {
             p = row[ux * 2] | (row[ux * 2 + 1] << 8);
           } else {
-            p = row[ux * 4] | (row[ux * 4 + 1] << 8) | (row[ux * 4 + 2] << 16) | (static_cast<DWORD>(row[ux * 4 + 3]) << 24);
+            p = row[ux * 4] | (row[ux * 4 + 1] << 8) | (row[ux * 4 + 2] << 16) |
+                (static_cast<DWORD>(row[ux * 4 + 3]) << 24);
           }
           dest[x] = (static_cast<TPixel>(channels[3].Value(p)) << 24) |
                     Rgb(channels[0].Value(p), channels[1].Value(p), channels[2].Value(p));
@@ -290,10 +302,10 @@ IconDib ReadIconDib(std::span<const Byte> data) {
 namespace {
 
 // The 16 colours of the VGA palette.
-constexpr std::array<TPixel, 16> VgaColours{
-    Rgb(0, 0, 0),     Rgb(128, 0, 0),   Rgb(0, 128, 0),   Rgb(128, 128, 0), Rgb(0, 0, 128),   Rgb(128, 0, 128),
-    Rgb(0, 128, 128), Rgb(192, 192, 192), Rgb(128, 128, 128), Rgb(255, 0, 0), Rgb(0, 255, 0), Rgb(255, 255, 0),
-    Rgb(0, 0, 255),   Rgb(255, 0, 255), Rgb(0, 255, 255), Rgb(255, 255, 255)};
+constexpr std::array<TPixel, 16> VgaColours{Rgb(0, 0, 0),       Rgb(128, 0, 0),   Rgb(0, 128, 0),   Rgb(128, 128, 0),
+                                            Rgb(0, 0, 128),     Rgb(128, 0, 128), Rgb(0, 128, 128), Rgb(192, 192, 192),
+                                            Rgb(128, 128, 128), Rgb(255, 0, 0),   Rgb(0, 255, 0),   Rgb(255, 255, 0),
+                                            Rgb(0, 0, 255),     Rgb(255, 0, 255), Rgb(0, 255, 255), Rgb(255, 255, 255)};
 
 class Palette {
  public:
@@ -310,7 +322,8 @@ class Palette {
     } else if (size == 16) {
       FColours.assign(VgaColours.begin(), VgaColours.end());
     } else {
-      for (int i = 0; i < 256; ++i) FColours.push_back(Rgb((i >> 5) * 255 / 7, ((i >> 2) & 7) * 255 / 7, (i & 3) * 255 / 3));
+      for (int i = 0; i < 256; ++i)
+        FColours.push_back(Rgb((i >> 5) * 255 / 7, ((i >> 2) & 7) * 255 / 7, (i & 3) * 255 / 3));
     }
   }
 

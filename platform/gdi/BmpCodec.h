@@ -42,9 +42,9 @@ struct IconDib {
 IconDib ReadIconDib(std::span<const Byte> data);
 
 struct BmpWriteOptions {
-  int BitsPerPixel = 24;    // 1, 4, 8, 15 (5-5-5), 16 (5-6-5), 24 or 32
-  bool Rle = false;         // RLE4 at 4 bits, RLE8 at 8 bits
-  bool TopDown = false;     // not with RLE
+  int BitsPerPixel = 24;  // 1, 4, 8, 15 (5-5-5), 16 (5-6-5), 24 or 32
+  bool Rle = false;       // RLE4 at 4 bits, RLE8 at 8 bits
+  bool TopDown = false;   // not with RLE
   bool FileHeader = true;
 };
 

@@ -27,8 +27,8 @@ bool Brush::HatchBit(int hatch, int x, int y) {
   switch (hatch) {
     case HS_HORIZONTAL: return y == 4;
     case HS_VERTICAL: return x == 4;
-    case HS_FDIAGONAL: return x == y;        // "\"
-    case HS_BDIAGONAL: return x + y == 7;    // "/"
+    case HS_FDIAGONAL: return x == y;      // "\"
+    case HS_BDIAGONAL: return x + y == 7;  // "/"
     case HS_CROSS: return x == 4 || y == 4;
     case HS_DIAGCROSS: return x == y || x + y == 7;
     default: return false;
@@ -49,13 +49,12 @@ HBRUSH CreatePatternBrush(HBITMAP pattern) {
 HBRUSH CreateBrushIndirect(const LOGBRUSH* logBrush) {
   if (!logBrush) return nullptr;
   switch (logBrush->lbStyle) {
-    case BS_PATTERN:
-      return CreatePatternBrush(reinterpret_cast<HBITMAP>(logBrush->lbHatch));
+    case BS_PATTERN: return CreatePatternBrush(reinterpret_cast<HBITMAP>(logBrush->lbHatch));
     case BS_SOLID:
     case BS_NULL:
     case BS_HATCHED:
-      return GdiObjectTable::Adopt(std::make_unique<Brush>(logBrush->lbStyle, logBrush->lbColor,
-                                                           static_cast<int>(logBrush->lbHatch)));
+      return GdiObjectTable::Adopt(
+          std::make_unique<Brush>(logBrush->lbStyle, logBrush->lbColor, static_cast<int>(logBrush->lbHatch)));
     default: return nullptr;
   }
 }

@@ -256,8 +256,7 @@ void DeviceContext::BlendPixel(int x, int y, COLORREF color, Byte coverage, cons
   BlendSpan(x, y, &coverage, 1, color, clipLogical);
 }
 
-void DeviceContext::BlendSpan(int x, int y, const Byte* coverage, int count, COLORREF color,
-                              const TRect* clipLogical) {
+void DeviceContext::BlendSpan(int x, int y, const Byte* coverage, int count, COLORREF color, const TRect* clipLogical) {
   if (!coverage || count <= 0) return;
   const TPoint t = ToTarget(TPoint{x, y});
   int x0 = t.X, x1 = t.X + count;
@@ -343,48 +342,53 @@ bool RestoreDC(HDC hdc, int level) {
 }
 
 COLORREF SetBkColor(HDC dc, COLORREF color) {
-  return Exchange(dc, color & 0x00FFFFFF, CLR_INVALID, [](const DcState& s) { return s.BkColor; },
-                  [](DeviceContext& d, COLORREF v) { d.SetBkColor(v); });
+  return Exchange(
+      dc, color & 0x00FFFFFF, CLR_INVALID, [](const DcState& s) { return s.BkColor; },
+      [](DeviceContext& d, COLORREF v) { d.SetBkColor(v); });
 }
 COLORREF GetBkColor(HDC dc) { return Dc(dc) ? dc->State().BkColor : CLR_INVALID; }
 
 int SetBkMode(HDC dc, int mode) {
   if (mode != TRANSPARENT && mode != OPAQUE) return 0;
-  return Exchange(dc, mode, 0, [](const DcState& s) { return s.BkMode; },
-                  [](DeviceContext& d, int v) { d.SetBkMode(v); });
+  return Exchange(
+      dc, mode, 0, [](const DcState& s) { return s.BkMode; }, [](DeviceContext& d, int v) { d.SetBkMode(v); });
 }
 int GetBkMode(HDC dc) { return Dc(dc) ? dc->State().BkMode : 0; }
 
 COLORREF SetTextColor(HDC dc, COLORREF color) {
-  return Exchange(dc, color & 0x00FFFFFF, CLR_INVALID, [](const DcState& s) { return s.TextColor; },
-                  [](DeviceContext& d, COLORREF v) { d.SetTextColor(v); });
+  return Exchange(
+      dc, color & 0x00FFFFFF, CLR_INVALID, [](const DcState& s) { return s.TextColor; },
+      [](DeviceContext& d, COLORREF v) { d.SetTextColor(v); });
 }
 COLORREF GetTextColor(HDC dc) { return Dc(dc) ? dc->State().TextColor : CLR_INVALID; }
 
 UINT SetTextAlign(HDC dc, UINT align) {
-  return Exchange(dc, align, static_cast<UINT>(GDI_ERROR), [](const DcState& s) { return s.TextAlign; },
-                  [](DeviceContext& d, UINT v) { d.SetTextAlign(v); });
+  return Exchange(
+      dc, align, static_cast<UINT>(GDI_ERROR), [](const DcState& s) { return s.TextAlign; },
+      [](DeviceContext& d, UINT v) { d.SetTextAlign(v); });
 }
 UINT GetTextAlign(HDC dc) { return Dc(dc) ? dc->State().TextAlign : static_cast<UINT>(GDI_ERROR); }
 
 int SetROP2(HDC dc, int rop2) {
   if (rop2 < R2_BLACK || rop2 > R2_WHITE) return 0;
-  return Exchange(dc, rop2, 0, [](const DcState& s) { return s.Rop2; },
-                  [](DeviceContext& d, int v) { d.SetRop2(v); });
+  return Exchange(
+      dc, rop2, 0, [](const DcState& s) { return s.Rop2; }, [](DeviceContext& d, int v) { d.SetRop2(v); });
 }
 int GetROP2(HDC dc) { return Dc(dc) ? dc->State().Rop2 : 0; }
 
 int SetStretchBltMode(HDC dc, int mode) {
   if (mode < BLACKONWHITE || mode > HALFTONE) return 0;
-  return Exchange(dc, mode, 0, [](const DcState& s) { return s.StretchMode; },
-                  [](DeviceContext& d, int v) { d.SetStretchMode(v); });
+  return Exchange(
+      dc, mode, 0, [](const DcState& s) { return s.StretchMode; },
+      [](DeviceContext& d, int v) { d.SetStretchMode(v); });
 }
 int GetStretchBltMode(HDC dc) { return Dc(dc) ? dc->State().StretchMode : 0; }
 
 int SetPolyFillMode(HDC dc, int mode) {
   if (mode != ALTERNATE && mode != WINDING) return 0;
-  return Exchange(dc, mode, 0, [](const DcState& s) { return s.PolyFillMode; },
-                  [](DeviceContext& d, int v) { d.SetPolyFillMode(v); });
+  return Exchange(
+      dc, mode, 0, [](const DcState& s) { return s.PolyFillMode; },
+      [](DeviceContext& d, int v) { d.SetPolyFillMode(v); });
 }
 int GetPolyFillMode(HDC dc) { return Dc(dc) ? dc->State().PolyFillMode : 0; }
 

@@ -37,7 +37,8 @@ void PaintLine(TextPainter& painter, const LayoutLine& line, TPoint origin, int 
   long long pen = u;
   for (std::size_t i = 0; i < line.Chars.size(); ++i) {
     const int advance = line.Advances[i];
-    if (line.Chars[i].Prefixed) painter.PaintUnderline(origin, Clamped(pen), Clamped(pen + advance), baseline, state.TextColor);
+    if (line.Chars[i].Prefixed)
+      painter.PaintUnderline(origin, Clamped(pen), Clamped(pen + advance), baseline, state.TextColor);
     pen += advance;
   }
   painter.PaintDecorations(origin, u, Clamped(static_cast<long long>(u) + line.Width), baseline, state.TextColor);
@@ -55,8 +56,8 @@ int DrawTextPoints(HDC hdc, const CodePointText& text, RECT* rect, UINT format, 
 
   const int leftMargin = params != nullptr ? std::clamp(params->iLeftMargin, 0, MaxTextCoordinate) : 0;
   const int rightMargin = params != nullptr ? std::clamp(params->iRightMargin, 0, MaxTextCoordinate) : 0;
-  const int tabLength = params != nullptr && params->iTabLength > 0 ? std::min(params->iTabLength, MaxTabLength)
-                                                                     : DefaultTabLength;
+  const int tabLength =
+      params != nullptr && params->iTabLength > 0 ? std::min(params->iTabLength, MaxTabLength) : DefaultTabLength;
   const bool calculate = (format & DT_CALCRECT) != 0;
   const UINT layoutFormat = calculate ? format & ~(DT_END_ELLIPSIS | DT_PATH_ELLIPSIS) : format;
   const long long left = static_cast<long long>(rect->Left) + leftMargin;
@@ -121,8 +122,8 @@ template <typename Char>
 int DrawTextT(HDC dc, const Char* text, int count, RECT* rect, UINT format, DRAWTEXTPARAMS* params) {
   if (!DeviceContext::IsLive(dc) || count < -1 || (text == nullptr && count != 0)) return 0;
   const std::size_t length = count == -1 ? LengthOf(text) : static_cast<std::size_t>(count);
-  return DrawTextPoints(dc, Decode(std::basic_string_view<Char>(text == nullptr ? nullptr : text, length)), rect, format,
-                        params);
+  return DrawTextPoints(dc, Decode(std::basic_string_view<Char>(text == nullptr ? nullptr : text, length)), rect,
+                        format, params);
 }
 
 }  // namespace

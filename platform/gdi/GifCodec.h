@@ -15,7 +15,7 @@ namespace plat {
 
 struct GifFrame {
   std::unique_ptr<Bitmap> Image;
-  TRect Bounds;      // on the logical screen
+  TRect Bounds;  // on the logical screen
   int DelayMs = 0;
   int Disposal = 0;  // 0 unspecified, 1 keep, 2 restore the background, 3 restore the previous picture
 };

@@ -57,7 +57,8 @@ IconFile ReadIco(std::span<const Byte> data) {
     const DWORD offset = r.U32();
     if (offset > data.size() || size > data.size() - offset) r.Fail("an image lies outside the file");
     const std::span<const Byte> bytes = data.subspan(offset, size);
-    if (bytes.size() >= sizeof PngSignature && std::equal(std::begin(PngSignature), std::end(PngSignature), bytes.begin())) {
+    if (bytes.size() >= sizeof PngSignature &&
+        std::equal(std::begin(PngSignature), std::end(PngSignature), bytes.begin())) {
       continue;
     }
     icon.Images.push_back(Decode(bytes));

@@ -92,7 +92,8 @@ class Decompressor {
 }  // namespace
 
 JpegImage ReadJpeg(std::span<const Byte> data) {
-  if (data.size() < 2 || data[0] != 0xFF || data[1] != 0xD8) throw EInvalidGraphic("Invalid JPEG image: no start marker");
+  if (data.size() < 2 || data[0] != 0xFF || data[1] != 0xD8)
+    throw EInvalidGraphic("Invalid JPEG image: no start marker");
   Decompressor decompressor(data);
   jpeg_decompress_struct* info = decompressor.Info();
   ErrorManager* errors = decompressor.Errors();

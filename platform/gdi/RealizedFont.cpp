@@ -83,7 +83,8 @@ class FaceAtSize {
     glyph.Mask.assign(static_cast<std::size_t>(glyph.Width) * glyph.Height, 0);
     const int stride = std::abs(bitmap.pitch);
     for (int row = 0; row < glyph.Height; ++row) {
-      const unsigned char* line = bitmap.buffer + static_cast<std::ptrdiff_t>(bitmap.pitch >= 0 ? row : glyph.Height - 1 - row) * stride;
+      const unsigned char* line =
+          bitmap.buffer + static_cast<std::ptrdiff_t>(bitmap.pitch >= 0 ? row : glyph.Height - 1 - row) * stride;
       for (int col = 0; col < glyph.Width; ++col) {
         bool set = false;
         if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO) {
@@ -102,14 +103,16 @@ class FaceAtSize {
     const int unitsPerEm = std::max<int>(FFace->units_per_EM, 1);
     long ascent = FFace->ascender;
     long descent = -FFace->descender;
-    if (auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(FFace, FT_SFNT_OS2)); os2 != nullptr && os2->version != 0xFFFF) {
+    if (auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(FFace, FT_SFNT_OS2));
+        os2 != nullptr && os2->version != 0xFFFF) {
       ascent = os2->usWinAscent;
       descent = os2->usWinDescent;
     }
     const long cell = std::max(ascent + descent, 1L);
     if (lfHeight > 0) {
       // A cell height: the em follows from it, and the cell is exactly the request.
-      const int height = static_cast<int>(std::min<long long>(lfHeight, static_cast<long long>(MaxEm) * cell / unitsPerEm));
+      const int height =
+          static_cast<int>(std::min<long long>(lfHeight, static_cast<long long>(MaxEm) * cell / unitsPerEm));
       FEm = std::clamp(ScaledRound(height, unitsPerEm, static_cast<int>(cell)), 1, MaxEm);
       if (FT_Set_Pixel_Sizes(FFace, 0, static_cast<FT_UInt>(FEm)) != 0) throw Exception("The font could not be scaled");
       FAscent = ScaledRound(ascent, height, static_cast<int>(cell));
@@ -168,7 +171,12 @@ Byte FamilyOf(FT_Face face, const TT_OS2* os2) {
   if (FT_IS_FIXED_WIDTH(face)) return FF_MODERN;
   if (os2 == nullptr) return FF_DONTCARE;
   switch (os2->sFamilyClass >> 8) {
-    case 1: case 2: case 3: case 4: case 5: case 7: return FF_ROMAN;
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 7: return FF_ROMAN;
     case 8: return FF_SWISS;
     case 10: return FF_SCRIPT;
     case 12: return FF_DECORATIVE;
@@ -220,7 +228,8 @@ RealizedFont::RealizedFont(const LOGFONTW& font)
   if (outline && os2 != nullptr && hhea != nullptr && os2->version != 0xFFFF) {
     const long winCell = static_cast<long>(os2->usWinAscent) + os2->usWinDescent;
     const long hheaCell = static_cast<long>(hhea->Ascender) - hhea->Descender;
-    tm.tmExternalLeading = std::max(0, ScaledRound(std::max(0L, hhea->Line_Gap - (winCell - hheaCell)), em, unitsPerEm));
+    tm.tmExternalLeading =
+        std::max(0, ScaledRound(std::max(0L, hhea->Line_Gap - (winCell - hheaCell)), em, unitsPerEm));
   }
   if (outline && os2 != nullptr && os2->version != 0xFFFF && os2->xAvgCharWidth > 0) {
     tm.tmAveCharWidth = ScaledRound(os2->xAvgCharWidth, em, unitsPerEm);
@@ -254,7 +263,8 @@ RealizedFont::RealizedFont(const LOGFONTW& font)
     FUnderlineThickness = std::max(1, ScaledRound(face->underline_thickness, em, unitsPerEm));
     FUnderlineOffset = std::max(1, ScaledRound(-face->underline_position, em, unitsPerEm) - FUnderlineThickness / 2);
   }
-  if (tm.tmDescent > FUnderlineThickness) FUnderlineOffset = std::min(FUnderlineOffset, tm.tmDescent - FUnderlineThickness);
+  if (tm.tmDescent > FUnderlineThickness)
+    FUnderlineOffset = std::min(FUnderlineOffset, tm.tmDescent - FUnderlineThickness);
   if (outline && os2 != nullptr && os2->version != 0xFFFF && os2->yStrikeoutSize > 0) {
     FStrikeOutThickness = std::max(1, ScaledRound(os2->yStrikeoutSize, em, unitsPerEm));
     FStrikeOutOffset = ScaledRound(os2->yStrikeoutPosition, em, unitsPerEm);
@@ -272,7 +282,11 @@ std::shared_ptr<RealizedFont> RealizedFont::For(const LOGFONTW& font) {
   static std::map<Key, std::shared_ptr<RealizedFont>> cache;
   std::u16string face;
   for (int i = 0; i < LF_FACESIZE && font.lfFaceName[i] != 0; ++i) face += font.lfFaceName[i];
-  const Key key{face, font.lfHeight, font.lfWeight, font.lfItalic != 0, font.lfPitchAndFamily,
+  const Key key{face,
+                font.lfHeight,
+                font.lfWeight,
+                font.lfItalic != 0,
+                font.lfPitchAndFamily,
                 NormalisedEscapement(font.lfEscapement)};
   if (auto found = cache.find(key); found != cache.end()) return found->second;
   if (cache.size() >= MaxCachedFonts) {

@@ -196,8 +196,7 @@ Region Region::Combine(const Region& other, Op op) const {
     while (ib < other.FRects.size() && other.FRects[ib].Bottom <= y0) ++ib;
     std::size_t ea = ia, eb = ib;
     while (ea < FRects.size() && FRects[ea].Top <= y0 && FRects[ea].Top == FRects[ia].Top) ++ea;
-    while (eb < other.FRects.size() && other.FRects[eb].Top <= y0 && other.FRects[eb].Top == other.FRects[ib].Top)
-      ++eb;
+    while (eb < other.FRects.size() && other.FRects[eb].Top <= y0 && other.FRects[eb].Top == other.FRects[ib].Top) ++eb;
     // Walk the x edges of both span lists: edge k of a band is rect k/2's
     // Left (k even) or Right (k odd).
     spans.clear();

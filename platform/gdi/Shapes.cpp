@@ -109,8 +109,10 @@ class LineDrawer {
       long long lo = 0, hi = count;
       while (lo < hi) {
         const long long mid = lo + (hi - lo) / 2;
-        if (test(mid)) hi = mid;
-        else lo = mid + 1;
+        if (test(mid))
+          hi = mid;
+        else
+          lo = mid + 1;
       }
       return lo;
     };
@@ -362,8 +364,8 @@ bool Polygon(HDC hdc, const POINT* points, int count) {
   const Pen& pen = CurrentPen(*dc);
   if (pen.IsNull()) return true;
   LineDrawer lines(*dc, pen);
-  for (int i = 0; i < count; ++i) lines.Segment(target[static_cast<std::size_t>(i)],
-                                                target[static_cast<std::size_t>((i + 1) % count)]);
+  for (int i = 0; i < count; ++i)
+    lines.Segment(target[static_cast<std::size_t>(i)], target[static_cast<std::size_t>((i + 1) % count)]);
   return true;
 }
 
@@ -395,11 +397,11 @@ bool RoundRect(HDC hdc, int left, int top, int right, int bottom, int ellipseWid
   if (shape.Box.IsEmpty()) return true;
   const int w = shape.PenWidth;
   const Region visible(dc->EffectiveClip().Bounds());
-  FillShape(*dc, Region::RoundRect(shape.Box, ellipseWidth, ellipseHeight).Intersected(visible),
-            Region::RoundRect(shape.Box.Inflated(-w, -w), std::abs(ellipseWidth) - 2 * w,
-                              std::abs(ellipseHeight) - 2 * w)
-                .Intersected(visible),
-            w > 0);
+  FillShape(
+      *dc, Region::RoundRect(shape.Box, ellipseWidth, ellipseHeight).Intersected(visible),
+      Region::RoundRect(shape.Box.Inflated(-w, -w), std::abs(ellipseWidth) - 2 * w, std::abs(ellipseHeight) - 2 * w)
+          .Intersected(visible),
+      w > 0);
   return true;
 }
 

@@ -181,8 +181,7 @@ bool RadioButton(DeviceContext& dc, const TRect& rect, UINT state) {
     const int d = std::max(2, (box.Width() + 1) / 3);
     const int x = box.Left + (box.Width() - d) / 2, y = box.Top + (box.Height() - d) / 2;
     const int color = (state & DFCS_INACTIVE) ? COLOR_BTNSHADOW : COLOR_WINDOWTEXT;
-    dc.FillRegionWithBrush(Region::Ellipse({x, y, x + d, y + d}), Brush(BS_SOLID, GetSysColor(color), 0),
-                           R2_COPYPEN);
+    dc.FillRegionWithBrush(Region::Ellipse({x, y, x + d, y + d}), Brush(BS_SOLID, GetSysColor(color), 0), R2_COPYPEN);
   }
   return true;
 }
@@ -283,8 +282,8 @@ void CaptionGlyph(const std::function<void(int, int)>& plot, int g, UINT kind) {
       break;
     }
     default: {  // help: a question mark on a 5 x 8 grid, scaled
-      static constexpr std::array<const char*, 8> Rows{".###.", "#...#", "....#", "...#.", "..#..", "..#..", ".....",
-                                                        "..#.."};
+      static constexpr std::array<const char*, 8> Rows{".###.", "#...#", "....#", "...#.",
+                                                       "..#..", "..#..", ".....", "..#.."};
       const int scale = std::max(1, g / 8);
       for (int r = 0; r < 8; ++r)
         for (int c = 0; c < 5; ++c)

@@ -7,10 +7,10 @@
 namespace plat {
 
 int PenModeToRop2(TPenMode mode) {
-  static constexpr std::array<int, 16> Rop2{R2_BLACK,       R2_WHITE,       R2_NOP,        R2_NOT,
-                                            R2_COPYPEN,     R2_NOTCOPYPEN,  R2_MERGEPENNOT, R2_MASKPENNOT,
-                                            R2_MERGENOTPEN, R2_MASKNOTPEN,  R2_MERGEPEN,   R2_NOTMERGEPEN,
-                                            R2_MASKPEN,     R2_NOTMASKPEN,  R2_XORPEN,     R2_NOTXORPEN};
+  static constexpr std::array<int, 16> Rop2{R2_BLACK,       R2_WHITE,      R2_NOP,         R2_NOT,
+                                            R2_COPYPEN,     R2_NOTCOPYPEN, R2_MERGEPENNOT, R2_MASKPENNOT,
+                                            R2_MERGENOTPEN, R2_MASKNOTPEN, R2_MERGEPEN,    R2_NOTMERGEPEN,
+                                            R2_MASKPEN,     R2_NOTMASKPEN, R2_XORPEN,      R2_NOTXORPEN};
   const auto index = static_cast<std::size_t>(mode);
   return index < Rop2.size() ? Rop2[index] : R2_COPYPEN;
 }
@@ -54,8 +54,8 @@ void TPen::SetMode(TPenMode value) {
 
 HPEN TPen::Handle() {
   if (!FHandle) {
-    static constexpr std::array<int, 7> Styles{PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT,
-                                               PS_NULL,  PS_INSIDEFRAME};
+    static constexpr std::array<int, 7> Styles{PS_SOLID,      PS_DASH, PS_DOT,        PS_DASHDOT,
+                                               PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
     FHandle = CreatePen(Styles[static_cast<std::size_t>(FStyle)], FWidth, ColorToColorRef(FColor));
   }
   return FHandle;

@@ -50,7 +50,8 @@ bool ExtTextOutPoints(HDC hdc, int x, int y, UINT options, const RECT* rect, con
   const UINT align = state.TextAlign;
   if (align & TA_UPDATECP) x = state.CurrentPos.X, y = state.CurrentPos.Y;
   if (!InRange(x) || !InRange(y)) return false;
-  if (rect != nullptr && !(InRange(rect->Left) && InRange(rect->Top) && InRange(rect->Right) && InRange(rect->Bottom))) {
+  if (rect != nullptr &&
+      !(InRange(rect->Left) && InRange(rect->Top) && InRange(rect->Right) && InRange(rect->Bottom))) {
     return false;
   }
   RealizedFont& realized = font->Realized();
@@ -90,7 +91,8 @@ bool ExtTextOutPoints(HDC hdc, int x, int y, UINT options, const RECT* rect, con
     if ((align & TA_CENTER) == TA_LEFT) step = width;
     if ((align & TA_CENTER) == TA_RIGHT) step = -width;
     const TPoint move = realized.Direction().Map(step, 0);
-    dc.SetCurrentPos({ClampToRange(static_cast<long long>(x) + move.X), ClampToRange(static_cast<long long>(y) + move.Y)});
+    dc.SetCurrentPos(
+        {ClampToRange(static_cast<long long>(x) + move.X), ClampToRange(static_cast<long long>(y) + move.Y)});
   }
   return true;
 }

@@ -22,8 +22,7 @@ inline bool TextOut(HDC dc, int x, int y, const char* text, int count) { return 
 // ETO_OPAQUE fills rect with the background colour, ETO_CLIPPED keeps the
 // text inside it. dx, when given, holds the advance of each code unit.
 bool ExtTextOutA(HDC dc, int x, int y, UINT options, const RECT* rect, const char* text, UINT count, const int* dx);
-bool ExtTextOutW(HDC dc, int x, int y, UINT options, const RECT* rect, const char16_t* text, UINT count,
-                 const int* dx);
+bool ExtTextOutW(HDC dc, int x, int y, UINT options, const RECT* rect, const char16_t* text, UINT count, const int* dx);
 inline bool ExtTextOut(HDC dc, int x, int y, UINT options, const RECT* rect, const char* text, UINT count,
                        const int* dx) {
   return ExtTextOutA(dc, x, y, options, rect, text, count, dx);

@@ -22,8 +22,8 @@ class TextPainter {
   // Fills the frame rectangle.
   void FillFrame(TPoint origin, const TRect& frameRect, COLORREF color);
   // Draws glyphs from pen position (u, baselineV), advancing by advances.
-  void PaintGlyphs(TPoint origin, long long u, int baselineV, std::span<const char32_t> points, std::span<const int> advances,
-                   COLORREF color);
+  void PaintGlyphs(TPoint origin, long long u, int baselineV, std::span<const char32_t> points,
+                   std::span<const int> advances, COLORREF color);
   // The underline from u0 to u1 under the baseline.
   void PaintUnderline(TPoint origin, int u0, int u1, int baselineV, COLORREF color);
   // The logical font's own underline and strike-out, when it has them.

@@ -67,8 +67,8 @@ std::vector<char> WritableText(const char* text) {
 }  // namespace
 
 struct TFdiContext {
-  TFdiContext(PFNALLOC alloc, PFNFREE free, PFNOPEN open, PFNREAD read, PFNWRITE write, PFNCLOSE close,
-              PFNSEEK seek, ERF* erf)
+  TFdiContext(PFNALLOC alloc, PFNFREE free, PFNOPEN open, PFNREAD read, PFNWRITE write, PFNCLOSE close, PFNSEEK seek,
+              ERF* erf)
       : Alloc(alloc), Free(free), Open(open), Read(read), Write(write), Close(close), Seek(seek), Erf(erf) {}
 
   PFNALLOC Alloc;
@@ -185,8 +185,8 @@ int SysSeek(mspack_file* file, off_t offset, int mode) {
     case MSPACK_SYS_SEEK_END: origin = CRT_SEEK_END; break;
     default: return -1;
   }
-  const LONG position = Guarded<LONG>(
-      f->Context, -1, [&] { return f->Context->Seek(f->Handle, static_cast<LONG>(offset), origin); });
+  const LONG position =
+      Guarded<LONG>(f->Context, -1, [&] { return f->Context->Seek(f->Handle, static_cast<LONG>(offset), origin); });
   return position < 0 ? -1 : 0;
 }
 
@@ -260,8 +260,7 @@ USHORT FolderIndex(const mscabd_cabinet& cabinet, const mscabd_folder* folder) {
 
 HFDI FDICreate(PFNALLOC pfnalloc, PFNFREE pfnfree, PFNOPEN pfnopen, PFNREAD pfnread, PFNWRITE pfnwrite,
                PFNCLOSE pfnclose, PFNSEEK pfnseek, int /*cpuType*/, ERF* perf) {
-  auto context =
-      std::make_unique<TFdiContext>(pfnalloc, pfnfree, pfnopen, pfnread, pfnwrite, pfnclose, pfnseek, perf);
+  auto context = std::make_unique<TFdiContext>(pfnalloc, pfnfree, pfnopen, pfnread, pfnwrite, pfnclose, pfnseek, perf);
   if (!pfnalloc || !pfnfree || !pfnopen || !pfnread || !pfnwrite || !pfnclose || !pfnseek) {
     context->Fail(FDIERROR_ALLOC_FAIL);
     return nullptr;

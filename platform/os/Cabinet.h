@@ -73,15 +73,15 @@ enum FDINOTIFICATIONTYPE {
 };
 
 struct FDINOTIFICATION {
-  LONG cb = 0;             // COPY_FILE: the file's size
-  char* psz1 = nullptr;    // COPY_FILE, CLOSE_FILE_INFO: the stored name; CABINET_INFO: the next cabinet
-  char* psz2 = nullptr;    // CABINET_INFO: the next disk
-  char* psz3 = nullptr;    // CABINET_INFO: the cabinet's path
-  void* pv = nullptr;      // the caller's context given to FDICopy
-  INT_PTR hf = 0;          // CLOSE_FILE_INFO: the handle COPY_FILE returned
-  USHORT date = 0;         // stored local date: (year - 1980) << 9 | month << 5 | day
-  USHORT time = 0;         // stored local time: hour << 11 | minute << 5 | second / 2
-  USHORT attribs = 0;      // stored attributes; names are handed out in UTF-8
+  LONG cb = 0;           // COPY_FILE: the file's size
+  char* psz1 = nullptr;  // COPY_FILE, CLOSE_FILE_INFO: the stored name; CABINET_INFO: the next cabinet
+  char* psz2 = nullptr;  // CABINET_INFO: the next disk
+  char* psz3 = nullptr;  // CABINET_INFO: the cabinet's path
+  void* pv = nullptr;    // the caller's context given to FDICopy
+  INT_PTR hf = 0;        // CLOSE_FILE_INFO: the handle COPY_FILE returned
+  USHORT date = 0;       // stored local date: (year - 1980) << 9 | month << 5 | day
+  USHORT time = 0;       // stored local time: hour << 11 | minute << 5 | second / 2
+  USHORT attribs = 0;    // stored attributes; names are handed out in UTF-8
   USHORT setID = 0;
   USHORT iCabinet = 0;
   USHORT iFolder = 0;

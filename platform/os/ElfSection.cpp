@@ -15,7 +15,7 @@ namespace {
 
 constexpr std::size_t kHeaderSize = 64;
 constexpr std::size_t kSectionHeaderSize = 64;
-constexpr std::uint32_t kNoBits = 8;           // SHT_NOBITS: no content in the file
+constexpr std::uint32_t kNoBits = 8;              // SHT_NOBITS: no content in the file
 constexpr std::uint32_t kExtendedIndex = 0xffff;  // SHN_XINDEX
 
 std::uint64_t Little(const unsigned char* bytes, std::size_t count) {
@@ -76,8 +76,8 @@ std::optional<String> FindSection(const TElfFile& file, std::uint64_t fileSize, 
                                   std::size_t maxSize) {
   unsigned char header[kHeaderSize];
   if (!file.ReadAt(0, header, sizeof header)) return Fail(ERROR_BAD_FORMAT);
-  const bool elf64Little = header[0] == 0x7f && header[1] == 'E' && header[2] == 'L' && header[3] == 'F' &&
-                           header[4] == 2 && header[5] == 1;
+  const bool elf64Little =
+      header[0] == 0x7f && header[1] == 'E' && header[2] == 'L' && header[3] == 'F' && header[4] == 2 && header[5] == 1;
   if (!elf64Little) return Fail(ERROR_BAD_FORMAT);
   const std::uint64_t tableOffset = Little(header + 40, 8);
   const std::uint64_t entrySize = Little(header + 58, 2);

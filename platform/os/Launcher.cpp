@@ -105,8 +105,8 @@ IProgramLauncher& ProgramLauncher() {
 
 void SetProgramLauncher(IProgramLauncher* launcher) { CurrentLauncher() = launcher; }
 
-std::intptr_t ShellExecute(const String& verb, const String& file, const String& parameters,
-                           const String& directory, int /*showCmd*/) {
+std::intptr_t ShellExecute(const String& verb, const String& file, const String& parameters, const String& directory,
+                           int /*showCmd*/) {
   if (!verb.empty() && !SameText(verb, "open")) return ShellResult(SE_ERR_NOASSOC);
   if (file.empty()) return ShellResult(ERROR_FILE_NOT_FOUND);
   if (IsUrl(file)) return ShellResult(ProgramLauncher().OpenDocument(file));

@@ -71,8 +71,8 @@ void SetProgramLauncher(IProgramLauncher* launcher);
 // "\" counts as a delimiter. Answers a value above 32 on success, else
 // SE_ERR_FNF, SE_ERR_PNF, SE_ERR_ACCESSDENIED, SE_ERR_NOASSOC (other verbs) ...
 // showCmd (the window layer's SW_ value) is left to the started program.
-std::intptr_t ShellExecute(const String& verb, const String& file, const String& parameters,
-                           const String& directory, int showCmd);
+std::intptr_t ShellExecute(const String& verb, const String& file, const String& parameters, const String& directory,
+                           int showCmd);
 
 // Runs a command line (the program first, quoted when it holds blanks).
 // Answers a value above 31 on success, else ERROR_FILE_NOT_FOUND,

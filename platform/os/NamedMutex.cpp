@@ -92,8 +92,7 @@ void RememberOwned(const std::shared_ptr<TMutexState>& state) {
 
 class TMutexHandle : public TKernelObject {
  public:
-  TMutexHandle(std::shared_ptr<TMutexState> state, int handlesFd)
-      : FState(std::move(state)), FHandlesFd(handlesFd) {}
+  TMutexHandle(std::shared_ptr<TMutexState> state, int handlesFd) : FState(std::move(state)), FHandlesFd(handlesFd) {}
 
   ~TMutexHandle() override {
     {

@@ -227,7 +227,8 @@ int TRegistry::ReadInteger(const String& name) {
   if (!value) RaiseRegistryError(kGetFailed, name);
   if (value->Type != REG_DWORD || value->Data.size() != 4) RaiseRegistryError(kInvalidType, name);
   DWORD number = 0;
-  for (std::size_t i = 0; i < 4; ++i) number |= static_cast<DWORD>(static_cast<unsigned char>(value->Data[i])) << (8 * i);
+  for (std::size_t i = 0; i < 4; ++i)
+    number |= static_cast<DWORD>(static_cast<unsigned char>(value->Data[i])) << (8 * i);
   return static_cast<int>(number);
 }
 
@@ -246,9 +247,7 @@ void TRegistry::WriteValue(const String& name, DWORD type, const String& data) {
 
 void TRegistry::WriteString(const String& name, const String& value) { WriteValue(name, REG_SZ, value); }
 
-void TRegistry::WriteExpandString(const String& name, const String& value) {
-  WriteValue(name, REG_EXPAND_SZ, value);
-}
+void TRegistry::WriteExpandString(const String& name, const String& value) { WriteValue(name, REG_EXPAND_SZ, value); }
 
 void TRegistry::WriteInteger(const String& name, int value) {
   const auto number = static_cast<DWORD>(value);

@@ -100,8 +100,8 @@ String TextFromBytes(const String& bytes, bool utf16) {
   }
   WideString wide;
   for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    wide += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                  (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    wide +=
+        static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
   }
   if (!wide.empty() && wide.back() == u'\0') wide.pop_back();
   return WideToUtf8(wide);
@@ -157,8 +157,7 @@ String SerializeData(const TRegValue& value) {
     case REG_SZ:
       if (!HasControlCharacter(value.Data)) return Quoted(value.Data);
       return "hex(1):" + HexList(value.Data + '\0');
-    case REG_EXPAND_SZ:
-      return "hex(2):" + HexList(value.Data + '\0');
+    case REG_EXPAND_SZ: return "hex(2):" + HexList(value.Data + '\0');
     case REG_DWORD: {
       DWORD number = 0;
       for (std::size_t i = 0; i < 4 && i < value.Data.size(); ++i)
@@ -167,8 +166,7 @@ String SerializeData(const TRegValue& value) {
       std::snprintf(text, sizeof text, "dword:%08x", number);
       return text;
     }
-    case REG_BINARY:
-      return "hex:" + HexList(value.Data);
+    case REG_BINARY: return "hex:" + HexList(value.Data);
     default: {
       char prefix[24];
       std::snprintf(prefix, sizeof prefix, "hex(%x):", value.Type);

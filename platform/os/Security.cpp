@@ -57,8 +57,7 @@ TOKEN_GROUPS CurrentGroups() {
   constexpr DWORD enabled = SE_GROUP_MANDATORY | SE_GROUP_ENABLED_BY_DEFAULT | SE_GROUP_ENABLED;
   TOKEN_GROUPS token;
   token.Groups.push_back({SID{SECURITY_WORLD_SID_AUTHORITY, {SECURITY_WORLD_RID}}, enabled});
-  token.Groups.push_back(
-      {SID{SECURITY_NT_AUTHORITY, {SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_USERS}}, enabled});
+  token.Groups.push_back({SID{SECURITY_NT_AUTHORITY, {SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_USERS}}, enabled});
   const SID administrators{SECURITY_NT_AUTHORITY, {SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS}};
   if (::geteuid() == 0) {
     token.Groups.push_back({administrators, enabled | SE_GROUP_OWNER});

@@ -297,8 +297,7 @@ bool ReportServiceStatus(DWORD currentState, DWORD checkPoint, DWORD waitHint) {
 }
 
 bool RegisterService(const String& serviceName, const String& commandLine) {
-  if (!IsValidServiceName(serviceName) || commandLine.empty() ||
-      commandLine.find_first_of("\r\n") != String::npos) {
+  if (!IsValidServiceName(serviceName) || commandLine.empty() || commandLine.find_first_of("\r\n") != String::npos) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return false;
   }

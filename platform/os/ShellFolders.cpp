@@ -14,9 +14,7 @@ String GetSpecialFolderPath(int csidl) {
     case CSIDL_COMMON_APPDATA: return CommonAppDataFolder();
     case CSIDL_WINDOWS: return WindowsFolder();
     case CSIDL_SYSTEM: return SystemFolder();
-    default:
-      SetLastError(ERROR_INVALID_PARAMETER);
-      return String();
+    default: SetLastError(ERROR_INVALID_PARAMETER); return String();
   }
 }
 

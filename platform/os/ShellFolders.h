@@ -6,7 +6,7 @@
 
 namespace plat {
 
-inline constexpr int CSIDL_APPDATA = 26;         // user application data (roaming)
+inline constexpr int CSIDL_APPDATA = 26;  // user application data (roaming)
 inline constexpr int CSIDL_LOCAL_APPDATA = 28;
 inline constexpr int CSIDL_COMMON_APPDATA = 35;  // application data of all users
 inline constexpr int CSIDL_WINDOWS = 36;

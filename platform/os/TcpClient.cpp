@@ -99,8 +99,7 @@ void TTcpClient::Connect(int timeoutMs) {
   hints.ai_flags = AI_NUMERICSERV;
   addrinfo* addresses = nullptr;
   const String service = std::to_string(FPort);
-  if (FHost.empty() || ::getaddrinfo(FHost.c_str(), service.c_str(), &hints, &addresses) != 0 ||
-      addresses == nullptr)
+  if (FHost.empty() || ::getaddrinfo(FHost.c_str(), service.c_str(), &hints, &addresses) != 0 || addresses == nullptr)
     throw ESocketError(kHostNotFound, "Host not found.");
   const auto deadline = DeadlineAfter(timeoutMs);
   int error = ECONNREFUSED;
@@ -262,8 +261,6 @@ void TTcpClient::CheckForDisconnect(bool raiseIfDisconnected, bool ignoreBuffer)
   }
 }
 
-void TTcpClient::CheckForGracefulDisconnect(bool raiseIfDisconnected) {
-  CheckForDisconnect(raiseIfDisconnected, true);
-}
+void TTcpClient::CheckForGracefulDisconnect(bool raiseIfDisconnected) { CheckForDisconnect(raiseIfDisconnected, true); }
 
 }  // namespace plat

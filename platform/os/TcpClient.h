@@ -88,8 +88,7 @@ class TTcpClient : public TObject {
   // the next read starts with the line after it. The peer's close raises
   // EConnectionClosedGracefully after the client disconnected itself; lines
   // already received are still returned first.
-  String ReadLn(char terminator = '\n', int timeoutMs = TimeoutInfinite,
-                int maxLineLength = DefaultMaxLineLength);
+  String ReadLn(char terminator = '\n', int timeoutMs = TimeoutInfinite, int maxLineLength = DefaultMaxLineLength);
   bool ReadLnTimedOut() const { return FReadLnTimedOut; }
 
   // Looks, without waiting, whether the connection is broken or closed by

@@ -138,7 +138,8 @@ TFloatRec FloatToDecimal(double value, int precision, int decimals) {
   // A double holds no more than 17 meaningful digits.
   precision = std::clamp(precision, 1, 17);
   char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 40);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 40);
   TFloatRec exact = ParseDecimalText(buffer, result.ptr, std::signbit(value));
   TFloatRec rec;
   rec.Negative = exact.Negative;
@@ -243,7 +244,7 @@ String GeneralText(const TFloatRec& rec, int precision, int expDigits, const TFo
 
 String CurrencyText(const String& number, bool negative, const TFormatSettings& settings) {
   static const char* const kPositive[] = {"$1", "1$", "$ 1", "1 $"};
-  static const char* const kNegative[] = {"($1)", "-$1",  "$-1",  "$1-",  "(1$)",  "-1$",   "1-$",   "1$-",
+  static const char* const kNegative[] = {"($1)", "-$1",  "$-1",  "$1-",  "(1$)", "-1$",  "1-$",   "1$-",
                                           "-1 $", "-$ 1", "1 $-", "$ 1-", "$ -1", "1- $", "($ 1)", "(1 $)"};
   const char* layout = negative ? kNegative[settings.NegCurrFormat % 16] : kPositive[settings.CurrencyFormat % 4];
   String out;
@@ -370,9 +371,7 @@ TPatternInfo AnalysePattern(const String& pattern) {
     }
     switch (c) {
       case '"':
-      case '\'':
-        quote = c;
-        break;
+      case '\'': quote = c; break;
       case '0':
       case '#':
         if (inFraction) {
@@ -394,9 +393,7 @@ TPatternInfo AnalysePattern(const String& pattern) {
           info.HasPoint = true;
         }
         break;
-      case ',':
-        info.Thousands = !inFraction;
-        break;
+      case ',': info.Thousands = !inFraction; break;
       case 'E':
       case 'e':
         if (i + 1 < pattern.size() && (pattern[i + 1] == '+' || pattern[i + 1] == '-')) {
@@ -404,8 +401,7 @@ TPatternInfo AnalysePattern(const String& pattern) {
           return info;  // the exponent's own digits follow
         }
         break;
-      default:
-        break;
+      default: break;
     }
   }
   return info;
@@ -422,7 +418,8 @@ String FormatSection(const String& pattern, const TFloatRec& rec, const TFormatS
       exponent = rec.Exponent - shift;
     }
     intDigits = DigitsOrZeros(rec.Digits, 0, shift);
-    fracDigits = rec.Digits.size() > static_cast<std::size_t>(shift) ? rec.Digits.substr(static_cast<std::size_t>(shift)) : "";
+    fracDigits =
+        rec.Digits.size() > static_cast<std::size_t>(shift) ? rec.Digits.substr(static_cast<std::size_t>(shift)) : "";
     fracDigits.resize(std::max<std::size_t>(fracDigits.size(), static_cast<std::size_t>(info.DecZeros)), '0');
     fracDigits.resize(std::min<std::size_t>(fracDigits.size(), static_cast<std::size_t>(info.DecPlaceholders)));
   } else {
@@ -620,8 +617,7 @@ String FloatToStrF(double value, TFloatFormat format, int precision, int digits,
       }
       return rec.Negative ? "-" + number : number;
     }
-    case ffGeneral:
-      break;
+    case ffGeneral: break;
   }
   return GeneralText(FloatToDecimal(value, precision, -1), precision, std::clamp(digits, 0, 4), settings);
 }
@@ -630,7 +626,9 @@ String FloatToStrF(double value, TFloatFormat format, int precision, int digits)
   return FloatToStrF(value, format, precision, digits, FormatSettings());
 }
 
-String FloatToStr(double value, const TFormatSettings& settings) { return FloatToStrF(value, ffGeneral, 15, 0, settings); }
+String FloatToStr(double value, const TFormatSettings& settings) {
+  return FloatToStrF(value, ffGeneral, 15, 0, settings);
+}
 String FloatToStr(double value) { return FloatToStr(value, FormatSettings()); }
 
 String FormatFloat(const String& format, double value, const TFormatSettings& settings) {

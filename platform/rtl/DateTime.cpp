@@ -111,9 +111,8 @@ bool UsesTwelveHourClock(const String& format, std::size_t pos) {
       quote = c;
     } else if (c == 'h' || c == 'H') {
       return false;
-    } else if ((c == 'a' || c == 'A') &&
-               (StartsWithNoCase(format, i, "am/pm") || StartsWithNoCase(format, i, "a/p") ||
-                StartsWithNoCase(format, i, "ampm"))) {
+    } else if ((c == 'a' || c == 'A') && (StartsWithNoCase(format, i, "am/pm") || StartsWithNoCase(format, i, "a/p") ||
+                                          StartsWithNoCase(format, i, "ampm"))) {
       return true;
     }
   }
@@ -235,9 +234,7 @@ class TDateTimeWriter {
           i += n;
           break;
         }
-        case 'A':
-          i += AppendAmPm(out, format, i);
-          break;
+        case 'A': i += AppendAmPm(out, format, i); break;
         case '/':
           out += FSettings.DateSeparator;
           ++i;
@@ -388,7 +385,8 @@ bool ScanDate(TScanner& scan, TDateTime& value, const String& format, char separ
       year += 100;
     }
   }
-  return TryEncodeDate(static_cast<plat::Word>(year), static_cast<plat::Word>(month), static_cast<plat::Word>(day), value);
+  return TryEncodeDate(static_cast<plat::Word>(year), static_cast<plat::Word>(month), static_cast<plat::Word>(day),
+                       value);
 }
 
 bool ScanTime(TScanner& scan, TDateTime& value, const TFormatSettings& settings) {
@@ -575,7 +573,9 @@ TDateTime StrToDateDef(const String& s, TDateTime defaultValue, const TFormatSet
   return TryStrToDate(s, value, settings) ? value : defaultValue;
 }
 
-TDateTime StrToDateDef(const String& s, TDateTime defaultValue) { return StrToDateDef(s, defaultValue, FormatSettings()); }
+TDateTime StrToDateDef(const String& s, TDateTime defaultValue) {
+  return StrToDateDef(s, defaultValue, FormatSettings());
+}
 
 bool TryStrToDateFmt(const String& s, const String& format, TDateTime& value) {
   TFormatSettings settings = FormatSettings();

@@ -22,24 +22,46 @@ class Exception : public std::exception {
 };
 
 // A text that is not a number, date or format of the expected kind.
-class EConvertError : public Exception { using Exception::Exception; };
+class EConvertError : public Exception {
+  using Exception::Exception;
+};
 // A value outside the range its target can hold.
-class ERangeError : public Exception { using Exception::Exception; };
+class ERangeError : public Exception {
+  using Exception::Exception;
+};
 
-class EListError : public Exception { using Exception::Exception; };
-class EStringListError : public EListError { using EListError::EListError; };
+class EListError : public Exception {
+  using Exception::Exception;
+};
+class EStringListError : public EListError {
+  using EListError::EListError;
+};
 
-class EStreamError : public Exception { using Exception::Exception; };
-class EFCreateError : public EStreamError { using EStreamError::EStreamError; };
-class EFOpenError : public EStreamError { using EStreamError::EStreamError; };
-class EReadError : public EStreamError { using EStreamError::EStreamError; };
-class EWriteError : public EStreamError { using EStreamError::EStreamError; };
+class EStreamError : public Exception {
+  using Exception::Exception;
+};
+class EFCreateError : public EStreamError {
+  using EStreamError::EStreamError;
+};
+class EFOpenError : public EStreamError {
+  using EStreamError::EStreamError;
+};
+class EReadError : public EStreamError {
+  using EStreamError::EStreamError;
+};
+class EWriteError : public EStreamError {
+  using EStreamError::EStreamError;
+};
 
 // The "silent" exception: callers abort an operation without showing a message.
-class EAbort : public Exception { using Exception::Exception; };
+class EAbort : public Exception {
+  using Exception::Exception;
+};
 
 // A named resource the program does not carry.
-class EResNotFound : public Exception { using Exception::Exception; };
+class EResNotFound : public Exception {
+  using Exception::Exception;
+};
 
 // Failures of the operating system, with the Win32 error number (LastError.h).
 class EOSError : public Exception {

@@ -200,7 +200,8 @@ int FileSetDate(const String& fileName, TDateTime fileDateTime) {
   timespec times[2]{};
   times[0].tv_nsec = UTIME_OMIT;
   times[1].tv_sec = static_cast<time_t>(LocalDateTimeToUnix(whole));
-  times[1].tv_nsec = std::clamp(static_cast<long>(std::llround((fileDateTime - whole) * SecsPerDay * 1e9)), 0L, 999999999L);
+  times[1].tv_nsec =
+      std::clamp(static_cast<long>(std::llround((fileDateTime - whole) * SecsPerDay * 1e9)), 0L, 999999999L);
   if (::utimensat(AT_FDCWD, NormalizePath(fileName).c_str(), times, 0) != 0) {
     FailedWithErrno();
     return static_cast<int>(GetLastError());
@@ -252,7 +253,8 @@ String FindFileNoCase(const String& path) {
     if (::lstat(candidate.c_str(), &info) != 0) {
       std::vector<String> names;
       ListFolder(resolved.empty() ? "." : resolved, names);
-      const auto match = std::find_if(names.begin(), names.end(), [&](const String& n) { return AnsiSameText(n, part); });
+      const auto match =
+          std::find_if(names.begin(), names.end(), [&](const String& n) { return AnsiSameText(n, part); });
       if (match == names.end()) {
         return String();
       }

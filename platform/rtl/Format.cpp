@@ -115,14 +115,12 @@ class TFormatter {
     switch (type) {
       case 'd':
       case 'u':
-      case 'x':
-        return IntegerText(type, precision, arg);
+      case 'x': return IntegerText(type, precision, arg);
       case 'e':
       case 'f':
       case 'g':
       case 'n':
-      case 'm':
-        return FloatText(type, precision, arg);
+      case 'm': return FloatText(type, precision, arg);
       case 's':
         if (arg.VType() != TVarRec::TVarType::vtString) {
           Invalid();
@@ -135,8 +133,7 @@ class TFormatter {
         return IntToHex(static_cast<Int64>(reinterpret_cast<std::uintptr_t>(arg.AsPointer())),
                         static_cast<int>(sizeof(void*) * 2));
       }
-      default:
-        Invalid();
+      default: Invalid();
     }
   }
 
@@ -147,8 +144,7 @@ class TFormatter {
     const bool is32 = arg.VType() == TVarRec::TVarType::vtInteger;
     const Int64 value = arg.AsInt64();
     // 32-bit values show their own bits for "u" and "x": -1 is 4294967295.
-    const std::uint64_t bits =
-        is32 ? static_cast<std::uint32_t>(value) : static_cast<std::uint64_t>(value);
+    const std::uint64_t bits = is32 ? static_cast<std::uint32_t>(value) : static_cast<std::uint64_t>(value);
     String digits;
     bool negative = false;
     if (type == 'x') {
@@ -176,14 +172,10 @@ class TFormatter {
       Invalid();
     }
     switch (type) {
-      case 'e':
-        return FloatToStrF(value, ffExponent, precision < 0 ? 15 : precision, 3, FSettings);
-      case 'f':
-        return FloatToStrF(value, ffFixed, 18, precision < 0 ? 2 : precision, FSettings);
-      case 'g':
-        return FloatToStrF(value, ffGeneral, precision < 0 ? 15 : precision, 0, FSettings);
-      case 'n':
-        return FloatToStrF(value, ffNumber, 18, precision < 0 ? 2 : precision, FSettings);
+      case 'e': return FloatToStrF(value, ffExponent, precision < 0 ? 15 : precision, 3, FSettings);
+      case 'f': return FloatToStrF(value, ffFixed, 18, precision < 0 ? 2 : precision, FSettings);
+      case 'g': return FloatToStrF(value, ffGeneral, precision < 0 ? 15 : precision, 0, FSettings);
+      case 'n': return FloatToStrF(value, ffNumber, 18, precision < 0 ? 2 : precision, FSettings);
       default:
         return FloatToStrF(value, ffCurrency, 18, precision < 0 ? FSettings.CurrencyDecimals : precision, FSettings);
     }

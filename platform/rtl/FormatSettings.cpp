@@ -153,7 +153,7 @@ TFormatSettings TFormatSettings::German() {
   s.LongTimeFormat = "hh:nn:ss";
   s.ShortMonthNames = {"Jan", "Feb", "M\xC3\xA4r", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
   s.LongMonthNames = {"Januar", "Februar", "M\xC3\xA4rz", "April",   "Mai",      "Juni",
-                      "Juli",   "August",  "September",  "Oktober", "November", "Dezember"};
+                      "Juli",   "August",  "September",   "Oktober", "November", "Dezember"};
   s.ShortDayNames = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
   s.LongDayNames = {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
   return s;

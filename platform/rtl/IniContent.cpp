@@ -153,7 +153,8 @@ void TIniContent::SectionNames(TStrings& names) const {
 }
 
 bool TIniContent::EraseSection(const String& section) {
-  const auto removed = std::erase_if(FSections, [&](const TSection& s) { return s.HasHeader && AnsiSameText(s.Name, section); });
+  const auto removed =
+      std::erase_if(FSections, [&](const TSection& s) { return s.HasHeader && AnsiSameText(s.Name, section); });
   return removed > 0;
 }
 

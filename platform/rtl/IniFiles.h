@@ -14,7 +14,9 @@
 namespace plat {
 
 // A write that could not reach the file: "Unable to write to %s".
-class EIniFileException : public Exception { using Exception::Exception; };
+class EIniFileException : public Exception {
+  using Exception::Exception;
+};
 
 class TCustomIniFile : public TObject {
  public:

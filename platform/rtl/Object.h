@@ -15,7 +15,9 @@ class TObject {
   String ClassName() const;
 
   template <typename T>
-  bool InheritsFrom() const { return dynamic_cast<const T*>(this) != nullptr; }
+  bool InheritsFrom() const {
+    return dynamic_cast<const T*>(this) != nullptr;
+  }
 };
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;

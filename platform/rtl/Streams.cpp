@@ -178,7 +178,8 @@ TFileStream::TFileStream(const String& fileName, Word mode) : THandleStream(-1),
     if (FHandle < 0) {
       // Only a missing parent makes a new entry fail this way.
       SetLastError(errno == ENOENT ? ERROR_PATH_NOT_FOUND : ErrorFromErrno(errno));
-      throw EFCreateError(FmtLoadResString(SFCreateErrorEx, {ExpandFileName(fileName), SysErrorMessage(GetLastError())}));
+      throw EFCreateError(
+          FmtLoadResString(SFCreateErrorEx, {ExpandFileName(fileName), SysErrorMessage(GetLastError())}));
     }
     return;
   }

@@ -212,9 +212,8 @@ String TStrings::GetDelimited(char delimiter, char quote) const {
   String out;
   for (int i = 0; i < count; ++i) {
     const String s = Strings(i);
-    const bool needsQuotes = std::any_of(s.begin(), s.end(), [&](char c) {
-      return IsSkippedBlank(c) || c == quote || c == delimiter;
-    });
+    const bool needsQuotes =
+        std::any_of(s.begin(), s.end(), [&](char c) { return IsSkippedBlank(c) || c == quote || c == delimiter; });
     if (i > 0) {
       out += delimiter;
     }
@@ -243,7 +242,7 @@ void TStrings::SetDelimited(const String& text, char delimiter, char quote) {
       Add(AnsiExtractQuotedStr(source, pos, quote));
     } else {
       const std::size_t start = pos;
-      while (pos < end && static_cast<unsigned char>(source[pos]) > ' ' && source[pos] != delimiter) {
+      while (pos<end&& static_cast<unsigned char>(source[pos])> ' ' && source[pos] != delimiter) {
         ++pos;
       }
       Add(source.substr(start, pos - start));
@@ -376,12 +375,9 @@ int TStringList::AddObject(const String& s, TObjectPtr object) {
   int index = Count();
   if (FSorted && Find(s, index)) {
     switch (FDuplicates) {
-      case dupIgnore:
-        return index;
-      case dupError:
-        throw EStringListError(LoadResString(SDuplicateString));
-      case dupAccept:
-        break;
+      case dupIgnore: return index;
+      case dupError: throw EStringListError(LoadResString(SDuplicateString));
+      case dupAccept: break;
     }
   }
   InsertItem(index, s, object);

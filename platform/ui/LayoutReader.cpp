@@ -42,9 +42,7 @@ String ShapeFault(const String& text) {
       continue;
     }
     switch (c) {
-      case '"':
-        inString = true;
-        break;
+      case '"': inString = true; break;
       case '{':
       case '[':
         if (static_cast<int>(members.size()) >= kMaxDepth) {
@@ -61,8 +59,7 @@ String ShapeFault(const String& text) {
           return FmtLoadResString(SLayoutTooManyMembers, {kMaxMembers});
         }
         break;
-      default:
-        break;
+      default: break;
     }
   }
   return String();

@@ -30,8 +30,8 @@ constexpr const char* kEditCharCaseNames[] = {"ecNormal", "ecUpperCase", "ecLowe
 constexpr const char* kListBoxStyleNames[] = {"lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable"};
 
 constexpr TIdentMapEntry kModalResultIdents[] = {
-    {mrNone, "mrNone"},   {mrOk, "mrOk"},       {mrCancel, "mrCancel"}, {mrAbort, "mrAbort"},
-    {mrRetry, "mrRetry"}, {mrIgnore, "mrIgnore"}, {mrYes, "mrYes"},     {mrNo, "mrNo"},
+    {mrNone, "mrNone"},   {mrOk, "mrOk"},           {mrCancel, "mrCancel"},     {mrAbort, "mrAbort"},
+    {mrRetry, "mrRetry"}, {mrIgnore, "mrIgnore"},   {mrYes, "mrYes"},           {mrNo, "mrNo"},
     {mrAll, "mrAll"},     {mrNoToAll, "mrNoToAll"}, {mrYesToAll, "mrYesToAll"},
 };
 

@@ -225,17 +225,15 @@ bool TCustomEdit::EditMessage(TMessage& Message) {
       Message.Result = TRUE;
       return true;
     case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      EditFocus(Message.Msg == WM_SETFOCUS);
-      return true;
+    case WM_KILLFOCUS: EditFocus(Message.Msg == WM_SETFOCUS); return true;
     case WM_KEYDOWN: EditKeyDown(Message); return true;
     case EM_GETSEL: {
       const auto start = static_cast<DWORD>(FBuffer.SelStart());
       const auto end = static_cast<DWORD>(FBuffer.SelStart() + FBuffer.SelLength());
       if (auto* out = reinterpret_cast<DWORD*>(w)) *out = start;
       if (auto* out = reinterpret_cast<DWORD*>(l)) *out = end;
-      Message.Result = static_cast<LRESULT>(MAKELONG(static_cast<Word>(std::min<DWORD>(start, 0xFFFF)),
-                                                     static_cast<Word>(std::min<DWORD>(end, 0xFFFF))));
+      Message.Result = static_cast<LRESULT>(
+          MAKELONG(static_cast<Word>(std::min<DWORD>(start, 0xFFFF)), static_cast<Word>(std::min<DWORD>(end, 0xFFFF))));
       return true;
     }
     case EM_SETSEL:

@@ -108,9 +108,9 @@ class TCustomEdit : public TWinControl {
   bool FHideSelection = true;
   int FMaxLength = 0;
   bool FReadOnly = false;
-  int FScrollX = 0;            // pixels of the text scrolled out at the left
-  bool FSelecting = false;     // the left button drags a selection
-  bool FMouseEntering = false; // the focus comes with a click
+  int FScrollX = 0;             // pixels of the text scrolled out at the left
+  bool FSelecting = false;      // the left button drags a selection
+  bool FMouseEntering = false;  // the focus comes with a click
   bool FCaretCreated = false;
 };
 

@@ -18,8 +18,8 @@ constexpr int CaptionIndent = 8;
 
 TCustomGroupBox::TCustomGroupBox(TComponent* AOwner) : TCustomControl(AOwner) {
   SetControlStyle({TControlStyleItem::csAcceptsControls, TControlStyleItem::csCaptureMouse,
-                   TControlStyleItem::csClickEvents, TControlStyleItem::csSetCaption,
-                   TControlStyleItem::csDoubleClicks, TControlStyleItem::csReplicatable});
+                   TControlStyleItem::csClickEvents, TControlStyleItem::csSetCaption, TControlStyleItem::csDoubleClicks,
+                   TControlStyleItem::csReplicatable});
   SetBounds(Left(), Top(), 185, 105);
 }
 

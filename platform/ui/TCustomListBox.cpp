@@ -334,8 +334,8 @@ void TCustomListBox::PaintWindow(HDC DC) {
   for (int i = FModel.TopIndex(); i < FModel.Count() && bottom < client.Bottom; ++i) {
     item.itemID = static_cast<UINT>(i);
     item.itemData = static_cast<ULONG_PTR>(FModel.Data(i));
-    item.itemState = (FModel.Selected(i) ? ODS_SELECTED : 0) | disabled |
-                     (focused && FModel.CaretIndex() == i ? ODS_FOCUS : 0);
+    item.itemState =
+        (FModel.Selected(i) ? ODS_SELECTED : 0) | disabled | (focused && FModel.CaretIndex() == i ? ODS_FOCUS : 0);
     item.rcItem = {client.Left, bottom, client.Right, bottom + FModel.ItemHeightOf(i)};
     // The standard style draws its text here as the owner-draw default does.
     Perform(CN_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));

@@ -31,7 +31,15 @@ bool IsLetter(char32_t Char) {
 bool IsRequired(char Kind) { return Kind == 'L' || Kind == 'A' || Kind == 'C' || Kind == '0'; }
 bool IsInputKind(char32_t Char) {
   switch (Char) {
-    case U'L': case U'l': case U'A': case U'a': case U'C': case U'c': case U'0': case U'9': case U'#': return true;
+    case U'L':
+    case U'l':
+    case U'A':
+    case U'a':
+    case U'C':
+    case U'c':
+    case U'0':
+    case U'9':
+    case U'#': return true;
     default: return false;
   }
 }
@@ -98,10 +106,14 @@ bool TCustomMaskEdit::Fits(const TPlace& Place, char32_t& Char) const {
   if (Char < 32 || Char == FBlank) return false;
   bool fits = false;
   switch (Place.Kind) {
-    case 'L': case 'l': fits = IsLetter(Char); break;
-    case 'A': case 'a': fits = IsLetter(Char) || IsDigit(Char); break;
-    case 'C': case 'c': fits = true; break;
-    case '0': case '9': fits = IsDigit(Char); break;
+    case 'L':
+    case 'l': fits = IsLetter(Char); break;
+    case 'A':
+    case 'a': fits = IsLetter(Char) || IsDigit(Char); break;
+    case 'C':
+    case 'c': fits = true; break;
+    case '0':
+    case '9': fits = IsDigit(Char); break;
     case '#': fits = IsDigit(Char) || Char == U'+' || Char == U'-'; break;
     default: break;
   }

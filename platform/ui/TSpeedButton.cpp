@@ -113,8 +113,7 @@ void TSpeedButton::MouseMove(TShiftState Shift, int X, int Y) {
   TGraphicControl::MouseMove(Shift, X, Y);
   if (!FDragging) return;
   const bool inside = ClientRect().Contains(TPoint{X, Y});
-  const TButtonState state =
-      FDown ? TButtonState::bsExclusive : (inside ? TButtonState::bsDown : TButtonState::bsUp);
+  const TButtonState state = FDown ? TButtonState::bsExclusive : (inside ? TButtonState::bsDown : TButtonState::bsUp);
   if (state != FState) {
     FState = state;
     Invalidate();

@@ -10,7 +10,7 @@ namespace plat {
 namespace {
 
 struct Atoms {
-  std::vector<String> Names;                   // index = atom - First
+  std::vector<String> Names;                  // index = atom - First
   std::unordered_map<String, UINT> ByFolded;  // upper-cased name -> atom
 };
 

@@ -231,9 +231,7 @@ DWORD GetClipboardSequenceNumber() { return State().Sequence; }
 
 UINT RegisterClipboardFormatA(const char* name) { return name ? AtomTable::Add(name) : 0; }
 
-UINT RegisterClipboardFormatW(const char16_t* name) {
-  return name ? AtomTable::Add(WideToUtf8(WideString(name))) : 0;
-}
+UINT RegisterClipboardFormatW(const char16_t* name) { return name ? AtomTable::Add(WideToUtf8(WideString(name))) : 0; }
 
 int GetClipboardFormatNameA(UINT format, char* buffer, int size) {
   const std::optional<String> name = AtomTable::Name(format);

@@ -21,38 +21,36 @@ constexpr TPixel White = 0xFFFFFF;
 using Art = std::vector<const char*>;
 
 const Art ArrowArt = {
-    "X",           "XX",         "X.X",        "X..X",      "X...X",     "X....X",   "X.....X",
-    "X......X",    "X.......X",  "X........X", "X.....XXXXX", "X..X..X",   "X.X X..X", "XX  X..X",
-    "X    X..X",   "     X..X",  "      X..X", "      X..X", "       XX",
+    "X",         "XX",        "X.X",        "X..X",        "X...X",     "X....X",   "X.....X",
+    "X......X",  "X.......X", "X........X", "X.....XXXXX", "X..X..X",   "X.X X..X", "XX  X..X",
+    "X    X..X", "     X..X", "      X..X", "      X..X",  "       XX",
 };
 const Art IBeamArt = {
-    "XXX XXX", "   X", "   X", "   X", "   X", "   X", "   X", "   X", "   X",
+    "XXX XXX", "   X", "   X", "   X", "   X", "   X", "   X", "   X",    "   X",
     "   X",    "   X", "   X", "   X", "   X", "   X", "   X", "XXX XXX",
 };
 const Art HourglassArt = {
-    "XXXXXXXXXXX", "X.........X", " XXXXXXXXX", " X.......X", " X.......X", "  X.....X",
-    "   X...X",    "    X.X",     "    X.X",    "   X...X",   "  X.....X",  " X.......X",
-    " X.......X",  " XXXXXXXXX",  "X.........X", "XXXXXXXXXXX",
+    "XXXXXXXXXXX", "X.........X", " XXXXXXXXX", " X.......X", " X.......X", "  X.....X",  "   X...X",    "    X.X",
+    "    X.X",     "   X...X",    "  X.....X",  " X.......X", " X.......X", " XXXXXXXXX", "X.........X", "XXXXXXXXXXX",
 };
 const Art UpArrowArt = {
-    "    X",    "   X.X",  "  X...X", " X.....X", "XXXX.XXXX", "   X.X", "   X.X", "   X.X",
-    "   X.X",   "   X.X",  "   X.X",  "   X.X",   "   X.X",    "   X.X", "   X.X", "   XXX",
+    "    X",  "   X.X", "  X...X", " X.....X", "XXXX.XXXX", "   X.X", "   X.X", "   X.X",
+    "   X.X", "   X.X", "   X.X",  "   X.X",   "   X.X",    "   X.X", "   X.X", "   XXX",
 };
 const Art SizeWEArt = {
-    "    X           X",    "   XX           XX",   "  X.XXXXXXXXXXXXX.X",  " X.................X",
-    "X...................X", " X.................X", "  X.XXXXXXXXXXXXX.X",  "   XX           XX",
-    "    X           X",
+    "    X           X",    "   XX           XX",    "  X.XXXXXXXXXXXXX.X",
+    " X.................X", "X...................X", " X.................X",
+    "  X.XXXXXXXXXXXXX.X",  "   XX           XX",    "    X           X",
 };
 const Art SizeNWSEArt = {
-    "XXXXXXX",   "X.....X",         "X....X",          "X...X",           "X..X.X",
-    "X.X X.X",   "XX   X.X",        "      X.X",       "       X.X",      "        X.X",
-    "         X.X XX", "          X.X.X", "           X..X", "          X...X", "         X....X",
-    "        X.....X", "        XXXXXXX",
+    "XXXXXXX",         "X.....X",         "X....X",          "X...X",           "X..X.X",          "X.X X.X",
+    "XX   X.X",        "      X.X",       "       X.X",      "        X.X",     "         X.X XX", "          X.X.X",
+    "           X..X", "          X...X", "         X....X", "        X.....X", "        XXXXXXX",
 };
 const Art HandArt = {
-    "     XX",          "    X..X",         "    X..X",         "    X..X",        "    X..XXX",
-    "    X..X..XXX",    " XX X..X..X..XX",  "X..XX........X.X", "X...X..........X", " X.............X",
-    "  X............X", "  X...........X",  "   X..........X",  "   X.........X",  "    X........X",
+    "     XX",          "    X..X",        "    X..X",         "    X..X",         "    X..XXX",
+    "    X..X..XXX",    " XX X..X..X..XX", "X..XX........X.X", "X...X..........X", " X.............X",
+    "  X............X", "  X...........X", "   X..........X",  "   X.........X",   "    X........X",
     "    X........X",   "    XXXXXXXXXX",
 };
 const Art QuestionArt = {
@@ -209,8 +207,8 @@ int ShowCursor(bool show) {
 
 HCURSOR CreateCursor(HINSTANCE, int xHotSpot, int yHotSpot, int width, int height, const void* andPlane,
                      const void* xorPlane) {
-  if (width < 1 || height < 1 || width > CursorSize || height > CursorSize || !andPlane || !xorPlane ||
-      xHotSpot < 0 || yHotSpot < 0 || xHotSpot >= width || yHotSpot >= height) {
+  if (width < 1 || height < 1 || width > CursorSize || height > CursorSize || !andPlane || !xorPlane || xHotSpot < 0 ||
+      yHotSpot < 0 || xHotSpot >= width || yHotSpot >= height) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }

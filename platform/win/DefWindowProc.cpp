@@ -80,7 +80,8 @@ LRESULT EraseBackground(Window* w, HDC dc) {
   if (!brush) return 0;
   // A system colour index + 1 stands for that colour's brush.
   const auto value = reinterpret_cast<std::uintptr_t>(brush);
-  if (value > 0 && value <= static_cast<std::uintptr_t>(COLOR_COUNT)) brush = GetSysColorBrush(static_cast<int>(value) - 1);
+  if (value > 0 && value <= static_cast<std::uintptr_t>(COLOR_COUNT))
+    brush = GetSysColorBrush(static_cast<int>(value) - 1);
   const TRect client{0, 0, w->Client.Width(), w->Client.Height()};
   FillRect(dc, &client, brush);
   return 1;
@@ -191,7 +192,8 @@ LRESULT SystemCommand(Window* w, WPARAM wParam, LPARAM lParam) {
 LRESULT NonClientButtonDown(Window* w, WPARAM hit, LPARAM lParam) {
   const auto code = static_cast<LRESULT>(hit);
   if (code == HTCAPTION) return Deliver(w, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, lParam, false);
-  if (code >= HTLEFT && code <= HTBOTTOMRIGHT) return Deliver(w, WM_SYSCOMMAND, SC_SIZE | SizingSide(code), lParam, false);
+  if (code >= HTLEFT && code <= HTBOTTOMRIGHT)
+    return Deliver(w, WM_SYSCOMMAND, SC_SIZE | SizingSide(code), lParam, false);
   if (code == HTVSCROLL || code == HTHSCROLL) {
     TrackScrollBar(w, code == HTVSCROLL ? SB_VERT : SB_HORZ, TPoint{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     return 0;
@@ -199,9 +201,10 @@ LRESULT NonClientButtonDown(Window* w, WPARAM hit, LPARAM lParam) {
   if (code == HTCLOSE || code == HTMINBUTTON || code == HTMAXBUTTON) {
     const std::shared_ptr<Window> keep = WindowManager::Instance().Keep(w);
     if (!TrackCaptionButton(w, code) || !w->IsAlive()) return 0;
-    const WPARAM command = code == HTCLOSE ? SC_CLOSE : code == HTMINBUTTON ? SC_MINIMIZE
-                           : w->IsMaximized()                               ? SC_RESTORE
-                                                                            : SC_MAXIMIZE;
+    const WPARAM command = code == HTCLOSE       ? SC_CLOSE
+                           : code == HTMINBUTTON ? SC_MINIMIZE
+                           : w->IsMaximized()    ? SC_RESTORE
+                                                 : SC_MAXIMIZE;
     return Deliver(w, WM_SYSCOMMAND, command, lParam, false);
   }
   return 0;
@@ -253,7 +256,7 @@ LRESULT Default(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool un
       }
       return TRUE;
     case WM_SETTEXT:
-      w->Text = !lParam ? String()
+      w->Text = !lParam   ? String()
                 : unicode ? WideToUtf8(WideString(reinterpret_cast<const char16_t*>(lParam)))
                           : String(reinterpret_cast<const char*>(lParam));
       wm.AnnounceText(w);
@@ -265,8 +268,7 @@ LRESULT Default(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool un
     case WM_GETTEXT:
       return unicode ? CopyTextOut(Utf8ToWide(w->Text), reinterpret_cast<char16_t*>(lParam), wParam)
                      : CopyTextOut(w->Text, reinterpret_cast<char*>(lParam), wParam);
-    case WM_GETTEXTLENGTH:
-      return static_cast<LRESULT>(unicode ? Utf8ToWide(w->Text).size() : w->Text.size());
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(unicode ? Utf8ToWide(w->Text).size() : w->Text.size());
     case WM_PAINT: {
       PAINTSTRUCT ps;
       BeginPaint(window, &ps);

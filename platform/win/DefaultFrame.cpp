@@ -33,7 +33,8 @@ void DrawCaptionButton(HDC dc, const Window* w, const FrameLayout& f, LRESULT bu
       break;
     case HTMAXBUTTON:
       r = f.MaxButton;
-      state |= (w->IsMaximized() ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMAX) | ((w->Style & WS_MAXIMIZEBOX) ? 0 : DFCS_INACTIVE);
+      state |= (w->IsMaximized() ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMAX) |
+               ((w->Style & WS_MAXIMIZEBOX) ? 0 : DFCS_INACTIVE);
       break;
     case HTMINBUTTON:
       r = f.MinButton;
@@ -141,7 +142,8 @@ void PaintFrame(Window* w, WPARAM region) {
   if (f.Sizable || (w->Style & WS_DLGFRAME) || (w->ExStyle & WS_EX_DLGMODALFRAME)) {
     DrawEdge(dc, &r, EDGE_RAISED, BF_RECT | BF_ADJUST);
     const int rest = f.Border - 2;
-    const HBRUSH ring = GetSysColorBrush(f.Sizable ? (active ? COLOR_ACTIVEBORDER : COLOR_INACTIVEBORDER) : COLOR_3DFACE);
+    const HBRUSH ring =
+        GetSysColorBrush(f.Sizable ? (active ? COLOR_ACTIVEBORDER : COLOR_INACTIVEBORDER) : COLOR_3DFACE);
     for (int i = 0; i < rest; ++i) {
       FrameRect(dc, &r, ring);
       r = r.Inflated(-1, -1);

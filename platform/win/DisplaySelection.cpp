@@ -26,8 +26,8 @@ bool EnvironmentSet(const char* name) {
 
 std::unique_ptr<Display> ChooseDisplay() {
   const char* asked = std::getenv("ZORBIT_DISPLAY");
-  const bool wantSdl = asked && *asked ? std::strcmp(asked, "sdl") == 0
-                                       : EnvironmentSet("DISPLAY") || EnvironmentSet("WAYLAND_DISPLAY");
+  const bool wantSdl =
+      asked && *asked ? std::strcmp(asked, "sdl") == 0 : EnvironmentSet("DISPLAY") || EnvironmentSet("WAYLAND_DISPLAY");
   if (wantSdl) {
     try {
       if (auto sdl = CreateSdlDisplay()) return sdl;

@@ -26,8 +26,7 @@ void MoveFocus(Window* to) {
   if (old == target) return;
   wm.Focus = target;
   if (Window* o = wm.Find(old)) Deliver(o, WM_KILLFOCUS, reinterpret_cast<WPARAM>(target), 0, false);
-  if (to && wm.Focus == target && to->IsAlive())
-    Deliver(to, WM_SETFOCUS, reinterpret_cast<WPARAM>(old), 0, false);
+  if (to && wm.Focus == target && to->IsAlive()) Deliver(to, WM_SETFOCUS, reinterpret_cast<WPARAM>(old), 0, false);
 }
 
 }  // namespace
@@ -55,8 +54,8 @@ bool ActivateWindow(Window* root, Word how) {
   wm.Active = newHandle;
   if (old) {
     Deliver(old, WM_NCACTIVATE, 0, 0, false);
-    Deliver(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, old->IsMinimized() ? 1 : 0),
-            reinterpret_cast<LPARAM>(newHandle), false);
+    Deliver(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, old->IsMinimized() ? 1 : 0), reinterpret_cast<LPARAM>(newHandle),
+            false);
   }
   if (!oldHandle != !newHandle) {
     // The program as a whole gains or loses the activation.
@@ -71,8 +70,7 @@ bool ActivateWindow(Window* root, Word how) {
   }
   if (wm.Active != newHandle || !root->IsAlive()) return false;
   Deliver(root, WM_NCACTIVATE, 1, 0, false);
-  Deliver(root, WM_ACTIVATE, MAKEWPARAM(how, root->IsMinimized() ? 1 : 0), reinterpret_cast<LPARAM>(oldHandle),
-          false);
+  Deliver(root, WM_ACTIVATE, MAKEWPARAM(how, root->IsMinimized() ? 1 : 0), reinterpret_cast<LPARAM>(oldHandle), false);
   if (wm.Active != newHandle || !root->IsAlive()) return false;
   // The focus follows into the new active window unless it is there already.
   Window* focus = wm.Find(wm.Focus);

@@ -128,7 +128,9 @@ void QueueMessage(const RawInput& input, HWND hwnd, UINT message, WPARAM wParam,
   ThreadQueue::Instance().AddInputMessage(msg, unicode);
 }
 
-LRESULT Send(Window* w, UINT message, WPARAM wParam, LPARAM lParam) { return Deliver(w, message, wParam, lParam, false); }
+LRESULT Send(Window* w, UINT message, WPARAM wParam, LPARAM lParam) {
+  return Deliver(w, message, wParam, lParam, false);
+}
 
 }  // namespace
 
@@ -207,7 +209,8 @@ void InputRouter::RouteMouse(const RawInput& input) {
   if (!capture && t.Hit == HTERROR) {
     // A window disabled for a modal one: the default cursor handling
     // brings the modal window forward on a press.
-    Send(t.Win, WM_SETCURSOR, reinterpret_cast<WPARAM>(t.Win->Handle()), MAKELPARAM(static_cast<Word>(HTERROR), static_cast<Word>(message)));
+    Send(t.Win, WM_SETCURSOR, reinterpret_cast<WPARAM>(t.Win->Handle()),
+         MAKELPARAM(static_cast<Word>(HTERROR), static_cast<Word>(message)));
     return;
   }
 
@@ -256,7 +259,8 @@ void InputRouter::RouteWheel(const RawInput& input) {
   Window* target = wm.Find(wm.Focus);
   if (!target) target = wm.Find(wm.Active);
   if (!target) return;
-  const WPARAM wParam = MAKEWPARAM(static_cast<Word>(MouseKeyFlags()), static_cast<Word>(static_cast<SHORT>(input.Delta)));
+  const WPARAM wParam =
+      MAKEWPARAM(static_cast<Word>(MouseKeyFlags()), static_cast<Word>(static_cast<SHORT>(input.Delta)));
   QueueMessage(input, target->Handle(), input.Horizontal ? WM_MOUSEHWHEEL : WM_MOUSEWHEEL, wParam,
                PointToLParam(input.Point.X, input.Point.Y), input.Point);
 }
@@ -310,8 +314,8 @@ void InputRouter::UpdateTracking(const Target& under) {
       return;
     }
   }
-  if ((t->TrackFlags & TME_HOVER) &&
-      (std::abs(CursorPos.X - FHoverOrigin.X) > HoverSlop / 2 || std::abs(CursorPos.Y - FHoverOrigin.Y) > HoverSlop / 2)) {
+  if ((t->TrackFlags & TME_HOVER) && (std::abs(CursorPos.X - FHoverOrigin.X) > HoverSlop / 2 ||
+                                      std::abs(CursorPos.Y - FHoverOrigin.Y) > HoverSlop / 2)) {
     FHoverOrigin = CursorPos;
     t->HoverDue = CurrentClock().Now() + t->HoverTime;
   }

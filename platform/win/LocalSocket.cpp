@@ -38,7 +38,6 @@ bool MakeAddress(const String& path, sockaddr_un& address, TLocalSocket& folderF
   return true;
 }
 
-
 int MillisecondsLeft(SteadyTime::time_point deadline, int timeoutMs) {
   if (timeoutMs < 0) return -1;
   const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyTime::now()).count();

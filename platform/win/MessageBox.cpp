@@ -268,7 +268,8 @@ LRESULT BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (s) {
         const int id = LOWORD(wParam);
-        if (id != IDCANCEL || std::any_of(s->Buttons.begin(), s->Buttons.end(), [](HWND b) { return GetDlgCtrlID(b) == IDCANCEL; }))
+        if (id != IDCANCEL ||
+            std::any_of(s->Buttons.begin(), s->Buttons.end(), [](HWND b) { return GetDlgCtrlID(b) == IDCANCEL; }))
           Finish(box, id);
         else if (s->EscapeResult)
           Finish(box, s->EscapeResult);
@@ -341,7 +342,8 @@ TSize MeasureText(const String& text, int width) {
   HDC dc = GetDC(nullptr);
   SelectObject(dc, MessageFont());
   RECT r{0, 0, width, 0};
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
+            DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
   ReleaseDC(nullptr, dc);
   return {r.Width(), r.Height()};
 }
@@ -401,15 +403,15 @@ int MessageBox(HWND owner, const String& text, const String& caption, UINT type)
     }
   } lifetime{box};
   CreateWindowExA(0, TextClass, text.c_str(), WS_CHILD | WS_VISIBLE, textLeft,
-                  Margin + std::max(0, (top - textSize.cy) / 2), textSize.cx, textSize.cy, box, nullptr, nullptr, nullptr);
+                  Margin + std::max(0, (top - textSize.cy) / 2), textSize.cx, textSize.cy, box, nullptr, nullptr,
+                  nullptr);
   const int buttonTop = Margin + top + Margin;
   int buttonLeft = (clientWidth - rowWidth) / 2;
   for (const ButtonSpec& spec : specs) {
     const String label = LoadResString(*spec.Caption);
-    state.Buttons.push_back(CreateWindowExA(0, ButtonClass, label.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP, buttonLeft,
-                                            buttonTop, ButtonWidth, ButtonHeight, box,
-                                            reinterpret_cast<HMENU>(static_cast<std::intptr_t>(spec.Id)), nullptr,
-                                            nullptr));
+    state.Buttons.push_back(CreateWindowExA(
+        0, ButtonClass, label.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP, buttonLeft, buttonTop, ButtonWidth,
+        ButtonHeight, box, reinterpret_cast<HMENU>(static_cast<std::intptr_t>(spec.Id)), nullptr, nullptr));
     buttonLeft += ButtonWidth + ButtonGap;
   }
   const std::size_t defaultIndex = std::min<std::size_t>((type & MB_DEFMASK) >> 8, specs.size() - 1);

@@ -27,8 +27,8 @@ std::basic_string<Ch> FetchText(WNDPROC proc, bool procUnicode, HWND window) {
   // A procedure that answers a silly length still only gets a sane buffer.
   const std::size_t room = static_cast<std::size_t>(std::clamp<LRESULT>(length, 0, 1 << 24)) + 1;
   std::vector<Ch> buffer(room, Ch{0});
-  const LRESULT got = CallProc(proc, procUnicode, window, WM_GETTEXT, room,
-                               reinterpret_cast<LPARAM>(buffer.data()), procUnicode);
+  const LRESULT got =
+      CallProc(proc, procUnicode, window, WM_GETTEXT, room, reinterpret_cast<LPARAM>(buffer.data()), procUnicode);
   const std::size_t n = static_cast<std::size_t>(std::clamp<LRESULT>(got, 0, static_cast<LRESULT>(room - 1)));
   return std::basic_string<Ch>(buffer.data(), std::find(buffer.data(), buffer.data() + n, Ch{0}));
 }
@@ -55,7 +55,8 @@ LRESULT DeliverConverted(WNDPROC proc, bool procUnicode, HWND window, UINT messa
     }
     case WM_GETTEXT:
       if (procUnicode)
-        return CopyTextOut(WideToUtf8(FetchText<char16_t>(proc, true, window)), reinterpret_cast<char*>(lParam), wParam);
+        return CopyTextOut(WideToUtf8(FetchText<char16_t>(proc, true, window)), reinterpret_cast<char*>(lParam),
+                           wParam);
       return CopyTextOut(Utf8ToWide(FetchText<char>(proc, false, window)), reinterpret_cast<char16_t*>(lParam), wParam);
     case WM_GETTEXTLENGTH:
       if (procUnicode) return static_cast<LRESULT>(WideToUtf8(FetchText<char16_t>(proc, true, window)).size());

@@ -188,9 +188,7 @@ LRESULT CallWindowProcW(WNDPROC proc, HWND window, UINT message, WPARAM wParam, 
 
 UINT RegisterWindowMessageA(const char* name) { return name ? AtomTable::Add(name) : 0; }
 
-UINT RegisterWindowMessageW(const char16_t* name) {
-  return name ? AtomTable::Add(WideToUtf8(WideString(name))) : 0;
-}
+UINT RegisterWindowMessageW(const char16_t* name) { return name ? AtomTable::Add(WideToUtf8(WideString(name))) : 0; }
 
 LONG GetMessageTime() { return static_cast<LONG>(ThreadQueue::Instance().LastTime); }
 

@@ -48,9 +48,7 @@ Region ShapedArea(const Window* w) {
   return area;
 }
 
-bool HasClientWork(const Window* w) {
-  return w->InternalPaint || w->Update.Intersects(w->ClientInWindow());
-}
+bool HasClientWork(const Window* w) { return w->InternalPaint || w->Update.Intersects(w->ClientInWindow()); }
 
 bool NeedsPaint(const Window* w) { return w->FrameNeeded || w->EraseNeeded || HasClientWork(w); }
 
@@ -131,8 +129,7 @@ void ChangeUpdate(Window* w, const Region* area, UINT flags) {
   if (flags & RDW_INTERNALPAINT) w->InternalPaint = true;
   if (flags & RDW_NOINTERNALPAINT) w->InternalPaint = false;
 
-  const bool children =
-      !(flags & RDW_NOCHILDREN) && ((flags & RDW_ALLCHILDREN) || !(w->Style & WS_CLIPCHILDREN));
+  const bool children = !(flags & RDW_NOCHILDREN) && ((flags & RDW_ALLCHILDREN) || !(w->Style & WS_CLIPCHILDREN));
   if (!children) return;
   const Region inClient = target.Intersected(client);
   if (inClient.IsEmpty()) return;

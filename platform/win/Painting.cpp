@@ -236,8 +236,9 @@ int ScrollWindowEx(HWND window, int dx, int dy, const RECT* scroll, const RECT* 
   const Region update = area.Intersected(visible).Subtracted(moved);
   if ((flags & SW_INVALIDATE) && !update.IsEmpty()) {
     const Region inWindow = ClientToWindow(w, update);
-    ChangeUpdate(w, &inWindow,
-                 RDW_INVALIDATE | ((flags & SW_ERASE) ? RDW_ERASE : 0) | ((flags & SW_SCROLLCHILDREN) ? RDW_ALLCHILDREN : 0));
+    ChangeUpdate(
+        w, &inWindow,
+        RDW_INVALIDATE | ((flags & SW_ERASE) ? RDW_ERASE : 0) | ((flags & SW_SCROLLCHILDREN) ? RDW_ALLCHILDREN : 0));
   }
   if (flags & SW_SCROLLCHILDREN) {
     for (Window* child : std::vector(w->Children)) {

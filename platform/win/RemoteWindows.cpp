@@ -28,20 +28,15 @@ std::optional<std::int64_t> RemoteWindows::Ask(HWND window, TRemoteVerb verb, in
   const Remote remote = found->second;
   TLocalSocket socket;
   switch (ConnectLocal(WindowRegistryFolder::SocketPath(remote.Endpoint), socket, FTimeoutMs)) {
-    case TConnectResult::Connected:
-      break;
+    case TConnectResult::Connected: break;
     case TConnectResult::Refused:
       // The process has ended; what it left behind goes too.
       WindowRegistryFolder::Remove(remote.Endpoint);
       ForgetEndpoint(remote.Endpoint);
       SetLastError(ERROR_INVALID_WINDOW_HANDLE);
       return std::nullopt;
-    case TConnectResult::Busy:
-      SetLastError(ERROR_TIMEOUT);
-      return std::nullopt;
-    case TConnectResult::Failed:
-      SetLastError(ERROR_ACCESS_DENIED);
-      return std::nullopt;
+    case TConnectResult::Busy: SetLastError(ERROR_TIMEOUT); return std::nullopt;
+    case TConnectResult::Failed: SetLastError(ERROR_ACCESS_DENIED); return std::nullopt;
   }
   const TRemoteRequest request{verb, remote.Id, argument};
   std::optional<String> line;
@@ -87,9 +82,7 @@ bool RemoteWindows::ShowWindow(HWND window, int command) {
   return Ask(window, TRemoteVerb::Show, command).value_or(0) != 0;
 }
 
-bool RemoteWindows::BringWindowToTop(HWND window) {
-  return Ask(window, TRemoteVerb::BringToTop).value_or(0) != 0;
-}
+bool RemoteWindows::BringWindowToTop(HWND window) { return Ask(window, TRemoteVerb::BringToTop).value_or(0) != 0; }
 
 bool RemoteWindows::SetForegroundWindow(HWND window) {
   return Ask(window, TRemoteVerb::SetForeground).value_or(0) != 0;

@@ -81,9 +81,7 @@ int MulDiv(std::int64_t value, std::int64_t numerator, std::int64_t denominator)
 int MaxPos(const BarState& s) { return std::max(s.Max - std::max(s.Page - 1, 0), s.Min); }
 
 // Whether there is anything to scroll.
-bool Scrollable(const BarState& s) {
-  return s.Max > s.Min && static_cast<std::int64_t>(s.Max) - s.Min + 1 > s.Page;
-}
+bool Scrollable(const BarState& s) { return s.Max > s.Min && static_cast<std::int64_t>(s.Max) - s.Min + 1 > s.Page; }
 
 void Normalize(BarState& s) {
   if (s.Max < s.Min) s.Max = s.Min;
@@ -390,10 +388,8 @@ void TrackScrollBar(Window* w, int bar, TPoint screen) {
       if (part == Thumb) {
         const BarGeometry g = Measure(s, rect, bar);
         const int track = g.Length - 2 * g.Arrow - (g.ThumbBottom - g.ThumbTop);
-        const int offset = along(mouse - w->ScreenOrigin()) - (bar == SB_VERT ? rect.Top : rect.Left) -
-                           grip - g.Arrow;
-        const int pos = std::clamp(s.Min + MulDiv(std::clamp(offset, 0, std::max(track, 0)),
-                                                    MaxPos(s) - s.Min, track),
+        const int offset = along(mouse - w->ScreenOrigin()) - (bar == SB_VERT ? rect.Top : rect.Left) - grip - g.Arrow;
+        const int pos = std::clamp(s.Min + MulDiv(std::clamp(offset, 0, std::max(track, 0)), MaxPos(s) - s.Min, track),
                                    s.Min, MaxPos(s));
         if (pos != s.TrackPos) {
           s.TrackPos = pos;

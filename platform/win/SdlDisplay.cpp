@@ -168,7 +168,8 @@ void SdlDisplay::WatchEvents(SDL_Window* window) {
   if (FEventSource != 0) return;
   const int descriptor = SdlEventDescriptor(window);
   FEventSource = descriptor >= 0 ? AddWakeSource(descriptor, [this] { Drain(); })
-                                 : AddWakeSource(-1, [this] { Drain(); }, kPollIntervalMs);
+                                 : AddWakeSource(
+                                       -1, [this] { Drain(); }, kPollIntervalMs);
 }
 
 void SdlDisplay::MakeNative(HWND window, NativeWindow& native, bool shaped) {
@@ -201,8 +202,8 @@ void SdlDisplay::MakeNative(HWND window, NativeWindow& native, bool shaped) {
 }
 
 void SdlDisplay::ApplyShape(NativeWindow& native) {
-  SdlSurfacePtr mask = CreateShapeMask(native.Shape ? &*native.Shape : nullptr, native.Bounds.Width(),
-                                       native.Bounds.Height());
+  SdlSurfacePtr mask =
+      CreateShapeMask(native.Shape ? &*native.Shape : nullptr, native.Bounds.Width(), native.Bounds.Height());
   if (!mask) return;
   SDL_WindowShapeMode mode;
   mode.mode = ShapeModeBinarizeAlpha;
@@ -252,7 +253,8 @@ void SdlDisplay::WindowShown(HWND window, bool visible) {
 void SdlDisplay::WindowMoved(HWND window, const TRect& screenBounds) {
   NativeWindow* native = Find(window);
   if (native == nullptr) return;
-  const bool resized = screenBounds.Width() != native->Bounds.Width() || screenBounds.Height() != native->Bounds.Height();
+  const bool resized =
+      screenBounds.Width() != native->Bounds.Width() || screenBounds.Height() != native->Bounds.Height();
   native->Bounds = screenBounds;
   if (resized) SDL_SetWindowSize(native->Window, std::max(1, screenBounds.Width()), std::max(1, screenBounds.Height()));
   SDL_SetWindowPosition(native->Window, screenBounds.Left, screenBounds.Top);
@@ -347,9 +349,7 @@ void SdlDisplay::Drain() {
 
 void SdlDisplay::Dispatch(const SDL_Event& event) {
   switch (event.type) {
-    case SDL_WINDOWEVENT:
-      DispatchWindowEvent(event.window);
-      break;
+    case SDL_WINDOWEVENT: DispatchWindowEvent(event.window); break;
     case SDL_MOUSEMOTION:
       if (HWND window = WindowOfId(event.motion.windowID))
         FeedMouseMove(ScreenPoint(window, event.motion.x, event.motion.y));
@@ -384,8 +384,7 @@ void SdlDisplay::Dispatch(const SDL_Event& event) {
     case SDL_TEXTINPUT:
       if (FKeyboard.TextNeedsFeeding()) FeedText(event.text.text);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -397,20 +396,11 @@ void SdlDisplay::DispatchWindowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_SIZE_CHANGED:  // SDL has made a new surface
       if (NativeWindow* native = Find(window)) PresentAll(window, *native);
       break;
-    case SDL_WINDOWEVENT_FOCUS_GAINED:
-      FeedActivation(window, true);
-      break;
-    case SDL_WINDOWEVENT_FOCUS_LOST:
-      FeedActivation(window, false);
-      break;
-    case SDL_WINDOWEVENT_LEAVE:
-      FeedMouseExit();
-      break;
-    case SDL_WINDOWEVENT_CLOSE:
-      FeedCloseRequest(window);
-      break;
-    default:
-      break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: FeedActivation(window, true); break;
+    case SDL_WINDOWEVENT_FOCUS_LOST: FeedActivation(window, false); break;
+    case SDL_WINDOWEVENT_LEAVE: FeedMouseExit(); break;
+    case SDL_WINDOWEVENT_CLOSE: FeedCloseRequest(window); break;
+    default: break;
   }
 }
 

@@ -16,8 +16,8 @@ TRect CopyBitmapToSurface(const Bitmap& bitmap, const TRect& rect, SDL_Surface* 
   for (int y = area.Top; y < area.Bottom && copied; ++y) {
     Uint8* targetRow = target + static_cast<std::ptrdiff_t>(y) * surface->pitch +
                        static_cast<std::ptrdiff_t>(area.Left) * bytesPerPixel;
-    copied = SDL_ConvertPixels(area.Width(), 1, SDL_PIXELFORMAT_XRGB8888, bitmap.Row(y) + area.Left,
-                               area.Width() * 4, surface->format->format, targetRow, surface->pitch) == 0;
+    copied = SDL_ConvertPixels(area.Width(), 1, SDL_PIXELFORMAT_XRGB8888, bitmap.Row(y) + area.Left, area.Width() * 4,
+                               surface->format->format, targetRow, surface->pitch) == 0;
   }
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
   return copied ? area : TRect{};
@@ -26,11 +26,13 @@ TRect CopyBitmapToSurface(const Bitmap& bitmap, const TRect& rect, SDL_Surface* 
 SdlSurfacePtr CreateCursorSurface(const Bitmap* color, const Bitmap* mask) {
   if (color == nullptr || mask == nullptr || color->Width() != mask->Width() || color->Height() != mask->Height())
     return nullptr;
-  SdlSurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(0, color->Width(), color->Height(), 32, SDL_PIXELFORMAT_ARGB8888));
+  SdlSurfacePtr surface(
+      SDL_CreateRGBSurfaceWithFormat(0, color->Width(), color->Height(), 32, SDL_PIXELFORMAT_ARGB8888));
   if (!surface) return nullptr;
   constexpr TPixel kRgb = 0xFFFFFF;
   for (int y = 0; y < color->Height(); ++y) {
-    auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + static_cast<std::ptrdiff_t>(y) * surface->pitch);
+    auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) +
+                                          static_cast<std::ptrdiff_t>(y) * surface->pitch);
     for (int x = 0; x < color->Width(); ++x) {
       const bool screenShows = (mask->At(x, y) & kRgb) != 0;
       const TPixel pixel = color->At(x, y) & kRgb;

@@ -133,7 +133,8 @@ bool ThreadQueue::HasWork() const {
 DWORD ThreadQueue::QueueStatus() const {
   DWORD status = 0;
   if (!FPosted.empty() || FQuitPosted) status |= QS_POSTMESSAGE;
-  for (const QueuedMessage& q : FInput) status |= q.Msg.message >= WM_KEYFIRST && q.Msg.message <= WM_KEYLAST ? QS_KEY : QS_MOUSE;
+  for (const QueuedMessage& q : FInput)
+    status |= q.Msg.message >= WM_KEYFIRST && q.Msg.message <= WM_KEYLAST ? QS_KEY : QS_MOUSE;
   for (const RawInput& r : FRawInput)
     status |= r.What == RawInput::Kind::Key || r.What == RawInput::Kind::Char ? QS_KEY : QS_MOUSE;
   if (NextWindowToPaint([](HWND) { return true; })) status |= QS_PAINT;

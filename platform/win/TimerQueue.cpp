@@ -52,8 +52,7 @@ bool TimerQueue::HasProc(HWND window, UINT_PTR id, TIMERPROC proc) const {
 
 std::optional<std::int64_t> TimerQueue::NextDue() const {
   if (FTimers.empty()) return std::nullopt;
-  return std::min_element(FTimers.begin(), FTimers.end(),
-                          [](const Timer& a, const Timer& b) { return a.Due < b.Due; })
+  return std::min_element(FTimers.begin(), FTimers.end(), [](const Timer& a, const Timer& b) { return a.Due < b.Due; })
       ->Due;
 }
 

@@ -93,7 +93,7 @@ bool PollWakeSources(int timeoutMs) {
   bool ran = false;
   for (WakeSourceId id : due) {
     auto it = std::find_if(sources.begin(), sources.end(), [id](const WakeSource& s) { return s.Id == id; });
-    if (it == sources.end()) continue;  // removed by an earlier callback
+    if (it == sources.end()) continue;             // removed by an earlier callback
     std::function<void()> callback = it->OnReady;  // the source may remove itself
     callback();
     ran = true;

@@ -49,7 +49,7 @@ class Window {
   // top-level windows).
   TRect Rect;
   TRect Client;
-  TRect RestoreRect;  // the normal rectangle while minimized or maximized
+  TRect RestoreRect;            // the normal rectangle while minimized or maximized
   std::optional<Region> Shape;  // the window region, window coordinates
 
   // Painting: the update region in window coordinates and what it needs.
@@ -57,7 +57,7 @@ class Window {
   bool EraseNeeded = false;
   bool FrameNeeded = false;
   bool InternalPaint = false;
-  bool NcActive = false;  // the frame is drawn active
+  bool NcActive = false;   // the frame is drawn active
   bool Announced = false;  // the display and the observers know it
   // Top-level windows draw into their own bitmap.
   std::unique_ptr<Bitmap> Surface;

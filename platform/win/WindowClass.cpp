@@ -35,7 +35,8 @@ std::shared_ptr<WindowClassRecord> Lookup(const Ch* nameOrAtom) {
     return it == classes.end() ? nullptr : *it;
   }
   const String name = NameOf(nameOrAtom);
-  auto it = std::find_if(classes.begin(), classes.end(), [&name](const auto& c) { return AnsiSameText(c->Name, name); });
+  auto it =
+      std::find_if(classes.begin(), classes.end(), [&name](const auto& c) { return AnsiSameText(c->Name, name); });
   return it == classes.end() ? nullptr : *it;
 }
 
@@ -232,7 +233,9 @@ String WindowClassName(HWND window) {
 
 ULONG_PTR GetClassLongPtrA(HWND window, int index) { return ClassValue(window, index); }
 ULONG_PTR GetClassLongPtrW(HWND window, int index) { return ClassValue(window, index); }
-ULONG_PTR SetClassLongPtrA(HWND window, int index, LONG_PTR value) { return SetClassValue(window, index, value, false); }
+ULONG_PTR SetClassLongPtrA(HWND window, int index, LONG_PTR value) {
+  return SetClassValue(window, index, value, false);
+}
 ULONG_PTR SetClassLongPtrW(HWND window, int index, LONG_PTR value) { return SetClassValue(window, index, value, true); }
 
 }  // namespace plat

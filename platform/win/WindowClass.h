@@ -56,9 +56,7 @@ inline ATOM RegisterClassEx(const WNDCLASSEXA* wc) { return RegisterClassExA(wc)
 // Fails while windows of the class exist (ERROR_CLASS_HAS_WINDOWS).
 bool UnregisterClassA(const char* className, HINSTANCE instance);
 bool UnregisterClassW(const char16_t* className, HINSTANCE instance);
-inline bool UnregisterClass(const char* className, HINSTANCE instance) {
-  return UnregisterClassA(className, instance);
-}
+inline bool UnregisterClass(const char* className, HINSTANCE instance) { return UnregisterClassA(className, instance); }
 
 bool GetClassInfoA(HINSTANCE instance, const char* className, WNDCLASSA* wc);
 bool GetClassInfoW(HINSTANCE instance, const char16_t* className, WNDCLASSW* wc);

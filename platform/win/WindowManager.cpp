@@ -103,9 +103,7 @@ Window* WindowManager::Create(std::shared_ptr<WindowClassRecord> windowClass) {
 
 void WindowManager::Remove(Window* window) { FWindows.erase(window->Handle()); }
 
-bool IsAnnounced(const Window* window) {
-  return window && WindowManager::Instance().IsDesktop(window->Parent);
-}
+bool IsAnnounced(const Window* window) { return window && WindowManager::Instance().IsDesktop(window->Parent); }
 
 void WindowManager::AnnounceCreated(Window* w) {
   if (!IsAnnounced(w) || w->Announced) return;

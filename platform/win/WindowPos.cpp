@@ -193,7 +193,8 @@ namespace {
 // area for a top-level window) with the frame hanging outside it.
 TRect MaximizedRect(Window* w) {
   const int border = LayOutFrame(w->Style, w->ExStyle, {0, 0, 100, 100}).Border;
-  const TRect area = w->IsTopLevel() ? CurrentDisplay().WorkArea() : w->Parent->Client.Translated(-w->Parent->Client.Left, -w->Parent->Client.Top);
+  const TRect area = w->IsTopLevel() ? CurrentDisplay().WorkArea()
+                                     : w->Parent->Client.Translated(-w->Parent->Client.Left, -w->Parent->Client.Top);
   MINMAXINFO mmi;
   mmi.ptMaxSize = {area.Width() + 2 * border, area.Height() + 2 * border};
   mmi.ptMaxPosition = {area.Left - border, area.Top - border};

@@ -42,8 +42,7 @@ WindowPublisher::WindowPublisher() : FEndpoint(WindowRegistryFolder::NewEndpoint
       WindowRegistryFolder::Remove(endpoint);
   }
   FListener = ListenLocal(WindowRegistryFolder::SocketPath(FEndpoint));
-  if (!FListener.Valid())
-    throw Exception("Cannot publish the windows: " + SysErrorMessage(GetLastError()));
+  if (!FListener.Valid()) throw Exception("Cannot publish the windows: " + SysErrorMessage(GetLastError()));
   FListenerSource = AddWakeSource(FListener.Fd(), [this] { AcceptWaiting(); });
   AddWindowListObserver(this);
   Publish();
@@ -75,7 +74,8 @@ void WindowPublisher::AcceptWaiting() {
     auto connection = std::make_unique<Connection>();
     const int id = ++FLastConnection;
     connection->Accepted = SteadyTime::now();
-    connection->Source = AddWakeSource(socket.Fd(), [this, id] { ReadFrom(id); }, kAgeCheckIntervalMs);
+    connection->Source = AddWakeSource(
+        socket.Fd(), [this, id] { ReadFrom(id); }, kAgeCheckIntervalMs);
     connection->Socket = std::move(socket);
     FConnections[id] = std::move(connection);
   }
@@ -112,20 +112,16 @@ TRemoteReply WindowPublisher::Carry(const TRemoteRequest& request) {
   if (record == nullptr || !IsAnnounced(record)) return {false, 0, ERROR_INVALID_WINDOW_HANDLE};
   SetLastError(ERROR_SUCCESS);
   switch (request.Verb) {
-    case TRemoteVerb::SendClose:
-      return {true, SendMessage(window, WM_CLOSE, 0, 0), 0};
+    case TRemoteVerb::SendClose: return {true, SendMessage(window, WM_CLOSE, 0, 0), 0};
     case TRemoteVerb::PostClose:
       if (PostMessage(window, WM_CLOSE, 0, 0)) return {true, 1, 0};
       return {false, 0, GetLastError()};
     case TRemoteVerb::Show:
       if (request.Argument < 0 || request.Argument > kLastShowCommand) return {false, 0, ERROR_INVALID_PARAMETER};
       return {true, ShowWindow(window, request.Argument) ? 1 : 0, 0};
-    case TRemoteVerb::BringToTop:
-      return {true, BringWindowToTop(window) ? 1 : 0, 0};
-    case TRemoteVerb::SetForeground:
-      return {true, SetForegroundWindow(window) ? 1 : 0, 0};
-    case TRemoteVerb::IsVisible:
-      return {true, IsWindowVisible(window) ? 1 : 0, 0};
+    case TRemoteVerb::BringToTop: return {true, BringWindowToTop(window) ? 1 : 0, 0};
+    case TRemoteVerb::SetForeground: return {true, SetForegroundWindow(window) ? 1 : 0, 0};
+    case TRemoteVerb::IsVisible: return {true, IsWindowVisible(window) ? 1 : 0, 0};
   }
   return {false, 0, ERROR_INVALID_PARAMETER};
 }

@@ -22,13 +22,15 @@ bool SetWindowTextW(HWND window, const char16_t* text) {
 int GetWindowTextA(HWND window, char* buffer, int size) {
   if (!buffer || size <= 0 || !WindowManager::Instance().FindOrFail(window)) return 0;
   buffer[0] = 0;
-  return static_cast<int>(SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(size), reinterpret_cast<LPARAM>(buffer)));
+  return static_cast<int>(
+      SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(size), reinterpret_cast<LPARAM>(buffer)));
 }
 
 int GetWindowTextW(HWND window, char16_t* buffer, int size) {
   if (!buffer || size <= 0 || !WindowManager::Instance().FindOrFail(window)) return 0;
   buffer[0] = 0;
-  return static_cast<int>(SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(size), reinterpret_cast<LPARAM>(buffer)));
+  return static_cast<int>(
+      SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(size), reinterpret_cast<LPARAM>(buffer)));
 }
 
 int GetWindowTextLengthA(HWND window) {

@@ -129,8 +129,7 @@ HWND Create(DWORD exStyle, const Ch* className, const Ch* windowName, DWORD styl
   }
   const bool overlapped = !(style & (WS_CHILD | WS_POPUP));
   if (overlapped) style |= WS_CLIPSIBLINGS | WS_CAPTION;
-  if ((style & WS_THICKFRAME) || (style & WS_DLGFRAME) || (exStyle & WS_EX_DLGMODALFRAME))
-    exStyle |= WS_EX_WINDOWEDGE;
+  if ((style & WS_THICKFRAME) || (style & WS_DLGFRAME) || (exStyle & WS_EX_DLGMODALFRAME)) exStyle |= WS_EX_WINDOWEDGE;
   DefaultPlacement(x, y, cx, cy, overlapped && parentWin == wm.Desktop());
 
   Window* w = wm.Create(cls);
@@ -285,7 +284,8 @@ Window* Sibling(Window* w, int step) {
   if (!w->Parent) return nullptr;
   auto& list = w->Parent->Children;
   const auto index = static_cast<std::ptrdiff_t>(w->ZIndex()) + step;
-  return index >= 0 && index < static_cast<std::ptrdiff_t>(list.size()) ? list[static_cast<std::size_t>(index)] : nullptr;
+  return index >= 0 && index < static_cast<std::ptrdiff_t>(list.size()) ? list[static_cast<std::size_t>(index)]
+                                                                        : nullptr;
 }
 
 HWND HandleOf(const Window* w) { return w ? w->Handle() : nullptr; }
@@ -304,13 +304,13 @@ bool EnumTree(Window* parent, WNDENUMPROC proc, LPARAM lParam) {
 
 }  // namespace
 
-HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
-                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance, void* param) {
+HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y, int width,
+                     int height, HWND parent, HMENU menu, HINSTANCE instance, void* param) {
   return Create(exStyle, className, windowName, style, x, y, width, height, parent, menu, instance, param, false);
 }
 
-HWND CreateWindowExW(DWORD exStyle, const char16_t* className, const char16_t* windowName, DWORD style, int x,
-                     int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance, void* param) {
+HWND CreateWindowExW(DWORD exStyle, const char16_t* className, const char16_t* windowName, DWORD style, int x, int y,
+                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance, void* param) {
   return Create(exStyle, className, windowName, style, x, y, width, height, parent, menu, instance, param, true);
 }
 
@@ -414,7 +414,8 @@ HWND GetWindow(HWND window, UINT command) {
   Window* w = WindowManager::Instance().FindOrFail(window);
   if (!w) return nullptr;
   switch (command) {
-    case GW_HWNDFIRST: return w->Parent && !w->Parent->Children.empty() ? w->Parent->Children.front()->Handle() : nullptr;
+    case GW_HWNDFIRST:
+      return w->Parent && !w->Parent->Children.empty() ? w->Parent->Children.front()->Handle() : nullptr;
     case GW_HWNDLAST: return w->Parent && !w->Parent->Children.empty() ? w->Parent->Children.back()->Handle() : nullptr;
     case GW_HWNDNEXT: return HandleOf(Sibling(w, 1));
     case GW_HWNDPREV: return HandleOf(Sibling(w, -1));
@@ -469,8 +470,12 @@ bool EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam) {
 
 LONG_PTR GetWindowLongPtrA(HWND window, int index) { return WindowValue(window, index); }
 LONG_PTR GetWindowLongPtrW(HWND window, int index) { return WindowValue(window, index); }
-LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value) { return SetWindowValue(window, index, value, false); }
-LONG_PTR SetWindowLongPtrW(HWND window, int index, LONG_PTR value) { return SetWindowValue(window, index, value, true); }
+LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value) {
+  return SetWindowValue(window, index, value, false);
+}
+LONG_PTR SetWindowLongPtrW(HWND window, int index, LONG_PTR value) {
+  return SetWindowValue(window, index, value, true);
+}
 
 int GetDlgCtrlID(HWND window) {
   Window* w = WindowManager::Instance().FindOrFail(window);

@@ -21,10 +21,10 @@ inline const HWND HWND_DESKTOP = nullptr;
 // Names are UTF-8 (A) or UTF-16 (W); a class may be named by its atom.
 // parent: the parent of a WS_CHILD window, else the owner (or null).
 // menu: the control identifier of a child window.
-HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
+HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y, int width,
+                     int height, HWND parent, HMENU menu, HINSTANCE instance, void* param);
+HWND CreateWindowExW(DWORD exStyle, const char16_t* className, const char16_t* windowName, DWORD style, int x, int y,
                      int width, int height, HWND parent, HMENU menu, HINSTANCE instance, void* param);
-HWND CreateWindowExW(DWORD exStyle, const char16_t* className, const char16_t* windowName, DWORD style, int x,
-                     int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance, void* param);
 inline HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
                            int width, int height, HWND parent, HMENU menu, HINSTANCE instance, void* param) {
   return CreateWindowExA(exStyle, className, windowName, style, x, y, width, height, parent, menu, instance, param);

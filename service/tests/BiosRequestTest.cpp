@@ -40,18 +40,24 @@ TEST_F(BiosRequestTest, EveryOperationSendsItsExactRequest) {
   plat::TStringList devices;
   devices.SetCommaText("01,02,FF");
   const std::vector<Case> cases = {
-      {"GetBootOrder", [] { plat::TStringList d; GetBootOrder(d); },
+      {"GetBootOrder",
+       [] {
+         plat::TStringList d;
+         GetBootOrder(d);
+       },
        "EAX=38416,EBX=23,VTYPE=1,Flag=512,nocache=true"},
       {"SetBootOrder", [&] { SetBootOrder(devices); },
        R"(EAX=38416,EBX=279,TYPE=2,VTYPE=1,"BUFFER=01,02,FF",Flag=2147484160,cmos=1,nocache=true)"},
-      {"GetBootFlag", [] { bool f; GetBootFlag(f); }, "EAX=38416,EBX=42,Flag=2048,nocache=true"},
-      {"SetBootFlag true", [] { SetBootFlag(true); },
-       "EAX=38416,EBX=298,ECX=1,Flag=2147485696,cmos=1,nocache=true"},
-      {"SetBootFlag false", [] { SetBootFlag(false); },
-       "EAX=38416,EBX=298,ECX=0,Flag=2147485696,cmos=1,nocache=true"},
+      {"GetBootFlag",
+       [] {
+         bool f;
+         GetBootFlag(f);
+       },
+       "EAX=38416,EBX=42,Flag=2048,nocache=true"},
+      {"SetBootFlag true", [] { SetBootFlag(true); }, "EAX=38416,EBX=298,ECX=1,Flag=2147485696,cmos=1,nocache=true"},
+      {"SetBootFlag false", [] { SetBootFlag(false); }, "EAX=38416,EBX=298,ECX=0,Flag=2147485696,cmos=1,nocache=true"},
       {"ClearSupervisorPassword", [] { ClearSupervisorPassword(); }, "EAX=38416,EBX=8,Flag=3221225480,nocache=true"},
-      {"IsSupervisorPasswordSet", [] { IsSupervisorPasswordSet(); },
-       "EAX=38416,EBX=264,Flag=3221225480,nocache=true"},
+      {"IsSupervisorPasswordSet", [] { IsSupervisorPasswordSet(); }, "EAX=38416,EBX=264,Flag=3221225480,nocache=true"},
       {"SetSupervisorPassword", [] { SetSupervisorPassword("\x1e\x30\xab"); },
        R"(EAX=38416,EBX=520,ECX=3,TYPE=1,VTYPE=1,"BUFFER=1E,30,AB",cmos=1,Flag=3221225480,nocache=true)"},
       {"SetSupervisorPassword, empty", [] { SetSupervisorPassword(""); },
@@ -64,13 +70,36 @@ TEST_F(BiosRequestTest, EveryOperationSendsItsExactRequest) {
        "EAX=38416,EBX=519,ECX=1,TYPE=1,VTYPE=1,BUFFER=02,cmos=1,Flag=3221225476,nocache=true"},
       {"VerifyUserPassword", [] { VerifyUserPassword("\x02"); },
        "EAX=38416,EBX=775,ECX=1,TYPE=1,VTYPE=1,BUFFER=02,Flag=3221225476,nocache=true"},
-      {"GetSerialPortState 0", [] { bool a, e; std::uint16_t w; std::uint8_t l, h; GetSerialPortState(0, a, e, w, l, h); },
+      {"GetSerialPortState 0",
+       [] {
+         bool a, e;
+         std::uint16_t w;
+         std::uint8_t l, h;
+         GetSerialPortState(0, a, e, w, l, h);
+       },
        "EAX=38416,EBX=2,Flag=4,nocache=true"},
-      {"GetSerialPortState 1", [] { bool a, e; std::uint16_t w; std::uint8_t l, h; GetSerialPortState(1, a, e, w, l, h); },
+      {"GetSerialPortState 1",
+       [] {
+         bool a, e;
+         std::uint16_t w;
+         std::uint8_t l, h;
+         GetSerialPortState(1, a, e, w, l, h);
+       },
        "EAX=38416,EBX=258,Flag=4,nocache=true"},
-      {"GetParallelPortState", [] { bool a, e; std::uint16_t w; std::uint8_t l, h; GetParallelPortState(a, e, w, l, h); },
+      {"GetParallelPortState",
+       [] {
+         bool a, e;
+         std::uint16_t w;
+         std::uint8_t l, h;
+         GetParallelPortState(a, e, w, l, h);
+       },
        "EAX=38416,EBX=3,Flag=8,nocache=true"},
-      {"GetAssetTag", [] { plat::String t; GetAssetTag(t); }, "EAX=38416,EBX=275,Flag=256,nocache=true"},
+      {"GetAssetTag",
+       [] {
+         plat::String t;
+         GetAssetTag(t);
+       },
+       "EAX=38416,EBX=275,Flag=256,nocache=true"},
       {"SetAssetTag with a comma and a quote", [] { SetAssetTag("A,\"B\""); },
        R"(EAX=38416,EBX=33043,"BUFFER=A,""B""",cmos=1,Flag=2147483904,nocache=true)"},
   };
@@ -87,9 +116,14 @@ TEST_F(BiosRequestTest, EveryOperationSendsItsExactRequest) {
 }
 
 TEST_F(BiosRequestTest, TheLowByteOfResultDecides) {
-  for (const auto& [reply, success] : std::vector<std::pair<std::string, bool>>{
-           {"result=1", true}, {"result=257", true}, {"result=256", false}, {"result=0", false},
-           {"result=$101", true}, {"result=junk", false}, {"EAX=1", false}, {"", false}}) {
+  for (const auto& [reply, success] : std::vector<std::pair<std::string, bool>>{{"result=1", true},
+                                                                                {"result=257", true},
+                                                                                {"result=256", false},
+                                                                                {"result=0", false},
+                                                                                {"result=$101", true},
+                                                                                {"result=junk", false},
+                                                                                {"EAX=1", false},
+                                                                                {"", false}}) {
     ScriptedServer server(ScriptedServer::Reply(reply));
     Link(server);
     EXPECT_EQ(IsSupervisorPasswordSet(), success) << reply;
@@ -121,7 +155,8 @@ TEST_F(BiosRequestTest, OutputsAreReadFromTheReply) {
     EXPECT_FALSE(GetBootOrder(devices));
     EXPECT_EQ(devices.CommaText(), "untouched");
   }
-  for (const auto& [eax, fastBoot] : std::vector<std::pair<std::string, bool>>{{"1", true}, {"2", false}, {"3", true}}) {
+  for (const auto& [eax, fastBoot] :
+       std::vector<std::pair<std::string, bool>>{{"1", true}, {"2", false}, {"3", true}}) {
     ScriptedServer server(ScriptedServer::Reply("result=1,EAX=" + eax));
     Link(server);
     bool flag = !fastBoot;
@@ -190,7 +225,8 @@ TEST_F(BiosRequestTest, InfraredAsksBothCodesUntilOneReportsAPort) {
 TEST_F(BiosRequestTest, TheAssetTagFallsBackToTheOlderCode) {
   ScriptedServer server([](const std::string& request) {
     const bool current = request.find("EBX=275,") != std::string::npos;
-    return Answer{{ScriptedServer::IdOf(request) + "," + (current ? "result=0,BUFFER=wrong" : "result=1,BUFFER=TAG-42")}};
+    return Answer{
+        {ScriptedServer::IdOf(request) + "," + (current ? "result=0,BUFFER=wrong" : "result=1,BUFFER=TAG-42")}};
   });
   Link(server);
   plat::String tag = "old";
@@ -202,9 +238,10 @@ TEST_F(BiosRequestTest, TheAssetTagFallsBackToTheOlderCode) {
 }
 
 TEST_F(BiosRequestTest, HostileRepliesFailCleanly) {
-  for (const std::string& reply : {std::string("BUFFER=01"), std::string("result=99999999999999999999999"),
-                                   std::string("\"unterminated"), std::string("result=1,BUFFER=") + std::string(200000, 'A'),
-                                   std::string("result=1,EAX=-1,ECX=zz,EDX=$FFFFFFFFFF")}) {
+  for (const std::string& reply :
+       {std::string("BUFFER=01"), std::string("result=99999999999999999999999"), std::string("\"unterminated"),
+        std::string("result=1,BUFFER=") + std::string(200000, 'A'),
+        std::string("result=1,EAX=-1,ECX=zz,EDX=$FFFFFFFFFF")}) {
     ScriptedServer server(ScriptedServer::Reply(reply));
     Link(server);
     plat::TStringList devices;

@@ -30,8 +30,8 @@ class GenericApiTest : public ServiceTest {};
 
 TEST_F(GenericApiTest, IncludeTrailingDelimiter) {
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {"", ""},           {"C:", "C:\\"},       {"a/b", "a/b/"},       {"C:\\dir\\", "C:\\dir\\"},
-      {"x/", "x/"},       {"a\\b/c", "a\\b/c/"}, {"\\Ovra", "\\Ovra\\"}, {"Gr\xc3\xbc\xc3\x9f", "Gr\xc3\xbc\xc3\x9f\\"},
+      {"", ""},     {"C:", "C:\\"},        {"a/b", "a/b/"},        {"C:\\dir\\", "C:\\dir\\"},
+      {"x/", "x/"}, {"a\\b/c", "a\\b/c/"}, {"\\Ovra", "\\Ovra\\"}, {"Gr\xc3\xbc\xc3\x9f", "Gr\xc3\xbc\xc3\x9f\\"},
   };
   for (const auto& [path, expected] : cases) EXPECT_EQ(IncludeTrailingDelimiter(path), expected) << path;
 }

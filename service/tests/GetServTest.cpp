@@ -31,9 +31,8 @@ class GetServTest : public ServiceTest {
   // An administrator waits while the service is missing or starting, so
   // every test registers one; it reads as stopped until started.
   void RegisterStandIn(int port) {
-    ASSERT_TRUE(plat::RegisterService(
-        ServiceName, StandInService::ExecutablePath() + " --port " + std::to_string(port) + " --state " + Root +
-                         "/state.json"));
+    ASSERT_TRUE(plat::RegisterService(ServiceName, StandInService::ExecutablePath() + " --port " +
+                                                       std::to_string(port) + " --state " + Root + "/state.json"));
   }
   void RegisterBrokenService() { ASSERT_TRUE(plat::RegisterService(ServiceName, "/bin/false")); }
 
@@ -79,7 +78,8 @@ TEST_F(GetServTest, WithoutAConnectionTheCallersHandlerGetsAnEmptySender) {
   RegisterBrokenService();
   std::vector<plat::TObject*> senders;
   IpfqServPtr serv;
-  GetServ(serv, [&](plat::TObject* Sender) { senders.push_back(Sender); }, UnusedPort());
+  GetServ(
+      serv, [&](plat::TObject* Sender) { senders.push_back(Sender); }, UnusedPort());
   EXPECT_FALSE(serv);
   EXPECT_FALSE(ServLink());
   ASSERT_EQ(senders.size(), 1u);

@@ -55,29 +55,64 @@ TEST_F(TcpClientTest, RequestLinesAreExact) {
   };
   const std::vector<Case> cases = {
       {"GetInfo, empty Params",
-       [](TtcpServOpr& c) { plat::WideString p; c.GetInfo(u"int15", u"", p); }, R"(GetInfo 0,"int15","",)"},
+       [](TtcpServOpr& c) {
+         plat::WideString p;
+         c.GetInfo(u"int15", u"", p);
+       },
+       R"(GetInfo 0,"int15","",)"},
       {"GetInfo, plain Params",
-       [](TtcpServOpr& c) { plat::WideString p = u"HandleID=3"; c.GetInfo(u"smbios", u"BIOS", p); },
+       [](TtcpServOpr& c) {
+         plat::WideString p = u"HandleID=3";
+         c.GetInfo(u"smbios", u"BIOS", p);
+       },
        R"(GetInfo 0,"smbios","BIOS",HandleID=3)"},
       {"GetInfo, Params with commas",
-       [](TtcpServOpr& c) { plat::WideString p = u"EAX=38416,EBX=23"; c.GetInfo(u"int15", u"", p); },
+       [](TtcpServOpr& c) {
+         plat::WideString p = u"EAX=38416,EBX=23";
+         c.GetInfo(u"int15", u"", p);
+       },
        R"(GetInfo 0,"int15","","EAX=38416,EBX=23")"},
       {"GetInfo, Params with quotes and blanks",
-       [](TtcpServOpr& c) { plat::WideString p = u"query=Select * FROM \"x\""; c.GetInfo(u"wmi", u"q", p); },
+       [](TtcpServOpr& c) {
+         plat::WideString p = u"query=Select * FROM \"x\"";
+         c.GetInfo(u"wmi", u"q", p);
+       },
        R"(GetInfo 0,"wmi","q","query=Select * FROM ""x""")"},
       {"AvailableSensors as spelt on the wire",
-       [](TtcpServOpr& c) { plat::WideString s; c.AvailableSensors(s); }, "AvaliableSensors 0,"},
+       [](TtcpServOpr& c) {
+         plat::WideString s;
+         c.AvailableSensors(s);
+       },
+       "AvaliableSensors 0,"},
       {"DisableAlert", [](TtcpServOpr& c) { c.DisableAlert(u"Fan"); }, R"(DisableAlert 0,"Fan")"},
-      {"EnableAlert", [](TtcpServOpr& c) { c.EnableAlert(u"Temp", 1.5f, 70.0f); },
-       R"(EnableAlert 0,"Temp",1.5,70)"},
-      {"GetField", [](TtcpServOpr& c) { plat::WideString v; c.GetField(u"A", u"B", u"C,D", v); },
+      {"EnableAlert", [](TtcpServOpr& c) { c.EnableAlert(u"Temp", 1.5f, 70.0f); }, R"(EnableAlert 0,"Temp",1.5,70)"},
+      {"GetField",
+       [](TtcpServOpr& c) {
+         plat::WideString v;
+         c.GetField(u"A", u"B", u"C,D", v);
+       },
        R"(GetField 0,"A","B",C,D)"},
-      {"IsAlertEnabled", [](TtcpServOpr& c) { bool e; c.IsAlertEnabled(u"Fan", e); }, R"(IsAlertEnabled 0,"Fan")"},
-      {"Subscribe", [](TtcpServOpr& c) { int id = 7; c.Subscribe(id); }, "Subscribe 0,7"},
+      {"IsAlertEnabled",
+       [](TtcpServOpr& c) {
+         bool e;
+         c.IsAlertEnabled(u"Fan", e);
+       },
+       R"(IsAlertEnabled 0,"Fan")"},
+      {"Subscribe",
+       [](TtcpServOpr& c) {
+         int id = 7;
+         c.Subscribe(id);
+       },
+       "Subscribe 0,7"},
       {"Unsubscribe", [](TtcpServOpr& c) { c.Unsubscribe(7); }, "Unsubscribe 0,7"},
-      {"WaitAlert", [](TtcpServOpr& c) {
-         int code; std::uint8_t flag; plat::WideString text; c.WaitAlert(3, code, flag, text);
-       }, "WaitAlert 0,3"},
+      {"WaitAlert",
+       [](TtcpServOpr& c) {
+         int code;
+         std::uint8_t flag;
+         plat::WideString text;
+         c.WaitAlert(3, code, flag, text);
+       },
+       "WaitAlert 0,3"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
@@ -126,8 +161,12 @@ TEST_F(TcpClientTest, RepliesAreReadAsTheOperationSays) {
     int SubscribedId;
   };
   // A boolean is a number or True/False; only integers may be hexadecimal.
-  for (const Case& c : std::vector<Case>{{"True", true, -1}, {"false", false, -1}, {"1", true, 1},
-                                         {"0", false, 0}, {"2.5", true, -1}, {"$1F", false, 31},
+  for (const Case& c : std::vector<Case>{{"True", true, -1},
+                                         {"false", false, -1},
+                                         {"1", true, 1},
+                                         {"0", false, 0},
+                                         {"2.5", true, -1},
+                                         {"$1F", false, 31},
                                          {"junk", false, -1}}) {
     ScriptedServer server(ScriptedServer::Reply(c.Reply));
     auto client = Connect(server);

@@ -187,8 +187,8 @@ int main(int argc, char** argv) {
   }
   const std::string folder = std::string(argv[1]) + "/";
   const TPage pages[] = {
-      {"sys_1", true, DrawSummary},       {"sys_2", false, DrawProcessor}, {"sys_4", false, DrawMotherboard},
-      {"sys_network", false, DrawNetwork}, {"sys_5", false, DrawMemory},   {"sys_6", false, DrawVideo},
+      {"sys_1", true, DrawSummary},        {"sys_2", false, DrawProcessor}, {"sys_4", false, DrawMotherboard},
+      {"sys_network", false, DrawNetwork}, {"sys_5", false, DrawMemory},    {"sys_6", false, DrawVideo},
       {"sys_7", false, DrawAudio},
   };
   for (const TPage& page : pages) {

@@ -102,7 +102,11 @@ bool IsValidUtf8(const std::string& Text) {
   std::size_t i = 0;
   while (i < Text.size()) {
     auto byte = static_cast<unsigned char>(Text[i]);
-    std::size_t length = byte < 0x80 ? 1 : (byte >> 5) == 0x6 ? 2 : (byte >> 4) == 0xE ? 3 : (byte >> 3) == 0x1E ? 4 : 0;
+    std::size_t length = byte < 0x80           ? 1
+                         : (byte >> 5) == 0x6  ? 2
+                         : (byte >> 4) == 0xE  ? 3
+                         : (byte >> 3) == 0x1E ? 4
+                                               : 0;
     if (length == 0 || i + length > Text.size()) return false;
     std::uint32_t code = length == 1 ? byte : byte & (0x7F >> length);
     for (std::size_t k = 1; k < length; ++k) {
@@ -155,8 +159,8 @@ Json BiosStateToJson(const BiosState& State) {
 
 BiosState BiosStateFromJson(const Json& Object) {
   if (!Object.is_object()) throw std::runtime_error("the state must be a JSON object");
-  static constexpr const char* kKeys[] = {"boot_order", "fast_boot", "supervisor_password", "user_password",
-                                          "asset_tag", "serial", "infrared", "parallel"};
+  static constexpr const char* kKeys[] = {
+      "boot_order", "fast_boot", "supervisor_password", "user_password", "asset_tag", "serial", "infrared", "parallel"};
   for (const auto& item : Object.items())
     if (std::find(std::begin(kKeys), std::end(kKeys), item.key()) == std::end(kKeys))
       throw std::runtime_error("unknown key \"" + item.key() + "\"");

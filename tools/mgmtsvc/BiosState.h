@@ -27,9 +27,9 @@ struct BiosState {
   std::vector<std::uint8_t> SupervisorPassword;  // empty: not set
   std::vector<std::uint8_t> UserPassword;        // only ever set beside a supervisor password
   std::string AssetTag;
-  PortState Serial{true, true, 0x3F8, 4, 0};      // EBX 2: the first serial port
-  PortState Infrared{true, false, 0x2F8, 3, 1};   // EBX 258: the second one, in infrared mode
-  PortState Parallel{true, true, 0x378, 7, 3};    // EBX 3
+  PortState Serial{true, true, 0x3F8, 4, 0};     // EBX 2: the first serial port
+  PortState Infrared{true, false, 0x2F8, 3, 1};  // EBX 258: the second one, in infrared mode
+  PortState Parallel{true, true, 0x378, 7, 3};   // EBX 3
 
   bool operator==(const BiosState&) const = default;
 };

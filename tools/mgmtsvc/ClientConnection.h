@@ -34,8 +34,8 @@ class ClientConnection {
   const StopSignal& FStop;
   std::ostream& FLog;
   std::string FBuffer;
-  std::size_t FScanned = 0;   // bytes of FBuffer known to hold no line end
-  bool FDiscarding = false;   // inside an over-long request line
+  std::size_t FScanned = 0;  // bytes of FBuffer known to hold no line end
+  bool FDiscarding = false;  // inside an over-long request line
   int FAnswered = 0;
 };
 

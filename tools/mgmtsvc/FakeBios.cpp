@@ -18,9 +18,17 @@ constexpr int kResultRefused = 256;  // low byte 0: the client reads a failure
 constexpr int kResultUndecodable = 0;
 
 enum class Action {
-  GetBootOrder, SetBootOrder, GetBootFlag, SetBootFlag,
-  ClearPassword, IsPasswordSet, SetPassword, VerifyPassword,
-  GetPort, GetAssetTag, SetAssetTag
+  GetBootOrder,
+  SetBootOrder,
+  GetBootFlag,
+  SetBootFlag,
+  ClearPassword,
+  IsPasswordSet,
+  SetPassword,
+  VerifyPassword,
+  GetPort,
+  GetAssetTag,
+  SetAssetTag
 };
 
 // The items between "EBX=" and "nocache=true", in the order the client sends
@@ -210,9 +218,7 @@ FakeBios::Outcome FakeBios::Perform(const Decoded& Call, BiosState& State, Outpu
       State.BootOrder = std::move(codes);
       return Outcome::Success;
     }
-    case Action::GetBootFlag:
-      Out.emplace_back("EAX", State.FastBoot ? "1" : "0");
-      return Outcome::Success;
+    case Action::GetBootFlag: Out.emplace_back("EAX", State.FastBoot ? "1" : "0"); return Outcome::Success;
     case Action::SetBootFlag:
       if (Call.Ecx > 1) {
         Fault = "ECX= must be 0 or 1";
@@ -225,8 +231,7 @@ FakeBios::Outcome FakeBios::Perform(const Decoded& Call, BiosState& State, Outpu
       State.UserPassword.clear();
       (State.*password).clear();
       return Outcome::Success;
-    case Action::IsPasswordSet:
-      return (State.*password).empty() ? Outcome::Refused : Outcome::Success;
+    case Action::IsPasswordSet: return (State.*password).empty() ? Outcome::Refused : Outcome::Success;
     case Action::SetPassword:
     case Action::VerifyPassword: {
       std::vector<std::uint8_t> scanCodes;
@@ -300,12 +305,8 @@ std::string FakeBios::Call(const std::string& Request) {
       lines.push_back("result=" + std::to_string(kResultSuccess));
       for (const auto& [name, value] : outputs) lines.push_back(name + "=" + value);
       break;
-    case Outcome::Refused:
-      lines.push_back("result=" + std::to_string(kResultRefused));
-      break;
-    case Outcome::Undecodable:
-      lines.push_back("result=" + std::to_string(kResultUndecodable));
-      break;
+    case Outcome::Refused: lines.push_back("result=" + std::to_string(kResultRefused)); break;
+    case Outcome::Undecodable: lines.push_back("result=" + std::to_string(kResultUndecodable)); break;
   }
   return JoinCommaText(lines);
 }

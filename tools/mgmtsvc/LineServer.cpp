@@ -42,7 +42,8 @@ int LineServer::Listen() {
     ThrowSystemError(("cannot listen on 127.0.0.1:" + std::to_string(FOptions.Port)).c_str());
   if (listen(FListener.Get(), SOMAXCONN) != 0) ThrowSystemError("listen");
   socklen_t length = sizeof address;
-  if (getsockname(FListener.Get(), reinterpret_cast<sockaddr*>(&address), &length) != 0) ThrowSystemError("getsockname");
+  if (getsockname(FListener.Get(), reinterpret_cast<sockaddr*>(&address), &length) != 0)
+    ThrowSystemError("getsockname");
   return ntohs(address.sin_port);
 }
 

@@ -21,12 +21,9 @@ constexpr std::streamoff kMaxProfileSize = 64 * 1024 * 1024;
 
 std::string ReplyText(const Json& Value) {
   switch (Value.type()) {
-    case Json::value_t::string:
-      return Value.get<std::string>();
-    case Json::value_t::boolean:
-      return Value.get<bool>() ? "True" : "False";
-    case Json::value_t::null:
-      return "";
+    case Json::value_t::string: return Value.get<std::string>();
+    case Json::value_t::boolean: return Value.get<bool>() ? "True" : "False";
+    case Json::value_t::null: return "";
     case Json::value_t::object: {
       std::vector<std::string> items;
       for (const auto& member : Value.items()) items.push_back(member.key() + "=" + ReplyText(member.value()));
@@ -37,8 +34,7 @@ std::string ReplyText(const Json& Value) {
       for (const Json& element : Value) items.push_back(ReplyText(element));
       return JoinCommaText(items);
     }
-    default:
-      return Value.dump();  // numbers
+    default: return Value.dump();  // numbers
   }
 }
 
@@ -111,7 +107,8 @@ std::unique_ptr<MachineProfile> MachineProfile::FromFile(const std::string& Path
   std::ifstream in(Path, std::ios::binary | std::ios::ate);
   if (!in) throw std::runtime_error("profile " + Path + ": cannot be opened");
   std::streamoff size = in.tellg();
-  if (size < 0 || size > kMaxProfileSize) throw std::runtime_error("profile " + Path + ": not a readable file of at most 64 MB");
+  if (size < 0 || size > kMaxProfileSize)
+    throw std::runtime_error("profile " + Path + ": not a readable file of at most 64 MB");
   std::string text(static_cast<std::size_t>(size), '\0');
   in.seekg(0);
   if (!in.read(text.data(), size)) throw std::runtime_error("profile " + Path + ": cannot be read");

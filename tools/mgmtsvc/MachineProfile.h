@@ -50,8 +50,8 @@ class MachineProfile {
   static std::unique_ptr<MachineProfile> FromJsonText(const std::string& Text, const std::string& Origin);
   static std::unique_ptr<MachineProfile> FromFile(const std::string& Path);
 
-  std::optional<ProfileAnswer> Answer(const std::string& Command, const std::string& Module,
-                                      const std::string& Item, const std::string& Request);
+  std::optional<ProfileAnswer> Answer(const std::string& Command, const std::string& Module, const std::string& Item,
+                                      const std::string& Request);
   const std::vector<Sensor>& Sensors() const { return FSensors; }
 
  private:

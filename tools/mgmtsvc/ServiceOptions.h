@@ -15,14 +15,14 @@ struct ServiceOptions {
   std::string ProfileFile;  // empty: the built-in default profile
   std::string StateFile;    // empty: BIOS state kept in memory only
 
-  int DelayMs = 0;           // wait before every reply
-  bool Silent = false;       // read requests, never reply
-  int Stale = 0;             // lines with other request numbers before each reply
-  bool BareId = false;       // reply with the request number alone
-  long Overlong = 0;         // reply with a line of this many characters
-  bool CloseMidRead = false; // write part of the reply, then close
-  int DropAfter = 0;         // close after answering this many requests (0: never)
-  bool Refuse = false;       // accept and close at once
+  int DelayMs = 0;            // wait before every reply
+  bool Silent = false;        // read requests, never reply
+  int Stale = 0;              // lines with other request numbers before each reply
+  bool BareId = false;        // reply with the request number alone
+  long Overlong = 0;          // reply with a line of this many characters
+  bool CloseMidRead = false;  // write part of the reply, then close
+  int DropAfter = 0;          // close after answering this many requests (0: never)
+  bool Refuse = false;        // accept and close at once
 
   std::set<BiosFeature> FailFeatures;  // fake BIOS features that answer failure
   bool AssetTagFallbackOnly = false;   // first asset-tag codes fail, fallbacks answer

@@ -47,20 +47,15 @@ TEST_P(RopTest, MixesPatternSourceAndDestination) {
 
 INSTANTIATE_TEST_SUITE_P(
     Operations, RopTest,
-    ::testing::Values(RopCase{"SrcCopy", SRCCOPY, RGB(0x0F, 0x0F, 0x0F)},
-                      RopCase{"SrcPaint", SRCPAINT, RGB(0x3F, 0x5F, 0xFF)},
-                      RopCase{"SrcAnd", SRCAND, RGB(0x03, 0x05, 0x0F)},
-                      RopCase{"SrcInvert", SRCINVERT, RGB(0x3C, 0x5A, 0xF0)},
-                      RopCase{"SrcErase", SRCERASE, RGB(0x0C, 0x0A, 0x00)},
-                      RopCase{"NotSrcCopy", NOTSRCCOPY, RGB(0xF0, 0xF0, 0xF0)},
-                      RopCase{"NotSrcErase", NOTSRCERASE, RGB(0xC0, 0xA0, 0x00)},
-                      RopCase{"MergeCopy", MERGECOPY, RGB(0x00, 0x0F, 0x00)},
-                      RopCase{"MergePaint", MERGEPAINT, RGB(0xF3, 0xF5, 0xFF)},
-                      RopCase{"PatCopy", PATCOPY, RGB(0x00, 0xFF, 0x00)},
-                      RopCase{"PatInvert", PATINVERT, RGB(0x33, 0xAA, 0xFF)},
-                      RopCase{"DstInvert", DSTINVERT, RGB(0xCC, 0xAA, 0x00)},
-                      RopCase{"Blackness", BLACKNESS, RGB(0, 0, 0)},
-                      RopCase{"Whiteness", WHITENESS, RGB(0xFF, 0xFF, 0xFF)}),
+    ::testing::Values(
+        RopCase{"SrcCopy", SRCCOPY, RGB(0x0F, 0x0F, 0x0F)}, RopCase{"SrcPaint", SRCPAINT, RGB(0x3F, 0x5F, 0xFF)},
+        RopCase{"SrcAnd", SRCAND, RGB(0x03, 0x05, 0x0F)}, RopCase{"SrcInvert", SRCINVERT, RGB(0x3C, 0x5A, 0xF0)},
+        RopCase{"SrcErase", SRCERASE, RGB(0x0C, 0x0A, 0x00)}, RopCase{"NotSrcCopy", NOTSRCCOPY, RGB(0xF0, 0xF0, 0xF0)},
+        RopCase{"NotSrcErase", NOTSRCERASE, RGB(0xC0, 0xA0, 0x00)},
+        RopCase{"MergeCopy", MERGECOPY, RGB(0x00, 0x0F, 0x00)},
+        RopCase{"MergePaint", MERGEPAINT, RGB(0xF3, 0xF5, 0xFF)}, RopCase{"PatCopy", PATCOPY, RGB(0x00, 0xFF, 0x00)},
+        RopCase{"PatInvert", PATINVERT, RGB(0x33, 0xAA, 0xFF)}, RopCase{"DstInvert", DSTINVERT, RGB(0xCC, 0xAA, 0x00)},
+        RopCase{"Blackness", BLACKNESS, RGB(0, 0, 0)}, RopCase{"Whiteness", WHITENESS, RGB(0xFF, 0xFF, 0xFF)}),
     [](const auto& info) { return info.param.name; });
 
 TEST(BitBlt, CopiesOnlyWhereTheSourceExists) {

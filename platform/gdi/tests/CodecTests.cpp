@@ -67,10 +67,10 @@ TEST(BmpCodec, RoundTripsEveryDepthAndLayout) {
     DWORD Compression;
   };
   const Case cases[] = {
-      {1, false, false, true, BI_RGB},   {1, false, true, false, BI_RGB},   {4, false, false, true, BI_RGB},
-      {4, true, false, true, BI_RLE4},   {4, true, false, false, BI_RLE4},  {8, false, true, true, BI_RGB},
-      {8, true, false, true, BI_RLE8},   {15, false, false, true, BI_RGB},  {16, false, true, true, BI_BITFIELDS},
-      {24, false, false, true, BI_RGB},  {24, false, true, false, BI_RGB},  {32, false, false, true, BI_RGB},
+      {1, false, false, true, BI_RGB},  {1, false, true, false, BI_RGB},  {4, false, false, true, BI_RGB},
+      {4, true, false, true, BI_RLE4},  {4, true, false, false, BI_RLE4}, {8, false, true, true, BI_RGB},
+      {8, true, false, true, BI_RLE8},  {15, false, false, true, BI_RGB}, {16, false, true, true, BI_BITFIELDS},
+      {24, false, false, true, BI_RGB}, {24, false, true, false, BI_RGB}, {32, false, false, true, BI_RGB},
       {32, false, true, true, BI_RGB},
   };
   for (const Case& c : cases) {
@@ -103,15 +103,21 @@ TEST(BmpCodec, ReadsFilesAsOtherWritersLayThemOut) {
   };
   const Case cases[] = {
       {"24-bit bottom-up with file header, padded rows",
-       {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,                 // file header
-        40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0,    // info header
-        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        0, 0, 255, 0, 255, 0, 0, 0,                                      // bottom row: red, green
-        255, 0, 0, 255, 255, 255, 0, 0},                                 // top row: blue, white
-       2, 2, {Rgb(0, 0, 255), Rgb(255, 255, 255), Rgb(255, 0, 0), Rgb(0, 255, 0)}, 24},
+       {'B', 'M', 70,  0,   0,   0,   0, 0, 0, 0, 54, 0, 0, 0,                     // file header
+        40,  0,   0,   0,   2,   0,   0, 0, 2, 0, 0,  0, 1, 0, 24, 0, 0, 0, 0, 0,  // info header
+        0,   0,   0,   0,   0,   0,   0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0,
+        0,   0,   255, 0,   255, 0,   0, 0,   // bottom row: red, green
+        255, 0,   0,   255, 255, 255, 0, 0},  // top row: blue, white
+       2,
+       2,
+       {Rgb(0, 0, 255), Rgb(255, 255, 255), Rgb(255, 0, 0), Rgb(0, 255, 0)},
+       24},
       {"core header, 1 bit, three-byte palette",
        {12, 0, 0, 0, 3, 0, 1, 0, 1, 0, 1, 0, 10, 20, 30, 200, 100, 50, 0b10100000, 0, 0, 0},
-       3, 1, {Rgb(50, 100, 200), Rgb(30, 20, 10), Rgb(50, 100, 200)}, 1},
+       3,
+       1,
+       {Rgb(50, 100, 200), Rgb(30, 20, 10), Rgb(50, 100, 200)},
+       1},
       {"V5 header, 32-bit bit fields with alpha",
        [] {
          std::vector<Byte> f(124, 0);
@@ -124,36 +130,43 @@ TEST(BmpCodec, ReadsFilesAsOtherWritersLayThemOut) {
          f.insert(f.end(), pixel, pixel + 4);
          return f;
        }(),
-       1, 1, {0x80102030}, 32},
+       1,
+       1,
+       {0x80102030},
+       32},
       {"16-bit 5-6-5 masks after an info header",
-       {40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 16, 0, 3, 0, 0, 0,
-        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        0x00, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0,
-        0x00, 0xF8, 0x1F, 0x00},
-       2, 1, {Rgb(255, 0, 0), Rgb(0, 0, 255)}, 16},
+       {40, 0, 0,    0,    2, 0, 0,    0,    1, 0, 0,    0, 1, 0, 16,   0,    3,    0,   0,
+        0,  0, 0,    0,    0, 0, 0,    0,    0, 0, 0,    0, 0, 0, 0,    0,    0,    0,   0,
+        0,  0, 0x00, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0, 0x00, 0xF8, 0x1F, 0x00},
+       2,
+       1,
+       {Rgb(255, 0, 0), Rgb(0, 0, 255)},
+       16},
       {"RLE8 with a run, a literal run, a jump and line ends",
-       {40, 0, 0, 0, 4, 0, 0, 0, 3, 0, 0, 0, 1, 0, 8, 0, 1, 0, 0, 0,
-        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0,
-        0, 0, 0, 0, 0, 0, 255, 0, 255, 0, 0, 0,          // palette: black, red, blue
-        4, 1,                                            // bottom row: four red
-        0, 0,                                            // line end
-        0, 3, 2, 1, 2, 0,                                // literal: blue red blue (padded)
-        0, 0,                                            // line end
-        0, 2, 1, 0,                                      // jump right 1
-        1, 2,                                            // one blue at (1, top row)
-        0, 1},                                           // end
-       4, 3,
-       {0, Rgb(0, 0, 255), 0, 0, Rgb(0, 0, 255), Rgb(255, 0, 0), Rgb(0, 0, 255), 0, Rgb(255, 0, 0),
-        Rgb(255, 0, 0), Rgb(255, 0, 0), Rgb(255, 0, 0)},
+       {40, 0, 0, 0, 4, 0, 0, 0, 3, 0, 0, 0, 1, 0, 8, 0, 1, 0, 0, 0, 0,   0, 0,   0, 0, 0,
+        0,  0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255, 0, 255, 0, 0, 0,  // palette: black, red, blue
+        4,  1,                                                                              // bottom row: four red
+        0,  0,                                                                              // line end
+        0,  3, 2, 1, 2, 0,  // literal: blue red blue (padded)
+        0,  0,              // line end
+        0,  2, 1, 0,        // jump right 1
+        1,  2,              // one blue at (1, top row)
+        0,  1},             // end
+       4,
+       3,
+       {0, Rgb(0, 0, 255), 0, 0, Rgb(0, 0, 255), Rgb(255, 0, 0), Rgb(0, 0, 255), 0, Rgb(255, 0, 0), Rgb(255, 0, 0),
+        Rgb(255, 0, 0), Rgb(255, 0, 0)},
        8},
       {"RLE4 with an odd literal run",
-       {40, 0, 0, 0, 5, 0, 0, 0, 1, 0, 0, 0, 1, 0, 4, 0, 2, 0, 0, 0,
-        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0,
-        0, 0, 0, 0, 255, 255, 255, 0,                    // palette: black, white
-        2, 0x10,                                         // white, black
-        0, 3, 0x10, 0x10,                                // literal: white black white (padded to a word)
-        0, 1},
-       5, 1, {Rgb(255, 255, 255), 0, Rgb(255, 255, 255), 0, Rgb(255, 255, 255)}, 4},
+       {40, 0,    0,    0,    5, 0, 0, 0, 1, 0, 0, 0, 1, 0, 4, 0, 2, 0, 0, 0,   0,   0,   0, 0, 0,
+        0,  0,    0,    0,    0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255, 255, 255, 0,  // palette: black, white
+        2,  0x10,                                                                             // white, black
+        0,  3,    0x10, 0x10,  // literal: white black white (padded to a word)
+        0,  1},
+       5,
+       1,
+       {Rgb(255, 255, 255), 0, Rgb(255, 255, 255), 0, Rgb(255, 255, 255)},
+       4},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
@@ -178,7 +191,9 @@ TEST(BmpCodec, StreamReadingStopsAtTheFileSize) {
 }
 
 TEST(BmpCodec, TooManyColoursTakeTheNearestOfAFixedPalette) {
-  auto picture = MakePicture(4, 1, [](int x, int) { return std::array{Rgb(250, 10, 10), Rgb(20, 20, 240), Rgb(200, 200, 210), Rgb(40, 40, 40)}[x]; });
+  auto picture = MakePicture(4, 1, [](int x, int) {
+    return std::array{Rgb(250, 10, 10), Rgb(20, 20, 240), Rgb(200, 200, 210), Rgb(40, 40, 40)}[x];
+  });
   BmpWriteOptions options;
   options.BitsPerPixel = 1;
   const BmpImage mono = ReadBmp(WriteBmp(*picture, options));
@@ -192,8 +207,9 @@ TEST(BmpCodec, TooManyColoursTakeTheNearestOfAFixedPalette) {
 
 TEST(BmpCodec, WriterRefusesLayoutsTheFormatHasNot) {
   const auto picture = PictureFor(24);
-  for (const BmpWriteOptions& options : {BmpWriteOptions{12, false, false, true}, BmpWriteOptions{24, true, false, true},
-                                         BmpWriteOptions{8, true, true, true}}) {
+  for (const BmpWriteOptions& options :
+       {BmpWriteOptions{12, false, false, true}, BmpWriteOptions{24, true, false, true},
+        BmpWriteOptions{8, true, true, true}}) {
     EXPECT_THROW(WriteBmp(*picture, options), EInvalidGraphic);
   }
 }
@@ -281,7 +297,8 @@ TEST(GifCodec, FramesKeepTheirRectanglesDelaysAndTransparency) {
   frames[1].DelayCs = 25;
   frames[1].LocalColours = Colours({{9, 9, 9}, {200, 100, 50}});
   frames[2] = FrameSpec(0, 0, 3, 9, std::vector<GifPixelType>(27));
-  for (std::size_t i = 0; i < 27; ++i) frames[2].Indices[i] = static_cast<GifPixelType>(i / 3 % 4);  // row y: colour y % 4
+  for (std::size_t i = 0; i < 27; ++i)
+    frames[2].Indices[i] = static_cast<GifPixelType>(i / 3 % 4);  // row y: colour y % 4
   frames[2].Interlace = true;
   const GifImage gif = ReadGif(EncodeGif(4, 9, global, frames));
 
@@ -315,7 +332,8 @@ TEST(GifCodec, ScreenWithoutSizeTakesTheFramesExtent) {
 
 TEST(GifCodec, BrokenAndTruncatedFilesRaise) {
   const auto colours = Colours({{0, 0, 0}, {255, 255, 255}});
-  const std::vector<Byte> good = EncodeGif(4, 3, colours, {FrameSpec(0, 0, 4, 3, {0, 1, 0, 1, 1, 0, 1, 0, 0, 0, 1, 1})});
+  const std::vector<Byte> good =
+      EncodeGif(4, 3, colours, {FrameSpec(0, 0, 4, 3, {0, 1, 0, 1, 1, 0, 1, 0, 0, 0, 1, 1})});
   ExpectEveryTruncationRefused(good, 0, [](auto data) { ReadGif(data); });
   std::vector<Byte> noColours = EncodeGif(4, 3, colours, {FrameSpec(0, 0, 4, 3, std::vector<GifPixelType>(12))});
   noColours[10] &= 0x7F;  // no global colour table, and no local one
@@ -387,11 +405,13 @@ TEST(JpegCodec, BrokenTruncatedAndUnsupportedDataRaise) {
 
 std::vector<IconSpec> TwoIcons() {
   std::vector<IconSpec> icons;
-  IconSpec small{MakePicture(16, 16, [](int x, int y) { return (x + y) % 2 ? Rgb(255, 0, 0) : Rgb(0, 0, 128); }), 4, {}};
+  IconSpec small{
+      MakePicture(16, 16, [](int x, int y) { return (x + y) % 2 ? Rgb(255, 0, 0) : Rgb(0, 0, 128); }), 4, {}};
   small.Transparent.assign(256, false);
   for (int i = 0; i < 16; ++i) small.Transparent[static_cast<std::size_t>(i)] = true;  // the top row
   icons.push_back(std::move(small));
-  icons.push_back({MakePicture(32, 32, [](int x, int) { return (static_cast<TPixel>(x * 8) << 24) | Rgb(0, 200, 0); }), 32, {}});
+  icons.push_back(
+      {MakePicture(32, 32, [](int x, int) { return (static_cast<TPixel>(x * 8) << 24) | Rgb(0, 200, 0); }), 32, {}});
   return icons;
 }
 
@@ -401,11 +421,11 @@ TEST(IcoCodec, ImagesWithMasksAndAlpha) {
   ASSERT_EQ(icon.Images.size(), 2u);  // the PNG entry is passed over
   const Bitmap& small = *icon.Images[0].Image;
   EXPECT_EQ(icon.Images[0].BitsPerPixel, 4);
-  EXPECT_EQ(small.At(3, 0), 0u);                                  // masked: transparent black
-  EXPECT_EQ(small.At(0, 1), 0xFF000000u | Rgb(255, 0, 0));        // shown: opaque
+  EXPECT_EQ(small.At(3, 0), 0u);                            // masked: transparent black
+  EXPECT_EQ(small.At(0, 1), 0xFF000000u | Rgb(255, 0, 0));  // shown: opaque
   EXPECT_EQ(small.At(1, 1), 0xFF000000u | Rgb(0, 0, 128));
   const Bitmap& large = *icon.Images[1].Image;
-  EXPECT_EQ(large.At(10, 5), (80u << 24) | Rgb(0, 200, 0));      // its own alpha
+  EXPECT_EQ(large.At(10, 5), (80u << 24) | Rgb(0, 200, 0));  // its own alpha
   EXPECT_EQ(&BestIconImage(icon, 32, 32), &icon.Images[1]);
   EXPECT_EQ(&BestIconImage(icon, 16, 16), &icon.Images[0]);
   EXPECT_EQ(&BestIconImage(icon, 48, 48), &icon.Images[1]);

@@ -14,18 +14,18 @@ class ColorToRGBTest : public ::testing::TestWithParam<ColorCase> {};
 
 TEST_P(ColorToRGBTest, GivesPlainColours) { EXPECT_EQ(ColorToRGB(GetParam().color), GetParam().rgb); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, ColorToRGBTest,
-    ::testing::Values(ColorCase{clRed, 0x0000FF}, ColorCase{clWhite, 0xFFFFFF},
-                      ColorCase{clBtnFace, 0xC8D0D4},         // 212,208,200
-                      ColorCase{clWindow, 0xFFFFFF}, ColorCase{clInfoBk, 0xE1FFFF},
-                      ColorCase{clHighlight, 0x6A240A},       // 10,36,106
-                      ColorCase{cl3DDkShadow, 0x404040}, ColorCase{clMenuBar, 0xC8D0D4},
-                      ColorCase{SystemColor(25), 0},          // the unnamed slot
-                      ColorCase{SystemColor(200), 0},         // beyond the table
-                      ColorCase{static_cast<TColor>(0x80000005), 0xFFFFFF},  // any negative: the low byte's colour
-                      ColorCase{clNone, 0xFFFFFF}, ColorCase{clDefault, 0},
-                      ColorCase{0x02123456, 0x123456}));      // flag bytes are dropped
+INSTANTIATE_TEST_SUITE_P(Values, ColorToRGBTest,
+                         ::testing::Values(ColorCase{clRed, 0x0000FF}, ColorCase{clWhite, 0xFFFFFF},
+                                           ColorCase{clBtnFace, 0xC8D0D4},  // 212,208,200
+                                           ColorCase{clWindow, 0xFFFFFF}, ColorCase{clInfoBk, 0xE1FFFF},
+                                           ColorCase{clHighlight, 0x6A240A},  // 10,36,106
+                                           ColorCase{cl3DDkShadow, 0x404040}, ColorCase{clMenuBar, 0xC8D0D4},
+                                           ColorCase{SystemColor(25), 0},   // the unnamed slot
+                                           ColorCase{SystemColor(200), 0},  // beyond the table
+                                           ColorCase{static_cast<TColor>(0x80000005),
+                                                     0xFFFFFF},  // any negative: the low byte's colour
+                                           ColorCase{clNone, 0xFFFFFF}, ColorCase{clDefault, 0},
+                                           ColorCase{0x02123456, 0x123456}));  // flag bytes are dropped
 
 TEST(Colors, ComponentsAndSystemValues) {
   constexpr COLORREF c = RGB(1, 2, 3);

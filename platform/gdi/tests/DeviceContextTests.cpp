@@ -204,8 +204,9 @@ TEST(DcState, SettersReturnTheOldValueAndRefuseNonsense) {
     int (*set)(HDC, int);
     int good, bad, initial;
   };
-  for (const Case& c : {Case{SetBkMode, TRANSPARENT, 7, OPAQUE}, Case{SetROP2, R2_XORPEN, 17, R2_COPYPEN},
-                        Case{SetStretchBltMode, HALFTONE, 0, BLACKONWHITE}, Case{SetPolyFillMode, WINDING, 3, ALTERNATE}}) {
+  for (const Case& c :
+       {Case{SetBkMode, TRANSPARENT, 7, OPAQUE}, Case{SetROP2, R2_XORPEN, 17, R2_COPYPEN},
+        Case{SetStretchBltMode, HALFTONE, 0, BLACKONWHITE}, Case{SetPolyFillMode, WINDING, 3, ALTERNATE}}) {
     EXPECT_EQ(c.set(s.Dc(), c.bad), 0);
     EXPECT_EQ(c.set(s.Dc(), c.good), c.initial);
     EXPECT_EQ(c.set(s.Dc(), c.initial), c.good);

@@ -126,10 +126,10 @@ TEST(FontMetrics, HeightsPickTheSize) {
     int ExpectedInternalLeading;
   };
   const Case cases[] = {
-      {"Arial", 16, 16, 2},         {"Arial", 24, 24, 3},          {"Tahoma", 13, 13, 2},
-      {"Tahoma", 16, 16, 3},        {"MS Sans Serif", -11, 13, 2}, {"MS Sans Serif", -12, 13, 2},
+      {"Arial", 16, 16, 2},          {"Arial", 24, 24, 3},          {"Tahoma", 13, 13, 2},
+      {"Tahoma", 16, 16, 3},         {"MS Sans Serif", -11, 13, 2}, {"MS Sans Serif", -12, 13, 2},
       {"MS Sans Serif", -13, 16, 3}, {"MS Sans Serif", -16, 20, 4}, {"MS Sans Serif", -8, 13, 2},
-      {"MS Sans Serif", 16, 16, 3}, {"MS Sans Serif", 19, 16, 3},  {"Arial", 0, 14, 2},
+      {"MS Sans Serif", 16, 16, 3},  {"MS Sans Serif", 19, 16, 3},  {"Arial", 0, 14, 2},
       {"Arial", -100000, 1144, 120},
   };
   Surface surface(8, 8);
@@ -200,8 +200,9 @@ TEST(FontObject, UnterminatedAndNonAsciiNamesStayInTheField) {
   DeleteObject(handle);
   // A name cut inside a character keeps whole characters only.
   TFont named;
-  named.SetName("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
-                "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");
+  named.SetName(
+      "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+      "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");
   String fifteen;
   for (int i = 0; i < 15; ++i) fifteen += "\xC3\xA9";
   EXPECT_EQ(named.Name(), fifteen);

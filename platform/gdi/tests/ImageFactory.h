@@ -166,10 +166,22 @@ inline std::vector<Byte> EncodeIco(const std::vector<IconSpec>& images, bool wit
     const bool png = i >= images.size();
     const int w = png ? 0 : images[i].Image->Width();
     const int h = png ? 0 : images[i].Image->Height();
-    const Byte entry[16] = {static_cast<Byte>(w), static_cast<Byte>(h), 0, 0, 1, 0, 32, 0,
-                            static_cast<Byte>(bodies[i].size()), static_cast<Byte>(bodies[i].size() >> 8),
-                            static_cast<Byte>(bodies[i].size() >> 16), 0, static_cast<Byte>(offset),
-                            static_cast<Byte>(offset >> 8), static_cast<Byte>(offset >> 16), 0};
+    const Byte entry[16] = {static_cast<Byte>(w),
+                            static_cast<Byte>(h),
+                            0,
+                            0,
+                            1,
+                            0,
+                            32,
+                            0,
+                            static_cast<Byte>(bodies[i].size()),
+                            static_cast<Byte>(bodies[i].size() >> 8),
+                            static_cast<Byte>(bodies[i].size() >> 16),
+                            0,
+                            static_cast<Byte>(offset),
+                            static_cast<Byte>(offset >> 8),
+                            static_cast<Byte>(offset >> 16),
+                            0};
     out.insert(out.end(), entry, entry + 16);
     offset += bodies[i].size();
   }

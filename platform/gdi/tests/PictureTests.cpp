@@ -44,7 +44,8 @@ class TempFolder {
   ~TempFolder() { std::filesystem::remove_all(FPath); }
   String Write(const String& name, const std::vector<Byte>& data) const {
     const std::filesystem::path file = FPath / name;
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
     return file.string();
   }
 
@@ -127,7 +128,8 @@ TEST(TPictureClass, LoadsFilesByExtension) {
   TempFolder folder;
   BmpWriteOptions options;
   options.BitsPerPixel = 8;
-  const String bmp = folder.Write("a.bmp", WriteBmp(*MakePicture(7, 3, [](int x, int) { return x * 0x202020u; }), options));
+  const String bmp =
+      folder.Write("a.bmp", WriteBmp(*MakePicture(7, 3, [](int x, int) { return x * 0x202020u; }), options));
   const String jpg = folder.Write("b.JPG", EncodeJpeg({9, 4, 3, false}));
   const String ico = folder.Write("c.ico", IconFileBytes());
   const String other = folder.Write("d.png", {1, 2, 3});

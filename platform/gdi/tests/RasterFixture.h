@@ -12,7 +12,8 @@ namespace plat::testing {
 class Surface {
  public:
   Surface(int width, int height, COLORREF fill = RGB(255, 255, 255), bool monochrome = false)
-      : FBitmap(monochrome ? CreateBitmap(width, height, 1, 1, nullptr) : CreateCompatibleBitmap(nullptr, width, height)),
+      : FBitmap(monochrome ? CreateBitmap(width, height, 1, 1, nullptr)
+                           : CreateCompatibleBitmap(nullptr, width, height)),
         FDc(CreateCompatibleDC(nullptr)),
         FOld(SelectObject(FDc, FBitmap)) {
     Fill(fill);

@@ -43,20 +43,20 @@ TEST_P(CombineTest, TwoOverlappingSquares) {
   HRGN d = CreateRectRgn(0, 0, 0, 0);
   const int kind = CombineRgn(d, a, b, GetParam().mode);
   EXPECT_EQ(RectsOf(*d), GetParam().expected);
-  EXPECT_EQ(kind, GetParam().expected.empty() ? NULLREGION
-                  : GetParam().expected.size() == 1 ? SIMPLEREGION : COMPLEXREGION);
+  EXPECT_EQ(kind, GetParam().expected.empty()       ? NULLREGION
+                  : GetParam().expected.size() == 1 ? SIMPLEREGION
+                                                    : COMPLEXREGION);
   ExpectBanded(*d);
   for (HRGN r : {a, b, d}) EXPECT_TRUE(DeleteObject(r));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, CombineTest,
-    ::testing::Values(
-        CombineCase{"And", RGN_AND, {{2, 2, 4, 4}}},
-        CombineCase{"Or", RGN_OR, {{0, 0, 4, 2}, {0, 2, 6, 4}, {2, 4, 6, 6}}},
-        CombineCase{"Xor", RGN_XOR, {{0, 0, 4, 2}, {0, 2, 2, 4}, {4, 2, 6, 4}, {2, 4, 6, 6}}},
-        CombineCase{"Diff", RGN_DIFF, {{0, 0, 4, 2}, {0, 2, 2, 4}}},
-        CombineCase{"Copy", RGN_COPY, {{0, 0, 4, 4}}}),
+    ::testing::Values(CombineCase{"And", RGN_AND, {{2, 2, 4, 4}}},
+                      CombineCase{"Or", RGN_OR, {{0, 0, 4, 2}, {0, 2, 6, 4}, {2, 4, 6, 6}}},
+                      CombineCase{"Xor", RGN_XOR, {{0, 0, 4, 2}, {0, 2, 2, 4}, {4, 2, 6, 4}, {2, 4, 6, 6}}},
+                      CombineCase{"Diff", RGN_DIFF, {{0, 0, 4, 2}, {0, 2, 2, 4}}},
+                      CombineCase{"Copy", RGN_COPY, {{0, 0, 4, 4}}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Region, EqualAreasGiveEqualRegionsWhateverTheOrder) {
@@ -87,9 +87,9 @@ TEST(Region, RoundRectHasExclusiveEdgesAndCutCorners) {
     int x, y;
     bool in;
   };
-  for (const Probe& p : {Probe{0, 0, false}, Probe{9, 0, false}, Probe{0, 7, false}, Probe{9, 7, false},
-                         Probe{0, 4, true}, Probe{9, 4, true}, Probe{10, 4, false}, Probe{5, 8, false},
-                         Probe{5, 0, true}, Probe{5, 7, true}})
+  for (const Probe& p :
+       {Probe{0, 0, false}, Probe{9, 0, false}, Probe{0, 7, false}, Probe{9, 7, false}, Probe{0, 4, true},
+        Probe{9, 4, true}, Probe{10, 4, false}, Probe{5, 8, false}, Probe{5, 0, true}, Probe{5, 7, true}})
     EXPECT_EQ(PtInRegion(r, p.x, p.y), p.in) << p.x << "," << p.y;
   ExpectBanded(*r);
   DeleteObject(r);

@@ -31,7 +31,8 @@ Pixels BlackPixels(const Surface& s) {
 // Fills a surface with a pattern so that mixes show what they did.
 void Scribble(Surface& s) {
   for (int y = 0; y < s.Height(); ++y)
-    for (int x = 0; x < s.Width(); ++x) s.Pixels().Put(x, y, static_cast<TPixel>((x * 37 + y * 91) * 2654435761u) & 0xFFFFFF);
+    for (int x = 0; x < s.Width(); ++x)
+      s.Pixels().Put(x, y, static_cast<TPixel>((x * 37 + y * 91) * 2654435761u) & 0xFFFFFF);
 }
 
 struct LineCase {
@@ -66,8 +67,11 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"Shallow", {0, 0}, {4, 2}, 1, {{0, 0}, {1, 1}, {2, 1}, {3, 2}}},
         LineCase{"WidthZeroIsOnePixel", {1, 1}, {4, 1}, 0, {{1, 1}, {2, 1}, {3, 1}}},
         LineCase{"Point", {2, 2}, {2, 2}, 1, {}},
-        LineCase{"WidthThree", {2, 3}, {4, 3}, 3, {{1, 2}, {2, 2}, {3, 2}, {4, 2}, {1, 3}, {2, 3}, {3, 3}, {4, 3},
-                                                   {1, 4}, {2, 4}, {3, 4}, {4, 4}}}),
+        LineCase{"WidthThree",
+                 {2, 3},
+                 {4, 3},
+                 3,
+                 {{1, 2}, {2, 2}, {3, 2}, {4, 2}, {1, 3}, {2, 3}, {3, 3}, {4, 3}, {1, 4}, {2, 4}, {3, 4}, {4, 4}}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Lines, PolylineClosesWithoutDoubling) {
@@ -236,8 +240,8 @@ TEST(Fills, RegionsFillFrameAndInvert) {
   HRGN region = CreateRectRgn(1, 1, 7, 6);
   HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
   EXPECT_TRUE(FrameRgn(s.Dc(), region, black, 2, 1));
-  EXPECT_EQ(s.Picture(), (std::vector<std::string>{"........", ".######.", ".##..##.", ".##..##.", ".##..##.",
-                                                   ".######."}));
+  EXPECT_EQ(s.Picture(),
+            (std::vector<std::string>{"........", ".######.", ".##..##.", ".##..##.", ".##..##.", ".######."}));
   EXPECT_TRUE(InvertRgn(s.Dc(), region));
   EXPECT_EQ(s.Picture()[2], "...##...");
   EXPECT_TRUE(FillRgn(s.Dc(), region, black));

@@ -16,7 +16,7 @@ constexpr COLORREF Red = RGB(255, 0, 0);
 // W highlight/window (white), F face and 3-D light, S shadow, D dark shadow,
 // K text (black), r untouched background.
 const std::map<COLORREF, char> Scheme{{RGB(255, 255, 255), 'W'}, {RGB(212, 208, 200), 'F'}, {RGB(128, 128, 128), 'S'},
-                                      {RGB(64, 64, 64), 'D'},      {RGB(0, 0, 0), 'K'},        {Red, 'r'}};
+                                      {RGB(64, 64, 64), 'D'},    {RGB(0, 0, 0), 'K'},       {Red, 'r'}};
 
 struct EdgeCase {
   const char* name;
@@ -40,39 +40,46 @@ INSTANTIATE_TEST_SUITE_P(
     Kinds, EdgeTest,
     ::testing::Values(
         EdgeCase{"Raised", EDGE_RAISED, BF_RECT, {"FFFFD", "FWWSD", "FWrSD", "FSSSD", "DDDDD"}, {0, 0, 5, 5}},
-        EdgeCase{"Sunken", EDGE_SUNKEN, BF_RECT | BF_ADJUST, {"SSSSW", "SDDFW", "SDrFW", "SFFFW", "WWWWW"}, {2, 2, 3, 3}},
+        EdgeCase{
+            "Sunken", EDGE_SUNKEN, BF_RECT | BF_ADJUST, {"SSSSW", "SDDFW", "SDrFW", "SFFFW", "WWWWW"}, {2, 2, 3, 3}},
         EdgeCase{"Etched", EDGE_ETCHED, BF_RECT, {"SSSSW", "SWWSW", "SWrSW", "SSSSW", "WWWWW"}, {0, 0, 5, 5}},
         EdgeCase{"Bump", EDGE_BUMP, BF_RECT, {"FFFFD", "FDDFD", "FDrFD", "FFFFD", "DDDDD"}, {0, 0, 5, 5}},
-        EdgeCase{"SoftRaisedMiddle", EDGE_RAISED, BF_RECT | BF_SOFT | BF_MIDDLE,
-                 {"WWWWD", "WFFSD", "WFFSD", "WSSSD", "DDDDD"}, {0, 0, 5, 5}},
-        EdgeCase{"Flat", EDGE_SUNKEN, BF_RECT | BF_FLAT | BF_MIDDLE, {"SSSSS", "SFFFS", "SFFFS", "SFFFS", "SSSSS"},
+        EdgeCase{"SoftRaisedMiddle",
+                 EDGE_RAISED,
+                 BF_RECT | BF_SOFT | BF_MIDDLE,
+                 {"WWWWD", "WFFSD", "WFFSD", "WSSSD", "DDDDD"},
                  {0, 0, 5, 5}},
-        EdgeCase{"Mono", BDR_RAISEDOUTER, BF_RECT | BF_MONO | BF_MIDDLE | BF_ADJUST,
-                 {"KKKKK", "KWWWK", "KWWWK", "KWWWK", "KKKKK"}, {1, 1, 4, 4}},
-        EdgeCase{"TopLeftOnly", BDR_SUNKENOUTER, BF_TOPLEFT | BF_ADJUST, {"SSSSS", "Srrrr", "Srrrr", "Srrrr", "Srrrr"},
+        EdgeCase{"Flat",
+                 EDGE_SUNKEN,
+                 BF_RECT | BF_FLAT | BF_MIDDLE,
+                 {"SSSSS", "SFFFS", "SFFFS", "SFFFS", "SSSSS"},
+                 {0, 0, 5, 5}},
+        EdgeCase{"Mono",
+                 BDR_RAISEDOUTER,
+                 BF_RECT | BF_MONO | BF_MIDDLE | BF_ADJUST,
+                 {"KKKKK", "KWWWK", "KWWWK", "KWWWK", "KKKKK"},
+                 {1, 1, 4, 4}},
+        EdgeCase{"TopLeftOnly",
+                 BDR_SUNKENOUTER,
+                 BF_TOPLEFT | BF_ADJUST,
+                 {"SSSSS", "Srrrr", "Srrrr", "Srrrr", "Srrrr"},
                  {1, 1, 5, 5}},
         EdgeCase{"BottomOnly", BDR_RAISEDINNER, BF_BOTTOM, {"rrrrr", "rrrrr", "rrrrr", "rrrrr", "SSSSS"}, {0, 0, 5, 5}},
-        EdgeCase{"Diagonal", BDR_RAISEDOUTER, BF_DIAGONAL_ENDTOPRIGHT,
-                 {"rrrrF", "rrrFr", "rrFrr", "rFrrr", "Frrrr"}, {0, 0, 5, 5}}),
+        EdgeCase{"Diagonal",
+                 BDR_RAISEDOUTER,
+                 BF_DIAGONAL_ENDTOPRIGHT,
+                 {"rrrrF", "rrrFr", "rrFrr", "rFrrr", "Frrrr"},
+                 {0, 0, 5, 5}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(FrameControl, CheckedCheckBox) {
   Surface s(13, 13, Red);
   RECT r{0, 0, 13, 13};
   EXPECT_TRUE(DrawFrameControl(s.Dc(), &r, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED));
-  EXPECT_EQ(s.Picture(Scheme), (Picture{"SSSSSSSSSSSSW",
-                                        "SDDDDDDDDDDFW",
-                                        "SDWWWWWWWWWFW",
-                                        "SDWWWWWWWKWFW",
-                                        "SDWWWWWWKKWFW",
-                                        "SDWKWWWKKKWFW",
-                                        "SDWKKWKKKWWFW",
-                                        "SDWKKKKKWWWFW",
-                                        "SDWWKKKWWWWFW",
-                                        "SDWWWKWWWWWFW",
-                                        "SDWWWWWWWWWFW",
-                                        "SFFFFFFFFFFFW",
-                                        "WWWWWWWWWWWWW"}));
+  EXPECT_EQ(s.Picture(Scheme),
+            (Picture{"SSSSSSSSSSSSW", "SDDDDDDDDDDFW", "SDWWWWWWWWWFW", "SDWWWWWWWKWFW", "SDWWWWWWKKWFW",
+                     "SDWKWWWKKKWFW", "SDWKKWKKKWWFW", "SDWKKKKKWWWFW", "SDWWKKKWWWWFW", "SDWWWKWWWWWFW",
+                     "SDWWWWWWWWWFW", "SFFFFFFFFFFFW", "WWWWWWWWWWWWW"}));
 }
 
 TEST(FrameControl, CheckBoxStates) {
@@ -106,7 +113,7 @@ TEST(FrameControl, RadioButtonsAreRoundAndShaded) {
   DrawFrameControl(off.Dc(), &r, DFC_BUTTON, DFCS_BUTTONRADIO);
   DrawFrameControl(on.Dc(), &r, DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED);
   const Picture a = off.Picture(Scheme), b = on.Picture(Scheme);
-  EXPECT_EQ(a[0][0], 'r');   // corners stay
+  EXPECT_EQ(a[0][0], 'r');  // corners stay
   EXPECT_EQ(a[11][11], 'r');
   EXPECT_EQ(a[0][5], 'S');   // top: shadow outside
   EXPECT_EQ(a[11][6], 'W');  // bottom: highlight outside

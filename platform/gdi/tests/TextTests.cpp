@@ -65,9 +65,9 @@ TEST(TextOutput, AlignmentPlacesTheCell) {
   };
   // "Item" is 19 pixels wide; the reference point is (20, 20).
   const Case cases[] = {
-      {TA_LEFT | TA_TOP, {20, 20, 39, 32}},     {TA_RIGHT | TA_TOP, {1, 20, 20, 32}},
-      {TA_CENTER | TA_TOP, {11, 20, 30, 32}},   {TA_LEFT | TA_BASELINE, {20, 10, 39, 22}},
-      {TA_LEFT | TA_BOTTOM, {20, 8, 39, 20}},   {TA_RIGHT | TA_BOTTOM, {1, 8, 20, 20}},
+      {TA_LEFT | TA_TOP, {20, 20, 39, 32}},   {TA_RIGHT | TA_TOP, {1, 20, 20, 32}},
+      {TA_CENTER | TA_TOP, {11, 20, 30, 32}}, {TA_LEFT | TA_BASELINE, {20, 10, 39, 22}},
+      {TA_LEFT | TA_BOTTOM, {20, 8, 39, 20}}, {TA_RIGHT | TA_BOTTOM, {1, 8, 20, 20}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Align);
@@ -163,9 +163,18 @@ TEST(TextOutput, QuarterTurnsAreExactTurnsOfUprightText) {
     TPoint (*Map)(int u, int v);
   };
   const Turn turns[] = {
-      {900, [](int u, int v) { return TPoint{v, -u - 1}; }},
-      {1800, [](int u, int v) { return TPoint{-u - 1, -v - 1}; }},
-      {2700, [](int u, int v) { return TPoint{-v - 1, u}; }},
+      {900,
+       [](int u, int v) {
+         return TPoint{v, -u - 1};
+       }},
+      {1800,
+       [](int u, int v) {
+         return TPoint{-u - 1, -v - 1};
+       }},
+      {2700,
+       [](int u, int v) {
+         return TPoint{-v - 1, u};
+       }},
   };
   const TPoint origin{50, 50};
   TextSurface upright(100, 100);
@@ -208,7 +217,9 @@ TEST(TextOutput, ExtentsCountCodeUnits) {
   const int a = surface.Width("a");
   const int e = surface.Width("\xC3\xA9");
   // UTF-8: "a", "é" (two bytes), "a".
-  const std::string text = "a\xC3\xA9" "a";
+  const std::string text =
+      "a\xC3\xA9"
+      "a";
   int dx[4] = {};
   int fit = -1;
   SIZE size;
@@ -233,7 +244,9 @@ TEST(TextOutput, ExtentsCountCodeUnits) {
 TEST(TextOutput, WideAndUtf8FormsDrawAlike) {
   TextSurface narrow(120, 20);
   TextSurface wide(120, 20);
-  const std::string utf8 = "Gr\xC3\xB6\xC3\x9F" "e \xE2\x86\x91 &OK";
+  const std::string utf8 =
+      "Gr\xC3\xB6\xC3\x9F"
+      "e \xE2\x86\x91 &OK";
   const std::u16string utf16 = u"Gr\u00F6\u00DFe \u2191 &OK";
   TRect r{0, 0, 120, 20};
   DrawText(narrow.Dc(), utf8.data(), -1, &r, 0);
@@ -414,7 +427,8 @@ TEST(DrawTextLayout, Prefixes) {
   }
   // Only an underline under the "F".
   ASSERT_EQ(added.size(), static_cast<std::size_t>(plain.Width("F")));
-  for (std::size_t i = 0; i < added.size(); ++i) EXPECT_EQ(added[i], (TPoint{2 + static_cast<int>(i), 1 + ArialAscent + 1}));
+  for (std::size_t i = 0; i < added.size(); ++i)
+    EXPECT_EQ(added[i], (TPoint{2 + static_cast<int>(i), 1 + ArialAscent + 1}));
 
   struct Case {
     std::string Text;
@@ -471,7 +485,8 @@ TEST(DrawTextLayout, TabsMarginsAndLeading) {
   GetTextMetrics(surface.Dc(), &tm);
   const int b = surface.Width("b");
   EXPECT_EQ(surface.Calc("a\tb", {0, 0, 200, 0}, DT_EXPANDTABS | DT_SINGLELINE).Width(), 8 * tm.tmAveCharWidth + b);
-  EXPECT_EQ(surface.Calc("a\tbb\tb", {0, 0, 200, 0}, DT_EXPANDTABS | DT_SINGLELINE).Width(), 16 * tm.tmAveCharWidth + b);
+  EXPECT_EQ(surface.Calc("a\tbb\tb", {0, 0, 200, 0}, DT_EXPANDTABS | DT_SINGLELINE).Width(),
+            16 * tm.tmAveCharWidth + b);
 
   DRAWTEXTPARAMS params;
   params.iTabLength = 4;

@@ -40,8 +40,9 @@ UINT Write(INT_PTR hf, void*, UINT cb) { return hf == kSink ? cb : static_cast<U
 int Close(INT_PTR) { return 0; }
 LONG Seek(INT_PTR hf, LONG dist, int seektype) {
   if (hf != kCabinet) return -1;
-  const long long base = seektype == CRT_SEEK_SET ? 0 : seektype == CRT_SEEK_CUR ? static_cast<long long>(position)
-                                                                                 : static_cast<long long>(input.size());
+  const long long base = seektype == CRT_SEEK_SET   ? 0
+                         : seektype == CRT_SEEK_CUR ? static_cast<long long>(position)
+                                                    : static_cast<long long>(input.size());
   const long long target = base + dist;
   if (target < 0 || target > static_cast<long long>(input.size())) return -1;
   position = static_cast<std::size_t>(target);

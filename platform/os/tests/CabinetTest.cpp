@@ -38,17 +38,24 @@ void TestFree(void* pv) {
   std::free(pv);
 }
 INT_PTR TestOpen(char* pszFile, int oflag, int) {
-  const int handle = (oflag & CRT_O_CREAT) ? FileCreate(pszFile) : FileOpen(pszFile, static_cast<Word>(oflag & CRT_O_ACCMODE));
+  const int handle =
+      (oflag & CRT_O_CREAT) ? FileCreate(pszFile) : FileOpen(pszFile, static_cast<Word>(oflag & CRT_O_ACCMODE));
   if (handle >= 0) ++calls.Opens;
   return handle;
 }
-UINT TestRead(INT_PTR hf, void* pv, UINT cb) { return static_cast<UINT>(FileRead(static_cast<int>(hf), pv, static_cast<int>(cb))); }
-UINT TestWrite(INT_PTR hf, void* pv, UINT cb) { return static_cast<UINT>(FileWrite(static_cast<int>(hf), pv, static_cast<int>(cb))); }
+UINT TestRead(INT_PTR hf, void* pv, UINT cb) {
+  return static_cast<UINT>(FileRead(static_cast<int>(hf), pv, static_cast<int>(cb)));
+}
+UINT TestWrite(INT_PTR hf, void* pv, UINT cb) {
+  return static_cast<UINT>(FileWrite(static_cast<int>(hf), pv, static_cast<int>(cb)));
+}
 int TestClose(INT_PTR hf) {
   ++calls.Closes;
   return FileClose(static_cast<int>(hf)) ? 0 : -1;
 }
-LONG TestSeek(INT_PTR hf, LONG dist, int seektype) { return static_cast<LONG>(FileSeek(static_cast<int>(hf), dist, seektype)); }
+LONG TestSeek(INT_PTR hf, LONG dist, int seektype) {
+  return static_cast<LONG>(FileSeek(static_cast<int>(hf), dist, seektype));
+}
 
 struct TNotice {
   FDINOTIFICATIONTYPE Type;
@@ -88,8 +95,7 @@ INT_PTR Notify(FDINOTIFICATIONTYPE fdint, FDINOTIFICATION* pfdin) {
     case fdintCLOSE_FILE_INFO:
       job.Notices.push_back({fdint, pfdin->psz1, 0, pfdin->date, pfdin->time});
       return TestClose(pfdin->hf) == 0;
-    default:
-      return 0;
+    default: return 0;
   }
 }
 
@@ -115,7 +121,8 @@ class CabinetTest : public ::testing::Test {
 
   // Packs src/a.txt and src/sub/b.bin with gcab; compressed with MSZIP when zip.
   std::string MakeCabinet(const std::string& name, bool zip) {
-    const std::string command = "cd '" + Dir + "src' && gcab -c " + (zip ? "-z " : "") + "'../" + name + "' a.txt sub/b.bin";
+    const std::string command =
+        "cd '" + Dir + "src' && gcab -c " + (zip ? "-z " : "") + "'../" + name + "' a.txt sub/b.bin";
     if (std::system(command.c_str()) != 0) throw std::runtime_error("gcab failed");
     return name;
   }
@@ -258,7 +265,8 @@ TEST_F(CabinetTest, SpoiltDataFailsCleanly) {
 
 TEST(CabinetCreate, MissingRoutinesAreRefused) {
   ERF erf;
-  EXPECT_EQ(FDICreate(TestAlloc, TestFree, nullptr, TestRead, TestWrite, TestClose, TestSeek, cpuUNKNOWN, &erf), nullptr);
+  EXPECT_EQ(FDICreate(TestAlloc, TestFree, nullptr, TestRead, TestWrite, TestClose, TestSeek, cpuUNKNOWN, &erf),
+            nullptr);
   EXPECT_TRUE(erf.fError);
   EXPECT_FALSE(FDIDestroy(nullptr));
 }

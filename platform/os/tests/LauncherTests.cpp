@@ -62,7 +62,7 @@ TEST_F(LauncherTest, ShellExecuteOpensDocumentsAndUrlsAndRunsPrograms) {
   std::filesystem::create_directory(FRoot.Path() + "/docs");
   ostest::WriteFile(FRoot.Path() + "/docs/readme.txt", "");
   EXPECT_GT(ShellExecute("open", "docs\\readme.txt", "", FRoot.Path(), 1), 32);  // "\" delimits too
-  EXPECT_GT(ShellExecute("open", "sh", "-c true", "", 1), 32);  // found on PATH
+  EXPECT_GT(ShellExecute("open", "sh", "-c true", "", 1), 32);                   // found on PATH
   const auto& calls = FRecorder.Calls();
   ASSERT_EQ(calls.size(), 6u);
   EXPECT_EQ(calls[0].Kind, TKind::Document);

@@ -95,8 +95,8 @@ TEST_F(RegistryTest, HandWrittenHiveFormsAreRead) {
   const struct {
     const char* Name;
     TRegDataType Type;
-  } types[] = {{"", rdString}, {"Ansi", rdExpandString}, {"Bin", rdBinary},
-               {"Multi", rdUnknown}, {"Spaced", rdInteger}, {"Missing", rdUnknown}};
+  } types[] = {{"", rdString},       {"Ansi", rdExpandString}, {"Bin", rdBinary},
+               {"Multi", rdUnknown}, {"Spaced", rdInteger},    {"Missing", rdUnknown}};
   for (const auto& expected : types) EXPECT_EQ(registry.GetDataType(expected.Name), expected.Type) << expected.Name;
   EXPECT_THROW(registry.ReadString("Bin"), ERegistryException);
 }

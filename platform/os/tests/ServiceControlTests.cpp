@@ -99,9 +99,8 @@ TEST_F(ServiceControlTest, StartedServiceIsPendingUntilItReportsRunningAndStopsO
   ASSERT_TRUE(QueryServiceStatus(service->Get(), status));
   EXPECT_EQ(status.dwCurrentState, SERVICE_START_PENDING);
   // Its own report: check point 1, wait hint 5000.
-  ASSERT_TRUE(ostest::WaitUntil([&] {
-    return QueryServiceStatus(service->Get(), status) && status.dwCheckPoint == 1;
-  }));
+  ASSERT_TRUE(
+      ostest::WaitUntil([&] { return QueryServiceStatus(service->Get(), status) && status.dwCheckPoint == 1; }));
   EXPECT_EQ(status.dwCurrentState, SERVICE_START_PENDING);
   EXPECT_EQ(status.dwWaitHint, 5000u);
   EXPECT_FALSE(StartService(service->Get(), 0, nullptr));
@@ -121,9 +120,8 @@ TEST_F(ServiceControlTest, StartedServiceIsPendingUntilItReportsRunningAndStopsO
 
 TEST_F(ServiceControlTest, ServiceGetsItsNameTheRootAndTheStartArguments) {
   const std::string out = FRoot.Path() + "/env.txt";
-  ASSERT_TRUE(RegisterService(
-      "EnvSvc", "/bin/sh -c \"echo $ZORBIT_SERVICE_NAME $ZORBIT_ROOT $0 $1 > '" + out + ".tmp'; mv '" + out +
-                    ".tmp' '" + out + "'; exec sleep 30\""));
+  ASSERT_TRUE(RegisterService("EnvSvc", "/bin/sh -c \"echo $ZORBIT_SERVICE_NAME $ZORBIT_ROOT $0 $1 > '" + out +
+                                            ".tmp'; mv '" + out + ".tmp' '" + out + "'; exec sleep 30\""));
   auto service = Open("envsvc");
   const char* const args[] = {"first", "second arg"};
   ASSERT_TRUE(StartService(service->Get(), 2, args));

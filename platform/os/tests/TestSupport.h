@@ -57,8 +57,7 @@ std::string HelperPath();
 THelperProcess StartMutexHelper();
 
 // Polls every few milliseconds until condition holds or timeout passes.
-bool WaitUntil(const std::function<bool()>& condition,
-               std::chrono::milliseconds timeout = std::chrono::seconds(10));
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
 void WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);

@@ -63,7 +63,7 @@ TEST_F(VersionInfoTest, EmbeddedResourceIsReadFromTheProgramFile) {
       {"\\StringFileInfo\\040904e4\\ProductVersion", "1.2"},
       {"\\StringFileInfo\\040904e4\\InternalName", "os_test_helper"},
       {"\\StringFileInfo\\040904e4\\OriginalFileName", "os_test_helper"},
-      {"StringFileInfo\\040904E4\\productversion", "1.2"},  // no leading "\", other case
+      {"StringFileInfo\\040904E4\\productversion", "1.2"},     // no leading "\", other case
       {"\\StringFileInfo\\040904e4\\Comments", std::nullopt},  // given empty: left out
       {"\\StringFileInfo\\040904e4\\LegalCopyright", std::nullopt},
       {"\\StringFileInfo\\040704b0\\ProductName", std::nullopt},

@@ -91,9 +91,15 @@ TEST(StrToBool, NumbersAndWords) {
     bool Valid;
     bool Value;
   };
-  for (const Case& c : std::vector<Case>{{"True", true, true}, {"FALSE", true, false}, {"tRuE", true, true},
-                                         {"1", true, true}, {"-1", true, true}, {"0", true, false},
-                                         {"2.5", true, true}, {"yes", false, false}, {"", false, false}}) {
+  for (const Case& c : std::vector<Case>{{"True", true, true},
+                                         {"FALSE", true, false},
+                                         {"tRuE", true, true},
+                                         {"1", true, true},
+                                         {"-1", true, true},
+                                         {"0", true, false},
+                                         {"2.5", true, true},
+                                         {"yes", false, false},
+                                         {"", false, false}}) {
     bool value = !c.Value;
     EXPECT_EQ(TryStrToBool(c.Text, value), c.Valid) << c.Text;
     if (c.Valid) {
@@ -114,11 +120,10 @@ struct FloatParseCase {
 TEST(StrToFloat, PointLocale) {
   const TFormatSettings point = TFormatSettings::English();
   const std::vector<FloatParseCase> cases = {
-      {"1.5", true, 1.5},     {"-0.25", true, -0.25}, {" 3 ", true, 3},   {"1e3", true, 1000},
-      {"2.5E-2", true, 0.025}, {".5", true, 0.5},     {"5.", true, 5},    {"1e-400", true, 0},
-      {"1,5", false, 0},      {"1,000", false, 0},    {"", false, 0},     {".", false, 0},
-      {"1e", false, 0},       {"1e999", false, 0},    {"abc", false, 0},  {"inf", false, 0},
-      {"nan", false, 0},      {"1.5x", false, 0},     {"--1", false, 0},
+      {"1.5", true, 1.5}, {"-0.25", true, -0.25}, {" 3 ", true, 3},    {"1e3", true, 1000}, {"2.5E-2", true, 0.025},
+      {".5", true, 0.5},  {"5.", true, 5},        {"1e-400", true, 0}, {"1,5", false, 0},   {"1,000", false, 0},
+      {"", false, 0},     {".", false, 0},        {"1e", false, 0},    {"1e999", false, 0}, {"abc", false, 0},
+      {"inf", false, 0},  {"nan", false, 0},      {"1.5x", false, 0},  {"--1", false, 0},
   };
   for (const FloatParseCase& c : cases) {
     double value = 99;

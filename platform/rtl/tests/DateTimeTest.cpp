@@ -30,8 +30,14 @@ TEST(EncodeDate, InvalidDatesRejected) {
   struct Case {
     Word Y, M, D;
   };
-  for (const Case& c : std::vector<Case>{{2023, 2, 29}, {1900, 2, 29}, {2024, 13, 1}, {2024, 0, 1}, {2024, 4, 31},
-                                         {0, 1, 1}, {10000, 1, 1}, {2024, 1, 0}}) {
+  for (const Case& c : std::vector<Case>{{2023, 2, 29},
+                                         {1900, 2, 29},
+                                         {2024, 13, 1},
+                                         {2024, 0, 1},
+                                         {2024, 4, 31},
+                                         {0, 1, 1},
+                                         {10000, 1, 1},
+                                         {2024, 1, 0}}) {
     TDateTime value = 123;
     EXPECT_FALSE(TryEncodeDate(c.Y, c.M, c.D, value)) << c.Y << "-" << c.M << "-" << c.D;
     EXPECT_EQ(value, 123);
@@ -174,10 +180,8 @@ TEST(StrToDate, ExplicitFormatAndTwoDigitYears) {
     TDateTime Value;
   };
   const std::vector<Case> cases = {
-      {"03/05/24", "m/d/y", EncodeDate(2024, 3, 5)},
-      {"3/5/2024", "m/d/y", EncodeDate(2024, 3, 5)},
-      {"12/31/99", "mm/dd/yyyy", EncodeDate(1999, 12, 31)},
-      {"1/2/05", "m/d/y", EncodeDate(2005, 1, 2)},
+      {"03/05/24", "m/d/y", EncodeDate(2024, 3, 5)},        {"3/5/2024", "m/d/y", EncodeDate(2024, 3, 5)},
+      {"12/31/99", "mm/dd/yyyy", EncodeDate(1999, 12, 31)}, {"1/2/05", "m/d/y", EncodeDate(2005, 1, 2)},
       {"1/2/0005", "m/d/y", EncodeDate(5, 1, 2)},  // four digits are taken as they are
       {"31.12.98", "dd.mm.yy", EncodeDate(1998, 12, 31)},
   };

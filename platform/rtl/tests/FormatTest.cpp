@@ -61,19 +61,13 @@ TEST(Format, Conversions) {
 
 TEST(Format, BadFormatsAndMismatchesRaise) {
   const std::vector<FormatCase> cases = {
-      {"%d", {"text"}, ""},
-      {"%d", {1.5}, ""},
-      {"%s", {1}, ""},
-      {"%f", {1}, ""},
-      {"%x", {"1"}, ""},
-      {"%p", {1}, ""},
-      {"%d %d", {1}, ""},       // argument missing
-      {"%3:d", {1}, ""},        // index past the end
-      {"%", {}, ""},            // specifier cut off
-      {"%5", {1}, ""},
-      {"%q", {1}, ""},          // unknown type
-      {"%*d", {"w", 1}, ""},    // width must be a number
-      {"%99999d", {1}, ""},     // absurd width
+      {"%d", {"text"}, ""},  {"%d", {1.5}, ""}, {"%s", {1}, ""},    {"%f", {1}, ""},
+      {"%x", {"1"}, ""},     {"%p", {1}, ""},   {"%d %d", {1}, ""},  // argument missing
+      {"%3:d", {1}, ""},                                             // index past the end
+      {"%", {}, ""},                                                 // specifier cut off
+      {"%5", {1}, ""},       {"%q", {1}, ""},                        // unknown type
+      {"%*d", {"w", 1}, ""},                                         // width must be a number
+      {"%99999d", {1}, ""},                                          // absurd width
   };
   for (const FormatCase& c : cases) {
     try {

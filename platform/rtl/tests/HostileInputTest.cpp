@@ -28,7 +28,10 @@ String RandomText(std::mt19937& rng, const String& alphabet, int maxLength) {
 }
 
 // Characters that matter to the readers, plus a few of every other kind.
-const String kSyntax = String("\"',=;[]%$:.-/ \t\r\n\x01\x1F\x7F\xC3\xA4\xFF" "0123456789aAxXeEdmyhns*", 45);
+const String kSyntax = String(
+    "\"',=;[]%$:.-/ \t\r\n\x01\x1F\x7F\xC3\xA4\xFF"
+    "0123456789aAxXeEdmyhns*",
+    45);
 
 TEST(HostileInput, CommaTextRoundTripsAnyItemsWithoutNul) {
   std::mt19937 rng(20240305);

@@ -121,8 +121,7 @@ TEST(IniFile, WritesThroughAndKeepsComments) {
   EXPECT_EQ(dir.Read("w.ini"), "; keep me\r\n[A]\r\n; about k\r\nk=2\r\n\r\n[B]\r\nz=9\r\n");
   ini.WriteString("A", "new", "3");
   ini.WriteString("C", "c", "4");
-  EXPECT_EQ(dir.Read("w.ini"),
-            "; keep me\r\n[A]\r\n; about k\r\nk=2\r\nnew=3\r\n\r\n[B]\r\nz=9\r\n\r\n[C]\r\nc=4\r\n");
+  EXPECT_EQ(dir.Read("w.ini"), "; keep me\r\n[A]\r\n; about k\r\nk=2\r\nnew=3\r\n\r\n[B]\r\nz=9\r\n\r\n[C]\r\nc=4\r\n");
   // Another writer's change is seen on the next read.
   TIniFile other(name);
   other.DeleteKey("B", "z");

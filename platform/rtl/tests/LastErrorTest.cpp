@@ -56,8 +56,7 @@ TEST(LastError, MessagesAreTheSystemsTexts) {
                         Case{ERROR_DIR_NOT_EMPTY, "The folder is not empty."},
                         Case{ERROR_RESOURCE_TYPE_NOT_FOUND, "The image file has no resource of that type."},
                         // Numbers without a text, errno values among them, keep theirs.
-                        Case{1, "Unknown error 1."},
-                        Case{9999, "Unknown error 9999."},
+                        Case{1, "Unknown error 1."}, Case{9999, "Unknown error 9999."},
                         Case{0xFFFFFFFF, "Unknown error 4294967295."}}) {
     EXPECT_EQ(SysErrorMessage(c.Error), c.Text) << c.Error;
   }

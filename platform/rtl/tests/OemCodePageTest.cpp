@@ -12,7 +12,9 @@ TEST(OemCodePage, KeepsAsciiAndMapsTheUpperHalf) {
   EXPECT_EQ(OemToChar(String("Plain \r\n\0 text", 15)), String("Plain \r\n\0 text", 15));
   // Letters, a box corner, a Greek letter and the last byte (no-break space).
   EXPECT_EQ(OemToChar("\x81\x9A\xC9\xE0\xFF"), "\u00FC\u00DC\u2554\u03B1\u00A0");
-  EXPECT_EQ(OemToChar("Stra\xE1" "e"), "Stra\u00DFe");
+  EXPECT_EQ(OemToChar("Stra\xE1"
+                      "e"),
+            "Stra\u00DFe");
 }
 
 TEST(OemCodePage, EveryByteGivesOneCharacter) {

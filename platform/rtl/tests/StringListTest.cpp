@@ -36,30 +36,29 @@ TEST_P(CommaTextSplit, SplitsByTheRules) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, CommaTextSplit,
-    ::testing::Values(
-        SplitCase{"empty text gives an empty list", "", {}},
-        SplitCase{"plain items", "a,b,c", {"a", "b", "c"}},
-        SplitCase{"leading codes 1 to 32 are skipped", "\x01\t \r\na,b", {"a", "b"}},
-        SplitCase{"blanks alone give no item", "   ", {}},
-        SplitCase{"quoted item keeps blanks and commas", "\"a b,c\",d", {"a b,c", "d"}},
-        SplitCase{"doubled quotes stand for one", "\"say \"\"hi\"\"\",x", {"say \"hi\"", "x"}},
-        SplitCase{"unclosed quote runs to the end", "\"abc", {"abc"}},
-        SplitCase{"text after a closing quote starts the next item", "\"a\"b,c", {"a", "b", "c"}},
-        SplitCase{"a quote after a closing quote opens the next item", "\"a\" \"b c\"", {"a", "b c"}},
-        SplitCase{"an item ending at a quote", "a\"b\",c", {"a\"b\"", "c"}},
-        SplitCase{"blanks then a comma after a closing quote", "\"a\" \t, b", {"a", "b"}},
-        SplitCase{"unclosed quote after an item runs to the end", "a,\"b,c", {"a", "b,c"}},
-        SplitCase{"item ends at a blank; blanks and one comma are skipped", "a b,c", {"a", "b", "c"}},
-        SplitCase{"blanks around a comma", "a , b", {"a", "b"}},
-        SplitCase{"item ends at a control character", "a\tb", {"a", "b"}},
-        SplitCase{"a NUL ends the text", String("a,b\0c,d", 7), {"a", "b"}},
-        SplitCase{"a comma that ends the text adds one empty item", "a,", {"a", ""}},
-        SplitCase{"a comma followed by blanks adds nothing", "a, ", {"a"}},
-        SplitCase{"a leading comma gives an empty first item", ",a", {"", "a"}},
-        SplitCase{"two commas", ",,", {"", "", ""}},
-        SplitCase{"two double quotes are one empty item", "\"\"", {""}},
-        SplitCase{"name=value items", "EAX=10,nocache=true", {"EAX=10", "nocache=true"}},
-        SplitCase{"quoted name=value item", "\"Name=A B\",x=1", {"Name=A B", "x=1"}}));
+    ::testing::Values(SplitCase{"empty text gives an empty list", "", {}},
+                      SplitCase{"plain items", "a,b,c", {"a", "b", "c"}},
+                      SplitCase{"leading codes 1 to 32 are skipped", "\x01\t \r\na,b", {"a", "b"}},
+                      SplitCase{"blanks alone give no item", "   ", {}},
+                      SplitCase{"quoted item keeps blanks and commas", "\"a b,c\",d", {"a b,c", "d"}},
+                      SplitCase{"doubled quotes stand for one", "\"say \"\"hi\"\"\",x", {"say \"hi\"", "x"}},
+                      SplitCase{"unclosed quote runs to the end", "\"abc", {"abc"}},
+                      SplitCase{"text after a closing quote starts the next item", "\"a\"b,c", {"a", "b", "c"}},
+                      SplitCase{"a quote after a closing quote opens the next item", "\"a\" \"b c\"", {"a", "b c"}},
+                      SplitCase{"an item ending at a quote", "a\"b\",c", {"a\"b\"", "c"}},
+                      SplitCase{"blanks then a comma after a closing quote", "\"a\" \t, b", {"a", "b"}},
+                      SplitCase{"unclosed quote after an item runs to the end", "a,\"b,c", {"a", "b,c"}},
+                      SplitCase{"item ends at a blank; blanks and one comma are skipped", "a b,c", {"a", "b", "c"}},
+                      SplitCase{"blanks around a comma", "a , b", {"a", "b"}},
+                      SplitCase{"item ends at a control character", "a\tb", {"a", "b"}},
+                      SplitCase{"a NUL ends the text", String("a,b\0c,d", 7), {"a", "b"}},
+                      SplitCase{"a comma that ends the text adds one empty item", "a,", {"a", ""}},
+                      SplitCase{"a comma followed by blanks adds nothing", "a, ", {"a"}},
+                      SplitCase{"a leading comma gives an empty first item", ",a", {"", "a"}},
+                      SplitCase{"two commas", ",,", {"", "", ""}},
+                      SplitCase{"two double quotes are one empty item", "\"\"", {""}},
+                      SplitCase{"name=value items", "EAX=10,nocache=true", {"EAX=10", "nocache=true"}},
+                      SplitCase{"quoted name=value item", "\"Name=A B\",x=1", {"Name=A B", "x=1"}}));
 
 struct JoinCase {
   const char* Rule;
@@ -80,15 +79,15 @@ TEST_P(CommaTextJoin, JoinsByTheRulesAndRoundTrips) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, CommaTextJoin,
-    ::testing::Values(JoinCase{"empty list", {}, ""},
-                      JoinCase{"plain items are not quoted", {"a", "b"}, "a,b"},
+    ::testing::Values(JoinCase{"empty list", {}, ""}, JoinCase{"plain items are not quoted", {"a", "b"}, "a,b"},
                       JoinCase{"one empty item is two quotes", {""}, "\"\""},
                       JoinCase{"empty items among others", {"", "a", ""}, ",a,"},
                       JoinCase{"blank is quoted", {"a b"}, "\"a b\""},
                       JoinCase{"control character is quoted", {"a\tb", "c\x01"}, "\"a\tb\",\"c\x01\""},
                       JoinCase{"comma is quoted", {"a,b"}, "\"a,b\""},
                       JoinCase{"quote is quoted and doubled", {"say \"hi\""}, "\"say \"\"hi\"\"\""},
-                      JoinCase{"hostile mix", {" lead", "trail ", "\"", ",", "x\r\ny"},
+                      JoinCase{"hostile mix",
+                               {" lead", "trail ", "\"", ",", "x\r\ny"},
                                "\" lead\",\"trail \",\"\"\"\",\",\",\"x\r\ny\""}));
 
 struct NameValueCase {
@@ -106,14 +105,13 @@ TEST_P(NameValueLookup, FindsByTheRules) {
   EXPECT_EQ(list.Values(GetParam().Name), GetParam().Value) << GetParam().Rule;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rules, NameValueLookup,
-    ::testing::Values(NameValueCase{"name before the first =", {"a=b=c"}, "a", "b=c"},
-                      NameValueCase{"case is ignored", {"Result=ok"}, "RESULT", "ok"},
-                      NameValueCase{"the first match wins", {"x=1", "X=2"}, "x", "1"},
-                      NameValueCase{"missing name gives empty", {"x=1"}, "y", ""},
-                      NameValueCase{"entry without = has no name", {"x", "x=2"}, "x", "2"},
-                      NameValueCase{"empty name", {"=v"}, "", "v"}));
+INSTANTIATE_TEST_SUITE_P(Rules, NameValueLookup,
+                         ::testing::Values(NameValueCase{"name before the first =", {"a=b=c"}, "a", "b=c"},
+                                           NameValueCase{"case is ignored", {"Result=ok"}, "RESULT", "ok"},
+                                           NameValueCase{"the first match wins", {"x=1", "X=2"}, "x", "1"},
+                                           NameValueCase{"missing name gives empty", {"x=1"}, "y", ""},
+                                           NameValueCase{"entry without = has no name", {"x", "x=2"}, "x", "2"},
+                                           NameValueCase{"empty name", {"=v"}, "", "v"}));
 
 TEST(NameValueWrite, SetEmptyDeletesSetMissingAppends) {
   TStringList list;

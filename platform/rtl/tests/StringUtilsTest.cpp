@@ -41,8 +41,14 @@ TEST(Positions, PosCopyDeleteInsert) {
     int Count;
     String Text;
   };
-  for (const CopyCase& c : std::vector<CopyCase>{{1, 2, "ab"}, {2, 100, "bcd"}, {0, 2, "ab"}, {-5, 1, "a"},
-                                                 {5, 1, ""}, {4, 1, "d"}, {2, -1, ""}, {1, 2147483647, "abcd"}}) {
+  for (const CopyCase& c : std::vector<CopyCase>{{1, 2, "ab"},
+                                                 {2, 100, "bcd"},
+                                                 {0, 2, "ab"},
+                                                 {-5, 1, "a"},
+                                                 {5, 1, ""},
+                                                 {4, 1, "d"},
+                                                 {2, -1, ""},
+                                                 {1, 2147483647, "abcd"}}) {
     EXPECT_EQ(Copy("abcd", c.Index, c.Count), c.Text) << c.Index << "," << c.Count;
   }
   String s = "abcdef";
@@ -98,9 +104,9 @@ TEST(Unicode, RoundTripsAndRepairsBadInput) {
   };
   for (const BadCase& c : std::vector<BadCase>{
            {"\xFF", u"\uFFFD"},
-           {"a\xC3", u"a\uFFFD"},                    // cut off
-           {"\xC0\xAF", u"\uFFFD\uFFFD"},            // overlong
-           {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},  // encoded surrogate
+           {"a\xC3", u"a\uFFFD"},                              // cut off
+           {"\xC0\xAF", u"\uFFFD\uFFFD"},                      // overlong
+           {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},            // encoded surrogate
            {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // past U+10FFFF
            {"\xE2\x82x", u"\uFFFD\uFFFDx"},
        }) {
@@ -111,7 +117,9 @@ TEST(Unicode, RoundTripsAndRepairsBadInput) {
 }
 
 TEST(Unicode, MovingByCodePoints) {
-  const String text = "a\xC3\xA4\xE2\x82\xAC" "b";
+  const String text =
+      "a\xC3\xA4\xE2\x82\xAC"
+      "b";
   EXPECT_EQ(Utf8ByteOffset(text, 0), 0u);
   EXPECT_EQ(Utf8ByteOffset(text, 2), 3u);
   EXPECT_EQ(Utf8ByteOffset(text, 9), text.size());

@@ -36,7 +36,7 @@ TEST(ListBoxModel, FixedHeightScrollRange) {
   };
   const TCase cases[] = {
       {0, 100, 0, 0, false},  {5, 100, 0, 5, false}, {10, 100, 0, 10, false},
-      {11, 100, 1, 10, true}, {20, 95, 11, 9, true},  {3, 5, 2, 1, true},  // less than one item high
+      {11, 100, 1, 10, true}, {20, 95, 11, 9, true}, {3, 5, 2, 1, true},  // less than one item high
   };
   for (const TCase& c : cases) {
     const TListBoxModel list = MakeList(c.Count, c.ClientHeight);

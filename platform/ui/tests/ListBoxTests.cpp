@@ -89,9 +89,8 @@ TEST_F(ListBox, ItemAtPos) {
     int Index;
   };
   const Case cases[] = {
-      {{5, 0}, true, 0},    {{5, 19}, true, 0},  {{5, 20}, true, 1},   {{140, 99}, true, 4},
-      {{5, 100}, true, -1}, {{5, 100}, false, 5}, {{5, 199}, false, 5}, {{5, -1}, false, -1},
-      {{-1, 5}, true, -1},  {{5, 200}, false, -1},
+      {{5, 0}, true, 0},    {{5, 19}, true, 0},   {{5, 20}, true, 1},   {{140, 99}, true, 4}, {{5, 100}, true, -1},
+      {{5, 100}, false, 5}, {{5, 199}, false, 5}, {{5, -1}, false, -1}, {{-1, 5}, true, -1},  {{5, 200}, false, -1},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(list->ItemAtPos(c.At, c.Existing), c.Index) << c.At.X << "," << c.At.Y << " " << c.Existing;
@@ -221,7 +220,7 @@ TEST_F(ListBox, OwnerDrawHandsEachVisibleItemToOnDrawItem) {
     // The picture holds the frame: a 2-pixel edge.
     return ColorRefFromPixel(picture->Row(y + 2)[x + 2]);
   };
-  EXPECT_EQ(pixel(1, 45), ColorToColorRef(clRed));        // the handler's mark
+  EXPECT_EQ(pixel(1, 45), ColorToColorRef(clRed));         // the handler's mark
   EXPECT_EQ(pixel(20, 45), ColorToColorRef(clHighlight));  // the selected item's brush
   EXPECT_EQ(pixel(20, 65), ColorToColorRef(clWindow));
 

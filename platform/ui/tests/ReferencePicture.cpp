@@ -45,8 +45,8 @@ std::string KeepForInspection(const Bitmap& Picture, const std::string& FileName
   const std::filesystem::path folder = build ? std::filesystem::path(build) : std::filesystem::temp_directory_path();
   const std::filesystem::path path = folder / FileName;
   const std::vector<Byte> png = WritePng(Picture);
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(png.data()),
-                                              static_cast<std::streamsize>(png.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
   return path.string();
 }
 

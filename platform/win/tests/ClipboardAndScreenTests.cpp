@@ -62,18 +62,25 @@ class ClipboardTest : public WindowTest {
 };
 
 TEST_F(ClipboardTest, TextIsReadInEitherForm) {
-  Put(CF_TEXT, "Gr\xC3\xBC\xC3\x9F" "e", 8);
+  Put(CF_TEXT,
+      "Gr\xC3\xBC\xC3\x9F"
+      "e",
+      8);
   EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
   EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
   EXPECT_EQ(CountClipboardFormats(), 2);
   ASSERT_TRUE(OpenClipboard(nullptr));
-  EXPECT_EQ(Narrow(GetClipboardData(CF_TEXT)), "Gr\xC3\xBC\xC3\x9F" "e");
+  EXPECT_EQ(Narrow(GetClipboardData(CF_TEXT)),
+            "Gr\xC3\xBC\xC3\x9F"
+            "e");
   EXPECT_EQ(Wide(GetClipboardData(CF_UNICODETEXT)), u"Gr\u00FC\u00DFe");
   EXPECT_EQ(EnumClipboardFormats(0), CF_TEXT);
   EXPECT_EQ(EnumClipboardFormats(CF_TEXT), CF_UNICODETEXT);
   EXPECT_EQ(EnumClipboardFormats(CF_UNICODETEXT), 0u);
   CloseClipboard();
-  EXPECT_EQ(Display().PublishedClipboardText(), "Gr\xC3\xBC\xC3\x9F" "e");
+  EXPECT_EQ(Display().PublishedClipboardText(),
+            "Gr\xC3\xBC\xC3\x9F"
+            "e");
 }
 
 TEST_F(ClipboardTest, RegisteredFormatsAndOwnership) {

@@ -56,8 +56,8 @@ class CrossProcessWindows : public ::testing::Test {
     windowClass.lpfnWndProc = DefWindowProcA;
     windowClass.lpszClassName = className;
     RegisterClassA(&windowClass);  // may exist from an earlier test
-    HWND window = CreateWindowExA(0, className, title, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                                  nullptr, nullptr);
+    HWND window =
+        CreateWindowExA(0, className, title, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     FLocal.push_back(window);
     return window;
   }
@@ -239,13 +239,12 @@ TEST_F(CrossProcessWindows, ServesOnAfterMalformedRequests) {
   ASSERT_FALSE(endpoint.empty());
   EXPECT_EQ(Exchange(endpoint, "bogus\n"), "error 87");
   EXPECT_EQ(Exchange(endpoint, "is-visible 1\n"), "error 1400");  // not one of its windows
-  EXPECT_EQ(Exchange(endpoint, String(200, 'x')), std::nullopt);   // over-long: dropped unanswered
-  EXPECT_EQ(Exchange(endpoint, "is-visible"), std::nullopt);       // cut short, then closed
+  EXPECT_EQ(Exchange(endpoint, String(200, 'x')), std::nullopt);  // over-long: dropped unanswered
+  EXPECT_EQ(Exchange(endpoint, "is-visible"), std::nullopt);      // cut short, then closed
   {
     // More connections than it serves at once, all silent.
     std::vector<TLocalSocket> idle(WindowPublisher::MaxConnections + 4);
-    for (TLocalSocket& socket : idle)
-      ConnectLocal(WindowRegistryFolder::SocketPath(endpoint), socket);
+    for (TLocalSocket& socket : idle) ConnectLocal(WindowRegistryFolder::SocketPath(endpoint), socket);
   }
   const HWND window = FindWindow("TfmHelperMain", nullptr);
   ASSERT_NE(window, nullptr);

@@ -191,8 +191,8 @@ TEST_F(Input, CursorComesFromTheClassOrTheFrame) {
 }
 
 TEST_F(Input, StandardCursorsHavePictures) {
-  for (const char* id : {IDC_ARROW, IDC_IBEAM, IDC_WAIT, IDC_CROSS, IDC_UPARROW, IDC_SIZENWSE, IDC_SIZENESW,
-                         IDC_SIZEWE, IDC_SIZENS, IDC_SIZEALL, IDC_NO, IDC_HAND, IDC_APPSTARTING, IDC_HELP}) {
+  for (const char* id : {IDC_ARROW, IDC_IBEAM, IDC_WAIT, IDC_CROSS, IDC_UPARROW, IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZEWE,
+                         IDC_SIZENS, IDC_SIZEALL, IDC_NO, IDC_HAND, IDC_APPSTARTING, IDC_HELP}) {
     const CursorPicture p = GetCursorPicture(LoadCursor(nullptr, id));
     ASSERT_NE(p.Color, nullptr);
     ASSERT_NE(p.Mask, nullptr);
@@ -234,16 +234,16 @@ TEST_P(KeyBits, CarryScanCodeAndFlags) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, KeyBits,
-    ::testing::Values(KeyBitsCase{"Letter", {}, 'A', WM_KEYDOWN, 'A', 0x1E << 16},
-                      KeyBitsCase{"Arrow", {}, VK_LEFT, WM_KEYDOWN, VK_LEFT, (0x4B << 16) | KF_EXTENDED_BIT},
-                      KeyBitsCase{"RightCtrl", {}, VK_RCONTROL, WM_KEYDOWN, VK_CONTROL, (0x1D << 16) | KF_EXTENDED_BIT},
-                      KeyBitsCase{"LeftShift", {}, VK_SHIFT, WM_KEYDOWN, VK_SHIFT, 0x2A << 16},
-                      KeyBitsCase{"RightShift", {}, VK_RSHIFT, WM_KEYDOWN, VK_SHIFT, 0x36 << 16},
-                      KeyBitsCase{"Repeat", {'B'}, 'B', WM_KEYDOWN, 'B', (0x30 << 16) | KF_REPEAT_BIT},
-                      KeyBitsCase{"AltMakesSystemKeys", {VK_MENU}, 'F', WM_SYSKEYDOWN, 'F', (0x21 << 16) | KF_ALTDOWN_BIT},
-                      KeyBitsCase{"F10IsASystemKey", {}, VK_F10, WM_SYSKEYDOWN, VK_F10, 0x44 << 16},
-                      KeyBitsCase{"AltWithCtrlIsNot", {VK_CONTROL, VK_MENU}, 'Q', WM_KEYDOWN, 'Q',
-                                  (0x10 << 16) | KF_ALTDOWN_BIT}),
+    ::testing::Values(
+        KeyBitsCase{"Letter", {}, 'A', WM_KEYDOWN, 'A', 0x1E << 16},
+        KeyBitsCase{"Arrow", {}, VK_LEFT, WM_KEYDOWN, VK_LEFT, (0x4B << 16) | KF_EXTENDED_BIT},
+        KeyBitsCase{"RightCtrl", {}, VK_RCONTROL, WM_KEYDOWN, VK_CONTROL, (0x1D << 16) | KF_EXTENDED_BIT},
+        KeyBitsCase{"LeftShift", {}, VK_SHIFT, WM_KEYDOWN, VK_SHIFT, 0x2A << 16},
+        KeyBitsCase{"RightShift", {}, VK_RSHIFT, WM_KEYDOWN, VK_SHIFT, 0x36 << 16},
+        KeyBitsCase{"Repeat", {'B'}, 'B', WM_KEYDOWN, 'B', (0x30 << 16) | KF_REPEAT_BIT},
+        KeyBitsCase{"AltMakesSystemKeys", {VK_MENU}, 'F', WM_SYSKEYDOWN, 'F', (0x21 << 16) | KF_ALTDOWN_BIT},
+        KeyBitsCase{"F10IsASystemKey", {}, VK_F10, WM_SYSKEYDOWN, VK_F10, 0x44 << 16},
+        KeyBitsCase{"AltWithCtrlIsNot", {VK_CONTROL, VK_MENU}, 'Q', WM_KEYDOWN, 'Q', (0x10 << 16) | KF_ALTDOWN_BIT}),
     [](const ::testing::TestParamInfo<KeyBitsCase>& info) { return std::string(info.param.name); });
 
 TEST_F(Input, KeyUpSetsTheTransitionBits) {
@@ -282,17 +282,15 @@ TEST_P(Typing, TranslateMessageMakesUsLayoutCharacters) {
   EXPECT_EQ(typed, c.chars);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Typing,
-                         ::testing::Values(TypingCase{"Lower", {}, 'A', u"a"},
-                                           TypingCase{"Shifted", {VK_SHIFT}, 'A', u"A"},
-                                           TypingCase{"ShiftedDigit", {VK_SHIFT}, '2', u"@"},
-                                           TypingCase{"Punctuation", {}, VK_OEM_1, u";"},
-                                           TypingCase{"ControlLetter", {VK_CONTROL}, 'C', u"\x03"},
-                                           TypingCase{"Enter", {}, VK_RETURN, u"\r"},
-                                           TypingCase{"Keypad", {}, VK_NUMPAD7, u"7"},
-                                           TypingCase{"AltLetterIsASystemChar", {VK_MENU}, 'X', u"x"},
-                                           TypingCase{"ArrowMakesNone", {}, VK_UP, u""}),
-                         [](const ::testing::TestParamInfo<TypingCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Typing,
+    ::testing::Values(TypingCase{"Lower", {}, 'A', u"a"}, TypingCase{"Shifted", {VK_SHIFT}, 'A', u"A"},
+                      TypingCase{"ShiftedDigit", {VK_SHIFT}, '2', u"@"}, TypingCase{"Punctuation", {}, VK_OEM_1, u";"},
+                      TypingCase{"ControlLetter", {VK_CONTROL}, 'C', u"\x03"},
+                      TypingCase{"Enter", {}, VK_RETURN, u"\r"}, TypingCase{"Keypad", {}, VK_NUMPAD7, u"7"},
+                      TypingCase{"AltLetterIsASystemChar", {VK_MENU}, 'X', u"x"},
+                      TypingCase{"ArrowMakesNone", {}, VK_UP, u""}),
+    [](const ::testing::TestParamInfo<TypingCase>& info) { return std::string(info.param.name); });
 
 TEST_F(Input, CapsLockTogglesAndShiftsLetters) {
   HWND w = MakeUnicode("w", WS_POPUP | WS_VISIBLE, Bounds(0, 0, 100, 100));
@@ -346,12 +344,24 @@ TEST_F(Input, MapVirtualKeyUsesSetOneScanCodes) {
     UINT code, type, expected;
   };
   const Case cases[] = {
-      {'A', MAPVK_VK_TO_VSC, 0x1E},      {VK_ESCAPE, MAPVK_VK_TO_VSC, 0x01}, {VK_RETURN, MAPVK_VK_TO_VSC, 0x1C},
-      {VK_SHIFT, MAPVK_VK_TO_VSC, 0x2A}, {VK_RSHIFT, MAPVK_VK_TO_VSC, 0x36}, {VK_F12, MAPVK_VK_TO_VSC, 0x58},
-      {VK_HOME, MAPVK_VK_TO_VSC, 0x47},  {VK_NUMPAD7, MAPVK_VK_TO_VSC, 0x47}, {0x1E, MAPVK_VSC_TO_VK, 'A'},
-      {0x2A, MAPVK_VSC_TO_VK, VK_SHIFT}, {0x2A, MAPVK_VSC_TO_VK_EX, VK_LSHIFT}, {0x36, MAPVK_VSC_TO_VK_EX, VK_RSHIFT},
-      {0x47, MAPVK_VSC_TO_VK, VK_HOME},  {'A', MAPVK_VK_TO_CHAR, 'A'},        {VK_OEM_2, MAPVK_VK_TO_CHAR, '/'},
-      {0xE8, MAPVK_VK_TO_VSC, 0},        {0x7F, MAPVK_VSC_TO_VK, 0},          {'A', 99, 0},
+      {'A', MAPVK_VK_TO_VSC, 0x1E},
+      {VK_ESCAPE, MAPVK_VK_TO_VSC, 0x01},
+      {VK_RETURN, MAPVK_VK_TO_VSC, 0x1C},
+      {VK_SHIFT, MAPVK_VK_TO_VSC, 0x2A},
+      {VK_RSHIFT, MAPVK_VK_TO_VSC, 0x36},
+      {VK_F12, MAPVK_VK_TO_VSC, 0x58},
+      {VK_HOME, MAPVK_VK_TO_VSC, 0x47},
+      {VK_NUMPAD7, MAPVK_VK_TO_VSC, 0x47},
+      {0x1E, MAPVK_VSC_TO_VK, 'A'},
+      {0x2A, MAPVK_VSC_TO_VK, VK_SHIFT},
+      {0x2A, MAPVK_VSC_TO_VK_EX, VK_LSHIFT},
+      {0x36, MAPVK_VSC_TO_VK_EX, VK_RSHIFT},
+      {0x47, MAPVK_VSC_TO_VK, VK_HOME},
+      {'A', MAPVK_VK_TO_CHAR, 'A'},
+      {VK_OEM_2, MAPVK_VK_TO_CHAR, '/'},
+      {0xE8, MAPVK_VK_TO_VSC, 0},
+      {0x7F, MAPVK_VSC_TO_VK, 0},
+      {'A', 99, 0},
   };
   for (const Case& c : cases) EXPECT_EQ(MapVirtualKey(c.code, c.type), c.expected) << c.code << " " << c.type;
   EXPECT_EQ(VkKeyScan('a'), 'A');

@@ -23,9 +23,9 @@ TEST_F(MessageOrder, CreateThenShowSizesActivatesAndPaints) {
                          "main WM_SIZE", "main WM_MOVE"}));
 
   ShowWindow(main, SW_SHOW);
-  EXPECT_EQ(Take(), (Log{"main WM_SHOWWINDOW", "main WM_WINDOWPOSCHANGING", "main WM_ACTIVATEAPP",
-                         "main WM_NCACTIVATE", "main WM_ACTIVATE", "main WM_SETFOCUS", "main WM_NCPAINT",
-                         "main WM_ERASEBKGND", "main WM_WINDOWPOSCHANGED"}));
+  EXPECT_EQ(Take(), (Log{"main WM_SHOWWINDOW", "main WM_WINDOWPOSCHANGING", "main WM_ACTIVATEAPP", "main WM_NCACTIVATE",
+                         "main WM_ACTIVATE", "main WM_SETFOCUS", "main WM_NCPAINT", "main WM_ERASEBKGND",
+                         "main WM_WINDOWPOSCHANGED"}));
   // The client area is painted once nothing else waits.
   Pump();
   EXPECT_EQ(Take(), (Log{"main WM_PAINT"}));
@@ -39,9 +39,8 @@ TEST_F(MessageOrder, VisibleChildIsShownWithinCreation) {
   ClearLog();
   Make("child", WS_CHILD | WS_VISIBLE, Bounds(10, 10, 50, 50), main, 0, 7);
   EXPECT_EQ(Take(), (Log{"child WM_NCCREATE", "child WM_NCCALCSIZE", "child WM_CREATE", "child WM_SIZE",
-                         "child WM_MOVE", "main WM_PARENTNOTIFY", "child WM_SHOWWINDOW",
-                         "child WM_WINDOWPOSCHANGING", "child WM_NCPAINT", "child WM_ERASEBKGND",
-                         "child WM_WINDOWPOSCHANGED"}));
+                         "child WM_MOVE", "main WM_PARENTNOTIFY", "child WM_SHOWWINDOW", "child WM_WINDOWPOSCHANGING",
+                         "child WM_NCPAINT", "child WM_ERASEBKGND", "child WM_WINDOWPOSCHANGED"}));
   Pump();
   EXPECT_EQ(Take(), (Log{"child WM_PAINT"}));
 }
@@ -55,13 +54,13 @@ TEST_F(MessageOrder, ClickOnInactiveWindowActivatesThenDeliversButtons) {
 
   InjectClick({50, 50});
   Pump();
-  EXPECT_EQ(Take({WM_NCHITTEST, WM_SETCURSOR, WM_MOUSEMOVE, WM_MOUSEACTIVATE, WM_NCACTIVATE, WM_ACTIVATE,
-                  WM_KILLFOCUS, WM_SETFOCUS, WM_LBUTTONDOWN, WM_LBUTTONUP}),
-            (Log{"back WM_NCHITTEST", "back WM_SETCURSOR", "back WM_MOUSEMOVE",  // the move to the spot
-                 "back WM_NCHITTEST", "back WM_MOUSEACTIVATE", "front WM_NCACTIVATE", "front WM_ACTIVATE",
-                 "back WM_NCACTIVATE", "back WM_ACTIVATE", "front WM_KILLFOCUS", "back WM_SETFOCUS",
-                 "back WM_SETCURSOR", "back WM_LBUTTONDOWN", "back WM_NCHITTEST", "back WM_SETCURSOR",
-                 "back WM_LBUTTONUP"}));
+  EXPECT_EQ(
+      Take({WM_NCHITTEST, WM_SETCURSOR, WM_MOUSEMOVE, WM_MOUSEACTIVATE, WM_NCACTIVATE, WM_ACTIVATE, WM_KILLFOCUS,
+            WM_SETFOCUS, WM_LBUTTONDOWN, WM_LBUTTONUP}),
+      (Log{"back WM_NCHITTEST", "back WM_SETCURSOR", "back WM_MOUSEMOVE",  // the move to the spot
+           "back WM_NCHITTEST", "back WM_MOUSEACTIVATE", "front WM_NCACTIVATE", "front WM_ACTIVATE",
+           "back WM_NCACTIVATE", "back WM_ACTIVATE", "front WM_KILLFOCUS", "back WM_SETFOCUS", "back WM_SETCURSOR",
+           "back WM_LBUTTONDOWN", "back WM_NCHITTEST", "back WM_SETCURSOR", "back WM_LBUTTONUP"}));
   EXPECT_EQ(GetActiveWindow(), back);
   (void)front;
 }
@@ -83,8 +82,8 @@ TEST_F(MessageOrder, KeyPressMovesFocusAndTypes) {
   InjectText("a");
   Pump();
   EXPECT_EQ(Take({WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_KILLFOCUS, WM_SETFOCUS}),
-            (Log{"first WM_KEYDOWN", "first WM_KILLFOCUS", "second WM_SETFOCUS", "first WM_CHAR",
-                 "second WM_KEYUP", "second WM_KEYDOWN", "second WM_CHAR", "second WM_KEYUP"}));
+            (Log{"first WM_KEYDOWN", "first WM_KILLFOCUS", "second WM_SETFOCUS", "first WM_CHAR", "second WM_KEYUP",
+                 "second WM_KEYDOWN", "second WM_CHAR", "second WM_KEYUP"}));
 }
 
 TEST_F(MessageOrder, CloseRequestDestroysAndDeactivates) {

@@ -104,7 +104,8 @@ TEST_F(Modal, MessageBoxShowsItsPartsAndAnswersTheButtonClicked) {
     EXPECT_EQ(WindowClassName(box), MessageBoxClassName);
     ClickButton(box, "&No");
   });
-  const int answer = MessageBox(owner, "Save the changes?", "Question", MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2);
+  const int answer =
+      MessageBox(owner, "Save the changes?", "Question", MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2);
   EXPECT_EQ(answer, IDNO);
   EXPECT_EQ(seen.Caption, "Question");
   EXPECT_EQ(seen.Text, "Save the changes?");
@@ -137,18 +138,19 @@ TEST_P(MessageBoxKeys, AnswerFromTheKeyboard) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MessageBoxKeys,
-    ::testing::Values(KeyAnswerCase{"EnterTakesTheDefault", MB_OKCANCEL | MB_DEFBUTTON2, [] { InjectKeyPress(VK_RETURN); }, IDCANCEL},
-                      KeyAnswerCase{"EscapeCancels", MB_YESNOCANCEL, [] { InjectKeyPress(VK_ESCAPE); }, IDCANCEL},
-                      KeyAnswerCase{"EscapeOnOkIsOk", MB_OK, [] { InjectKeyPress(VK_ESCAPE); }, IDOK},
-                      KeyAnswerCase{"EscapeIsIgnoredWithoutCancel", MB_YESNO, [] { InjectKeyPress(VK_ESCAPE); }, IDNO},
-                      KeyAnswerCase{"MnemonicLetter", MB_YESNO, [] { InjectText("n"); }, IDNO},
-                      KeyAnswerCase{"TabThenSpace", MB_ABORTRETRYIGNORE,
-                                    [] {
-                                      InjectKeyPress(VK_TAB);
-                                      InjectKeyPress(VK_SPACE);
-                                    },
-                                    IDRETRY},
-                      KeyAnswerCase{"AltF4IsTheCloseBox", MB_RETRYCANCEL, [] { InjectKeyPress(VK_F4, {VK_MENU}); }, IDCANCEL}),
+    ::testing::Values(
+        KeyAnswerCase{"EnterTakesTheDefault", MB_OKCANCEL | MB_DEFBUTTON2, [] { InjectKeyPress(VK_RETURN); }, IDCANCEL},
+        KeyAnswerCase{"EscapeCancels", MB_YESNOCANCEL, [] { InjectKeyPress(VK_ESCAPE); }, IDCANCEL},
+        KeyAnswerCase{"EscapeOnOkIsOk", MB_OK, [] { InjectKeyPress(VK_ESCAPE); }, IDOK},
+        KeyAnswerCase{"EscapeIsIgnoredWithoutCancel", MB_YESNO, [] { InjectKeyPress(VK_ESCAPE); }, IDNO},
+        KeyAnswerCase{"MnemonicLetter", MB_YESNO, [] { InjectText("n"); }, IDNO},
+        KeyAnswerCase{"TabThenSpace", MB_ABORTRETRYIGNORE,
+                      [] {
+                        InjectKeyPress(VK_TAB);
+                        InjectKeyPress(VK_SPACE);
+                      },
+                      IDRETRY},
+        KeyAnswerCase{"AltF4IsTheCloseBox", MB_RETRYCANCEL, [] { InjectKeyPress(VK_F4, {VK_MENU}); }, IDCANCEL}),
     [](const ::testing::TestParamInfo<KeyAnswerCase>& info) { return std::string(info.param.name); });
 
 TEST_F(Modal, MessageBoxCaptionsAreTranslated) {

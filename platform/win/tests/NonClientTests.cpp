@@ -30,10 +30,10 @@ TEST_F(NonClient, DefaultFrameHitTesting) {
   GetClientRect(w, &client);
   EXPECT_EQ(client, (RECT{0, 0, 292, 173}));
   const HitCase cases[] = {
-      {{150, 100}, HTCLIENT},  {{150, 10}, HTCAPTION},   {{289, 10}, HTCLOSE},       {{268, 10}, HTMAXBUTTON},
-      {{252, 10}, HTMINBUTTON}, {{1, 100}, HTLEFT},       {{298, 100}, HTRIGHT},      {{150, 1}, HTTOP},
-      {{150, 198}, HTBOTTOM},  {{1, 1}, HTTOPLEFT},      {{298, 198}, HTBOTTOMRIGHT}, {{1, 190}, HTBOTTOMLEFT},
-      {{298, 5}, HTTOPRIGHT},  {{-1, 100}, HTNOWHERE},
+      {{150, 100}, HTCLIENT},   {{150, 10}, HTCAPTION}, {{289, 10}, HTCLOSE},        {{268, 10}, HTMAXBUTTON},
+      {{252, 10}, HTMINBUTTON}, {{1, 100}, HTLEFT},     {{298, 100}, HTRIGHT},       {{150, 1}, HTTOP},
+      {{150, 198}, HTBOTTOM},   {{1, 1}, HTTOPLEFT},    {{298, 198}, HTBOTTOMRIGHT}, {{1, 190}, HTBOTTOMLEFT},
+      {{298, 5}, HTTOPRIGHT},   {{-1, 100}, HTNOWHERE},
   };
   for (const HitCase& c : cases) {
     const LRESULT hit = SendMessage(w, WM_NCHITTEST, 0, PointToLParam(100 + c.at.X, 100 + c.at.Y));

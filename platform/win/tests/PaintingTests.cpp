@@ -230,9 +230,9 @@ TEST_F(Painting, SetRedrawOffDropsInvalidationUntilOn) {
 struct RedrawCase {
   const char* name;
   UINT flags;
-  Log now;         // sent during RedrawWindow
-  Log later;       // when the queue runs
-  bool childToo;   // the child's update region was touched
+  Log now;        // sent during RedrawWindow
+  Log later;      // when the queue runs
+  bool childToo;  // the child's update region was touched
 };
 
 class RedrawFlags : public Painting, public ::testing::WithParamInterface<RedrawCase> {};
@@ -255,11 +255,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RedrawCase{"InvalidateOnly", RDW_INVALIDATE, {}, {"parent WM_PAINT"}, false},
         RedrawCase{"WithErase", RDW_INVALIDATE | RDW_ERASE, {}, {"parent WM_PAINT", "parent WM_ERASEBKGND"}, false},
-        RedrawCase{"WithFrame",
-                   RDW_INVALIDATE | RDW_FRAME,
-                   {},
-                   {"parent WM_PAINT", "parent WM_NCPAINT"},
-                   false},
+        RedrawCase{"WithFrame", RDW_INVALIDATE | RDW_FRAME, {}, {"parent WM_PAINT", "parent WM_NCPAINT"}, false},
         RedrawCase{"EraseNow",
                    RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW,
                    {"parent WM_ERASEBKGND"},
@@ -270,11 +266,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {"parent WM_PAINT", "parent WM_ERASEBKGND", "child WM_PAINT", "child WM_ERASEBKGND"},
                    {},
                    false},
-        RedrawCase{"AllChildrenLater",
-                   RDW_INVALIDATE | RDW_ALLCHILDREN,
-                   {},
-                   {"parent WM_PAINT", "child WM_PAINT"},
-                   true},
+        RedrawCase{
+            "AllChildrenLater", RDW_INVALIDATE | RDW_ALLCHILDREN, {}, {"parent WM_PAINT", "child WM_PAINT"}, true},
         RedrawCase{"InternalPaint", RDW_INTERNALPAINT, {}, {"parent WM_PAINT"}, false}),
     [](const ::testing::TestParamInfo<RedrawCase>& info) { return std::string(info.param.name); });
 

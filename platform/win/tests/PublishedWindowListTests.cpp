@@ -35,21 +35,21 @@ TEST(PublishedWindowList, RefusesMalformedLists) {
       "",
       "ZorbitWindows 2\n",
       "zorbitwindows 1\n",
-      header + "1a\t1\tC\tT",               // cut short: no line break
-      header + "1a\t1\tC\n",                // a field missing
-      header + "1a\t1\tC\tT\textra\n",      // a field too many
-      header + "0\t1\tC\tT\n",              // no window has id 0
+      header + "1a\t1\tC\tT",           // cut short: no line break
+      header + "1a\t1\tC\n",            // a field missing
+      header + "1a\t1\tC\tT\textra\n",  // a field too many
+      header + "0\t1\tC\tT\n",          // no window has id 0
       header + "-1\t1\tC\tT\n",
       header + "1g\t1\tC\tT\n",
       header + "11111111111111111\t1\tC\tT\n",  // more than 64 bits
       header + "\t1\tC\tT\n",
       header + "1a\t2\tC\tT\n",
       header + "1a\t\tC\tT\n",
-      header + "1a\t1\tC\\x4\tT\n",         // escape cut short
-      header + "1a\t1\tC\\y41\tT\n",        // unknown escape
+      header + "1a\t1\tC\\x4\tT\n",   // escape cut short
+      header + "1a\t1\tC\\y41\tT\n",  // unknown escape
       header + "1a\t1\tC\\xG1\tT\n",
-      header + "1a\t1\tC\x01\tT\n",         // raw control byte
-      header + "1a\t1\tC\tT\n\n",           // empty line
+      header + "1a\t1\tC\x01\tT\n",  // raw control byte
+      header + "1a\t1\tC\tT\n\n",    // empty line
   };
   for (const String& text : cases) EXPECT_FALSE(DecodeWindowList(text)) << text;
 }
@@ -65,9 +65,12 @@ TEST(PublishedWindowList, RefusesListsBeyondTheLimits) {
 
 TEST(RemoteWindowProtocol, RequestsAndRepliesRoundTrip) {
   const TRemoteRequest requests[] = {
-      {TRemoteVerb::SendClose, 0x10, 0},   {TRemoteVerb::PostClose, 1, 0},
-      {TRemoteVerb::Show, 0xabcdef, 9},    {TRemoteVerb::Show, 2, -5},
-      {TRemoteVerb::BringToTop, 3, 0},     {TRemoteVerb::SetForeground, 4, 0},
+      {TRemoteVerb::SendClose, 0x10, 0},
+      {TRemoteVerb::PostClose, 1, 0},
+      {TRemoteVerb::Show, 0xabcdef, 9},
+      {TRemoteVerb::Show, 2, -5},
+      {TRemoteVerb::BringToTop, 3, 0},
+      {TRemoteVerb::SetForeground, 4, 0},
       {TRemoteVerb::IsVisible, 0xffffffffffffffffULL, 0},
   };
   for (const TRemoteRequest& request : requests) {
@@ -85,9 +88,21 @@ TEST(RemoteWindowProtocol, RequestsAndRepliesRoundTrip) {
 
 TEST(RemoteWindowProtocol, RefusesMalformedLines) {
   const char* requests[] = {
-      "",          "show",          "show 1",         "show 1 2 3",  "close 1",      "send-close",
-      "send-close 0", "send-close -1", "send-close 1 2", "send-close  1", "send-close 1 ", "is-visible xyz",
-      "show 1 +2", "show 1 99999999999", "SEND-CLOSE 1",
+      "",
+      "show",
+      "show 1",
+      "show 1 2 3",
+      "close 1",
+      "send-close",
+      "send-close 0",
+      "send-close -1",
+      "send-close 1 2",
+      "send-close  1",
+      "send-close 1 ",
+      "is-visible xyz",
+      "show 1 +2",
+      "show 1 99999999999",
+      "SEND-CLOSE 1",
   };
   for (const char* line : requests) EXPECT_FALSE(DecodeRequest(line)) << line;
   EXPECT_FALSE(DecodeRequest("show 1 " + String(RemoteLineLimit, '1')));

@@ -165,8 +165,8 @@ TEST_F(ScrollBars, ClicksOnArrowsAndTrackRequestLinesAndPages) {
   InjectClick({292, 120});  // track above the thumb
   InjectClick({292, 230});  // track below it
   Pump();
-  const std::vector<Request> expected = {{SB_LINEUP, 0},   {SB_ENDSCROLL, 0}, {SB_LINEDOWN, 0}, {SB_ENDSCROLL, 0},
-                                         {SB_PAGEUP, 0},   {SB_ENDSCROLL, 0}, {SB_PAGEDOWN, 0}, {SB_ENDSCROLL, 0}};
+  const std::vector<Request> expected = {{SB_LINEUP, 0}, {SB_ENDSCROLL, 0}, {SB_LINEDOWN, 0}, {SB_ENDSCROLL, 0},
+                                         {SB_PAGEUP, 0}, {SB_ENDSCROLL, 0}, {SB_PAGEDOWN, 0}, {SB_ENDSCROLL, 0}};
   EXPECT_EQ(FRequests, expected);
   EXPECT_EQ(GetScrollPos(w, SB_VERT), 45);
 }

@@ -34,8 +34,7 @@ TPoint gLastMouse{-1, -1};
 
 LRESULT ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
+    case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(window, &paint);
@@ -52,11 +51,8 @@ LRESULT ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       EndPaint(window, &paint);
       return 0;
     }
-    case WM_MOUSEMOVE:
-      gLastMouse = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-      return 0;
-    default:
-      return DefWindowProc(window, message, wParam, lParam);
+    case WM_MOUSEMOVE: gLastMouse = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; return 0;
+    default: return DefWindowProc(window, message, wParam, lParam);
   }
 }
 
@@ -89,8 +85,8 @@ class SdlDisplayUnderXvfb : public ::testing::Test {
   }
 
   void OpenProbe(int x, int y, int width, int height) {
-    FWindow = CreateWindowExA(0, "TSdlProbe", "SDL probe", WS_POPUP, x, y, width, height, nullptr, nullptr, nullptr,
-                              nullptr);
+    FWindow =
+        CreateWindowExA(0, "TSdlProbe", "SDL probe", WS_POPUP, x, y, width, height, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(FWindow, nullptr);
     ShowWindow(FWindow, SW_SHOW);
     UpdateWindow(FWindow);

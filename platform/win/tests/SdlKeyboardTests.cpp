@@ -53,7 +53,7 @@ TEST(SdlKeyboard, AKeyGoesUpAsTheCodeItWentDownAs) {
   // NumLock went off while the key was held.
   EXPECT_EQ(keyboard.KeyUp(Key(SDL_SCANCODE_KP_8, SDLK_UP)), VK_NUMPAD8);
   EXPECT_EQ(keyboard.KeyUp(Key(SDL_SCANCODE_KP_8, SDLK_UP)), 0u);  // already up
-  EXPECT_EQ(keyboard.KeyUp(Key(SDL_SCANCODE_B, SDLK_b)), 0u);         // never seen down
+  EXPECT_EQ(keyboard.KeyUp(Key(SDL_SCANCODE_B, SDLK_b)), 0u);      // never seen down
 }
 
 }  // namespace

@@ -74,30 +74,69 @@ void RegisterLoggedClasses() {
 }  // namespace
 
 std::string MessageName(UINT message) {
-  static const std::map<UINT, const char*> names = {
-      {WM_CREATE, "WM_CREATE"}, {WM_DESTROY, "WM_DESTROY"}, {WM_MOVE, "WM_MOVE"}, {WM_SIZE, "WM_SIZE"},
-      {WM_ACTIVATE, "WM_ACTIVATE"}, {WM_SETFOCUS, "WM_SETFOCUS"}, {WM_KILLFOCUS, "WM_KILLFOCUS"},
-      {WM_ENABLE, "WM_ENABLE"}, {WM_SETREDRAW, "WM_SETREDRAW"}, {WM_SETTEXT, "WM_SETTEXT"},
-      {WM_GETTEXT, "WM_GETTEXT"}, {WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"}, {WM_PAINT, "WM_PAINT"},
-      {WM_CLOSE, "WM_CLOSE"}, {WM_QUIT, "WM_QUIT"}, {WM_ERASEBKGND, "WM_ERASEBKGND"},
-      {WM_SHOWWINDOW, "WM_SHOWWINDOW"}, {WM_ACTIVATEAPP, "WM_ACTIVATEAPP"}, {WM_CANCELMODE, "WM_CANCELMODE"},
-      {WM_SETCURSOR, "WM_SETCURSOR"}, {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"},
-      {WM_GETMINMAXINFO, "WM_GETMINMAXINFO"}, {WM_WINDOWPOSCHANGING, "WM_WINDOWPOSCHANGING"},
-      {WM_WINDOWPOSCHANGED, "WM_WINDOWPOSCHANGED"}, {WM_STYLECHANGING, "WM_STYLECHANGING"},
-      {WM_STYLECHANGED, "WM_STYLECHANGED"}, {WM_NCCREATE, "WM_NCCREATE"}, {WM_NCDESTROY, "WM_NCDESTROY"},
-      {WM_NCCALCSIZE, "WM_NCCALCSIZE"}, {WM_NCHITTEST, "WM_NCHITTEST"}, {WM_NCPAINT, "WM_NCPAINT"},
-      {WM_NCACTIVATE, "WM_NCACTIVATE"}, {WM_NCMOUSEMOVE, "WM_NCMOUSEMOVE"},
-      {WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"}, {WM_NCLBUTTONUP, "WM_NCLBUTTONUP"},
-      {WM_NCLBUTTONDBLCLK, "WM_NCLBUTTONDBLCLK"}, {WM_KEYDOWN, "WM_KEYDOWN"}, {WM_KEYUP, "WM_KEYUP"},
-      {WM_CHAR, "WM_CHAR"}, {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"}, {WM_SYSKEYUP, "WM_SYSKEYUP"},
-      {WM_SYSCHAR, "WM_SYSCHAR"}, {WM_SYSCOMMAND, "WM_SYSCOMMAND"}, {WM_TIMER, "WM_TIMER"},
-      {WM_MOUSEMOVE, "WM_MOUSEMOVE"}, {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"}, {WM_LBUTTONUP, "WM_LBUTTONUP"},
-      {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"}, {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_RBUTTONUP, "WM_RBUTTONUP"},
-      {WM_MOUSEWHEEL, "WM_MOUSEWHEEL"}, {WM_PARENTNOTIFY, "WM_PARENTNOTIFY"},
-      {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"}, {WM_MOUSELEAVE, "WM_MOUSELEAVE"},
-      {WM_NCMOUSELEAVE, "WM_NCMOUSELEAVE"}, {WM_MOUSEHOVER, "WM_MOUSEHOVER"}, {WM_ENTERSIZEMOVE, "WM_ENTERSIZEMOVE"},
-      {WM_EXITSIZEMOVE, "WM_EXITSIZEMOVE"}, {WM_MOVING, "WM_MOVING"}, {WM_SIZING, "WM_SIZING"},
-      {WM_DESTROYCLIPBOARD, "WM_DESTROYCLIPBOARD"}, {WM_USER, "WM_USER"}, {WM_COMMAND, "WM_COMMAND"}};
+  static const std::map<UINT, const char*> names = {{WM_CREATE, "WM_CREATE"},
+                                                    {WM_DESTROY, "WM_DESTROY"},
+                                                    {WM_MOVE, "WM_MOVE"},
+                                                    {WM_SIZE, "WM_SIZE"},
+                                                    {WM_ACTIVATE, "WM_ACTIVATE"},
+                                                    {WM_SETFOCUS, "WM_SETFOCUS"},
+                                                    {WM_KILLFOCUS, "WM_KILLFOCUS"},
+                                                    {WM_ENABLE, "WM_ENABLE"},
+                                                    {WM_SETREDRAW, "WM_SETREDRAW"},
+                                                    {WM_SETTEXT, "WM_SETTEXT"},
+                                                    {WM_GETTEXT, "WM_GETTEXT"},
+                                                    {WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"},
+                                                    {WM_PAINT, "WM_PAINT"},
+                                                    {WM_CLOSE, "WM_CLOSE"},
+                                                    {WM_QUIT, "WM_QUIT"},
+                                                    {WM_ERASEBKGND, "WM_ERASEBKGND"},
+                                                    {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
+                                                    {WM_ACTIVATEAPP, "WM_ACTIVATEAPP"},
+                                                    {WM_CANCELMODE, "WM_CANCELMODE"},
+                                                    {WM_SETCURSOR, "WM_SETCURSOR"},
+                                                    {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"},
+                                                    {WM_GETMINMAXINFO, "WM_GETMINMAXINFO"},
+                                                    {WM_WINDOWPOSCHANGING, "WM_WINDOWPOSCHANGING"},
+                                                    {WM_WINDOWPOSCHANGED, "WM_WINDOWPOSCHANGED"},
+                                                    {WM_STYLECHANGING, "WM_STYLECHANGING"},
+                                                    {WM_STYLECHANGED, "WM_STYLECHANGED"},
+                                                    {WM_NCCREATE, "WM_NCCREATE"},
+                                                    {WM_NCDESTROY, "WM_NCDESTROY"},
+                                                    {WM_NCCALCSIZE, "WM_NCCALCSIZE"},
+                                                    {WM_NCHITTEST, "WM_NCHITTEST"},
+                                                    {WM_NCPAINT, "WM_NCPAINT"},
+                                                    {WM_NCACTIVATE, "WM_NCACTIVATE"},
+                                                    {WM_NCMOUSEMOVE, "WM_NCMOUSEMOVE"},
+                                                    {WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"},
+                                                    {WM_NCLBUTTONUP, "WM_NCLBUTTONUP"},
+                                                    {WM_NCLBUTTONDBLCLK, "WM_NCLBUTTONDBLCLK"},
+                                                    {WM_KEYDOWN, "WM_KEYDOWN"},
+                                                    {WM_KEYUP, "WM_KEYUP"},
+                                                    {WM_CHAR, "WM_CHAR"},
+                                                    {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"},
+                                                    {WM_SYSKEYUP, "WM_SYSKEYUP"},
+                                                    {WM_SYSCHAR, "WM_SYSCHAR"},
+                                                    {WM_SYSCOMMAND, "WM_SYSCOMMAND"},
+                                                    {WM_TIMER, "WM_TIMER"},
+                                                    {WM_MOUSEMOVE, "WM_MOUSEMOVE"},
+                                                    {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
+                                                    {WM_LBUTTONUP, "WM_LBUTTONUP"},
+                                                    {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
+                                                    {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"},
+                                                    {WM_RBUTTONUP, "WM_RBUTTONUP"},
+                                                    {WM_MOUSEWHEEL, "WM_MOUSEWHEEL"},
+                                                    {WM_PARENTNOTIFY, "WM_PARENTNOTIFY"},
+                                                    {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
+                                                    {WM_MOUSELEAVE, "WM_MOUSELEAVE"},
+                                                    {WM_NCMOUSELEAVE, "WM_NCMOUSELEAVE"},
+                                                    {WM_MOUSEHOVER, "WM_MOUSEHOVER"},
+                                                    {WM_ENTERSIZEMOVE, "WM_ENTERSIZEMOVE"},
+                                                    {WM_EXITSIZEMOVE, "WM_EXITSIZEMOVE"},
+                                                    {WM_MOVING, "WM_MOVING"},
+                                                    {WM_SIZING, "WM_SIZING"},
+                                                    {WM_DESTROYCLIPBOARD, "WM_DESTROYCLIPBOARD"},
+                                                    {WM_USER, "WM_USER"},
+                                                    {WM_COMMAND, "WM_COMMAND"}};
   auto it = names.find(message);
   if (it != names.end()) return it->second;
   char hex[16];
@@ -132,9 +171,9 @@ void WindowTest::TearDown() {
 HWND WindowTest::Make(const std::string& name, DWORD style, TRect bounds, HWND parent, DWORD exStyle, int id) {
   // The name must be known before WM_NCCREATE arrives: log under a
   // placeholder and rename once the handle exists.
-  HWND window = CreateWindowExA(exStyle, "Logged", name.c_str(), style, bounds.Left, bounds.Top, bounds.Width(),
-                                bounds.Height(), parent, reinterpret_cast<HMENU>(static_cast<std::intptr_t>(id)),
-                                nullptr, nullptr);
+  HWND window =
+      CreateWindowExA(exStyle, "Logged", name.c_str(), style, bounds.Left, bounds.Top, bounds.Width(), bounds.Height(),
+                      parent, reinterpret_cast<HMENU>(static_cast<std::intptr_t>(id)), nullptr, nullptr);
   State().Names[window] = name;
   for (std::string& entry : State().Entries)
     if (entry.rfind("? ", 0) == 0) entry = name + entry.substr(1);
@@ -169,7 +208,8 @@ Log WindowTest::Only(const Log& log, std::initializer_list<UINT> messages) {
   Log out;
   for (const std::string& entry : log)
     for (UINT m : messages)
-      if (entry.size() > MessageName(m).size() && entry.substr(entry.size() - MessageName(m).size()) == MessageName(m) &&
+      if (entry.size() > MessageName(m).size() &&
+          entry.substr(entry.size() - MessageName(m).size()) == MessageName(m) &&
           entry[entry.size() - MessageName(m).size() - 1] == ' ')
         out.push_back(entry);
   return out;

@@ -35,8 +35,7 @@ class WindowTest : public ::testing::Test {
 
   // Windows of the logging class ("Logged", or "LoggedW" for Unicode),
   // named in the log. Parent: for WS_CHILD the parent, else the owner.
-  HWND Make(const std::string& name, DWORD style, TRect bounds, HWND parent = nullptr, DWORD exStyle = 0,
-            int id = 0);
+  HWND Make(const std::string& name, DWORD style, TRect bounds, HWND parent = nullptr, DWORD exStyle = 0, int id = 0);
   HWND MakeUnicode(const std::string& name, DWORD style, TRect bounds, HWND parent = nullptr);
   void Handle(HWND window, UINT message, Handler handler);
 

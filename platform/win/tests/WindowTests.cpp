@@ -150,10 +150,13 @@ TEST_F(Windows, RelationsAndZOrder) {
 
   // Enumeration goes depth first.
   std::vector<HWND> seen;
-  EnumChildWindows(owner, [](HWND h, LPARAM l) -> BOOL {
-    reinterpret_cast<std::vector<HWND>*>(l)->push_back(h);
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&seen));
+  EnumChildWindows(
+      owner,
+      [](HWND h, LPARAM l) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(l)->push_back(h);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&seen));
   EXPECT_EQ(seen, (std::vector<HWND>{b, grandchild, c, a}));
 
   // Destroying the owner takes its owned popup and its children with it.
@@ -244,7 +247,9 @@ LRESULT AnsiSubclass(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 TEST_F(Windows, TextTravelsBetweenAnsiAndUnicodeProcedures) {
   HWND wide = MakeUnicode("wide", WS_POPUP, Bounds(0, 0, 10, 10));
   EXPECT_TRUE(IsWindowUnicode(wide));
-  ASSERT_TRUE(SetWindowTextA(wide, "Gr\xC3\xBC\xC3\x9F" "e"));  // UTF-8 into a Unicode window
+  ASSERT_TRUE(SetWindowTextA(wide,
+                             "Gr\xC3\xBC\xC3\x9F"
+                             "e"));  // UTF-8 into a Unicode window
   char16_t wbuf[16];
   EXPECT_EQ(GetWindowTextW(wide, wbuf, 16), 5);
   EXPECT_EQ(std::u16string(wbuf), u"Gr\u00FC\u00DFe");
@@ -257,7 +262,8 @@ TEST_F(Windows, TextTravelsBetweenAnsiAndUnicodeProcedures) {
 
   // Subclassed through the ANSI form: the subclass sees UTF-8, the window
   // still keeps the text, and the window became ANSI.
-  gPrevious = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(wide, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnsiSubclass)));
+  gPrevious =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(wide, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnsiSubclass)));
   EXPECT_FALSE(IsWindowUnicode(wide));
   SetWindowTextW(wide, u"\u00C4rger");
   EXPECT_EQ(gSubclassSaw, "\xC3\x84rger");
@@ -352,8 +358,8 @@ TEST_F(Windows, TheTopLevelListIsObserved) {
   DestroyWindow(message);
   DestroyWindow(main);
   RemoveWindowListObserver(&observer);
-  EXPECT_EQ(observer.Events, (std::vector<std::string>{"created Main", "shown Main", "text Renamed",
-                                                        "hidden Renamed", "destroyed Renamed"}));
+  EXPECT_EQ(observer.Events, (std::vector<std::string>{"created Main", "shown Main", "text Renamed", "hidden Renamed",
+                                                       "destroyed Renamed"}));
 }
 
 }  // namespace

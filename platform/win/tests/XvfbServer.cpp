@@ -68,8 +68,8 @@ XvfbServer::XvfbServer(int width, int height) {
       ::dup2(devNull, STDOUT_FILENO);
       ::dup2(devNull, STDERR_FILENO);
     }
-    ::execl(program.c_str(), "Xvfb", "-displayfd", readyFd.c_str(), "-screen", "0", screen.c_str(), "-nolisten",
-            "tcp", "-br", "-noreset", static_cast<char*>(nullptr));
+    ::execl(program.c_str(), "Xvfb", "-displayfd", readyFd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
+            "-br", "-noreset", static_cast<char*>(nullptr));
     ::_exit(127);
   }
   ::close(ready[1]);

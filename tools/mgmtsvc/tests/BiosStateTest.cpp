@@ -58,10 +58,10 @@ TEST(BiosState, HexByteTextTable) {
     std::vector<std::uint8_t> Bytes;
   };
   const Case cases[] = {
-      {"", true, {}},         {"1E", true, {0x1E}},   {"1e,30,FF", true, {0x1E, 0x30, 0xFF}},
-      {"1E,", false, {}},     {",1E", false, {}},     {"1E,,30", false, {}},
-      {"1", false, {}},       {"123", false, {}},     {"1G", false, {}},
-      {" 1E", false, {}},     {"1E ,30", false, {}},
+      {"", true, {}},     {"1E", true, {0x1E}},  {"1e,30,FF", true, {0x1E, 0x30, 0xFF}},
+      {"1E,", false, {}}, {",1E", false, {}},    {"1E,,30", false, {}},
+      {"1", false, {}},   {"123", false, {}},    {"1G", false, {}},
+      {" 1E", false, {}}, {"1E ,30", false, {}},
   };
   for (const Case& c : cases) {
     std::vector<std::uint8_t> bytes;

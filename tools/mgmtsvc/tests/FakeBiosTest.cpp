@@ -50,7 +50,9 @@ Items VerifyUser(int Length, const std::string& Hex) { return VerifyPassword(775
 Items SerialPort(int Ebx) { return Int15(Ebx, {"Flag=4"}); }
 Items ParallelPort() { return Int15(3, {"Flag=8"}); }
 Items GetAssetTag(int Ebx) { return Int15(Ebx, {"Flag=256"}); }
-Items SetAssetTag(int Ebx, const std::string& Tag) { return Int15(Ebx, {"BUFFER=" + Tag, "cmos=1", "Flag=2147483904"}); }
+Items SetAssetTag(int Ebx, const std::string& Tag) {
+  return Int15(Ebx, {"BUFFER=" + Tag, "cmos=1", "Flag=2147483904"});
+}
 
 class Bios {
  public:
@@ -86,72 +88,73 @@ struct Step {
 
 void RunSteps(Bios& Service, const std::vector<Step>& Steps) {
   for (std::size_t i = 0; i < Steps.size(); ++i)
-    EXPECT_EQ(Service.Call(Steps[i].Request), Steps[i].Reply) << "step " << i + 1 << ": " << Int15Params(Steps[i].Request);
+    EXPECT_EQ(Service.Call(Steps[i].Request), Steps[i].Reply)
+        << "step " << i + 1 << ": " << Int15Params(Steps[i].Request);
 }
 
 TEST(FakeBios, BootOrderAndFastBoot) {
   Bios service;
   RunSteps(service, {
-      {GetBootOrder(), "result=1,\"BUFFER=01,02,00,07,FF\""},
-      {SetBootOrder("02,01,FF"), "result=1"},
-      {GetBootOrder(), "result=1,\"BUFFER=02,01,FF\""},
-      {SetBootOrder("0e,0a,ff,03"), "result=1"},
-      {GetBootOrder(), "result=1,\"BUFFER=0E,0A,FF,03\""},
-      {GetBootFlag(), "result=1,EAX=0"},
-      {SetBootFlag("1"), "result=1"},
-      {GetBootFlag(), "result=1,EAX=1"},
-      {SetBootFlag("0"), "result=1"},
-      {GetBootFlag(), "result=1,EAX=0"},
-  });
+                        {GetBootOrder(), "result=1,\"BUFFER=01,02,00,07,FF\""},
+                        {SetBootOrder("02,01,FF"), "result=1"},
+                        {GetBootOrder(), "result=1,\"BUFFER=02,01,FF\""},
+                        {SetBootOrder("0e,0a,ff,03"), "result=1"},
+                        {GetBootOrder(), "result=1,\"BUFFER=0E,0A,FF,03\""},
+                        {GetBootFlag(), "result=1,EAX=0"},
+                        {SetBootFlag("1"), "result=1"},
+                        {GetBootFlag(), "result=1,EAX=1"},
+                        {SetBootFlag("0"), "result=1"},
+                        {GetBootFlag(), "result=1,EAX=0"},
+                    });
 }
 
 TEST(FakeBios, PasswordsCompareScanCodes) {
   Bios service;
   RunSteps(service, {
-      {IsSupervisorSet(), "result=256"},
-      {IsUserSet(), "result=256"},
-      {SetUser(1, "1E"), "result=256"},  // a user password needs a supervisor password
-      {VerifySupervisor(0, ""), "result=1"},
-      {SetSupervisor(2, "1E,30"), "result=1"},
-      {IsSupervisorSet(), "result=1"},
-      {VerifySupervisor(2, "1E,30"), "result=1"},
-      {VerifySupervisor(2, "1e,30"), "result=1"},
-      {VerifySupervisor(2, "30,1E"), "result=256"},
-      {VerifySupervisor(1, "1E"), "result=256"},
-      {VerifySupervisor(0, ""), "result=256"},
-      {SetSupervisor(0, ""), "result=256"},  // an empty password is refused, not stored
-      {SetUser(8, "10,11,12,13,14,15,16,17"), "result=1"},
-      {IsUserSet(), "result=1"},
-      {VerifyUser(8, "10,11,12,13,14,15,16,17"), "result=1"},
-      {VerifyUser(2, "1E,30"), "result=256"},
-      {ClearUser(), "result=1"},
-      {IsUserSet(), "result=256"},
-      {IsSupervisorSet(), "result=1"},
-      {SetUser(1, "2E"), "result=1"},
-      {ClearSupervisor(), "result=1"},
-      {IsSupervisorSet(), "result=256"},
-      {IsUserSet(), "result=256"},  // cleared along with the supervisor password
-      {ClearUser(), "result=1"},
-  });
+                        {IsSupervisorSet(), "result=256"},
+                        {IsUserSet(), "result=256"},
+                        {SetUser(1, "1E"), "result=256"},  // a user password needs a supervisor password
+                        {VerifySupervisor(0, ""), "result=1"},
+                        {SetSupervisor(2, "1E,30"), "result=1"},
+                        {IsSupervisorSet(), "result=1"},
+                        {VerifySupervisor(2, "1E,30"), "result=1"},
+                        {VerifySupervisor(2, "1e,30"), "result=1"},
+                        {VerifySupervisor(2, "30,1E"), "result=256"},
+                        {VerifySupervisor(1, "1E"), "result=256"},
+                        {VerifySupervisor(0, ""), "result=256"},
+                        {SetSupervisor(0, ""), "result=256"},  // an empty password is refused, not stored
+                        {SetUser(8, "10,11,12,13,14,15,16,17"), "result=1"},
+                        {IsUserSet(), "result=1"},
+                        {VerifyUser(8, "10,11,12,13,14,15,16,17"), "result=1"},
+                        {VerifyUser(2, "1E,30"), "result=256"},
+                        {ClearUser(), "result=1"},
+                        {IsUserSet(), "result=256"},
+                        {IsSupervisorSet(), "result=1"},
+                        {SetUser(1, "2E"), "result=1"},
+                        {ClearSupervisor(), "result=1"},
+                        {IsSupervisorSet(), "result=256"},
+                        {IsUserSet(), "result=256"},  // cleared along with the supervisor password
+                        {ClearUser(), "result=1"},
+                    });
 }
 
 TEST(FakeBios, PortsAndAssetTag) {
   Bios service;
   RunSteps(service, {
-      {SerialPort(2), "result=1,EAX=0,ECX=1016,EDX=4"},
-      {SerialPort(258), "result=1,EAX=2,ECX=760,EDX=259"},
-      {ParallelPort(), "result=1,EAX=0,ECX=888,EDX=775"},
-      {GetAssetTag(275), "result=1,BUFFER="},
-      {SetAssetTag(33043, "Desk 7, \"North\""), "result=1"},
-      {GetAssetTag(275), "result=1,\"BUFFER=Desk 7, \"\"North\"\"\""},
-      {SetAssetTag(293, "  padded  "), "result=1"},
-      {GetAssetTag(37), "result=1,\"BUFFER=  padded  \""},
-      {SetAssetTag(33043, "B\xC3\xBCro \xC3\xBF"), "result=1"},
-      {GetAssetTag(275), "result=1,\"BUFFER=B\xC3\xBCro \xC3\xBF\""},
-      {SetAssetTag(33043, std::string(64, 'A')), "result=1"},
-      {SetAssetTag(33043, std::string(65, 'B')), "result=256"},
-      {GetAssetTag(275), "result=1,BUFFER=" + std::string(64, 'A')},
-  });
+                        {SerialPort(2), "result=1,EAX=0,ECX=1016,EDX=4"},
+                        {SerialPort(258), "result=1,EAX=2,ECX=760,EDX=259"},
+                        {ParallelPort(), "result=1,EAX=0,ECX=888,EDX=775"},
+                        {GetAssetTag(275), "result=1,BUFFER="},
+                        {SetAssetTag(33043, "Desk 7, \"North\""), "result=1"},
+                        {GetAssetTag(275), "result=1,\"BUFFER=Desk 7, \"\"North\"\"\""},
+                        {SetAssetTag(293, "  padded  "), "result=1"},
+                        {GetAssetTag(37), "result=1,\"BUFFER=  padded  \""},
+                        {SetAssetTag(33043, "B\xC3\xBCro \xC3\xBF"), "result=1"},
+                        {GetAssetTag(275), "result=1,\"BUFFER=B\xC3\xBCro \xC3\xBF\""},
+                        {SetAssetTag(33043, std::string(64, 'A')), "result=1"},
+                        {SetAssetTag(33043, std::string(65, 'B')), "result=256"},
+                        {GetAssetTag(275), "result=1,BUFFER=" + std::string(64, 'A')},
+                    });
 }
 
 TEST(FakeBios, RepliesReadBackAsTheClientReadsThem) {
@@ -173,20 +176,20 @@ TEST(FakeBios, RepliesReadBackAsTheClientReadsThem) {
 TEST(FakeBios, StateSurvivesARestart) {
   Bios service;
   RunSteps(service, {
-      {SetBootOrder("02,00,FF"), "result=1"},
-      {SetBootFlag("1"), "result=1"},
-      {SetSupervisor(3, "1E,30,2E"), "result=1"},
-      {SetUser(1, "1F"), "result=1"},
-      {SetAssetTag(33043, "INV-0042"), "result=1"},
-  });
+                        {SetBootOrder("02,00,FF"), "result=1"},
+                        {SetBootFlag("1"), "result=1"},
+                        {SetSupervisor(3, "1E,30,2E"), "result=1"},
+                        {SetUser(1, "1F"), "result=1"},
+                        {SetAssetTag(33043, "INV-0042"), "result=1"},
+                    });
   service.Restart();
   RunSteps(service, {
-      {GetBootOrder(), "result=1,\"BUFFER=02,00,FF\""},
-      {GetBootFlag(), "result=1,EAX=1"},
-      {VerifySupervisor(3, "1E,30,2E"), "result=1"},
-      {VerifyUser(1, "1F"), "result=1"},
-      {GetAssetTag(275), "result=1,BUFFER=INV-0042"},
-  });
+                        {GetBootOrder(), "result=1,\"BUFFER=02,00,FF\""},
+                        {GetBootFlag(), "result=1,EAX=1"},
+                        {VerifySupervisor(3, "1E,30,2E"), "result=1"},
+                        {VerifyUser(1, "1F"), "result=1"},
+                        {GetAssetTag(275), "result=1,BUFFER=INV-0042"},
+                    });
   auto state = nlohmann::json::parse(service.Dir().Read("state.json"));
   EXPECT_EQ(state["supervisor_password"], "1E,30,2E");
   EXPECT_EQ(state["asset_tag"], "INV-0042");
@@ -214,7 +217,7 @@ TEST(FakeBios, FailSwitchFailsOneFeatureOnly) {
     Items Request;
   };
   const std::vector<Feature> features = {
-      {"bootorder", GetBootOrder()}, {"bootflag", GetBootFlag()},  {"supervisor", VerifySupervisor(0, "")},
+      {"bootorder", GetBootOrder()}, {"bootflag", GetBootFlag()},    {"supervisor", VerifySupervisor(0, "")},
       {"user", VerifyUser(0, "")},   {"assettag", GetAssetTag(275)}, {"serial", SerialPort(2)},
       {"infrared", SerialPort(258)}, {"parallel", ParallelPort()},
   };
@@ -243,11 +246,11 @@ TEST(FakeBios, FailSwitchRefusesWritesAndKeepsTheState) {
 TEST(FakeBios, AssetTagFallbackOnly) {
   Bios service({"--asset-tag-fallback-only"});
   RunSteps(service, {
-      {SetAssetTag(33043, "first"), "result=256"},
-      {SetAssetTag(293, "second"), "result=1"},
-      {GetAssetTag(275), "result=256"},
-      {GetAssetTag(37), "result=1,BUFFER=second"},
-  });
+                        {SetAssetTag(33043, "first"), "result=256"},
+                        {SetAssetTag(293, "second"), "result=1"},
+                        {GetAssetTag(275), "result=256"},
+                        {GetAssetTag(37), "result=1,BUFFER=second"},
+                    });
 }
 
 TEST(FakeBios, UndecodableRequestsAnswerResultZeroAndChangeNothing) {
@@ -295,10 +298,10 @@ TEST(FakeBios, UndecodableRequestsAnswerResultZeroAndChangeNothing) {
   Bios service;
   for (const Items& request : cases) EXPECT_EQ(service.Call(request), "result=0") << Int15Params(request);
   RunSteps(service, {
-      {GetBootOrder(), "result=1,\"BUFFER=01,02,00,07,FF\""},
-      {GetBootFlag(), "result=1,EAX=0"},
-      {IsSupervisorSet(), "result=256"},
-  });
+                        {GetBootOrder(), "result=1,\"BUFFER=01,02,00,07,FF\""},
+                        {GetBootFlag(), "result=1,EAX=0"},
+                        {IsSupervisorSet(), "result=256"},
+                    });
 }
 
 }  // namespace

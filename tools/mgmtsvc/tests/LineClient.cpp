@@ -90,7 +90,8 @@ std::string LineClient::Exchange(const std::string& Command, int Id, const std::
 std::string LineClient::Ask(const std::string& Command, int Id, const std::string& Data) {
   std::string line = Exchange(Command, Id, Data);
   std::string prefix = std::to_string(Id) + ",";
-  if (line.compare(0, prefix.size(), prefix) != 0) throw std::runtime_error("reply \"" + line + "\" is not for " + prefix);
+  if (line.compare(0, prefix.size(), prefix) != 0)
+    throw std::runtime_error("reply \"" + line + "\" is not for " + prefix);
   return line.substr(prefix.size());
 }
 

@@ -66,7 +66,8 @@ TEST_F(ProfileAnswers, EntriesMatchByModuleItemAndRequest) {
       {"any item", "whatever", "whatever=1", "first"},
       {"no such module", "", "", ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(Ask(c.Module, c.Item, c.Params), c.Payload) << c.Module << "/" << c.Item << "/" << c.Params;
+  for (const Case& c : cases)
+    EXPECT_EQ(Ask(c.Module, c.Item, c.Params), c.Payload) << c.Module << "/" << c.Item << "/" << c.Params;
 }
 
 TEST_F(ProfileAnswers, RetriesAnswerRetryFirstOnEveryConnection) {

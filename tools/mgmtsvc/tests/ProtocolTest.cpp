@@ -67,7 +67,8 @@ TEST(Protocol, SensorAlertsAndSubscriptions) {
   EXPECT_EQ(client.Ask("IsAlertEnabled", 1, "\"CPU Temperature\""), "False");
   client.Request("EnableAlert", 2, "\"CPU Temperature\",0,40.5");
   EXPECT_EQ(client.Ask("IsAlertEnabled", 20, "\"CPU Temperature\""), "True");
-  EXPECT_EQ(other.Ask("IsAlertEnabled", 3, "\"CPU Temperature\""), "True") << "alerts are the machine's, not the connection's";
+  EXPECT_EQ(other.Ask("IsAlertEnabled", 3, "\"CPU Temperature\""), "True")
+      << "alerts are the machine's, not the connection's";
   std::string id = client.Ask("Subscribe", 4, "0");
   EXPECT_EQ(id, "1");
   EXPECT_EQ(client.Ask("Subscribe", 5, "0"), "2");
@@ -168,9 +169,9 @@ TEST(Protocol, TerminationIsClean) {
 
 TEST(Protocol, BadCommandLinesAreRefused) {
   const std::vector<std::vector<std::string>> cases = {
-      {"--bogus"},          {"--port", "70000"},  {"--port"},           {"--delay-ms", "-1"},
-      {"--stale", "x"},     {"--fail", "display"}, {"--overlong", "0"},  {"--drop-after", "0"},
-      {"--profile", "/nonexistent/profile.json"},
+      {"--bogus"},          {"--port", "70000"},   {"--port"},
+      {"--delay-ms", "-1"}, {"--stale", "x"},      {"--fail", "display"},
+      {"--overlong", "0"},  {"--drop-after", "0"}, {"--profile", "/nonexistent/profile.json"},
   };
   for (const auto& arguments : cases) EXPECT_THROW(StandInService{arguments}, std::runtime_error) << arguments[0];
 }

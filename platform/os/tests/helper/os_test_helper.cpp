@@ -38,8 +38,8 @@ int RunMutexCommands() {
       std::string name;
       int owner = 0;
       words >> name >> owner;
-      handle = command == "create" ? plat::CreateMutex(name, owner != 0)
-                                   : plat::OpenMutex(plat::SYNCHRONIZE, false, name);
+      handle =
+          command == "create" ? plat::CreateMutex(name, owner != 0) : plat::OpenMutex(plat::SYNCHRONIZE, false, name);
       if (handle == nullptr)
         answer = "error " + std::to_string(plat::GetLastError());
       else if (command == "open")

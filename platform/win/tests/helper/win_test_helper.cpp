@@ -43,20 +43,15 @@ void Report(const std::string& line) {
 plat::LRESULT ReportingProc(plat::HWND window, plat::UINT message, plat::WPARAM wParam, plat::LPARAM lParam) {
   const std::string className = plat::WindowClassName(window);
   switch (message) {
-    case plat::WM_CLOSE:
-      Report("close " + className);
-      break;
-    case plat::WM_SHOWWINDOW:
-      Report("show " + className + (wParam != 0 ? " 1" : " 0"));
-      break;
+    case plat::WM_CLOSE: Report("close " + className); break;
+    case plat::WM_SHOWWINDOW: Report("show " + className + (wParam != 0 ? " 1" : " 0")); break;
     case plat::WM_ACTIVATE:
       if (plat::LOWORD(wParam) != plat::WA_INACTIVE) Report("activate " + className);
       break;
     case plat::WM_DESTROY:
       if (--gLiveWindows == 0) plat::PostQuitMessage(0);
       break;
-    default:
-      break;
+    default: break;
   }
   return plat::DefWindowProc(window, message, wParam, lParam);
 }
