@@ -1,5 +1,7 @@
 #include "app/StringTable.h"
 
+#include <unordered_set>
+
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/StringUtils.h"
@@ -22,12 +24,14 @@ std::unique_ptr<TStringTable>& GlobalTable() {
 }  // namespace
 
 const TStringTable::TSection* TStringTable::FindSection(const plat::String& Name) const {
-  for (const TSection& section : FSections) {
-    if (plat::AnsiSameText(section.Name, Name)) {
-      return &section;
-    }
-  }
-  return nullptr;
+  const auto found = FSectionIndex.find(plat::AnsiLowerCase(Name));
+  return found == FSectionIndex.end() ? nullptr : &FSections[found->second];
+}
+
+TStringTable::TSection& TStringTable::ObtainSection(const plat::String& Name) {
+  const auto [slot, added] = FSectionIndex.try_emplace(plat::AnsiLowerCase(Name), FSections.size());
+  if (added) FSections.push_back({Name, std::make_unique<plat::THashedStringList>()});
+  return FSections[slot->second];
 }
 
 plat::String TStringTable::Lookup(const plat::String& Section, const plat::String& Key) const {
@@ -49,16 +53,18 @@ void TStringTable::LoadFromIni(const plat::String& Path) {
   ini.ReadSections(sectionNames);
   for (int i = 0; i < sectionNames.Count(); ++i) {
     const plat::String name = sectionNames.Strings(i);
-    const TSection* found = FindSection(name);
-    if (!found) {
-      FSections.push_back({name, std::make_unique<plat::TStringList>()});
-      found = &FSections.back();
-    }
-    plat::TStringList keys;
-    ini.ReadSection(name, keys);
-    for (int k = 0; k < keys.Count(); ++k) {
-      const plat::String key = keys.Strings(k);
-      found->Lines->SetValues(key, ini.ReadString(name, key, plat::String()));
+    plat::TStrings& lines = *ObtainSection(name).Lines;
+    plat::TStringList values;
+    ini.ReadSectionValues(name, values);
+    // Within one file the first line of a key counts, as an INI read gives it.
+    std::unordered_set<plat::String> seen;
+    for (int k = 0; k < values.Count(); ++k) {
+      const plat::String line = values.Strings(k);
+      const std::size_t separator = line.find('=');
+      if (separator == plat::String::npos) continue;
+      const plat::String key = line.substr(0, separator);
+      if (!seen.insert(plat::AnsiLowerCase(key)).second) continue;
+      lines.SetValues(key, line.substr(separator + 1));
     }
   }
 }

@@ -5,9 +5,10 @@
 // missing section or key answers the key itself, so an empty table shows the
 // program's English texts.
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
-#include "platform/rtl/StringList.h"
+#include "platform/rtl/HashedStringList.h"
 #include "platform/rtl/Types.h"
 
 namespace zorbit {
@@ -25,11 +26,14 @@ class TStringTable {
  private:
   struct TSection {
     plat::String Name;
-    std::unique_ptr<plat::TStringList> Lines;
+    std::unique_ptr<plat::THashedStringList> Lines;
   };
   const TSection* FindSection(const plat::String& Name) const;
+  TSection& ObtainSection(const plat::String& Name);
 
+  // Names are indexed as they load, so neither loading nor a lookup scans.
   std::vector<TSection> FSections;
+  std::unordered_map<plat::String, std::size_t> FSectionIndex;  // by lower-case name
 };
 
 // The global table: empty from InitializeStringTable, null before it and

@@ -61,6 +61,12 @@ TEST_F(StringTableTest, LaterFilesExtendOverrideAndWithdraw) {
   EXPECT_EQ(Table.Lookup("Messages", "C"), "third c");
 }
 
+TEST_F(StringTableTest, WithinOneFileTheFirstLineOfAKeyCounts) {
+  Table.LoadFromIni(Ini("a.ini", "[Messages]\nA=first\na=second\nB=\nB=late\nnot a key line\n"));
+  EXPECT_EQ(Table.Lookup("Messages", "A"), "first");
+  EXPECT_EQ(Table.Lookup("Messages", "B"), "B");  // its first line is empty: no translation
+}
+
 TEST_F(StringTableTest, MissingAndOversizedFilesAddNothing) {
   Table.LoadFromIni(Folder.Path() + "none.ini");
   const std::string huge = Ini("huge.ini", "[Messages]\nReboot=Huge\n");

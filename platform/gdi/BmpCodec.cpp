@@ -18,9 +18,6 @@ constexpr DWORD CoreHeaderSize = 12;
 constexpr DWORD InfoHeaderSize = 40;
 constexpr DWORD MaxHeaderSize = 1024;
 constexpr DWORD MaxPaletteEntries = 256;
-// Run-length data packs at most this many pixels into a byte in any
-// plausible picture (255 pixels in a two-byte run, plus line ends).
-constexpr long long RlePixelsPerByte = 256;
 
 constexpr TPixel Rgb(int r, int g, int b) {
   return (static_cast<TPixel>(r) << 16) | (static_cast<TPixel>(g) << 8) | static_cast<TPixel>(b);
@@ -230,7 +227,7 @@ void DecodeRle(ByteReader& r, const DibHeader& h, const std::vector<TPixel>& pal
 BmpImage DecodeDib(ByteReader& r, std::size_t pixelOffset, bool icon, std::vector<bool>* mask) {
   const DibHeader h = ReadHeader(r, icon);
   const bool rle = h.Compression == BI_RLE8 || h.Compression == BI_RLE4;
-  CheckImageSize(h.Width, h.Height, r.Remaining(), rle ? RlePixelsPerByte : 32, Kind);
+  CheckImageSize(h.Width, h.Height, r.Remaining(), rle ? BmpRlePixelsPerByte : 32, Kind);
   const std::vector<TPixel> palette = ReadPalette(r, h);
   if (pixelOffset != 0) r.Seek(pixelOffset);
   BmpImage image;

@@ -20,6 +20,11 @@ constexpr DWORD BI_RLE8 = 1;
 constexpr DWORD BI_RLE4 = 2;
 constexpr DWORD BI_BITFIELDS = 3;
 
+// Run-length data packs at most this many pixels into a byte in any
+// plausible picture (255 pixels in a two-byte run, plus line ends): the
+// densest coding a DIB has.
+constexpr long long BmpRlePixelsPerByte = 256;
+
 struct BmpImage {
   std::unique_ptr<Bitmap> Image;
   // As stored: 1, 4, 8, 15 (16 bits as 5-5-5), 16 (any other 16-bit layout), 24 or 32.

@@ -51,6 +51,7 @@ IconFile ReadIco(std::span<const Byte> data) {
   if (count > r.Remaining() / DirectoryEntrySize) r.Fail("the directory ends too early");
   IconFile icon;
   icon.Cursor = type == CursorType;
+  long long totalPixels = 0;
   for (Word i = 0; i < count; ++i) {
     r.Seek(6 + i * DirectoryEntrySize + 8);
     const DWORD size = r.U32();
@@ -62,6 +63,13 @@ IconFile ReadIco(std::span<const Byte> data) {
       continue;
     }
     icon.Images.push_back(Decode(bytes));
+    // Entries may share one image's bytes, so each entry being in
+    // proportion to its own bytes says nothing of the file: the pixels of
+    // all entries together must be in proportion to the whole file.
+    const Bitmap& decoded = *icon.Images.back().Image;
+    totalPixels += static_cast<long long>(decoded.Width()) * decoded.Height();
+    if (totalPixels > Bitmap::MaxPixels) r.Fail("the images are too large together");
+    CheckProportion(totalPixels, data.size(), BmpRlePixelsPerByte, "icon");
   }
   if (icon.Images.empty()) r.Fail("no image can be read");
   return icon;

@@ -3,7 +3,9 @@
 // 32-bit bitmap whose alpha byte is 255 where the icon shows and 0 where it
 // is transparent (from a 32-bit image's own alpha, else from its AND mask;
 // transparent pixels are black). Entries stored as PNG are passed over.
-// Malformed or truncated data raises EInvalidGraphic.
+// Malformed or truncated data raises EInvalidGraphic, and so do images
+// whose pixels together are out of proportion to the file (entries that
+// share one small run-length image, say).
 #include <memory>
 #include <span>
 #include <vector>

@@ -17,6 +17,10 @@ constexpr const char* Kind = "JPEG";
 // real picture.
 constexpr long long JpegPixelsPerByte = 1024;
 constexpr long MaxDecoderMemory = 512L * 1024 * 1024;
+// Each scan of a progressive file is decoded over the whole picture, so a
+// small file of many tiny scans costs a decoder many full passes. Real
+// encoders write about ten; far more is a file built to waste time.
+constexpr int MaxScans = 100;
 
 // libjpeg reports errors by calling back; the callback jumps back to the
 // step that called the library. The steps below hold no C++ objects, so the
@@ -36,6 +40,15 @@ void ErrorExit(j_common_ptr info) {
 
 void EmitMessage(j_common_ptr info, int level) {
   if (level < 0) ErrorExit(info);
+}
+
+// libjpeg calls this as it works through the input, a scan at a time.
+void CheckScans(j_common_ptr info) {
+  const auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
+  if (decompress->input_scan_number <= MaxScans) return;
+  auto* errors = reinterpret_cast<ErrorManager*>(info->err);
+  std::snprintf(errors->Message, sizeof errors->Message, "more than %d scans", MaxScans);
+  std::longjmp(errors->Jump, 1);
 }
 
 bool ReadHeaderStep(jpeg_decompress_struct* info, ErrorManager* errors) {
@@ -70,7 +83,9 @@ class Decompressor {
     FErrors.Base.error_exit = ErrorExit;
     FErrors.Base.emit_message = EmitMessage;
     FErrors.Message[0] = 0;
+    FProgress.progress_monitor = CheckScans;
     jpeg_create_decompress(&FInfo);
+    FInfo.progress = &FProgress;
     FInfo.mem->max_memory_to_use = MaxDecoderMemory;
     jpeg_mem_src(&FInfo, data.data(), static_cast<unsigned long>(data.size()));
   }
@@ -87,6 +102,7 @@ class Decompressor {
  private:
   jpeg_decompress_struct FInfo{};
   ErrorManager FErrors{};
+  jpeg_progress_mgr FProgress{};
 };
 
 }  // namespace

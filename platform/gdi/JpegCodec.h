@@ -1,7 +1,8 @@
 #pragma once
 // JPEG decoding (baseline and progressive; grey, RGB and YCbCr) into a 32-bit
 // bitmap with alpha 0. Corrupt, truncated or unsupported data (CMYK, for
-// one) raises EInvalidGraphic, as does a size out of proportion to the data.
+// one) raises EInvalidGraphic, as does a size out of proportion to the data
+// or a progressive file of more scans than any encoder writes.
 #include <memory>
 #include <span>
 

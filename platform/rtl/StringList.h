@@ -56,7 +56,7 @@ class TStrings : public TObject {
   bool Equals(const TStrings& other) const;
 
   virtual int IndexOf(const String& s) const;
-  int IndexOfName(const String& name) const;
+  virtual int IndexOfName(const String& name) const;
   int IndexOfObject(TObjectPtr object) const;
 
   String Names(int index) const;

@@ -381,6 +381,17 @@ TEST(JpegCodec, DecodesBaselineProgressiveAndGrey) {
   }
 }
 
+TEST(JpegCodec, AFileOfTooManyScansIsRefused) {
+  JpegSpec spec{64, 64, 1, true};
+  spec.EveryBandApart = true;
+  try {
+    ReadJpeg(EncodeJpeg(spec));
+    FAIL() << "190 scans were decoded";
+  } catch (const EInvalidGraphic& e) {
+    EXPECT_NE(e.Message().find("scans"), String::npos) << e.Message();
+  }
+}
+
 TEST(JpegCodec, BrokenTruncatedAndUnsupportedDataRaise) {
   const std::vector<Byte> good = EncodeJpeg({});
   for (std::size_t length : {std::size_t{0}, std::size_t{1}, std::size_t{2}, std::size_t{20}, good.size() / 3,
@@ -450,6 +461,28 @@ TEST(IcoCodec, BrokenAndTruncatedFilesRaise) {
     SCOPED_TRACE(name);
     EXPECT_THROW(ReadIco(file), EInvalidGraphic);
   }
+}
+
+TEST(IcoCodec, EntriesSharingOneImageAreBoundedTogether) {
+  // One 256x256 monochrome image (16 KB with its mask) named by 255 entries:
+  // each entry is in proportion to its bytes, all of them together are not.
+  std::vector<IconSpec> one;
+  one.push_back({std::make_unique<Bitmap>(256, 256), 1, {}});
+  const std::vector<Byte> single = EncodeIco(one);
+  constexpr std::size_t Entries = 255;
+  const std::size_t bodyOffset = 6 + 16;
+  std::vector<Byte> file = {0, 0, 1, 0, static_cast<Byte>(Entries), 0};
+  const std::vector<Byte> offset = Le32(static_cast<std::uint32_t>(6 + 16 * Entries));
+  for (std::size_t i = 0; i < Entries; ++i) {
+    std::vector<Byte> entry(single.begin() + 6, single.begin() + 6 + 16);
+    std::copy(offset.begin(), offset.end(), entry.begin() + 12);
+    file.insert(file.end(), entry.begin(), entry.end());
+  }
+  file.insert(file.end(), single.begin() + bodyOffset, single.end());
+  EXPECT_THROW(ReadIco(file), EInvalidGraphic);
+  // A few entries sharing the image are still read.
+  file[4] = 4;
+  EXPECT_EQ(ReadIco(file).Images.size(), 4u);
 }
 
 TEST(PngCodec, WritesWhatLibpngReadsBack) {

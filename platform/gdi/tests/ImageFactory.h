@@ -89,7 +89,23 @@ struct JpegSpec {
   int Height = 24;
   int Components = 3;  // 1 grey, 3 RGB, 4 CMYK
   bool Progressive = false;
+  // Progressive grey only: every coefficient band in a scan of its own, in
+  // three steps of precision, 190 scans in all.
+  bool EveryBandApart = false;
 };
+
+// The scan script of JpegSpec::EveryBandApart.
+inline std::vector<jpeg_scan_info> EveryBandApartScans() {
+  std::vector<jpeg_scan_info> scans;
+  scans.push_back(jpeg_scan_info{1, {0, 0, 0, 0}, 0, 0, 0, 0});
+  for (int step = 0; step < 3; ++step) {
+    for (int band = 1; band < 64; ++band) {
+      const int high = step == 0 ? 0 : 3 - step;  // 0 then 2, 1: each refines the step before
+      scans.push_back(jpeg_scan_info{1, {0, 0, 0, 0}, band, band, high, 2 - step});
+    }
+  }
+  return scans;
+}
 
 // A smooth picture that survives compression closely: channel c at (x, y).
 inline int JpegPattern(int x, int y, int c) { return std::min(255, x * 3 + y * 2 + c * 40); }
@@ -109,6 +125,11 @@ inline std::vector<Byte> EncodeJpeg(const JpegSpec& spec) {
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, 95, TRUE);
   if (spec.Progressive) jpeg_simple_progression(&info);
+  const std::vector<jpeg_scan_info> script = EveryBandApartScans();
+  if (spec.EveryBandApart) {
+    info.scan_info = script.data();
+    info.num_scans = static_cast<int>(script.size());
+  }
   jpeg_start_compress(&info, TRUE);
   std::vector<JSAMPLE> row(static_cast<std::size_t>(spec.Width) * spec.Components);
   while (info.next_scanline < info.image_height) {
