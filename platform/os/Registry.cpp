@@ -1,19 +1,19 @@
 #include "platform/os/Registry.h"
 
+#include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/rtl/LastError.h"
 #include "platform/os/PlatformRoot.h"
 #include "platform/os/PosixFiles.h"
 #include "platform/os/RegistryHive.h"
+#include "platform/os/detail/HiveFiles.h"
 
 namespace plat {
 
 namespace {
-
-// Hive files beyond this are refused rather than read into memory.
-constexpr std::size_t kMaxHiveSize = 64u << 20;
 
 struct THiveName {
   const char* File = nullptr;  // file name below the registry folder, without ".reg"
@@ -29,18 +29,8 @@ std::optional<THiveName> HiveOf(HKEY rootKey) {
   }
 }
 
-// The hive as stored; a missing file is an empty hive, an unreadable one is
-// nothing (so that a write never replaces what could not be read).
-std::optional<TRegistryHive> LoadHive(const THiveName& name) {
-  TRegistryHive hive(name.Root);
-  const String path = RegistryHivePath(name.File);
-  const std::optional<String> text = ReadWholeFile(path, kMaxHiveSize);
-  if (!text) {
-    if (GetLastError() == ERROR_FILE_NOT_FOUND) return hive;
-    return std::nullopt;
-  }
-  hive.Parse(*text);
-  return hive;
+std::shared_ptr<const TRegistryHive> LoadHive(const THiveName& name) {
+  return detail::ReadHive(RegistryHivePath(name.File), name.Root);
 }
 
 // Reads, changes and writes the hive under its lock file. change answers
@@ -51,9 +41,9 @@ bool UpdateHive(const THiveName& name, Change change) {
   const String path = RegistryHivePath(name.File);
   TFileLock lock(path + ".lock");
   if (!lock.Locked()) return false;
-  std::optional<TRegistryHive> hive = LoadHive(name);
+  std::unique_ptr<TRegistryHive> hive = detail::ReadHiveForChange(path, name.Root);
   if (!hive || !change(*hive)) return false;
-  return ReplaceFileAtomically(path, hive->Serialize());
+  return detail::WriteHive(path, std::move(hive));
 }
 
 String JoinPath(const std::vector<String>& names) {
@@ -110,6 +100,10 @@ bool TRegistry::OpenKey(const String& key, bool canCreate) {
   if (canCreate) {
     for (const String& name : target.Path)
       if (!IsValidKeyName(name)) return false;
+    if (target.Path.size() > MaxKeyDepth) {
+      SetLastError(ERROR_INVALID_PARAMETER);
+      return false;
+    }
     found = UpdateHive(target.Hive, [&](TRegistryHive& hive) {
       if (hive.Find(target.Path) != nullptr) return false;  // nothing to write
       hive.Create(target.Path);
@@ -117,7 +111,7 @@ bool TRegistry::OpenKey(const String& key, bool canCreate) {
     });
   }
   if (!found) {
-    std::optional<TRegistryHive> hive = LoadHive(target.Hive);
+    const auto hive = LoadHive(target.Hive);
     found = hive && hive->Find(target.Path) != nullptr;
   }
   if (!found) return false;
@@ -142,7 +136,7 @@ void TRegistry::CloseKey() {
 bool TRegistry::KeyExists(const String& key) {
   TTarget target;
   if (!Resolve(key, target)) return false;
-  std::optional<TRegistryHive> hive = LoadHive(target.Hive);
+  const auto hive = LoadHive(target.Hive);
   return hive && hive->Find(target.Path) != nullptr;
 }
 
@@ -156,7 +150,7 @@ namespace {
 
 // Loads the hive into holder and answers the open key in it (null when no
 // key is open, the hive is unreadable or the key was deleted meanwhile).
-const TRegKeyNode* FindOpenKey(std::optional<TRegistryHive>& holder, HKEY rootKey, bool keyOpen,
+const TRegKeyNode* FindOpenKey(std::shared_ptr<const TRegistryHive>& holder, HKEY rootKey, bool keyOpen,
                                const String& currentPath) {
   const std::optional<THiveName> hiveName = HiveOf(rootKey);
   if (!keyOpen || !hiveName) return nullptr;
@@ -165,7 +159,7 @@ const TRegKeyNode* FindOpenKey(std::optional<TRegistryHive>& holder, HKEY rootKe
 }
 
 std::optional<TRegValue> ReadValue(HKEY rootKey, bool keyOpen, const String& currentPath, const String& name) {
-  std::optional<TRegistryHive> hive;
+  std::shared_ptr<const TRegistryHive> hive;
   const TRegKeyNode* key = FindOpenKey(hive, rootKey, keyOpen, currentPath);
   const TRegValue* value = key != nullptr ? key->FindValue(name) : nullptr;
   if (value == nullptr) return std::nullopt;
@@ -202,15 +196,15 @@ bool TRegistry::DeleteValue(const String& name) {
 void TRegistry::GetKeyNames(TStrings* strings) {
   if (strings == nullptr) return;
   strings->Clear();
-  std::optional<TRegistryHive> hive;
+  std::shared_ptr<const TRegistryHive> hive;
   if (const TRegKeyNode* key = FindOpenKey(hive, FRootKey, FKeyOpen, FCurrentPath))
-    for (const auto& sub : key->SubKeys()) strings->Add(sub->Name());
+    for (const auto& [name, sub] : key->SubKeys()) strings->Add(sub->Name());
 }
 
 void TRegistry::GetValueNames(TStrings* strings) {
   if (strings == nullptr) return;
   strings->Clear();
-  std::optional<TRegistryHive> hive;
+  std::shared_ptr<const TRegistryHive> hive;
   if (const TRegKeyNode* key = FindOpenKey(hive, FRootKey, FKeyOpen, FCurrentPath))
     for (const auto& entry : key->Values()) strings->Add(entry.first);
 }

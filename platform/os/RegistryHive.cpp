@@ -181,60 +181,72 @@ void SerializeKey(const TRegKeyNode& key, const String& path, bool isRoot, Strin
   for (const auto& [name, value] : key.Values())
     out += (name.empty() ? String("@") : Quoted(name)) + "=" + SerializeData(value) + "\r\n";
   if (!isRoot || !key.Values().empty()) out += "\r\n";
-  for (const auto& sub : key.SubKeys()) SerializeKey(*sub, path + "\\" + sub->Name(), false, out);
 }
 
 }  // namespace
 
+bool TRegKeyNode::TNameLess::operator()(const String& a, const String& b) const { return CompareText(a, b) < 0; }
+
+TRegKeyNode::~TRegKeyNode() {
+  // Unlink the subtree level by level, so freeing a deep one never recurses.
+  std::vector<std::unique_ptr<TRegKeyNode>> doomed;
+  for (auto& [name, sub] : FSubKeys) doomed.push_back(std::move(sub));
+  while (!doomed.empty()) {
+    std::unique_ptr<TRegKeyNode> node = std::move(doomed.back());
+    doomed.pop_back();
+    for (auto& [name, sub] : node->FSubKeys) doomed.push_back(std::move(sub));
+    node->FSubKeys.clear();
+  }
+}
+
 TRegKeyNode* TRegKeyNode::FindSubKey(const String& name) const {
-  for (const auto& sub : FSubKeys)
-    if (SameText(sub->Name(), name)) return sub.get();
-  return nullptr;
+  const auto found = FSubKeys.find(name);
+  return found == FSubKeys.end() ? nullptr : found->second.get();
 }
 
 TRegKeyNode& TRegKeyNode::AddSubKey(const String& name) {
-  if (TRegKeyNode* existing = FindSubKey(name)) return *existing;
-  const auto at = std::find_if(FSubKeys.begin(), FSubKeys.end(),
-                               [&](const auto& sub) { return CompareText(sub->Name(), name) > 0; });
-  return **FSubKeys.insert(at, std::make_unique<TRegKeyNode>(name));
+  auto [slot, added] = FSubKeys.try_emplace(name);
+  if (added) slot->second = std::make_unique<TRegKeyNode>(name);
+  return *slot->second;
 }
 
-bool TRegKeyNode::RemoveSubKey(const String& name) {
-  const auto it =
-      std::find_if(FSubKeys.begin(), FSubKeys.end(), [&](const auto& sub) { return SameText(sub->Name(), name); });
-  if (it == FSubKeys.end()) return false;
-  FSubKeys.erase(it);
-  return true;
-}
+bool TRegKeyNode::RemoveSubKey(const String& name) { return FSubKeys.erase(name) > 0; }
 
 const TRegValue* TRegKeyNode::FindValue(const String& name) const {
-  for (const auto& entry : FValues)
-    if (SameText(entry.first, name)) return &entry.second;
-  return nullptr;
+  const auto found = FValueIndex.find(UpperCase(name));
+  return found == FValueIndex.end() ? nullptr : &FValues[found->second].second;
 }
 
 void TRegKeyNode::SetValue(const String& name, TRegValue value) {
-  for (auto& entry : FValues) {
-    if (SameText(entry.first, name)) {
-      entry.second = std::move(value);
-      return;
-    }
+  const auto [slot, added] = FValueIndex.try_emplace(UpperCase(name), FValues.size());
+  if (added) {
+    FValues.emplace_back(name, std::move(value));
+  } else {
+    FValues[slot->second].second = std::move(value);
   }
-  FValues.emplace_back(name, std::move(value));
 }
 
 bool TRegKeyNode::RemoveValue(const String& name) {
-  const auto it =
-      std::find_if(FValues.begin(), FValues.end(), [&](const auto& entry) { return SameText(entry.first, name); });
-  if (it == FValues.end()) return false;
-  FValues.erase(it);
+  const auto found = FValueIndex.find(UpperCase(name));
+  if (found == FValueIndex.end()) return false;
+  FValues.erase(FValues.begin() + static_cast<std::ptrdiff_t>(found->second));
+  IndexValues();
   return true;
+}
+
+void TRegKeyNode::IndexValues() {
+  FValueIndex.clear();
+  for (std::size_t i = 0; i < FValues.size(); ++i) FValueIndex.emplace(UpperCase(FValues[i].first), i);
 }
 
 TRegistryHive::TRegistryHive(String rootName) : FRoot(std::move(rootName)) {}
 
 TRegKeyNode* TRegistryHive::Find(const std::vector<String>& path) {
-  TRegKeyNode* key = &FRoot;
+  return const_cast<TRegKeyNode*>(std::as_const(*this).Find(path));
+}
+
+const TRegKeyNode* TRegistryHive::Find(const std::vector<String>& path) const {
+  const TRegKeyNode* key = &FRoot;
   for (const String& name : path) {
     key = key->FindSubKey(name);
     if (key == nullptr) return nullptr;
@@ -254,7 +266,7 @@ bool TRegistryHive::Remove(const std::vector<String>& path) {
   return parent != nullptr && parent->RemoveSubKey(path.back());
 }
 
-void TRegistryHive::Parse(const String& text) {
+bool TRegistryHive::Parse(const String& text) {
   std::size_t pos = text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
   bool utf16 = false;
   TRegKeyNode* current = nullptr;
@@ -289,6 +301,7 @@ void TRegistryHive::Parse(const String& text) {
       const std::vector<String> path = SplitKeyPath(line.substr(1, close - 1));
       if (path.empty() || !SameText(path.front(), FRoot.Name())) continue;
       if (!std::all_of(path.begin() + 1, path.end(), IsValidKeyName)) continue;
+      if (path.size() - 1 > MaxKeyDepth) return false;
       current = &Create(std::vector<String>(path.begin() + 1, path.end()));
       continue;
     }
@@ -305,11 +318,21 @@ void TRegistryHive::Parse(const String& text) {
     TRegValue value;
     if (ParseData(TrimBlanks(line.substr(at + 1)), utf16, value)) current->SetValue(name, std::move(value));
   }
+  return true;
 }
 
 String TRegistryHive::Serialize() const {
   String out = String(kHeader4) + "\r\n\r\n";
-  SerializeKey(FRoot, FRoot.Name(), true, out);
+  // Depth first, subkeys in their order, with a stack of our own.
+  std::vector<std::pair<const TRegKeyNode*, String>> pending = {{&FRoot, FRoot.Name()}};
+  while (!pending.empty()) {
+    auto [key, path] = std::move(pending.back());
+    pending.pop_back();
+    SerializeKey(*key, path, key == &FRoot, out);
+    const auto& subKeys = key->SubKeys();
+    for (auto sub = subKeys.rbegin(); sub != subKeys.rend(); ++sub)
+      pending.emplace_back(sub->second.get(), path + "\\" + sub->second->Name());
+  }
   return out;
 }
 

@@ -17,8 +17,17 @@
 // with the header "Windows Registry Editor Version 5.00" are read too; there
 // hex(1) and hex(2) hold UTF-16LE text. Long hex lists may continue on the
 // next line after a trailing "\". Lines that cannot be read (unknown forms,
-// values outside a key of this hive, broken quoting) are skipped.
+// values outside a key of this hive, broken quoting) are skipped. A key
+// deeper than MaxKeyDepth makes the whole text unreadable: it is a broken or
+// hostile file, and storing the rest would lose what it holds.
+//
+// Keys are found among their siblings in an ordered map and values through
+// an index, so neither a wide nor a deep hive costs more than its size; nothing
+// here recurses, so no depth can exhaust the stack.
+#include <cstddef>
+#include <map>
 #include <memory>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -33,6 +42,9 @@ inline constexpr DWORD REG_BINARY = 3;
 inline constexpr DWORD REG_DWORD = 4;
 inline constexpr DWORD REG_MULTI_SZ = 7;
 
+// The deepest key below a hive's root that can be stored, as on the platform.
+inline constexpr std::size_t MaxKeyDepth = 512;
+
 // Data: the text (UTF-8, no terminator) for REG_SZ and REG_EXPAND_SZ, four
 // little-endian bytes for REG_DWORD, the raw bytes for every other type.
 struct TRegValue {
@@ -44,15 +56,24 @@ struct TRegValue {
 // case they were created with.
 class TRegKeyNode {
  public:
+  // Ordered by CompareText, as the platform enumerates subkeys.
+  struct TNameLess {
+    bool operator()(const String& a, const String& b) const;
+  };
+  using TSubKeys = std::map<String, std::unique_ptr<TRegKeyNode>, TNameLess>;
+
   explicit TRegKeyNode(String name) : FName(std::move(name)) {}
+  ~TRegKeyNode();
+  TRegKeyNode(const TRegKeyNode&) = delete;
+  TRegKeyNode& operator=(const TRegKeyNode&) = delete;
 
   const String& Name() const { return FName; }
 
   TRegKeyNode* FindSubKey(const String& name) const;
   TRegKeyNode& AddSubKey(const String& name);  // the existing one when present
   bool RemoveSubKey(const String& name);
-  // Sorted by name without case, as the platform enumerates them.
-  const std::vector<std::unique_ptr<TRegKeyNode>>& SubKeys() const { return FSubKeys; }
+  // By name without case, as the platform enumerates them.
+  const TSubKeys& SubKeys() const { return FSubKeys; }
 
   const TRegValue* FindValue(const String& name) const;
   void SetValue(const String& name, TRegValue value);
@@ -61,9 +82,12 @@ class TRegKeyNode {
   const std::vector<std::pair<String, TRegValue>>& Values() const { return FValues; }
 
  private:
+  void IndexValues();
+
   String FName;
-  std::vector<std::unique_ptr<TRegKeyNode>> FSubKeys;
+  TSubKeys FSubKeys;
   std::vector<std::pair<String, TRegValue>> FValues;
+  std::unordered_map<String, std::size_t> FValueIndex;  // upper-case name to its place in FValues
 };
 
 class TRegistryHive {
@@ -76,12 +100,16 @@ class TRegistryHive {
 
   // Path: key names from the root down (see SplitKeyPath); null when missing.
   TRegKeyNode* Find(const std::vector<String>& path);
+  const TRegKeyNode* Find(const std::vector<String>& path) const;
+  // The path must be at most MaxKeyDepth names long.
   TRegKeyNode& Create(const std::vector<String>& path);
   // Removes the key with its subkeys; the root cannot be removed.
   bool Remove(const std::vector<String>& path);
 
-  // Adds the content of a .reg text; unreadable lines are skipped.
-  void Parse(const String& text);
+  // Adds the content of a .reg text; unreadable lines are skipped. False when
+  // the text names a key deeper than MaxKeyDepth (the hive is then partly
+  // read and must not be stored).
+  bool Parse(const String& text);
   String Serialize() const;
 
  private:

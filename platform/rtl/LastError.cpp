@@ -47,6 +47,7 @@ constexpr TErrorText kErrorTexts[] = {
     {ERROR_FILENAME_EXCED_RANGE, "The file name or extension is too long."},
     {ERROR_NOT_OWNER, "The mutex is not owned by the caller."},
     {ERROR_NO_TOKEN, "There is no token to refer to."},
+    {ERROR_BADDB, "The configuration registry database is corrupt."},
     {ERROR_INVALID_SERVICE_CONTROL, "The control is not valid for this service."},
     {ERROR_SERVICE_REQUEST_TIMEOUT, "The service did not answer the start or control request in time."},
     {ERROR_SERVICE_ALREADY_RUNNING, "The service is already running."},

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <thread>
 
 #include "TestSupport.h"
 #include "platform/os/PlatformRoot.h"
 #include "platform/os/Registry.h"
 #include "platform/os/RegistryHive.h"
+#include "platform/rtl/LastError.h"
 #include "platform/rtl/StringList.h"
+#include "platform/rtl/StringUtils.h"
 
 namespace {
 
@@ -246,6 +250,87 @@ TEST_F(RegistryTest, ConcurrentWritersLoseNothing) {
   TStringList names;
   reader.GetValueNames(&names);
   EXPECT_EQ(names.Count(), kWriters * kValues);
+}
+
+std::string DeepKeyLine(std::size_t levels) {
+  std::string line = "[HKEY_LOCAL_MACHINE";
+  for (std::size_t i = 0; i < levels; ++i) line += "\\k";
+  return line + "]\n";
+}
+
+TEST_F(RegistryTest, AHiveWithKeysTooDeepIsRefusedAndLeftAsItIs) {
+  for (const std::size_t levels : {MaxKeyDepth + 1, std::size_t{100000}}) {
+    SCOPED_TRACE(levels);
+    const std::string deep = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software]\n\"Kept\"=\"yes\"\n" + DeepKeyLine(levels);
+    ostest::WriteFile(HivePath("HKLM"), deep);
+    TRegistry machine;
+    machine.SetRootKey(HKEY_LOCAL_MACHINE);
+    EXPECT_FALSE(machine.KeyExists("Software"));
+    EXPECT_FALSE(machine.OpenKey("Software\\New", true));
+    EXPECT_EQ(GetLastError(), ERROR_BADDB);
+    EXPECT_EQ(ostest::ReadFile(HivePath("HKLM")), deep);  // nothing stored over it
+    // The other hives go on working.
+    TRegistry user;
+    ASSERT_TRUE(user.OpenKey("Software\\Ovra", true));
+    user.WriteString("Language", "English");
+    EXPECT_EQ(user.ReadString("Language"), "English");
+  }
+  // Once the file is mended the hive is read again.
+  ostest::WriteFile(HivePath("HKLM"), "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software]\n\"Kept\"=\"yes\"\n");
+  TRegistry machine;
+  machine.SetRootKey(HKEY_LOCAL_MACHINE);
+  ASSERT_TRUE(machine.OpenKeyReadOnly("Software"));
+  EXPECT_EQ(machine.ReadString("Kept"), "yes");
+}
+
+TEST_F(RegistryTest, KeysAsDeepAsAllowedAreStoredAndNoDeeper) {
+  std::string path;
+  for (std::size_t i = 0; i < MaxKeyDepth; ++i) path += "\\k";
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(path, true));
+  registry.WriteInteger("Depth", static_cast<int>(MaxKeyDepth));
+  registry.CloseKey();
+  ASSERT_TRUE(registry.OpenKeyReadOnly(path));
+  EXPECT_EQ(registry.ReadInteger("Depth"), static_cast<int>(MaxKeyDepth));
+  registry.CloseKey();
+  EXPECT_FALSE(registry.OpenKey(path + "\\k", true));
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+}
+
+TEST_F(RegistryTest, AHiveChangedByAnotherWriterIsReadAgain) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey("Software", true));
+  registry.WriteString("Name", "first");
+  EXPECT_EQ(registry.ReadString("Name"), "first");
+  // Another process replaces the file, as every writer does.
+  const std::string other = HivePath("HKCU") + ".other";
+  ostest::WriteFile(other, "REGEDIT4\n[HKEY_CURRENT_USER\\Software]\n\"Name\"=\"second\"\n");
+  ASSERT_EQ(std::rename(other.c_str(), HivePath("HKCU").c_str()), 0);
+  EXPECT_EQ(registry.ReadString("Name"), "second");
+  // And one that rewrites it in place, to the same size.
+  ostest::WriteFile(HivePath("HKCU"), "REGEDIT4\n[HKEY_CURRENT_USER\\Software]\n\"Name\"=\"third!\"\n");
+  EXPECT_EQ(registry.ReadString("Name"), "third!");
+}
+
+TEST(RegistryHive, WideAndDeepTreesAreFoundAndFreed) {
+  TRegistryHive hive("HKEY_LOCAL_MACHINE");
+  TRegKeyNode& wide = hive.Create({"Wide"});
+  for (int i = 9999; i >= 0; --i) wide.AddSubKey("Key" + std::to_string(i));
+  EXPECT_EQ(wide.SubKeys().size(), 10000u);
+  ASSERT_NE(wide.FindSubKey("KEY4711"), nullptr);
+  EXPECT_EQ(wide.FindSubKey("key4711")->Name(), "Key4711");
+  EXPECT_EQ(&wide.AddSubKey("kEy4711"), wide.FindSubKey("Key4711"));
+  EXPECT_TRUE(wide.RemoveSubKey("KEY0"));
+  EXPECT_EQ(wide.FindSubKey("Key0"), nullptr);
+  EXPECT_EQ(wide.SubKeys().begin()->second->Name(), "Key1");  // in CompareText order
+  EXPECT_EQ(wide.SubKeys().rbegin()->second->Name(), "Key9999");
+  for (int i = 0; i < 1000; ++i) wide.SetValue("v" + std::to_string(i), TRegValue{REG_SZ, "x"});
+  EXPECT_TRUE(wide.RemoveValue("V10"));
+  ASSERT_NE(wide.FindValue("V11"), nullptr);
+  EXPECT_EQ(wide.Values()[10].first, "v11");  // order of first writing kept
+  // A chain far deeper than a stack of calls could follow is freed.
+  TRegKeyNode* deep = &hive.Root();
+  for (int i = 0; i < 100000; ++i) deep = &deep->AddSubKey("d");
 }
 
 TEST(RegistryHive, SerializeThenParseGivesTheSameTree) {
