@@ -14,7 +14,7 @@
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TWinControl.h"
 #include "platform/ui/UiConsts.h"
-#include "platform/win/MessageDelivery.h"
+#include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/Painting.h"
 #include "platform/win/WindowPos.h"

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "platform/rtl/Unicode.h"
-#include "platform/win/AtomTable.h"
+#include "platform/win/detail/AtomTable.h"
 #include "platform/win/Display.h"
 #include "platform/win/GlobalMemory.h"
-#include "platform/win/MessageDelivery.h"
+#include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/Messages.h"
 #include "platform/win/WinErrors.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/WindowManager.h"
 
 namespace plat {
 namespace {

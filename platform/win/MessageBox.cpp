@@ -22,7 +22,7 @@
 #include "platform/win/ModalLoop.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/Painting.h"
-#include "platform/win/SystemFonts.h"
+#include "platform/win/detail/SystemFonts.h"
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/WinErrors.h"
 #include "platform/win/WindowClass.h"

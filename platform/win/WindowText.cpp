@@ -5,7 +5,7 @@
 #include "platform/rtl/Unicode.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/WinErrors.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/WindowManager.h"
 
 namespace plat {
 

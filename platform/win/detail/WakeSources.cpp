@@ -1,4 +1,4 @@
-#include "platform/win/WakeSources.h"
+#include "platform/win/detail/WakeSources.h"
 
 #include <poll.h>
 

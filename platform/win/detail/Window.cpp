@@ -1,4 +1,4 @@
-#include "platform/win/Window.h"
+#include "platform/win/detail/Window.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "platform/win/SdlSurface.h"
+#include "platform/win/detail/SdlSurface.h"
 
 #include <SDL2/SDL_pixels.h>
 

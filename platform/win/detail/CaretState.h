@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/win/Window.h"
+#include "platform/win/detail/Window.h"
 
 namespace plat {
 

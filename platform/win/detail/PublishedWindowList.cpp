@@ -1,4 +1,4 @@
-#include "platform/win/PublishedWindowList.h"
+#include "platform/win/detail/PublishedWindowList.h"
 
 #include <algorithm>
 #include <charconv>

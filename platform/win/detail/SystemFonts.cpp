@@ -1,4 +1,4 @@
-#include "platform/win/SystemFonts.h"
+#include "platform/win/detail/SystemFonts.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "platform/win/DefaultFrame.h"
+#include "platform/win/detail/DefaultFrame.h"
 
 #include <algorithm>
 
@@ -8,9 +8,9 @@
 #include "platform/gdi/Shapes.h"
 #include "platform/gdi/StandardLooks.h"
 #include "platform/win/Messages.h"
-#include "platform/win/ScrollBarFrame.h"
+#include "platform/win/detail/ScrollBarFrame.h"
 #include "platform/win/ScrollBars.h"
-#include "platform/win/SystemFonts.h"
+#include "platform/win/detail/SystemFonts.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WindowDC.h"
 #include "platform/win/WindowStyles.h"

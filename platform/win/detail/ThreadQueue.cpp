@@ -1,17 +1,17 @@
-#include "platform/win/ThreadQueue.h"
+#include "platform/win/detail/ThreadQueue.h"
 
 #include <algorithm>
 
 #include "platform/rtl/Exception.h"
-#include "platform/win/CaretState.h"
+#include "platform/win/detail/CaretState.h"
 #include "platform/win/Clock.h"
-#include "platform/win/InputRouter.h"
-#include "platform/win/MessageDelivery.h"
+#include "platform/win/detail/InputRouter.h"
+#include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/MessageQueue.h"
-#include "platform/win/PaintEngine.h"
-#include "platform/win/TimerQueue.h"
-#include "platform/win/WakeSources.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/PaintEngine.h"
+#include "platform/win/detail/TimerQueue.h"
+#include "platform/win/detail/WakeSources.h"
+#include "platform/win/detail/WindowManager.h"
 
 namespace plat {
 

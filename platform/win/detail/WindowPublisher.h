@@ -6,10 +6,10 @@
 #include <map>
 #include <memory>
 
-#include "platform/win/LocalSocket.h"
-#include "platform/win/RemoteWindowProtocol.h"
-#include "platform/win/WakeSources.h"
-#include "platform/win/WindowListObserver.h"
+#include "platform/win/detail/LocalSocket.h"
+#include "platform/win/detail/RemoteWindowProtocol.h"
+#include "platform/win/detail/WakeSources.h"
+#include "platform/win/detail/WindowListObserver.h"
 
 namespace plat {
 

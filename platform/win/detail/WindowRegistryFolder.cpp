@@ -1,4 +1,4 @@
-#include "platform/win/WindowRegistryFolder.h"
+#include "platform/win/detail/WindowRegistryFolder.h"
 
 #include <dirent.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "platform/win/WindowPublisher.h"
+#include "platform/win/detail/WindowPublisher.h"
 
 #include <sys/socket.h>
 
@@ -10,11 +10,11 @@
 #include "platform/win/Focus.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
-#include "platform/win/PublishedWindowList.h"
+#include "platform/win/detail/PublishedWindowList.h"
 #include "platform/win/WinErrors.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/WindowManager.h"
 #include "platform/win/WindowPos.h"
-#include "platform/win/WindowRegistryFolder.h"
+#include "platform/win/detail/WindowRegistryFolder.h"
 
 namespace plat {
 

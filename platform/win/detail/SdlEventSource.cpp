@@ -1,6 +1,6 @@
 // Kept apart because the X11 headers SDL_syswm.h brings in define names
 // (Display, Region, None, Bool) that clash with the window layer's.
-#include "platform/win/SdlEventSource.h"
+#include "platform/win/detail/SdlEventSource.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_syswm.h>

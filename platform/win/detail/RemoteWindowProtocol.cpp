@@ -1,4 +1,4 @@
-#include "platform/win/RemoteWindowProtocol.h"
+#include "platform/win/detail/RemoteWindowProtocol.h"
 
 #include <array>
 #include <charconv>

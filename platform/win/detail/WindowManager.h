@@ -7,8 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/win/Window.h"
-#include "platform/win/WindowListObserver.h"
+#include "platform/win/detail/Window.h"
+#include "platform/win/detail/WindowListObserver.h"
 
 namespace plat {
 

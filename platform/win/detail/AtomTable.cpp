@@ -1,4 +1,4 @@
-#include "platform/win/AtomTable.h"
+#include "platform/win/detail/AtomTable.h"
 
 #include <unordered_map>
 #include <vector>

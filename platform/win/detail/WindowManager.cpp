@@ -1,10 +1,10 @@
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/WindowManager.h"
 
 #include <algorithm>
 
 #include "platform/win/Cursors.h"
 #include "platform/win/Display.h"
-#include "platform/win/ForeignWindows.h"
+#include "platform/win/detail/ForeignWindows.h"
 #include "platform/win/WinErrors.h"
 
 namespace plat {

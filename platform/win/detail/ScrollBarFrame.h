@@ -2,7 +2,7 @@
 // The standard scroll bars as parts of the default frame: their painting
 // and the mouse on them. Only the window layer's frame code uses this.
 #include "platform/gdi/DeviceContext.h"
-#include "platform/win/Window.h"
+#include "platform/win/detail/Window.h"
 
 namespace plat {
 

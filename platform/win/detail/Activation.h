@@ -1,6 +1,6 @@
 #pragma once
 // Activation as the other window units need it.
-#include "platform/win/Window.h"
+#include "platform/win/detail/Window.h"
 
 namespace plat {
 

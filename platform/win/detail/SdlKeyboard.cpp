@@ -1,4 +1,4 @@
-#include "platform/win/SdlKeyboard.h"
+#include "platform/win/detail/SdlKeyboard.h"
 
 #include "platform/win/Keyboard.h"
 #include "platform/win/VirtualKeys.h"

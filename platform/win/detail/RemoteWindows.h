@@ -8,8 +8,8 @@
 #include <map>
 #include <optional>
 
-#include "platform/win/ForeignWindows.h"
-#include "platform/win/RemoteWindowProtocol.h"
+#include "platform/win/detail/ForeignWindows.h"
+#include "platform/win/detail/RemoteWindowProtocol.h"
 
 namespace plat {
 

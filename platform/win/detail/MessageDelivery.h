@@ -7,7 +7,7 @@
 // procedure it is handed back.
 #include <vector>
 
-#include "platform/win/Window.h"
+#include "platform/win/detail/Window.h"
 
 namespace plat {
 

@@ -1,4 +1,4 @@
-#include "platform/win/LocalSocket.h"
+#include "platform/win/detail/LocalSocket.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -6,7 +6,7 @@
 // WS_EX_DLGMODALFRAME, 3) or a border (WS_BORDER, 1); the caption (WS_CAPTION,
 // 18 pixels and a line; 15 for tool windows) with its close, maximize and
 // minimize buttons; the client edge (2) or static edge (1); the scroll bars.
-#include "platform/win/Window.h"
+#include "platform/win/detail/Window.h"
 
 namespace plat {
 

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/win/ThreadQueue.h"
-#include "platform/win/Window.h"
+#include "platform/win/detail/ThreadQueue.h"
+#include "platform/win/detail/Window.h"
 
 namespace plat {
 

@@ -1,7 +1,7 @@
 #pragma once
 // SetWindowPos on a window record, for the units that place windows
 // themselves (activation, ShowWindow).
-#include "platform/win/Window.h"
+#include "platform/win/detail/Window.h"
 
 namespace plat {
 

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "platform/gdi/DeviceContext.h"
-#include "platform/win/Window.h"
+#include "platform/win/detail/Window.h"
 
 namespace plat {
 

@@ -1,18 +1,18 @@
-#include "platform/win/InputRouter.h"
+#include "platform/win/detail/InputRouter.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 #include "platform/rtl/Unicode.h"
-#include "platform/win/Activation.h"
+#include "platform/win/detail/Activation.h"
 #include "platform/win/Clock.h"
 #include "platform/win/Keyboard.h"
-#include "platform/win/MessageDelivery.h"
+#include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/VirtualKeys.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/WindowManager.h"
 #include "platform/win/WindowStyles.h"
 
 namespace plat {

@@ -1,9 +1,9 @@
-#include "platform/win/RemoteWindows.h"
+#include "platform/win/detail/RemoteWindows.h"
 
-#include "platform/win/LocalSocket.h"
+#include "platform/win/detail/LocalSocket.h"
 #include "platform/win/Messages.h"
 #include "platform/win/WinErrors.h"
-#include "platform/win/WindowRegistryFolder.h"
+#include "platform/win/detail/WindowRegistryFolder.h"
 
 namespace plat {
 

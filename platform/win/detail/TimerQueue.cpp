@@ -1,10 +1,10 @@
-#include "platform/win/TimerQueue.h"
+#include "platform/win/detail/TimerQueue.h"
 
 #include <algorithm>
 
 #include "platform/win/Clock.h"
 #include "platform/win/WinErrors.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/WindowManager.h"
 
 namespace plat {
 

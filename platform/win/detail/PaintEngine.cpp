@@ -1,13 +1,13 @@
-#include "platform/win/PaintEngine.h"
+#include "platform/win/detail/PaintEngine.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "platform/gdi/DeviceContext.h"
-#include "platform/win/MessageDelivery.h"
+#include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Painting.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/WindowManager.h"
 #include "platform/win/WindowStyles.h"
 
 namespace plat {
