@@ -14,10 +14,10 @@
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TWinControl.h"
 #include "platform/ui/UiConsts.h"
-#include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/Painting.h"
 #include "platform/win/WindowPos.h"
+#include "platform/win/WindowText.h"
 
 namespace plat {
 

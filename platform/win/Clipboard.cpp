@@ -12,6 +12,7 @@
 #include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/Messages.h"
 #include "platform/win/WinErrors.h"
+#include "platform/win/WindowText.h"
 #include "platform/win/detail/WindowManager.h"
 
 namespace plat {

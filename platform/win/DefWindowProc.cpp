@@ -22,6 +22,7 @@
 #include "platform/win/detail/WindowManager.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowStyles.h"
+#include "platform/win/WindowText.h"
 #include "platform/win/Windows.h"
 
 namespace plat {

@@ -21,12 +21,6 @@ void NoteProcForm(WNDPROC proc, bool unicode);
 // The form remembered for proc, or `otherwise` for a procedure never seen.
 bool ProcIsUnicode(WNDPROC proc, bool otherwise);
 
-// WM_GETTEXT's copy into a caller's buffer of `size` units: at most size - 1
-// units and a terminating zero, never cutting a character in two. Answers
-// the units copied.
-LRESULT CopyTextOut(const String& text, char* buffer, WPARAM size);
-LRESULT CopyTextOut(const WideString& text, char16_t* buffer, WPARAM size);
-
 // Whether a message carries text that needs converting.
 bool IsTextMessage(UINT message);
 bool IsCharMessage(UINT message);
