@@ -7,6 +7,7 @@
 
 #include "platform/rtl/Unicode.h"
 #include "platform/win/detail/AtomTable.h"
+#include "platform/win/detail/ClipboardOwnership.h"
 #include "platform/win/Display.h"
 #include "platform/win/GlobalMemory.h"
 #include "platform/win/detail/MessageDelivery.h"
@@ -108,7 +109,6 @@ bool RequireOpen() {
 
 }  // namespace
 
-// Called when a window goes away.
 void ClipboardOwnerGone(HWND window) {
   ClipboardState& s = State();
   if (s.Owner == window) s.Owner = nullptr;

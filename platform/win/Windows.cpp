@@ -6,6 +6,7 @@
 #include "platform/rtl/Unicode.h"
 #include "platform/win/detail/Activation.h"
 #include "platform/win/detail/CaretState.h"
+#include "platform/win/detail/ClipboardOwnership.h"
 #include "platform/win/detail/ForeignWindows.h"
 #include "platform/win/detail/InputRouter.h"
 #include "platform/win/detail/MessageDelivery.h"
@@ -22,9 +23,6 @@
 #include "platform/win/WindowStyles.h"
 
 namespace plat {
-
-// Clipboard ownership ends with the owner (Clipboard.cpp).
-void ClipboardOwnerGone(HWND window);
 
 namespace {
 
