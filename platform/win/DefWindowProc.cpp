@@ -11,6 +11,7 @@
 #include "platform/win/Focus.h"
 #include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/MessageQueue.h"
+#include "platform/win/MessageViews.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/detail/PaintEngine.h"
 #include "platform/win/detail/ScrollBarFrame.h"
@@ -196,7 +197,7 @@ LRESULT NonClientButtonDown(Window* w, WPARAM hit, LPARAM lParam) {
   if (code >= HTLEFT && code <= HTBOTTOMRIGHT)
     return Deliver(w, WM_SYSCOMMAND, SC_SIZE | SizingSide(code), lParam, false);
   if (code == HTVSCROLL || code == HTHSCROLL) {
-    TrackScrollBar(w, code == HTVSCROLL ? SB_VERT : SB_HORZ, TPoint{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    TrackScrollBar(w, code == HTVSCROLL ? SB_VERT : SB_HORZ, TMouseMessage::From(WM_NCLBUTTONDOWN, hit, lParam).Pos);
     return 0;
   }
   if (code == HTCLOSE || code == HTMINBUTTON || code == HTMAXBUTTON) {
@@ -314,7 +315,7 @@ LRESULT Default(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool un
         return NonClientButtonDown(w, wParam, lParam);
       return 0;
     case WM_SYSKEYDOWN:
-      if (wParam == VK_F4 && (lParam & KF_ALTDOWN_BIT)) {
+      if (const TKeyMessage key = TKeyMessage::From(message, wParam, lParam); key.Key == VK_F4 && key.AltDown) {
         if (Window* root = w->Root(); root->IsAlive()) PostMessageA(root->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
       }
       return 0;

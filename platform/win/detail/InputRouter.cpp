@@ -9,6 +9,7 @@
 #include "platform/win/Keyboard.h"
 #include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/MessageQueue.h"
+#include "platform/win/MessageViews.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/VirtualKeys.h"
@@ -246,12 +247,10 @@ void InputRouter::RouteMouse(const RawInput& input) {
     }
   }
 
-  if (nonClient) {
-    QueueMessage(input, t.Win->Handle(), message, static_cast<WPARAM>(t.Hit), PointToLParam(p.X, p.Y), p);
-  } else {
-    const TPoint client = p - t.Win->ClientScreenOrigin();
-    QueueMessage(input, t.Win->Handle(), message, MouseKeyFlags(), PointToLParam(client.X, client.Y), p);
-  }
+  const TMouseMessage mouse =
+      nonClient ? TMouseMessage{.Msg = message, .Pos = p, .HitTest = t.Hit}
+                : TMouseMessage{.Msg = message, .Pos = p - t.Win->ClientScreenOrigin(), .Keys = MouseKeyFlags()};
+  QueueMessage(input, t.Win->Handle(), message, mouse.WParam(), mouse.LParam(), p);
 }
 
 void InputRouter::RouteWheel(const RawInput& input) {
@@ -259,10 +258,11 @@ void InputRouter::RouteWheel(const RawInput& input) {
   Window* target = wm.Find(wm.Focus);
   if (!target) target = wm.Find(wm.Active);
   if (!target) return;
-  const WPARAM wParam =
-      MAKEWPARAM(static_cast<Word>(MouseKeyFlags()), static_cast<Word>(static_cast<SHORT>(input.Delta)));
-  QueueMessage(input, target->Handle(), input.Horizontal ? WM_MOUSEHWHEEL : WM_MOUSEWHEEL, wParam,
-               PointToLParam(input.Point.X, input.Point.Y), input.Point);
+  const TMouseMessage wheel{.Msg = input.Horizontal ? WM_MOUSEHWHEEL : WM_MOUSEWHEEL,
+                            .Pos = input.Point,
+                            .Keys = MouseKeyFlags(),
+                            .WheelDelta = input.Delta};
+  QueueMessage(input, target->Handle(), wheel.Msg, wheel.WParam(), wheel.LParam(), input.Point);
 }
 
 void InputRouter::RouteKey(const RawInput& input) {
@@ -282,12 +282,15 @@ void InputRouter::RouteKey(const RawInput& input) {
   const bool ctrl = (SyncKeys[VK_CONTROL] & 0x80) != 0;
   if ((alt && !ctrl) || generic == VK_F10 || (generic == VK_MENU && !ctrl)) sys = true;
   const UINT message = input.Down ? (sys ? WM_SYSKEYDOWN : WM_KEYDOWN) : (sys ? WM_SYSKEYUP : WM_KEYUP);
-  LPARAM lParam = 1 | (static_cast<LPARAM>(MapVirtualKeyA(side, MAPVK_VK_TO_VSC) & 0xFF) << 16);
-  if (IsExtendedKey(side)) lParam |= KF_EXTENDED_BIT;
-  if (alt) lParam |= KF_ALTDOWN_BIT;
-  if (!input.Down || wasDown) lParam |= KF_REPEAT_BIT;
-  if (!input.Down) lParam |= KF_UP_BIT;
-  QueueMessage(input, target->Handle(), message, generic, lParam, CursorPos);
+  const TKeyMessage key{.Msg = message,
+                        .Key = static_cast<Word>(generic),
+                        .RepeatCount = 1,
+                        .ScanCode = static_cast<Byte>(MapVirtualKeyA(side, MAPVK_VK_TO_VSC) & 0xFF),
+                        .Extended = IsExtendedKey(side),
+                        .AltDown = alt,
+                        .PreviousDown = !input.Down || wasDown,
+                        .Releasing = !input.Down};
+  QueueMessage(input, target->Handle(), message, key.WParam(), key.LParam(), CursorPos);
 }
 
 void InputRouter::RouteChar(const RawInput& input) {
