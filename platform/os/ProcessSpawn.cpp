@@ -9,9 +9,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "platform/os/detail/Environment.h"
 #include "platform/rtl/LastError.h"
-
-extern char** environ;
 
 namespace plat {
 

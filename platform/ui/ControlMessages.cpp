@@ -5,20 +5,20 @@
 
 namespace plat {
 
-TShiftState KeysToShiftState(WPARAM Keys) {
+TShiftState ShiftStateOf(const TMouseMessage& Mouse) {
   TShiftState shift;
-  if (Keys & MK_SHIFT) shift.Include(TShiftStateItem::ssShift);
-  if (Keys & MK_CONTROL) shift.Include(TShiftStateItem::ssCtrl);
-  if (Keys & MK_LBUTTON) shift.Include(TShiftStateItem::ssLeft);
-  if (Keys & MK_RBUTTON) shift.Include(TShiftStateItem::ssRight);
-  if (Keys & MK_MBUTTON) shift.Include(TShiftStateItem::ssMiddle);
+  if (Mouse.Holds(MK_SHIFT)) shift.Include(TShiftStateItem::ssShift);
+  if (Mouse.Holds(MK_CONTROL)) shift.Include(TShiftStateItem::ssCtrl);
+  if (Mouse.Holds(MK_LBUTTON)) shift.Include(TShiftStateItem::ssLeft);
+  if (Mouse.Holds(MK_RBUTTON)) shift.Include(TShiftStateItem::ssRight);
+  if (Mouse.Holds(MK_MBUTTON)) shift.Include(TShiftStateItem::ssMiddle);
   if (GetKeyState(VK_MENU) < 0) shift.Include(TShiftStateItem::ssAlt);
   return shift;
 }
 
-TShiftState KeyDataToShiftState(LPARAM KeyData) {
+TShiftState ShiftStateOf(const TKeyMessage& Key) {
   TShiftState shift = KeyboardStateToShiftState() - TShiftState{TShiftStateItem::ssAlt};
-  if (KeyData & KF_ALTDOWN_BIT) shift.Include(TShiftStateItem::ssAlt);
+  if (Key.AltDown) shift.Include(TShiftStateItem::ssAlt);
   return shift;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/gdi/Colors.h"
 #include "platform/rtl/Types.h"
 #include "platform/ui/ControlTypes.h"
+#include "platform/win/MessageViews.h"
 #include "platform/win/Messages.h"
 
 namespace plat {
@@ -115,10 +116,12 @@ struct THintInfo {
   String HintStr;
 };
 
-// Shift states from a mouse message's WParam or a key message's key data
-// (and the keyboard state for the rest).
-TShiftState KeysToShiftState(WPARAM Keys);
-TShiftState KeyDataToShiftState(LPARAM KeyData);
+// The shift state of a mouse message: its MK_ keys, and Alt from the
+// keyboard state. Double clicks add ssDouble themselves.
+TShiftState ShiftStateOf(const TMouseMessage& Mouse);
+// The shift state of a key message: Alt from its key data, Shift and Ctrl
+// from the keyboard state.
+TShiftState ShiftStateOf(const TKeyMessage& Key);
 // The keyboard's Shift, Ctrl and Alt as the message queue last reported them.
 TShiftState KeyboardStateToShiftState();
 

@@ -9,6 +9,7 @@
 #include "platform/win/Cursors.h"
 #include "platform/win/DefWindowProc.h"
 #include "platform/win/MessageQueue.h"
+#include "platform/win/MessageViews.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/WindowStyles.h"
@@ -35,11 +36,10 @@ std::unique_ptr<DragState> gDrag;
 
 LRESULT CaptureWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
   // The capture window sits at the screen's origin: its client points are screen points.
-  const TPoint screen{GET_X_LPARAM(LParam), GET_Y_LPARAM(LParam)};
   switch (Msg) {
-    case WM_MOUSEMOVE: TDragManager::MouseMoved(screen); return 0;
+    case WM_MOUSEMOVE: TDragManager::MouseMoved(TMouseMessage::From(Msg, WParam, LParam).Pos); return 0;
     case WM_LBUTTONUP:
-      TDragManager::MouseMoved(screen);
+      TDragManager::MouseMoved(TMouseMessage::From(Msg, WParam, LParam).Pos);
       TDragManager::End(true);
       return 0;
     case WM_RBUTTONDOWN: TDragManager::End(false); return 0;

@@ -13,6 +13,7 @@
 #include "platform/win/Focus.h"
 #include "platform/win/MessageBox.h"
 #include "platform/win/MessageQueue.h"
+#include "platform/win/MessageViews.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/Timers.h"
 #include "platform/win/WindowClass.h"
@@ -275,7 +276,7 @@ void TApplication::StopHintTimer() {
 
 void TApplication::HintMouseMessage(TControl* Control, const TMessage& Message) {
   if (!FShowHint) return;
-  const TPoint screen = Control->ClientToScreen({GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)});
+  const TPoint screen = Control->ClientToScreen(TMouseMessage::From(Message).Pos);
   TControl* hintControl = HintControlOf(FindDragTarget(screen, true));
   if (!hintControl) {
     CancelHint();

@@ -7,6 +7,7 @@
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/Accelerators.h"
 #include "platform/ui/ControlPaint.h"
+#include "platform/win/MessageViews.h"
 #include "platform/win/VirtualKeys.h"
 
 namespace plat {
@@ -35,7 +36,7 @@ void TButton::WndProc(TMessage& Message) {
   switch (Message.Msg) {
     case CM_DIALOGKEY:
       if (((Message.WParam == VK_RETURN && IsActiveDefault()) || (Message.WParam == VK_ESCAPE && FCancel)) &&
-          KeyDataToShiftState(Message.LParam).Empty() && CanFocus()) {
+          ShiftStateOf(TKeyMessage::From(Message)).Empty() && CanFocus()) {
         Click();
         Message.Result = 1;
         return;

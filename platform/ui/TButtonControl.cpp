@@ -6,6 +6,7 @@
 #include "platform/gdi/StandardLooks.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/ControlPaint.h"
+#include "platform/win/MessageViews.h"
 #include "platform/win/VirtualKeys.h"
 
 namespace plat {
@@ -39,7 +40,6 @@ void TButtonControl::SetPressedState(bool MouseDown, bool MouseInside, bool Spac
 }
 
 void TButtonControl::WndProc(TMessage& Message) {
-  const TPoint p{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
   switch (Message.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -48,10 +48,10 @@ void TButtonControl::WndProc(TMessage& Message) {
       return;
     case WM_MOUSEMOVE:
       TCustomControl::WndProc(Message);
-      if (FMouseDown) SetPressedState(true, ClientRect().Contains(p), FSpaceDown);
+      if (FMouseDown) SetPressedState(true, ClientRect().Contains(TMouseMessage::From(Message).Pos), FSpaceDown);
       return;
     case WM_LBUTTONUP: {
-      const bool press = FMouseDown && ClientRect().Contains(p);
+      const bool press = FMouseDown && ClientRect().Contains(TMouseMessage::From(Message).Pos);
       SetPressedState(false, false, FSpaceDown);
       TCustomControl::WndProc(Message);
       if (press) UserClick();

@@ -14,10 +14,11 @@
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TWinControl.h"
 #include "platform/ui/UiConsts.h"
-#include "platform/win/MessageDelivery.h"
+#include "platform/win/MessageViews.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/Painting.h"
 #include "platform/win/WindowPos.h"
+#include "platform/win/WindowText.h"
 
 namespace plat {
 
@@ -25,8 +26,6 @@ namespace {
 
 // A graphic control holding the capture does so through its parent's window.
 TControl* gCaptureControl = nullptr;
-
-TPoint MessagePoint(const TMessage& Message) { return {GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)}; }
 
 }  // namespace
 
@@ -380,8 +379,8 @@ bool TControl::MouseCapture() const { return GetCaptureControl() == this; }
 void TControl::WMMouseMove(TMessage& Message) {
   if (Application) Application->HintMouseMessage(this, Message);
   if (!FControlStyle.Contains(TControlStyleItem::csNoStdEvents)) {
-    const TPoint p = MessagePoint(Message);
-    MouseMove(KeysToShiftState(Message.WParam), p.X, p.Y);
+    const TMouseMessage mouse = TMouseMessage::From(Message);
+    MouseMove(ShiftStateOf(mouse), mouse.Pos.X, mouse.Pos.Y);
   }
 }
 
@@ -392,14 +391,15 @@ void TControl::WMButtonDown(TMessage& Message, TMouseButton Button) {
   }
   if (FControlStyle.Contains(TControlStyleItem::csCaptureMouse)) SetMouseCapture(true);
   if (!FControlStyle.Contains(TControlStyleItem::csNoStdEvents)) {
-    const TPoint p = MessagePoint(Message);
-    MouseDown(Button, KeysToShiftState(Message.WParam), p.X, p.Y);
+    const TMouseMessage mouse = TMouseMessage::From(Message);
+    MouseDown(Button, ShiftStateOf(mouse), mouse.Pos.X, mouse.Pos.Y);
   }
 }
 
 void TControl::WMButtonUp(TMessage& Message, TMouseButton Button) {
   if (FControlStyle.Contains(TControlStyleItem::csCaptureMouse)) SetMouseCapture(false);
-  const TPoint p = MessagePoint(Message);
+  const TMouseMessage mouse = TMouseMessage::From(Message);
+  const TPoint p = mouse.Pos;
   if (Button == TMouseButton::mbLeft) {
     FControlState.Exclude(TControlStateItem::csLButtonDown);
     if (FControlState.Contains(TControlStateItem::csClicked)) {
@@ -407,8 +407,7 @@ void TControl::WMButtonUp(TMessage& Message, TMouseButton Button) {
       if (ClientRect().Contains(p)) Click();
     }
   }
-  if (!FControlStyle.Contains(TControlStyleItem::csNoStdEvents))
-    MouseUp(Button, KeysToShiftState(Message.WParam), p.X, p.Y);
+  if (!FControlStyle.Contains(TControlStyleItem::csNoStdEvents)) MouseUp(Button, ShiftStateOf(mouse), p.X, p.Y);
   // The context menu follows the right button's release, as on the desktop.
   if (Button == TMouseButton::mbRight) {
     const TPoint screen = ClientToScreen(p);
@@ -420,24 +419,24 @@ void TControl::WMLButtonDblClk(TMessage& Message) {
   if (FControlStyle.Contains(TControlStyleItem::csCaptureMouse)) SetMouseCapture(true);
   if (FControlStyle.Contains(TControlStyleItem::csClickEvents)) DblClick();
   if (!FControlStyle.Contains(TControlStyleItem::csNoStdEvents)) {
-    const TPoint p = MessagePoint(Message);
-    MouseDown(TMouseButton::mbLeft, KeysToShiftState(Message.WParam) + TShiftState{TShiftStateItem::ssDouble}, p.X,
-              p.Y);
+    const TMouseMessage mouse = TMouseMessage::From(Message);
+    MouseDown(TMouseButton::mbLeft, ShiftStateOf(mouse) + TShiftState{TShiftStateItem::ssDouble}, mouse.Pos.X,
+              mouse.Pos.Y);
   }
 }
 
 void TControl::WMRButtonDblClk(TMessage& Message) {
   if (FControlStyle.Contains(TControlStyleItem::csCaptureMouse)) SetMouseCapture(true);
   if (!FControlStyle.Contains(TControlStyleItem::csNoStdEvents)) {
-    const TPoint p = MessagePoint(Message);
-    MouseDown(TMouseButton::mbRight, KeysToShiftState(Message.WParam) + TShiftState{TShiftStateItem::ssDouble}, p.X,
-              p.Y);
+    const TMouseMessage mouse = TMouseMessage::From(Message);
+    MouseDown(TMouseButton::mbRight, ShiftStateOf(mouse) + TShiftState{TShiftStateItem::ssDouble}, mouse.Pos.X,
+              mouse.Pos.Y);
   }
 }
 
 void TControl::WMContextMenu(TMessage& Message) {
-  TPoint screen = MessagePoint(Message);
-  if (Message.LParam == -1) screen = ClientToScreen({0, 0});  // from the keyboard
+  const TMouseMessage menu = TMouseMessage::From(Message);
+  const TPoint screen = menu.FromKeyboard() ? ClientToScreen({0, 0}) : menu.Pos;
   if (DoContextPopup(ScreenToClient(screen))) {
     Message.Result = 1;
     return;
@@ -482,9 +481,9 @@ bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) 
 }
 
 void TControl::CMMouseWheel(TMessage& Message) {
-  const TShiftState shift = KeysToShiftState(LOWORD(Message.WParam));
-  const int delta = static_cast<SHORT>(HIWORD(Message.WParam));
-  Message.Result = DoMouseWheel(shift, delta, MessagePoint(Message)) ? 1 : 0;
+  // CM_MOUSEWHEEL passes WM_MOUSEWHEEL's parameters on.
+  const TMouseMessage wheel = TMouseMessage::From(WM_MOUSEWHEEL, Message.WParam, Message.LParam);
+  Message.Result = DoMouseWheel(ShiftStateOf(wheel), wheel.WheelDelta, wheel.Pos) ? 1 : 0;
 }
 
 void TControl::Click() {

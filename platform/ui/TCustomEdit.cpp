@@ -16,6 +16,7 @@
 #include "platform/win/Caret.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/Keyboard.h"
+#include "platform/win/MessageViews.h"
 #include "platform/win/StandardControlMessages.h"
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/WindowStyles.h"
@@ -355,10 +356,11 @@ void TCustomEdit::EditChar(char32_t Char) {
 }
 
 void TCustomEdit::EditMouse(TMessage& Message) {
-  const int x = GET_X_LPARAM(Message.LParam);
+  const TMouseMessage mouse = TMouseMessage::From(Message);
+  const int x = mouse.Pos.X;
   switch (Message.Msg) {
     case WM_LBUTTONDOWN:
-      FBuffer.PlaceCaret(CharAtX(x), (Message.WParam & MK_SHIFT) != 0);
+      FBuffer.PlaceCaret(CharAtX(x), mouse.Holds(MK_SHIFT));
       FSelecting = true;
       break;
     case WM_LBUTTONDBLCLK:
@@ -366,7 +368,7 @@ void TCustomEdit::EditMouse(TMessage& Message) {
       FSelecting = false;
       break;
     case WM_MOUSEMOVE:
-      if (!FSelecting || !(Message.WParam & MK_LBUTTON)) return;
+      if (!FSelecting || !mouse.Holds(MK_LBUTTON)) return;
       FBuffer.PlaceCaret(CharAtX(x), true);
       break;
     case WM_LBUTTONUP: FSelecting = false; return;

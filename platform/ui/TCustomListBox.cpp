@@ -566,7 +566,7 @@ bool TCustomListBox::ListMessage(TMessage& Message) {
     case WM_GETDLGCODE: result = DLGC_WANTARROWS | DLGC_WANTCHARS; return true;
     case WM_KEYDOWN: ListKeyDown(Message); return true;
     case WM_VSCROLL: ListScroll(w); return true;
-    case WM_MOUSEWHEEL: ListWheel(w); return true;
+    case WM_MOUSEWHEEL: ListWheel(TMouseMessage::From(Message)); return true;
     case WM_SIZE:
       TWinControl::DefaultHandler(Message);
       Relayout();
@@ -600,9 +600,10 @@ int TCustomListBox::InsertItem(int Index, const char* Text, bool Sorted) {
 }
 
 void TCustomListBox::ListMouse(TMessage& Message) {
-  const TPoint p{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
-  const bool shift = (Message.WParam & MK_SHIFT) != 0;
-  const bool ctrl = (Message.WParam & MK_CONTROL) != 0;
+  const TMouseMessage mouse = TMouseMessage::From(Message);
+  const TPoint p = mouse.Pos;
+  const bool shift = mouse.Holds(MK_SHIFT);
+  const bool ctrl = mouse.Holds(MK_CONTROL);
   switch (Message.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
@@ -620,7 +621,7 @@ void TCustomListBox::ListMouse(TMessage& Message) {
       return;
     }
     case WM_MOUSEMOVE: {
-      if (!FTracking || !(Message.WParam & MK_LBUTTON) || FModel.Count() == 0) return;
+      if (!FTracking || !mouse.Holds(MK_LBUTTON) || FModel.Count() == 0) return;
       // Above or below the list, the next item out of view comes in.
       const TRect area = ItemArea();
       const int height = area.Height();
@@ -686,10 +687,10 @@ void TCustomListBox::ListScroll(WPARAM Request) {
   if (FModel.SetTopIndex(top)) Relayout();
 }
 
-void TCustomListBox::ListWheel(WPARAM WParam) {
+void TCustomListBox::ListWheel(const TMouseMessage& Wheel) {
   UINT lines = 3;
   SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-  const int notches = GET_WHEEL_DELTA_WPARAM(WParam) / WHEEL_DELTA;
+  const int notches = Wheel.WheelDelta / WHEEL_DELTA;
   if (notches != 0 && FModel.SetTopIndex(FModel.TopIndex() - notches * static_cast<int>(lines))) Relayout();
 }
 

@@ -22,6 +22,7 @@
 #include "platform/ui/ListBoxModel.h"
 #include "platform/ui/OwnerDraw.h"
 #include "platform/ui/TWinControl.h"
+#include "platform/win/MessageViews.h"
 
 namespace plat {
 
@@ -107,7 +108,7 @@ class TCustomListBox : public TWinControl {
   void ListMouse(TMessage& Message);
   void ListKeyDown(TMessage& Message);
   void ListScroll(WPARAM Request);
-  void ListWheel(WPARAM WParam);
+  void ListWheel(const TMouseMessage& Wheel);
   void SelectionChangedByUser(bool Changed);
   void ApplySelectMode();
   // After a change of the items, the heights or the size: the scroll bar

@@ -23,6 +23,7 @@
 #include "platform/win/Focus.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"
+#include "platform/win/MessageViews.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/Painting.h"
 #include "platform/win/VirtualKeys.h"
@@ -42,8 +43,6 @@ std::unordered_map<HWND, TWinControl*>& ControlsByWindow() {
 // The control whose window CreateWindowEx is making: its first messages
 // arrive before the handle is known.
 TWinControl* gCreatingControl = nullptr;
-
-TPoint MessagePoint(const TMessage& Message) { return {GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)}; }
 
 // Shifts a DC's origin so that (dx, dy) becomes (0, 0).
 void MoveWindowOrg(HDC DC, int dx, int dy) {
@@ -664,22 +663,21 @@ bool TWinControl::DialogKeyStep(std::uint16_t Key, LPARAM KeyData) {
   return form && form->Perform(CM_DIALOGKEY, Key, KeyData) != 0;
 }
 
-bool TWinControl::DoKeyDown(std::uint16_t& Key, LPARAM KeyData) {
+bool TWinControl::DoKeyDown(std::uint16_t& Key, TShiftState Shift) {
   TWinControl* form = GetParentForm(this);
-  if (form && form != this && static_cast<TCustomForm*>(form)->KeyPreview() && form->DoKeyDown(Key, KeyData))
-    return true;
+  if (form && form != this && static_cast<TCustomForm*>(form)->KeyPreview() && form->DoKeyDown(Key, Shift)) return true;
   if (!ControlStyle().Contains(TControlStyleItem::csNoStdEvents)) {
-    KeyDown(Key, KeyDataToShiftState(KeyData));
+    KeyDown(Key, Shift);
     if (Key == 0) return true;
   }
   return false;
 }
 
-bool TWinControl::DoKeyUp(std::uint16_t& Key, LPARAM KeyData) {
+bool TWinControl::DoKeyUp(std::uint16_t& Key, TShiftState Shift) {
   TWinControl* form = GetParentForm(this);
-  if (form && form != this && static_cast<TCustomForm*>(form)->KeyPreview() && form->DoKeyUp(Key, KeyData)) return true;
+  if (form && form != this && static_cast<TCustomForm*>(form)->KeyPreview() && form->DoKeyUp(Key, Shift)) return true;
   if (!ControlStyle().Contains(TControlStyleItem::csNoStdEvents)) {
-    KeyUp(Key, KeyDataToShiftState(KeyData));
+    KeyUp(Key, Shift);
     if (Key == 0) return true;
   }
   return false;
@@ -708,19 +706,21 @@ void TWinControl::KeyPress(char32_t& Key) {
 }
 
 void TWinControl::WMKeyDown(TMessage& Message) {
-  auto key = static_cast<std::uint16_t>(Message.WParam);
+  const TKeyMessage pressed = TKeyMessage::From(Message);
+  std::uint16_t key = pressed.Key;
   if (key == VK_ESCAPE && TDragManager::DragControl()) {
     TDragManager::End(false);
     return;
   }
   if (Application) Application->CancelHint();
   if (DialogKeyStep(key, Message.LParam)) return;
-  if (!DoKeyDown(key, Message.LParam)) DefaultHandler(Message);
+  if (!DoKeyDown(key, ShiftStateOf(pressed))) DefaultHandler(Message);
 }
 
 void TWinControl::WMKeyUp(TMessage& Message) {
-  auto key = static_cast<std::uint16_t>(Message.WParam);
-  if (!DoKeyUp(key, Message.LParam)) DefaultHandler(Message);
+  const TKeyMessage released = TKeyMessage::From(Message);
+  std::uint16_t key = released.Key;
+  if (!DoKeyUp(key, ShiftStateOf(released))) DefaultHandler(Message);
 }
 
 // Characters come as UTF-8 bytes, one message each: a character is handled
@@ -907,22 +907,23 @@ void TWinControl::WMMouseWheel(TMessage& Message) {
 }
 
 void TWinControl::TrackMouse(TMessage& Message) {
-  POINT p = MessagePoint(Message);
+  POINT p = TMouseMessage::From(Message).Pos;
   ::plat::ClientToScreen(FHandle, &p);
   NoteMousePosition(p);
 }
 
 bool TWinControl::IsControlMouseMsg(TMessage& Message) {
+  TMouseMessage mouse = TMouseMessage::From(Message);
   TControl* control = nullptr;
   if (GetCapture() == FHandle) {
     TControl* capture = GetCaptureControl();
     if (capture && capture->Parent() == this) control = capture;
   } else {
-    control = ControlAtPos(MessagePoint(Message), false);
+    control = ControlAtPos(mouse.Pos, false);
   }
   if (!control) return false;
-  const TPoint p = MessagePoint(Message) - TPoint{control->Left(), control->Top()};
-  Message.Result = control->Perform(Message.Msg, Message.WParam, PointToLParam(p.X, p.Y));
+  mouse.Pos = mouse.Pos - TPoint{control->Left(), control->Top()};
+  Message.Result = control->Perform(Message.Msg, mouse.WParam(), mouse.LParam());
   return true;
 }
 

@@ -156,8 +156,8 @@ class TWinControl : public TControl {
   virtual void KeyUp(std::uint16_t& Key, TShiftState Shift);
   virtual void KeyPress(char32_t& Key);
   // The whole key path: answers true when the key was taken (no further handling).
-  bool DoKeyDown(std::uint16_t& Key, LPARAM KeyData);
-  bool DoKeyUp(std::uint16_t& Key, LPARAM KeyData);
+  bool DoKeyDown(std::uint16_t& Key, TShiftState Shift);
+  bool DoKeyUp(std::uint16_t& Key, TShiftState Shift);
   bool DoKeyPress(char32_t& Key);
   virtual void DoEnter();
   virtual void DoExit();

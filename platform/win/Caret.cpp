@@ -4,13 +4,13 @@
 #include <memory>
 
 #include "platform/os/SysTime.h"
-#include "platform/win/CaretState.h"
+#include "platform/win/detail/CaretState.h"
 #include "platform/win/Clock.h"
-#include "platform/win/PaintEngine.h"
+#include "platform/win/detail/PaintEngine.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WinErrors.h"
 #include "platform/win/WindowDC.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/WindowManager.h"
 #include "platform/win/WindowStyles.h"
 
 namespace plat {

@@ -6,13 +6,15 @@
 #include <vector>
 
 #include "platform/rtl/Unicode.h"
-#include "platform/win/AtomTable.h"
+#include "platform/win/detail/AtomTable.h"
+#include "platform/win/detail/ClipboardOwnership.h"
 #include "platform/win/Display.h"
 #include "platform/win/GlobalMemory.h"
-#include "platform/win/MessageDelivery.h"
+#include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/Messages.h"
 #include "platform/win/WinErrors.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/WindowText.h"
+#include "platform/win/detail/WindowManager.h"
 
 namespace plat {
 namespace {
@@ -107,7 +109,6 @@ bool RequireOpen() {
 
 }  // namespace
 
-// Called when a window goes away.
 void ClipboardOwnerGone(HWND window) {
   ClipboardState& s = State();
   if (s.Owner == window) s.Owner = nullptr;

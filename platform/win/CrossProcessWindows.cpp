@@ -5,13 +5,13 @@
 #include "platform/os/PosixFiles.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/StringUtils.h"
-#include "platform/win/LocalSocket.h"
-#include "platform/win/PublishedWindowList.h"
-#include "platform/win/RemoteWindows.h"
-#include "platform/win/WakeSources.h"
-#include "platform/win/WindowManager.h"
-#include "platform/win/WindowPublisher.h"
-#include "platform/win/WindowRegistryFolder.h"
+#include "platform/win/detail/LocalSocket.h"
+#include "platform/win/detail/PublishedWindowList.h"
+#include "platform/win/detail/RemoteWindows.h"
+#include "platform/win/detail/WakeSources.h"
+#include "platform/win/detail/WindowManager.h"
+#include "platform/win/detail/WindowPublisher.h"
+#include "platform/win/detail/WindowRegistryFolder.h"
 
 namespace plat {
 

@@ -5,23 +5,25 @@
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/Shapes.h"
 #include "platform/rtl/Unicode.h"
-#include "platform/win/Activation.h"
+#include "platform/win/detail/Activation.h"
 #include "platform/win/Cursors.h"
-#include "platform/win/DefaultFrame.h"
+#include "platform/win/detail/DefaultFrame.h"
 #include "platform/win/Focus.h"
-#include "platform/win/MessageDelivery.h"
+#include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/MessageQueue.h"
+#include "platform/win/MessageViews.h"
 #include "platform/win/Mouse.h"
-#include "platform/win/PaintEngine.h"
-#include "platform/win/ScrollBarFrame.h"
+#include "platform/win/detail/PaintEngine.h"
+#include "platform/win/detail/ScrollBarFrame.h"
 #include "platform/win/ScrollBars.h"
 #include "platform/win/Painting.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/WindowDC.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/WindowManager.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowStyles.h"
+#include "platform/win/WindowText.h"
 #include "platform/win/Windows.h"
 
 namespace plat {
@@ -195,7 +197,7 @@ LRESULT NonClientButtonDown(Window* w, WPARAM hit, LPARAM lParam) {
   if (code >= HTLEFT && code <= HTBOTTOMRIGHT)
     return Deliver(w, WM_SYSCOMMAND, SC_SIZE | SizingSide(code), lParam, false);
   if (code == HTVSCROLL || code == HTHSCROLL) {
-    TrackScrollBar(w, code == HTVSCROLL ? SB_VERT : SB_HORZ, TPoint{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    TrackScrollBar(w, code == HTVSCROLL ? SB_VERT : SB_HORZ, TMouseMessage::From(WM_NCLBUTTONDOWN, hit, lParam).Pos);
     return 0;
   }
   if (code == HTCLOSE || code == HTMINBUTTON || code == HTMAXBUTTON) {
@@ -313,7 +315,7 @@ LRESULT Default(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool un
         return NonClientButtonDown(w, wParam, lParam);
       return 0;
     case WM_SYSKEYDOWN:
-      if (wParam == VK_F4 && (lParam & KF_ALTDOWN_BIT)) {
+      if (const TKeyMessage key = TKeyMessage::From(message, wParam, lParam); key.Key == VK_F4 && key.AltDown) {
         if (Window* root = w->Root(); root->IsAlive()) PostMessageA(root->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
       }
       return 0;

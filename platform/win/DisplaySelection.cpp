@@ -5,8 +5,8 @@
 #include "platform/gdi/DisplayMode.h"
 #include "platform/rtl/Exception.h"
 #include "platform/win/Display.h"
-#include "platform/win/WakeSources.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/WakeSources.h"
+#include "platform/win/detail/WindowManager.h"
 
 namespace plat {
 namespace {

@@ -1,13 +1,13 @@
 #include "platform/win/Focus.h"
 
-#include "platform/win/Activation.h"
-#include "platform/win/ForeignWindows.h"
-#include "platform/win/MessageDelivery.h"
+#include "platform/win/detail/Activation.h"
+#include "platform/win/detail/ForeignWindows.h"
+#include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/WinErrors.h"
-#include "platform/win/WindowManager.h"
-#include "platform/win/WindowPlacement.h"
+#include "platform/win/detail/WindowManager.h"
+#include "platform/win/detail/WindowPlacement.h"
 #include "platform/win/WindowStyles.h"
 
 namespace plat {

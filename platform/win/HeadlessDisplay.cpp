@@ -1,7 +1,7 @@
 #include "platform/win/HeadlessDisplay.h"
 
 #include "platform/gdi/PngCodec.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/WindowManager.h"
 
 namespace plat {
 

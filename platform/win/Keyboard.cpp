@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/win/InputRouter.h"
+#include "platform/win/detail/InputRouter.h"
 #include "platform/win/VirtualKeys.h"
 
 namespace plat {

@@ -19,10 +19,11 @@
 #include "platform/win/Focus.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"
+#include "platform/win/MessageViews.h"
 #include "platform/win/ModalLoop.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/Painting.h"
-#include "platform/win/SystemFonts.h"
+#include "platform/win/detail/SystemFonts.h"
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/WinErrors.h"
 #include "platform/win/WindowClass.h"
@@ -142,7 +143,7 @@ LRESULT ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
       if (GetCapture() == button) {
         RECT r;
         GetClientRect(button, &r);
-        SetPushed(button, r.Contains(TPoint{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
+        SetPushed(button, r.Contains(TMouseMessage::From(message, wParam, lParam).Pos));
       }
       return 0;
     case WM_LBUTTONUP:

@@ -1,18 +1,18 @@
 #include "platform/win/MessageQueue.h"
 
 #include "platform/rtl/Unicode.h"
-#include "platform/win/AtomTable.h"
+#include "platform/win/detail/AtomTable.h"
 #include "platform/win/Clock.h"
-#include "platform/win/ForeignWindows.h"
+#include "platform/win/detail/ForeignWindows.h"
 #include "platform/win/Keyboard.h"
-#include "platform/win/MessageDelivery.h"
-#include "platform/win/PaintEngine.h"
+#include "platform/win/detail/MessageDelivery.h"
+#include "platform/win/detail/PaintEngine.h"
 #include "platform/win/Painting.h"
-#include "platform/win/ThreadQueue.h"
-#include "platform/win/TimerQueue.h"
+#include "platform/win/detail/ThreadQueue.h"
+#include "platform/win/detail/TimerQueue.h"
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/WinErrors.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/WindowManager.h"
 
 namespace plat {
 namespace {

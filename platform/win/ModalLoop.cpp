@@ -1,7 +1,7 @@
 #include "platform/win/ModalLoop.h"
 
 #include "platform/win/MessageQueue.h"
-#include "platform/win/ThreadQueue.h"
+#include "platform/win/detail/ThreadQueue.h"
 
 namespace plat {
 namespace {

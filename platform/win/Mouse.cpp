@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "platform/win/InputRouter.h"
-#include "platform/win/MessageDelivery.h"
+#include "platform/win/detail/InputRouter.h"
+#include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/WinErrors.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/WindowManager.h"
 
 namespace plat {
 namespace {

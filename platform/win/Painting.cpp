@@ -4,12 +4,12 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/win/CaretState.h"
-#include "platform/win/MessageDelivery.h"
+#include "platform/win/detail/CaretState.h"
+#include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/Messages.h"
-#include "platform/win/PaintEngine.h"
+#include "platform/win/detail/PaintEngine.h"
 #include "platform/win/WinErrors.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/WindowManager.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowStyles.h"
 

@@ -20,11 +20,11 @@
 #include "platform/rtl/Exception.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/Display.h"
-#include "platform/win/SdlEventSource.h"
-#include "platform/win/SdlKeyboard.h"
-#include "platform/win/SdlSurface.h"
-#include "platform/win/WakeSources.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/SdlEventSource.h"
+#include "platform/win/detail/SdlKeyboard.h"
+#include "platform/win/detail/SdlSurface.h"
+#include "platform/win/detail/WakeSources.h"
+#include "platform/win/detail/WindowManager.h"
 
 namespace plat {
 

@@ -7,10 +7,10 @@
 
 #include "platform/rtl/StringUtils.h"
 #include "platform/rtl/Unicode.h"
-#include "platform/win/AtomTable.h"
-#include "platform/win/MessageDelivery.h"
+#include "platform/win/detail/AtomTable.h"
+#include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/WinErrors.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/WindowManager.h"
 #include "platform/win/WindowStyles.h"
 
 namespace plat {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "platform/win/Display.h"
-#include "platform/win/PaintEngine.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/PaintEngine.h"
+#include "platform/win/detail/WindowManager.h"
 #include "platform/win/WindowStyles.h"
 
 namespace plat {

@@ -2,19 +2,19 @@
 
 #include <algorithm>
 
-#include "platform/win/Activation.h"
-#include "platform/win/DefaultFrame.h"
+#include "platform/win/detail/Activation.h"
+#include "platform/win/detail/DefaultFrame.h"
 #include "platform/win/Focus.h"
-#include "platform/win/ForeignWindows.h"
-#include "platform/win/InputRouter.h"
-#include "platform/win/MessageDelivery.h"
+#include "platform/win/detail/ForeignWindows.h"
+#include "platform/win/detail/InputRouter.h"
+#include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/Messages.h"
-#include "platform/win/PaintEngine.h"
+#include "platform/win/detail/PaintEngine.h"
 #include "platform/win/Painting.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WinErrors.h"
-#include "platform/win/WindowManager.h"
-#include "platform/win/WindowPlacement.h"
+#include "platform/win/detail/WindowManager.h"
+#include "platform/win/detail/WindowPlacement.h"
 #include "platform/win/WindowStyles.h"
 
 namespace plat {

@@ -4,7 +4,7 @@
 
 #include "platform/rtl/StringUtils.h"
 #include "platform/rtl/Unicode.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/WindowManager.h"
 
 namespace plat {
 namespace {

@@ -1,11 +1,12 @@
 #include "platform/win/WindowText.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/rtl/Unicode.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/WinErrors.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/WindowManager.h"
 
 namespace plat {
 
@@ -51,5 +52,26 @@ String WindowText(HWND window) {
   const int got = GetWindowTextA(window, buffer.data(), static_cast<int>(buffer.size()));
   return String(buffer.data(), static_cast<std::size_t>(std::max(got, 0)));
 }
+
+namespace {
+
+template <typename Ch>
+LRESULT CopyOut(const std::basic_string<Ch>& text, Ch* buffer, std::size_t size) {
+  if (!buffer || size == 0) return 0;
+  std::size_t n = std::min(text.size(), size - 1);
+  if constexpr (sizeof(Ch) == 1) {
+    while (n > 0 && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+  } else {
+    if (n > 0 && n < text.size() && text[n - 1] >= 0xD800 && text[n - 1] <= 0xDBFF) --n;
+  }
+  std::copy_n(text.data(), n, buffer);
+  buffer[n] = 0;
+  return static_cast<LRESULT>(n);
+}
+
+}  // namespace
+
+LRESULT CopyTextOut(const String& text, char* buffer, WPARAM size) { return CopyOut(text, buffer, size); }
+LRESULT CopyTextOut(const WideString& text, char16_t* buffer, WPARAM size) { return CopyOut(text, buffer, size); }
 
 }  // namespace plat

@@ -20,4 +20,11 @@ inline int GetWindowTextLength(HWND window) { return GetWindowTextLengthA(window
 // The whole text as a String, through WM_GETTEXT ("" for no window).
 String WindowText(HWND window);
 
+// WM_GETTEXT's answer for a window procedure that keeps its own text: the
+// copy into the caller's buffer of `size` units, at most size - 1 units and
+// a terminating zero, never cutting a character in two. Answers the units
+// copied.
+LRESULT CopyTextOut(const String& text, char* buffer, WPARAM size);
+LRESULT CopyTextOut(const WideString& text, char16_t* buffer, WPARAM size);
+
 }  // namespace plat

@@ -4,27 +4,25 @@
 #include <cstring>
 
 #include "platform/rtl/Unicode.h"
-#include "platform/win/Activation.h"
-#include "platform/win/CaretState.h"
-#include "platform/win/ForeignWindows.h"
-#include "platform/win/InputRouter.h"
-#include "platform/win/MessageDelivery.h"
+#include "platform/win/detail/Activation.h"
+#include "platform/win/detail/CaretState.h"
+#include "platform/win/detail/ClipboardOwnership.h"
+#include "platform/win/detail/ForeignWindows.h"
+#include "platform/win/detail/InputRouter.h"
+#include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Mouse.h"
-#include "platform/win/PaintEngine.h"
-#include "platform/win/ThreadQueue.h"
-#include "platform/win/TimerQueue.h"
+#include "platform/win/detail/PaintEngine.h"
+#include "platform/win/detail/ThreadQueue.h"
+#include "platform/win/detail/TimerQueue.h"
 #include "platform/win/WinErrors.h"
 #include "platform/win/WindowClass.h"
-#include "platform/win/WindowManager.h"
+#include "platform/win/detail/WindowManager.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowStyles.h"
 
 namespace plat {
-
-// Clipboard ownership ends with the owner (Clipboard.cpp).
-void ClipboardOwnerGone(HWND window);
 
 namespace {
 

@@ -1,4 +1,10 @@
 #pragma once
+// The window layer's public entry. The headers directly in platform/win are
+// its public API, all that the class library and the code above it include;
+// platform/win/detail holds the layer's own workings (the window record,
+// the window list, the queues, painting and input machinery, cross-process
+// plumbing, the SDL glue), included only by the layer and its tests.
+//
 // Creating and destroying windows, their relations (parent, owner,
 // children, Z order), enumeration and the values a window stores.
 //

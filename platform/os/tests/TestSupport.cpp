@@ -14,7 +14,7 @@
 #include <stdexcept>
 #include <thread>
 
-extern char** environ;
+#include "platform/os/detail/Environment.h"
 
 namespace ostest {
 

@@ -3,9 +3,6 @@
 // measures and pointers.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "platform/ui/TButton.h"
 #include "platform/ui/TForm.h"
 #include "platform/ui/TScreen.h"
@@ -15,14 +12,13 @@
 #include "platform/win/Cursors.h"
 #include "platform/win/InputInjection.h"
 #include "platform/win/MessageQueue.h"
-#include "platform/win/PublishedWindowList.h"
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/WindowPos.h"
-#include "platform/win/WindowRegistryFolder.h"
 #include "platform/win/WindowStyles.h"
 #include "platform/win/WindowText.h"
 #include "platform/win/Windows.h"
+#include "platform/win/tests/PublishedWindows.h"
 
 namespace uitest {
 namespace {
@@ -41,16 +37,11 @@ TEST_F(Applications, TheHiddenApplicationWindowCarriesTheTitleForOtherProcesses)
   EXPECT_EQ(FindWindow("TApplication", "Renamed"), window);
 
   // What other processes read: this process's published list.
+  const auto windows = plat::testing::EveryPublishedWindow();
+  ASSERT_TRUE(windows.has_value());
   bool published = false;
-  for (const String& endpoint : WindowRegistryFolder::Endpoints()) {
-    std::ifstream file(WindowRegistryFolder::ListPath(endpoint));
-    std::stringstream text;
-    text << file.rdbuf();
-    const auto windows = DecodeWindowList(text.str());
-    ASSERT_TRUE(windows.has_value());
-    for (const TPublishedWindow& w : *windows)
-      published = published || (w.ClassName == "TApplication" && w.Title == "Renamed" && !w.Visible);
-  }
+  for (const TPublishedWindow& w : *windows)
+    published = published || (w.ClassName == "TApplication" && w.Title == "Renamed" && !w.Visible);
   EXPECT_TRUE(published);
 }
 

@@ -11,10 +11,9 @@
 #include <sstream>
 
 #include "platform/os/Resources.h"
+#include "platform/os/detail/Environment.h"
 #include "platform/rtl/LastError.h"
 #include "platform/rtl/tests/TempDir.h"
-
-extern char** environ;
 
 namespace plat {
 namespace {

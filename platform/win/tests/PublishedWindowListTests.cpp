@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/win/PublishedWindowList.h"
-#include "platform/win/RemoteWindowProtocol.h"
+#include "platform/win/detail/PublishedWindowList.h"
+#include "platform/win/detail/RemoteWindowProtocol.h"
 
 namespace plat {
 namespace {

@@ -16,7 +16,7 @@
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Painting.h"
-#include "platform/win/WakeSources.h"
+#include "platform/win/detail/WakeSources.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowStyles.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/win/SdlKeyboard.h"
+#include "platform/win/detail/SdlKeyboard.h"
 #include "platform/win/VirtualKeys.h"
 
 namespace plat {

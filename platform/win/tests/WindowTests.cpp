@@ -8,7 +8,7 @@
 #include "platform/win/MessageQueue.h"
 #include "platform/win/WinErrors.h"
 #include "platform/win/WindowClass.h"
-#include "platform/win/WindowListObserver.h"
+#include "platform/win/detail/WindowListObserver.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowProps.h"
 #include "platform/win/WindowStyles.h"

@@ -25,7 +25,7 @@
 #include "platform/win/Display.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
-#include "platform/win/WakeSources.h"
+#include "platform/win/detail/WakeSources.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowStyles.h"

@@ -1,0 +1,66 @@
+#pragma once
+// Turns input into messages: finds the target window (the capture holder,
+// else hit testing with WM_NCHITTEST), sets the cursor (WM_SETCURSOR),
+// activates on clicks (WM_MOUSEACTIVATE), makes double clicks, keeps the
+// key state and mouse tracking, and queues the messages.
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "platform/win/detail/ThreadQueue.h"
+#include "platform/win/detail/Window.h"
+
+namespace plat {
+
+class InputRouter {
+ public:
+  static InputRouter& Instance();
+
+  // Input fed by a display: updates the physical (asynchronous) state and
+  // queues the input for routing.
+  void Feed(RawInput input);
+  // Routes one input taken from the queue; may send messages and queue some.
+  void Route(const RawInput& input);
+
+  struct Target {
+    Window* Win = nullptr;
+    LRESULT Hit = HTNOWHERE;
+  };
+  // The window under a screen point and its hit-test code (HTERROR for a
+  // window disabled for modality).
+  Target HitTest(TPoint screen);
+
+  // Mouse tracking.
+  void CancelTracking(Window* window);
+  HWND TrackedWindow() const { return FTracked; }
+  bool StartTracking(Window* window, DWORD flags, DWORD hoverTime);
+  std::optional<std::int64_t> NextHoverDue() const;
+  void HoverTick(std::int64_t now);
+
+  TPoint CursorPos;
+  std::array<Byte, 256> SyncKeys{};
+  std::array<Byte, 256> AsyncKeys{};
+  UINT DoubleClickTime = 500;
+
+ private:
+  void RouteMouse(const RawInput& input);
+  void RouteWheel(const RawInput& input);
+  void RouteKey(const RawInput& input);
+  void RouteChar(const RawInput& input);
+  void UpdateTracking(const Target& under);
+  WPARAM MouseKeyFlags() const;
+
+  // The last press, for double clicks.
+  struct Press {
+    HWND Window = nullptr;
+    MouseButton Button = MouseButton::Left;
+    bool NonClient = false;
+    std::int64_t Time = 0;
+    TPoint Point;
+    bool Valid = false;
+  } FLastPress;
+  HWND FTracked = nullptr;
+  TPoint FHoverOrigin;
+};
+
+}  // namespace plat
