@@ -426,6 +426,10 @@ void TCustomForm::SetFocusedControl(TWinControl* Control) {
     (*it)->Perform(CM_ENTER, 0, 0);
     if (FFocusedControl != Control) return;
   }
+  // Controls whose look depends on where the focus is (the default button's
+  // outline) learn of the move.
+  TMessage changed{CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(Control), 0};
+  Broadcast(changed);
 }
 
 void TCustomForm::DefocusControl(TWinControl* Control, bool Removing) {

@@ -971,6 +971,7 @@ void TWinControl::WndProc(TMessage& Message) {
     case CM_EXIT: CMExit(Message); return;
     case CM_RECREATEWND: CMRecreateWnd(Message); return;
     case CM_INVALIDATE: CMInvalidate(Message); return;
+    case CM_FOCUSCHANGED: Broadcast(Message); return;
     default: TControl::WndProc(Message); return;
   }
 }
