@@ -212,11 +212,14 @@ class TLayoutReader {
   void ReadProperties(TComponent& component, const TJson& entry, std::initializer_list<const char*> reserved) {
     const String where = Label(component);
     component.FComponentState.Include(TComponentStateItem::csReading);
-    for (const auto& [key, value] : entry.items()) {
+    // Named members rather than a structured binding: clang 14 cannot capture
+    // the latter in a lambda.
+    for (const auto& member : entry.items()) {
+      const String& key = member.key();
       const bool isReserved =
-          std::any_of(reserved.begin(), reserved.end(), [&](const char* word) { return key == word; });
+          std::any_of(reserved.begin(), reserved.end(), [&key](const char* word) { return key == word; });
       if (!isReserved) {
-        SetProperty(component, key, value, where);
+        SetProperty(component, key, member.value(), where);
       }
     }
     component.FComponentState.Exclude(TComponentStateItem::csReading);
