@@ -1,5 +1,6 @@
 #include "service/GenericAPI.h"
 
+#include "platform/rtl/Exception.h"
 #include "platform/rtl/LastError.h"
 #include "platform/os/NamedMutex.h"
 #include "platform/rtl/CommandLine.h"
@@ -38,7 +39,7 @@ void WriteLog(const plat::String& Msg) {
     file.Seek(0, plat::soFromEnd);
     const plat::String line = plat::Format("%s: %s", {plat::DateTimeToStr(plat::Now()), Msg}) + "\r\n";
     file.WriteBuffer(line.data(), static_cast<std::int64_t>(line.size()));
-  } catch (...) {
+  } catch (const plat::Exception&) {
     // A log line is lost rather than reported.
   }
 }

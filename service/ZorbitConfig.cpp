@@ -6,6 +6,7 @@
 #include "platform/os/Module.h"
 #include "platform/os/Registry.h"
 #include "platform/os/VersionInfo.h"
+#include "platform/rtl/Exception.h"
 #include "platform/rtl/StringList.h"
 
 namespace zorbit {
@@ -25,7 +26,8 @@ plat::String ReadConfigString(const plat::String& ValueName, bool UseCurrentUser
     const plat::TRegDataType type = registry.GetDataType(ValueName);
     if (type != plat::rdString && type != plat::rdExpandString) return {};
     return registry.ReadString(ValueName);
-  } catch (...) {
+  } catch (const plat::Exception&) {
+    // An unreadable hive or value reads as no value.
     return {};
   }
 }

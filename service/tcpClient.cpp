@@ -10,6 +10,7 @@
 #include "platform/rtl/Conversions.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/StringUtils.h"
+#include "platform/rtl/SwallowedException.h"
 #include "platform/rtl/Unicode.h"
 #include "service/AppHooks.h"
 #include "service/GenericNetAPI.h"
@@ -106,6 +107,8 @@ TtcpServOpr::~TtcpServOpr() {
     try {
       FClient->Disconnect();
     } catch (...) {
+      // A destructor cannot pass on what an event handler raised.
+      plat::LogSwallowedException("TtcpServOpr::~TtcpServOpr");
     }
   }
 }
@@ -118,7 +121,8 @@ void TtcpServOpr::SetActive(bool Active) {
       FClient->Connect();
     else
       FClient->Disconnect();
-  } catch (...) {
+  } catch (const plat::Exception&) {
+    // Not reaching the service shows as Connected() staying false.
   }
 }
 
@@ -157,7 +161,7 @@ void TtcpServOpr::SendCommand(const plat::WideString& Command, const plat::WideS
   try {
     FClient->WriteLn(plat::WideToUtf8(Command) + " " + id + "," + plat::WideToUtf8(Data));
     if (WantReply) Reply = plat::Utf8ToWide(ReadReply(id));
-  } catch (...) {
+  } catch (const plat::Exception&) {
     // A deadline, an over-long line, a socket error or a closed connection
     // all end the exchange with an empty reply.
     Reply.clear();
@@ -287,7 +291,8 @@ bool TtcpServOpr::CheckConnection() {
   try {
     FClient->CheckForDisconnect(false, true);
     FClient->CheckForGracefulDisconnect(false);
-  } catch (...) {
+  } catch (const plat::Exception&) {
+    // A broken connection is an answer too: Connected() gives it.
   }
   FSuppressServiceLost = false;
   return FClient->Connected();

@@ -2,8 +2,10 @@
 
 #include "platform/gdi/Blits.h"
 #include "platform/gdi/CodecInput.h"
+#include "platform/gdi/DCStateSaver.h"
 #include "platform/gdi/IcoCodec.h"
 #include "platform/gdi/TCanvas.h"
+#include "platform/rtl/ScopeExit.h"
 
 namespace plat {
 
@@ -67,12 +69,12 @@ void TIcon::Assign(const TIcon& source) {
 
 void TIcon::Draw(TCanvas& canvas, const TRect& rect) {
   if (!FImage) return;
-  HDC source = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(source, FImage);
+  const HDC source = CreateCompatibleDC(nullptr);
+  const ScopeExit deleted([source] { DeleteDC(source); });
+  const DCStateSaver saved(source);
+  SelectObject(source, FImage);
   AlphaBlend(canvas.Handle(), rect.Left, rect.Top, rect.Width(), rect.Height(), source, 0, 0, FWidth, FHeight,
              BLENDFUNCTION{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});
-  SelectObject(source, old);
-  DeleteDC(source);
 }
 
 }  // namespace plat

@@ -10,8 +10,9 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <optional>
+
+#include "platform/rtl/LastError.h"
 
 namespace plat {
 
@@ -19,15 +20,14 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int kHostNotFound = 11001;
 constexpr std::size_t kReceiveChunk = 65536;
 
-String ErrorText(int errorCode) {
-  char buffer[256];
-  // The GNU strerror_r answers a pointer that may or may not be the buffer.
-  const char* text = ::strerror_r(errorCode, buffer, sizeof buffer);
-  return String(text) + ".";
+ESocketError SocketError(DWORD errorCode) {
+  return ESocketError(static_cast<int>(errorCode), SysErrorMessage(errorCode));
 }
+
+// A failed socket call, by its errno value.
+ESocketError SocketErrorOf(int errnoValue) { return SocketError(SocketErrorFromErrno(errnoValue)); }
 
 std::optional<Clock::time_point> DeadlineAfter(int timeoutMs) {
   if (timeoutMs < 0) return std::nullopt;
@@ -91,7 +91,7 @@ void TTcpClient::CloseSocket() {
 
 void TTcpClient::Connect(int timeoutMs) {
   if (Connected()) throw EAlreadyConnected();
-  if (FPort < 0 || FPort > 65535) throw ESocketError(EINVAL, ErrorText(EINVAL));
+  if (FPort < 0 || FPort > 65535) throw SocketError(WSAEINVAL);
   FireStatus(hsResolving, "Resolving hostname " + FHost + ".");
   addrinfo hints{};
   hints.ai_family = AF_UNSPEC;
@@ -100,7 +100,7 @@ void TTcpClient::Connect(int timeoutMs) {
   addrinfo* addresses = nullptr;
   const String service = std::to_string(FPort);
   if (FHost.empty() || ::getaddrinfo(FHost.c_str(), service.c_str(), &hints, &addresses) != 0 || addresses == nullptr)
-    throw ESocketError(kHostNotFound, "Host not found.");
+    throw SocketError(WSAHOST_NOT_FOUND);
   const auto deadline = DeadlineAfter(timeoutMs);
   int error = ECONNREFUSED;
   int fd = -1;
@@ -128,7 +128,7 @@ void TTcpClient::Connect(int timeoutMs) {
     }
   }
   ::freeaddrinfo(addresses);
-  if (fd < 0) throw ESocketError(error, ErrorText(error));
+  if (fd < 0) throw SocketErrorOf(error);
   // Request lines are small and answered at once: send them without delay.
   const int one = 1;
   ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
@@ -146,9 +146,9 @@ void TTcpClient::Disconnect() {
   if (OnDisconnected) OnDisconnected(this);
 }
 
-void TTcpClient::RaiseBroken(int errorCode) {
+void TTcpClient::RaiseBroken(int errnoValue) {
   Disconnect();
-  throw ESocketError(errorCode, ErrorText(errorCode));
+  throw SocketErrorOf(errnoValue);
 }
 
 void TTcpClient::WriteLn(const String& text) {
@@ -252,7 +252,7 @@ void TTcpClient::CheckForDisconnect(bool raiseIfDisconnected, bool ignoreBuffer)
   if (received == TReceive::Failed) {
     const int error = FBrokenError;
     Disconnect();
-    if (raiseIfDisconnected) throw ESocketError(error, ErrorText(error));
+    if (raiseIfDisconnected) throw SocketErrorOf(error);
     return;
   }
   if (FPeerClosed && (ignoreBuffer || FBufferStart == FBuffer.size())) {

@@ -11,9 +11,10 @@
 
 namespace plat {
 
-// A failed socket operation: ErrorCode() is the system's error number, the
-// message "Socket Error # <code>" and its text on a second line
-// ("Socket Error # 111\nConnection refused.").
+// A failed socket operation: ErrorCode() is the socket layer's error number
+// (WSAECONNREFUSED, ... of LastError.h), the message "Socket Error # <code>"
+// and its SysErrorMessage text on a second line ("Socket Error # 10061\nNo
+// connection could be made because the target machine actively refused it.").
 class ESocketError : public Exception {
  public:
   ESocketError(int errorCode, const String& text);
@@ -69,8 +70,8 @@ class TTcpClient : public TObject {
   void SetPort(int port) { FPort = port; }
 
   // Resolves Host and connects within timeoutMs (TimeoutInfinite: no limit).
-  // Raises ESocketError when that fails (a time-out is error 110, "Connection
-  // timed out."; an unknown host 11001, "Host not found.").
+  // Raises ESocketError when that fails (a time-out is WSAETIMEDOUT, an
+  // unknown host WSAHOST_NOT_FOUND, a port out of range WSAEINVAL).
   void Connect(int timeoutMs = DefaultConnectTimeout);
   bool Connected() const { return FSocket >= 0; }
   // Closes the connection (firing the events) and drops unread data.
@@ -112,7 +113,7 @@ class TTcpClient : public TObject {
   bool TakeLine(char terminator, int maxLineLength, String& line);
   void FireStatus(TTcpStatus status, const String& text);
   void CloseSocket();
-  [[noreturn]] void RaiseBroken(int errorCode);
+  [[noreturn]] void RaiseBroken(int errnoValue);
 
   String FHost;
   int FPort = 0;
@@ -120,7 +121,7 @@ class TTcpClient : public TObject {
   String FBuffer;
   std::size_t FBufferStart = 0;  // bytes before this are consumed
   bool FPeerClosed = false;
-  int FBrokenError = 0;
+  int FBrokenError = 0;        // the errno value of the failed receive
   bool FSkippingLine = false;  // dropping the rest of an over-long line
   bool FReadLnTimedOut = false;
 };

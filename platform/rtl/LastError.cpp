@@ -60,6 +60,35 @@ constexpr TErrorText kErrorTexts[] = {
     {ERROR_RESOURCE_DATA_NOT_FOUND, "The image file has no resource section."},
     {ERROR_RESOURCE_TYPE_NOT_FOUND, "The image file has no resource of that type."},
     {ERROR_RESOURCE_NAME_NOT_FOUND, "The image file has no resource of that name."},
+    {WSAEINTR, "A blocking operation was interrupted."},
+    {WSAEBADF, "The file handle supplied is not valid."},
+    {WSAEACCES, "An attempt was made to access a socket in a way forbidden by its access permissions."},
+    {WSAEFAULT, "The system detected an invalid pointer address in attempting to use a pointer argument in a call."},
+    {WSAEINVAL, "An invalid argument was supplied."},
+    {WSAEMFILE, "Too many open sockets."},
+    {WSAEWOULDBLOCK, "A non-blocking socket operation could not be completed immediately."},
+    {WSAEINPROGRESS, "A blocking operation is currently executing."},
+    {WSAENOTSOCK, "An operation was attempted on something that is not a socket."},
+    {WSAEMSGSIZE, "A message sent on a datagram socket was larger than the internal message buffer."},
+    {WSAEAFNOSUPPORT, "An address incompatible with the requested protocol was used."},
+    {WSAEADDRINUSE, "Only one usage of each socket address (protocol/network address/port) is normally permitted."},
+    {WSAEADDRNOTAVAIL, "The requested address is not valid in its context."},
+    {WSAENETDOWN, "A socket operation encountered a dead network."},
+    {WSAENETUNREACH, "A socket operation was attempted to an unreachable network."},
+    {WSAENETRESET, "The connection has been broken due to keep-alive activity detecting a failure."},
+    {WSAECONNABORTED, "An established connection was aborted by the software in your host machine."},
+    {WSAECONNRESET, "An existing connection was forcibly closed by the remote host."},
+    {WSAENOBUFS, "An operation on a socket could not be performed because the system lacked buffer space."},
+    {WSAEISCONN, "A connect request was made on an already connected socket."},
+    {WSAENOTCONN, "A request to send or receive data was disallowed because the socket is not connected."},
+    {WSAESHUTDOWN, "A request to send or receive data was disallowed because the socket had already been shut down."},
+    {WSAETIMEDOUT,
+     "A connection attempt failed because the connected party did not properly respond after a period of "
+     "time."},
+    {WSAECONNREFUSED, "No connection could be made because the target machine actively refused it."},
+    {WSAEHOSTDOWN, "A socket operation failed because the destination host was down."},
+    {WSAEHOSTUNREACH, "A socket operation was attempted to an unreachable host."},
+    {WSAHOST_NOT_FOUND, "No such host is known."},
 };
 
 static_assert(std::is_sorted(std::begin(kErrorTexts), std::end(kErrorTexts),
@@ -97,6 +126,43 @@ DWORD ErrorFromErrno(int errnoValue) {
     case ENAMETOOLONG: return ERROR_FILENAME_EXCED_RANGE;
     case EIO: return ERROR_WRITE_FAULT;
     default: return ERROR_NOT_SUPPORTED;
+  }
+}
+
+DWORD SocketErrorFromErrno(int errnoValue) {
+  switch (errnoValue) {
+    case EINTR: return WSAEINTR;
+    case EBADF: return WSAEBADF;
+    case EACCES:
+    case EPERM: return WSAEACCES;
+    case EFAULT: return WSAEFAULT;
+    case EINVAL: return WSAEINVAL;
+    case EMFILE:
+    case ENFILE: return WSAEMFILE;
+    case EAGAIN: return WSAEWOULDBLOCK;
+    case EINPROGRESS:
+    case EALREADY: return WSAEINPROGRESS;
+    case ENOTSOCK: return WSAENOTSOCK;
+    case EMSGSIZE: return WSAEMSGSIZE;
+    case EAFNOSUPPORT: return WSAEAFNOSUPPORT;
+    case EADDRINUSE: return WSAEADDRINUSE;
+    case EADDRNOTAVAIL: return WSAEADDRNOTAVAIL;
+    case ENETDOWN: return WSAENETDOWN;
+    case ENETUNREACH: return WSAENETUNREACH;
+    case ENETRESET: return WSAENETRESET;
+    case ECONNABORTED: return WSAECONNABORTED;
+    case ECONNRESET: return WSAECONNRESET;
+    case ENOBUFS:
+    case ENOMEM: return WSAENOBUFS;
+    case EISCONN: return WSAEISCONN;
+    case ENOTCONN: return WSAENOTCONN;
+    case EPIPE: return WSAECONNRESET;  // a write after the peer reset or closed
+    case ESHUTDOWN: return WSAESHUTDOWN;
+    case ETIMEDOUT: return WSAETIMEDOUT;
+    case ECONNREFUSED: return WSAECONNREFUSED;
+    case EHOSTDOWN: return WSAEHOSTDOWN;
+    case EHOSTUNREACH: return WSAEHOSTUNREACH;
+    default: return ErrorFromErrno(errnoValue);
   }
 }
 

@@ -49,12 +49,44 @@ inline constexpr DWORD ERROR_RESOURCE_DATA_NOT_FOUND = 1812;
 inline constexpr DWORD ERROR_RESOURCE_TYPE_NOT_FOUND = 1813;
 inline constexpr DWORD ERROR_RESOURCE_NAME_NOT_FOUND = 1814;
 
+// The socket layer's numbers (WinSock's), which socket errors report.
+inline constexpr DWORD WSAEINTR = 10004;
+inline constexpr DWORD WSAEBADF = 10009;
+inline constexpr DWORD WSAEACCES = 10013;
+inline constexpr DWORD WSAEFAULT = 10014;
+inline constexpr DWORD WSAEINVAL = 10022;
+inline constexpr DWORD WSAEMFILE = 10024;
+inline constexpr DWORD WSAEWOULDBLOCK = 10035;
+inline constexpr DWORD WSAEINPROGRESS = 10036;
+inline constexpr DWORD WSAENOTSOCK = 10038;
+inline constexpr DWORD WSAEMSGSIZE = 10040;
+inline constexpr DWORD WSAEAFNOSUPPORT = 10047;
+inline constexpr DWORD WSAEADDRINUSE = 10048;
+inline constexpr DWORD WSAEADDRNOTAVAIL = 10049;
+inline constexpr DWORD WSAENETDOWN = 10050;
+inline constexpr DWORD WSAENETUNREACH = 10051;
+inline constexpr DWORD WSAENETRESET = 10052;
+inline constexpr DWORD WSAECONNABORTED = 10053;
+inline constexpr DWORD WSAECONNRESET = 10054;
+inline constexpr DWORD WSAENOBUFS = 10055;
+inline constexpr DWORD WSAEISCONN = 10056;
+inline constexpr DWORD WSAENOTCONN = 10057;
+inline constexpr DWORD WSAESHUTDOWN = 10058;
+inline constexpr DWORD WSAETIMEDOUT = 10060;
+inline constexpr DWORD WSAECONNREFUSED = 10061;
+inline constexpr DWORD WSAEHOSTDOWN = 10064;
+inline constexpr DWORD WSAEHOSTUNREACH = 10065;
+inline constexpr DWORD WSAHOST_NOT_FOUND = 11001;
+
 DWORD GetLastError();
 void SetLastError(DWORD errorCode);
 
 // The Win32 number closest to an errno value, for failures of the Linux
 // calls below the platform routines (ERROR_ACCESS_DENIED for EACCES, ...).
 DWORD ErrorFromErrno(int errnoValue);
+// The same for the socket calls: WSAECONNREFUSED for ECONNREFUSED, ...;
+// errno values without a socket meaning fall back to ErrorFromErrno.
+DWORD SocketErrorFromErrno(int errnoValue);
 
 // The system's text for an error number, without a line break at the end; a
 // number it has no text for gets "Unknown error N.".

@@ -15,15 +15,15 @@ constexpr const char* kFontPitchNames[] = {"fpDefault", "fpVariable", "fpFixed"}
 constexpr const char* kFontStyleNames[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
 
 void RegisterClasses() {
-  RegisterLayoutClass<TComponent>("TComponent").IntegerProperty("Tag", &TComponent::SetTag);
+  RegisterLayoutClass<TComponent>("TComponent").IntegerProperty("Tag", &TComponent::Tag, &TComponent::SetTag);
   RegisterLayoutClass<TFont>("TFont")
-      .IntegerProperty("Charset", &TFont::SetCharset, CharsetIdents())
-      .IntegerProperty("Color", &TFont::SetColor, ColorIdents())
-      .IntegerProperty("Height", &TFont::SetHeight)
-      .StringProperty("Name", &TFont::SetName)
-      .EnumProperty("Pitch", &TFont::SetPitch, kFontPitchNames)
-      .IntegerProperty("Size", &TFont::SetSize)
-      .SetProperty("Style", &TFont::SetStyle, kFontStyleNames);
+      .IntegerProperty("Charset", &TFont::Charset, &TFont::SetCharset, CharsetIdents())
+      .IntegerProperty("Color", &TFont::Color, &TFont::SetColor, ColorIdents())
+      .IntegerProperty("Height", &TFont::Height, &TFont::SetHeight)
+      .StringProperty("Name", &TFont::Name, &TFont::SetName)
+      .EnumProperty("Pitch", &TFont::Pitch, &TFont::SetPitch, kFontPitchNames)
+      .IntegerProperty("Size", &TFont::Size, &TFont::SetSize)
+      .SetProperty("Style", &TFont::Style, &TFont::SetStyle, kFontStyleNames);
 }
 
 }  // namespace

@@ -41,41 +41,41 @@ constexpr TIdentMapEntry kCursorIdents[] = {
 
 void RegisterControlClasses() {
   RegisterLayoutClass<TSizeConstraints>("TSizeConstraints")
-      .IntegerProperty("MaxHeight", &TSizeConstraints::SetMaxHeight)
-      .IntegerProperty("MaxWidth", &TSizeConstraints::SetMaxWidth)
-      .IntegerProperty("MinHeight", &TSizeConstraints::SetMinHeight)
-      .IntegerProperty("MinWidth", &TSizeConstraints::SetMinWidth);
+      .IntegerProperty("MaxHeight", &TSizeConstraints::MaxHeight, &TSizeConstraints::SetMaxHeight)
+      .IntegerProperty("MaxWidth", &TSizeConstraints::MaxWidth, &TSizeConstraints::SetMaxWidth)
+      .IntegerProperty("MinHeight", &TSizeConstraints::MinHeight, &TSizeConstraints::SetMinHeight)
+      .IntegerProperty("MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth);
 
   RegisterLayoutClass<TPopupMenu, TComponent>("TPopupMenu").EventProperty("OnPopup", &TPopupMenu::OnPopup);
 
   RegisterLayoutClass<TControl, TComponent>("TControl")
-      .IntegerProperty("Left", &TControl::SetLeft)
-      .IntegerProperty("Top", &TControl::SetTop)
-      .IntegerProperty("Width", &TControl::SetWidth)
-      .IntegerProperty("Height", &TControl::SetHeight)
+      .IntegerProperty("Left", &TControl::Left, &TControl::SetLeft)
+      .IntegerProperty("Top", &TControl::Top, &TControl::SetTop)
+      .IntegerProperty("Width", &TControl::Width, &TControl::SetWidth)
+      .IntegerProperty("Height", &TControl::Height, &TControl::SetHeight)
       .IntegerProperty("ClientWidth", &TControl::SetClientWidth)
       .IntegerProperty("ClientHeight", &TControl::SetClientHeight)
-      .EnumProperty("Align", &TControl::SetAlign, kAlignNames)
+      .EnumProperty("Align", &TControl::Align, &TControl::SetAlign, kAlignNames)
       .ObjectProperty("Constraints", &TControl::Constraints)
-      .BooleanProperty("AutoSize", &TControl::SetAutoSize)
-      .BooleanProperty("Visible", &TControl::SetVisible)
-      .BooleanProperty("Enabled", &TControl::SetEnabled)
-      .StringProperty("Caption", &TControl::SetCaption)
-      .StringProperty("Text", &TControl::SetText)
-      .IntegerProperty("Color", &TControl::SetColor, ColorIdents())
-      .BooleanProperty("ParentColor", &TControl::SetParentColor)
+      .BooleanProperty("AutoSize", &TControl::AutoSize, &TControl::SetAutoSize)
+      .BooleanProperty("Visible", &TControl::Visible, &TControl::SetVisible)
+      .BooleanProperty("Enabled", &TControl::Enabled, &TControl::SetEnabled)
+      .StringProperty("Caption", &TControl::Caption, &TControl::SetCaption)
+      .StringProperty("Text", &TControl::Text, &TControl::SetText)
+      .IntegerProperty("Color", &TControl::Color, &TControl::SetColor, ColorIdents())
+      .BooleanProperty("ParentColor", &TControl::ParentColor, &TControl::SetParentColor)
       .ObjectProperty("Font", &TControl::Font)
-      .BooleanProperty("ParentFont", &TControl::SetParentFont)
-      .IntegerProperty("Cursor", &TControl::SetCursor, kCursorIdents)
-      .IntegerProperty("DragCursor", &TControl::SetDragCursor, kCursorIdents)
-      .EnumProperty("DragMode", &TControl::SetDragMode, kDragModeNames)
-      .StringProperty("Hint", &TControl::SetHint)
-      .BooleanProperty("ShowHint", &TControl::SetShowHint)
-      .BooleanProperty("ParentShowHint", &TControl::SetParentShowHint)
-      .ComponentProperty("PopupMenu", &TControl::SetPopupMenu)
-      .ComponentProperty("Action", &TControl::SetAction)
-      .EnumProperty("BiDiMode", &TControl::SetBiDiMode, kBiDiModeNames)
-      .BooleanProperty("ParentBiDiMode", &TControl::SetParentBiDiMode)
+      .BooleanProperty("ParentFont", &TControl::ParentFont, &TControl::SetParentFont)
+      .IntegerProperty("Cursor", &TControl::Cursor, &TControl::SetCursor, kCursorIdents)
+      .IntegerProperty("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor, kCursorIdents)
+      .EnumProperty("DragMode", &TControl::DragMode, &TControl::SetDragMode, kDragModeNames)
+      .StringProperty("Hint", &TControl::Hint, &TControl::SetHint)
+      .BooleanProperty("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
+      .BooleanProperty("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint)
+      .ComponentProperty("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
+      .ComponentProperty("Action", &TControl::Action, &TControl::SetAction)
+      .EnumProperty("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode, kBiDiModeNames)
+      .BooleanProperty("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode)
       .EventProperty("OnClick", &TControl::OnClick)
       .EventProperty("OnDblClick", &TControl::OnDblClick)
       .EventProperty("OnMouseDown", &TControl::OnMouseDown)
@@ -95,10 +95,10 @@ void RegisterControlClasses() {
   RegisterLayoutClass<TGraphicControl, TControl>("TGraphicControl");
 
   RegisterLayoutClass<TWinControl, TControl>("TWinControl")
-      .BooleanProperty("TabStop", &TWinControl::SetTabStop)
-      .IntegerProperty("TabOrder", &TWinControl::SetTabOrder)
-      .BooleanProperty("DoubleBuffered", &TWinControl::SetDoubleBuffered)
-      .IntegerProperty("BorderWidth", &TWinControl::SetBorderWidth)
+      .BooleanProperty("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)
+      .IntegerProperty("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
+      .BooleanProperty("DoubleBuffered", &TWinControl::DoubleBuffered, &TWinControl::SetDoubleBuffered)
+      .IntegerProperty("BorderWidth", &TWinControl::BorderWidth, &TWinControl::SetBorderWidth)
       .EventProperty("OnEnter", &TWinControl::OnEnter)
       .EventProperty("OnExit", &TWinControl::OnExit)
       .EventProperty("OnKeyDown", &TWinControl::OnKeyDown)
@@ -108,12 +108,12 @@ void RegisterControlClasses() {
   RegisterLayoutClass<TCustomControl, TWinControl>("TCustomControl");
 
   RegisterLayoutClass<TCustomForm, TWinControl>("TCustomForm")
-      .EnumProperty("BorderStyle", &TCustomForm::SetBorderStyle, kFormBorderStyleNames)
-      .SetProperty("BorderIcons", &TCustomForm::SetBorderIcons, kBorderIconNames)
-      .EnumProperty("Position", &TCustomForm::SetPosition, kPositionNames)
-      .EnumProperty("WindowState", &TCustomForm::SetWindowState, kWindowStateNames)
-      .BooleanProperty("KeyPreview", &TCustomForm::SetKeyPreview)
-      .ComponentProperty("ActiveControl", &TCustomForm::SetActiveControl)
+      .EnumProperty("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle, kFormBorderStyleNames)
+      .SetProperty("BorderIcons", &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons, kBorderIconNames)
+      .EnumProperty("Position", &TCustomForm::Position, &TCustomForm::SetPosition, kPositionNames)
+      .EnumProperty("WindowState", &TCustomForm::WindowState, &TCustomForm::SetWindowState, kWindowStateNames)
+      .BooleanProperty("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview)
+      .ComponentProperty("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl)
       .EventProperty("OnCreate", &TCustomForm::OnCreate)
       .EventProperty("OnDestroy", &TCustomForm::OnDestroy)
       .EventProperty("OnShow", &TCustomForm::OnShow)
@@ -126,16 +126,16 @@ void RegisterControlClasses() {
   RegisterLayoutClass<TForm, TCustomForm>("TForm");
 
   RegisterLayoutClass<TTimer, TComponent>("TTimer")
-      .BooleanProperty("Enabled", &TTimer::SetEnabled)
-      .IntegerProperty("Interval", &TTimer::SetInterval)
+      .BooleanProperty("Enabled", &TTimer::Enabled, &TTimer::SetEnabled)
+      .IntegerProperty("Interval", &TTimer::Interval, &TTimer::SetInterval)
       .EventProperty("OnTimer", &TTimer::OnTimer);
 
   RegisterLayoutClass<TImageList, TComponent>("TImageList")
-      .IntegerProperty("Width", &TImageList::SetWidth)
-      .IntegerProperty("Height", &TImageList::SetHeight);
+      .IntegerProperty("Width", &TImageList::Width, &TImageList::SetWidth)
+      .IntegerProperty("Height", &TImageList::Height, &TImageList::SetHeight);
 
   RegisterLayoutClass<TActionList, TComponent>("TActionList")
-      .ComponentProperty("Images", &TActionList::SetImages)
+      .ComponentProperty("Images", &TActionList::Images, &TActionList::SetImages)
       .EventProperty("OnExecute", &TActionList::OnExecute)
       .EventProperty("OnUpdate", &TActionList::OnUpdate);
 
@@ -143,13 +143,13 @@ void RegisterControlClasses() {
       .EventProperty("OnExecute", &TBasicAction::OnExecute)
       .EventProperty("OnUpdate", &TBasicAction::OnUpdate);
   RegisterLayoutClass<TAction, TBasicAction>("TAction")
-      .StringProperty("Caption", &TAction::SetCaption)
-      .BooleanProperty("Checked", &TAction::SetChecked)
-      .BooleanProperty("Enabled", &TAction::SetEnabled)
-      .StringProperty("Hint", &TAction::SetHint)
-      .IntegerProperty("ImageIndex", &TAction::SetImageIndex)
-      .BooleanProperty("Visible", &TAction::SetVisible)
-      .StringProperty("Category", &TAction::SetCategory);
+      .StringProperty("Caption", &TAction::Caption, &TAction::SetCaption)
+      .BooleanProperty("Checked", &TAction::Checked, &TAction::SetChecked)
+      .BooleanProperty("Enabled", &TAction::Enabled, &TAction::SetEnabled)
+      .StringProperty("Hint", &TAction::Hint, &TAction::SetHint)
+      .IntegerProperty("ImageIndex", &TAction::ImageIndex, &TAction::SetImageIndex)
+      .BooleanProperty("Visible", &TAction::Visible, &TAction::SetVisible)
+      .StringProperty("Category", &TAction::Category, &TAction::SetCategory);
 }
 
 }  // namespace plat

@@ -1,5 +1,6 @@
 #include "platform/ui/ControlPaint.h"
 
+#include "platform/gdi/DCStateSaver.h"
 #include "platform/gdi/DrawText.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/GdiObjects.h"
@@ -10,14 +11,11 @@ namespace plat {
 
 int DrawCanvasText(TCanvas& Canvas, const String& Text, TRect& Rect, UINT Format) {
   const HDC dc = Canvas.Handle();
-  const HGDIOBJ oldFont = SelectObject(dc, Canvas.Font()->Handle());
-  const int oldMode = SetBkMode(dc, TRANSPARENT);
-  const COLORREF oldColor = SetTextColor(dc, ColorToColorRef(Canvas.Font()->Color()));
-  const int height = DrawTextA(dc, Text.data(), static_cast<int>(Text.size()), &Rect, Format);
-  SetTextColor(dc, oldColor);
-  SetBkMode(dc, oldMode);
-  SelectObject(dc, oldFont);
-  return height;
+  const DCStateSaver saved(dc);
+  SelectObject(dc, Canvas.Font()->Handle());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ColorToColorRef(Canvas.Font()->Color()));
+  return DrawTextA(dc, Text.data(), static_cast<int>(Text.size()), &Rect, Format);
 }
 
 void Frame3D(TCanvas& Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, int Width) {

@@ -2,14 +2,16 @@
 // The classes that layouts may name, each with its table of published
 // properties: for a component class a factory (the layout's "Class"), for
 // any class (fonts, collection items) the properties a layout may set, by
-// name, each with the way its layout value is turned into a setter call.
+// name, each with the way its layout value is turned into a setter call and,
+// when registered with a getter too, the way it is read (TypInfo.h).
 // A class registered with a base class inherits the base's properties.
 //
 // Registration belongs to the start-up sequence (InitClassLibrary and the
 // like), before any layout is read:
 //
 //   RegisterLayoutClass<TPanel, TCustomControl>("TPanel")
-//       .EnumProperty("BevelOuter", &TPanel::SetBevelOuter, kBevelCutNames)
+//       .EnumProperty("BevelOuter", &TPanel::BevelOuter, &TPanel::SetBevelOuter, kBevelCutNames)
+//       .IntegerProperty("Margin", &TPanel::SetMargin)  // written, never read
 //       .ObjectProperty("Font", &TPanel::Font)
 //       .EventProperty("OnClick", &TPanel::OnClick);
 //
@@ -36,7 +38,9 @@
 
 namespace plat {
 
-// The kinds of published properties and what the layout reader needs of each.
+// The kinds of published properties and what the layout reader needs of
+// each. Get, where present, reads the property; it is empty for a property
+// registered with a setter only.
 
 // A JSON integer within [Min, Max], or one of Idents.
 struct TIntegerProperty {
@@ -44,24 +48,29 @@ struct TIntegerProperty {
   std::int64_t Max;
   std::span<const TIdentMapEntry> Idents;
   std::function<void(TObject&, std::int64_t)> Set;
+  std::function<std::int64_t(const TObject&)> Get;
 };
 // true or false.
 struct TBooleanProperty {
   std::function<void(TObject&, bool)> Set;
+  std::function<bool(const TObject&)> Get;
 };
 // A JSON string.
 struct TStringProperty {
   std::function<void(TObject&, const String&)> Set;
+  std::function<String(const TObject&)> Get;
 };
 // One of Names, set as its ordinal.
 struct TEnumProperty {
   std::span<const char* const> Names;
   std::function<void(TObject&, int)> Set;
+  std::function<int(const TObject&)> Get;
 };
 // An array of Names, set as the bits of their ordinals.
 struct TSetProperty {
   std::span<const char* const> Names;
   std::function<void(TObject&, std::uint64_t)> Set;
+  std::function<std::uint64_t(const TObject&)> Get;
 };
 // A JSON object whose members are the properties of the object Get gives
 // (a control's Font); also reached by dotted names ("Font.Style").
@@ -80,6 +89,7 @@ struct TStringsProperty {
 // false when the component is not of the class the property takes.
 struct TComponentProperty {
   std::function<bool(TObject&, TComponent*)> Set;
+  std::function<TComponent*(const TObject&)> Get;
 };
 // The name of a handler the root registered; Bind answers false when the
 // handler does not fit the event.
@@ -169,6 +179,18 @@ auto* AddressOf(R&& result) {
   }
 }
 
+// The class a getter (a member function without arguments) belongs to.
+template <typename G>
+struct GetterOf;
+template <typename C, typename R>
+struct GetterOf<R (C::*)() const> {
+  using Class = C;
+};
+template <typename C, typename R>
+struct GetterOf<R (C::*)()> {
+  using Class = C;
+};
+
 template <typename R>
 using Pointee = std::remove_pointer_t<std::remove_cvref_t<decltype(AddressOf(std::declval<R>()))>>;
 
@@ -180,59 +202,75 @@ class TLayoutClassBuilder {
  public:
   explicit TLayoutClassBuilder(TLayoutClass& Class) : FClass(Class) {}
 
+  // Each kind below comes in two forms: with a setter only, and with a
+  // getter before the setter, which makes the property readable.
+
   template <typename C, typename V>
   TLayoutClassBuilder& IntegerProperty(const String& Name, void (C::*Setter)(V),
                                        std::span<const TIdentMapEntry> Idents = {}) {
-    using I = std::remove_cvref_t<V>;
-    static_assert(std::is_integral_v<I> && !std::is_same_v<I, bool>, "an integer property needs an integer setter");
-    static_assert(std::is_signed_v<I> || sizeof(I) < sizeof(std::int64_t), "the values must fit a 64-bit integer");
-    CheckBase<C>();
-    FClass.AddProperty(Name, TIntegerProperty{std::numeric_limits<I>::min(), std::numeric_limits<I>::max(), Idents,
-                                              [Setter](TObject& object, std::int64_t value) {
-                                                (Cast<C>(object).*Setter)(static_cast<I>(value));
-                                              }});
+    FClass.AddProperty(Name, IntegerInfo(Setter, Idents));
+    return *this;
+  }
+  template <typename G, typename C, typename V>
+  TLayoutClassBuilder& IntegerProperty(const String& Name, G Getter, void (C::*Setter)(V),
+                                       std::span<const TIdentMapEntry> Idents = {}) {
+    TIntegerProperty property = IntegerInfo(Setter, Idents);
+    property.Get = Reader<std::int64_t>(Getter, [](auto value) { return static_cast<std::int64_t>(value); });
+    FClass.AddProperty(Name, std::move(property));
     return *this;
   }
 
   template <typename C>
   TLayoutClassBuilder& BooleanProperty(const String& Name, void (C::*Setter)(bool)) {
-    CheckBase<C>();
-    FClass.AddProperty(Name,
-                       TBooleanProperty{[Setter](TObject& object, bool value) { (Cast<C>(object).*Setter)(value); }});
+    FClass.AddProperty(Name, BooleanInfo(Setter));
+    return *this;
+  }
+  template <typename G, typename C>
+  TLayoutClassBuilder& BooleanProperty(const String& Name, G Getter, void (C::*Setter)(bool)) {
+    TBooleanProperty property = BooleanInfo(Setter);
+    property.Get = Reader<bool>(Getter, [](bool value) { return value; });
+    FClass.AddProperty(Name, std::move(property));
     return *this;
   }
 
   template <typename C, typename V>
   TLayoutClassBuilder& StringProperty(const String& Name, void (C::*Setter)(V)) {
-    static_assert(std::is_convertible_v<const String&, V>, "a string property needs a string setter");
-    CheckBase<C>();
-    FClass.AddProperty(
-        Name, TStringProperty{[Setter](TObject& object, const String& value) { (Cast<C>(object).*Setter)(value); }});
+    FClass.AddProperty(Name, StringInfo(Setter));
+    return *this;
+  }
+  template <typename G, typename C, typename V>
+  TLayoutClassBuilder& StringProperty(const String& Name, G Getter, void (C::*Setter)(V)) {
+    TStringProperty property = StringInfo(Setter);
+    property.Get = Reader<String>(Getter, [](const String& value) { return value; });
+    FClass.AddProperty(Name, std::move(property));
     return *this;
   }
 
   template <typename C, typename E>
   TLayoutClassBuilder& EnumProperty(const String& Name, void (C::*Setter)(E), std::span<const char* const> Names) {
-    static_assert(std::is_enum_v<E>, "an enumeration property needs an enumeration setter");
-    CheckBase<C>();
-    FClass.AddProperty(Name, TEnumProperty{Names, [Setter](TObject& object, int ordinal) {
-                                             (Cast<C>(object).*Setter)(static_cast<E>(ordinal));
-                                           }});
+    FClass.AddProperty(Name, EnumInfo(Setter, Names));
+    return *this;
+  }
+  template <typename G, typename C, typename E>
+  TLayoutClassBuilder& EnumProperty(const String& Name, G Getter, void (C::*Setter)(E),
+                                    std::span<const char* const> Names) {
+    TEnumProperty property = EnumInfo(Setter, Names);
+    property.Get = Reader<int>(Getter, [](E value) { return static_cast<int>(value); });
+    FClass.AddProperty(Name, std::move(property));
     return *this;
   }
 
   template <typename C, typename V>
   TLayoutClassBuilder& SetProperty(const String& Name, void (C::*Setter)(V), std::span<const char* const> Names) {
-    using S = std::remove_cvref_t<V>;
-    using E = typename layout_detail::SetMember<S>::Type;
-    CheckBase<C>();
-    FClass.AddProperty(Name, TSetProperty{Names, [Setter](TObject& object, std::uint64_t bits) {
-                                            S set;
-                                            for (unsigned i = 0; i < 64; ++i) {
-                                              if (bits & (std::uint64_t{1} << i)) set.Include(static_cast<E>(i));
-                                            }
-                                            (Cast<C>(object).*Setter)(set);
-                                          }});
+    FClass.AddProperty(Name, SetInfo(Setter, Names));
+    return *this;
+  }
+  template <typename G, typename C, typename V>
+  TLayoutClassBuilder& SetProperty(const String& Name, G Getter, void (C::*Setter)(V),
+                                   std::span<const char* const> Names) {
+    TSetProperty property = SetInfo(Setter, Names);
+    property.Get = Reader<std::uint64_t>(Getter, [](const std::remove_cvref_t<V>& set) { return set.Bits(); });
+    FClass.AddProperty(Name, std::move(property));
     return *this;
   }
 
@@ -267,16 +305,14 @@ class TLayoutClassBuilder {
 
   template <typename C, typename V>
   TLayoutClassBuilder& ComponentProperty(const String& Name, void (C::*Setter)(V*)) {
-    static_assert(std::is_base_of_v<TComponent, V>, "a component property needs a component setter");
-    CheckBase<C>();
-    FClass.AddProperty(Name, TComponentProperty{[Setter](TObject& object, TComponent* component) {
-                         V* value = dynamic_cast<V*>(component);
-                         if (component && !value) {
-                           return false;
-                         }
-                         (Cast<C>(object).*Setter)(value);
-                         return true;
-                       }});
+    FClass.AddProperty(Name, ComponentInfo(Setter));
+    return *this;
+  }
+  template <typename G, typename C, typename V>
+  TLayoutClassBuilder& ComponentProperty(const String& Name, G Getter, void (C::*Setter)(V*)) {
+    TComponentProperty property = ComponentInfo(Setter);
+    property.Get = Reader<TComponent*>(Getter, [](TComponent* value) { return value; });
+    FClass.AddProperty(Name, std::move(property));
     return *this;
   }
 
@@ -304,6 +340,84 @@ class TLayoutClassBuilder {
   template <typename C>
   static C& Cast(TObject& object) {
     return static_cast<C&>(static_cast<T&>(object));
+  }
+
+  // A reader calling Getter and turning its result into the kind's value.
+  // Some getters are not const (Caption asks the window for its text), so
+  // they are called on the object made modifiable; reading changes nothing.
+  template <typename Result, typename G, typename Convert>
+  static std::function<Result(const TObject&)> Reader(G Getter, Convert convert) {
+    using C = typename layout_detail::GetterOf<G>::Class;
+    CheckBase<C>();
+    return [Getter, convert](const TObject& object) -> Result {
+      return convert((Cast<C>(const_cast<TObject&>(object)).*Getter)());
+    };
+  }
+
+  template <typename C, typename V>
+  static TIntegerProperty IntegerInfo(void (C::*Setter)(V), std::span<const TIdentMapEntry> Idents) {
+    using I = std::remove_cvref_t<V>;
+    static_assert(std::is_integral_v<I> && !std::is_same_v<I, bool>, "an integer property needs an integer setter");
+    static_assert(std::is_signed_v<I> || sizeof(I) < sizeof(std::int64_t), "the values must fit a 64-bit integer");
+    CheckBase<C>();
+    return TIntegerProperty{
+        std::numeric_limits<I>::min(),
+        std::numeric_limits<I>::max(),
+        Idents,
+        [Setter](TObject& object, std::int64_t value) { (Cast<C>(object).*Setter)(static_cast<I>(value)); },
+        {}};
+  }
+
+  template <typename C>
+  static TBooleanProperty BooleanInfo(void (C::*Setter)(bool)) {
+    CheckBase<C>();
+    return TBooleanProperty{[Setter](TObject& object, bool value) { (Cast<C>(object).*Setter)(value); }, {}};
+  }
+
+  template <typename C, typename V>
+  static TStringProperty StringInfo(void (C::*Setter)(V)) {
+    static_assert(std::is_convertible_v<const String&, V>, "a string property needs a string setter");
+    CheckBase<C>();
+    return TStringProperty{[Setter](TObject& object, const String& value) { (Cast<C>(object).*Setter)(value); }, {}};
+  }
+
+  template <typename C, typename E>
+  static TEnumProperty EnumInfo(void (C::*Setter)(E), std::span<const char* const> Names) {
+    static_assert(std::is_enum_v<E>, "an enumeration property needs an enumeration setter");
+    CheckBase<C>();
+    return TEnumProperty{
+        Names, [Setter](TObject& object, int ordinal) { (Cast<C>(object).*Setter)(static_cast<E>(ordinal)); }, {}};
+  }
+
+  template <typename C, typename V>
+  static TSetProperty SetInfo(void (C::*Setter)(V), std::span<const char* const> Names) {
+    using S = std::remove_cvref_t<V>;
+    using E = typename layout_detail::SetMember<S>::Type;
+    CheckBase<C>();
+    return TSetProperty{Names,
+                        [Setter](TObject& object, std::uint64_t bits) {
+                          S set;
+                          for (unsigned i = 0; i < 64; ++i) {
+                            if (bits & (std::uint64_t{1} << i)) set.Include(static_cast<E>(i));
+                          }
+                          (Cast<C>(object).*Setter)(set);
+                        },
+                        {}};
+  }
+
+  template <typename C, typename V>
+  static TComponentProperty ComponentInfo(void (C::*Setter)(V*)) {
+    static_assert(std::is_base_of_v<TComponent, V>, "a component property needs a component setter");
+    CheckBase<C>();
+    return TComponentProperty{[Setter](TObject& object, TComponent* component) {
+                                V* value = dynamic_cast<V*>(component);
+                                if (component && !value) {
+                                  return false;
+                                }
+                                (Cast<C>(object).*Setter)(value);
+                                return true;
+                              },
+                              {}};
   }
 
   template <typename C, typename G>

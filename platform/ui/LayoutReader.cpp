@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/os/Resources.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/StringUtils.h"
 #include "platform/ui/LayoutClasses.h"
 #include "platform/ui/UiConsts.h"
@@ -125,19 +126,17 @@ class TLayoutReader {
     }
 
     FRoot.FComponentState.Include(TComponentStateItem::csLoading);
-    try {
-      for (auto layout = chain.rbegin(); layout != chain.rend(); ++layout) {
-        FLayoutName = layout->Name;
-        ReadDocument(layout->Document);
-      }
-      for (TComponent* component : FRead) {
-        component->Loaded();
-      }
-      FRoot.Loaded();
-    } catch (...) {
-      Abandon();
-      throw;
+    // A read that fails leaves the root as it found it.
+    ScopeExit abandoned([this] { Abandon(); });
+    for (auto layout = chain.rbegin(); layout != chain.rend(); ++layout) {
+      FLayoutName = layout->Name;
+      ReadDocument(layout->Document);
     }
+    for (TComponent* component : FRead) {
+      component->Loaded();
+    }
+    FRoot.Loaded();
+    abandoned.Dismiss();
   }
 
  private:
@@ -212,11 +211,14 @@ class TLayoutReader {
   void ReadProperties(TComponent& component, const TJson& entry, std::initializer_list<const char*> reserved) {
     const String where = Label(component);
     component.FComponentState.Include(TComponentStateItem::csReading);
-    for (const auto& [key, value] : entry.items()) {
+    // Named members rather than a structured binding: clang 14 cannot capture
+    // the latter in a lambda.
+    for (const auto& member : entry.items()) {
+      const String& key = member.key();
       const bool isReserved =
-          std::any_of(reserved.begin(), reserved.end(), [&](const char* word) { return key == word; });
+          std::any_of(reserved.begin(), reserved.end(), [&key](const char* word) { return key == word; });
       if (!isReserved) {
-        SetProperty(component, key, value, where);
+        SetProperty(component, key, member.value(), where);
       }
     }
     component.FComponentState.Exclude(TComponentStateItem::csReading);
@@ -453,24 +455,19 @@ class TLayoutReader {
       BadValue(value, where);
     }
     collection->BeginUpdate();
-    try {
-      collection->Clear();
-      int index = 0;
-      for (const TJson& entry : value) {
-        const String itemWhere = where + "[" + std::to_string(index++) + "]";
-        if (!entry.is_object()) {
-          Fail(itemWhere, FmtLoadResString(SEntryNotObject, {where}));
-        }
-        TCollectionItem* item = collection->Add();
-        for (const auto& [key, member] : entry.items()) {
-          SetProperty(*item, key, member, itemWhere);
-        }
+    const ScopeExit updated([collection] { collection->EndUpdate(); });
+    collection->Clear();
+    int index = 0;
+    for (const TJson& entry : value) {
+      const String itemWhere = where + "[" + std::to_string(index++) + "]";
+      if (!entry.is_object()) {
+        Fail(itemWhere, FmtLoadResString(SEntryNotObject, {where}));
       }
-    } catch (...) {
-      collection->EndUpdate();
-      throw;
+      TCollectionItem* item = collection->Add();
+      for (const auto& [key, member] : entry.items()) {
+        SetProperty(*item, key, member, itemWhere);
+      }
     }
-    collection->EndUpdate();
   }
 
   void Apply(TObject& object, const TStringsProperty& property, const TJson& value, const String& where) {
@@ -481,16 +478,11 @@ class TLayoutReader {
       BadValue(value, where);
     }
     strings->BeginUpdate();
-    try {
-      strings->Clear();
-      for (const TJson& line : value) {
-        strings->Add(line.get<String>());
-      }
-    } catch (...) {
-      strings->EndUpdate();
-      throw;
+    const ScopeExit updated([strings] { strings->EndUpdate(); });
+    strings->Clear();
+    for (const TJson& line : value) {
+      strings->Add(line.get<String>());
     }
-    strings->EndUpdate();
   }
 
   void Apply(TObject& object, const TComponentProperty& property, const TJson& value, const String& where) {

@@ -56,75 +56,75 @@ std::span<const TIdentMapEntry> PasswordCharIdents() {
 
 void RegisterStdControlClasses() {
   RegisterLayoutClass<TCustomPanel, TCustomControl>("TCustomPanel")
-      .EnumProperty("Alignment", &TCustomPanel::SetAlignment, kAlignmentNames)
-      .EnumProperty("BevelInner", &TCustomPanel::SetBevelInner, kBevelNames)
-      .EnumProperty("BevelOuter", &TCustomPanel::SetBevelOuter, kBevelNames)
-      .IntegerProperty("BevelWidth", &TCustomPanel::SetBevelWidth)
-      .EnumProperty("BorderStyle", &TCustomPanel::SetBorderStyle, kBorderStyleNames);
+      .EnumProperty("Alignment", &TCustomPanel::Alignment, &TCustomPanel::SetAlignment, kAlignmentNames)
+      .EnumProperty("BevelInner", &TCustomPanel::BevelInner, &TCustomPanel::SetBevelInner, kBevelNames)
+      .EnumProperty("BevelOuter", &TCustomPanel::BevelOuter, &TCustomPanel::SetBevelOuter, kBevelNames)
+      .IntegerProperty("BevelWidth", &TCustomPanel::BevelWidth, &TCustomPanel::SetBevelWidth)
+      .EnumProperty("BorderStyle", &TCustomPanel::BorderStyle, &TCustomPanel::SetBorderStyle, kBorderStyleNames);
   RegisterLayoutClass<TPanel, TCustomPanel>("TPanel");
 
   RegisterLayoutClass<TCustomLabel, TGraphicControl>("TCustomLabel")
-      .EnumProperty("Alignment", &TCustomLabel::SetAlignment, kAlignmentNames)
-      .ComponentProperty("FocusControl", &TCustomLabel::SetFocusControl)
-      .EnumProperty("Layout", &TCustomLabel::SetLayout, kTextLayoutNames)
-      .BooleanProperty("ShowAccelChar", &TCustomLabel::SetShowAccelChar)
-      .BooleanProperty("Transparent", &TCustomLabel::SetTransparent)
-      .BooleanProperty("WordWrap", &TCustomLabel::SetWordWrap);
+      .EnumProperty("Alignment", &TCustomLabel::Alignment, &TCustomLabel::SetAlignment, kAlignmentNames)
+      .ComponentProperty("FocusControl", &TCustomLabel::FocusControl, &TCustomLabel::SetFocusControl)
+      .EnumProperty("Layout", &TCustomLabel::Layout, &TCustomLabel::SetLayout, kTextLayoutNames)
+      .BooleanProperty("ShowAccelChar", &TCustomLabel::ShowAccelChar, &TCustomLabel::SetShowAccelChar)
+      .BooleanProperty("Transparent", &TCustomLabel::Transparent, &TCustomLabel::SetTransparent)
+      .BooleanProperty("WordWrap", &TCustomLabel::WordWrap, &TCustomLabel::SetWordWrap);
   RegisterLayoutClass<TLabel, TCustomLabel>("TLabel");
 
   RegisterLayoutClass<TImage, TGraphicControl>("TImage")
-      .BooleanProperty("Center", &TImage::SetCenter)
-      .BooleanProperty("Stretch", &TImage::SetStretch)
-      .BooleanProperty("Transparent", &TImage::SetTransparent);
+      .BooleanProperty("Center", &TImage::Center, &TImage::SetCenter)
+      .BooleanProperty("Stretch", &TImage::Stretch, &TImage::SetStretch)
+      .BooleanProperty("Transparent", &TImage::Transparent, &TImage::SetTransparent);
 
   RegisterLayoutClass<TButtonControl, TCustomControl>("TButtonControl");
   RegisterLayoutClass<TButton, TButtonControl>("TButton")
-      .BooleanProperty("Default", &TButton::SetDefault)
-      .BooleanProperty("Cancel", &TButton::SetCancel)
-      .IntegerProperty("ModalResult", &TButton::SetModalResult, kModalResultIdents);
+      .BooleanProperty("Default", &TButton::Default, &TButton::SetDefault)
+      .BooleanProperty("Cancel", &TButton::Cancel, &TButton::SetCancel)
+      .IntegerProperty("ModalResult", &TButton::ModalResult, &TButton::SetModalResult, kModalResultIdents);
   RegisterLayoutClass<TCustomCheckBox, TButtonControl>("TCustomCheckBox")
-      .BooleanProperty("AllowGrayed", &TCustomCheckBox::SetAllowGrayed)
-      .BooleanProperty("Checked", &TCustomCheckBox::SetChecked)
-      .EnumProperty("State", &TCustomCheckBox::SetState, kCheckBoxStateNames);
+      .BooleanProperty("AllowGrayed", &TCustomCheckBox::AllowGrayed, &TCustomCheckBox::SetAllowGrayed)
+      .BooleanProperty("Checked", &TCustomCheckBox::Checked, &TCustomCheckBox::SetChecked)
+      .EnumProperty("State", &TCustomCheckBox::State, &TCustomCheckBox::SetState, kCheckBoxStateNames);
   RegisterLayoutClass<TCheckBox, TCustomCheckBox>("TCheckBox");
   RegisterLayoutClass<TRadioButton, TButtonControl>("TRadioButton")
-      .BooleanProperty("Checked", &TRadioButton::SetChecked);
+      .BooleanProperty("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked);
 
   RegisterLayoutClass<TSpeedButton, TGraphicControl>("TSpeedButton")
-      .BooleanProperty("AllowAllUp", &TSpeedButton::SetAllowAllUp)
-      .BooleanProperty("Down", &TSpeedButton::SetDown)
-      .BooleanProperty("Flat", &TSpeedButton::SetFlat)
-      .IntegerProperty("GroupIndex", &TSpeedButton::SetGroupIndex)
-      .EnumProperty("Layout", &TSpeedButton::SetLayout, kButtonLayoutNames)
-      .IntegerProperty("Margin", &TSpeedButton::SetMargin)
-      .IntegerProperty("NumGlyphs", &TSpeedButton::SetNumGlyphs)
-      .IntegerProperty("Spacing", &TSpeedButton::SetSpacing);
+      .BooleanProperty("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp)
+      .BooleanProperty("Down", &TSpeedButton::Down, &TSpeedButton::SetDown)
+      .BooleanProperty("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat)
+      .IntegerProperty("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex)
+      .EnumProperty("Layout", &TSpeedButton::Layout, &TSpeedButton::SetLayout, kButtonLayoutNames)
+      .IntegerProperty("Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin)
+      .IntegerProperty("NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs)
+      .IntegerProperty("Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing);
 
   RegisterLayoutClass<TCustomGroupBox, TCustomControl>("TCustomGroupBox");
   RegisterLayoutClass<TGroupBox, TCustomGroupBox>("TGroupBox");
 
   RegisterLayoutClass<TCustomEdit, TWinControl>("TCustomEdit")
-      .BooleanProperty("AutoSelect", &TCustomEdit::SetAutoSelect)
-      .EnumProperty("BorderStyle", &TCustomEdit::SetBorderStyle, kBorderStyleNames)
-      .EnumProperty("CharCase", &TCustomEdit::SetCharCase, kEditCharCaseNames)
-      .BooleanProperty("HideSelection", &TCustomEdit::SetHideSelection)
-      .IntegerProperty("MaxLength", &TCustomEdit::SetMaxLength)
-      .IntegerProperty("PasswordChar", &TCustomEdit::SetPasswordChar, PasswordCharIdents())
-      .BooleanProperty("ReadOnly", &TCustomEdit::SetReadOnly)
+      .BooleanProperty("AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect)
+      .EnumProperty("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle, kBorderStyleNames)
+      .EnumProperty("CharCase", &TCustomEdit::CharCase, &TCustomEdit::SetCharCase, kEditCharCaseNames)
+      .BooleanProperty("HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection)
+      .IntegerProperty("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength)
+      .IntegerProperty("PasswordChar", &TCustomEdit::PasswordChar, &TCustomEdit::SetPasswordChar, PasswordCharIdents())
+      .BooleanProperty("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly)
       .EventProperty("OnChange", &TCustomEdit::OnChange);
   RegisterLayoutClass<TEdit, TCustomEdit>("TEdit");
   RegisterLayoutClass<TCustomMaskEdit, TCustomEdit>("TCustomMaskEdit")
-      .StringProperty("EditMask", &TCustomMaskEdit::SetEditMask);
+      .StringProperty("EditMask", &TCustomMaskEdit::EditMask, &TCustomMaskEdit::SetEditMask);
   RegisterLayoutClass<TMaskEdit, TCustomMaskEdit>("TMaskEdit");
 
   RegisterLayoutClass<TCustomListBox, TWinControl>("TCustomListBox")
       .StringsProperty("Items", &TCustomListBox::Items)
-      .IntegerProperty("ItemHeight", &TCustomListBox::SetItemHeight)
-      .EnumProperty("Style", &TCustomListBox::SetStyle, kListBoxStyleNames)
-      .BooleanProperty("MultiSelect", &TCustomListBox::SetMultiSelect)
-      .BooleanProperty("ExtendedSelect", &TCustomListBox::SetExtendedSelect)
-      .BooleanProperty("Sorted", &TCustomListBox::SetSorted)
-      .EnumProperty("BorderStyle", &TCustomListBox::SetBorderStyle, kBorderStyleNames)
+      .IntegerProperty("ItemHeight", &TCustomListBox::ItemHeight, &TCustomListBox::SetItemHeight)
+      .EnumProperty("Style", &TCustomListBox::Style, &TCustomListBox::SetStyle, kListBoxStyleNames)
+      .BooleanProperty("MultiSelect", &TCustomListBox::MultiSelect, &TCustomListBox::SetMultiSelect)
+      .BooleanProperty("ExtendedSelect", &TCustomListBox::ExtendedSelect, &TCustomListBox::SetExtendedSelect)
+      .BooleanProperty("Sorted", &TCustomListBox::Sorted, &TCustomListBox::SetSorted)
+      .EnumProperty("BorderStyle", &TCustomListBox::BorderStyle, &TCustomListBox::SetBorderStyle, kBorderStyleNames)
       .EventProperty("OnDrawItem", &TCustomListBox::OnDrawItem)
       .EventProperty("OnMeasureItem", &TCustomListBox::OnMeasureItem);
   RegisterLayoutClass<TListBox, TCustomListBox>("TListBox");

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gdi/TIcon.h"
+#include "platform/rtl/SwallowedException.h"
 #include "platform/ui/MouseTracking.h"
 #include "platform/ui/TActionList.h"
 #include "platform/ui/TCustomForm.h"
@@ -212,6 +213,8 @@ void TApplication::HandleException(TObject* Sender) {
     else
       ShowException(e);
   } catch (...) {
+    // Its class is all there is to know of it, and the box cannot say it.
+    LogSwallowedException("TApplication::HandleException");
     const Exception unknown("Unknown exception");
     if (OnException)
       OnException(Sender, unknown);

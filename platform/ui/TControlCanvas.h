@@ -32,4 +32,17 @@ class TControlCanvas : public TCanvas {
   HWND FWindow = nullptr;
 };
 
+// Locks a canvas on a paint DC for a scope: Release comes however the
+// painting ends.
+class TControlCanvasLock {
+ public:
+  TControlCanvasLock(TControlCanvas& Canvas, HDC DC) : FCanvas(Canvas) { FCanvas.Lock(DC); }
+  ~TControlCanvasLock() { FCanvas.Release(); }
+  TControlCanvasLock(const TControlCanvasLock&) = delete;
+  TControlCanvasLock& operator=(const TControlCanvasLock&) = delete;
+
+ private:
+  TControlCanvas& FCanvas;
+};
+
 }  // namespace plat

@@ -15,14 +15,8 @@ TCustomControl::~TCustomControl() {
 TCanvas* TCustomControl::Canvas() const { return FCanvas.get(); }
 
 void TCustomControl::PaintWindow(HDC DC) {
-  FCanvas->Lock(DC);
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas->Release();
-    throw;
-  }
-  FCanvas->Release();
+  const TControlCanvasLock lock(*FCanvas, DC);
+  Paint();
 }
 
 }  // namespace plat

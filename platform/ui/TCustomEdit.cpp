@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/gdi/Brush.h"
+#include "platform/gdi/DCStateSaver.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Shapes.h"
@@ -456,7 +457,7 @@ void TCustomEdit::PaintWindow(HDC DC) {
   const TRect area = EditRect();
   const String shown = FBuffer.DisplayText();
   const std::vector<int> edges = CharEdges();
-  const int saved = SaveDC(DC);
+  const DCStateSaver saved(DC);
   IntersectClipRect(DC, area.Left, area.Top, area.Right, area.Bottom);
   SelectObject(DC, Font()->Handle());
   SetBkMode(DC, TRANSPARENT);
@@ -477,7 +478,6 @@ void TCustomEdit::PaintWindow(HDC DC) {
     SetTextColor(DC, ColorToColorRef(clHighlightText));
     TextOutA(DC, band.Left, area.Top, shown.data() + from, static_cast<int>(to - from));
   }
-  RestoreDC(DC, saved);
 }
 
 }  // namespace plat

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/gdi/TIcon.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/LayoutReader.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TControlCanvas.h"
@@ -82,14 +83,11 @@ TCustomForm::~TCustomForm() {
 }
 
 void TCustomForm::CreateFromLayout(const String& LayoutName, const TLayoutHandlers& Handlers) {
-  FFormState.Include(TFormStateItem::fsCreating);
-  try {
+  {
+    FFormState.Include(TFormStateItem::fsCreating);
+    const ScopeExit created([this] { FFormState.Exclude(TFormStateItem::fsCreating); });
     ReadLayout(*this, LayoutName, Handlers);
-  } catch (...) {
-    FFormState.Exclude(TFormStateItem::fsCreating);
-    throw;
   }
-  FFormState.Exclude(TFormStateItem::fsCreating);
   DoCreate();
   // A layout that makes the form visible shows it once it is complete.
   if (Visible()) UpdateControlState();
@@ -126,14 +124,8 @@ void TCustomForm::Paint() {
 TCanvas* TCustomForm::Canvas() const { return FCanvas.get(); }
 
 void TCustomForm::PaintWindow(HDC DC) {
-  FCanvas->Lock(DC);
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas->Release();
-    throw;
-  }
-  FCanvas->Release();
+  const TControlCanvasLock lock(*FCanvas, DC);
+  Paint();
 }
 
 // The window.
@@ -240,14 +232,11 @@ void TCustomForm::PlaceOnShow() {
 
 void TCustomForm::CMShowingChanged(TMessage&) {
   if (Showing()) {
-    FFormState.Include(TFormStateItem::fsShowing);
-    try {
+    {
+      FFormState.Include(TFormStateItem::fsShowing);
+      const ScopeExit shown([this] { FFormState.Exclude(TFormStateItem::fsShowing); });
       DoShow();
-    } catch (...) {
-      FFormState.Exclude(TFormStateItem::fsShowing);
-      throw;
     }
-    FFormState.Exclude(TFormStateItem::fsShowing);
     PlaceOnShow();
     ShowWindow(Handle(), ShowCommand(FWindowState));
   } else {
@@ -426,6 +415,10 @@ void TCustomForm::SetFocusedControl(TWinControl* Control) {
     (*it)->Perform(CM_ENTER, 0, 0);
     if (FFocusedControl != Control) return;
   }
+  // Controls whose look depends on where the focus is (the default button's
+  // outline) learn of the move.
+  TMessage changed{CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(Control), 0};
+  Broadcast(changed);
 }
 
 void TCustomForm::DefocusControl(TWinControl* Control, bool Removing) {

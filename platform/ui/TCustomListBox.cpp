@@ -279,27 +279,23 @@ void TCustomListBox::CNDrawItem(TMessage& Message) {
   if (!item) return;
   const TOwnerDrawState state = OwnerDrawStateOf(item->itemState);
   const auto index = static_cast<int>(item->itemID);
-  FCanvas->Lock(item->hDC);
-  FCanvas->SetFont(*Font());
-  FCanvas->Brush()->SetColor(Color());
-  FCanvas->Brush()->SetStyle(TBrushStyle::bsSolid);
-  if (index >= 0 && state.Contains(TOwnerDrawStateItem::odSelected)) {
-    FCanvas->Brush()->SetColor(clHighlight);
-    FCanvas->Font()->SetColor(clHighlightText);
-  } else if (state.Contains(TOwnerDrawStateItem::odDisabled)) {
-    FCanvas->Font()->SetColor(clGrayText);
-  }
-  try {
+  {
+    const TControlCanvasLock lock(*FCanvas, item->hDC);
+    FCanvas->SetFont(*Font());
+    FCanvas->Brush()->SetColor(Color());
+    FCanvas->Brush()->SetStyle(TBrushStyle::bsSolid);
+    if (index >= 0 && state.Contains(TOwnerDrawStateItem::odSelected)) {
+      FCanvas->Brush()->SetColor(clHighlight);
+      FCanvas->Font()->SetColor(clHighlightText);
+    } else if (state.Contains(TOwnerDrawStateItem::odDisabled)) {
+      FCanvas->Font()->SetColor(clGrayText);
+    }
     if (index >= 0) {
       DrawItem(index, item->rcItem, state);
     } else {
       FCanvas->FillRect(item->rcItem);
     }
-  } catch (...) {
-    FCanvas->Release();
-    throw;
   }
-  FCanvas->Release();
   if (state.Contains(TOwnerDrawStateItem::odFocused)) DrawFocusRect(item->hDC, &item->rcItem);
   Message.Result = TRUE;
 }

@@ -14,14 +14,8 @@ TCanvas* TGraphicControl::Canvas() const { return FCanvas.get(); }
 void TGraphicControl::WndProc(TMessage& Message) {
   if (Message.Msg == WM_PAINT && Message.WParam) {
     // The parent's DC, placed at this control and clipped to it.
-    FCanvas->Lock(reinterpret_cast<HDC>(Message.WParam));
-    try {
-      Paint();
-    } catch (...) {
-      FCanvas->Release();
-      throw;
-    }
-    FCanvas->Release();
+    const TControlCanvasLock lock(*FCanvas, reinterpret_cast<HDC>(Message.WParam));
+    Paint();
     return;
   }
   TControl::WndProc(Message);

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "platform/gdi/DCStateSaver.h"
 #include "platform/gdi/DrawText.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/TCanvas.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/TScreen.h"
 #include "platform/win/WindowDC.h"
 #include "platform/win/WindowPos.h"
@@ -44,10 +46,13 @@ void THintWindow::CreateParams(TCreateParams& Params) {
 TRect THintWindow::CalcHintRect(int MaxWidth, const String& AHint) {
   TRect r{0, 0, std::max(MaxWidth, 1), 0};
   const HDC dc = GetDC(nullptr);
-  const HGDIOBJ old = SelectObject(dc, Font()->Handle());
-  DrawTextA(dc, AHint.c_str(), static_cast<int>(AHint.size()), &r, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
+  {
+    const ScopeExit released([dc] { ReleaseDC(nullptr, dc); });
+    const DCStateSaver saved(dc);
+    SelectObject(dc, Font()->Handle());
+    DrawTextA(dc, AHint.c_str(), static_cast<int>(AHint.size()), &r,
+              DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+  }
   // Room for the border and a margin on each side.
   r.Right += 2 * (kTextMargin + 1) + 2;
   r.Bottom += 2 * (kTextMargin + 1);

@@ -1,6 +1,7 @@
 #include "platform/ui/TMaskEdit.h"
 
 #include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/Unicode.h"
 #include "platform/ui/TClipboard.h"
 #include "platform/ui/UiConsts.h"
@@ -334,16 +335,15 @@ void TCustomMaskEdit::WndProc(TMessage& Message) {
   if (Message.Msg == CM_EXIT && IsMasked() && !FValidating &&
       !ComponentState().Contains(TComponentStateItem::csDestroying)) {
     FValidating = true;
+    const ScopeExit validated([this] { FValidating = false; });
     try {
       ValidateEdit();
-    } catch (...) {
+    } catch (const Exception&) {
       // Back in the edit, the caret stands at the place to fill.
       if (CanFocus()) SetFocus();
       if (FErrorPlace >= 0) Show(FErrorPlace, false);
-      FValidating = false;
       throw;
     }
-    FValidating = false;
   }
   TCustomEdit::WndProc(Message);
 }

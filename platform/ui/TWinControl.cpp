@@ -6,11 +6,13 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Blits.h"
 #include "platform/gdi/Brush.h"
+#include "platform/gdi/DCStateSaver.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Shapes.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/rtl/LastError.h"
 #include "platform/rtl/RtlConsts.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/Unicode.h"
 #include "platform/ui/DragManager.h"
 #include "platform/ui/MouseTracking.h"
@@ -161,14 +163,11 @@ void TWinControl::CreateWnd() {
   if (!params.WndParent && (params.Style & WS_CHILD))
     throw EInvalidOperation(FmtLoadResString(SParentRequired, {Name()}));
   RegisterWindowClass(params);
-  SetControlState(ControlState() + TControlState{TControlStateItem::csCreating});
-  try {
+  {
+    SetControlState(ControlState() + TControlState{TControlStateItem::csCreating});
+    const ScopeExit created([this] { SetControlState(ControlState() - TControlState{TControlStateItem::csCreating}); });
     CreateWindowHandle(params);
-  } catch (...) {
-    SetControlState(ControlState() - TControlState{TControlStateItem::csCreating});
-    throw;
   }
-  SetControlState(ControlState() - TControlState{TControlStateItem::csCreating});
   if (!FHandle) throw EOSError(LoadResString(SWindowCreate), GetLastError());
 }
 
@@ -238,12 +237,10 @@ void TWinControl::UpdateShowing() {
   }
   if (FHandle && FShowing != show) {
     FShowing = show;
-    try {
-      Perform(CM_SHOWINGCHANGED, 0, 0);
-    } catch (...) {
-      FShowing = !show;
-      throw;
-    }
+    // A failed change leaves the control as it was.
+    ScopeExit undo([this, show] { FShowing = !show; });
+    Perform(CM_SHOWINGCHANGED, 0, 0);
+    undo.Dismiss();
   }
 }
 
@@ -805,11 +802,10 @@ void TWinControl::PaintControls(HDC DC, TControl* First) {
   for (; it != FControls.end(); ++it) {
     TControl* c = *it;
     if (dynamic_cast<TWinControl*>(c) || !c->Visible() || !c->BoundsRect().Intersects(clip)) continue;
-    const int saved = SaveDC(DC);
+    const DCStateSaver saved(DC);
     MoveWindowOrg(DC, c->Left(), c->Top());
     IntersectClipRect(DC, 0, 0, c->Width(), c->Height());
     c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
-    RestoreDC(DC, saved);
   }
 }
 
@@ -821,26 +817,27 @@ void TWinControl::WMPaint(TMessage& Message) {
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(FHandle, &ps);
   if (!dc) return;
+  const ScopeExit painted([window = FHandle, &ps] { EndPaint(window, &ps); });
   if (FDoubleBuffered) {
     const TRect client = ClientRect();
     const HDC memory = CreateCompatibleDC(dc);
+    const ScopeExit memoryDeleted([memory] { DeleteDC(memory); });
     const HBITMAP bitmap = CreateCompatibleBitmap(dc, std::max(client.Width(), 1), std::max(client.Height(), 1));
-    const HGDIOBJ old = SelectObject(memory, bitmap);
+    const ScopeExit bitmapDeleted([bitmap] { DeleteObject(bitmap); });
+    const DCStateSaver saved(memory);
+    SelectObject(memory, bitmap);
     Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), reinterpret_cast<LPARAM>(memory));
     PaintHandler(memory);
     BitBlt(dc, 0, 0, client.Width(), client.Height(), memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
   } else {
     PaintHandler(dc);
   }
-  EndPaint(FHandle, &ps);
 }
 
 void TWinControl::PaintTo(HDC DC, int X, int Y) {
   SetControlState(ControlState() + TControlState{TControlStateItem::csPaintCopy});
-  const int saved = SaveDC(DC);
+  const ScopeExit copied([this] { SetControlState(ControlState() - TControlState{TControlStateItem::csPaintCopy}); });
+  const DCStateSaver saved(DC);
   MoveWindowOrg(DC, X, Y);
   IntersectClipRect(DC, 0, 0, Width(), Height());
   Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(DC), reinterpret_cast<LPARAM>(DC));
@@ -849,8 +846,6 @@ void TWinControl::PaintTo(HDC DC, int X, int Y) {
     auto* window = dynamic_cast<TWinControl*>(child);
     if (window && window->Visible()) window->PaintTo(DC, window->Left(), window->Top());
   }
-  RestoreDC(DC, saved);
-  SetControlState(ControlState() - TControlState{TControlStateItem::csPaintCopy});
 }
 
 void TWinControl::PaintTo(TCanvas* Canvas, int X, int Y) {
@@ -972,6 +967,7 @@ void TWinControl::WndProc(TMessage& Message) {
     case CM_EXIT: CMExit(Message); return;
     case CM_RECREATEWND: CMRecreateWnd(Message); return;
     case CM_INVALIDATE: CMInvalidate(Message); return;
+    case CM_FOCUSCHANGED: Broadcast(Message); return;
     default: TControl::WndProc(Message); return;
   }
 }

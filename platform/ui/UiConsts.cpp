@@ -29,6 +29,8 @@ const TResStringRec SEntryIncomplete{64023, "An entry of %s has neither a class 
 const TResStringRec SLayoutNotObject{64024, "it is not a JSON object"};
 const TResStringRec SBaseClassMissing{64025, "Class %s must be registered before %s"};
 const TResStringRec SLayoutTooManyMembers{64026, "it has an object of more than %d members"};
+const TResStringRec SPropertyNotReadable{64027, "Property %s cannot be read"};
+const TResStringRec SPropertyWrongKind{64028, "Property %s is not of the kind asked for"};
 
 const TResStringRec SControlParentSetToSelf{64100, "A control cannot have itself as its parent"};
 const TResStringRec SParentRequired{64101, "Control '%s' has no parent window"};
@@ -54,7 +56,8 @@ const TResStringRec* const kTable[] = {
     &SHandlerNotFound,      &SHandlerMismatch,
     &SEntryNotObject,       &SEntryIncomplete,
     &SLayoutNotObject,      &SBaseClassMissing,
-    &SLayoutTooManyMembers, &SControlParentSetToSelf,
+    &SLayoutTooManyMembers, &SPropertyNotReadable,
+    &SPropertyWrongKind,    &SControlParentSetToSelf,
     &SParentRequired,       &SWindowCreate,
     &SCannotFocus,          &SCannotShowModal,
     &SImageIndexError,      &SImageListSize,

@@ -38,6 +38,8 @@ extern const TResStringRec SHandlerMismatch;          // "Event handler %s does 
 extern const TResStringRec SEntryNotObject;           // "Each entry of %s must be an object"
 extern const TResStringRec SEntryIncomplete;          // "An entry of %s has neither a class nor a name"
 extern const TResStringRec SLayoutNotObject;          // "it is not a JSON object"
+extern const TResStringRec SPropertyNotReadable;      // "Property %s cannot be read"
+extern const TResStringRec SPropertyWrongKind;        // "Property %s is not of the kind asked for"
 
 // Controls, forms and the application (64100 to 64199).
 extern const TResStringRec SControlParentSetToSelf;  // "A control cannot have itself as its parent"

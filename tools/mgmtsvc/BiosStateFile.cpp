@@ -12,6 +12,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/rtl/ScopeExit.h"
+
 namespace zorbit::mgmtsvc {
 
 namespace {
@@ -69,15 +71,13 @@ void BiosStateFile::Save(const BiosState& State) const {
   std::string temporary = FPath + ".tmp." + std::to_string(getpid());
   int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) throw std::runtime_error(SystemError("cannot create " + temporary));
-  try {
+  {
+    plat::ScopeExit removed([&temporary] { unlink(temporary.c_str()); });
+    const plat::ScopeExit closed([fd] { close(fd); });
     WriteAll(fd, text, temporary);
     if (fsync(fd) != 0) throw std::runtime_error(SystemError("cannot flush " + temporary));
-  } catch (...) {
-    close(fd);
-    unlink(temporary.c_str());
-    throw;
+    removed.Dismiss();
   }
-  close(fd);
   if (std::rename(temporary.c_str(), FPath.c_str()) != 0) {
     std::string message = SystemError("cannot replace " + FPath);
     unlink(temporary.c_str());

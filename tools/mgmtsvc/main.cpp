@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/os/ServiceControl.h"
+#include "platform/rtl/ScopeExit.h"
 #include "tools/mgmtsvc/AlertBook.h"
 #include "tools/mgmtsvc/BiosStateFile.h"
 #include "tools/mgmtsvc/CommandDispatcher.h"
@@ -67,15 +68,13 @@ int Serve(const ServiceOptions& Options) {
   plat::ReportServiceStatus(plat::SERVICE_RUNNING, 0, 0);
 
   std::thread watcher(RaiseOnSignal, signals.Get(), std::ref(stop));
-  try {
+  {
+    const plat::ScopeExit stopped([&] {
+      stop.Raise();
+      watcher.join();
+    });
     server.Run();
-  } catch (...) {
-    stop.Raise();
-    watcher.join();
-    throw;
   }
-  stop.Raise();
-  watcher.join();
   return 0;
 }
 

@@ -40,6 +40,40 @@ TEST(LastError, ErrnoMapsToTheClosestWin32Number) {
   }
 }
 
+TEST(LastError, SocketErrnoMapsToTheSocketLayersNumbers) {
+  struct Case {
+    int Errno;
+    DWORD Error;
+  };
+  for (const Case& c : {Case{ECONNREFUSED, 10061}, Case{ETIMEDOUT, 10060}, Case{ECONNRESET, 10054},
+                        Case{EPIPE, 10054},  // writing after the peer went
+                        Case{EHOSTUNREACH, 10065}, Case{ENETUNREACH, 10051}, Case{ENOTCONN, 10057},
+                        Case{ECONNABORTED, 10053}, Case{EADDRINUSE, 10048}, Case{EADDRNOTAVAIL, 10049},
+                        Case{EINVAL, 10022}, Case{EAGAIN, 10035}, Case{EINPROGRESS, 10036}, Case{EMFILE, 10024},
+                        // Without a socket meaning: the general number.
+                        Case{ENOENT, ERROR_FILE_NOT_FOUND}, Case{EPROTO, ERROR_NOT_SUPPORTED}}) {
+    EXPECT_EQ(SocketErrorFromErrno(c.Errno), c.Error) << "errno " << c.Errno;
+  }
+}
+
+TEST(LastError, SocketNumbersHaveTheSystemsTexts) {
+  struct Case {
+    DWORD Error;
+    const char* Text;
+  };
+  for (const Case& c :
+       {Case{WSAECONNREFUSED, "No connection could be made because the target machine actively refused it."},
+        Case{WSAECONNRESET, "An existing connection was forcibly closed by the remote host."},
+        Case{WSAEHOSTUNREACH, "A socket operation was attempted to an unreachable host."},
+        Case{WSAHOST_NOT_FOUND, "No such host is known."}}) {
+    EXPECT_EQ(SysErrorMessage(c.Error), c.Text) << c.Error;
+  }
+  for (const DWORD code : {WSAEINTR, WSAEINVAL, WSAEWOULDBLOCK, WSAEADDRINUSE, WSAECONNABORTED, WSAENOTCONN,
+                           WSAESHUTDOWN, WSAETIMEDOUT, WSAEHOSTDOWN}) {
+    EXPECT_NE(SysErrorMessage(code).rfind("Unknown error", 0), 0u) << code;
+  }
+}
+
 TEST(LastError, MessagesAreTheSystemsTexts) {
   struct Case {
     DWORD Error;

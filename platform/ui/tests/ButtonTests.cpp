@@ -3,11 +3,14 @@
 // accelerators), the state they keep, and when OnClick comes.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TCustomCheckBox.h"
+#include "platform/ui/TCustomControl.h"
 #include "platform/ui/TCustomEdit.h"
 #include "platform/ui/TCustomPanel.h"
 #include "platform/ui/TRadioButton.h"
@@ -95,6 +98,47 @@ TEST_F(Buttons, EnterPressesTheDefaultButtonEscapeTheCancelButton) {
   edit->SetFocus();
   Type("{C-ENTER}");
   EXPECT_EQ(pressed.size(), 3u);
+}
+
+// A control that notes every focus change it is told of.
+class TFocusWatcher : public TCustomControl {
+ public:
+  using TCustomControl::TCustomControl;
+  std::vector<TWinControl*> Seen;
+
+ protected:
+  void WndProc(TMessage& Message) override {
+    if (Message.Msg == CM_FOCUSCHANGED) Seen.push_back(reinterpret_cast<TWinControl*>(Message.LParam));
+    TCustomControl::WndProc(Message);
+  }
+};
+
+TEST_F(Buttons, FocusChangesReachEveryControlAndMoveTheDefaultOutline) {
+  TPanel* panel = Make<TPanel>(Bounds(200, 10, 100, 100));
+  TFocusWatcher* onForm = Make<TFocusWatcher>(Bounds(10, 150, 20, 20));
+  TFocusWatcher* onPanel = Make<TFocusWatcher>(Bounds(5, 5, 20, 20), panel);
+  TEdit* edit = Make<TEdit>(Bounds(10, 10, 100, 21));
+  TButton* ok = Make<TButton>(Bounds(10, 40, 75, 25));
+  TButton* other = Make<TButton>(Bounds(90, 40, 75, 25));
+  ok->SetDefault(true);
+  const COLORREF outline = GetSysColor(COLOR_WINDOWFRAME);
+
+  edit->SetFocus();
+  Pump();
+  EXPECT_EQ(PixelAt(ok, {0, 0}), outline);
+  other->SetFocus();
+  Pump();
+  // Another button has the focus, so Enter no longer presses the default one.
+  EXPECT_NE(PixelAt(ok, {0, 0}), outline);
+  EXPECT_EQ(PixelAt(other, {0, 0}), outline);
+  edit->SetFocus();
+  Pump();
+  EXPECT_EQ(PixelAt(ok, {0, 0}), outline);
+  EXPECT_NE(PixelAt(other, {0, 0}), outline);
+
+  const std::vector<TWinControl*> moves{edit, other, edit};
+  EXPECT_EQ(onForm->Seen, moves);
+  EXPECT_EQ(onPanel->Seen, moves);
 }
 
 TEST_F(Buttons, CheckBoxTogglesAndReportsEveryChange) {

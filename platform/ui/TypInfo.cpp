@@ -1,0 +1,108 @@
+#include "platform/ui/TypInfo.h"
+
+#include <variant>
+
+#include "platform/ui/LayoutClasses.h"
+#include "platform/ui/UiConsts.h"
+
+namespace plat {
+
+namespace {
+
+const TPropertyInfo* FindPublished(const TObject& Instance, const String& PropName) {
+  const TLayoutClass* registered = TLayoutClasses::Global().ClassOf(Instance);
+  return registered ? registered->FindProperty(PropName) : nullptr;
+}
+
+const TPropertyInfo& Published(const TObject& Instance, const String& PropName) {
+  const TPropertyInfo* info = FindPublished(Instance, PropName);
+  if (!info) {
+    throw EPropertyError(FmtLoadResString(SUnknownProperty, {PropName}));
+  }
+  return *info;
+}
+
+[[noreturn]] void NotReadable(const String& PropName) {
+  throw EPropertyError(FmtLoadResString(SPropertyNotReadable, {PropName}));
+}
+
+[[noreturn]] void WrongKind(const String& PropName) {
+  throw EPropertyError(FmtLoadResString(SPropertyWrongKind, {PropName}));
+}
+
+// Get of the property's kind when it has one; nullptr for a kind without.
+template <typename Kind>
+auto Getter(const TPropertyInfo& Info) -> decltype(&std::get<Kind>(Info).Get) {
+  const Kind* kind = std::get_if<Kind>(&Info);
+  return kind ? &kind->Get : nullptr;
+}
+
+// Calls Get on Instance, or raises when the property has no getter.
+template <typename G, typename O>
+auto Read(const G& Get, O& Instance, const String& PropName) {
+  if (!Get) {
+    NotReadable(PropName);
+  }
+  return Get(Instance);
+}
+
+}  // namespace
+
+bool IsPublishedProp(const TObject& Instance, const String& PropName) {
+  return FindPublished(Instance, PropName) != nullptr;
+}
+
+bool IsReadableProp(const TObject& Instance, const String& PropName) {
+  const TPropertyInfo* info = FindPublished(Instance, PropName);
+  return info && std::visit(
+                     [](const auto& kind) {
+                       if constexpr (std::is_same_v<std::decay_t<decltype(kind)>, TEventProperty>) {
+                         return false;
+                       } else {
+                         return static_cast<bool>(kind.Get);
+                       }
+                     },
+                     *info);
+}
+
+String GetStrProp(const TObject& Instance, const String& PropName) {
+  const TPropertyInfo& info = Published(Instance, PropName);
+  if (const auto* get = Getter<TStringProperty>(info)) return Read(*get, Instance, PropName);
+  WrongKind(PropName);
+}
+
+std::int64_t GetOrdProp(const TObject& Instance, const String& PropName) {
+  const TPropertyInfo& info = Published(Instance, PropName);
+  if (const auto* get = Getter<TIntegerProperty>(info)) return Read(*get, Instance, PropName);
+  if (const auto* get = Getter<TEnumProperty>(info)) return Read(*get, Instance, PropName);
+  if (const auto* get = Getter<TBooleanProperty>(info)) return Read(*get, Instance, PropName) ? 1 : 0;
+  if (const auto* get = Getter<TSetProperty>(info)) return static_cast<std::int64_t>(Read(*get, Instance, PropName));
+  WrongKind(PropName);
+}
+
+String GetEnumProp(const TObject& Instance, const String& PropName) {
+  const TPropertyInfo& info = Published(Instance, PropName);
+  if (const auto* get = Getter<TBooleanProperty>(info)) return Read(*get, Instance, PropName) ? "True" : "False";
+  const auto* enumeration = std::get_if<TEnumProperty>(&info);
+  if (!enumeration) {
+    WrongKind(PropName);
+  }
+  const int ordinal = Read(enumeration->Get, Instance, PropName);
+  // A value beyond the names listed (a cast ordinal) reads as its number.
+  if (ordinal < 0 || static_cast<std::size_t>(ordinal) >= enumeration->Names.size()) return std::to_string(ordinal);
+  return enumeration->Names[static_cast<std::size_t>(ordinal)];
+}
+
+TObject* GetObjectProp(const TObject& Instance, const String& PropName) {
+  const TPropertyInfo& info = Published(Instance, PropName);
+  if (const auto* get = Getter<TComponentProperty>(info)) return Read(*get, Instance, PropName);
+  // The sub-object getters serve the layout reader, which fills the object in
+  // place, and so take a modifiable owner; reading changes nothing.
+  TObject& owner = const_cast<TObject&>(Instance);
+  if (const auto* get = Getter<TObjectProperty>(info)) return Read(*get, owner, PropName);
+  if (const auto* get = Getter<TCollectionProperty>(info)) return Read(*get, owner, PropName);
+  if (const auto* get = Getter<TStringsProperty>(info)) return Read(*get, owner, PropName);
+  WrongKind(PropName);
+}
+
+}  // namespace plat

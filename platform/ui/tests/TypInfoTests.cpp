@@ -1,0 +1,117 @@
+// Published properties read by name: a class registered here that publishes
+// a FileTheme string (as a skin engine asks for it), the standard controls'
+// own properties of each kind, and the errors for names that do not exist or
+// cannot be read.
+#include <gtest/gtest.h>
+
+#include "platform/gdi/TFont.h"
+#include "platform/ui/LayoutClasses.h"
+#include "platform/ui/TButton.h"
+#include "platform/ui/TCustomPanel.h"
+#include "platform/ui/TForm.h"
+#include "platform/ui/TypInfo.h"
+#include "platform/ui/tests/FormTestFixture.h"
+
+namespace uitest {
+namespace {
+
+class TThemedPanel : public TPanel {
+ public:
+  using TPanel::TPanel;
+  const String& FileTheme() const { return FFileTheme; }
+  void SetFileTheme(const String& Value) { FFileTheme = Value; }
+  void SetBadge(int Value) { FBadge = Value; }
+  int Badge() const { return FBadge; }
+
+ private:
+  String FFileTheme;
+  int FBadge = 0;
+};
+
+class TypInfo : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    RegisterLayoutClass<TThemedPanel, TPanel>("TThemedPanel")
+        .StringProperty("FileTheme", &TThemedPanel::FileTheme, &TThemedPanel::SetFileTheme)
+        .IntegerProperty("Badge", &TThemedPanel::SetBadge);  // written by layouts, never read
+    FForm = new TForm(Application);
+  }
+
+  TForm* FForm = nullptr;
+};
+
+TEST_F(TypInfo, AClassOfItsOwnPublishesAndReadsItsString) {
+  auto* themed = new TThemedPanel(FForm);
+  auto* plain = new TPanel(FForm);
+  themed->SetFileTheme("Ovra.skin");
+  EXPECT_TRUE(IsPublishedProp(*themed, "FileTheme"));
+  EXPECT_TRUE(IsPublishedProp(*themed, "filetheme"));
+  EXPECT_FALSE(IsPublishedProp(*plain, "FileTheme"));
+  EXPECT_EQ(GetStrProp(*themed, "FileTheme"), "Ovra.skin");
+  // What the base classes publish comes along.
+  themed->SetBevelOuter(TBevelCut::bvLowered);
+  EXPECT_EQ(GetEnumProp(*themed, "BevelOuter"), "bvLowered");
+}
+
+TEST_F(TypInfo, StandardControlsReadEveryKind) {
+  auto* button = new TButton(FForm);
+  button->SetParent(FForm);
+  button->SetCaption("&Apply");
+  button->SetAlign(TAlign::alClient);
+  button->SetVisible(false);
+  button->SetTag(42);
+  button->Font()->SetStyle(TFontStyles{TFontStyle::fsBold, TFontStyle::fsUnderline});
+
+  EXPECT_EQ(GetStrProp(*button, "Caption"), "&Apply");
+  EXPECT_EQ(GetEnumProp(*button, "Align"), "alClient");
+  EXPECT_EQ(GetOrdProp(*button, "Align"), static_cast<int>(TAlign::alClient));
+  EXPECT_EQ(GetOrdProp(*button, "Visible"), 0);
+  EXPECT_EQ(GetEnumProp(*button, "Visible"), "False");
+  EXPECT_EQ(GetOrdProp(*button, "Tag"), 42);
+  EXPECT_EQ(GetObjectProp(*button, "Font"), button->Font());
+  EXPECT_EQ(GetOrdProp(*button->Font(), "Style"), 0b101);  // fsBold and fsUnderline
+  EXPECT_EQ(GetObjectProp(*button, "PopupMenu"), nullptr);
+  EXPECT_EQ(GetObjectProp(*FForm, "ActiveControl"), nullptr);
+  button->SetVisible(true);
+  FForm->SetActiveControl(button);
+  EXPECT_EQ(GetObjectProp(*FForm, "ActiveControl"), button);
+  EXPECT_TRUE(IsPublishedProp(*button, "OnClick"));  // events are published too
+}
+
+TEST_F(TypInfo, UnknownUnreadableAndMismatchedNamesRaise) {
+  auto* themed = new TThemedPanel(FForm);
+  using TRead = String (*)(const TObject&, const String&);
+  const TRead asString = [](const TObject& o, const String& n) { return GetStrProp(o, n); };
+  const TRead asOrdinal = [](const TObject& o, const String& n) { return std::to_string(GetOrdProp(o, n)); };
+  const TRead asEnum = [](const TObject& o, const String& n) { return GetEnumProp(o, n); };
+  const TRead asObject = [](const TObject& o, const String& n) { return String(GetObjectProp(o, n) ? "some" : ""); };
+  const struct {
+    const char* Property;
+    TRead Read;
+    const char* Message;
+  } cases[] = {
+      {"Skin", asString, "Property Skin does not exist"},
+      {"Badge", asOrdinal, "Property Badge cannot be read"},
+      {"OnClick", asString, "Property OnClick is not of the kind asked for"},
+      {"FileTheme", asOrdinal, "Property FileTheme is not of the kind asked for"},
+      {"Tag", asEnum, "Property Tag is not of the kind asked for"},
+      {"Caption", asObject, "Property Caption is not of the kind asked for"},
+  };
+  for (const auto& c : cases) {
+    try {
+      c.Read(*themed, c.Property);
+      ADD_FAILURE() << c.Property << ": no exception";
+    } catch (const EPropertyError& e) {
+      EXPECT_EQ(e.Message(), c.Message) << c.Property;
+    }
+  }
+  EXPECT_TRUE(IsPublishedProp(*themed, "Badge"));
+  EXPECT_FALSE(IsReadableProp(*themed, "Badge"));
+  EXPECT_FALSE(IsReadableProp(*themed, "OnClick"));
+  EXPECT_TRUE(IsReadableProp(*themed, "FileTheme"));
+  EXPECT_FALSE(IsPublishedProp(*themed, "Skin"));
+}
+
+}  // namespace
+}  // namespace uitest
