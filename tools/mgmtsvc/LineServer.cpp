@@ -121,7 +121,7 @@ bool LineServer::EvictOne() {
   if (!weakest) return false;
   weakest->Connection->Evict();
   weakest->Evicted = true;
-  FLog << "mgmtsvc: every connection slot was taken; the longest idle connection was closed\n";
+  FLog << "mgmtsvc: every connection slot was taken; an idle connection was closed to make room\n";
   return true;
 }
 
