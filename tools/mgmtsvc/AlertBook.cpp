@@ -1,5 +1,7 @@
 #include "tools/mgmtsvc/AlertBook.h"
 
+#include <climits>
+
 #include "platform/rtl/Conversions.h"
 #include "platform/rtl/FormatSettings.h"
 #include "tools/mgmtsvc/CommaText.h"

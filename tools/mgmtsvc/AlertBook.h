@@ -4,7 +4,6 @@
 // Shared by every connection, as the real service shares it between processes.
 // What clients can make it hold is bounded: name lengths, the number of
 // alerts and each client's subscriptions, which go with the client.
-#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <map>

@@ -27,8 +27,8 @@ namespace zorbit::mgmtsvc {
 class ClientConnection {
  public:
   // Which idle connection gives way first when every slot is taken: one that
-  // never had a request answered or stopped in the middle of a line before
-  // one that has been served, and of those the longest idle.
+  // has not sent a whole request yet or stopped in the middle of a line
+  // before one that has been served, and of those the longest idle.
   struct IdleRank {
     bool Served;
     std::int64_t IdleSince;  // steady-clock ticks
