@@ -1,6 +1,9 @@
 #include "service/tcpClient.h"
 
+#include <algorithm>
 #include <chrono>
+#include <limits>
+#include <utility>
 
 #include "platform/rtl/LastError.h"
 #include "platform/os/NamedMutex.h"
@@ -81,6 +84,12 @@ bool IsReplyTo(const plat::String& Line, const plat::String& Id) {
   return !Line.empty() && Line.compare(0, Id.size(), Id) == 0;
 }
 
+std::int32_t NextRequestNumber() {
+  const std::int32_t id = Unit().RequestCounter;
+  Unit().RequestCounter = id == std::numeric_limits<std::int32_t>::max() ? 0 : id + 1;
+  return id;
+}
+
 constexpr int SleepEveryNthRead = 4;
 constexpr plat::DWORD YieldSleepMs = 10;
 constexpr int MaxStartPolls = 600;
@@ -156,11 +165,16 @@ void TtcpServOpr::SendCommand(const plat::WideString& Command, const plat::WideS
     FireServiceLost();
     return;
   }
-  const plat::String id = plat::IntToStr(Unit().RequestCounter++);
+  const plat::String id = plat::IntToStr(NextRequestNumber());
   FWaitingIds.push_back(id);
+  const auto start = std::chrono::steady_clock::now();
   try {
-    FClient->WriteLn(plat::WideToUtf8(Command) + " " + id + "," + plat::WideToUtf8(Data));
-    if (WantReply) Reply = plat::Utf8ToWide(ReadReply(id));
+    FClient->WriteLn(plat::WideToUtf8(Command) + " " + id + "," + plat::WideToUtf8(Data),
+                     FTimings.DeadlineSeconds * 1000);
+    if (FClient->WriteLnTimedOut())
+      DisconnectQuietly();
+    else if (WantReply)
+      Reply = plat::Utf8ToWide(ReadReply(id, start));
   } catch (const plat::Exception&) {
     // A deadline, an over-long line, a socket error or a closed connection
     // all end the exchange with an empty reply.
@@ -169,8 +183,16 @@ void TtcpServOpr::SendCommand(const plat::WideString& Command, const plat::WideS
   ForgetExchange(id);
 }
 
-plat::String TtcpServOpr::ReadReply(const plat::String& Id) {
-  const auto start = std::chrono::steady_clock::now();
+void TtcpServOpr::DisconnectQuietly() {
+  struct TRestore {
+    bool& Flag;
+    bool Saved;
+    ~TRestore() { Flag = Saved; }
+  } restore{FSuppressServiceLost, std::exchange(FSuppressServiceLost, true)};
+  FClient->Disconnect();
+}
+
+plat::String TtcpServOpr::ReadReply(const plat::String& Id, std::chrono::steady_clock::time_point Start) {
   int reads = 0;
   for (;;) {
     plat::String line;
@@ -181,7 +203,7 @@ plat::String TtcpServOpr::ReadReply(const plat::String& Id) {
         HookProcessMessages();
       }
     }
-    const auto elapsed = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start);
+    const auto elapsed = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - Start);
     if (elapsed.count() >= FTimings.DeadlineSeconds) return {};
     if (IsReplyTo(line, Id)) return line.size() > Id.size() ? line.substr(Id.size() + 1) : plat::String();
     KeepForWaitingExchange(line, Id);
@@ -202,7 +224,12 @@ bool TtcpServOpr::TakeKeptLine(const plat::String& Id, plat::String& Line) {
 void TtcpServOpr::KeepForWaitingExchange(const plat::String& Line, const plat::String& OwnId) {
   for (const plat::String& waiting : FWaitingIds) {
     if (waiting != OwnId && IsReplyTo(Line, waiting)) {
-      FKeptLines.push_back({waiting, Line});
+      // The first line that matches is that exchange's reply and the only one
+      // it will read; later ones are dropped as unmatched lines are, so a
+      // flooding peer cannot pile them up.
+      const bool kept = std::any_of(FKeptLines.begin(), FKeptLines.end(),
+                                    [&waiting](const TKeptLine& line) { return line.Id == waiting; });
+      if (!kept) FKeptLines.push_back({waiting, Line});
       return;
     }
   }
@@ -301,6 +328,8 @@ bool TtcpServOpr::CheckConnection() {
 IpfqServPtr& ServLink() { return Unit().ServLink; }
 
 std::int32_t RequestCounter() { return Unit().RequestCounter; }
+
+void SetRequestCounter(std::int32_t Next) { Unit().RequestCounter = Next; }
 
 void GetServ(IpfqServPtr& Serv, const plat::TNotifyEvent& OnLost, int Port) {
   const bool administrator = IsAdministrator();

@@ -2,6 +2,8 @@
 // The one implementation of the service interface: a TCP line protocol to the
 // local management service, with reply matching, time-outs and the
 // cross-process connection lock; and the factory that connects at start-up.
+#include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -38,7 +40,10 @@ class TtcpServOpr final : public plat::TObject, public IpfqServ {
   // Connects (true) or disconnects (false); never raises.
   void SetActive(bool Active);
 
-  // One exchange under the connection lock. Never raises; Reply is empty after any failure.
+  // One exchange under the connection lock. Never raises; Reply is empty
+  // after any failure. The exchange deadline bounds writing the request as
+  // well as waiting for the reply; a request not taken in time ends the
+  // connection quietly (the next operation connects anew).
   void SendCommand(const plat::WideString& Command, const plat::WideString& Data, plat::WideString& Reply,
                    bool WantReply);
 
@@ -47,6 +52,10 @@ class TtcpServOpr final : public plat::TObject, public IpfqServ {
 
   const TExchangeTimings& Timings() const { return FTimings; }
   void SetTimings(const TExchangeTimings& Timings) { FTimings = Timings; }
+
+  // Lines kept now for exchanges waiting outside a nested one: one at most
+  // for each (see KeepForWaitingExchange).
+  std::size_t KeptLines() const { return FKeptLines.size(); }
 
   // Fired when the service cannot be reached or the connection drops.
   plat::TNotifyEvent OnServiceLost;
@@ -73,7 +82,8 @@ class TtcpServOpr final : public plat::TObject, public IpfqServ {
   // reaches the caller); false, after OnServiceLost, when still not connected.
   bool EnsureConnected();
   void FireServiceLost();
-  plat::String ReadReply(const plat::String& Id);
+  void DisconnectQuietly();
+  plat::String ReadReply(const plat::String& Id, std::chrono::steady_clock::time_point Start);
   bool TakeKeptLine(const plat::String& Id, plat::String& Line);
   void KeepForWaitingExchange(const plat::String& Line, const plat::String& OwnId);
   void ForgetExchange(const plat::String& Id);
@@ -92,8 +102,11 @@ class TtcpServOpr final : public plat::TObject, public IpfqServ {
 // GetServ succeeds.
 IpfqServPtr& ServLink();
 
-// The number the next request line will carry.
+// The number the next request line will carry: from 0 up, and after the
+// largest 32-bit integer from 0 again.
 std::int32_t RequestCounter();
+// Sets that number (for tests near the wrap).
+void SetRequestCounter(std::int32_t Next);
 
 // Waits for the management service (administrators only), connects, starts
 // the service and connects once more when allowed; publishes the connection

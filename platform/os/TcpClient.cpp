@@ -151,8 +151,10 @@ void TTcpClient::RaiseBroken(int errnoValue) {
   throw SocketErrorOf(errnoValue);
 }
 
-void TTcpClient::WriteLn(const String& text) {
+void TTcpClient::WriteLn(const String& text, int timeoutMs) {
   if (!Connected()) throw ENotConnected();
+  FWriteLnTimedOut = false;
+  const auto deadline = DeadlineAfter(timeoutMs);
   const String line = text + "\r\n";
   std::size_t sent = 0;
   while (sent < line.size()) {
@@ -160,7 +162,10 @@ void TTcpClient::WriteLn(const String& text) {
     if (put >= 0) {
       sent += static_cast<std::size_t>(put);
     } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
-      PollUntil(FSocket, POLLOUT, std::nullopt);
+      if (!PollUntil(FSocket, POLLOUT, deadline)) {
+        FWriteLnTimedOut = true;
+        return;
+      }
     } else if (errno != EINTR) {
       RaiseBroken(errno);
     }

@@ -77,10 +77,14 @@ class TTcpClient : public TObject {
   // Closes the connection (firing the events) and drops unread data.
   void Disconnect();
 
-  // Sends text and CR LF, waiting while the peer's receive window is full.
+  // Sends text and CR LF, waiting while the peer's receive window is full,
+  // for timeoutMs at most. When the whole line could not be handed over in
+  // time, WriteLnTimedOut() is true: part of the line may have gone, so the
+  // connection can carry no further line and the caller is to disconnect.
   // Raises ENotConnected, or ESocketError when the connection is broken (the
   // client disconnects itself first).
-  void WriteLn(const String& text);
+  void WriteLn(const String& text, int timeoutMs = TimeoutInfinite);
+  bool WriteLnTimedOut() const { return FWriteLnTimedOut; }
 
   // The next line up to terminator; with the default LF a CR before it is
   // dropped too. After timeoutMs without a whole line: "" and
@@ -124,6 +128,7 @@ class TTcpClient : public TObject {
   int FBrokenError = 0;        // the errno value of the failed receive
   bool FSkippingLine = false;  // dropping the rest of an over-long line
   bool FReadLnTimedOut = false;
+  bool FWriteLnTimedOut = false;
 };
 
 }  // namespace plat

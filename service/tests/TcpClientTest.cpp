@@ -1,8 +1,17 @@
 // The line protocol of the service link, checked on the wire against a
 // scripted loopback peer.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <limits>
+#include <mutex>
+#include <thread>
 
 #include "platform/rtl/Exception.h"
 #include "service/tcpClient.h"
@@ -19,6 +28,64 @@ int ClosedPort() {
   ScriptedServer server(ScriptedServer::Reply(""));
   return server.Port();
 }
+
+// A peer that accepts one connection and never reads from it, with a receive
+// buffer far smaller than the requests written to it. Should a writer never
+// give up, the peer resets the connection after a minute, so that the test
+// fails instead of hanging.
+class DeafPeer {
+ public:
+  DeafPeer() {
+    FListener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int small = 4096;
+    ::setsockopt(FListener, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (::bind(FListener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(FListener, 1) != 0 ||
+        ::getsockname(FListener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+      throw std::runtime_error("deaf peer: cannot listen");
+    FPort = ntohs(address.sin_port);
+    FThread = std::thread([this] {
+      const int connection = ::accept4(FListener, nullptr, nullptr, SOCK_CLOEXEC);
+      std::unique_lock lock(FMutex);
+      if (!FReleased.wait_for(lock, std::chrono::minutes(1), [this] { return FDone; })) {
+        FGaveUp = true;
+        const linger reset{1, 0};
+        ::setsockopt(connection, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+      }
+      if (connection >= 0) ::close(connection);
+    });
+  }
+  ~DeafPeer() {
+    {
+      std::lock_guard lock(FMutex);
+      FDone = true;
+    }
+    FReleased.notify_all();
+    ::shutdown(FListener, SHUT_RDWR);  // ends an accept still waiting
+    FThread.join();
+    ::close(FListener);
+  }
+  DeafPeer(const DeafPeer&) = delete;
+  DeafPeer& operator=(const DeafPeer&) = delete;
+
+  int Port() const { return FPort; }
+  bool GaveUp() {
+    std::lock_guard lock(FMutex);
+    return FGaveUp;
+  }
+
+ private:
+  int FListener = -1;
+  int FPort = 0;
+  std::thread FThread;
+  std::mutex FMutex;
+  std::condition_variable FReleased;
+  bool FDone = false;
+  bool FGaveUp = false;
+};
 
 class TcpClientTest : public ServiceTest {
  protected:
@@ -308,6 +375,75 @@ TEST_F(TcpClientTest, ANestedExchangeKeepsTheOuterReply) {
   EXPECT_TRUE(nested);
   EXPECT_EQ(inner, u"reply 1");
   EXPECT_EQ(outer, u"reply 0");
+}
+
+TEST_F(TcpClientTest, ARequestThePeerNeverTakesEndsAtTheDeadlineAndClosesTheConnection) {
+  DeafPeer peer;
+  TtcpServOpr client(ServiceHost, true, peer.Port());
+  client.SetTimings({.ReadTimeoutMs = 100, .DeadlineSeconds = 1});
+  plat::WideString params(8 * 1024 * 1024, u'x');
+  client.GetInfo(u"m", u"i", params);
+  EXPECT_FALSE(peer.GaveUp()) << "the write waited for the peer";
+  EXPECT_EQ(params, u"");
+  EXPECT_FALSE(client.Connected()) << "a request cut short ends the connection";
+  EXPECT_TRUE(Messages.empty()) << "quietly, as a deadline ends an exchange";
+}
+
+TEST_F(TcpClientTest, AFloodingPeerCannotPileUpLinesForAWaitingExchange) {
+  // The inner exchange reads a flood of lines that match the outer request
+  // before its own reply; only the first can ever be the outer reply.
+  struct Case {
+    const char* Name;
+    int Lines;
+    std::size_t Length;
+  };
+  const Case cases[] = {{"many short lines", 400, 10}, {"long lines", 40, 250000}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    InitializeServiceUnits();
+    ScriptedServer server([&c](const std::string& request) {
+      const std::string id = ScriptedServer::IdOf(request);
+      if (id == "0") return Answer{};
+      Answer flood;
+      for (int i = 0; i < c.Lines; ++i) flood.Lines.push_back("0," + std::to_string(i) + std::string(c.Length, 'f'));
+      flood.Lines.push_back(id + ",inner");
+      return flood;
+    });
+    auto client = Connect(server, {.ReadTimeoutMs = 50});
+    plat::WideString inner;
+    std::size_t kept = 0;
+    bool nested = false;
+    AppHooks().ProcessMessages = [&] {
+      if (nested) return;
+      nested = true;
+      client->GetInfo(u"m", u"inner", inner);
+      kept = client->KeptLines();
+    };
+    plat::WideString outer;
+    client->GetInfo(u"m", u"outer", outer);
+    EXPECT_TRUE(nested);
+    EXPECT_EQ(inner, u"inner");
+    EXPECT_EQ(kept, 1u);
+    EXPECT_EQ(outer, u"0" + std::u16string(c.Length, u'f'));
+    EXPECT_EQ(client->KeptLines(), 0u);
+    AppHooks().ProcessMessages = nullptr;
+  }
+}
+
+TEST_F(TcpClientTest, TheRequestNumberWrapsToZeroAfterTheLargest) {
+  ScriptedServer server(ScriptedServer::Reply("ok"));
+  auto client = Connect(server);
+  SetRequestCounter(std::numeric_limits<std::int32_t>::max());
+  for (int i = 0; i < 2; ++i) {
+    plat::WideString params;
+    client->GetInfo(u"m", u"i", params);
+    EXPECT_EQ(params, u"ok");
+  }
+  const std::vector<std::string> requests = server.Requests();
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_EQ(ScriptedServer::IdOf(requests[0]), "2147483647");
+  EXPECT_EQ(ScriptedServer::IdOf(requests[1]), "0");
+  EXPECT_EQ(RequestCounter(), 1);
 }
 
 }  // namespace

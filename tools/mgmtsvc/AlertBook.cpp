@@ -1,5 +1,7 @@
 #include "tools/mgmtsvc/AlertBook.h"
 
+#include <climits>
+
 #include "platform/rtl/Conversions.h"
 #include "platform/rtl/FormatSettings.h"
 #include "tools/mgmtsvc/CommaText.h"
@@ -11,7 +13,8 @@ bool ReadSensorNumber(const std::string& Text, double& Value) {
          plat::TryStrToFloat(Text, Value, plat::TFormatSettings::English());
 }
 
-AlertBook::AlertBook(std::vector<Sensor> Sensors) : FSensors(std::move(Sensors)) {}
+AlertBook::AlertBook(std::vector<Sensor> Sensors, int FirstSubscription)
+    : FSensors(std::move(Sensors)), FNextSubscription(FirstSubscription) {}
 
 std::vector<std::string> AlertBook::SensorNames() const {
   std::vector<std::string> names;
@@ -19,9 +22,17 @@ std::vector<std::string> AlertBook::SensorNames() const {
   return names;
 }
 
-void AlertBook::Enable(const std::string& Name, double Low, double High) {
+bool AlertBook::Enable(const std::string& Name, double Low, double High) {
   std::lock_guard<std::mutex> lock(FLock);
-  FAlerts[Name] = Bounds{Low, High};
+  if (Name.size() > kMaxNameLength) return false;
+  auto alert = FAlerts.find(Name);
+  if (alert != FAlerts.end()) {
+    alert->second = Bounds{Low, High};
+    return true;
+  }
+  if (FAlerts.size() >= kMaxAlerts) return false;
+  FAlerts.emplace(Name, Bounds{Low, High});
+  return true;
 }
 
 void AlertBook::Disable(const std::string& Name) {
@@ -34,15 +45,37 @@ bool AlertBook::IsEnabled(const std::string& Name) const {
   return FAlerts.count(Name) > 0;
 }
 
-int AlertBook::Subscribe() {
+int AlertBook::Subscribe(ClientKey Client) {
   std::lock_guard<std::mutex> lock(FLock);
-  FSubscriptions.insert(FNextSubscription);
-  return FNextSubscription++;
+  std::set<int>& held = FSubscriptionsOf[Client];
+  if (held.size() >= kMaxSubscriptionsPerClient) return -1;
+  // Fewer numbers are in use than there are clients times their share, so
+  // the search ends soon.
+  const auto advance = [this] { FNextSubscription = FNextSubscription == INT_MAX ? 1 : FNextSubscription + 1; };
+  while (FSubscriptions.count(FNextSubscription)) advance();
+  const int id = FNextSubscription;
+  advance();
+  FSubscriptions.emplace(id, Client);
+  held.insert(id);
+  return id;
 }
 
 void AlertBook::Unsubscribe(int Id) {
   std::lock_guard<std::mutex> lock(FLock);
-  FSubscriptions.erase(Id);
+  auto subscription = FSubscriptions.find(Id);
+  if (subscription == FSubscriptions.end()) return;
+  auto held = FSubscriptionsOf.find(subscription->second);
+  held->second.erase(Id);
+  if (held->second.empty()) FSubscriptionsOf.erase(held);
+  FSubscriptions.erase(subscription);
+}
+
+void AlertBook::ClientGone(ClientKey Client) {
+  std::lock_guard<std::mutex> lock(FLock);
+  auto held = FSubscriptionsOf.find(Client);
+  if (held == FSubscriptionsOf.end()) return;
+  for (int id : held->second) FSubscriptions.erase(id);
+  FSubscriptionsOf.erase(held);
 }
 
 std::string AlertBook::Wait(int Id) const {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <ostream>
 
 #include "tools/mgmtsvc/StaleIds.h"
@@ -13,85 +14,132 @@ namespace zorbit::mgmtsvc {
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 // Requests are short (the longest carries a boot list or a password); a line
 // longer than this is hostile and is dropped whole, without buffering it.
 constexpr std::size_t kMaxRequestLine = 256 * 1024;
 constexpr std::size_t kReadChunk = 64 * 1024;
 
-// Waits until Fd is ready for Events or the stop is raised; false on stop or error.
-bool WaitReady(int Fd, short Events, const StopSignal& Stop) {
+enum class Wait { Ready, TimedOut, Ended };
+
+// Waits until Fd is ready for Events, the deadline (when there is one) passes,
+// or the stop is raised; Ended on stop or error.
+Wait WaitReady(int Fd, short Events, const StopSignal& Stop, std::optional<Clock::time_point> Deadline) {
   pollfd entries[2] = {{Fd, Events, 0}, {Stop.Fd(), POLLIN, 0}};
   for (;;) {
-    int ready = poll(entries, 2, -1);
+    int timeout = -1;
+    if (Deadline) {
+      const auto left = std::chrono::ceil<std::chrono::milliseconds>(*Deadline - Clock::now()).count();
+      if (left <= 0) return Wait::TimedOut;
+      timeout = static_cast<int>(std::min<long long>(left, INT_MAX));
+    }
+    int ready = poll(entries, 2, timeout);
     if (ready < 0 && errno == EINTR) continue;
-    if (ready < 0 || entries[1].revents) return false;
-    if (entries[0].revents) return true;
+    if (ready < 0 || entries[1].revents) return Wait::Ended;
+    if (entries[0].revents) return Wait::Ready;
   }
 }
 
 }  // namespace
 
-ClientConnection::ClientConnection(UniqueFd Socket, const ServiceOptions& Options, CommandDispatcher& Dispatcher,
-                                   const StopSignal& Stop, std::ostream& Log)
-    : FSocket(std::move(Socket)), FOptions(Options), FDispatcher(Dispatcher), FStop(Stop), FLog(Log) {}
+ClientConnection::ClientConnection(UniqueFd Socket, ClientKey Key, const ServiceOptions& Options,
+                                   CommandDispatcher& Dispatcher, const StopSignal& Stop, std::ostream& Log)
+    : FSocket(std::move(Socket)),
+      FKey(Key),
+      FOptions(Options),
+      FDispatcher(Dispatcher),
+      FStop(Stop),
+      FLog(Log),
+      FLines(kMaxRequestLine),
+      FIdleSince(Clock::now().time_since_epoch().count()) {}
 
 void ClientConnection::Serve() {
-  std::string line;
-  while (ReadLine(line)) {
+  // However the connection ends, the end of the stream follows what was
+  // written (also when requests are left unread), the client's holdings are
+  // freed and the socket is closed at once.
+  struct Ending {
+    ClientConnection& Connection;
+    ~Ending() {
+      shutdown(Connection.FSocket.Get(), SHUT_WR);
+      Connection.FDispatcher.ClientGone(Connection.FKey);
+      std::lock_guard<std::mutex> lock(Connection.FSocketLock);
+      Connection.FIdleSince = kBusy;
+      Connection.FSocket.Reset();
+    }
+  } ending{*this};
+  DropReport drops(FLog);
+  std::string_view line;
+  while (ReadLine(line, drops)) {
     if (line.empty() || FOptions.Silent) continue;
     auto request = ParseRequestLine(line);
     if (!request) {
-      FLog << "mgmtsvc: dropped a line that is not \"Command Id,Data\": " + line.substr(0, 80) + "\n";
+      drops.Dropped("a line that is not \"Command Id,Data\"", line);
       continue;
     }
-    auto answer = FDispatcher.Handle(*request);
+    FHadRequest = true;
+    auto answer = FDispatcher.Handle(*request, FKey);
     if (answer && !Reply(*request, *answer)) break;
   }
-  // The end of the stream follows what was written, also when the socket is
-  // then closed with requests still unread.
-  shutdown(FSocket.Get(), SHUT_WR);
 }
 
-bool ClientConnection::ReadLine(std::string& Line) {
+std::optional<ClientConnection::IdleRank> ClientConnection::Idleness() const {
+  const std::int64_t since = FIdleSince;
+  if (since == kBusy) return std::nullopt;
+  return IdleRank{FServed, since};
+}
+
+void ClientConnection::Evict() {
+  std::lock_guard<std::mutex> lock(FSocketLock);
+  if (FSocket.Valid()) shutdown(FSocket.Get(), SHUT_RDWR);
+}
+
+void ClientConnection::MarkIdle() {
+  if (FIdleSince == kBusy) FIdleSince = Clock::now().time_since_epoch().count();
+  FServed = FHadRequest && !FLines.HoldsPartialLine();
+}
+
+bool ClientConnection::ReadLine(std::string_view& Line, DropReport& Drops) {
   for (;;) {
-    std::size_t end = FBuffer.find('\n', FScanned);
-    if (end != std::string::npos) {
-      bool overlong = FDiscarding || end > kMaxRequestLine;
-      if (overlong && !FDiscarding) ReportOverlongLine();
-      FDiscarding = false;
-      if (!overlong) Line.assign(FBuffer, 0, end);
-      FBuffer.erase(0, end + 1);
-      FScanned = 0;
-      if (overlong) continue;
-      if (!Line.empty() && Line.back() == '\r') Line.pop_back();
+    const LineBuffer::Taken taken = FLines.Take(Line);
+    if (taken != LineBuffer::Taken::NeedMore) FLineStarted = FLastArrival;  // what follows came with the last read
+    if (taken == LineBuffer::Taken::Line) {
+      FIdleSince = kBusy;
       return true;
     }
-    FScanned = FBuffer.size();
-    if (FBuffer.size() > kMaxRequestLine) {
-      if (!FDiscarding) ReportOverlongLine();
-      FDiscarding = true;
-      FBuffer.clear();
-      FScanned = 0;
+    if (taken == LineBuffer::Taken::Overlong) {
+      Drops.Dropped("a request line longer than " + std::to_string(kMaxRequestLine) + " bytes");
+      continue;
     }
-    if (!WaitReady(FSocket.Get(), POLLIN, FStop)) return false;
+    MarkIdle();
+    std::optional<Clock::time_point> deadline;
+    if (FLines.HoldsPartialLine()) deadline = FLineStarted + std::chrono::milliseconds(FOptions.LineTimeoutMs);
+    const Wait wait = WaitReady(FSocket.Get(), POLLIN, FStop, deadline);
+    if (wait == Wait::TimedOut)
+      FLog << "mgmtsvc: closed a connection that left a request line unfinished for " +
+                  std::to_string(FOptions.LineTimeoutMs) + " ms\n";
+    if (wait != Wait::Ready) return false;
     char chunk[kReadChunk];
     ssize_t got = recv(FSocket.Get(), chunk, sizeof chunk, 0);
     if (got < 0 && (errno == EAGAIN || errno == EINTR)) continue;
     if (got <= 0) return false;
-    FBuffer.append(chunk, static_cast<std::size_t>(got));
+    FLastArrival = Clock::now();
+    if (!FLines.HoldsPartialLine()) FLineStarted = FLastArrival;
+    FLines.Append(std::string_view(chunk, static_cast<std::size_t>(got)));
   }
 }
 
-void ClientConnection::ReportOverlongLine() {
-  FLog << "mgmtsvc: dropped a request line longer than " + std::to_string(kMaxRequestLine) + " bytes\n";
-}
-
 bool ClientConnection::Send(std::string_view Data) {
+  const auto deadline = Clock::now() + std::chrono::milliseconds(FOptions.SendTimeoutMs);
   while (!Data.empty()) {
     ssize_t sent = send(FSocket.Get(), Data.data(), Data.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
     if (sent < 0 && errno == EINTR) continue;
     if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-      if (!WaitReady(FSocket.Get(), POLLOUT, FStop)) return false;
+      const Wait wait = WaitReady(FSocket.Get(), POLLOUT, FStop, deadline);
+      if (wait == Wait::TimedOut)
+        FLog << "mgmtsvc: closed a connection whose client took no reply for " +
+                    std::to_string(FOptions.SendTimeoutMs) + " ms\n";
+      if (wait != Wait::Ready) return false;
       continue;
     }
     if (sent < 0) return false;

@@ -20,14 +20,14 @@ std::string ItemAt(const std::vector<std::string>& Items, std::size_t Index) {
 CommandDispatcher::CommandDispatcher(MachineProfile& Profile, FakeBios& Bios, AlertBook& Alerts)
     : FProfile(Profile), FBios(Bios), FAlerts(Alerts) {}
 
-std::optional<CommandAnswer> CommandDispatcher::Handle(const RequestLine& Request) {
+std::optional<CommandAnswer> CommandDispatcher::Handle(const RequestLine& Request, ClientKey Client) {
   const std::string& command = Request.Command;
   std::vector<std::string> items = SplitCommaText(Request.Data);
   if (command == "GetInfo") return GetInfo(items);
   if (command == "GetField") return GetField(items);
   if (command == "AvaliableSensors") return CommandAnswer{JoinCommaText(FAlerts.SensorNames())};
   if (command == "IsAlertEnabled") return CommandAnswer{FAlerts.IsEnabled(ItemAt(items, 0)) ? "True" : "False"};
-  if (command == "Subscribe") return CommandAnswer{std::to_string(FAlerts.Subscribe())};
+  if (command == "Subscribe") return CommandAnswer{std::to_string(FAlerts.Subscribe(Client))};
   if (command == "WaitAlert") return CommandAnswer{FAlerts.Wait(plat::StrToIntDef(ItemAt(items, 0), -1))};
   if (command == "EnableAlert") {
     double low = 0;
@@ -46,6 +46,8 @@ std::optional<CommandAnswer> CommandDispatcher::Handle(const RequestLine& Reques
   }
   return CommandAnswer{};
 }
+
+void CommandDispatcher::ClientGone(ClientKey Client) { FAlerts.ClientGone(Client); }
 
 CommandAnswer CommandDispatcher::GetInfo(const std::vector<std::string>& Items) {
   // Module, item and the client's request text, each an item of one comma text.

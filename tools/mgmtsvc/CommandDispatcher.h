@@ -23,8 +23,11 @@ class CommandDispatcher {
  public:
   CommandDispatcher(MachineProfile& Profile, FakeBios& Bios, AlertBook& Alerts);
 
-  // Empty for the commands that are not answered.
-  std::optional<CommandAnswer> Handle(const RequestLine& Request);
+  // Empty for the commands that are not answered. Client is the connection
+  // the request came on.
+  std::optional<CommandAnswer> Handle(const RequestLine& Request, ClientKey Client);
+  // Frees what a connection held (its subscriptions) once it has ended.
+  void ClientGone(ClientKey Client);
 
  private:
   CommandAnswer GetInfo(const std::vector<std::string>& Items);

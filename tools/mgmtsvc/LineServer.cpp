@@ -9,14 +9,13 @@
 #include <ostream>
 #include <system_error>
 
-#include "tools/mgmtsvc/ClientConnection.h"
-
 namespace zorbit::mgmtsvc {
 
 namespace {
 
 // More simultaneous clients than any machine's programs would open; beyond
-// it a connection is closed at once rather than given a thread.
+// it an idle connection makes room, or the newcomer is closed at once rather
+// than given a thread.
 constexpr std::size_t kMaxConnections = 64;
 
 [[noreturn]] void ThrowSystemError(const char* What) { throw std::system_error(errno, std::generic_category(), What); }
@@ -62,7 +61,7 @@ void LineServer::Run() {
     }
     ReapFinished();
     if (FOptions.Refuse) continue;  // closed at once by the owner
-    if (FWorkers.size() >= kMaxConnections) {
+    if (Occupied() >= kMaxConnections && !EvictOne()) {
       FLog << "mgmtsvc: too many connections; one was closed\n";
       continue;
     }
@@ -74,10 +73,12 @@ void LineServer::Run() {
 
 void LineServer::Serve(UniqueFd Socket) {
   Worker& worker = FWorkers.emplace_back();
+  worker.Connection =
+      std::make_unique<ClientConnection>(std::move(Socket), FNextClient++, FOptions, FDispatcher, FStop, FLog);
   try {
-    worker.Thread = std::thread([this, &worker, socket = std::move(Socket)]() mutable {
+    worker.Thread = std::thread([this, &worker] {
       try {
-        ClientConnection(std::move(socket), FOptions, FDispatcher, FStop, FLog).Serve();
+        worker.Connection->Serve();
       } catch (const std::exception& error) {
         FLog << std::string("mgmtsvc: a connection ended on an error: ") + error.what() + "\n";
       }
@@ -98,6 +99,30 @@ void LineServer::ReapFinished() {
       ++it;
     }
   }
+}
+
+std::size_t LineServer::Occupied() const {
+  std::size_t occupied = 0;
+  for (const Worker& worker : FWorkers) occupied += worker.Evicted ? 0 : 1;
+  return occupied;
+}
+
+bool LineServer::EvictOne() {
+  Worker* weakest = nullptr;
+  std::optional<ClientConnection::IdleRank> weakestRank;
+  for (Worker& worker : FWorkers) {
+    if (worker.Evicted) continue;
+    auto rank = worker.Connection->Idleness();
+    if (rank && (!weakestRank || *rank < *weakestRank)) {
+      weakest = &worker;
+      weakestRank = rank;
+    }
+  }
+  if (!weakest) return false;
+  weakest->Connection->Evict();
+  weakest->Evicted = true;
+  FLog << "mgmtsvc: every connection slot was taken; an idle connection was closed to make room\n";
+  return true;
 }
 
 void LineServer::JoinAll() {

@@ -12,6 +12,7 @@ constexpr long kMaxDelayMs = 3'600'000;
 constexpr long kMaxStale = 10'000;
 constexpr long kMaxOverlong = 64L * 1024 * 1024;
 constexpr long kMaxDropAfter = 1'000'000'000;
+constexpr long kMaxTimeoutMs = 3'600'000;
 
 class ArgumentReader {
  public:
@@ -53,6 +54,12 @@ ServiceOptions ParseServiceOptions(const std::vector<std::string>& Args) {
       options.ProfileFile = reader.Value(option);
     } else if (option == "--state") {
       options.StateFile = reader.Value(option);
+    } else if (option == "--log") {
+      options.LogFile = reader.Value(option);
+    } else if (option == "--line-timeout-ms") {
+      options.LineTimeoutMs = static_cast<int>(reader.Number(option, 1, kMaxTimeoutMs));
+    } else if (option == "--send-timeout-ms") {
+      options.SendTimeoutMs = static_cast<int>(reader.Number(option, 1, kMaxTimeoutMs));
     } else if (option == "--delay-ms") {
       options.DelayMs = static_cast<int>(reader.Number(option, 0, kMaxDelayMs));
     } else if (option == "--silent") {
@@ -85,7 +92,8 @@ ServiceOptions ParseServiceOptions(const std::vector<std::string>& Args) {
 }
 
 const char* ServiceUsage() {
-  return "usage: mgmtsvc [--port N] [--profile FILE] [--state FILE]\n"
+  return "usage: mgmtsvc [--port N] [--profile FILE] [--state FILE] [--log FILE]\n"
+         "               [--line-timeout-ms N] [--send-timeout-ms N]\n"
          "               [--delay-ms N] [--silent] [--stale N] [--bare-id] [--overlong N]\n"
          "               [--close-mid-read] [--drop-after N] [--refuse]\n"
          "               [--fail FEATURE]... [--asset-tag-fallback-only]\n"

@@ -14,6 +14,14 @@ struct ServiceOptions {
   int Port = 2804;
   std::string ProfileFile;  // empty: the built-in default profile
   std::string StateFile;    // empty: BIOS state kept in memory only
+  std::string LogFile;      // empty: diagnostics go to the standard error
+
+  // A client may stay idle between requests as long as it likes (the program
+  // keeps one connection for its whole life), but a request line it begins
+  // must end within this time, and each reply must be taken within the send
+  // time; otherwise the connection is closed.
+  int LineTimeoutMs = 30'000;
+  int SendTimeoutMs = 10'000;
 
   int DelayMs = 0;            // wait before every reply
   bool Silent = false;        // read requests, never reply

@@ -1,6 +1,8 @@
 // mgmtsvc: the stand-in for the local management service. See ServiceUsage().
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/signalfd.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
@@ -48,7 +50,14 @@ void RaiseOnSignal(int SignalFd, StopSignal& Stop) {
   Stop.Raise();
 }
 
+// Sends the standard error, where every diagnostic goes, to the log file.
+void OpenLog(const std::string& Path) {
+  UniqueFd log(open(Path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644));
+  if (!log.Valid() || dup2(log.Get(), STDERR_FILENO) < 0) throw std::runtime_error("cannot open the log " + Path);
+}
+
 int Serve(const ServiceOptions& Options) {
+  if (!Options.LogFile.empty()) OpenLog(Options.LogFile);
   std::unique_ptr<MachineProfile> profile = Options.ProfileFile.empty()
                                                 ? MachineProfile::FromJsonText(DefaultProfileText(), "(built in)")
                                                 : MachineProfile::FromFile(Options.ProfileFile);

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <sstream>
 
 #include "tools/mgmtsvc/BiosState.h"
 #include "tools/mgmtsvc/BiosStateFile.h"
+#include "tools/mgmtsvc/testing/StandInService.h"
 #include "tools/mgmtsvc/tests/TempDir.h"
 
 namespace zorbit::mgmtsvc {
@@ -123,6 +126,31 @@ TEST(BiosStateFile, EmptyPathKeepsTheStateInMemory) {
   std::ostringstream log;
   EXPECT_EQ(file.Load(log), BiosState{});
   EXPECT_NO_THROW(file.Save(SampleState()));
+}
+
+TEST(BiosStateFile, TemporaryFilesLeftByKilledSavesAreRemovedAtStart) {
+  TempDir dir;
+  BiosStateFile(dir.File("state.json")).Save(SampleState());
+  // 999999999 is above any process number; 0 is none.
+  const std::vector<std::string> leftovers = {"state.json.tmp.999999999", "state.json.tmp.0"};
+  const std::vector<std::string> others = {
+      "state.json.tmp." + std::to_string(getpid()),  // a save of a process that still runs
+      "state.json.tmp.",
+      "state.json.tmp.12x",
+      "state.json.tmp.-5",
+      "state.json.tmp.1234567890",
+      "state.json.tmp.999999999.bak",
+      "state.json.corrupt",
+      "other.json.tmp.999999999",
+      "xstate.json.tmp.999999999",
+  };
+  for (const std::string& name : leftovers) dir.Write(name, "{}");
+  for (const std::string& name : others) dir.Write(name, "{}");
+
+  testing::StandInService service({"--state", dir.File("state.json")});
+  for (const std::string& name : leftovers) EXPECT_FALSE(std::filesystem::exists(dir.File(name))) << name;
+  for (const std::string& name : others) EXPECT_EQ(dir.Read(name), "{}") << name;
+  EXPECT_EQ(BiosStateFromJson(Json::parse(dir.Read("state.json"))), SampleState());
 }
 
 TEST(BiosStateFile, UnwritableFolderFailsTheSave) {

@@ -169,9 +169,19 @@ TEST(Protocol, TerminationIsClean) {
 
 TEST(Protocol, BadCommandLinesAreRefused) {
   const std::vector<std::vector<std::string>> cases = {
-      {"--bogus"},          {"--port", "70000"},   {"--port"},
-      {"--delay-ms", "-1"}, {"--stale", "x"},      {"--fail", "display"},
-      {"--overlong", "0"},  {"--drop-after", "0"}, {"--profile", "/nonexistent/profile.json"},
+      {"--bogus"},
+      {"--port", "70000"},
+      {"--port"},
+      {"--delay-ms", "-1"},
+      {"--stale", "x"},
+      {"--fail", "display"},
+      {"--overlong", "0"},
+      {"--drop-after", "0"},
+      {"--profile", "/nonexistent/profile.json"},
+      {"--line-timeout-ms", "0"},
+      {"--send-timeout-ms", "x"},
+      {"--log"},
+      {"--log", "/nonexistent/folder/log"},
   };
   for (const auto& arguments : cases) EXPECT_THROW(StandInService{arguments}, std::runtime_error) << arguments[0];
 }
