@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/rtl/OemCodePage.h"
+
 namespace plat {
 
 namespace {
@@ -62,6 +64,14 @@ FDIERROR ErrorOf(int mspackError) {
 std::vector<char> WritableText(const char* text) {
   const char* source = text ? text : "";
   return std::vector<char>(source, source + std::strlen(source) + 1);
+}
+
+// The stored name in UTF-8. Without the UTF flag a name is in the OEM code
+// page of the system that made the cabinet; handing its bytes on raw would
+// give file names that are not UTF-8.
+std::string StoredName(const mscabd_file& file) {
+  const std::string raw = file.filename ? file.filename : "";
+  return (file.attribs & MSCAB_ATTRIB_UTF_NAME) != 0 ? raw : OemToChar(raw);
 }
 
 }  // namespace
@@ -352,7 +362,7 @@ BOOL FDICopy(HFDI hfdi, const char* pszCabinet, const char* pszCabPath, int /*fl
   }
 
   for (mscabd_file* file = cab.files; file; file = file->next) {
-    std::vector<char> name = WritableText(file->filename);
+    std::vector<char> name = WritableText(StoredName(*file).c_str());
     FDINOTIFICATION notice;
     notice.cb = static_cast<LONG>(std::min<unsigned>(file->length, std::numeric_limits<LONG>::max()));
     notice.psz1 = name.data();

@@ -81,7 +81,7 @@ struct FDINOTIFICATION {
   INT_PTR hf = 0;        // CLOSE_FILE_INFO: the handle COPY_FILE returned
   USHORT date = 0;       // stored local date: (year - 1980) << 9 | month << 5 | day
   USHORT time = 0;       // stored local time: hour << 11 | minute << 5 | second / 2
-  USHORT attribs = 0;    // stored attributes; names are handed out in UTF-8
+  USHORT attribs = 0;    // stored attributes; names are handed out in UTF-8 (code page 437 without the UTF flag)
   USHORT setID = 0;
   USHORT iCabinet = 0;
   USHORT iFolder = 0;

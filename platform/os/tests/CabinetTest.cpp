@@ -215,6 +215,30 @@ TEST_F(CabinetTest, SkippedFilesAreNotWrittenAndAnAbortStopsTheCopy) {
   EXPECT_EQ(abort.Notices.size(), 2u);
 }
 
+// gcab flags names that are not ASCII as UTF-8; a cabinet made elsewhere
+// stores its names in the OEM code page without the flag. The byte 0x82 is
+// "é" in code page 437.
+TEST_F(CabinetTest, NamesWithoutTheUtfFlagAreConvertedFromTheOemCodePage) {
+  fs::create_directories(Dir + "names");
+  ostest::WriteFile(Dir + "names/caf_.txt", "oem");
+  ostest::WriteFile(Dir + "names/na\xC3\xAFve.txt", "utf");
+  const std::string command = "cd '" + Dir + "names' && gcab -c ../names.cab caf_.txt na\xC3\xAFve.txt";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  std::string cab = ostest::ReadFile(Dir + "names.cab");
+  const std::size_t at = cab.find(std::string("caf_.txt") + '\0');
+  ASSERT_NE(at, std::string::npos);
+  ASSERT_EQ(cab[at - 2] & 0x80, 0);  // an ASCII name is stored without the flag
+  cab[at + 3] = '\x82';
+  ostest::WriteFile(Dir + "names.cab", cab);
+
+  TCopyJob job;
+  ASSERT_TRUE(Copy("names.cab", job));
+  ASSERT_EQ(job.Notices.size(), 5u);
+  EXPECT_EQ(job.Notices[1].Name, "caf\xC3\xA9.txt");
+  EXPECT_EQ(job.Notices[3].Name, "na\xC3\xAFve.txt");
+  EXPECT_EQ(ostest::ReadFile(Dir + "out/caf\xC3\xA9.txt"), "oem");
+}
+
 TEST_F(CabinetTest, AMissingCabinetIsReported) {
   TCopyJob job;
   EXPECT_FALSE(Copy("none.cab", job));
