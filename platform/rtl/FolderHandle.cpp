@@ -77,6 +77,10 @@ TFolderHandle::TFolderHandle(int descriptor, String path) : FDescriptor(descript
 TFolderHandle::~TFolderHandle() { ::close(FDescriptor); }
 
 std::unique_ptr<TFolderHandle> TFolderHandle::Open(const String& path) {
+  if (NormalizePath(path).empty()) {
+    SetLastError(ERROR_PATH_NOT_FOUND);
+    return nullptr;
+  }
   const String normal = IncludeTrailingPathDelimiter(NormalizePath(path));
   const int descriptor = ::open(normal.c_str(), kFolderFlags);
   if (descriptor < 0) {

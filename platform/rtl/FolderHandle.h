@@ -17,7 +17,7 @@ namespace plat {
 class TFolderHandle {
  public:
   // The folder at path, which may itself be reached through links (the
-  // caller chose it); null when it is no folder.
+  // caller chose it); null when it is no folder or path is empty.
   static std::unique_ptr<TFolderHandle> Open(const String& path);
   ~TFolderHandle();
   TFolderHandle(const TFolderHandle&) = delete;
