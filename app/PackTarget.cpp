@@ -21,10 +21,14 @@ TTargetFolder::TTargetFolder(std::unique_ptr<plat::TFolderHandle> Handle) : FHan
   FHandle->List(names);
   for (const String& name : names) {
     FNames.emplace(Folded(name), name);
+    FExact.insert(name);
   }
 }
 
 String TTargetFolder::Find(const String& Name) const {
+  if (FExact.count(Name) != 0) {
+    return Name;
+  }
   const auto found = FNames.find(Folded(Name));
   return found == FNames.end() ? String() : found->second;
 }
@@ -111,13 +115,17 @@ void TPackTarget::Undo() {
 void TPackTarget::Made(TTargetFolder& Folder, const String& Name, bool IsFolder) {
   const String key = Folded(Name);
   Folder.FNames[key] = Name;
+  Folder.FExact.insert(Name);
   Folder.FMade[key] = FMade.size();
   FMade.push_back({&Folder, Name, IsFolder, false});
 }
 
 void TPackTarget::Gone(TTargetFolder& Folder, const String& Name) {
   const String key = Folded(Name);
-  Folder.FNames.erase(key);
+  Folder.FExact.erase(Name);
+  if (const auto named = Folder.FNames.find(key); named != Folder.FNames.end() && named->second == Name) {
+    Folder.FNames.erase(named);
+  }
   if (const auto made = Folder.FMade.find(key); made != Folder.FMade.end()) {
     FMade[made->second].Gone = true;
     Folder.FMade.erase(made);

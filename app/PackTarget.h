@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/rtl/FolderHandle.h"
@@ -23,15 +24,17 @@ class TTargetFolder {
 
   // With a trailing delimiter.
   const plat::String& Path() const { return FHandle->Path(); }
-  // The entry's name as it stands on disk, matched without case; "" when there is none.
+  // The entry's name as it stands on disk, matched without case (an exact
+  // match wins); "" when there is none.
   plat::String Find(const plat::String& Name) const;
 
  private:
   friend class TPackTarget;
 
   std::unique_ptr<plat::TFolderHandle> FHandle;
-  // Folded name -> name on disk.
+  // Folded name -> a name on disk; the names on disk.
   std::unordered_map<plat::String, plat::String> FNames;
+  std::unordered_set<plat::String> FExact;
   // Folded name -> its place in the target's list of what it made.
   std::unordered_map<plat::String, std::size_t> FMade;
 };
