@@ -135,7 +135,10 @@ BOOL FDIIsCabinet(HFDI hfdi, INT_PTR hf, FDICABINETINFO* pfdici);
 // Opens the cabinet pszCabPath + pszCabinet through the open routine and
 // offers every stored file to pfnfdin in the cabinet's order. False (and the
 // context's ERF filled) on any failure; a file being written when it happens
-// has its handle closed through the close routine.
+// has its handle closed through the close routine. Copying may decompress
+// each folder once plus the bytes copied: files that would have folders
+// decompressed over and over beyond that (claiming the same bytes far into a
+// folder again and again) fail as a corrupt cabinet when taken.
 BOOL FDICopy(HFDI hfdi, const char* pszCabinet, const char* pszCabPath, int flags, PFNFDINOTIFY pfnfdin,
              PFNFDIDECRYPT pfnfdid, void* pvUser);
 
