@@ -5,6 +5,7 @@
 
 #include "platform/gdi/TJPEGImage.h"
 #include "platform/rtl/FileUtils.h"
+#include "platform/rtl/FolderHandle.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/StringUtils.h"
@@ -20,6 +21,7 @@ namespace {
 const char kLanguageFiles[] = "__LanguageFiles";
 // Longer temporary folders are not used (single files are then not unpacked).
 constexpr std::size_t kMaxTempPath = 255;
+const char kPrivateFolderPrefix[] = "zorbit-lpk-";
 
 // The existing file of that path, matched without case; "" when there is none.
 String ExistingFile(const String& Path) {
@@ -38,7 +40,11 @@ TFilePool::TFilePool(const String& LPKFile, const String& TmpPath)
   FCabinets.Add(LPKFile);
 }
 
-TFilePool::~TFilePool() = default;
+TFilePool::~TFilePool() {
+  if (!FPrivateFolder.empty()) {
+    plat::DeleteTree(FPrivateFolder);
+  }
+}
 
 void TFilePool::CreateLPKFolder() {
   for (int i = 0; i < FCabinets.Count(); ++i) {
@@ -55,7 +61,9 @@ void TFilePool::CreateLPKFolder() {
       FReader->SetCABFile(FCabinets.Strings(i));
       FReader->ReadContents();
       FReader->SetTargetPath(FExtractFolder);
-      FReader->ExtractAll();
+      if (!FReader->ExtractAll()) {
+        WriteLog("[TFilePool.CreateLPKFolder]:" + FCabinets.Strings(i) + " was not unpacked whole");
+      }
       FFolderMode = true;
     } catch (const std::exception& e) {
       WriteLog(String("[TFilePool.CreateLPKFolder]:") + e.what());
@@ -81,12 +89,11 @@ String TFilePool::GetFile(const String& FileName) {
   if (FFolderMode) {
     return ExistingFile(plat::IncludeTrailingPathDelimiter(FReader->TargetPath()) + FileName);
   }
-  const String folder = plat::GetTempDir();
-  if (folder.empty() || folder.size() > kMaxTempPath) {
+  const String folder = PrivateFolder();
+  if (folder.empty()) {
     return String();
   }
   FReader->ReadContents();
-  plat::ForceDirectories(folder);
   FReader->SetTargetPath(folder);
   const String path = plat::NormalizePath(folder + FileName);
   if (ExistingFile(path).empty() || FExtracted.IndexOf(FileName) < 0) {
@@ -96,9 +103,22 @@ String TFilePool::GetFile(const String& FileName) {
     } catch (const std::exception&) {
       // The caller finds no file at the path.
     }
+    FUnpacked.insert(FReader->Unpacked().begin(), FReader->Unpacked().end());
   }
   const String unpacked = ExistingFile(path);
   return unpacked.empty() ? path : unpacked;
+}
+
+String TFilePool::PrivateFolder() {
+  if (FPrivateFolder.empty()) {
+    const String temp = plat::GetTempDir();
+    if (temp.empty() || temp.size() > kMaxTempPath) {
+      return String();
+    }
+    plat::ForceDirectories(temp);
+    FPrivateFolder = plat::CreatePrivateFolder(temp, kPrivateFolderPrefix);
+  }
+  return FPrivateFolder;
 }
 
 void TFilePool::FindFiles(const String& Mask, plat::TStrings& List) {
@@ -145,7 +165,8 @@ bool TFilePool::LoadBitmap(const String& Name, plat::TBitmap& Bitmap) {
     Bitmap.SetSize(0, 0);
     decoded = false;
   }
-  if (FFolderMode) {
+  // Only a copy the pool unpacked itself is removed, never a file that was there before.
+  if (FFolderMode || FUnpacked.erase(path) == 0) {
     return decoded;
   }
   return plat::DeleteFile(path) && decoded;

@@ -2,9 +2,12 @@
 // TFilePool unpacks a language pack and hands out the local paths of its
 // files and its named pictures. A pack is unpacked whole into the extraction
 // folder ("folder mode"); when that folder cannot be made, single files are
-// unpacked on demand into the temporary folder instead. File names are
-// matched without case.
+// unpacked on demand instead, into a folder of the pool's own that it makes
+// in the temporary folder (only the user may enter it; it goes with the
+// pool), since in the shared temporary folder another user could have placed
+// files or links under the members' names. File names are matched without case.
 #include <memory>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -37,7 +40,8 @@ class TFilePool : public plat::TObject {
   // without case so that the order never depends on the file system. Only in folder mode.
   void FindFiles(const plat::String& Mask, plat::TStrings& List);
   // Loads a ".bmp" or ".jpg" pack file into Bitmap (emptied first); false
-  // when the file is missing or cannot be decoded.
+  // when the file is missing or cannot be decoded. Outside folder mode the
+  // copy the pool unpacked for it is removed again.
   bool LoadBitmap(const plat::String& Name, plat::TBitmap& Bitmap);
   // Replaces the named pictures by those listed in Section of the INI file
   // (picture name = pack file name); pictures that do not load are left out.
@@ -51,9 +55,15 @@ class TFilePool : public plat::TObject {
   TCABFile& Reader() { return *FReader; }
 
  private:
+  // The folder single files are unpacked into, made when first needed; "" when it cannot be.
+  plat::String PrivateFolder();
+
   std::unique_ptr<TCABFile> FReader;
   std::vector<std::pair<plat::String, std::unique_ptr<plat::TBitmap>>> FImages;
   plat::TStringList FExtracted;
+  // The local paths of the single files the pool unpacked and has not removed.
+  std::set<plat::String> FUnpacked;
+  plat::String FPrivateFolder;
   plat::TStringList FCabinets;
   plat::String FExtractFolder;
   bool FFolderMode = false;

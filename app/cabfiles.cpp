@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "app/PackTarget.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/FileHandles.h"
@@ -112,26 +113,12 @@ bool SameStoredName(String a, String b) {
   return plat::AnsiSameText(a, b);
 }
 
-// The target folder of a stored file, made when missing. An existing folder
-// whose name differs only in case is used rather than a second one.
-String TargetFolder(const String& Target, const std::vector<String>& Parts) {
-  String folder = plat::IncludeTrailingPathDelimiter(plat::NormalizePath(Target));
-  plat::ForceDirectories(folder);
-  for (std::size_t i = 0; i + 1 < Parts.size(); ++i) {
-    const String existing = plat::FindFileNoCase(folder + Parts[i]);
-    folder = plat::IncludeTrailingPathDelimiter(
-        !existing.empty() && plat::DirectoryExists(existing) ? existing : folder + Parts[i]);
-    plat::CreateDir(folder);
-  }
-  return folder;
-}
-
 // Ends an unpacking however it goes: the context is destroyed, and a file
 // left half written by a failed copy is removed rather than kept as if whole.
 class TUnpacking {
  public:
-  TUnpacking(TCABFile* Owner, plat::HFDI Context, String& CurrentPath)
-      : FOwner(Owner), FContext(Context), FCurrentPath(CurrentPath) {}
+  TUnpacking(TCABFile* Owner, plat::HFDI Context, std::function<void()> DropHalfFile)
+      : FOwner(Owner), FContext(Context), FDropHalfFile(std::move(DropHalfFile)) {}
   ~TUnpacking() {
     if (FContext) {
       Finish();
@@ -142,10 +129,7 @@ class TUnpacking {
 
   // Whether destroying the context succeeded.
   bool Finish() {
-    if (!FCurrentPath.empty()) {
-      plat::DeleteFile(FCurrentPath);
-      FCurrentPath.clear();
-    }
+    FDropHalfFile();
     if (writeTarget == FOwner) {
       writeTarget = nullptr;
     }
@@ -155,7 +139,7 @@ class TUnpacking {
  private:
   TCABFile* FOwner;
   plat::HFDI FContext;
-  String& FCurrentPath;
+  std::function<void()> FDropHalfFile;
 };
 
 }  // namespace
@@ -182,16 +166,36 @@ TCABFile::~TCABFile() {
 
 bool TCABFile::ReadContents() { return Read(TReadMode::rmContents); }
 
-bool TCABFile::ExtractAll() { return Read(TReadMode::rmAll); }
+bool TCABFile::ExtractAll() { return Unpack(TReadMode::rmAll); }
 
 bool TCABFile::ExtractFile(const String& FileName) {
   FFileToExtract = FileName;
-  return Read(TReadMode::rmFile);
+  return Unpack(TReadMode::rmFile);
+}
+
+bool TCABFile::Unpack(TReadMode Mode) {
+  FUnpacked.clear();
+  // A pack over the limits is refused before anything of it is written.
+  if (!Read(TReadMode::rmSurvey)) {
+    return false;
+  }
+  FTarget = std::make_unique<TPackTarget>(FTargetPath);
+  const bool unpacked = Read(Mode);
+  if (FOverLimits) {
+    FTarget->Undo();
+  }
+  FUnpacked = FTarget->Files();
+  FTarget.reset();
+  return unpacked;
 }
 
 bool TCABFile::Read(TReadMode Mode) {
   FMode = Mode;
   FRefused = false;
+  FMembers = 0;
+  FPackBytes = 0;
+  FPackWritten = 0;
+  FOverLimits = false;
   if (Mode == TReadMode::rmContents) {
     FContents.Clear();
   }
@@ -207,7 +211,11 @@ bool TCABFile::Read(TReadMode Mode) {
   if (!context) {
     return false;
   }
-  TUnpacking unpacking(this, context, FCurrentPath);
+  TUnpacking unpacking(this, context, [this] {
+    if (FCurrentFolder) {
+      FTarget->DeleteFile(*std::exchange(FCurrentFolder, nullptr), FCurrentFile);
+    }
+  });
 
   std::vector<char> path(FCABFile.begin(), FCABFile.end());
   path.push_back('\0');
@@ -228,6 +236,14 @@ bool TCABFile::Read(TReadMode Mode) {
   return copied && destroyed && !FRefused;
 }
 
+bool TCABFile::Admit(int Size) {
+  ++FMembers;
+  FPackBytes += Size;
+  FOverLimits = FOverLimits || Size < 0 || Size > FLimits.MaxMemberSize || FMembers > FLimits.MaxMembers ||
+                FPackBytes > FLimits.MaxPackSize;
+  return !FOverLimits;
+}
+
 INT_PTR TCABFile::Notify(plat::FDINOTIFICATIONTYPE Kind, plat::FDINOTIFICATION* Notice) {
   auto* self = static_cast<TCABFile*>(Notice->pv);
   switch (Kind) {
@@ -246,6 +262,7 @@ INT_PTR TCABFile::TakeFile(const char* StoredName, int Size, plat::TDateTime Sta
       entry.SetDateTime(Stamp);
       return 0;
     }
+    case TReadMode::rmSurvey: return Admit(Size) ? 0 : -1;
     case TReadMode::rmFile:
       if (!SameStoredName(StoredName, FFileToExtract)) {
         return 0;
@@ -253,52 +270,69 @@ INT_PTR TCABFile::TakeFile(const char* StoredName, int Size, plat::TDateTime Sta
       break;
     case TReadMode::rmAll: break;
   }
+  // Checked again: the pack may have changed since the survey.
+  return Admit(Size) ? CreateFile(StoredName, Size) : -1;
+}
+
+INT_PTR TCABFile::CreateFile(const char* StoredName, int Size) {
   const std::vector<String> parts = SafeParts(StoredName);
-  if (parts.empty()) {
+  TTargetFolder* folder = parts.empty() ? nullptr : FTarget->Enter({parts.begin(), parts.end() - 1});
+  if (!folder) {
     FRefused = true;
     return 0;
   }
-  const String path = TargetFolder(FTargetPath, parts) + parts.back();
-  const String existing = plat::FindFileNoCase(path);
-  if (!existing.empty()) {
+  const String& name = parts.back();
+  if (const String existing = folder->Find(name); !existing.empty()) {
     bool overWrite = true;
     if (OnOverWriteFile) {
-      OnOverWriteFile(this, existing, overWrite);
+      OnOverWriteFile(this, folder->Path() + existing, overWrite);
     }
     if (!overWrite) {
       return 0;
     }
-    plat::DeleteFile(existing);
+    if (!FTarget->DeleteFile(*folder, existing)) {
+      FRefused = true;  // a folder of that name
+      return 0;
+    }
   }
-  const int handle = plat::FileCreate(path);
+  const int handle = FTarget->CreateFile(*folder, name);
   if (handle < 0) {
     return -1;
   }
   FCurrentName = StoredName;
   FCurrentSize = Size;
   FWritten = 0;
-  FCurrentPath = path;
+  FCurrentFolder = folder;
+  FCurrentFile = name;
   writeTarget = this;
   return handle;
 }
 
 bool TCABFile::FinishFile(INT_PTR Handle, plat::TDateTime Stamp) {
-  CabClose(Handle);
   if (Stamp != 0) {
-    plat::FileSetDate(FCurrentPath, Stamp);
+    plat::FileSetDate(static_cast<int>(Handle), Stamp);
   }
-  FCurrentPath.clear();
+  CabClose(Handle);
+  FCurrentFolder = nullptr;
   return true;
 }
 
 UINT TCABFile::WriteRoutine(INT_PTR Handle, void* Buffer, UINT Count) {
+  TCABFile* target = writeTarget;
+  // The bytes written are held to the limits too, whatever the stored sizes claim.
+  if (target && (target->FWritten + std::int64_t{Count} > target->FCurrentSize ||
+                 target->FPackWritten + std::int64_t{Count} > target->FLimits.MaxPackSize)) {
+    target->FOverLimits = true;
+    return static_cast<UINT>(-1);
+  }
   const int written = plat::FileWrite(static_cast<int>(Handle), Buffer, static_cast<int>(Count));
   if (written < 0) {
     ShowFileError();
     return static_cast<UINT>(-1);
   }
-  if (TCABFile* target = writeTarget) {
+  if (target) {
     target->FWritten += written;
+    target->FPackWritten += written;
     if (target->OnDecompressProgress) {
       target->OnDecompressProgress(target, target->FCurrentName, target->FCurrentSize, target->FWritten);
     }

@@ -4,7 +4,16 @@
 // into TargetPath, keeping the folders of the stored names. Stored names are
 // matched without case, and a file of the same name (in any case) already in
 // the target is replaced. Members whose stored name is absolute or climbs out
-// with ".." are never written.
+// with ".." are never written, nor members whose folder in the target is a
+// link or a file: nothing is written through a link.
+//
+// Packs are untrusted, and a small one can claim gigabytes (members of one
+// folder may overlap, each claiming the same decompressed bytes). Before
+// anything is written the stored sizes are checked against Limits: a pack
+// over them is refused whole and unpacking it fails, as for a broken pack.
+// The bytes actually written are held to the same limits; a pack caught
+// over them while unpacking has everything this unpacking wrote removed.
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -25,6 +34,16 @@ using TDeCompressProgress =
     std::function<void(plat::TObject* Sender, const plat::String& FileName, int FileSize, int BytesWritten)>;
 // Asked before an existing file is replaced; clearing OverWrite skips the stored file.
 using TOverWriteFile = std::function<void(plat::TObject* Sender, const plat::String& FullPath, bool& OverWrite)>;
+
+// What unpacking one pack may write.
+struct TPackLimits {
+  std::int64_t MaxMemberSize = std::int64_t{64} << 20;
+  std::int64_t MaxPackSize = std::int64_t{256} << 20;
+  int MaxMembers = 20000;
+};
+
+class TPackTarget;
+class TTargetFolder;
 
 // One stored file, as ReadContents lists it.
 class TCABFileEntry {
@@ -86,19 +105,29 @@ class TCABFile : public plat::TObject {
   TDeCompressProgress OnDecompressProgress;
   TOverWriteFile OnOverWriteFile;
 
+  const TPackLimits& Limits() const { return FLimits; }
+  void SetLimits(const TPackLimits& Value) { FLimits = Value; }
+
   // Each gives true on success. ReadContents replaces CABFileContents.
   // A refused member name makes the unpacking report failure; the other
-  // members are unpacked all the same.
+  // members are unpacked all the same. A pack over the limits is refused whole.
   bool ReadContents();
   bool ExtractAll();
   bool ExtractFile(const plat::String& FileName);
+  // The local paths of the files the last ExtractAll or ExtractFile wrote.
+  const std::vector<plat::String>& Unpacked() const { return FUnpacked; }
 
  private:
-  enum class TReadMode { rmContents, rmAll, rmFile };
+  // rmSurvey tallies the stored sizes against the limits, writing nothing.
+  enum class TReadMode { rmContents, rmSurvey, rmAll, rmFile };
 
+  bool Unpack(TReadMode Mode);
   bool Read(TReadMode Mode);
+  // Counts a member about to be written; false when it breaks the limits.
+  bool Admit(int Size);
   // The copy-file and close-file notifications.
   plat::INT_PTR TakeFile(const char* StoredName, int Size, plat::TDateTime Stamp);
+  plat::INT_PTR CreateFile(const char* StoredName, int Size);
   bool FinishFile(plat::INT_PTR Handle, plat::TDateTime Stamp);
 
   // The notification and write routines handed to the cabinet calls.
@@ -113,12 +142,21 @@ class TCABFile : public plat::TObject {
   plat::String FFileToExtract;
   TReadMode FMode = TReadMode::rmContents;
   bool FRefused = false;
-  // The file being unpacked: its name, size, written bytes and local path
-  // (empty when none is open).
+  TPackLimits FLimits;
+  // Members and bytes counted against the limits in this pass.
+  int FMembers = 0;
+  std::int64_t FPackBytes = 0;
+  std::int64_t FPackWritten = 0;
+  bool FOverLimits = false;
+  std::unique_ptr<TPackTarget> FTarget;
+  std::vector<plat::String> FUnpacked;
+  // The file being unpacked: its name, size, written bytes, and its folder
+  // and name in the target (FCurrentFolder is null when none is open).
   plat::String FCurrentName;
   int FCurrentSize = 0;
   int FWritten = 0;
-  plat::String FCurrentPath;
+  TTargetFolder* FCurrentFolder = nullptr;
+  plat::String FCurrentFile;
 };
 
 }  // namespace zorbit

@@ -8,7 +8,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "AppTestSupport.h"
 #include "platform/rtl/DateTime.h"
@@ -188,6 +191,118 @@ TEST_F(CabFileTest, BrokenPacksFailWithoutLeavingHalfFiles) {
   missing.SetCABFile(Folder.Path() + "none.lpk");
   EXPECT_FALSE(missing.ReadContents());
   EXPECT_EQ(missing.CABFileContents().Count(), 0);
+}
+
+// Sets the stored size and folder offset of a member in the cabinet's file
+// table (CFFILE: size, offset in the folder, folder, date, time, attributes,
+// then the name).
+void SetMemberExtent(const std::string& Pack, const std::string& Name, std::uint32_t Size, std::uint32_t Offset) {
+  std::string bytes = ReadFile(Pack);
+  const std::size_t at = bytes.find(Name + '\0');
+  ASSERT_NE(at, std::string::npos) << Name;
+  for (int i = 0; i < 4; ++i) {
+    bytes[at - 16 + i] = static_cast<char>(Size >> (8 * i));
+    bytes[at - 12 + i] = static_cast<char>(Offset >> (8 * i));
+  }
+  WriteFile(Pack, bytes);
+}
+
+// A pack of a few hundred bytes that unpacks to half a megabyte: seven
+// members claim, as one more, the 64 KiB of zeros at the start of the folder.
+std::string OverlappingPack(const std::string& Folder) {
+  const std::string pack = Folder + "overlap.lpk";
+  TMembers members{{"a.bin", std::string(65536, '\0')}};
+  for (const char* name : {"b.bin", "c.bin", "d.bin", "e.bin", "f.bin", "g.bin", "h.bin"}) members[name] = "x";
+  MakePack(pack, members);
+  for (const char* name : {"b.bin", "c.bin", "d.bin", "e.bin", "f.bin", "g.bin", "h.bin"}) {
+    SetMemberExtent(pack, name, 65536, 0);
+  }
+  return pack;
+}
+
+std::vector<std::string> Entries(const std::string& Folder) {
+  std::vector<std::string> names;
+  if (!fs::exists(Folder)) return names;
+  for (const auto& entry : fs::recursive_directory_iterator(Folder)) names.push_back(entry.path().string());
+  return names;
+}
+
+TEST_F(CabFileTest, OverlappingMembersUnpackToTheSizesTheyClaim) {
+  const std::string pack = OverlappingPack(Folder.Path());
+  EXPECT_LT(ReadFile(pack).size(), 2000u);
+  Cab.SetCABFile(pack);
+  ASSERT_TRUE(Cab.ExtractAll());
+  for (const char* name : {"a.bin", "b.bin", "h.bin"}) {
+    EXPECT_EQ(ReadFile(Target + name), std::string(65536, '\0')) << name;
+  }
+}
+
+// The limits are made small so that the packs stay tiny.
+TEST_F(CabFileTest, PacksOverTheLimitsAreRefusedWithNothingWritten) {
+  const std::string overlapping = OverlappingPack(Folder.Path());
+  const struct {
+    const char* Name;
+    zorbit::TPackLimits Limits;
+  } cases[] = {
+      {"a member larger than allowed", {32768, 1 << 20, 100}},
+      {"overlapping members over the pack's budget", {65536, 256 * 1024, 100}},
+      {"more members than allowed", {65536, 1 << 20, 7}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    WriteFile(Folder.Path() + "keep.txt", "kept");
+    TCABFile cab;
+    cab.SetCABFile(overlapping);
+    cab.SetTargetPath(Target);
+    cab.SetLimits(c.Limits);
+    int overwrites = 0;
+    cab.OnOverWriteFile = [&](plat::TObject*, const plat::String&, bool&) { ++overwrites; };
+    ASSERT_TRUE(cab.ReadContents());
+    EXPECT_EQ(cab.CABFileContents().Count(), 8);
+    EXPECT_FALSE(cab.ExtractAll());
+    EXPECT_FALSE(cab.ExtractFile("h.bin"));
+    EXPECT_TRUE(cab.Unpacked().empty());
+    EXPECT_EQ(Entries(Target), std::vector<std::string>{});
+    EXPECT_EQ(overwrites, 0);
+  }
+}
+
+// Limits lowered while unpacking stand for a pack that changed after its
+// sizes were checked: what this unpacking wrote is taken back, what was
+// there before stays.
+TEST_F(CabFileTest, LimitsReachedWhileUnpackingTakeBackWhatWasWritten) {
+  fs::create_directories(Target);
+  WriteFile(Target + "before.txt", "mine");
+  Cab.OnDecompressProgress = [&](plat::TObject*, const plat::String&, int, int) {
+    zorbit::TPackLimits limits;
+    limits.MaxMembers = 1;
+    Cab.SetLimits(limits);
+  };
+  EXPECT_FALSE(Cab.ExtractAll());
+  EXPECT_TRUE(Cab.Unpacked().empty());
+  EXPECT_EQ(Entries(Target), std::vector<std::string>{Target + "before.txt"});
+  EXPECT_EQ(ReadFile(Target + "before.txt"), "mine");
+}
+
+// Someone who can write into the target plants links named like a member's
+// folder or file, in another case: the folder link is not entered (the
+// member is refused), the file link is replaced, never written through.
+TEST_F(CabFileTest, LinksInTheTargetAreNeverWrittenThrough) {
+  const std::string elsewhere = Folder.Path() + "elsewhere/";
+  fs::create_directories(elsewhere);
+  WriteFile(elsewhere + "victim.ini", "precious");
+  fs::create_directories(Target);
+  fs::create_directory_symlink(elsewhere, Target + "PICS");
+  fs::create_symlink(elsewhere + "victim.ini", Target + "STRTAB1.ini");
+  EXPECT_FALSE(Cab.ExtractAll());
+  EXPECT_EQ(Entries(elsewhere), std::vector<std::string>{elsewhere + "victim.ini"});
+  EXPECT_EQ(ReadFile(elsewhere + "victim.ini"), "precious");
+  EXPECT_TRUE(fs::is_symlink(Target + "PICS"));
+  EXPECT_FALSE(fs::is_symlink(Target + "STRTAB1.ini"));
+  EXPECT_EQ(ReadFile(Target + "strtab1.ini"), "[General]\nOK=Ja\n");
+  EXPECT_EQ(ReadFile(Target + "help.chm").size(), 100000u);
+  EXPECT_FALSE(Cab.ExtractFile("pics\\sys_2_a.bmp"));
+  EXPECT_EQ(Entries(elsewhere).size(), 1u);
 }
 
 TEST_F(CabFileTest, AnExceptionOfAnEventReachesTheCaller) {

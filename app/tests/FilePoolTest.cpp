@@ -40,6 +40,15 @@ class FilePoolTest : public ::testing::Test {
     return names;
   }
 
+  // The pool's own folder holding Path: made in the temporary folder, and
+  // only its owner may enter it.
+  std::string PrivateFolderOf(const std::string& Path) {
+    const fs::path folder = fs::path(Path).parent_path();
+    EXPECT_EQ(folder.parent_path().string() + "/", Folder.Temp());
+    EXPECT_EQ(fs::symlink_status(folder).permissions() & fs::perms::all, fs::perms::owner_all);
+    return folder.string() + "/";
+  }
+
   TTempFolder Folder;
   std::string Pack;
   std::string Extract;
@@ -103,24 +112,58 @@ TEST_F(FilePoolTest, WithoutAnExtractionFolderFilesComeOutOneByOne) {
   pool.CreateLPKFolder();
   EXPECT_FALSE(pool.FolderMode());
   EXPECT_TRUE(Found(pool, "strtab*").empty());
+  // Into a folder of the pool's own in the temporary folder.
   const std::string help = pool.GetFile("zhelp_zorbitn.chm");
-  EXPECT_EQ(help, Folder.Temp() + "ZHELP_ZorbitN.CHM");
+  const std::string own = PrivateFolderOf(help);
+  EXPECT_EQ(help, own + "ZHELP_ZorbitN.CHM");
   EXPECT_EQ(ReadFile(help), "help");
   // A name the pack lacks still gives its would-be path.
-  EXPECT_EQ(pool.GetFile("missing.bmp"), Folder.Temp() + "missing.bmp");
-  EXPECT_FALSE(Exists(Folder.Temp() + "missing.bmp"));
+  EXPECT_EQ(pool.GetFile("missing.bmp"), own + "missing.bmp");
+  EXPECT_FALSE(Exists(own + "missing.bmp"));
   // Pictures are loaded from a temporary copy that is then deleted, each time.
   plat::TBitmap bitmap;
   for (int round = 0; round < 2; ++round) {
     EXPECT_TRUE(pool.LoadBitmap("sys_1_a.jpg", bitmap));
     EXPECT_EQ(bitmap.Width(), 45);
-    EXPECT_FALSE(Exists(Folder.Temp() + "sys_1_a.jpg"));
+    EXPECT_FALSE(Exists(own + "sys_1_a.jpg"));
   }
   // A later pack replaces the source of single files.
   const std::string second = Folder.Path() + "German_ZorbitN.lpk";
   MakePack(second, {{"ZHELP_ZorbitN.CHM", "Hilfe"}});
   EXPECT_TRUE(pool.AddCab(second));
   EXPECT_EQ(ReadFile(pool.GetFile("ZHELP_ZorbitN.CHM")), "Hilfe");
+}
+
+// Another user of the shared temporary folder plants a link named like a
+// member's folder (in another case) and a file named like a member the pack
+// lacks: the link is not written through, and the file is not deleted.
+TEST_F(FilePoolTest, SingleFilesIgnoreWhatOthersPlantInTheTemporaryFolder) {
+  const std::string elsewhere = Folder.Path() + "elsewhere/";
+  fs::create_directories(elsewhere);
+  fs::create_directory_symlink(elsewhere, Folder.Temp() + "PICS");
+  WriteFile(Folder.Temp() + "missing.bmp", BmpBytes(10, 10));
+  WriteFile(Folder.Path() + "blocked", "");
+  std::string own;
+  {
+    TFilePool pool(Pack, Folder.Path() + "blocked/sub");
+    pool.CreateLPKFolder();
+    ASSERT_FALSE(pool.FolderMode());
+    const std::string picture = pool.GetFile("pics\\sys_2_a.bmp");
+    own = PrivateFolderOf(fs::path(picture).parent_path().string());
+    EXPECT_EQ(picture, own + "pics/sys_2_a.bmp");
+    EXPECT_EQ(ReadFile(picture), BmpBytes(45, 45));
+    EXPECT_TRUE(fs::is_empty(elsewhere));
+    plat::TBitmap bitmap;
+    for (const char* name : {"missing.bmp", "..\\missing.bmp"}) {
+      SCOPED_TRACE(name);
+      pool.LoadBitmap(name, bitmap);
+      EXPECT_EQ(ReadFile(Folder.Temp() + "missing.bmp"), BmpBytes(10, 10));
+    }
+  }
+  // The pool's folder goes with it, and only its folder.
+  EXPECT_FALSE(Exists(own));
+  EXPECT_TRUE(fs::is_symlink(Folder.Temp() + "PICS"));
+  EXPECT_TRUE(Exists(Folder.Temp() + "missing.bmp"));
 }
 
 TEST_F(FilePoolTest, LoadImagesKeepsOnlyPicturesThatLoad) {

@@ -8,8 +8,11 @@
 #include <limits>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
+
+#include "platform/rtl/OemCodePage.h"
 
 namespace plat {
 
@@ -62,6 +65,14 @@ FDIERROR ErrorOf(int mspackError) {
 std::vector<char> WritableText(const char* text) {
   const char* source = text ? text : "";
   return std::vector<char>(source, source + std::strlen(source) + 1);
+}
+
+// The stored name in UTF-8. Without the UTF flag a name is in the OEM code
+// page of the system that made the cabinet; handing its bytes on raw would
+// give file names that are not UTF-8.
+std::string StoredName(const mscabd_file& file) {
+  const std::string raw = file.filename ? file.filename : "";
+  return (file.attribs & MSCAB_ATTRIB_UTF_NAME) != 0 ? raw : OemToChar(raw);
 }
 
 }  // namespace
@@ -248,6 +259,46 @@ class TOpenCabinet {
   mscabd_cabinet* FCabinet;
 };
 
+// The data libmspack decompresses to copy files: it goes on from where the
+// last copy in the same folder ended, and starts the folder over for a file
+// lying before that point or in another folder. The files of a cabinet lie
+// one after another in their folder, so copying them decompresses each folder
+// once; files claiming bytes far into a large folder, again and again, would
+// have a small cabinet decompress for hours. The work is held to one pass
+// over every folder plus the bytes copied.
+class TDecompressionWork {
+ public:
+  explicit TDecompressionWork(const mscabd_cabinet& cabinet) {
+    std::unordered_map<const mscabd_folder*, std::uint64_t> extents;
+    for (const mscabd_file* file = cabinet.files; file; file = file->next) {
+      std::uint64_t& extent = extents[file->folder];
+      extent = std::max(extent, End(*file));
+      FBudget += file->length;
+    }
+    for (const auto& folder : extents) {
+      FBudget += folder.second;
+    }
+  }
+
+  // Counts copying the file; false when the work goes over the budget.
+  bool Admit(const mscabd_file& file) {
+    const std::uint64_t start = static_cast<std::uint64_t>(file.offset);
+    const bool goesOn = file.folder == FFolder && start >= FPosition;
+    FDone += (goesOn ? start - FPosition : start) + file.length;
+    FFolder = file.folder;
+    FPosition = End(file);
+    return FDone <= FBudget;
+  }
+
+ private:
+  static std::uint64_t End(const mscabd_file& file) { return static_cast<std::uint64_t>(file.offset) + file.length; }
+
+  std::uint64_t FBudget = 0;
+  std::uint64_t FDone = 0;
+  const mscabd_folder* FFolder = nullptr;
+  std::uint64_t FPosition = 0;
+};
+
 USHORT FolderIndex(const mscabd_cabinet& cabinet, const mscabd_folder* folder) {
   USHORT index = 0;
   for (const mscabd_folder* f = cabinet.folders; f && f != folder; f = f->next) {
@@ -351,8 +402,9 @@ BOOL FDICopy(HFDI hfdi, const char* pszCabinet, const char* pszCabPath, int /*fl
     return hfdi->Fail(FDIERROR_USER_ABORT);
   }
 
+  TDecompressionWork work(cab);
   for (mscabd_file* file = cab.files; file; file = file->next) {
-    std::vector<char> name = WritableText(file->filename);
+    std::vector<char> name = WritableText(StoredName(*file).c_str());
     FDINOTIFICATION notice;
     notice.cb = static_cast<LONG>(std::min<unsigned>(file->length, std::numeric_limits<LONG>::max()));
     notice.psz1 = name.data();
@@ -369,6 +421,10 @@ BOOL FDICopy(HFDI hfdi, const char* pszCabinet, const char* pszCabPath, int /*fl
     }
     if (target == 0) {
       continue;
+    }
+    if (!work.Admit(*file)) {
+      hfdi->Close(target);
+      return hfdi->Fail(FDIERROR_CORRUPT_CABINET);
     }
     hfdi->OutputHandle = target;
     const int result = cabd->extract(cabd, file, kOutputName);

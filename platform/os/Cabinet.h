@@ -81,7 +81,7 @@ struct FDINOTIFICATION {
   INT_PTR hf = 0;        // CLOSE_FILE_INFO: the handle COPY_FILE returned
   USHORT date = 0;       // stored local date: (year - 1980) << 9 | month << 5 | day
   USHORT time = 0;       // stored local time: hour << 11 | minute << 5 | second / 2
-  USHORT attribs = 0;    // stored attributes; names are handed out in UTF-8
+  USHORT attribs = 0;    // stored attributes; names are handed out in UTF-8 (code page 437 without the UTF flag)
   USHORT setID = 0;
   USHORT iCabinet = 0;
   USHORT iFolder = 0;
@@ -135,7 +135,10 @@ BOOL FDIIsCabinet(HFDI hfdi, INT_PTR hf, FDICABINETINFO* pfdici);
 // Opens the cabinet pszCabPath + pszCabinet through the open routine and
 // offers every stored file to pfnfdin in the cabinet's order. False (and the
 // context's ERF filled) on any failure; a file being written when it happens
-// has its handle closed through the close routine.
+// has its handle closed through the close routine. Copying may decompress
+// each folder once plus the bytes copied: files that would have folders
+// decompressed over and over beyond that (claiming the same bytes far into a
+// folder again and again) fail as a corrupt cabinet when taken.
 BOOL FDICopy(HFDI hfdi, const char* pszCabinet, const char* pszCabPath, int flags, PFNFDINOTIFY pfnfdin,
              PFNFDIDECRYPT pfnfdid, void* pvUser);
 

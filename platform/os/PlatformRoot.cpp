@@ -1,10 +1,15 @@
 #include "platform/os/PlatformRoot.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/os/PosixFiles.h"
+#include "platform/rtl/Exception.h"
+#include "platform/rtl/LastError.h"
 
 namespace plat {
 
@@ -38,6 +43,34 @@ String Made(const String& folder, unsigned mode = 0755) {
 }
 
 String FileIn(const String& folder, const String& name) { return Made(folder) + "/" + name; }
+
+[[noreturn]] void RefuseRunFolder(const String& folder, const String& reason, DWORD error) {
+  throw EOSError("The run folder " + folder + " cannot be used: " + reason, error);
+}
+
+// A run folder in a shared place must be this user's alone: whoever else
+// could write there could hold the mutex locks kept in it and block every
+// exchange. One made by another user, or a link or a file in its place, is
+// refused; one of ours that others may enter is narrowed to owner-only access.
+String MadePrivate(const String& folder) {
+  MakeFolders(folder, 0700);
+  struct stat info {};
+  if (::lstat(folder.c_str(), &info) != 0) {
+    const int error = errno;
+    RefuseRunFolder(folder, std::strerror(error), ErrorFromErrno(error));
+  }
+  if (S_ISLNK(info.st_mode)) RefuseRunFolder(folder, "it is a symbolic link", ERROR_ACCESS_DENIED);
+  if (!S_ISDIR(info.st_mode)) RefuseRunFolder(folder, "it is not a folder", ERROR_ACCESS_DENIED);
+  if (info.st_uid != ::geteuid()) {
+    RefuseRunFolder(folder, "it belongs to another user (uid " + std::to_string(info.st_uid) + ")", ERROR_NOT_OWNER);
+  }
+  if ((info.st_mode & 077) != 0 && ::chmod(folder.c_str(), 0700) != 0) {
+    const int error = errno;
+    RefuseRunFolder(folder, "its access cannot be narrowed to its owner: " + String(std::strerror(error)),
+                    ErrorFromErrno(error));
+  }
+  return folder;
+}
 
 }  // namespace
 
@@ -82,21 +115,17 @@ String RunFolder(const String& subFolder) {
   String folder;
   unsigned mode = 0755;
   if (!root.empty()) {
-    folder = root + "/run";
+    folder = Made(root + "/run");
   } else if (const String runtime = Environment("XDG_RUNTIME_DIR"); !runtime.empty() && runtime.front() == '/') {
-    folder = Trimmed(runtime) + "/zorbit";
+    folder = MadePrivate(Trimmed(runtime) + "/zorbit");
     mode = 0700;
   } else if (::geteuid() == 0) {
-    folder = "/run/zorbit";
+    folder = Made("/run/zorbit");
   } else {
-    folder = "/tmp/zorbit-" + std::to_string(::geteuid());
+    folder = MadePrivate("/tmp/zorbit-" + std::to_string(::geteuid()));
     mode = 0700;
   }
-  if (!subFolder.empty()) {
-    Made(folder, mode);
-    folder += "/" + subFolder;
-  }
-  return Made(folder, mode);
+  return subFolder.empty() ? folder : Made(folder + "/" + subFolder, mode);
 }
 
 }  // namespace plat

@@ -23,6 +23,11 @@
 //   run state               $XDG_RUNTIME_DIR/zorbit, else /run/zorbit for root,
 //                           else /tmp/zorbit-<uid> (private to the user)
 //
+// The two run folders of a user (below $XDG_RUNTIME_DIR and in /tmp) must be
+// the user's own real folder: another user's folder, or a link or a file in
+// its place, makes RunFolder raise EOSError naming the folder and the reason;
+// one of the user's own that others may enter is narrowed to mode 0700.
+//
 // The variable is read on every call, so a test can point it at a fresh
 // folder. Folders are created on demand: each routine makes the folder it
 // answers (or the folder of the file it answers) before returning. Paths use

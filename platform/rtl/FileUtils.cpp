@@ -191,19 +191,36 @@ bool FileAge(const String& fileName, TDateTime& fileDateTime) {
   return true;
 }
 
-int FileSetDate(const String& fileName, TDateTime fileDateTime) {
+namespace {
+
+// The access time kept and the modification time set, as utimensat and
+// futimens take them; false for a time that is no number.
+bool ModificationTimes(TDateTime fileDateTime, timespec (&times)[2]) {
   if (!std::isfinite(fileDateTime)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return ERROR_INVALID_PARAMETER;
+    return FailedWith(ERROR_INVALID_PARAMETER);
   }
   const double whole = std::floor(fileDateTime * SecsPerDay) / SecsPerDay;
-  timespec times[2]{};
   times[0].tv_nsec = UTIME_OMIT;
   times[1].tv_sec = static_cast<time_t>(LocalDateTimeToUnix(whole));
   times[1].tv_nsec =
       std::clamp(static_cast<long>(std::llround((fileDateTime - whole) * SecsPerDay * 1e9)), 0L, 999999999L);
-  if (::utimensat(AT_FDCWD, NormalizePath(fileName).c_str(), times, 0) != 0) {
-    FailedWithErrno();
+  return true;
+}
+
+}  // namespace
+
+int FileSetDate(const String& fileName, TDateTime fileDateTime) {
+  timespec times[2]{};
+  if (!ModificationTimes(fileDateTime, times) ||
+      (::utimensat(AT_FDCWD, NormalizePath(fileName).c_str(), times, 0) != 0 && !FailedWithErrno())) {
+    return static_cast<int>(GetLastError());
+  }
+  return 0;
+}
+
+int FileSetDate(int handle, TDateTime fileDateTime) {
+  timespec times[2]{};
+  if (!ModificationTimes(fileDateTime, times) || (::futimens(handle, times) != 0 && !FailedWithErrno())) {
     return static_cast<int>(GetLastError());
   }
   return 0;

@@ -30,6 +30,8 @@ Int64 FileSize(const String& fileName);
 bool FileAge(const String& fileName, TDateTime& fileDateTime);
 // Sets the modification time; 0 on success, else the Win32 error number.
 int FileSetDate(const String& fileName, TDateTime fileDateTime);
+// The same for the file open as handle (FileHandles.h).
+int FileSetDate(int handle, TDateTime fileDateTime);
 // The folder for temporary files, with a trailing delimiter.
 String GetTempDir();
 String GetCurrentDir();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -213,6 +214,68 @@ TEST_F(CabinetTest, SkippedFilesAreNotWrittenAndAnAbortStopsTheCopy) {
   EXPECT_FALSE(Copy(name, abort));
   EXPECT_EQ(Erf.erfOper, FDIERROR_USER_ABORT);
   EXPECT_EQ(abort.Notices.size(), 2u);
+}
+
+// gcab flags names that are not ASCII as UTF-8; a cabinet made elsewhere
+// stores its names in the OEM code page without the flag. The byte 0x82 is
+// "é" in code page 437.
+TEST_F(CabinetTest, NamesWithoutTheUtfFlagAreConvertedFromTheOemCodePage) {
+  fs::create_directories(Dir + "names");
+  ostest::WriteFile(Dir + "names/caf_.txt", "oem");
+  ostest::WriteFile(Dir + "names/na\xC3\xAFve.txt", "utf");
+  const std::string command = "cd '" + Dir + "names' && gcab -c ../names.cab caf_.txt na\xC3\xAFve.txt";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  std::string cab = ostest::ReadFile(Dir + "names.cab");
+  const std::size_t at = cab.find(std::string("caf_.txt") + '\0');
+  ASSERT_NE(at, std::string::npos);
+  ASSERT_EQ(cab[at - 2] & 0x80, 0);  // an ASCII name is stored without the flag
+  cab[at + 3] = '\x82';
+  ostest::WriteFile(Dir + "names.cab", cab);
+
+  TCopyJob job;
+  ASSERT_TRUE(Copy("names.cab", job));
+  ASSERT_EQ(job.Notices.size(), 5u);
+  EXPECT_EQ(job.Notices[1].Name, "caf\xC3\xA9.txt");
+  EXPECT_EQ(job.Notices[3].Name, "na\xC3\xAFve.txt");
+  EXPECT_EQ(ostest::ReadFile(Dir + "out/caf\xC3\xA9.txt"), "oem");
+}
+
+// Files of a cabinet that claim the last byte of a large folder one after
+// another: each has the folder decompressed from its start again. Copying
+// stops at the first that goes beyond one pass over the folder plus the
+// bytes copied.
+TEST_F(CabinetTest, FilesDecompressingTheFolderOverAndOverAreRefused) {
+  fs::create_directories(Dir + "deep");
+  constexpr std::uint32_t kFolder = 256 * 1024;
+  ostest::WriteFile(Dir + "deep/a.bin", std::string(kFolder, '\0'));
+  std::string names = "a.bin";
+  for (int i = 10; i < 60; ++i) {
+    const std::string name = "b" + std::to_string(i) + ".bin";
+    ostest::WriteFile(Dir + "deep/" + name, "x");
+    names += " " + name;
+  }
+  ASSERT_EQ(std::system(("cd '" + Dir + "deep' && gcab -c -z ../deep.cab " + names).c_str()), 0);
+  std::string cab = ostest::ReadFile(Dir + "deep.cab");
+  for (int i = 10; i < 60; ++i) {
+    // CFFILE: size, offset in the folder, folder, date, time, attributes, name.
+    const std::size_t at = cab.find("b" + std::to_string(i) + ".bin" + '\0');
+    ASSERT_NE(at, std::string::npos);
+    const std::uint32_t offset = kFolder - 1;
+    for (int b = 0; b < 4; ++b) cab[at - 12 + b] = static_cast<char>(offset >> (8 * b));
+  }
+  ostest::WriteFile(Dir + "deep.cab", cab);
+
+  TCopyJob job;
+  EXPECT_FALSE(Copy("deep.cab", job));
+  EXPECT_EQ(Erf.erfOper, FDIERROR_CORRUPT_CABINET);
+  // a.bin and b10.bin (one restart) came out; b11.bin was refused.
+  ASSERT_EQ(job.Notices.size(), 6u);
+  EXPECT_EQ(job.Notices.back().Name, "b11.bin");
+  EXPECT_EQ(ostest::ReadFile(Dir + "out/b10.bin"), std::string(1, '\0'));
+  // Skipped files cost nothing.
+  TCopyJob skipping;
+  for (int i = 11; i < 60; ++i) skipping.Answers["b" + std::to_string(i) + ".bin"] = 0;
+  EXPECT_TRUE(Copy("deep.cab", skipping));
 }
 
 TEST_F(CabinetTest, AMissingCabinetIsReported) {

@@ -3,8 +3,10 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 #include "TestSupport.h"
+#include "platform/rtl/Exception.h"
 #include "platform/rtl/LastError.h"
 #include "platform/os/Module.h"
 #include "platform/os/PlatformRoot.h"
@@ -84,6 +86,56 @@ TEST(PlatformRoot, WithoutARootUserFoldersFollowTheXdgVariables) {
   EXPECT_EQ(RegistryHivePath("HKCU"), s + "/home/.config/zorbit/registry/HKCU.reg");
   EXPECT_EQ(RunFolder("mutex"), s + "/runtime/zorbit/mutex");
   EXPECT_EQ(fs::status(s + "/runtime/zorbit").permissions() & fs::perms::all, fs::perms::owner_all);
+}
+
+// Another user's folder (the tests run as root, so "another user" is a
+// chowned folder), or a link or a file where the folder should be, is
+// refused; a folder of ours that others may enter is narrowed and used.
+TEST(PlatformRoot, ASquattedRunFolderIsRefused) {
+  ostest::TTempRoot scratch;
+  const std::string s = scratch.Path();
+  TEnvironment noRoot("ZORBIT_ROOT", nullptr);
+  TEnvironment runtime("XDG_RUNTIME_DIR", s.c_str());
+  const std::string run = s + "/zorbit";
+  const struct {
+    const char* Name;
+    std::function<void()> Squat;
+    const char* Reason;
+  } cases[] = {
+      {"another owner",
+       [&] {
+         fs::create_directory(run);
+         fs::permissions(run, fs::perms::all);
+         ASSERT_EQ(::chown(run.c_str(), 65534, 65534), 0);
+       },
+       "belongs to another user"},
+      {"a link",
+       [&] {
+         fs::create_directory(s + "/elsewhere");
+         fs::create_directory_symlink(s + "/elsewhere", run);
+       },
+       "symbolic link"},
+      {"a file", [&] { ostest::WriteFile(run, ""); }, "not a folder"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    c.Squat();
+    try {
+      RunFolder("mutex");
+      ADD_FAILURE() << "the squatted folder was used";
+    } catch (const EOSError& e) {
+      EXPECT_NE(e.Message().find(run), std::string::npos) << e.Message();
+      EXPECT_NE(e.Message().find(c.Reason), std::string::npos) << e.Message();
+    }
+    EXPECT_FALSE(fs::exists(run + "/mutex"));
+    EXPECT_FALSE(fs::exists(s + "/elsewhere/mutex"));
+    fs::remove_all(run);
+  }
+  // Ours but open to everyone: narrowed, then used.
+  fs::create_directory(run);
+  fs::permissions(run, fs::perms::all);
+  EXPECT_EQ(RunFolder("mutex"), run + "/mutex");
+  EXPECT_EQ(fs::symlink_status(run).permissions() & fs::perms::all, fs::perms::owner_all);
 }
 
 TEST(ShellFolders, TempPathEndsInADelimiter) {
