@@ -6,6 +6,7 @@
 #include "platform/win/Display.h"
 #include "platform/win/ForeignWindows.h"
 #include "platform/win/WinErrors.h"
+#include "platform/win/ZOrder.h"
 
 namespace plat {
 namespace {
@@ -141,7 +142,12 @@ void WindowManager::AnnounceRegion(Window* w) {
 }
 
 void WindowManager::AnnounceRaised(Window* w) {
-  if (w->Announced) CurrentDisplay().WindowRaised(w->Handle());
+  if (!w->Announced) return;
+  CurrentDisplay().WindowRaised(w->Handle());
+  // Its owned windows go back above it, lowest first.
+  const auto& list = w->Parent->Children;
+  for (auto it = list.rbegin(); it != list.rend(); ++it)
+    if (*it != w && (*it)->Announced && IsOwnedBy(*it, w)) CurrentDisplay().WindowRaised((*it)->Handle());
 }
 
 void WindowManager::FlushSurfaces() {
