@@ -43,6 +43,7 @@ struct NativeWindow {
   bool Visible = false;
   TRect Bounds{0, 0, 1, 1};
   std::optional<Region> Shape;
+  std::optional<LayerAttributes> Layer;
   String Title;
 };
 
@@ -62,6 +63,7 @@ class SdlDisplay final : public Display {
   void WindowMoved(HWND window, const TRect& screenBounds) override;
   void WindowRegionChanged(HWND window, const Region* region) override;
   void WindowTextChanged(HWND window, const String& text) override;
+  void WindowLayerChanged(HWND window, const LayerAttributes* layer) override;
   void WindowRaised(HWND window) override;
   void WindowPixelsChanged(HWND window, const TRect& dirty) override;
   void CaptureChanged(HWND window) override;
@@ -77,6 +79,7 @@ class SdlDisplay final : public Display {
   // Makes the native window (again, when the kind changes) and shows what it held.
   void MakeNative(HWND window, NativeWindow& native, bool shaped);
   void ApplyShape(NativeWindow& native);
+  static void ApplyOpacity(const NativeWindow& native);
   static void ShowNative(const NativeWindow& native);
   void PresentAll(HWND window, NativeWindow& native);
   void WatchEvents(SDL_Window* window);
@@ -200,6 +203,7 @@ void SdlDisplay::MakeNative(HWND window, NativeWindow& native, bool shaped) {
   if (native.Window != nullptr) SDL_DestroyWindow(native.Window);
   native.Window = made;
   if (native.Shaped) ApplyShape(native);
+  ApplyOpacity(native);
   SDL_SetWindowPosition(made, native.Bounds.Left, native.Bounds.Top);
   WatchEvents(made);
   if (native.Visible) {
@@ -219,6 +223,14 @@ void SdlDisplay::ApplyShape(NativeWindow& native) {
   SDL_SetWindowShape(native.Window, mask.get(), &mode);
   // SDL moves a newly shaped window to the place it was created at.
   SDL_SetWindowPosition(native.Window, native.Bounds.Left, native.Bounds.Top);
+}
+
+void SdlDisplay::ApplyOpacity(const NativeWindow& native) {
+  // Only the constant opacity: a transparent colour key would need the
+  // window reshaped with every change of its pixels.
+  const bool translucent = native.Layer && (native.Layer->Flags & LWA_ALPHA);
+  // Refused without a compositing desktop; the window is then opaque.
+  static_cast<void>(SDL_SetWindowOpacity(native.Window, translucent ? native.Layer->Alpha / 255.0F : 1.0F));
 }
 
 void SdlDisplay::ShowNative(const NativeWindow& native) {
@@ -298,6 +310,14 @@ void SdlDisplay::WindowTextChanged(HWND window, const String& text) {
   if (native == nullptr) return;
   native->Title = text;
   SDL_SetWindowTitle(native->Window, text.c_str());
+  Kick();
+}
+
+void SdlDisplay::WindowLayerChanged(HWND window, const LayerAttributes* layer) {
+  NativeWindow* native = Find(window);
+  if (native == nullptr) return;
+  native->Layer = layer != nullptr ? std::optional<LayerAttributes>(*layer) : std::nullopt;
+  ApplyOpacity(*native);
   Kick();
 }
 

@@ -281,6 +281,15 @@ bool BringWindowToTop(HWND window) {
   return SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
+bool AnimateWindow(HWND window, DWORD, DWORD flags) {
+  Window* w = WindowManager::Instance().FindOrFail(window);
+  if (!w) return false;
+  const bool hide = (flags & AW_HIDE) != 0;
+  if (w->IsVisibleStyle() != hide) return false;
+  ShowWindow(window, hide ? SW_HIDE : (flags & AW_ACTIVATE) ? SW_SHOW : SW_SHOWNA);
+  return true;
+}
+
 bool IsWindowVisible(HWND window) {
   Window* w = WindowManager::Instance().Find(window);
   if (!w) {
