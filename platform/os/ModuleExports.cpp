@@ -6,11 +6,13 @@
 
 #include "platform/rtl/LastError.h"
 #include "platform/rtl/StringUtils.h"
+#include "platform/rtl/Unicode.h"
 
 namespace plat {
 
 struct ModuleRecord {
   std::map<String, FARPROC> Procs;
+  int LoadCount = 0;
 };
 
 namespace {
@@ -54,6 +56,29 @@ HMODULE GetModuleHandle(const String& moduleName) {
     return nullptr;
   }
   return it->second.get();
+}
+
+HMODULE LoadLibrary(const String& moduleName) {
+  HMODULE module = GetModuleHandle(moduleName);
+  if (!module) return nullptr;
+  ExportTable& table = Table();
+  std::lock_guard<std::mutex> guard(table.Lock);
+  ++module->LoadCount;
+  return module;
+}
+
+HMODULE LoadLibrary(const WideString& moduleName) { return LoadLibrary(WideToUtf8(moduleName)); }
+
+bool FreeLibrary(HMODULE module) {
+  ExportTable& table = Table();
+  std::lock_guard<std::mutex> guard(table.Lock);
+  for (const auto& [name, record] : table.Modules) {
+    if (record.get() != module || record->LoadCount == 0) continue;
+    --record->LoadCount;
+    return true;
+  }
+  SetLastError(ERROR_INVALID_HANDLE);
+  return false;
 }
 
 FARPROC GetProcAddress(HMODULE module, const String& procName) {

@@ -27,4 +27,14 @@ HMODULE GetModuleHandle(const String& moduleName);
 // give, or with ERROR_PROC_NOT_FOUND for a name the library lacks.
 FARPROC GetProcAddress(HMODULE module, const String& procName);
 
+// The library's handle, as GetModuleHandle answers, with its load count
+// raised; the libraries are the platform's own and stay in memory, so the
+// count only decides how many FreeLibrary calls it takes. Null with
+// ERROR_MOD_NOT_FOUND for a library that offers nothing.
+HMODULE LoadLibrary(const String& moduleName);
+HMODULE LoadLibrary(const WideString& moduleName);
+// Lowers the count; false with ERROR_INVALID_HANDLE for a handle no
+// LoadLibrary call gave, or one freed as often as it was loaded.
+bool FreeLibrary(HMODULE module);
+
 }  // namespace plat

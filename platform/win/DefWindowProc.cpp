@@ -126,12 +126,16 @@ bool TrackCaptionButton(Window* w, LRESULT button) {
 }
 
 // Moving (SC_MOVE) or sizing (SC_SIZE + side) with the mouse until the
-// button comes up; Escape puts the window back.
-void TrackMoveSize(Window* w, WPARAM command, LPARAM lParam) {
+// button comes up; Escape puts the window back. The start is where the
+// pointer was for the input being handled, not lParam: windows that draw
+// their own caption start a drag with WM_NCLBUTTONDOWN and lParam 0, and
+// the pointer's newest position may already be further along the drag.
+void TrackMoveSize(Window* w, WPARAM command) {
   const HWND h = w->Handle();
   const bool moving = (command & 0xFFF0) == SC_MOVE;
   const WPARAM side = command & 0x000F;
-  const TPoint start{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  const DWORD startPos = GetMessagePos();
+  const TPoint start{static_cast<SHORT>(LOWORD(startPos)), static_cast<SHORT>(HIWORD(startPos))};
   const TRect original = w->Rect;
   SetCapture(h);
   Deliver(w, WM_ENTERSIZEMOVE, 0, 0, false);
@@ -173,7 +177,7 @@ void TrackMoveSize(Window* w, WPARAM command, LPARAM lParam) {
   Deliver(w, WM_EXITSIZEMOVE, 0, 0, false);
 }
 
-LRESULT SystemCommand(Window* w, WPARAM wParam, LPARAM lParam) {
+LRESULT SystemCommand(Window* w, WPARAM wParam) {
   const HWND h = w->Handle();
   switch (wParam & 0xFFF0) {
     case SC_CLOSE:
@@ -184,7 +188,7 @@ LRESULT SystemCommand(Window* w, WPARAM wParam, LPARAM lParam) {
     case SC_RESTORE: ShowWindow(h, SW_RESTORE); break;
     case SC_MOVE:
     case SC_SIZE:
-      if (!w->IsMaximized() && !w->IsMinimized()) TrackMoveSize(w, wParam, lParam);
+      if (!w->IsMaximized() && !w->IsMinimized()) TrackMoveSize(w, wParam);
       break;
     default: break;
   }
@@ -305,7 +309,7 @@ LRESULT Default(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool un
       if (w->IsChild() && w->Parent && w->Parent->Parent) return Deliver(w->Parent, message, wParam, lParam, false);
       return 0;
     case WM_CLOSE: DestroyWindow(window); return 0;
-    case WM_SYSCOMMAND: return SystemCommand(w, wParam, lParam);
+    case WM_SYSCOMMAND: return SystemCommand(w, wParam);
     case WM_NCLBUTTONDOWN: return NonClientButtonDown(w, wParam, lParam);
     case WM_NCLBUTTONDBLCLK:
       if (static_cast<LRESULT>(wParam) == HTCAPTION && (w->Style & WS_MAXIMIZEBOX))

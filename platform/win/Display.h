@@ -12,6 +12,7 @@
 
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Region.h"
+#include "platform/win/LayeredWindows.h"
 #include "platform/win/WinTypes.h"
 
 namespace plat {
@@ -43,6 +44,9 @@ class Display {
   // The window's shape in window coordinates; null: the whole rectangle.
   virtual void WindowRegionChanged(HWND window, const Region* region) = 0;
   virtual void WindowTextChanged(HWND window, const String& text) = 0;
+  // How a layered window is to be composed on the screen (its constant
+  // opacity, its transparent colour); null: as it is.
+  virtual void WindowLayerChanged(HWND window, const LayerAttributes* layer) = 0;
   // The window came to the top of the Z order and should be raised (and
   // focused, when it is the foreground window).
   virtual void WindowRaised(HWND window) = 0;

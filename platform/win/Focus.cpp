@@ -9,6 +9,7 @@
 #include "platform/win/detail/WindowManager.h"
 #include "platform/win/detail/WindowPlacement.h"
 #include "platform/win/WindowStyles.h"
+#include "platform/win/detail/ZOrder.h"
 
 namespace plat {
 namespace {
@@ -50,7 +51,7 @@ bool ActivateWindow(Window* root, Word how) {
   Window* old = wm.Find(oldHandle);
   const std::shared_ptr<Window> keepOld = wm.Keep(old);
 
-  if (root && root->ZIndex() != 0) PlaceWindow(root, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (root && !IsRaised(root)) PlaceWindow(root, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   wm.Active = newHandle;
   if (old) {
     Deliver(old, WM_NCACTIVATE, 0, 0, false);

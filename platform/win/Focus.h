@@ -1,7 +1,8 @@
 #pragma once
 // Activation, keyboard focus and enabled state.
 //
-// Activating a top-level window brings it to the top and sends, to the old
+// Activating a top-level window brings it to the top (of its band, with the
+// windows it owns above it: ZOrder.h) and sends, to the old
 // one, WM_NCACTIVATE(FALSE) and WM_ACTIVATE(WA_INACTIVE); WM_ACTIVATEAPP to
 // every top-level window when the program as a whole gains or loses
 // activation; to the new one WM_NCACTIVATE(TRUE) and WM_ACTIVATE, whose

@@ -11,6 +11,18 @@ HeadlessDisplay::HeadlessDisplay(TSize screen, TRect workArea) : FScreen(screen)
 
 std::optional<String> HeadlessDisplay::DesktopClipboardText() { return FDesktopClipboardText; }
 
+void HeadlessDisplay::WindowLayerChanged(HWND window, const LayerAttributes* layer) {
+  if (layer)
+    FLayers[window] = *layer;
+  else
+    FLayers.erase(window);
+}
+
+std::optional<LayerAttributes> HeadlessDisplay::WindowLayer(HWND window) const {
+  const auto found = FLayers.find(window);
+  return found == FLayers.end() ? std::nullopt : std::optional<LayerAttributes>(found->second);
+}
+
 void HeadlessDisplay::ModalLoopStarted(HWND window) {
   FModalWindows.push_back(window);
   if (FModalHook) FModalHook(window);

@@ -3,6 +3,7 @@
 // bitmaps. Tests drive it with input injection (InputInjection.h), answer
 // modal windows through the modal hook and take PNG screenshots.
 #include <functional>
+#include <map>
 #include <vector>
 
 #include "platform/win/Display.h"
@@ -21,11 +22,12 @@ class HeadlessDisplay : public Display {
   int RefreshRate() const override { return 60; }
 
   void WindowCreated(HWND) override {}
-  void WindowDestroyed(HWND) override {}
+  void WindowDestroyed(HWND window) override { FLayers.erase(window); }
   void WindowShown(HWND, bool) override {}
   void WindowMoved(HWND, const TRect&) override {}
   void WindowRegionChanged(HWND, const Region*) override {}
   void WindowTextChanged(HWND, const String&) override {}
+  void WindowLayerChanged(HWND window, const LayerAttributes* layer) override;
   void WindowRaised(HWND) override {}
   void WindowPixelsChanged(HWND, const TRect&) override {}
   void CaptureChanged(HWND) override {}
@@ -42,6 +44,10 @@ class HeadlessDisplay : public Display {
   // The modal windows seen so far, oldest first.
   const std::vector<HWND>& ModalWindows() const { return FModalWindows; }
 
+  // How the screen would compose a layered window, as last told; none
+  // for a window shown as it is.
+  std::optional<LayerAttributes> WindowLayer(HWND window) const;
+
   // The cursor the window layer last set.
   HCURSOR Cursor() const { return FCursor; }
   // Clipboard text this program gave the desktop, and text "another
@@ -57,6 +63,7 @@ class HeadlessDisplay : public Display {
   std::optional<String> FDesktopClipboardText;
   ModalHook FModalHook;
   std::vector<HWND> FModalWindows;
+  std::map<HWND, LayerAttributes> FLayers;
 };
 
 // The headless display in force, or null when another backend is.

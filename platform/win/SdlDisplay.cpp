@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include "platform/rtl/Exception.h"
 #include "platform/win/Cursors.h"
@@ -23,8 +24,10 @@
 #include "platform/win/detail/SdlEventSource.h"
 #include "platform/win/detail/SdlKeyboard.h"
 #include "platform/win/detail/SdlSurface.h"
+#include "platform/win/detail/SdlWindowFlags.h"
 #include "platform/win/detail/WakeSources.h"
 #include "platform/win/detail/WindowManager.h"
+#include "platform/win/WindowStyles.h"
 
 namespace plat {
 
@@ -34,10 +37,13 @@ constexpr int kPollIntervalMs = 10;
 
 struct NativeWindow {
   SDL_Window* Window = nullptr;
+  TopLevelKind Kind = TopLevelKind::Ordinary;
+  bool Topmost = false;
   bool Shaped = false;
   bool Visible = false;
   TRect Bounds{0, 0, 1, 1};
   std::optional<Region> Shape;
+  std::optional<LayerAttributes> Layer;
   String Title;
 };
 
@@ -57,6 +63,7 @@ class SdlDisplay final : public Display {
   void WindowMoved(HWND window, const TRect& screenBounds) override;
   void WindowRegionChanged(HWND window, const Region* region) override;
   void WindowTextChanged(HWND window, const String& text) override;
+  void WindowLayerChanged(HWND window, const LayerAttributes* layer) override;
   void WindowRaised(HWND window) override;
   void WindowPixelsChanged(HWND window, const TRect& dirty) override;
   void CaptureChanged(HWND window) override;
@@ -72,6 +79,8 @@ class SdlDisplay final : public Display {
   // Makes the native window (again, when the kind changes) and shows what it held.
   void MakeNative(HWND window, NativeWindow& native, bool shaped);
   void ApplyShape(NativeWindow& native);
+  static void ApplyOpacity(const NativeWindow& native);
+  static void ShowNative(const NativeWindow& native);
   void PresentAll(HWND window, NativeWindow& native);
   void WatchEvents(SDL_Window* window);
   void Kick();
@@ -87,6 +96,8 @@ class SdlDisplay final : public Display {
   WakeSourceId FKickSource = 0;
   WakeSourceId FEventSource = 0;
   String FOwnClipboardText;
+  // The window whose native window lost the focus during this drain.
+  HWND FFocusLost = nullptr;
 };
 
 SdlDisplay::SdlDisplay() {
@@ -173,7 +184,7 @@ void SdlDisplay::WatchEvents(SDL_Window* window) {
 }
 
 void SdlDisplay::MakeNative(HWND window, NativeWindow& native, bool shaped) {
-  const Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
+  const Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SdlWindowFlags(native.Kind, native.Topmost);
   SDL_Window* made = nullptr;
   if (shaped && !FShapesUnsupported && !native.Bounds.IsEmpty()) {
     // Shaped windows take unsigned positions; the real one is set below.
@@ -192,10 +203,11 @@ void SdlDisplay::MakeNative(HWND window, NativeWindow& native, bool shaped) {
   if (native.Window != nullptr) SDL_DestroyWindow(native.Window);
   native.Window = made;
   if (native.Shaped) ApplyShape(native);
+  ApplyOpacity(native);
   SDL_SetWindowPosition(made, native.Bounds.Left, native.Bounds.Top);
   WatchEvents(made);
   if (native.Visible) {
-    SDL_ShowWindow(made);
+    ShowNative(native);
     PresentAll(window, native);
   }
   Kick();
@@ -213,6 +225,23 @@ void SdlDisplay::ApplyShape(NativeWindow& native) {
   SDL_SetWindowPosition(native.Window, native.Bounds.Left, native.Bounds.Top);
 }
 
+void SdlDisplay::ApplyOpacity(const NativeWindow& native) {
+  // Only the constant opacity: a transparent colour key would need the
+  // window reshaped with every change of its pixels.
+  const bool translucent = native.Layer && (native.Layer->Flags & LWA_ALPHA);
+  // Refused without a compositing desktop; the window is then opaque.
+  static_cast<void>(SDL_SetWindowOpacity(native.Window, translucent ? native.Layer->Alpha / 255.0F : 1.0F));
+}
+
+void SdlDisplay::ShowNative(const NativeWindow& native) {
+  SDL_Window* focused = SDL_GetKeyboardFocus();
+  SDL_ShowWindow(native.Window);
+  // Without a window manager SDL gives every window it shows the input
+  // focus; a tip or menu hands it back.
+  if (IsPopupKind(native.Kind) && focused != nullptr && focused != native.Window)
+    static_cast<void>(SDL_SetWindowInputFocus(focused));
+}
+
 void SdlDisplay::PresentAll(HWND window, NativeWindow& native) {
   WindowPixelsChanged(window, {0, 0, native.Bounds.Width(), native.Bounds.Height()});
 }
@@ -222,6 +251,8 @@ void SdlDisplay::WindowCreated(HWND window) {
   if (const Window* record = WindowManager::Instance().Find(window)) {
     native.Bounds = record->ScreenRect();
     native.Title = record->Text;
+    native.Kind = KindOfTopLevel(record->Style, record->ExStyle);
+    native.Topmost = (record->ExStyle & WS_EX_TOPMOST) != 0;
   }
   // SDL knows no empty window; one sized to nothing keeps one pixel.
   native.Bounds.Right = std::max(native.Bounds.Right, native.Bounds.Left + 1);
@@ -242,7 +273,7 @@ void SdlDisplay::WindowShown(HWND window, bool visible) {
   if (native == nullptr || native->Visible == visible) return;
   native->Visible = visible;
   if (visible) {
-    SDL_ShowWindow(native->Window);
+    ShowNative(*native);
     PresentAll(window, *native);
   } else {
     SDL_HideWindow(native->Window);
@@ -282,9 +313,25 @@ void SdlDisplay::WindowTextChanged(HWND window, const String& text) {
   Kick();
 }
 
+void SdlDisplay::WindowLayerChanged(HWND window, const LayerAttributes* layer) {
+  NativeWindow* native = Find(window);
+  if (native == nullptr) return;
+  native->Layer = layer != nullptr ? std::optional<LayerAttributes>(*layer) : std::nullopt;
+  ApplyOpacity(*native);
+  Kick();
+}
+
 void SdlDisplay::WindowRaised(HWND window) {
   NativeWindow* native = Find(window);
-  if (native == nullptr || !native->Visible) return;
+  // Raising focuses the native window: tips and menus, which the desktop
+  // keeps above the others anyway, are left alone.
+  if (native == nullptr || !native->Visible || IsPopupKind(native->Kind)) return;
+  const Window* record = WindowManager::Instance().Find(window);
+  const bool topmost = record != nullptr && (record->ExStyle & WS_EX_TOPMOST) != 0;
+  if (topmost != native->Topmost) {
+    native->Topmost = topmost;
+    SDL_SetWindowAlwaysOnTop(native->Window, topmost ? SDL_TRUE : SDL_FALSE);
+  }
   SDL_RaiseWindow(native->Window);
   Kick();
 }
@@ -345,6 +392,10 @@ void SdlDisplay::Drain() {
   // nothing is held across an event.
   SDL_Event event;
   while (SDL_PollEvent(&event) == 1) Dispatch(event);
+  // A lost focus deactivates the program only when no window of ours has
+  // it now: passing to one of its tips or menus keeps the form active.
+  const HWND lost = std::exchange(FFocusLost, nullptr);
+  if (lost != nullptr && SDL_GetKeyboardFocus() == nullptr) FeedActivation(lost, false);
 }
 
 void SdlDisplay::Dispatch(const SDL_Event& event) {
@@ -396,8 +447,11 @@ void SdlDisplay::DispatchWindowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_SIZE_CHANGED:  // SDL has made a new surface
       if (NativeWindow* native = Find(window)) PresentAll(window, *native);
       break;
-    case SDL_WINDOWEVENT_FOCUS_GAINED: FeedActivation(window, true); break;
-    case SDL_WINDOWEVENT_FOCUS_LOST: FeedActivation(window, false); break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      FFocusLost = nullptr;
+      FeedActivation(window, true);
+      break;
+    case SDL_WINDOWEVENT_FOCUS_LOST: FFocusLost = window; break;
     case SDL_WINDOWEVENT_LEAVE: FeedMouseExit(); break;
     case SDL_WINDOWEVENT_CLOSE: FeedCloseRequest(window); break;
     default: break;

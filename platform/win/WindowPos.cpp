@@ -16,6 +16,7 @@
 #include "platform/win/detail/WindowManager.h"
 #include "platform/win/detail/WindowPlacement.h"
 #include "platform/win/WindowStyles.h"
+#include "platform/win/detail/ZOrder.h"
 
 namespace plat {
 namespace {
@@ -29,27 +30,6 @@ constexpr int MaxWindowSide = 32767;
 constexpr int MaxWindowPosition = 1 << 24;
 const TSize MinimizedSize{160, 24};
 constexpr int MinimizedPosition = -32000;
-
-// Moves w in its parent's child list as insertAfter says; answers whether it moved.
-bool Reorder(Window* w, HWND insertAfter) {
-  auto& list = w->Parent->Children;
-  const std::size_t from = w->ZIndex();
-  std::size_t to = 0;
-  if (insertAfter == HWND_TOP || insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) {
-    to = 0;
-  } else if (insertAfter == HWND_BOTTOM) {
-    to = list.size() - 1;
-  } else {
-    Window* after = WindowManager::Instance().Find(insertAfter);
-    if (!after || after->Parent != w->Parent || after == w) return false;
-    const std::size_t a = after->ZIndex();
-    to = a < from ? a + 1 : a;
-  }
-  if (to == from) return false;
-  list.erase(list.begin() + static_cast<std::ptrdiff_t>(from));
-  list.insert(list.begin() + static_cast<std::ptrdiff_t>(to), w);
-  return true;
-}
 
 // The area a window covered in its parent, in the parent's window coordinates.
 Region AreaInParent(Window* w) {
@@ -121,7 +101,7 @@ bool PlaceWindow(Window* w, HWND insertAfter, int x, int y, int cx, int cy, UINT
 
   w->Rect = newRect;
   w->Client = newClient;
-  const bool reordered = !(flags & SWP_NOZORDER) && Reorder(w, wp.hwndInsertAfter);
+  const bool reordered = !(flags & SWP_NOZORDER) && PlaceInZOrder(w, wp.hwndInsertAfter);
   const bool shown = (flags & SWP_SHOWWINDOW) != 0;
   const bool hidden = (flags & SWP_HIDEWINDOW) != 0;
   if (shown) w->Style |= WS_VISIBLE;
@@ -131,7 +111,7 @@ bool PlaceWindow(Window* w, HWND insertAfter, int x, int y, int cx, int cy, UINT
     if (sized) SizeSurface(w);
     if (moved || sized) wm.AnnounceMoved(w);
     if (shown || hidden) wm.AnnounceShown(w);
-    if (reordered && w->ZIndex() == 0) wm.AnnounceRaised(w);
+    if (reordered && IsRaised(w)) wm.AnnounceRaised(w);
   }
   if (moved || sized || reordered || shown || hidden || frameChanged) RefreshWindowDCs();
 
@@ -299,6 +279,15 @@ bool BringWindowToTop(HWND window) {
     return foreign && foreign->BringWindowToTop(window);
   }
   return SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+bool AnimateWindow(HWND window, DWORD, DWORD flags) {
+  Window* w = WindowManager::Instance().FindOrFail(window);
+  if (!w) return false;
+  const bool hide = (flags & AW_HIDE) != 0;
+  if (w->IsVisibleStyle() != hide) return false;
+  ShowWindow(window, hide ? SW_HIDE : (flags & AW_ACTIVATE) ? SW_SHOW : SW_SHOWNA);
+  return true;
 }
 
 bool IsWindowVisible(HWND window) {

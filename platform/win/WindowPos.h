@@ -13,11 +13,28 @@
 
 namespace plat {
 
+// insertAfter places the window in the Z order as ZOrder.h describes
+// (topmost band, owned windows above their owners).
 bool SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags);
 bool MoveWindow(HWND window, int x, int y, int width, int height, bool repaint);
 // Answers whether the window was visible before.
 bool ShowWindow(HWND window, int command);
 bool BringWindowToTop(HWND window);
+
+constexpr DWORD AW_HOR_POSITIVE = 0x00000001;
+constexpr DWORD AW_HOR_NEGATIVE = 0x00000002;
+constexpr DWORD AW_VER_POSITIVE = 0x00000004;
+constexpr DWORD AW_VER_NEGATIVE = 0x00000008;
+constexpr DWORD AW_CENTER = 0x00000010;
+constexpr DWORD AW_HIDE = 0x00010000;
+constexpr DWORD AW_ACTIVATE = 0x00020000;
+constexpr DWORD AW_SLIDE = 0x00040000;
+constexpr DWORD AW_BLEND = 0x00080000;
+// Hides the window (AW_HIDE) or shows it, activating it only with
+// AW_ACTIVATE. The roll, slide or fade is not played: the window takes its
+// end state at once, so the time does not matter. False when it is in that
+// state already.
+bool AnimateWindow(HWND window, DWORD time, DWORD flags);
 bool IsWindowVisible(HWND window);
 bool IsIconic(HWND window);
 bool IsZoomed(HWND window);

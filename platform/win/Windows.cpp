@@ -21,6 +21,7 @@
 #include "platform/win/detail/WindowManager.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowStyles.h"
+#include "platform/win/detail/ZOrder.h"
 
 namespace plat {
 
@@ -145,7 +146,7 @@ HWND Create(DWORD exStyle, const Ch* className, const Ch* windowName, DWORD styl
   if (style & WS_CHILD)
     parentWin->Children.push_back(w);  // children start at the bottom: creation order is tab order
   else
-    parentWin->Children.insert(parentWin->Children.begin(), w);
+    InsertInZOrder(parentWin, w);
 
   try {
     if ((style & WS_THICKFRAME) || overlapped) {
@@ -254,6 +255,10 @@ LONG_PTR SetWindowValue(HWND window, int index, LONG_PTR value, bool unicode) {
     case GWLP_HWNDPARENT:
       if (!w->IsChild()) {
         Window* owner = wm.Find(reinterpret_cast<HWND>(value));
+        if (owner && IsOwnedBy(owner->Root(), w)) {
+          SetLastError(ERROR_INVALID_PARAMETER);  // owners never go round in a circle
+          return 0;
+        }
         w->Owner = owner ? owner->Root() : nullptr;
       }
       break;
@@ -380,7 +385,7 @@ HWND SetParent(HWND window, HWND newParent) {
   wm.AnnounceDestroyed(w);
   std::erase(old->Children, w);
   w->Parent = target;
-  target->Children.insert(target->Children.begin(), w);
+  InsertInZOrder(target, w);
   if (wm.IsDesktop(target)) {
     SizeSurface(w);
     wm.AnnounceCreated(w);

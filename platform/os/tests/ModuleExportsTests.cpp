@@ -47,6 +47,29 @@ TEST(ModuleExports, MissingLibrariesAndRemovedFunctions) {
   EXPECT_EQ(GetModuleHandle("TESTLIB2"), nullptr);
 }
 
+TEST(ModuleExports, LoadLibraryCountsTheLoadsOfEnteredLibraries) {
+  SetLastError(ERROR_SUCCESS);
+  EXPECT_EQ(LoadLibrary("NOSUCHLIB.DLL"), nullptr);
+  EXPECT_EQ(GetLastError(), ERROR_MOD_NOT_FOUND);
+  SetLastError(ERROR_SUCCESS);
+  EXPECT_EQ(LoadLibrary(u"nosuchlib"), nullptr);
+  EXPECT_EQ(GetLastError(), ERROR_MOD_NOT_FOUND);
+
+  RegisterProcAddress("TESTLIB3", "Twice", reinterpret_cast<FARPROC>(&Twice));
+  const HMODULE module = LoadLibrary("testlib3.dll");
+  ASSERT_NE(module, nullptr);
+  EXPECT_EQ(module, GetModuleHandle("TESTLIB3"));
+  EXPECT_EQ(LoadLibrary(u"TestLib3"), module);
+  EXPECT_TRUE(FreeLibrary(module));
+  EXPECT_TRUE(FreeLibrary(module));
+  SetLastError(ERROR_SUCCESS);
+  EXPECT_FALSE(FreeLibrary(module));  // freed as often as it was loaded
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+  EXPECT_FALSE(FreeLibrary(nullptr));
+  // The functions stay: the library is the platform's own.
+  EXPECT_NE(GetProcAddress(module, "Twice"), nullptr);
+}
+
 TEST(ModuleExports, ForeignHandlesAreRefused) {
   int notAModule = 0;
   SetLastError(ERROR_SUCCESS);

@@ -24,6 +24,8 @@ class ForeignWindows {
   virtual bool ShowWindow(HWND window, int command) = 0;
   virtual bool BringWindowToTop(HWND window) = 0;
   virtual bool SetForegroundWindow(HWND window) = 0;
+  // False both for a hidden window and a failed call; the last error is
+  // ERROR_SUCCESS only for the former.
   virtual bool IsWindowVisible(HWND window) = 0;
 };
 

@@ -12,6 +12,7 @@
 #include "platform/win/MessageViews.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/SystemMetrics.h"
+#include "platform/win/detail/TopLevelKind.h"
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/detail/WindowManager.h"
 #include "platform/win/WindowStyles.h"
@@ -428,6 +429,8 @@ void FeedActivation(HWND window, bool active) {
   WindowManager& wm = WindowManager::Instance();
   Window* w = wm.Find(window);
   if (!w || !w->IsTopLevel()) return;
+  // A desktop that focuses a tip or menu anyway does not make it active.
+  if (active && IsPopupKind(KindOfTopLevel(w->Style, w->ExStyle))) return;
   if (active) {
     // The desktop cannot know about modality: a disabled window hands the
     // activation to its modal popup.

@@ -88,6 +88,12 @@ bool RemoteWindows::SetForegroundWindow(HWND window) {
   return Ask(window, TRemoteVerb::SetForeground).value_or(0) != 0;
 }
 
-bool RemoteWindows::IsWindowVisible(HWND window) { return Ask(window, TRemoteVerb::IsVisible).value_or(0) != 0; }
+bool RemoteWindows::IsWindowVisible(HWND window) {
+  // False either way; the last error tells a hidden window (none) from a
+  // failed exchange.
+  const auto visible = Ask(window, TRemoteVerb::IsVisible);
+  if (visible) SetLastError(ERROR_SUCCESS);
+  return visible.value_or(0) != 0;
+}
 
 }  // namespace plat

@@ -11,6 +11,7 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Region.h"
 #include "platform/os/Handle.h"
+#include "platform/win/LayeredWindows.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/WindowStyles.h"
 
@@ -49,8 +50,9 @@ class Window {
   // top-level windows).
   TRect Rect;
   TRect Client;
-  TRect RestoreRect;            // the normal rectangle while minimized or maximized
-  std::optional<Region> Shape;  // the window region, window coordinates
+  TRect RestoreRect;                     // the normal rectangle while minimized or maximized
+  std::optional<Region> Shape;           // the window region, window coordinates
+  std::optional<LayerAttributes> Layer;  // set for a layered window
 
   // Painting: the update region in window coordinates and what it needs.
   Region Update;

@@ -5,7 +5,9 @@
 #include "platform/win/Cursors.h"
 #include "platform/win/Display.h"
 #include "platform/win/detail/ForeignWindows.h"
+#include "platform/win/detail/User32Exports.h"
 #include "platform/win/WinErrors.h"
+#include "platform/win/detail/ZOrder.h"
 
 namespace plat {
 namespace {
@@ -59,6 +61,9 @@ WindowManager& WindowManager::Instance() {
 }
 
 WindowManager::WindowManager() {
+  // Programs may look the window layer's functions up by name from the
+  // moment it exists.
+  RegisterUser32Exports();
   FDesktop = std::make_shared<Window>(AllocateWindowHandle(), RootClass("#32769"));
   FDesktop->Stage = Window::Life::Alive;
   FDesktop->Style = WS_VISIBLE | WS_CLIPCHILDREN;
@@ -140,8 +145,17 @@ void WindowManager::AnnounceRegion(Window* w) {
   if (w->Announced) CurrentDisplay().WindowRegionChanged(w->Handle(), w->Shape ? &*w->Shape : nullptr);
 }
 
+void WindowManager::AnnounceLayer(Window* w) {
+  if (w->Announced) CurrentDisplay().WindowLayerChanged(w->Handle(), w->Layer ? &*w->Layer : nullptr);
+}
+
 void WindowManager::AnnounceRaised(Window* w) {
-  if (w->Announced) CurrentDisplay().WindowRaised(w->Handle());
+  if (!w->Announced) return;
+  CurrentDisplay().WindowRaised(w->Handle());
+  // Its owned windows go back above it, lowest first.
+  const auto& list = w->Parent->Children;
+  for (auto it = list.rbegin(); it != list.rend(); ++it)
+    if (*it != w && (*it)->Announced && IsOwnedBy(*it, w)) CurrentDisplay().WindowRaised((*it)->Handle());
 }
 
 void WindowManager::FlushSurfaces() {
@@ -165,6 +179,7 @@ void WindowManager::IntroduceAll() {
     display.WindowCreated(w->Handle());
     display.WindowMoved(w->Handle(), w->ScreenRect());
     if (w->Shape) display.WindowRegionChanged(w->Handle(), &*w->Shape);
+    if (w->Layer) display.WindowLayerChanged(w->Handle(), &*w->Layer);
     if (!w->Text.empty()) display.WindowTextChanged(w->Handle(), w->Text);
     if (w->IsVisibleStyle()) display.WindowShown(w->Handle(), true);
     if (w->Surface) display.WindowPixelsChanged(w->Handle(), w->WindowBounds());

@@ -45,6 +45,8 @@ class WindowManager {
   void AnnounceMoved(Window* window);
   void AnnounceText(Window* window);
   void AnnounceRegion(Window* window);
+  void AnnounceLayer(Window* window);
+  // The window, then the windows it owns, raised by the display.
   void AnnounceRaised(Window* window);
   // Tells the display about the new pixels of every top-level window.
   void FlushSurfaces();

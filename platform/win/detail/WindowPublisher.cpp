@@ -70,7 +70,7 @@ void WindowPublisher::Publish(HWND leaving) {
 
 void WindowPublisher::AcceptWaiting() {
   for (TLocalSocket socket = AcceptLocal(FListener); socket.Valid(); socket = AcceptLocal(FListener)) {
-    if (FConnections.size() >= MaxConnections) continue;  // closed: the caller sees a failed request
+    if (FConnections.size() >= MaxConnections) DropOldest();
     auto connection = std::make_unique<Connection>();
     const int id = ++FLastConnection;
     connection->Accepted = SteadyTime::now();
@@ -79,6 +79,15 @@ void WindowPublisher::AcceptWaiting() {
     connection->Socket = std::move(socket);
     FConnections[id] = std::move(connection);
   }
+}
+
+void WindowPublisher::DropOldest() {
+  // Every connection kept has yet to send a whole request (a complete one
+  // is taken out before it is carried out), so the oldest has idled
+  // longest: a burst of silent connections cannot lock a real caller out.
+  const auto oldest = FConnections.begin();
+  RemoveWakeSource(oldest->second->Source);
+  FConnections.erase(oldest);
 }
 
 void WindowPublisher::ReadFrom(int id) {

@@ -17,7 +17,8 @@ class WindowPublisher final : public WindowListObserver {
  public:
   // A connection that has not sent its request in this time is dropped.
   static constexpr int RequestTimeoutMs = 5000;
-  // Connections served at once; more are turned away.
+  // Connections served at once; a newcomer beyond them displaces the
+  // oldest one still waiting for its request.
   static constexpr std::size_t MaxConnections = 16;
 
   // Listens, clears entries that dead processes left behind and writes the
@@ -40,6 +41,7 @@ class WindowPublisher final : public WindowListObserver {
   // Writes the list; leaving is a window on its way out, left off.
   void Publish(HWND leaving = nullptr);
   void AcceptWaiting();
+  void DropOldest();
   void ReadFrom(int id);
   TRemoteReply Carry(const TRemoteRequest& request);
 

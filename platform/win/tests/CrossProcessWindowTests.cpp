@@ -241,14 +241,30 @@ TEST_F(CrossProcessWindows, ServesOnAfterMalformedRequests) {
   EXPECT_EQ(Exchange(endpoint, "is-visible 1\n"), "error 1400");  // not one of its windows
   EXPECT_EQ(Exchange(endpoint, String(200, 'x')), std::nullopt);  // over-long: dropped unanswered
   EXPECT_EQ(Exchange(endpoint, "is-visible"), std::nullopt);      // cut short, then closed
-  {
-    // More connections than it serves at once, all silent.
-    std::vector<TLocalSocket> idle(WindowPublisher::MaxConnections + 4);
-    for (TLocalSocket& socket : idle) ConnectLocal(WindowRegistryFolder::SocketPath(endpoint), socket);
-  }
   const HWND window = FindWindow("TfmHelperMain", nullptr);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(IsWindowVisible(window));
+}
+
+TEST_F(CrossProcessWindows, SilentConnectionsDoNotLockOutARealRequest) {
+  HelperProcess helper({"TfmHelperMain", "Helper Main", "shown"});
+  const String endpoint = OnlyEndpoint();
+  ASSERT_FALSE(endpoint.empty());
+  // More connections than it serves at once, all silent and held open
+  // while the real requests are made: each newcomer displaces the oldest.
+  std::vector<TLocalSocket> idle(WindowPublisher::MaxConnections + 4);
+  for (TLocalSocket& socket : idle)
+    ASSERT_EQ(ConnectLocal(WindowRegistryFolder::SocketPath(endpoint), socket, 5000), TConnectResult::Connected);
+  const HWND window = FindWindow("TfmHelperMain", nullptr);
+  ASSERT_NE(window, nullptr);
+  SetLastError(ERROR_INVALID_DATA);
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_TRUE(ShowWindow(window, SW_HIDE));  // answers that it was visible
+  EXPECT_TRUE(helper.WaitFor("show TfmHelperMain 0"));
+  // Hidden is an answer, told from a failed exchange by the last error.
+  SetLastError(ERROR_INVALID_DATA);
+  EXPECT_FALSE(IsWindowVisible(window));
+  EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
 }
 
 TEST_F(CrossProcessWindows, PublishesThisProcessWindowsAsTheyChange) {

@@ -6,6 +6,7 @@
 #include "platform/win/DefWindowProc.h"
 #include "platform/win/InputInjection.h"
 #include "platform/win/MessageQueue.h"
+#include "platform/win/Mouse.h"
 #include "platform/win/Painting.h"
 #include "platform/win/WindowDC.h"
 #include "platform/win/WindowPos.h"
@@ -94,6 +95,25 @@ TEST_F(NonClient, DraggingTheCaptionMovesTheWindow) {
   const Log log = Take({WM_NCLBUTTONDOWN, WM_SYSCOMMAND, WM_ENTERSIZEMOVE, WM_EXITSIZEMOVE, WM_CAPTURECHANGED});
   EXPECT_EQ(log, (Log{"w WM_NCLBUTTONDOWN", "w WM_SYSCOMMAND", "w WM_ENTERSIZEMOVE", "w WM_CAPTURECHANGED",
                       "w WM_EXITSIZEMOVE"}));
+}
+
+TEST_F(NonClient, ACaptionDragStartedWithoutAPointFollowsThePointer) {
+  // A window drawn as its own caption starts the move itself from a press
+  // on a client control, sending WM_NCLBUTTONDOWN with no point.
+  HWND form = Make("form", WS_OVERLAPPEDWINDOW | WS_VISIBLE, Bounds(100, 100, 300, 200));
+  HWND grip = Make("grip", WS_CHILD | WS_VISIBLE, Bounds(10, 10, 100, 30), form);
+  Handle(grip, WM_LBUTTONDOWN, [form](HWND, UINT, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    ReleaseCapture();
+    SendMessage(form, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    return 0;
+  });
+  Pump();
+  const TPoint press = ClientPointOnScreen(grip, {20, 10});
+  InjectDrag(press, {press.X + 60, press.Y + 40});
+  Pump();
+  RECT r;
+  GetWindowRect(form, &r);
+  EXPECT_EQ(r, Bounds(160, 140, 300, 200));
 }
 
 TEST_F(NonClient, DraggingTheBorderSizesTheWindow) {

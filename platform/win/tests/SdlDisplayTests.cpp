@@ -1,17 +1,21 @@
 // The SDL display on a private X server: what the server shows must be the
 // window's backing bitmap, shaped by its region, and the pointer moved on
 // the server must reach the window.
+#include <SDL2/SDL_keyboard.h>
+#include <SDL2/SDL_video.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/Region.h"
 #include "platform/gdi/Shapes.h"
 #include "platform/win/DefWindowProc.h"
+#include "platform/win/Focus.h"
 #include "platform/win/Display.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
@@ -160,6 +164,28 @@ TEST_F(SdlDisplayUnderXvfb, ThePointerOnTheServerReachesTheWindow) {
   EXPECT_TRUE(PumpUntil([] { return gLastMouse == TPoint{25, 40}; }));
   FServer->MovePointer(60 + 100, 50 + 7);
   EXPECT_TRUE(PumpUntil([] { return gLastMouse == TPoint{100, 7}; }));
+}
+
+TEST_F(SdlDisplayUnderXvfb, AHintIsANativePopupThatTakesNoFocus) {
+  OpenProbe(50, 50, 300, 200);
+  SetForegroundWindow(FWindow);
+  ASSERT_TRUE(PumpUntil([] { return SDL_GetKeyboardFocus() != nullptr; }));
+  HWND hint = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, "TSdlProbe", "hint",
+                              WS_POPUP | WS_BORDER, 120, 100, 80, 30, FWindow, nullptr, nullptr, nullptr);
+  ASSERT_NE(hint, nullptr);
+  ShowWindow(hint, SW_SHOWNOACTIVATE);
+  std::optional<XvfbServer::NativeWindowState> shown;
+  EXPECT_TRUE(PumpUntil([&] { return (shown = FServer->ShownWindowAt(120, 100, 80, 30)).has_value(); }));
+  // The desktop neither manages nor focuses it: the keyboard stays with the
+  // form, which stays active.
+  EXPECT_TRUE(shown && shown->OverrideRedirect);
+  EXPECT_TRUE(shown && !shown->Focused);
+  EXPECT_TRUE(PumpUntil([] {
+    SDL_Window* focused = SDL_GetKeyboardFocus();
+    return focused != nullptr && String(SDL_GetWindowTitle(focused)) == "SDL probe";
+  }));
+  EXPECT_EQ(GetActiveWindow(), FWindow);
+  DestroyWindow(hint);
 }
 
 TEST_F(SdlDisplayUnderXvfb, PlainTextGoesBothWaysThroughTheDesktopClipboard) {

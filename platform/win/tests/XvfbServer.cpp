@@ -104,6 +104,25 @@ void XvfbServer::Stop() {
   FPid = -1;
 }
 
+std::optional<XvfbServer::NativeWindowState> XvfbServer::ShownWindowAt(int x, int y, int width, int height) const {
+  auto* display = static_cast<::Display*>(FConnection);
+  ::Window root = 0, parent = 0, focus = 0;
+  ::Window* children = nullptr;
+  unsigned count = 0;
+  int revert = 0;
+  XGetInputFocus(display, &focus, &revert);
+  if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) return std::nullopt;
+  std::optional<NativeWindowState> found;
+  for (unsigned i = 0; i < count && !found; ++i) {
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(display, children[i], &attributes) == 0 || attributes.map_state != IsViewable) continue;
+    if (attributes.x == x && attributes.y == y && attributes.width == width && attributes.height == height)
+      found = NativeWindowState{attributes.override_redirect != 0, focus == children[i]};
+  }
+  if (children != nullptr) XFree(children);
+  return found;
+}
+
 std::vector<std::uint32_t> XvfbServer::Grab(int x, int y, int width, int height) const {
   auto* display = static_cast<::Display*>(FConnection);
   XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, static_cast<unsigned>(width),

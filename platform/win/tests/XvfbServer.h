@@ -28,6 +28,14 @@ class XvfbServer {
   // A rectangle of the screen read back from the server, row by row, each
   // pixel as 0xRRGGBB; empty when it cannot be read.
   std::vector<std::uint32_t> Grab(int x, int y, int width, int height) const;
+  // The shown top-level window with exactly these bounds, as the server
+  // keeps it: whether the desktop may manage (and focus) it, and whether it
+  // holds the keyboard focus. None when no such window is shown.
+  struct NativeWindowState {
+    bool OverrideRedirect = false;
+    bool Focused = false;
+  };
+  std::optional<NativeWindowState> ShownWindowAt(int x, int y, int width, int height) const;
   // Moves the pointer, as the user would: the server sends the motion to
   // the window below.
   void MovePointer(int x, int y) const;

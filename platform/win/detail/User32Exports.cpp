@@ -1,0 +1,50 @@
+#include "platform/win/detail/User32Exports.h"
+
+#include "platform/os/ModuleExports.h"
+#include "platform/win/LayeredWindows.h"
+#include "platform/win/Mouse.h"
+#include "platform/win/ScrollBars.h"
+#include "platform/win/WindowPos.h"
+
+namespace plat {
+namespace {
+
+BOOL AsBool(bool value) { return value ? TRUE : FALSE; }
+
+BOOL ExportedGetScrollBarInfo(HWND window, LONG object, SCROLLBARINFO* info) {
+  return AsBool(GetScrollBarInfo(window, object, info));
+}
+BOOL ExportedSetLayeredWindowAttributes(HWND window, COLORREF key, Byte alpha, DWORD flags) {
+  return AsBool(SetLayeredWindowAttributes(window, key, alpha, flags));
+}
+BOOL ExportedGetLayeredWindowAttributes(HWND window, COLORREF* key, Byte* alpha, DWORD* flags) {
+  return AsBool(GetLayeredWindowAttributes(window, key, alpha, flags));
+}
+BOOL ExportedUpdateLayeredWindow(HWND window, HDC screenDc, POINT* position, SIZE* size, HDC sourceDc,
+                                 POINT* sourcePosition, COLORREF key, BLENDFUNCTION* blend, DWORD flags) {
+  return AsBool(UpdateLayeredWindow(window, screenDc, position, size, sourceDc, sourcePosition, key, blend, flags));
+}
+BOOL ExportedAnimateWindow(HWND window, DWORD time, DWORD flags) { return AsBool(AnimateWindow(window, time, flags)); }
+BOOL ExportedTrackMouseEvent(TRACKMOUSEEVENT* track) { return AsBool(TrackMouseEvent(track)); }
+int ExportedSetWindowRgn(HWND window, HRGN region, BOOL redraw) {
+  return SetWindowRgn(window, region, redraw != FALSE);
+}
+
+template <typename Function>
+void Export(const char* name, Function* function) {
+  RegisterProcAddress("USER32", name, reinterpret_cast<FARPROC>(function));
+}
+
+}  // namespace
+
+void RegisterUser32Exports() {
+  Export("GetScrollBarInfo", &ExportedGetScrollBarInfo);
+  Export("SetLayeredWindowAttributes", &ExportedSetLayeredWindowAttributes);
+  Export("GetLayeredWindowAttributes", &ExportedGetLayeredWindowAttributes);
+  Export("UpdateLayeredWindow", &ExportedUpdateLayeredWindow);
+  Export("AnimateWindow", &ExportedAnimateWindow);
+  Export("TrackMouseEvent", &ExportedTrackMouseEvent);
+  Export("SetWindowRgn", &ExportedSetWindowRgn);
+}
+
+}  // namespace plat
