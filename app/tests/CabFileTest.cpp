@@ -42,7 +42,7 @@ class CabFileTest : public ::testing::Test {
     Cab.SetTargetPath(Target);
   }
 
-  TTempFolder Folder;
+  TSandboxFolder Folder;
   std::string Pack;
   std::string Target;
   TCABFile Cab;
@@ -67,9 +67,9 @@ TEST_F(CabFileTest, ExtractAllKeepsTheFoldersAndTheStoredTimes) {
   ASSERT_TRUE(Cab.ReadContents());
   const plat::TDateTime stored = Cab.CABFileContents().Items(2).DateTime();
   ASSERT_TRUE(Cab.ExtractAll());
-  EXPECT_EQ(ReadFile(Target + "strtab1.ini"), "[General]\nOK=Ja\n");
-  EXPECT_EQ(ReadFile(Target + "pics/Sys_2_a.bmp"), BmpBytes(45, 45));
-  EXPECT_EQ(ReadFile(Target + "help.chm").size(), 100000u);
+  EXPECT_EQ(ReadFileContent(Target + "strtab1.ini"), "[General]\nOK=Ja\n");
+  EXPECT_EQ(ReadFileContent(Target + "pics/Sys_2_a.bmp"), BmpBytes(45, 45));
+  EXPECT_EQ(ReadFileContent(Target + "help.chm").size(), 100000u);
   plat::TDateTime written = 0;
   ASSERT_TRUE(plat::FileAge(Target + "strtab1.ini", written));
   EXPECT_NEAR(written, stored, 1.0 / 86400);
@@ -84,8 +84,8 @@ TEST_F(CabFileTest, ExtractFileMatchesTheStoredNameWithoutCase) {
 
 TEST_F(CabFileTest, ExistingFilesAreReplacedWhateverTheirCase) {
   fs::create_directories(Target + "PICS");
-  WriteFile(Target + "PICS/SYS_2_A.BMP", "old picture");
-  WriteFile(Target + "STRTAB1.INI", "old table");
+  WriteFileContent(Target + "PICS/SYS_2_A.BMP", "old picture");
+  WriteFileContent(Target + "STRTAB1.INI", "old table");
   std::vector<std::string> asked;
   Cab.OnOverWriteFile = [&](plat::TObject*, const plat::String& path, bool& overWrite) {
     asked.push_back(path);
@@ -93,12 +93,12 @@ TEST_F(CabFileTest, ExistingFilesAreReplacedWhateverTheirCase) {
   };
   ASSERT_TRUE(Cab.ExtractAll());
   EXPECT_EQ(asked.size(), 2u);
-  EXPECT_EQ(ReadFile(Target + "STRTAB1.INI"), "old table");
+  EXPECT_EQ(ReadFileContent(Target + "STRTAB1.INI"), "old table");
   EXPECT_FALSE(Exists(Target + "strtab1.ini"));
   // One folder and one picture, the new one.
   EXPECT_FALSE(Exists(Target + "pics"));
   EXPECT_FALSE(Exists(Target + "PICS/SYS_2_A.BMP"));
-  EXPECT_EQ(ReadFile(Target + "PICS/Sys_2_a.bmp"), BmpBytes(45, 45));
+  EXPECT_EQ(ReadFileContent(Target + "PICS/Sys_2_a.bmp"), BmpBytes(45, 45));
 }
 
 TEST_F(CabFileTest, ProgressCountsTheBytesWritten) {
@@ -160,7 +160,7 @@ TEST_F(CabFileTest, MembersNamedOutsideTheTargetAreRefused) {
 }
 
 TEST_F(CabFileTest, BrokenPacksFailWithoutLeavingHalfFiles) {
-  const std::string whole = ReadFile(Pack);
+  const std::string whole = ReadFileContent(Pack);
   const struct {
     const char* Name;
     std::string Content;
@@ -173,14 +173,14 @@ TEST_F(CabFileTest, BrokenPacksFailWithoutLeavingHalfFiles) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);
     const std::string path = Folder.Path() + c.Name;
-    WriteFile(path, c.Content);
+    WriteFileContent(path, c.Content);
     TCABFile cab;
     cab.SetCABFile(path);
     cab.SetTargetPath(Target);
     EXPECT_FALSE(cab.ExtractAll());
     // Whatever did not come out whole is not there at all.
     if (Exists(Target + "help.chm")) {
-      EXPECT_EQ(ReadFile(Target + "help.chm").size(), 100000u);
+      EXPECT_EQ(ReadFileContent(Target + "help.chm").size(), 100000u);
     }
     fs::remove_all(Target);
   }

@@ -40,7 +40,7 @@ class FilePoolTest : public ::testing::Test {
     return names;
   }
 
-  TTempFolder Folder;
+  TSandboxFolder Folder;
   std::string Pack;
   std::string Extract;
 };
@@ -52,7 +52,7 @@ TEST_F(FilePoolTest, FolderModeUnpacksThePackIntoLanguageFiles) {
   ASSERT_TRUE(pool.FolderMode());
   EXPECT_EQ(pool.ExtractFolder(), Extract + "__LanguageFiles/");
   EXPECT_EQ(pool.GetFile("zhelp_zorbitn.chm"), Extract + "__LanguageFiles/ZHELP_ZorbitN.CHM");
-  EXPECT_EQ(ReadFile(pool.GetFile("PICS\\SYS_2_A.BMP")), BmpBytes(45, 45));
+  EXPECT_EQ(ReadFileContent(pool.GetFile("PICS\\SYS_2_A.BMP")), BmpBytes(45, 45));
   EXPECT_EQ(pool.GetFile("missing.bmp"), "");
   EXPECT_EQ(pool.GetFile("pics"), "");  // a folder is no file
 }
@@ -89,23 +89,23 @@ TEST_F(FilePoolTest, AddCabOfASecondPackOverwritesTheFirstOnesFiles) {
   const std::string second = Folder.Path() + "German_ZorbitN.lpk";
   MakePack(second, {{"Strtab_B.INI", "[General]\nOK=German\n"}, {"extra.txt", "new"}});
   EXPECT_TRUE(pool.AddCab(second));
-  EXPECT_EQ(ReadFile(pool.GetFile("strtab_b.ini")), "[General]\nOK=German\n");
+  EXPECT_EQ(ReadFileContent(pool.GetFile("strtab_b.ini")), "[General]\nOK=German\n");
   EXPECT_EQ(Found(pool, "strtab*"), (std::vector<std::string>{"STRTAB_a.ini", "Strtab_B.INI", "strtab_C.ini"}));
-  EXPECT_EQ(ReadFile(pool.GetFile("extra.txt")), "new");
+  EXPECT_EQ(ReadFileContent(pool.GetFile("extra.txt")), "new");
   EXPECT_FALSE(pool.AddCab(second));  // already in the pool
   EXPECT_FALSE(pool.AddCab(Folder.Path() + "none.lpk"));
 }
 
 TEST_F(FilePoolTest, WithoutAnExtractionFolderFilesComeOutOneByOne) {
   // A plain file where the extraction folder should be: it cannot be made.
-  WriteFile(Folder.Path() + "blocked", "");
+  WriteFileContent(Folder.Path() + "blocked", "");
   TFilePool pool(Pack, Folder.Path() + "blocked/sub");
   pool.CreateLPKFolder();
   EXPECT_FALSE(pool.FolderMode());
   EXPECT_TRUE(Found(pool, "strtab*").empty());
   const std::string help = pool.GetFile("zhelp_zorbitn.chm");
   EXPECT_EQ(help, Folder.Temp() + "ZHELP_ZorbitN.CHM");
-  EXPECT_EQ(ReadFile(help), "help");
+  EXPECT_EQ(ReadFileContent(help), "help");
   // A name the pack lacks still gives its would-be path.
   EXPECT_EQ(pool.GetFile("missing.bmp"), Folder.Temp() + "missing.bmp");
   EXPECT_FALSE(Exists(Folder.Temp() + "missing.bmp"));
@@ -120,22 +120,22 @@ TEST_F(FilePoolTest, WithoutAnExtractionFolderFilesComeOutOneByOne) {
   const std::string second = Folder.Path() + "German_ZorbitN.lpk";
   MakePack(second, {{"ZHELP_ZorbitN.CHM", "Hilfe"}});
   EXPECT_TRUE(pool.AddCab(second));
-  EXPECT_EQ(ReadFile(pool.GetFile("ZHELP_ZorbitN.CHM")), "Hilfe");
+  EXPECT_EQ(ReadFileContent(pool.GetFile("ZHELP_ZorbitN.CHM")), "Hilfe");
 }
 
 TEST_F(FilePoolTest, LoadImagesKeepsOnlyPicturesThatLoad) {
   TFilePool pool(Pack, Extract);
   pool.CreateLPKFolder();
   const std::string theme = Folder.Path() + "pfqtheme.ini";
-  WriteFile(theme,
-            "[MainBitmaps]\n"
-            "sys_1_a.bmp=sys_1_a.jpg\n"
-            "sys_2_a.bmp=pics\\sys_2_a.bmp\n"
-            "sys_2_b.bmp=SYS_2_B.BMP\n"
-            "missing.bmp=missing.bmp\n"
-            "gif.bmp=picture.gif\n"
-            "broken.bmp=broken.bmp\n"
-            "[Other]\nother.bmp=sys_2_b.bmp\n");
+  WriteFileContent(theme,
+                   "[MainBitmaps]\n"
+                   "sys_1_a.bmp=sys_1_a.jpg\n"
+                   "sys_2_a.bmp=pics\\sys_2_a.bmp\n"
+                   "sys_2_b.bmp=SYS_2_B.BMP\n"
+                   "missing.bmp=missing.bmp\n"
+                   "gif.bmp=picture.gif\n"
+                   "broken.bmp=broken.bmp\n"
+                   "[Other]\nother.bmp=sys_2_b.bmp\n");
   pool.LoadImages(theme, "mainbitmaps");
   ASSERT_NE(pool.GetImage("SYS_1_A.BMP"), nullptr);
   EXPECT_EQ(pool.GetImage("sys_1_a.bmp")->Width(), 45);

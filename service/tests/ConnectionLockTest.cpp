@@ -7,7 +7,7 @@
 
 #include "service/tcpClient.h"
 #include "service/tests/ServiceTestEnvironment.h"
-#include "tools/mgmtsvc/testing/StandInService.h"
+#include "testing/StandInService.h"
 
 namespace zorbit::testing {
 namespace {
@@ -23,7 +23,7 @@ class ConnectionLockTest : public ServiceTest {};
 TEST_F(ConnectionLockTest, TwoProcessesTakeTurns) {
   // Every reply takes 500 ms. The second process asks 100 ms after the first;
   // holding the lock, the first makes it wait for the whole first exchange.
-  StandInService service({"--delay-ms", "500", "--state", Root + "/bios.json"});
+  TStandInService service({"--delay-ms", "500", "--state", Root + "/bios.json"});
   int results[2];
   ASSERT_EQ(::pipe(results), 0);
   const long long start = MillisecondsNow();

@@ -11,13 +11,17 @@
 #include <string>
 #include <vector>
 
-#include "TestSupport.h"
 #include "platform/rtl/FileHandles.h"
 #include "platform/rtl/Streams.h"
+#include "testing/FileContent.h"
+#include "testing/PlatformRoot.h"
 
 namespace {
 
 using namespace plat;
+using zorbit::testing::ReadFileContent;
+using zorbit::testing::TPlatformRoot;
+using zorbit::testing::WriteFileContent;
 namespace fs = std::filesystem;
 
 // What the caller's routines saw; FDI routines carry no context of their own.
@@ -106,8 +110,8 @@ class CabinetTest : public ::testing::Test {
     Dir = Root.Path() + "/";
     fs::create_directories(Dir + "src/sub");
     fs::create_directories(Dir + "out");
-    ostest::WriteFile(Dir + "src/a.txt", "alpha text\n");
-    ostest::WriteFile(Dir + "src/sub/b.bin", std::string(70000, 'b') + "tail");
+    WriteFileContent(Dir + "src/a.txt", "alpha text\n");
+    WriteFileContent(Dir + "src/sub/b.bin", std::string(70000, 'b') + "tail");
     // 2021-03-04 05:06:08 local time, as gcab stores it.
     std::system(("touch -d '2021-03-04 05:06:08' '" + Dir + "src/a.txt'").c_str());
     Context = FDICreate(TestAlloc, TestFree, TestOpen, TestRead, TestWrite, TestClose, TestSeek, cpu80386, &Erf);
@@ -138,7 +142,7 @@ class CabinetTest : public ::testing::Test {
     return result;
   }
 
-  ostest::TTempRoot Root;
+  TPlatformRoot Root;
   std::string Dir;
   ERF Erf;
   HFDI Context = nullptr;
@@ -155,7 +159,7 @@ TEST_F(CabinetTest, IsCabinetReadsTheHeaderOfARealCabinet) {
 }
 
 TEST_F(CabinetTest, IsCabinetRefusesOtherFiles) {
-  const std::string cab = ostest::ReadFile(Dir + MakeCabinet("t.cab", false));
+  const std::string cab = ReadFileContent(Dir + MakeCabinet("t.cab", false));
   std::string otherVersion = cab;
   otherVersion[25] = 2;
   const struct {
@@ -169,7 +173,7 @@ TEST_F(CabinetTest, IsCabinetRefusesOtherFiles) {
       {"version2.cab", otherVersion, FDIERROR_UNKNOWN_CABINET_VERSION},
   };
   for (const auto& c : cases) {
-    ostest::WriteFile(Dir + c.Name, c.Content);
+    WriteFileContent(Dir + c.Name, c.Content);
     Erf = ERF{};
     FDICABINETINFO info;
     EXPECT_FALSE(IsCabinet(c.Name, info)) << c.Name;
@@ -195,8 +199,8 @@ TEST_F(CabinetTest, CopyOffersEveryFileAndWritesTheTakenOnes) {
     EXPECT_EQ(job.Notices[2].Date, job.Notices[1].Date);
     EXPECT_EQ(job.Notices[3].Name, "sub\\b.bin");
     EXPECT_EQ(job.Notices[3].Size, 70004);
-    EXPECT_EQ(ostest::ReadFile(Dir + "out/a.txt"), "alpha text\n");
-    EXPECT_EQ(ostest::ReadFile(Dir + "out/sub_b.bin"), std::string(70000, 'b') + "tail");
+    EXPECT_EQ(ReadFileContent(Dir + "out/a.txt"), "alpha text\n");
+    EXPECT_EQ(ReadFileContent(Dir + "out/sub_b.bin"), std::string(70000, 'b') + "tail");
   }
 }
 
@@ -234,14 +238,14 @@ TEST_F(CabinetTest, AnExceptionOfTheNotificationRoutinePassesThroughAndLeavesNot
 
 TEST_F(CabinetTest, EveryCutOfACabinetFailsCleanly) {
   for (const bool zip : {false, true}) {
-    const std::string whole = ostest::ReadFile(Dir + MakeCabinet("whole.cab", zip));
+    const std::string whole = ReadFileContent(Dir + MakeCabinet("whole.cab", zip));
     // Every few bytes through the headers and file table, then across the data blocks.
     std::vector<std::size_t> lengths;
     for (std::size_t length = 0; length < 120; length += 3) lengths.push_back(length);
     for (std::size_t length = 120; length + 1 < whole.size(); length += whole.size() / 40) lengths.push_back(length);
     lengths.push_back(whole.size() - 1);
     for (const std::size_t length : lengths) {
-      ostest::WriteFile(Dir + "cut.cab", whole.substr(0, length));
+      WriteFileContent(Dir + "cut.cab", whole.substr(0, length));
       TCopyJob job;
       EXPECT_FALSE(Copy("cut.cab", job)) << "zip " << zip << " length " << length;
       EXPECT_TRUE(Erf.fError);
@@ -253,10 +257,10 @@ TEST_F(CabinetTest, EveryCutOfACabinetFailsCleanly) {
 
 TEST_F(CabinetTest, SpoiltDataFailsCleanly) {
   for (const bool zip : {false, true}) {
-    std::string cab = ostest::ReadFile(Dir + MakeCabinet("whole.cab", zip));
+    std::string cab = ReadFileContent(Dir + MakeCabinet("whole.cab", zip));
     // Overwrite a run of compressed data well inside the second file's blocks.
     for (std::size_t i = cab.size() / 2; i < cab.size() / 2 + 64; ++i) cab[i] = static_cast<char>(i * 7);
-    ostest::WriteFile(Dir + "spoilt.cab", cab);
+    WriteFileContent(Dir + "spoilt.cab", cab);
     TCopyJob job;
     EXPECT_FALSE(Copy("spoilt.cab", job)) << "zip " << zip;
     EXPECT_EQ(Erf.erfOper, FDIERROR_CORRUPT_CABINET);

@@ -4,43 +4,24 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "TestSupport.h"
-#include "platform/rtl/LastError.h"
 #include "platform/os/Module.h"
 #include "platform/os/PlatformRoot.h"
 #include "platform/os/PosixFiles.h"
 #include "platform/os/ShellFolders.h"
 #include "platform/os/SysTime.h"
+#include "platform/rtl/LastError.h"
+#include "testing/EnvironmentVariable.h"
+#include "testing/PlatformRoot.h"
 
 namespace {
 
 using namespace plat;
+using zorbit::testing::TEnvironmentVariable;
+using zorbit::testing::TPlatformRoot;
 namespace fs = std::filesystem;
 
-// Sets an environment variable for the life of the object.
-class TEnvironment {
- public:
-  TEnvironment(const char* name, const char* value) : FName(name) {
-    if (const char* previous = std::getenv(name)) FPrevious = previous;
-    if (value != nullptr)
-      ::setenv(name, value, 1);
-    else
-      ::unsetenv(name);
-  }
-  ~TEnvironment() {
-    if (FPrevious)
-      ::setenv(FName, FPrevious->c_str(), 1);
-    else
-      ::unsetenv(FName);
-  }
-
- private:
-  const char* FName;
-  std::optional<std::string> FPrevious;
-};
-
 TEST(PlatformRoot, EverythingLivesBelowTheRootFolder) {
-  ostest::TTempRoot root;
+  TPlatformRoot root;
   const std::string r = root.Path();
   const struct {
     int Csidl;
@@ -65,19 +46,19 @@ TEST(PlatformRoot, EverythingLivesBelowTheRootFolder) {
   EXPECT_EQ(RunFolder("mutex"), r + "/run/mutex");
   EXPECT_TRUE(fs::is_directory(r + "/run/mutex"));
 
-  TEnvironment trailing("ZORBIT_ROOT", (r + "//").c_str());
+  TEnvironmentVariable trailing("ZORBIT_ROOT", r + "//");
   EXPECT_EQ(PlatformRootFolder(), r);
 }
 
 TEST(PlatformRoot, WithoutARootUserFoldersFollowTheXdgVariables) {
-  ostest::TTempRoot scratch;  // only for a place to point the variables at
+  TPlatformRoot scratch;  // only for a place to point the variables at
   const std::string s = scratch.Path();
-  TEnvironment noRoot("ZORBIT_ROOT", nullptr);
-  TEnvironment home("HOME", (s + "/home").c_str());
-  TEnvironment data("XDG_DATA_HOME", (s + "/data").c_str());
-  TEnvironment config("XDG_CONFIG_HOME", "relative/is/ignored");
-  TEnvironment cache("XDG_CACHE_HOME", nullptr);
-  TEnvironment runtime("XDG_RUNTIME_DIR", (s + "/runtime").c_str());
+  TEnvironmentVariable noRoot("ZORBIT_ROOT", std::nullopt);
+  TEnvironmentVariable home("HOME", s + "/home");
+  TEnvironmentVariable data("XDG_DATA_HOME", s + "/data");
+  TEnvironmentVariable config("XDG_CONFIG_HOME", "relative/is/ignored");
+  TEnvironmentVariable cache("XDG_CACHE_HOME", std::nullopt);
+  TEnvironmentVariable runtime("XDG_RUNTIME_DIR", s + "/runtime");
   EXPECT_EQ(PlatformRootFolder(), "");
   EXPECT_EQ(GetSpecialFolderPath(CSIDL_APPDATA), s + "/data");
   EXPECT_EQ(GetSpecialFolderPath(CSIDL_LOCAL_APPDATA), s + "/home/.cache");
@@ -88,10 +69,10 @@ TEST(PlatformRoot, WithoutARootUserFoldersFollowTheXdgVariables) {
 
 TEST(ShellFolders, TempPathEndsInADelimiter) {
   {
-    TEnvironment tmp("TMPDIR", "/var/tmp/x");
+    TEnvironmentVariable tmp("TMPDIR", "/var/tmp/x");
     EXPECT_EQ(GetTempPath(), "/var/tmp/x/");
   }
-  TEnvironment tmp("TMPDIR", nullptr);
+  TEnvironmentVariable tmp("TMPDIR", std::nullopt);
   EXPECT_EQ(GetTempPath(), "/tmp/");
 }
 
@@ -127,7 +108,7 @@ TEST(PosixFiles, EscapedNamesAreSafeDistinctAndBounded) {
 }
 
 TEST(PosixFiles, ReplacedFilesAreWholeAndSizeLimitsHold) {
-  ostest::TTempRoot root;
+  TPlatformRoot root;
   const std::string path = root.Path() + "/f";
   ASSERT_TRUE(ReplaceFileAtomically(path, "first"));
   ASSERT_TRUE(ReplaceFileAtomically(path, "second"));

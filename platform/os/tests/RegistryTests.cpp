@@ -2,21 +2,25 @@
 
 #include <thread>
 
-#include "TestSupport.h"
 #include "platform/os/PlatformRoot.h"
 #include "platform/os/Registry.h"
 #include "platform/os/RegistryHive.h"
 #include "platform/rtl/StringList.h"
+#include "testing/FileContent.h"
+#include "testing/PlatformRoot.h"
 
 namespace {
 
 using namespace plat;
+using zorbit::testing::ReadFileContent;
+using zorbit::testing::TPlatformRoot;
+using zorbit::testing::WriteFileContent;
 
 class RegistryTest : public ::testing::Test {
  protected:
   std::string HivePath(const char* hive) { return RegistryHivePath(hive); }
 
-  ostest::TTempRoot FRoot;
+  TPlatformRoot FRoot;
 };
 
 TEST_F(RegistryTest, ValuesRoundTripThroughTheHiveFile) {
@@ -32,7 +36,7 @@ TEST_F(RegistryTest, ValuesRoundTripThroughTheHiveFile) {
     writer.WriteInteger("Count", 31);
     writer.WriteInteger("Negative", -2);
   }
-  const std::string file = ostest::ReadFile(HivePath("HKLM"));
+  const std::string file = ReadFileContent(HivePath("HKLM"));
   EXPECT_EQ(file.rfind("REGEDIT4\r\n", 0), 0u);
   EXPECT_NE(file.find("[HKEY_LOCAL_MACHINE\\Software\\Ovra\\Zorbit]\r\n"), std::string::npos);
   EXPECT_NE(file.find("\"Language\"=\"English\"\r\n"), std::string::npos);
@@ -76,16 +80,16 @@ TEST_F(RegistryTest, NonStringValuesRaiseOnReadString) {
 }
 
 TEST_F(RegistryTest, HandWrittenHiveFormsAreRead) {
-  ostest::WriteFile(HivePath("HKCR"),
-                    "\xEF\xBB\xBFREGEDIT4\n"
-                    "; a comment\n"
-                    "[HKEY_CLASSES_ROOT\\CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32]\n"
-                    "@=\"%SystemRoot%\\\\System32\\\\hhctrl.ocx\"\n"
-                    "\"Ansi\"=hex(2):25,41,25,00\n"
-                    "\"Bin\"=hex:01,ab,\\\n"
-                    "  FF\n"
-                    "\"Multi\"=hex(7):61,00,00\n"
-                    "\"Spaced\" = dword:0000000A\n");
+  WriteFileContent(HivePath("HKCR"),
+                   "\xEF\xBB\xBFREGEDIT4\n"
+                   "; a comment\n"
+                   "[HKEY_CLASSES_ROOT\\CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32]\n"
+                   "@=\"%SystemRoot%\\\\System32\\\\hhctrl.ocx\"\n"
+                   "\"Ansi\"=hex(2):25,41,25,00\n"
+                   "\"Bin\"=hex:01,ab,\\\n"
+                   "  FF\n"
+                   "\"Multi\"=hex(7):61,00,00\n"
+                   "\"Spaced\" = dword:0000000A\n");
   TRegistry registry;
   registry.SetRootKey(HKEY_CLASSES_ROOT);
   ASSERT_TRUE(registry.OpenKeyReadOnly("CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32"));
@@ -102,10 +106,10 @@ TEST_F(RegistryTest, HandWrittenHiveFormsAreRead) {
 }
 
 TEST_F(RegistryTest, VersionFiveHivesHoldUtf16Text) {
-  ostest::WriteFile(HivePath("HKCU"),
-                    "Windows Registry Editor Version 5.00\r\n\r\n"
-                    "[HKEY_CURRENT_USER\\Software\\X]\r\n"
-                    "\"E\"=hex(2):25,00,50,00,e9,00,00,00\r\n");
+  WriteFileContent(HivePath("HKCU"),
+                   "Windows Registry Editor Version 5.00\r\n\r\n"
+                   "[HKEY_CURRENT_USER\\Software\\X]\r\n"
+                   "\"E\"=hex(2):25,00,50,00,e9,00,00,00\r\n");
   TRegistry registry;  // HKEY_CURRENT_USER by default
   ASSERT_TRUE(registry.OpenKeyReadOnly("\\Software\\X"));
   EXPECT_EQ(registry.ReadString("E"), "%P\xC3\xA9");
@@ -137,7 +141,7 @@ TEST_F(RegistryTest, UnreadableLinesAreSkippedAndDroppedOnTheNextWrite) {
   hostile += std::string("\"Nul\x00\"=\"x\"\n", 12);
   hostile += "\"Huge\"=\"" + std::string(200000, 'a') + "\n";
   hostile += "[HKEY_LOCAL_MACHINE\\Good]\n\"Last\"=dword:00000001\n";
-  ostest::WriteFile(HivePath("HKLM"), hostile);
+  WriteFileContent(HivePath("HKLM"), hostile);
 
   TRegistry registry;
   registry.SetRootKey(HKEY_LOCAL_MACHINE);
@@ -151,7 +155,7 @@ TEST_F(RegistryTest, UnreadableLinesAreSkippedAndDroppedOnTheNextWrite) {
   registry.WriteString("New", "v");
   EXPECT_EQ(registry.ReadString("Keep"), "yes");
   EXPECT_EQ(registry.ReadString("New"), "v");
-  EXPECT_EQ(ostest::ReadFile(HivePath("HKLM")).find("Orphan"), std::string::npos);
+  EXPECT_EQ(ReadFileContent(HivePath("HKLM")).find("Orphan"), std::string::npos);
 }
 
 TEST_F(RegistryTest, KeyPathsAreAbsoluteWithABackslashAndRelativeWithout) {

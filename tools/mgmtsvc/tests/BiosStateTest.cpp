@@ -3,14 +3,14 @@
 #include <filesystem>
 #include <sstream>
 
+#include "testing/TempFolder.h"
 #include "tools/mgmtsvc/BiosState.h"
 #include "tools/mgmtsvc/BiosStateFile.h"
-#include "tools/mgmtsvc/tests/TempDir.h"
 
 namespace zorbit::mgmtsvc {
 namespace {
 
-using tests::TempDir;
+using testing::TTempFolder;
 using Json = nlohmann::ordered_json;
 
 BiosState SampleState() {
@@ -80,7 +80,7 @@ TEST(BiosState, Utf8Check) {
 }
 
 TEST(BiosStateFile, MissingFileIsCreatedWithDefaults) {
-  TempDir dir;
+  TTempFolder dir;
   BiosStateFile file(dir.File("state.json"));
   std::ostringstream log;
   EXPECT_EQ(file.Load(log), BiosState{});
@@ -89,7 +89,7 @@ TEST(BiosStateFile, MissingFileIsCreatedWithDefaults) {
 }
 
 TEST(BiosStateFile, SavedStateLoadsBack) {
-  TempDir dir;
+  TTempFolder dir;
   BiosStateFile file(dir.File("state.json"));
   file.Save(SampleState());
   std::ostringstream log;
@@ -99,7 +99,7 @@ TEST(BiosStateFile, SavedStateLoadsBack) {
 
 TEST(BiosStateFile, CorruptFileIsKeptAsideAndReported) {
   for (std::string text : {"{\"fast_boot\": tru", "", "{\"boot_order\": [\"01\"]}", "\xFF\xFE{}"}) {
-    TempDir dir;
+    TTempFolder dir;
     dir.Write("state.json", text);
     BiosStateFile file(dir.File("state.json"));
     std::ostringstream log;
@@ -111,7 +111,7 @@ TEST(BiosStateFile, CorruptFileIsKeptAsideAndReported) {
 }
 
 TEST(BiosStateFile, FolderInsteadOfFileIsAnError) {
-  TempDir dir;
+  TTempFolder dir;
   std::filesystem::create_directory(dir.File("state.json"));
   std::ostringstream log;
   EXPECT_THROW(BiosStateFile(dir.File("state.json")).Load(log), std::runtime_error);
