@@ -8,7 +8,7 @@ namespace zorbit::testing {
 namespace {
 
 // Generous for a sanitizer build on a busy machine; a healthy start takes milliseconds.
-constexpr auto kStartTimeout = std::chrono::seconds(20);
+constexpr auto kStartTimeout = std::chrono::seconds(60);
 
 // The port of the announcement "listening on <port>"; 0 for any other line.
 int AnnouncedPort(const std::string& Line) {

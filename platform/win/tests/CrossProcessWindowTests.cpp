@@ -37,7 +37,8 @@ class CrossProcessWindows : public ::testing::Test {
  protected:
   void SetUp() override {
     SetDisplay(CreateHeadlessDisplay());
-    SetCrossProcessTimeout(5000);
+    // Generous: the helper may answer slowly on a loaded machine.
+    SetCrossProcessTimeout(30000);
   }
   void TearDown() override {
     StopWindowPublishing();

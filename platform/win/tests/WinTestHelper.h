@@ -17,7 +17,7 @@ class WinTestHelper : public zorbit::testing::TChildProcess {
   // Starts it with Arguments and returns once it reported "ready" (its
   // windows exist and are published); throws std::runtime_error otherwise.
   explicit WinTestHelper(const std::vector<std::string>& Arguments) : TChildProcess(CommandLine(Arguments)) {
-    if (!WaitForLine("ready", std::chrono::seconds(20))) {
+    if (!WaitForLine("ready", std::chrono::seconds(60))) {
       Kill();
       throw std::runtime_error("win_test_helper did not start");
     }

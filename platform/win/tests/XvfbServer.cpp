@@ -18,7 +18,7 @@ namespace plat::testing {
 namespace {
 
 // Generous for a loaded machine; a healthy start takes a fraction of it.
-constexpr auto kStartTimeout = std::chrono::seconds(20);
+constexpr auto kStartTimeout = std::chrono::seconds(60);
 
 }  // namespace
 
