@@ -56,7 +56,7 @@ TChildProcess::TChildProcess(const std::vector<std::string>& Argv, TErrorOutput 
     ::dup2(input[0], STDIN_FILENO);
     ::dup2(output[1], STDOUT_FILENO);
     if (Errors == TErrorOutput::IntoOutput) ::dup2(output[1], STDERR_FILENO);
-    if (Errors == TErrorOutput::Discarded) ::dup2(::open("/dev/null", O_WRONLY), STDERR_FILENO);
+    if (Errors == TErrorOutput::Discarded) ::dup2(::open("/dev/null", O_WRONLY | O_CLOEXEC), STDERR_FILENO);
     ::execv(argv[0], argv.data());
     ::_exit(127);
   }

@@ -188,11 +188,13 @@ TEST(TcpClient, ChecksFindClosedAndResetConnectionsWithoutReading) {
     EXPECT_EQ(disconnects, 1);
   }
   {
-    TTestServer server([](TTestServer&, int fd) {
+    TTestServer server([](TTestServer& self, int fd) {
+      self.WaitStep(1);          // a reset before Connect returns would fail the connect itself
       const linger reset{1, 0};  // close with a reset
       ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
     });
     auto client = ConnectedClient(server.Port());
+    server.Step(1);
     ASSERT_TRUE(WaitUntil([&] { return server.Finished(); }));
     try {
       client->CheckForDisconnect(true, false);
@@ -205,11 +207,13 @@ TEST(TcpClient, ChecksFindClosedAndResetConnectionsWithoutReading) {
 }
 
 TEST(TcpClient, WritingToAResetConnectionRaisesAndDisconnects) {
-  TTestServer server([](TTestServer&, int fd) {
+  TTestServer server([](TTestServer& self, int fd) {
+    self.WaitStep(1);  // a reset before Connect returns would fail the connect itself
     const linger reset{1, 0};
     ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
   });
   auto client = ConnectedClient(server.Port());
+  server.Step(1);
   int disconnects = 0;
   client->OnDisconnected = [&](TObject*) { ++disconnects; };
   ASSERT_TRUE(WaitUntil([&] { return server.Finished(); }));
