@@ -1,31 +1,31 @@
 // GetInfo round trips through the service client, beside a raw socket that
 // sends the same request line and reads the same reply, against the real
 // stand-in service in the same run.
-#include <arpa/inet.h>
 #include <benchmark/benchmark.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "service/ServiceUnits.h"
 #include "service/tcpClient.h"
-#include "tools/mgmtsvc/testing/StandInService.h"
+#include "testing/LoopbackSocket.h"
+#include "testing/PlatformRoot.h"
+#include "testing/StandInService.h"
 
 namespace {
 
-zorbit::testing::StandInService& Service() {
-  static zorbit::testing::StandInService service;
+zorbit::testing::TStandInService& Service() {
+  static zorbit::testing::TStandInService service;
   return service;
 }
 
 void BM_GetInfoThroughClient(benchmark::State& state) {
-  char root[] = "/tmp/zorbit-bench-XXXXXX";
-  ::setenv("ZORBIT_ROOT", ::mkdtemp(root), 1);
+  const zorbit::testing::TPlatformRoot root("zorbit-bench");
   zorbit::InitializeServiceUnits();
   zorbit::TtcpServOpr client(zorbit::ServiceHost, true, Service().Port());
   for (auto _ : state) {
@@ -37,12 +37,10 @@ void BM_GetInfoThroughClient(benchmark::State& state) {
 }
 
 void BM_GetInfoThroughRawSocket(benchmark::State& state) {
-  const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_port = htons(static_cast<std::uint16_t>(Service().Port()));
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0) {
+  int fd = -1;
+  try {
+    fd = zorbit::testing::ConnectToLoopback(Service().Port());
+  } catch (const std::runtime_error&) {
     state.SkipWithError("cannot connect");
     return;
   }

@@ -1,16 +1,14 @@
 # zorbit_test(<name> SOURCES <files...> LIBS <targets...>)
-# One GoogleTest executable per module, registered with CTest under its own name.
+# One GoogleTest executable per module, registered with CTest under its own name,
+# linked with the shared test support (testing/).
 function(zorbit_test name)
   if(NOT ZORBIT_TESTS)
     return()
   endif()
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} zorbit_testing GTest::gtest GTest::gtest_main GTest::gmock)
   add_test(NAME ${name} COMMAND ${name})
-  # Tests find build products (the stand-in service, generated packs) through this.
-  set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "ZORBIT_BUILD_DIR=${PROJECT_BINARY_DIR};ZORBIT_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()
 
 # zorbit_bench(<name> SOURCES <files...> LIBS <targets...>)

@@ -10,28 +10,13 @@
 #include "app/gnugettext.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/BmpCodec.h"
+#include "testing/ProjectPaths.h"
 
 namespace apptest {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-void SetVariable(const char* name, const std::string& value, std::string& old, bool& had) {
-  if (const char* previous = std::getenv(name)) {
-    had = true;
-    old = previous;
-  }
-  ::setenv(name, value.c_str(), 1);
-}
-
-void RestoreVariable(const char* name, const std::string& old, bool had) {
-  if (had) {
-    ::setenv(name, old.c_str(), 1);
-  } else {
-    ::unsetenv(name);
-  }
-}
 
 std::string Quoted(const std::string& text) {
   std::string out = "'";
@@ -43,23 +28,7 @@ std::string Quoted(const std::string& text) {
 
 }  // namespace
 
-TTempFolder::TTempFolder() {
-  std::string pattern = (fs::temp_directory_path() / "zorbit-app-XXXXXX").string();
-  if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  FPath = pattern + "/";
-  FTemp = FPath + "tmp/";
-  fs::create_directories(FTemp);
-  SetVariable("ZORBIT_ROOT", FPath + "root", FOldRoot, FHadRoot);
-  SetVariable("TMPDIR", FTemp, FOldTemp, FHadTemp);
-}
-
-TTempFolder::~TTempFolder() {
-  RestoreVariable("ZORBIT_ROOT", FOldRoot, FHadRoot);
-  RestoreVariable("TMPDIR", FOldTemp, FHadTemp);
-  std::error_code ignored;
-  fs::permissions(FPath, fs::perms::owner_all, fs::perm_options::add, ignored);
-  fs::remove_all(FPath, ignored);
-}
+TSandboxFolder::TSandboxFolder() { fs::create_directories(FTemp); }
 
 void MakePack(const std::string& Pack, const TMembers& Members) {
   const fs::path stage = fs::path(Pack).parent_path() / (fs::path(Pack).filename().string() + ".stage");
@@ -67,7 +36,7 @@ void MakePack(const std::string& Pack, const TMembers& Members) {
   std::string names;
   for (const auto& [name, content] : Members) {
     fs::create_directories((stage / name).parent_path());
-    WriteFile((stage / name).string(), content);
+    WriteFileContent((stage / name).string(), content);
     names += " " + Quoted(name);
   }
   fs::remove(Pack);
@@ -78,23 +47,12 @@ void MakePack(const std::string& Pack, const TMembers& Members) {
 
 void RenameMember(const std::string& Pack, const std::string& From, const std::string& To) {
   if (From.size() != To.size()) throw std::invalid_argument("names of different length");
-  std::string bytes = ReadFile(Pack);
+  std::string bytes = ReadFileContent(Pack);
   // A stored name is a NUL-ended text in the file table.
   const std::size_t at = bytes.find(From + '\0');
   if (at == std::string::npos) throw std::runtime_error("no member " + From);
   bytes.replace(at, From.size(), To);
-  WriteFile(Pack, bytes);
-}
-
-void WriteFile(const std::string& Path, const std::string& Content) {
-  std::ofstream out(Path, std::ios::binary | std::ios::trunc);
-  out << Content;
-  if (!out) throw std::runtime_error("cannot write " + Path);
-}
-
-std::string ReadFile(const std::string& Path) {
-  std::ifstream in(Path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  WriteFileContent(Pack, bytes);
 }
 
 bool Exists(const std::string& Path) { return fs::exists(Path); }
@@ -106,13 +64,10 @@ std::string BmpBytes(int Width, int Height) {
   return std::string(bytes.begin(), bytes.end());
 }
 
-std::string ProgramDir() {
-  const char* build = std::getenv("ZORBIT_BUILD_DIR");
-  return std::string(build ? build : ".") + "/app/";
-}
+std::string ProgramDir() { return zorbit::testing::BuildPath("app/"); }
 
 std::string JpegBytes() {
-  const std::string jpeg = ReadFile(ProgramDir() + "lang/English/sys_1_a.jpg");
+  const std::string jpeg = ReadFileContent(ProgramDir() + "lang/English/sys_1_a.jpg");
   if (jpeg.empty()) throw std::runtime_error("the build's pictures are missing");
   return jpeg;
 }

@@ -7,29 +7,32 @@
 #include <map>
 #include <string>
 
+#include "testing/EnvironmentVariable.h"
+#include "testing/FileContent.h"
+#include "testing/TempFolder.h"
+
 namespace apptest {
+
+using zorbit::testing::ReadFileContent;
+using zorbit::testing::WriteFileContent;
 
 // A fresh folder, removed with its contents at the end. While it lives,
 // ZORBIT_ROOT and TMPDIR point into it, so machine state and the temporary
 // files of single-file unpacking stay inside.
-class TTempFolder {
+class TSandboxFolder {
  public:
-  TTempFolder();
-  ~TTempFolder();
-  TTempFolder(const TTempFolder&) = delete;
-  TTempFolder& operator=(const TTempFolder&) = delete;
+  TSandboxFolder();
 
   // With a trailing "/".
   const std::string& Path() const { return FPath; }
   const std::string& Temp() const { return FTemp; }
 
  private:
-  std::string FPath;
-  std::string FTemp;
-  std::string FOldRoot;
-  std::string FOldTemp;
-  bool FHadRoot = false;
-  bool FHadTemp = false;
+  zorbit::testing::TTempFolder FFolder{"zorbit-app"};
+  std::string FPath = FFolder.Path() + "/";
+  std::string FTemp = FPath + "tmp/";
+  zorbit::testing::TEnvironmentVariable FRoot{"ZORBIT_ROOT", FPath + "root"};
+  zorbit::testing::TEnvironmentVariable FTempVariable{"TMPDIR", FTemp};
 };
 
 // Pack members: stored name ("pics/x.bmp" keeps its folder) -> content.
@@ -40,8 +43,6 @@ void MakePack(const std::string& Pack, const TMembers& Members);
 // Rewrites one stored name in a cabinet by another of the same length.
 void RenameMember(const std::string& Pack, const std::string& From, const std::string& To);
 
-void WriteFile(const std::string& Path, const std::string& Content);
-std::string ReadFile(const std::string& Path);
 bool Exists(const std::string& Path);
 
 // A small picture of that size as BMP file bytes.
@@ -58,7 +59,7 @@ class LocalizationTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  TTempFolder Folder;
+  TSandboxFolder Folder;
 };
 
 }  // namespace apptest

@@ -45,7 +45,7 @@ class CabFileTest : public ::testing::Test {
     Cab.SetTargetPath(Target);
   }
 
-  TTempFolder Folder;
+  TSandboxFolder Folder;
   std::string Pack;
   std::string Target;
   TCABFile Cab;
@@ -70,9 +70,9 @@ TEST_F(CabFileTest, ExtractAllKeepsTheFoldersAndTheStoredTimes) {
   ASSERT_TRUE(Cab.ReadContents());
   const plat::TDateTime stored = Cab.CABFileContents().Items(2).DateTime();
   ASSERT_TRUE(Cab.ExtractAll());
-  EXPECT_EQ(ReadFile(Target + "strtab1.ini"), "[General]\nOK=Ja\n");
-  EXPECT_EQ(ReadFile(Target + "pics/Sys_2_a.bmp"), BmpBytes(45, 45));
-  EXPECT_EQ(ReadFile(Target + "help.chm").size(), 100000u);
+  EXPECT_EQ(ReadFileContent(Target + "strtab1.ini"), "[General]\nOK=Ja\n");
+  EXPECT_EQ(ReadFileContent(Target + "pics/Sys_2_a.bmp"), BmpBytes(45, 45));
+  EXPECT_EQ(ReadFileContent(Target + "help.chm").size(), 100000u);
   plat::TDateTime written = 0;
   ASSERT_TRUE(plat::FileAge(Target + "strtab1.ini", written));
   EXPECT_NEAR(written, stored, 1.0 / 86400);
@@ -87,8 +87,8 @@ TEST_F(CabFileTest, ExtractFileMatchesTheStoredNameWithoutCase) {
 
 TEST_F(CabFileTest, ExistingFilesAreReplacedWhateverTheirCase) {
   fs::create_directories(Target + "PICS");
-  WriteFile(Target + "PICS/SYS_2_A.BMP", "old picture");
-  WriteFile(Target + "STRTAB1.INI", "old table");
+  WriteFileContent(Target + "PICS/SYS_2_A.BMP", "old picture");
+  WriteFileContent(Target + "STRTAB1.INI", "old table");
   std::vector<std::string> asked;
   Cab.OnOverWriteFile = [&](plat::TObject*, const plat::String& path, bool& overWrite) {
     asked.push_back(path);
@@ -96,12 +96,12 @@ TEST_F(CabFileTest, ExistingFilesAreReplacedWhateverTheirCase) {
   };
   ASSERT_TRUE(Cab.ExtractAll());
   EXPECT_EQ(asked.size(), 2u);
-  EXPECT_EQ(ReadFile(Target + "STRTAB1.INI"), "old table");
+  EXPECT_EQ(ReadFileContent(Target + "STRTAB1.INI"), "old table");
   EXPECT_FALSE(Exists(Target + "strtab1.ini"));
   // One folder and one picture, the new one.
   EXPECT_FALSE(Exists(Target + "pics"));
   EXPECT_FALSE(Exists(Target + "PICS/SYS_2_A.BMP"));
-  EXPECT_EQ(ReadFile(Target + "PICS/Sys_2_a.bmp"), BmpBytes(45, 45));
+  EXPECT_EQ(ReadFileContent(Target + "PICS/Sys_2_a.bmp"), BmpBytes(45, 45));
 }
 
 TEST_F(CabFileTest, ProgressCountsTheBytesWritten) {
@@ -163,7 +163,7 @@ TEST_F(CabFileTest, MembersNamedOutsideTheTargetAreRefused) {
 }
 
 TEST_F(CabFileTest, BrokenPacksFailWithoutLeavingHalfFiles) {
-  const std::string whole = ReadFile(Pack);
+  const std::string whole = ReadFileContent(Pack);
   const struct {
     const char* Name;
     std::string Content;
@@ -176,14 +176,14 @@ TEST_F(CabFileTest, BrokenPacksFailWithoutLeavingHalfFiles) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);
     const std::string path = Folder.Path() + c.Name;
-    WriteFile(path, c.Content);
+    WriteFileContent(path, c.Content);
     TCABFile cab;
     cab.SetCABFile(path);
     cab.SetTargetPath(Target);
     EXPECT_FALSE(cab.ExtractAll());
     // Whatever did not come out whole is not there at all.
     if (Exists(Target + "help.chm")) {
-      EXPECT_EQ(ReadFile(Target + "help.chm").size(), 100000u);
+      EXPECT_EQ(ReadFileContent(Target + "help.chm").size(), 100000u);
     }
     fs::remove_all(Target);
   }
@@ -197,14 +197,14 @@ TEST_F(CabFileTest, BrokenPacksFailWithoutLeavingHalfFiles) {
 // table (CFFILE: size, offset in the folder, folder, date, time, attributes,
 // then the name).
 void SetMemberExtent(const std::string& Pack, const std::string& Name, std::uint32_t Size, std::uint32_t Offset) {
-  std::string bytes = ReadFile(Pack);
+  std::string bytes = ReadFileContent(Pack);
   const std::size_t at = bytes.find(Name + '\0');
   ASSERT_NE(at, std::string::npos) << Name;
   for (int i = 0; i < 4; ++i) {
     bytes[at - 16 + i] = static_cast<char>(Size >> (8 * i));
     bytes[at - 12 + i] = static_cast<char>(Offset >> (8 * i));
   }
-  WriteFile(Pack, bytes);
+  WriteFileContent(Pack, bytes);
 }
 
 // A pack of a few hundred bytes that unpacks to half a megabyte: seven
@@ -229,11 +229,11 @@ std::vector<std::string> Entries(const std::string& Folder) {
 
 TEST_F(CabFileTest, OverlappingMembersUnpackToTheSizesTheyClaim) {
   const std::string pack = OverlappingPack(Folder.Path());
-  EXPECT_LT(ReadFile(pack).size(), 2000u);
+  EXPECT_LT(ReadFileContent(pack).size(), 2000u);
   Cab.SetCABFile(pack);
   ASSERT_TRUE(Cab.ExtractAll());
   for (const char* name : {"a.bin", "b.bin", "h.bin"}) {
-    EXPECT_EQ(ReadFile(Target + name), std::string(65536, '\0')) << name;
+    EXPECT_EQ(ReadFileContent(Target + name), std::string(65536, '\0')) << name;
   }
 }
 
@@ -250,7 +250,7 @@ TEST_F(CabFileTest, PacksOverTheLimitsAreRefusedWithNothingWritten) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);
-    WriteFile(Folder.Path() + "keep.txt", "kept");
+    WriteFileContent(Folder.Path() + "keep.txt", "kept");
     TCABFile cab;
     cab.SetCABFile(overlapping);
     cab.SetTargetPath(Target);
@@ -272,7 +272,7 @@ TEST_F(CabFileTest, PacksOverTheLimitsAreRefusedWithNothingWritten) {
 // there before stays.
 TEST_F(CabFileTest, LimitsReachedWhileUnpackingTakeBackWhatWasWritten) {
   fs::create_directories(Target);
-  WriteFile(Target + "before.txt", "mine");
+  WriteFileContent(Target + "before.txt", "mine");
   Cab.OnDecompressProgress = [&](plat::TObject*, const plat::String&, int, int) {
     zorbit::TPackLimits limits;
     limits.MaxMembers = 1;
@@ -281,7 +281,7 @@ TEST_F(CabFileTest, LimitsReachedWhileUnpackingTakeBackWhatWasWritten) {
   EXPECT_FALSE(Cab.ExtractAll());
   EXPECT_TRUE(Cab.Unpacked().empty());
   EXPECT_EQ(Entries(Target), std::vector<std::string>{Target + "before.txt"});
-  EXPECT_EQ(ReadFile(Target + "before.txt"), "mine");
+  EXPECT_EQ(ReadFileContent(Target + "before.txt"), "mine");
 }
 
 // Someone who can write into the target plants links named like a member's
@@ -290,17 +290,17 @@ TEST_F(CabFileTest, LimitsReachedWhileUnpackingTakeBackWhatWasWritten) {
 TEST_F(CabFileTest, LinksInTheTargetAreNeverWrittenThrough) {
   const std::string elsewhere = Folder.Path() + "elsewhere/";
   fs::create_directories(elsewhere);
-  WriteFile(elsewhere + "victim.ini", "precious");
+  WriteFileContent(elsewhere + "victim.ini", "precious");
   fs::create_directories(Target);
   fs::create_directory_symlink(elsewhere, Target + "PICS");
   fs::create_symlink(elsewhere + "victim.ini", Target + "STRTAB1.ini");
   EXPECT_FALSE(Cab.ExtractAll());
   EXPECT_EQ(Entries(elsewhere), std::vector<std::string>{elsewhere + "victim.ini"});
-  EXPECT_EQ(ReadFile(elsewhere + "victim.ini"), "precious");
+  EXPECT_EQ(ReadFileContent(elsewhere + "victim.ini"), "precious");
   EXPECT_TRUE(fs::is_symlink(Target + "PICS"));
   EXPECT_FALSE(fs::is_symlink(Target + "STRTAB1.ini"));
-  EXPECT_EQ(ReadFile(Target + "strtab1.ini"), "[General]\nOK=Ja\n");
-  EXPECT_EQ(ReadFile(Target + "help.chm").size(), 100000u);
+  EXPECT_EQ(ReadFileContent(Target + "strtab1.ini"), "[General]\nOK=Ja\n");
+  EXPECT_EQ(ReadFileContent(Target + "help.chm").size(), 100000u);
   EXPECT_FALSE(Cab.ExtractFile("pics\\sys_2_a.bmp"));
   EXPECT_EQ(Entries(elsewhere).size(), 1u);
 }

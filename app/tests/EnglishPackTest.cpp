@@ -89,7 +89,7 @@ TEST_F(EnglishPackTest, ThePagePicturesLoadThroughTheThemeFile) {
 }
 
 TEST_F(EnglishPackTest, TheHelpFileHoldsTheTopic) {
-  const std::string help = ReadFile(FilePool()->GetFile("ZHELP_ZorbitN.CHM"));
+  const std::string help = ReadFileContent(FilePool()->GetFile("ZHELP_ZorbitN.CHM"));
   ASSERT_GE(help.size(), 4u);
   EXPECT_EQ(help.substr(0, 4), "ITSF");
   EXPECT_NE(help.find("/html/ZRHELP.htm"), std::string::npos);

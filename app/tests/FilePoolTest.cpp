@@ -49,7 +49,7 @@ class FilePoolTest : public ::testing::Test {
     return folder.string() + "/";
   }
 
-  TTempFolder Folder;
+  TSandboxFolder Folder;
   std::string Pack;
   std::string Extract;
 };
@@ -61,7 +61,7 @@ TEST_F(FilePoolTest, FolderModeUnpacksThePackIntoLanguageFiles) {
   ASSERT_TRUE(pool.FolderMode());
   EXPECT_EQ(pool.ExtractFolder(), Extract + "__LanguageFiles/");
   EXPECT_EQ(pool.GetFile("zhelp_zorbitn.chm"), Extract + "__LanguageFiles/ZHELP_ZorbitN.CHM");
-  EXPECT_EQ(ReadFile(pool.GetFile("PICS\\SYS_2_A.BMP")), BmpBytes(45, 45));
+  EXPECT_EQ(ReadFileContent(pool.GetFile("PICS\\SYS_2_A.BMP")), BmpBytes(45, 45));
   EXPECT_EQ(pool.GetFile("missing.bmp"), "");
   EXPECT_EQ(pool.GetFile("pics"), "");  // a folder is no file
 }
@@ -98,16 +98,16 @@ TEST_F(FilePoolTest, AddCabOfASecondPackOverwritesTheFirstOnesFiles) {
   const std::string second = Folder.Path() + "German_ZorbitN.lpk";
   MakePack(second, {{"Strtab_B.INI", "[General]\nOK=German\n"}, {"extra.txt", "new"}});
   EXPECT_TRUE(pool.AddCab(second));
-  EXPECT_EQ(ReadFile(pool.GetFile("strtab_b.ini")), "[General]\nOK=German\n");
+  EXPECT_EQ(ReadFileContent(pool.GetFile("strtab_b.ini")), "[General]\nOK=German\n");
   EXPECT_EQ(Found(pool, "strtab*"), (std::vector<std::string>{"STRTAB_a.ini", "Strtab_B.INI", "strtab_C.ini"}));
-  EXPECT_EQ(ReadFile(pool.GetFile("extra.txt")), "new");
+  EXPECT_EQ(ReadFileContent(pool.GetFile("extra.txt")), "new");
   EXPECT_FALSE(pool.AddCab(second));  // already in the pool
   EXPECT_FALSE(pool.AddCab(Folder.Path() + "none.lpk"));
 }
 
 TEST_F(FilePoolTest, WithoutAnExtractionFolderFilesComeOutOneByOne) {
   // A plain file where the extraction folder should be: it cannot be made.
-  WriteFile(Folder.Path() + "blocked", "");
+  WriteFileContent(Folder.Path() + "blocked", "");
   TFilePool pool(Pack, Folder.Path() + "blocked/sub");
   pool.CreateLPKFolder();
   EXPECT_FALSE(pool.FolderMode());
@@ -116,7 +116,7 @@ TEST_F(FilePoolTest, WithoutAnExtractionFolderFilesComeOutOneByOne) {
   const std::string help = pool.GetFile("zhelp_zorbitn.chm");
   const std::string own = PrivateFolderOf(help);
   EXPECT_EQ(help, own + "ZHELP_ZorbitN.CHM");
-  EXPECT_EQ(ReadFile(help), "help");
+  EXPECT_EQ(ReadFileContent(help), "help");
   // A name the pack lacks still gives its would-be path.
   EXPECT_EQ(pool.GetFile("missing.bmp"), own + "missing.bmp");
   EXPECT_FALSE(Exists(own + "missing.bmp"));
@@ -131,7 +131,7 @@ TEST_F(FilePoolTest, WithoutAnExtractionFolderFilesComeOutOneByOne) {
   const std::string second = Folder.Path() + "German_ZorbitN.lpk";
   MakePack(second, {{"ZHELP_ZorbitN.CHM", "Hilfe"}});
   EXPECT_TRUE(pool.AddCab(second));
-  EXPECT_EQ(ReadFile(pool.GetFile("ZHELP_ZorbitN.CHM")), "Hilfe");
+  EXPECT_EQ(ReadFileContent(pool.GetFile("ZHELP_ZorbitN.CHM")), "Hilfe");
 }
 
 // Another user of the shared temporary folder plants a link named like a
@@ -141,8 +141,8 @@ TEST_F(FilePoolTest, SingleFilesIgnoreWhatOthersPlantInTheTemporaryFolder) {
   const std::string elsewhere = Folder.Path() + "elsewhere/";
   fs::create_directories(elsewhere);
   fs::create_directory_symlink(elsewhere, Folder.Temp() + "PICS");
-  WriteFile(Folder.Temp() + "missing.bmp", BmpBytes(10, 10));
-  WriteFile(Folder.Path() + "blocked", "");
+  WriteFileContent(Folder.Temp() + "missing.bmp", BmpBytes(10, 10));
+  WriteFileContent(Folder.Path() + "blocked", "");
   std::string own;
   {
     TFilePool pool(Pack, Folder.Path() + "blocked/sub");
@@ -151,13 +151,13 @@ TEST_F(FilePoolTest, SingleFilesIgnoreWhatOthersPlantInTheTemporaryFolder) {
     const std::string picture = pool.GetFile("pics\\sys_2_a.bmp");
     own = PrivateFolderOf(fs::path(picture).parent_path().string());
     EXPECT_EQ(picture, own + "pics/sys_2_a.bmp");
-    EXPECT_EQ(ReadFile(picture), BmpBytes(45, 45));
+    EXPECT_EQ(ReadFileContent(picture), BmpBytes(45, 45));
     EXPECT_TRUE(fs::is_empty(elsewhere));
     plat::TBitmap bitmap;
     for (const char* name : {"missing.bmp", "..\\missing.bmp"}) {
       SCOPED_TRACE(name);
       pool.LoadBitmap(name, bitmap);
-      EXPECT_EQ(ReadFile(Folder.Temp() + "missing.bmp"), BmpBytes(10, 10));
+      EXPECT_EQ(ReadFileContent(Folder.Temp() + "missing.bmp"), BmpBytes(10, 10));
     }
   }
   // The pool's folder goes with it, and only its folder.
@@ -170,15 +170,15 @@ TEST_F(FilePoolTest, LoadImagesKeepsOnlyPicturesThatLoad) {
   TFilePool pool(Pack, Extract);
   pool.CreateLPKFolder();
   const std::string theme = Folder.Path() + "pfqtheme.ini";
-  WriteFile(theme,
-            "[MainBitmaps]\n"
-            "sys_1_a.bmp=sys_1_a.jpg\n"
-            "sys_2_a.bmp=pics\\sys_2_a.bmp\n"
-            "sys_2_b.bmp=SYS_2_B.BMP\n"
-            "missing.bmp=missing.bmp\n"
-            "gif.bmp=picture.gif\n"
-            "broken.bmp=broken.bmp\n"
-            "[Other]\nother.bmp=sys_2_b.bmp\n");
+  WriteFileContent(theme,
+                   "[MainBitmaps]\n"
+                   "sys_1_a.bmp=sys_1_a.jpg\n"
+                   "sys_2_a.bmp=pics\\sys_2_a.bmp\n"
+                   "sys_2_b.bmp=SYS_2_B.BMP\n"
+                   "missing.bmp=missing.bmp\n"
+                   "gif.bmp=picture.gif\n"
+                   "broken.bmp=broken.bmp\n"
+                   "[Other]\nother.bmp=sys_2_b.bmp\n");
   pool.LoadImages(theme, "mainbitmaps");
   ASSERT_NE(pool.GetImage("SYS_1_A.BMP"), nullptr);
   EXPECT_EQ(pool.GetImage("sys_1_a.bmp")->Width(), 45);

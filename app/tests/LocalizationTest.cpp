@@ -49,7 +49,7 @@ TEST_F(LocalizationLoadTest, APackInSubFoldersLoadsItsTablesInNameOrder) {
   EXPECT_EQ(Lookup("Messages", "HM0002"), "Wirklich?");
   ASSERT_NE(FilePool(), nullptr);
   EXPECT_EQ(FilePool()->ExtractFolder(), AppData + "/__LanguageFiles/");
-  EXPECT_EQ(ReadFile(FilePool()->GetFile("HELP\\zhelp_zorbitn.chm")), "help");
+  EXPECT_EQ(ReadFileContent(FilePool()->GetFile("HELP\\zhelp_zorbitn.chm")), "help");
 }
 
 TEST_F(LocalizationLoadTest, AMissingPackChangesNothing) {
@@ -65,7 +65,7 @@ TEST_F(LocalizationLoadTest, AMissingPackChangesNothing) {
 }
 
 TEST_F(LocalizationLoadTest, APackThatIsNoCabinetLeavesTheTableEmpty) {
-  WriteFile(Resources + "German_ZorbitN.lpk", "[Messages]\nReboot=Neustart\n");
+  WriteFileContent(Resources + "German_ZorbitN.lpk", "[Messages]\nReboot=Neustart\n");
   zorbit::CreateLocalization(Resources, AppData).Load("German_ZorbitN");
   ASSERT_NE(FilePool(), nullptr);
   EXPECT_TRUE(FilePool()->FolderMode());
@@ -73,14 +73,14 @@ TEST_F(LocalizationLoadTest, APackThatIsNoCabinetLeavesTheTableEmpty) {
 }
 
 TEST_F(LocalizationLoadTest, WithoutAnExtractionFolderNoTablesLoadButFilesStillComeOut) {
-  WriteFile(Folder.Path() + "AppData", "a file, not a folder");
+  WriteFileContent(Folder.Path() + "AppData", "a file, not a folder");
   MakePack(Resources + "German_ZorbitN.lpk",
            {{"strtab.ini", "[Messages]\nReboot=Neustart\n"}, {"ZHELP_ZorbitN.CHM", "help"}});
   zorbit::CreateLocalization(Resources, AppData).Load("German_ZorbitN");
   ASSERT_NE(FilePool(), nullptr);
   EXPECT_FALSE(FilePool()->FolderMode());
   EXPECT_EQ(Lookup("Messages", "Reboot"), "Reboot");
-  EXPECT_EQ(ReadFile(FilePool()->GetFile("ZHELP_ZorbitN.CHM")), "help");
+  EXPECT_EQ(ReadFileContent(FilePool()->GetFile("ZHELP_ZorbitN.CHM")), "help");
 }
 
 TEST_F(LocalizationLoadTest, ASecondLanguageIsAddedOverTheFirst) {
@@ -128,15 +128,15 @@ TEST_F(LocalizationLoadTest, UnpackingFailuresAreLoggedAndDoNotStopTheProgram) {
   zorbit::InitializeGenericShellAPI();
   const std::string log = zorbit::GetCommonAppDataDir() + "qellog.txt";
   fs::create_directories(fs::path(log).parent_path());
-  WriteFile(log, "");
+  WriteFileContent(log, "");
   MakePack(Resources + "German_ZorbitN.lpk", {{"strtab.ini", "[Messages]\nReboot=Neustart\n"}});
   zorbit::TFilePool pool(Resources + "German_ZorbitN.lpk", AppData + "/");
   fs::create_directories(AppData + "/__LanguageFiles");
-  WriteFile(AppData + "/__LanguageFiles/strtab.ini", "old");
+  WriteFileContent(AppData + "/__LanguageFiles/strtab.ini", "old");
   pool.Reader().OnOverWriteFile = [](plat::TObject*, const plat::String&, bool&) { throw plat::Exception("locked"); };
   pool.CreateLPKFolder();
   EXPECT_FALSE(pool.FolderMode());
-  EXPECT_NE(ReadFile(log).find("[TFilePool.CreateLPKFolder]:locked"), std::string::npos);
+  EXPECT_NE(ReadFileContent(log).find("[TFilePool.CreateLPKFolder]:locked"), std::string::npos);
   zorbit::FinalizeGenericShellAPI();
 }
 

@@ -11,17 +11,17 @@
 
 namespace {
 
-using apptest::WriteFile;
+using apptest::WriteFileContent;
 using zorbit::TStringTable;
 
 class StringTableTest : public ::testing::Test {
  protected:
   std::string Ini(const std::string& name, const std::string& content) {
     const std::string path = Folder.Path() + name;
-    WriteFile(path, content);
+    WriteFileContent(path, content);
     return path;
   }
-  apptest::TTempFolder Folder;
+  apptest::TSandboxFolder Folder;
   TStringTable Table;
 };
 

@@ -5,15 +5,15 @@
 #include <vector>
 
 #include "grid/ExtUtilDates.h"
-#include "grid/tests/GridTestSupport.h"
 #include "platform/rtl/DateTime.h"
+#include "testing/LocaleScope.h"
 
 namespace zorbit {
 namespace {
 
 using plat::EncodeDate;
 using plat::TDateTime;
-using testing::LocaleScope;
+using testing::TLocaleScope;
 
 struct DateCase {
   std::string Text;
@@ -31,7 +31,7 @@ void CheckLocaleDates(const std::vector<DateCase>& cases) {
 }
 
 TEST(LocaleDates, English) {
-  LocaleScope english(plat::TFormatSettings::English());  // m/d/yyyy
+  TLocaleScope english(plat::TFormatSettings::English());  // m/d/yyyy
   CheckLocaleDates({
       {"12/31/1999", EncodeDate(1999, 12, 31)},
       {"2/29/2024", EncodeDate(2024, 2, 29)},
@@ -52,7 +52,7 @@ TEST(LocaleDates, English) {
 }
 
 TEST(LocaleDates, German) {
-  LocaleScope german(plat::TFormatSettings::German());  // dd.mm.yyyy
+  TLocaleScope german(plat::TFormatSettings::German());  // dd.mm.yyyy
   CheckLocaleDates({
       {"31.12.1999", EncodeDate(1999, 12, 31)},
       {"1.2.2024", EncodeDate(2024, 2, 1)},
@@ -66,7 +66,7 @@ TEST(LocaleDates, YearFirst) {
   plat::TFormatSettings iso = plat::TFormatSettings::English();
   iso.ShortDateFormat = "yyyy-mm-dd";
   iso.DateSeparator = '-';
-  LocaleScope scope(iso);
+  TLocaleScope scope(iso);
   CheckLocaleDates({{"2024-02-29", EncodeDate(2024, 2, 29)}, {"2024-13-01", 0}});
 }
 
@@ -97,7 +97,7 @@ TEST(FixedOrderDates, MonthDayYearAndDayMonthYear) {
 }
 
 TEST(FixedOrderDates, TwoSeparators) {
-  LocaleScope english(plat::TFormatSettings::English());
+  TLocaleScope english(plat::TFormatSettings::English());
   EXPECT_TRUE(HasTwoDateSeparators("1/2/3"));
   EXPECT_TRUE(HasTwoDateSeparators("12/3/"));
   EXPECT_FALSE(HasTwoDateSeparators("/1/2"));  // the first stands at position 1

@@ -1,24 +1,8 @@
 #pragma once
-// Shared pieces of the grid tests: a locale record for the scope of a test,
-// and a small white bitmap to draw on and probe.
+// Shared pieces of the grid tests: a small white bitmap to draw on and probe.
 #include "platform/gdi/TBitmap.h"
-#include "platform/rtl/FormatSettings.h"
 
 namespace zorbit::testing {
-
-// Sets the process-wide locale record and puts the old one back.
-class LocaleScope {
- public:
-  explicit LocaleScope(const plat::TFormatSettings& settings) : FSaved(plat::FormatSettings()) {
-    plat::FormatSettings() = settings;
-  }
-  ~LocaleScope() { plat::FormatSettings() = FSaved; }
-  LocaleScope(const LocaleScope&) = delete;
-  LocaleScope& operator=(const LocaleScope&) = delete;
-
- private:
-  plat::TFormatSettings FSaved;
-};
 
 // A white bitmap of the given size; At reads a pixel as a TColor.
 class Canvas {

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "grid/ExtUtilMatcher.h"
-#include "grid/tests/GridTestSupport.h"
+#include "testing/LocaleScope.h"
 
 namespace zorbit {
 namespace {
 
-using testing::LocaleScope;
+using testing::TLocaleScope;
 
 struct MatchCase {
   std::string Condition;
@@ -27,7 +27,7 @@ void Check(const std::vector<MatchCase>& cases) {
 }
 
 TEST(Matcher, Wildcards) {
-  LocaleScope english(plat::TFormatSettings::English());
+  TLocaleScope english(plat::TFormatSettings::English());
   Check({
       {"", "", true},
       {"", "a", false},
@@ -64,7 +64,7 @@ TEST(Matcher, Wildcards) {
 }
 
 TEST(Matcher, Negation) {
-  LocaleScope english(plat::TFormatSettings::English());
+  TLocaleScope english(plat::TFormatSettings::English());
   Check({
       {"!a*", "abc", false},
       {"!a*", "bcd", true},
@@ -83,7 +83,7 @@ TEST(Matcher, Negation) {
 }
 
 TEST(Matcher, CaseRules) {
-  LocaleScope english(plat::TFormatSettings::English());
+  TLocaleScope english(plat::TFormatSettings::English());
   Check({
       {"a?c", "ABC", true, false},
       {"a?c", "ABC", false, true},
@@ -99,7 +99,7 @@ TEST(Matcher, CaseRules) {
 }
 
 TEST(Matcher, OperatorsCombineLeftToRight) {
-  LocaleScope english(plat::TFormatSettings::English());
+  TLocaleScope english(plat::TFormatSettings::English());
   Check({
       {"a* | b*", "abc", true},
       {"a* | b*", "bcd", true},
@@ -118,7 +118,7 @@ TEST(Matcher, OperatorsCombineLeftToRight) {
 }
 
 TEST(Matcher, Comparisons) {
-  LocaleScope english(plat::TFormatSettings::English());
+  TLocaleScope english(plat::TFormatSettings::English());
   Check({
       {">=10", "10", true},
       {">=10", "9", false},
@@ -148,7 +148,7 @@ TEST(Matcher, Comparisons) {
 }
 
 TEST(Matcher, ComparisonsInAGermanLocale) {
-  LocaleScope german(plat::TFormatSettings::German());
+  TLocaleScope german(plat::TFormatSettings::German());
   Check({
       {">=10", "12,5", true},
       {">=10", "9,5", false},
@@ -163,7 +163,7 @@ TEST(Matcher, ComparisonsInAGermanLocale) {
 }
 
 TEST(Matcher, LongTextsAndPathologicalPatterns) {
-  LocaleScope english(plat::TFormatSettings::English());
+  TLocaleScope english(plat::TFormatSettings::English());
   const std::string as(10000, 'a');
   const std::string pattern = "*a*a*a*a*a*a*a*a*a*a*a*a*a*a*a*a*a*a*a*a*b";
   Check({
@@ -178,7 +178,7 @@ TEST(Matcher, LongTextsAndPathologicalPatterns) {
 }
 
 TEST(Matcher, TermsDirectly) {
-  LocaleScope english(plat::TFormatSettings::English());
+  TLocaleScope english(plat::TFormatSettings::English());
   // MatchPatternTerm neither splits at operators nor changes case.
   EXPECT_TRUE(MatchPatternTerm("a|b", "a|b"));
   EXPECT_FALSE(MatchPatternTerm("a?c", "ABC"));

@@ -7,12 +7,12 @@
 
 #include "grid/ExtUtilSmall.h"
 #include "grid/ExtUtilText.h"
-#include "grid/tests/GridTestSupport.h"
+#include "testing/LocaleScope.h"
 
 namespace zorbit {
 namespace {
 
-using testing::LocaleScope;
+using testing::TLocaleScope;
 
 TEST(CellText, Kinds) {
   struct Case {
@@ -45,7 +45,7 @@ struct NumberCase {
 };
 
 TEST(NumberText, KindsInAnEnglishLocale) {
-  LocaleScope english(plat::TFormatSettings::English());
+  TLocaleScope english(plat::TFormatSettings::English());
   const std::vector<NumberCase> cases{
       {"", NumberTextNone},
       {"12", NumberTextInteger},
@@ -70,7 +70,7 @@ TEST(NumberText, KindsInAnEnglishLocale) {
 }
 
 TEST(NumberText, KindsInAGermanLocale) {
-  LocaleScope german(plat::TFormatSettings::German());
+  TLocaleScope german(plat::TFormatSettings::German());
   const std::vector<NumberCase> cases{
       {"1.234", NumberTextDecimal}, {"12,5", NumberTextDecimal},   {"1.234,5", NumberTextDecimal},
       {"1,234,5", NumberTextNone},  {"1.234.567", NumberTextNone}, {"-7", NumberTextInteger},
@@ -80,7 +80,7 @@ TEST(NumberText, KindsInAGermanLocale) {
 
 TEST(NumberText, ExtractAndNormalize) {
   {
-    LocaleScope english(plat::TFormatSettings::English());
+    TLocaleScope english(plat::TFormatSettings::English());
     EXPECT_EQ(ExtractNumberText("$ -1,234.50"), "-1234.50");
     EXPECT_EQ(ExtractNumberText("(12)"), "-12");
     EXPECT_EQ(ExtractNumberText("-5"), "-5");
@@ -90,7 +90,7 @@ TEST(NumberText, ExtractAndNormalize) {
     EXPECT_EQ(ExtractNumberText(""), "");
     EXPECT_EQ(NormalizeNumberText("1,234.5"), "1234.5");
   }
-  LocaleScope german(plat::TFormatSettings::German());
+  TLocaleScope german(plat::TFormatSettings::German());
   EXPECT_EQ(ExtractNumberText("1.234,5 EUR"), "1234.5");
   EXPECT_EQ(ExtractNumberText("(3,25)"), "-3.25");
   EXPECT_EQ(NormalizeNumberText("1.234,5"), "1234.5");

@@ -11,7 +11,7 @@
 #include "service/tcpClient.h"
 #include "service/tests/ScriptedServer.h"
 #include "service/tests/ServiceTestEnvironment.h"
-#include "tools/mgmtsvc/testing/StandInService.h"
+#include "testing/StandInService.h"
 
 namespace zorbit::testing {
 namespace {
@@ -258,13 +258,13 @@ TEST_F(BiosRequestTest, HostileRepliesFailCleanly) {
 
 class BiosStandInTest : public ServiceTest {
  protected:
-  void Link(const StandInService& service) {
+  void Link(const TStandInService& service) {
     ServLink() = std::make_shared<TtcpServOpr>(ServiceHost, true, service.Port());
   }
 };
 
 TEST_F(BiosStandInTest, PasswordsRoundTripThroughTheStandIn) {
-  StandInService service({"--state", Root + "/bios.json"});
+  TStandInService service({"--state", Root + "/bios.json"});
   Link(service);
   const std::string password = "\x1e\x30\x2e";  // scan codes of a, b, c
   ASSERT_TRUE(SetSupervisorPassword(password));
@@ -276,7 +276,7 @@ TEST_F(BiosStandInTest, PasswordsRoundTripThroughTheStandIn) {
 }
 
 TEST_F(BiosStandInTest, BootSettingsSurviveARestart) {
-  StandInService service({"--state", Root + "/bios.json"});
+  TStandInService service({"--state", Root + "/bios.json"});
   Link(service);
   plat::TStringList order;
   ASSERT_TRUE(GetBootOrder(order));
@@ -302,7 +302,7 @@ TEST_F(BiosStandInTest, BootSettingsSurviveARestart) {
 }
 
 TEST_F(BiosStandInTest, AFailingFeatureAndTheAssetTagFallback) {
-  StandInService service({"--state", Root + "/bios.json", "--fail", "bootorder", "--asset-tag-fallback-only"});
+  TStandInService service({"--state", Root + "/bios.json", "--fail", "bootorder", "--asset-tag-fallback-only"});
   Link(service);
   plat::TStringList order;
   order.Add("untouched");

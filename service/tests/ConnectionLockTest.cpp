@@ -8,7 +8,7 @@
 
 #include "service/tcpClient.h"
 #include "service/tests/ServiceTestEnvironment.h"
-#include "tools/mgmtsvc/testing/StandInService.h"
+#include "testing/StandInService.h"
 
 namespace zorbit::testing {
 namespace {
@@ -23,9 +23,8 @@ class ConnectionLockTest : public ServiceTest {};
 
 TEST_F(ConnectionLockTest, TwoProcessesTakeTurns) {
   // Every reply takes 500 ms. The second process asks 100 ms after the first;
-  // holding the lock, the one that got it makes the other wait for its whole
-  // exchange.
-  StandInService service({"--delay-ms", "500", "--state", Root + "/bios.json"});
+  // holding the lock, the first makes it wait for the whole first exchange.
+  TStandInService service({"--delay-ms", "500", "--state", Root + "/bios.json"});
   int results[2];
   ASSERT_EQ(::pipe(results), 0);
   const long long start = MillisecondsNow();

@@ -116,7 +116,7 @@ TEST_F(CpuidTest, ProcessorNames) {
     cpu.Brand = c.Brand;
     cpu.ThirdLevel = c.ThirdLevel;
     StartWith(cpu);
-    LocaleScope locale(c.German ? plat::TFormatSettings::German() : plat::TFormatSettings::English());
+    TLocaleScope locale(c.German ? plat::TFormatSettings::German() : plat::TFormatSettings::English());
     EXPECT_EQ(GetProcessorName(Serv), c.Name) << c.Brand << " / " << c.ThirdLevel;
   }
 }
@@ -176,17 +176,17 @@ TEST_F(CpuidTest, CacheListsOfTheShippedProfiles) {
   plat::TStringList caches;
   caches.Add("stale=1");
   GetCacheList(Serv, caches);
-  EXPECT_EQ(Lines(caches), (Strings{"L1=<Data Cache> 32 <KB>, <Code Cache> 32 <KB>",
+  EXPECT_EQ(Items(caches), (Strings{"L1=<Data Cache> 32 <KB>, <Code Cache> 32 <KB>",
                                     "L2=4096 <KB> <Unified Cache> <(4096 KB Cache Per 2 Cores)>", "L3="}));
 
   AppHooks().Lookup = nullptr;
   GetCacheList(Serv, caches);
-  EXPECT_EQ(Lines(caches), (Strings{"L1=Data Cache 32 KB, Code Cache 32 KB",
+  EXPECT_EQ(Items(caches), (Strings{"L1=Data Cache 32 KB, Code Cache 32 KB",
                                     "L2=4096 KB Unified Cache (4096 KB Cache Per 2 Cores)", "L3="}));
 
   Start(ShippedProfile("awkward.json"));  // no leaf 4, a trace cache and a third-level cache
   GetCacheList(Serv, caches);
-  EXPECT_EQ(Lines(caches), (Strings{"L1=Data Cache 16 KB, Execution Trace Cache 12 K Micro-ops",
+  EXPECT_EQ(Items(caches), (Strings{"L1=Data Cache 16 KB, Execution Trace Cache 12 K Micro-ops",
                                     "L2=Advanced Transfer Cache 512 KB", "L3=2048 KB"}));
 }
 
@@ -280,19 +280,19 @@ TEST_F(CpuidTest, EveryFirstLevelPartIsOptional) {
   StartWith(cpu);
   plat::TStringList caches;
   GetCacheList(Serv, caches);
-  EXPECT_EQ(Lines(caches), (Strings{"L1=", "L2=", "L3="}));
+  EXPECT_EQ(Items(caches), (Strings{"L1=", "L2=", "L3="}));
 }
 
 TEST_F(CpuidTest, TheNotebooksProcessor) {
   Start("");
-  LocaleScope locale(plat::TFormatSettings::English());
+  TLocaleScope locale(plat::TFormatSettings::English());
   plat::TStringList processors;
   GetProcessorList(Serv, processors);
   ASSERT_EQ(processors.Count(), 2);
   plat::TStringList cpu;
   cpu.SetCommaText(processors.ValueFromIndex(0));
   EXPECT_EQ(
-      Lines(cpu),
+      Items(cpu),
       (Strings{"SocketDesignation=Socket 478", "ProcessorType=Central Processor", "Manufacturer=Intel",
                "ProcessorId=BFEBFBFF000006F6", "Version=Intel(R) Core(TM)2 CPU T7200 @ 2.00<GHz>", "Voltage=1.3 V",
                "ExtClock=166", "MaxClockSpeed=2 <GHz>", "CurrentClockSpeed=2 <GHz>", "Status=Populated, Enabled",
@@ -303,7 +303,7 @@ TEST_F(CpuidTest, TheNotebooksProcessor) {
 
 TEST_F(CpuidTest, SeveralProcessorsOfTheAwkwardProfile) {
   Start(ShippedProfile("awkward.json"));
-  LocaleScope locale(plat::TFormatSettings::German());
+  TLocaleScope locale(plat::TFormatSettings::German());
   plat::TStringList processors;
   GetProcessorList(Serv, processors);
   ASSERT_EQ(processors.Count(), 3);
@@ -329,7 +329,7 @@ TEST_F(CpuidTest, BrandFromTheFirstProcessorWhenCpuidHasNone) {
   cpu.Processors = Json::array({{{"Version", "  Ovra Processor "}, {"CurrentClockSpeed", "1830"}},
                                 {{"Version", "Other"}, {"CurrentClockSpeed", "800"}}});
   StartWith(cpu);
-  LocaleScope locale(plat::TFormatSettings::English());
+  TLocaleScope locale(plat::TFormatSettings::English());
   plat::TStringList processors;
   GetProcessorList(Serv, processors);
   EXPECT_EQ(InstanceValues(processors, "Version"), Strings(2, "Ovra Processor 1.83 <GHz>"));
@@ -440,7 +440,7 @@ TEST_F(CpuidTest, NoProcessorStructures) {
   StartWith(CpuModel{});
   plat::TStringList processors;
   GetProcessorList(Serv, processors);
-  EXPECT_EQ(Lines(processors), Strings{"amount=0"});
+  EXPECT_EQ(Items(processors), Strings{"amount=0"});
 }
 
 }  // namespace

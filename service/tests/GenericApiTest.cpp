@@ -10,9 +10,6 @@
 #include "platform/rtl/CommandLine.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/StringList.h"
-#include "service/GenericAPI.h"
-#include "service/GenericShellAPI.h"
-#include "service/ZorbitConfig.h"
 #include "platform/win/CrossProcessWindows.h"
 #include "platform/win/DefWindowProc.h"
 #include "platform/win/Display.h"
@@ -20,8 +17,12 @@
 #include "platform/win/WindowStyles.h"
 #include "platform/win/WindowText.h"
 #include "platform/win/Windows.h"
-#include "platform/win/tests/HelperProcess.h"
+#include "platform/win/tests/WinTestHelper.h"
+#include "service/GenericAPI.h"
+#include "service/GenericShellAPI.h"
+#include "service/ZorbitConfig.h"
 #include "service/tests/ServiceTestEnvironment.h"
+#include "testing/LocaleScope.h"
 
 namespace zorbit::testing {
 namespace {
@@ -43,9 +44,8 @@ TEST_F(GenericApiTest, HexByteList) {
 }
 
 TEST_F(GenericApiTest, StrToFloatTolerantReadsBothSeparatorsInBothLocales) {
-  const plat::TFormatSettings saved = plat::FormatSettings();
   for (const plat::TFormatSettings& locale : {plat::TFormatSettings::English(), plat::TFormatSettings::German()}) {
-    plat::FormatSettings() = locale;
+    TLocaleScope scope(locale);
     SCOPED_TRACE(std::string("decimal separator ") + locale.DecimalSeparator);
     EXPECT_DOUBLE_EQ(StrToFloatTolerant("1.5"), 1.5);
     EXPECT_DOUBLE_EQ(StrToFloatTolerant("1,5"), 1.5);
@@ -54,7 +54,6 @@ TEST_F(GenericApiTest, StrToFloatTolerantReadsBothSeparatorsInBothLocales) {
     EXPECT_DOUBLE_EQ(StrToFloatTolerant("abc"), 0);
     EXPECT_DOUBLE_EQ(StrToFloatTolerant(""), 0);
   }
-  plat::FormatSettings() = saved;
 }
 
 TEST_F(GenericApiTest, ListValuesAndIntegers) {
@@ -211,30 +210,30 @@ class SecondCopyTest : public GenericApiTest {
 };
 
 TEST_F(SecondCopyTest, BringsTheRunningCopyToTheFront) {
-  plat::testing::HelperProcess running({"--mutex", "Ovra Zorbit Management", "TApplication", "Ovra Zorbit Management",
+  plat::testing::WinTestHelper running({"--mutex", "Ovra Zorbit Management", "TApplication", "Ovra Zorbit Management",
                                         "shown", "TfmZorbitMain", "Ovra Zorbit Management", "shown"});
   // Its main window, shown last, is its active window now.
   MakeOwnApplicationWindow();
   EXPECT_TRUE(CheckSingleInstance("Ovra Zorbit Management", "TfmZorbitMain", true));
-  EXPECT_TRUE(running.WaitFor("activate TApplication"));
+  EXPECT_TRUE(running.WaitForLine("activate TApplication"));
   EXPECT_EQ(plat::WindowText(OwnApplication), "");
 }
 
 TEST_F(SecondCopyTest, ShowsTheRunningCopyRestoredWhenItsMainWindowIsHidden) {
-  plat::testing::HelperProcess running({"--mutex", "Ovra Zorbit Management", "TApplication", "Ovra Zorbit Management",
+  plat::testing::WinTestHelper running({"--mutex", "Ovra Zorbit Management", "TApplication", "Ovra Zorbit Management",
                                         "hidden", "TfmZorbitMain", "Ovra Zorbit Management", "hidden"});
   MakeOwnApplicationWindow();
   EXPECT_TRUE(CheckSingleInstance("Ovra Zorbit Management", "TfmZorbitMain", true));
-  EXPECT_TRUE(running.WaitFor("show TApplication 1"));
+  EXPECT_TRUE(running.WaitForLine("show TApplication 1"));
 }
 
 TEST_F(SecondCopyTest, ExitClosesTheRunningCopyMainWindowBeforeAnswering) {
-  plat::testing::HelperProcess running({"--mutex", "Ovra Zorbit Management", "TfmZorbitMain", "Main", "shown"});
+  plat::testing::WinTestHelper running({"--mutex", "Ovra Zorbit Management", "TfmZorbitMain", "Main", "shown"});
   const char* argv[] = {"zorbit", "exit"};
   plat::SetCommandLine(2, argv);
   EXPECT_TRUE(CheckSingleInstance("Ovra Zorbit Management", "TfmZorbitMain", true));
   plat::SetCommandLine(0, nullptr);
-  EXPECT_TRUE(running.WaitFor("close TfmZorbitMain", 0));
+  EXPECT_TRUE(running.WaitForLine("close TfmZorbitMain", std::chrono::milliseconds(0)));
   EXPECT_EQ(running.WaitExit(), 0);
 }
 

@@ -11,7 +11,7 @@
 #include "service/tcpClient.h"
 #include "service/tests/ScriptedServer.h"
 #include "service/tests/ServiceTestEnvironment.h"
-#include "tools/mgmtsvc/testing/StandInService.h"
+#include "testing/StandInService.h"
 
 namespace zorbit::testing {
 namespace {
@@ -31,7 +31,7 @@ class GetServTest : public ServiceTest {
   // An administrator waits while the service is missing or starting, so
   // every test registers one; it reads as stopped until started.
   void RegisterStandIn(int port) {
-    ASSERT_TRUE(plat::RegisterService(ServiceName, StandInService::ExecutablePath() + " --port " +
+    ASSERT_TRUE(plat::RegisterService(ServiceName, TStandInService::ExecutablePath() + " --port " +
                                                        std::to_string(port) + " --state " + Root + "/state.json"));
   }
   void RegisterBrokenService() { ASSERT_TRUE(plat::RegisterService(ServiceName, "/bin/false")); }
@@ -64,7 +64,7 @@ TEST_F(GetServTest, AnAdministratorStartsTheServiceAndConnects) {
 }
 
 TEST_F(GetServTest, ARunningServiceIsUsedAsItIs) {
-  StandInService service;
+  TStandInService service;
   RegisterStandIn(service.Port());
   IpfqServPtr serv;
   GetServ(serv, nullptr, service.Port());

@@ -1,39 +1,25 @@
 #pragma once
 // Support for the hardware query tests: the real stand-in service started
-// with a shipped machine profile or one a test writes, the locale and the
-// string-table lookup a test runs under, and readers of multi-instance lists.
+// with a shipped machine profile or one a test writes, the string-table
+// lookup a test runs under, and readers of multi-instance lists.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
-#include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/StringList.h"
 #include "service/AppHooks.h"
 #include "service/tcpClient.h"
 #include "service/tests/ServiceTestEnvironment.h"
-#include "tools/mgmtsvc/testing/StandInService.h"
+#include "testing/LocaleScope.h"
+#include "testing/ProjectPaths.h"
+#include "testing/StandInService.h"
+#include "testing/StringsItems.h"
 
 namespace zorbit::testing {
-
-// The process's locale settings for the life of the object.
-class LocaleScope {
- public:
-  explicit LocaleScope(const plat::TFormatSettings& Settings) : FSaved(plat::FormatSettings()) {
-    plat::FormatSettings() = Settings;
-  }
-  ~LocaleScope() { plat::FormatSettings() = FSaved; }
-  LocaleScope(const LocaleScope&) = delete;
-  LocaleScope& operator=(const LocaleScope&) = delete;
-
- private:
-  plat::TFormatSettings FSaved;
-};
 
 // A string table that translates every key of section "General" into the key
 // in angle brackets, so a test sees which words were looked up.
@@ -41,12 +27,6 @@ inline void InstallBracketLookup() {
   AppHooks().Lookup = [](const plat::String& Section, const plat::String& Key) {
     return Section == "General" ? "<" + Key + ">" : Key;
   };
-}
-
-inline std::vector<std::string> Lines(const plat::TStrings& List) {
-  std::vector<std::string> lines;
-  for (int i = 0; i < List.Count(); ++i) lines.push_back(List.Strings(i));
-  return lines;
 }
 
 // The value Name of instance Index ("@=" line Index) of a multi-instance list.
@@ -78,13 +58,7 @@ class StandInTest : public ServiceTest {
     ServiceTest::TearDown();
   }
 
-  static std::string ShippedProfile(const std::string& Name) {
-    const char* source = std::getenv("ZORBIT_SOURCE_DIR");
-    const std::filesystem::path root = source
-                                           ? std::filesystem::path(source)
-                                           : std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
-    return (root / "tools" / "mgmtsvc" / "profiles" / Name).string();
-  }
+  static std::string ShippedProfile(const std::string& Name) { return SourcePath("tools/mgmtsvc/profiles/" + Name); }
 
   // Starts the stand-in with a profile file (empty: the built-in one) and links Serv to it.
   void Start(const std::string& ProfileFile) {
@@ -92,7 +66,7 @@ class StandInTest : public ServiceTest {
     FService.reset();
     std::vector<std::string> arguments;
     if (!ProfileFile.empty()) arguments = {"--profile", ProfileFile};
-    FService = std::make_unique<StandInService>(arguments);
+    FService = std::make_unique<TStandInService>(arguments);
     Serv = std::make_shared<TtcpServOpr>(ServiceHost, true, FService->Port());
   }
 
@@ -103,7 +77,7 @@ class StandInTest : public ServiceTest {
     Start(path);
   }
 
-  std::unique_ptr<StandInService> FService;
+  std::unique_ptr<TStandInService> FService;
   IpfqServPtr Serv;
 
  private:

@@ -1,26 +1,17 @@
 #include "service/tests/ScriptedServer.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <stdexcept>
+
+#include "testing/LoopbackSocket.h"
 
 namespace zorbit::testing {
 
 ScriptedServer::ScriptedServer(Script script) : FScript(std::move(script)) {
-  FListener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof(address);
-  if (FListener < 0 || ::bind(FListener, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
-      ::listen(FListener, 8) != 0 || ::getsockname(FListener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-    throw std::runtime_error("scripted server: cannot listen");
-  FPort = ntohs(address.sin_port);
+  FListener = ListenOnLoopback(FPort);
   FThread = std::thread([this] { Serve(); });
 }
 
@@ -91,10 +82,7 @@ void ScriptedServer::Serve() {
         FArrived.notify_all();
         const Answer answer = FScript(line);
         if (answer.DelayMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(answer.DelayMs));
-        for (const std::string& reply : answer.Lines) {
-          const std::string wire = reply + "\n";
-          ::send(connection, wire.data(), wire.size(), MSG_NOSIGNAL);
-        }
+        for (const std::string& reply : answer.Lines) SendAll(connection, reply + "\n");
         if (answer.Close) open = false;
       }
     }

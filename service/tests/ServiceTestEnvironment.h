@@ -4,12 +4,12 @@
 // the application layer would have shown.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "service/AppHooks.h"
 #include "service/ServiceUnits.h"
+#include "testing/PlatformRoot.h"
 
 namespace zorbit::testing {
 
@@ -21,9 +21,6 @@ struct ShownMessage {
 class ServiceTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/zorbit-service-XXXXXX";
-    Root = ::mkdtemp(pattern);
-    ::setenv("ZORBIT_ROOT", Root.c_str(), 1);
     InitializeServiceUnits();
     AppHooks().Title = [] { return std::string("Ovra Zorbit Management"); };
     AppHooks().MessageBox = [this](const std::string& Caption, const std::string& Title, const std::string& Text,
@@ -37,12 +34,10 @@ class ServiceTest : public ::testing::Test {
   void TearDown() override {
     FinalizeServiceUnits();
     AppHooks() = {};
-    std::error_code ignored;
-    std::filesystem::remove_all(Root, ignored);
-    ::unsetenv("ZORBIT_ROOT");
   }
 
-  std::string Root;
+  TPlatformRoot Machine{"zorbit-service"};
+  const std::string Root = Machine.Path();
   std::vector<ShownMessage> Messages;
   int Terminations = 0;
 };

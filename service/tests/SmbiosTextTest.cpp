@@ -22,7 +22,7 @@ class SmbiosTextTest : public ::testing::TestWithParam<bool> {
   bool German() const { return GetParam(); }
 
  private:
-  LocaleScope FLocale;
+  TLocaleScope FLocale;
 };
 
 struct TextCase {

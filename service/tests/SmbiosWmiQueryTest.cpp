@@ -22,16 +22,16 @@ TEST_F(SmbiosQueryTest, ReleaseDateIsShownInTheUsersDateFormat) {
   Start("");
   for (const auto& [settings, expected] : {std::pair{plat::TFormatSettings::English(), "3/14/2007"},
                                            std::pair{plat::TFormatSettings::German(), "14.03.2007"}}) {
-    LocaleScope locale(settings);
+    TLocaleScope locale(settings);
     plat::TStringList bios;
     bios.Add("replaced");
     GetBiosStructure(Serv, bios);
-    EXPECT_EQ(Lines(bios), (Strings{"Vendor=Ovra", "Version=V1.07", "ReleaseDate=" + std::string(expected)}));
+    EXPECT_EQ(Items(bios), (Strings{"Vendor=Ovra", "Version=V1.07", "ReleaseDate=" + std::string(expected)}));
   }
 }
 
 TEST_F(SmbiosQueryTest, ReleaseDatesTheFirmwareMightWrite) {
-  LocaleScope locale(plat::TFormatSettings::German());
+  TLocaleScope locale(plat::TFormatSettings::German());
   const std::pair<std::string, std::string> cases[] = {
       {"12/31/1999", "31.12.1999"}, {" 7/4/9 ", "04.07.2009"},     // trimmed; a short year is in this century
       {"02/29/08", "29.02.2008"},   {"02/30/2008", "02/30/2008"},  // no such day: kept as it came
@@ -55,7 +55,7 @@ TEST_F(SmbiosQueryTest, EmptyHandlesAreNeitherAskedNorCounted) {
   plat::TStringList devices;
   devices.Add("kept=1");
   GetSmbiosStructures(Serv, "Memory Device", devices);  // handles ",16,,17,18,"
-  EXPECT_EQ(Lines(devices), (Strings{"kept=1", R"(@=DeviceLocator=A,Size=0x8400,MemoryType=21)",
+  EXPECT_EQ(Items(devices), (Strings{"kept=1", R"(@=DeviceLocator=A,Size=0x8400,MemoryType=21)",
                                      R"(@=DeviceLocator=B,Size=0,MemoryType=2)",
                                      R"(@=DeviceLocator=C,Size=65535,MemoryType=20)", "amount=3"}));
 }
@@ -70,7 +70,7 @@ TEST_F(SmbiosQueryTest, AStructureWithoutHandles) {
   plat::TStringList all;
   all.Add("stale=1");
   GetSmbiosStructures(Serv, "Cache", all);
-  EXPECT_EQ(Lines(all), (Strings{"stale=1", "amount=0"}));
+  EXPECT_EQ(Items(all), (Strings{"stale=1", "amount=0"}));
 }
 
 TEST_F(SmbiosQueryTest, SystemAndMemoryOfTheNotebook) {
@@ -97,7 +97,7 @@ TEST_F(SmbiosQueryTest, WithoutAServiceEverythingIsEmpty) {
   GetSmbiosStructure(nullptr, "BIOS", list);
   EXPECT_EQ(list.Count(), 0);
   GetSmbiosStructures(nullptr, "BIOS", list);
-  EXPECT_EQ(Lines(list), Strings{"amount=0"});
+  EXPECT_EQ(Items(list), Strings{"amount=0"});
 }
 
 class WmiQueryTest : public StandInTest {};
@@ -137,12 +137,12 @@ TEST_F(WmiQueryTest, ExactRequestTextsAndNocachePlacement) {
   plat::TStringList fresh;
   fresh.Add("nocache=true");
   GetCdromDrives(Serv, fresh);
-  EXPECT_EQ(Lines(fresh), (Strings{"@=Name=fresh", "amount=1"}));
+  EXPECT_EQ(Items(fresh), (Strings{"@=Name=fresh", "amount=1"}));
 
   plat::TStringList cached;
   cached.Add("NoCache=TRUE");  // only exactly "true" asks for fresh data; the option goes either way
   GetCdromDrives(Serv, cached);
-  EXPECT_EQ(Lines(cached), (Strings{"@=Name=cached", "amount=1"}));
+  EXPECT_EQ(Items(cached), (Strings{"@=Name=cached", "amount=1"}));
 
   plat::TStringList disks;
   disks.Add("USB=1");
@@ -158,7 +158,7 @@ TEST_F(WmiQueryTest, ExactRequestTextsAndNocachePlacement) {
 
   plat::TStringList system;
   GetOperatingSystem(Serv, system);
-  EXPECT_EQ(Lines(system), (Strings{"@=\"Caption=default system\"", "amount=1"}));
+  EXPECT_EQ(Items(system), (Strings{"@=\"Caption=default system\"", "amount=1"}));
 }
 
 TEST_F(WmiQueryTest, RetryIsSentAtMostThreeTimes) {
@@ -173,7 +173,7 @@ TEST_F(WmiQueryTest, RetryIsSentAtMostThreeTimes) {
     StartWith(Json::array({queryEntry, objectEntry}));
     plat::TStringList modems;
     GetModems(Serv, modems);
-    EXPECT_EQ(Lines(modems), expected) << retries << " retries";
+    EXPECT_EQ(Items(modems), expected) << retries << " retries";
     // The third send was the last: the next one is answered.
     plat::WideString params = u"\"query=Select DeviceID FROM Win32_POTSModem \",wmikey=DeviceID";
     Serv->GetInfo(u"WMI", u"", params);
@@ -185,7 +185,7 @@ TEST_F(WmiQueryTest, ObjectsAndQueriesThatNeverStopRetrying) {
   Start(ShippedProfile("awkward.json"));
   plat::TStringList modems;
   GetModems(Serv, modems);
-  EXPECT_EQ(Lines(modems), Strings{"amount=0"});
+  EXPECT_EQ(Items(modems), Strings{"amount=0"});
 
   plat::TStringList object;
   object.Add("nocache=true");
@@ -199,7 +199,7 @@ TEST_F(WmiQueryTest, QueryAllNormalisesEachInstance) {
                                     Json::array({R"( Speed=1 , "Name=Fan")", R"("Name=Fan, 2")", ""}))}));
   plat::TStringList fans;
   WmiQueryAll(Serv, "Win32_Fan", "", fans);
-  EXPECT_EQ(Lines(fans), (Strings{"@=Speed=1,Name=Fan", R"(@="Name=Fan, 2")", "@=", "amount=3"}));
+  EXPECT_EQ(Items(fans), (Strings{"@=Speed=1,Name=Fan", R"(@="Name=Fan, 2")", "@=", "amount=3"}));
 }
 
 TEST_F(WmiQueryTest, DevicesAreNumberedFromZero) {
@@ -307,7 +307,7 @@ TEST_F(HardDriveTest, DrivesAreRewrittenForDisplay) {
   Start(ShippedProfile("awkward.json"));
   InstallBracketLookup();
   for (const bool german : {false, true}) {
-    LocaleScope locale(german ? plat::TFormatSettings::German() : plat::TFormatSettings::English());
+    TLocaleScope locale(german ? plat::TFormatSettings::German() : plat::TFormatSettings::English());
     plat::TStringList drives;
     drives.Add("USB=True");
     GetHardDrives(Serv, drives);
@@ -325,7 +325,7 @@ TEST_F(HardDriveTest, DrivesAreRewrittenForDisplay) {
     EXPECT_EQ(InstanceValues(drives, "IDETarget"), (Strings{"Slave", "--1", "Master"}));
   }
 
-  LocaleScope locale(plat::TFormatSettings::English());
+  TLocaleScope locale(plat::TFormatSettings::English());
   plat::TStringList internal;
   GetHardDrives(Serv, internal);
   EXPECT_EQ(InstanceValues(internal, "ItemNo"), (Strings{"Hard Drive 1", "Hard Drive 1"}));
@@ -335,7 +335,7 @@ TEST_F(HardDriveTest, DrivesAreRewrittenForDisplay) {
 
 TEST_F(HardDriveTest, TheNotebooksDisks) {
   Start("");
-  LocaleScope locale(plat::TFormatSettings::English());
+  TLocaleScope locale(plat::TFormatSettings::English());
   plat::TStringList all;
   all.Add("USB=1");
   GetHardDrives(Serv, all);
@@ -354,7 +354,7 @@ TEST_F(HardDriveTest, WithoutAServiceThereAreNoDrives) {
   plat::TStringList drives;
   drives.Add("USB=1");
   GetHardDrives(nullptr, drives);
-  EXPECT_EQ(Lines(drives), Strings{"amount=0"});
+  EXPECT_EQ(Items(drives), Strings{"amount=0"});
 }
 
 // The network page asks the service's network monitor directly: one line per

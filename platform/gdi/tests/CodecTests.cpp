@@ -7,7 +7,6 @@
 #include <png.h>
 
 #include <climits>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -20,6 +19,7 @@
 #include "platform/gdi/PngCodec.h"
 #include "platform/gdi/TGraphic.h"
 #include "platform/gdi/tests/ImageFactory.h"
+#include "testing/ProjectPaths.h"
 
 namespace plat::testing {
 namespace {
@@ -511,9 +511,7 @@ TEST(PngCodec, WritesWhatLibpngReadsBack) {
 // The corpus beside the tests: every "broken-*" file is refused by the
 // reader for its extension, every "valid-*" file is read.
 TEST(CodecCorpus, BrokenFilesAreRefusedAndValidOnesRead) {
-  const char* source = std::getenv("ZORBIT_SOURCE_DIR");
-  ASSERT_NE(source, nullptr);
-  const std::filesystem::path folder = std::filesystem::path(source) / "platform/gdi/tests/data";
+  const std::filesystem::path folder = zorbit::testing::SourcePath("platform/gdi/tests/data");
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     const std::string name = entry.path().filename().string();

@@ -3,15 +3,12 @@
 // had when a file cannot be read.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <unistd.h>
-
 #include "platform/gdi/JpegCodec.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/TJPEGImage.h"
 #include "platform/gdi/TPicture.h"
 #include "platform/gdi/tests/ImageFactory.h"
+#include "testing/TempFolder.h"
 
 namespace plat::testing {
 namespace {
@@ -36,22 +33,10 @@ std::unique_ptr<TBitmap> Canvas(int width, int height) {
   return bitmap;
 }
 
-class TempFolder {
- public:
-  TempFolder() : FPath(std::filesystem::temp_directory_path() / ("zorbit-pictures-" + std::to_string(getpid()))) {
-    std::filesystem::create_directories(FPath);
-  }
-  ~TempFolder() { std::filesystem::remove_all(FPath); }
-  String Write(const String& name, const std::vector<Byte>& data) const {
-    const std::filesystem::path file = FPath / name;
-    std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-    return file.string();
-  }
-
- private:
-  std::filesystem::path FPath;
-};
+// Writes bytes as a file of the folder; answers its path.
+String WriteInto(const zorbit::testing::TTempFolder& folder, const String& name, const std::vector<Byte>& data) {
+  return folder.Write(name, std::string(data.begin(), data.end()));
+}
 
 TEST(TJPEGImageClass, LoadsDrawsAndSavesTheDataBack) {
   const std::vector<Byte> data = EncodeJpeg({20, 10, 3, false});
@@ -125,15 +110,15 @@ TEST(TIconClass, LoadsTheBestImageAndDrawsItsMask) {
 }
 
 TEST(TPictureClass, LoadsFilesByExtension) {
-  TempFolder folder;
+  zorbit::testing::TTempFolder folder;
   BmpWriteOptions options;
   options.BitsPerPixel = 8;
   const String bmp =
-      folder.Write("a.bmp", WriteBmp(*MakePicture(7, 3, [](int x, int) { return x * 0x202020u; }), options));
-  const String jpg = folder.Write("b.JPG", EncodeJpeg({9, 4, 3, false}));
-  const String ico = folder.Write("c.ico", IconFileBytes());
-  const String other = folder.Write("d.png", {1, 2, 3});
-  const String broken = folder.Write("e.bmp", {'B', 'M', 0, 0});
+      WriteInto(folder, "a.bmp", WriteBmp(*MakePicture(7, 3, [](int x, int) { return x * 0x202020u; }), options));
+  const String jpg = WriteInto(folder, "b.JPG", EncodeJpeg({9, 4, 3, false}));
+  const String ico = WriteInto(folder, "c.ico", IconFileBytes());
+  const String other = WriteInto(folder, "d.png", {1, 2, 3});
+  const String broken = WriteInto(folder, "e.bmp", {'B', 'M', 0, 0});
 
   TPicture picture;
   int changes = 0;

@@ -12,13 +12,17 @@
 #include <string>
 #include <vector>
 
-#include "TestSupport.h"
 #include "platform/rtl/FileHandles.h"
 #include "platform/rtl/Streams.h"
+#include "testing/FileContent.h"
+#include "testing/PlatformRoot.h"
 
 namespace {
 
 using namespace plat;
+using zorbit::testing::ReadFileContent;
+using zorbit::testing::TPlatformRoot;
+using zorbit::testing::WriteFileContent;
 namespace fs = std::filesystem;
 
 // What the caller's routines saw; FDI routines carry no context of their own.
@@ -107,8 +111,8 @@ class CabinetTest : public ::testing::Test {
     Dir = Root.Path() + "/";
     fs::create_directories(Dir + "src/sub");
     fs::create_directories(Dir + "out");
-    ostest::WriteFile(Dir + "src/a.txt", "alpha text\n");
-    ostest::WriteFile(Dir + "src/sub/b.bin", std::string(70000, 'b') + "tail");
+    WriteFileContent(Dir + "src/a.txt", "alpha text\n");
+    WriteFileContent(Dir + "src/sub/b.bin", std::string(70000, 'b') + "tail");
     // 2021-03-04 05:06:08 local time, as gcab stores it.
     std::system(("touch -d '2021-03-04 05:06:08' '" + Dir + "src/a.txt'").c_str());
     Context = FDICreate(TestAlloc, TestFree, TestOpen, TestRead, TestWrite, TestClose, TestSeek, cpu80386, &Erf);
@@ -139,7 +143,7 @@ class CabinetTest : public ::testing::Test {
     return result;
   }
 
-  ostest::TTempRoot Root;
+  TPlatformRoot Root;
   std::string Dir;
   ERF Erf;
   HFDI Context = nullptr;
@@ -156,7 +160,7 @@ TEST_F(CabinetTest, IsCabinetReadsTheHeaderOfARealCabinet) {
 }
 
 TEST_F(CabinetTest, IsCabinetRefusesOtherFiles) {
-  const std::string cab = ostest::ReadFile(Dir + MakeCabinet("t.cab", false));
+  const std::string cab = ReadFileContent(Dir + MakeCabinet("t.cab", false));
   std::string otherVersion = cab;
   otherVersion[25] = 2;
   const struct {
@@ -170,7 +174,7 @@ TEST_F(CabinetTest, IsCabinetRefusesOtherFiles) {
       {"version2.cab", otherVersion, FDIERROR_UNKNOWN_CABINET_VERSION},
   };
   for (const auto& c : cases) {
-    ostest::WriteFile(Dir + c.Name, c.Content);
+    WriteFileContent(Dir + c.Name, c.Content);
     Erf = ERF{};
     FDICABINETINFO info;
     EXPECT_FALSE(IsCabinet(c.Name, info)) << c.Name;
@@ -196,8 +200,8 @@ TEST_F(CabinetTest, CopyOffersEveryFileAndWritesTheTakenOnes) {
     EXPECT_EQ(job.Notices[2].Date, job.Notices[1].Date);
     EXPECT_EQ(job.Notices[3].Name, "sub\\b.bin");
     EXPECT_EQ(job.Notices[3].Size, 70004);
-    EXPECT_EQ(ostest::ReadFile(Dir + "out/a.txt"), "alpha text\n");
-    EXPECT_EQ(ostest::ReadFile(Dir + "out/sub_b.bin"), std::string(70000, 'b') + "tail");
+    EXPECT_EQ(ReadFileContent(Dir + "out/a.txt"), "alpha text\n");
+    EXPECT_EQ(ReadFileContent(Dir + "out/sub_b.bin"), std::string(70000, 'b') + "tail");
   }
 }
 
@@ -221,23 +225,23 @@ TEST_F(CabinetTest, SkippedFilesAreNotWrittenAndAnAbortStopsTheCopy) {
 // "é" in code page 437.
 TEST_F(CabinetTest, NamesWithoutTheUtfFlagAreConvertedFromTheOemCodePage) {
   fs::create_directories(Dir + "names");
-  ostest::WriteFile(Dir + "names/caf_.txt", "oem");
-  ostest::WriteFile(Dir + "names/na\xC3\xAFve.txt", "utf");
+  WriteFileContent(Dir + "names/caf_.txt", "oem");
+  WriteFileContent(Dir + "names/na\xC3\xAFve.txt", "utf");
   const std::string command = "cd '" + Dir + "names' && gcab -c ../names.cab caf_.txt na\xC3\xAFve.txt";
   ASSERT_EQ(std::system(command.c_str()), 0);
-  std::string cab = ostest::ReadFile(Dir + "names.cab");
+  std::string cab = ReadFileContent(Dir + "names.cab");
   const std::size_t at = cab.find(std::string("caf_.txt") + '\0');
   ASSERT_NE(at, std::string::npos);
   ASSERT_EQ(cab[at - 2] & 0x80, 0);  // an ASCII name is stored without the flag
   cab[at + 3] = '\x82';
-  ostest::WriteFile(Dir + "names.cab", cab);
+  WriteFileContent(Dir + "names.cab", cab);
 
   TCopyJob job;
   ASSERT_TRUE(Copy("names.cab", job));
   ASSERT_EQ(job.Notices.size(), 5u);
   EXPECT_EQ(job.Notices[1].Name, "caf\xC3\xA9.txt");
   EXPECT_EQ(job.Notices[3].Name, "na\xC3\xAFve.txt");
-  EXPECT_EQ(ostest::ReadFile(Dir + "out/caf\xC3\xA9.txt"), "oem");
+  EXPECT_EQ(ReadFileContent(Dir + "out/caf\xC3\xA9.txt"), "oem");
 }
 
 // Files of a cabinet that claim the last byte of a large folder one after
@@ -247,15 +251,15 @@ TEST_F(CabinetTest, NamesWithoutTheUtfFlagAreConvertedFromTheOemCodePage) {
 TEST_F(CabinetTest, FilesDecompressingTheFolderOverAndOverAreRefused) {
   fs::create_directories(Dir + "deep");
   constexpr std::uint32_t kFolder = 256 * 1024;
-  ostest::WriteFile(Dir + "deep/a.bin", std::string(kFolder, '\0'));
+  WriteFileContent(Dir + "deep/a.bin", std::string(kFolder, '\0'));
   std::string names = "a.bin";
   for (int i = 10; i < 60; ++i) {
     const std::string name = "b" + std::to_string(i) + ".bin";
-    ostest::WriteFile(Dir + "deep/" + name, "x");
+    WriteFileContent(Dir + "deep/" + name, "x");
     names += " " + name;
   }
   ASSERT_EQ(std::system(("cd '" + Dir + "deep' && gcab -c -z ../deep.cab " + names).c_str()), 0);
-  std::string cab = ostest::ReadFile(Dir + "deep.cab");
+  std::string cab = ReadFileContent(Dir + "deep.cab");
   for (int i = 10; i < 60; ++i) {
     // CFFILE: size, offset in the folder, folder, date, time, attributes, name.
     const std::size_t at = cab.find("b" + std::to_string(i) + ".bin" + '\0');
@@ -263,7 +267,7 @@ TEST_F(CabinetTest, FilesDecompressingTheFolderOverAndOverAreRefused) {
     const std::uint32_t offset = kFolder - 1;
     for (int b = 0; b < 4; ++b) cab[at - 12 + b] = static_cast<char>(offset >> (8 * b));
   }
-  ostest::WriteFile(Dir + "deep.cab", cab);
+  WriteFileContent(Dir + "deep.cab", cab);
 
   TCopyJob job;
   EXPECT_FALSE(Copy("deep.cab", job));
@@ -271,7 +275,7 @@ TEST_F(CabinetTest, FilesDecompressingTheFolderOverAndOverAreRefused) {
   // a.bin and b10.bin (one restart) came out; b11.bin was refused.
   ASSERT_EQ(job.Notices.size(), 6u);
   EXPECT_EQ(job.Notices.back().Name, "b11.bin");
-  EXPECT_EQ(ostest::ReadFile(Dir + "out/b10.bin"), std::string(1, '\0'));
+  EXPECT_EQ(ReadFileContent(Dir + "out/b10.bin"), std::string(1, '\0'));
   // Skipped files cost nothing.
   TCopyJob skipping;
   for (int i = 11; i < 60; ++i) skipping.Answers["b" + std::to_string(i) + ".bin"] = 0;
@@ -297,14 +301,14 @@ TEST_F(CabinetTest, AnExceptionOfTheNotificationRoutinePassesThroughAndLeavesNot
 
 TEST_F(CabinetTest, EveryCutOfACabinetFailsCleanly) {
   for (const bool zip : {false, true}) {
-    const std::string whole = ostest::ReadFile(Dir + MakeCabinet("whole.cab", zip));
+    const std::string whole = ReadFileContent(Dir + MakeCabinet("whole.cab", zip));
     // Every few bytes through the headers and file table, then across the data blocks.
     std::vector<std::size_t> lengths;
     for (std::size_t length = 0; length < 120; length += 3) lengths.push_back(length);
     for (std::size_t length = 120; length + 1 < whole.size(); length += whole.size() / 40) lengths.push_back(length);
     lengths.push_back(whole.size() - 1);
     for (const std::size_t length : lengths) {
-      ostest::WriteFile(Dir + "cut.cab", whole.substr(0, length));
+      WriteFileContent(Dir + "cut.cab", whole.substr(0, length));
       TCopyJob job;
       EXPECT_FALSE(Copy("cut.cab", job)) << "zip " << zip << " length " << length;
       EXPECT_TRUE(Erf.fError);
@@ -316,10 +320,10 @@ TEST_F(CabinetTest, EveryCutOfACabinetFailsCleanly) {
 
 TEST_F(CabinetTest, SpoiltDataFailsCleanly) {
   for (const bool zip : {false, true}) {
-    std::string cab = ostest::ReadFile(Dir + MakeCabinet("whole.cab", zip));
+    std::string cab = ReadFileContent(Dir + MakeCabinet("whole.cab", zip));
     // Overwrite a run of compressed data well inside the second file's blocks.
     for (std::size_t i = cab.size() / 2; i < cab.size() / 2 + 64; ++i) cab[i] = static_cast<char>(i * 7);
-    ostest::WriteFile(Dir + "spoilt.cab", cab);
+    WriteFileContent(Dir + "spoilt.cab", cab);
     TCopyJob job;
     EXPECT_FALSE(Copy("spoilt.cab", job)) << "zip " << zip;
     EXPECT_EQ(Erf.erfOper, FDIERROR_CORRUPT_CABINET);

@@ -5,44 +5,27 @@
 #include <filesystem>
 #include <functional>
 
-#include "TestSupport.h"
-#include "platform/rtl/Exception.h"
-#include "platform/rtl/LastError.h"
 #include "platform/os/Module.h"
 #include "platform/os/PlatformRoot.h"
 #include "platform/os/PosixFiles.h"
 #include "platform/os/ShellFolders.h"
 #include "platform/os/SysTime.h"
+#include "platform/rtl/Exception.h"
+#include "platform/rtl/LastError.h"
+#include "testing/EnvironmentVariable.h"
+#include "testing/FileContent.h"
+#include "testing/PlatformRoot.h"
 
 namespace {
 
 using namespace plat;
+using zorbit::testing::TEnvironmentVariable;
+using zorbit::testing::TPlatformRoot;
+using zorbit::testing::WriteFileContent;
 namespace fs = std::filesystem;
 
-// Sets an environment variable for the life of the object.
-class TEnvironment {
- public:
-  TEnvironment(const char* name, const char* value) : FName(name) {
-    if (const char* previous = std::getenv(name)) FPrevious = previous;
-    if (value != nullptr)
-      ::setenv(name, value, 1);
-    else
-      ::unsetenv(name);
-  }
-  ~TEnvironment() {
-    if (FPrevious)
-      ::setenv(FName, FPrevious->c_str(), 1);
-    else
-      ::unsetenv(FName);
-  }
-
- private:
-  const char* FName;
-  std::optional<std::string> FPrevious;
-};
-
 TEST(PlatformRoot, EverythingLivesBelowTheRootFolder) {
-  ostest::TTempRoot root;
+  TPlatformRoot root;
   const std::string r = root.Path();
   const struct {
     int Csidl;
@@ -67,19 +50,19 @@ TEST(PlatformRoot, EverythingLivesBelowTheRootFolder) {
   EXPECT_EQ(RunFolder("mutex"), r + "/run/mutex");
   EXPECT_TRUE(fs::is_directory(r + "/run/mutex"));
 
-  TEnvironment trailing("ZORBIT_ROOT", (r + "//").c_str());
+  TEnvironmentVariable trailing("ZORBIT_ROOT", r + "//");
   EXPECT_EQ(PlatformRootFolder(), r);
 }
 
 TEST(PlatformRoot, WithoutARootUserFoldersFollowTheXdgVariables) {
-  ostest::TTempRoot scratch;  // only for a place to point the variables at
+  TPlatformRoot scratch;  // only for a place to point the variables at
   const std::string s = scratch.Path();
-  TEnvironment noRoot("ZORBIT_ROOT", nullptr);
-  TEnvironment home("HOME", (s + "/home").c_str());
-  TEnvironment data("XDG_DATA_HOME", (s + "/data").c_str());
-  TEnvironment config("XDG_CONFIG_HOME", "relative/is/ignored");
-  TEnvironment cache("XDG_CACHE_HOME", nullptr);
-  TEnvironment runtime("XDG_RUNTIME_DIR", (s + "/runtime").c_str());
+  TEnvironmentVariable noRoot("ZORBIT_ROOT", std::nullopt);
+  TEnvironmentVariable home("HOME", s + "/home");
+  TEnvironmentVariable data("XDG_DATA_HOME", s + "/data");
+  TEnvironmentVariable config("XDG_CONFIG_HOME", "relative/is/ignored");
+  TEnvironmentVariable cache("XDG_CACHE_HOME", std::nullopt);
+  TEnvironmentVariable runtime("XDG_RUNTIME_DIR", s + "/runtime");
   EXPECT_EQ(PlatformRootFolder(), "");
   EXPECT_EQ(GetSpecialFolderPath(CSIDL_APPDATA), s + "/data");
   EXPECT_EQ(GetSpecialFolderPath(CSIDL_LOCAL_APPDATA), s + "/home/.cache");
@@ -92,10 +75,10 @@ TEST(PlatformRoot, WithoutARootUserFoldersFollowTheXdgVariables) {
 // chowned folder), or a link or a file where the folder should be, is
 // refused; a folder of ours that others may enter is narrowed and used.
 TEST(PlatformRoot, ASquattedRunFolderIsRefused) {
-  ostest::TTempRoot scratch;
+  TPlatformRoot scratch;
   const std::string s = scratch.Path();
-  TEnvironment noRoot("ZORBIT_ROOT", nullptr);
-  TEnvironment runtime("XDG_RUNTIME_DIR", s.c_str());
+  TEnvironmentVariable noRoot("ZORBIT_ROOT", std::nullopt);
+  TEnvironmentVariable runtime("XDG_RUNTIME_DIR", s);
   const std::string run = s + "/zorbit";
   const struct {
     const char* Name;
@@ -115,7 +98,7 @@ TEST(PlatformRoot, ASquattedRunFolderIsRefused) {
          fs::create_directory_symlink(s + "/elsewhere", run);
        },
        "symbolic link"},
-      {"a file", [&] { ostest::WriteFile(run, ""); }, "not a folder"},
+      {"a file", [&] { WriteFileContent(run, ""); }, "not a folder"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);
@@ -140,10 +123,10 @@ TEST(PlatformRoot, ASquattedRunFolderIsRefused) {
 
 TEST(ShellFolders, TempPathEndsInADelimiter) {
   {
-    TEnvironment tmp("TMPDIR", "/var/tmp/x");
+    TEnvironmentVariable tmp("TMPDIR", "/var/tmp/x");
     EXPECT_EQ(GetTempPath(), "/var/tmp/x/");
   }
-  TEnvironment tmp("TMPDIR", nullptr);
+  TEnvironmentVariable tmp("TMPDIR", std::nullopt);
   EXPECT_EQ(GetTempPath(), "/tmp/");
 }
 
@@ -179,7 +162,7 @@ TEST(PosixFiles, EscapedNamesAreSafeDistinctAndBounded) {
 }
 
 TEST(PosixFiles, ReplacedFilesAreWholeAndSizeLimitsHold) {
-  ostest::TTempRoot root;
+  TPlatformRoot root;
   const std::string path = root.Path() + "/f";
   ASSERT_TRUE(ReplaceFileAtomically(path, "first"));
   ASSERT_TRUE(ReplaceFileAtomically(path, "second"));

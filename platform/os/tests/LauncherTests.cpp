@@ -3,15 +3,21 @@
 
 #include <filesystem>
 
-#include "TestSupport.h"
 #include "platform/os/CommandLineToArgv.h"
-#include "platform/rtl/LastError.h"
 #include "platform/os/Launcher.h"
 #include "platform/os/ProcessSpawn.h"
+#include "platform/rtl/LastError.h"
+#include "testing/FileContent.h"
+#include "testing/PlatformRoot.h"
+#include "testing/WaitUntil.h"
 
 namespace {
 
 using namespace plat;
+using zorbit::testing::ReadFileContent;
+using zorbit::testing::TPlatformRoot;
+using zorbit::testing::WaitUntil;
+using zorbit::testing::WriteFileContent;
 using TKind = TRecordingLauncher::TKind;
 
 TEST(CommandLineToArgv, SplitsWithThePlatformsQuotingRules) {
@@ -41,14 +47,14 @@ class LauncherTest : public ::testing::Test {
   LauncherTest() {
     SetProgramLauncher(&FRecorder);
     FProgram = FRoot.Path() + "/tool.sh";
-    ostest::WriteFile(FProgram, "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/ran.txt\"\n");
+    WriteFileContent(FProgram, "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/ran.txt\"\n");
     ::chmod(FProgram.c_str(), 0755);
     FDocument = FRoot.Path() + "/notes.txt";
-    ostest::WriteFile(FDocument, "text");
+    WriteFileContent(FDocument, "text");
   }
   ~LauncherTest() override { SetProgramLauncher(nullptr); }
 
-  ostest::TTempRoot FRoot;
+  TPlatformRoot FRoot;
   TRecordingLauncher FRecorder;
   std::string FProgram;
   std::string FDocument;
@@ -60,7 +66,7 @@ TEST_F(LauncherTest, ShellExecuteOpensDocumentsAndUrlsAndRunsPrograms) {
   EXPECT_GT(ShellExecute("OPEN", FProgram, "a \"b c\"", FRoot.Path(), 9), 32);
   EXPECT_GT(ShellExecute("open", "notes.txt", "", FRoot.Path(), 1), 32);  // relative to the folder
   std::filesystem::create_directory(FRoot.Path() + "/docs");
-  ostest::WriteFile(FRoot.Path() + "/docs/readme.txt", "");
+  WriteFileContent(FRoot.Path() + "/docs/readme.txt", "");
   EXPECT_GT(ShellExecute("open", "docs\\readme.txt", "", FRoot.Path(), 1), 32);  // "\" delimits too
   EXPECT_GT(ShellExecute("open", "sh", "-c true", "", 1), 32);                   // found on PATH
   const auto& calls = FRecorder.Calls();
@@ -117,14 +123,14 @@ TEST_F(LauncherTest, RealLauncherStartsTheProgram) {
   SetProgramLauncher(nullptr);
   EXPECT_GT(RunProgram("\"" + FProgram + "\" started by the launcher", 1), 31u);
   const std::string ran = FRoot.Path() + "/ran.txt";
-  ASSERT_TRUE(ostest::WaitUntil([&] { return ostest::ReadFile(ran) == "started by the launcher\n"; }));
+  ASSERT_TRUE(WaitUntil([&] { return ReadFileContent(ran) == "started by the launcher\n"; }));
   TProgramLauncher real;
   EXPECT_EQ(real.StartProgram({FRoot.Path() + "/missing"}, ""), ERROR_FILE_NOT_FOUND);
   EXPECT_EQ(real.StartProgram({FProgram}, FRoot.Path() + "/no/such/folder"), ERROR_FILE_NOT_FOUND);
 }
 
 TEST(ProcessSpawn, SpawnedProgramsGetTheirEnvironmentAndNoInheritedDescriptors) {
-  ostest::TTempRoot root;
+  TPlatformRoot root;
   const std::string out = root.Path() + "/out.txt";
   TSpawnRequest request;
   request.Argv = {"sh", "-c", "echo \"$MARK\" $(ls /proc/self/fd | wc -l); pwd"};
@@ -133,8 +139,8 @@ TEST(ProcessSpawn, SpawnedProgramsGetTheirEnvironmentAndNoInheritedDescriptors) 
   request.OutputPath = out;
   ASSERT_GT(SpawnDetached(request), 0);
   // stdin, stdout, stderr and the descriptor ls reads through.
-  ASSERT_TRUE(ostest::WaitUntil([&] { return ostest::ReadFile(out) == "set 4\n" + root.Path() + "\n"; }))
-      << ostest::ReadFile(out);
+  ASSERT_TRUE(WaitUntil([&] { return ReadFileContent(out) == "set 4\n" + root.Path() + "\n"; }))
+      << ReadFileContent(out);
   request.Argv = {};
   EXPECT_EQ(SpawnDetached(request), 0);
   EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);

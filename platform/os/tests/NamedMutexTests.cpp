@@ -5,18 +5,21 @@
 #include <memory>
 #include <thread>
 
-#include "TestSupport.h"
-#include "platform/rtl/LastError.h"
 #include "platform/os/NamedMutex.h"
+#include "platform/os/tests/OsTestHelper.h"
+#include "platform/rtl/LastError.h"
+#include "testing/ChildProcess.h"
+#include "testing/PlatformRoot.h"
 
 namespace {
 
 using namespace plat;
-using ostest::THelperProcess;
+using zorbit::testing::TChildProcess;
+using zorbit::testing::TPlatformRoot;
 
 class NamedMutexTest : public ::testing::Test {
  protected:
-  ostest::TTempRoot FRoot;
+  TPlatformRoot FRoot;
 };
 
 // Closes the handle at the end of a scope.
@@ -135,7 +138,7 @@ TEST_F(NamedMutexTest, ThreadEndingAsOwnerAbandonsIt) {
 }
 
 TEST_F(NamedMutexTest, ProcessesSerialise) {
-  THelperProcess helper = ostest::StartMutexHelper();
+  TChildProcess helper({ostest::HelperPath(), "mutex"});
   ASSERT_EQ(helper.Ask("create Shared 1"), "created");  // the helper owns it from the start
   THandleCloser mutex(CreateMutex("Shared", true));
   ASSERT_NE(mutex.Handle, nullptr);
@@ -152,13 +155,13 @@ TEST_F(NamedMutexTest, ProcessesSerialise) {
 }
 
 TEST_F(NamedMutexTest, ProcessDyingAsOwnerAbandonsIt) {
-  THelperProcess helper = ostest::StartMutexHelper();
+  TChildProcess helper({ostest::HelperPath(), "mutex"});
   ASSERT_EQ(helper.Ask("create Dying 0"), "created");
   ASSERT_EQ(helper.Ask("wait 0"), "object0");
   THandleCloser mutex(OpenMutex(SYNCHRONIZE, false, "Dying"));
   ASSERT_NE(mutex.Handle, nullptr);
   helper.Send("exit");
-  EXPECT_EQ(helper.Wait(), 0);
+  EXPECT_EQ(helper.WaitExit(), 0);
   EXPECT_EQ(WaitForSingleObject(mutex.Handle, 10000), WAIT_ABANDONED);
   ASSERT_TRUE(ReleaseMutex(mutex.Handle));
   EXPECT_EQ(WaitForSingleObject(mutex.Handle, 0), WAIT_OBJECT_0);
@@ -167,10 +170,10 @@ TEST_F(NamedMutexTest, ProcessDyingAsOwnerAbandonsIt) {
 
 TEST_F(NamedMutexTest, MutexEndsWithTheLastProcessHoldingIt) {
   {
-    THelperProcess helper = ostest::StartMutexHelper();
+    TChildProcess helper({ostest::HelperPath(), "mutex"});
     ASSERT_EQ(helper.Ask("create Gone 1"), "created");
     helper.Send("exit");
-    EXPECT_EQ(helper.Wait(), 0);
+    EXPECT_EQ(helper.WaitExit(), 0);
   }
   EXPECT_EQ(OpenMutex(SYNCHRONIZE, false, "Gone"), nullptr);
   EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
@@ -182,14 +185,14 @@ TEST_F(NamedMutexTest, MutexEndsWithTheLastProcessHoldingIt) {
 
 TEST_F(NamedMutexTest, ExactlyOneOfManyRacingProcessesCreatesIt) {
   constexpr int kProcesses = 8;
-  std::vector<std::unique_ptr<THelperProcess>> helpers;
+  std::vector<std::unique_ptr<TChildProcess>> helpers;
   for (int i = 0; i < kProcesses; ++i)
-    helpers.push_back(std::make_unique<THelperProcess>(std::vector<std::string>{ostest::HelperPath(), "mutex"}));
+    helpers.push_back(std::make_unique<TChildProcess>(std::vector<std::string>{ostest::HelperPath(), "mutex"}));
   for (auto& helper : helpers) helper->Send("create Race 0");
   int created = 0;
   int existed = 0;
   for (auto& helper : helpers) {
-    const std::string answer = helper->ReadLine();
+    const std::string answer = helper->ReadLine().value_or("");
     created += answer == "created";
     existed += answer == "exists";
   }

@@ -4,23 +4,27 @@
 #include <cstdio>
 #include <thread>
 
-#include "TestSupport.h"
 #include "platform/os/PlatformRoot.h"
 #include "platform/os/Registry.h"
 #include "platform/os/RegistryHive.h"
 #include "platform/rtl/LastError.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/StringUtils.h"
+#include "testing/FileContent.h"
+#include "testing/PlatformRoot.h"
 
 namespace {
 
 using namespace plat;
+using zorbit::testing::ReadFileContent;
+using zorbit::testing::TPlatformRoot;
+using zorbit::testing::WriteFileContent;
 
 class RegistryTest : public ::testing::Test {
  protected:
   std::string HivePath(const char* hive) { return RegistryHivePath(hive); }
 
-  ostest::TTempRoot FRoot;
+  TPlatformRoot FRoot;
 };
 
 TEST_F(RegistryTest, ValuesRoundTripThroughTheHiveFile) {
@@ -36,7 +40,7 @@ TEST_F(RegistryTest, ValuesRoundTripThroughTheHiveFile) {
     writer.WriteInteger("Count", 31);
     writer.WriteInteger("Negative", -2);
   }
-  const std::string file = ostest::ReadFile(HivePath("HKLM"));
+  const std::string file = ReadFileContent(HivePath("HKLM"));
   EXPECT_EQ(file.rfind("REGEDIT4\r\n", 0), 0u);
   EXPECT_NE(file.find("[HKEY_LOCAL_MACHINE\\Software\\Ovra\\Zorbit]\r\n"), std::string::npos);
   EXPECT_NE(file.find("\"Language\"=\"English\"\r\n"), std::string::npos);
@@ -80,16 +84,16 @@ TEST_F(RegistryTest, NonStringValuesRaiseOnReadString) {
 }
 
 TEST_F(RegistryTest, HandWrittenHiveFormsAreRead) {
-  ostest::WriteFile(HivePath("HKCR"),
-                    "\xEF\xBB\xBFREGEDIT4\n"
-                    "; a comment\n"
-                    "[HKEY_CLASSES_ROOT\\CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32]\n"
-                    "@=\"%SystemRoot%\\\\System32\\\\hhctrl.ocx\"\n"
-                    "\"Ansi\"=hex(2):25,41,25,00\n"
-                    "\"Bin\"=hex:01,ab,\\\n"
-                    "  FF\n"
-                    "\"Multi\"=hex(7):61,00,00\n"
-                    "\"Spaced\" = dword:0000000A\n");
+  WriteFileContent(HivePath("HKCR"),
+                   "\xEF\xBB\xBFREGEDIT4\n"
+                   "; a comment\n"
+                   "[HKEY_CLASSES_ROOT\\CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32]\n"
+                   "@=\"%SystemRoot%\\\\System32\\\\hhctrl.ocx\"\n"
+                   "\"Ansi\"=hex(2):25,41,25,00\n"
+                   "\"Bin\"=hex:01,ab,\\\n"
+                   "  FF\n"
+                   "\"Multi\"=hex(7):61,00,00\n"
+                   "\"Spaced\" = dword:0000000A\n");
   TRegistry registry;
   registry.SetRootKey(HKEY_CLASSES_ROOT);
   ASSERT_TRUE(registry.OpenKeyReadOnly("CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32"));
@@ -106,10 +110,10 @@ TEST_F(RegistryTest, HandWrittenHiveFormsAreRead) {
 }
 
 TEST_F(RegistryTest, VersionFiveHivesHoldUtf16Text) {
-  ostest::WriteFile(HivePath("HKCU"),
-                    "Windows Registry Editor Version 5.00\r\n\r\n"
-                    "[HKEY_CURRENT_USER\\Software\\X]\r\n"
-                    "\"E\"=hex(2):25,00,50,00,e9,00,00,00\r\n");
+  WriteFileContent(HivePath("HKCU"),
+                   "Windows Registry Editor Version 5.00\r\n\r\n"
+                   "[HKEY_CURRENT_USER\\Software\\X]\r\n"
+                   "\"E\"=hex(2):25,00,50,00,e9,00,00,00\r\n");
   TRegistry registry;  // HKEY_CURRENT_USER by default
   ASSERT_TRUE(registry.OpenKeyReadOnly("\\Software\\X"));
   EXPECT_EQ(registry.ReadString("E"), "%P\xC3\xA9");
@@ -141,7 +145,7 @@ TEST_F(RegistryTest, UnreadableLinesAreSkippedAndDroppedOnTheNextWrite) {
   hostile += std::string("\"Nul\x00\"=\"x\"\n", 12);
   hostile += "\"Huge\"=\"" + std::string(200000, 'a') + "\n";
   hostile += "[HKEY_LOCAL_MACHINE\\Good]\n\"Last\"=dword:00000001\n";
-  ostest::WriteFile(HivePath("HKLM"), hostile);
+  WriteFileContent(HivePath("HKLM"), hostile);
 
   TRegistry registry;
   registry.SetRootKey(HKEY_LOCAL_MACHINE);
@@ -155,7 +159,7 @@ TEST_F(RegistryTest, UnreadableLinesAreSkippedAndDroppedOnTheNextWrite) {
   registry.WriteString("New", "v");
   EXPECT_EQ(registry.ReadString("Keep"), "yes");
   EXPECT_EQ(registry.ReadString("New"), "v");
-  EXPECT_EQ(ostest::ReadFile(HivePath("HKLM")).find("Orphan"), std::string::npos);
+  EXPECT_EQ(ReadFileContent(HivePath("HKLM")).find("Orphan"), std::string::npos);
 }
 
 TEST_F(RegistryTest, KeyPathsAreAbsoluteWithABackslashAndRelativeWithout) {
@@ -262,13 +266,13 @@ TEST_F(RegistryTest, AHiveWithKeysTooDeepIsRefusedAndLeftAsItIs) {
   for (const std::size_t levels : {MaxKeyDepth + 1, std::size_t{100000}}) {
     SCOPED_TRACE(levels);
     const std::string deep = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software]\n\"Kept\"=\"yes\"\n" + DeepKeyLine(levels);
-    ostest::WriteFile(HivePath("HKLM"), deep);
+    WriteFileContent(HivePath("HKLM"), deep);
     TRegistry machine;
     machine.SetRootKey(HKEY_LOCAL_MACHINE);
     EXPECT_FALSE(machine.KeyExists("Software"));
     EXPECT_FALSE(machine.OpenKey("Software\\New", true));
     EXPECT_EQ(GetLastError(), ERROR_BADDB);
-    EXPECT_EQ(ostest::ReadFile(HivePath("HKLM")), deep);  // nothing stored over it
+    EXPECT_EQ(ReadFileContent(HivePath("HKLM")), deep);  // nothing stored over it
     // The other hives go on working.
     TRegistry user;
     ASSERT_TRUE(user.OpenKey("Software\\Ovra", true));
@@ -276,7 +280,7 @@ TEST_F(RegistryTest, AHiveWithKeysTooDeepIsRefusedAndLeftAsItIs) {
     EXPECT_EQ(user.ReadString("Language"), "English");
   }
   // Once the file is mended the hive is read again.
-  ostest::WriteFile(HivePath("HKLM"), "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software]\n\"Kept\"=\"yes\"\n");
+  WriteFileContent(HivePath("HKLM"), "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software]\n\"Kept\"=\"yes\"\n");
   TRegistry machine;
   machine.SetRootKey(HKEY_LOCAL_MACHINE);
   ASSERT_TRUE(machine.OpenKeyReadOnly("Software"));
@@ -304,11 +308,11 @@ TEST_F(RegistryTest, AHiveChangedByAnotherWriterIsReadAgain) {
   EXPECT_EQ(registry.ReadString("Name"), "first");
   // Another process replaces the file, as every writer does.
   const std::string other = HivePath("HKCU") + ".other";
-  ostest::WriteFile(other, "REGEDIT4\n[HKEY_CURRENT_USER\\Software]\n\"Name\"=\"second\"\n");
+  WriteFileContent(other, "REGEDIT4\n[HKEY_CURRENT_USER\\Software]\n\"Name\"=\"second\"\n");
   ASSERT_EQ(std::rename(other.c_str(), HivePath("HKCU").c_str()), 0);
   EXPECT_EQ(registry.ReadString("Name"), "second");
   // And one that rewrites it in place, to the same size.
-  ostest::WriteFile(HivePath("HKCU"), "REGEDIT4\n[HKEY_CURRENT_USER\\Software]\n\"Name\"=\"third!\"\n");
+  WriteFileContent(HivePath("HKCU"), "REGEDIT4\n[HKEY_CURRENT_USER\\Software]\n\"Name\"=\"third!\"\n");
   EXPECT_EQ(registry.ReadString("Name"), "third!");
 }
 

@@ -4,9 +4,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "TestSupport.h"
 #include "platform/rtl/LastError.h"
 #include "platform/os/Security.h"
+#include "platform/os/tests/OsTestHelper.h"
 
 namespace {
 

@@ -6,14 +6,24 @@
 #include <filesystem>
 #include <memory>
 
-#include "TestSupport.h"
-#include "platform/rtl/LastError.h"
 #include "platform/os/PlatformRoot.h"
 #include "platform/os/ServiceControl.h"
+#include "platform/os/tests/OsTestHelper.h"
+#include "platform/rtl/LastError.h"
+#include "testing/FileContent.h"
+#include "testing/PlatformRoot.h"
+#include "testing/RunProgram.h"
+#include "testing/WaitUntil.h"
 
 namespace {
 
 using namespace plat;
+using zorbit::testing::ReadFileContent;
+using zorbit::testing::RunProgram;
+using zorbit::testing::TPlatformRoot;
+using zorbit::testing::TProgramResult;
+using zorbit::testing::WaitUntil;
+using zorbit::testing::WriteFileContent;
 
 class TServiceHandle {
  public:
@@ -40,7 +50,7 @@ class ServiceControlTest : public ::testing::Test {
     for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
       if (entry.path().extension() != ".pid") continue;
       int pid = 0;
-      if (std::sscanf(ostest::ReadFile(entry.path().string()).c_str(), "%d", &pid) == 1 && pid > 1)
+      if (std::sscanf(ReadFileContent(entry.path().string()).c_str(), "%d", &pid) == 1 && pid > 1)
         ::kill(-pid, SIGKILL);
     }
   }
@@ -54,7 +64,7 @@ class ServiceControlTest : public ::testing::Test {
     return QueryServiceStatus(service, status) ? status.dwCurrentState : 0;
   }
 
-  ostest::TTempRoot FRoot;
+  TPlatformRoot FRoot;
   TServiceHandle FManager;
 };
 
@@ -64,7 +74,7 @@ TEST_F(ServiceControlTest, ServiceTableListsRegisteredServices) {
   EXPECT_EQ(GetLastError(), ERROR_SERVICE_DOES_NOT_EXIST);
   ASSERT_TRUE(RegisterService("ZIRuzedav", "/usr/bin/true --port 2804"));
   ASSERT_TRUE(RegisterService("ZIRuzedav", "/usr/bin/true --port 2805"));  // replaces
-  EXPECT_NE(ostest::ReadFile(ServiceTablePath()).find("ZIRuzedav=/usr/bin/true --port 2805"), std::string::npos);
+  EXPECT_NE(ReadFileContent(ServiceTablePath()).find("ZIRuzedav=/usr/bin/true --port 2805"), std::string::npos);
   auto service = Open("ziruzedav", SERVICE_QUERY_STATUS);  // names without case
   ASSERT_NE(service->Get(), nullptr);
   EXPECT_EQ(State(service->Get()), SERVICE_STOPPED);
@@ -99,21 +109,20 @@ TEST_F(ServiceControlTest, StartedServiceIsPendingUntilItReportsRunningAndStopsO
   ASSERT_TRUE(QueryServiceStatus(service->Get(), status));
   EXPECT_EQ(status.dwCurrentState, SERVICE_START_PENDING);
   // Its own report: check point 1, wait hint 5000.
-  ASSERT_TRUE(
-      ostest::WaitUntil([&] { return QueryServiceStatus(service->Get(), status) && status.dwCheckPoint == 1; }));
+  ASSERT_TRUE(WaitUntil([&] { return QueryServiceStatus(service->Get(), status) && status.dwCheckPoint == 1; }));
   EXPECT_EQ(status.dwCurrentState, SERVICE_START_PENDING);
   EXPECT_EQ(status.dwWaitHint, 5000u);
   EXPECT_FALSE(StartService(service->Get(), 0, nullptr));
   EXPECT_EQ(GetLastError(), ERROR_SERVICE_ALREADY_RUNNING);
 
-  ostest::WriteFile(go, "");
-  ASSERT_TRUE(ostest::WaitUntil([&] { return State(service->Get()) == SERVICE_RUNNING; }));
+  WriteFileContent(go, "");
+  ASSERT_TRUE(WaitUntil([&] { return State(service->Get()) == SERVICE_RUNNING; }));
   ASSERT_TRUE(QueryServiceStatus(service->Get(), status));
   EXPECT_EQ(status.dwControlsAccepted, SERVICE_ACCEPT_STOP);
 
   ASSERT_TRUE(ControlService(service->Get(), SERVICE_CONTROL_STOP, status));
   EXPECT_TRUE(status.dwCurrentState == SERVICE_STOP_PENDING || status.dwCurrentState == SERVICE_STOPPED);
-  ASSERT_TRUE(ostest::WaitUntil([&] { return State(service->Get()) == SERVICE_STOPPED; }));
+  ASSERT_TRUE(WaitUntil([&] { return State(service->Get()) == SERVICE_STOPPED; }));
   EXPECT_FALSE(ControlService(service->Get(), SERVICE_CONTROL_STOP, status));
   EXPECT_EQ(GetLastError(), ERROR_SERVICE_NOT_ACTIVE);
 }
@@ -125,14 +134,14 @@ TEST_F(ServiceControlTest, ServiceGetsItsNameTheRootAndTheStartArguments) {
   auto service = Open("envsvc");
   const char* const args[] = {"first", "second arg"};
   ASSERT_TRUE(StartService(service->Get(), 2, args));
-  ASSERT_TRUE(ostest::WaitUntil([&] { return std::filesystem::exists(out); }));
-  EXPECT_EQ(ostest::ReadFile(out), "envsvc " + FRoot.Path() + " first second arg\n");
+  ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(out); }));
+  EXPECT_EQ(ReadFileContent(out), "envsvc " + FRoot.Path() + " first second arg\n");
   SERVICE_STATUS status;
   ASSERT_TRUE(QueryServiceStatus(service->Get(), status));
   EXPECT_EQ(status.dwCurrentState, SERVICE_START_PENDING);  // it never reports
   EXPECT_EQ(status.dwWaitHint, DEFAULT_SERVICE_WAIT_HINT);
   ASSERT_TRUE(ControlService(service->Get(), SERVICE_CONTROL_STOP, status));
-  EXPECT_TRUE(ostest::WaitUntil([&] { return State(service->Get()) == SERVICE_STOPPED; }));
+  EXPECT_TRUE(WaitUntil([&] { return State(service->Get()) == SERVICE_STOPPED; }));
 }
 
 TEST_F(ServiceControlTest, StopEndsTheServicesHelpersToo) {
@@ -141,24 +150,24 @@ TEST_F(ServiceControlTest, StopEndsTheServicesHelpersToo) {
   auto service = Open("Parent");
   ASSERT_TRUE(StartService(service->Get(), 0, nullptr));
   int pid = 0;
-  ASSERT_TRUE(ostest::WaitUntil([&] { return std::sscanf(ostest::ReadFile(childPid).c_str(), "%d", &pid) == 1; }));
+  ASSERT_TRUE(WaitUntil([&] { return std::sscanf(ReadFileContent(childPid).c_str(), "%d", &pid) == 1; }));
   SERVICE_STATUS status;
   ASSERT_TRUE(ControlService(service->Get(), SERVICE_CONTROL_STOP, status));
   // Gone, or a zombie waiting for a parent that does not reap it.
   const auto ended = [&] {
-    const std::string stat = ostest::ReadFile("/proc/" + std::to_string(pid) + "/stat");
+    const std::string stat = ReadFileContent("/proc/" + std::to_string(pid) + "/stat");
     const auto close = stat.rfind(')');
     return close == std::string::npos || stat.compare(close + 2, 1, "Z") == 0;
   };
-  EXPECT_TRUE(ostest::WaitUntil(ended));
-  EXPECT_TRUE(ostest::WaitUntil([&] { return State(service->Get()) == SERVICE_STOPPED; }));
+  EXPECT_TRUE(WaitUntil(ended));
+  EXPECT_TRUE(WaitUntil([&] { return State(service->Get()) == SERVICE_STOPPED; }));
 }
 
 TEST_F(ServiceControlTest, EndedProcessOrForeignPidReadsAsStopped) {
   ASSERT_TRUE(RegisterService("Quick", "/bin/sh -c \"exit 0\""));
   auto service = Open("Quick");
   ASSERT_TRUE(StartService(service->Get(), 0, nullptr));
-  EXPECT_TRUE(ostest::WaitUntil([&] { return State(service->Get()) == SERVICE_STOPPED; }));
+  EXPECT_TRUE(WaitUntil([&] { return State(service->Get()) == SERVICE_STOPPED; }));
 
   // A pid file naming a live process that started at another time: a reused id.
   const std::string pidFile = RunFolder("services") + "/quick.pid";
@@ -166,14 +175,14 @@ TEST_F(ServiceControlTest, EndedProcessOrForeignPidReadsAsStopped) {
     std::string Content;
   } stale[] = {{std::to_string(::getpid()) + " 1\n"}, {"garbage"}, {"-5 0\n"}, {""}};
   for (const auto& entry : stale) {
-    ostest::WriteFile(pidFile, entry.Content);
+    WriteFileContent(pidFile, entry.Content);
     EXPECT_EQ(State(service->Get()), SERVICE_STOPPED) << entry.Content;
   }
 }
 
 TEST_F(ServiceControlTest, ProgramsThatCannotRunFailTheStart) {
   const std::string notExecutable = FRoot.Path() + "/plain.txt";
-  ostest::WriteFile(notExecutable, "text");
+  WriteFileContent(notExecutable, "text");
   const struct {
     std::string CommandLine;
     DWORD Error;
@@ -209,22 +218,19 @@ TEST_F(ServiceControlTest, ReportingOutsideAServiceDoesNothing) {
 }
 
 TEST_F(ServiceControlTest, SvcctlDrivesTheServiceManager) {
-  const auto run = [](const std::string& arguments) {
-    std::string output;
-    FILE* pipe = ::popen((std::string(SVCCTL_PATH) + " " + arguments + " 2>&1").c_str(), "r");
-    char chunk[256];
-    while (pipe != nullptr && std::fgets(chunk, sizeof chunk, pipe) != nullptr) output += chunk;
-    const int status = pipe != nullptr ? ::pclose(pipe) : -1;
-    return std::make_pair(WIFEXITED(status) ? WEXITSTATUS(status) : -1, output);
+  const auto run = [](std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), SVCCTL_PATH);
+    const TProgramResult result = RunProgram(arguments);
+    return std::make_pair(result.ExitCode, result.Output);
   };
-  EXPECT_EQ(run("register Tool \"/bin/sleep 30\"").first, 0);
-  EXPECT_EQ(run("query Tool"), std::make_pair(0, std::string("STOPPED\n")));
-  EXPECT_EQ(run("start Tool").first, 0);
-  EXPECT_EQ(run("query Tool"), std::make_pair(0, std::string("START_PENDING\n")));
-  EXPECT_EQ(run("stop Tool").first, 0);
-  EXPECT_TRUE(ostest::WaitUntil([&] { return run("query Tool").second == "STOPPED\n"; }));
-  EXPECT_EQ(run("query Nothing").first, 1);
-  EXPECT_EQ(run("bogus").first, 2);
+  EXPECT_EQ(run({"register", "Tool", "/bin/sleep 30"}).first, 0);
+  EXPECT_EQ(run({"query", "Tool"}), std::make_pair(0, std::string("STOPPED\n")));
+  EXPECT_EQ(run({"start", "Tool"}).first, 0);
+  EXPECT_EQ(run({"query", "Tool"}), std::make_pair(0, std::string("START_PENDING\n")));
+  EXPECT_EQ(run({"stop", "Tool"}).first, 0);
+  EXPECT_TRUE(WaitUntil([&] { return run({"query", "Tool"}).second == "STOPPED\n"; }));
+  EXPECT_EQ(run({"query", "Nothing"}).first, 1);
+  EXPECT_EQ(run({"bogus"}).first, 2);
 }
 
 }  // namespace

@@ -11,35 +11,17 @@
 #include <mutex>
 #include <thread>
 
-#include "TestSupport.h"
 #include "platform/os/TcpClient.h"
 #include "platform/rtl/LastError.h"
+#include "testing/LoopbackSocket.h"
+#include "testing/WaitUntil.h"
 
 namespace {
 
 using namespace plat;
-
-int ListeningSocket(int backlog, int& port) {
-  const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof address;
-  if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, backlog) != 0 ||
-      ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-    ADD_FAILURE() << "cannot listen on 127.0.0.1";
-  port = ntohs(address.sin_port);
-  return fd;
-}
-
-void SendAll(int fd, const std::string& data) {
-  std::size_t sent = 0;
-  while (sent < data.size()) {
-    const ssize_t put = ::send(fd, data.data() + sent, data.size() - sent, MSG_NOSIGNAL);
-    if (put <= 0) return;
-    sent += static_cast<std::size_t>(put);
-  }
-}
+using zorbit::testing::ListenOnLoopback;
+using zorbit::testing::SendAll;
+using zorbit::testing::WaitUntil;
 
 // A one-connection server on 127.0.0.1: accepts, then runs the script with
 // the connection, which the test steers through Step()/WaitStep(). Every
@@ -47,7 +29,7 @@ void SendAll(int fd, const std::string& data) {
 class TTestServer {
  public:
   explicit TTestServer(std::function<void(TTestServer&, int)> script) {
-    FListen = ListeningSocket(4, FPort);
+    FListen = ListenOnLoopback(FPort, 4);
     FThread = std::thread([this, script] {
       const int connection = ::accept4(FListen, nullptr, nullptr, SOCK_CLOEXEC);
       if (connection < 0) return;
@@ -188,7 +170,7 @@ TEST(TcpClient, ChecksFindClosedAndResetConnectionsWithoutReading) {
   {
     TTestServer server([](TTestServer&, int fd) { SendAll(fd, "unread\n"); });
     auto client = ConnectedClient(server.Port());
-    ASSERT_TRUE(ostest::WaitUntil([&] { return server.Finished(); }));
+    ASSERT_TRUE(WaitUntil([&] { return server.Finished(); }));
     client->CheckForDisconnect(false, false);
     EXPECT_TRUE(client->Connected());  // closed, but a line is still unread
     EXPECT_EQ(client->ReadLn('\n', 0), "unread");
@@ -201,18 +183,20 @@ TEST(TcpClient, ChecksFindClosedAndResetConnectionsWithoutReading) {
     auto client = ConnectedClient(server.Port());
     int disconnects = 0;
     client->OnDisconnected = [&](TObject*) { ++disconnects; };
-    ASSERT_TRUE(ostest::WaitUntil([&] { return server.Finished(); }));
+    ASSERT_TRUE(WaitUntil([&] { return server.Finished(); }));
     EXPECT_THROW(client->CheckForGracefulDisconnect(true), EConnectionClosedGracefully);
     EXPECT_FALSE(client->Connected());
     EXPECT_EQ(disconnects, 1);
   }
   {
-    TTestServer server([](TTestServer&, int fd) {
+    TTestServer server([](TTestServer& self, int fd) {
+      self.WaitStep(1);          // a reset before Connect returns would fail the connect itself
       const linger reset{1, 0};  // close with a reset
       ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
     });
     auto client = ConnectedClient(server.Port());
-    ASSERT_TRUE(ostest::WaitUntil([&] { return server.Finished(); }));
+    server.Step(1);
+    ASSERT_TRUE(WaitUntil([&] { return server.Finished(); }));
     try {
       client->CheckForDisconnect(true, false);
       ADD_FAILURE() << "no exception";
@@ -224,14 +208,16 @@ TEST(TcpClient, ChecksFindClosedAndResetConnectionsWithoutReading) {
 }
 
 TEST(TcpClient, WritingToAResetConnectionRaisesAndDisconnects) {
-  TTestServer server([](TTestServer&, int fd) {
+  TTestServer server([](TTestServer& self, int fd) {
+    self.WaitStep(1);  // a reset before Connect returns would fail the connect itself
     const linger reset{1, 0};
     ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
   });
   auto client = ConnectedClient(server.Port());
+  server.Step(1);
   int disconnects = 0;
   client->OnDisconnected = [&](TObject*) { ++disconnects; };
-  ASSERT_TRUE(ostest::WaitUntil([&] { return server.Finished(); }));
+  ASSERT_TRUE(WaitUntil([&] { return server.Finished(); }));
   try {
     client->WriteLn("ping");
     ADD_FAILURE() << "no exception";
@@ -259,7 +245,7 @@ TEST(TcpClient, ConnectReportsItsStepsAndFailures) {
   client.Disconnect();  // twice is harmless
 
   int port = 0;
-  const int closedPort = ListeningSocket(1, port);
+  const int closedPort = ListenOnLoopback(port, 1);
   ::close(closedPort);  // nothing listens there now
   client.SetPort(port);
   try {
@@ -291,7 +277,7 @@ TEST(TcpClient, ConnectGivesUpAtItsTimeout) {
   // A listener whose queue is full drops further handshakes, so the next
   // connection attempt hangs until the client's time-out.
   int port = 0;
-  const int listener = ListeningSocket(0, port);
+  const int listener = ListenOnLoopback(port, 0);
   std::vector<int> fillers;
   for (int i = 0; i < 8; ++i) {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);

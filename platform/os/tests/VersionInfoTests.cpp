@@ -3,14 +3,19 @@
 #include <cstring>
 #include <random>
 
-#include "TestSupport.h"
-#include "platform/rtl/LastError.h"
 #include "platform/os/Module.h"
 #include "platform/os/VersionInfo.h"
+#include "platform/os/tests/OsTestHelper.h"
+#include "platform/rtl/LastError.h"
+#include "testing/FileContent.h"
+#include "testing/PlatformRoot.h"
 
 namespace {
 
 using namespace plat;
+using zorbit::testing::ReadFileContent;
+using zorbit::testing::TPlatformRoot;
+using zorbit::testing::WriteFileContent;
 
 std::uint64_t Get(const std::string& bytes, std::size_t offset, std::size_t size) {
   std::uint64_t value = 0;
@@ -39,11 +44,11 @@ class VersionInfoTest : public ::testing::Test {
   // Writes bytes to a file in the temporary folder and answers its path.
   std::string FileWith(const std::string& bytes) {
     const std::string path = FRoot.Path() + "/sample" + std::to_string(FCount++);
-    ostest::WriteFile(path, bytes);
+    WriteFileContent(path, bytes);
     return path;
   }
 
-  ostest::TTempRoot FRoot;
+  TPlatformRoot FRoot;
   int FCount = 0;
 };
 
@@ -83,7 +88,7 @@ TEST_F(VersionInfoTest, EmbeddedResourceIsReadFromTheProgramFile) {
 }
 
 TEST_F(VersionInfoTest, FilesWithoutAResourceHaveNone) {
-  const std::string elf = ostest::ReadFile(ostest::HelperPath());
+  const std::string elf = ReadFileContent(ostest::HelperPath());
   const struct {
     std::string Path;
     DWORD Error;
@@ -105,7 +110,7 @@ TEST_F(VersionInfoTest, FilesWithoutAResourceHaveNone) {
 }
 
 TEST_F(VersionInfoTest, DamagedHeadersFailCleanly) {
-  const std::string original = ostest::ReadFile(ostest::HelperPath());
+  const std::string original = ReadFileContent(ostest::HelperPath());
   const std::size_t resource = ResourceSectionHeader(original);
   ASSERT_NE(resource, 0u);
   const struct {
@@ -137,7 +142,7 @@ TEST_F(VersionInfoTest, DamagedHeadersFailCleanly) {
 }
 
 TEST_F(VersionInfoTest, RandomDamageNeverCrashes) {
-  const std::string original = ostest::ReadFile(ostest::HelperPath());
+  const std::string original = ReadFileContent(ostest::HelperPath());
   const std::size_t resource = ResourceSectionHeader(original);
   const std::size_t table = Get(original, 40, 8);
   std::mt19937 random(2804);

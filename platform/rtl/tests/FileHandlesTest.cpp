@@ -6,16 +6,18 @@
 
 #include <csignal>
 
-#include "TempDir.h"
 #include "platform/rtl/LastError.h"
 #include "platform/rtl/Streams.h"
+#include "testing/TempFolder.h"
 
 namespace plat {
 namespace {
 
+using zorbit::testing::TTempFolder;
+
 TEST(FileHandles, CreateWriteSeekReadClose) {
-  rtltest::TempDir dir;
-  const int handle = FileCreate(dir.Path() + "a.bin");
+  TTempFolder dir;
+  const int handle = FileCreate(dir.File("a.bin"));
   ASSERT_GE(handle, 0);
   EXPECT_EQ(FileWrite(handle, "hello world", 11), 11);
   EXPECT_EQ(FileSeek(handle, -5, 2), 6);
@@ -25,22 +27,22 @@ TEST(FileHandles, CreateWriteSeekReadClose) {
   EXPECT_EQ(FileRead(handle, buffer, 4), 0);  // at the end
   EXPECT_TRUE(FileClose(handle));
   // Creating again empties the file.
-  const int again = FileCreate(dir.Path() + "a.bin");
+  const int again = FileCreate(dir.File("a.bin"));
   EXPECT_EQ(FileSeek(again, 0, 2), 0);
   EXPECT_TRUE(FileClose(again));
 }
 
 TEST(FileHandles, FailuresGiveMinusOneAndTheLastError) {
-  rtltest::TempDir dir;
-  EXPECT_EQ(FileOpen(dir.Path() + "none.bin", fmOpenRead), -1);
+  TTempFolder dir;
+  EXPECT_EQ(FileOpen(dir.File("none.bin"), fmOpenRead), -1);
   EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
-  EXPECT_EQ(FileOpen(dir.Path() + "no/such/folder.bin", fmOpenRead), -1);
+  EXPECT_EQ(FileOpen(dir.File("no/such/folder.bin"), fmOpenRead), -1);
   EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
-  EXPECT_EQ(FileCreate(dir.Path() + "no/such/folder.bin"), -1);
+  EXPECT_EQ(FileCreate(dir.File("no/such/folder.bin")), -1);
   EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
 
   dir.Write("r.bin", "data");
-  const int readOnly = FileOpen(dir.Path() + "r.bin", fmOpenRead | fmShareDenyNone);
+  const int readOnly = FileOpen(dir.File("r.bin"), fmOpenRead | fmShareDenyNone);
   ASSERT_GE(readOnly, 0);
   EXPECT_EQ(FileWrite(readOnly, "x", 1), -1);
   EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
@@ -55,8 +57,8 @@ TEST(FileHandles, FailuresGiveMinusOneAndTheLastError) {
 }
 
 TEST(FileHandles, AWriteBeyondTheFileSizeLimitFails) {
-  rtltest::TempDir dir;
-  const int handle = FileCreate(dir.Path() + "big.bin");
+  TTempFolder dir;
+  const int handle = FileCreate(dir.File("big.bin"));
   ASSERT_GE(handle, 0);
   // The limit makes the write fail as a full disk would, without a full disk.
   rlimit old{};

@@ -8,14 +8,16 @@
 
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/LastError.h"
-#include "platform/rtl/tests/TempDir.h"
+#include "testing/TempFolder.h"
 
 namespace plat {
 namespace {
 
+using zorbit::testing::TTempFolder;
+
 TEST(Files, ExistenceCreateRemoveRename) {
-  rtltest::TempDir dir;
-  const String root = dir.Path();
+  TTempFolder dir;
+  const String root = dir.Path() + "/";
   const String file = dir.Write("f.txt", "hello");
   // Backslashes and doubled delimiters reach the same file.
   String windowsStyle = root + "f.txt";
@@ -47,8 +49,8 @@ TEST(Files, ExistenceCreateRemoveRename) {
 }
 
 TEST(Files, FailuresSetTheLastError) {
-  rtltest::TempDir dir;
-  const String root = dir.Path();
+  TTempFolder dir;
+  const String root = dir.Path() + "/";
   const String file = dir.Write("f.txt", "x");
   ASSERT_TRUE(CreateDir(root + "full"));
   dir.Write("full/inner.txt", "y");
@@ -86,15 +88,15 @@ TEST(Files, FailuresSetTheLastError) {
 }
 
 TEST(Files, AgeAndSetDate) {
-  rtltest::TempDir dir;
+  TTempFolder dir;
   const String file = dir.Write("f.txt", "x");
   const TDateTime when = EncodeDate(2021, 6, 7) + EncodeTime(8, 9, 10, 0);
   ASSERT_EQ(FileSetDate(file, when), 0);
   TDateTime age = 0;
   ASSERT_TRUE(FileAge(file, age));
   EXPECT_NEAR(age, when, 0.5 / SecsPerDay);
-  EXPECT_FALSE(FileAge(dir.Path() + "missing", age));
-  EXPECT_NE(FileSetDate(dir.Path() + "missing", when), 0);
+  EXPECT_FALSE(FileAge(dir.File("missing"), age));
+  EXPECT_NE(FileSetDate(dir.File("missing"), when), 0);
 }
 
 TEST(Files, MasksMatchWithoutCase) {
@@ -117,17 +119,17 @@ TEST(Files, MasksMatchWithoutCase) {
 }
 
 TEST(Files, FindFirstListsMatchingEntries) {
-  rtltest::TempDir dir;
+  TTempFolder dir;
   dir.Write("B.BMP", "12");
   dir.Write("a.bmp", "1");
   dir.Write("c.jpg", "1");
   dir.Write(".hidden.bmp", "1");
-  ASSERT_TRUE(CreateDir(dir.Path() + "sub.bmp"));
+  ASSERT_TRUE(CreateDir(dir.File("sub.bmp")));
 
   auto find = [&](const String& mask, int attr) {
     std::vector<String> names;
     TSearchRec rec;
-    for (int r = FindFirst(dir.Path() + mask, attr, rec); r == 0; r = FindNext(rec)) {
+    for (int r = FindFirst(dir.File(mask), attr, rec); r == 0; r = FindNext(rec)) {
       names.push_back(rec.Name);
     }
     FindClose(rec);
@@ -138,7 +140,7 @@ TEST(Files, FindFirstListsMatchingEntries) {
   EXPECT_TRUE(find("*.png", faAnyFile).empty());
 
   TSearchRec rec;
-  String backslashed = dir.Path() + "b.bmp";
+  String backslashed = dir.File("b.bmp");
   std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
   ASSERT_EQ(FindFirst(backslashed, 0, rec), 0);
   EXPECT_EQ(rec.Name, "B.BMP");
@@ -147,20 +149,20 @@ TEST(Files, FindFirstListsMatchingEntries) {
   EXPECT_GT(rec.Time, EncodeDate(2000, 1, 1));
   EXPECT_EQ(FindNext(rec), static_cast<int>(ERROR_NO_MORE_FILES));
   FindClose(rec);
-  EXPECT_EQ(FindFirst(dir.Path() + "*.png", faAnyFile, rec), static_cast<int>(ERROR_FILE_NOT_FOUND));
+  EXPECT_EQ(FindFirst(dir.File("*.png"), faAnyFile, rec), static_cast<int>(ERROR_FILE_NOT_FOUND));
   EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
-  EXPECT_EQ(FindFirst(dir.Path() + "nowhere/*", faAnyFile, rec), static_cast<int>(ERROR_PATH_NOT_FOUND));
+  EXPECT_EQ(FindFirst(dir.File("nowhere/*"), faAnyFile, rec), static_cast<int>(ERROR_PATH_NOT_FOUND));
   EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
 }
 
 TEST(Files, FindFileNoCase) {
-  rtltest::TempDir dir;
-  ASSERT_TRUE(ForceDirectories(dir.Path() + "Resources/English"));
+  TTempFolder dir;
+  ASSERT_TRUE(ForceDirectories(dir.File("Resources/English")));
   dir.Write("Resources/English/StrTab.INI", "x");
-  EXPECT_EQ(FindFileNoCase(dir.Path() + "resources\\ENGLISH\\strtab.ini"), dir.Path() + "Resources/English/StrTab.INI");
-  EXPECT_EQ(FindFileNoCase(dir.Path() + "Resources/English/StrTab.INI"), dir.Path() + "Resources/English/StrTab.INI");
-  EXPECT_EQ(FindFileNoCase(dir.Path() + "resources/"), dir.Path() + "Resources/");
-  EXPECT_EQ(FindFileNoCase(dir.Path() + "resources/missing.ini"), "");
+  EXPECT_EQ(FindFileNoCase(dir.File("resources\\ENGLISH\\strtab.ini")), dir.File("Resources/English/StrTab.INI"));
+  EXPECT_EQ(FindFileNoCase(dir.File("Resources/English/StrTab.INI")), dir.File("Resources/English/StrTab.INI"));
+  EXPECT_EQ(FindFileNoCase(dir.File("resources/")), dir.File("Resources/"));
+  EXPECT_EQ(FindFileNoCase(dir.File("resources/missing.ini")), "");
   EXPECT_EQ(FindFileNoCase(""), "");
 }
 
@@ -168,7 +170,7 @@ TEST(Files, TempAndCurrentDir) {
   const String temp = GetTempDir();
   EXPECT_EQ(temp.back(), '/');
   EXPECT_TRUE(DirectoryExists(temp));
-  rtltest::TempDir dir;
+  TTempFolder dir;
   const String previous = GetCurrentDir();
   ASSERT_TRUE(SetCurrentDir(dir.Path()));
   EXPECT_TRUE(FileExists(dir.Write("here.txt", "x")));

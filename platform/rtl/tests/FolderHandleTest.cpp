@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "TempDir.h"
+#include "testing/TempFolder.h"
 #include "platform/rtl/FileHandles.h"
 #include "platform/rtl/LastError.h"
 
@@ -19,35 +19,35 @@ namespace fs = std::filesystem;
 class FolderHandleTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    fs::create_directories(Dir.Path() + "target");
-    fs::create_directories(Dir.Path() + "elsewhere");
+    fs::create_directories(Dir.File("target"));
+    fs::create_directories(Dir.File("elsewhere"));
     Dir.Write("elsewhere/victim", "precious");
-    fs::create_directory_symlink(Dir.Path() + "elsewhere", Dir.Path() + "target/linked");
-    fs::create_symlink(Dir.Path() + "elsewhere/victim", Dir.Path() + "target/file-link");
+    fs::create_directory_symlink(Dir.File("elsewhere"), Dir.File("target/linked"));
+    fs::create_symlink(Dir.File("elsewhere/victim"), Dir.File("target/file-link"));
     Dir.Write("target/plain", "plain");
-    Folder = TFolderHandle::Open(Dir.Path() + "target");
+    Folder = TFolderHandle::Open(Dir.File("target"));
     ASSERT_NE(Folder, nullptr);
   }
 
-  rtltest::TempDir Dir;
+  zorbit::testing::TTempFolder Dir;
   std::unique_ptr<TFolderHandle> Folder;
 };
 
 TEST_F(FolderHandleTest, ListsItsEntries) {
-  EXPECT_EQ(Folder->Path(), Dir.Path() + "target/");
+  EXPECT_EQ(Folder->Path(), Dir.File("target/"));
   std::vector<String> names;
   ASSERT_TRUE(Folder->List(names));
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<String>{"file-link", "linked", "plain"}));
   EXPECT_EQ(TFolderHandle::Open(""), nullptr);
-  EXPECT_EQ(TFolderHandle::Open(Dir.Path() + "target/plain"), nullptr);
+  EXPECT_EQ(TFolderHandle::Open(Dir.File("target/plain")), nullptr);
 }
 
 TEST_F(FolderHandleTest, SubfoldersAreMadeAndEnteredButLinksAndFilesAreNot) {
   const auto made = Folder->OpenFolder("sub", true);
   ASSERT_NE(made, nullptr);
-  EXPECT_EQ(made->Path(), Dir.Path() + "target/sub/");
-  EXPECT_TRUE(fs::is_directory(Dir.Path() + "target/sub"));
+  EXPECT_EQ(made->Path(), Dir.File("target/sub/"));
+  EXPECT_TRUE(fs::is_directory(Dir.File("target/sub")));
   EXPECT_NE(Folder->OpenFolder("sub", false), nullptr);
   EXPECT_EQ(Folder->OpenFolder("missing", false), nullptr);
   for (const char* name : {"linked", "plain", "file-link"}) {
@@ -84,7 +84,7 @@ TEST_F(FolderHandleTest, RemovingALinkLeavesWhatItPointsAt) {
   EXPECT_EQ(Dir.Read("elsewhere/victim"), "precious");
   ASSERT_NE(Folder->OpenFolder("empty", true), nullptr);
   EXPECT_TRUE(Folder->RemoveDir("empty"));
-  EXPECT_FALSE(fs::exists(Dir.Path() + "target/empty"));
+  EXPECT_FALSE(fs::exists(Dir.File("target/empty")));
 }
 
 TEST_F(FolderHandleTest, PrivateFoldersAreNewAndOnlyTheOwnersAndTreesGoWithoutFollowingLinks) {
@@ -92,13 +92,13 @@ TEST_F(FolderHandleTest, PrivateFoldersAreNewAndOnlyTheOwnersAndTreesGoWithoutFo
   const String second = CreatePrivateFolder(Dir.Path(), "pool-");
   ASSERT_FALSE(first.empty());
   EXPECT_NE(first, second);
-  EXPECT_EQ(first.rfind(Dir.Path() + "pool-", 0), 0u);
+  EXPECT_EQ(first.rfind(Dir.File("pool-"), 0), 0u);
   EXPECT_EQ(first.back(), '/');
   EXPECT_EQ(fs::symlink_status(first).permissions() & fs::perms::all, fs::perms::owner_all);
-  EXPECT_EQ(CreatePrivateFolder(Dir.Path() + "none", "pool-"), "");
+  EXPECT_EQ(CreatePrivateFolder(Dir.File("none"), "pool-"), "");
 
-  EXPECT_TRUE(DeleteTree(Dir.Path() + "target"));
-  EXPECT_FALSE(fs::exists(Dir.Path() + "target"));
+  EXPECT_TRUE(DeleteTree(Dir.File("target")));
+  EXPECT_FALSE(fs::exists(Dir.File("target")));
   EXPECT_EQ(Dir.Read("elsewhere/victim"), "precious");
   EXPECT_TRUE(DeleteTree(first));
   EXPECT_FALSE(fs::exists(first));

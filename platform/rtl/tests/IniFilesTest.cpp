@@ -6,12 +6,14 @@
 
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/StringList.h"
-#include "platform/rtl/tests/RtlTestSupport.h"
+#include "testing/StringsItems.h"
+#include "testing/TempFolder.h"
 
 namespace plat {
 namespace {
 
-using rtltest::Items;
+using zorbit::testing::Items;
+using zorbit::testing::TTempFolder;
 
 const char* const kSample =
     "\xEF\xBB\xBF; theme settings\r\n"
@@ -28,7 +30,7 @@ const char* const kSample =
     "KEY=v2\n";
 
 TEST(MemIniFile, ReadsNamesWithoutCaseAndTrimmed) {
-  rtltest::TempDir dir;
+  TTempFolder dir;
   TMemIniFile ini(dir.Write("t.ini", kSample));
   EXPECT_EQ(ini.ReadString("general", "STYLE", "x"), "DeepBlue");
   EXPECT_EQ(ini.ReadString("General", "Text", ""), "a=b");  // after the first "="
@@ -56,7 +58,7 @@ TEST(MemIniFile, ReadsNamesWithoutCaseAndTrimmed) {
 }
 
 TEST(MemIniFile, WritesStayInMemoryUntilUpdateFile) {
-  rtltest::TempDir dir;
+  TTempFolder dir;
   const String name = dir.Write("t.ini", kSample);
   TMemIniFile ini(name);
   ini.WriteString("GENERAL", "style", "MacOS");
@@ -75,8 +77,8 @@ TEST(MemIniFile, WritesStayInMemoryUntilUpdateFile) {
 }
 
 TEST(MemIniFile, MissingFileIsEmptyAndRenameReloads) {
-  rtltest::TempDir dir;
-  TMemIniFile ini(dir.Path() + "none.ini");
+  TTempFolder dir;
+  TMemIniFile ini(dir.File("none.ini"));
   TStringList list;
   ini.ReadSections(list);
   EXPECT_EQ(list.Count(), 0);
@@ -84,7 +86,7 @@ TEST(MemIniFile, MissingFileIsEmptyAndRenameReloads) {
   ini.WriteString("a", "b", "mem");
   ini.Rename(dir.Write("other.ini", "[a]\nb=file\n"), true);
   EXPECT_EQ(ini.ReadString("a", "b", ""), "file");
-  ini.Rename(dir.Path() + "third.ini", false);
+  ini.Rename(dir.File("third.ini"), false);
   EXPECT_EQ(ini.ReadString("a", "b", ""), "file");
   ini.UpdateFile();
   EXPECT_EQ(dir.Read("third.ini"), "[a]\r\nb=file\r\n\r\n");
@@ -105,7 +107,7 @@ TEST(MemIniFile, GetAndSetStrings) {
 }
 
 TEST(MemIniFile, HostileLinesDoNotBreakReading) {
-  rtltest::TempDir dir;
+  TTempFolder dir;
   const char hostile[] = "key=before any section\n[\n[]\n=novalue\n[unclosed\nk=v\n\0\0\n[x]\ny=2";
   TMemIniFile ini(dir.Write("bad.ini", String(hostile, sizeof hostile - 1)));
   EXPECT_EQ(ini.ReadString("", "", "d"), "novalue");  // "[]" is a section with an empty name
@@ -114,7 +116,7 @@ TEST(MemIniFile, HostileLinesDoNotBreakReading) {
 }
 
 TEST(IniFile, WritesThroughAndKeepsComments) {
-  rtltest::TempDir dir;
+  TTempFolder dir;
   const String name = dir.Write("w.ini", "; keep me\n[A]\n; about k\nk=1\n\n[B]\nz=9\n");
   TIniFile ini(name);
   ini.WriteString("a", "K", "2");
@@ -134,17 +136,17 @@ TEST(IniFile, WritesThroughAndKeepsComments) {
 }
 
 TEST(IniFile, NewFileAndUnwritableFile) {
-  rtltest::TempDir dir;
-  TIniFile ini(dir.Path() + "fresh.ini");
+  TTempFolder dir;
+  TIniFile ini(dir.File("fresh.ini"));
   EXPECT_EQ(ini.ReadString("s", "k", "d"), "d");
   ini.WriteString("s", "k", "v");
   EXPECT_EQ(dir.Read("fresh.ini"), "[s]\r\nk=v\r\n");
-  TIniFile bad(dir.Path() + "no/such/dir.ini");
+  TIniFile bad(dir.File("no/such/dir.ini"));
   try {
     bad.WriteString("s", "k", "v");
     FAIL();
   } catch (const EIniFileException& e) {
-    EXPECT_EQ(e.Message(), "Unable to write to " + dir.Path() + "no/such/dir.ini");
+    EXPECT_EQ(e.Message(), "Unable to write to " + dir.File("no/such/dir.ini"));
   }
 }
 

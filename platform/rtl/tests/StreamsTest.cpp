@@ -10,10 +10,12 @@
 
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/LastError.h"
-#include "platform/rtl/tests/TempDir.h"
+#include "testing/TempFolder.h"
 
 namespace plat {
 namespace {
+
+using zorbit::testing::TTempFolder;
 
 // The same checks run over every kind of stream.
 void CheckReadWriteSeek(TStream& stream) {
@@ -76,8 +78,8 @@ TEST(Streams, StringStream) {
 }
 
 TEST(Streams, FileStreamModesAndErrors) {
-  rtltest::TempDir dir;
-  const String name = dir.Path() + "data.bin";
+  TTempFolder dir;
+  const String name = dir.File("data.bin");
   {
     TFileStream stream(name, fmCreate);
     CheckReadWriteSeek(stream);
@@ -98,7 +100,7 @@ TEST(Streams, FileStreamModesAndErrors) {
 }
 
 TEST(Streams, FileStreamOpenFailuresNameTheSystemsError) {
-  rtltest::TempDir dir;
+  TTempFolder dir;
   struct Case {
     String Name;
     Word Mode;
@@ -106,12 +108,12 @@ TEST(Streams, FileStreamOpenFailuresNameTheSystemsError) {
     String Message;
   };
   for (const Case& c : std::vector<Case>{
-           {dir.Path() + "missing.bin", fmOpenRead, ERROR_FILE_NOT_FOUND,
-            "Cannot open file \"" + dir.Path() + "missing.bin\". The system cannot find the file specified."},
+           {dir.File("missing.bin"), fmOpenRead, ERROR_FILE_NOT_FOUND,
+            "Cannot open file \"" + dir.Path() + "/missing.bin\". The system cannot find the file specified."},
            {dir.Path(), fmOpenRead, ERROR_ACCESS_DENIED,  // a folder is no file
             "Cannot open file \"" + dir.Path() + "\". Access is denied."},
-           {dir.Path() + "no/such/dir.bin", fmCreate, ERROR_PATH_NOT_FOUND,
-            "Cannot create file \"" + dir.Path() + "no/such/dir.bin\". The system cannot find the path specified."}}) {
+           {dir.File("no/such/dir.bin"), fmCreate, ERROR_PATH_NOT_FOUND,
+            "Cannot create file \"" + dir.Path() + "/no/such/dir.bin\". The system cannot find the path specified."}}) {
     SetLastError(ERROR_SUCCESS);
     try {
       TFileStream stream(c.Name, c.Mode);
@@ -124,8 +126,8 @@ TEST(Streams, FileStreamOpenFailuresNameTheSystemsError) {
 }
 
 TEST(Streams, HandleStreamFailuresSetTheLastError) {
-  rtltest::TempDir dir;
-  TFileStream stream(dir.Path() + "data.bin", fmCreate);
+  TTempFolder dir;
+  TFileStream stream(dir.File("data.bin"), fmCreate);
   stream.WriteBuffer("abc", 3);
   EXPECT_EQ(stream.Seek(-4, soFromCurrent), -1);
   EXPECT_EQ(GetLastError(), ERROR_NEGATIVE_SEEK);
@@ -146,25 +148,25 @@ TEST(Streams, HandleStreamFailuresSetTheLastError) {
 }
 
 TEST(Streams, CopyFromAndMemoryFiles) {
-  rtltest::TempDir dir;
+  TTempFolder dir;
   const String content(200000, 'z');
   TStringStream source(content);
   TMemoryStream copy;
   source.SetPosition(100);
   EXPECT_EQ(copy.CopyFrom(source, 0), 200000);  // 0 copies all from the start
   EXPECT_EQ(copy.Size(), 200000);
-  copy.SaveToFile(dir.Path() + "copy.bin");
+  copy.SaveToFile(dir.File("copy.bin"));
   source.SetPosition(0);
   EXPECT_THROW(copy.CopyFrom(source, 300000), EReadError);
   TMemoryStream loaded;
-  loaded.LoadFromFile(dir.Path() + "copy.bin");
+  loaded.LoadFromFile(dir.File("copy.bin"));
   EXPECT_EQ(loaded.Size(), 200000);
   EXPECT_EQ(loaded.Position(), 0);
-  EXPECT_THROW(loaded.LoadFromFile(dir.Path() + "none"), EFOpenError);
+  EXPECT_THROW(loaded.LoadFromFile(dir.File("none")), EFOpenError);
 }
 
 TEST(Streams, HandleStreamLeavesHandleOpen) {
-  rtltest::TempDir dir;
+  TTempFolder dir;
   const String name = dir.Write("h.txt", "abc");
   const int fd = ::open(name.c_str(), O_RDONLY);
   ASSERT_GE(fd, 0);

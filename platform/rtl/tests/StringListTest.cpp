@@ -6,12 +6,14 @@
 
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/Streams.h"
-#include "platform/rtl/tests/RtlTestSupport.h"
+#include "testing/StringsItems.h"
+#include "testing/TempFolder.h"
 
 namespace plat {
 namespace {
 
-using rtltest::Items;
+using zorbit::testing::Items;
+using zorbit::testing::TTempFolder;
 
 void Fill(TStrings& list, const std::vector<String>& items) {
   list.Clear();
@@ -333,12 +335,12 @@ TEST(StringList, AssignAddStringsEquals) {
 }
 
 TEST(StringList, FilesAndStreams) {
-  rtltest::TempDir dir;
+  TTempFolder dir;
   const String withBom = dir.Write("bom.txt", "\xEF\xBB\xBFline1\nline2");
   TStringList list;
   list.LoadFromFile(withBom);
   EXPECT_EQ(Items(list), (std::vector<String>{"line1", "line2"}));
-  list.SaveToFile(dir.Path() + "out.txt");
+  list.SaveToFile(dir.File("out.txt"));
   EXPECT_EQ(dir.Read("out.txt"), "line1\r\nline2\r\n");
   TStringStream stream;
   list.SaveToStream(stream);
@@ -346,7 +348,7 @@ TEST(StringList, FilesAndStreams) {
   TStringList back;
   back.LoadFromStream(stream);
   EXPECT_TRUE(back.Equals(list));
-  EXPECT_THROW(list.LoadFromFile(dir.Path() + "missing.txt"), EFOpenError);
+  EXPECT_THROW(list.LoadFromFile(dir.File("missing.txt")), EFOpenError);
 }
 
 }  // namespace

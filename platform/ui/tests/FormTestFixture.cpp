@@ -1,8 +1,5 @@
 #include "platform/ui/tests/FormTestFixture.h"
 
-#include <cstdlib>
-#include <filesystem>
-
 #include "platform/rtl/Exception.h"
 #include "platform/ui/ClassLibrary.h"
 #include "platform/ui/TWinControl.h"
@@ -17,10 +14,6 @@
 namespace uitest {
 
 void FormTest::SetUp() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "ui_forms_XXXXXX").string();
-  ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-  FRoot = pattern;
-  ::setenv("ZORBIT_ROOT", FRoot.c_str(), 1);
   auto display = std::make_unique<HeadlessDisplay>();
   FDisplay = display.get();
   SetDisplay(std::move(display));
@@ -47,9 +40,6 @@ void FormTest::TearDown() {
   }
   SetClock(nullptr);
   SetDisplay(CreateHeadlessDisplay());
-  ::unsetenv("ZORBIT_ROOT");
-  std::error_code ignored;
-  std::filesystem::remove_all(FRoot, ignored);
 }
 
 int FormTest::Pump() { return PumpMessages(); }

@@ -13,6 +13,7 @@
 #include "platform/ui/TControl.h"
 #include "platform/win/Clock.h"
 #include "platform/win/HeadlessDisplay.h"
+#include "testing/PlatformRoot.h"
 
 namespace uitest {
 
@@ -39,7 +40,7 @@ class FormTest : public ::testing::Test {
   static void ClickControl(TControl* Control);
 
  private:
-  std::string FRoot;
+  zorbit::testing::TPlatformRoot FRoot{"zorbit-ui"};
   std::shared_ptr<VirtualClock> FClock;
   HeadlessDisplay* FDisplay = nullptr;
   std::vector<std::string> FExceptions;

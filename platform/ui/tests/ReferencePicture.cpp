@@ -4,11 +4,11 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "platform/gdi/PngCodec.h"
+#include "testing/FileContent.h"
+#include "testing/ProjectPaths.h"
 
 namespace plat::testing {
 
@@ -41,15 +41,12 @@ TPictureMatch MatchReference(const Bitmap& Picture, const std::string& Reference
 }
 
 std::string KeepForInspection(const Bitmap& Picture, const std::string& FileName) {
-  const char* build = std::getenv("ZORBIT_BUILD_DIR");
-  const std::filesystem::path folder = build ? std::filesystem::path(build) : std::filesystem::temp_directory_path();
-  const std::filesystem::path path = folder / FileName;
+  const std::string path = zorbit::testing::BuildPath(FileName);
   const std::vector<Byte> png = WritePng(Picture);
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-  return path.string();
+  zorbit::testing::WriteFileContent(path, std::string(png.begin(), png.end()));
+  return path;
 }
 
-std::string TestDataDir() { return (std::filesystem::path(__FILE__).parent_path() / "data").string(); }
+std::string TestDataDir() { return zorbit::testing::SourcePath("platform/ui/tests/data"); }
 
 }  // namespace plat::testing

@@ -16,8 +16,8 @@ struct TPictureMatch {
 // channel within Tolerance.
 TPictureMatch MatchReference(const Bitmap& Picture, const std::string& ReferencePath, int Tolerance);
 
-// Writes the picture as PNG into the build folder (the temporary folder
-// without one) for a person to look at; answers the file's path.
+// Writes the picture as PNG into the build folder for a person to look at;
+// answers the file's path.
 std::string KeepForInspection(const Bitmap& Picture, const std::string& FileName);
 
 // The tests' data folder.

@@ -1,29 +1,27 @@
 // Resources embedded by zorbit_resources() (see this module's CMakeLists)
 // and the generator behind it.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <optional>
-#include <sstream>
 
 #include "platform/os/Resources.h"
 #include "platform/os/detail/Environment.h"
 #include "platform/rtl/LastError.h"
-#include "platform/rtl/tests/TempDir.h"
+#include "testing/FileContent.h"
+#include "testing/ProjectPaths.h"
+#include "testing/RunProgram.h"
+#include "testing/TempFolder.h"
 
 namespace plat {
 namespace {
 
+using zorbit::testing::RunProgram;
+using zorbit::testing::TProgramResult;
+using zorbit::testing::TTempFolder;
+
 String SourceFile(const String& relative) {
-  const char* root = std::getenv("ZORBIT_SOURCE_DIR");
-  std::ifstream in(String(root ? root : ".") + "/platform/ui/tests/data/" + relative, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  return zorbit::testing::ReadFileContent(zorbit::testing::SourcePath("platform/ui/tests/data/" + relative));
 }
 
 // The resource's bytes; nothing when it is not found.
@@ -82,39 +80,24 @@ TEST(Resources, HandlesNotGivenByFindResourceAreRefused) {
   EXPECT_EQ(LockResource(nullptr), nullptr);
 }
 
-// Runs the generator; answers its exit status and leaves its messages in errors.
-int RunRescomp(const std::vector<String>& arguments, const rtltest::TempDir& dir) {
+// Runs the generator; answers its exit status and what it wrote.
+TProgramResult RunRescomp(const std::vector<String>& arguments) {
   std::vector<String> argv = {RESCOMP_PATH};
   argv.insert(argv.end(), arguments.begin(), arguments.end());
-  std::vector<char*> pointers;
-  for (String& argument : argv) pointers.push_back(argument.data());
-  pointers.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  const String errors = dir.Path() + "errors.txt";
-  posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, RESCOMP_PATH, &actions, nullptr, pointers.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) {
-    return -1;
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return RunProgram(argv);
 }
 
 TEST(Resources, TheGeneratorRefusesBadDeclarationsAndLeavesNoOutput) {
-  rtltest::TempDir dir;
+  TTempFolder dir;
   const String file = dir.Write("a.json", "{}");
-  const String output = dir.Path() + "out.cpp";
+  const String output = dir.File("out.cpp");
   struct TCase {
     std::vector<String> Arguments;
     const char* Message;
   };
   const TCase cases[] = {
-      {{"10", "A", dir.Path() + "missing.json"}, "is not a file"},
-      {{"10", "A", dir.Path()}, "is not a file"},
+      {{"10", "A", dir.File("missing.json")}, "is not a file"},
+      {{"10", "A", dir.Path() + "/"}, "is not a file"},
       {{"10", "A", file, "10", "a", file}, "resource \"a\" of type 10 is declared twice"},
       {{"0", "A", file}, "is not a number from 1 to 65535"},
       {{"65536", "A", file}, "is not a number from 1 to 65535"},
@@ -126,12 +109,13 @@ TEST(Resources, TheGeneratorRefusesBadDeclarationsAndLeavesNoOutput) {
   for (const TCase& c : cases) {
     std::vector<String> arguments = {output};
     arguments.insert(arguments.end(), c.Arguments.begin(), c.Arguments.end());
-    EXPECT_EQ(RunRescomp(arguments, dir), 1) << c.Message;
-    EXPECT_NE(dir.Read("errors.txt").find(c.Message), String::npos) << dir.Read("errors.txt");
+    const TProgramResult result = RunRescomp(arguments);
+    EXPECT_EQ(result.ExitCode, 1) << c.Message;
+    EXPECT_NE(result.Output.find(c.Message), String::npos) << result.Output;
     EXPECT_FALSE(std::ifstream(output).good()) << c.Message;
   }
   // The same name under two types is two resources.
-  EXPECT_EQ(RunRescomp({output, "10", "A", file, "2", "A", file}, dir), 0);
+  EXPECT_EQ(RunRescomp({output, "10", "A", file, "2", "A", file}).ExitCode, 0);
   EXPECT_TRUE(std::ifstream(output).good());
 }
 

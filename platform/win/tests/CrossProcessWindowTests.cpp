@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -26,29 +25,25 @@
 #include "platform/win/WindowStyles.h"
 #include "platform/win/WindowText.h"
 #include "platform/win/Windows.h"
-#include "platform/win/tests/HelperProcess.h"
+#include "platform/win/tests/WinTestHelper.h"
+#include "testing/PlatformRoot.h"
+#include "testing/WaitUntil.h"
 
 namespace plat {
 namespace {
 
-using testing::HelperProcess;
+using testing::WinTestHelper;
 
 class CrossProcessWindows : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "win_xproc_XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    FRoot = pattern;
-    ::setenv("ZORBIT_ROOT", FRoot.c_str(), 1);
     SetDisplay(CreateHeadlessDisplay());
-    SetCrossProcessTimeout(5000);
+    // Generous: the helper may answer slowly on a loaded machine.
+    SetCrossProcessTimeout(30000);
   }
   void TearDown() override {
     StopWindowPublishing();
     for (HWND window : FLocal) DestroyWindow(window);
-    ::unsetenv("ZORBIT_ROOT");
-    std::error_code ignored;
-    std::filesystem::remove_all(FRoot, ignored);
   }
 
   HWND LocalWindow(const char* className, const char* title) {
@@ -73,7 +68,7 @@ class CrossProcessWindows : public ::testing::Test {
     ASSERT_TRUE(ReplaceFileAtomically(WindowRegistryFolder::ListPath(endpoint), EncodeWindowList(windows)));
   }
 
-  std::string FRoot;
+  zorbit::testing::TPlatformRoot FRoot;
   std::vector<HWND> FLocal;
 };
 
@@ -82,7 +77,7 @@ enum class CloseBy { Send, Post };
 class ClosingAnotherProcessWindow : public CrossProcessWindows, public ::testing::WithParamInterface<CloseBy> {};
 
 TEST_P(ClosingAnotherProcessWindow, FindsItByClassAndTitleAndClosesIt) {
-  HelperProcess helper({"TfmHelperMain", "Helper Main", "shown"});
+  WinTestHelper helper({"TfmHelperMain", "Helper Main", "shown"});
   const HWND window = FindWindow("TfmHelperMain", "Helper Main");
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(IsWindow(window));
@@ -91,10 +86,10 @@ TEST_P(ClosingAnotherProcessWindow, FindsItByClassAndTitleAndClosesIt) {
   if (GetParam() == CloseBy::Send) {
     EXPECT_EQ(SendMessage(window, WM_CLOSE, 0, 0), 0);
     // Sent means handled: the helper reported it before the call returned.
-    EXPECT_TRUE(helper.WaitFor("close TfmHelperMain", 0));
+    EXPECT_TRUE(helper.WaitForLine("close TfmHelperMain", std::chrono::milliseconds(0)));
   } else {
     EXPECT_TRUE(PostMessage(window, WM_CLOSE, 0, 0));
-    EXPECT_TRUE(helper.WaitFor("close TfmHelperMain"));
+    EXPECT_TRUE(helper.WaitForLine("close TfmHelperMain"));
   }
   EXPECT_EQ(helper.WaitExit(), 0);  // its last window was destroyed
 
@@ -109,7 +104,7 @@ TEST_P(ClosingAnotherProcessWindow, FindsItByClassAndTitleAndClosesIt) {
 INSTANTIATE_TEST_SUITE_P(SentOrPosted, ClosingAnotherProcessWindow, ::testing::Values(CloseBy::Send, CloseBy::Post));
 
 TEST_F(CrossProcessWindows, MatchesWithoutCaseByEitherPartAndPrefersOwnWindows) {
-  HelperProcess helper({"TfmHelperMain", "Helper Main", "shown", "TApplication", "Ovra Zorbit Management", "hidden"});
+  WinTestHelper helper({"TfmHelperMain", "Helper Main", "shown", "TApplication", "Ovra Zorbit Management", "hidden"});
   const HWND main = FindWindow("TfmHelperMain", "Helper Main");
   ASSERT_NE(main, nullptr);
   EXPECT_EQ(FindWindow("tfmhelpermain", "HELPER MAIN"), main);  // the same window, the same handle
@@ -132,15 +127,15 @@ TEST_F(CrossProcessWindows, MatchesWithoutCaseByEitherPartAndPrefersOwnWindows) 
 }
 
 TEST_F(CrossProcessWindows, ShowsHidesAndQueriesAnotherProcessWindow) {
-  HelperProcess helper({"TfmHelperMain", "Helper Main", "hidden"});
+  WinTestHelper helper({"TfmHelperMain", "Helper Main", "hidden"});
   const HWND window = FindWindow("TfmHelperMain", nullptr);
   ASSERT_NE(window, nullptr);
   EXPECT_FALSE(IsWindowVisible(window));
   EXPECT_FALSE(ShowWindow(window, SW_RESTORE));  // answers the earlier visibility
-  EXPECT_TRUE(helper.WaitFor("show TfmHelperMain 1"));
+  EXPECT_TRUE(helper.WaitForLine("show TfmHelperMain 1"));
   EXPECT_TRUE(IsWindowVisible(window));
   EXPECT_TRUE(ShowWindow(window, SW_HIDE));
-  EXPECT_TRUE(helper.WaitFor("show TfmHelperMain 0"));
+  EXPECT_TRUE(helper.WaitForLine("show TfmHelperMain 0"));
   EXPECT_FALSE(IsWindowVisible(window));
   // The list other processes read follows too.
   const auto list = ReadWholeFile(WindowRegistryFolder::ListPath(OnlyEndpoint()), TPublishedWindowLimits::MaxFileSize);
@@ -157,14 +152,14 @@ TEST_F(CrossProcessWindows, ShowsHidesAndQueriesAnotherProcessWindow) {
 
 TEST_F(CrossProcessWindows, BringsAnotherProcessWindowToTheFront) {
   // TfmSecond, shown last, is the active window when the helper is ready.
-  HelperProcess helper({"TfmFirst", "First", "shown", "TfmSecond", "Second", "shown"});
+  WinTestHelper helper({"TfmFirst", "First", "shown", "TfmSecond", "Second", "shown"});
   const HWND first = FindWindow("TfmFirst", nullptr);
   ASSERT_NE(first, nullptr);
   EXPECT_TRUE(BringWindowToTop(first));
-  EXPECT_TRUE(helper.WaitFor("activate TfmFirst"));
+  EXPECT_TRUE(helper.WaitForLine("activate TfmFirst"));
   const HWND second = FindWindow("TfmSecond", nullptr);
   EXPECT_TRUE(SetForegroundWindow(second));
-  EXPECT_TRUE(helper.WaitFor("activate TfmSecond"));
+  EXPECT_TRUE(helper.WaitForLine("activate TfmSecond"));
 }
 
 TEST_F(CrossProcessWindows, IgnoresAndRemovesEntriesOfEndedProcesses) {
@@ -174,12 +169,12 @@ TEST_F(CrossProcessWindows, IgnoresAndRemovesEntriesOfEndedProcesses) {
   EXPECT_FALSE(std::filesystem::exists(WindowRegistryFolder::ListPath("4000000-00000000000000aa")));
 
   // One killed outright, behind a live one publishing the same class.
-  auto killed = std::make_unique<HelperProcess>(std::vector<std::string>{"TfmHelperMain", "Killed", "shown"});
+  auto killed = std::make_unique<WinTestHelper>(std::vector<std::string>{"TfmHelperMain", "Killed", "shown"});
   const String killedEndpoint = OnlyEndpoint();
   const HWND stale = FindWindow("TfmHelperMain", "Killed");
   ASSERT_NE(stale, nullptr);
   killed->Kill();
-  HelperProcess live({"TfmHelperMain", "Live", "shown"});
+  WinTestHelper live({"TfmHelperMain", "Live", "shown"});
   EXPECT_EQ(FindWindow("TfmHelperMain", "Killed"), nullptr);
   EXPECT_FALSE(std::filesystem::exists(WindowRegistryFolder::ListPath(killedEndpoint)));
   EXPECT_FALSE(std::filesystem::exists(WindowRegistryFolder::SocketPath(killedEndpoint)));
@@ -188,7 +183,7 @@ TEST_F(CrossProcessWindows, IgnoresAndRemovesEntriesOfEndedProcesses) {
 }
 
 TEST_F(CrossProcessWindows, SkipsListsItCannotRead) {
-  HelperProcess helper({"TfmHelperMain", "Helper Main", "shown"});
+  WinTestHelper helper({"TfmHelperMain", "Helper Main", "shown"});
   const String endpoint = OnlyEndpoint();
   // Files that are no process's entry, and a broken list, come before it.
   std::ofstream(WindowRegistryFolder::Path() + "/notes.list") << "ZorbitWindows 1\n1\t1\tTfmHelperMain\tX\n";
@@ -214,7 +209,7 @@ TEST_F(CrossProcessWindows, AProcessThatDoesNotAnswerTimesOut) {
 }
 
 TEST_F(CrossProcessWindows, OnlyCloseMessagesCrossProcesses) {
-  HelperProcess helper({"TfmHelperMain", "Helper Main", "shown"});
+  WinTestHelper helper({"TfmHelperMain", "Helper Main", "shown"});
   const HWND window = FindWindow("TfmHelperMain", nullptr);
   ASSERT_NE(window, nullptr);
   SetLastError(0);
@@ -234,7 +229,7 @@ std::optional<String> Exchange(const String& endpoint, const String& request) {
 }
 
 TEST_F(CrossProcessWindows, ServesOnAfterMalformedRequests) {
-  HelperProcess helper({"TfmHelperMain", "Helper Main", "shown"});
+  WinTestHelper helper({"TfmHelperMain", "Helper Main", "shown"});
   const String endpoint = OnlyEndpoint();
   ASSERT_FALSE(endpoint.empty());
   EXPECT_EQ(Exchange(endpoint, "bogus\n"), "error 87");
@@ -247,7 +242,7 @@ TEST_F(CrossProcessWindows, ServesOnAfterMalformedRequests) {
 }
 
 TEST_F(CrossProcessWindows, SilentConnectionsDoNotLockOutARealRequest) {
-  HelperProcess helper({"TfmHelperMain", "Helper Main", "shown"});
+  WinTestHelper helper({"TfmHelperMain", "Helper Main", "shown"});
   const String endpoint = OnlyEndpoint();
   ASSERT_FALSE(endpoint.empty());
   // More connections than it serves at once, all silent and held open
@@ -260,7 +255,7 @@ TEST_F(CrossProcessWindows, SilentConnectionsDoNotLockOutARealRequest) {
   SetLastError(ERROR_INVALID_DATA);
   EXPECT_TRUE(IsWindowVisible(window));
   EXPECT_TRUE(ShowWindow(window, SW_HIDE));  // answers that it was visible
-  EXPECT_TRUE(helper.WaitFor("show TfmHelperMain 0"));
+  EXPECT_TRUE(helper.WaitForLine("show TfmHelperMain 0"));
   // Hidden is an answer, told from a failed exchange by the last error.
   SetLastError(ERROR_INVALID_DATA);
   EXPECT_FALSE(IsWindowVisible(window));

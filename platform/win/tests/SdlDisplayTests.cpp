@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -26,11 +25,13 @@
 #include "platform/win/WindowStyles.h"
 #include "platform/win/Windows.h"
 #include "platform/win/tests/XvfbServer.h"
+#include "testing/EnvironmentVariable.h"
 
 namespace plat {
 namespace {
 
 using testing::XvfbServer;
+using zorbit::testing::TEnvironmentVariable;
 
 // Paints four coloured bands and a dark diagonal, so that misplaced or
 // mis-ordered pixels show; records the last mouse position it was told.
@@ -67,19 +68,23 @@ class SdlDisplayUnderXvfb : public ::testing::Test {
     // SDL looks for an input method on the session bus. The test's desktop
     // has none: a bus that cannot be there keeps libdbus from trying to
     // launch one (and from the allocation it loses when that fails).
-    ::setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zorbit-test-bus", 1);
+    FNoSessionBus =
+        std::make_unique<TEnvironmentVariable>("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zorbit-test-bus");
     FServer = std::make_unique<XvfbServer>();
     WNDCLASSA windowClass;
     windowClass.lpfnWndProc = ProbeProc;
     windowClass.lpszClassName = "TSdlProbe";
     RegisterClassA(&windowClass);
   }
-  static void TearDownTestSuite() { FServer.reset(); }
+  static void TearDownTestSuite() {
+    FServer.reset();
+    FNoSessionBus.reset();
+  }
 
   void SetUp() override {
     if (!FServer) GTEST_SKIP() << "Xvfb is not installed";
-    ::setenv("DISPLAY", FServer->DisplayName().c_str(), 1);
-    ::setenv("SDL_VIDEODRIVER", "x11", 1);
+    FDisplayVariable.emplace("DISPLAY", FServer->DisplayName());
+    FVideoDriver.emplace("SDL_VIDEODRIVER", "x11");
     SetDisplay(CreateSdlDisplay());
     ASSERT_STREQ(CurrentDisplay().Name(), "sdl");
   }
@@ -129,7 +134,10 @@ class SdlDisplayUnderXvfb : public ::testing::Test {
     return true;
   }
 
+  static inline std::unique_ptr<TEnvironmentVariable> FNoSessionBus;
   static inline std::unique_ptr<XvfbServer> FServer;
+  std::optional<TEnvironmentVariable> FDisplayVariable;
+  std::optional<TEnvironmentVariable> FVideoDriver;
   HWND FWindow = nullptr;
 };
 

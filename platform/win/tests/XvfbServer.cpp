@@ -3,14 +3,11 @@
 #include <X11/Xlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
-#include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <chrono>
 #include <stdexcept>
 
@@ -20,29 +17,8 @@ namespace plat::testing {
 
 namespace {
 
-constexpr int kStartTimeoutMs = 20000;
-
-// Reads the display number Xvfb writes once it is ready.
-std::string ReadDisplayNumber(int fd) {
-  std::string text;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kStartTimeoutMs);
-  while (text.empty() || text.back() != '\n') {
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
-    if (left <= 0) return {};
-    pollfd entry{fd, POLLIN, 0};
-    const int ready = ::poll(&entry, 1, static_cast<int>(left));
-    if (ready < 0 && errno == EINTR) continue;
-    if (ready <= 0) return {};
-    char buffer[16];
-    const ssize_t count = ::read(fd, buffer, sizeof buffer);
-    if (count <= 0) return {};
-    text.append(buffer, static_cast<std::size_t>(count));
-    if (text.size() > 12) return {};
-  }
-  text.pop_back();
-  return text;
-}
+// Generous for a loaded machine; a healthy start takes a fraction of it.
+constexpr auto kStartTimeout = std::chrono::seconds(60);
 
 }  // namespace
 
@@ -51,30 +27,13 @@ bool XvfbServer::Available() { return !plat::FindProgram("Xvfb").empty(); }
 XvfbServer::XvfbServer(int width, int height) {
   const std::string program = plat::FindProgram("Xvfb");
   if (program.empty()) throw std::runtime_error("Xvfb is not installed");
-  int ready[2];
-  if (::pipe(ready) != 0) throw std::runtime_error("pipe failed");
   const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-  const std::string readyFd = std::to_string(ready[1]);
-  const pid_t parent = ::getpid();
-  FPid = ::fork();
-  if (FPid == 0) {
-    // The server must not outlive a test that crashes.
-    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (::getppid() != parent) ::_exit(127);
-    ::close(ready[0]);
-    const int devNull = ::open("/dev/null", O_RDWR);
-    if (devNull >= 0) {
-      ::dup2(devNull, STDIN_FILENO);
-      ::dup2(devNull, STDOUT_FILENO);
-      ::dup2(devNull, STDERR_FILENO);
-    }
-    ::execl(program.c_str(), "Xvfb", "-displayfd", readyFd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
-            "-br", "-noreset", static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
-  ::close(ready[1]);
-  const std::string number = FPid > 0 ? ReadDisplayNumber(ready[0]) : std::string();
-  ::close(ready[0]);
+  // The server writes its display number on standard output once it is ready.
+  FServer = std::make_unique<zorbit::testing::TChildProcess>(
+      std::vector<std::string>{program, "-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp", "-br",
+                               "-noreset"},
+      zorbit::testing::TChildProcess::TErrorOutput::Discarded);
+  const std::string number = FServer->ReadLine(kStartTimeout).value_or("");
   if (number.empty()) {
     Stop();
     throw std::runtime_error("Xvfb did not start");
@@ -97,11 +56,8 @@ void XvfbServer::Stop() {
   FClipboardOwnerPid = -1;
   if (FConnection != nullptr) XCloseDisplay(static_cast<::Display*>(FConnection));
   FConnection = nullptr;
-  if (FPid > 0) {
-    ::kill(FPid, SIGTERM);
-    ::waitpid(FPid, nullptr, 0);
-  }
-  FPid = -1;
+  if (FServer) FServer->Stop();
+  FServer.reset();
 }
 
 std::optional<XvfbServer::NativeWindowState> XvfbServer::ShownWindowAt(int x, int y, int width, int height) const {

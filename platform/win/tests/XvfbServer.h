@@ -4,9 +4,12 @@
 // root window. It is killed when the object goes, and by the kernel when the
 // test process dies.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "testing/ChildProcess.h"
 
 namespace plat::testing {
 
@@ -53,7 +56,7 @@ class XvfbServer {
  private:
   void Stop();
 
-  int FPid = -1;
+  std::unique_ptr<zorbit::testing::TChildProcess> FServer;
   int FClipboardOwnerPid = -1;
   unsigned long FRequestor = 0;  // the window clipboard text is delivered to
   std::string FDisplayName;

@@ -5,15 +5,15 @@
 #include <filesystem>
 #include <sstream>
 
+#include "testing/StandInService.h"
+#include "testing/TempFolder.h"
 #include "tools/mgmtsvc/BiosState.h"
 #include "tools/mgmtsvc/BiosStateFile.h"
-#include "tools/mgmtsvc/testing/StandInService.h"
-#include "tools/mgmtsvc/tests/TempDir.h"
 
 namespace zorbit::mgmtsvc {
 namespace {
 
-using tests::TempDir;
+using testing::TTempFolder;
 using Json = nlohmann::ordered_json;
 
 BiosState SampleState() {
@@ -83,7 +83,7 @@ TEST(BiosState, Utf8Check) {
 }
 
 TEST(BiosStateFile, MissingFileIsCreatedWithDefaults) {
-  TempDir dir;
+  TTempFolder dir;
   BiosStateFile file(dir.File("state.json"));
   std::ostringstream log;
   EXPECT_EQ(file.Load(log), BiosState{});
@@ -92,7 +92,7 @@ TEST(BiosStateFile, MissingFileIsCreatedWithDefaults) {
 }
 
 TEST(BiosStateFile, SavedStateLoadsBack) {
-  TempDir dir;
+  TTempFolder dir;
   BiosStateFile file(dir.File("state.json"));
   file.Save(SampleState());
   std::ostringstream log;
@@ -102,7 +102,7 @@ TEST(BiosStateFile, SavedStateLoadsBack) {
 
 TEST(BiosStateFile, CorruptFileIsKeptAsideAndReported) {
   for (std::string text : {"{\"fast_boot\": tru", "", "{\"boot_order\": [\"01\"]}", "\xFF\xFE{}"}) {
-    TempDir dir;
+    TTempFolder dir;
     dir.Write("state.json", text);
     BiosStateFile file(dir.File("state.json"));
     std::ostringstream log;
@@ -114,7 +114,7 @@ TEST(BiosStateFile, CorruptFileIsKeptAsideAndReported) {
 }
 
 TEST(BiosStateFile, FolderInsteadOfFileIsAnError) {
-  TempDir dir;
+  TTempFolder dir;
   std::filesystem::create_directory(dir.File("state.json"));
   std::ostringstream log;
   EXPECT_THROW(BiosStateFile(dir.File("state.json")).Load(log), std::runtime_error);
@@ -129,7 +129,7 @@ TEST(BiosStateFile, EmptyPathKeepsTheStateInMemory) {
 }
 
 TEST(BiosStateFile, TemporaryFilesLeftByKilledSavesAreRemovedAtStart) {
-  TempDir dir;
+  TTempFolder dir;
   BiosStateFile(dir.File("state.json")).Save(SampleState());
   // 999999999 is above any process number; 0 is none.
   const std::vector<std::string> leftovers = {"state.json.tmp.999999999", "state.json.tmp.0"};
@@ -147,7 +147,7 @@ TEST(BiosStateFile, TemporaryFilesLeftByKilledSavesAreRemovedAtStart) {
   for (const std::string& name : leftovers) dir.Write(name, "{}");
   for (const std::string& name : others) dir.Write(name, "{}");
 
-  testing::StandInService service({"--state", dir.File("state.json")});
+  testing::TStandInService service({"--state", dir.File("state.json")});
   for (const std::string& name : leftovers) EXPECT_FALSE(std::filesystem::exists(dir.File(name))) << name;
   for (const std::string& name : others) EXPECT_EQ(dir.Read(name), "{}") << name;
   EXPECT_EQ(BiosStateFromJson(Json::parse(dir.Read("state.json"))), SampleState());

@@ -10,19 +10,20 @@
 
 #include "tools/mgmtsvc/AlertBook.h"
 #include "tools/mgmtsvc/DropReport.h"
-#include "tools/mgmtsvc/testing/StandInService.h"
+#include "testing/StandInService.h"
 #include "tools/mgmtsvc/tests/LineClient.h"
-#include "tools/mgmtsvc/tests/TempDir.h"
+#include "testing/TempFolder.h"
 
 namespace zorbit::mgmtsvc::tests {
 namespace {
 
-using testing::StandInService;
+using testing::TStandInService;
+using testing::TTempFolder;
 
 constexpr int kConnectionSlots = 64;
 
 // Waits (bounded) until the log file holds Text.
-bool LogShows(const TempDir& Dir, const std::string& Name, const std::string& Text) {
+bool LogShows(const TTempFolder& Dir, const std::string& Name, const std::string& Text) {
   for (int attempt = 0; attempt < 2000; ++attempt) {
     if (Dir.Read(Name).find(Text) != std::string::npos) return true;
     std::this_thread::sleep_for(10ms);
@@ -38,7 +39,7 @@ TEST(ConnectionLimits, IdleConnectionsInEverySlotMakeRoomForANewcomer) {
   const Case cases[] = {{"one byte each", "G"}, {"nothing at all", ""}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
-    StandInService service;
+    TStandInService service;
     std::vector<std::unique_ptr<LineClient>> idle;
     for (int i = 0; i < kConnectionSlots; ++i) {
       idle.push_back(std::make_unique<LineClient>(service.Port()));
@@ -52,7 +53,7 @@ TEST(ConnectionLimits, IdleConnectionsInEverySlotMakeRoomForANewcomer) {
 }
 
 TEST(ConnectionLimits, AServedClientKeepsItsConnectionWhileJunkFillsTheSlots) {
-  StandInService service;
+  TStandInService service;
   LineClient served(service.Port());
   EXPECT_EQ(served.Ask("Unknown", 1, ""), "");
   std::vector<std::unique_ptr<LineClient>> junk;
@@ -66,7 +67,7 @@ TEST(ConnectionLimits, AServedClientKeepsItsConnectionWhileJunkFillsTheSlots) {
 }
 
 TEST(ConnectionLimits, AnUnfinishedRequestLineEndsItsConnectionButIdlingDoesNot) {
-  StandInService service({"--line-timeout-ms", "200"});
+  TStandInService service({"--line-timeout-ms", "200"});
   LineClient idle(service.Port());
   EXPECT_EQ(idle.Ask("Unknown", 1, ""), "");
   LineClient stalling(service.Port());
@@ -76,8 +77,8 @@ TEST(ConnectionLimits, AnUnfinishedRequestLineEndsItsConnectionButIdlingDoesNot)
 }
 
 TEST(ConnectionLimits, AClientThatNeverReadsIsClosedAfterTheSendDeadline) {
-  TempDir dir;
-  StandInService service({"--send-timeout-ms", "300", "--overlong", "2000000", "--log", dir.File("service.log")});
+  TTempFolder dir;
+  TStandInService service({"--send-timeout-ms", "300", "--overlong", "2000000", "--log", dir.File("service.log")});
   LineClient deaf(service.Port());
   std::string requests;
   for (int id = 0; id < 20; ++id) requests += "Unknown " + std::to_string(id) + ",\r\n";
@@ -93,8 +94,8 @@ TEST(ConnectionLimits, AClientThatNeverReadsIsClosedAfterTheSendDeadline) {
 }
 
 TEST(ConnectionLimits, DroppedLinesAreLoggedEscapedAndThrottled) {
-  TempDir dir;
-  StandInService service({"--log", dir.File("service.log")});
+  TTempFolder dir;
+  TStandInService service({"--log", dir.File("service.log")});
   LineClient client(service.Port());
   const char hostile[] = "\0\x01\x1B[2J\x7F\xFF\xC3\xA9\\ok\r\n";
   client.Send(std::string(hostile, sizeof hostile - 1));
@@ -122,7 +123,7 @@ TEST(ConnectionLimits, DroppedLinesAreLoggedEscapedAndThrottled) {
 }
 
 TEST(ConnectionLimits, AlertNamesAreBounded) {
-  StandInService service;
+  TStandInService service;
   LineClient client(service.Port());
   int id = 0;
   const auto enabled = [&](const std::string& name) {
@@ -146,7 +147,7 @@ TEST(ConnectionLimits, AlertNamesAreBounded) {
 }
 
 TEST(ConnectionLimits, SubscriptionsAreBoundedPerClientAndGoWithIt) {
-  StandInService service;
+  TStandInService service;
   LineClient watcher(service.Port());
   int held = 0;
   {

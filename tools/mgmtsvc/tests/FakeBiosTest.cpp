@@ -7,12 +7,14 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/rtl/StringList.h"
-#include "tools/mgmtsvc/testing/StandInService.h"
+#include "testing/StandInService.h"
+#include "testing/TempFolder.h"
 #include "tools/mgmtsvc/tests/LineClient.h"
-#include "tools/mgmtsvc/tests/TempDir.h"
 
 namespace zorbit::mgmtsvc::tests {
 namespace {
+
+using testing::TTempFolder;
 
 using Items = std::vector<std::string>;
 
@@ -58,7 +60,7 @@ class Bios {
  public:
   explicit Bios(std::vector<std::string> Switches = {}) {
     Switches.insert(Switches.begin(), {"--state", FDir.File("state.json")});
-    FService = std::make_unique<testing::StandInService>(Switches);
+    FService = std::make_unique<testing::TStandInService>(Switches);
     Connect();
   }
 
@@ -70,13 +72,13 @@ class Bios {
     FService->Restart();
     Connect();
   }
-  const TempDir& Dir() const { return FDir; }
+  const TTempFolder& Dir() const { return FDir; }
 
  private:
   void Connect() { FClient = std::make_unique<LineClient>(FService->Port()); }
 
-  TempDir FDir;
-  std::unique_ptr<testing::StandInService> FService;
+  TTempFolder FDir;
+  std::unique_ptr<testing::TStandInService> FService;
   std::unique_ptr<LineClient> FClient;
   int FNextId = 0;
 };
@@ -196,12 +198,12 @@ TEST(FakeBios, StateSurvivesARestart) {
 }
 
 TEST(FakeBios, PortStatesComeFromTheStateFile) {
-  TempDir dir;
+  TTempFolder dir;
   std::string state = dir.Write("state.json", R"({
     "serial": {"available": false, "enabled": false, "address": 1016, "low": 4, "high": 0},
     "infrared": {"available": true, "enabled": true, "address": 744, "low": 10, "high": 2},
     "parallel": {"available": true, "enabled": false, "address": 632, "low": 5, "high": 0}})");
-  testing::StandInService service({"--state", state});
+  testing::TStandInService service({"--state", state});
   LineClient client(service.Port());
   auto call = [&](const Items& request) {
     return client.Ask("GetInfo", 1, GetInfoData("int15", "", Int15Params(request)));

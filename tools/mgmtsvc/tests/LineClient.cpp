@@ -1,42 +1,24 @@
 #include "tools/mgmtsvc/tests/LineClient.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <stdexcept>
 #include <utility>
 
+#include "testing/LoopbackSocket.h"
 #include "tools/mgmtsvc/CommaText.h"
 
 namespace zorbit::mgmtsvc::tests {
 
-LineClient::LineClient(int Port) {
-  FSocket = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_port = htons(static_cast<std::uint16_t>(Port));
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  if (FSocket < 0 || connect(FSocket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-    if (FSocket >= 0) close(FSocket);
-    throw std::runtime_error("cannot connect to 127.0.0.1:" + std::to_string(Port));
-  }
-}
+LineClient::LineClient(int Port) : FSocket(testing::ConnectToLoopback(Port)) {}
 
 LineClient::~LineClient() { close(FSocket); }
 
 void LineClient::Send(const std::string& Bytes) {
-  std::size_t done = 0;
-  while (done < Bytes.size()) {
-    ssize_t sent = send(FSocket, Bytes.data() + done, Bytes.size() - done, MSG_NOSIGNAL);
-    if (sent < 0 && errno == EINTR) continue;
-    if (sent <= 0) throw std::runtime_error("send failed");
-    done += static_cast<std::size_t>(sent);
-  }
+  if (!testing::SendAll(FSocket, Bytes)) throw std::runtime_error("send failed");
 }
 
 void LineClient::Request(const std::string& Command, int Id, const std::string& Data) {

@@ -4,16 +4,18 @@
 #include <chrono>
 
 #include "platform/rtl/StringList.h"
+#include "testing/ProjectPaths.h"
+#include "testing/StandInService.h"
+#include "testing/TempFolder.h"
 #include "tools/mgmtsvc/DefaultProfile.h"
 #include "tools/mgmtsvc/MachineProfile.h"
-#include "tools/mgmtsvc/testing/StandInService.h"
 #include "tools/mgmtsvc/tests/LineClient.h"
-#include "tools/mgmtsvc/tests/TempDir.h"
 
 namespace zorbit::mgmtsvc::tests {
 namespace {
 
-using testing::StandInService;
+using testing::TStandInService;
+using testing::TTempFolder;
 
 const char* kProfile = R"({
   "sensors": [{"name": "Fan", "value": "3100"}],
@@ -41,8 +43,8 @@ class ProfileAnswers : public ::testing::Test {
     return FClient.Ask("GetInfo", FNextId++, GetInfoData(Module, Item, Params));
   }
 
-  TempDir FDir;
-  StandInService FService;
+  TTempFolder FDir;
+  TStandInService FService;
   LineClient FClient;
   int FNextId = 0;
 };
@@ -142,9 +144,7 @@ TEST(Profile, BuiltInProfileLoads) {
 }
 
 TEST(Profile, ShippedProfileFileIsTheBuiltInOne) {
-  const char* source = std::getenv("ZORBIT_SOURCE_DIR");
-  if (!source) GTEST_SKIP() << "ZORBIT_SOURCE_DIR is not set";
-  auto profile = MachineProfile::FromFile(std::string(source) + "/tools/mgmtsvc/profiles/default.json");
+  auto profile = MachineProfile::FromFile(testing::SourcePath("tools/mgmtsvc/profiles/default.json"));
   EXPECT_EQ(profile->Answer("GetInfo", "smbios_sub", "BIOS", "")->Payload, "0");
 }
 

@@ -6,17 +6,18 @@
 #include <memory>
 #include <stdexcept>
 
-#include "tools/mgmtsvc/testing/StandInService.h"
+#include "testing/StandInService.h"
+#include "testing/TempFolder.h"
 #include "tools/mgmtsvc/tests/LineClient.h"
-#include "tools/mgmtsvc/tests/TempDir.h"
 
 namespace zorbit::mgmtsvc::tests {
 namespace {
 
-using testing::StandInService;
+using testing::TStandInService;
+using testing::TTempFolder;
 
 TEST(Protocol, ReplyIsTheRequestNumberACommaAndThePayload) {
-  StandInService service;
+  TStandInService service;
   LineClient client(service.Port());
   struct Case {
     std::string Request;
@@ -41,7 +42,7 @@ TEST(Protocol, ReplyIsTheRequestNumberACommaAndThePayload) {
 }
 
 TEST(Protocol, PipelinedRequestsAreAnsweredInOrder) {
-  StandInService service;
+  TStandInService service;
   LineClient client(service.Port());
   std::string burst;
   for (int id = 0; id < 50; ++id) burst += "GetInfo " + std::to_string(id) + ",\"smbios_sub\",\"System\",\r\n";
@@ -50,7 +51,7 @@ TEST(Protocol, PipelinedRequestsAreAnsweredInOrder) {
 }
 
 TEST(Protocol, CommandsThatAreNotAwaitedGetNoReply) {
-  StandInService service;
+  TStandInService service;
   LineClient client(service.Port());
   client.Send(
       "EnableAlert 1,\"CPU Fan\",0,5000\r\n"
@@ -61,7 +62,7 @@ TEST(Protocol, CommandsThatAreNotAwaitedGetNoReply) {
 }
 
 TEST(Protocol, SensorAlertsAndSubscriptions) {
-  StandInService service;
+  TStandInService service;
   LineClient client(service.Port());
   LineClient other(service.Port());
   EXPECT_EQ(client.Ask("IsAlertEnabled", 1, "\"CPU Temperature\""), "False");
@@ -87,7 +88,7 @@ TEST(Protocol, SensorAlertsAndSubscriptions) {
 }
 
 TEST(Protocol, GetInfoWithMissingOrUnquotedItems) {
-  StandInService service;
+  TStandInService service;
   LineClient client(service.Port());
   struct Case {
     std::string Data;
@@ -109,7 +110,7 @@ TEST(Protocol, GetInfoWithMissingOrUnquotedItems) {
 }
 
 TEST(Protocol, GarbageLinesAreDroppedAndTheServiceStaysUp) {
-  StandInService service;
+  TStandInService service;
   LineClient client(service.Port());
   const std::string garbage[] = {
       "\r\n",
@@ -131,7 +132,7 @@ TEST(Protocol, GarbageLinesAreDroppedAndTheServiceStaysUp) {
 }
 
 TEST(Protocol, AClientThatLeavesMidLineDoesNotDisturbOthers) {
-  StandInService service;
+  TStandInService service;
   {
     LineClient leaving(service.Port());
     leaving.Send("GetInfo 1,\"smbios_sub\",\"Sys");
@@ -141,11 +142,11 @@ TEST(Protocol, AClientThatLeavesMidLineDoesNotDisturbOthers) {
 }
 
 TEST(Protocol, ConnectionsAreServedAtTheSameTime) {
-  TempDir dir;
+  TTempFolder dir;
   std::string profile = dir.Write("profile.json", R"({"entries": [
       {"module": "slow", "delay_ms": 400, "reply": "late"},
       {"module": "quick", "reply": "soon"}]})");
-  StandInService service({"--profile", profile});
+  TStandInService service({"--profile", profile});
   LineClient slow(service.Port());
   slow.Request("GetInfo", 1, GetInfoData("slow", "", ""));
   std::vector<std::unique_ptr<LineClient>> clients;
@@ -159,7 +160,7 @@ TEST(Protocol, ConnectionsAreServedAtTheSameTime) {
 }
 
 TEST(Protocol, TerminationIsClean) {
-  StandInService service({"--delay-ms", "600000"});
+  TStandInService service({"--delay-ms", "600000"});
   LineClient client(service.Port());
   client.Request("Unknown", 1, "");
   // A reply waiting out its delay does not hold up the end.
@@ -183,7 +184,7 @@ TEST(Protocol, BadCommandLinesAreRefused) {
       {"--log"},
       {"--log", "/nonexistent/folder/log"},
   };
-  for (const auto& arguments : cases) EXPECT_THROW(StandInService{arguments}, std::runtime_error) << arguments[0];
+  for (const auto& arguments : cases) EXPECT_THROW(TStandInService{arguments}, std::runtime_error) << arguments[0];
 }
 
 }  // namespace

@@ -6,36 +6,23 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
 #include "platform/os/PlatformRoot.h"
 #include "platform/os/ServiceControl.h"
-#include "tools/mgmtsvc/testing/StandInService.h"
+#include "testing/PlatformRoot.h"
+#include "testing/StandInService.h"
+#include "testing/WaitUntil.h"
 #include "tools/mgmtsvc/tests/LineClient.h"
-#include "tools/mgmtsvc/tests/TempDir.h"
 
 namespace zorbit::mgmtsvc::tests {
 namespace {
 
-// Points the machine state at a fresh folder for one test.
-class PlatformRoot {
- public:
-  PlatformRoot() { setenv("ZORBIT_ROOT", FDir.File("").c_str(), 1); }
-  ~PlatformRoot() { unsetenv("ZORBIT_ROOT"); }
-  const TempDir& Dir() const { return FDir; }
-
- private:
-  TempDir FDir;
-};
+using testing::TPlatformRoot;
 
 bool WaitForState(plat::SC_HANDLE Service, plat::DWORD State) {
-  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
   plat::SERVICE_STATUS status;
-  while (std::chrono::steady_clock::now() < deadline) {
-    if (plat::QueryServiceStatus(Service, status) && status.dwCurrentState == State) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  return false;
+  return testing::WaitUntil([&] { return plat::QueryServiceStatus(Service, status) && status.dwCurrentState == State; },
+                            std::chrono::seconds(20));
 }
 
 // The service's output is kept in a ".log" file of the services' run folder.
@@ -51,9 +38,9 @@ int AnnouncedPort() {
 }
 
 TEST(ServiceTable, StartedAsAServiceItReportsRunningAndAnswers) {
-  PlatformRoot root;
-  const std::string command = "\"" + testing::StandInService::ExecutablePath() + "\" --port 0 --state \"" +
-                              root.Dir().File("state.json") + "\"";
+  TPlatformRoot root;
+  const std::string command = "\"" + testing::TStandInService::ExecutablePath() + "\" --port 0 --state \"" +
+                              root.Folder().File("state.json") + "\"";
   ASSERT_TRUE(plat::RegisterService("ZIRuzedav", command));
   plat::SC_HANDLE manager = plat::OpenSCManager(".", "", plat::SC_MANAGER_CONNECT);
   ASSERT_NE(manager, nullptr);

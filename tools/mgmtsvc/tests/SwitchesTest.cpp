@@ -3,18 +3,18 @@
 
 #include <chrono>
 
-#include "tools/mgmtsvc/testing/StandInService.h"
+#include "testing/StandInService.h"
 #include "tools/mgmtsvc/tests/LineClient.h"
 
 namespace zorbit::mgmtsvc::tests {
 namespace {
 
-using testing::StandInService;
+using testing::TStandInService;
 
 const std::string kSensors = "\"CPU Temperature\",\"System Temperature\",\"CPU Fan\"";
 
 TEST(Switches, DelayMsWaitsBeforeEveryReply) {
-  StandInService service({"--delay-ms", "200"});
+  TStandInService service({"--delay-ms", "200"});
   LineClient client(service.Port());
   for (int id = 1; id <= 2; ++id) {
     auto started = std::chrono::steady_clock::now();
@@ -24,7 +24,7 @@ TEST(Switches, DelayMsWaitsBeforeEveryReply) {
 }
 
 TEST(Switches, SilentNeverReplies) {
-  StandInService service({"--silent"});
+  TStandInService service({"--silent"});
   LineClient client(service.Port());
   client.Request("AvaliableSensors", 1, "");
   client.Request("GetInfo", 2, GetInfoData("smbios_sub", "BIOS", ""));
@@ -34,7 +34,7 @@ TEST(Switches, SilentNeverReplies) {
 }
 
 TEST(Switches, StaleLinesComeFirstAndNeverLookLikeTheReply) {
-  StandInService service({"--stale", "4"});
+  TStandInService service({"--stale", "4"});
   LineClient client(service.Port());
   struct Case {
     int Id;
@@ -53,7 +53,7 @@ TEST(Switches, StaleLinesComeFirstAndNeverLookLikeTheReply) {
 }
 
 TEST(Switches, BareIdRepliesWithTheNumberAlone) {
-  StandInService service({"--bare-id"});
+  TStandInService service({"--bare-id"});
   LineClient client(service.Port());
   EXPECT_EQ(client.Exchange("AvaliableSensors", 12, ""), "12");
   EXPECT_EQ(client.Exchange("GetInfo", 13, GetInfoData("smbios_sub", "BIOS", "")), "13");
@@ -61,7 +61,7 @@ TEST(Switches, BareIdRepliesWithTheNumberAlone) {
 
 TEST(Switches, OverlongSendsALineOfThatLength) {
   for (long length : {300001L, 5L}) {
-    StandInService service({"--overlong", std::to_string(length)});
+    TStandInService service({"--overlong", std::to_string(length)});
     LineClient client(service.Port());
     std::string line = client.Exchange("AvaliableSensors", 77, "");
     EXPECT_EQ(static_cast<long>(line.size()), length);
@@ -70,7 +70,7 @@ TEST(Switches, OverlongSendsALineOfThatLength) {
 }
 
 TEST(Switches, CloseMidReadWritesPartOfTheLineThenCloses) {
-  StandInService service({"--close-mid-read"});
+  TStandInService service({"--close-mid-read"});
   LineClient client(service.Port());
   client.Request("AvaliableSensors", 7, "");
   auto received = client.ReadUntilClosed();
@@ -82,7 +82,7 @@ TEST(Switches, CloseMidReadWritesPartOfTheLineThenCloses) {
 }
 
 TEST(Switches, DropAfterClosesAfterThatManyAnswers) {
-  StandInService service({"--drop-after", "2"});
+  TStandInService service({"--drop-after", "2"});
   for (int round = 0; round < 2; ++round) {
     LineClient client(service.Port());
     client.Request("EnableAlert", 1, "\"CPU Fan\",0,1");  // not answered, not counted
@@ -94,7 +94,7 @@ TEST(Switches, DropAfterClosesAfterThatManyAnswers) {
 }
 
 TEST(Switches, RefuseClosesEveryConnectionAtOnce) {
-  StandInService service({"--refuse"});
+  TStandInService service({"--refuse"});
   for (int i = 0; i < 3; ++i) {
     LineClient client(service.Port());
     EXPECT_EQ(client.ReadUntilClosed(), "");
