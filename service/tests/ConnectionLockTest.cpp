@@ -1,64 +1,83 @@
-// The connection mutex serialises whole exchanges across processes.
+// The connection mutex serialises whole exchanges across processes: while
+// one process holds it, another's request does not reach the wire.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
+#include <thread>
 
+#include "platform/os/Handle.h"
+#include "platform/os/NamedMutex.h"
 #include "service/tcpClient.h"
+#include "service/tests/ScriptedServer.h"
 #include "service/tests/ServiceTestEnvironment.h"
-#include "testing/StandInService.h"
 
 namespace zorbit::testing {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-long long MillisecondsNow() {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now().time_since_epoch()).count();
-}
-
 class ConnectionLockTest : public ServiceTest {};
 
-TEST_F(ConnectionLockTest, TwoProcessesTakeTurns) {
-  // Every reply takes 500 ms. The second process asks 100 ms after the first;
-  // holding the lock, the first makes it wait for the whole first exchange.
-  TStandInService service({"--delay-ms", "500", "--state", Root + "/bios.json"});
-  int results[2];
-  ASSERT_EQ(::pipe(results), 0);
-  const long long start = MillisecondsNow();
-  pid_t children[2];
-  for (int i = 0; i < 2; ++i) {
-    children[i] = ::fork();
-    ASSERT_GE(children[i], 0);
-    if (children[i] == 0) {
-      InitializeServiceUnits();
-      TtcpServOpr client(ServiceHost, true, service.Port());
-      std::this_thread::sleep_until(Clock::time_point(std::chrono::milliseconds(start + 200 + 100 * i)));
-      plat::WideString params = u"EAX=38416,EBX=42,Flag=2048";  // the boot flag
-      client.GetInfo(u"int15", u"", params);
-      const long long finished[2] = {i, MillisecondsNow()};
-      const bool written = ::write(results[1], finished, sizeof(finished)) == sizeof(finished);
-      ::_exit(written && !params.empty() ? 0 : 1);
-    }
+// A process that takes the lock, says so on Told and keeps it until every
+// write end of Release (ReleaseEnd is the caller's) is closed, standing for another copy of the program in
+// mid-exchange.
+pid_t StartLockHolder(int Told, int Release, int ReleaseEnd) {
+  const pid_t holder = ::fork();
+  if (holder != 0) return holder;
+  ::close(ReleaseEnd);  // else its own copy would keep Release open
+  const plat::HANDLE held = plat::CreateMutex(ConnectionMutexName, true);
+  const char mark = 'h';
+  const bool told = held != nullptr && ::write(Told, &mark, 1) == 1;
+  char ignored;
+  while (::read(Release, &ignored, 1) > 0) {
   }
-  long long finishedAt[2] = {0, 0};
-  for (int i = 0; i < 2; ++i) {
-    long long finished[2];
-    ASSERT_EQ(::read(results[0], finished, sizeof(finished)), static_cast<ssize_t>(sizeof(finished)));
-    finishedAt[finished[0]] = finished[1];
+  ::_exit(told && plat::ReleaseMutex(held) ? 0 : 1);
+}
+
+bool WaitForMark(int Fd) {
+  char mark = 0;
+  return ::read(Fd, &mark, 1) == 1;
+}
+
+int ExitCodeOf(pid_t Child) {
+  int status = 0;
+  if (::waitpid(Child, &status, 0) != Child || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
+}
+
+TEST_F(ConnectionLockTest, AnExchangeWaitsWhileAnotherProcessHoldsTheLock) {
+  ScriptedServer server(ScriptedServer::Reply("result=1"));
+  int held[2], release[2], asking[2];
+  ASSERT_EQ(::pipe(held), 0);
+  ASSERT_EQ(::pipe(release), 0);
+  ASSERT_EQ(::pipe(asking), 0);
+  const pid_t holder = StartLockHolder(held[1], release[0], release[1]);
+  ASSERT_GE(holder, 0);
+  ASSERT_TRUE(WaitForMark(held[0]));
+  const pid_t client = ::fork();
+  ASSERT_GE(client, 0);
+  if (client == 0) {
+    ::close(release[1]);
+    InitializeServiceUnits();
+    TtcpServOpr link(ServiceHost, true, server.Port());
+    const char mark = 'a';
+    const bool told = ::write(asking[1], &mark, 1) == 1;
+    plat::WideString params = u"EAX=38416,EBX=42,Flag=2048";
+    link.GetInfo(u"int15", u"", params);
+    ::_exit(told && params == u"result=1" ? 0 : 1);
   }
-  for (const pid_t child : children) {
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  }
-  ::close(results[0]);
-  ::close(results[1]);
-  // Unserialised, the second would finish 100 ms after the first. On a busy
-  // machine the second may reach the lock first; then the first waits for it.
-  EXPECT_GE(std::llabs(finishedAt[1] - finishedAt[0]), 400);
+  ASSERT_TRUE(WaitForMark(asking[0]));
+  // The client is connected and asking. However long it is given, nothing
+  // reaches the wire while the lock is held: the pause only makes a client
+  // that ignored the lock likelier to show itself, it never fails one that
+  // keeps it.
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_TRUE(server.Requests().empty());
+  ::close(release[1]);
+  EXPECT_EQ(ExitCodeOf(holder), 0);
+  EXPECT_EQ(server.WaitForRequests(1).size(), 1u);
+  EXPECT_EQ(ExitCodeOf(client), 0);
+  for (const int fd : {held[0], held[1], release[0], asking[0], asking[1]}) ::close(fd);
 }
 
 }  // namespace
