@@ -20,3 +20,20 @@ function(zorbit_bench name)
 endfunction()
 
 include(${CMAKE_CURRENT_LIST_DIR}/ZorbitResources.cmake)
+
+# zorbit_fuzz_targets(<library> <reader>...)
+# A libFuzzer program <reader>Fuzz from <reader>Fuzz.cpp for each reader of
+# the library, which is itself built for coverage feedback. Only in a clang
+# configuration with ZORBIT_FUZZ on: libFuzzer is part of clang's runtime.
+function(zorbit_fuzz_targets library)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "ZORBIT_FUZZ needs clang: libFuzzer is part of its runtime")
+  endif()
+  target_compile_options(${library} PRIVATE -fsanitize=fuzzer-no-link)
+  foreach(reader ${ARGN})
+    add_executable(${reader}Fuzz ${reader}Fuzz.cpp)
+    target_compile_options(${reader}Fuzz PRIVATE -fsanitize=fuzzer)
+    target_link_options(${reader}Fuzz PRIVATE -fsanitize=fuzzer)
+    target_link_libraries(${reader}Fuzz PRIVATE ${library})
+  endforeach()
+endfunction()
