@@ -15,6 +15,7 @@
 
 #include "app/cabfiles.h"
 #include "platform/rtl/FileHandles.h"
+#include "testing/TempFolder.h"
 
 namespace {
 
@@ -22,29 +23,11 @@ namespace fs = std::filesystem;
 
 std::string MemberName(int index) { return "m" + std::to_string(100000 + index) + ".txt"; }
 
-// A scratch folder for the whole run, removed at exit.
-class TScratch {
- public:
-  TScratch() {
-    std::string pattern = (fs::temp_directory_path() / "zorbit-bench-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    FPath = pattern + "/";
-  }
-  ~TScratch() {
-    std::error_code ignored;
-    fs::remove_all(FPath, ignored);
-  }
-  TScratch(const TScratch&) = delete;
-  TScratch& operator=(const TScratch&) = delete;
-  const std::string& Path() const { return FPath; }
-
- private:
-  std::string FPath;
-};
-
-TScratch& Scratch() {
-  static TScratch scratch;
-  return scratch;
+// A scratch folder for the whole run, removed at exit; with a trailing "/".
+const std::string& ScratchPath() {
+  static const zorbit::testing::TTempFolder scratch("zorbit-bench");
+  static const std::string path = scratch.Path() + "/";
+  return path;
 }
 
 // The pack of that many members, made once.
@@ -52,12 +35,12 @@ const std::string& Pack(int members) {
   static std::map<int, std::string> packs;
   auto& pack = packs[members];
   if (pack.empty()) {
-    const std::string stage = Scratch().Path() + "stage" + std::to_string(members) + "/";
+    const std::string stage = ScratchPath() + "stage" + std::to_string(members) + "/";
     fs::create_directories(stage);
     for (int i = 0; i < members; ++i) {
       std::ofstream(stage + MemberName(i)) << 'x';
     }
-    pack = Scratch().Path() + "pack" + std::to_string(members) + ".lpk";
+    pack = ScratchPath() + "pack" + std::to_string(members) + ".lpk";
     // The shell expands the names: a command text holding them all would be too long.
     const std::string command = "cd " + stage + " && gcab -c -z " + pack + " m*.txt";
     if (std::system(command.c_str()) != 0) throw std::runtime_error("gcab failed");
@@ -68,7 +51,7 @@ const std::string& Pack(int members) {
 
 // A fresh, empty target for each round; the clean-up is not timed.
 std::string FreshTarget(benchmark::State& state) {
-  const std::string target = Scratch().Path() + "target/";
+  const std::string target = ScratchPath() + "target/";
   state.PauseTiming();
   fs::remove_all(target);
   fs::create_directories(target);

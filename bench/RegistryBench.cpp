@@ -4,16 +4,14 @@
 // read stays flat and the parse grows in step with the hive.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include <unistd.h>
-
 #include "platform/os/PlatformRoot.h"
 #include "platform/os/Registry.h"
 #include "platform/os/RegistryHive.h"
+#include "testing/PlatformRoot.h"
 
 namespace {
 
@@ -25,21 +23,8 @@ std::string SiblingsHive(int keys) {
   return text;
 }
 
-// A platform root of its own for the run, removed afterwards.
-class BenchRoot {
- public:
-  BenchRoot() : FPath("/tmp/zorbit-registry-bench-" + std::to_string(::getpid())) {
-    std::filesystem::create_directories(FPath);
-    ::setenv("ZORBIT_ROOT", FPath.c_str(), 1);
-  }
-  ~BenchRoot() { std::filesystem::remove_all(FPath); }
-
- private:
-  std::string FPath;
-};
-
 void BM_ReadAmongSiblings(benchmark::State& state) {
-  const BenchRoot root;
+  const zorbit::testing::TPlatformRoot root;
   const int keys = static_cast<int>(state.range(0));
   const std::string hive = plat::RegistryHivePath("HKCU");
   std::filesystem::create_directories(std::filesystem::path(hive).parent_path());

@@ -17,6 +17,7 @@
 #include "service/tcpClient.h"
 #include "service/tests/ScriptedServer.h"
 #include "service/tests/ServiceTestEnvironment.h"
+#include "testing/WaitUntil.h"
 
 namespace zorbit::testing {
 namespace {
@@ -347,8 +348,8 @@ TEST_F(TcpClientTest, CheckConnectionNoticesAClosedPeerWithoutTheMessage) {
     ScriptedServer closing([](const std::string&) { return Answer{{}, true}; });
     auto other = Connect(closing);
     other->Unsubscribe(1);  // not awaited; the peer closes afterwards
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    EXPECT_FALSE(other->CheckConnection());
+    // The peer closes once it has read the line, in its own time.
+    EXPECT_TRUE(WaitUntil([&] { return !other->CheckConnection(); }));
     other.reset();
   }
   EXPECT_TRUE(Messages.empty());

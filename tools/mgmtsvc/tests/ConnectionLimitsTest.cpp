@@ -13,22 +13,20 @@
 #include "testing/StandInService.h"
 #include "tools/mgmtsvc/tests/LineClient.h"
 #include "testing/TempFolder.h"
+#include "testing/WaitUntil.h"
 
 namespace zorbit::mgmtsvc::tests {
 namespace {
 
 using testing::TStandInService;
 using testing::TTempFolder;
+using testing::WaitUntil;
 
 constexpr int kConnectionSlots = 64;
 
 // Waits (bounded) until the log file holds Text.
 bool LogShows(const TTempFolder& Dir, const std::string& Name, const std::string& Text) {
-  for (int attempt = 0; attempt < 2000; ++attempt) {
-    if (Dir.Read(Name).find(Text) != std::string::npos) return true;
-    std::this_thread::sleep_for(10ms);
-  }
-  return false;
+  return WaitUntil([&] { return Dir.Read(Name).find(Text) != std::string::npos; });
 }
 
 TEST(ConnectionLimits, IdleConnectionsInEverySlotMakeRoomForANewcomer) {
@@ -164,12 +162,9 @@ TEST(ConnectionLimits, SubscriptionsAreBoundedPerClientAndGoWithIt) {
     EXPECT_GT(held, 0);
     EXPECT_EQ(watcher.Ask("WaitAlert", 2, std::to_string(held)), "0,0,");
   }
-  std::string answer;
-  for (int attempt = 0; attempt < 1000 && answer != "-1,0,"; ++attempt) {
-    answer = watcher.Ask("WaitAlert", 3, std::to_string(held));
-    if (answer != "-1,0,") std::this_thread::sleep_for(10ms);
-  }
-  EXPECT_EQ(answer, "-1,0,") << "a client's subscriptions end with its connection";
+  // The service notices the closed connection in its own time.
+  EXPECT_TRUE(WaitUntil([&] { return watcher.Ask("WaitAlert", 3, std::to_string(held)) == "-1,0,"; }))
+      << "a client's subscriptions end with its connection";
 }
 
 }  // namespace
