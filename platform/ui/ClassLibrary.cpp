@@ -5,6 +5,7 @@
 #include "platform/ui/IdentMap.h"
 #include "platform/ui/LayoutClasses.h"
 #include "platform/ui/StdControlClasses.h"
+#include "platform/ui/ToolBarClasses.h"
 #include "platform/ui/UiConsts.h"
 
 namespace plat {
@@ -38,6 +39,7 @@ void InitClassLibrary() {
   RegisterClasses();
   RegisterControlClasses();
   RegisterStdControlClasses();
+  RegisterToolBarClasses();
 }
 
 }  // namespace plat

@@ -11,6 +11,12 @@ bool IsNonClientMouseMessage(UINT msg) {
 
 }  // namespace
 
+RECT* NcCalcSizeRect(WPARAM wParam, LPARAM lParam) {
+  if (!lParam) return nullptr;
+  // wParam TRUE: NCCALCSIZE_PARAMS, whose first rectangle is the one.
+  return wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
+}
+
 TMouseMessage TMouseMessage::From(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMouseMessage m;
   m.Msg = msg;

@@ -13,6 +13,11 @@
 
 namespace plat {
 
+// WM_NCCALCSIZE: the rectangle in which the window's client area is worked
+// out (it comes in as the window's rectangle and goes back as the client
+// area); null when the message carries none.
+RECT* NcCalcSizeRect(WPARAM wParam, LPARAM lParam);
+
 // A message record of the class library's shape.
 template <class M>
 concept MessageRecord = requires(const M& m) {

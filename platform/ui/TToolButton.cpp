@@ -1,0 +1,203 @@
+#include "platform/ui/TToolButton.h"
+
+#include <algorithm>
+
+#include "platform/ui/TPopupMenu.h"
+#include "platform/ui/TToolBar.h"
+
+namespace plat {
+
+namespace {
+
+// The width of a drop-down button's arrow part.
+constexpr int kArrowPartWidth = 12;
+
+}  // namespace
+
+TToolButton::TToolButton(TComponent* AOwner) : TGraphicControl(AOwner) {
+  SetControlStyle({TControlStyleItem::csCaptureMouse, TControlStyleItem::csOpaque});
+  TGraphicControl::SetBounds(0, 0, 23, 22);
+}
+
+TToolButton::~TToolButton() {
+  // The bar forgets it while it is still a tool button.
+  if (Parent()) Parent()->RemoveControl(this);
+}
+
+TToolBar* TToolButton::Bar() const { return dynamic_cast<TToolBar*>(Parent()); }
+
+int TToolButton::Index() const {
+  const TToolBar* bar = Bar();
+  if (!bar) return -1;
+  for (int i = 0; i < bar->ButtonCount(); ++i)
+    if (bar->Buttons(i) == this) return i;
+  return -1;
+}
+
+void TToolButton::Changed() {
+  if (TToolBar* bar = Bar()) bar->LayOut();
+}
+
+void TToolButton::Redraw() { Invalidate(); }
+
+void TToolButton::Place(const TRect& Bounds) {
+  TGraphicControl::SetBounds(Bounds.Left, Bounds.Top, Bounds.Width(), Bounds.Height());
+}
+
+void TToolButton::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  TToolBar* bar = Bar();
+  if (!bar || bar->FLayingOut) {
+    TGraphicControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    return;
+  }
+  if (IsGap() && AWidth != FGapWidth) {
+    FGapWidth = std::max(AWidth, 0);
+    Changed();
+  }
+}
+
+// Properties.
+
+void TToolButton::SetStyle(TToolButtonStyle Value) {
+  if (FStyle == Value) return;
+  FStyle = Value;
+  if (FStyle != TToolButtonStyle::tbsCheck) FDown = false;
+  Changed();
+}
+
+void TToolButton::SetGrouped(bool Value) {
+  if (FGrouped == Value) return;
+  FGrouped = Value;
+  if (FGrouped && FDown) SetDown(true);
+}
+
+void TToolButton::SetDown(bool Value) {
+  if (FDown == Value) {
+    // Grouping a down button may still have to lift the others.
+    if (Value && FGrouped && Bar()) Bar()->LiftGroup(this);
+    return;
+  }
+  FDown = Value;
+  if (FDown && FGrouped && Bar()) Bar()->LiftGroup(this);
+  Redraw();
+}
+
+void TToolButton::SetImageIndex(int Value) {
+  if (FImageIndex == Value) return;
+  FImageIndex = Value;
+  Changed();
+}
+
+void TToolButton::SetIndeterminate(bool Value) {
+  if (FIndeterminate == Value) return;
+  FIndeterminate = Value;
+  Redraw();
+}
+
+void TToolButton::SetMarked(bool Value) {
+  if (FMarked == Value) return;
+  FMarked = Value;
+  Redraw();
+}
+
+void TToolButton::SetWrap(bool Value) {
+  if (FWrap == Value) return;
+  FWrap = Value;
+  Changed();
+}
+
+void TToolButton::SetAutoSize(bool Value) {
+  if (AutoSize() == Value) return;
+  TGraphicControl::SetAutoSize(Value);
+  Changed();
+}
+
+void TToolButton::SetDropdownMenu(TPopupMenu* Value) {
+  if (FDropdownMenu == Value) return;
+  if (FDropdownMenu) FDropdownMenu->RemoveFreeNotification(this);
+  FDropdownMenu = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TToolButton::Notification(TComponent* AComponent, TOperation Operation) {
+  TGraphicControl::Notification(AComponent, Operation);
+  if (Operation == TOperation::opRemove && AComponent == FDropdownMenu) FDropdownMenu = nullptr;
+}
+
+// Menus.
+
+bool TToolButton::CheckMenuDropdown() {
+  if (!FDropdownMenu || !Parent()) return false;
+  DropDown();
+  return true;
+}
+
+void TToolButton::DropDown() {
+  FMenuShown = true;
+  Redraw();
+  Update();
+  const TPoint below = ClientToScreen({0, Height()});
+  FDropdownMenu->SetPopupComponent(this);
+  FDropdownMenu->Popup(below.X, below.Y);
+  FMenuShown = false;
+  Redraw();
+}
+
+bool TToolButton::OnArrowPart(int X) const {
+  return FStyle == TToolButtonStyle::tbsDropDown && X >= Width() - kArrowPartWidth;
+}
+
+// The mouse.
+
+void TToolButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TGraphicControl::MouseDown(Button, Shift, X, Y);
+  if (Button != TMouseButton::mbLeft || !Enabled() || IsGap()) return;
+  if (FDropdownMenu && (OnArrowPart(X) || FStyle != TToolButtonStyle::tbsDropDown)) {
+    SetMouseCapture(false);
+    CheckMenuDropdown();
+    return;
+  }
+  FHeld = true;
+  FMouseOver = true;
+  Redraw();
+}
+
+void TToolButton::MouseMove(TShiftState Shift, int X, int Y) {
+  TGraphicControl::MouseMove(Shift, X, Y);
+  if (!FHeld) return;
+  const bool over = ClientRect().Contains(TPoint{X, Y});
+  if (over == FMouseOver) return;
+  FMouseOver = over;
+  Redraw();
+}
+
+void TToolButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TGraphicControl::MouseUp(Button, Shift, X, Y);
+  if (Button != TMouseButton::mbLeft || !FHeld) return;
+  FHeld = false;
+  const bool click = ClientRect().Contains(TPoint{X, Y}) && Enabled();
+  Redraw();
+  if (!click) return;
+  if (FStyle == TToolButtonStyle::tbsCheck) SetDown(!FDown || (FGrouped && !FAllowAllUp));
+  Click();
+}
+
+void TToolButton::WndProc(TMessage& Message) {
+  TGraphicControl::WndProc(Message);
+  switch (Message.Msg) {
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE:
+      FHot = Message.Msg == CM_MOUSEENTER && Enabled();
+      Redraw();
+      break;
+    case CM_ENABLEDCHANGED:
+      if (!Enabled()) FHot = FHeld = false;
+      Redraw();
+      break;
+    case CM_TEXTCHANGED:
+    case CM_VISIBLECHANGED: Changed(); break;
+    default: break;
+  }
+}
+
+}  // namespace plat
