@@ -17,6 +17,7 @@
 #include "platform/ui/FontMeasure.h"
 #include "platform/ui/LayoutReader.h"
 #include "platform/ui/TImageList.h"
+#include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TToolBar.h"
 #include "platform/ui/TToolButton.h"
 #include "platform/ui/tests/ReferencePicture.h"
@@ -297,6 +298,36 @@ TEST_F(ToolBars, ClicksCheckButtonsAndGroups) {
   Pump();
   EXPECT_EQ(clicks[check], 2);
   EXPECT_FALSE(check->Down());
+}
+
+TEST_F(ToolBars, DropDownMenusShowBelowTheirButtons) {
+  TToolBar* bar = MakeBar();
+  TToolButton* split = AddButton(bar, "", TToolButtonStyle::tbsDropDown);
+  TToolButton* whole = AddButton(bar);
+  TPopupMenu* menu = new TPopupMenu(Form());
+  split->SetDropdownMenu(menu);
+  whole->SetDropdownMenu(menu);
+  Pump();
+  std::vector<std::string> log;
+  for (TToolButton* b : {split, whole}) b->OnClick = [&log](TObject*) { log.push_back("click"); };
+  menu->OnPopup = [&](TObject*) {
+    auto* button = static_cast<TToolButton*>(menu->PopupComponent());
+    // Shown pressed while its menu is open.
+    log.push_back(std::string("popup ") + (button == split ? "split" : "whole") +
+                  (button->Pressed() ? " pressed" : ""));
+  };
+  ASSERT_EQ(split->Width(), 23 + 12);
+  Click(split);                            // the button part
+  InjectClick(OnScreen(split, {29, 11}));  // the arrow part
+  Pump();
+  Clock().Advance(1000);
+  Click(whole);
+  EXPECT_EQ(log, (std::vector<std::string>{"click", "popup split pressed", "popup whole pressed"}));
+  EXPECT_FALSE(split->Pressed());
+  EXPECT_TRUE(split->CheckMenuDropdown());
+  delete menu;
+  EXPECT_EQ(split->DropdownMenu(), nullptr);
+  EXPECT_FALSE(split->CheckMenuDropdown());
 }
 
 TEST_F(ToolBars, AcceleratorsClickCaptionedButtons) {
