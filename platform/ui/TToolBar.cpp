@@ -41,10 +41,7 @@ TToolBar::TToolBar(TComponent* AOwner) : TToolWindow(AOwner) {
   SetAlign(TAlign::alTop);
 }
 
-TToolBar::~TToolBar() {
-  // Buttons owned elsewhere outlive the bar: they leave it first.
-  while (!FButtons.empty()) FButtons.back()->SetParent(nullptr);
-}
+TToolBar::~TToolBar() = default;
 
 TToolButton* TToolBar::Buttons(int Index) const {
   if (Index < 0 || Index >= ButtonCount()) throw EListError(FmtLoadResString(SListIndexError, {Index}));
@@ -135,14 +132,13 @@ void TToolBar::Notification(TComponent* AComponent, TOperation Operation) {
 
 // Layout.
 
-TSize TToolBar::ContentSize(TToolButton* Button) {
+TSize TToolBar::ContentSize(TToolButton* Button, TFontMeasure& Measure) {
   const TSize image = ImageSize(FImages);
   TSize text{0, 0};
   const String caption = Button->Caption();
   if (FShowCaptions && !caption.empty()) {
-    TFontMeasure measure(Font());
     RECT r{0, 0, 0, 0};
-    DrawText(measure.DC(), caption.c_str(), static_cast<int>(caption.size()), &r, DT_CALCRECT | DT_SINGLELINE);
+    DrawText(Measure.DC(), caption.c_str(), static_cast<int>(caption.size()), &r, DT_CALCRECT | DT_SINGLELINE);
     text = {r.Width(), r.Height()};
   }
   const bool both = image.cx > 0 && text.cx > 0;
@@ -161,10 +157,11 @@ void TToolBar::LayOut() {
   // The common button size: the bar's, grown to the largest content.
   std::vector<TSize> content(FButtons.size());
   TSize common{FButtonWidth, FButtonHeight};
+  TFontMeasure measure(Font());
   for (std::size_t i = 0; i < FButtons.size(); ++i) {
     TToolButton* b = FButtons[i];
     if (!b->Visible() || b->IsGap()) continue;
-    content[i] = ContentSize(b);
+    content[i] = ContentSize(b, measure);
     if (!b->AutoSize()) common.cx = std::max(common.cx, content[i].cx);
     common.cy = std::max(common.cy, content[i].cy);
   }
@@ -235,7 +232,7 @@ void TToolBar::LiftGroup(TToolButton* Button) {
   for (auto it = first; it != FButtons.end() && inGroup(*it); ++it) {
     if (*it != Button && (*it)->Down()) {
       (*it)->FDown = false;
-      (*it)->Redraw();
+      (*it)->Invalidate();
     }
   }
 }

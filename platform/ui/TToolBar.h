@@ -35,6 +35,7 @@
 
 namespace plat {
 
+class TFontMeasure;
 class TImageList;
 class TToolButton;
 class TToolBar;
@@ -50,7 +51,8 @@ using TTBAdvancedCustomDrawBtnEvent =
 
 class TToolBar : public TToolWindow {
  public:
-  // Aligned to the top, 150 x 29, edge at the top, Wrapable.
+  // Aligned to the top, 150 x 29, edge at the top, Wrapable. Freed, it
+  // frees its buttons, as any parent its controls.
   explicit TToolBar(TComponent* AOwner);
   ~TToolBar() override;
 
@@ -106,7 +108,7 @@ class TToolBar : public TToolWindow {
   // Places every button again and repaints.
   void LayOut();
   // The content size of a button (image and caption, with the spare pixels).
-  TSize ContentSize(TToolButton* Button);
+  TSize ContentSize(TToolButton* Button, TFontMeasure& Measure);
   void SetImageList(TImageList*& Field, TImageList* Value);
   // Lifts the other check buttons of Button's group.
   void LiftGroup(TToolButton* Button);

@@ -38,8 +38,6 @@ void TToolButton::Changed() {
   if (TToolBar* bar = Bar()) bar->LayOut();
 }
 
-void TToolButton::Redraw() { Invalidate(); }
-
 void TToolButton::Place(const TRect& Bounds) {
   TGraphicControl::SetBounds(Bounds.Left, Bounds.Top, Bounds.Width(), Bounds.Height());
 }
@@ -61,7 +59,6 @@ void TToolButton::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 void TToolButton::SetStyle(TToolButtonStyle Value) {
   if (FStyle == Value) return;
   FStyle = Value;
-  if (FStyle != TToolButtonStyle::tbsCheck) FDown = false;
   Changed();
 }
 
@@ -79,7 +76,7 @@ void TToolButton::SetDown(bool Value) {
   }
   FDown = Value;
   if (FDown && FGrouped && Bar()) Bar()->LiftGroup(this);
-  Redraw();
+  Invalidate();
 }
 
 void TToolButton::SetImageIndex(int Value) {
@@ -91,13 +88,13 @@ void TToolButton::SetImageIndex(int Value) {
 void TToolButton::SetIndeterminate(bool Value) {
   if (FIndeterminate == Value) return;
   FIndeterminate = Value;
-  Redraw();
+  Invalidate();
 }
 
 void TToolButton::SetMarked(bool Value) {
   if (FMarked == Value) return;
   FMarked = Value;
-  Redraw();
+  Invalidate();
 }
 
 void TToolButton::SetWrap(bool Value) {
@@ -134,13 +131,13 @@ bool TToolButton::CheckMenuDropdown() {
 
 void TToolButton::DropDown() {
   FMenuShown = true;
-  Redraw();
+  Invalidate();
   Update();
   const TPoint below = ClientToScreen({0, Height()});
   FDropdownMenu->SetPopupComponent(this);
   FDropdownMenu->Popup(below.X, below.Y);
   FMenuShown = false;
-  Redraw();
+  Invalidate();
 }
 
 bool TToolButton::OnArrowPart(int X) const {
@@ -159,7 +156,7 @@ void TToolButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
   }
   FHeld = true;
   FMouseOver = true;
-  Redraw();
+  Invalidate();
 }
 
 void TToolButton::MouseMove(TShiftState Shift, int X, int Y) {
@@ -168,7 +165,7 @@ void TToolButton::MouseMove(TShiftState Shift, int X, int Y) {
   const bool over = ClientRect().Contains(TPoint{X, Y});
   if (over == FMouseOver) return;
   FMouseOver = over;
-  Redraw();
+  Invalidate();
 }
 
 void TToolButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -176,7 +173,7 @@ void TToolButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
   if (Button != TMouseButton::mbLeft || !FHeld) return;
   FHeld = false;
   const bool click = ClientRect().Contains(TPoint{X, Y}) && Enabled();
-  Redraw();
+  Invalidate();
   if (!click) return;
   if (FStyle == TToolButtonStyle::tbsCheck) SetDown(!FDown || (FGrouped && !FAllowAllUp));
   Click();
@@ -188,11 +185,11 @@ void TToolButton::WndProc(TMessage& Message) {
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
       FHot = Message.Msg == CM_MOUSEENTER && Enabled();
-      Redraw();
+      Invalidate();
       break;
     case CM_ENABLEDCHANGED:
       if (!Enabled()) FHot = FHeld = false;
-      Redraw();
+      Invalidate();
       break;
     case CM_TEXTCHANGED:
     case CM_VISIBLECHANGED: Changed(); break;

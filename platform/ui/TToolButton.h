@@ -80,9 +80,8 @@ class TToolButton : public TGraphicControl {
   friend class TToolBar;
 
   TToolBar* Bar() const;
-  // The bar lays it out again (size or order may change) or only redraws it.
+  // The bar lays it out again: its size or place may change.
   void Changed();
-  void Redraw();
   // Where the bar puts it.
   void Place(const TRect& Bounds);
   bool IsGap() const { return FStyle == TToolButtonStyle::tbsSeparator || FStyle == TToolButtonStyle::tbsDivider; }

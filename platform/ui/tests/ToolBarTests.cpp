@@ -169,8 +169,7 @@ TEST_F(ToolBars, LayOutButtonsInIndexOrder) {
     EXPECT_EQ(BoundsOf(bar), c.Expected);
     EXPECT_EQ(bar->RowCount(), c.Rows);
     for (int i = 0; i < bar->ButtonCount(); ++i) EXPECT_EQ(bar->Buttons(i)->Index(), i);
-    delete bar;
-    for (TToolButton* b : buttons) delete b;
+    delete bar;  // and its buttons
   }
 }
 
@@ -206,7 +205,6 @@ TEST_F(ToolBars, CaptionsAndImagesSizeTheButtons) {
     EXPECT_EQ(shorter->BoundsRect(), Bounds(std::max(23, wide), 0, std::max(23, wide), high));
     EXPECT_EQ(fitted->BoundsRect(), Bounds(2 * std::max(23, wide), 0, fit, high));
     delete bar;
-    for (TToolButton* b : {longer, shorter, fitted}) delete b;
   }
 }
 
@@ -226,20 +224,23 @@ TEST_F(ToolBars, AutoSizeMakesTheBarAsHighAsItsRows) {
   EXPECT_EQ(bar->ClientHeight(), 22);
 }
 
-TEST_F(ToolBars, ButtonsLeaveTheBarWhenFreedAndStayWhenTheBarGoes) {
+TEST_F(ToolBars, ButtonsLeaveTheBarWhenFreedAndGoWithIt) {
   TToolBar* bar = MakeBar();
   TToolButton* a = AddButton(bar);
   TToolButton* b = AddButton(bar);
+  b->SetName("tbLast");
   delete a;
   ASSERT_EQ(bar->ButtonCount(), 1);
   EXPECT_EQ(bar->Buttons(0), b);
   EXPECT_EQ(b->Left(), 0);
   EXPECT_THROW(bar->Buttons(1), EListError);
   EXPECT_THROW(bar->Buttons(-1), EListError);
-  delete bar;
-  EXPECT_EQ(b->Parent(), nullptr);
+  b->SetParent(Form());  // taken off the bar, it is no button of it
+  EXPECT_EQ(bar->ButtonCount(), 0);
   EXPECT_EQ(b->Index(), -1);
-  delete b;
+  b->SetParent(bar);
+  delete bar;
+  EXPECT_EQ(Form()->FindComponent("tbLast"), nullptr);
 }
 
 TEST_F(ToolBars, ClicksCheckButtonsAndGroups) {
