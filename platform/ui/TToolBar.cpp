@@ -25,7 +25,6 @@ constexpr int kSpareHeight = 6;
 // Between the image and the caption: below it, or beside it (List).
 constexpr int kGapBelow = 2;
 constexpr int kGapBeside = 4;
-constexpr int kArrowPartWidth = 12;
 
 TSize ImageSize(const TImageList* Images) { return Images ? TSize{Images->Width(), Images->Height()} : TSize{0, 0}; }
 
@@ -175,7 +174,7 @@ void TToolBar::LayOut() {
     TToolButton* b = FButtons[i];
     if (!b->Visible()) continue;
     int w = b->IsGap() ? b->FGapWidth : b->AutoSize() ? content[i].cx : common.cx;
-    if (b->Style() == TToolButtonStyle::tbsDropDown) w += kArrowPartWidth;
+    if (b->Style() == TToolButtonStyle::tbsDropDown) w += TToolButton::kArrowPartWidth;
     if (FWrapable && rowUsed && x + w > right) {
       ++row;
       x = FIndent;
@@ -356,7 +355,7 @@ void TToolBar::PaintButton(TToolButton* Button, TCustomDrawState State, TTBCusto
   TRect face = Button->BoundsRect();
   TRect arrow = face;
   if (Button->Style() == TToolButtonStyle::tbsDropDown) {
-    face.Right -= kArrowPartWidth;
+    face.Right -= TToolButton::kArrowPartWidth;
     arrow.Left = face.Right;
   } else {
     arrow = {};

@@ -7,13 +7,6 @@
 
 namespace plat {
 
-namespace {
-
-// The width of a drop-down button's arrow part.
-constexpr int kArrowPartWidth = 12;
-
-}  // namespace
-
 TToolButton::TToolButton(TComponent* AOwner) : TGraphicControl(AOwner) {
   SetControlStyle({TControlStyleItem::csCaptureMouse, TControlStyleItem::csOpaque});
   TGraphicControl::SetBounds(0, 0, 23, 22);

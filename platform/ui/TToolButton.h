@@ -79,6 +79,9 @@ class TToolButton : public TGraphicControl {
  private:
   friend class TToolBar;
 
+  // The width of a drop-down button's arrow part.
+  static constexpr int kArrowPartWidth = 12;
+
   TToolBar* Bar() const;
   // The bar lays it out again: its size or place may change.
   void Changed();
