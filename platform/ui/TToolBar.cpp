@@ -4,6 +4,7 @@
 
 #include "platform/gdi/DrawText.h"
 #include "platform/gdi/StandardLooks.h"
+#include "platform/gdi/TBitmap.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/RtlConsts.h"
@@ -269,6 +270,16 @@ void TToolBar::WndProc(TMessage& Message) {
 
 void TToolBar::EraseBackground(HDC) {}
 
+TBitmap* TToolBar::DitherPattern() {
+  if (!FDither) {
+    FDither = std::make_unique<TBitmap>();
+    FDither->SetSize(8, 8);
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x) FDither->Canvas()->SetPixels(x, y, (x + y) % 2 ? clBtnFace : clBtnHighlight);
+  }
+  return FDither.get();
+}
+
 void TToolBar::ResetCanvas() {
   TCanvas& canvas = *Canvas();
   canvas.SetFont(*Font());
@@ -376,15 +387,16 @@ void TToolBar::PaintButton(TToolButton* Button, TCustomDrawState State, TTBCusto
       DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     }
   }
-  // A check button that is down but not held shows a lighter face; a marked
-  // one the highlight.
+  // A check button that is down but not held shows a face dithered with the
+  // highlight; a marked one the highlight.
   const TRect inner = face.Inflated(-2, -2);
   if (Button->Marked() && !Flags.Contains(TTBCustomDrawFlag::tbNoMark)) {
     canvas.Brush()->SetColor(clHighlight);
     canvas.FillRect(inner);
   } else if (Button->Down() && !State.Contains(TCustomDrawStateItem::cdsSelected) && !hot) {
-    canvas.Brush()->SetColor(clBtnHighlight);
+    canvas.Brush()->SetBitmap(DitherPattern());
     canvas.FillRect(inner);
+    canvas.Brush()->SetBitmap(nullptr);
   }
   if (!arrow.IsEmpty()) {
     // A small triangle pointing down.

@@ -29,12 +29,14 @@
 // Keys: a character typed with a button's caption accelerator (ShowCaptions)
 // clicks it.
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/ui/TToolWindow.h"
 
 namespace plat {
 
+class TBitmap;
 class TFontMeasure;
 class TImageList;
 class TToolButton;
@@ -117,6 +119,8 @@ class TToolBar : public TToolWindow {
   void PaintGap(TToolButton* Button);
   void PaintContent(TToolButton* Button, TRect Rect, TCustomDrawState State, TTBCustomDrawFlags Flags);
   void ResetCanvas();
+  // Highlight and face in a checkerboard, for check buttons that are down.
+  TBitmap* DitherPattern();
   void CMControlListChange(TMessage& Message);
   void CMDialogChar(TMessage& Message);
 
@@ -134,6 +138,7 @@ class TToolBar : public TToolWindow {
   TImageList* FImages = nullptr;
   TImageList* FHotImages = nullptr;
   TImageList* FDisabledImages = nullptr;
+  std::unique_ptr<TBitmap> FDither;
 };
 
 }  // namespace plat

@@ -51,6 +51,18 @@ Picture AsPicture(const Bitmap& Bits, TRect Area) {
   return rows;
 }
 
+// A picture written one row per line, after a first line break.
+Picture Rows(const std::string& Text) {
+  Picture rows;
+  std::size_t at = Text.find('\n') + 1;
+  while (at < Text.size()) {
+    const std::size_t end = std::min(Text.find('\n', at), Text.size());
+    rows.push_back(Text.substr(at, end - at));
+    at = end + 1;
+  }
+  return rows;
+}
+
 class ToolBars : public StdControlsTest {
  protected:
   TToolBar* MakeBar(int Width = 200) {
@@ -519,12 +531,15 @@ TEST_F(ToolBars, FlatButtonsShowTheirStateAsEdges) {
   // The top edge (lowered outside, raised inside), then: the hot button
   // raised, the down one sunken with a light face, a plain one flat, and a
   // flat separator's etched line.
-  const Picture expected = {
-      "SSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSS", "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW",
-      "WWWWWWWSSSSSSSSWFFFFFFFFFFFFFFFFFFFFFFFFFFFF", "WFFFFFFSSFFFFFFWFFFFFFFFFFFSWFFFFFFFFFFFFFFF",
-      "WFFFFFFSSFWWWWFWFFFFFFFFFFFSWFFFFFFFFFFFFFFF", "WFFFFFFSSFWWWWFWFFFFFFFFFFFSWFFFFFFFFFFFFFFF",
-      "WFFFFFFSSFFFFFFWFFFFFFFFFFFSWFFFFFFFFFFFFFFF", "SSSSSSSSWWWWWWWWFFFFFFFFFFFFFFFFFFFFFFFFFFFF",
-  };
+  const Picture expected = Rows(R"(
+SSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSS
+WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW
+WWWWWWWSSSSSSSSWFFFFFFFFFFFFFFFFFFFFFFFFFFFF
+WFFFFFFSSFFFFFFWFFFFFFFFFFFSWFFFFFFFFFFFFFFF
+WFFFFFFSSFWFWFFWFFFFFFFFFFFSWFFFFFFFFFFFFFFF
+WFFFFFFSSFFWFWFWFFFFFFFFFFFSWFFFFFFFFFFFFFFF
+WFFFFFFSSFFFFFFWFFFFFFFFFFFSWFFFFFFFFFFFFFFF
+SSSSSSSSWWWWWWWWFFFFFFFFFFFFFFFFFFFFFFFFFFFF)");
   EXPECT_EQ(AsPicture(*picture, {0, 0, 44, 8}), expected);
 }
 
