@@ -4,6 +4,7 @@
 #include "platform/ui/ControlClasses.h"
 #include "platform/ui/IdentMap.h"
 #include "platform/ui/LayoutClasses.h"
+#include "platform/ui/MenuClasses.h"
 #include "platform/ui/StdControlClasses.h"
 #include "platform/ui/UiConsts.h"
 
@@ -36,6 +37,7 @@ void InitClassLibrary() {
   initialized = true;
   RegisterResStringTable(UiResStringTable());
   RegisterClasses();
+  RegisterMenuClasses();
   RegisterControlClasses();
   RegisterStdControlClasses();
 }
