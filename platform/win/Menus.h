@@ -249,12 +249,13 @@ HMENU GetSystemMenu(HWND window, bool revert);
 // popup menu.
 bool GetMenuItemRect(HWND window, HMENU menu, UINT item, RECT* rect);
 
-// Tracking. Without TPM_RETURNCMD the answer is whether an item was chosen
-// (its command is posted); with it, the command chosen or 0. exclude (the
-// TPMPARAMS rectangle) is kept uncovered when the menu can avoid it.
+// Tracking. Without TPM_RETURNCMD the answer is TRUE once the menu ran (the
+// command chosen, if any, is posted); with it, the command chosen or 0.
+// FALSE for a bad menu or window. exclude (the TPMPARAMS rectangle) is kept
+// uncovered when the menu can avoid it.
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner, const RECT* reserved2);
 BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, const TPMPARAMS* params);
-// Ends the menu being tracked, without a choice.
+// Ends the menu being tracked, without a choice; false when none is.
 bool EndMenu();
 
 }  // namespace plat

@@ -1,10 +1,13 @@
 // A window's menus: the menu bar it shows and its system menu.
 #include "platform/rtl/ResourceStrings.h"
+#include "platform/rtl/Unicode.h"
 #include "platform/win/Menus.h"
 #include "platform/win/Messages.h"
 #include "platform/win/WinConsts.h"
 #include "platform/win/WinErrors.h"
 #include "platform/win/WindowPos.h"
+#include "platform/win/detail/DefaultFrame.h"
+#include "platform/win/detail/MenuLayout.h"
 #include "platform/win/detail/MenuStore.h"
 #include "platform/win/detail/WindowManager.h"
 #include "platform/win/detail/WindowMenus.h"
@@ -47,6 +50,25 @@ void DestroyMenusOf(Window* w) {
   if (w->SystemMenu && store.Find(w->SystemMenu)) store.Destroy(w->SystemMenu);
   w->SystemMenu = nullptr;
   if (!w->IsChild()) w->Id = 0;
+}
+
+int MenuBarItemAt(const Window* w, TPoint screen) {
+  const HMENU bar = MenuBarOf(w);
+  if (!bar) return -1;
+  const TRect area = LayOutWindowFrame(w, w->WindowBounds()).MenuBar;
+  const TPoint q = screen - w->ScreenOrigin() - area.TopLeft();
+  const BarLayout layout = LayOutMenuBar(w->Handle(), bar, area.Width());
+  for (std::size_t i = 0; i < layout.Items.size(); ++i)
+    if (layout.Items[i].Contains(q)) return static_cast<int>(i);
+  return -1;
+}
+
+int MenuBarItemFor(const Window* w, char32_t character) {
+  const MenuRecord* bar = MenuStore::Instance().Find(MenuBarOf(w));
+  const char32_t wanted = UnicodeLower(character);
+  for (std::size_t i = 0; bar && i < bar->Items.size(); ++i)
+    if (!bar->Items[i].IsSeparator() && MnemonicOf(bar->Items[i].Text) == wanted) return static_cast<int>(i);
+  return -1;
 }
 
 HMENU GetMenu(HWND window) {

@@ -10,5 +10,9 @@ namespace plat {
 HMENU MenuBarOf(const Window* window);
 // Called as the window is freed: destroys its menu bar and system menu.
 void DestroyMenusOf(Window* window);
+// The item of the window's menu bar at a screen point, or -1.
+int MenuBarItemAt(const Window* window, TPoint screen);
+// The item of the window's menu bar whose mnemonic is the character, or -1.
+int MenuBarItemFor(const Window* window, char32_t character);
 
 }  // namespace plat
