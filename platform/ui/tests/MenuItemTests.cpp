@@ -242,7 +242,7 @@ TEST_F(MenuItems, AutomaticHotkeysAreUniqueAmongSiblings) {
       {"marks kept", {"Save As", "&Save", "Sort"}, {"Save &As", "&Save", "S&ort"}},
       {"words first", {"Zoom In", "Zoom Out", "Zoom"}, {"&Zoom In", "Zoom &Out", "Zoo&m"}},
       {"lines skipped", {"-", "Copy", "-", "Cut"}, {"-", "&Copy", "-", "C&ut"}},
-      {"ampersands", {"Fish & Chips"}, {"&Fish && Chips"}},
+      {"ampersands", {"Fish && Chips"}, {"&Fish && Chips"}},
       {"digits", {"1 item", "1 more"}, {"&1 item", "1 &more"}},
       {"nothing free", {"A", "a", "Ab"}, {"&A", "a", "A&b"}},
       {"control menu",
