@@ -307,6 +307,46 @@ bool CaptionButton(DeviceContext& dc, const TRect& rect, UINT state) {
   return true;
 }
 
+// Menu glyphs are masks: black on white.
+bool MenuGlyph(DeviceContext& dc, const TRect& rect, UINT state) {
+  const UINT kind = state & 0xFF;
+  if (kind != DFCS_MENUARROW && kind != DFCS_MENUCHECK && kind != DFCS_MENUBULLET && kind != DFCS_MENUARROWRIGHT)
+    return false;
+  dc.FillRect(dc.ToTarget(rect), dc.TargetPixel(RGB(255, 255, 255)), R2_COPYPEN);
+  const TPixel black = dc.TargetPixel(RGB(0, 0, 0));
+  const int s = std::min(rect.Width(), rect.Height());
+  if (s <= 0) return true;
+  auto plotAt = [&](TPoint origin) {
+    return [&dc, black, origin](int x, int y) {
+      const TRect dot = dc.ToTarget(TRect{origin.X + x, origin.Y + y, origin.X + x + 1, origin.Y + y + 1});
+      dc.FillRect(dot, black, R2_COPYPEN);
+    };
+  };
+  switch (kind) {
+    case DFCS_MENUCHECK: {
+      // The check box's mark, 7 x 7 at the 13-pixel size.
+      const int scale = std::max(1, s / 13);
+      const TPoint origin{rect.Left + (rect.Width() - 7 * scale) / 2, rect.Top + (rect.Height() - 7 * scale) / 2};
+      CheckMark(plotAt(origin), scale);
+      break;
+    }
+    case DFCS_MENUBULLET: {
+      const int d = std::max(2, s / 2 - 1);
+      const int x = rect.Left + (rect.Width() - d) / 2, y = rect.Top + (rect.Height() - d) / 2;
+      dc.FillRegionWithBrush(Region::Ellipse(dc.ToTarget(TRect{x, y, x + d, y + d})), Brush(BS_SOLID, RGB(0, 0, 0), 0),
+                             R2_COPYPEN);
+      break;
+    }
+    default: {  // a solid triangle, 4 x 7 at the 13-pixel size
+      const int height = std::max(1, (s + 3) / 4);
+      const TPoint origin{rect.Left + (rect.Width() - height) / 2, rect.Top + (rect.Height() - (2 * height - 1)) / 2};
+      Arrow(plotAt(origin), height, kind == DFCS_MENUARROW ? DFCS_SCROLLRIGHT : DFCS_SCROLLLEFT);
+      break;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 bool DrawEdge(HDC hdc, RECT* rect, UINT edge, UINT flags) {
@@ -326,6 +366,7 @@ bool DrawFrameControl(HDC hdc, RECT* rect, UINT type, UINT state) {
       return CheckBox(*dc, r, state);
     case DFC_SCROLL: return ScrollControl(*dc, r, state);
     case DFC_CAPTION: return CaptionButton(*dc, r, state);
+    case DFC_MENU: return MenuGlyph(*dc, r, state);
     default: return false;
   }
 }

@@ -13,6 +13,10 @@ namespace plat {
 bool DrawEdge(HDC dc, RECT* rect, UINT edge, UINT flags);
 // DFC_BUTTON, DFC_SCROLL or DFC_CAPTION with their DFCS_* kind and states.
 // Check boxes and radio buttons take the largest centred square of *rect.
+// DFC_MENU draws a menu glyph (DFCS_MENUCHECK, DFCS_MENUBULLET,
+// DFCS_MENUARROW pointing right, DFCS_MENUARROWRIGHT pointing left for
+// right-to-left menus) as a mask: black on white over the whole rectangle,
+// centred, whatever the colour scheme; the menu paints it in its own colours.
 bool DrawFrameControl(HDC dc, RECT* rect, UINT type, UINT state);
 // Inverts every other pixel of the rectangle's outline, so drawing it twice
 // restores what was there.

@@ -4,6 +4,7 @@
 #include "platform/ui/ControlClasses.h"
 #include "platform/ui/IdentMap.h"
 #include "platform/ui/LayoutClasses.h"
+#include "platform/ui/MenuClasses.h"
 #include "platform/ui/StdControlClasses.h"
 #include "platform/ui/ToolBarClasses.h"
 #include "platform/ui/UiConsts.h"
@@ -37,6 +38,7 @@ void InitClassLibrary() {
   initialized = true;
   RegisterResStringTable(UiResStringTable());
   RegisterClasses();
+  RegisterMenuClasses();
   RegisterControlClasses();
   RegisterStdControlClasses();
   RegisterToolBarClasses();

@@ -8,6 +8,7 @@
 #include "platform/ui/TForm.h"
 #include "platform/ui/TGraphicControl.h"
 #include "platform/ui/TImageList.h"
+#include "platform/ui/TMainMenu.h"
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TTimer.h"
 
@@ -45,8 +46,6 @@ void RegisterControlClasses() {
       .IntegerProperty("MaxWidth", &TSizeConstraints::MaxWidth, &TSizeConstraints::SetMaxWidth)
       .IntegerProperty("MinHeight", &TSizeConstraints::MinHeight, &TSizeConstraints::SetMinHeight)
       .IntegerProperty("MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth);
-
-  RegisterLayoutClass<TPopupMenu, TComponent>("TPopupMenu").EventProperty("OnPopup", &TPopupMenu::OnPopup);
 
   RegisterLayoutClass<TControl, TComponent>("TControl")
       .IntegerProperty("Left", &TControl::Left, &TControl::SetLeft)
@@ -114,6 +113,7 @@ void RegisterControlClasses() {
       .EnumProperty("WindowState", &TCustomForm::WindowState, &TCustomForm::SetWindowState, kWindowStateNames)
       .BooleanProperty("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview)
       .ComponentProperty("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl)
+      .ComponentProperty("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu)
       .EventProperty("OnCreate", &TCustomForm::OnCreate)
       .EventProperty("OnDestroy", &TCustomForm::OnDestroy)
       .EventProperty("OnShow", &TCustomForm::OnShow)
@@ -122,7 +122,8 @@ void RegisterControlClasses() {
       .EventProperty("OnDeactivate", &TCustomForm::OnDeactivate)
       .EventProperty("OnPaint", &TCustomForm::OnPaint)
       .EventProperty("OnClose", &TCustomForm::OnClose)
-      .EventProperty("OnCloseQuery", &TCustomForm::OnCloseQuery);
+      .EventProperty("OnCloseQuery", &TCustomForm::OnCloseQuery)
+      .EventProperty("OnShortCut", &TCustomForm::OnShortCut);
   RegisterLayoutClass<TForm, TCustomForm>("TForm");
 
   RegisterLayoutClass<TTimer, TComponent>("TTimer")

@@ -27,6 +27,21 @@ struct TMessage {
 
 using TWndMethod = std::function<void(TMessage& Message)>;
 
+// A key message as shortcut handlers take it (a form's or a menu's
+// IsShortCut): the virtual key and the key data of the WM_KEYDOWN or
+// WM_SYSKEYDOWN it came from.
+struct TWMKey {
+  UINT Msg = 0;
+  Word CharCode = 0;
+  LPARAM KeyData = 0;
+  LRESULT Result = 0;
+
+  static TWMKey From(const TMessage& Message) {
+    return {Message.Msg, TKeyMessage::From(Message).Key, Message.LParam, Message.Result};
+  }
+  TKeyMessage Key() const { return TKeyMessage::From(Msg, CharCode, KeyData); }
+};
+
 constexpr UINT CM_BASE = 0xB000;
 constexpr UINT CM_ACTIVATE = CM_BASE + 0;
 constexpr UINT CM_DEACTIVATE = CM_BASE + 1;

@@ -246,6 +246,21 @@ class TLayoutClassBuilder {
     return *this;
   }
 
+  // A property kept as a value but written in layouts as text (a shortcut
+  // as "Ctrl+S"): FromText turns the text into the value, raising an
+  // Exception for a text it refuses; ToText gives the text of a value.
+  template <typename G, typename C, typename V>
+  TLayoutClassBuilder& TextProperty(const String& Name, G Getter, void (C::*Setter)(V),
+                                    std::remove_cvref_t<V> (*FromText)(const String&),
+                                    String (*ToText)(std::remove_cvref_t<V>)) {
+    CheckBase<C>();
+    TStringProperty property{
+        [Setter, FromText](TObject& object, const String& text) { (Cast<C>(object).*Setter)(FromText(text)); }, {}};
+    property.Get = Reader<String>(Getter, [ToText](const std::remove_cvref_t<V>& value) { return ToText(value); });
+    FClass.AddProperty(Name, std::move(property));
+    return *this;
+  }
+
   template <typename C, typename E>
   TLayoutClassBuilder& EnumProperty(const String& Name, void (C::*Setter)(E), std::span<const char* const> Names) {
     FClass.AddProperty(Name, EnumInfo(Setter, Names));

@@ -1,10 +1,11 @@
 #pragma once
 // Drawing items for their owner: the state an item is drawn in and the
-// notifications that carry the platform's owner-draw records to the control
-// that draws (CN_DRAWITEM, CN_MEASUREITEM; LParam: the record).
+// notifications that carry the window layer's owner-draw records
+// (OwnerDrawItems.h) to the control that draws (CN_DRAWITEM,
+// CN_MEASUREITEM; LParam: the record).
 #include "platform/rtl/Set.h"
 #include "platform/win/Messages.h"
-#include "platform/win/StandardControlMessages.h"
+#include "platform/win/OwnerDrawItems.h"
 
 namespace plat {
 

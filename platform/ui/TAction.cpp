@@ -59,6 +59,12 @@ void TAction::SetVisible(bool Value) {
   Change();
 }
 
+void TAction::SetShortCut(TShortCut Value) {
+  if (FShortCut == Value) return;
+  FShortCut = Value;
+  Change();
+}
+
 void TAction::SetActionList(TActionList* Value) {
   if (FActionList == Value) return;
   if (FActionList) std::erase(FActionList->FActions, this);

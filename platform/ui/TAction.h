@@ -1,7 +1,8 @@
 #pragma once
 // The standard action: a caption, enabled and checked states, a hint, an
-// image and a visibility that its linked controls show, kept in an action
-// list.
+// image, a shortcut and a visibility that its linked controls and menu
+// items show, kept in an action list.
+#include "platform/ui/ShortCuts.h"
 #include "platform/ui/TBasicAction.h"
 
 namespace plat {
@@ -30,6 +31,8 @@ class TAction : public TBasicAction {
   void SetImageIndex(int Value);
   bool Visible() const { return FVisible; }
   void SetVisible(bool Value);
+  TShortCut ShortCut() const { return FShortCut; }
+  void SetShortCut(TShortCut Value);
   const String& Category() const { return FCategory; }
   void SetCategory(const String& Value) { FCategory = Value; }
 
@@ -45,6 +48,7 @@ class TAction : public TBasicAction {
   String FHint;
   int FImageIndex = -1;
   bool FVisible = true;
+  TShortCut FShortCut = scNone;
   String FCategory;
   TActionList* FActionList = nullptr;
 };

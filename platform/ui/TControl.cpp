@@ -453,7 +453,7 @@ bool TControl::DoContextPopup(TPoint MousePos) {
   bool handled = false;
   if (OnContextPopup) OnContextPopup(this, MousePos, handled);
   if (handled) return true;
-  if (FPopupMenu && FEnabled) {
+  if (FPopupMenu && FPopupMenu->AutoPopup() && FEnabled) {
     const TPoint screen = ClientToScreen(MousePos);
     FPopupMenu->SetPopupComponent(this);
     FPopupMenu->Popup(screen.X, screen.Y);

@@ -7,6 +7,7 @@
 #include "platform/ui/LayoutReader.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TControlCanvas.h"
+#include "platform/ui/TMainMenu.h"
 #include "platform/ui/TScreen.h"
 #include "platform/ui/UiConsts.h"
 #include "platform/win/Focus.h"
@@ -77,6 +78,8 @@ TCustomForm::~TCustomForm() {
   if (OnDestroy) OnDestroy(this);
   if (Application && Application->FMainForm == this) Application->FMainForm = nullptr;
   if (Screen) Screen->RemoveForm(this);
+  // A menu that outlives the form keeps its handle: the window would take it along.
+  SetMenu(nullptr);
   FCanvas->FreeHandle();
   // The controls go while the form's parts still exist.
   DestroyComponents();
@@ -171,11 +174,21 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
   if (!Enabled()) Params.Style |= WS_DISABLED;
 }
 
+void TCustomForm::CreateWnd() {
+  TWinControl::CreateWnd();
+  if (FMenu) FMenu->SetWindowHandle(Handle());
+}
+
+void TCustomForm::DestroyWnd() {
+  if (FMenu) FMenu->SetWindowHandle(nullptr);
+  TWinControl::DestroyWnd();
+}
+
 TRect TCustomForm::ClientRect() {
   if (HandleAllocated()) return TWinControl::ClientRect();
-  // Without a window yet: what the frame of these styles leaves.
+  // Without a window yet: what the frame of these styles (and the bar) leaves.
   RECT frame{0, 0, 0, 0};
-  AdjustWindowRectEx(&frame, FrameStyle(), false, FrameExStyle());
+  AdjustWindowRectEx(&frame, FrameStyle(), FMenu != nullptr, FrameExStyle());
   return {0, 0, std::max(Width() - frame.Width(), 0), std::max(Height() - frame.Height(), 0)};
 }
 
@@ -195,6 +208,32 @@ void TCustomForm::SetWindowState(TWindowState Value) {
   if (FWindowState == Value) return;
   FWindowState = Value;
   if (HandleAllocated() && Showing()) ShowWindow(Handle(), ShowCommand(Value));
+}
+
+// The menu bar.
+
+void TCustomForm::SetMenu(TMainMenu* Value) {
+  if (FMenu == Value) return;
+  if (FMenu) {
+    FMenu->SetWindowHandle(nullptr);
+    FMenu->RemoveFreeNotification(this);
+  }
+  FMenu = Value;
+  if (!Value) return;
+  Value->FreeNotification(this);
+  if (HandleAllocated()) Value->SetWindowHandle(Handle());
+}
+
+bool TCustomForm::IsShortCut(TWMKey& Message) {
+  bool handled = false;
+  if (OnShortCut) OnShortCut(Message, handled);
+  return handled || (FMenu && FMenu->IsShortCut(Message));
+}
+
+void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
+  TWinControl::Notification(AComponent, Operation);
+  // The menu's destructor has taken the bar off the window already.
+  if (Operation == TOperation::opRemove && AComponent == FMenu) FMenu = nullptr;
 }
 
 // Showing.
@@ -481,6 +520,7 @@ void TCustomForm::WMSysCommand(TMessage& Message) {
 }
 
 void TCustomForm::WndProc(TMessage& Message) {
+  if (FMenu && FMenu->DispatchMenuMessage(Message)) return;
   switch (Message.Msg) {
     case WM_ACTIVATE: WMActivate(Message); return;
     case WM_CLOSE: WMClose(Message); return;

@@ -24,6 +24,7 @@ namespace plat {
 
 class TControlCanvas;
 class TIcon;
+class TMainMenu;
 
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
@@ -59,6 +60,8 @@ constexpr TModalResult mrYesToAll = 10;
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+// Msg: the key down; Handled: set when the handler took it as a shortcut.
+using TShortCutEvent = std::function<void(TWMKey& Msg, bool& Handled)>;
 
 class TCustomForm : public TWinControl {
  public:
@@ -112,6 +115,14 @@ class TCustomForm : public TWinControl {
   TIcon* Icon() const { return FIcon.get(); }
   TCanvas* Canvas() const;
 
+  // The menu bar: its window shows it, its menu messages go to it. None
+  // removes the bar; a menu deleted is removed.
+  TMainMenu* Menu() const { return FMenu; }
+  void SetMenu(TMainMenu* Value);
+  // A key down as a shortcut of the form: OnShortCut first, then the
+  // items of Menu. Answers whether something took it.
+  virtual bool IsShortCut(TWMKey& Message);
+
   TRect ClientRect() override;
 
   TNotifyEvent OnCreate;
@@ -123,6 +134,7 @@ class TCustomForm : public TWinControl {
   TNotifyEvent OnPaint;
   TCloseEvent OnClose;
   TCloseQueryEvent OnCloseQuery;
+  TShortCutEvent OnShortCut;
 
  protected:
   // Reads the layout resource LayoutName into the form, binding its events
@@ -137,7 +149,10 @@ class TCustomForm : public TWinControl {
   virtual void Paint();
 
   void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void DestroyWnd() override;
   void WndProc(TMessage& Message) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   void PaintWindow(HDC DC) override;
 
   // Message handlers.
@@ -173,6 +188,7 @@ class TCustomForm : public TWinControl {
   TWindowState FWindowState = TWindowState::wsNormal;
   std::unique_ptr<TIcon> FIcon;
   std::unique_ptr<TControlCanvas> FCanvas;
+  TMainMenu* FMenu = nullptr;
 };
 
 }  // namespace plat

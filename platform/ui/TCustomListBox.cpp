@@ -20,6 +20,7 @@
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/WindowStyles.h"
+#include "platform/win/StandardControlMessages.h"
 
 namespace plat {
 

@@ -1,8 +1,11 @@
 #include "platform/ui/TImageList.h"
 
+#include <algorithm>
+
 #include "platform/gdi/Blits.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
+#include "platform/ui/TChangeLink.h"
 #include "platform/ui/UiConsts.h"
 
 namespace plat {
@@ -123,7 +126,29 @@ void TImageList::GetBitmap(int Index, TBitmap* Image) {
   }
 }
 
+TImageList::~TImageList() {
+  for (TChangeLink* link : FChangeLinks) link->FSender = nullptr;
+}
+
+void TImageList::RegisterChanges(TChangeLink* Value) {
+  if (Value->FSender == this) return;
+  if (Value->FSender) Value->FSender->UnRegisterChanges(Value);
+  FChangeLinks.push_back(Value);
+  Value->FSender = this;
+}
+
+void TImageList::UnRegisterChanges(TChangeLink* Value) {
+  std::erase(FChangeLinks, Value);
+  if (Value->FSender == this) Value->FSender = nullptr;
+}
+
 void TImageList::Change() {
+  // A link's handler may unregister links: call those of a copy still registered.
+  const std::vector<TChangeLink*> links = FChangeLinks;
+  for (TChangeLink* link : links) {
+    if (std::find(FChangeLinks.begin(), FChangeLinks.end(), link) != FChangeLinks.end() && link->OnChange)
+      link->OnChange(this);
+  }
   if (OnChange) OnChange(this);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A list of small pictures of one size, each with its transparent parts,
-// drawn on canvases normally or greyed (for disabled commands).
+// drawn on canvases normally or greyed (for disabled commands). Changes
+// raise OnChange and reach every registered change link (TChangeLink.h).
 #include <functional>
 #include <vector>
 
@@ -12,10 +13,12 @@ namespace plat {
 
 class TBitmap;
 class TCanvas;
+class TChangeLink;
 
 class TImageList : public TComponent {
  public:
   explicit TImageList(TComponent* AOwner) : TComponent(AOwner) {}
+  ~TImageList() override;
 
   // The size of every picture (16 x 16 unless set); a new size clears the
   // list. Sizes outside 1..256 raise EInvalidOperation "Invalid image size".
@@ -43,6 +46,10 @@ class TImageList : public TComponent {
   // Copies picture Index into Image (transparent parts in clBtnFace).
   void GetBitmap(int Index, TBitmap* Image);
 
+  // Value hears of every change until it is unregistered or deleted.
+  void RegisterChanges(TChangeLink* Value);
+  void UnRegisterChanges(TChangeLink* Value);
+
   TNotifyEvent OnChange;
 
  private:
@@ -58,6 +65,7 @@ class TImageList : public TComponent {
   int FWidth = 16;
   int FHeight = 16;
   std::vector<TPicture> FImages;
+  std::vector<TChangeLink*> FChangeLinks;
 };
 
 }  // namespace plat

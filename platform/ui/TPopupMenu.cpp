@@ -1,22 +1,45 @@
 #include "platform/ui/TPopupMenu.h"
 
-#include "platform/ui/TControl.h"
+#include "platform/ui/detail/PopupList.h"
+#include "platform/win/Menus.h"
 
 namespace plat {
 
-void TPopupMenu::SetPopupComponent(TControl* Value) {
+TPopupMenu::TPopupMenu(TComponent* AOwner) : TMenu(AOwner) { detail::PopupList().Add(this); }
+
+TPopupMenu::~TPopupMenu() {
+  Destroying();
+  detail::PopupList().Remove(this);
+}
+
+HMENU TPopupMenu::CreateMenuHandle() { return CreatePopupMenu(); }
+
+void TPopupMenu::SetPopupComponent(TComponent* Value) {
   if (FPopupComponent == Value) return;
   if (FPopupComponent) FPopupComponent->RemoveFreeNotification(this);
   FPopupComponent = Value;
   if (Value) Value->FreeNotification(this);
 }
 
-void TPopupMenu::Popup(int, int) {
-  if (OnPopup) OnPopup(this);
+void TPopupMenu::DoPopup(TObject* Sender) {
+  if (OnPopup) OnPopup(Sender);
+}
+
+void TPopupMenu::Popup(int X, int Y) {
+  static constexpr UINT kAlignment[] = {TPM_LEFTALIGN, TPM_RIGHTALIGN, TPM_CENTERALIGN};
+  DoPopup(this);
+  UpdateItems();
+  const UINT flags = kAlignment[static_cast<int>(FAlignment)] | TPM_RETURNCMD |
+                     (FTrackButton == TTrackButton::tbLeftButton ? TPM_LEFTBUTTON : TPM_RIGHTBUTTON);
+  // The choice comes back rather than as a posted WM_COMMAND, so that it
+  // runs once the menu is closed, before Popup returns.
+  const auto command =
+      static_cast<Word>(TrackPopupMenu(Handle(), flags, X, Y, 0, detail::PopupList().Window(), nullptr));
+  if (command != 0) DispatchCommand(command);
 }
 
 void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
-  TComponent::Notification(AComponent, Operation);
+  TMenu::Notification(AComponent, Operation);
   if (Operation == TOperation::opRemove && AComponent == FPopupComponent) FPopupComponent = nullptr;
 }
 

@@ -42,9 +42,12 @@ const char* StandardCursor(TCursor Index) {
 
 }  // namespace
 
-TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner), FHintFont(std::make_unique<TFont>()) {
+TScreen::TScreen(TComponent* AOwner)
+    : TComponent(AOwner), FHintFont(std::make_unique<TFont>()), FMenuFont(std::make_unique<TFont>()) {
   FHintFont->SetName("Tahoma");
   FHintFont->SetColor(clInfoText);
+  FMenuFont->SetName("Tahoma");
+  FMenuFont->SetColor(clMenuText);
   for (const TOwnCursor& own : CreateOwnCursors()) {
     if (!own.Handle) continue;
     FOwnCursors.push_back(own.Handle);

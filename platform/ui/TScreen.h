@@ -46,6 +46,8 @@ class TScreen : public TComponent {
   TCustomForm* ActiveForm() const { return FActiveForm; }
   TWinControl* ActiveControl() const { return FActiveControl; }
   TFont* HintFont() const { return FHintFont.get(); }
+  // The font menus draw their items in.
+  TFont* MenuFont() const { return FMenuFont.get(); }
 
  private:
   friend class TCustomForm;
@@ -60,6 +62,7 @@ class TScreen : public TComponent {
   TCustomForm* FActiveForm = nullptr;
   TWinControl* FActiveControl = nullptr;
   std::unique_ptr<TFont> FHintFont;
+  std::unique_ptr<TFont> FMenuFont;
 };
 
 // The screen object of the program (made by InitForms).

@@ -18,6 +18,7 @@
 #include "platform/ui/MouseTracking.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCustomForm.h"
+#include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TScreen.h"
 #include "platform/ui/UiConsts.h"
 #include "platform/win/Cursors.h"
@@ -660,6 +661,16 @@ bool TWinControl::DialogKeyStep(std::uint16_t Key, LPARAM KeyData) {
   return form && form->Perform(CM_DIALOGKEY, Key, KeyData) != 0;
 }
 
+bool TWinControl::IsMenuKey(TMessage& Message) {
+  if (ComponentState().Contains(TComponentStateItem::csDesigning)) return false;
+  TWMKey key = TWMKey::From(Message);
+  for (TControl* control = this; control; control = control->Parent()) {
+    if (control->PopupMenu() && control->PopupMenu()->IsShortCut(key)) return true;
+  }
+  TCustomForm* form = GetParentForm(this);
+  return form && form->IsShortCut(key);
+}
+
 bool TWinControl::DoKeyDown(std::uint16_t& Key, TShiftState Shift) {
   TWinControl* form = GetParentForm(this);
   if (form && form != this && static_cast<TCustomForm*>(form)->KeyPreview() && form->DoKeyDown(Key, Shift)) return true;
@@ -710,6 +721,8 @@ void TWinControl::WMKeyDown(TMessage& Message) {
     return;
   }
   if (Application) Application->CancelHint();
+  // Shortcuts come before the key is handled as a key.
+  if (IsMenuKey(Message)) return;
   if (DialogKeyStep(key, Message.LParam)) return;
   if (!DoKeyDown(key, ShiftStateOf(pressed))) DefaultHandler(Message);
 }

@@ -211,6 +211,9 @@ class TWinControl : public TControl {
   bool IsControlMouseMsg(TMessage& Message);
   void TrackMouse(TMessage& Message);
   bool DialogKeyStep(std::uint16_t Key, LPARAM KeyData);
+  // A key down as a shortcut: of the popup menus of this control and its
+  // parents, then of the form (its OnShortCut and menu bar).
+  bool IsMenuKey(TMessage& Message);
   bool TakeCharByte(WPARAM Byte, char32_t& Char);
 
   HWND FHandle = nullptr;

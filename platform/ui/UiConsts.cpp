@@ -40,28 +40,90 @@ const TResStringRec SCannotShowModal{64104, "Cannot make a visible window modal"
 const TResStringRec SImageIndexError{64105, "Invalid ImageList Index"};
 const TResStringRec SImageListSize{64106, "Invalid image size"};
 const TResStringRec SMaskEditErr{64200, "Invalid input value.  Use escape key to abandon changes"};
+const TResStringRec SmkcBkSp{64300, "BkSp"};
+const TResStringRec SmkcTab{64301, "Tab"};
+const TResStringRec SmkcEsc{64302, "Esc"};
+const TResStringRec SmkcEnter{64303, "Enter"};
+const TResStringRec SmkcSpace{64304, "Space"};
+const TResStringRec SmkcPgUp{64305, "PgUp"};
+const TResStringRec SmkcPgDn{64306, "PgDn"};
+const TResStringRec SmkcEnd{64307, "End"};
+const TResStringRec SmkcHome{64308, "Home"};
+const TResStringRec SmkcLeft{64309, "Left"};
+const TResStringRec SmkcUp{64310, "Up"};
+const TResStringRec SmkcRight{64311, "Right"};
+const TResStringRec SmkcDown{64312, "Down"};
+const TResStringRec SmkcIns{64313, "Ins"};
+const TResStringRec SmkcDel{64314, "Del"};
+const TResStringRec SmkcShift{64315, "Shift+"};
+const TResStringRec SmkcCtrl{64316, "Ctrl+"};
+const TResStringRec SmkcAlt{64317, "Alt+"};
+const TResStringRec SInvalidShortCut{64318, "'%s' is not a valid shortcut"};
+const TResStringRec SMenuIndexError{64319, "Menu index out of range"};
+const TResStringRec SMenuReinserted{64320, "Menu inserted twice"};
+const TResStringRec SMenuNotFound{64321, "Sub-menu is not in menu"};
 
 namespace {
 const TResStringRec* const kTable[] = {
-    &SAssignError,          &SInvalidName,
-    &SDuplicateName,        &SOwnershipCycle,
-    &SDuplicateClass,       &SLayoutNotFound,
-    &SLayoutInvalid,        &SLayoutTooLarge,
-    &SLayoutTooDeep,        &SLayoutTooManyComponents,
-    &SLayoutInheritCycle,   &SLayoutInheritTooDeep,
-    &SLayoutReadError,      &SClassNotFound,
-    &SClassNotCreatable,    &SUnknownProperty,
-    &SInvalidPropertyValue, &SComponentNotFound,
-    &SComponentWrongClass,  &SComponentListedTwice,
-    &SHandlerNotFound,      &SHandlerMismatch,
-    &SEntryNotObject,       &SEntryIncomplete,
-    &SLayoutNotObject,      &SBaseClassMissing,
-    &SLayoutTooManyMembers, &SPropertyNotReadable,
-    &SPropertyWrongKind,    &SControlParentSetToSelf,
-    &SParentRequired,       &SWindowCreate,
-    &SCannotFocus,          &SCannotShowModal,
-    &SImageIndexError,      &SImageListSize,
+    &SAssignError,
+    &SInvalidName,
+    &SDuplicateName,
+    &SOwnershipCycle,
+    &SDuplicateClass,
+    &SLayoutNotFound,
+    &SLayoutInvalid,
+    &SLayoutTooLarge,
+    &SLayoutTooDeep,
+    &SLayoutTooManyComponents,
+    &SLayoutInheritCycle,
+    &SLayoutInheritTooDeep,
+    &SLayoutReadError,
+    &SClassNotFound,
+    &SClassNotCreatable,
+    &SUnknownProperty,
+    &SInvalidPropertyValue,
+    &SComponentNotFound,
+    &SComponentWrongClass,
+    &SComponentListedTwice,
+    &SHandlerNotFound,
+    &SHandlerMismatch,
+    &SEntryNotObject,
+    &SEntryIncomplete,
+    &SLayoutNotObject,
+    &SBaseClassMissing,
+    &SLayoutTooManyMembers,
+    &SPropertyNotReadable,
+    &SPropertyWrongKind,
+    &SControlParentSetToSelf,
+    &SParentRequired,
+    &SWindowCreate,
+    &SCannotFocus,
+    &SCannotShowModal,
+    &SImageIndexError,
+    &SImageListSize,
     &SMaskEditErr,
+    &SmkcBkSp,
+    &SmkcTab,
+    &SmkcEsc,
+    &SmkcEnter,
+    &SmkcSpace,
+    &SmkcPgUp,
+    &SmkcPgDn,
+    &SmkcEnd,
+    &SmkcHome,
+    &SmkcLeft,
+    &SmkcUp,
+    &SmkcRight,
+    &SmkcDown,
+    &SmkcIns,
+    &SmkcDel,
+    &SmkcShift,
+    &SmkcCtrl,
+    &SmkcAlt,
+    &SInvalidShortCut,
+    &SMenuIndexError,
+    &SMenuReinserted,
+    &SMenuNotFound,
 };
 }  // namespace
 

@@ -53,6 +53,31 @@ extern const TResStringRec SImageListSize;           // "Invalid image size"
 // The standard controls (64200 to 64299).
 extern const TResStringRec SMaskEditErr;  // "Invalid input value.  Use escape key to abandon changes"
 
+// Menus and shortcuts (64300 to 64399). The key names make the texts of
+// shortcuts ("Ctrl+S"), so a translation changes both ways of writing them.
+extern const TResStringRec SmkcBkSp;          // "BkSp"
+extern const TResStringRec SmkcTab;           // "Tab"
+extern const TResStringRec SmkcEsc;           // "Esc"
+extern const TResStringRec SmkcEnter;         // "Enter"
+extern const TResStringRec SmkcSpace;         // "Space"
+extern const TResStringRec SmkcPgUp;          // "PgUp"
+extern const TResStringRec SmkcPgDn;          // "PgDn"
+extern const TResStringRec SmkcEnd;           // "End"
+extern const TResStringRec SmkcHome;          // "Home"
+extern const TResStringRec SmkcLeft;          // "Left"
+extern const TResStringRec SmkcUp;            // "Up"
+extern const TResStringRec SmkcRight;         // "Right"
+extern const TResStringRec SmkcDown;          // "Down"
+extern const TResStringRec SmkcIns;           // "Ins"
+extern const TResStringRec SmkcDel;           // "Del"
+extern const TResStringRec SmkcShift;         // "Shift+"
+extern const TResStringRec SmkcCtrl;          // "Ctrl+"
+extern const TResStringRec SmkcAlt;           // "Alt+"
+extern const TResStringRec SInvalidShortCut;  // "'%s' is not a valid shortcut"
+extern const TResStringRec SMenuIndexError;   // "Menu index out of range"
+extern const TResStringRec SMenuReinserted;   // "Menu inserted twice"
+extern const TResStringRec SMenuNotFound;     // "Sub-menu is not in menu"
+
 // Every record above; identifiers 64000 to 64999 belong to the class library.
 std::span<const TResStringRec* const> UiResStringTable();
 

@@ -9,6 +9,7 @@
 #include "platform/win/Cursors.h"
 #include "platform/win/detail/DefaultFrame.h"
 #include "platform/win/Focus.h"
+#include "platform/win/detail/MenuTracker.h"
 #include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/MessageViews.h"
@@ -21,6 +22,7 @@
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/WindowDC.h"
 #include "platform/win/detail/WindowManager.h"
+#include "platform/win/detail/WindowMenus.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowStyles.h"
 #include "platform/win/WindowText.h"
@@ -39,6 +41,12 @@ bool SizesTop(WPARAM side) { return side / 3 == 1; }
 bool SizesBottom(WPARAM side) { return side / 3 == 2; }
 
 HCURSOR Standard(const char* id) { return LoadCursorA(nullptr, id); }
+
+// Whether the Alt key went down with no other key since.
+bool& AltAlone() {
+  thread_local bool alone = false;
+  return alone;
+}
 
 LRESULT SetCursorFor(Window* w, WPARAM wParam, LPARAM lParam) {
   const auto hit = static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(lParam)));
@@ -177,7 +185,24 @@ void TrackMoveSize(Window* w, WPARAM command) {
   Deliver(w, WM_EXITSIZEMOVE, 0, 0, false);
 }
 
-LRESULT SystemCommand(Window* w, WPARAM wParam) {
+// SC_KEYMENU: Alt with a letter opens that item of the menu bar, Alt with
+// Space the system menu, Alt or F10 alone selects the menu bar.
+void KeyMenu(Window* w, LPARAM character) {
+  const HWND h = w->Handle();
+  if (character == ' ') {
+    MenuTracker::RunSystemMenu(h);
+    return;
+  }
+  if (!MenuBarOf(w)) return;
+  if (character == 0) {
+    MenuTracker::RunMenuBar(h, 0, false, false);
+    return;
+  }
+  if (const int item = MenuBarItemFor(w, static_cast<char32_t>(character)); item >= 0)
+    MenuTracker::RunMenuBar(h, item, true, false);
+}
+
+LRESULT SystemCommand(Window* w, WPARAM wParam, LPARAM lParam) {
   const HWND h = w->Handle();
   switch (wParam & 0xFFF0) {
     case SC_CLOSE:
@@ -190,6 +215,7 @@ LRESULT SystemCommand(Window* w, WPARAM wParam) {
     case SC_SIZE:
       if (!w->IsMaximized() && !w->IsMinimized()) TrackMoveSize(w, wParam);
       break;
+    case SC_KEYMENU: KeyMenu(w, lParam); break;
     default: break;
   }
   return 0;
@@ -198,6 +224,11 @@ LRESULT SystemCommand(Window* w, WPARAM wParam) {
 LRESULT NonClientButtonDown(Window* w, WPARAM hit, LPARAM lParam) {
   const auto code = static_cast<LRESULT>(hit);
   if (code == HTCAPTION) return Deliver(w, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, lParam, false);
+  if (code == HTMENU) {
+    const TMouseMessage press = TMouseMessage::From(WM_NCLBUTTONDOWN, hit, lParam);
+    if (const int item = MenuBarItemAt(w, press.Pos); item >= 0) MenuTracker::RunMenuBar(w->Handle(), item, true, true);
+    return 0;
+  }
   if (code >= HTLEFT && code <= HTBOTTOMRIGHT)
     return Deliver(w, WM_SYSCOMMAND, SC_SIZE | SizingSide(code), lParam, false);
   if (code == HTVSCROLL || code == HTHSCROLL) {
@@ -249,7 +280,7 @@ LRESULT Default(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool un
       if (!lParam) return 0;
       auto* r = reinterpret_cast<RECT*>(wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
                                                : reinterpret_cast<RECT*>(lParam));
-      *r = LayOutFrame(w->Style, w->ExStyle, *r).Client;
+      *r = LayOutFrame(w->Style, w->ExStyle, *r, MenuBarOf(w), window).Client;
       return 0;
     }
     case WM_NCHITTEST: return FrameHitTest(w, TPoint{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)} - w->ScreenOrigin());
@@ -309,7 +340,7 @@ LRESULT Default(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool un
       if (w->IsChild() && w->Parent && w->Parent->Parent) return Deliver(w->Parent, message, wParam, lParam, false);
       return 0;
     case WM_CLOSE: DestroyWindow(window); return 0;
-    case WM_SYSCOMMAND: return SystemCommand(w, wParam);
+    case WM_SYSCOMMAND: return SystemCommand(w, wParam, lParam);
     case WM_NCLBUTTONDOWN: return NonClientButtonDown(w, wParam, lParam);
     case WM_NCLBUTTONDBLCLK:
       if (static_cast<LRESULT>(wParam) == HTCAPTION && (w->Style & WS_MAXIMIZEBOX))
@@ -319,9 +350,26 @@ LRESULT Default(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool un
         return NonClientButtonDown(w, wParam, lParam);
       return 0;
     case WM_SYSKEYDOWN:
-      if (const TKeyMessage key = TKeyMessage::From(message, wParam, lParam); key.Key == VK_F4 && key.AltDown) {
+    case WM_KEYDOWN: {
+      const TKeyMessage key = TKeyMessage::From(message, wParam, lParam);
+      // Alt pressed and released with no other key between selects the menu bar.
+      AltAlone() = message == WM_SYSKEYDOWN && key.Key == VK_MENU && (AltAlone() || !key.PreviousDown);
+      if (message == WM_SYSKEYDOWN && key.Key == VK_F4 && key.AltDown) {
         if (Window* root = w->Root(); root->IsAlive()) PostMessageA(root->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
       }
+      return 0;
+    }
+    case WM_SYSKEYUP: {
+      const TKeyMessage key = TKeyMessage::From(message, wParam, lParam);
+      const bool alone = key.Key == VK_MENU && AltAlone();
+      AltAlone() = false;
+      if (alone || key.Key == VK_F10) Deliver(w->Root(), WM_SYSCOMMAND, SC_KEYMENU, 0, false);
+      return 0;
+    }
+    case WM_SYSCHAR:
+      // Alt with a character: the menus' mnemonics (and Space: the system menu).
+      if (TKeyMessage::From(message, wParam, lParam).AltDown)
+        Deliver(w->Root(), WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(wParam), false);
       return 0;
     case WM_CANCELMODE:
       if (wm.Capture == window) ReleaseCapture();

@@ -6,6 +6,7 @@
 #include "platform/win/Messages.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/WinErrors.h"
+#include "platform/win/detail/MenuTracker.h"
 #include "platform/win/detail/WindowManager.h"
 #include "platform/win/detail/WindowPlacement.h"
 #include "platform/win/WindowStyles.h"
@@ -53,6 +54,8 @@ bool ActivateWindow(Window* root, Word how) {
 
   if (root && !IsRaised(root)) PlaceWindow(root, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   wm.Active = newHandle;
+  // A menu lives only as long as its window stays active.
+  if (MenuTracker* menu = MenuTracker::Current()) menu->Cancel();
   if (old) {
     Deliver(old, WM_NCACTIVATE, 0, 0, false);
     Deliver(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, old->IsMinimized() ? 1 : 0), reinterpret_cast<LPARAM>(newHandle),

@@ -102,6 +102,7 @@ constexpr UINT WM_INITMENUPOPUP = 0x0117;
 constexpr UINT WM_MENUSELECT = 0x011F;
 constexpr UINT WM_MENUCHAR = 0x0120;
 constexpr UINT WM_ENTERIDLE = 0x0121;
+constexpr UINT WM_UNINITMENUPOPUP = 0x0125;
 constexpr UINT WM_CTLCOLORMSGBOX = 0x0132;
 constexpr UINT WM_CTLCOLOREDIT = 0x0133;
 constexpr UINT WM_CTLCOLORLISTBOX = 0x0134;
@@ -228,6 +229,12 @@ constexpr WPARAM SC_KEYMENU = 0xF100;
 constexpr WPARAM SC_RESTORE = 0xF120;
 constexpr WPARAM SC_DEFAULT = 0xF160;
 constexpr WPARAM SC_CONTEXTHELP = 0xF180;
+
+// WM_MENUCHAR results (high word; the low word is the item's position).
+constexpr Word MNC_IGNORE = 0;
+constexpr Word MNC_CLOSE = 1;
+constexpr Word MNC_EXECUTE = 2;
+constexpr Word MNC_SELECT = 3;
 
 // WM_NCCALCSIZE results when wParam is TRUE.
 constexpr LRESULT WVR_ALIGNTOP = 0x0010;

@@ -12,6 +12,7 @@
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/detail/ScrollBarFrame.h"
+#include "platform/win/detail/WindowMenus.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/Timers.h"
 #include "platform/win/WindowDC.h"
@@ -119,7 +120,7 @@ BarGeometry Measure(const BarState& s, const TRect& rect, int bar) {
 }
 
 TRect BarRect(const Window* w, int bar) {
-  const FrameLayout f = LayOutFrame(w->Style, w->ExStyle, w->WindowBounds());
+  const FrameLayout f = LayOutWindowFrame(w, w->WindowBounds());
   return bar == SB_VERT ? f.VScroll : f.HScroll;
 }
 
@@ -300,7 +301,7 @@ bool GetScrollBarInfo(HWND window, LONG idObject, SCROLLBARINFO* info) {
   const BarState& s = found ? *found : none;
   const bool shown = (w->Style & StyleBit(bar)) != 0;
   // Where the bar is, or would be with its style.
-  const FrameLayout f = LayOutFrame(w->Style | StyleBit(bar), w->ExStyle, w->WindowBounds());
+  const FrameLayout f = LayOutFrame(w->Style | StyleBit(bar), w->ExStyle, w->WindowBounds(), MenuBarOf(w), w->Handle());
   const TRect place = bar == SB_VERT ? f.VScroll : f.HScroll;
   const BarGeometry g = Measure(s, place, bar);
   info->rcScrollBar = place.Translated(w->ScreenOrigin().X, w->ScreenOrigin().Y);

@@ -1,9 +1,9 @@
 #pragma once
-// The numbers of the standard edit and list box: their messages, styles,
-// notifications and the owner-draw records, as the platform has always
-// numbered them (skinned and derived controls send and compare them).
-#include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/Geometry.h"
+// The numbers of the standard edit and list box: their messages, styles and
+// notifications, as the platform has always numbered them (skinned and
+// derived controls send and compare them). Owner-drawn list boxes use the
+// records of OwnerDrawItems.h.
+#include "platform/win/OwnerDrawItems.h"
 #include "platform/win/WinTypes.h"
 
 namespace plat {
@@ -101,39 +101,5 @@ constexpr DWORD LBS_OWNERDRAWVARIABLE = 0x0020;
 constexpr DWORD LBS_HASSTRINGS = 0x0040;
 constexpr DWORD LBS_NOINTEGRALHEIGHT = 0x0100;
 constexpr DWORD LBS_EXTENDEDSEL = 0x0800;
-
-// Owner drawing.
-constexpr UINT ODT_LISTBOX = 2;
-constexpr UINT ODA_DRAWENTIRE = 0x0001;
-constexpr UINT ODA_SELECT = 0x0002;
-constexpr UINT ODA_FOCUS = 0x0004;
-constexpr UINT ODS_SELECTED = 0x0001;
-constexpr UINT ODS_GRAYED = 0x0002;
-constexpr UINT ODS_DISABLED = 0x0004;
-constexpr UINT ODS_CHECKED = 0x0008;
-constexpr UINT ODS_FOCUS = 0x0010;
-constexpr UINT ODS_DEFAULT = 0x0020;
-constexpr UINT ODS_NOFOCUSRECT = 0x0200;
-
-struct DRAWITEMSTRUCT {
-  UINT CtlType = 0;
-  UINT CtlID = 0;
-  UINT itemID = 0;  // the item's index; (UINT)-1 for none
-  UINT itemAction = 0;
-  UINT itemState = 0;
-  HWND hwndItem = nullptr;
-  HDC hDC = nullptr;
-  RECT rcItem;
-  ULONG_PTR itemData = 0;
-};
-
-struct MEASUREITEMSTRUCT {
-  UINT CtlType = 0;
-  UINT CtlID = 0;
-  UINT itemID = 0;
-  UINT itemWidth = 0;
-  UINT itemHeight = 0;
-  ULONG_PTR itemData = 0;
-};
 
 }  // namespace plat

@@ -44,6 +44,8 @@ int GetSystemMetrics(int index) {
     case SM_CXSMICON:
     case SM_CYSMICON: return 16;
     case SM_CYMENU: return 19;
+    case SM_CXMENUSIZE:
+    case SM_CYMENUSIZE: return 18;
     case SM_CXSIZE:
     case SM_CYSIZE: return 18;
     case SM_CXSMSIZE: return 12;

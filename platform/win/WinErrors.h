@@ -8,7 +8,9 @@ namespace plat {
 inline constexpr DWORD ERROR_INVALID_FLAGS = 1004;
 inline constexpr DWORD ERROR_MESSAGE_SYNC_ONLY = 1159;
 inline constexpr DWORD ERROR_INVALID_WINDOW_HANDLE = 1400;
+inline constexpr DWORD ERROR_INVALID_MENU_HANDLE = 1401;
 inline constexpr DWORD ERROR_INVALID_CURSOR_HANDLE = 1402;
+inline constexpr DWORD ERROR_INVALID_HOOK_HANDLE = 1404;
 inline constexpr DWORD ERROR_TLW_WITH_WSCHILD = 1406;
 inline constexpr DWORD ERROR_CANNOT_FIND_WND_CLASS = 1407;
 inline constexpr DWORD ERROR_CLASS_ALREADY_EXISTS = 1410;
@@ -18,6 +20,10 @@ inline constexpr DWORD ERROR_INVALID_INDEX = 1413;
 inline constexpr DWORD ERROR_CLIPBOARD_NOT_OPEN = 1418;
 inline constexpr DWORD ERROR_HOTKEY_NOT_REGISTERED = 1419;
 inline constexpr DWORD ERROR_WINDOW_NOT_CHILD = 1421;
+inline constexpr DWORD ERROR_INVALID_HOOK_FILTER = 1426;
+inline constexpr DWORD ERROR_INVALID_FILTER_PROC = 1427;
+inline constexpr DWORD ERROR_POPUP_ALREADY_ACTIVE = 1446;
+inline constexpr DWORD ERROR_MENU_ITEM_NOT_FOUND = 1456;
 inline constexpr DWORD ERROR_TIMEOUT = 1460;
 
 }  // namespace plat

@@ -353,13 +353,13 @@ int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count) {
   return static_cast<int>(MAKELONG(static_cast<Word>(delta.X), static_cast<Word>(delta.Y)));
 }
 
-bool AdjustWindowRectEx(RECT* rect, DWORD style, bool, DWORD exStyle) {
+bool AdjustWindowRectEx(RECT* rect, DWORD style, bool menu, DWORD exStyle) {
   if (!rect) return false;
   // The frame's thickness on each side, from a window large enough to hold it all.
   const TRect probe{0, 0, 10000, 10000};
   const TRect client = LayOutFrame(style, exStyle, probe).Client;
   rect->Left -= client.Left;
-  rect->Top -= client.Top;
+  rect->Top -= client.Top + (menu && !(style & WS_CHILD) ? GetSystemMetrics(SM_CYMENU) : 0);
   rect->Right += probe.Right - client.Right;
   rect->Bottom += probe.Bottom - client.Bottom;
   return true;

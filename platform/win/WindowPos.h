@@ -50,7 +50,7 @@ bool ScreenToClient(HWND window, POINT* point);
 int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count);
 
 // The window rectangle a client rectangle needs with the default frame of
-// these styles.
+// these styles (and a menu bar of one row when `menu`).
 bool AdjustWindowRectEx(RECT* rect, DWORD style, bool menu, DWORD exStyle);
 
 // The window's shape (window coordinates); the window owns the region from

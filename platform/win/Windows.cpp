@@ -10,6 +10,7 @@
 #include "platform/win/detail/ForeignWindows.h"
 #include "platform/win/detail/InputRouter.h"
 #include "platform/win/detail/MessageDelivery.h"
+#include "platform/win/Menus.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Mouse.h"
@@ -19,6 +20,7 @@
 #include "platform/win/WinErrors.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/detail/WindowManager.h"
+#include "platform/win/detail/WindowMenus.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowStyles.h"
 #include "platform/win/detail/ZOrder.h"
@@ -84,6 +86,7 @@ void FreeWindow(Window* w) {
   CaretWindowGone(w);
   InputRouter::Instance().CancelTracking(w);
   ClipboardOwnerGone(h);
+  DestroyMenusOf(w);
   if (wm.Focus == h) wm.Focus = nullptr;
   if (wm.Active == h) wm.Active = nullptr;
   if (wm.Capture == h) wm.Capture = nullptr;
@@ -131,6 +134,11 @@ HWND Create(DWORD exStyle, const Ch* className, const Ch* windowName, DWORD styl
   if ((style & WS_THICKFRAME) || (style & WS_DLGFRAME) || (exStyle & WS_EX_DLGMODALFRAME)) exStyle |= WS_EX_WINDOWEDGE;
   DefaultPlacement(x, y, cx, cy, overlapped && parentWin == wm.Desktop());
 
+  // A top-level window's menu is its menu bar.
+  if (menu && !(style & WS_CHILD) && !IsMenu(menu)) {
+    SetLastError(ERROR_INVALID_MENU_HANDLE);
+    return nullptr;
+  }
   Window* w = wm.Create(cls);
   const std::shared_ptr<Window> keep = wm.Keep(w);
   ++cls->WindowCount;
@@ -139,7 +147,7 @@ HWND Create(DWORD exStyle, const Ch* className, const Ch* windowName, DWORD styl
   w->Proc = cls->Proc;
   w->Unicode = cls->Unicode;
   w->Instance = instance;
-  w->Id = (style & WS_CHILD) ? reinterpret_cast<LONG_PTR>(menu) : 0;
+  w->Id = reinterpret_cast<LONG_PTR>(menu);
   w->Extra.assign(static_cast<std::size_t>(cls->WindowExtra), 0);
   w->Owner = owner;
   w->Parent = parentWin;

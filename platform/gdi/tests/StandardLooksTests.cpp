@@ -188,6 +188,61 @@ TEST(FrameControl, CaptionButtons) {
   EXPECT_FALSE(DrawFrameControl(s.Dc(), &r, 77, 0));
 }
 
+struct MenuGlyphCase {
+  const char* name;
+  UINT state;
+  Picture expected;
+};
+
+class MenuGlyphTest : public ::testing::TestWithParam<MenuGlyphCase> {};
+
+// Menu glyphs are black-on-white masks over the whole rectangle, centred.
+TEST_P(MenuGlyphTest, MatchesTheReference) {
+  Surface s(13, 13, Red);
+  RECT r{0, 0, 13, 13};
+  EXPECT_TRUE(DrawFrameControl(s.Dc(), &r, DFC_MENU, GetParam().state));
+  EXPECT_EQ(s.Picture(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, MenuGlyphTest,
+    ::testing::Values(
+        MenuGlyphCase{"Check",
+                      DFCS_MENUCHECK,
+                      {".............", ".............", ".............", "..........#..", ".........##..",
+                       "...#.....###.", "...##...###..", "...###.###...", "....#####....", ".....###.....",
+                       "......#......", ".............", "............."}},
+        MenuGlyphCase{"Bullet",
+                      DFCS_MENUBULLET,
+                      {".............", ".............", ".............", ".............", ".....###.....",
+                       "....#####....", "....#####....", "....#####....", ".....###.....", ".............",
+                       ".............", ".............", "............."}},
+        MenuGlyphCase{"ArrowPointsRight",
+                      DFCS_MENUARROW,
+                      {".............", ".............", ".............", ".....#.......", ".....##......",
+                       ".....###.....", ".....####....", ".....###.....", ".....##......", ".....#.......",
+                       ".............", ".............", "............."}},
+        MenuGlyphCase{"ArrowRightPointsLeft",
+                      DFCS_MENUARROWRIGHT,
+                      {".............", ".............", ".............", "........#....", ".......##....",
+                       "......###....", ".....####....", "......###....", ".......##....", "........#....",
+                       ".............", ".............", "............."}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(FrameControl, MenuGlyphsIgnoreTheSchemeAndRefuseUnknownKinds) {
+  Surface s(13, 13, Red);
+  RECT r{0, 0, 13, 13};
+  EXPECT_FALSE(DrawFrameControl(s.Dc(), &r, DFC_MENU, 3));
+  EXPECT_EQ(s.Picture(Scheme)[0], "rrrrrrrrrrrrr");  // refused: nothing drawn
+  // A larger square scales the check mark.
+  Surface big(26, 26, Red);
+  RECT rb{0, 0, 26, 26};
+  EXPECT_TRUE(DrawFrameControl(big.Dc(), &rb, DFC_MENU, DFCS_MENUCHECK | DFCS_INACTIVE));
+  int marked = 0;
+  for (const auto& row : big.Picture()) marked += static_cast<int>(std::count(row.begin(), row.end(), '#'));
+  EXPECT_EQ(marked, 21 * 4);
+}
+
 TEST(FocusRect, DottedAndUndoneByASecondCall) {
   Surface s(6, 5);
   const auto before = s.Snapshot();

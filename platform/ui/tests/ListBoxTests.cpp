@@ -14,6 +14,7 @@
 #include "platform/win/InputInjection.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/ScrollBars.h"
+#include "platform/win/StandardControlMessages.h"
 #include "platform/win/VirtualKeys.h"
 
 namespace plat::testing {

@@ -8,12 +8,15 @@
 #include "platform/gdi/Shapes.h"
 #include "platform/gdi/StandardLooks.h"
 #include "platform/win/Messages.h"
+#include "platform/win/detail/MenuPainter.h"
+#include "platform/win/detail/MenuTracker.h"
 #include "platform/win/detail/ScrollBarFrame.h"
 #include "platform/win/ScrollBars.h"
 #include "platform/win/detail/SystemFonts.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WindowDC.h"
 #include "platform/win/WindowStyles.h"
+#include "platform/win/detail/WindowMenus.h"
 
 namespace plat {
 namespace {
@@ -47,7 +50,11 @@ void DrawCaptionButton(HDC dc, const Window* w, const FrameLayout& f, LRESULT bu
 
 }  // namespace
 
-FrameLayout LayOutFrame(DWORD style, DWORD exStyle, const TRect& bounds) {
+FrameLayout LayOutWindowFrame(const Window* w, const TRect& bounds) {
+  return LayOutFrame(w->Style, w->ExStyle, bounds, MenuBarOf(w), w->Handle());
+}
+
+FrameLayout LayOutFrame(DWORD style, DWORD exStyle, const TRect& bounds, HMENU menuBar, HWND menuOwner) {
   FrameLayout f;
   TRect r = bounds;
   f.Sizable = (style & WS_THICKFRAME) != 0;
@@ -77,6 +84,11 @@ FrameLayout LayOutFrame(DWORD style, DWORD exStyle, const TRect& bounds) {
       }
     }
   }
+  if (menuBar && !(style & WS_CHILD)) {
+    const int height = LayOutMenuBar(menuOwner, menuBar, r.Width()).Height;
+    f.MenuBar = {r.Left, r.Top, r.Right, std::min(r.Top + height, std::max(r.Bottom, r.Top))};
+    r.Top = f.MenuBar.Bottom;
+  }
   if (exStyle & WS_EX_CLIENTEDGE)
     f.ClientEdge = GetSystemMetrics(SM_CXEDGE);
   else if (exStyle & WS_EX_STATICEDGE)
@@ -105,7 +117,7 @@ LRESULT FrameHitTest(const Window* w, TPoint q) {
   const TRect bounds = w->WindowBounds();
   if (!bounds.Contains(q)) return HTNOWHERE;
   if (w->ClientInWindow().Contains(q)) return HTCLIENT;
-  const FrameLayout f = LayOutFrame(w->Style, w->ExStyle, bounds);
+  const FrameLayout f = LayOutWindowFrame(w, bounds);
   const TRect inner = bounds.Inflated(-f.Border, -f.Border);
   if (!inner.Contains(q)) {
     if (!f.Sizable || w->IsMaximized() || w->IsMinimized()) return HTBORDER;
@@ -120,6 +132,7 @@ LRESULT FrameHitTest(const Window* w, TPoint q) {
   if (f.MaxButton.Contains(q)) return HTMAXBUTTON;
   if (f.MinButton.Contains(q)) return HTMINBUTTON;
   if (f.Caption.Contains(q) || (!f.Caption.IsEmpty() && q.Y == f.Caption.Bottom)) return HTCAPTION;
+  if (f.MenuBar.Contains(q)) return HTMENU;
   if (f.VScroll.Contains(q)) return HTVSCROLL;
   if (f.HScroll.Contains(q)) return HTHSCROLL;
   if (!f.VScroll.IsEmpty() && !f.HScroll.IsEmpty() && q.X >= f.VScroll.Left && q.Y >= f.HScroll.Top &&
@@ -134,7 +147,7 @@ void PaintFrame(Window* w, WPARAM region) {
                    DCX_WINDOW | DCX_CLIPSIBLINGS | (partial ? DCX_INTERSECTRGN : 0));
   if (!dc) return;
   const TRect bounds = w->WindowBounds();
-  const FrameLayout f = LayOutFrame(w->Style, w->ExStyle, bounds);
+  const FrameLayout f = LayOutWindowFrame(w, bounds);
   const bool active = w->NcActive;
 
   // The border rings.
@@ -171,6 +184,13 @@ void PaintFrame(Window* w, WPARAM region) {
     for (LRESULT button : {HTCLOSE, HTMAXBUTTON, HTMINBUTTON}) DrawCaptionButton(dc, w, f, button, false);
   }
 
+  if (!f.MenuBar.IsEmpty()) {
+    const MenuTracker* tracker = MenuTracker::Current();
+    const MenuPaintState state{tracker ? tracker->BarSelection(w->Handle()) : -1, false};
+    PaintMenuBar(dc, w->Handle(), MenuBarOf(w), f.MenuBar, LayOutMenuBar(w->Handle(), MenuBarOf(w), f.MenuBar.Width()),
+                 state);
+  }
+
   if (f.ClientEdge > 0) {
     TRect edge = f.Client.Inflated(f.ClientEdge, f.ClientEdge);
     if (!f.VScroll.IsEmpty()) edge.Right = f.VScroll.Right + f.ClientEdge;
@@ -194,7 +214,7 @@ namespace plat {
 void PaintCaptionButton(Window* w, LRESULT button, bool pressed) {
   HDC dc = GetWindowDC(w->Handle());
   if (!dc) return;
-  DrawCaptionButton(dc, w, LayOutFrame(w->Style, w->ExStyle, w->WindowBounds()), button, pressed);
+  DrawCaptionButton(dc, w, LayOutWindowFrame(w, w->WindowBounds()), button, pressed);
   ReleaseDC(w->Handle(), dc);
 }
 

@@ -29,4 +29,14 @@ HFONT MessageFont() {
   return font;
 }
 
+HFONT MenuFont() {
+  static HFONT font = MakeFont(FW_NORMAL);
+  return font;
+}
+
+HFONT MenuDefaultItemFont() {
+  static HFONT font = MakeFont(FW_BOLD);
+  return font;
+}
+
 }  // namespace plat

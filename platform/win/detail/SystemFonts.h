@@ -9,5 +9,8 @@ namespace plat {
 HFONT CaptionFont();
 // Message boxes: Tahoma.
 HFONT MessageFont();
+// Menus: Tahoma; a menu's default item in Tahoma bold.
+HFONT MenuFont();
+HFONT MenuDefaultItemFont();
 
 }  // namespace plat

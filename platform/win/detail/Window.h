@@ -34,7 +34,8 @@ class Window {
   WNDPROC Proc = nullptr;
   bool Unicode = false;
   HINSTANCE Instance = nullptr;
-  LONG_PTR Id = 0;  // GWLP_ID: the control identifier (or the menu)
+  LONG_PTR Id = 0;             // GWLP_ID: the control identifier, or a top-level window's menu bar
+  HMENU SystemMenu = nullptr;  // the window's own copy, made by GetSystemMenu
   LONG_PTR UserData = 0;
   std::vector<Byte> Extra;
   String Text;  // UTF-8

@@ -136,7 +136,16 @@ std::string MessageName(UINT message) {
                                                     {WM_SIZING, "WM_SIZING"},
                                                     {WM_DESTROYCLIPBOARD, "WM_DESTROYCLIPBOARD"},
                                                     {WM_USER, "WM_USER"},
-                                                    {WM_COMMAND, "WM_COMMAND"}};
+                                                    {WM_COMMAND, "WM_COMMAND"},
+                                                    {WM_ENTERMENULOOP, "WM_ENTERMENULOOP"},
+                                                    {WM_EXITMENULOOP, "WM_EXITMENULOOP"},
+                                                    {WM_INITMENU, "WM_INITMENU"},
+                                                    {WM_INITMENUPOPUP, "WM_INITMENUPOPUP"},
+                                                    {WM_UNINITMENUPOPUP, "WM_UNINITMENUPOPUP"},
+                                                    {WM_MENUSELECT, "WM_MENUSELECT"},
+                                                    {WM_MENUCHAR, "WM_MENUCHAR"},
+                                                    {WM_MEASUREITEM, "WM_MEASUREITEM"},
+                                                    {WM_DRAWITEM, "WM_DRAWITEM"}};
   auto it = names.find(message);
   if (it != names.end()) return it->second;
   char hex[16];

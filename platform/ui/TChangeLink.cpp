@@ -1,0 +1,11 @@
+#include "platform/ui/TChangeLink.h"
+
+#include "platform/ui/TImageList.h"
+
+namespace plat {
+
+TChangeLink::~TChangeLink() {
+  if (FSender) FSender->UnRegisterChanges(this);
+}
+
+}  // namespace plat
