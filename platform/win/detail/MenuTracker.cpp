@@ -19,6 +19,7 @@
 #include "platform/win/WindowStyles.h"
 #include "platform/win/Windows.h"
 #include "platform/win/detail/DefaultFrame.h"
+#include "platform/win/detail/InputRouter.h"
 #include "platform/win/detail/MenuPainter.h"
 #include "platform/win/detail/WindowManager.h"
 #include "platform/win/detail/WindowMenus.h"
@@ -35,6 +36,10 @@ LRESULT MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
   switch (message) {
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_ERASEBKGND: return 1;  // the paint covers everything
+    case WM_CAPTURECHANGED:
+      // Whoever takes the capture (WM_CANCELMODE, another window) ends the menu.
+      if (MenuTracker* tracker = MenuTracker::Current()) tracker->Cancel();
+      return 0;
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(window, &ps);
@@ -102,6 +107,20 @@ const MenuItem* ItemOf(HMENU menu, int position) {
 bool IsSystemMenu(HMENU menu) {
   const MenuRecord* record = MenuStore::Instance().Find(menu);
   return record && record->SystemMenuOf;
+}
+
+MouseButton ButtonOf(UINT pressMessage) {
+  switch (pressMessage) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONDBLCLK: return MouseButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCMBUTTONDBLCLK: return MouseButton::Middle;
+    default: return MouseButton::Left;
+  }
 }
 
 bool IsMouseMessage(UINT message) {
@@ -254,6 +273,7 @@ UINT MenuTracker::Finish() {
 }
 
 void MenuTracker::Cancel() {
+  if (FDone) return;
   FDone = true;
   // Wakes the loop should it be waiting.
   PostMessageA(nullptr, WM_NULL, 0, 0);
@@ -478,7 +498,10 @@ void MenuTracker::HandleMouse(const MSG& msg) {
       } else if (at.OnBar && !(at.Item == FBarSelected && !FLevels.empty())) {
         SwitchBar(at.Item, true, false, true);
       } else {
-        FDone = true;  // outside every menu (or the open bar item again): dismissed, the click goes nowhere
+        // Outside every menu (or the open bar item again): dismissed, and
+        // the click, release included, goes nowhere.
+        FDone = true;
+        InputRouter::Instance().SwallowNextRelease(ButtonOf(msg.message));
       }
       return;
     case WM_LBUTTONUP:
