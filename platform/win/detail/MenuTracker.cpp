@@ -388,6 +388,7 @@ void MenuTracker::Hover(std::size_t level, int position) {
 
 void MenuTracker::SwitchBar(int item, bool open, bool selectFirst, bool byMouse) {
   while (!FLevels.empty()) CloseDeepest();
+  FBarDropped = FBarDropped || open;
   if (FBarSelected != item) {
     FBarSelected = item;
     RepaintBar();
@@ -400,10 +401,11 @@ void MenuTracker::OpenBarPopup(bool selectFirst) {
   const MenuItem* item = ItemOf(FBar, FBarSelected);
   const auto anchor = BarItemRect(FBarSelected);
   if (!item || !item->SubMenu || item->IsDisabled() || !anchor) return;
-  if (OpenLevel(item->SubMenu, FBarSelected, {anchor->Left, anchor->Bottom},
-                TPM_LEFTALIGN | TPM_TOPALIGN | TPM_VERTICAL, &*anchor) &&
-      selectFirst)
-    MoveSelection(0, 1);
+  if (!OpenLevel(item->SubMenu, FBarSelected, {anchor->Left, anchor->Bottom},
+                 TPM_LEFTALIGN | TPM_TOPALIGN | TPM_VERTICAL, &*anchor))
+    return;
+  FBarDropped = true;
+  if (selectFirst) MoveSelection(0, 1);
 }
 
 void MenuTracker::ChooseBarItem(int position) {
@@ -476,7 +478,7 @@ void MenuTracker::HandleMouse(const MSG& msg) {
         FMouseUsed = true;
         Hover(static_cast<std::size_t>(at.Level), at.Item);
       } else if (at.OnBar && at.Item != FBarSelected && FMouseUsed) {
-        SwitchBar(at.Item, !FLevels.empty(), false, true);
+        SwitchBar(at.Item, FBarDropped, false, true);
       }
       return;
     case WM_LBUTTONDOWN:
@@ -536,14 +538,14 @@ void MenuTracker::HandleKey(MSG& msg) {
       if (item && item->SubMenu && !item->IsDisabled())
         OpenSubMenu(deepest, true);
       else if (FBar)
-        SwitchBar((FBarSelected + 1) % GetMenuItemCount(FBar), inPopup, true, false);
+        SwitchBar((FBarSelected + 1) % GetMenuItemCount(FBar), FBarDropped, true, false);
       return;
     }
     case VK_LEFT:
       if (FLevels.size() > 1)
         CloseDeepest();
       else if (FBar)
-        SwitchBar((FBarSelected + GetMenuItemCount(FBar) - 1) % GetMenuItemCount(FBar), inPopup, true, false);
+        SwitchBar((FBarSelected + GetMenuItemCount(FBar) - 1) % GetMenuItemCount(FBar), FBarDropped, true, false);
       return;
     case VK_RETURN:
       if (inPopup && FLevels[deepest].Selected >= 0)
@@ -552,10 +554,15 @@ void MenuTracker::HandleKey(MSG& msg) {
         ChooseBarItem(FBarSelected);
       return;
     case VK_ESCAPE:
-      if (FLevels.size() > 1 || (FBar && inPopup))
+      if (FLevels.size() > 1) {
         CloseDeepest();
-      else
+      } else if (FBar && FBarDropped) {
+        // Back to the bar alone, its item still selected.
+        if (inPopup) CloseDeepest();
+        FBarDropped = false;
+      } else {
         FDone = true;
+      }
       return;
     case VK_MENU:
     case VK_F10: FDone = true; return;
