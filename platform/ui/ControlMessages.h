@@ -66,6 +66,10 @@ constexpr UINT CM_CURSORCHANGED = CM_BASE + 15;
 constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
+// A form's WM_SYSCOMMAND SC_KEYMENU (Alt or F10 alone: LParam 0; Alt with
+// a character: LParam the character), offered to every control in it;
+// answer nonzero when a control's menu took it.
+constexpr UINT CM_APPSYSCOMMAND = CM_BASE + 23;
 // LParam: the control (a speed button) pressed in a group.
 constexpr UINT CM_BUTTONPRESSED = CM_BASE + 24;
 constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 25;

@@ -516,6 +516,8 @@ void TCustomForm::WMSysCommand(TMessage& Message) {
     Application->Minimize();
     return;
   }
+  // The menu keys go to a menu made of controls (a tool bar) before the window's own.
+  if ((Message.WParam & 0xFFF0) == SC_KEYMENU && Perform(CM_APPSYSCOMMAND, 0, Message.LParam) != 0) return;
   DefaultHandler(Message);
 }
 

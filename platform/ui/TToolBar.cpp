@@ -13,7 +13,14 @@
 #include "platform/ui/ControlPaint.h"
 #include "platform/ui/FontMeasure.h"
 #include "platform/ui/TImageList.h"
+#include "platform/ui/TMenu.h"
 #include "platform/ui/TToolButton.h"
+#include "platform/win/Focus.h"
+#include "platform/win/Menus.h"
+#include "platform/win/MessageViews.h"
+#include "platform/win/VirtualKeys.h"
+#include "platform/win/WindowPos.h"
+#include "platform/win/Windows.h"
 
 namespace plat {
 
@@ -26,6 +33,11 @@ constexpr int kSpareHeight = 6;
 // Between the image and the caption: below it, or beside it (List).
 constexpr int kGapBelow = 2;
 constexpr int kGapBeside = 4;
+
+// The bar whose menu is being tracked and its message filter: the hook is a
+// plain function, and the window layer tracks one menu at a time.
+TToolBar* gTrackingBar = nullptr;
+HHOOK gMenuHook = nullptr;
 
 TSize ImageSize(const TImageList* Images) { return Images ? TSize{Images->Width(), Images->Height()} : TSize{0, 0}; }
 
@@ -153,6 +165,7 @@ void TToolBar::LayOut() {
     return;
   FLayingOut = true;
   const ScopeExit done([this] { FLayingOut = false; });
+  for (TToolButton* b : FButtons) b->TakeFromMenuItem();
 
   // The common button size: the bar's, grown to the largest content.
   std::vector<TSize> content(FButtons.size());
@@ -216,6 +229,8 @@ void TToolBar::CMControlListChange(TMessage& Message) {
   } else {
     // A button going away is no longer a tool button: it is found by address.
     std::erase_if(FButtons, [control](TToolButton* b) { return static_cast<TControl*>(b) == control; });
+    for (TToolButton** b : {&FMenuButton, &FNextMenuButton, &FKeyboardButton})
+      if (static_cast<TControl*>(*b) == control) *b = nullptr;
   }
   LayOut();
 }
@@ -243,7 +258,8 @@ void TToolBar::CMDialogChar(TMessage& Message) {
   if (!FShowCaptions || !Enabled() || !Showing()) return;
   const auto ch = static_cast<char32_t>(Message.WParam);
   for (TToolButton* b : FButtons) {
-    if (b->IsGap() || !b->Visible() || !b->Enabled() || !IsAccel(ch, b->Caption())) continue;
+    // Menu buttons answer to Alt with their mnemonic, through the form's menu keys.
+    if (b->IsGap() || b->HasSubMenu() || !b->Visible() || !b->Enabled() || !IsAccel(ch, b->Caption())) continue;
     b->Click();
     Message.Result = 1;
     return;
@@ -251,6 +267,24 @@ void TToolBar::CMDialogChar(TMessage& Message) {
 }
 
 void TToolBar::WndProc(TMessage& Message) {
+  // The open menu's messages (its popups opening, owner drawing) are its menu's.
+  if (FMenuButton && FMenuButton->MenuItem()) {
+    if (TMenu* menu = FMenuButton->MenuItem()->GetParentMenu(); menu && menu->DispatchMenuMessage(Message)) return;
+  }
+  switch (Message.Msg) {
+    case CM_APPSYSCOMMAND: CMAppSysCommand(Message); return;
+    case WM_GETDLGCODE:
+      if (FMenuKeys) {
+        Message.Result = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
+        return;
+      }
+      break;
+    case WM_KILLFOCUS:
+      TToolWindow::WndProc(Message);
+      LeaveMenuKeys(false);
+      return;
+    default: break;
+  }
   switch (Message.Msg) {
     case CM_CONTROLLISTCHANGE:
       TToolWindow::WndProc(Message);
@@ -264,6 +298,184 @@ void TToolBar::WndProc(TMessage& Message) {
       return;
     default: TToolWindow::WndProc(Message); return;
   }
+}
+
+// The menu bar.
+
+bool TToolBar::IsMenuButton(const TToolButton* Button) const {
+  // The item's state counts, also before the button has taken it.
+  return Button->HasSubMenu() && Button->MenuItem()->Enabled() && Button->MenuItem()->Visible();
+}
+
+TToolButton* TToolBar::NextMenuButton(const TToolButton* From, bool Forward) const {
+  const auto count = static_cast<std::ptrdiff_t>(FButtons.size());
+  const auto found = std::find(FButtons.begin(), FButtons.end(), From);
+  // Without a button to start from: the first (or last) one counts.
+  const std::ptrdiff_t at = found != FButtons.end() ? found - FButtons.begin() : Forward ? -1 : count;
+  for (std::ptrdiff_t step = 1; step <= count; ++step) {
+    const std::ptrdiff_t i = ((Forward ? at + step : at - step) % count + count) % count;
+    if (IsMenuButton(FButtons[static_cast<std::size_t>(i)])) return FButtons[static_cast<std::size_t>(i)];
+  }
+  return nullptr;
+}
+
+TToolButton* TToolBar::MenuButtonFor(char32_t Char) const {
+  for (TToolButton* b : FButtons)
+    if (IsMenuButton(b) && IsAccel(Char, b->Caption())) return b;
+  return nullptr;
+}
+
+LRESULT TToolBar::MenuFilter(int Code, WPARAM WParam, LPARAM LParam) {
+  if (Code == MSGF_MENU && gTrackingBar && gTrackingBar->MenuLoopMessage(*reinterpret_cast<const MSG*>(LParam)))
+    return 1;
+  return CallNextHookEx(gMenuHook, Code, WParam, LParam);
+}
+
+bool TToolBar::MenuLoopMessage(const MSG& Msg) {
+  TToolButton* next = nullptr;
+  if (Msg.message == WM_KEYDOWN) {
+    const TKeyMessage key = TKeyMessage::From(Msg.message, Msg.wParam, Msg.lParam);
+    if (key.Key == VK_LEFT || key.Key == VK_RIGHT) next = NextMenuButton(FMenuButton, key.Key == VK_RIGHT);
+  } else if (Msg.message == WM_MOUSEMOVE && Msg.hwnd) {
+    POINT screen = TMouseMessage::From(Msg.message, Msg.wParam, Msg.lParam).Pos;
+    ::plat::ClientToScreen(Msg.hwnd, &screen);
+    next = dynamic_cast<TToolButton*>(ControlAtPos(ScreenToClient(screen), false));
+    if (next && !IsMenuButton(next)) next = nullptr;
+  }
+  if (!next || next == FMenuButton) return false;
+  FNextMenuButton = next;
+  EndMenu();
+  return true;
+}
+
+bool TToolBar::TrackMenu(TToolButton* Button) {
+  if (FMenuButton || gTrackingBar || !Button || Button->Parent() != this) return false;
+  Button->TakeFromMenuItem();
+  if (!IsMenuButton(Button)) return false;
+  gMenuHook = SetWindowsHookEx(WH_MSGFILTER, &TToolBar::MenuFilter, nullptr, GetCurrentThreadId());
+  gTrackingBar = this;
+  const ScopeExit unhooked([] {
+    UnhookWindowsHookEx(gMenuHook);
+    gMenuHook = nullptr;
+    gTrackingBar = nullptr;
+  });
+  TMenu* menu = nullptr;
+  UINT command = 0;
+  for (TToolButton* b = Button; b && command == 0;) {
+    b->TakeFromMenuItem();
+    if (!IsMenuButton(b)) break;
+    TMenuItem* item = b->MenuItem();
+    menu = item->GetParentMenu();
+    FMenuButton = b;
+    FNextMenuButton = nullptr;
+    SetKeyboardButton(FMenuKeys ? b : nullptr);
+    b->FMenuShown = true;
+    b->Invalidate();
+    Update();
+    const ScopeExit closed([this] {
+      if (FMenuButton) {
+        FMenuButton->FMenuShown = false;
+        FMenuButton->Invalidate();
+      }
+      FMenuButton = nullptr;
+    });
+    const TPoint topLeft = b->ClientToScreen({0, 0});
+    const TRect onScreen = Bounds(topLeft.X, topLeft.Y, b->Width(), b->Height());
+    TPMPARAMS params;
+    params.rcExclude = onScreen;
+    command = static_cast<UINT>(
+        TrackPopupMenuEx(item->Handle(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_VERTICAL | TPM_RETURNCMD,
+                         onScreen.Left, onScreen.Bottom, Handle(), &params));
+    b = FNextMenuButton;
+  }
+  LeaveMenuKeys(true);
+  // Chosen: the item runs once the menus are closed.
+  if (command != 0 && menu) menu->DispatchCommand(static_cast<Word>(command));
+  return true;
+}
+
+void TToolBar::SetKeyboardButton(TToolButton* Button) {
+  if (FKeyboardButton == Button) return;
+  if (FKeyboardButton) {
+    FKeyboardButton->FHot = false;
+    FKeyboardButton->Invalidate();
+  }
+  FKeyboardButton = Button;
+  if (Button) {
+    Button->FHot = true;
+    Button->Invalidate();
+  }
+}
+
+void TToolBar::EnterMenuKeys() {
+  TToolButton* first = NextMenuButton(nullptr, true);
+  if (!first || !CanFocus()) return;
+  FFocusBeforeMenuKeys = GetFocus();
+  SetFocus();
+  FMenuKeys = true;
+  SetKeyboardButton(first);
+}
+
+void TToolBar::LeaveMenuKeys(bool RestoreFocus) {
+  if (!FMenuKeys) return;
+  FMenuKeys = false;
+  SetKeyboardButton(nullptr);
+  const HWND before = FFocusBeforeMenuKeys;
+  FFocusBeforeMenuKeys = nullptr;
+  if (RestoreFocus && before && IsWindow(before)) ::plat::SetFocus(before);
+}
+
+void TToolBar::CMAppSysCommand(TMessage& Message) {
+  if (!Showing() || !Enabled() || FMenuButton) return;
+  const auto ch = static_cast<char32_t>(Message.LParam);
+  if (ch == 0) {
+    // Alt or F10 alone: into the menu keys, or out of them again.
+    if (FMenuKeys) {
+      LeaveMenuKeys(true);
+    } else {
+      EnterMenuKeys();
+      if (!FMenuKeys) return;
+    }
+    Message.Result = 1;
+    return;
+  }
+  if (TToolButton* button = MenuButtonFor(ch)) {
+    Message.Result = 1;
+    TrackMenu(button);
+  }
+}
+
+void TToolBar::MenuKeyDown(std::uint16_t& Key) {
+  switch (Key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+      if (TToolButton* next = NextMenuButton(FKeyboardButton, Key == VK_RIGHT)) SetKeyboardButton(next);
+      break;
+    case VK_UP:
+    case VK_DOWN:
+    case VK_RETURN:
+      if (FKeyboardButton) TrackMenu(FKeyboardButton);
+      break;
+    case VK_ESCAPE: LeaveMenuKeys(true); break;
+    default: return;
+  }
+  Key = 0;
+}
+
+void TToolBar::KeyDown(std::uint16_t& Key, TShiftState Shift) {
+  if (FMenuKeys) MenuKeyDown(Key);
+  if (Key != 0) TToolWindow::KeyDown(Key, Shift);
+}
+
+void TToolBar::KeyPress(char32_t& Key) {
+  if (FMenuKeys) {
+    if (TToolButton* button = MenuButtonFor(Key)) {
+      Key = 0;
+      TrackMenu(button);
+      return;
+    }
+  }
+  TToolWindow::KeyPress(Key);
 }
 
 // Painting.

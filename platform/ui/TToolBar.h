@@ -28,11 +28,25 @@
 //
 // Keys: a character typed with a button's caption accelerator (ShowCaptions)
 // clicks it.
+//
+// A menu bar: buttons tied to the top-level items of a menu (MenuItem)
+// open their item's sub-menu below them (TrackMenu) on a press, on Alt with
+// the caption's mnemonic, or from the keys: Alt or F10 alone selects the
+// first such button (the bar takes the focus until the menu keys are done),
+// Left and Right move, Down, Up or Enter open, Escape gives the focus back.
+// While a menu is open its button shows pressed; Left and Right, or the
+// mouse moving onto another such button, close it and open that button's
+// menu instead. The menu is the item's own popup, tracked through the window
+// layer with this bar as its owner: its menu messages go to the item's menu
+// (which keeps its own automatic mnemonics), and the item chosen runs its
+// Click once, after the menu is closed. Buttons whose items are disabled or
+// hidden do not open.
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "platform/ui/TToolWindow.h"
+#include "platform/win/Messages.h"
 
 namespace plat {
 
@@ -89,6 +103,12 @@ class TToolBar : public TToolWindow {
   TImageList* DisabledImages() const { return FDisabledImages; }
   void SetDisabledImages(TImageList* Value);
 
+  // Opens the sub-menu of Button's menu item below it and tracks it, moving
+  // on to the other menu buttons as the user asks; returns when the menus
+  // are closed. Answers false, without tracking, for a button that has no
+  // sub-menu or cannot open it, and while a menu of the bar is open.
+  bool TrackMenu(TToolButton* Button);
+
   TTBCustomDrawEvent OnCustomDraw;
   TTBCustomDrawBtnEvent OnCustomDrawButton;
   TTBAdvancedCustomDrawEvent OnAdvancedCustomDraw;
@@ -103,6 +123,8 @@ class TToolBar : public TToolWindow {
   void Loaded() override;
   void Resize() override;
   void EdgeChanged() override;
+  void KeyDown(std::uint16_t& Key, TShiftState Shift) override;
+  void KeyPress(char32_t& Key) override;
 
  private:
   friend class TToolButton;
@@ -119,6 +141,20 @@ class TToolBar : public TToolWindow {
   void PaintGap(TToolButton* Button);
   void PaintContent(TToolButton* Button, TRect Rect, TCustomDrawState State, TTBCustomDrawFlags Flags);
   void ResetCanvas();
+  // The menu bar.
+  bool IsMenuButton(const TToolButton* Button) const;
+  // The next (or previous) menu button after From, round the bar; null when none.
+  TToolButton* NextMenuButton(const TToolButton* From, bool Forward) const;
+  TToolButton* MenuButtonFor(char32_t Char) const;
+  // The loop's messages, before the menu acts on them: answers true for one
+  // that moves on to another button's menu.
+  bool MenuLoopMessage(const MSG& Msg);
+  static LRESULT MenuFilter(int Code, WPARAM WParam, LPARAM LParam);
+  void EnterMenuKeys();
+  void LeaveMenuKeys(bool RestoreFocus);
+  void SetKeyboardButton(TToolButton* Button);
+  void MenuKeyDown(std::uint16_t& Key);
+  void CMAppSysCommand(TMessage& Message);
   // Highlight and face in a checkerboard, for check buttons that are down.
   TBitmap* DitherPattern();
   void CMControlListChange(TMessage& Message);
@@ -139,6 +175,11 @@ class TToolBar : public TToolWindow {
   TImageList* FHotImages = nullptr;
   TImageList* FDisabledImages = nullptr;
   std::unique_ptr<TBitmap> FDither;
+  TToolButton* FMenuButton = nullptr;      // whose menu is open
+  TToolButton* FNextMenuButton = nullptr;  // whose menu opens next
+  bool FMenuKeys = false;                  // the bar has the focus for the menu keys
+  TToolButton* FKeyboardButton = nullptr;  // selected by the menu keys
+  HWND FFocusBeforeMenuKeys = nullptr;
 };
 
 }  // namespace plat

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TToolBar.h"
 
@@ -109,17 +110,49 @@ void TToolButton::SetDropdownMenu(TPopupMenu* Value) {
   if (Value) Value->FreeNotification(this);
 }
 
+void TToolButton::SetMenuItem(TMenuItem* Value) {
+  if (FMenuItem == Value) return;
+  if (FMenuItem) FMenuItem->RemoveFreeNotification(this);
+  FMenuItem = Value;
+  if (!Value) return;
+  Value->FreeNotification(this);
+  TakeFromMenuItem();
+}
+
+void TToolButton::TakeFromMenuItem() {
+  if (!FMenuItem) return;
+  SetCaption(FMenuItem->Caption());
+  SetEnabled(FMenuItem->Enabled());
+  SetVisible(FMenuItem->Visible());
+  SetImageIndex(FMenuItem->ImageIndex());
+  SetHint(FMenuItem->Hint());
+}
+
 void TToolButton::Notification(TComponent* AComponent, TOperation Operation) {
   TGraphicControl::Notification(AComponent, Operation);
-  if (Operation == TOperation::opRemove && AComponent == FDropdownMenu) FDropdownMenu = nullptr;
+  if (Operation != TOperation::opRemove) return;
+  if (AComponent == FDropdownMenu) FDropdownMenu = nullptr;
+  if (AComponent == FMenuItem) FMenuItem = nullptr;
 }
 
 // Menus.
 
+bool TToolButton::HasSubMenu() const { return FMenuItem && FMenuItem->Count() > 0; }
+
 bool TToolButton::CheckMenuDropdown() {
+  TToolBar* bar = Bar();
+  if (HasSubMenu() && bar) {
+    bar->TrackMenu(this);
+    return true;
+  }
   if (!FDropdownMenu || !Parent()) return false;
   DropDown();
   return true;
+}
+
+void TToolButton::Click() {
+  TGraphicControl::Click();
+  if (FMenuItem && !HasSubMenu()) FMenuItem->Click();
 }
 
 void TToolButton::DropDown() {
@@ -142,7 +175,7 @@ bool TToolButton::OnArrowPart(int X) const {
 void TToolButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TGraphicControl::MouseDown(Button, Shift, X, Y);
   if (Button != TMouseButton::mbLeft || !Enabled() || IsGap()) return;
-  if (FDropdownMenu && (OnArrowPart(X) || FStyle != TToolButtonStyle::tbsDropDown)) {
+  if (HasSubMenu() || (FDropdownMenu && (OnArrowPart(X) || FStyle != TToolButtonStyle::tbsDropDown))) {
     SetMouseCapture(false);
     CheckMenuDropdown();
     return;

@@ -14,12 +14,20 @@
 // on it makes one Click. Disabled buttons take no clicks. A button with a
 // DropdownMenu that is not a drop-down button shows the menu on the press
 // instead of clicking.
+//
+// A button tied to a menu item (MenuItem: a top-level item of a menu bar)
+// shows the item's caption, enabled state, visibility, image index and
+// hint, taken when the item is set, whenever the bar lays out and before
+// the item's menu opens. A press on it opens the item's sub-menu below it
+// (the bar's menu tracking, TToolBar.h); an item without sub-items is
+// clicked with the button.
 #include "platform/ui/TGraphicControl.h"
 #include "platform/ui/ToolBarTypes.h"
 
 namespace plat {
 
 class TToolBar;
+class TMenuItem;
 class TPopupMenu;
 
 class TToolButton : public TGraphicControl {
@@ -56,9 +64,14 @@ class TToolButton : public TGraphicControl {
 
   TPopupMenu* DropdownMenu() const { return FDropdownMenu; }
   void SetDropdownMenu(TPopupMenu* Value);
-  // Shows the button's menu below it (DropdownMenu); answers whether there
-  // was one to show.
+  TMenuItem* MenuItem() const { return FMenuItem; }
+  void SetMenuItem(TMenuItem* Value);
+  // Shows the button's menu below it: its menu item's sub-menu, else
+  // DropdownMenu. Answers whether there was one to show.
   bool CheckMenuDropdown();
+  // OnClick (or the action), then the menu item's Click when the item has
+  // no sub-items.
+  void Click() override;
 
   // Under the mouse (and enabled).
   bool Hot() const { return FHot; }
@@ -92,6 +105,10 @@ class TToolButton : public TGraphicControl {
   bool OnArrowPart(int X) const;
   // Shows the drop-down menu below the button, pressed while it is open.
   void DropDown();
+  // Whether the button opens its menu item's sub-menu.
+  bool HasSubMenu() const;
+  // Takes caption, enabled state, visibility, image index and hint from MenuItem.
+  void TakeFromMenuItem();
 
   TToolButtonStyle FStyle = TToolButtonStyle::tbsButton;
   bool FGrouped = false;
@@ -103,6 +120,7 @@ class TToolButton : public TGraphicControl {
   bool FWrap = false;
   int FGapWidth = 8;
   TPopupMenu* FDropdownMenu = nullptr;
+  TMenuItem* FMenuItem = nullptr;
   bool FHot = false;
   bool FHeld = false;       // the left button went down on it
   bool FMouseOver = false;  // the mouse is on it

@@ -975,6 +975,7 @@ void TWinControl::WndProc(TMessage& Message) {
     case CM_BIDIMODECHANGED: CMBiDiModeChanged(Message); return;
     case CM_DIALOGKEY: CMDialogKey(Message); return;
     case CM_DIALOGCHAR: CMDialogChar(Message); return;
+    case CM_APPSYSCOMMAND: Broadcast(Message); return;
     case CM_CHILDKEY: CMChildKey(Message); return;
     case CM_ENTER: CMEnter(Message); return;
     case CM_EXIT: CMExit(Message); return;

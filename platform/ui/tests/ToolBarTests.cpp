@@ -16,7 +16,10 @@
 #include "platform/rtl/Exception.h"
 #include "platform/ui/FontMeasure.h"
 #include "platform/ui/LayoutReader.h"
+#include "platform/ui/TCustomEdit.h"
 #include "platform/ui/TImageList.h"
+#include "platform/ui/TMainMenu.h"
+#include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TToolBar.h"
 #include "platform/ui/TToolButton.h"
@@ -24,6 +27,7 @@
 #include "platform/ui/tests/StdControlsFixture.h"
 #include "platform/win/HeadlessDisplay.h"
 #include "platform/win/InputInjection.h"
+#include "platform/win/Menus.h"
 #include "platform/win/VirtualKeys.h"
 
 namespace plat::testing {
@@ -65,6 +69,10 @@ Picture Rows(const std::string& Text) {
 
 class ToolBars : public StdControlsTest {
  protected:
+  void TearDown() override {
+    Display().SetModalHook(nullptr);
+    StdControlsTest::TearDown();
+  }
   TToolBar* MakeBar(int Width = 200) {
     TToolBar* bar = new TToolBar(Form());
     bar->SetParent(Form());
@@ -318,6 +326,11 @@ TEST_F(ToolBars, DropDownMenusShowBelowTheirButtons) {
   TToolButton* split = AddButton(bar, "", TToolButtonStyle::tbsDropDown);
   TToolButton* whole = AddButton(bar);
   TPopupMenu* menu = new TPopupMenu(Form());
+  auto* zoom = new TMenuItem(menu);
+  zoom->SetCaption("&Zoom");
+  menu->Items()->Add(zoom);
+  // Each menu is closed again at once.
+  Display().SetModalHook([](HWND) { InjectKeyPress(VK_ESCAPE); });
   split->SetDropdownMenu(menu);
   whole->SetDropdownMenu(menu);
   Pump();
@@ -641,6 +654,164 @@ TEST_F(ToolBars, LayoutsDeclareBarsAndButtons) {
   Click(bold);
   EXPECT_FALSE(bold->Down());
   EXPECT_EQ(clicked, (std::vector<std::string>{"tbOpen", "tbBold"}));
+}
+
+// A menu bar made of tool buttons, driven through the headless display: each
+// menu loop that starts runs the next step of a script and logs which
+// button shows its menu.
+class ToolBarMenus : public ToolBars {
+ protected:
+  using TStep = std::function<void()>;
+
+  void SetUp() override {
+    ToolBars::SetUp();
+    FEdit = Make<TEdit>(Bounds(10, 100, 100, 21));
+    FMenu = new TMainMenu(Form());
+    FBar = MakeBar(300);
+    FBar->SetFlat(true);
+    FBar->SetShowCaptions(true);
+    FBar->SetEdgeBorders({});
+    const std::vector<std::pair<const char*, std::vector<const char*>>> menus = {
+        {"&File", {"&Open", "E&xit"}}, {"&Edit", {"&Copy", "&Paste"}}, {"&Help", {"&About"}}};
+    for (const auto& [caption, subs] : menus) {
+      auto* top = new TMenuItem(FMenu);
+      top->SetCaption(caption);
+      FMenu->Items()->Add(top);
+      for (const char* sub : subs) {
+        auto* item = new TMenuItem(FMenu);
+        item->SetCaption(sub);
+        item->OnClick = [this, sub](TObject*) { Log.push_back(std::string("chose ") + sub); };
+        top->Add(item);
+      }
+      TToolButton* button = AddButton(FBar);
+      button->SetGrouped(true);
+      button->SetAutoSize(true);
+      button->SetMenuItem(top);
+      Buttons.push_back(button);
+    }
+    Display().SetModalHook([this](HWND) {
+      Log.push_back("open " + OpenButtons());
+      if (FSteps.empty()) {
+        ADD_FAILURE() << "a menu the script did not expect";
+        EndMenu();
+        return;
+      }
+      const TStep step = FSteps.front();
+      FSteps.erase(FSteps.begin());
+      step();
+    });
+    FEdit->SetFocus();
+    Pump();
+  }
+  // The captions of the buttons shown pressed.
+  std::string OpenButtons() {
+    std::string open;
+    for (TToolButton* b : Buttons)
+      if (b->Pressed()) open += b->Caption();
+    return open;
+  }
+  void Script(std::vector<TStep> Steps) { FSteps = std::move(Steps); }
+  static TStep Keys(std::vector<UINT> Keys) {
+    return [Keys] {
+      for (UINT k : Keys) InjectKeyPress(k);
+    };
+  }
+
+  TMainMenu* FMenu = nullptr;
+  TToolBar* FBar = nullptr;
+  TEdit* FEdit = nullptr;
+  std::vector<TToolButton*> Buttons;
+  std::vector<std::string> Log;
+
+ private:
+  std::vector<TStep> FSteps;
+};
+
+TEST_F(ToolBarMenus, ButtonsTakeTheirItems) {
+  EXPECT_EQ(Buttons[1]->Caption(), "&Edit");
+  EXPECT_EQ(Buttons[1]->Left(), Buttons[0]->Width());
+  TMenuItem* edit = FMenu->Items()->Items(1);
+  edit->SetCaption("&Edit more");
+  edit->SetHint("Changes");
+  edit->SetImageIndex(2);
+  FBar->SetIndent(1);  // a new layout takes the items again
+  EXPECT_EQ(Buttons[1]->Caption(), "&Edit more");
+  EXPECT_EQ(Buttons[1]->Hint(), "Changes");
+  EXPECT_EQ(Buttons[1]->ImageIndex(), 2);
+  FMenu->Items()->Items(2)->SetVisible(false);
+  FBar->SetIndent(0);
+  EXPECT_FALSE(Buttons[2]->Visible());
+  delete edit;  // the button forgets its item
+  EXPECT_EQ(Buttons[1]->MenuItem(), nullptr);
+}
+
+TEST_F(ToolBarMenus, AClickOpensRightMovesOnChoosingRunsTheItemOnce) {
+  Script({Keys({VK_RIGHT}), Keys({VK_DOWN, VK_RETURN})});
+  Click(Buttons[0]);
+  EXPECT_EQ(Log, (std::vector<std::string>{"open &File", "open &Edit", "chose &Copy"}));
+  EXPECT_EQ(OpenButtons(), "");
+  EXPECT_TRUE(FEdit->Focused());
+}
+
+TEST_F(ToolBarMenus, LeftGoesRoundAndEscapeCloses) {
+  Script({Keys({VK_LEFT}), Keys({VK_ESCAPE})});
+  Click(Buttons[0]);
+  EXPECT_EQ(Log, (std::vector<std::string>{"open &File", "open &Help"}));
+  EXPECT_EQ(OpenButtons(), "");
+}
+
+TEST_F(ToolBarMenus, HoveringAnotherMenuButtonMovesThere) {
+  Script({[this] { InjectMouseMove(Middle(Buttons[2])); }, Keys({VK_DOWN, VK_RETURN})});
+  Click(Buttons[0]);
+  EXPECT_EQ(Log, (std::vector<std::string>{"open &File", "open &Help", "chose &About"}));
+}
+
+TEST_F(ToolBarMenus, AltWithTheMnemonicOpens) {
+  Script({Keys({VK_DOWN, VK_DOWN, VK_RETURN})});
+  Type("{A-E}");
+  EXPECT_EQ(Log, (std::vector<std::string>{"open &Edit", "chose &Paste"}));
+  EXPECT_TRUE(FEdit->Focused());
+}
+
+TEST_F(ToolBarMenus, F10ThenArrowsOpens) {
+  InjectKeyPress(VK_F10);
+  Pump();
+  EXPECT_TRUE(FBar->Focused());
+  EXPECT_TRUE(Buttons[0]->Hot());
+  Script({Keys({VK_ESCAPE})});
+  Type("{RIGHT}{RIGHT}{DOWN}");
+  EXPECT_EQ(Log, (std::vector<std::string>{"open &Help"}));
+  // The menu keys are done: the focus is back.
+  EXPECT_TRUE(FEdit->Focused());
+  EXPECT_FALSE(Buttons[2]->Hot());
+  // Escape leaves the menu keys without opening anything.
+  InjectKeyPress(VK_F10);
+  Type("{ESC}");
+  EXPECT_TRUE(FEdit->Focused());
+  EXPECT_EQ(Log.size(), 1u);
+}
+
+TEST_F(ToolBarMenus, DisabledItemsDoNotOpen) {
+  FMenu->Items()->Items(1)->SetEnabled(false);
+  Click(Buttons[1]);
+  Type("{A-E}");
+  EXPECT_TRUE(Log.empty());
+  EXPECT_FALSE(Buttons[1]->Enabled());  // taken from its item
+  // Moving right from the first menu passes over it.
+  Script({Keys({VK_RIGHT}), Keys({VK_ESCAPE})});
+  Click(Buttons[0]);
+  EXPECT_EQ(Log, (std::vector<std::string>{"open &File", "open &Help"}));
+}
+
+TEST_F(ToolBarMenus, AnItemWithoutSubItemsIsClickedWithItsButton) {
+  auto* top = new TMenuItem(FMenu);
+  top->SetCaption("&Now");
+  top->OnClick = [this](TObject*) { Log.push_back("chose &Now"); };
+  FMenu->Items()->Add(top);
+  TToolButton* button = AddButton(FBar);
+  button->SetMenuItem(top);
+  Click(button);
+  EXPECT_EQ(Log, (std::vector<std::string>{"chose &Now"}));
 }
 
 }  // namespace
