@@ -51,6 +51,9 @@ TToolBar::TToolBar(TComponent* AOwner) : TToolWindow(AOwner) {
   SetParentColor(false);
   SetBounds(Left(), Top(), 150, 29);
   SetAlign(TAlign::alTop);
+  // A changed list may change the buttons' size and pictures.
+  for (TChangeLink* link : {&FImagesLink, &FHotImagesLink, &FDisabledImagesLink})
+    link->OnChange = [this](TObject*) { LayOut(); };
 }
 
 TToolBar::~TToolBar() = default;
@@ -119,17 +122,23 @@ void TToolBar::SetAutoSize(bool Value) {
   LayOut();
 }
 
-void TToolBar::SetImageList(TImageList*& Field, TImageList* Value) {
+void TToolBar::SetImageList(TImageList*& Field, TChangeLink& Link, TImageList* Value) {
   if (Field == Value) return;
-  if (Field) Field->RemoveFreeNotification(this);
+  if (Field) {
+    Field->UnRegisterChanges(&Link);
+    Field->RemoveFreeNotification(this);
+  }
   Field = Value;
-  if (Value) Value->FreeNotification(this);
+  if (Value) {
+    Value->RegisterChanges(&Link);
+    Value->FreeNotification(this);
+  }
   LayOut();
 }
 
-void TToolBar::SetImages(TImageList* Value) { SetImageList(FImages, Value); }
-void TToolBar::SetHotImages(TImageList* Value) { SetImageList(FHotImages, Value); }
-void TToolBar::SetDisabledImages(TImageList* Value) { SetImageList(FDisabledImages, Value); }
+void TToolBar::SetImages(TImageList* Value) { SetImageList(FImages, FImagesLink, Value); }
+void TToolBar::SetHotImages(TImageList* Value) { SetImageList(FHotImages, FHotImagesLink, Value); }
+void TToolBar::SetDisabledImages(TImageList* Value) { SetImageList(FDisabledImages, FDisabledImagesLink, Value); }
 
 void TToolBar::Notification(TComponent* AComponent, TOperation Operation) {
   TToolWindow::Notification(AComponent, Operation);

@@ -13,7 +13,7 @@
 // a button that would cross the right edge starts a new one. AutoSize makes
 // the bar as high as its rows (and its edge).
 //
-// Drawing: Color fills the bar (the parent's colour when Transparent); a
+// The bar follows changes of its image lists. Drawing: Color fills the bar (the parent's colour when Transparent); a
 // flat bar's buttons show a raised edge when hot and a sunken one when
 // pressed or down, other bars' buttons the standard push-button look. A
 // disabled button's image comes from DisabledImages, else Images in grey; a
@@ -45,6 +45,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/ui/TChangeLink.h"
 #include "platform/ui/TToolWindow.h"
 #include "platform/win/Messages.h"
 
@@ -133,7 +134,7 @@ class TToolBar : public TToolWindow {
   void LayOut();
   // The content size of a button (image and caption, with the spare pixels).
   TSize ContentSize(TToolButton* Button, TFontMeasure& Measure);
-  void SetImageList(TImageList*& Field, TImageList* Value);
+  void SetImageList(TImageList*& Field, TChangeLink& Link, TImageList* Value);
   // Lifts the other check buttons of Button's group.
   void LiftGroup(TToolButton* Button);
   TCustomDrawState DrawState(TToolButton* Button) const;
@@ -174,6 +175,9 @@ class TToolBar : public TToolWindow {
   TImageList* FImages = nullptr;
   TImageList* FHotImages = nullptr;
   TImageList* FDisabledImages = nullptr;
+  TChangeLink FImagesLink;
+  TChangeLink FHotImagesLink;
+  TChangeLink FDisabledImagesLink;
   std::unique_ptr<TBitmap> FDither;
   TToolButton* FMenuButton = nullptr;      // whose menu is open
   TToolButton* FNextMenuButton = nullptr;  // whose menu opens next

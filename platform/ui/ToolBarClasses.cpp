@@ -2,6 +2,7 @@
 
 #include "platform/ui/LayoutClasses.h"
 #include "platform/ui/TImageList.h"
+#include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TToolBar.h"
 #include "platform/ui/TToolButton.h"
@@ -48,7 +49,8 @@ void RegisterToolBarClasses() {
       .BooleanProperty("Indeterminate", &TToolButton::Indeterminate, &TToolButton::SetIndeterminate)
       .BooleanProperty("Marked", &TToolButton::Marked, &TToolButton::SetMarked)
       .BooleanProperty("Wrap", &TToolButton::Wrap, &TToolButton::SetWrap)
-      .ComponentProperty("DropdownMenu", &TToolButton::DropdownMenu, &TToolButton::SetDropdownMenu);
+      .ComponentProperty("DropdownMenu", &TToolButton::DropdownMenu, &TToolButton::SetDropdownMenu)
+      .ComponentProperty("MenuItem", &TToolButton::MenuItem, &TToolButton::SetMenuItem);
 }
 
 }  // namespace plat

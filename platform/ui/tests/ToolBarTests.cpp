@@ -589,6 +589,9 @@ TEST_F(ToolBars, ImagesForHotAndDisabledButtons) {
   EXPECT_EQ(bar->HotImages(), nullptr);
   bar->Repaint();
   EXPECT_EQ(PixelAt(hot, centre), RGB(255, 0, 0));
+  // A list whose pictures grow makes the buttons grow.
+  bar->Images()->SetSize(24, 24);
+  EXPECT_EQ(plain->Width(), 24 + 7);
 }
 
 TEST_F(ToolBars, LooksRight) {
@@ -633,11 +636,15 @@ TEST_F(ToolBars, LayoutsDeclareBarsAndButtons) {
          {"Class": "TToolButton", "Name": "tbOpen", "Caption": "Open", "OnClick": "ButtonClick"},
          {"Class": "TToolButton", "Name": "tbSep", "Style": "tbsSeparator", "Width": 12},
          {"Class": "TToolButton", "Name": "tbBold", "Caption": "Bold", "Style": "tbsCheck", "Grouped": true,
-          "AllowAllUp": true, "Down": true, "ImageIndex": 3, "Wrap": true, "OnClick": "ButtonClick"}]}]})",
+          "AllowAllUp": true, "Down": true, "ImageIndex": 3, "Wrap": true, "OnClick": "ButtonClick"},
+         {"Class": "TToolButton", "Name": "tbFile", "MenuItem": "miFile"}]},
+      {"Class": "TMainMenu", "Name": "mmMain", "Components": [
+         {"Class": "TMenuItem", "Name": "miFile", "Caption": "&File"}]}]})",
                  "ToolBarLayout", handlers);
   auto* bar = dynamic_cast<TToolBar*>(Form()->FindComponent("tbMain"));
   ASSERT_NE(bar, nullptr);
-  ASSERT_EQ(bar->ButtonCount(), 3);
+  ASSERT_EQ(bar->ButtonCount(), 4);
+  EXPECT_EQ(bar->Buttons(3)->Caption(), "&File");  // from its item
   EXPECT_EQ(bar->Buttons(0)->Name(), "tbOpen");
   EXPECT_EQ(bar->Buttons(2)->Name(), "tbBold");
   EXPECT_TRUE(bar->Flat());
