@@ -125,6 +125,8 @@ class MenuForms : public FormTest {
     return Middle(r);
   }
 
+  friend void ExpectPopupPicture(MenuForms& Test, TPopupMenu* Menu, int Downs, const std::string& Reference);
+
   // Runs Steps once the menu loop that Start begins has shown its menu
   // window: Steps injects what the user does in it. Answers the windows
   // the menu loops showed.
@@ -350,16 +352,46 @@ TEST_F(MenuForms, APopupMenuOpensOnARightClickAndAtAPoint) {
   EXPECT_EQ(Form()->Clicks, Log{});
 }
 
-TEST_F(MenuForms, AnOwnerDrawnPopupMeasuresAndDrawsItsItems) {
-  auto* menu = new TPopupMenu(Form());
+// An owner-drawn popup menu of the form with these captions.
+TPopupMenu* OwnerDrawnMenu(TForm* Form, std::initializer_list<const char*> Captions) {
+  auto* menu = new TPopupMenu(Form);
   menu->SetOwnerDraw(true);
   menu->SetAutoHotkeys(TMenuAutoFlag::maManual);
-  const TColor stripes[] = {clYellow, clAqua, clLime};
-  int index = 0;
-  for (const char* caption : {"Red", "-", "Green", "Blue"}) {
-    auto* item = new TMenuItem(Form());
+  for (const char* caption : Captions) {
+    auto* item = new TMenuItem(Form);
     item->SetCaption(caption);
-    const TColor stripe = stripes[index++ % 3];
+    menu->Items()->Add(item);
+  }
+  return menu;
+}
+
+// Pops Menu up, presses Down Downs times, and compares the menu window, once
+// painted, with the reference picture Reference; Escape closes it.
+void ExpectPopupPicture(MenuForms& Test, TPopupMenu* Menu, int Downs, const std::string& Reference) {
+  TakePictureAfterPaint take;
+  Test.WhileMenuOpen([&] { Menu->Popup(200, 150); },
+                     [&](HWND window) {
+                       take.Arm(window);
+                       for (int i = 0; i < Downs; ++i) InjectKeyPress(VK_DOWN);
+                     });
+  const std::unique_ptr<Bitmap>& shot = take.Picture();
+  ASSERT_TRUE(shot);
+  const plat::testing::TPictureMatch match =
+      plat::testing::MatchReference(*shot, plat::testing::TestDataDir() + "/" + Reference + ".png", 24);
+  // A few pixels may differ where anti-aliased text rounds otherwise.
+  const bool close = match.Loaded && match.Differing * 1000 <= shot->Width() * shot->Height();
+  if (!close) {
+    ADD_FAILURE() << Reference << " does not match (" << match.Differing << " pixels differ, loaded " << match.Loaded
+                  << "); the picture is kept in " << plat::testing::KeepForInspection(*shot, Reference + ".actual.png");
+  }
+}
+
+TEST_F(MenuForms, AnOwnerDrawnPopupMeasuresAndDrawsItsItemsThroughItsHandlers) {
+  TPopupMenu* menu = OwnerDrawnMenu(Form(), {"Red", "-", "Green", "Blue"});
+  const TColor stripes[] = {clYellow, clAqua, clLime};
+  for (int i = 0; i < menu->Items()->Count(); ++i) {
+    TMenuItem* item = menu->Items()->Items(i);
+    const TColor stripe = stripes[i % 3];
     item->OnMeasureItem = [](TObject* Sender, TCanvas*, int& Width, int& Height) {
       Width = 90;
       Height = static_cast<TMenuItem*>(Sender)->IsLine() ? 6 : 20;
@@ -375,28 +407,21 @@ TEST_F(MenuForms, AnOwnerDrawnPopupMeasuresAndDrawsItsItems) {
       Canvas->Font()->SetColor(Selected ? clWhite : clBlack);
       Canvas->TextOut(Rect.Left + 22, Rect.Top + 3, self->Caption());
     };
-    menu->Items()->Add(item);
   }
-  // Green is highlighted (Down passes the line); the picture is taken once
-  // the menu window has painted that, when the Escape that follows arrives.
-  TakePictureAfterPaint take;
-  WhileMenuOpen([&] { menu->Popup(200, 150); },
-                [&](HWND window) {
-                  take.Arm(window);
-                  InjectKeyPress(VK_DOWN);
-                  InjectKeyPress(VK_DOWN);
-                });
-  const std::unique_ptr<Bitmap>& shot = take.Picture();
-  ASSERT_TRUE(shot);
+  // Green highlighted: Down passes the line.
+  ExpectPopupPicture(*this, menu, 2, "OwnerDrawnPopup");
   EXPECT_EQ(Form()->Clicks, Log{});
-  const plat::testing::TPictureMatch match =
-      plat::testing::MatchReference(*shot, plat::testing::TestDataDir() + "/OwnerDrawnPopup.png", 24);
-  const bool close = match.Loaded && match.Differing * 1000 <= shot->Width() * shot->Height();
-  if (!close) {
-    ADD_FAILURE() << "the popup does not match its reference (" << match.Differing << " pixels differ, loaded "
-                  << match.Loaded << "); it is kept in "
-                  << plat::testing::KeepForInspection(*shot, "OwnerDrawnPopup.actual.png");
-  }
+}
+
+TEST_F(MenuForms, OwnerDrawnItemsWithoutHandlersHaveTheStandardLook) {
+  TPopupMenu* menu = OwnerDrawnMenu(Form(), {"Open", "Wrap", "-", "Save", "Close"});
+  TMenuItem* root = menu->Items();
+  root->Items(0)->SetShortCut(ShortCut('O', TShiftState{TShiftStateItem::ssCtrl}));
+  root->Items(1)->SetChecked(true);
+  root->Items(3)->SetEnabled(false);
+  root->Items(4)->SetDefault(true);
+  // Open highlighted.
+  ExpectPopupPicture(*this, menu, 1, "OwnerDrawnStandard");
 }
 
 }  // namespace
