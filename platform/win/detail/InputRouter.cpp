@@ -192,9 +192,17 @@ InputRouter::Target InputRouter::HitTest(TPoint screen) {
   }
 }
 
+void InputRouter::SwallowNextRelease(MouseButton button) { FSwallowRelease[static_cast<std::size_t>(button)] = true; }
+
 void InputRouter::RouteMouse(const RawInput& input) {
   const bool isButton = input.What == RawInput::Kind::MouseButton;
-  if (isButton) ApplyButton(SyncKeys, input.Button, input.Down);
+  if (isButton) {
+    ApplyButton(SyncKeys, input.Button, input.Down);
+    bool& swallow = FSwallowRelease[static_cast<std::size_t>(input.Button)];
+    const bool swallowed = swallow && !input.Down;
+    swallow = false;
+    if (swallowed) return;
+  }
   const TPoint p = input.Point;
   WindowManager& wm = WindowManager::Instance();
 

@@ -30,6 +30,10 @@ class InputRouter {
   // window disabled for modality).
   Target HitTest(TPoint screen);
 
+  // The next release of the button reaches no window: the press that
+  // dismissed a menu was the menu's, and so is its release.
+  void SwallowNextRelease(MouseButton button);
+
   // Mouse tracking.
   void CancelTracking(Window* window);
   HWND TrackedWindow() const { return FTracked; }
@@ -61,6 +65,7 @@ class InputRouter {
   } FLastPress;
   HWND FTracked = nullptr;
   TPoint FHoverOrigin;
+  std::array<bool, 3> FSwallowRelease{};  // by MouseButton
 };
 
 }  // namespace plat

@@ -19,6 +19,7 @@
 #include "platform/win/WindowStyles.h"
 #include "platform/win/Windows.h"
 #include "platform/win/detail/DefaultFrame.h"
+#include "platform/win/detail/InputRouter.h"
 #include "platform/win/detail/MenuPainter.h"
 #include "platform/win/detail/WindowManager.h"
 #include "platform/win/detail/WindowMenus.h"
@@ -35,6 +36,10 @@ LRESULT MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
   switch (message) {
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_ERASEBKGND: return 1;  // the paint covers everything
+    case WM_CAPTURECHANGED:
+      // Whoever takes the capture (WM_CANCELMODE, another window) ends the menu.
+      if (MenuTracker* tracker = MenuTracker::Current()) tracker->Cancel();
+      return 0;
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(window, &ps);
@@ -102,6 +107,20 @@ const MenuItem* ItemOf(HMENU menu, int position) {
 bool IsSystemMenu(HMENU menu) {
   const MenuRecord* record = MenuStore::Instance().Find(menu);
   return record && record->SystemMenuOf;
+}
+
+MouseButton ButtonOf(UINT pressMessage) {
+  switch (pressMessage) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONDBLCLK: return MouseButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCMBUTTONDBLCLK: return MouseButton::Middle;
+    default: return MouseButton::Left;
+  }
 }
 
 bool IsMouseMessage(UINT message) {
@@ -254,6 +273,7 @@ UINT MenuTracker::Finish() {
 }
 
 void MenuTracker::Cancel() {
+  if (FDone) return;
   FDone = true;
   // Wakes the loop should it be waiting.
   PostMessageA(nullptr, WM_NULL, 0, 0);
@@ -368,6 +388,7 @@ void MenuTracker::Hover(std::size_t level, int position) {
 
 void MenuTracker::SwitchBar(int item, bool open, bool selectFirst, bool byMouse) {
   while (!FLevels.empty()) CloseDeepest();
+  FBarDropped = FBarDropped || open;
   if (FBarSelected != item) {
     FBarSelected = item;
     RepaintBar();
@@ -380,10 +401,11 @@ void MenuTracker::OpenBarPopup(bool selectFirst) {
   const MenuItem* item = ItemOf(FBar, FBarSelected);
   const auto anchor = BarItemRect(FBarSelected);
   if (!item || !item->SubMenu || item->IsDisabled() || !anchor) return;
-  if (OpenLevel(item->SubMenu, FBarSelected, {anchor->Left, anchor->Bottom},
-                TPM_LEFTALIGN | TPM_TOPALIGN | TPM_VERTICAL, &*anchor) &&
-      selectFirst)
-    MoveSelection(0, 1);
+  if (!OpenLevel(item->SubMenu, FBarSelected, {anchor->Left, anchor->Bottom},
+                 TPM_LEFTALIGN | TPM_TOPALIGN | TPM_VERTICAL, &*anchor))
+    return;
+  FBarDropped = true;
+  if (selectFirst) MoveSelection(0, 1);
 }
 
 void MenuTracker::ChooseBarItem(int position) {
@@ -456,7 +478,7 @@ void MenuTracker::HandleMouse(const MSG& msg) {
         FMouseUsed = true;
         Hover(static_cast<std::size_t>(at.Level), at.Item);
       } else if (at.OnBar && at.Item != FBarSelected && FMouseUsed) {
-        SwitchBar(at.Item, !FLevels.empty(), false, true);
+        SwitchBar(at.Item, FBarDropped, false, true);
       }
       return;
     case WM_LBUTTONDOWN:
@@ -478,7 +500,10 @@ void MenuTracker::HandleMouse(const MSG& msg) {
       } else if (at.OnBar && !(at.Item == FBarSelected && !FLevels.empty())) {
         SwitchBar(at.Item, true, false, true);
       } else {
-        FDone = true;  // outside every menu (or the open bar item again): dismissed, the click goes nowhere
+        // Outside every menu (or the open bar item again): dismissed, and
+        // the click, release included, goes nowhere.
+        FDone = true;
+        InputRouter::Instance().SwallowNextRelease(ButtonOf(msg.message));
       }
       return;
     case WM_LBUTTONUP:
@@ -513,14 +538,14 @@ void MenuTracker::HandleKey(MSG& msg) {
       if (item && item->SubMenu && !item->IsDisabled())
         OpenSubMenu(deepest, true);
       else if (FBar)
-        SwitchBar((FBarSelected + 1) % GetMenuItemCount(FBar), inPopup, true, false);
+        SwitchBar((FBarSelected + 1) % GetMenuItemCount(FBar), FBarDropped, true, false);
       return;
     }
     case VK_LEFT:
       if (FLevels.size() > 1)
         CloseDeepest();
       else if (FBar)
-        SwitchBar((FBarSelected + GetMenuItemCount(FBar) - 1) % GetMenuItemCount(FBar), inPopup, true, false);
+        SwitchBar((FBarSelected + GetMenuItemCount(FBar) - 1) % GetMenuItemCount(FBar), FBarDropped, true, false);
       return;
     case VK_RETURN:
       if (inPopup && FLevels[deepest].Selected >= 0)
@@ -529,10 +554,15 @@ void MenuTracker::HandleKey(MSG& msg) {
         ChooseBarItem(FBarSelected);
       return;
     case VK_ESCAPE:
-      if (FLevels.size() > 1 || (FBar && inPopup))
+      if (FLevels.size() > 1) {
         CloseDeepest();
-      else
+      } else if (FBar && FBarDropped) {
+        // Back to the bar alone, its item still selected.
+        if (inPopup) CloseDeepest();
+        FBarDropped = false;
+      } else {
         FDone = true;
+      }
       return;
     case VK_MENU:
     case VK_F10: FDone = true; return;

@@ -88,6 +88,7 @@ class MenuTracker {
   bool FPopupMode;
   HMENU FBar = nullptr;
   int FBarSelected = -1;
+  bool FBarDropped = false;  // moving along the bar opens each item's popup
   std::vector<Level> FLevels;
   HWND FCapture = nullptr;
   HWND FActiveAtStart = nullptr;
