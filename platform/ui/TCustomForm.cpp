@@ -123,6 +123,18 @@ void TCustomForm::Paint() {
 
 TCanvas* TCustomForm::Canvas() const { return FCanvas.get(); }
 
+TMonitor* TCustomForm::Monitor() {
+  if (!Screen) return nullptr;
+  if (HandleAllocated()) return Screen->MonitorFromWindow(Handle(), TMonitorDefaultTo::mdNearest);
+  return Screen->MonitorFromRect(BoundsRect(), TMonitorDefaultTo::mdNearest);
+}
+
+bool TCustomForm::IsShortCut(TWMKey& Message) {
+  bool handled = false;
+  if (OnShortCut) OnShortCut(Message, handled);
+  return handled;
+}
+
 void TCustomForm::PaintWindow(HDC DC) {
   const TControlCanvasLock lock(*FCanvas, DC);
   Paint();
@@ -486,6 +498,9 @@ void TCustomForm::WndProc(TMessage& Message) {
     case WM_CLOSE: WMClose(Message); return;
     case WM_GETMINMAXINFO: WMGetMinMaxInfo(Message); return;
     case WM_SYSCOMMAND: WMSysCommand(Message); return;
+    case WM_ACTIVATEAPP:
+      if (Application) Application->ActivateApp(Message.WParam != 0);
+      break;
     case WM_SIZE:
       TWinControl::WndProc(Message);
       switch (Message.WParam) {

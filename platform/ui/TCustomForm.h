@@ -24,6 +24,7 @@ namespace plat {
 
 class TControlCanvas;
 class TIcon;
+class TMonitor;
 
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
@@ -111,6 +112,13 @@ class TCustomForm : public TWinControl {
   void SetWindowState(TWindowState Value);
   TIcon* Icon() const { return FIcon.get(); }
   TCanvas* Canvas() const;
+  // The monitor the form's window lies on most (the nearest one when it
+  // lies on none); null without a Screen.
+  TMonitor* Monitor();
+
+  // A key that no control took: OnShortCut decides. Answers whether it
+  // was taken.
+  virtual bool IsShortCut(TWMKey& Message);
 
   TRect ClientRect() override;
 
@@ -123,6 +131,7 @@ class TCustomForm : public TWinControl {
   TNotifyEvent OnPaint;
   TCloseEvent OnClose;
   TCloseQueryEvent OnCloseQuery;
+  TShortCutEvent OnShortCut;
 
  protected:
   // Reads the layout resource LayoutName into the form, binding its events

@@ -660,6 +660,14 @@ bool TWinControl::DialogKeyStep(std::uint16_t Key, LPARAM KeyData) {
   return form && form->Perform(CM_DIALOGKEY, Key, KeyData) != 0;
 }
 
+bool TWinControl::IsMenuKey(const TMessage& Message) {
+  if (ComponentState().Contains(TComponentStateItem::csDesigning)) return false;
+  TWMKey key = TWMKey::From(Message);
+  if (TCustomForm* form = GetParentForm(this); form && form->IsShortCut(key)) return true;
+  // Then the application: its handlers and its main form.
+  return Application && SendMessageA(Application->Handle(), CM_APPKEYDOWN, key.CharCode, key.KeyData) != 0;
+}
+
 bool TWinControl::DoKeyDown(std::uint16_t& Key, TShiftState Shift) {
   TWinControl* form = GetParentForm(this);
   if (form && form != this && static_cast<TCustomForm*>(form)->KeyPreview() && form->DoKeyDown(Key, Shift)) return true;
@@ -710,6 +718,7 @@ void TWinControl::WMKeyDown(TMessage& Message) {
     return;
   }
   if (Application) Application->CancelHint();
+  if (IsMenuKey(Message)) return;
   if (DialogKeyStep(key, Message.LParam)) return;
   if (!DoKeyDown(key, ShiftStateOf(pressed))) DefaultHandler(Message);
 }

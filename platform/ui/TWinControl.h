@@ -210,6 +210,8 @@ class TWinControl : public TControl {
   // A routed mouse message for a graphic child: answers true when it went there.
   bool IsControlMouseMsg(TMessage& Message);
   void TrackMouse(TMessage& Message);
+  // A key down offered as a shortcut: to the form, then to the application.
+  bool IsMenuKey(const TMessage& Message);
   bool DialogKeyStep(std::uint16_t Key, LPARAM KeyData);
   bool TakeCharByte(WPARAM Byte, char32_t& Char);
 

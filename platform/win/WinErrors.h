@@ -19,5 +19,6 @@ inline constexpr DWORD ERROR_CLIPBOARD_NOT_OPEN = 1418;
 inline constexpr DWORD ERROR_HOTKEY_NOT_REGISTERED = 1419;
 inline constexpr DWORD ERROR_WINDOW_NOT_CHILD = 1421;
 inline constexpr DWORD ERROR_TIMEOUT = 1460;
+inline constexpr DWORD ERROR_INVALID_MONITOR_HANDLE = 1461;
 
 }  // namespace plat

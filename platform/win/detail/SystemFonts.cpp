@@ -7,11 +7,8 @@
 namespace plat {
 namespace {
 
-HFONT MakeFont(int weight) {
-  LOGFONTA lf;
-  lf.lfHeight = -11;  // 8 points at 96 DPI
-  lf.lfWeight = weight;
-  std::strncpy(lf.lfFaceName, "Tahoma", LF_FACESIZE - 1);
+HFONT MakeFont(SystemFont kind) {
+  const LOGFONTA lf = SystemLogFont(kind);
   HFONT font = CreateFontIndirectA(&lf);
   GdiObjectTable::MarkStock(font);  // shared: DeleteObject leaves it alone
   return font;
@@ -19,13 +16,21 @@ HFONT MakeFont(int weight) {
 
 }  // namespace
 
+LOGFONTA SystemLogFont(SystemFont kind) {
+  LOGFONTA lf;
+  lf.lfHeight = -11;  // 8 points at 96 DPI
+  lf.lfWeight = kind == SystemFont::Caption || kind == SystemFont::SmallCaption ? FW_BOLD : FW_NORMAL;
+  std::strncpy(lf.lfFaceName, "Tahoma", LF_FACESIZE - 1);
+  return lf;
+}
+
 HFONT CaptionFont() {
-  static HFONT font = MakeFont(FW_BOLD);
+  static HFONT font = MakeFont(SystemFont::Caption);
   return font;
 }
 
 HFONT MessageFont() {
-  static HFONT font = MakeFont(FW_NORMAL);
+  static HFONT font = MakeFont(SystemFont::Message);
   return font;
 }
 
