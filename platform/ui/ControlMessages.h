@@ -27,9 +27,8 @@ struct TMessage {
 
 using TWndMethod = std::function<void(TMessage& Message)>;
 
-// A key message as shortcut handlers take it (a form's or a menu's
-// IsShortCut): the virtual key and the key data of the WM_KEYDOWN or
-// WM_SYSKEYDOWN it came from.
+// A key message as shortcut handlers see it (WM_KEYDOWN, WM_SYSKEYDOWN,
+// CM_APPKEYDOWN): the virtual key and the key data (TKeyMessage decodes it).
 struct TWMKey {
   UINT Msg = 0;
   Word CharCode = 0;
@@ -37,10 +36,12 @@ struct TWMKey {
   LRESULT Result = 0;
 
   static TWMKey From(const TMessage& Message) {
-    return {Message.Msg, TKeyMessage::From(Message).Key, Message.LParam, Message.Result};
+    return {Message.Msg, static_cast<Word>(Message.WParam), Message.LParam, Message.Result};
   }
-  TKeyMessage Key() const { return TKeyMessage::From(Msg, CharCode, KeyData); }
 };
+
+// Handled set true takes the key: it goes no further.
+using TShortCutEvent = std::function<void(TWMKey& Msg, bool& Handled)>;
 
 constexpr UINT CM_BASE = 0xB000;
 constexpr UINT CM_ACTIVATE = CM_BASE + 0;
@@ -66,6 +67,10 @@ constexpr UINT CM_CURSORCHANGED = CM_BASE + 15;
 constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
+// Sent to the application's window by a control whose key no one of its
+// form took: WParam the virtual key, LParam the key data; answer nonzero
+// when the application took it as a shortcut.
+constexpr UINT CM_APPKEYDOWN = CM_BASE + 22;
 // A form's WM_SYSCOMMAND SC_KEYMENU (Alt or F10 alone: LParam 0; Alt with
 // a character: LParam the character), offered to every control in it;
 // answer nonzero when a control's menu took it.

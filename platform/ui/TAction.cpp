@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ui/TActionList.h"
+#include "platform/ui/TApplication.h"
 
 namespace plat {
 
@@ -15,11 +16,13 @@ bool TAction::Execute() {
   Update();
   if (!FEnabled) return false;
   if (FActionList && FActionList->ExecuteAction(this)) return true;
+  if (Application && Application->ExecuteAction(this)) return true;
   return TBasicAction::Execute();
 }
 
 bool TAction::Update() {
   if (FActionList && FActionList->UpdateAction(this)) return true;
+  if (Application && Application->UpdateAction(this)) return true;
   return TBasicAction::Update();
 }
 

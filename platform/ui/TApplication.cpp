@@ -3,9 +3,12 @@
 #include <algorithm>
 
 #include "platform/gdi/TIcon.h"
+#include "platform/os/TResourceStream.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/SwallowedException.h"
 #include "platform/ui/MouseTracking.h"
 #include "platform/ui/TActionList.h"
+#include "platform/ui/TApplicationEvents.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/THintWindow.h"
 #include "platform/ui/TScreen.h"
@@ -68,14 +71,61 @@ void DoneForms() {
   Screen = nullptr;
 }
 
-TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner), FIcon(std::make_unique<TIcon>()) {}
+TApplication::TApplication(TComponent* AOwner)
+    : TComponent(AOwner), FIcon(std::make_unique<TIcon>()), FActive(GetActiveWindow() != nullptr) {
+  if (!FindResource(nullptr, "MAINICON", RT_GROUP_ICON)) return;
+  try {
+    TResourceStream icon(nullptr, "MAINICON", RT_GROUP_ICON);
+    FIcon->LoadFromStream(icon);
+  } catch (const EInvalidGraphic&) {
+    // A damaged icon leaves the program without one rather than without an application.
+    LogSwallowedException("TApplication: MAINICON");
+  }
+}
 
 TApplication::~TApplication() {
   Destroying();
   StopHintTimer();
   // The forms go first, while the application (their owner) is whole.
   DestroyComponents();
+  // Events components that outlive it stop listening.
+  for (TApplicationEvents* events : FApplicationEvents) events->FApplication = nullptr;
+  FApplicationEvents.clear();
   if (FHandle) DestroyWindow(FHandle);
+}
+
+// The application's events components.
+
+void TApplication::AddApplicationEvents(TApplicationEvents* Events) {
+  FApplicationEvents.insert(FApplicationEvents.begin(), Events);
+}
+
+void TApplication::RemoveApplicationEvents(TApplicationEvents* Events) { std::erase(FApplicationEvents, Events); }
+
+void TApplication::MoveApplicationEventsToFront(TApplicationEvents* Events) {
+  RemoveApplicationEvents(Events);
+  AddApplicationEvents(Events);
+}
+
+template <class Event, class... Args>
+bool TApplication::Multicast(Event TApplicationEvents::*Member, Args&&... Arguments) {
+  // Each dispatch has its own cancel flag, so a nested one (a handler that
+  // runs a message loop) neither sees nor clears the outer one's.
+  const bool outerCancel = FCancelDispatch;
+  FCancelDispatch = false;
+  const ScopeExit restore([this, outerCancel] { FCancelDispatch = outerCancel; });
+  bool assigned = false;
+  // The list may change under a handler: walk a copy, skip those gone since.
+  for (TApplicationEvents* events : std::vector<TApplicationEvents*>(FApplicationEvents)) {
+    if (std::find(FApplicationEvents.begin(), FApplicationEvents.end(), events) == FApplicationEvents.end()) continue;
+    // A copy of the handler: the component may be deleted while it runs.
+    const Event handler = events->*Member;
+    if (!handler) continue;
+    assigned = true;
+    handler(Arguments...);
+    if (FCancelDispatch) break;
+  }
+  return assigned;
 }
 
 void TApplication::Initialize() {
@@ -108,6 +158,11 @@ LRESULT TApplication::AppWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LP
       case WM_CLOSE:
         if (Application->FMainForm) Application->FMainForm->Close();
         return 0;
+      case WM_ACTIVATEAPP: Application->ActivateApp(WParam != 0); return 0;
+      case CM_APPKEYDOWN: {
+        TWMKey key{Msg, static_cast<Word>(WParam), LParam, 0};
+        return Application->IsShortCut(key) ? 1 : 0;
+      }
       default: break;
     }
   }
@@ -167,6 +222,7 @@ bool TApplication::ProcessMessage(MSG& Msg) {
   }
   bool handled = false;
   if (OnMessage) OnMessage(Msg, handled);
+  Multicast(&TApplicationEvents::OnMessage, Msg, handled);
   if (!handled) {
     TranslateMessage(&Msg);
     DispatchMessage(&Msg);
@@ -195,6 +251,7 @@ void TApplication::ProcessMessages() {
 void TApplication::Idle() {
   bool done = true;
   if (OnIdle) OnIdle(this, done);
+  Multicast(&TApplicationEvents::OnIdle, this, done);
   for (TActionList* list : std::vector<TActionList*>(TActionList::All())) list->UpdateActions();
 }
 
@@ -208,19 +265,18 @@ void TApplication::HandleException(TObject* Sender) {
   } catch (const EAbort&) {
     // Silent by intent.
   } catch (const std::exception& e) {
-    if (OnException)
-      OnException(Sender, e);
-    else
-      ShowException(e);
+    ReportException(Sender, e);
   } catch (...) {
     // Its class is all there is to know of it, and the box cannot say it.
     LogSwallowedException("TApplication::HandleException");
-    const Exception unknown("Unknown exception");
-    if (OnException)
-      OnException(Sender, unknown);
-    else
-      ShowException(unknown);
+    ReportException(Sender, Exception("Unknown exception"));
   }
+}
+
+void TApplication::ReportException(TObject* Sender, const std::exception& E) {
+  if (OnException) OnException(Sender, E);
+  const bool handled = Multicast(&TApplicationEvents::OnException, Sender, E);
+  if (!OnException && !handled) ShowException(E);
 }
 
 void TApplication::ShowException(const std::exception& E) {
@@ -242,11 +298,53 @@ int TApplication::MessageBox(const String& Text, const String& Caption, UINT Fla
 void TApplication::Minimize() {
   if (FMainForm && FMainForm->HandleAllocated()) ShowWindow(FMainForm->Handle(), SW_MINIMIZE);
   if (OnMinimize) OnMinimize(this);
+  Multicast(&TApplicationEvents::OnMinimize, this);
 }
 
 void TApplication::Restore() {
   if (FMainForm && FMainForm->HandleAllocated()) ShowWindow(FMainForm->Handle(), SW_RESTORE);
   if (OnRestore) OnRestore(this);
+  Multicast(&TApplicationEvents::OnRestore, this);
+}
+
+void TApplication::ActivateApp(bool Value) {
+  // Every top-level window of the program hears it: only the change counts.
+  // Windows going with the application itself report nothing.
+  if (FActive == Value || ComponentState().Contains(TComponentStateItem::csDestroying)) return;
+  FActive = Value;
+  if (!Value) CancelHint();
+  if (Value) {
+    if (OnActivate) OnActivate(this);
+    Multicast(&TApplicationEvents::OnActivate, this);
+  } else {
+    if (OnDeactivate) OnDeactivate(this);
+    Multicast(&TApplicationEvents::OnDeactivate, this);
+  }
+}
+
+// Shortcuts and actions.
+
+bool TApplication::IsShortCut(TWMKey& Message) {
+  bool handled = false;
+  if (OnShortCut) OnShortCut(Message, handled);
+  Multicast(&TApplicationEvents::OnShortCut, Message, handled);
+  if (handled) return true;
+  return FMainForm && FMainForm->HandleAllocated() && IsWindowEnabled(FMainForm->Handle()) &&
+         FMainForm->IsShortCut(Message);
+}
+
+bool TApplication::ExecuteAction(TBasicAction* Action) {
+  bool handled = false;
+  if (OnActionExecute) OnActionExecute(Action, handled);
+  Multicast(&TApplicationEvents::OnActionExecute, Action, handled);
+  return handled;
+}
+
+bool TApplication::UpdateAction(TBasicAction* Action) {
+  bool handled = false;
+  if (OnActionUpdate) OnActionUpdate(Action, handled);
+  Multicast(&TApplicationEvents::OnActionUpdate, Action, handled);
+  return handled;
 }
 
 void TApplication::BringToFront() {
@@ -277,10 +375,24 @@ void TApplication::StopHintTimer() {
   if (FHandle) KillTimer(FHandle, kHintTimer);
 }
 
+void TApplication::SetHint(const String& Value) {
+  if (FHint == Value) return;
+  FHint = Value;
+  if (OnHint) OnHint(this);
+  Multicast(&TApplicationEvents::OnHint, this);
+}
+
+void TApplication::UpdateHintFrom(TControl* Control) {
+  while (Control && Control->Hint().empty()) Control = Control->Parent();
+  SetHint(Control ? GetLongHint(Control->Hint()) : String());
+}
+
 void TApplication::HintMouseMessage(TControl* Control, const TMessage& Message) {
-  if (!FShowHint) return;
   const TPoint screen = Control->ClientToScreen(TMouseMessage::From(Message).Pos);
-  TControl* hintControl = HintControlOf(FindDragTarget(screen, true));
+  TControl* underMouse = FindDragTarget(screen, true);
+  UpdateHintFrom(underMouse);
+  if (!FShowHint) return;
+  TControl* hintControl = HintControlOf(underMouse);
   if (!hintControl) {
     CancelHint();
     return;
@@ -320,8 +432,12 @@ void TApplication::ActivateHint() {
   info.CursorPos = control->ScreenToClient(cursor);
   info.HideTimeout = FHintHidePause;
   info.HintStr = GetShortHint(control->Hint());
-  const bool canShow = control->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) == 0;
-  // The handler may have done anything, the control's end included.
+  bool canShow = control->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) == 0;
+  if (canShow) {
+    if (OnShowHint) OnShowHint(info.HintStr, canShow, info);
+    Multicast(&TApplicationEvents::OnShowHint, info.HintStr, canShow, info);
+  }
+  // The handlers may have done anything, the control's end included.
   if (FHintControl != control) return;
   const TPoint origin = control->ClientToScreen({0, 0});
   FHintCursorRect = info.CursorRect.Translated(origin.X, origin.Y);
@@ -346,6 +462,7 @@ void TApplication::CancelHint() {
 }
 
 void TApplication::HintControlLeft(TControl* Control) {
+  if (!MouseControl()) SetHint(String());
   if (Control != FHintControl) return;
   // Off every control: no more hints until one is entered again.
   if (!MouseControl()) {

@@ -7,17 +7,27 @@
 // hint shows after HintPause (on the window layer's clock) and hides after
 // HintHidePause, when the mouse leaves the control or a button or key is
 // pressed. Moving to another control while a hint shows takes only
-// HintShortPause.
+// HintShortPause. Hint holds the long part of the hint of the control under
+// the mouse (or of its nearest parent with one), whether hints show or not.
+//
+// Active follows WM_ACTIVATEAPP as it reaches the application's windows:
+// the program as a whole gained or lost the activation.
+//
+// Every event is first given to the application's own handler, then to
+// each TApplicationEvents (TApplicationEvents.h).
 #include <exception>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/gdi/Colors.h"
 #include "platform/ui/ControlMessages.h"
+#include "platform/ui/TActionList.h"
 #include "platform/ui/TComponent.h"
 
 namespace plat {
 
+class TApplicationEvents;
 class TControl;
 class TCustomForm;
 class THintWindow;
@@ -26,6 +36,8 @@ class TIcon;
 using TMessageEvent = std::function<void(MSG& Msg, bool& Handled)>;
 using TExceptionEvent = std::function<void(TObject* Sender, const std::exception& E)>;
 using TIdleEvent = std::function<void(TObject* Sender, bool& Done)>;
+// A hint about to show: the text, whether it shows and where may change.
+using TShowHintEvent = std::function<void(String& HintStr, bool& CanShow, THintInfo& HintInfo)>;
 
 class TApplication : public TComponent {
  public:
@@ -38,7 +50,10 @@ class TApplication : public TComponent {
   HWND Handle();
   const String& Title() const { return FTitle; }
   void SetTitle(const String& Value);
+  // The program's "MAINICON" icon resource when it has one, else empty.
   TIcon* Icon() const { return FIcon.get(); }
+  // Whether one of the program's windows is the active window.
+  bool Active() const { return FActive; }
 
   // Makes a form of class T owned by the application; the first one made
   // this way becomes the main form.
@@ -72,6 +87,18 @@ class TApplication : public TComponent {
   void Restore();
   void BringToFront();
 
+  // A key that no control of the focused form took: OnShortCut (the
+  // application's, then every TApplicationEvents'), then the main form's
+  // IsShortCut while the main form is enabled. True when one took it.
+  bool IsShortCut(TWMKey& Message);
+  // OnActionExecute / OnActionUpdate: true when a handler dealt with the action.
+  bool ExecuteAction(TBasicAction* Action);
+  bool UpdateAction(TBasicAction* Action);
+
+  // The long hint of the control under the mouse; OnHint fires on a change.
+  const String& Hint() const { return FHint; }
+  void SetHint(const String& Value);
+
   // Hints.
   bool ShowHint() const { return FShowHint; }
   void SetShowHint(bool Value);
@@ -93,17 +120,39 @@ class TApplication : public TComponent {
   // Forgets a control being destroyed.
   void ControlDestroyed(TControl* Control);
 
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
   TMessageEvent OnMessage;
   TExceptionEvent OnException;
+  TNotifyEvent OnHint;
   TIdleEvent OnIdle;
   TNotifyEvent OnMinimize;
   TNotifyEvent OnRestore;
+  TShortCutEvent OnShortCut;
+  TShowHintEvent OnShowHint;
+  TActionEvent OnActionExecute;
+  TActionEvent OnActionUpdate;
 
  protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   friend class TCustomForm;
+  friend class TApplicationEvents;
+
+  // The list of TApplicationEvents, the first to receive first.
+  void AddApplicationEvents(TApplicationEvents* Events);
+  void RemoveApplicationEvents(TApplicationEvents* Events);
+  void MoveApplicationEventsToFront(TApplicationEvents* Events);
+  void CancelEventDispatch() { FCancelDispatch = true; }
+  // Calls the event Member of every TApplicationEvents still listed, in
+  // order, until one cancels the dispatch. Answers whether any had it assigned.
+  template <class Event, class... Args>
+  bool Multicast(Event TApplicationEvents::*Member, Args&&... Arguments);
+  // The program gained or lost the activation (WM_ACTIVATEAPP).
+  void ActivateApp(bool Value);
+  // Hint of the control under the mouse.
+  void UpdateHintFrom(TControl* Control);
 
   void FormCreated(TCustomForm* Form);
   // Handles one message taken from the queue: OnMessage, dialog and
@@ -111,6 +160,9 @@ class TApplication : public TComponent {
   bool ProcessMessage(MSG& Msg);
   void Idle();
   void CreateHandle();
+  // OnException of the application and of every TApplicationEvents; the
+  // message box when none handles it.
+  void ReportException(TObject* Sender, const std::exception& E);
   static LRESULT AppWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
   void HintTimerExpired();
   void StartHintTimer(int Delay, bool Hiding);
@@ -120,6 +172,10 @@ class TApplication : public TComponent {
   HWND FHandle = nullptr;
   String FTitle;
   std::unique_ptr<TIcon> FIcon;
+  String FHint;
+  bool FActive = false;
+  std::vector<TApplicationEvents*> FApplicationEvents;
+  bool FCancelDispatch = false;
   TCustomForm* FMainForm = nullptr;
   bool FTerminated = false;
   bool FShowHint = true;

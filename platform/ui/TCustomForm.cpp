@@ -126,6 +126,12 @@ void TCustomForm::Paint() {
 
 TCanvas* TCustomForm::Canvas() const { return FCanvas.get(); }
 
+TMonitor* TCustomForm::Monitor() {
+  if (!Screen) return nullptr;
+  if (HandleAllocated()) return Screen->MonitorFromWindow(Handle(), TMonitorDefaultTo::mdNearest);
+  return Screen->MonitorFromRect(BoundsRect(), TMonitorDefaultTo::mdNearest);
+}
+
 void TCustomForm::PaintWindow(HDC DC) {
   const TControlCanvasLock lock(*FCanvas, DC);
   Paint();
@@ -528,6 +534,9 @@ void TCustomForm::WndProc(TMessage& Message) {
     case WM_CLOSE: WMClose(Message); return;
     case WM_GETMINMAXINFO: WMGetMinMaxInfo(Message); return;
     case WM_SYSCOMMAND: WMSysCommand(Message); return;
+    case WM_ACTIVATEAPP:
+      if (Application) Application->ActivateApp(Message.WParam != 0);
+      break;
     case WM_SIZE:
       TWinControl::WndProc(Message);
       switch (Message.WParam) {

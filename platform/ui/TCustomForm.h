@@ -25,6 +25,7 @@ namespace plat {
 class TControlCanvas;
 class TIcon;
 class TMainMenu;
+class TMonitor;
 
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
@@ -60,8 +61,6 @@ constexpr TModalResult mrYesToAll = 10;
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
-// Msg: the key down; Handled: set when the handler took it as a shortcut.
-using TShortCutEvent = std::function<void(TWMKey& Msg, bool& Handled)>;
 
 class TCustomForm : public TWinControl {
  public:
@@ -114,6 +113,9 @@ class TCustomForm : public TWinControl {
   void SetWindowState(TWindowState Value);
   TIcon* Icon() const { return FIcon.get(); }
   TCanvas* Canvas() const;
+  // The monitor the form's window lies on most (the nearest one when it
+  // lies on none); null without a Screen.
+  TMonitor* Monitor();
 
   // The menu bar: its window shows it, its menu messages go to it. None
   // removes the bar; a menu deleted is removed.

@@ -144,7 +144,7 @@ void TMenu::RethinkHotkeys() {
 void TMenu::UpdateItems() { FItems->InitiateActions(); }
 
 bool TMenu::IsShortCut(TWMKey& Message) {
-  const TKeyMessage key = Message.Key();
+  const TKeyMessage key = TKeyMessage::From(Message.Msg, Message.CharCode, Message.KeyData);
   const TShortCut value = ShortCut(key.Key, ShiftStateOf(key));
   if (value == scNone) return false;
   UpdateItems();

@@ -53,8 +53,10 @@ class TMenu : public TComponent {
   // The window the menu's messages go to (a main menu's form), or null.
   virtual HWND WindowHandle() const { return nullptr; }
 
-  TImageList* Images() const { return FImages; }
-  void SetImages(TImageList* Value);
+  // The pictures of the items' ImageIndex; virtual so that a menu class
+  // can stand in a list of its own while none is given.
+  virtual TImageList* Images() const { return FImages; }
+  virtual void SetImages(TImageList* Value);
   virtual bool OwnerDraw() const { return FOwnerDraw; }
   virtual void SetOwnerDraw(bool Value);
   TMenuAutoFlag AutoHotkeys() const { return FAutoHotkeys; }

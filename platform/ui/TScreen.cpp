@@ -10,6 +10,8 @@
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/SystemMetrics.h"
+#include "platform/gdi/Font.h"
+#include "platform/win/Monitors.h"
 #include "platform/win/WindowPos.h"
 
 namespace plat {
@@ -46,7 +48,9 @@ TScreen::TScreen(TComponent* AOwner)
     : TComponent(AOwner), FHintFont(std::make_unique<TFont>()), FMenuFont(std::make_unique<TFont>()) {
   FHintFont->SetName("Tahoma");
   FHintFont->SetColor(clInfoText);
-  FMenuFont->SetName("Tahoma");
+  NONCLIENTMETRICS metrics;
+  if (SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+    FMenuFont->SetHandle(CreateFontIndirectA(&metrics.lfMenuFont));
   FMenuFont->SetColor(clMenuText);
   for (const TOwnCursor& own : CreateOwnCursors()) {
     if (!own.Handle) continue;
@@ -94,6 +98,70 @@ void TScreen::SetCursors(TCursor Index, HCURSOR Handle) {
     FCursors[Index] = Handle;
   else
     FCursors.erase(Index);
+}
+
+// Monitors.
+
+void TScreen::UpdateMonitors() {
+  std::vector<HMONITOR> handles;
+  EnumDisplayMonitors(
+      nullptr, nullptr,
+      [&handles](HMONITOR monitor, HDC, RECT*, LPARAM) {
+        handles.push_back(monitor);
+        return true;
+      },
+      0);
+  const bool same = handles.size() == FMonitors.size() &&
+                    std::equal(handles.begin(), handles.end(), FMonitors.begin(),
+                               [](HMONITOR h, const std::unique_ptr<TMonitor>& m) { return m->Handle() == h; });
+  if (same) return;
+  FMonitors.clear();
+  for (std::size_t i = 0; i < handles.size(); ++i)
+    FMonitors.push_back(std::make_unique<TMonitor>(handles[i], static_cast<int>(i)));
+}
+
+int TScreen::MonitorCount() {
+  UpdateMonitors();
+  return static_cast<int>(FMonitors.size());
+}
+
+TMonitor* TScreen::Monitors(int Index) {
+  UpdateMonitors();
+  if (Index < 0 || Index >= static_cast<int>(FMonitors.size()))
+    throw EListError(FmtLoadResString(SListIndexError, {Index}));
+  return FMonitors[static_cast<std::size_t>(Index)].get();
+}
+
+TMonitor* TScreen::MonitorOf(HMONITOR Handle) {
+  if (!Handle) return nullptr;
+  UpdateMonitors();
+  for (const auto& monitor : FMonitors)
+    if (monitor->Handle() == Handle) return monitor.get();
+  return nullptr;
+}
+
+namespace {
+
+DWORD MonitorFlags(TMonitorDefaultTo Default) {
+  switch (Default) {
+    case TMonitorDefaultTo::mdNull: return MONITOR_DEFAULTTONULL;
+    case TMonitorDefaultTo::mdPrimary: return MONITOR_DEFAULTTOPRIMARY;
+    default: return MONITOR_DEFAULTTONEAREST;
+  }
+}
+
+}  // namespace
+
+TMonitor* TScreen::MonitorFromWindow(HWND Window, TMonitorDefaultTo Default) {
+  return MonitorOf(::plat::MonitorFromWindow(Window, MonitorFlags(Default)));
+}
+
+TMonitor* TScreen::MonitorFromPoint(TPoint Point, TMonitorDefaultTo Default) {
+  return MonitorOf(::plat::MonitorFromPoint(Point, MonitorFlags(Default)));
+}
+
+TMonitor* TScreen::MonitorFromRect(TRect Rect, TMonitorDefaultTo Default) {
+  return MonitorOf(::plat::MonitorFromRect(&Rect, MonitorFlags(Default)));
 }
 
 TCustomForm* TScreen::Forms(int Index) const {

@@ -1,6 +1,8 @@
 #pragma once
-// The screen as the class library sees it: its size and work area, its
-// resolution, the mouse pointers by number, the forms and the active one.
+// The screen as the class library sees it: its size and work area (the
+// primary monitor's), its monitors, its resolution, the mouse pointers by
+// number, the forms and the active one, and the fonts of hints and menus
+// (the menu font as the system's non-client metrics give it).
 #include <map>
 #include <memory>
 #include <vector>
@@ -8,6 +10,7 @@
 #include "platform/gdi/TFont.h"
 #include "platform/ui/ControlTypes.h"
 #include "platform/ui/TComponent.h"
+#include "platform/ui/TMonitor.h"
 #include "platform/win/WinTypes.h"
 
 namespace plat {
@@ -30,6 +33,18 @@ class TScreen : public TComponent {
   int WorkAreaHeight() const { return WorkAreaRect().Height(); }
   int PixelsPerInch() const { return 96; }
 
+  // The display's monitors, the primary one first. The list is read again
+  // when the display's monitors change; TMonitor pointers stay valid until then.
+  int MonitorCount();
+  // Raises EListError for an index out of range.
+  TMonitor* Monitors(int Index);
+  TMonitor* PrimaryMonitor() { return Monitors(0); }
+  // The monitor a window, point or rectangle lies on (mostly); elsewhere
+  // the nearest, none or the primary one, as Default says.
+  TMonitor* MonitorFromWindow(HWND Window, TMonitorDefaultTo Default = TMonitorDefaultTo::mdNearest);
+  TMonitor* MonitorFromPoint(TPoint Point, TMonitorDefaultTo Default = TMonitorDefaultTo::mdNearest);
+  TMonitor* MonitorFromRect(TRect Rect, TMonitorDefaultTo Default = TMonitorDefaultTo::mdNearest);
+
   // A pointer shown over every control while not crDefault.
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor Value);
@@ -46,7 +61,7 @@ class TScreen : public TComponent {
   TCustomForm* ActiveForm() const { return FActiveForm; }
   TWinControl* ActiveControl() const { return FActiveControl; }
   TFont* HintFont() const { return FHintFont.get(); }
-  // The font menus draw their items in.
+  // The system's menu font, in the colour of menu text.
   TFont* MenuFont() const { return FMenuFont.get(); }
 
  private:
@@ -54,6 +69,9 @@ class TScreen : public TComponent {
 
   void AddForm(TCustomForm* Form);
   void RemoveForm(TCustomForm* Form);
+  // Brings the list of monitors in line with the display.
+  void UpdateMonitors();
+  TMonitor* MonitorOf(HMONITOR Handle);
 
   TCursor FCursor = crDefault;
   std::map<TCursor, HCURSOR> FCursors;
@@ -63,6 +81,7 @@ class TScreen : public TComponent {
   TWinControl* FActiveControl = nullptr;
   std::unique_ptr<TFont> FHintFont;
   std::unique_ptr<TFont> FMenuFont;
+  std::vector<std::unique_ptr<TMonitor>> FMonitors;
 };
 
 // The screen object of the program (made by InitForms).

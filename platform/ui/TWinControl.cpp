@@ -661,14 +661,15 @@ bool TWinControl::DialogKeyStep(std::uint16_t Key, LPARAM KeyData) {
   return form && form->Perform(CM_DIALOGKEY, Key, KeyData) != 0;
 }
 
-bool TWinControl::IsMenuKey(TMessage& Message) {
+bool TWinControl::IsMenuKey(const TMessage& Message) {
   if (ComponentState().Contains(TComponentStateItem::csDesigning)) return false;
   TWMKey key = TWMKey::From(Message);
   for (TControl* control = this; control; control = control->Parent()) {
     if (control->PopupMenu() && control->PopupMenu()->IsShortCut(key)) return true;
   }
-  TCustomForm* form = GetParentForm(this);
-  return form && form->IsShortCut(key);
+  if (TCustomForm* form = GetParentForm(this); form && form->IsShortCut(key)) return true;
+  // Then the application: its handlers and its main form.
+  return Application && SendMessageA(Application->Handle(), CM_APPKEYDOWN, key.CharCode, key.KeyData) != 0;
 }
 
 bool TWinControl::DoKeyDown(std::uint16_t& Key, TShiftState Shift) {
@@ -721,7 +722,6 @@ void TWinControl::WMKeyDown(TMessage& Message) {
     return;
   }
   if (Application) Application->CancelHint();
-  // Shortcuts come before the key is handled as a key.
   if (IsMenuKey(Message)) return;
   if (DialogKeyStep(key, Message.LParam)) return;
   if (!DoKeyDown(key, ShiftStateOf(pressed))) DefaultHandler(Message);

@@ -210,10 +210,11 @@ class TWinControl : public TControl {
   // A routed mouse message for a graphic child: answers true when it went there.
   bool IsControlMouseMsg(TMessage& Message);
   void TrackMouse(TMessage& Message);
+  // A key down offered as a shortcut: to the popup menus of this control
+  // and its parents, to the form (its OnShortCut and menu bar), then to the
+  // application.
+  bool IsMenuKey(const TMessage& Message);
   bool DialogKeyStep(std::uint16_t Key, LPARAM KeyData);
-  // A key down as a shortcut: of the popup menus of this control and its
-  // parents, then of the form (its OnShortCut and menu bar).
-  bool IsMenuKey(TMessage& Message);
   bool TakeCharByte(WPARAM Byte, char32_t& Char);
 
   HWND FHandle = nullptr;

@@ -9,6 +9,7 @@
 // back to headless.
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Region.h"
@@ -16,6 +17,13 @@
 #include "platform/win/WinTypes.h"
 
 namespace plat {
+
+// One monitor of the display, in virtual-screen coordinates.
+struct MonitorArea {
+  TRect Bounds;
+  TRect WorkArea;
+  bool operator==(const MonitorArea&) const = default;
+};
 
 // What the window layer tells a backend. Only top-level windows (no parent)
 // are announced; coordinates are screen coordinates unless said otherwise.
@@ -32,6 +40,10 @@ class Display {
   virtual TSize ScreenSize() const = 0;
   virtual TRect WorkArea() const = 0;
   virtual int RefreshRate() const = 0;
+  // Every monitor, the primary one first: its place on the virtual screen
+  // and its work area. Never empty; the primary one is ScreenSize and
+  // WorkArea.
+  virtual std::vector<MonitorArea> Monitors() const = 0;
 
   // A window came into being (hidden) or is going away; after
   // WindowDestroyed its handle is never passed again.

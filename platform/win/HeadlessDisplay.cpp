@@ -1,13 +1,27 @@
 #include "platform/win/HeadlessDisplay.h"
 
 #include "platform/gdi/PngCodec.h"
+#include "platform/rtl/Exception.h"
 #include "platform/win/detail/WindowManager.h"
 
 namespace plat {
 
 HeadlessDisplay::HeadlessDisplay() : HeadlessDisplay({1024, 768}, {0, 0, 1024, 738}) {}
 
-HeadlessDisplay::HeadlessDisplay(TSize screen, TRect workArea) : FScreen(screen), FWorkArea(workArea) {}
+HeadlessDisplay::HeadlessDisplay(TSize screen, TRect workArea) : FMonitors{{{0, 0, screen.cx, screen.cy}, workArea}} {}
+
+TSize HeadlessDisplay::ScreenSize() const {
+  const TRect& primary = FMonitors.front().Bounds;
+  return {primary.Width(), primary.Height()};
+}
+
+void HeadlessDisplay::SetMonitors(std::vector<MonitorArea> monitors) {
+  if (monitors.empty()) throw Exception("A display needs at least one monitor");
+  for (const MonitorArea& m : monitors)
+    if (m.Bounds.IsEmpty() || m.WorkArea.IsEmpty() || !m.Bounds.Contains(m.WorkArea))
+      throw Exception("A monitor's work area must lie inside it");
+  FMonitors = std::move(monitors);
+}
 
 std::optional<String> HeadlessDisplay::DesktopClipboardText() { return FDesktopClipboardText; }
 

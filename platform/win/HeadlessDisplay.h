@@ -12,14 +12,19 @@ namespace plat {
 
 class HeadlessDisplay : public Display {
  public:
-  // A screen of 1024 x 768 with a 30-pixel panel at the bottom.
+  // One monitor of 1024 x 768 with a 30-pixel panel at the bottom.
   HeadlessDisplay();
   HeadlessDisplay(TSize screen, TRect workArea);
 
   const char* Name() const override { return "headless"; }
-  TSize ScreenSize() const override { return FScreen; }
-  TRect WorkArea() const override { return FWorkArea; }
+  TSize ScreenSize() const override;
+  TRect WorkArea() const override { return FMonitors.front().WorkArea; }
   int RefreshRate() const override { return 60; }
+  std::vector<MonitorArea> Monitors() const override { return FMonitors; }
+  // Replaces the monitors, the primary one first. An empty list, or a
+  // monitor whose work area lies outside it, raises Exception and changes
+  // nothing.
+  void SetMonitors(std::vector<MonitorArea> monitors);
 
   void WindowCreated(HWND) override {}
   void WindowDestroyed(HWND window) override { FLayers.erase(window); }
@@ -56,8 +61,7 @@ class HeadlessDisplay : public Display {
   void SetDesktopClipboardText(const String& text) { FDesktopClipboardText = text; }
 
  private:
-  TSize FScreen;
-  TRect FWorkArea;
+  std::vector<MonitorArea> FMonitors;
   HCURSOR FCursor = nullptr;
   String FPublishedClipboardText;
   std::optional<String> FDesktopClipboardText;

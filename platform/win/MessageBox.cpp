@@ -1,13 +1,11 @@
 #include "platform/win/MessageBox.h"
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DrawText.h"
 #include "platform/gdi/Font.h"
-#include "platform/gdi/Pen.h"
 #include "platform/gdi/Shapes.h"
 #include "platform/gdi/StandardLooks.h"
 #include "platform/rtl/RtlConsts.h"
@@ -17,6 +15,7 @@
 #include "platform/win/DefWindowProc.h"
 #include "platform/win/Display.h"
 #include "platform/win/Focus.h"
+#include "platform/win/Icons.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/MessageViews.h"
@@ -199,51 +198,15 @@ LRESULT TextProc(HWND text, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void PaintIcon(HDC dc, Icon kind, int x, int y) {
-  if (kind == Icon::None) return;
-  COLORREF fill = RGB(255, 255, 255), edge = RGB(0, 0, 0), mark = RGB(0, 0, 160);
-  const char* glyph = "i";
+  const char* name = nullptr;
   switch (kind) {
-    case Icon::Error:
-      fill = RGB(220, 0, 0);
-      edge = RGB(128, 0, 0);
-      mark = RGB(255, 255, 255);
-      glyph = "X";
-      break;
-    case Icon::Question: glyph = "?"; break;
-    case Icon::Warning:
-      fill = RGB(255, 220, 0);
-      mark = RGB(0, 0, 0);
-      glyph = "!";
-      break;
-    default: break;
+    case Icon::Error: name = IDI_HAND; break;
+    case Icon::Question: name = IDI_QUESTION; break;
+    case Icon::Warning: name = IDI_EXCLAMATION; break;
+    case Icon::Information: name = IDI_ASTERISK; break;
+    case Icon::None: return;
   }
-  HPEN pen = CreatePen(PS_SOLID, 1, edge);
-  HBRUSH brush = CreateSolidBrush(fill);
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  HGDIOBJ oldBrush = SelectObject(dc, brush);
-  if (kind == Icon::Warning) {
-    const POINT triangle[] = {{x + IconSize / 2, y + 1}, {x + IconSize - 1, y + IconSize - 2}, {x, y + IconSize - 2}};
-    Polygon(dc, triangle, 3);
-  } else {
-    Ellipse(dc, x, y, x + IconSize, y + IconSize);
-  }
-  SelectObject(dc, oldPen);
-  SelectObject(dc, oldBrush);
-  DeleteObject(pen);
-  DeleteObject(brush);
-
-  LOGFONTA lf;
-  lf.lfHeight = -20;
-  lf.lfWeight = FW_BOLD;
-  std::strncpy(lf.lfFaceName, "Tahoma", LF_FACESIZE - 1);
-  HFONT font = CreateFontIndirectA(&lf);
-  HGDIOBJ oldFont = SelectObject(dc, font);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, mark);
-  RECT r{x, y + (kind == Icon::Warning ? 4 : 0), x + IconSize, y + IconSize};
-  DrawTextA(dc, glyph, 1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(dc, oldFont);
-  DeleteObject(font);
+  DrawIconEx(dc, x, y, LoadIconA(nullptr, name), IconSize, IconSize, 0, nullptr, DI_NORMAL);
 }
 
 LRESULT BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {

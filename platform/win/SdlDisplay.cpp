@@ -55,6 +55,7 @@ class SdlDisplay final : public Display {
   const char* Name() const override { return "sdl"; }
   TSize ScreenSize() const override;
   TRect WorkArea() const override;
+  std::vector<MonitorArea> Monitors() const override;
   int RefreshRate() const override;
 
   void WindowCreated(HWND window) override;
@@ -145,6 +146,26 @@ TRect SdlDisplay::WorkArea() const {
     return {0, 0, screen.cx, screen.cy};
   }
   return {usable.x, usable.y, usable.x + usable.w, usable.y + usable.h};
+}
+
+std::vector<MonitorArea> SdlDisplay::Monitors() const {
+  // SDL's display 0 is the primary one, as ScreenSize and WorkArea take it.
+  std::vector<MonitorArea> monitors;
+  const int count = SDL_GetNumVideoDisplays();
+  for (int i = 0; i < count; ++i) {
+    SDL_Rect bounds, usable;
+    if (SDL_GetDisplayBounds(i, &bounds) != 0) continue;
+    const TRect whole{bounds.x, bounds.y, bounds.x + bounds.w, bounds.y + bounds.h};
+    const TRect work = SDL_GetDisplayUsableBounds(i, &usable) == 0
+                           ? TRect{usable.x, usable.y, usable.x + usable.w, usable.y + usable.h}.Intersected(whole)
+                           : whole;
+    monitors.push_back({whole, work.IsEmpty() ? whole : work});
+  }
+  if (monitors.empty()) {
+    const TSize screen = ScreenSize();
+    monitors.push_back({{0, 0, screen.cx, screen.cy}, WorkArea()});
+  }
+  return monitors;
 }
 
 int SdlDisplay::RefreshRate() const {

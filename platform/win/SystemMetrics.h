@@ -1,6 +1,15 @@
 #pragma once
 // Screen and system measures in the classic scheme at 96 DPI. The screen's
-// size and work area come from the display in force.
+// size and work area come from the display in force (the primary monitor's;
+// the virtual screen holds them all).
+//
+// SystemParametersInfo reads settings only: the work area, the wheel's
+// lines, the non-client metrics (the same sizes as GetSystemMetrics, less
+// the one-pixel border the metrics count in, and the fonts the window layer
+// draws its frames, menus and message boxes with) and the icon titles' font.
+// Other actions, a missing record or a record of the wrong size fail with
+// ERROR_INVALID_PARAMETER.
+#include "platform/gdi/FontTypes.h"
 #include "platform/win/WinTypes.h"
 
 namespace plat {
@@ -64,9 +73,33 @@ constexpr int SM_SAMEDISPLAYFORMAT = 81;
 // 0 for an unknown index.
 int GetSystemMetrics(int index);
 
+constexpr UINT SPI_GETICONTITLELOGFONT = 0x001F;
+constexpr UINT SPI_GETNONCLIENTMETRICS = 0x0029;
 constexpr UINT SPI_GETWORKAREA = 0x0030;
 constexpr UINT SPI_GETWHEELSCROLLLINES = 0x0068;
-// SPI_GETWORKAREA fills a RECT; SPI_GETWHEELSCROLLLINES a UINT (3).
+
+struct NONCLIENTMETRICSA {
+  UINT cbSize = sizeof(NONCLIENTMETRICSA);
+  int iBorderWidth = 0;
+  int iScrollWidth = 0;
+  int iScrollHeight = 0;
+  int iCaptionWidth = 0;
+  int iCaptionHeight = 0;
+  LOGFONTA lfCaptionFont;
+  int iSmCaptionWidth = 0;
+  int iSmCaptionHeight = 0;
+  LOGFONTA lfSmCaptionFont;
+  int iMenuWidth = 0;
+  int iMenuHeight = 0;
+  LOGFONTA lfMenuFont;
+  LOGFONTA lfStatusFont;
+  LOGFONTA lfMessageFont;
+};
+using NONCLIENTMETRICS = NONCLIENTMETRICSA;
+
+// SPI_GETWORKAREA fills a RECT (the primary monitor's work area);
+// SPI_GETWHEELSCROLLLINES a UINT (3); SPI_GETNONCLIENTMETRICS a
+// NONCLIENTMETRICSA whose cbSize is set; SPI_GETICONTITLELOGFONT a LOGFONTA.
 bool SystemParametersInfoA(UINT action, UINT param, void* data, UINT winIni);
 inline bool SystemParametersInfo(UINT action, UINT param, void* data, UINT winIni) {
   return SystemParametersInfoA(action, param, data, winIni);

@@ -25,5 +25,6 @@ inline constexpr DWORD ERROR_INVALID_FILTER_PROC = 1427;
 inline constexpr DWORD ERROR_POPUP_ALREADY_ACTIVE = 1446;
 inline constexpr DWORD ERROR_MENU_ITEM_NOT_FOUND = 1456;
 inline constexpr DWORD ERROR_TIMEOUT = 1460;
+inline constexpr DWORD ERROR_INVALID_MONITOR_HANDLE = 1461;
 
 }  // namespace plat

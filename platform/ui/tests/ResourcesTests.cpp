@@ -62,7 +62,7 @@ TEST(Resources, MissingOnesSayWhy) {
   SetLastError(0);
   EXPECT_EQ(FindResource(nullptr, "Dot", RT_RCDATA), nullptr);  // that type exists, not that name
   EXPECT_EQ(GetLastError(), ERROR_RESOURCE_NAME_NOT_FOUND);
-  EXPECT_EQ(FindResource(nullptr, "Dot", RT_GROUP_ICON), nullptr);  // no icons at all
+  EXPECT_EQ(FindResource(nullptr, "Dot", RT_ICON), nullptr);  // no single icon images at all
   EXPECT_EQ(GetLastError(), ERROR_RESOURCE_TYPE_NOT_FOUND);
   EXPECT_EQ(FindResource(nullptr, "", RT_BITMAP), nullptr);
   EXPECT_EQ(FindResource(nullptr, "Do", RT_BITMAP), nullptr);

@@ -7,11 +7,7 @@
 namespace plat {
 namespace {
 
-HFONT MakeFont(int weight) {
-  LOGFONTA lf;
-  lf.lfHeight = -11;  // 8 points at 96 DPI
-  lf.lfWeight = weight;
-  std::strncpy(lf.lfFaceName, "Tahoma", LF_FACESIZE - 1);
+HFONT MakeFont(const LOGFONTA& lf) {
   HFONT font = CreateFontIndirectA(&lf);
   GdiObjectTable::MarkStock(font);  // shared: DeleteObject leaves it alone
   return font;
@@ -19,23 +15,35 @@ HFONT MakeFont(int weight) {
 
 }  // namespace
 
+LOGFONTA SystemLogFont(SystemFont kind) {
+  LOGFONTA lf;
+  lf.lfHeight = -11;  // 8 points at 96 DPI
+  lf.lfWeight = kind == SystemFont::Caption || kind == SystemFont::SmallCaption ? FW_BOLD : FW_NORMAL;
+  std::strncpy(lf.lfFaceName, "Tahoma", LF_FACESIZE - 1);
+  return lf;
+}
+
 HFONT CaptionFont() {
-  static HFONT font = MakeFont(FW_BOLD);
+  static HFONT font = MakeFont(SystemLogFont(SystemFont::Caption));
   return font;
 }
 
 HFONT MessageFont() {
-  static HFONT font = MakeFont(FW_NORMAL);
+  static HFONT font = MakeFont(SystemLogFont(SystemFont::Message));
   return font;
 }
 
 HFONT MenuFont() {
-  static HFONT font = MakeFont(FW_NORMAL);
+  static HFONT font = MakeFont(SystemLogFont(SystemFont::Menu));
   return font;
 }
 
 HFONT MenuDefaultItemFont() {
-  static HFONT font = MakeFont(FW_BOLD);
+  static HFONT font = [] {
+    LOGFONTA lf = SystemLogFont(SystemFont::Menu);
+    lf.lfWeight = FW_BOLD;
+    return MakeFont(lf);
+  }();
   return font;
 }
 

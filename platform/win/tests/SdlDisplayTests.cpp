@@ -14,7 +14,10 @@
 #include "platform/gdi/Region.h"
 #include "platform/gdi/Shapes.h"
 #include "platform/win/DefWindowProc.h"
+#include "platform/win/CrossProcessWindows.h"
 #include "platform/win/Focus.h"
+#include "platform/win/Menus.h"
+#include "platform/win/Timers.h"
 #include "platform/win/Display.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
@@ -194,6 +197,74 @@ TEST_F(SdlDisplayUnderXvfb, AHintIsANativePopupThatTakesNoFocus) {
   }));
   EXPECT_EQ(GetActiveWindow(), FWindow);
   DestroyWindow(hint);
+}
+
+// What a menu loop under the SDL display saw, told by a timer that runs
+// inside the loop (the loop blocks the test until the menu ends).
+struct MenuWatch {
+  XvfbServer* Server = nullptr;
+  HWND Form = nullptr;
+  HMENU Menu = nullptr;
+  std::chrono::steady_clock::time_point Deadline;
+  HWND MenuWindow = nullptr;
+  std::optional<XvfbServer::NativeWindowState> Shown;
+  HWND ActiveWhileOpen = nullptr;
+  String KeyboardFocusWhileOpen;
+  bool AboveForm = false;
+  bool Clicked = false;
+  bool TimedOut = false;
+};
+MenuWatch gMenuWatch;
+
+void WatchMenu(HWND, UINT, UINT_PTR, DWORD) {
+  MenuWatch& w = gMenuWatch;
+  if (std::chrono::steady_clock::now() > w.Deadline) {
+    w.TimedOut = true;
+    EndMenu();
+    return;
+  }
+  if (w.Clicked) return;
+  w.MenuWindow = FindWindowA(MenuWindowClass, nullptr);
+  RECT r;
+  if (!w.MenuWindow || !GetWindowRect(w.MenuWindow, &r)) return;
+  w.Shown = w.Server->ShownWindowAt(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+  SDL_Window* focused = SDL_GetKeyboardFocus();
+  if (!w.Shown || focused == nullptr) return;
+  w.ActiveWhileOpen = GetActiveWindow();
+  w.KeyboardFocusWhileOpen = SDL_GetWindowTitle(focused);
+  for (HWND h = GetWindow(w.MenuWindow, GW_HWNDNEXT); h; h = GetWindow(h, GW_HWNDNEXT)) w.AboveForm |= h == w.Form;
+  // On the form's native window, away from the menu.
+  w.Server->Click(70, 300);
+  w.Clicked = true;
+}
+
+TEST_F(SdlDisplayUnderXvfb, AMenuIsANativePopupAboveItsActiveFormAndAClickOutsideEndsIt) {
+  OpenProbe(50, 50, 400, 300);
+  SetForegroundWindow(FWindow);
+  ASSERT_TRUE(PumpUntil([] { return SDL_GetKeyboardFocus() != nullptr; }));
+  HMENU menu = CreatePopupMenu();
+  AppendMenuA(menu, MF_STRING, 1, "&One");
+  AppendMenuA(menu, MF_STRING, 2, "&Two");
+  gMenuWatch = MenuWatch();
+  gMenuWatch.Server = FServer.get();
+  gMenuWatch.Form = FWindow;
+  gMenuWatch.Menu = menu;
+  gMenuWatch.Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, WatchMenu);
+  const BOOL chosen = TrackPopupMenu(menu, TPM_RETURNCMD, 200, 150, 0, FWindow, nullptr);
+  KillTimer(nullptr, timer);
+  const MenuWatch& seen = gMenuWatch;
+  EXPECT_FALSE(seen.TimedOut);
+  EXPECT_TRUE(seen.Clicked);
+  EXPECT_EQ(chosen, 0);  // dismissed
+  EXPECT_TRUE(seen.Shown && seen.Shown->OverrideRedirect);
+  EXPECT_TRUE(seen.Shown && !seen.Shown->Focused);
+  EXPECT_TRUE(seen.AboveForm);
+  EXPECT_EQ(seen.ActiveWhileOpen, FWindow);
+  EXPECT_EQ(seen.KeyboardFocusWhileOpen, "SDL probe");
+  EXPECT_FALSE(IsWindow(seen.MenuWindow));
+  EXPECT_EQ(GetActiveWindow(), FWindow);
+  DestroyMenu(menu);
 }
 
 TEST_F(SdlDisplayUnderXvfb, PlainTextGoesBothWaysThroughTheDesktopClipboard) {

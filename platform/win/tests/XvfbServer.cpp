@@ -103,6 +103,53 @@ void XvfbServer::MovePointer(int x, int y) const {
   XSync(display, False);
 }
 
+void XvfbServer::Click(int x, int y) const {
+  auto* display = static_cast<::Display*>(FConnection);
+  MovePointer(x, y);
+  const ::Window root = DefaultRootWindow(display);
+  ::Window target = root;
+  for (;;) {
+    ::Window rootReturn = None, child = None;
+    int rootX = 0, rootY = 0, winX = 0, winY = 0;
+    unsigned int mask = 0;
+    XQueryPointer(display, target, &rootReturn, &child, &rootX, &rootY, &winX, &winY, &mask);
+    if (child == None) break;
+    target = child;
+  }
+  int localX = 0, localY = 0;
+  ::Window ignored = None;
+  XTranslateCoordinates(display, root, target, x, y, &localX, &localY, &ignored);
+  XEvent event{};
+  event.xmotion.type = MotionNotify;
+  event.xmotion.display = display;
+  event.xmotion.window = target;
+  event.xmotion.root = root;
+  event.xmotion.time = CurrentTime;
+  event.xmotion.x = localX;
+  event.xmotion.y = localY;
+  event.xmotion.x_root = x;
+  event.xmotion.y_root = y;
+  event.xmotion.same_screen = True;
+  XSendEvent(display, target, True, PointerMotionMask, &event);
+  for (const int type : {ButtonPress, ButtonRelease}) {
+    XEvent button{};
+    button.xbutton.type = type;
+    button.xbutton.display = display;
+    button.xbutton.window = target;
+    button.xbutton.root = root;
+    button.xbutton.time = CurrentTime;
+    button.xbutton.x = localX;
+    button.xbutton.y = localY;
+    button.xbutton.x_root = x;
+    button.xbutton.y_root = y;
+    button.xbutton.state = type == ButtonRelease ? Button1Mask : 0;
+    button.xbutton.button = Button1;
+    button.xbutton.same_screen = True;
+    XSendEvent(display, target, True, type == ButtonPress ? ButtonPressMask : ButtonReleaseMask, &button);
+  }
+  XSync(display, False);
+}
+
 }  // namespace plat::testing
 
 namespace plat::testing {

@@ -42,6 +42,11 @@ class XvfbServer {
   // Moves the pointer, as the user would: the server sends the motion to
   // the window below.
   void MovePointer(int x, int y) const;
+  // A left click at a screen point, told to the deepest window there as
+  // the server would tell it (motion, press, release), even while another
+  // window holds a pointer grab. Xvfb has no input extension, so the events
+  // are sent rather than made.
+  void Click(int x, int y) const;
 
   // The desktop's clipboard as another program sees it. Asking is one step
   // and the answer another, because the owner answers only while its own
