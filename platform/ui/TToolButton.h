@@ -73,7 +73,7 @@ class TToolButton : public TGraphicControl {
   // no sub-items.
   void Click() override;
 
-  // Under the mouse (and enabled).
+  // Under the mouse (and enabled), or selected by the bar's menu keys.
   bool Hot() const { return FHot; }
   // Held down by the mouse while the mouse is on it, or showing its menu.
   bool Pressed() const { return (FHeld && FMouseOver) || FMenuShown; }
