@@ -20,7 +20,6 @@
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/WindowStyles.h"
-#include "platform/win/StandardControlMessages.h"
 
 namespace plat {
 

@@ -23,6 +23,7 @@
 #include "platform/ui/OwnerDraw.h"
 #include "platform/ui/TWinControl.h"
 #include "platform/win/MessageViews.h"
+#include "platform/win/StandardControlMessages.h"
 
 namespace plat {
 

@@ -30,11 +30,14 @@ bool RunModalLoop(HWND window, const std::function<bool()>& finished) {
 
 int ModalLoopDepth() { return Depth(); }
 
-ModalLoopScope::ModalLoopScope(HWND window) {
+ModalLoopScope::ModalLoopScope(HWND window) : FWindow(window) {
   ++Depth();
   ThreadQueue::Instance().AnnounceModalLoop(window);
 }
 
-ModalLoopScope::~ModalLoopScope() { --Depth(); }
+ModalLoopScope::~ModalLoopScope() {
+  --Depth();
+  ThreadQueue::Instance().WithdrawModalLoop(FWindow);
+}
 
 }  // namespace plat

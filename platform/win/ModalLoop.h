@@ -18,14 +18,18 @@ bool RunModalLoop(HWND window, const std::function<bool()>& finished);
 int ModalLoopDepth();
 
 // For a loop that handles its own messages (the class library's modal
-// forms): while it lives, the loop counts in ModalLoopDepth, and the display
-// hears of it as of RunModalLoop's once the queue first has nothing to do.
+// forms, menus): while it lives, the loop counts in ModalLoopDepth, and the
+// display hears of it as of RunModalLoop's once the queue first has nothing
+// to do; a loop that ends before that is never announced.
 class ModalLoopScope {
  public:
   explicit ModalLoopScope(HWND window);
   ~ModalLoopScope();
   ModalLoopScope(const ModalLoopScope&) = delete;
   ModalLoopScope& operator=(const ModalLoopScope&) = delete;
+
+ private:
+  HWND FWindow;
 };
 
 }  // namespace plat

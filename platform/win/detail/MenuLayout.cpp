@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DrawText.h"
 #include "platform/gdi/Font.h"
 #include "platform/rtl/Unicode.h"
@@ -68,6 +69,11 @@ ItemText SplitItemText(const String& text) {
   return {text.substr(0, tab), text.substr(tab + 1)};
 }
 
+Bitmap* ItemPicture(const MenuItem& item) {
+  if (!(item.Type & MFT_BITMAP) || !item.Bitmap) return nullptr;
+  return GdiObjectTable::As<Bitmap>(item.Bitmap, OBJ_BITMAP);
+}
+
 char32_t MnemonicOf(const String& text) {
   for (std::size_t i = 0; i + 1 < text.size(); ++i) {
     if (text[i] != '&') continue;
@@ -107,8 +113,8 @@ PopupLayout LayOutPopup(HWND owner, HMENU handle) {
       sizes.push_back(item.Measured.value_or(TSize{0, textHeight}));
     else if (item.IsSeparator())
       sizes.push_back({0, SeparatorHeight});
-    else if ((item.Type & MFT_BITMAP) && item.Bitmap)
-      sizes.push_back({MenuCheckColumn + item.Bitmap->Width() + MenuArrowColumn, item.Bitmap->Height() + 4});
+    else if (const Bitmap* picture = ItemPicture(item))
+      sizes.push_back({MenuCheckColumn + picture->Width() + MenuArrowColumn, picture->Height() + 4});
     else
       sizes.push_back({textWidth, textHeight});
   }
@@ -145,8 +151,8 @@ BarLayout LayOutMenuBar(HWND owner, HMENU handle, int width) {
     int w = 2 * MenuBarItemPadding;
     if (item.IsOwnerDraw())
       w = item.Measured ? item.Measured->cx : 0;
-    else if ((item.Type & MFT_BITMAP) && item.Bitmap)
-      w += item.Bitmap->Width();
+    else if (const Bitmap* picture = ItemPicture(item))
+      w += picture->Width();
     else if (!item.IsSeparator())
       w += dc.Measure(SplitItemText(item.Text).Label, item.IsDefault()).cx;
     if (x > 0 && (x + w > width || (item.Type & (MFT_MENUBREAK | MFT_MENUBARBREAK)))) {

@@ -46,6 +46,9 @@ struct ItemText {
   String Shortcut;
 };
 ItemText SplitItemText(const String& text);
+// The picture of an MFT_BITMAP item while its handle is a live bitmap,
+// else null (a stale handle draws nothing).
+Bitmap* ItemPicture(const MenuItem& item);
 // The mnemonic letter of a text ("&File": 'f'), lower case; 0 for none.
 char32_t MnemonicOf(const String& text);
 

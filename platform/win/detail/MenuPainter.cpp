@@ -41,7 +41,7 @@ void DrawGlyph(HDC dc, const TRect& cell, UINT kind, COLORREF color) {
   BitBlt(dc, at.X, at.Y, s, s, mask, 0, 0, MaskWithBrush);
 }
 
-void DrawBitmap(HDC dc, HBITMAP bitmap, TPoint at) {
+void DrawBitmap(HDC dc, Bitmap* bitmap, TPoint at) {
   HDC source = CreateCompatibleDC(dc);
   const ScopeExit release([&] { DeleteDC(source); });
   SelectObject(source, bitmap);
@@ -95,9 +95,11 @@ void DrawPlainItem(HDC dc, const MenuItem& item, const TRect& rect, bool selecte
     DrawGlyph(dc, checkCell, (item.Type & MFT_RADIOCHECK) ? DFCS_MENUBULLET : DFCS_MENUCHECK, color);
   if (!inBar && item.SubMenu)
     DrawGlyph(dc, {rect.Right - MenuArrowColumn, rect.Top, rect.Right, rect.Bottom}, DFCS_MENUARROW, color);
-  if ((item.Type & MFT_BITMAP) && item.Bitmap) {
-    const int left = inBar ? rect.Left + MenuBarItemPadding : rect.Left + MenuCheckColumn;
-    DrawBitmap(dc, item.Bitmap, {left, rect.Top + (rect.Height() - item.Bitmap->Height()) / 2});
+  if (item.Type & MFT_BITMAP) {
+    if (Bitmap* picture = ItemPicture(item)) {
+      const int left = inBar ? rect.Left + MenuBarItemPadding : rect.Left + MenuCheckColumn;
+      DrawBitmap(dc, picture, {left, rect.Top + (rect.Height() - picture->Height()) / 2});
+    }
     return;
   }
   const DCStateSaver saver(dc);

@@ -42,6 +42,11 @@ void ThreadQueue::AddInput(const RawInput& input) { FRawInput.push_back(input); 
 
 void ThreadQueue::AddInputMessage(const MSG& msg, bool unicode) { FInput.push_back({msg, unicode}); }
 
+void ThreadQueue::WithdrawModalLoop(HWND window) {
+  const auto found = std::find(FModalAnnouncements.begin(), FModalAnnouncements.end(), window);
+  if (found != FModalAnnouncements.end()) FModalAnnouncements.erase(found);
+}
+
 void ThreadQueue::Purge(HWND window) {
   std::erase_if(FPosted, [window](const QueuedMessage& q) { return q.Msg.hwnd == window; });
   std::erase_if(FInput, [window](const QueuedMessage& q) { return q.Msg.hwnd == window; });

@@ -63,6 +63,8 @@ class ThreadQueue {
   void Wait();
 
   void AnnounceModalLoop(HWND window) { FModalAnnouncements.push_back(window); }
+  // The loop ended; if it was not announced yet, it never will be.
+  void WithdrawModalLoop(HWND window);
   DWORD QueueStatus() const;
 
   // The last message handed out (GetMessageTime, GetMessagePos).

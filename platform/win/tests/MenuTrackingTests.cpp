@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/PngCodec.h"
@@ -239,6 +240,33 @@ TEST_F(MenuTracking, ThePressThatOpenedTheMenuDoesNotChooseOnItsRelease) {
   EXPECT_EQ(TakeMenuLog().back(), "exit 1");
 }
 
+TEST_F(MenuTracking, AMenuOrOwnerDestroyedWhileOpenEndsTheLoop) {
+  struct Case {
+    const char* Name;
+    bool DestroyOwner;
+  };
+  for (const Case& c : {Case{"Menu", false}, Case{"Owner", true}}) {
+    SCOPED_TRACE(c.Name);
+    HWND owner = Make("owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, Bounds(100, 100, 300, 200));
+    HMENU menu = MakeSampleMenu();
+    WhenMenuOpens([&] {
+      if (c.DestroyOwner)
+        DestroyWindow(owner);
+      else
+        DestroyMenu(menu);
+      InjectKeyPress(VK_RETURN);  // whatever comes next finds the menu gone
+    });
+    EXPECT_TRUE(TrackPopupMenu(menu, 0, 200, 150, 0, owner, nullptr));
+    Pump();
+    EXPECT_TRUE(MenuWindows().empty());
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(IsWindow(owner), !c.DestroyOwner);
+    EXPECT_EQ(IsMenu(menu), c.DestroyOwner);
+    DestroyMenu(menu);
+    DestroyWindow(owner);
+  }
+}
+
 TEST_F(MenuTracking, BadHandlesAndASecondMenuAreRefused) {
   HMENU stale = CreatePopupMenu();
   DestroyMenu(stale);
@@ -463,6 +491,31 @@ TEST_F(MenuTracking, OwnerDrawnItemsAreMeasuredOnceAndDrawnByTheOwner) {
             0);
   EXPECT_EQ(owner.size(), 2u);
   DestroyMenu(menu);
+}
+
+TEST_F(MenuTracking, PictureItemsTakeTheirBitmapsSizeAndStaleOnesDrawNothing) {
+  HMENU menu = CreatePopupMenu();
+  HBITMAP picture = CreateBitmap(20, 10, 1, 32, nullptr);
+  AppendMenuA(menu, MF_BITMAP, 41, reinterpret_cast<const char*>(picture));
+  AppendMenuA(menu, MF_BITMAP, 42, reinterpret_cast<const char*>(static_cast<std::uintptr_t>(0x300)));
+  TRect size;
+  WhenMenuOpens([&] {
+    GetWindowRect(MenuWindows().front(), &size);
+    InjectKeyPress(VK_F1);
+    InjectKeyPress(VK_DOWN);
+    InjectKeyPress(VK_DOWN);
+    InjectKeyPress(VK_RETURN);
+  });
+  const WatchedMenu watch([](const MSG& msg) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1) UpdateWindow(MenuWindows().front());
+  });
+  EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 200, 150, 0, FForm, nullptr), 42);
+  // The picture's item: check column, 20 pixels, arrow column; 10 + 4 high.
+  // The stale one measures as an empty text item.
+  EXPECT_EQ(size.Width(), 17 + 20 + 17 + 6);
+  EXPECT_EQ(size.Height(), 14 + 17 + 6);
+  DestroyMenu(menu);
+  DeleteObject(picture);
 }
 
 TEST_F(MenuTracking, LettersOfOwnerDrawnItemsAreTheOwnersToAnswer) {
