@@ -3,7 +3,6 @@
 #include "platform/gdi/Blits.h"
 #include "platform/gdi/CodecInput.h"
 #include "platform/gdi/DCStateSaver.h"
-#include "platform/gdi/IcoCodec.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/rtl/ScopeExit.h"
 
@@ -19,11 +18,12 @@ TPixel Premultiplied(TPixel p) {
 
 }  // namespace
 
-TIcon::~TIcon() { FreeImage(); }
+TIcon::~TIcon() { FreeImages(); }
 
-void TIcon::FreeImage() {
-  if (FImage) DeleteObject(FImage);
-  FImage = nullptr;
+void TIcon::FreeImages() {
+  for (HBITMAP image : FImages) DeleteObject(image);
+  FImages.clear();
+  FIconFile = {};
 }
 
 void TIcon::SetWidth(int value) {
@@ -35,17 +35,23 @@ void TIcon::SetHeight(int value) {
 }
 
 void TIcon::Load(std::vector<Byte> data) {
-  const IconFile icon = ReadIco(data);
-  const Bitmap& chosen = *BestIconImage(icon, IconSize, IconSize).Image;
-  auto image = std::make_unique<Bitmap>(chosen.Width(), chosen.Height());
-  for (int y = 0; y < chosen.Height(); ++y) {
-    for (int x = 0; x < chosen.Width(); ++x) image->Put(x, y, Premultiplied(chosen.At(x, y)));
+  IconFile icon = ReadIco(data);
+  const Bitmap& measured = *BestIconImage(icon, IconSize, IconSize).Image;
+  std::vector<HBITMAP> images;
+  for (const IconImage& source : icon.Images) {
+    const Bitmap& from = *source.Image;
+    auto image = std::make_unique<Bitmap>(from.Width(), from.Height());
+    for (int y = 0; y < from.Height(); ++y) {
+      for (int x = 0; x < from.Width(); ++x) image->Put(x, y, Premultiplied(from.At(x, y)));
+    }
+    images.push_back(GdiObjectTable::Adopt(std::move(image)));
   }
-  FreeImage();
+  FWidth = measured.Width();
+  FHeight = measured.Height();
+  FreeImages();
   FData = std::move(data);
-  FWidth = image->Width();
-  FHeight = image->Height();
-  FImage = GdiObjectTable::Adopt(std::move(image));
+  FIconFile = std::move(icon);
+  FImages = std::move(images);
   Changed();
 }
 
@@ -58,7 +64,7 @@ void TIcon::SaveToStream(TStream& stream) {
 void TIcon::Assign(const TIcon& source) {
   if (&source == this) return;
   if (source.Empty()) {
-    FreeImage();
+    FreeImages();
     FData.clear();
     FWidth = FHeight = 0;
     Changed();
@@ -68,13 +74,15 @@ void TIcon::Assign(const TIcon& source) {
 }
 
 void TIcon::Draw(TCanvas& canvas, const TRect& rect) {
-  if (!FImage) return;
+  if (FImages.empty() || rect.IsEmpty()) return;
+  const IconImage& chosen = BestIconImage(FIconFile, rect.Width(), rect.Height());
+  const HBITMAP best = FImages[static_cast<std::size_t>(&chosen - FIconFile.Images.data())];
   const HDC source = CreateCompatibleDC(nullptr);
   const ScopeExit deleted([source] { DeleteDC(source); });
   const DCStateSaver saved(source);
-  SelectObject(source, FImage);
-  AlphaBlend(canvas.Handle(), rect.Left, rect.Top, rect.Width(), rect.Height(), source, 0, 0, FWidth, FHeight,
-             BLENDFUNCTION{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});
+  SelectObject(source, best);
+  AlphaBlend(canvas.Handle(), rect.Left, rect.Top, rect.Width(), rect.Height(), source, 0, 0, best->Width(),
+             best->Height(), BLENDFUNCTION{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});
 }
 
 }  // namespace plat

@@ -1,12 +1,14 @@
 #pragma once
 // The class library's icon: an icon file as loaded (saved back unchanged),
-// shown through the image nearest 32 x 32 pixels, always transparent where
-// the icon is. Its size cannot be set ("Cannot change the size of an icon").
+// measured by its image nearest 32 x 32 pixels and drawn through the image
+// nearest the size it is drawn at (its 16 x 16 image in a 16 x 16
+// rectangle), always transparent where the icon is not. Its size cannot be set ("Cannot change the size of an icon").
 // Data that cannot be read raises EInvalidGraphic and leaves the icon as it
 // was.
 #include <vector>
 
 #include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/IcoCodec.h"
 #include "platform/gdi/TGraphic.h"
 
 namespace plat {
@@ -35,10 +37,11 @@ class TIcon : public TGraphic {
 
  private:
   void Load(std::vector<Byte> data);
-  void FreeImage();
+  void FreeImages();
 
   std::vector<Byte> FData;
-  HBITMAP FImage = nullptr;  // premultiplied, for AlphaBlend
+  IconFile FIconFile;            // the images as read, for choosing one
+  std::vector<HBITMAP> FImages;  // the same, premultiplied for AlphaBlend
   int FWidth = 0;
   int FHeight = 0;
 };

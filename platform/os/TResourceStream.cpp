@@ -24,9 +24,9 @@ Int64 TResourceStream::Read(void* buffer, Int64 count) {
   return n;
 }
 
-Int64 TResourceStream::Write(const void*, Int64) { throw EStreamError(LoadResString(SCantWriteResourceStreamError)); }
+Int64 TResourceStream::Write(const void*, Int64) { throw EStreamError(LoadResString(SResStreamReadOnly)); }
 
-void TResourceStream::SetSize(Int64) { throw EStreamError(LoadResString(SCantWriteResourceStreamError)); }
+void TResourceStream::SetSize(Int64) { throw EStreamError(LoadResString(SResStreamReadOnly)); }
 
 Int64 TResourceStream::Seek(Int64 offset, TSeekOrigin origin) {
   Int64 base = 0;

@@ -40,23 +40,17 @@ const TResStringRec SMsgDlgNoToAll{65034, "N&o to All"};
 const TResStringRec SMsgDlgYesToAll{65035, "Yes to &All"};
 const TResStringRec SCloseButton{65036, "&Close"};
 const TResStringRec SResNotFound{65037, "Resource %s not found"};
-const TResStringRec SCantWriteResourceStreamError{65038, "Can't write to a read-only resource stream"};
+const TResStringRec SResStreamReadOnly{65038, "Can't write to a read-only resource stream"};
 
 namespace {
 const TResStringRec* const kTable[] = {
-    &SInvalidInteger,  &SInvalidFloat,      &SInvalidBoolean,
-    &SInvalidDate,     &SInvalidTime,       &SInvalidDateTime,
-    &SInvalidFormat,   &SArgumentMissing,   &SDateEncodeError,
-    &STimeEncodeError, &SOSError,           &SUnkOSError,
-    &SListIndexError,  &SDuplicateString,   &SSortedListError,
-    &SReadError,       &SWriteError,        &SFOpenErrorEx,
-    &SFCreateErrorEx,  &SMemoryStreamError, &SIniFileWriteError,
-    &SMsgDlgWarning,   &SMsgDlgError,       &SMsgDlgInformation,
-    &SMsgDlgConfirm,   &SMsgDlgYes,         &SMsgDlgNo,
-    &SMsgDlgOK,        &SMsgDlgCancel,      &SMsgDlgHelp,
-    &SMsgDlgAbort,     &SMsgDlgRetry,       &SMsgDlgIgnore,
-    &SMsgDlgAll,       &SMsgDlgNoToAll,     &SMsgDlgYesToAll,
-    &SCloseButton,     &SResNotFound,       &SCantWriteResourceStreamError,
+    &SInvalidInteger, &SInvalidFloat,      &SInvalidBoolean,    &SInvalidDate,     &SInvalidTime,   &SInvalidDateTime,
+    &SInvalidFormat,  &SArgumentMissing,   &SDateEncodeError,   &STimeEncodeError, &SOSError,       &SUnkOSError,
+    &SListIndexError, &SDuplicateString,   &SSortedListError,   &SReadError,       &SWriteError,    &SFOpenErrorEx,
+    &SFCreateErrorEx, &SMemoryStreamError, &SIniFileWriteError, &SMsgDlgWarning,   &SMsgDlgError,   &SMsgDlgInformation,
+    &SMsgDlgConfirm,  &SMsgDlgYes,         &SMsgDlgNo,          &SMsgDlgOK,        &SMsgDlgCancel,  &SMsgDlgHelp,
+    &SMsgDlgAbort,    &SMsgDlgRetry,       &SMsgDlgIgnore,      &SMsgDlgAll,       &SMsgDlgNoToAll, &SMsgDlgYesToAll,
+    &SCloseButton,    &SResNotFound,       &SResStreamReadOnly,
 };
 }  // namespace
 

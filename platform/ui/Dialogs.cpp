@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "platform/gdi/DCStateSaver.h"
 #include "platform/gdi/DrawText.h"
@@ -11,7 +12,6 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TCustomLabel.h"
-#include "platform/ui/TScreen.h"
 #include "platform/win/Icons.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WindowDC.h"
@@ -118,9 +118,8 @@ TForm* CreateMessageDialog(const String& Msg, TMsgDlgType DlgType, TMsgDlgButton
 
   // The text, wrapped at half the screen's width.
   const int textLeft = HorzMargin + (IconOf(DlgType) ? IconSize + HorzSpacing : 0);
-  const int screenWidth = Screen ? Screen->Width() : GetSystemMetrics(SM_CXSCREEN);
   const UINT textFormat = DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX;
-  const TSize text = MeasureText(form->Font(), Msg, std::max(screenWidth / 2, 100), textFormat);
+  const TSize text = MeasureText(form->Font(), Msg, std::max(GetSystemMetrics(SM_CXSCREEN) / 2, 100), textFormat);
 
   // The buttons: as wide as the widest caption needs, at least the standard width.
   std::vector<TMsgDlgBtn> buttons;
@@ -152,11 +151,14 @@ TForm* CreateMessageDialog(const String& Msg, TMsgDlgType DlgType, TMsgDlgButton
   const auto defaultAt = std::find_if(buttons.begin(), buttons.end(),
                                       [](TMsgDlgBtn b) { return b == TMsgDlgBtn::mbYes || b == TMsgDlgBtn::mbOK; });
   const TMsgDlgBtn defaultButton = defaultAt != buttons.end() ? *defaultAt : buttons.front();
-  const bool hasCancel = Buttons.Contains(TMsgDlgBtn::mbCancel) || Buttons.Contains(TMsgDlgBtn::mbNo) ||
-                         Buttons.Contains(TMsgDlgBtn::mbOK);
-  const TMsgDlgBtn cancelButton = Buttons.Contains(TMsgDlgBtn::mbCancel) ? TMsgDlgBtn::mbCancel
-                                  : Buttons.Contains(TMsgDlgBtn::mbNo)   ? TMsgDlgBtn::mbNo
-                                                                         : TMsgDlgBtn::mbOK;
+  // Escape presses Cancel, else No, else OK.
+  std::optional<TMsgDlgBtn> cancelButton;
+  for (TMsgDlgBtn b : {TMsgDlgBtn::mbCancel, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbOK}) {
+    if (Buttons.Contains(b)) {
+      cancelButton = b;
+      break;
+    }
+  }
   int left = (clientWidth - rowWidth) / 2;
   const int top = VertMargin + topHeight + VertSpacing;
   for (TMsgDlgBtn b : buttons) {
@@ -171,7 +173,7 @@ TForm* CreateMessageDialog(const String& Msg, TMsgDlgType DlgType, TMsgDlgButton
       button->SetDefault(true);
       form->SetActiveControl(button);
     }
-    if (hasCancel && b == cancelButton) button->SetCancel(true);
+    if (b == cancelButton) button->SetCancel(true);
     left += buttonWidth + ButtonSpacing;
   }
   return form.release();
@@ -180,12 +182,11 @@ TForm* CreateMessageDialog(const String& Msg, TMsgDlgType DlgType, TMsgDlgButton
 int MessageDlgPos(const String& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int, int X, int Y) {
   std::unique_ptr<TForm> dialog(CreateMessageDialog(Msg, DlgType, Buttons));
   if (X >= 0 || Y >= 0) {
-    // Centred first on the axis not given.
-    const TRect screen{0, 0, Screen ? Screen->Width() : GetSystemMetrics(SM_CXSCREEN),
-                       Screen ? Screen->Height() : GetSystemMetrics(SM_CYSCREEN)};
+    // Centred on the axis not given.
     dialog->SetPosition(TPosition::poDesigned);
-    dialog->SetBounds(X >= 0 ? X : (screen.Width() - dialog->Width()) / 2,
-                      Y >= 0 ? Y : (screen.Height() - dialog->Height()) / 2, dialog->Width(), dialog->Height());
+    dialog->SetBounds(X >= 0 ? X : (GetSystemMetrics(SM_CXSCREEN) - dialog->Width()) / 2,
+                      Y >= 0 ? Y : (GetSystemMetrics(SM_CYSCREEN) - dialog->Height()) / 2, dialog->Width(),
+                      dialog->Height());
   }
   return dialog->ShowModal();
 }

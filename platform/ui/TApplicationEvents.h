@@ -6,8 +6,10 @@
 //
 // The application keeps every TApplicationEvents in a list and passes each
 // event to all of them, the newest first, after its own handler of that
-// event. Activate moves one to the front; CancelDispatch, called from a
-// handler, keeps the event from the ones after it. Deleting one (from its
+// event; a Handled or Done flag set by one is what the next one sees, and
+// what the application acts on at the end. Activate moves one to the front;
+// CancelDispatch, called from a handler, keeps the event from the ones
+// after it. Deleting one (from its
 // own handler too, while the event is passed round) takes it off the list
 // at once; the others go on receiving. Made while there is no application,
 // it receives nothing.

@@ -3,6 +3,8 @@
 #include "platform/gdi/DCStateSaver.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/rtl/ScopeExit.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/THintWindow.h"
 #include "platform/ui/TImageList.h"
 #include "platform/ui/TMainMenu.h"
 #include "platform/ui/TScreen.h"
@@ -212,6 +214,22 @@ bool TMenu::DispatchMenuMessage(TMessage& Message) {
       if (!DispatchPopup(reinterpret_cast<HMENU>(Message.WParam))) return false;
       Message.Result = 0;
       return true;
+    case WM_MENUSELECT: {
+      // The highlighted item's hint becomes the application's (a status
+      // bar shows it); a closing menu (no menu) clears it.
+      const HMENU menu = reinterpret_cast<HMENU>(Message.LParam);
+      if (menu && !FindPopup(menu)) return false;
+      const UINT flags = HIWORD(Message.WParam);
+      const UINT id = LOWORD(Message.WParam);
+      TMenuItem* item = nullptr;
+      if (menu) {
+        item = (flags & MF_POPUP) ? FindPopup(GetSubMenu(menu, static_cast<int>(id)))
+                                  : FindItem(id, TFindItemKind::fkCommand);
+      }
+      if (Application) Application->SetHint(item ? GetLongHint(item->Hint()) : String());
+      Message.Result = 0;
+      return true;
+    }
     case WM_MEASUREITEM: {
       auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam);
       if (!measure || !MeasureItem(*measure)) return false;

@@ -82,7 +82,8 @@ class TMenu : public TComponent {
   // The menu's update pass: every item's action updates itself.
   void UpdateItems();
 
-  // Menu messages (WM_COMMAND, WM_INITMENUPOPUP, WM_MEASUREITEM,
+  // Menu messages (WM_COMMAND, WM_INITMENUPOPUP, WM_MENUSELECT: the
+  // highlighted item's hint becomes the application's, WM_MEASUREITEM,
   // WM_DRAWITEM) for this menu's items; answers whether the
   // message was one of them, with its Result set.
   bool DispatchMenuMessage(TMessage& Message);

@@ -29,7 +29,7 @@ class TCommandPool {
       FNext = FNext == 0xFFFF ? 1 : FNext + 1;
       if (FUsed.insert(FNext).second) return FNext;
     }
-    throw EMenuError("Out of menu commands");
+    throw EMenuError(LoadResString(SMenuTooMany));
   }
   void Give(Word Command) { FUsed.erase(Command); }
 

@@ -62,6 +62,7 @@ const TResStringRec SInvalidShortCut{64318, "'%s' is not a valid shortcut"};
 const TResStringRec SMenuIndexError{64319, "Menu index out of range"};
 const TResStringRec SMenuReinserted{64320, "Menu inserted twice"};
 const TResStringRec SMenuNotFound{64321, "Sub-menu is not in menu"};
+const TResStringRec SMenuTooMany{64322, "Too many menu items"};
 
 namespace {
 const TResStringRec* const kTable[] = {
@@ -124,6 +125,7 @@ const TResStringRec* const kTable[] = {
     &SMenuIndexError,
     &SMenuReinserted,
     &SMenuNotFound,
+    &SMenuTooMany,
 };
 }  // namespace
 

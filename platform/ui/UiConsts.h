@@ -77,6 +77,7 @@ extern const TResStringRec SInvalidShortCut;  // "'%s' is not a valid shortcut"
 extern const TResStringRec SMenuIndexError;   // "Menu index out of range"
 extern const TResStringRec SMenuReinserted;   // "Menu inserted twice"
 extern const TResStringRec SMenuNotFound;     // "Sub-menu is not in menu"
+extern const TResStringRec SMenuTooMany;      // "Too many menu items"
 
 // Every record above; identifiers 64000 to 64999 belong to the class library.
 std::span<const TResStringRec* const> UiResStringTable();

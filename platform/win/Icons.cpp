@@ -30,14 +30,14 @@ namespace {
 // One image of an icon in the three forms drawing needs.
 struct IconPlanes {
   TSize Size;
-  int BitsPerPixel = 32;
   HBITMAP Blend = nullptr;  // premultiplied alpha, for DI_NORMAL
   HBITMAP Image = nullptr;  // black where transparent
   HBITMAP Mask = nullptr;   // black where the icon shows, white elsewhere
 };
 
 struct IconEntry {
-  std::vector<IconPlanes> Images;
+  IconFile Source;                 // the images as made or read, for choosing one
+  std::vector<IconPlanes> Images;  // the same, ready to draw
   bool Shared = false;
 };
 
@@ -62,7 +62,7 @@ TPixel Premultiplied(TPixel p) {
 }
 
 // The planes of an image whose alpha byte says where it shows.
-IconPlanes PlanesOf(const Bitmap& picture, int bitsPerPixel) {
+IconPlanes PlanesOf(const Bitmap& picture) {
   const int w = picture.Width(), h = picture.Height();
   auto blend = std::make_unique<Bitmap>(w, h);
   auto image = std::make_unique<Bitmap>(w, h);
@@ -77,7 +77,6 @@ IconPlanes PlanesOf(const Bitmap& picture, int bitsPerPixel) {
     }
   }
   return {{w, h},
-          bitsPerPixel,
           GdiObjectTable::Adopt(std::move(blend)),
           GdiObjectTable::Adopt(std::move(image)),
           GdiObjectTable::Adopt(std::move(mask))};
@@ -153,7 +152,7 @@ void DrawStandardArt(HDC dc, Word id, int size) {
   DrawTextA(dc, glyph, 1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-IconPlanes StandardImage(Word id, int size) {
+IconImage StandardImage(Word id, int size) {
   auto picture = std::make_unique<Bitmap>(size, size);
   picture->Fill(PixelFromColorRef(KeyColor));
   Bitmap* canvas = GdiObjectTable::Adopt(std::move(picture));
@@ -165,34 +164,40 @@ IconPlanes StandardImage(Word id, int size) {
     SelectObject(dc, canvas);
     DrawStandardArt(dc, id, size);
   }
-  Bitmap withAlpha(size, size);
+  auto withAlpha = std::make_unique<Bitmap>(size, size);
   for (int y = 0; y < size; ++y) {
     for (int x = 0; x < size; ++x) {
       const TPixel p = canvas->At(x, y) & 0xFFFFFF;
-      withAlpha.Put(x, y, p == PixelFromColorRef(KeyColor) ? 0 : p | 0xFF000000u);
+      withAlpha->Put(x, y, p == PixelFromColorRef(KeyColor) ? 0 : p | 0xFF000000u);
     }
   }
-  return PlanesOf(withAlpha, 32);
+  return {std::move(withAlpha), 32};
+}
+
+std::unique_ptr<IconEntry> MakeEntry(IconFile source) {
+  auto entry = std::make_unique<IconEntry>();
+  for (const IconImage& image : source.Images) entry->Images.push_back(PlanesOf(*image.Image));
+  entry->Source = std::move(source);
+  return entry;
 }
 
 HICON StandardIcon(Word id) {
   if (id < 32512 || id > 32516) return nullptr;
   static std::map<Word, HICON> made;
   if (const auto found = made.find(id); found != made.end()) return found->second;
-  auto entry = std::make_unique<IconEntry>();
+  IconFile source;
+  source.Images.push_back(StandardImage(id, 32));
+  source.Images.push_back(StandardImage(id, 16));
+  std::unique_ptr<IconEntry> entry = MakeEntry(std::move(source));
   entry->Shared = true;
-  entry->Images.push_back(StandardImage(id, 32));
-  entry->Images.push_back(StandardImage(id, 16));
   return made[id] = Register(std::move(entry));
 }
 
 std::unique_ptr<IconEntry> EntryFromFile(std::span<const Byte> data) {
   try {
-    const IconFile file = ReadIco(data);
+    IconFile file = ReadIco(data);
     if (file.Cursor || file.Images.empty()) return nullptr;
-    auto entry = std::make_unique<IconEntry>();
-    for (const IconImage& image : file.Images) entry->Images.push_back(PlanesOf(*image.Image, image.BitsPerPixel));
-    return entry;
+    return MakeEntry(std::move(file));
   } catch (const EInvalidGraphic&) {
     return nullptr;
   }
@@ -205,13 +210,8 @@ String UpperCase(const char* name) {
 }
 
 const IconPlanes& BestImage(const IconEntry& entry, int cx, int cy) {
-  const IconPlanes* best = &entry.Images.front();
-  auto distance = [cx, cy](const IconPlanes& p) { return std::abs(p.Size.cx - cx) + std::abs(p.Size.cy - cy); };
-  for (const IconPlanes& p : entry.Images) {
-    const int d = distance(p), bestD = distance(*best);
-    if (d < bestD || (d == bestD && p.BitsPerPixel > best->BitsPerPixel)) best = &p;
-  }
-  return *best;
+  const IconImage& chosen = BestIconImage(entry.Source, cx, cy);
+  return entry.Images[static_cast<std::size_t>(&chosen - entry.Source.Images.data())];
 }
 
 }  // namespace

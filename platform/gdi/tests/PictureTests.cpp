@@ -107,6 +107,13 @@ TEST(TIconClass, LoadsTheBestImageAndDrawsItsMask) {
   EXPECT_EQ(pixels.At(10, 5) & 0xFFFFFF, 0xFF0000u);
   EXPECT_EQ(pixels.At(30, 20) & 0xFFFFFF, 0x0000FFu);
   EXPECT_EQ(pixels.At(36, 20) & 0xFFFFFF, White);
+
+  // Drawn at 16 x 16 it shows its own 16 x 16 image, not the large one shrunk.
+  auto small = Canvas(20, 20);
+  small->Canvas()->StretchDraw(Rect(2, 2, 18, 18), &icon);
+  EXPECT_EQ(small->Image()->At(2, 2) & 0xFFFFFF, 0x00FF00u);
+  EXPECT_EQ(small->Image()->At(17, 17) & 0xFFFFFF, 0x00FF00u);
+  EXPECT_EQ(small->Image()->At(18, 18) & 0xFFFFFF, White);
 }
 
 TEST(TPictureClass, LoadsFilesByExtension) {

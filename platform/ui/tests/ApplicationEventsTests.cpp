@@ -4,6 +4,7 @@
 // and actions.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -135,6 +136,22 @@ INSTANTIATE_TEST_SUITE_P(Cases, FreeingApplicationEvents,
                                            FreeCase{"ItselfInItsHandler", true, false, {"newer", "older"}},
                                            FreeCase{"TheNextOneInAHandler", true, true, {"newer"}}),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(ApplicationEvents, AComponentOutlivingTheApplicationOrMadeWithoutOneHearsNothing) {
+  std::unique_ptr<TApplicationEvents> orphan(new TApplicationEvents(nullptr));
+  orphan->OnMessage = [this](MSG&, bool&) { Events.push_back("orphan"); };
+  DoneForms();
+  std::unique_ptr<TApplicationEvents> early(new TApplicationEvents(nullptr));
+  early->Activate();
+  early->CancelDispatch();
+  InitForms();
+  Form = new TForm(Application);
+  EXPECT_TRUE(Probe().empty());
+  orphan.reset();  // the application it joined is gone: nothing to leave
+  early.reset();
+  Listener("new");
+  EXPECT_EQ(Probe(), (Log{"new"}));
+}
 
 TEST_F(ApplicationEvents, TheProgramLosingAndRegainingActivationFlipsActiveOnce) {
   auto* events = new TApplicationEvents(Form);

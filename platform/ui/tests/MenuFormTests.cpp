@@ -65,21 +65,21 @@ class TakePictureAfterPaint {
   TakePictureAfterPaint() { FHook = SetWindowsHookExA(WH_MSGFILTER, &Filter, nullptr, GetCurrentThreadId()); }
   ~TakePictureAfterPaint() {
     UnhookWindowsHookEx(FHook);
-    gCurrent = nullptr;
+    Current = nullptr;
   }
   TakePictureAfterPaint(const TakePictureAfterPaint&) = delete;
   TakePictureAfterPaint& operator=(const TakePictureAfterPaint&) = delete;
 
   void Arm(HWND Window) {
     FWindow = Window;
-    gCurrent = this;
+    Current = this;
   }
   const std::unique_ptr<Bitmap>& Picture() const { return FPicture; }
 
  private:
   static LRESULT Filter(int Code, WPARAM WParam, LPARAM LParam) {
     const auto* msg = reinterpret_cast<const MSG*>(LParam);
-    TakePictureAfterPaint* self = gCurrent;
+    TakePictureAfterPaint* self = Current;
     if (self && Code == MSGF_MENU && msg) {
       if (!self->FPainted && msg->message == WM_PAINT && msg->hwnd == self->FWindow) {
         self->FPainted = true;
@@ -91,7 +91,7 @@ class TakePictureAfterPaint {
     return CallNextHookEx(nullptr, Code, WParam, LParam);
   }
 
-  static inline TakePictureAfterPaint* gCurrent = nullptr;
+  static inline TakePictureAfterPaint* Current = nullptr;
   HHOOK FHook = nullptr;
   HWND FWindow = nullptr;
   bool FPainted = false;
@@ -242,6 +242,19 @@ TEST_F(MenuForms, AltAndAMnemonicOpenTheBarAndTheArrowsWalkIntoASubmenuAndBack) 
   // Large was checked by its click and Small unchecked as its group says.
   EXPECT_TRUE(Form()->Part("miLarge")->Checked());
   EXPECT_FALSE(Form()->Part("miSmall")->Checked());
+}
+
+TEST_F(MenuForms, TheHighlightedItemsHintBecomesTheApplicationsHint) {
+  std::vector<std::string> hints;
+  Application->OnHint = [&hints](TObject*) { hints.push_back(Application->Hint()); };
+  Form()->Part("miLarge")->SetHint("Large icons|Shows large icons");
+  WhileMenuOpen([&] { InjectKeyPress('V', {VK_MENU}); },
+                [&](HWND) {
+                  // Small (no hint), Large, Refresh; then out of the menu.
+                  for (UINT key : {VK_DOWN, VK_DOWN, VK_ESCAPE, VK_ESCAPE}) InjectKeyPress(key);
+                });
+  EXPECT_EQ(hints, (std::vector<std::string>{"Shows large icons", "Reads it again", ""}));
+  Application->OnHint = nullptr;
 }
 
 TEST_F(MenuForms, EscapeAndAClickOutsideCloseWithoutAChoice) {

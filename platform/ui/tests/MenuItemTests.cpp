@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,20 +25,20 @@ class MenuItems : public FormTest {
  protected:
   // An item of the test's menu (owned by it) with that caption, under Parent.
   TMenuItem* Item(TMenuItem* Parent, const String& Caption) {
-    auto* item = new TMenuItem(FMenu);
+    auto* item = new TMenuItem(FMenu.get());
     item->SetCaption(Caption);
     Parent->Add(item);
     return item;
   }
-  TPopupMenu* Menu() const { return FMenu; }
+  TPopupMenu* Menu() const { return FMenu.get(); }
 
   void TearDown() override {
-    delete FMenu;
+    FMenu.reset();
     FormTest::TearDown();
   }
 
  private:
-  TPopupMenu* FMenu = new TPopupMenu(nullptr);
+  std::unique_ptr<TPopupMenu> FMenu = std::make_unique<TPopupMenu>(nullptr);
 };
 
 // What a popup's window-layer menu shows: the entries' texts in order.

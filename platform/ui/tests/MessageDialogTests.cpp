@@ -16,6 +16,7 @@
 #include "platform/win/HeadlessDisplay.h"
 #include "platform/win/InputInjection.h"
 #include "platform/win/VirtualKeys.h"
+#include "platform/win/WindowPos.h"
 #include "platform/win/WindowText.h"
 #include "testing/FileContent.h"
 
@@ -121,6 +122,18 @@ INSTANTIATE_TEST_SUITE_P(
                       mrRetry,
                       mrNone}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(MessageDialogs, HelpAnswersNothingAndTheDialogStaysOpen) {
+  bool stayedOpen = false;
+  Display().SetModalHook([&](HWND window) {
+    ClickControl(Part(window, "Help"));
+    Pump();
+    stayedOpen = IsWindowVisible(window) && DialogOf(window)->ModalResult() == mrNone;
+    ClickControl(Part(window, "OK"));
+  });
+  EXPECT_EQ(MessageDlg("With help", TMsgDlgType::mtInformation, {B::mbOK, B::mbHelp}, 12), mrOk);
+  EXPECT_TRUE(stayedOpen);
+}
 
 TEST_F(MessageDialogs, TheTypeGivesTheCaptionAndTheTextIsShownWhole) {
   Application->SetTitle("Ovra Tool");

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "platform/gdi/Brush.h"
@@ -203,8 +204,8 @@ class Icons : public WindowTest {
   void SetUp() override {
     WindowTest::SetUp();
     Canvas = CreateCompatibleDC(nullptr);
-    Picture = CreateCompatibleBitmap(Canvas, 40, 40);
-    Previous = SelectObject(Canvas, Picture);
+    Surface = CreateCompatibleBitmap(Canvas, 40, 40);
+    Previous = SelectObject(Canvas, Surface);
     const RECT all{0, 0, 40, 40};
     HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
     FillRect(Canvas, &all, green);
@@ -212,14 +213,27 @@ class Icons : public WindowTest {
   }
   void TearDown() override {
     SelectObject(Canvas, Previous);
-    DeleteObject(Picture);
+    DeleteObject(Surface);
     DeleteDC(Canvas);
     WindowTest::TearDown();
   }
   COLORREF At(int x, int y) { return GetPixel(Canvas, x, y) & 0xFFFFFF; }
+  // The top-left corner as text: '.' green, 'R' red, 'B' blue, '?' else.
+  std::vector<std::string> Picture(int width, int height) {
+    std::vector<std::string> rows;
+    for (int y = 0; y < height; ++y) {
+      std::string row;
+      for (int x = 0; x < width; ++x) {
+        const COLORREF c = At(x, y);
+        row += c == RGB(0, 255, 0) ? '.' : c == RGB(255, 0, 0) ? 'R' : c == RGB(0, 0, 255) ? 'B' : '?';
+      }
+      rows.push_back(row);
+    }
+    return rows;
+  }
 
   HDC Canvas = nullptr;
-  HBITMAP Picture = nullptr;
+  HBITMAP Surface = nullptr;
   HGDIOBJ Previous = nullptr;
 };
 
@@ -266,6 +280,22 @@ INSTANTIATE_TEST_SUITE_P(Flags, IconPlanes,
                                            IconDrawCase{"MaskOnly", DI_MASK, White, Black},
                                            IconDrawCase{"ImageOnly", DI_IMAGE, Black, Red}),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(Icons, ShrunkToEightPixelsTheSmallImageKeepsItsMaskedHalf) {
+  ASSERT_TRUE(DrawIconEx(Canvas, 1, 1, LoadIcon(nullptr, "TestIcon"), 8, 8, 0, nullptr, DI_NORMAL));
+  EXPECT_EQ(Picture(10, 10), (std::vector<std::string>{
+                                 "..........",
+                                 ".....RRRR.",
+                                 ".....RRRR.",
+                                 ".....RRRR.",
+                                 ".....RRRR.",
+                                 ".....RRRR.",
+                                 ".....RRRR.",
+                                 ".....RRRR.",
+                                 ".....RRRR.",
+                                 "..........",
+                             }));
+}
 
 TEST_F(Icons, LargerSizesTakeTheLargeImageAndDefaultSizesFollowTheFlag) {
   const HICON icon = LoadIcon(nullptr, "TestIcon");

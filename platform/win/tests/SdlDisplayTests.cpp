@@ -19,6 +19,7 @@
 #include "platform/win/Menus.h"
 #include "platform/win/Timers.h"
 #include "platform/win/Display.h"
+#include "platform/win/Monitors.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Painting.h"
@@ -158,6 +159,18 @@ TEST_F(SdlDisplayUnderXvfb, TheServerShowsTheBackingBitmapWhereverTheWindowGoes)
   // The old place is bare root again.
   const auto old = FServer->Grab(40, 30, 10, 10);
   EXPECT_EQ(std::count(old.begin(), old.end(), 0u), 100);
+}
+
+TEST_F(SdlDisplayUnderXvfb, TheServersScreenIsTheOneMonitor) {
+  const std::vector<MonitorArea> monitors = CurrentDisplay().Monitors();
+  ASSERT_EQ(monitors.size(), 1u);
+  EXPECT_EQ(monitors[0].Bounds, (TRect{0, 0, 1024, 768}));
+  EXPECT_TRUE(monitors[0].Bounds.Contains(monitors[0].WorkArea));
+  EXPECT_EQ(monitors[0].WorkArea, CurrentDisplay().WorkArea());
+  MONITORINFO info;
+  ASSERT_TRUE(GetMonitorInfo(MonitorFromPoint({5000, 5000}, MONITOR_DEFAULTTONEAREST), &info));
+  EXPECT_EQ(info.rcMonitor, monitors[0].Bounds);
+  EXPECT_EQ(info.dwFlags, MONITORINFOF_PRIMARY);
 }
 
 TEST_F(SdlDisplayUnderXvfb, TheWindowRegionShapesTheNativeWindow) {
