@@ -1,5 +1,7 @@
 #include "platform/ui/TImageList.h"
 
+#include <algorithm>
+
 #include "platform/gdi/Blits.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
@@ -123,8 +125,30 @@ void TImageList::GetBitmap(int Index, TBitmap* Image) {
   }
 }
 
+TImageList::~TImageList() {
+  for (TChangeLink* link : FLinks) link->FSender = nullptr;
+}
+
+void TImageList::RegisterChanges(TChangeLink* Value) {
+  if (!Value || Value->FSender == this) return;
+  if (Value->FSender) Value->FSender->UnRegisterChanges(Value);
+  FLinks.push_back(Value);
+  Value->FSender = this;
+}
+
+void TImageList::UnRegisterChanges(TChangeLink* Value) {
+  const auto it = std::find(FLinks.begin(), FLinks.end(), Value);
+  if (it == FLinks.end()) return;
+  FLinks.erase(it);
+  Value->FSender = nullptr;
+}
+
 void TImageList::Change() {
   if (OnChange) OnChange(this);
+  // A link's handler may unregister links: walk a copy and re-check each.
+  const std::vector<TChangeLink*> links = FLinks;
+  for (TChangeLink* link : links)
+    if (std::find(FLinks.begin(), FLinks.end(), link) != FLinks.end()) link->Change();
 }
 
 }  // namespace plat
