@@ -130,7 +130,6 @@ HtmlEngine::HtmlEngine(plat::TCanvas& Canvas, const TRect& Rect, const THtmlRend
   FState.FontColor = Canvas.Font()->Color();
   FState.AnchorFontColor = FState.HiFontColor = FState.BlinkFontColor = FState.FontColor;
   FScreenPPI = plat::GetDeviceCaps(FDC, plat::LOGPIXELSY);
-  plat::SetBkMode(FDC, plat::TRANSPARENT);
 }
 
 HtmlEngine::~HtmlEngine() = default;
@@ -721,6 +720,8 @@ void HtmlEngine::DrawRun(const String& Text, TRect Box, TColor Color, plat::UINT
   if (Box.IsEmpty()) return;
   plat::SelectObject(FDC, FontHandle(FState.Font));
   plat::SetTextColor(FDC, plat::ColorToColorRef(Color));
+  // Canvas calls in between (gradients, image lists) may have made it opaque.
+  plat::SetBkMode(FDC, plat::TRANSPARENT);
   plat::UINT flags = RunFlags | ExtraFlags;
   if (ExtraFlags & (plat::DT_VCENTER | plat::DT_CENTER)) flags &= ~plat::DT_BOTTOM;
   plat::DrawTextA(FDC, Text.data(), static_cast<int>(Text.size()), &Box, flags);
