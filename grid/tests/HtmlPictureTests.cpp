@@ -12,6 +12,7 @@
 #include "platform/gdi/ShellFileInfo.h"
 #include "platform/gdi/tests/ImageFactory.h"
 #include "platform/rtl/Streams.h"
+#include "platform/ui/TImageList.h"
 #include "testing/FileContent.h"
 #include "testing/TempFolder.h"
 
@@ -101,14 +102,20 @@ TEST(HtmlPicture, EachFormatAtNaturalSizeAndStretched) {
     EXPECT_EQ(stretched.At(0, 20), c.Left) << c.Name;
     EXPECT_EQ(stretched.At(39, 20), c.Right) << c.Name;
   }
+  // The JPEG's pattern is not one colour: its extent shows where it went.
   THTMLPicture picture;
   Load(picture, jpeg);
   EXPECT_EQ(picture.Width(), 8);
+  EXPECT_EQ(picture.Height(), 6);
   EXPECT_EQ(picture.FrameCount(), -1);
   Canvas c(20, 20);
   DrawPicture(c, picture, {0, 0, 20, 20});
-  EXPECT_NE(c.At(4, 3), White);
-  EXPECT_EQ(c.At(9, 3), White);
+  EXPECT_EQ(c.Count(White, {0, 0, 8, 6}), 0);
+  EXPECT_EQ(c.Count(White), 20 * 20 - 8 * 6);
+  picture.SetStretch(true);
+  Canvas s(20, 20);
+  DrawPicture(s, picture, {0, 0, 20, 20});
+  EXPECT_EQ(s.Count(White), 0);
 }
 
 TEST(HtmlPicture, GifFramesComeFromTheDecoder) {
@@ -151,6 +158,14 @@ TEST(HtmlPicture, GifFramesComeFromTheDecoder) {
   EXPECT_EQ(c.At(9, top + 8), Lime);
   EXPECT_EQ(c.Count(Lime), 16);
   EXPECT_EQ(c.Count(Red), 0);
+  // Stretched to twice its size, the frame keeps its place in the animation.
+  Canvas s(40, 30);
+  s->Brush()->SetColor(plat::clYellow);
+  RenderHtml(*s, "<IMG src=\"anim\" width=\"24\" height=\"20\">", {0, 0, 40, 30}, options, r);
+  EXPECT_EQ(r.XSize, 24);
+  EXPECT_EQ(s.Count(Lime), 64);
+  EXPECT_EQ(s.At(12, r.YSize - 20 + 10), Lime);
+  EXPECT_EQ(s.At(11, r.YSize - 20 + 10), plat::clYellow);
 }
 
 TEST(HtmlPicture, WhatIsNotAPictureIsRefusedAndLosesNothing) {
@@ -275,6 +290,12 @@ TEST(HtmlPicture, ImgSourcesContainerFileAndResource) {
              r);
   EXPECT_EQ(cache.Count(), 3);
   EXPECT_GT(r.XSize, 0);
+  // A damaged resource shows nothing, raises nothing and is cached once.
+  for (int paint = 0; paint < 2; ++paint) {
+    RenderHtml(*c, "a<IMG src=\"res://GRIDTESTRCDAMAGED\">", {0, 0, 40, 40}, options, r);
+    EXPECT_EQ(r.XSize, c->TextWidth("a"));
+  }
+  EXPECT_EQ(cache.Count(), 4);
   // BODY BACKGROUND tiles the picture over the rectangle.
   Canvas tiled(25, 20);
   RenderHtml(*tiled, "<BODY background=\"logo\">", {0, 0, 25, 20}, options, r);
@@ -282,6 +303,41 @@ TEST(HtmlPicture, ImgSourcesContainerFileAndResource) {
   EXPECT_EQ(tiled.At(10, 9), Red);
   EXPECT_EQ(tiled.At(24, 19), Red);
   EXPECT_EQ(tiled.At(19, 19), Blue);
+}
+
+TEST(HtmlPicture, ImageListImagesByIndex) {
+  plat::TImageList images(nullptr);
+  images.SetSize(6, 5);
+  plat::TBitmap strip;
+  strip.SetSize(12, 5);
+  strip.Canvas()->Brush()->SetColor(Red);
+  strip.Canvas()->FillRect({0, 0, 6, 5});
+  strip.Canvas()->Brush()->SetColor(Blue);
+  strip.Canvas()->FillRect({6, 0, 12, 5});
+  images.Add(&strip, nullptr);
+  THtmlRenderOptions options;
+  options.Images = &images;
+  struct Case {
+    const char* Src;
+    int Width;
+    TColor Shown;
+  };
+  for (const Case& k : {Case{"IDX:0", 6, Red}, Case{"idx:1", 6, Blue}, Case{"IDX:2", 0, White},
+                        Case{"IDX:-1", 0, White}, Case{"IDX:x", 0, White}}) {
+    Canvas c(30, 30);
+    THtmlRenderResult r;
+    RenderHtml(*c, plat::String("<IMG src=\"") + k.Src + "\">", {0, 0, 30, 30}, options, r);
+    EXPECT_EQ(r.XSize, k.Width) << k.Src;
+    EXPECT_EQ(c.At(0, r.YSize - 1), k.Shown) << k.Src;
+  }
+  // Scaled by the factor.
+  options.ImageScale = true;
+  options.ScaleFactor = 2.0;
+  Canvas c(30, 30);
+  THtmlRenderResult r;
+  RenderHtml(*c, "<IMG src=\"IDX:1\">", {0, 0, 30, 30}, options, r);
+  EXPECT_EQ(r.XSize, 12);
+  EXPECT_EQ(c.Count(Blue), 12 * 10);
 }
 
 TEST(HtmlPicture, SystemIconsBySizeNameAndIndex) {

@@ -168,6 +168,15 @@ TEST_F(MarkupLabelTest, TransparentWithTheBottomLineGradient) {
   EXPECT_EQ(PixelAt(FLabel, {100, 10}), plat::clRed);
 }
 
+TEST_F(MarkupLabelTest, NarrowGradientsTakeAtLeastOneStep) {
+  FLabel->SetColor(plat::clRed);
+  FLabel->SetColorTo(plat::clBlue);
+  FLabel->SetGradientType(TGradientType::gtFullVertical);
+  FLabel->SetWidth(3);  // a quarter of the width is no step at all
+  SetText("x");
+  EXPECT_EQ(PixelAt(FLabel, {1, 0}), plat::clRed);
+}
+
 TEST_F(MarkupLabelTest, RemovedImagesAndContainersAreForgotten) {
   auto* images = new plat::TImageList(Form());
   auto* container = new TPictureContainer(Form());
