@@ -1,6 +1,7 @@
 #include "grid/detail/HtmlEngine.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstring>
 
