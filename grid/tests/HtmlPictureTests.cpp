@@ -305,6 +305,38 @@ TEST(HtmlPicture, ImgSourcesContainerFileAndResource) {
   EXPECT_EQ(tiled.At(19, 19), Blue);
 }
 
+TEST(HtmlPicture, AnImageInAnAnchorShowsItsAltPictureWhileHovered) {
+  TPictureContainer container(nullptr);
+  auto add = [&](const char* name, TColor color) {
+    TPictureItem* item = container.Items()->Add();
+    item->SetName(name);
+    plat::Bitmap image(8, 8);
+    image.Fill(plat::PixelFromColorRef(color));
+    Load(*item->Picture(), plat::WriteBmp(image));
+  };
+  add("plain", Red);
+  add("hot", Blue);
+  const plat::String html = "<A href=\"go\"><IMG src=\"plain\" alt=\"hot\"></A>";
+  struct Case {
+    int X;
+    bool Hit;
+    TColor Shown;
+  };
+  for (const Case& k : {Case{4, true, Blue}, Case{20, false, Red}}) {
+    Canvas c(30, 30);
+    THtmlRenderOptions options;
+    options.Container = &container;
+    // The picture stands on the baseline, a "gh" height down.
+    const int y = c->TextHeight("gh") - 4;
+    options.XPos = k.X;
+    options.YPos = y;
+    THtmlRenderResult r;
+    EXPECT_EQ(RenderHtml(*c, html, {0, 0, 30, 30}, options, r), k.Hit) << k.X;
+    EXPECT_EQ(r.Anchor, k.Hit ? "GO" : "") << k.X;
+    EXPECT_EQ(c.At(4, y), k.Shown) << k.X;
+  }
+}
+
 TEST(HtmlPicture, ImageListImagesByIndex) {
   plat::TImageList images(nullptr);
   images.SetSize(6, 5);
