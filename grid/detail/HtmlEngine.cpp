@@ -692,13 +692,15 @@ bool HtmlEngine::Themed(const char16_t* ClassName, int Part, int StateId, const 
   return plat::SUCCEEDED(plat::DrawThemeBackground(theme, FDC, Part, StateId, &Box, nullptr));
 }
 
+void HtmlEngine::FontDeleter::operator()(plat::HFONT Font) const { plat::DeleteObject(Font); }
+
 plat::HFONT HtmlEngine::FontHandle(const plat::LOGFONTW& Font) {
   std::vector<plat::Byte> key(sizeof(Font));
   std::memcpy(key.data(), &Font, sizeof(Font));
   const auto it = FFonts.find(key);
-  if (it != FFonts.end()) return it->second;
+  if (it != FFonts.end()) return it->second.get();
   const plat::HFONT font = plat::CreateFontIndirectW(&Font);
-  FFonts.emplace(std::move(key), font);
+  FFonts.emplace(std::move(key), OwnedFont(font));
   return font;
 }
 
@@ -737,10 +739,12 @@ void HtmlEngine::Fill(const TRect& Box, TColor Color) {
 
 void HtmlEngine::DrawLine(int X1, int Y1, int X2, int Y2, TColor Color) {
   const plat::HPEN pen = plat::CreatePen(plat::PS_SOLID, 1, plat::ColorToColorRef(Color));
-  const plat::HGDIOBJ old = plat::SelectObject(FDC, pen);
-  plat::MoveToEx(FDC, X1, Y1, nullptr);
-  plat::LineTo(FDC, X2, Y2);
-  plat::SelectObject(FDC, old);
+  {
+    const plat::DCStateSaver selected(FDC);
+    plat::SelectObject(FDC, pen);
+    plat::MoveToEx(FDC, X1, Y1, nullptr);
+    plat::LineTo(FDC, X2, Y2);
+  }
   plat::DeleteObject(pen);
 }
 

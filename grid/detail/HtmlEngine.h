@@ -6,6 +6,8 @@
 // draws it (unless measuring only) and answers the hit test at its aligned
 // position. Internal to grid/.
 #include <map>
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "grid/HtmlRenderer.h"
@@ -123,8 +125,14 @@ class HtmlEngine {
   const THtmlRenderOptions& FOptions;
   THtmlRenderResult& FResult;
   plat::HDC FDC;
-  std::map<std::vector<plat::Byte>, plat::HFONT> FFonts;  // made in this call, freed at its end
-  plat::DCStateSaver FSaved;                              // restored before the fonts go
+  struct FontDeleter {
+    void operator()(plat::HFONT Font) const;
+  };
+  using OwnedFont = std::unique_ptr<std::remove_pointer_t<plat::HFONT>, FontDeleter>;
+  // Fonts made in this call, freed at its end, after FSaved has put the
+  // DC's own font back.
+  std::map<std::vector<plat::Byte>, OwnedFont> FFonts;
+  plat::DCStateSaver FSaved;
   plat::String FText;
   State FState;
   plat::TColor FBackground;  // the canvas brush colour at the start

@@ -350,6 +350,14 @@ TEST_F(HtmlRenderTest, TheCanvasIsLeftAsItWas) {
   EXPECT_EQ(FCanvas->Font()->Color(), plat::clGreen);
   EXPECT_EQ(FCanvas->Font()->Name(), name);
   EXPECT_FALSE(FCanvas->Font()->Style().Contains(plat::TFontStyle::fsBold));
+  // Every font, pen and brush made for the call is freed with it.
+  const String rich =
+      "<FONT size=\"5\"><B><I>a</I></B></FONT><R a=\"45\">r</R><E>e</E><HR>"
+      "<CONTROL ID=\"c\" TYPE=\"COMBO\" WIDTH=\"30\"><IMG src=\"SSYS:0\">";
+  Render(rich, {0, 0, 200, 120});
+  const int live = plat::GdiObjectTable::LiveCount();
+  Render(rich, {0, 0, 200, 120});
+  EXPECT_EQ(plat::GdiObjectTable::LiveCount(), live);
   // Measuring only draws nothing.
   Canvas c(100, 40);
   THtmlRenderOptions options;
