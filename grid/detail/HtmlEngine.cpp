@@ -149,6 +149,8 @@ bool HtmlEngine::Run(const String& Html) {
     const int left = FRect.Left + start.Indent;
     Walk measure{Pass::Measure};
     measure.X = measure.Left = measure.AnchorLeft = left;
+    FRunSizes.clear();
+    FRunNext = 0;
     RenderHtmlLine(measure, line, pos);
     if (line.End <= pos) break;  // nothing could be taken: never loop
     line.Width = measure.X - left - measure.TrailingBlank;
@@ -161,6 +163,7 @@ bool HtmlEngine::Run(const String& Html) {
     const int free = FRect.Width() - indent - line.Width;
     if (align == Align::Right && FRect.Right - line.Width > FRect.Left) x = FRect.Right - line.Width;
     if (align == Align::Center && free > 0) x = FRect.Left + indent + free / 2;
+    FRunNext = 0;
     Walk place{Pass::Place};
     place.X = place.Left = place.AnchorLeft = x;
     place.Top = y;
@@ -221,9 +224,14 @@ void HtmlEngine::Raise(Line& L, int Above, int Below) {
 bool HtmlEngine::HandleRun(Walk& W, Line& L, String Run, bool Wrapped) {
   Run = DecodeRun(Run);
   if (FState.Hidden || Run.empty()) return true;
-  const plat::TSize size = Measure(Run);
   const bool blank = Run.back() == ' ';
-  const int trailing = blank ? size.cx - Measure(Run.substr(0, Run.size() - 1)).cx : 0;
+  if (W.Mode == Pass::Measure) {
+    CachedFont& font = FontOf(FState.Font);
+    if (blank && font.BlankWidth < 0) font.BlankWidth = Measure(" ").cx;
+    FRunSizes.emplace_back(Measure(Run), blank ? font.BlankWidth : 0);
+  }
+  if (FRunNext >= FRunSizes.size()) return true;  // the place pass takes only what was measured
+  const auto [size, trailing] = FRunSizes[FRunNext++];
   if (W.Mode == Pass::Measure) {
     const bool fits = W.X + size.cx - trailing <= FRect.Right;
     const bool glued = W.Placed && !W.EndsWithBlank;
@@ -694,15 +702,15 @@ bool HtmlEngine::Themed(const char16_t* ClassName, int Part, int StateId, const 
 
 void HtmlEngine::FontDeleter::operator()(plat::HFONT Font) const { plat::DeleteObject(Font); }
 
-plat::HFONT HtmlEngine::FontHandle(const plat::LOGFONTW& Font) {
-  std::vector<plat::Byte> key(sizeof(Font));
+HtmlEngine::CachedFont& HtmlEngine::FontOf(const plat::LOGFONTW& Font) {
+  std::array<plat::Byte, sizeof(plat::LOGFONTW)> key;
   std::memcpy(key.data(), &Font, sizeof(Font));
-  const auto it = FFonts.find(key);
-  if (it != FFonts.end()) return it->second.get();
-  const plat::HFONT font = plat::CreateFontIndirectW(&Font);
-  FFonts.emplace(std::move(key), OwnedFont(font));
-  return font;
+  CachedFont& cached = FFonts[key];
+  if (!cached.Handle) cached.Handle.reset(plat::CreateFontIndirectW(&Font));
+  return cached;
 }
+
+plat::HFONT HtmlEngine::FontHandle(const plat::LOGFONTW& Font) { return FontOf(Font).Handle.get(); }
 
 plat::TSize HtmlEngine::Measure(const String& Text) {
   plat::SelectObject(FDC, FontHandle(FState.Font));
@@ -712,11 +720,14 @@ plat::TSize HtmlEngine::Measure(const String& Text) {
 }
 
 int HtmlEngine::TextHeight(const plat::LOGFONTW& Font) {
-  const plat::LOGFONTW kept = FState.Font;
-  FState.Font = Font;
-  const int height = Measure("gh").cy;
-  FState.Font = kept;
-  return height;
+  CachedFont& cached = FontOf(Font);
+  if (cached.TextHeight < 0) {
+    const plat::LOGFONTW kept = FState.Font;
+    FState.Font = Font;
+    cached.TextHeight = Measure("gh").cy;
+    FState.Font = kept;
+  }
+  return cached.TextHeight;
 }
 
 void HtmlEngine::DrawRun(const String& Text, TRect Box, TColor Color, plat::UINT ExtraFlags) {

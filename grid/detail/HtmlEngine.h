@@ -5,6 +5,7 @@
 // decides where the line ends and how big it is, then a place pass that
 // draws it (unless measuring only) and answers the hit test at its aligned
 // position. Internal to grid/.
+#include <array>
 #include <map>
 #include <memory>
 #include <type_traits>
@@ -129,10 +130,20 @@ class HtmlEngine {
     void operator()(plat::HFONT Font) const;
   };
   using OwnedFont = std::unique_ptr<std::remove_pointer_t<plat::HFONT>, FontDeleter>;
+  struct CachedFont {
+    OwnedFont Handle;
+    int TextHeight = -1;  // of "gh", once asked
+    int BlankWidth = -1;
+  };
+  CachedFont& FontOf(const plat::LOGFONTW& Font);
   // Fonts made in this call, freed at its end, after FSaved has put the
   // DC's own font back.
-  std::map<std::vector<plat::Byte>, OwnedFont> FFonts;
+  std::map<std::array<plat::Byte, sizeof(plat::LOGFONTW)>, CachedFont> FFonts;
   plat::DCStateSaver FSaved;
+  // The sizes of the runs the measure pass took, handed to the place pass
+  // of the same line in the same order: (size, trailing blank's width).
+  std::vector<std::pair<plat::TSize, int>> FRunSizes;
+  std::size_t FRunNext = 0;
   plat::String FText;
   State FState;
   plat::TColor FBackground;  // the canvas brush colour at the start
