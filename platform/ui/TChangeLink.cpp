@@ -8,4 +8,8 @@ TChangeLink::~TChangeLink() {
   if (FSender) FSender->UnRegisterChanges(this);
 }
 
+void TChangeLink::Change() {
+  if (OnChange) OnChange(FSender);
+}
+
 }  // namespace plat

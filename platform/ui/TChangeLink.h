@@ -1,30 +1,31 @@
 #pragma once
-// A listener of an image list: the list calls OnChange of every link
-// registered with it (TImageList::RegisterChanges) after each change, so
-// that several users of one list (menus, tool bars) follow it. A link
-// unregisters itself when deleted; a list deleted first forgets its links
-// (its users hear of that through FreeNotification).
+// A subscription to an image list's changes: a control that shows pictures
+// of a list keeps one link, registers it with the list, and hears OnChange
+// whenever the list changes. Several links may follow one list. A link
+// leaves its list when it is destroyed; a list that goes away first lets
+// go of its links (their Sender becomes null), so neither side dangles.
 #include "platform/rtl/Object.h"
 
 namespace plat {
 
 class TImageList;
 
-class TChangeLink {
+class TChangeLink : public TObject {
  public:
   TChangeLink() = default;
-  ~TChangeLink();
+  ~TChangeLink() override;
   TChangeLink(const TChangeLink&) = delete;
   TChangeLink& operator=(const TChangeLink&) = delete;
 
-  // The list this link is registered with, or null.
+  // The list the link is registered with, or null.
   TImageList* Sender() const { return FSender; }
+  // Calls OnChange when assigned.
+  virtual void Change();
 
   TNotifyEvent OnChange;
 
  private:
   friend class TImageList;
-
   TImageList* FSender = nullptr;
 };
 

@@ -5,7 +5,6 @@
 #include "platform/gdi/Blits.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
-#include "platform/ui/TChangeLink.h"
 #include "platform/ui/UiConsts.h"
 
 namespace plat {
@@ -127,29 +126,29 @@ void TImageList::GetBitmap(int Index, TBitmap* Image) {
 }
 
 TImageList::~TImageList() {
-  for (TChangeLink* link : FChangeLinks) link->FSender = nullptr;
+  for (TChangeLink* link : FLinks) link->FSender = nullptr;
 }
 
 void TImageList::RegisterChanges(TChangeLink* Value) {
-  if (Value->FSender == this) return;
+  if (!Value || Value->FSender == this) return;
   if (Value->FSender) Value->FSender->UnRegisterChanges(Value);
-  FChangeLinks.push_back(Value);
+  FLinks.push_back(Value);
   Value->FSender = this;
 }
 
 void TImageList::UnRegisterChanges(TChangeLink* Value) {
-  std::erase(FChangeLinks, Value);
-  if (Value->FSender == this) Value->FSender = nullptr;
+  const auto it = std::find(FLinks.begin(), FLinks.end(), Value);
+  if (it == FLinks.end()) return;
+  FLinks.erase(it);
+  Value->FSender = nullptr;
 }
 
 void TImageList::Change() {
-  // A link's handler may unregister links: call those of a copy still registered.
-  const std::vector<TChangeLink*> links = FChangeLinks;
-  for (TChangeLink* link : links) {
-    if (std::find(FChangeLinks.begin(), FChangeLinks.end(), link) != FChangeLinks.end() && link->OnChange)
-      link->OnChange(this);
-  }
   if (OnChange) OnChange(this);
+  // A link's handler may unregister links: walk a copy and re-check each.
+  const std::vector<TChangeLink*> links = FLinks;
+  for (TChangeLink* link : links)
+    if (std::find(FLinks.begin(), FLinks.end(), link) != FLinks.end()) link->Change();
 }
 
 }  // namespace plat

@@ -1,23 +1,24 @@
 #pragma once
 // A list of small pictures of one size, each with its transparent parts,
-// drawn on canvases normally or greyed (for disabled commands). Changes
-// raise OnChange and reach every registered change link (TChangeLink.h).
+// drawn on canvases normally or greyed (for disabled commands). Every
+// change is told to OnChange and to each registered TChangeLink.
 #include <functional>
 #include <vector>
 
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Colors.h"
+#include "platform/ui/TChangeLink.h"
 #include "platform/ui/TComponent.h"
 
 namespace plat {
 
 class TBitmap;
 class TCanvas;
-class TChangeLink;
 
 class TImageList : public TComponent {
  public:
   explicit TImageList(TComponent* AOwner) : TComponent(AOwner) {}
+  // Lets go of the links still registered.
   ~TImageList() override;
 
   // The size of every picture (16 x 16 unless set); a new size clears the
@@ -46,7 +47,8 @@ class TImageList : public TComponent {
   // Copies picture Index into Image (transparent parts in clBtnFace).
   void GetBitmap(int Index, TBitmap* Image);
 
-  // Value hears of every change until it is unregistered or deleted.
+  // Links hear every change from now on (registering twice counts once);
+  // a link registered with another list leaves that one first.
   void RegisterChanges(TChangeLink* Value);
   void UnRegisterChanges(TChangeLink* Value);
 
@@ -65,7 +67,7 @@ class TImageList : public TComponent {
   int FWidth = 16;
   int FHeight = 16;
   std::vector<TPicture> FImages;
-  std::vector<TChangeLink*> FChangeLinks;
+  std::vector<TChangeLink*> FLinks;
 };
 
 }  // namespace plat

@@ -2,6 +2,10 @@
 // actions with their links to controls, image lists.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "platform/gdi/TBitmap.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TActionList.h"
@@ -96,6 +100,44 @@ TEST_F(NonVisual, ALinkedControlShowsItsActionAndRunsIt) {
   EXPECT_EQ(list->ActionCount(), 0);
   control->OnClick = nullptr;
   control->Click();
+}
+
+TEST_F(NonVisual, ChangeLinksFollowAnImageList) {
+  std::vector<std::string> log;
+  auto images = std::make_unique<TImageList>(nullptr);
+  images->OnChange = [&](TObject*) { log.push_back("list"); };
+  TChangeLink first, second;
+  first.OnChange = [&](TObject* Sender) { log.push_back(Sender == images.get() ? "first" : "first?"); };
+  second.OnChange = [&](TObject*) { log.push_back("second"); };
+  images->RegisterChanges(&first);
+  images->RegisterChanges(&second);
+  images->RegisterChanges(&first);  // counts once
+  EXPECT_EQ(first.Sender(), images.get());
+  images->SetSize(8, 8);
+  EXPECT_EQ(log, (std::vector<std::string>{"list", "first", "second"}));
+
+  // A link that goes away leaves the list; one that unregisters hears no more.
+  log.clear();
+  {
+    TChangeLink passing;
+    passing.OnChange = [&](TObject*) { log.push_back("passing"); };
+    images->RegisterChanges(&passing);
+  }
+  images->UnRegisterChanges(&second);
+  EXPECT_EQ(second.Sender(), nullptr);
+  images->SetSize(12, 12);
+  EXPECT_EQ(log, (std::vector<std::string>{"list", "first"}));
+
+  // A link moves to another list; a list that goes first lets its links go.
+  TImageList other(nullptr);
+  other.RegisterChanges(&first);
+  EXPECT_EQ(first.Sender(), &other);
+  images->RegisterChanges(&second);
+  images.reset();
+  EXPECT_EQ(second.Sender(), nullptr);
+  log.clear();
+  other.SetSize(4, 4);
+  EXPECT_EQ(log, (std::vector<std::string>{"first?"}));
 }
 
 TEST_F(NonVisual, AnImageListCutsMasksAndDrawsPictures) {
