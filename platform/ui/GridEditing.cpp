@@ -67,9 +67,7 @@ void TCustomGrid::UpdateEditor() {
   const TRect cell = CellRect(Col(), Row());
   if (cell.IsEmpty()) {
     // The cell is out of view: the editor waits until it comes back.
-    const bool hadFocus = FInplaceEdit->Focused();
-    FInplaceEdit->SetVisible(false);
-    if (hadFocus && CanFocus()) SetFocus();
+    ParkEditor();
     return;
   }
   FInplaceEdit->SetBoundsRect(cell);
@@ -80,6 +78,13 @@ void TCustomGrid::UpdateEditor() {
     FInplaceEdit->SelectAll();
   }
   InvalidateCell(Col(), Row());
+}
+
+// The focus comes back to the grid before the editor hides, or it would
+// fall to the form and close the editor as the grid loses it.
+void TCustomGrid::ParkEditor() {
+  if (FInplaceEdit->Focused() && CanFocus()) SetFocus();
+  FInplaceEdit->SetVisible(false);
 }
 
 void TCustomGrid::CommitEditor() {
@@ -96,10 +101,8 @@ void TCustomGrid::HideEditor() {
   CommitEditor();
   FEditorMode = false;
   if (!FInplaceEdit) return;
-  const bool hadFocus = FInplaceEdit->Focused();
-  FInplaceEdit->SetVisible(false);
+  ParkEditor();
   FEditCell = {-1, -1};
-  if (hadFocus && CanFocus()) SetFocus();
   InvalidateCell(Col(), Row());
 }
 

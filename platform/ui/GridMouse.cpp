@@ -248,10 +248,10 @@ void TCustomGrid::WndProc(TMessage& Message) {
       }
       break;
     case WM_CANCELMODE:
-    case WM_CAPTURECHANGED:
+      // Whatever the mouse was doing ends without effect.
       if (FGridState == TGridState::gsSelecting) StopSelecting();
       if (FSizingLineShown) DrawSizingLine();
-      if (Message.Msg == WM_CANCELMODE || GetCapture() != Handle()) FGridState = TGridState::gsNormal;
+      FGridState = TGridState::gsNormal;
       break;
     default: break;
   }

@@ -207,6 +207,8 @@ class TCustomGrid : public TCustomControl {
   void CommitEditor();
   // Puts the cell's text back and closes the editor.
   void CancelEditor();
+  // Hides the editor window, the focus going back to the grid.
+  void ParkEditor();
 
   TGridAxis FCols;
   TGridAxis FRows;
