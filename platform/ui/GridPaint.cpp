@@ -90,21 +90,21 @@ void TCustomGrid::PaintLines(const TRect& Client) {
   const std::vector<TShownCell> rows = FRows.Shown(Client.Height());
   canvas->Brush()->SetStyle(TBrushStyle::bsSolid);
   // Lines of one part of the grid, clipped to it.
+  // Gaps whose lines are switched off take the grid's colour.
   const auto lines = [&](const TRect& Part, bool Vert, bool Horz, TColor LineColor) {
     if (lw == 0 || Part.IsEmpty()) return;
-    canvas->Brush()->SetColor(LineColor);
-    if (Vert)
-      for (const TShownCell& col : cols) {
-        const int x = col.Start + ColWidths(col.Index);
-        const TRect line = TRect{x, Part.Top, x + lw, Part.Bottom}.Intersected(Part);
-        if (!line.IsEmpty()) canvas->FillRect(line);
-      }
-    if (Horz)
-      for (const TShownCell& row : rows) {
-        const int y = row.Start + RowHeights(row.Index);
-        const TRect line = TRect{Part.Left, y, Part.Right, y + lw}.Intersected(Part);
-        if (!line.IsEmpty()) canvas->FillRect(line);
-      }
+    canvas->Brush()->SetColor(Vert ? LineColor : Color());
+    for (const TShownCell& col : cols) {
+      const int x = col.Start + ColWidths(col.Index);
+      const TRect line = TRect{x, Part.Top, x + lw, Part.Bottom}.Intersected(Part);
+      if (!line.IsEmpty()) canvas->FillRect(line);
+    }
+    canvas->Brush()->SetColor(Horz ? LineColor : Color());
+    for (const TShownCell& row : rows) {
+      const int y = row.Start + RowHeights(row.Index);
+      const TRect line = TRect{Part.Left, y, Part.Right, y + lw}.Intersected(Part);
+      if (!line.IsEmpty()) canvas->FillRect(line);
+    }
   };
   const bool fixedVert = FOptions.Contains(TGridOption::goFixedVertLine);
   const bool fixedHorz = FOptions.Contains(TGridOption::goFixedHorzLine);
