@@ -23,6 +23,9 @@ enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 // The border a plain control draws around itself.
 enum class TBorderStyle { bsNone, bsSingle };
 
+// Which scroll bars a grid or a memo shows.
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
 // What a control is and does, set by its class.
 enum class TControlStyleItem {
   csAcceptsControls,  // other controls may be placed on it

@@ -1,8 +1,8 @@
 #pragma once
 // The vocabulary of the class library's grids: options, draw states, the
-// grid's mouse states, cell coordinates and rectangles, the scroll-bar
-// choice and the event types TCustomGrid and its descendants publish.
-// Values only; nothing here draws or refuses anything.
+// grid's mouse states, cell coordinates and rectangles, and the event types
+// TCustomGrid and its descendants publish. Values only; nothing here draws
+// or refuses anything.
 #include <cstdint>
 #include <functional>
 
@@ -10,6 +10,7 @@
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/Set.h"
 #include "platform/rtl/Types.h"
+#include "platform/ui/ControlTypes.h"
 
 namespace plat {
 
@@ -40,8 +41,6 @@ using TGridDrawState = TSet<TGridDrawStateItem>;
 
 // What the mouse is doing to the grid.
 enum class TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
-
-enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 struct TGridCoord {
   int X = 0;
