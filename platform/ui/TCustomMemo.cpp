@@ -444,7 +444,8 @@ void TCustomMemo::PlaceMemoCaret() {
 void TCustomMemo::UpdateScrollBars() {
   if (!HandleAllocated()) return;
   SCROLLINFO info;
-  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  // A memo's bars stay, disabled while everything shows.
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
   if (FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth) {
     info.nMin = 0;
     info.nMax = FLayout.LineCount() - 1;

@@ -11,7 +11,9 @@
 #include "platform/rtl/StringList.h"
 #include "platform/ui/FontMeasure.h"
 #include "platform/ui/TCustomMemo.h"
+#include "platform/ui/tests/ReferencePicture.h"
 #include "platform/ui/tests/StdControlsFixture.h"
+#include "platform/win/HeadlessDisplay.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/ScrollBars.h"
 #include "platform/win/StandardControlMessages.h"
@@ -216,6 +218,30 @@ TEST_F(Memo, TheViewFollowsTheCaretAndTheScrollBar) {
   Type("x");
   EXPECT_EQ(SendMessage(h, EM_GETFIRSTVISIBLELINE, 0, 0), page - 1);
   EXPECT_TRUE(memo->Lines()->Strings(page - 1).starts_with("x"));
+}
+
+}  // namespace
+}  // namespace plat::testing
+
+namespace plat::testing {
+namespace {
+
+TEST_F(Memo, LooksAsItsReferencePicture) {
+  Form()->SetBounds(100, 100, 260, 170);
+  TMemo* memo = Make<TMemo>(Bounds(8, 8, 230, 120));
+  memo->SetScrollBars(TScrollStyle::ssVertical);
+  memo->SetText("The quick brown fox jumps over the lazy dog.\r\nSecond paragraph.\r\n\r\nAfter an empty line");
+  memo->SetFocus();
+  SendMessage(memo->Handle(), EM_SETSEL, 4, 15);
+  Pump();
+  const std::unique_ptr<Bitmap> shot = WindowPicture(Form()->Handle());
+  ASSERT_TRUE(shot);
+  const TPictureMatch match = MatchReference(*shot, TestDataDir() + "/Memo.png", 24);
+  const bool close = match.Loaded && match.Differing * 1000 <= shot->Width() * shot->Height();
+  if (!close) {
+    ADD_FAILURE() << "the memo does not match its reference (" << match.Differing << " pixels differ, loaded "
+                  << match.Loaded << "); it is kept in " << KeepForInspection(*shot, "Memo.actual.png");
+  }
 }
 
 }  // namespace
