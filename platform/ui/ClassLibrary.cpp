@@ -2,6 +2,7 @@
 
 #include "platform/gdi/TFont.h"
 #include "platform/ui/ControlClasses.h"
+#include "platform/ui/GridClasses.h"
 #include "platform/ui/IdentMap.h"
 #include "platform/ui/LayoutClasses.h"
 #include "platform/ui/StdControlClasses.h"
@@ -38,6 +39,7 @@ void InitClassLibrary() {
   RegisterClasses();
   RegisterControlClasses();
   RegisterStdControlClasses();
+  RegisterGridClasses();
 }
 
 }  // namespace plat
