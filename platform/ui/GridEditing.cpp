@@ -61,6 +61,7 @@ void TCustomGrid::UpdateEditor() {
     FEditCell = FCurrent;
     FInplaceEdit->SetEditMask(GetEditMask(Col(), Row()));
     FInplaceEdit->SetMaxLength(GetEditLimit());
+    FInplaceEdit->SetReadOnly(!CanEditModify());
     FInplaceEdit->SetText(GetEditText(Col(), Row()));
     FInplaceEdit->SetModified(false);
   }
@@ -88,7 +89,9 @@ void TCustomGrid::ParkEditor() {
 }
 
 void TCustomGrid::CommitEditor() {
-  if (!FInplaceEdit || FCommitting || FEditCell.X < 0 || !FInplaceEdit->Modified()) return;
+  if (!FInplaceEdit || FCommitting || FEditCell.X < 0 || !FInplaceEdit->Modified() ||
+      ComponentState().Contains(TComponentStateItem::csDestroying))
+    return;
   FCommitting = true;
   const ScopeExit done([this] { FCommitting = false; });
   FInplaceEdit->SetModified(false);
@@ -97,6 +100,7 @@ void TCustomGrid::CommitEditor() {
 }
 
 void TCustomGrid::HideEditor() {
+  if (ComponentState().Contains(TComponentStateItem::csDestroying)) return;
   if (!FEditorMode && !(FInplaceEdit && FInplaceEdit->Visible())) return;
   CommitEditor();
   FEditorMode = false;

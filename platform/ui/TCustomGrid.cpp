@@ -42,7 +42,11 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
   SetBounds(0, 0, 320, 120);
 }
 
-TCustomGrid::~TCustomGrid() = default;
+TCustomGrid::~TCustomGrid() {
+  // The editor goes while the grid is whole; it commits nothing then.
+  Destroying();
+  delete FInplaceEdit;
+}
 
 int TCustomGrid::ClientW() { return std::max(ClientWidth(), 0); }
 int TCustomGrid::ClientH() { return std::max(ClientHeight(), 0); }

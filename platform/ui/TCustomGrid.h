@@ -113,6 +113,7 @@ class TCustomGrid : public TCustomControl {
   virtual bool CanEditShow();
   // Whether a typed character goes to the editor.
   virtual bool CanEditAcceptKey(char32_t Key);
+  // Whether the open editor may change the text (else it is read-only).
   virtual bool CanEditModify() { return true; }
   // The text the editor starts with, and where a committed text goes.
   virtual String GetEditText(int ACol, int ARow);

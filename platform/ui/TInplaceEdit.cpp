@@ -65,6 +65,8 @@ void TInplaceEdit::KeyPress(char32_t& Key) {
 void TInplaceEdit::DoExit() {
   TCustomMaskEdit::DoExit();
   FGrid->CommitEditor();
+  // The focus went elsewhere than to the grid: the editor closes with it.
+  if (!FGrid->Focused() && !FGrid->Options().Contains(TGridOption::goAlwaysShowEditor)) FGrid->HideEditor();
 }
 
 }  // namespace plat

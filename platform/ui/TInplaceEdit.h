@@ -1,8 +1,9 @@
 #pragma once
 // The grid's in-place editor: a borderless masked edit that the grid lays
-// over its current cell. It holds the text of one cell; Enter, and leaving
-// the cell, commit it through the grid's SetEditText; Escape puts the
-// cell's text back and closes it. Up, Down, Page Up, Page Down (and Tab with
+// over its current cell. It holds the text of one cell; Enter, leaving the
+// cell and the focus going to another control commit it through the grid's
+// SetEditText (the last also closes it); Escape puts the cell's text back
+// and closes it. It is read-only where the grid's CanEditModify says so. Up, Down, Page Up, Page Down (and Tab with
 // goTabs) go on to the grid, as do Left at the start of the text and Right
 // at its end, so that the user moves on from cell to cell while editing.
 //

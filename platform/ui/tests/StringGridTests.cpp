@@ -412,3 +412,27 @@ TEST_F(StringGrid, TheWheelMovesTheCurrentRow) {
 
 }  // namespace
 }  // namespace plat::testing
+
+namespace plat::testing {
+namespace {
+
+TEST_F(StringGrid, SelectCellCanRefuseACellAndLeavingTheGridClosesTheEditor) {
+  TEdit* other = Make<TEdit>(Bounds(10, 230, 100, 21));
+  TTestGrid* grid = MakeGrid(5, 5, {TGridOption::goEditing});
+  grid->OnSelectCell = [](TObject*, int ACol, int ARow, bool& CanSelect) { CanSelect = !(ACol == 2 && ARow == 1); };
+  Type("{RIGHT}");
+  EXPECT_EQ(Where(grid), "1,1 view 1,1");  // refused: the cell stays
+  Type("{DOWN}{RIGHT}{F2}{END}!");
+  EXPECT_EQ(Where(grid), "2,2 view 1,1");
+  ASSERT_TRUE(grid->EditorMode());
+  InjectClick(OnScreen(other, {5, 5}));
+  Pump();
+  EXPECT_TRUE(other->Focused());
+  EXPECT_FALSE(grid->EditorMode());
+  EXPECT_FALSE(grid->InplaceEditor()->Visible());
+  EXPECT_EQ(grid->Cells(2, 2), "2,2!");
+  EXPECT_EQ(Log, (std::vector<std::string>{"SetEditText 2,2 2,2!"}));
+}
+
+}  // namespace
+}  // namespace plat::testing
