@@ -84,6 +84,8 @@ void TCustomGrid::UpdateEditor() {
 // The focus comes back to the grid before the editor hides, or it would
 // fall to the form and close the editor as the grid loses it.
 void TCustomGrid::ParkEditor() {
+  FParking = true;
+  const ScopeExit parked([this] { FParking = false; });
   if (FInplaceEdit->Focused() && CanFocus()) SetFocus();
   FInplaceEdit->SetVisible(false);
 }

@@ -4,11 +4,13 @@
 // top or bottom row shown); Home and End go to the first and last column
 // (with Ctrl, or with goRowSelect: the first and last row); Tab and
 // Shift+Tab go along the row and on to the next one with goTabs; F2 and
-// Enter open the editor with goEditing, Enter closes it again, and a typed
-// character opens it with that character in place of the text.
+// Enter open the editor with goEditing, Enter commits and closes it again
+// (commits only, with goAlwaysShowEditor), and a typed character opens it
+// with that character in place of the text.
 #include <algorithm>
 
 #include "platform/ui/TCustomGrid.h"
+#include "platform/ui/TInplaceEdit.h"
 #include "platform/win/VirtualKeys.h"
 
 namespace plat {
@@ -126,11 +128,14 @@ void TCustomGrid::KeyPress(char32_t& Key) {
   if (Key == 0 || !FOptions.Contains(TGridOption::goEditing) || FOptions.Contains(TGridOption::goRowSelect)) return;
   if (Key == U'\r') {
     Key = 0;
-    if (FEditorMode && !FOptions.Contains(TGridOption::goAlwaysShowEditor)) {
-      CommitEditor();
-      HideEditor();
-    } else {
+    if (!FEditorMode) {
       ShowEditor();
+    } else if (FOptions.Contains(TGridOption::goAlwaysShowEditor)) {
+      // The editor stays: the text is committed and selected again.
+      CommitEditor();
+      if (FInplaceEdit) FInplaceEdit->SelectAll();
+    } else {
+      HideEditor();
     }
     return;
   }

@@ -258,6 +258,14 @@ void TCustomGrid::WndProc(TMessage& Message) {
   TCustomControl::WndProc(Message);
   switch (Message.Msg) {
     case WM_SETFOCUS:
+      // An open editor takes the focus the grid gets, unless it is giving
+      // the focus back as it hides.
+      if (FEditorMode && !FParking && FInplaceEdit && FInplaceEdit->Visible() && FInplaceEdit->CanFocus()) {
+        FInplaceEdit->SetFocus();
+        FInplaceEdit->SelectAll();
+      }
+      InvalidateCell(Col(), Row());
+      break;
     case WM_KILLFOCUS: InvalidateCell(Col(), Row()); break;
     case WM_SIZE: UpdateScrollRange(); break;
     default: break;

@@ -1,6 +1,7 @@
 #include "platform/ui/TCustomGrid.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/rtl/ScopeExit.h"
@@ -45,7 +46,7 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
 TCustomGrid::~TCustomGrid() {
   // The editor goes while the grid is whole; it commits nothing then.
   Destroying();
-  delete FInplaceEdit;
+  delete std::exchange(FInplaceEdit, nullptr);
 }
 
 int TCustomGrid::ClientW() { return std::max(ClientWidth(), 0); }

@@ -6,17 +6,18 @@
 // (DrawCell) and supply the texts the editor shows and commits
 // (GetEditText, SetEditText).
 //
-// Promises: ColCount and RowCount are at least 1 and the fixed counts stay
-// below them (lowered when the counts shrink); the current cell is a
-// scrollable cell; TopLeftChanged fires once for each move of the view,
-// however it came; the scroll bars use the range 0..127 and scale it to the
-// rows and columns, so that the thumb reaches the last row of any grid.
-// Work per paint and per move is proportional to the cells on screen.
+// Promises: ColCount and RowCount are at least 1 (smaller values become 1)
+// and the fixed counts stay below them (lowered when the counts shrink);
+// sizes below 0 count as 0; the current cell is a scrollable cell;
+// TopLeftChanged fires once for each move of the view, however it came;
+// the scroll bars use the range 0..127 and scale it to the rows and
+// columns, so that the thumb reaches the last row of any grid. Work per
+// paint and per move is proportional to the cells on screen.
 //
 // Refuses: fixed counts at or above the counts ("Fixed column count must be
 // less than column count", "Fixed row count must be less than row count"),
-// negative counts, sizes and indexes, and current cells, widths and heights
-// outside the grid ("Grid index out of range"), all as
+// negative fixed counts, and current cells, selections, moves, widths and
+// heights for indexes outside the grid ("Grid index out of range"), all as
 // EInvalidGridOperation, changing nothing.
 //
 // The grid is split into files by concern: the model and geometry here,
@@ -234,6 +235,7 @@ class TCustomGrid : public TCustomControl {
   TInplaceEdit* FInplaceEdit = nullptr;  // owned by the grid as a component
   bool FEditorMode = false;
   bool FCommitting = false;
+  bool FParking = false;         // the editor gives the focus back to the grid
   TGridCoord FEditCell{-1, -1};  // the cell whose text the editor holds
 };
 

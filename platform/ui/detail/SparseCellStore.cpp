@@ -37,10 +37,18 @@ const TSparseCellStore::TCell* TSparseCellStore::Find(int ACol, int ARow) const 
   return it != cells.end() && it->Col == ACol ? &*it : nullptr;
 }
 
+TSparseCellStore::TRowCells& TSparseCellStore::RowCells(int ARow) {
+  if (ARow != FCachedRow) {
+    FCachedCells = &FRows[ARow];
+    FCachedRow = ARow;
+  }
+  return *FCachedCells;
+}
+
 TSparseCellStore::TCell& TSparseCellStore::Cell(int ACol, int ARow) {
   CheckIndex(ARow);
   CheckIndex(ACol);
-  TRowCells& cells = FRows[ARow];
+  TRowCells& cells = RowCells(ARow);
   // Cells are mostly written left to right: appending is the common case.
   if (cells.empty() || cells.back().Col < ACol) return cells.emplace_back(TCell{ACol, {}, nullptr});
   const auto it =
@@ -54,7 +62,10 @@ void TSparseCellStore::Prune(int ACol, int ARow) {
   if (row == FRows.end()) return;
   TRowCells& cells = row->second;
   std::erase_if(cells, [ACol](const TCell& c) { return c.Col == ACol && c.Text.empty() && !c.Object; });
-  if (cells.empty()) FRows.erase(row);
+  if (cells.empty()) {
+    FRows.erase(row);
+    Forget();
+  }
 }
 
 const String& TSparseCellStore::Text(int ACol, int ARow) const {
@@ -91,6 +102,7 @@ void TSparseCellStore::MoveRow(int FromIndex, int ToIndex) {
   CheckIndex(FromIndex);
   CheckIndex(ToIndex);
   if (FromIndex == ToIndex) return;
+  Forget();
   // Only the rows between the two indexes change their keys.
   const int low = std::min(FromIndex, ToIndex);
   const int high = std::max(FromIndex, ToIndex);
@@ -119,6 +131,7 @@ void TSparseCellStore::MoveCol(int FromIndex, int ToIndex) {
 
 void TSparseCellStore::DeleteRow(int Index) {
   CheckIndex(Index);
+  Forget();
   FRows.erase(Index);
   std::vector<std::pair<int, TRowCells>> after;
   for (auto it = FRows.upper_bound(Index); it != FRows.end();) {
@@ -130,6 +143,7 @@ void TSparseCellStore::DeleteRow(int Index) {
 
 void TSparseCellStore::DeleteCol(int Index) {
   CheckIndex(Index);
+  Forget();
   for (auto it = FRows.begin(); it != FRows.end();) {
     TRowCells& cells = it->second;
     std::erase_if(cells, [Index](const TCell& c) { return c.Col == Index; });

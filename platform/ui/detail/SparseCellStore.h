@@ -30,7 +30,10 @@ class TSparseCellStore {
   // Removes a row (column); those after it shift back by one.
   void DeleteRow(int Index);
   void DeleteCol(int Index);
-  void Clear() { FRows.clear(); }
+  void Clear() {
+    FRows.clear();
+    Forget();
+  }
 
   // Cells that hold a text or an object.
   std::size_t CellCount() const;
@@ -49,7 +52,17 @@ class TSparseCellStore {
   // Drops the cell again when it holds nothing.
   void Prune(int ACol, int ARow);
 
+  // The row last written, kept because cells are mostly written row by row;
+  // forgotten whenever rows are erased or renumbered.
+  TRowCells& RowCells(int ARow);
+  void Forget() {
+    FCachedRow = -1;
+    FCachedCells = nullptr;
+  }
+
   std::map<int, TRowCells> FRows;
+  int FCachedRow = -1;
+  TRowCells* FCachedCells = nullptr;
 };
 
 }  // namespace plat

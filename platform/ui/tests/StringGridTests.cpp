@@ -436,3 +436,29 @@ TEST_F(StringGrid, SelectCellCanRefuseACellAndLeavingTheGridClosesTheEditor) {
 
 }  // namespace
 }  // namespace plat::testing
+
+namespace plat::testing {
+namespace {
+
+TEST_F(StringGrid, WithAlwaysShowEditorTheEditorFollowsTheCurrentCell) {
+  TTestGrid* grid = MakeGrid(5, 5, {TGridOption::goEditing, TGridOption::goAlwaysShowEditor});
+  ASSERT_TRUE(grid->EditorMode());
+  TInplaceEdit* editor = grid->InplaceEditor();
+  EXPECT_TRUE(editor->Visible());
+  EXPECT_EQ(editor->Text(), "1,1");
+  Type("{END}a{DOWN}");
+  EXPECT_EQ(grid->Cells(1, 1), "1,1a");
+  EXPECT_TRUE(editor->Visible());
+  EXPECT_EQ(editor->BoundsRect(), grid->CellRect(1, 2));
+  EXPECT_EQ(editor->Text(), "1,2");
+  // Escape puts the text back and keeps the editor open; Enter commits.
+  Type("{END}b{ESC}");
+  EXPECT_TRUE(editor->Visible());
+  EXPECT_EQ(editor->Text(), "1,2");
+  Type("{END}c{ENTER}");
+  EXPECT_EQ(grid->Cells(1, 2), "1,2c");
+  EXPECT_EQ(Log, (std::vector<std::string>{"SetEditText 1,1 1,1a", "SetEditText 1,2 1,2c"}));
+}
+
+}  // namespace
+}  // namespace plat::testing
