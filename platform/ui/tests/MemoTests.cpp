@@ -246,3 +246,36 @@ TEST_F(Memo, LooksAsItsReferencePicture) {
 
 }  // namespace
 }  // namespace plat::testing
+
+namespace plat::testing {
+namespace {
+
+TEST_F(Memo, LinesAreAlignedInTheFormattingRectangle) {
+  const RECT rect{10, 5, 210, 150};
+  for (TAlignment alignment : {TAlignment::taLeftJustify, TAlignment::taCenter, TAlignment::taRightJustify}) {
+    TMemo* memo = MakeMemo(false);
+    memo->SetAlignment(alignment);
+    memo->SetText("ab\r\nlonger line");
+    SendMessage(memo->Handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&rect));
+    const int width = TFontMeasure(memo->Font()).TextWidth("ab");
+    const LRESULT start = SendMessage(memo->Handle(), EM_POSFROMCHAR, 0, 0);
+    const int x = static_cast<short>(LOWORD(static_cast<std::uintptr_t>(start)));
+    const int expected = alignment == TAlignment::taLeftJustify ? 10
+                         : alignment == TAlignment::taCenter    ? 10 + (200 - width) / 2
+                                                                : 210 - width - 1;
+    EXPECT_EQ(x, expected);
+    EXPECT_EQ(static_cast<short>(HIWORD(static_cast<std::uintptr_t>(start))), 5);
+    // The second line starts one line height lower.
+    const LRESULT second = SendMessage(memo->Handle(), EM_POSFROMCHAR, 4, 0);
+    EXPECT_EQ(static_cast<short>(HIWORD(static_cast<std::uintptr_t>(second))),
+              5 + TFontMeasure(memo->Font()).TextHeight());
+    // A click at a line's end puts the caret there.
+    EXPECT_EQ(LOWORD(static_cast<std::uintptr_t>(
+                  SendMessage(memo->Handle(), EM_CHARFROMPOS, 0, MAKELPARAM(static_cast<Word>(expected + width), 6)))),
+              2);
+    delete memo;
+  }
+}
+
+}  // namespace
+}  // namespace plat::testing

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/rtl/Exception.h"
+#include "platform/rtl/StringList.h"
 #include "platform/ui/TCustomEdit.h"
 #include "platform/ui/TInplaceEdit.h"
 #include "platform/ui/TStringGrid.h"
@@ -458,6 +459,78 @@ TEST_F(StringGrid, WithAlwaysShowEditorTheEditorFollowsTheCurrentCell) {
   Type("{END}c{ENTER}");
   EXPECT_EQ(grid->Cells(1, 2), "1,2c");
   EXPECT_EQ(Log, (std::vector<std::string>{"SetEditText 1,1 1,1a", "SetEditText 1,2 1,2c"}));
+}
+
+}  // namespace
+}  // namespace plat::testing
+
+namespace plat::testing {
+namespace {
+
+TEST_F(StringGrid, CellRectAndMouseToCellFollowTheView) {
+  TTestGrid* grid = MakeGrid(20, 40);
+  EXPECT_EQ(grid->CellRect(0, 0), (TRect{0, 0, 64, 24}));
+  EXPECT_EQ(grid->CellRect(2, 1), (TRect{130, 25, 194, 49}));
+  EXPECT_EQ(grid->CellRect(4, 1), (TRect{260, 25, 300, 49}));  // cut by the client's edge
+  EXPECT_TRUE(grid->CellRect(5, 1).IsEmpty());                 // beyond it
+  EXPECT_TRUE(grid->CellRect(-1, 1).IsEmpty());
+  grid->SetLeftCol(3);
+  grid->SetTopRow(10);
+  EXPECT_TRUE(grid->CellRect(2, 1).IsEmpty());  // scrolled out
+  EXPECT_EQ(grid->CellRect(0, 10), (TRect{0, 25, 64, 49}));
+  EXPECT_EQ(grid->CellRect(3, 0), (TRect{65, 0, 129, 24}));
+  int col = 0, row = 0;
+  grid->MouseToCell(70, 30, col, row);
+  EXPECT_EQ(col, 3);
+  EXPECT_EQ(row, 10);
+  grid->MouseToCell(64, 24, col, row);  // the lines belong to the cells before them
+  EXPECT_EQ(col, 0);
+  EXPECT_EQ(row, 0);
+  grid->MouseToCell(-1, 30, col, row);
+  EXPECT_EQ(col, -1);
+  EXPECT_EQ(row, -1);
+  // A double click on the current cell opens the editor with goEditing.
+  grid->SetOptions(grid->Options() + TGridOptions{TGridOption::goEditing});
+  grid->SetCol(4);
+  grid->SetRow(11);
+  InjectDoubleClick(CellOnScreen(grid, 4, 11));
+  Pump();
+  EXPECT_TRUE(grid->EditorMode());
+  EXPECT_EQ(grid->InplaceEditor()->Text(), "4,11");
+}
+
+}  // namespace
+}  // namespace plat::testing
+
+namespace plat::testing {
+namespace {
+
+TEST_F(StringGrid, RowsAndColsAreTheCellsAsStrings) {
+  TTestGrid* grid = MakeGrid(3, 4);
+  TStrings* row = grid->Rows(2);
+  EXPECT_EQ(row->Count(), 3);
+  EXPECT_EQ(row->CommaText(), "\"0,2\",\"1,2\",\"2,2\"");
+  row->SetStrings(1, "x");
+  EXPECT_EQ(grid->Cells(1, 2), "x");
+  TStrings* col = grid->Cols(0);
+  EXPECT_EQ(col->Count(), 4);
+  TStringList marker;
+  col->SetObjects(3, &marker);
+  EXPECT_EQ(grid->Objects(0, 3), &marker);
+  EXPECT_THROW(col->Insert(0, "no"), EInvalidGridOperation);
+  EXPECT_THROW(row->Delete(0), EInvalidGridOperation);
+  EXPECT_THROW(grid->Rows(-1), EListError);
+  EXPECT_EQ(grid->Cells(0, 0), "0,0");  // nothing moved
+  TStringList values;
+  values.Add("a");
+  values.Add("b");
+  grid->SetRows(1, values);
+  EXPECT_EQ(grid->Rows(1)->CommaText(), "a,b,");
+  row->Clear();
+  EXPECT_EQ(grid->Rows(2)->CommaText(), ",,");
+  EXPECT_EQ(grid->Objects(0, 3), &marker);  // another row's object stays
+  // The same list object serves the row each time.
+  EXPECT_EQ(grid->Rows(2), row);
 }
 
 }  // namespace
