@@ -1,46 +1,15 @@
 #include "platform/ui/TCustomMemo.h"
 
-#include <algorithm>
 #include <cstring>
 
-#include "platform/gdi/Brush.h"
-#include "platform/gdi/DCStateSaver.h"
-#include "platform/gdi/Font.h"
-#include "platform/gdi/GdiObjects.h"
-#include "platform/gdi/Shapes.h"
-#include "platform/gdi/TFont.h"
-#include "platform/gdi/TextOut.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/rtl/RtlConsts.h"
 #include "platform/rtl/StringList.h"
-#include "platform/rtl/Unicode.h"
-#include "platform/ui/FontMeasure.h"
-#include "platform/win/Caret.h"
-#include "platform/win/Keyboard.h"
-#include "platform/win/MessageViews.h"
-#include "platform/win/ScrollBars.h"
 #include "platform/win/StandardControlMessages.h"
-#include "platform/win/SystemMetrics.h"
-#include "platform/win/VirtualKeys.h"
 #include "platform/win/WindowStyles.h"
 
 namespace plat {
-
-namespace {
-
-// Space between the client's edge and the formatting rectangle.
-constexpr int MemoMargin = 1;
-
-bool IsKeyHeld(UINT Key) { return (GetKeyState(static_cast<int>(Key)) & 0x8000) != 0; }
-
-String Utf8Of(const std::u32string& Chars) {
-  String text;
-  for (char32_t c : Chars) AppendUtf8(text, c);
-  return text;
-}
-
-}  // namespace
 
 // The memo's lines as a list of strings, through the line messages.
 class TCustomMemo::TMemoStrings : public TStrings {
@@ -49,31 +18,36 @@ class TCustomMemo::TMemoStrings : public TStrings {
 
   int Count() const override {
     // A last empty line (after a final break, or of an empty memo) is no item.
-    const int lines = FMemo->FLayout.LineCount();
-    return FMemo->FLayout.Line(lines - 1).Length == 0 ? lines - 1 : lines;
+    const int lines = static_cast<int>(Send(EM_GETLINECOUNT, 0));
+    return Send(EM_LINELENGTH, Send(EM_LINEINDEX, lines - 1)) == 0 ? lines - 1 : lines;
   }
   String Strings(int index) const override {
     Check(index, Count() - 1);
-    return FMemo->LineText(index);
+    const int length = static_cast<int>(Send(EM_LINELENGTH, Send(EM_LINEINDEX, index)));
+    // The line's bytes: at most four a character.
+    String text(static_cast<std::size_t>(length) * 4 + sizeof(Word), '\0');
+    const Word size = static_cast<Word>(std::min<std::size_t>(text.size(), 0xFFFF));
+    std::memcpy(text.data(), &size, sizeof size);
+    text.resize(static_cast<std::size_t>(Send(EM_GETLINE, index, reinterpret_cast<LPARAM>(text.data()))));
+    return text;
   }
   void Insert(int index, const String& s) override {
     Check(index, Count());
-    const int lines = FMemo->FLayout.LineCount();
-    const bool lastIsEmpty = FMemo->FLayout.Line(lines - 1).Length == 0;
-    const int length = FMemo->EditBuffer().Length();
-    // Within the text (or onto its final empty line) the item goes before
-    // the line with a break after it; after a last line without a break it
-    // goes after a new break.
+    // Before the line with a break after it; after a last line without a
+    // break, after a new break.
+    const LRESULT start = Send(EM_LINEINDEX, index);
+    const int lines = static_cast<int>(Send(EM_GETLINECOUNT, 0));
+    const bool lastIsEmpty = Send(EM_LINELENGTH, Send(EM_LINEINDEX, lines - 1)) == 0;
     if (index < lines - 1 || lastIsEmpty)
-      Replace(FMemo->FLayout.Line(index).Start, 0, s + "\r\n");
+      Replace(static_cast<int>(start), 0, s + "\r\n");
     else
-      Replace(length, 0, "\r\n" + s);
+      Replace(FMemo->EditBuffer().Length(), 0, "\r\n" + s);
   }
   void Delete(int index) override {
     Check(index, Count() - 1);
-    const int start = FMemo->FLayout.Line(index).Start;
-    const int end =
-        index + 1 < FMemo->FLayout.LineCount() ? FMemo->FLayout.Line(index + 1).Start : FMemo->EditBuffer().Length();
+    const int start = static_cast<int>(Send(EM_LINEINDEX, index));
+    const LRESULT next = Send(EM_LINEINDEX, index + 1);
+    const int end = next >= 0 ? static_cast<int>(next) : FMemo->EditBuffer().Length();
     Replace(start, end - start, "");
   }
   void Clear() override { FMemo->SetText(""); }
@@ -83,9 +57,10 @@ class TCustomMemo::TMemoStrings : public TStrings {
   static void Check(int index, int last) {
     if (index < 0 || index > last) throw EListError(FmtLoadResString(SListIndexError, {index}));
   }
+  LRESULT Send(UINT Msg, WPARAM WParam, LPARAM LParam = 0) const { return FMemo->Perform(Msg, WParam, LParam); }
   void Replace(int start, int length, const String& text) {
-    FMemo->Perform(EM_SETSEL, static_cast<WPARAM>(start), start + length);
-    FMemo->Perform(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    Send(EM_SETSEL, static_cast<WPARAM>(start), start + length);
+    Send(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text.c_str()));
   }
 
   TCustomMemo* FMemo;
@@ -100,7 +75,7 @@ TCustomMemo::TCustomMemo(TComponent* AOwner) : TCustomEdit(AOwner), FLines(std::
 TCustomMemo::~TCustomMemo() = default;
 
 TStrings* TCustomMemo::Lines() {
-  Sync();
+  HandleNeeded();
   return FLines.get();
 }
 
@@ -121,16 +96,13 @@ void TCustomMemo::SetScrollBars(TScrollStyle Value) {
 void TCustomMemo::SetWordWrap(bool Value) {
   if (Value == FWordWrap) return;
   FWordWrap = Value;
-  FLaidWidth = -1;
   if (HandleAllocated()) RecreateWnd();
-  Sync();
 }
 
 TPoint TCustomMemo::CaretPos() {
-  Sync();
   const int caret = EditBuffer().CaretPos();
-  const int line = FLayout.LineFromChar(caret);
-  return {caret - FLayout.Line(line).Start, line};
+  const int line = static_cast<int>(Perform(EM_LINEFROMCHAR, static_cast<WPARAM>(caret), 0));
+  return {caret - static_cast<int>(Perform(EM_LINEINDEX, static_cast<WPARAM>(line), 0)), line};
 }
 
 void TCustomMemo::CreateParams(TCreateParams& Params) {
@@ -143,38 +115,14 @@ void TCustomMemo::CreateParams(TCreateParams& Params) {
   if (FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth) Params.Style |= WS_HSCROLL;
 }
 
-TRect TCustomMemo::EditRect() {
-  if (FHasRect) return FRect;
-  const int inset = BorderWidth() + MemoMargin;
-  TRect r = ClientRect().Inflated(-inset, -inset);
-  r.Right = std::max(r.Right, r.Left);
-  r.Bottom = std::max(r.Bottom, r.Top);
-  return r;
-}
-
-// The message path: the mouse and the memo's own messages come before the
-// single-line edit's handling, and every message ends with the view in step.
-
 void TCustomMemo::WndProc(TMessage& Message) {
-  switch (Message.Msg) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      if (HandleAllocated() && TabStop() && !Focused() && CanFocus()) SetFocus();
-      MemoMouse(Message);
-      TWinControl::WndProc(Message);
-      break;
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONUP:
-      MemoMouse(Message);
-      TWinControl::WndProc(Message);
-      break;
-    default: TCustomEdit::WndProc(Message); break;
-  }
-  Sync();
-}
-
-void TCustomMemo::DefaultHandler(TMessage& Message) {
-  if (!MemoMessage(Message)) TCustomEdit::DefaultHandler(Message);
+  TCustomEdit::WndProc(Message);
+  if (Message.Msg != WM_GETDLGCODE) return;
+  if (FWantTabs)
+    Message.Result |= DLGC_WANTTAB;
+  else
+    Message.Result &= ~DLGC_WANTTAB;
+  if (!FWantReturns) Message.Result &= ~DLGC_WANTALLKEYS;
 }
 
 void TCustomMemo::KeyPress(char32_t& Key) {
@@ -182,374 +130,6 @@ void TCustomMemo::KeyPress(char32_t& Key) {
   if ((Key == U'\r' && !FWantReturns) || (Key == U'\t' && !FWantTabs)) Key = 0;
   if (Key == U'\n') Key = 0;  // Ctrl+Enter
   TCustomEdit::KeyPress(Key);
-}
-
-bool TCustomMemo::MemoMessage(TMessage& Message) {
-  const WPARAM w = Message.WParam;
-  const LPARAM l = Message.LParam;
-  TEditBuffer& buffer = EditBuffer();
-  switch (Message.Msg) {
-    case WM_GETDLGCODE:
-      Message.Result = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
-      if (FWantReturns) Message.Result |= DLGC_WANTALLKEYS;
-      if (FWantTabs) Message.Result |= DLGC_WANTTAB;
-      return true;
-    case WM_KEYDOWN:
-      switch (w) {
-        case VK_UP:
-        case VK_DOWN:
-        case VK_PRIOR:
-        case VK_NEXT:
-        case VK_HOME:
-        case VK_END: MemoKeyDown(w); return true;
-        default: return false;
-      }
-    case WM_VSCROLL:
-    case WM_HSCROLL: MemoScroll(Message.Msg == WM_VSCROLL, LOWORD(w), static_cast<short>(HIWORD(w))); return true;
-    case WM_MOUSEWHEEL: {
-      UINT lines = 3;
-      SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-      SetTopLine(FTopLine - TMouseMessage::From(Message).WheelDelta / WHEEL_DELTA * static_cast<int>(lines));
-      return true;
-    }
-    case EM_GETLINECOUNT: Message.Result = FLayout.LineCount(); return true;
-    case EM_LINEINDEX: {
-      const int line = static_cast<int>(static_cast<std::intptr_t>(w)) < 0 ? FLayout.LineFromChar(buffer.CaretPos())
-                                                                           : static_cast<int>(w);
-      Message.Result = line < FLayout.LineCount() ? FLayout.Line(line).Start : -1;
-      return true;
-    }
-    case EM_LINEFROMCHAR: {
-      const int pos = static_cast<int>(static_cast<std::intptr_t>(w));
-      Message.Result = FLayout.LineFromChar(pos < 0 ? buffer.CaretPos() : pos);
-      return true;
-    }
-    case EM_LINELENGTH: {
-      const int pos = static_cast<int>(static_cast<std::intptr_t>(w));
-      Message.Result = FLayout.Line(FLayout.LineFromChar(pos < 0 ? buffer.CaretPos() : pos)).Length;
-      return true;
-    }
-    case EM_GETLINE: {
-      // The first word of the buffer holds its size; the line is copied
-      // without a NUL and its length answered.
-      auto* out = reinterpret_cast<char*>(l);
-      const int line = static_cast<int>(w);
-      if (!out || line < 0 || line >= FLayout.LineCount()) {
-        Message.Result = 0;
-        return true;
-      }
-      Word size = 0;
-      std::memcpy(&size, out, sizeof size);
-      const String text = LineText(line);
-      const std::size_t count = std::min<std::size_t>(text.size(), size);
-      std::memcpy(out, text.data(), count);
-      Message.Result = static_cast<LRESULT>(count);
-      return true;
-    }
-    case EM_SETRECT:
-    case EM_SETRECTNP: {
-      const auto* r = reinterpret_cast<const RECT*>(l);
-      FHasRect = r != nullptr;
-      if (r) FRect = *r;
-      FLaidWidth = -1;
-      if (Message.Msg == EM_SETRECT) Invalidate();
-      return true;
-    }
-    case EM_LINESCROLL:
-      SetTopLine(FTopLine + static_cast<int>(l));
-      if (!FWordWrap) {
-        FScrollX = std::max(FScrollX + static_cast<int>(w) * TFontMeasure(Font()).TextWidth("x"), 0);
-        Invalidate();
-      }
-      Message.Result = TRUE;
-      return true;
-    case EM_GETFIRSTVISIBLELINE: Message.Result = FTopLine; return true;
-    case EM_SCROLLCARET: ScrollCaretIntoView(); return true;
-    case EM_POSFROMCHAR: {
-      if (w > static_cast<WPARAM>(buffer.Length())) {
-        Message.Result = -1;
-        return true;
-      }
-      const TPoint p = PosOfChar(static_cast<int>(w));
-      Message.Result = MAKELRESULT(static_cast<Word>(p.X), static_cast<Word>(p.Y));
-      return true;
-    }
-    case EM_CHARFROMPOS: {
-      const int pos = CharAt({GET_X_LPARAM(l), GET_Y_LPARAM(l)});
-      Message.Result = MAKELRESULT(static_cast<Word>(pos), static_cast<Word>(FLayout.LineFromChar(pos)));
-      return true;
-    }
-    default: return false;
-  }
-}
-
-void TCustomMemo::MemoKeyDown(WPARAM Key) {
-  TEditBuffer& buffer = EditBuffer();
-  const bool shift = IsKeyHeld(VK_SHIFT);
-  const bool ctrl = IsKeyHeld(VK_CONTROL);
-  const int caret = buffer.CaretPos();
-  const int line = FLayout.LineFromChar(caret);
-  const TMemoLine& here = FLayout.Line(line);
-  int target = caret;
-  int goal = -1;
-  const auto toLine = [&](int Line) {
-    Line = std::clamp(Line, 0, FLayout.LineCount() - 1);
-    goal = FGoalX >= 0 ? FGoalX : PosOfChar(caret).X;
-    const int y = PosOfChar(FLayout.Line(Line).Start).Y;
-    target = CharAt({goal, y});
-  };
-  switch (Key) {
-    case VK_UP: toLine(line - 1); break;
-    case VK_DOWN: toLine(line + 1); break;
-    case VK_PRIOR:
-      toLine(line - std::max(VisibleLines() - 1, 1));
-      SetTopLine(FTopLine - std::max(VisibleLines() - 1, 1));
-      break;
-    case VK_NEXT:
-      toLine(line + std::max(VisibleLines() - 1, 1));
-      SetTopLine(FTopLine + std::max(VisibleLines() - 1, 1));
-      break;
-    case VK_HOME: target = ctrl ? 0 : here.Start; break;
-    case VK_END: target = ctrl ? buffer.Length() : here.Start + here.Length; break;
-    default: return;
-  }
-  buffer.PlaceCaret(target, shift);
-  EditBufferChanged(false);
-  if (goal >= 0) {
-    // Up and Down keep to the column they started from.
-    Sync();
-    FGoalX = goal;
-  }
-}
-
-void TCustomMemo::MemoMouse(TMessage& Message) {
-  const TMouseMessage mouse = TMouseMessage::From(Message);
-  TEditBuffer& buffer = EditBuffer();
-  switch (Message.Msg) {
-    case WM_LBUTTONDOWN:
-      buffer.PlaceCaret(CharAt(mouse.Pos), mouse.Holds(MK_SHIFT));
-      FSelecting = true;
-      break;
-    case WM_LBUTTONDBLCLK:
-      buffer.SelectWord(CharAt(mouse.Pos));
-      FSelecting = false;
-      break;
-    case WM_MOUSEMOVE:
-      if (!FSelecting || !mouse.Holds(MK_LBUTTON)) return;
-      buffer.PlaceCaret(CharAt(mouse.Pos), true);
-      break;
-    case WM_LBUTTONUP: FSelecting = false; return;
-    default: return;
-  }
-  EditBufferChanged(false);
-}
-
-void TCustomMemo::MemoScroll(bool Vertical, int Code, int Pos) {
-  if (Vertical) {
-    const int page = std::max(VisibleLines() - 1, 1);
-    switch (Code) {
-      case SB_LINEUP: SetTopLine(FTopLine - 1); break;
-      case SB_LINEDOWN: SetTopLine(FTopLine + 1); break;
-      case SB_PAGEUP: SetTopLine(FTopLine - page); break;
-      case SB_PAGEDOWN: SetTopLine(FTopLine + page); break;
-      case SB_THUMBTRACK:
-      case SB_THUMBPOSITION: SetTopLine(Pos); break;
-      case SB_TOP: SetTopLine(0); break;
-      case SB_BOTTOM: SetTopLine(FLayout.LineCount()); break;
-      default: return;
-    }
-    return;
-  }
-  const int width = EditRect().Width();
-  int x = FScrollX;
-  switch (Code) {
-    case SB_LINELEFT: x -= 8; break;
-    case SB_LINERIGHT: x += 8; break;
-    case SB_PAGELEFT: x -= width; break;
-    case SB_PAGERIGHT: x += width; break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: x = Pos; break;
-    case SB_LEFT: x = 0; break;
-    case SB_RIGHT: x = LongestLine(); break;
-    default: return;
-  }
-  FScrollX = std::clamp(x, 0, std::max(LongestLine() - width, 0));
-  UpdateScrollBars();
-  PlaceMemoCaret();
-  Invalidate();
-}
-
-// The view.
-
-void TCustomMemo::Sync() {
-  if (FSyncing) return;
-  FSyncing = true;
-  const int width = FWordWrap ? std::max(EditRect().Width(), 1) : 0;
-  const bool textChanged = EditBuffer().Chars() != FLaidText;
-  if (textChanged || width != FLaidWidth) {
-    FLaidText = EditBuffer().Chars();
-    FLaidWidth = width;
-    Relayout();
-  }
-  const int caret = EditBuffer().CaretPos();
-  if (caret != FLastCaret || textChanged) {
-    FLastCaret = caret;
-    FGoalX = -1;
-    ScrollCaretIntoView();
-  }
-  PlaceMemoCaret();
-  UpdateScrollBars();
-  FSyncing = false;
-}
-
-void TCustomMemo::Relayout() {
-  TFontMeasure measure(Font());
-  FLayout.Layout(FLaidText, FLaidWidth,
-                 [&measure](const std::u32string& Run) { return measure.CharEdges(Utf8Of(Run)); });
-  FTopLine = std::clamp(FTopLine, 0, FLayout.LineCount() - 1);
-  Invalidate();
-}
-
-void TCustomMemo::ScrollCaretIntoView() {
-  const int caret = EditBuffer().CaretPos();
-  const int line = FLayout.LineFromChar(caret);
-  const int visible = std::max(VisibleLines(), 1);
-  if (line < FTopLine) SetTopLine(line);
-  if (line >= FTopLine + visible) SetTopLine(line - visible + 1);
-  if (FWordWrap) return;
-  // Sideways, as the single-line edit does: a quarter of the width past the edge.
-  const std::vector<int> edges = LineEdges(line);
-  const int x = edges[std::min<std::size_t>(caret - FLayout.Line(line).Start, edges.size() - 1)];
-  const int width = EditRect().Width();
-  if (x < FScrollX) FScrollX = std::max(x - width / 4, 0);
-  if (x >= FScrollX + width) FScrollX = x - width + width / 4 + 1;
-  Invalidate();
-}
-
-void TCustomMemo::SetTopLine(int Value) {
-  Value = std::clamp(Value, 0, std::max(FLayout.LineCount() - VisibleLines(), 0));
-  if (Value == FTopLine) return;
-  FTopLine = Value;
-  UpdateScrollBars();
-  PlaceMemoCaret();
-  Invalidate();
-}
-
-void TCustomMemo::PlaceMemoCaret() {
-  if (!HandleAllocated() || !Focused()) return;
-  const TPoint p = PosOfChar(EditBuffer().CaretPos());
-  SetCaretPos(p.X, p.Y);
-}
-
-void TCustomMemo::UpdateScrollBars() {
-  if (!HandleAllocated()) return;
-  SCROLLINFO info;
-  // A memo's bars stay, disabled while everything shows.
-  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
-  if (FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth) {
-    info.nMin = 0;
-    info.nMax = FLayout.LineCount() - 1;
-    info.nPage = static_cast<UINT>(std::max(VisibleLines(), 1));
-    info.nPos = FTopLine;
-    SetScrollInfo(Handle(), SB_VERT, &info, true);
-  }
-  if (FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth) {
-    info.nMin = 0;
-    info.nMax = LongestLine();
-    info.nPage = static_cast<UINT>(std::max(EditRect().Width(), 1));
-    info.nPos = FScrollX;
-    SetScrollInfo(Handle(), SB_HORZ, &info, true);
-  }
-}
-
-int TCustomMemo::LineHeight() { return std::max(TFontMeasure(Font()).TextHeight(), 1); }
-
-int TCustomMemo::VisibleLines() { return std::max(EditRect().Height() / LineHeight(), 1); }
-
-String TCustomMemo::LineText(int Line) const {
-  const TMemoLine& line = FLayout.Line(Line);
-  return Utf8Of(FLaidText.substr(line.Start, line.Length));
-}
-
-std::vector<int> TCustomMemo::LineEdges(int Line) { return TFontMeasure(Font()).CharEdges(LineText(Line)); }
-
-int TCustomMemo::LongestLine() {
-  int longest = 0;
-  TFontMeasure measure(Font());
-  for (int i = 0; i < FLayout.LineCount(); ++i) longest = std::max(longest, measure.TextWidth(LineText(i)));
-  return longest;
-}
-
-int TCustomMemo::LineLeft(int Line) {
-  const TRect r = EditRect();
-  const int width = LineEdges(Line).back();
-  switch (FAlignment) {
-    case TAlignment::taRightJustify: return r.Right - width - 1;
-    case TAlignment::taCenter: return r.Left + (r.Width() - width) / 2;
-    case TAlignment::taLeftJustify: break;
-  }
-  return r.Left - FScrollX;
-}
-
-TPoint TCustomMemo::PosOfChar(int Position) {
-  const int line = FLayout.LineFromChar(Position);
-  const std::vector<int> edges = LineEdges(line);
-  const int column = std::clamp(Position - FLayout.Line(line).Start, 0, static_cast<int>(edges.size()) - 1);
-  return {LineLeft(line) + edges[static_cast<std::size_t>(column)], EditRect().Top + (line - FTopLine) * LineHeight()};
-}
-
-int TCustomMemo::CharAt(TPoint Client) {
-  const int line =
-      std::clamp(FTopLine + (Client.Y - EditRect().Top) / LineHeight() - (Client.Y < EditRect().Top ? 1 : 0), 0,
-                 FLayout.LineCount() - 1);
-  const std::vector<int> edges = LineEdges(line);
-  const int at = Client.X - LineLeft(line);
-  // The character boundary nearest to the point.
-  int best = 0;
-  for (int i = 1; i < static_cast<int>(edges.size()); ++i)
-    if (std::abs(edges[static_cast<std::size_t>(i)] - at) < std::abs(edges[static_cast<std::size_t>(best)] - at))
-      best = i;
-  return FLayout.Line(line).Start + best;
-}
-
-void TCustomMemo::PaintWindow(HDC DC) {
-  const TRect client = ClientRect();
-  const HBRUSH background = CreateSolidBrush(ColorToColorRef(Color()));
-  FillRect(DC, &client, background);
-  DeleteObject(background);
-
-  const TRect area = EditRect();
-  const TEditBuffer& buffer = EditBuffer();
-  const DCStateSaver saved(DC);
-  IntersectClipRect(DC, area.Left, area.Top, area.Right, area.Bottom);
-  SelectObject(DC, Font()->Handle());
-  SetBkMode(DC, TRANSPARENT);
-  const int height = LineHeight();
-  const bool showSelection = buffer.HasSelection() && (Focused() || !HideSelection());
-  const int selFirst = buffer.SelStart();
-  const int selLast = selFirst + buffer.SelLength();
-  const HBRUSH highlight = CreateSolidBrush(ColorToColorRef(clHighlight));
-  for (int i = FTopLine; i < FLayout.LineCount(); ++i) {
-    const int y = area.Top + (i - FTopLine) * height;
-    if (y >= area.Bottom) break;
-    const TMemoLine& line = FLayout.Line(i);
-    const String text = LineText(i);
-    const int x = LineLeft(i);
-    SetTextColor(DC, ColorToColorRef(Enabled() ? Font()->Color() : clGrayText));
-    TextOutA(DC, x, y, text.data(), static_cast<int>(text.size()));
-    if (!showSelection) continue;
-    const int from = std::max(selFirst, line.Start) - line.Start;
-    const int to = std::min(selLast, line.Start + line.Length) - line.Start;
-    if (from >= to) continue;
-    const std::vector<int> edges = LineEdges(i);
-    const TRect band{x + edges[static_cast<std::size_t>(from)], y, x + edges[static_cast<std::size_t>(to)], y + height};
-    FillRect(DC, &band, highlight);
-    const std::size_t a = Utf8ByteOffset(text, from);
-    const std::size_t b = Utf8ByteOffset(text, to);
-    SetTextColor(DC, ColorToColorRef(clHighlightText));
-    TextOutA(DC, band.Left, y, text.data() + a, static_cast<int>(b - a));
-  }
-  DeleteObject(highlight);
 }
 
 }  // namespace plat

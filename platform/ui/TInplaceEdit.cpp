@@ -1,6 +1,7 @@
 #include "platform/ui/TInplaceEdit.h"
 
 #include "platform/ui/TCustomGrid.h"
+#include "platform/win/StandardControlMessages.h"
 #include "platform/win/VirtualKeys.h"
 
 namespace plat {
@@ -11,6 +12,12 @@ TInplaceEdit::TInplaceEdit(TCustomGrid* AOwner) : TCustomMaskEdit(AOwner), FGrid
   SetVisible(false);
   SetTabStop(false);
   SetAutoSelect(true);
+  EditBuffer().SetMultiLine(true);
+}
+
+void TInplaceEdit::CreateParams(TCreateParams& Params) {
+  TCustomMaskEdit::CreateParams(Params);
+  Params.Style |= ES_MULTILINE;
 }
 
 void TInplaceEdit::WndProc(TMessage& Message) {

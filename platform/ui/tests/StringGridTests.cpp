@@ -17,6 +17,7 @@
 #include "platform/win/InputInjection.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/ScrollBars.h"
+#include "platform/win/StandardControlMessages.h"
 #include "platform/win/VirtualKeys.h"
 
 namespace plat::testing {
@@ -531,6 +532,31 @@ TEST_F(StringGrid, RowsAndColsAreTheCellsAsStrings) {
   EXPECT_EQ(grid->Objects(0, 3), &marker);  // another row's object stays
   // The same list object serves the row each time.
   EXPECT_EQ(grid->Rows(2), row);
+}
+
+}  // namespace
+}  // namespace plat::testing
+
+namespace plat::testing {
+namespace {
+
+TEST_F(StringGrid, TheEditorKeepsTheLinesOfACell) {
+  TTestGrid* grid = MakeGrid(5, 5, {TGridOption::goEditing});
+  grid->SetRowHeights(1, 40);
+  grid->SetCells(1, 1, "first\r\nsecond");
+  Type("{F2}");
+  TInplaceEdit* editor = grid->InplaceEditor();
+  ASSERT_TRUE(editor->Visible());
+  EXPECT_EQ(SendMessage(editor->Handle(), EM_GETLINECOUNT, 0, 0), 2);
+  EXPECT_EQ(editor->Text(), "first\r\nsecond");
+  Type("{C-END}");
+  InjectKeyDown(VK_CONTROL);
+  InjectKeyPress(VK_RETURN);  // Ctrl+Enter: a break, not a commit
+  InjectKeyUp(VK_CONTROL);
+  Pump();
+  EXPECT_TRUE(grid->EditorMode());
+  Type("third{ENTER}");
+  EXPECT_EQ(grid->Cells(1, 1), "first\r\nsecond\r\nthird");
 }
 
 }  // namespace
