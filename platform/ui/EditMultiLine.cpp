@@ -16,6 +16,7 @@
 #include "platform/rtl/Unicode.h"
 #include "platform/ui/FontMeasure.h"
 #include "platform/ui/TCustomEdit.h"
+#include "platform/ui/detail/MemoLayout.h"
 #include "platform/win/Caret.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageViews.h"
@@ -68,21 +69,21 @@ bool TCustomEdit::MultiLineMessage(TMessage& Message) {
       SetTopLine(FTopLine - TMouseMessage::From(Message).WheelDelta / WHEEL_DELTA * static_cast<int>(lines));
       return true;
     }
-    case EM_GETLINECOUNT: Message.Result = FLayout.LineCount(); return true;
+    case EM_GETLINECOUNT: Message.Result = FLayout->LineCount(); return true;
     case EM_LINEINDEX: {
-      const int line = static_cast<int>(static_cast<std::intptr_t>(w)) < 0 ? FLayout.LineFromChar(buffer.CaretPos())
+      const int line = static_cast<int>(static_cast<std::intptr_t>(w)) < 0 ? FLayout->LineFromChar(buffer.CaretPos())
                                                                            : static_cast<int>(w);
-      Message.Result = line < FLayout.LineCount() ? FLayout.Line(line).Start : -1;
+      Message.Result = line < FLayout->LineCount() ? FLayout->Line(line).Start : -1;
       return true;
     }
     case EM_LINEFROMCHAR: {
       const int pos = static_cast<int>(static_cast<std::intptr_t>(w));
-      Message.Result = FLayout.LineFromChar(pos < 0 ? buffer.CaretPos() : pos);
+      Message.Result = FLayout->LineFromChar(pos < 0 ? buffer.CaretPos() : pos);
       return true;
     }
     case EM_LINELENGTH: {
       const int pos = static_cast<int>(static_cast<std::intptr_t>(w));
-      Message.Result = FLayout.Line(FLayout.LineFromChar(pos < 0 ? buffer.CaretPos() : pos)).Length;
+      Message.Result = FLayout->Line(FLayout->LineFromChar(pos < 0 ? buffer.CaretPos() : pos)).Length;
       return true;
     }
     case EM_GETLINE: {
@@ -90,7 +91,7 @@ bool TCustomEdit::MultiLineMessage(TMessage& Message) {
       // without a NUL and its length answered.
       auto* out = reinterpret_cast<char*>(l);
       const int line = static_cast<int>(w);
-      if (!out || line < 0 || line >= FLayout.LineCount()) {
+      if (!out || line < 0 || line >= FLayout->LineCount()) {
         Message.Result = 0;
         return true;
       }
@@ -123,7 +124,7 @@ bool TCustomEdit::MultiLineMessage(TMessage& Message) {
     }
     case EM_CHARFROMPOS: {
       const int pos = CharAtPoint({GET_X_LPARAM(l), GET_Y_LPARAM(l)});
-      Message.Result = MAKELRESULT(static_cast<Word>(pos), static_cast<Word>(FLayout.LineFromChar(pos)));
+      Message.Result = MAKELRESULT(static_cast<Word>(pos), static_cast<Word>(FLayout->LineFromChar(pos)));
       return true;
     }
     default: return false;
@@ -135,14 +136,14 @@ void TCustomEdit::MultiLineKeyDown(WPARAM Key) {
   const bool shift = IsKeyHeld(VK_SHIFT);
   const bool ctrl = IsKeyHeld(VK_CONTROL);
   const int caret = buffer.CaretPos();
-  const int line = FLayout.LineFromChar(caret);
-  const TMemoLine& here = FLayout.Line(line);
+  const int line = FLayout->LineFromChar(caret);
+  const TMemoLine& here = FLayout->Line(line);
   int target = caret;
   int goal = -1;
   const auto toLine = [&](int Line) {
-    Line = std::clamp(Line, 0, FLayout.LineCount() - 1);
+    Line = std::clamp(Line, 0, FLayout->LineCount() - 1);
     goal = FGoalX >= 0 ? FGoalX : PosOfChar(caret).X;
-    const int y = PosOfChar(FLayout.Line(Line).Start).Y;
+    const int y = PosOfChar(FLayout->Line(Line).Start).Y;
     target = CharAtPoint({goal, y});
   };
   switch (Key) {
@@ -202,7 +203,7 @@ void TCustomEdit::MultiLineScroll(bool Vertical, int Code, int Pos) {
       case SB_THUMBTRACK:
       case SB_THUMBPOSITION: SetTopLine(Pos); break;
       case SB_TOP: SetTopLine(0); break;
-      case SB_BOTTOM: SetTopLine(FLayout.LineCount()); break;
+      case SB_BOTTOM: SetTopLine(FLayout->LineCount()); break;
       default: return;
     }
     return;
@@ -237,9 +238,9 @@ void TCustomEdit::MultiLineSync() {
     FLaidText = FBuffer.Chars();
     FLaidWidth = width;
     TFontMeasure measure(Font());
-    FLayout.Layout(FLaidText, FLaidWidth,
-                   [&measure](const std::u32string& Run) { return measure.CharEdges(Utf8Of(Run)); });
-    FTopLine = std::clamp(FTopLine, 0, FLayout.LineCount() - 1);
+    FLayout->Layout(FLaidText, FLaidWidth,
+                    [&measure](const std::u32string& Run) { return measure.CharEdges(Utf8Of(Run)); });
+    FTopLine = std::clamp(FTopLine, 0, FLayout->LineCount() - 1);
     Invalidate();
   }
   const int caret = FBuffer.CaretPos();
@@ -255,14 +256,14 @@ void TCustomEdit::MultiLineSync() {
 
 void TCustomEdit::MultiLineScrollCaret() {
   const int caret = FBuffer.CaretPos();
-  const int line = FLayout.LineFromChar(caret);
+  const int line = FLayout->LineFromChar(caret);
   const int visible = std::max(VisibleLines(), 1);
   if (line < FTopLine) SetTopLine(line);
   if (line >= FTopLine + visible) SetTopLine(line - visible + 1);
   if (WordWraps()) return;
   // Sideways, as the single-line edit does: a quarter of the width past the edge.
   const std::vector<int> edges = LineEdges(line);
-  const int x = edges[std::min<std::size_t>(caret - FLayout.Line(line).Start, edges.size() - 1)];
+  const int x = edges[std::min<std::size_t>(caret - FLayout->Line(line).Start, edges.size() - 1)];
   const int width = EditRect().Width();
   if (x < FScrollX) FScrollX = std::max(x - width / 4, 0);
   if (x >= FScrollX + width) FScrollX = x - width + width / 4 + 1;
@@ -270,7 +271,7 @@ void TCustomEdit::MultiLineScrollCaret() {
 }
 
 void TCustomEdit::SetTopLine(int Value) {
-  Value = std::clamp(Value, 0, std::max(FLayout.LineCount() - VisibleLines(), 0));
+  Value = std::clamp(Value, 0, std::max(FLayout->LineCount() - VisibleLines(), 0));
   if (Value == FTopLine) return;
   FTopLine = Value;
   MultiLineScrollBars();
@@ -291,7 +292,7 @@ void TCustomEdit::MultiLineScrollBars() {
   info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
   if (FStyle & WS_VSCROLL) {
     info.nMin = 0;
-    info.nMax = FLayout.LineCount() - 1;
+    info.nMax = FLayout->LineCount() - 1;
     info.nPage = static_cast<UINT>(std::max(VisibleLines(), 1));
     info.nPos = FTopLine;
     SetScrollInfo(Handle(), SB_VERT, &info, true);
@@ -310,7 +311,7 @@ int TCustomEdit::LineHeight() { return std::max(TFontMeasure(Font()).TextHeight(
 int TCustomEdit::VisibleLines() { return std::max(EditRect().Height() / LineHeight(), 1); }
 
 String TCustomEdit::LineText(int Line) const {
-  const TMemoLine& line = FLayout.Line(Line);
+  const TMemoLine& line = FLayout->Line(Line);
   return Utf8Of(FLaidText.substr(line.Start, line.Length));
 }
 
@@ -319,7 +320,7 @@ std::vector<int> TCustomEdit::LineEdges(int Line) { return TFontMeasure(Font()).
 int TCustomEdit::LongestLine() {
   int longest = 0;
   TFontMeasure measure(Font());
-  for (int i = 0; i < FLayout.LineCount(); ++i) longest = std::max(longest, measure.TextWidth(LineText(i)));
+  for (int i = 0; i < FLayout->LineCount(); ++i) longest = std::max(longest, measure.TextWidth(LineText(i)));
   return longest;
 }
 
@@ -332,16 +333,16 @@ int TCustomEdit::LineLeft(int Line) {
 }
 
 TPoint TCustomEdit::PosOfChar(int Position) {
-  const int line = FLayout.LineFromChar(Position);
+  const int line = FLayout->LineFromChar(Position);
   const std::vector<int> edges = LineEdges(line);
-  const int column = std::clamp(Position - FLayout.Line(line).Start, 0, static_cast<int>(edges.size()) - 1);
+  const int column = std::clamp(Position - FLayout->Line(line).Start, 0, static_cast<int>(edges.size()) - 1);
   return {LineLeft(line) + edges[static_cast<std::size_t>(column)], EditRect().Top + (line - FTopLine) * LineHeight()};
 }
 
 int TCustomEdit::CharAtPoint(TPoint Client) {
   const int line =
       std::clamp(FTopLine + (Client.Y - EditRect().Top) / LineHeight() - (Client.Y < EditRect().Top ? 1 : 0), 0,
-                 FLayout.LineCount() - 1);
+                 FLayout->LineCount() - 1);
   const std::vector<int> edges = LineEdges(line);
   const int at = Client.X - LineLeft(line);
   // The character boundary nearest to the point.
@@ -349,7 +350,7 @@ int TCustomEdit::CharAtPoint(TPoint Client) {
   for (int i = 1; i < static_cast<int>(edges.size()); ++i)
     if (std::abs(edges[static_cast<std::size_t>(i)] - at) < std::abs(edges[static_cast<std::size_t>(best)] - at))
       best = i;
-  return FLayout.Line(line).Start + best;
+  return FLayout->Line(line).Start + best;
 }
 
 void TCustomEdit::MultiLinePaint(HDC DC) {
@@ -364,10 +365,10 @@ void TCustomEdit::MultiLinePaint(HDC DC) {
   const int selFirst = buffer.SelStart();
   const int selLast = selFirst + buffer.SelLength();
   const HBRUSH highlight = CreateSolidBrush(ColorToColorRef(clHighlight));
-  for (int i = FTopLine; i < FLayout.LineCount(); ++i) {
+  for (int i = FTopLine; i < FLayout->LineCount(); ++i) {
     const int y = area.Top + (i - FTopLine) * height;
     if (y >= area.Bottom) break;
-    const TMemoLine& line = FLayout.Line(i);
+    const TMemoLine& line = FLayout->Line(i);
     const String text = LineText(i);
     const int x = LineLeft(i);
     SetTextColor(DC, ColorToColorRef(Enabled() ? Font()->Color() : clGrayText));

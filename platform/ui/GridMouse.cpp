@@ -11,6 +11,7 @@
 #include "platform/gdi/Shapes.h"
 #include "platform/rtl/ScopeExit.h"
 #include "platform/ui/TCustomGrid.h"
+#include "platform/ui/detail/GridAxis.h"
 #include "platform/ui/TInplaceEdit.h"
 #include "platform/ui/TScreen.h"
 #include "platform/win/Cursors.h"
@@ -49,11 +50,11 @@ void TCustomGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index, i
       }
     }
   };
-  if (FOptions.Contains(TGridOption::goColSizing) && Y >= 0 && Y < FRows.FixedBoundary())
-    nearest(FCols, X, ClientW(), TGridState::gsColSizing);
+  if (FOptions.Contains(TGridOption::goColSizing) && Y >= 0 && Y < FRows->FixedBoundary())
+    nearest(*FCols, X, ClientW(), TGridState::gsColSizing);
   if (State == TGridState::gsNormal && FOptions.Contains(TGridOption::goRowSizing) && X >= 0 &&
-      X < FCols.FixedBoundary())
-    nearest(FRows, Y, ClientH(), TGridState::gsRowSizing);
+      X < FCols->FixedBoundary())
+    nearest(*FRows, Y, ClientH(), TGridState::gsRowSizing);
 }
 
 void TCustomGrid::DrawSizingLine() {
@@ -62,9 +63,9 @@ void TCustomGrid::DrawSizingLine() {
   const ScopeExit release([this, dc] { ReleaseDC(Handle(), dc); });
   RECT line{};
   if (FGridState == TGridState::gsColSizing)
-    line = {FSizingPos, 0, FSizingPos + 1, FRows.GridExtent(ClientH())};
+    line = {FSizingPos, 0, FSizingPos + 1, FRows->GridExtent(ClientH())};
   else
-    line = {0, FSizingPos, FCols.GridExtent(ClientW()), FSizingPos + 1};
+    line = {0, FSizingPos, FCols->GridExtent(ClientW()), FSizingPos + 1};
   InvertRect(dc, &line);
   FSizingLineShown = !FSizingLineShown;
 }
@@ -117,7 +118,7 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
     case TGridState::gsColSizing:
     case TGridState::gsRowSizing: {
       const bool cols = FGridState == TGridState::gsColSizing;
-      const int start = cols ? FCols.Start(FSizingIndex, ClientW()) : FRows.Start(FSizingIndex, ClientH());
+      const int start = cols ? FCols->Start(FSizingIndex, ClientW()) : FRows->Start(FSizingIndex, ClientH());
       DrawSizingLine();
       FSizingPos = std::max((cols ? X : Y) + FSizingOfs, std::max(start, 0));
       DrawSizingLine();
@@ -132,7 +133,7 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TCustomGrid::UpdateDragTarget(int X, int Y) {
   const bool cols = FGridState == TGridState::gsColMoving;
-  const TGridAxis& axis = cols ? FCols : FRows;
+  const TGridAxis& axis = cols ? *FCols : *FRows;
   const int pixel = cols ? X : Y;
   const int client = cols ? ClientW() : ClientH();
   int index = axis.IndexAt(std::clamp(pixel, 0, std::max(client - 1, 0)), client);
@@ -153,7 +154,7 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
         FGridState = TGridState::gsNormal;
       }
       const bool cols = state == TGridState::gsColSizing;
-      const int start = cols ? FCols.Start(FSizingIndex, ClientW()) : FRows.Start(FSizingIndex, ClientH());
+      const int start = cols ? FCols->Start(FSizingIndex, ClientW()) : FRows->Start(FSizingIndex, ClientH());
       if (start >= 0) {
         if (cols)
           SetColWidths(FSizingIndex, FSizingPos - start);
@@ -189,14 +190,14 @@ void TCustomGrid::SelectingTimer() {
   const int w = ClientW();
   const int h = ClientH();
   TGridCoord target = FCurrent;
-  if (client.X < FCols.FixedBoundary())
+  if (client.X < FCols->FixedBoundary())
     target.X = LeftCol() - 1;
   else if (client.X >= w)
-    target.X = FCols.LastFullVisible(w) + 1;
-  if (client.Y < FRows.FixedBoundary())
+    target.X = FCols->LastFullVisible(w) + 1;
+  if (client.Y < FRows->FixedBoundary())
     target.Y = TopRow() - 1;
   else if (client.Y >= h)
-    target.Y = FRows.LastFullVisible(h) + 1;
+    target.Y = FRows->LastFullVisible(h) + 1;
   if (target != FCurrent) MoveCurrent(target.X, target.Y, false, true);
 }
 

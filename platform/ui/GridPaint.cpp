@@ -9,6 +9,7 @@
 #include "platform/gdi/StandardLooks.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/TCustomGrid.h"
+#include "platform/ui/detail/GridAxis.h"
 #include "platform/ui/TInplaceEdit.h"
 
 namespace plat {
@@ -66,8 +67,8 @@ void TCustomGrid::Paint() {
   const int w = ClientW();
   const int h = ClientH();
   const TRect clip = canvas->ClipRect();
-  const std::vector<TShownCell> cols = FCols.Shown(w);
-  const std::vector<TShownCell> rows = FRows.Shown(h);
+  const std::vector<TShownCell> cols = FCols->Shown(w);
+  const std::vector<TShownCell> rows = FRows->Shown(h);
   for (const TShownCell& row : rows) {
     const int bottom = row.Start + RowHeights(row.Index);
     if (row.Start >= clip.Bottom || bottom + GridLineWidth() <= clip.Top) continue;
@@ -82,12 +83,12 @@ void TCustomGrid::Paint() {
 void TCustomGrid::PaintLines(const TRect& Client) {
   TCanvas* canvas = Canvas();
   const int lw = GridLineWidth();
-  const int gridRight = FCols.GridExtent(Client.Width());
-  const int gridBottom = FRows.GridExtent(Client.Height());
-  const int fixedRight = std::min(FCols.FixedBoundary(), gridRight);
-  const int fixedBottom = std::min(FRows.FixedBoundary(), gridBottom);
-  const std::vector<TShownCell> cols = FCols.Shown(Client.Width());
-  const std::vector<TShownCell> rows = FRows.Shown(Client.Height());
+  const int gridRight = FCols->GridExtent(Client.Width());
+  const int gridBottom = FRows->GridExtent(Client.Height());
+  const int fixedRight = std::min(FCols->FixedBoundary(), gridRight);
+  const int fixedBottom = std::min(FRows->FixedBoundary(), gridBottom);
+  const std::vector<TShownCell> cols = FCols->Shown(Client.Width());
+  const std::vector<TShownCell> rows = FRows->Shown(Client.Height());
   canvas->Brush()->SetStyle(TBrushStyle::bsSolid);
   // Lines of one part of the grid, clipped to it.
   // Gaps whose lines are switched off take the grid's colour.

@@ -14,6 +14,7 @@
 #include "platform/ui/FontMeasure.h"
 #include "platform/ui/ParentNotify.h"
 #include "platform/ui/TClipboard.h"
+#include "platform/ui/detail/MemoLayout.h"
 #include "platform/win/Caret.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/Keyboard.h"
@@ -54,6 +55,8 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
   SetParentColor(false);
   SetColor(clWindow);
 }
+
+TCustomEdit::~TCustomEdit() = default;
 
 // Properties.
 
@@ -168,6 +171,7 @@ void TCustomEdit::CreateWindowHandle(const TCreateParams& Params) {
   FStyle = Params.Style;
   FMultiLine = (FStyle & ES_MULTILINE) != 0;
   FBuffer.SetMultiLine(FMultiLine);
+  if (FMultiLine && !FLayout) FLayout = std::make_unique<TMemoLayout>();
   FLaidWidth = -1;
   TWinControl::CreateWindowHandle(Params);
 }

@@ -20,17 +20,20 @@
 // EM_GETLINE, EM_LINESCROLL) answering on the lines shown; the view
 // scrolling by its scroll bars (WS_VSCROLL, WS_HSCROLL) and the wheel.
 // That code is in EditMultiLine.cpp.
+#include <memory>
 #include <vector>
 
 #include "platform/ui/EditBuffer.h"
 #include "platform/ui/TWinControl.h"
-#include "platform/ui/detail/MemoLayout.h"
 
 namespace plat {
+
+class TMemoLayout;
 
 class TCustomEdit : public TWinControl {
  public:
   explicit TCustomEdit(TComponent* AOwner);
+  ~TCustomEdit() override;
 
   // Entering by keyboard selects all the text.
   bool AutoSelect() const { return FAutoSelect; }
@@ -152,8 +155,8 @@ class TCustomEdit : public TWinControl {
   DWORD FStyle = 0;  // the window's style when it was made
   bool FMultiLine = false;
   bool FHasRect = false;
-  TRect FRect;  // the formatting rectangle EM_SETRECT set
-  TMemoLayout FLayout;
+  TRect FRect;                           // the formatting rectangle EM_SETRECT set
+  std::unique_ptr<TMemoLayout> FLayout;  // the lines of a multi-line window
   int FTopLine = 0;
   // What the layout and the view were made for.
   std::u32string FLaidText;

@@ -1,4 +1,5 @@
 #include "platform/ui/TCustomGrid.h"
+#include "platform/ui/detail/GridAxis.h"
 
 #include <algorithm>
 #include <utility>
@@ -30,9 +31,10 @@ long long MulDiv64(long long a, long long b, long long c) { return c == 0 ? 0 : 
 
 }  // namespace
 
-TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
-  FCols.SetDefaultExtent(64);
-  FRows.SetDefaultExtent(24);
+TCustomGrid::TCustomGrid(TComponent* AOwner)
+    : TCustomControl(AOwner), FCols(std::make_unique<TGridAxis>()), FRows(std::make_unique<TGridAxis>()) {
+  FCols->SetDefaultExtent(64);
+  FRows->SetDefaultExtent(24);
   FOptions = {TGridOption::goFixedVertLine, TGridOption::goFixedHorzLine, TGridOption::goVertLine,
               TGridOption::goHorzLine, TGridOption::goRangeSelect};
   SetControlStyle({TControlStyleItem::csCaptureMouse, TControlStyleItem::csOpaque, TControlStyleItem::csDoubleClicks,
@@ -49,6 +51,18 @@ TCustomGrid::~TCustomGrid() {
   delete std::exchange(FInplaceEdit, nullptr);
 }
 
+int TCustomGrid::ColCount() const { return FCols->Count(); }
+int TCustomGrid::RowCount() const { return FRows->Count(); }
+int TCustomGrid::FixedCols() const { return FCols->Fixed(); }
+int TCustomGrid::FixedRows() const { return FRows->Fixed(); }
+int TCustomGrid::LeftCol() const { return FCols->First(); }
+int TCustomGrid::TopRow() const { return FRows->First(); }
+int TCustomGrid::DefaultColWidth() const { return FCols->DefaultExtent(); }
+int TCustomGrid::DefaultRowHeight() const { return FRows->DefaultExtent(); }
+int TCustomGrid::ColWidths(int Index) const { return FCols->Extent(Index); }
+int TCustomGrid::RowHeights(int Index) const { return FRows->Extent(Index); }
+int TCustomGrid::GridLineWidth() const { return FCols->LineWidth(); }
+
 int TCustomGrid::ClientW() { return std::max(ClientWidth(), 0); }
 int TCustomGrid::ClientH() { return std::max(ClientHeight(), 0); }
 
@@ -61,22 +75,22 @@ void TCustomGrid::CheckIndex(int Index, int Count) {
 void TCustomGrid::SetColCount(int Value) {
   Value = std::max(Value, 1);
   if (Value == ColCount()) return;
-  if (FixedCols() >= Value) FCols.SetFixed(Value - 1);
+  if (FixedCols() >= Value) FCols->SetFixed(Value - 1);
   ChangeSize(Value, RowCount());
 }
 
 void TCustomGrid::SetRowCount(int Value) {
   Value = std::max(Value, 1);
   if (Value == RowCount()) return;
-  if (FixedRows() >= Value) FRows.SetFixed(Value - 1);
+  if (FixedRows() >= Value) FRows->SetFixed(Value - 1);
   ChangeSize(ColCount(), Value);
 }
 
 void TCustomGrid::ChangeSize(int NewColCount, int NewRowCount) {
   const int oldCols = ColCount();
   const int oldRows = RowCount();
-  FCols.SetCount(NewColCount);
-  FRows.SetCount(NewRowCount);
+  FCols->SetCount(NewColCount);
+  FRows->SetCount(NewRowCount);
   ClampCurrent();
   SizeChanged(oldCols, oldRows);
   UpdateScrollRange();
@@ -89,15 +103,15 @@ void TCustomGrid::ClampCurrent() {
   const auto clamp = [](int v, int low, int high) { return std::max(low, std::min(v, high)); };
   FCurrent = {clamp(FCurrent.X, FixedCols(), ColCount() - 1), clamp(FCurrent.Y, FixedRows(), RowCount() - 1)};
   FAnchor = {clamp(FAnchor.X, FixedCols(), ColCount() - 1), clamp(FAnchor.Y, FixedRows(), RowCount() - 1)};
-  FCols.SetFirst(clamp(FCols.First(), FixedCols(), ColCount() - 1));
-  FRows.SetFirst(clamp(FRows.First(), FixedRows(), RowCount() - 1));
+  FCols->SetFirst(clamp(FCols->First(), FixedCols(), ColCount() - 1));
+  FRows->SetFirst(clamp(FRows->First(), FixedRows(), RowCount() - 1));
 }
 
 void TCustomGrid::SetFixedCols(int Value) {
   if (Value < 0) throw EInvalidGridOperation(LoadResString(SIndexOutOfRange));
   if (Value >= ColCount()) throw EInvalidGridOperation(LoadResString(SFixedColTooBig));
   if (Value == FixedCols()) return;
-  FCols.SetFixed(Value);
+  FCols->SetFixed(Value);
   ClampCurrent();
   UpdateScrollRange();
   MoveTopLeft(LeftCol(), TopRow());
@@ -109,7 +123,7 @@ void TCustomGrid::SetFixedRows(int Value) {
   if (Value < 0) throw EInvalidGridOperation(LoadResString(SIndexOutOfRange));
   if (Value >= RowCount()) throw EInvalidGridOperation(LoadResString(SFixedRowTooBig));
   if (Value == FixedRows()) return;
-  FRows.SetFixed(Value);
+  FRows->SetFixed(Value);
   ClampCurrent();
   UpdateScrollRange();
   MoveTopLeft(LeftCol(), TopRow());
@@ -138,8 +152,8 @@ void TCustomGrid::SetRow(int Value) {
 void TCustomGrid::SetLeftCol(int Value) { MoveTopLeft(Value, TopRow()); }
 void TCustomGrid::SetTopRow(int Value) { MoveTopLeft(LeftCol(), Value); }
 
-int TCustomGrid::VisibleColCount() { return FCols.VisibleCount(ClientW()); }
-int TCustomGrid::VisibleRowCount() { return FRows.VisibleCount(ClientH()); }
+int TCustomGrid::VisibleColCount() { return FCols->VisibleCount(ClientW()); }
+int TCustomGrid::VisibleRowCount() { return FRows->VisibleCount(ClientH()); }
 
 TGridRect TCustomGrid::Selection() const {
   TGridRect r{std::min(FAnchor.X, FCurrent.X), std::min(FAnchor.Y, FCurrent.Y), std::max(FAnchor.X, FCurrent.X),
@@ -191,15 +205,15 @@ void TCustomGrid::MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show) {
 }
 
 void TCustomGrid::ScrollToCell(int ACol, int ARow) {
-  MoveTopLeft(FCols.FirstShowing(ACol, ClientW()), FRows.FirstShowing(ARow, ClientH()));
+  MoveTopLeft(FCols->FirstShowing(ACol, ClientW()), FRows->FirstShowing(ARow, ClientH()));
 }
 
 void TCustomGrid::MoveTopLeft(int ALeft, int ATop) {
-  ALeft = std::max(FixedCols(), std::min(ALeft, FCols.MaxFirst(ClientW())));
-  ATop = std::max(FixedRows(), std::min(ATop, FRows.MaxFirst(ClientH())));
+  ALeft = std::max(FixedCols(), std::min(ALeft, FCols->MaxFirst(ClientW())));
+  ATop = std::max(FixedRows(), std::min(ATop, FRows->MaxFirst(ClientH())));
   if (ALeft == LeftCol() && ATop == TopRow()) return;
-  FCols.SetFirst(ALeft);
-  FRows.SetFirst(ATop);
+  FCols->SetFirst(ALeft);
+  FRows->SetFirst(ATop);
   UpdateScrollPos();
   Invalidate();
   TopLeftChanged();
@@ -210,15 +224,15 @@ void TCustomGrid::MoveTopLeft(int ALeft, int ATop) {
 
 void TCustomGrid::SetDefaultColWidth(int Value) {
   Value = std::max(Value, 0);
-  if (Value == DefaultColWidth() && !FCols.HasExtents()) return;
-  FCols.SetDefaultExtent(Value);
+  if (Value == DefaultColWidth() && !FCols->HasExtents()) return;
+  FCols->SetDefaultExtent(Value);
   ColWidthsChanged();
 }
 
 void TCustomGrid::SetDefaultRowHeight(int Value) {
   Value = std::max(Value, 0);
-  if (Value == DefaultRowHeight() && !FRows.HasExtents()) return;
-  FRows.SetDefaultExtent(Value);
+  if (Value == DefaultRowHeight() && !FRows->HasExtents()) return;
+  FRows->SetDefaultExtent(Value);
   RowHeightsChanged();
 }
 
@@ -226,7 +240,7 @@ void TCustomGrid::SetColWidths(int Index, int Value) {
   CheckIndex(Index, ColCount());
   Value = std::max(Value, 0);
   if (Value == ColWidths(Index)) return;
-  FCols.SetExtent(Index, Value);
+  FCols->SetExtent(Index, Value);
   ColWidthsChanged();
 }
 
@@ -234,15 +248,15 @@ void TCustomGrid::SetRowHeights(int Index, int Value) {
   CheckIndex(Index, RowCount());
   Value = std::max(Value, 0);
   if (Value == RowHeights(Index)) return;
-  FRows.SetExtent(Index, Value);
+  FRows->SetExtent(Index, Value);
   RowHeightsChanged();
 }
 
 void TCustomGrid::SetGridLineWidth(int Value) {
   Value = std::max(Value, 0);
   if (Value == GridLineWidth()) return;
-  FCols.SetLineWidth(Value);
-  FRows.SetLineWidth(Value);
+  FCols->SetLineWidth(Value);
+  FRows->SetLineWidth(Value);
   ColWidthsChanged();
 }
 
@@ -301,15 +315,15 @@ TRect TCustomGrid::CellRect(int ACol, int ARow) {
   if (ACol < 0 || ACol >= ColCount() || ARow < 0 || ARow >= RowCount()) return {};
   const int w = ClientW();
   const int h = ClientH();
-  const int x = FCols.Start(ACol, w);
-  const int y = FRows.Start(ARow, h);
+  const int x = FCols->Start(ACol, w);
+  const int y = FRows->Start(ARow, h);
   if (x < 0 || y < 0) return {};
   return {x, y, std::min(x + ColWidths(ACol), w), std::min(y + RowHeights(ARow), h)};
 }
 
 TGridCoord TCustomGrid::MouseCoord(int X, int Y) {
-  const int col = FCols.IndexAt(X, ClientW());
-  const int row = FRows.IndexAt(Y, ClientH());
+  const int col = FCols->IndexAt(X, ClientW());
+  const int row = FRows->IndexAt(Y, ClientH());
   if (col < 0 || row < 0) return {-1, -1};
   return {col, row};
 }
@@ -327,7 +341,7 @@ void TCustomGrid::MoveColumn(int FromIndex, int ToIndex) {
   CheckIndex(ToIndex, ColCount());
   if (FromIndex == ToIndex) return;
   HideEditor();
-  FCols.MoveExtent(FromIndex, ToIndex);
+  FCols->MoveExtent(FromIndex, ToIndex);
   ColumnMoved(FromIndex, ToIndex);
   FCurrent.X = MovedIndex(FCurrent.X, FromIndex, ToIndex);
   FAnchor.X = MovedIndex(FAnchor.X, FromIndex, ToIndex);
@@ -340,7 +354,7 @@ void TCustomGrid::MoveRow(int FromIndex, int ToIndex) {
   CheckIndex(ToIndex, RowCount());
   if (FromIndex == ToIndex) return;
   HideEditor();
-  FRows.MoveExtent(FromIndex, ToIndex);
+  FRows->MoveExtent(FromIndex, ToIndex);
   RowMoved(FromIndex, ToIndex);
   FCurrent.Y = MovedIndex(FCurrent.Y, FromIndex, ToIndex);
   FAnchor.Y = MovedIndex(FAnchor.Y, FromIndex, ToIndex);
@@ -370,7 +384,7 @@ void TCustomGrid::DeleteRow(int ARow) {
 void TCustomGrid::InvalidateRect(int ALeft, int ATop, int ARight, int ABottom) {
   if (!HandleAllocated()) return;
   int x1 = 0, x2 = 0, y1 = 0, y2 = 0;
-  if (!FCols.Span(ALeft, ARight, ClientW(), x1, x2) || !FRows.Span(ATop, ABottom, ClientH(), y1, y2)) return;
+  if (!FCols->Span(ALeft, ARight, ClientW(), x1, x2) || !FRows->Span(ATop, ABottom, ClientH(), y1, y2)) return;
   const RECT r{x1, y1, x2, y2};
   ::plat::InvalidateRect(Handle(), &r, false);
 }
@@ -396,8 +410,8 @@ void TCustomGrid::UpdateScrollRange() {
   const bool vert = FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth;
   // A bar that shows narrows the client, which may call for the other bar.
   for (int pass = 0; pass < 2; ++pass) {
-    const bool needH = horz && FCols.MaxFirst(ClientW()) > FixedCols();
-    const bool needV = vert && FRows.MaxFirst(ClientH()) > FixedRows();
+    const bool needH = horz && FCols->MaxFirst(ClientW()) > FixedCols();
+    const bool needV = vert && FRows->MaxFirst(ClientH()) > FixedRows();
     ShowScrollBar(Handle(), SB_HORZ, needH);
     ShowScrollBar(Handle(), SB_VERT, needV);
     if (needH) SetScrollRange(Handle(), SB_HORZ, 0, ScrollRange, false);
@@ -408,8 +422,8 @@ void TCustomGrid::UpdateScrollRange() {
 
 void TCustomGrid::UpdateScrollPos() {
   if (!HandleAllocated()) return;
-  const int maxLeft = FCols.MaxFirst(ClientW());
-  const int maxTop = FRows.MaxFirst(ClientH());
+  const int maxLeft = FCols->MaxFirst(ClientW());
+  const int maxTop = FRows->MaxFirst(ClientH());
   SetScrollPos(Handle(), SB_HORZ,
                static_cast<int>(MulDiv64(LeftCol() - FixedCols(), ScrollRange, maxLeft - FixedCols())), true);
   SetScrollPos(Handle(), SB_VERT, static_cast<int>(MulDiv64(TopRow() - FixedRows(), ScrollRange, maxTop - FixedRows())),
@@ -417,7 +431,7 @@ void TCustomGrid::UpdateScrollPos() {
 }
 
 void TCustomGrid::ScrollRequest(bool Vertical, int Code, int Pos) {
-  const TGridAxis& axis = Vertical ? FRows : FCols;
+  const TGridAxis& axis = Vertical ? *FRows : *FCols;
   const int client = Vertical ? ClientH() : ClientW();
   const int page = axis.VisibleCount(client);
   const int maxFirst = axis.MaxFirst(client);

@@ -28,10 +28,10 @@
 #include "platform/gdi/Colors.h"
 #include "platform/ui/GridTypes.h"
 #include "platform/ui/TCustomControl.h"
-#include "platform/ui/detail/GridAxis.h"
 
 namespace plat {
 
+class TGridAxis;
 class TInplaceEdit;
 
 class TCustomGrid : public TCustomControl {
@@ -39,13 +39,13 @@ class TCustomGrid : public TCustomControl {
   explicit TCustomGrid(TComponent* AOwner);
   ~TCustomGrid() override;
 
-  int ColCount() const { return FCols.Count(); }
+  int ColCount() const;
   void SetColCount(int Value);
-  int RowCount() const { return FRows.Count(); }
+  int RowCount() const;
   void SetRowCount(int Value);
-  int FixedCols() const { return FCols.Fixed(); }
+  int FixedCols() const;
   void SetFixedCols(int Value);
-  int FixedRows() const { return FRows.Fixed(); }
+  int FixedRows() const;
   void SetFixedRows(int Value);
 
   // The current cell.
@@ -54,25 +54,25 @@ class TCustomGrid : public TCustomControl {
   int Row() const { return FCurrent.Y; }
   void SetRow(int Value);
   // The first scrollable column and row shown.
-  int LeftCol() const { return FCols.First(); }
+  int LeftCol() const;
   void SetLeftCol(int Value);
-  int TopRow() const { return FRows.First(); }
+  int TopRow() const;
   void SetTopRow(int Value);
   // Scrollable columns (rows) that show whole.
   int VisibleColCount();
   int VisibleRowCount();
 
-  int DefaultColWidth() const { return FCols.DefaultExtent(); }
+  int DefaultColWidth() const;
   void SetDefaultColWidth(int Value);
-  int DefaultRowHeight() const { return FRows.DefaultExtent(); }
+  int DefaultRowHeight() const;
   void SetDefaultRowHeight(int Value);
   // The default for an index out of range.
-  int ColWidths(int Index) const { return FCols.Extent(Index); }
+  int ColWidths(int Index) const;
   void SetColWidths(int Index, int Value);
-  int RowHeights(int Index) const { return FRows.Extent(Index); }
+  int RowHeights(int Index) const;
   void SetRowHeights(int Index, int Value);
   // 0: no lines and no gaps between the cells.
-  int GridLineWidth() const { return FCols.LineWidth(); }
+  int GridLineWidth() const;
   void SetGridLineWidth(int Value);
 
   TGridOptions Options() const { return FOptions; }
@@ -212,8 +212,8 @@ class TCustomGrid : public TCustomControl {
   // Hides the editor window, the focus going back to the grid.
   void ParkEditor();
 
-  TGridAxis FCols;
-  TGridAxis FRows;
+  std::unique_ptr<TGridAxis> FCols;
+  std::unique_ptr<TGridAxis> FRows;
   TGridCoord FCurrent{1, 1};
   TGridCoord FAnchor{1, 1};
   TGridOptions FOptions;

@@ -5,6 +5,7 @@
 #include "platform/rtl/RtlConsts.h"
 #include "platform/rtl/ScopeExit.h"
 #include "platform/ui/UiConsts.h"
+#include "platform/ui/detail/SparseCellStore.h"
 
 namespace plat {
 
@@ -36,18 +37,21 @@ class TStringGrid::TLineStrings : public TStrings {
   int FIndex;
 };
 
-TStringGrid::TStringGrid(TComponent* AOwner) : TDrawGrid(AOwner) {}
+TStringGrid::TStringGrid(TComponent* AOwner) : TDrawGrid(AOwner), FCells(std::make_unique<TSparseCellStore>()) {}
 
 TStringGrid::~TStringGrid() = default;
 
+const String& TStringGrid::Cells(int ACol, int ARow) const { return FCells->Text(ACol, ARow); }
+TObject* TStringGrid::Objects(int ACol, int ARow) const { return FCells->Object(ACol, ARow); }
+
 void TStringGrid::SetCells(int ACol, int ARow, const String& Value) {
-  FCells.SetText(ACol, ARow, Value);
+  FCells->SetText(ACol, ARow, Value);
   InvalidateCell(ACol, ARow);
   // An open editor on the cell shows the new text, unless it wrote it.
   if (!FEditUpdate && ACol == Col() && ARow == Row()) InvalidateEditor();
 }
 
-void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) { FCells.SetObject(ACol, ARow, Value); }
+void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) { FCells->SetObject(ACol, ARow, Value); }
 
 TStrings* TStringGrid::Line(bool IsRow, int Index) {
   if (Index < 0) throw EListError(FmtLoadResString(SListIndexError, {Index}));
@@ -96,12 +100,12 @@ void TStringGrid::SetEditText(int ACol, int ARow, const String& Value) {
 }
 
 void TStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
-  FCells.MoveCol(FromIndex, ToIndex);
+  FCells->MoveCol(FromIndex, ToIndex);
   TDrawGrid::ColumnMoved(FromIndex, ToIndex);
 }
 
 void TStringGrid::RowMoved(int FromIndex, int ToIndex) {
-  FCells.MoveRow(FromIndex, ToIndex);
+  FCells->MoveRow(FromIndex, ToIndex);
   TDrawGrid::RowMoved(FromIndex, ToIndex);
 }
 

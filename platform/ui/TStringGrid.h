@@ -16,26 +16,24 @@
 
 #include "platform/rtl/StringList.h"
 #include "platform/ui/TDrawGrid.h"
-#include "platform/ui/detail/SparseCellStore.h"
 
 namespace plat {
+
+class TSparseCellStore;
 
 class TStringGrid : public TDrawGrid {
  public:
   explicit TStringGrid(TComponent* AOwner);
   ~TStringGrid() override;
 
-  const String& Cells(int ACol, int ARow) const { return FCells.Text(ACol, ARow); }
+  const String& Cells(int ACol, int ARow) const;
   void SetCells(int ACol, int ARow, const String& Value);
-  TObject* Objects(int ACol, int ARow) const { return FCells.Object(ACol, ARow); }
+  TObject* Objects(int ACol, int ARow) const;
   void SetObjects(int ACol, int ARow, TObject* Value);
   TStrings* Rows(int Index);
   void SetRows(int Index, const TStrings& Value);
   TStrings* Cols(int Index);
   void SetCols(int Index, const TStrings& Value);
-
-  // The cells that hold a text or an object.
-  std::size_t StoredCellCount() const { return FCells.CellCount(); }
 
  protected:
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
@@ -48,7 +46,7 @@ class TStringGrid : public TDrawGrid {
   class TLineStrings;
   TStrings* Line(bool IsRow, int Index);
 
-  TSparseCellStore FCells;
+  std::unique_ptr<TSparseCellStore> FCells;
   std::map<std::pair<bool, int>, std::unique_ptr<TLineStrings>> FLines;
   bool FEditUpdate = false;  // a committed text is going into its cell
 };
