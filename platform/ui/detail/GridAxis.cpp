@@ -6,7 +6,7 @@ namespace plat {
 
 void TGridAxis::SetCount(int Value) {
   FCount = Value;
-  if (!FExtents.empty()) FExtents.resize(static_cast<std::size_t>(Value), FDefault);
+  if (static_cast<int>(FExtents.size()) > Value) FExtents.resize(static_cast<std::size_t>(Value));
 }
 
 void TGridAxis::SetDefaultExtent(int Value) {
@@ -21,22 +21,21 @@ int TGridAxis::Extent(int Index) const {
 
 void TGridAxis::SetExtent(int Index, int Value) {
   if (Index < 0 || Index >= FCount) return;
-  if (FExtents.empty()) FExtents.assign(static_cast<std::size_t>(FCount), FDefault);
+  // Only up to the last cell sized: a huge count costs nothing until then.
+  if (Index >= static_cast<int>(FExtents.size())) FExtents.resize(static_cast<std::size_t>(Index) + 1, FDefault);
   FExtents[static_cast<std::size_t>(Index)] = std::max(Value, 0);
 }
 
 void TGridAxis::MoveExtent(int FromIndex, int ToIndex) {
   if (FExtents.empty() || FromIndex == ToIndex) return;
+  const auto needed = static_cast<std::size_t>(std::max(FromIndex, ToIndex)) + 1;
+  if (FExtents.size() < needed) FExtents.resize(needed, FDefault);
   const auto from = FExtents.begin() + FromIndex;
   const auto to = FExtents.begin() + ToIndex;
   if (FromIndex < ToIndex)
     std::rotate(from, from + 1, to + 1);
   else
     std::rotate(to, from, from + 1);
-}
-
-void TGridAxis::DeleteExtent(int Index) {
-  if (!FExtents.empty()) FExtents.erase(FExtents.begin() + Index);
 }
 
 int TGridAxis::FixedBoundary() const {

@@ -6,8 +6,9 @@
 // under a pixel, how many cells show whole, and how far the view can scroll.
 //
 // Work is proportional to the cells on screen, never to the count, so that a
-// grid of a hundred thousand rows scrolls as fast as a small one. Extents
-// set for cells beyond the count are dropped; extents below 0 count as 0.
+// grid of a hundred thousand rows scrolls as fast as a small one; memory is
+// proportional to the last cell given an extent of its own. Extents set for
+// cells beyond the count are dropped; extents below 0 count as 0.
 #include <vector>
 
 namespace plat {
@@ -38,7 +39,6 @@ class TGridAxis {
   // Whether any cell has an extent of its own.
   bool HasExtents() const { return !FExtents.empty(); }
   void MoveExtent(int FromIndex, int ToIndex);
-  void DeleteExtent(int Index);
 
   // The pixel where the scrollable cells start (after the fixed ones).
   int FixedBoundary() const;
@@ -73,7 +73,7 @@ class TGridAxis {
   int FFirst = 1;
   int FLineWidth = 1;
   int FDefault = 24;
-  std::vector<int> FExtents;  // empty while every cell has the default
+  std::vector<int> FExtents;  // up to the last cell sized; the default after it
 };
 
 }  // namespace plat

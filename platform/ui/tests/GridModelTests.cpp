@@ -154,5 +154,24 @@ TEST(GridAxis, AHundredThousandRowsScrollToTheEnd) {
   EXPECT_EQ(to, 300);
 }
 
+TEST(GridAxis, AHugeCountCostsOnlyWhatIsSized) {
+  TGridAxis rows;
+  rows.SetDefaultExtent(20);
+  rows.SetCount(2000000000);
+  rows.SetFixed(1);
+  rows.SetFirst(1);
+  rows.SetLineWidth(1);
+  rows.SetExtent(3, 40);
+  rows.MoveExtent(3, 1);
+  EXPECT_EQ(rows.Extent(1), 40);
+  EXPECT_EQ(rows.Extent(3), 20);
+  EXPECT_EQ(rows.Extent(1999999999), 20);
+  EXPECT_EQ(rows.MaxFirst(211), 2000000000 - 9);  // nine rows of 21 below the fixed one fit 190
+  rows.SetFirst(rows.MaxFirst(211));
+  EXPECT_EQ(rows.LastFullVisible(211), 1999999999);
+  rows.SetCount(2);  // shrinking drops what lay beyond
+  EXPECT_EQ(rows.Extent(1), 40);
+}
+
 }  // namespace
 }  // namespace plat::testing
