@@ -21,12 +21,7 @@ class TStringGrid::TLineStrings : public TStrings {
   void SetObjects(int index, TObjectPtr object) override { FGrid->SetObjects(Col(index), Row(index), object); }
   void Insert(int, const String&) override { throw EInvalidGridOperation(LoadResString(SIndexOutOfRange)); }
   void Delete(int) override { throw EInvalidGridOperation(LoadResString(SIndexOutOfRange)); }
-  void Clear() override {
-    for (int i = 0; i < Count(); ++i) {
-      SetStrings(i, {});
-      SetObjects(i, nullptr);
-    }
-  }
+  void Clear() override { FGrid->ClearLine(FIsRow, FIndex, 0, true); }
 
  private:
   int Col(int index) const { return FIsRow ? index : FIndex; }
@@ -64,21 +59,32 @@ TStrings* TStringGrid::Rows(int Index) { return Line(true, Index); }
 TStrings* TStringGrid::Cols(int Index) { return Line(false, Index); }
 
 void TStringGrid::SetRows(int Index, const TStrings& Value) {
-  TStrings* row = Rows(Index);
+  if (Index < 0) throw EListError(FmtLoadResString(SListIndexError, {Index}));
   for (int i = 0; i < Value.Count(); ++i) {
     SetCells(i, Index, Value.Strings(i));
     SetObjects(i, Index, Value.Objects(i));
   }
-  for (int i = Value.Count(); i < row->Count(); ++i) SetCells(i, Index, {});
+  ClearLine(true, Index, Value.Count(), false);
 }
 
 void TStringGrid::SetCols(int Index, const TStrings& Value) {
-  TStrings* col = Cols(Index);
+  if (Index < 0) throw EListError(FmtLoadResString(SListIndexError, {Index}));
   for (int i = 0; i < Value.Count(); ++i) {
     SetCells(Index, i, Value.Strings(i));
     SetObjects(Index, i, Value.Objects(i));
   }
-  for (int i = Value.Count(); i < col->Count(); ++i) SetCells(Index, i, {});
+  ClearLine(false, Index, Value.Count(), false);
+}
+
+void TStringGrid::ClearLine(bool IsRow, int Index, int From, bool Objects) {
+  if (IsRow) {
+    FCells->ClearRow(Index, From, Objects);
+    InvalidateRow(Index);
+  } else {
+    FCells->ClearCol(Index, From, Objects);
+    InvalidateCol(Index);
+  }
+  if ((IsRow ? Row() : Col()) == Index) InvalidateEditor();
 }
 
 void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {

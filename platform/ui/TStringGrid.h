@@ -45,6 +45,8 @@ class TStringGrid : public TDrawGrid {
  private:
   class TLineStrings;
   TStrings* Line(bool IsRow, int Index);
+  // Empties a row's (column's) cells from From on, visiting only stored ones.
+  void ClearLine(bool IsRow, int Index, int From, bool Objects);
 
   std::unique_ptr<TSparseCellStore> FCells;
   std::map<std::pair<bool, int>, std::unique_ptr<TLineStrings>> FLines;

@@ -153,6 +153,38 @@ void TSparseCellStore::DeleteCol(int Index) {
   }
 }
 
+void TSparseCellStore::ClearRow(int ARow, int From, bool Objects) {
+  CheckIndex(ARow);
+  const auto row = FRows.find(ARow);
+  if (row == FRows.end()) return;
+  for (TCell& cell : row->second) {
+    if (cell.Col < From) continue;
+    cell.Text.clear();
+    if (Objects) cell.Object = nullptr;
+  }
+  std::erase_if(row->second, [](const TCell& c) { return c.Text.empty() && !c.Object; });
+  if (row->second.empty()) {
+    FRows.erase(row);
+    Forget();
+  }
+}
+
+void TSparseCellStore::ClearCol(int ACol, int From, bool Objects) {
+  CheckIndex(ACol);
+  std::vector<int> emptied;
+  for (auto it = FRows.lower_bound(std::max(From, 0)); it != FRows.end(); ++it) {
+    for (TCell& cell : it->second) {
+      if (cell.Col != ACol) continue;
+      cell.Text.clear();
+      if (Objects) cell.Object = nullptr;
+    }
+    std::erase_if(it->second, [](const TCell& c) { return c.Text.empty() && !c.Object; });
+    if (it->second.empty()) emptied.push_back(it->first);
+  }
+  for (int row : emptied) FRows.erase(row);
+  if (!emptied.empty()) Forget();
+}
+
 std::size_t TSparseCellStore::CellCount() const {
   std::size_t count = 0;
   for (const auto& [index, cells] : FRows) count += cells.size();

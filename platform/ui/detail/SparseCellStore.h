@@ -30,6 +30,11 @@ class TSparseCellStore {
   // Removes a row (column); those after it shift back by one.
   void DeleteRow(int Index);
   void DeleteCol(int Index);
+  // Empties the texts (and, with Objects, the object references) of a row
+  // from column From on (of a column from row From on); only stored cells
+  // are visited, however long the row.
+  void ClearRow(int ARow, int From, bool Objects);
+  void ClearCol(int ACol, int From, bool Objects);
   void Clear() {
     FRows.clear();
     Forget();

@@ -30,6 +30,14 @@ TEST(SparseCellStore, UnwrittenCellsReadEmptyAndWritesAnywhereAreKept) {
   store.SetText(1, 2, "");
   EXPECT_EQ(store.CellCount(), 3u);
   EXPECT_EQ(store.Object(2, 2), &marker);
+  // Clearing part of a row or column keeps objects unless asked.
+  store.SetText(0, 2, "first");
+  store.ClearRow(2, 1, false);
+  EXPECT_EQ(store.Text(0, 2) + "|" + store.Text(3, 2), "first|");
+  EXPECT_EQ(store.Object(2, 2), &marker);
+  store.ClearCol(2, 0, true);
+  EXPECT_EQ(store.Object(2, 2), nullptr);
+  EXPECT_EQ(store.CellCount(), 2u);  // (0, 2) and the far cell
 }
 
 TEST(SparseCellStore, NegativeIndexesAreListErrorsThatChangeNothing) {

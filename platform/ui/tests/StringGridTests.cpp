@@ -532,6 +532,11 @@ TEST_F(StringGrid, RowsAndColsAreTheCellsAsStrings) {
   EXPECT_EQ(grid->Objects(0, 3), &marker);  // another row's object stays
   // The same list object serves the row each time.
   EXPECT_EQ(grid->Rows(2), row);
+  // Rows of any length are written and emptied by their stored cells only.
+  grid->SetColCount(2000000000);
+  grid->SetRows(1, values);
+  grid->Rows(1)->Clear();
+  EXPECT_EQ(grid->Cells(0, 1), "");
 }
 
 }  // namespace
