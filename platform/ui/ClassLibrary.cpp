@@ -2,6 +2,7 @@
 
 #include "platform/gdi/TFont.h"
 #include "platform/ui/ControlClasses.h"
+#include "platform/ui/GridClasses.h"
 #include "platform/ui/IdentMap.h"
 #include "platform/ui/LayoutClasses.h"
 #include "platform/ui/MenuClasses.h"
@@ -42,6 +43,7 @@ void InitClassLibrary() {
   RegisterControlClasses();
   RegisterStdControlClasses();
   RegisterToolBarClasses();
+  RegisterGridClasses();
 }
 
 }  // namespace plat

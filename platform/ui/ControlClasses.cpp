@@ -81,6 +81,8 @@ void RegisterControlClasses() {
       .EventProperty("OnMouseUp", &TControl::OnMouseUp)
       .EventProperty("OnMouseMove", &TControl::OnMouseMove)
       .EventProperty("OnMouseWheel", &TControl::OnMouseWheel)
+      .EventProperty("OnMouseWheelDown", &TControl::OnMouseWheelDown)
+      .EventProperty("OnMouseWheelUp", &TControl::OnMouseWheelUp)
       .EventProperty("OnMouseEnter", &TControl::OnMouseEnter)
       .EventProperty("OnMouseLeave", &TControl::OnMouseLeave)
       .EventProperty("OnResize", &TControl::OnResize)

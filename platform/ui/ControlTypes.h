@@ -23,6 +23,9 @@ enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 // The border a plain control draws around itself.
 enum class TBorderStyle { bsNone, bsSingle };
 
+// Which scroll bars a grid or a memo shows.
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
 // What a control is and does, set by its class.
 enum class TControlStyleItem {
   csAcceptsControls,  // other controls may be placed on it
@@ -107,6 +110,7 @@ using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TSh
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TMouseWheelEvent =
     std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 using TKeyEvent = std::function<void(TObject* Sender, std::uint16_t& Key, TShiftState Shift)>;
 // Key is the character typed, a Unicode code point; setting it to 0 drops it.
 using TKeyPressEvent = std::function<void(TObject* Sender, char32_t& Key)>;

@@ -36,9 +36,32 @@ String Encode(const std::u32string& Chars) {
 
 String TEditBuffer::Text() const { return Encode(FChars); }
 
+std::u32string TEditBuffer::Accept(const String& Value, bool FirstLineOnly) const {
+  if (!FMultiLine) {
+    if (FirstLineOnly) return ToCase(Decode(Value, [](char32_t c) { return c == 0 || c == '\r' || c == '\n'; }));
+    return ToCase(Decode(Value, [](char32_t c) { return c == 0; }));
+  }
+  const std::u32string raw = ToCase(Decode(Value, [](char32_t c) { return c == 0; }));
+  std::u32string chars;
+  chars.reserve(raw.size());
+  for (std::size_t i = 0; i < raw.size(); ++i) {
+    if (raw[i] == '\r' || raw[i] == '\n') {
+      chars += U"\r\n";
+      if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') ++i;
+    } else {
+      chars += raw[i];
+    }
+  }
+  return chars;
+}
+
+bool TEditBuffer::BreakAt(int Position) const {
+  return Position >= 0 && Position + 1 < Length() && FChars[Position] == '\r' && FChars[Position + 1] == '\n';
+}
+
 void TEditBuffer::SetText(const String& Value) {
   // The window's text ends at a NUL, as any window text does.
-  FChars = ToCase(Decode(Value, [](char32_t c) { return c == 0; }));
+  FChars = Accept(Value, false);
   FAnchor = FCaret = 0;
   FModified = false;
   EmptyUndoBuffer();
@@ -55,6 +78,9 @@ void TEditBuffer::SetSel(int AnchorPos, int CaretPosition) {
   const int length = Length();
   FCaret = CaretPosition < 0 || CaretPosition > length ? length : CaretPosition;
   FAnchor = std::min(AnchorPos, length);
+  // Never between CR and LF.
+  if (BreakAt(FCaret - 1)) --FCaret;
+  if (BreakAt(FAnchor - 1)) --FAnchor;
 }
 
 void TEditBuffer::SelectAll() { SetSel(0, -1); }
@@ -82,8 +108,8 @@ void TEditBuffer::MoveCaret(TCaretMove Move, bool Extend) {
   const int length = Length();
   int target = FCaret;
   switch (Move) {
-    case TCaretMove::CharLeft: target = std::max(FCaret - 1, 0); break;
-    case TCaretMove::CharRight: target = std::min(FCaret + 1, length); break;
+    case TCaretMove::CharLeft: target = std::max(FCaret - (BreakAt(FCaret - 2) ? 2 : 1), 0); break;
+    case TCaretMove::CharRight: target = std::min(FCaret + (BreakAt(FCaret) ? 2 : 1), length); break;
     case TCaretMove::WordLeft:
       while (target > 0 && IsBlank(target - 1)) --target;
       while (target > 0 && !IsBlank(target - 1)) --target;
@@ -101,6 +127,7 @@ void TEditBuffer::MoveCaret(TCaretMove Move, bool Extend) {
 void TEditBuffer::PlaceCaret(int Position, bool Extend) {
   FRun = TRun::None;
   FCaret = std::clamp(Position, 0, Length());
+  if (BreakAt(FCaret - 1)) --FCaret;  // never between CR and LF
   if (!Extend) {
     FAnchor = FCaret;
   }
@@ -126,19 +153,22 @@ String TEditBuffer::DisplayText() const {
 }
 
 TEditResult TEditBuffer::TypeChar(char32_t Char) {
-  if (Char < 32 || Char == 0x7F) {
+  const bool lineBreak = FMultiLine && (Char == '\r' || Char == '\n');
+  const bool tab = FMultiLine && Char == '\t';
+  if ((Char < 32 && !lineBreak && !tab) || Char == 0x7F) {
     return {};
   }
-  if (FMaxLength > 0 && Length() - SelLength() + 1 > FMaxLength) {
+  const std::u32string chars = lineBreak ? std::u32string(U"\r\n") : ToCase(std::u32string(1, Char));
+  if (FMaxLength > 0 && Length() - SelLength() + static_cast<int>(chars.size()) > FMaxLength) {
     return {false, true};
   }
-  Replace(ToCase(std::u32string(1, Char)), TRun::Typing);
+  Replace(chars, TRun::Typing);
   return {true, false};
 }
 
 TEditResult TEditBuffer::ReplaceSel(const String& Value, bool CanUndo) {
   // A single line takes the text up to the first line break.
-  std::u32string chars = ToCase(Decode(Value, [](char32_t c) { return c == 0 || c == '\r' || c == '\n'; }));
+  std::u32string chars = Accept(Value, true);
   TEditResult result;
   if (FMaxLength > 0) {
     const int room = std::max(FMaxLength - (Length() - SelLength()), 0);
@@ -166,8 +196,9 @@ TEditResult TEditBuffer::DeleteBack() {
     return {};
   }
   Remember(TRun::Deleting);
-  FChars.erase(FCaret - 1, 1);
-  FAnchor = --FCaret;
+  const int count = BreakAt(FCaret - 2) ? 2 : 1;
+  FChars.erase(FCaret - count, count);
+  FAnchor = FCaret -= count;
   FRunCaret = FCaret;
   FModified = true;
   return {true, false};
@@ -181,7 +212,7 @@ TEditResult TEditBuffer::DeleteForward() {
     return {};
   }
   Remember(TRun::Deleting);
-  FChars.erase(FCaret, 1);
+  FChars.erase(FCaret, BreakAt(FCaret) ? 2 : 1);
   FRunCaret = FCaret;
   FModified = true;
   return {true, false};
@@ -243,6 +274,9 @@ std::u32string TEditBuffer::ToCase(std::u32string Chars) const {
   return Chars;
 }
 
-bool TEditBuffer::IsBlank(int Position) const { return FChars[Position] == ' ' || FChars[Position] == '\t'; }
+bool TEditBuffer::IsBlank(int Position) const {
+  const char32_t c = FChars[Position];
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 }  // namespace plat

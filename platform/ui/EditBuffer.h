@@ -1,8 +1,14 @@
 #pragma once
-// The text of a single-line edit and what typing does to it: the caret and
-// the selection, the length limit, the letter case, the password display and
-// one step of undo. Positions and lengths count characters (code points),
-// from 0; the text is UTF-8 outside and one code point per element inside.
+// The text of an edit and what typing does to it: the caret and the
+// selection, the length limit, the letter case, the password display and one
+// step of undo. Positions and lengths count characters (code points), from
+// 0; the text is UTF-8 outside and one code point per element inside.
+//
+// A single-line buffer takes text up to the first line break. A multi-line
+// buffer keeps every line, with each break stored as CR LF (lone CRs and LFs
+// become pairs), counted as two characters as the platform's multi-line
+// edits count them; the caret never stands inside a pair, Backspace and
+// Delete take a pair whole, and Enter and Tab type a break and a tab.
 //
 // The selection runs from an anchor to the caret; without a selection both
 // are the same. Commands that the user gives (typing, deleting, pasting)
@@ -33,6 +39,10 @@ class TEditBuffer {
   // to the start, the undo step and the modified flag are cleared.
   void SetText(const String& Value);
   int Length() const { return static_cast<int>(FChars.size()); }
+  const std::u32string& Chars() const { return FChars; }
+  bool MultiLine() const { return FMultiLine; }
+  // Takes effect for text set or typed from now on.
+  void SetMultiLine(bool Value) { FMultiLine = Value; }
 
   int CaretPos() const { return FCaret; }
   int SelStart() const { return FCaret < FAnchor ? FCaret : FAnchor; }
@@ -61,9 +71,11 @@ class TEditBuffer {
   // The text as shown: one password character per character when one is set.
   String DisplayText() const;
 
-  // One typed character (code 32 and above) in place of the selection.
+  // One typed character (code 32 and above; in a multi-line buffer also
+  // Tab, and CR or LF for a line break) in place of the selection.
   TEditResult TypeChar(char32_t Char);
-  // Text in place of the selection: the first line only, in the letter case,
+  // Text in place of the selection: the first line only (every line in a
+  // multi-line buffer), in the letter case,
   // cut to what the limit leaves room for. With CanUndo the change can be
   // undone; the caret follows the new text.
   TEditResult ReplaceSel(const String& Value, bool CanUndo = true);
@@ -94,6 +106,11 @@ class TEditBuffer {
   void Remember(TRun Run);
   std::u32string ToCase(std::u32string Chars) const;
   bool IsBlank(int Position) const;
+  // Whether a CR LF pair starts at Position.
+  bool BreakAt(int Position) const;
+  // Text as the mode takes it: up to a NUL, the first line (single line) or
+  // every line with CR LF breaks (multi-line).
+  std::u32string Accept(const String& Value, bool FirstLineOnly) const;
 
   std::u32string FChars;
   int FAnchor = 0;
@@ -101,6 +118,7 @@ class TEditBuffer {
   int FMaxLength = 0;
   TEditCharCase FCharCase = TEditCharCase::ecNormal;
   char FPasswordChar = '\0';
+  bool FMultiLine = false;
   bool FModified = false;
   bool FHasUndo = false;
   TSnapshot FUndo;

@@ -178,6 +178,8 @@ class TControl : public TComponent {
   TMouseEvent OnMouseUp;
   TMouseMoveEvent OnMouseMove;
   TMouseWheelEvent OnMouseWheel;
+  TMouseWheelUpDownEvent OnMouseWheelDown;
+  TMouseWheelUpDownEvent OnMouseWheelUp;
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
   TNotifyEvent OnResize;
@@ -210,8 +212,13 @@ class TControl : public TComponent {
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void MouseMove(TShiftState Shift, int X, int Y);
-  // Answers whether OnMouseWheel handled it.
+  // Answers whether OnMouseWheel handled it; when not, each whole notch
+  // turned (deltas add up until they make one) goes to DoMouseWheelDown
+  // (towards the user) or DoMouseWheelUp.
   virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+  // Answer whether OnMouseWheelDown (OnMouseWheelUp) handled the notch.
+  virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+  virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
   virtual void DoStartDrag(TDragObject*& DragObject);
   virtual void DoEndDrag(TObject* Target, int X, int Y);
   // Takes the linked action's caption, enabled state, hint and
@@ -282,6 +289,7 @@ class TControl : public TComponent {
   TControlStyle FControlStyle;
   TControlState FControlState;
   TDragMode FDragMode = TDragMode::dmManual;
+  int FWheelAccumulator = 0;  // wheel delta short of a whole notch
   std::unique_ptr<TSizeConstraints> FConstraints;
   std::unique_ptr<TControlActionLink> FActionLink;
 };

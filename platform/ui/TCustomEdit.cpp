@@ -14,6 +14,7 @@
 #include "platform/ui/FontMeasure.h"
 #include "platform/ui/ParentNotify.h"
 #include "platform/ui/TClipboard.h"
+#include "platform/ui/detail/MemoLayout.h"
 #include "platform/win/Caret.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/Keyboard.h"
@@ -54,6 +55,8 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
   SetParentColor(false);
   SetColor(clWindow);
 }
+
+TCustomEdit::~TCustomEdit() = default;
 
 // Properties.
 
@@ -144,6 +147,7 @@ void TCustomEdit::Change() {
 }
 
 TRect TCustomEdit::EditRect() {
+  if (FHasRect) return FRect;
   const int inset = BorderWidth() + TextMargin;
   TRect r = ClientRect().Inflated(-inset, -inset);
   r.Right = std::max(r.Right, r.Left);
@@ -162,6 +166,16 @@ void TCustomEdit::CreateParams(TCreateParams& Params) {
   if (FBorderStyle == TBorderStyle::bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
+void TCustomEdit::CreateWindowHandle(const TCreateParams& Params) {
+  // The style decides, as the platform's edit decides, whether it is one line.
+  FStyle = Params.Style;
+  FMultiLine = (FStyle & ES_MULTILINE) != 0;
+  FBuffer.SetMultiLine(FMultiLine);
+  if (FMultiLine && !FLayout) FLayout = std::make_unique<TMemoLayout>();
+  FLaidWidth = -1;
+  TWinControl::CreateWindowHandle(Params);
+}
+
 // The message path.
 
 void TCustomEdit::WndProc(TMessage& Message) {
@@ -174,14 +188,16 @@ void TCustomEdit::WndProc(TMessage& Message) {
         SetFocus();
         FMouseEntering = false;
       }
-      EditMouse(Message);
+      FMultiLine ? MultiLineMouse(Message) : EditMouse(Message);
       break;
     case WM_MOUSEMOVE:
-    case WM_LBUTTONUP: EditMouse(Message); break;
+    case WM_LBUTTONUP: FMultiLine ? MultiLineMouse(Message) : EditMouse(Message); break;
     default: break;
   }
   TWinControl::WndProc(Message);
-  if (Message.Msg == CM_BORDERCHANGED || Message.Msg == WM_SIZE) ScrollCaret();
+  // A multi-line view catches up with sizes, fonts and text after any message.
+  if (FMultiLine) MultiLineSync();
+  if (!FMultiLine && (Message.Msg == CM_BORDERCHANGED || Message.Msg == WM_SIZE)) ScrollCaret();
   if (Message.Msg == CM_FONTCHANGED && FCaretCreated) {
     // The caret takes the new font's height.
     EditFocus(false);
@@ -190,6 +206,7 @@ void TCustomEdit::WndProc(TMessage& Message) {
 }
 
 void TCustomEdit::DefaultHandler(TMessage& Message) {
+  if (FMultiLine && MultiLineMessage(Message)) return;
   if (!EditMessage(Message)) TWinControl::DefaultHandler(Message);
 }
 
@@ -280,6 +297,16 @@ bool TCustomEdit::EditMessage(TMessage& Message) {
     case EM_GETRECT:
       if (auto* out = reinterpret_cast<RECT*>(l)) *out = EditRect();
       return true;
+    case EM_SETRECT:
+    case EM_SETRECTNP: {
+      // Null goes back to the client area less the margins.
+      const auto* r = reinterpret_cast<const RECT*>(l);
+      FHasRect = r != nullptr;
+      if (r) FRect = *r;
+      FLaidWidth = -1;
+      if (Message.Msg == EM_SETRECT) Invalidate();
+      return true;
+    }
     case EM_CHARFROMPOS: Message.Result = CharAtX(GET_X_LPARAM(l)); return true;
     case EM_POSFROMCHAR: {
       const std::vector<int> edges = CharEdges();
@@ -382,7 +409,10 @@ void TCustomEdit::EditFocus(bool Gained) {
   if (!HandleAllocated()) return;
   if (Gained) {
     FCaretCreated = CreateCaret(Handle(), nullptr, 1, TextHeight());
-    PlaceCaret();
+    if (FMultiLine)
+      MultiLinePlaceCaret();
+    else
+      PlaceCaret();
     ShowCaret(Handle());
   } else if (FCaretCreated) {
     DestroyCaret();
@@ -405,7 +435,10 @@ void TCustomEdit::Changed(const TEditResult& Result) {
 }
 
 void TCustomEdit::SelectionMoved() {
-  ScrollCaret();
+  if (FMultiLine)
+    MultiLineSync();
+  else
+    ScrollCaret();
   Invalidate();
 }
 
@@ -453,6 +486,10 @@ void TCustomEdit::PaintWindow(HDC DC) {
   const HBRUSH background = CreateSolidBrush(ColorToColorRef(Color()));
   FillRect(DC, &client, background);
   DeleteObject(background);
+  if (FMultiLine) {
+    MultiLinePaint(DC);
+    return;
+  }
 
   const TRect area = EditRect();
   const String shown = FBuffer.DisplayText();

@@ -10,6 +10,17 @@
 // OnChange follows every change of the text, by the user or the program;
 // the parent window hears EN_CHANGE first (and EN_MAXTEXT when the limit
 // cut the input).
+//
+// A window made with ES_MULTILINE (what TCustomMemo and the grid's
+// in-place editor ask for) is the platform's multi-line edit: lines broken
+// at CR LF and, without ES_AUTOHSCROLL, wrapped at the last blank that fits
+// the formatting rectangle (EM_SETRECT, EM_SETRECTNP); aligned by ES_RIGHT
+// and ES_CENTER; the caret moving by lines and pages; the line messages
+// (EM_GETLINECOUNT, EM_LINEINDEX, EM_LINEFROMCHAR, EM_LINELENGTH,
+// EM_GETLINE, EM_LINESCROLL) answering on the lines shown; the view
+// scrolling by its scroll bars (WS_VSCROLL, WS_HSCROLL) and the wheel.
+// That code is in EditMultiLine.cpp.
+#include <memory>
 #include <vector>
 
 #include "platform/ui/EditBuffer.h"
@@ -17,9 +28,12 @@
 
 namespace plat {
 
+class TMemoLayout;
+
 class TCustomEdit : public TWinControl {
  public:
   explicit TCustomEdit(TComponent* AOwner);
+  ~TCustomEdit() override;
 
   // Entering by keyboard selects all the text.
   bool AutoSelect() const { return FAutoSelect; }
@@ -77,6 +91,7 @@ class TCustomEdit : public TWinControl {
   void EditBufferChanged(bool TextChanged) { Changed({TextChanged, false}); }
 
   void CreateParams(TCreateParams& Params) override;
+  void CreateWindowHandle(const TCreateParams& Params) override;
   void WndProc(TMessage& Message) override;
   void DefaultHandler(TMessage& Message) override;
   void PaintWindow(HDC DC) override;
@@ -84,6 +99,30 @@ class TCustomEdit : public TWinControl {
   void DoEnter() override;
 
  private:
+  // Multi-line mode (EditMultiLine.cpp).
+  bool MultiLineMessage(TMessage& Message);
+  void MultiLineKeyDown(WPARAM Key);
+  void MultiLineMouse(TMessage& Message);
+  void MultiLineScroll(bool Vertical, int Code, int Pos);
+  // Lays the text out again when it or the width changed, brings the caret
+  // into view when it moved, places it, and updates the scroll bars.
+  void MultiLineSync();
+  void MultiLineScrollCaret();
+  void MultiLinePlaceCaret();
+  void MultiLineScrollBars();
+  void MultiLinePaint(HDC DC);
+  void SetTopLine(int Value);
+  bool WordWraps() const;
+  int LineHeight();
+  int VisibleLines();
+  String LineText(int Line) const;
+  std::vector<int> LineEdges(int Line);
+  // Where a line's text starts, alignment and scrolling included.
+  int LineLeft(int Line);
+  int CharAtPoint(TPoint Client);
+  TPoint PosOfChar(int Position);
+  int LongestLine();
+
   // Native handlers.
   void EditKeyDown(TMessage& Message);
   void EditChar(char32_t Char);
@@ -112,6 +151,19 @@ class TCustomEdit : public TWinControl {
   bool FSelecting = false;      // the left button drags a selection
   bool FMouseEntering = false;  // the focus comes with a click
   bool FCaretCreated = false;
+
+  DWORD FStyle = 0;  // the window's style when it was made
+  bool FMultiLine = false;
+  bool FHasRect = false;
+  TRect FRect;                           // the formatting rectangle EM_SETRECT set
+  std::unique_ptr<TMemoLayout> FLayout;  // the lines of a multi-line window
+  int FTopLine = 0;
+  // What the layout and the view were made for.
+  std::u32string FLaidText;
+  int FLaidWidth = -1;
+  int FLastCaret = -1;
+  int FGoalX = -1;  // the x that Up and Down keep to, -1 when unset
+  bool FSyncing = false;
 };
 
 class TEdit : public TCustomEdit {

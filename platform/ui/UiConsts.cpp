@@ -40,6 +40,9 @@ const TResStringRec SCannotShowModal{64104, "Cannot make a visible window modal"
 const TResStringRec SImageIndexError{64105, "Invalid ImageList Index"};
 const TResStringRec SImageListSize{64106, "Invalid image size"};
 const TResStringRec SMaskEditErr{64200, "Invalid input value.  Use escape key to abandon changes"};
+const TResStringRec SIndexOutOfRange{64201, "Grid index out of range"};
+const TResStringRec SFixedColTooBig{64202, "Fixed column count must be less than column count"};
+const TResStringRec SFixedRowTooBig{64203, "Fixed row count must be less than row count"};
 const TResStringRec SmkcBkSp{64300, "BkSp"};
 const TResStringRec SmkcTab{64301, "Tab"};
 const TResStringRec SmkcEsc{64302, "Esc"};
@@ -103,6 +106,9 @@ const TResStringRec* const kTable[] = {
     &SImageIndexError,
     &SImageListSize,
     &SMaskEditErr,
+    &SIndexOutOfRange,
+    &SFixedColTooBig,
+    &SFixedRowTooBig,
     &SmkcBkSp,
     &SmkcTab,
     &SmkcEsc,

@@ -51,7 +51,10 @@ extern const TResStringRec SImageIndexError;         // "Invalid ImageList Index
 extern const TResStringRec SImageListSize;           // "Invalid image size"
 
 // The standard controls (64200 to 64299).
-extern const TResStringRec SMaskEditErr;  // "Invalid input value.  Use escape key to abandon changes"
+extern const TResStringRec SMaskEditErr;      // "Invalid input value.  Use escape key to abandon changes"
+extern const TResStringRec SIndexOutOfRange;  // "Grid index out of range"
+extern const TResStringRec SFixedColTooBig;   // "Fixed column count must be less than column count"
+extern const TResStringRec SFixedRowTooBig;   // "Fixed row count must be less than row count"
 
 // Menus and shortcuts (64300 to 64399). The key names make the texts of
 // shortcuts ("Ctrl+S"), so a translation changes both ways of writing them.

@@ -17,9 +17,10 @@ namespace {
 
 UINT KeyNamed(const std::string& name) {
   static const std::map<std::string, UINT> keys = {
-      {"BS", VK_BACK},     {"DEL", VK_DELETE}, {"HOME", VK_HOME},    {"END", VK_END},    {"LEFT", VK_LEFT},
-      {"RIGHT", VK_RIGHT}, {"UP", VK_UP},      {"DOWN", VK_DOWN},    {"PGUP", VK_PRIOR}, {"PGDN", VK_NEXT},
-      {"INS", VK_INSERT},  {"TAB", VK_TAB},    {"ENTER", VK_RETURN}, {"ESC", VK_ESCAPE}, {"SPACE", VK_SPACE},
+      {"BS", VK_BACK},    {"DEL", VK_DELETE},   {"HOME", VK_HOME},  {"END", VK_END},
+      {"LEFT", VK_LEFT},  {"RIGHT", VK_RIGHT},  {"UP", VK_UP},      {"DOWN", VK_DOWN},
+      {"PGUP", VK_PRIOR}, {"PGDN", VK_NEXT},    {"INS", VK_INSERT}, {"TAB", VK_TAB},
+      {"F2", VK_F2},      {"ENTER", VK_RETURN}, {"ESC", VK_ESCAPE}, {"SPACE", VK_SPACE},
   };
   if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return static_cast<UINT>(name[0]);
   const auto it = keys.find(name);

@@ -1,0 +1,178 @@
+// The string grid beside its baselines in the same run:
+// - painting a full 1280 x 800 grid of text cells into a bitmap, beside
+//   DrawText of the same texts into the same cells of the same bitmap;
+// - writing 1,000,000 cells (1,000 x 1,000) into the grid, beside filling a
+//   vector of vectors of strings with the same texts; each reports the
+//   heap bytes it holds per cell.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/gdi/Bitmap.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/DrawText.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/TFont.h"
+#include "platform/ui/ClassLibrary.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TForm.h"
+#include "platform/ui/TStringGrid.h"
+#include "platform/win/Display.h"
+#include "platform/win/HeadlessDisplay.h"
+#include "platform/win/InputInjection.h"
+#include "testing/PlatformRoot.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer runtime's count of live heap bytes (its public interface).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
+namespace {
+
+// Heap bytes in use, for the memory each store holds: the sanitizer's
+// allocator counts them when it runs, the C library's otherwise.
+long long HeapInUse() {
+#if defined(__SANITIZE_ADDRESS__)
+  return static_cast<long long>(__sanitizer_get_current_allocated_bytes());
+#else
+  return static_cast<long long>(mallinfo2().uordblks);
+#endif
+}
+
+}  // namespace
+
+namespace {
+
+using namespace plat;
+
+constexpr int Width = 1280;
+constexpr int Height = 800;
+constexpr int CellCols = 1000;
+constexpr int CellRows = 1000;
+
+String CellText(int c, int r) { return "R" + std::to_string(r) + " C" + std::to_string(c); }
+
+// The class library on the headless display, with a private platform root.
+class TUiSession {
+ public:
+  TUiSession() {
+    InitClassLibrary();
+    SetDisplay(std::make_unique<HeadlessDisplay>());
+    InitForms();
+  }
+  ~TUiSession() { DoneForms(); }
+
+ private:
+  zorbit::testing::TPlatformRoot FRoot{"zorbit-grid-bench"};
+};
+
+// A borderless grid whose client area is 1280 x 800, every cell shown
+// holding a text.
+struct TPaintSetup {
+  TUiSession Session;
+  TForm* Form = nullptr;
+  TStringGrid* Grid = nullptr;
+  HDC DC = nullptr;
+  HBITMAP Bitmap = nullptr;
+  HGDIOBJ OldBitmap = nullptr;
+
+  TPaintSetup() {
+    Form = new TForm(Application);
+    Form->SetBounds(0, 0, Width + 40, Height + 60);
+    Grid = new TStringGrid(Form);
+    Grid->SetParent(Form);
+    Grid->SetBorderStyle(TBorderStyle::bsNone);
+    Grid->SetScrollBars(TScrollStyle::ssNone);
+    Grid->SetBounds(0, 0, Width, Height);
+    Grid->SetColCount(Width / 65 + 1);
+    Grid->SetRowCount(Height / 25 + 1);
+    for (int r = 0; r < Grid->RowCount(); ++r)
+      for (int c = 0; c < Grid->ColCount(); ++c) Grid->SetCells(c, r, CellText(c, r));
+    Form->Show();
+    PumpMessages();
+    DC = CreateCompatibleDC(nullptr);
+    Bitmap = CreateCompatibleBitmap(nullptr, Width, Height);
+    OldBitmap = SelectObject(DC, Bitmap);
+  }
+  ~TPaintSetup() {
+    SelectObject(DC, OldBitmap);
+    DeleteObject(Bitmap);
+    DeleteDC(DC);
+    delete Form;
+  }
+  int Cells() const { return Grid->ColCount() * Grid->RowCount(); }
+};
+
+void BM_GridPaint(benchmark::State& state) {
+  TPaintSetup setup;
+  for (auto _ : state) setup.Grid->PaintTo(setup.DC, 0, 0);
+  state.counters["cells/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * setup.Cells(), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_GridPaint)->Unit(benchmark::kMillisecond);
+
+void BM_DrawTextSameCells(benchmark::State& state) {
+  TPaintSetup setup;
+  SelectObject(setup.DC, setup.Grid->Font()->Handle());
+  std::vector<std::pair<RECT, String>> cells;
+  for (int r = 0; r < setup.Grid->RowCount(); ++r)
+    for (int c = 0; c < setup.Grid->ColCount(); ++c) {
+      const TRect rect = setup.Grid->CellRect(c, r);
+      cells.push_back({RECT{rect.Left + 2, rect.Top + 2, rect.Right, rect.Bottom}, setup.Grid->Cells(c, r)});
+    }
+  for (auto _ : state)
+    for (auto& [rect, text] : cells)
+      DrawTextA(setup.DC, text.c_str(), static_cast<int>(text.size()), &rect, DT_SINGLELINE | DT_NOPREFIX);
+  state.counters["cells/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * setup.Cells(), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_DrawTextSameCells)->Unit(benchmark::kMillisecond);
+
+void BM_GridWriteMillionCells(benchmark::State& state) {
+  TUiSession session;
+  long long held = 0;
+  for (auto _ : state) {
+    const long long before = HeapInUse();
+    auto grid = std::make_unique<TStringGrid>(nullptr);
+    grid->SetColCount(CellCols);
+    grid->SetRowCount(CellRows);
+    for (int r = 0; r < CellRows; ++r)
+      for (int c = 0; c < CellCols; ++c) grid->SetCells(c, r, CellText(c, r));
+    held = HeapInUse() - before;
+    state.PauseTiming();
+    grid.reset();
+    state.ResumeTiming();
+  }
+  state.counters["bytes/cell"] = static_cast<double>(held) / (CellCols * CellRows);
+  state.counters["MB/million"] = static_cast<double>(held) / (1 << 20);
+}
+BENCHMARK(BM_GridWriteMillionCells)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_VectorOfVectorsMillionCells(benchmark::State& state) {
+  long long held = 0;
+  for (auto _ : state) {
+    const long long before = HeapInUse();
+    auto cells = std::make_unique<std::vector<std::vector<std::string>>>(CellRows);
+    for (int r = 0; r < CellRows; ++r) {
+      (*cells)[static_cast<std::size_t>(r)].resize(CellCols);
+      for (int c = 0; c < CellCols; ++c)
+        (*cells)[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = CellText(c, r);
+    }
+    held = HeapInUse() - before;
+    state.PauseTiming();
+    cells.reset();
+    state.ResumeTiming();
+  }
+  state.counters["bytes/cell"] = static_cast<double>(held) / (CellCols * CellRows);
+  state.counters["MB/million"] = static_cast<double>(held) / (1 << 20);
+}
+BENCHMARK(BM_VectorOfVectorsMillionCells)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+BENCHMARK_MAIN();

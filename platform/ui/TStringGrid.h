@@ -1,0 +1,56 @@
+#pragma once
+// The grid that keeps a text and an object reference per cell: TDrawGrid
+// with a sparse cell store. A cell never written reads empty, at any index;
+// writes beyond ColCount and RowCount are kept and show when the grid grows.
+// With DefaultDrawing each cell shows its text from 2 pixels inside its
+// top-left corner, clipped to the cell, before OnDrawCell. The editor
+// starts with the cell's text and a committed text goes into the cell.
+// Moving a row or column moves its cells.
+//
+// Rows(i) and Cols(i) are the texts and objects of a row (column) as a
+// TStrings of ColCount (RowCount) items; they are read and written in place
+// and cannot grow or shrink (Insert and Delete raise EInvalidGridOperation).
+// Negative indexes raise EListError ("List index out of bounds (%d)").
+#include <map>
+#include <memory>
+
+#include "platform/rtl/StringList.h"
+#include "platform/ui/TDrawGrid.h"
+
+namespace plat {
+
+class TSparseCellStore;
+
+class TStringGrid : public TDrawGrid {
+ public:
+  explicit TStringGrid(TComponent* AOwner);
+  ~TStringGrid() override;
+
+  const String& Cells(int ACol, int ARow) const;
+  void SetCells(int ACol, int ARow, const String& Value);
+  TObject* Objects(int ACol, int ARow) const;
+  void SetObjects(int ACol, int ARow, TObject* Value);
+  TStrings* Rows(int Index);
+  void SetRows(int Index, const TStrings& Value);
+  TStrings* Cols(int Index);
+  void SetCols(int Index, const TStrings& Value);
+
+ protected:
+  void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+  String GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const String& Value) override;
+  void ColumnMoved(int FromIndex, int ToIndex) override;
+  void RowMoved(int FromIndex, int ToIndex) override;
+
+ private:
+  class TLineStrings;
+  TStrings* Line(bool IsRow, int Index);
+  // Empties a row's (column's) cells from From on, visiting only stored ones.
+  void ClearLine(bool IsRow, int Index, int From, bool Objects);
+
+  std::unique_ptr<TSparseCellStore> FCells;
+  std::map<std::pair<bool, int>, std::unique_ptr<TLineStrings>> FLines;
+  bool FEditUpdate = false;  // a committed text is going into its cell
+};
+
+}  // namespace plat

@@ -1,0 +1,194 @@
+#include "platform/ui/detail/SparseCellStore.h"
+
+#include <algorithm>
+
+#include "platform/rtl/Exception.h"
+#include "platform/rtl/ResourceStrings.h"
+#include "platform/rtl/RtlConsts.h"
+
+namespace plat {
+
+namespace {
+
+void CheckIndex(int Index) {
+  if (Index < 0) throw EListError(FmtLoadResString(SListIndexError, {Index}));
+}
+
+// Where an index goes when FromIndex moves to ToIndex.
+int MovedIndex(int Index, int FromIndex, int ToIndex) {
+  if (Index == FromIndex) return ToIndex;
+  if (FromIndex < ToIndex && Index > FromIndex && Index <= ToIndex) return Index - 1;
+  if (ToIndex < FromIndex && Index >= ToIndex && Index < FromIndex) return Index + 1;
+  return Index;
+}
+
+const String EmptyText;
+
+}  // namespace
+
+const TSparseCellStore::TCell* TSparseCellStore::Find(int ACol, int ARow) const {
+  CheckIndex(ARow);
+  CheckIndex(ACol);
+  const auto row = FRows.find(ARow);
+  if (row == FRows.end()) return nullptr;
+  const TRowCells& cells = row->second;
+  const auto it =
+      std::lower_bound(cells.begin(), cells.end(), ACol, [](const TCell& c, int col) { return c.Col < col; });
+  return it != cells.end() && it->Col == ACol ? &*it : nullptr;
+}
+
+TSparseCellStore::TRowCells& TSparseCellStore::RowCells(int ARow) {
+  if (ARow != FCachedRow) {
+    FCachedCells = &FRows[ARow];
+    FCachedRow = ARow;
+  }
+  return *FCachedCells;
+}
+
+TSparseCellStore::TCell& TSparseCellStore::Cell(int ACol, int ARow) {
+  CheckIndex(ARow);
+  CheckIndex(ACol);
+  TRowCells& cells = RowCells(ARow);
+  // Cells are mostly written left to right: appending is the common case.
+  if (cells.empty() || cells.back().Col < ACol) return cells.emplace_back(TCell{ACol, {}, nullptr});
+  const auto it =
+      std::lower_bound(cells.begin(), cells.end(), ACol, [](const TCell& c, int col) { return c.Col < col; });
+  if (it != cells.end() && it->Col == ACol) return *it;
+  return *cells.insert(it, TCell{ACol, {}, nullptr});
+}
+
+void TSparseCellStore::Prune(int ACol, int ARow) {
+  const auto row = FRows.find(ARow);
+  if (row == FRows.end()) return;
+  TRowCells& cells = row->second;
+  std::erase_if(cells, [ACol](const TCell& c) { return c.Col == ACol && c.Text.empty() && !c.Object; });
+  if (cells.empty()) {
+    FRows.erase(row);
+    Forget();
+  }
+}
+
+const String& TSparseCellStore::Text(int ACol, int ARow) const {
+  const TCell* cell = Find(ACol, ARow);
+  return cell ? cell->Text : EmptyText;
+}
+
+TObject* TSparseCellStore::Object(int ACol, int ARow) const {
+  const TCell* cell = Find(ACol, ARow);
+  return cell ? cell->Object : nullptr;
+}
+
+void TSparseCellStore::SetText(int ACol, int ARow, const String& Value) {
+  if (Value.empty()) {
+    if (!Find(ACol, ARow)) return;
+    Cell(ACol, ARow).Text.clear();
+    Prune(ACol, ARow);
+    return;
+  }
+  Cell(ACol, ARow).Text = Value;
+}
+
+void TSparseCellStore::SetObject(int ACol, int ARow, TObject* Value) {
+  if (!Value) {
+    if (!Find(ACol, ARow)) return;
+    Cell(ACol, ARow).Object = nullptr;
+    Prune(ACol, ARow);
+    return;
+  }
+  Cell(ACol, ARow).Object = Value;
+}
+
+void TSparseCellStore::MoveRow(int FromIndex, int ToIndex) {
+  CheckIndex(FromIndex);
+  CheckIndex(ToIndex);
+  if (FromIndex == ToIndex) return;
+  Forget();
+  // Only the rows between the two indexes change their keys.
+  const int low = std::min(FromIndex, ToIndex);
+  const int high = std::max(FromIndex, ToIndex);
+  std::vector<std::pair<int, TRowCells>> moved;
+  for (auto it = FRows.lower_bound(low); it != FRows.end() && it->first <= high;) {
+    moved.emplace_back(MovedIndex(it->first, FromIndex, ToIndex), std::move(it->second));
+    it = FRows.erase(it);
+  }
+  for (auto& [index, cells] : moved) FRows.emplace(index, std::move(cells));
+}
+
+void TSparseCellStore::MoveCol(int FromIndex, int ToIndex) {
+  CheckIndex(FromIndex);
+  CheckIndex(ToIndex);
+  if (FromIndex == ToIndex) return;
+  for (auto& [index, cells] : FRows) {
+    bool touched = false;
+    for (TCell& cell : cells) {
+      const int moved = MovedIndex(cell.Col, FromIndex, ToIndex);
+      touched |= moved != cell.Col;
+      cell.Col = moved;
+    }
+    if (touched) std::sort(cells.begin(), cells.end(), [](const TCell& a, const TCell& b) { return a.Col < b.Col; });
+  }
+}
+
+void TSparseCellStore::DeleteRow(int Index) {
+  CheckIndex(Index);
+  Forget();
+  FRows.erase(Index);
+  std::vector<std::pair<int, TRowCells>> after;
+  for (auto it = FRows.upper_bound(Index); it != FRows.end();) {
+    after.emplace_back(it->first - 1, std::move(it->second));
+    it = FRows.erase(it);
+  }
+  for (auto& [index, cells] : after) FRows.emplace(index, std::move(cells));
+}
+
+void TSparseCellStore::DeleteCol(int Index) {
+  CheckIndex(Index);
+  Forget();
+  for (auto it = FRows.begin(); it != FRows.end();) {
+    TRowCells& cells = it->second;
+    std::erase_if(cells, [Index](const TCell& c) { return c.Col == Index; });
+    for (TCell& cell : cells)
+      if (cell.Col > Index) --cell.Col;
+    it = cells.empty() ? FRows.erase(it) : std::next(it);
+  }
+}
+
+void TSparseCellStore::ClearRow(int ARow, int From, bool Objects) {
+  CheckIndex(ARow);
+  const auto row = FRows.find(ARow);
+  if (row == FRows.end()) return;
+  for (TCell& cell : row->second) {
+    if (cell.Col < From) continue;
+    cell.Text.clear();
+    if (Objects) cell.Object = nullptr;
+  }
+  std::erase_if(row->second, [](const TCell& c) { return c.Text.empty() && !c.Object; });
+  if (row->second.empty()) {
+    FRows.erase(row);
+    Forget();
+  }
+}
+
+void TSparseCellStore::ClearCol(int ACol, int From, bool Objects) {
+  CheckIndex(ACol);
+  std::vector<int> emptied;
+  for (auto it = FRows.lower_bound(std::max(From, 0)); it != FRows.end(); ++it) {
+    for (TCell& cell : it->second) {
+      if (cell.Col != ACol) continue;
+      cell.Text.clear();
+      if (Objects) cell.Object = nullptr;
+    }
+    std::erase_if(it->second, [](const TCell& c) { return c.Text.empty() && !c.Object; });
+    if (it->second.empty()) emptied.push_back(it->first);
+  }
+  for (int row : emptied) FRows.erase(row);
+  if (!emptied.empty()) Forget();
+}
+
+std::size_t TSparseCellStore::CellCount() const {
+  std::size_t count = 0;
+  for (const auto& [index, cells] : FRows) count += cells.size();
+  return count;
+}
+
+}  // namespace plat

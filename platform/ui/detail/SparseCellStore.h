@@ -1,0 +1,73 @@
+#pragma once
+// The string grid's cells: per cell one text and one object reference, kept
+// as rows of sparse column lists, so that a grid of a million cells costs
+// only the cells written. A cell never written reads as the empty text and
+// no object, at any index; writes beyond the grid's counts are kept (they
+// show when the grid grows). Rows and columns move and disappear whole.
+//
+// Refuses negative indexes with EListError ("List index out of bounds
+// (%d)"), changing nothing. Objects are references; the store frees none.
+#include <cstddef>
+#include <map>
+#include <vector>
+
+#include "platform/rtl/Types.h"
+
+namespace plat {
+
+class TObject;
+
+class TSparseCellStore {
+ public:
+  const String& Text(int ACol, int ARow) const;
+  TObject* Object(int ACol, int ARow) const;
+  void SetText(int ACol, int ARow, const String& Value);
+  void SetObject(int ACol, int ARow, TObject* Value);
+
+  // Moves row (column) FromIndex to ToIndex; those between shift by one.
+  void MoveRow(int FromIndex, int ToIndex);
+  void MoveCol(int FromIndex, int ToIndex);
+  // Removes a row (column); those after it shift back by one.
+  void DeleteRow(int Index);
+  void DeleteCol(int Index);
+  // Empties the texts (and, with Objects, the object references) of a row
+  // from column From on (of a column from row From on); only stored cells
+  // are visited, however long the row.
+  void ClearRow(int ARow, int From, bool Objects);
+  void ClearCol(int ACol, int From, bool Objects);
+  void Clear() {
+    FRows.clear();
+    Forget();
+  }
+
+  // Cells that hold a text or an object.
+  std::size_t CellCount() const;
+
+ private:
+  struct TCell {
+    int Col = 0;
+    String Text;
+    TObject* Object = nullptr;
+  };
+  using TRowCells = std::vector<TCell>;
+
+  const TCell* Find(int ACol, int ARow) const;
+  // The cell, made when missing.
+  TCell& Cell(int ACol, int ARow);
+  // Drops the cell again when it holds nothing.
+  void Prune(int ACol, int ARow);
+
+  // The row last written, kept because cells are mostly written row by row;
+  // forgotten whenever rows are erased or renumbered.
+  TRowCells& RowCells(int ARow);
+  void Forget() {
+    FCachedRow = -1;
+    FCachedCells = nullptr;
+  }
+
+  std::map<int, TRowCells> FRows;
+  int FCachedRow = -1;
+  TRowCells* FCachedCells = nullptr;
+};
+
+}  // namespace plat
