@@ -164,19 +164,24 @@ TRect TMarkupLabel::TextRect(plat::TCanvas& Canvas, const String& Html) {
   if (SizesWidth()) rect.Right = rect.Left + UnboundedSide;
   if (SizesHeight()) rect.Bottom = rect.Top + UnboundedSide;
   if (FVAlignment != TVAlignment::tvaTop) {
-    THtmlRenderOptions options;
+    THtmlRenderOptions options = RenderOptions();
     options.CheckOnly = true;
-    options.WordWrap = !FEllipsis;
-    options.Dialect = THtmlDialect::hdLabel;
-    options.Container = FPictureContainer;
-    options.Cache = FCache.get();
-    options.Images = FImages;
     THtmlRenderResult measured;
     RenderHtml(Canvas, Html, rect, options, measured);
     const int spare = Height() - measured.YSize;
     if (spare > 0) rect.Top += FVAlignment == TVAlignment::tvaCenter ? spare / 2 : spare;
   }
   return rect;
+}
+
+THtmlRenderOptions TMarkupLabel::RenderOptions() const {
+  THtmlRenderOptions options;
+  options.WordWrap = !FEllipsis;
+  options.Dialect = THtmlDialect::hdLabel;
+  options.Container = FPictureContainer;
+  options.Cache = FCache.get();
+  options.Images = FImages;
+  return options;
 }
 
 String TMarkupLabel::AnchorAt(int X, int Y, int& Number) {
@@ -187,16 +192,11 @@ String TMarkupLabel::AnchorAt(int X, int Y, int& Number) {
   plat::TCanvas& canvas = *scratch.Canvas();
   canvas.SetFont(*Font());
   const String html = Joined();
-  THtmlRenderOptions options;
+  THtmlRenderOptions options = RenderOptions();
   options.CheckOnly = true;
   options.XPos = X;
   options.YPos = Y;
-  options.WordWrap = !FEllipsis;
   options.HoverUnderline = FHover;
-  options.Dialect = THtmlDialect::hdLabel;
-  options.Container = FPictureContainer;
-  options.Cache = FCache.get();
-  options.Images = FImages;
   THtmlRenderResult result;
   if (!RenderHtml(canvas, html, TextRect(canvas, html), options, result)) return {};
   Number = result.MouseLink;
@@ -247,7 +247,7 @@ void TMarkupLabel::Paint() {
   const String html = Joined();
   plat::TPoint mouse{-1, -1};
   if (plat::GetCursorPos(&mouse)) mouse = ScreenToClient(mouse);
-  THtmlRenderOptions options;
+  THtmlRenderOptions options = RenderOptions();
   options.XPos = mouse.X;
   options.YPos = mouse.Y;
   options.HoverLink = FHoverLink;
@@ -257,11 +257,6 @@ void TMarkupLabel::Paint() {
   options.HoverColor = FHoverColor;
   options.URLColor = FURLColor;
   options.HoverUnderline = FHover;
-  options.WordWrap = !FEllipsis;
-  options.Dialect = THtmlDialect::hdLabel;
-  options.Container = FPictureContainer;
-  options.Cache = FCache.get();
-  options.Images = FImages;
   canvas.Brush()->SetColor(Color());
   THtmlRenderResult result;
   RenderHtml(canvas, html, TextRect(canvas, html), options, result);

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+#include "grid/HtmlRenderer.h"
 #include "grid/THTMLPictureCache.h"
 #include "platform/rtl/StringList.h"
 #include "platform/ui/TChangeLink.h"
@@ -120,6 +121,8 @@ class TMarkupLabel : public plat::TCustomLabel {
   }
   plat::String Joined() const;
   // The rectangle the text is drawn in, its top placed by VAlignment.
+  // The options every pass of the label shares.
+  THtmlRenderOptions RenderOptions() const;
   plat::TRect TextRect(plat::TCanvas& Canvas, const plat::String& Html);
   bool SizesWidth() const;
   bool SizesHeight() const;

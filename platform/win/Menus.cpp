@@ -85,29 +85,39 @@ bool Insert(HMENU handle, UINT position, UINT flags, UINT_PTR idNewItem, const C
   return item && InsertItem(menu, position, (flags & MF_BYPOSITION) != 0, std::move(*item));
 }
 
-template <typename Ch>
-bool Modify(HMENU handle, UINT position, UINT flags, UINT_PTR idNewItem, const Ch* newItem) {
+// The item at a position or with a command of a valid menu, or none (the
+// last error says why).
+std::optional<MenuStore::Place> ItemAt(HMENU handle, UINT item, bool byPosition) {
   MenuStore& store = MenuStore::Instance();
   MenuRecord* menu = store.FindOrFail(handle);
-  if (!menu) return false;
-  const auto place = store.Locate(menu, position, (flags & MF_BYPOSITION) != 0);
+  if (!menu) return std::nullopt;
+  return store.Locate(menu, item, byPosition);
+}
+
+// The item named by an MF_BYPOSITION/MF_BYCOMMAND flag, or none.
+std::optional<MenuStore::Place> ItemOf(HMENU handle, UINT item, UINT flags) {
+  return ItemAt(handle, item, (flags & MF_BYPOSITION) != 0);
+}
+
+template <typename Ch>
+bool Modify(HMENU handle, UINT position, UINT flags, UINT_PTR idNewItem, const Ch* newItem) {
+  const auto place = ItemOf(handle, position, flags);
   if (!place) return false;
   auto item = ItemFromFlags(place->Menu, flags, idNewItem, newItem);
   if (!item) return false;
   const HMENU old = place->Item().SubMenu;
   place->Item() = std::move(*item);
+  MenuStore& store = MenuStore::Instance();
   if (old && old != place->Item().SubMenu && store.Find(old)) store.Destroy(old);
   return true;
 }
 
 bool Detach(HMENU handle, UINT position, UINT flags, bool destroySubMenu) {
-  MenuStore& store = MenuStore::Instance();
-  MenuRecord* menu = store.FindOrFail(handle);
-  if (!menu) return false;
-  const auto place = store.Locate(menu, position, (flags & MF_BYPOSITION) != 0);
+  const auto place = ItemOf(handle, position, flags);
   if (!place) return false;
   const HMENU sub = place->Item().SubMenu;
   place->Menu->Items.erase(place->Menu->Items.begin() + static_cast<std::ptrdiff_t>(place->Index));
+  MenuStore& store = MenuStore::Instance();
   if (destroySubMenu && sub && store.Find(sub)) store.Destroy(sub);
   return true;
 }
@@ -160,10 +170,7 @@ void CopyItemText(const MenuItem& item, MENUITEMINFO_T<Ch>& info) {
 template <typename Ch>
 bool GetInfo(HMENU handle, UINT position, bool byPosition, MENUITEMINFO_T<Ch>* info) {
   if (!ValidInfo(info)) return false;
-  MenuStore& store = MenuStore::Instance();
-  MenuRecord* menu = store.FindOrFail(handle);
-  if (!menu) return false;
-  const auto place = store.Locate(menu, position, byPosition);
+  const auto place = ItemAt(handle, position, byPosition);
   if (!place) return false;
   const MenuItem& item = place->Item();
   if (info->fMask & (MIIM_TYPE | MIIM_FTYPE)) info->fType = item.Type;
@@ -191,10 +198,7 @@ bool GetInfo(HMENU handle, UINT position, bool byPosition, MENUITEMINFO_T<Ch>* i
 template <typename Ch>
 bool SetInfo(HMENU handle, UINT position, bool byPosition, const MENUITEMINFO_T<Ch>* info) {
   if (!ValidInfo(info)) return false;
-  MenuStore& store = MenuStore::Instance();
-  MenuRecord* menu = store.FindOrFail(handle);
-  if (!menu) return false;
-  const auto place = store.Locate(menu, position, byPosition);
+  const auto place = ItemAt(handle, position, byPosition);
   if (!place) return false;
   MenuItem changed = place->Item();
   if (!ApplyInfo(place->Menu, changed, *info)) return false;
@@ -214,23 +218,12 @@ bool InsertInfo(HMENU handle, UINT position, bool byPosition, const MENUITEMINFO
 
 template <typename Ch>
 int GetString(HMENU handle, UINT position, Ch* buffer, int maxCount, UINT flags) {
-  MenuStore& store = MenuStore::Instance();
-  MenuRecord* menu = store.FindOrFail(handle);
-  if (!menu) return 0;
-  const auto place = store.Locate(menu, position, (flags & MF_BYPOSITION) != 0);
+  const auto place = ItemOf(handle, position, flags);
   if (!place) return 0;
   const auto text = TextIn(place->Item().Text, Ch{});
   if (!buffer) return static_cast<int>(text.size());
   if (maxCount <= 0) return 0;
   return static_cast<int>(CopyTextOut(text, buffer, static_cast<WPARAM>(maxCount)));
-}
-
-// The item named by an MF_BYPOSITION/MF_BYCOMMAND flag, or none.
-std::optional<MenuStore::Place> ItemOf(HMENU handle, UINT item, UINT flags) {
-  MenuStore& store = MenuStore::Instance();
-  MenuRecord* menu = store.FindOrFail(handle);
-  if (!menu) return std::nullopt;
-  return store.Locate(menu, item, (flags & MF_BYPOSITION) != 0);
 }
 
 // GetMenuDefaultItem: with GMDI_GOINTOPOPUPS the default of a default
