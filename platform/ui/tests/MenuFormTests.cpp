@@ -1,7 +1,8 @@
 // Menus on a form in the headless display: the menu bar opened with the
 // mouse and with Alt and a mnemonic, walked with the arrow keys, chosen,
 // dismissed; shortcuts that fire without any menu window; popup menus by
-// right click and by Popup(X, Y); an owner-drawn popup against its
+// right click and by Popup(X, Y); a tool bar beside them whose buttons
+// click an item and drop a popup menu down; an owner-drawn popup against its
 // reference picture. The form comes from its layout.
 #include <gtest/gtest.h>
 
@@ -19,6 +20,8 @@
 #include "platform/ui/TForm.h"
 #include "platform/ui/TMainMenu.h"
 #include "platform/ui/TPopupMenu.h"
+#include "platform/ui/TToolBar.h"
+#include "platform/ui/TToolButton.h"
 #include "platform/ui/tests/FormTestFixture.h"
 #include "platform/ui/tests/ReferencePicture.h"
 #include "platform/win/HeadlessDisplay.h"
@@ -363,6 +366,38 @@ TEST_F(MenuForms, APopupMenuOpensOnARightClickAndAtAPoint) {
                   [](HWND) { InjectKeyPress(VK_ESCAPE); })
                   .empty());
   EXPECT_EQ(Form()->Clicks, Log{});
+}
+
+TEST_F(MenuForms, ToolButtonsBesideTheMenusClickAnItemAndDropThePopupDown) {
+  auto* newButton = Form()->Part<TToolButton>("tbNew");
+  auto* editButton = Form()->Part<TToolButton>("tbEdit");
+  ASSERT_TRUE(newButton && editButton);
+  EXPECT_EQ(newButton->Caption(), "&New");  // from its item
+
+  // A button tied to an item without sub-items clicks the item, once.
+  EXPECT_TRUE(WhileMenuOpen(
+                  [&] {
+                    InjectClick(OnScreen(newButton, {5, 5}));
+                  },
+                  [](HWND) { InjectKeyPress(VK_ESCAPE); })
+                  .empty());
+  EXPECT_EQ(Form()->Clicks, Log{"miNew"});
+
+  // The arrow part drops the popup menu down below the button.
+  Form()->Clicks.clear();
+  RECT shown{};
+  const std::vector<HWND> windows = WhileMenuOpen(
+      [&] {
+        InjectClick(OnScreen(editButton, {editButton->Width() - 4, 5}));
+      },
+      [&](HWND window) {
+        GetWindowRect(window, &shown);
+        InjectClick(OpenItem("miPaste"));
+      });
+  ASSERT_EQ(windows.size(), 1u);
+  EXPECT_EQ(Form()->Clicks, (Log{"(popup)", "miPaste"}));
+  EXPECT_EQ(shown.Top, OnScreen(editButton, {0, editButton->Height()}).Y);
+  EXPECT_FALSE(AnyShown(windows));
 }
 
 // An owner-drawn popup menu of the form with these captions.
