@@ -105,4 +105,15 @@ TObject* GetObjectProp(const TObject& Instance, const String& PropName) {
   WrongKind(PropName);
 }
 
+void SetObjectProp(TObject& Instance, const String& PropName, TObject* Value) {
+  const TComponentProperty* property = std::get_if<TComponentProperty>(&Published(Instance, PropName));
+  if (!property) {
+    WrongKind(PropName);
+  }
+  auto* component = dynamic_cast<TComponent*>(Value);
+  if ((Value && !component) || !property->Set(Instance, component)) {
+    throw EPropertyError(FmtLoadResString(SInvalidPropertyValue, {PropName}));
+  }
+}
+
 }  // namespace plat

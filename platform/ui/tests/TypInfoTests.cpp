@@ -1,7 +1,7 @@
 // Published properties read by name: a class registered here that publishes
 // a FileTheme string (as a skin engine asks for it), the standard controls'
 // own properties of each kind, and the errors for names that do not exist or
-// cannot be read.
+// cannot be read. Component properties assigned by name run their setter.
 #include <gtest/gtest.h>
 
 #include "platform/gdi/TFont.h"
@@ -22,10 +22,17 @@ class TThemedPanel : public TPanel {
   void SetFileTheme(const String& Value) { FFileTheme = Value; }
   void SetBadge(int Value) { FBadge = Value; }
   int Badge() const { return FBadge; }
+  TPanel* Partner() const { return FPartner; }
+  void SetPartner(TPanel* Value) {
+    FPartner = Value;
+    ++PartnerAssignments;
+  }
+  int PartnerAssignments = 0;
 
  private:
   String FFileTheme;
   int FBadge = 0;
+  TPanel* FPartner = nullptr;
 };
 
 class TypInfo : public FormTest {
@@ -34,7 +41,8 @@ class TypInfo : public FormTest {
     FormTest::SetUp();
     RegisterLayoutClass<TThemedPanel, TPanel>("TThemedPanel")
         .StringProperty("FileTheme", &TThemedPanel::FileTheme, &TThemedPanel::SetFileTheme)
-        .IntegerProperty("Badge", &TThemedPanel::SetBadge);  // written by layouts, never read
+        .IntegerProperty("Badge", &TThemedPanel::SetBadge)  // written by layouts, never read
+        .ComponentProperty("Partner", &TThemedPanel::Partner, &TThemedPanel::SetPartner);
     FForm = new TForm(Application);
   }
 
@@ -111,6 +119,41 @@ TEST_F(TypInfo, UnknownUnreadableAndMismatchedNamesRaise) {
   EXPECT_FALSE(IsReadableProp(*themed, "OnClick"));
   EXPECT_TRUE(IsReadableProp(*themed, "FileTheme"));
   EXPECT_FALSE(IsPublishedProp(*themed, "Skin"));
+}
+
+TEST_F(TypInfo, ComponentPropertiesAreAssignedThroughTheirSetter) {
+  auto* themed = new TThemedPanel(FForm);
+  auto* partner = new TPanel(FForm);
+  SetObjectProp(*themed, "partner", partner);
+  EXPECT_EQ(themed->Partner(), partner);
+  // The same value again still reaches the setter: callers use it to make a
+  // component take up what changed inside the object it refers to.
+  SetObjectProp(*themed, "Partner", partner);
+  EXPECT_EQ(themed->PartnerAssignments, 2);
+  SetObjectProp(*themed, "Partner", nullptr);
+  EXPECT_EQ(themed->Partner(), nullptr);
+
+  auto* button = new TButton(FForm);
+  const struct {
+    const char* Property;
+    TObject* Value;
+    const char* Message;
+  } refused[] = {
+      {"Skin", partner, "Property Skin does not exist"},
+      {"FileTheme", partner, "Property FileTheme is not of the kind asked for"},
+      {"Partner", button, "Invalid property value Partner"},          // a component of another class
+      {"Partner", themed->Font(), "Invalid property value Partner"},  // not a component at all
+  };
+  for (const auto& c : refused) {
+    try {
+      SetObjectProp(*themed, c.Property, c.Value);
+      ADD_FAILURE() << c.Property << ": no exception";
+    } catch (const EPropertyError& e) {
+      EXPECT_EQ(e.Message(), c.Message) << c.Property;
+    }
+  }
+  EXPECT_EQ(themed->Partner(), nullptr);
+  EXPECT_EQ(themed->PartnerAssignments, 3);
 }
 
 }  // namespace
