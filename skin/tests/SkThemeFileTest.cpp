@@ -10,6 +10,7 @@
 #include "platform/rtl/Streams.h"
 #include "skin/SkThemeFile.h"
 #include "skin/tests/SkinFiles.h"
+#include "testing/ProjectPaths.h"
 #include "testing/TempFolder.h"
 
 namespace skintest {
@@ -167,6 +168,18 @@ TEST_F(ThemeFileReader, EveryTruncationIsRefused) {
   for (std::size_t length = 0; length < good.size(); ++length) {
     EXPECT_THROW(TskThemeFileReader{Write(good.substr(0, length))}, plat::EReadError) << length;
   }
+}
+
+// The fuzzer's seeds stay what their names say.
+TEST_F(ThemeFileReader, TheSeedFilesReadAsTheirNamesSay) {
+  const auto seed = [](const std::string& Name) { return zorbit::testing::SourcePath("skin/tests/data/" + Name); };
+  TskThemeFileReader allKinds(seed("all-kinds.skn"));
+  EXPECT_EQ(allKinds.GetInt("FormMinWidthInt"), 130);
+  EXPECT_EQ(allKinds.GetInt(std::string(64, 'N')), -1);
+  EXPECT_NE(allKinds.GetBitmapStream("ButtonImage"), nullptr);
+  EXPECT_EQ(TskThemeFileReader(seed("empty.skn")).Integers().Count(), 0);
+  EXPECT_EQ(TskThemeFileReader(seed("short-header.skn")).Integers().Count(), 0);
+  EXPECT_THROW(TskThemeFileReader{seed("looping.skn")}, plat::EReadError);
 }
 
 TEST_F(ThemeFileReader, AMissingFileRaisesTheOpenError) {
