@@ -16,14 +16,22 @@
 
 namespace {
 
+// A private folder for the input file, removed with everything in it at exit.
+class TScratchFolder {
+ public:
+  TScratchFolder() : FPath(plat::CreatePrivateFolder(plat::GetTempPath(), "skinfuzz-")) {
+    if (FPath.empty()) std::abort();
+  }
+  ~TScratchFolder() { plat::DeleteTree(FPath); }
+  plat::String File() const { return FPath + "theme.skn"; }
+
+ private:
+  plat::String FPath;
+};
+
 const plat::String& FilePath() {
-  static const plat::String folder = [] {
-    plat::String made = plat::CreatePrivateFolder(plat::GetTempPath(), "skinfuzz-");
-    if (made.empty()) std::abort();
-    std::atexit([] { plat::DeleteTree(folder); });
-    return made;
-  }();
-  static const plat::String path = folder + "theme.skn";
+  static const TScratchFolder folder;
+  static const plat::String path = folder.File();
   return path;
 }
 
