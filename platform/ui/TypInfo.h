@@ -7,8 +7,17 @@
 //
 //   if (IsPublishedProp(*control, "FileTheme")) theme = GetStrProp(*control, "FileTheme");
 //
+// Writing one goes through its setter, as a layout sets it:
+//
+//   SetObjectProp(*control, "FileTheme", theme);
+//   SetOrdProp(*control, "UIStyle", 3);
+//
 // Reading a property that does not exist, that was registered without a
-// getter, or that is not of the kind the reader gives raises EPropertyError.
+// getter, or that is not of the kind the reader gives raises EPropertyError;
+// so does writing one that does not exist or is not of the writer's kind,
+// and writing a value the property cannot hold (an integer beyond its type,
+// an enumeration ordinal without a name, a set bit without a member, an
+// object of a class the property does not take).
 #include <cstdint>
 
 #include "platform/rtl/Exception.h"
@@ -38,5 +47,11 @@ String GetEnumProp(const TObject& Instance, const String& PropName);
 // The object an object, collection, string-list or component property gives
 // (nullptr for a component property that names none).
 TObject* GetObjectProp(const TObject& Instance, const String& PropName);
+
+// Sets an integer, enumeration (by ordinal), boolean (non-zero is true) or
+// set (the bits of its members' ordinals) property.
+void SetOrdProp(TObject& Instance, const String& PropName, std::int64_t Value);
+// Sets a component property (nullptr for none).
+void SetObjectProp(TObject& Instance, const String& PropName, TObject* Value);
 
 }  // namespace plat
