@@ -5,7 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/gdi/TBitmap.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/gdi/TFont.h"
+#include "platform/rtl/ScopeExit.h"
+#include "platform/ui/TForm.h"
+#include "platform/win/WindowDC.h"
+#include "platform/win/WindowPos.h"
 #include "platform/win/SystemMetrics.h"
 #include "skin/SkThemes.h"
 #include "testing/FormTest.h"
@@ -78,6 +83,32 @@ TEST_F(SkinMenuDrawing, TheMacOSBandsStretchTheirPictureCutToHeight) {
   EXPECT_EQ(picture.Canvas()->Pixels(10, 11), bar.Canvas()->Pixels(0, 11));
   DrawMacMenuBarTall(*picture.Canvas(), TRect{0, 0, 50, 20});
   EXPECT_EQ(picture.Canvas()->Pixels(10, 19), bar.Canvas()->Pixels(0, 19));
+}
+
+TEST_F(SkinMenuDrawing, TheFlatFrameIsDrawnOnTheScreenAroundTheMenuWindow) {
+  auto* popup = new plat::TForm(plat::Application);
+  popup->SetBounds(100, 50, 60, 40);
+  popup->Show();
+  Pump();
+  plat::RECT r{};
+  ASSERT_TRUE(plat::GetWindowRect(popup->Handle(), &r));
+  DrawMenuWindowFrame(popup->Handle(), plat::clRed, plat::clBlue);
+  const plat::HDC screen = plat::GetDC(nullptr);
+  const plat::ScopeExit release([&] { plat::ReleaseDC(nullptr, screen); });
+  struct Probe {
+    int X, Y;
+    plat::COLORREF Colour;
+  };
+  const Probe probes[] = {
+      {r.Left, r.Top + 1, plat::clRed},          // the border, a pixel below the top
+      {r.Left, r.Bottom - 2, plat::clRed},       //
+      {r.Left + 1, r.Top + 2, plat::clWhite},    // the white frame inside it
+      {r.Right - 3, r.Top + 5, plat::clWhite},   //
+      {r.Left + 5, r.Bottom - 1, plat::clBlue},  // the shadow along the bottom
+      {r.Right - 1, r.Top + 5, plat::clBlue},    // up the right
+      {r.Left + 5, r.Top, plat::clBlue},         // and back along the top
+  };
+  for (const Probe& p : probes) EXPECT_EQ(plat::GetPixel(screen, p.X, p.Y), p.Colour) << p.X << "," << p.Y;
 }
 
 TEST_F(SkinMenuDrawing, TheMenuFontIsTheSystemsWithTheMenuTextColour) {
