@@ -66,11 +66,15 @@ constexpr std::array<ElementInfo, LastThemeElement> Elements{{
     {"MenuMenuBarColor", K::Color},
 }};
 
-bool InRange(TskThemeElement Element) { return Element >= FirstThemeElement && Element <= LastThemeElement; }
+bool InRange(TskThemeElement Element) {
+  return Element >= FirstThemeElement && Element <= LastThemeElement;
+}
 
 }  // namespace
 
-plat::String ThemeElementName(TskThemeElement Element) { return InRange(Element) ? Elements[Element - 1].Name : ""; }
+plat::String ThemeElementName(TskThemeElement Element) {
+  return InRange(Element) ? Elements[Element - 1].Name : "";
+}
 
 std::optional<TskElementKind> ThemeElementKind(TskThemeElement Element) {
   if (!InRange(Element)) return std::nullopt;
