@@ -2,6 +2,8 @@
 
 #include <variant>
 
+#include "platform/ui/TComponent.h"
+
 #include "platform/ui/LayoutClasses.h"
 #include "platform/ui/UiConsts.h"
 
@@ -44,6 +46,10 @@ auto Read(const G& Get, O& Instance, const String& PropName) {
     NotReadable(PropName);
   }
   return Get(Instance);
+}
+
+[[noreturn]] void InvalidValue(const String& Value) {
+  throw EPropertyError(FmtLoadResString(SInvalidPropertyValue, {Value}));
 }
 
 }  // namespace
@@ -105,15 +111,36 @@ TObject* GetObjectProp(const TObject& Instance, const String& PropName) {
   WrongKind(PropName);
 }
 
-void SetObjectProp(TObject& Instance, const String& PropName, TObject* Value) {
-  const TComponentProperty* property = std::get_if<TComponentProperty>(&Published(Instance, PropName));
-  if (!property) {
+void SetOrdProp(TObject& Instance, const String& PropName, std::int64_t Value) {
+  const TPropertyInfo& info = Published(Instance, PropName);
+  if (const auto* integer = std::get_if<TIntegerProperty>(&info)) {
+    if (Value < integer->Min || Value > integer->Max) InvalidValue(std::to_string(Value));
+    integer->Set(Instance, Value);
+  } else if (const auto* enumeration = std::get_if<TEnumProperty>(&info)) {
+    if (Value < 0 || static_cast<std::uint64_t>(Value) >= enumeration->Names.size())
+      InvalidValue(std::to_string(Value));
+    enumeration->Set(Instance, static_cast<int>(Value));
+  } else if (const auto* boolean = std::get_if<TBooleanProperty>(&info)) {
+    boolean->Set(Instance, Value != 0);
+  } else if (const auto* set = std::get_if<TSetProperty>(&info)) {
+    const std::size_t members = set->Names.size();
+    const auto bits = static_cast<std::uint64_t>(Value);
+    if (Value < 0 || (members < 64 && (bits >> members) != 0)) InvalidValue(std::to_string(Value));
+    set->Set(Instance, bits);
+  } else {
     WrongKind(PropName);
   }
-  auto* component = dynamic_cast<TComponent*>(Value);
-  if ((Value && !component) || !property->Set(Instance, component)) {
-    throw EPropertyError(FmtLoadResString(SInvalidPropertyValue, {PropName}));
-  }
+}
+
+void SetObjectProp(TObject& Instance, const String& PropName, TObject* Value) {
+  const TPropertyInfo& info = Published(Instance, PropName);
+  const auto* component = std::get_if<TComponentProperty>(&info);
+  if (!component) WrongKind(PropName);
+  auto* asComponent = dynamic_cast<TComponent*>(Value);
+  // A component is named by its name, anything else by its class.
+  if ((Value && !asComponent) || !component->Set(Instance, asComponent))
+    throw EPropertyError(
+        FmtLoadResString(SComponentWrongClass, {asComponent ? asComponent->Name() : Value->ClassName()}));
 }
 
 }  // namespace plat

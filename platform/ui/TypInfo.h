@@ -1,15 +1,23 @@
 #pragma once
 // Reading published properties by name, as the class library's run-time
 // type information offers it: whether an object publishes a property, and
-// what it holds; and assigning a component property through its setter. The properties are those of the object's most
-// derived registered class (LayoutClasses.h) and the classes above it; names match without regard to ASCII case.
+// what it holds. The properties are those of the object's most derived
+// registered class (LayoutClasses.h) and the classes above it; names match
+// without regard to ASCII case.
 //
 //   if (IsPublishedProp(*control, "FileTheme")) theme = GetStrProp(*control, "FileTheme");
 //
+// Writing one goes through its setter, as a layout sets it:
+//
+//   SetObjectProp(*control, "FileTheme", theme);
+//   SetOrdProp(*control, "UIStyle", 3);
+//
 // Reading a property that does not exist, that was registered without a
 // getter, or that is not of the kind the reader gives raises EPropertyError;
-// so does assigning a property that does not exist, is not a component
-// property, or does not take a value of that class.
+// so does writing one that does not exist or is not of the writer's kind,
+// and writing a value the property cannot hold (an integer beyond its type,
+// an enumeration ordinal without a name, a set bit without a member, an
+// object of a class the property does not take).
 #include <cstdint>
 
 #include "platform/rtl/Exception.h"
@@ -39,8 +47,13 @@ String GetEnumProp(const TObject& Instance, const String& PropName);
 // The object an object, collection, string-list or component property gives
 // (nullptr for a component property that names none).
 TObject* GetObjectProp(const TObject& Instance, const String& PropName);
-// Assigns a component property through its setter (which runs even when
-// the property holds Value already); Value may be nullptr for none.
+
+// Sets an integer, enumeration (by ordinal), boolean (non-zero is true) or
+// set (the bits of its members' ordinals) property.
+void SetOrdProp(TObject& Instance, const String& PropName, std::int64_t Value);
+// Sets a component property (nullptr for none); the setter runs even when
+// the property holds Value already, so a component can take up what changed
+// inside the object it refers to.
 void SetObjectProp(TObject& Instance, const String& PropName, TObject* Value);
 
 }  // namespace plat

@@ -17,7 +17,7 @@
 #include "platform/ui/LayoutReader.h"
 #include "platform/ui/TCustomPanel.h"
 #include "platform/ui/TForm.h"
-#include "platform/ui/tests/FormTestFixture.h"
+#include "testing/FormTest.h"
 #include "platform/win/Messages.h"
 #include "skin/SkMgr.h"
 #include "skin/tests/SkinFiles.h"
@@ -66,7 +66,7 @@ class TskNamedTheme : public plat::TComponent {
   plat::String FFileTheme;
 };
 
-class FileTheme : public uitest::FormTest {
+class FileTheme : public zorbit::testing::FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();

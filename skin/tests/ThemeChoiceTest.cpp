@@ -5,7 +5,7 @@
 
 #include "platform/ui/TCustomPanel.h"
 #include "platform/ui/TForm.h"
-#include "platform/ui/tests/FormTestFixture.h"
+#include "testing/FormTest.h"
 #include "skin/SkMgr.h"
 #include "skin/ThemeChoice.h"
 #include "skin/tests/SkinFiles.h"
@@ -17,7 +17,7 @@ namespace {
 
 using namespace zorbit;
 
-class ThemeChoice : public uitest::FormTest {
+class ThemeChoice : public zorbit::testing::FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();

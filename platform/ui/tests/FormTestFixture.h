@@ -1,49 +1,11 @@
 #pragma once
-// The common ground of the control and form tests: a private platform root,
-// the headless display, a virtual clock, the class library started
-// (InitClassLibrary, InitForms) and stopped again for each test. Exceptions
-// that reach the application are collected instead of shown.
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "platform/ui/TApplication.h"
-#include "platform/ui/TControl.h"
-#include "platform/win/Clock.h"
-#include "platform/win/HeadlessDisplay.h"
-#include "testing/PlatformRoot.h"
+// The control and form tests stand on the shared form fixture
+// (testing/FormTest.h); their helpers live in namespace uitest.
+#include "testing/FormTest.h"
 
 namespace uitest {
 
 using namespace plat;
-
-class FormTest : public ::testing::Test {
- protected:
-  void SetUp() override;
-  void TearDown() override;
-
-  // Runs the window layer's queue until it is empty.
-  static int Pump();
-  VirtualClock& Clock() { return *FClock; }
-  HeadlessDisplay& Display() { return *FDisplay; }
-  // The messages of exceptions the application handled, oldest first.
-  const std::vector<std::string>& Exceptions() const { return FExceptions; }
-
-  // The colour (00BBGGRR) of a pixel at a point of a control's client
-  // area, as its top-level window's bitmap holds it.
-  static COLORREF PixelAt(TControl* Control, TPoint Client);
-  // A point of a control's client area on the screen.
-  static TPoint OnScreen(TControl* Control, TPoint Client) { return Control->ClientToScreen(Client); }
-  // Clicks the middle of a control.
-  static void ClickControl(TControl* Control);
-
- private:
-  zorbit::testing::TPlatformRoot FRoot{"zorbit-ui"};
-  std::shared_ptr<VirtualClock> FClock;
-  HeadlessDisplay* FDisplay = nullptr;
-  std::vector<std::string> FExceptions;
-};
+using zorbit::testing::FormTest;
 
 }  // namespace uitest

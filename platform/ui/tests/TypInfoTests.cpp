@@ -9,6 +9,7 @@
 #include "platform/ui/TButton.h"
 #include "platform/ui/TCustomPanel.h"
 #include "platform/ui/TForm.h"
+#include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TypInfo.h"
 #include "platform/ui/tests/FormTestFixture.h"
 
@@ -132,28 +133,53 @@ TEST_F(TypInfo, ComponentPropertiesAreAssignedThroughTheirSetter) {
   EXPECT_EQ(themed->PartnerAssignments, 2);
   SetObjectProp(*themed, "Partner", nullptr);
   EXPECT_EQ(themed->Partner(), nullptr);
+  EXPECT_EQ(themed->PartnerAssignments, 3);
+}
 
+TEST_F(TypInfo, WritingGoesThroughTheSettersOfEachKind) {
+  auto* themed = new TThemedPanel(FForm);
+  auto* popup = new TPopupMenu(FForm);
+  SetOrdProp(*themed, "Badge", 7);
+  EXPECT_EQ(themed->Badge(), 7);
+  SetOrdProp(*themed, "Align", static_cast<int>(TAlign::alRight));
+  EXPECT_EQ(themed->Align(), TAlign::alRight);
+  SetOrdProp(*themed, "Visible", 0);
+  EXPECT_FALSE(themed->Visible());
+  SetOrdProp(*themed->Font(), "Style", 0b11);
+  EXPECT_EQ(themed->Font()->Style(), (TFontStyles{TFontStyle::fsBold, TFontStyle::fsItalic}));
+  SetObjectProp(*themed, "PopupMenu", popup);
+  EXPECT_EQ(themed->PopupMenu(), popup);
+  SetObjectProp(*themed, "PopupMenu", nullptr);
+  EXPECT_EQ(themed->PopupMenu(), nullptr);
+}
+
+TEST_F(TypInfo, WritingAValueThePropertyCannotHoldRaisesAndChangesNothing) {
+  auto* themed = new TThemedPanel(FForm);
   auto* button = new TButton(FForm);
+  button->SetName("Apply");
+  using TWrite = void (*)(TObject&, TObject*);
   const struct {
-    const char* Property;
-    TObject* Value;
+    TWrite Write;
     const char* Message;
-  } refused[] = {
-      {"Skin", partner, "Property Skin does not exist"},
-      {"FileTheme", partner, "Property FileTheme is not of the kind asked for"},
-      {"Partner", button, "Invalid property value Partner"},          // a component of another class
-      {"Partner", themed->Font(), "Invalid property value Partner"},  // not a component at all
+  } cases[] = {
+      {[](TObject& o, TObject*) { SetOrdProp(o, "Skin", 1); }, "Property Skin does not exist"},
+      {[](TObject& o, TObject*) { SetOrdProp(o, "FileTheme", 1); }, "Property FileTheme is not of the kind asked for"},
+      {[](TObject& o, TObject*) { SetOrdProp(o, "Align", 99); }, "Invalid property value 99"},
+      {[](TObject& o, TObject*) { SetOrdProp(o, "Badge", 1LL << 40); }, "Invalid property value 1099511627776"},
+      {[](TObject& o, TObject* b) { SetObjectProp(o, "PopupMenu", b); },
+       "Component Apply is not of a class the property takes"},
+      {[](TObject& o, TObject* b) { SetObjectProp(o, "Caption", b); }, "Property Caption is not of the kind asked for"},
   };
-  for (const auto& c : refused) {
+  for (const auto& c : cases) {
     try {
-      SetObjectProp(*themed, c.Property, c.Value);
-      ADD_FAILURE() << c.Property << ": no exception";
+      c.Write(*themed, button);
+      ADD_FAILURE() << c.Message << ": no exception";
     } catch (const EPropertyError& e) {
-      EXPECT_EQ(e.Message(), c.Message) << c.Property;
+      EXPECT_EQ(e.Message(), c.Message);
     }
   }
-  EXPECT_EQ(themed->Partner(), nullptr);
-  EXPECT_EQ(themed->PartnerAssignments, 3);
+  EXPECT_EQ(themed->Align(), TAlign::alNone);
+  EXPECT_EQ(themed->PopupMenu(), nullptr);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "platform/ui/tests/FormTestFixture.h"
+#include "testing/FormTest.h"
 
 #include "platform/rtl/Exception.h"
 #include "platform/ui/ClassLibrary.h"
@@ -11,7 +11,9 @@
 #include "platform/win/WindowStyles.h"
 #include "platform/win/Windows.h"
 
-namespace uitest {
+namespace zorbit::testing {
+
+using namespace plat;
 
 void FormTest::SetUp() {
   auto display = std::make_unique<HeadlessDisplay>();
@@ -61,4 +63,4 @@ void FormTest::ClickControl(TControl* Control) {
   InjectClick(Control->ClientToScreen({Control->Width() / 2, Control->Height() / 2}));
 }
 
-}  // namespace uitest
+}  // namespace zorbit::testing
