@@ -37,17 +37,17 @@ void TCustomGrid::PaintCell(int ACol, int ARow, const TRect& Where) {
   const TGridDrawState state = DrawStateOf(ACol, ARow);
   canvas->SetFont(*Font());
   canvas->Brush()->SetStyle(TBrushStyle::bsSolid);
-  if (FDefaultDrawing) {
-    if (state.Contains(TGridDrawStateItem::gdFixed)) {
-      canvas->Brush()->SetColor(FFixedColor);
-    } else if (state.Contains(TGridDrawStateItem::gdSelected)) {
-      canvas->Brush()->SetColor(clHighlight);
-      canvas->Font()->SetColor(clHighlightText);
-    } else {
-      canvas->Brush()->SetColor(Color());
-    }
-    canvas->FillRect(Where);
+  // DrawCell finds the state's colours in the canvas, with or without
+  // DefaultDrawing, never what the cell before it left there.
+  if (state.Contains(TGridDrawStateItem::gdFixed)) {
+    canvas->Brush()->SetColor(FFixedColor);
+  } else if (state.Contains(TGridDrawStateItem::gdSelected)) {
+    canvas->Brush()->SetColor(clHighlight);
+    canvas->Font()->SetColor(clHighlightText);
+  } else {
+    canvas->Brush()->SetColor(Color());
   }
+  if (FDefaultDrawing) canvas->FillRect(Where);
   DrawCell(ACol, ARow, Where, state);
   if (!FDefaultDrawing) return;
   if (state.Contains(TGridDrawStateItem::gdFixed) && GridLineWidth() > 0) {

@@ -106,7 +106,10 @@ class TCustomGrid : public TCustomControl {
   TGridState GridState() const { return FGridState; }
 
  protected:
-  // Draws one cell's content; the default draws nothing.
+  // Draws one cell's content; the default draws nothing. The canvas comes
+  // with the grid's font and a solid brush in the state's colour: FixedColor
+  // for a fixed cell, clHighlight (font clHighlightText) for a selected one,
+  // else Color, also without DefaultDrawing.
   virtual void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
   // Whether a cell may become current; the default allows every cell.
   virtual bool SelectCell(int ACol, int ARow);

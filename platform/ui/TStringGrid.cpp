@@ -48,6 +48,10 @@ void TStringGrid::SetCells(int ACol, int ARow, const String& Value) {
 
 void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) { FCells->SetObject(ACol, ARow, Value); }
 
+void TStringGrid::ForEachObject(const std::function<void(int, int, TObject*)>& Visit) const {
+  FCells->ForEachObject(Visit);
+}
+
 TStrings* TStringGrid::Line(bool IsRow, int Index) {
   if (Index < 0) throw EListError(FmtLoadResString(SListIndexError, {Index}));
   auto& line = FLines[{IsRow, Index}];

@@ -11,6 +11,7 @@
 // TStrings of ColCount (RowCount) items; they are read and written in place
 // and cannot grow or shrink (Insert and Delete raise EInvalidGridOperation).
 // Negative indexes raise EListError ("List index out of bounds (%d)").
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -30,6 +31,10 @@ class TStringGrid : public TDrawGrid {
   void SetCells(int ACol, int ARow, const String& Value);
   TObject* Objects(int ACol, int ARow) const;
   void SetObjects(int ACol, int ARow, TObject* Value);
+  // Calls Visit(ACol, ARow, Object) for every cell that holds an object,
+  // also those beyond ColCount and RowCount, row by row and left to right.
+  // Visit must not write objects into the grid.
+  void ForEachObject(const std::function<void(int ACol, int ARow, TObject* Object)>& Visit) const;
   TStrings* Rows(int Index);
   void SetRows(int Index, const TStrings& Value);
   TStrings* Cols(int Index);

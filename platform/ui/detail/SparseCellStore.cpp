@@ -191,4 +191,10 @@ std::size_t TSparseCellStore::CellCount() const {
   return count;
 }
 
+void TSparseCellStore::ForEachObject(const std::function<void(int, int, TObject*)>& Visit) const {
+  for (const auto& [row, cells] : FRows)
+    for (const TCell& cell : cells)
+      if (cell.Object) Visit(cell.Col, row, cell.Object);
+}
+
 }  // namespace plat

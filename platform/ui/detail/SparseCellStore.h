@@ -8,6 +8,7 @@
 // Refuses negative indexes with EListError ("List index out of bounds
 // (%d)"), changing nothing. Objects are references; the store frees none.
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -42,6 +43,9 @@ class TSparseCellStore {
 
   // Cells that hold a text or an object.
   std::size_t CellCount() const;
+  // Calls Visit(ACol, ARow, Object) for every cell that holds an object, row
+  // by row and left to right, at any index; Visit must not change the store.
+  void ForEachObject(const std::function<void(int ACol, int ARow, TObject* Object)>& Visit) const;
 
  private:
   struct TCell {

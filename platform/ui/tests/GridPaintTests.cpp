@@ -135,6 +135,27 @@ TEST_F(GridPaint, SelectedCellsTakeTheHighlight) {
   delete grid;
 }
 
+TEST_F(GridPaint, DrawCellFindsTheStatesColoursAlsoWithoutDefaultDrawing) {
+  TStringGrid* grid = MakeTiny({TGridOption::goRangeSelect, TGridOption::goDrawFocusSelected}, 0);
+  grid->SetFixedColor(clGray);
+  grid->SetColor(clSilver);
+  grid->SetDefaultDrawing(false);
+  grid->SetSelection({1, 1, 1, 1});
+  // Each cell fills itself with the brush it is given, after the cell
+  // before it left the brush in another colour.
+  grid->OnDrawCell = [grid](TObject*, int, int, const TRect& Rect, TGridDrawState) {
+    grid->Canvas()->FillRect(Rect);
+    grid->Canvas()->Brush()->SetColor(clBlack);
+  };
+  grid->Invalidate();
+  Pump();
+  const std::string picture = Ascii(grid);
+  EXPECT_EQ(picture.substr(19 * 0, 18), "ggggggggggggssssss");  // fixed row
+  EXPECT_EQ(picture.substr(19 * 3, 18), "gggghhhhssssssssss");  // the selected cell
+  EXPECT_EQ(picture.substr(19 * 6, 18), "ggggssssssssssssss");
+  delete grid;
+}
+
 TEST_F(GridPaint, AStringGridLooksAsItsReferencePicture) {
   Form()->SetBounds(100, 100, 360, 220);
   TStringGrid* grid = Make<TStringGrid>(Bounds(8, 8, 330, 170));

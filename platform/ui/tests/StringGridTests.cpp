@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/rtl/Exception.h"
@@ -562,6 +563,31 @@ TEST_F(StringGrid, TheEditorKeepsTheLinesOfACell) {
   EXPECT_TRUE(grid->EditorMode());
   Type("third{ENTER}");
   EXPECT_EQ(grid->Cells(1, 1), "first\r\nsecond\r\nthird");
+}
+
+}  // namespace
+}  // namespace plat::testing
+
+namespace plat::testing {
+namespace {
+
+TEST_F(StringGrid, ForEachObjectVisitsEveryStoredObjectAlsoBeyondTheCounts) {
+  TTestGrid* grid = MakeGrid(3, 3);
+  TStringList a, b, c;
+  grid->SetObjects(2, 1, &b);
+  grid->SetObjects(0, 1, &a);
+  grid->SetObjects(40, 70000, &c);  // outside the counts
+  grid->SetCells(1, 1, "text only");
+  std::vector<std::tuple<int, int, TObject*>> seen;
+  grid->ForEachObject([&](int ACol, int ARow, TObject* Object) { seen.emplace_back(ACol, ARow, Object); });
+  const std::vector<std::tuple<int, int, TObject*>> expected{{0, 1, &a}, {2, 1, &b}, {40, 70000, &c}};
+  EXPECT_EQ(seen, expected);
+  // Moving a row takes its objects along.
+  grid->MoveRow(1, 2);
+  seen.clear();
+  grid->ForEachObject([&](int ACol, int ARow, TObject* Object) { seen.emplace_back(ACol, ARow, Object); });
+  const std::vector<std::tuple<int, int, TObject*>> moved{{0, 2, &a}, {2, 2, &b}, {40, 70000, &c}};
+  EXPECT_EQ(seen, moved);
 }
 
 }  // namespace
