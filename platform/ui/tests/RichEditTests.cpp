@@ -172,8 +172,22 @@ TEST_F(RichEdit, RequestResizeReportsTheContentsSize) {
   EXPECT_TRUE(requests.empty());  // not asked for
   SendMessage(edit->Handle(), EM_SETEVENTMASK, 0, ENM_REQUESTRESIZE);
   EXPECT_EQ(SendMessage(edit->Handle(), EM_GETEVENTMASK, 0, 0), static_cast<LRESULT>(ENM_REQUESTRESIZE));
+  // The parent hears it as WM_NOTIFY, with the same rectangle.
+  std::vector<TRect> notified;
+  const TWndMethod formProc = Form()->WindowProc;
+  Form()->WindowProc = [&](TMessage& message) {
+    if (message.Msg == WM_NOTIFY) {
+      const auto* request = reinterpret_cast<const REQRESIZE*>(message.LParam);
+      if (request->nmhdr.code == EN_REQUESTRESIZE && request->nmhdr.hwndFrom == edit->Handle())
+        notified.push_back(request->rc);
+    }
+    formProc(message);
+  };
   SendMessage(edit->Handle(), EM_REQUESTRESIZE, 0, 0);
+  Form()->WindowProc = formProc;
   ASSERT_EQ(requests.size(), 1u);
+  ASSERT_EQ(notified.size(), 1u);
+  EXPECT_EQ(notified.back(), requests.back());
   const int twoLines = requests.back().Height();
   EXPECT_EQ(requests.back().Width(), edit->ClientWidth());
   EXPECT_GT(twoLines, 20);
