@@ -31,6 +31,7 @@ void TRichText::Clear() {
   FChars.clear();
   FFormatOf.clear();
   FFormats.clear();
+  FIndexOf.clear();
   FCompactAt = 64;
 }
 
@@ -47,9 +48,13 @@ void TRichText::Erase(int Position, int Count) {
   FFormatOf.erase(FFormatOf.begin() + Position, FFormatOf.begin() + Position + Count);
 }
 
+TRichText::TFormatKey TRichText::KeyOf(const TCharFormat& Format) {
+  return {Format.Name, Format.Size, Format.Bold, Format.Italic, Format.Underline, Format.Color};
+}
+
 int TRichText::FormatIndex(const TCharFormat& Format) {
-  const auto found = std::find(FFormats.begin(), FFormats.end(), Format);
-  if (found != FFormats.end()) return static_cast<int>(found - FFormats.begin());
+  const TFormatKey key = KeyOf(Format);
+  if (const auto found = FIndexOf.find(key); found != FIndexOf.end()) return found->second;
   // Formats no character uses any more are dropped before the table grows;
   // the next look comes when it has doubled, so the cost stays in proportion.
   if (FFormats.size() >= FCompactAt) {
@@ -63,8 +68,11 @@ int TRichText::FormatIndex(const TCharFormat& Format) {
       index = map[index];
     }
     FFormats = std::move(used);
+    FIndexOf.clear();
+    for (std::size_t i = 0; i < FFormats.size(); ++i) FIndexOf.emplace(KeyOf(FFormats[i]), static_cast<int>(i));
     FCompactAt = std::max<std::size_t>(64, 2 * FFormats.size());
   }
+  FIndexOf.emplace(key, static_cast<int>(FFormats.size()));
   FFormats.push_back(Format);
   return static_cast<int>(FFormats.size()) - 1;
 }

@@ -2,10 +2,12 @@
 // A rich text as the rich edit keeps it: characters (code points, paragraphs
 // separated by CR LF as the edit's plain text counts them) and, for each
 // character, its character format: font name, size in points, bold, italic,
-// underline and colour. Formats are kept in a small table, so a long text of
+// underline and colour. Formats are kept in a table, so a long text of
 // few formats costs one index per character. Positions count characters
 // from 0; ranges are clamped to the text.
+#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/gdi/Colors.h"
@@ -60,12 +62,16 @@ class TRichText {
   }
 
  private:
+  // Formats are found by their fields, so texts of many formats stay fast.
+  using TFormatKey = std::tuple<String, int, bool, bool, bool, TColor>;
+  static TFormatKey KeyOf(const TCharFormat& Format);
   int FormatIndex(const TCharFormat& Format);
   void ClampRange(int& Start, int& Count) const;
 
   std::u32string FChars;
   std::vector<int> FFormatOf;  // per character, into FFormats
   std::vector<TCharFormat> FFormats;
+  std::map<TFormatKey, int> FIndexOf;
   std::size_t FCompactAt = 64;
 };
 
