@@ -264,7 +264,11 @@ void TCustomRichEdit::PaintWindow(HDC DC) {
   const TRichTextLayout layout(DC, FRichText, FDefault, 0, -1, WordWrap() ? area.Right - area.Left : 0);
   const bool showSelection = !HideSelection() || (HandleAllocated() && GetFocus() == Handle());
   const int selStart = EditBuffer().SelStart();
-  layout.Draw(DC, area, selStart, showSelection ? selStart + EditBuffer().SelLength() : selStart);
+  // The view scrolls with the memo: its first visible line's first
+  // character starts the lines drawn.
+  const auto firstChar = static_cast<int>(Perform(EM_LINEINDEX, Perform(EM_GETFIRSTVISIBLELINE, 0, 0), 0));
+  layout.Draw(DC, area, selStart, showSelection ? selStart + EditBuffer().SelLength() : selStart,
+              layout.LineOfChar(firstChar));
 }
 
 }  // namespace plat

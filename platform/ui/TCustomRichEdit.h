@@ -24,8 +24,9 @@
 // ENM_SELCHANGE, a moved selection sends EN_SELCHANGE; OnSelectionChange
 // follows every moved selection.
 //
-// The caret and mouse positions follow the memo's plain-text measure of
-// the control's font; they match the drawing for text in that font.
+// The caret, the mouse positions and scrolling follow the memo's
+// plain-text measure of the control's font (the drawing starts at the
+// memo's first visible line); they match the drawing for text in that font.
 #include <functional>
 #include <memory>
 #include <optional>

@@ -149,15 +149,16 @@ int TRichTextLayout::Width() const {
   return width;
 }
 
-int TRichTextLayout::Draw(HDC DC, const TRect& Bounds, int SelStart, int SelEnd) const {
+int TRichTextLayout::Draw(HDC DC, const TRect& Bounds, int SelStart, int SelEnd, int First) const {
   const DCStateSaver saved(DC);
   IntersectClipRect(DC, Bounds.Left, Bounds.Top, Bounds.Right, Bounds.Bottom);
   SetBkMode(DC, TRANSPARENT);
   SetTextAlign(DC, TA_LEFT | TA_BASELINE);
-  const int count = LinesThatFit(Bounds.Bottom - Bounds.Top);
-  for (int l = 0; l < count; ++l) {
+  First = std::clamp(First, 0, static_cast<int>(FLines.size()) - 1);
+  const int end = LinesThatFit(Bounds.Bottom - Bounds.Top, First);
+  for (int l = First; l < end; ++l) {
     const TRichLine& line = FLines[l];
-    const TPoint origin{Bounds.Left, Bounds.Top + line.Top};
+    const TPoint origin{Bounds.Left, Bounds.Top + line.Top - FLines[First].Top};
     // Pieces of one font and one selection state.
     int piece = line.Start;
     for (int i = line.Start; i <= line.Start + line.Length; ++i) {
@@ -169,21 +170,24 @@ int TRichTextLayout::Draw(HDC DC, const TRect& Bounds, int SelStart, int SelEnd)
       }
     }
   }
-  return Fit(Bounds.Bottom - Bounds.Top);
+  return FLines[end - 1].End;
 }
 
-int TRichTextLayout::LinesThatFit(int Height) const {
-  int count = 0;
-  while (count < static_cast<int>(FLines.size()) &&
-         (count == 0 || FLines[count].Top + FLines[count].Height <= Height))
-    ++count;
-  return count;
+int TRichTextLayout::LineOfChar(int Position) const {
+  for (std::size_t l = 0; l < FLines.size(); ++l)
+    if (Position < FLines[l].End) return static_cast<int>(l);
+  return static_cast<int>(FLines.size()) - 1;
 }
 
-int TRichTextLayout::Fit(int Height) const {
-  const int count = LinesThatFit(Height);
-  return count == 0 ? FFrom : FLines[count - 1].End;
+int TRichTextLayout::LinesThatFit(int Height, int First) const {
+  int end = First;
+  while (end < static_cast<int>(FLines.size()) &&
+         (end == First || FLines[end].Top - FLines[First].Top + FLines[end].Height <= Height))
+    ++end;
+  return end;
 }
+
+int TRichTextLayout::Fit(int Height) const { return FLines[LinesThatFit(Height) - 1].End; }
 
 void TRichTextLayout::DrawPiece(HDC DC, TPoint Origin, const TRichLine& Line, int Start, int End,
                                 bool Selected) const {

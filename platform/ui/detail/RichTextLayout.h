@@ -36,14 +36,17 @@ class TRichTextLayout {
   int Height() const { return FLines.empty() ? 0 : FLines.back().Top + FLines.back().Height; }
   int Width() const;
 
-  // How many lines fit into Height from the top: the first always (it is
-  // drawn clipped), so that a page always moves on.
-  int LinesThatFit(int Height) const;
-  // The first character after the lines that fit.
+  // The line holding a character (the last line for one past the end).
+  int LineOfChar(int Position) const;
+  // The line after those that fit into Height from line First on: First
+  // always fits (it is drawn clipped), so that a page always moves on.
+  int LinesThatFit(int Height, int First = 0) const;
+  // The first character after the lines that fit from the top.
   int Fit(int Height) const;
-  // Draws the lines that fit into Bounds from its top, characters from
-  // SelStart to SelEnd in the highlight colours; answers Fit.
-  int Draw(HDC DC, const TRect& Bounds, int SelStart = 0, int SelEnd = 0) const;
+  // Draws the lines that fit into Bounds, line First at its top, characters
+  // from SelStart to SelEnd in the highlight colours; answers the first
+  // character after them.
+  int Draw(HDC DC, const TRect& Bounds, int SelStart = 0, int SelEnd = 0, int First = 0) const;
 
  private:
   struct TFontInfo {

@@ -218,6 +218,26 @@ TEST_F(RichEdit, SelectionChangesAreReported) {
   EXPECT_EQ(changes, 1);  // the same selection is no change
 }
 
+TEST_F(RichEdit, TheViewScrollsWithTheCaret) {
+  TRichEdit* edit = MakeRichEdit();
+  edit->Font()->SetName("Arial");
+  edit->Font()->SetSize(10);
+  String text;
+  for (int i = 1; i <= 20; ++i) text += "line " + std::to_string(i) + (i < 20 ? "\r\n" : "");
+  edit->SetText(text);
+  Pump();
+  const std::unique_ptr<Bitmap> top = WindowPicture(Form()->Handle());
+  edit->SetSelStart(edit->RichText().Length());  // the caret to the last line
+  Pump();
+  EXPECT_GT(SendMessage(edit->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  const std::unique_ptr<Bitmap> bottom = WindowPicture(Form()->Handle());
+  KeepForInspection(*bottom, "RichEdit.scrolled.png");
+  int differing = 0;
+  for (int y = 0; y < top->Height(); ++y)
+    for (int x = 0; x < top->Width(); ++x) differing += top->At(x, y) != bottom->At(x, y);
+  EXPECT_GT(differing, 100);
+}
+
 TEST_F(RichEdit, PaintsItsRichText) {
   Form()->SetBounds(100, 100, 340, 170);
   TRichEdit* edit = MakeRichEdit();
