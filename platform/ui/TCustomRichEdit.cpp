@@ -209,7 +209,7 @@ void TCustomRichEdit::CheckSelection() {
 }
 
 LRESULT TCustomRichEdit::FormatRange(bool Render, const FORMATRANGE* Range) {
-  if (!Range) return 0;  // nothing is kept between calls
+  if (!Range || !Range->hdc) return 0;  // nothing is kept between calls; no context, nothing drawn
   const HDC dc = Range->hdc;
   const int dpiX = GetDeviceCaps(dc, LOGPIXELSX), dpiY = GetDeviceCaps(dc, LOGPIXELSY);
   const TRect bounds{MulDiv(Range->rc.Left, dpiX, 1440), MulDiv(Range->rc.Top, dpiY, 1440),

@@ -143,6 +143,9 @@ TEST_F(RichEdit, FormatRangeDrawsIntoAContextAndAnswersWhatFit) {
   range.rc.Bottom = twips(56);
   EXPECT_EQ(SendMessage(edit->Handle(), EM_FORMATRANGE, 1, reinterpret_cast<LPARAM>(&range)), 25);
   EXPECT_EQ(SendMessage(edit->Handle(), EM_FORMATRANGE, 0, 0), 0);  // frees nothing, answers 0
+  FORMATRANGE noContext = range;
+  noContext.hdc = nullptr;
+  EXPECT_EQ(SendMessage(edit->Handle(), EM_FORMATRANGE, 1, reinterpret_cast<LPARAM>(&noContext)), 0);
   // From the second paragraph on.
   range.chrg = {16, -1};
   EXPECT_EQ(SendMessage(edit->Handle(), EM_FORMATRANGE, 0, reinterpret_cast<LPARAM>(&range)), 25);
