@@ -13,6 +13,7 @@
 #include "platform/ui/RichTextReader.h"
 #include "platform/ui/RichTextWriter.h"
 #include "platform/ui/detail/RichTextLayout.h"
+#include "platform/win/Caret.h"
 #include "platform/win/Focus.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/StandardControlMessages.h"
@@ -115,17 +116,18 @@ TCharFormat TCustomRichEdit::CharFormat(TAttributeType Type) {
 }
 
 void TCustomRichEdit::ChangeCharFormat(TAttributeType Type, const std::function<void(TCharFormat&)>& Change) {
+  const bool reformat = Type == TAttributeType::atSelected && EditBuffer().SelLength() > 0;
   if (Type == TAttributeType::atDefaultText) {
     Change(FDefault);
-  } else if (EditBuffer().SelLength() > 0) {
+  } else if (reformat) {
     FRichText.Reformat(EditBuffer().SelStart(), EditBuffer().SelLength(), Change);
-    if (FEventMask & ENM_REQUESTRESIZE) SendRequestResize();
   } else {
     TCharFormat format = InsertionFormat();
     Change(format);
     FTyping = format;
   }
-  Invalidate();
+  ModelChanged();
+  if (reformat && (FEventMask & ENM_REQUESTRESIZE)) SendRequestResize();
 }
 
 void TCustomRichEdit::LoadRichText(const String& Document) {
@@ -135,8 +137,8 @@ void TCustomRichEdit::LoadRichText(const String& Document) {
   FTyping.reset();
   // The memo takes the same characters, so Change finds the model in step.
   SetText(FRichText.Text());
+  ModelChanged();
   if (sameText && (FEventMask & ENM_REQUESTRESIZE)) SendRequestResize();
-  Invalidate();
 }
 
 String TCustomRichEdit::SaveRichText() const { return WriteRichText(FRichText); }
@@ -161,6 +163,38 @@ void TCustomRichEdit::Reconcile() {
     format = FRichText.FormatAt(static_cast<int>(was.size() - suffix), FDefault);
   FRichText.Erase(static_cast<int>(prefix), static_cast<int>(was.size() - prefix - suffix));
   FRichText.Insert(static_cast<int>(prefix), now.substr(prefix, now.size() - prefix - suffix), format);
+  ModelChanged();
+}
+
+void TCustomRichEdit::ModelChanged() {
+  FView.reset();
+  Invalidate();
+}
+
+const TRichTextLayout& TCustomRichEdit::View() {
+  const TRect area = EditRect();
+  const int width = WordWrap() ? area.Right - area.Left : 0;
+  if (!FView || FViewWidth != width) {
+    FView.reset();  // it measured the text as it was
+    const TMeasureDC measure;
+    FView = std::make_unique<TRichTextLayout>(measure.DC, FRichText, FDefault, 0, -1, width);
+    FViewWidth = width;
+  }
+  return *FView;
+}
+
+int TCustomRichEdit::FirstViewLine() {
+  const auto first = static_cast<int>(Perform(EM_LINEINDEX, Perform(EM_GETFIRSTVISIBLELINE, 0, 0), 0));
+  return View().LineOfChar(first);
+}
+
+void TCustomRichEdit::PlaceCaret() {
+  if (FPlacingCaret || !HandleAllocated() || GetFocus() != Handle()) return;
+  FPlacingCaret = true;
+  const ScopeExit placed([this] { FPlacingCaret = false; });
+  const TRect area = EditRect();
+  const TPoint at = View().PosOfChar(EditBuffer().CaretPos(), FirstViewLine());
+  SetCaretPos(area.Left + at.X, area.Top + at.Y);
 }
 
 void TCustomRichEdit::Change() {
@@ -178,9 +212,7 @@ void TCustomRichEdit::SelectionChange() {
 }
 
 void TCustomRichEdit::SendRequestResize() {
-  const TMeasureDC measure;
-  const TRect area = EditRect();
-  const TRichTextLayout layout(measure.DC, FRichText, FDefault, 0, -1, WordWrap() ? area.Right - area.Left : 0);
+  const TRichTextLayout& layout = View();
   REQRESIZE request;
   request.rc = {0, 0, WordWrap() ? ClientWidth() : layout.Width(), layout.Height()};
   if (HandleAllocated()) {
@@ -247,12 +279,58 @@ void TCustomRichEdit::WndProc(TMessage& Message) {
     case EM_REQUESTRESIZE:
       SendRequestResize();
       return;
+    case EM_POSFROMCHAR:
+      if (Message.WParam <= static_cast<WPARAM>(FRichText.Length()) && HandleAllocated()) {
+        const TRect area = EditRect();
+        const TPoint at = View().PosOfChar(static_cast<int>(Message.WParam), FirstViewLine());
+        Message.Result = MAKELRESULT(static_cast<Word>(area.Left + at.X), static_cast<Word>(area.Top + at.Y));
+      } else {
+        Message.Result = -1;
+      }
+      return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+      TCustomMemo::WndProc(Message);  // the focus, the events, the memo's own choice
+      SelectByDrawnText(Message);
+      CheckSelection();
+      PlaceCaret();
+      return;
+    case EM_CHARFROMPOS: {
+      const int at = DrawnCharAt({GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)});
+      Message.Result = MAKELRESULT(static_cast<Word>(at), static_cast<Word>(Perform(EM_LINEFROMCHAR, at, 0)));
+      return;
+    }
     default:
       break;
   }
   TCustomMemo::WndProc(Message);
-  if (Message.Msg == CM_FONTCHANGED) FDefault = FormatOfFont(*Font());
+  if (Message.Msg == CM_FONTCHANGED) {
+    FDefault = FormatOfFont(*Font());
+    ModelChanged();
+  }
   CheckSelection();
+  PlaceCaret();
+}
+
+void TCustomRichEdit::SelectByDrawnText(const TMessage& Message) {
+  if (!HandleAllocated()) return;
+  const int at = DrawnCharAt({GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)});
+  TEditBuffer& buffer = EditBuffer();
+  if (Message.Msg == WM_LBUTTONDOWN)
+    buffer.PlaceCaret(at, (Message.WParam & MK_SHIFT) != 0);
+  else if (Message.Msg == WM_LBUTTONDBLCLK)
+    buffer.SelectWord(at);
+  else if ((Message.WParam & MK_LBUTTON) && Focused())
+    buffer.PlaceCaret(at, true);
+  else
+    return;
+  EditBufferChanged(false);
+}
+
+int TCustomRichEdit::DrawnCharAt(TPoint Client) {
+  const TRect area = EditRect();
+  return View().CharAtPoint({Client.X - area.Left, Client.Y - area.Top}, FirstViewLine());
 }
 
 void TCustomRichEdit::PaintWindow(HDC DC) {
@@ -261,14 +339,12 @@ void TCustomRichEdit::PaintWindow(HDC DC) {
   FillRect(DC, &client, background);
   DeleteObject(background);
   const TRect area = EditRect();
-  const TRichTextLayout layout(DC, FRichText, FDefault, 0, -1, WordWrap() ? area.Right - area.Left : 0);
+  const TRichTextLayout& layout = View();
   const bool showSelection = !HideSelection() || (HandleAllocated() && GetFocus() == Handle());
   const int selStart = EditBuffer().SelStart();
   // The view scrolls with the memo: its first visible line's first
   // character starts the lines drawn.
-  const auto firstChar = static_cast<int>(Perform(EM_LINEINDEX, Perform(EM_GETFIRSTVISIBLELINE, 0, 0), 0));
-  layout.Draw(DC, area, selStart, showSelection ? selStart + EditBuffer().SelLength() : selStart,
-              layout.LineOfChar(firstChar));
+  layout.Draw(DC, area, selStart, showSelection ? selStart + EditBuffer().SelLength() : selStart, FirstViewLine());
 }
 
 }  // namespace plat

@@ -16,7 +16,8 @@
 // when WordWrap is on) and answers the rich edit's messages:
 // EM_FORMATRANGE draws a range into any device context within a rectangle
 // given in twips and answers the first character that did not fit;
-// EM_EXGETSEL and EM_EXSETSEL; EM_SETEVENTMASK and EM_GETEVENTMASK. With
+// EM_EXGETSEL and EM_EXSETSEL; EM_POSFROMCHAR and EM_CHARFROMPOS on the
+// drawn text; EM_SETEVENTMASK and EM_GETEVENTMASK. With
 // ENM_REQUESTRESIZE in the mask, every change of the content (and
 // EM_REQUESTRESIZE) sends the parent WM_NOTIFY EN_REQUESTRESIZE with the
 // rectangle the content needs (the client width; the height of its lines)
@@ -24,9 +25,10 @@
 // ENM_SELCHANGE, a moved selection sends EN_SELCHANGE; OnSelectionChange
 // follows every moved selection.
 //
-// The caret, the mouse positions and scrolling follow the memo's
-// plain-text measure of the control's font (the drawing starts at the
-// memo's first visible line); they match the drawing for text in that font.
+// The caret stands and the mouse points where the text is drawn, in its
+// fonts; the keys that move by lines (Up, Down, the page keys) and
+// scrolling follow the memo's lines, measured in the control's font, and
+// the drawing starts at the memo's first visible line.
 #include <functional>
 #include <memory>
 #include <optional>
@@ -37,6 +39,8 @@
 #include "platform/win/RichEditMessages.h"
 
 namespace plat {
+
+class TRichTextLayout;
 
 using TRichEditResizeEvent = std::function<void(TObject* Sender, const TRect& Rect)>;
 
@@ -90,8 +94,22 @@ class TCustomRichEdit : public TCustomMemo {
   void SendRequestResize();
   LRESULT FormatRange(bool Render, const FORMATRANGE* Range);
   TCharFormat InsertionFormat();
+  // The lines as the window shows them, made again after a change of the
+  // content, a format or the width; and the first of them shown.
+  const TRichTextLayout& View();
+  int FirstViewLine();
+  void ModelChanged();
+  // The caret where the window draws its character.
+  void PlaceCaret();
+  // The character boundary nearest to a point of the drawn text.
+  int DrawnCharAt(TPoint Client);
+  // A press, double click or drag chooses the caret and selection by the
+  // drawn text, after the memo chose by its own measure.
+  void SelectByDrawnText(const TMessage& Message);
 
   TRichText FRichText;
+  std::unique_ptr<TRichTextLayout> FView;
+  int FViewWidth = 0;
   TCharFormat FDefault;
   std::optional<TCharFormat> FTyping;  // set through SelAttributes with no selection
   std::unique_ptr<TTextAttributes> FDefAttributes;
@@ -101,6 +119,7 @@ class TCustomRichEdit : public TCustomMemo {
   DWORD FEventMask = 0;
   int FLastSelStart = 0;
   int FLastSelLength = 0;
+  bool FPlacingCaret = false;  // PlaceCaret asks the window, which would place it again
 };
 
 class TRichEdit : public TCustomRichEdit {

@@ -1,6 +1,7 @@
 #include "platform/ui/detail/RichTextLayout.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/gdi/Brush.h"
@@ -177,6 +178,29 @@ int TRichTextLayout::LineOfChar(int Position) const {
   for (std::size_t l = 0; l < FLines.size(); ++l)
     if (Position < FLines[l].End) return static_cast<int>(l);
   return static_cast<int>(FLines.size()) - 1;
+}
+
+TPoint TRichTextLayout::PosOfChar(int Position, int First) const {
+  const TRichLine& line = FLines[LineOfChar(Position)];
+  int x = 0;
+  for (int i = line.Start; i < std::min(Position, line.Start + line.Length); ++i) x += FAdvance[i - FFrom];
+  return {x, line.Top - FLines[std::clamp(First, 0, static_cast<int>(FLines.size()) - 1)].Top};
+}
+
+int TRichTextLayout::CharAtPoint(TPoint Point, int First) const {
+  const int top = FLines[std::clamp(First, 0, static_cast<int>(FLines.size()) - 1)].Top + Point.Y;
+  std::size_t l = 0;
+  while (l + 1 < FLines.size() && FLines[l].Top + FLines[l].Height <= top) ++l;
+  const TRichLine& line = FLines[l];
+  int x = 0, best = line.Start, bestDistance = std::abs(Point.X);
+  for (int i = line.Start; i < line.Start + line.Length; ++i) {
+    x += FAdvance[i - FFrom];
+    if (std::abs(x - Point.X) < bestDistance) {
+      best = i + 1;
+      bestDistance = std::abs(x - Point.X);
+    }
+  }
+  return best;
 }
 
 int TRichTextLayout::LinesThatFit(int Height, int First) const {

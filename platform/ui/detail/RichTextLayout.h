@@ -38,6 +38,10 @@ class TRichTextLayout {
 
   // The line holding a character (the last line for one past the end).
   int LineOfChar(int Position) const;
+  // Where a character starts, from the top left of line First.
+  TPoint PosOfChar(int Position, int First = 0) const;
+  // The character boundary nearest to a point given as PosOfChar gives it.
+  int CharAtPoint(TPoint Point, int First = 0) const;
   // The line after those that fit into Height from line First on: First
   // always fits (it is drawn clipped), so that a page always moves on.
   int LinesThatFit(int Height, int First = 0) const;

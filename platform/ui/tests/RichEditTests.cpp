@@ -15,7 +15,9 @@
 #include "platform/ui/TCustomRichEdit.h"
 #include "platform/ui/tests/ReferencePicture.h"
 #include "platform/ui/tests/StdControlsFixture.h"
+#include "platform/win/Caret.h"
 #include "platform/win/HeadlessDisplay.h"
+#include "platform/win/InputInjection.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/StandardControlMessages.h"
 
@@ -219,6 +221,41 @@ TEST_F(RichEdit, SelectionChangesAreReported) {
   EXPECT_EQ(back.cpMax, 10);
   SendMessage(edit->Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
   EXPECT_EQ(changes, 1);  // the same selection is no change
+}
+
+TEST_F(RichEdit, TheCaretAndTheMouseFollowTheDrawnText) {
+  TRichEdit* edit = MakeRichEdit();
+  Load(edit, Document);
+  edit->SetFocus();
+  Pump();
+  // "Big T|imes": in 16-point Times, well right of and below where the
+  // memo's own 8-point measure would put it.
+  const LRESULT at = SendMessage(edit->Handle(), EM_POSFROMCHAR, 21, 0);
+  const TPoint drawn{LOWORD(static_cast<DWORD>(at)), HIWORD(static_cast<DWORD>(at))};
+  const LRESULT lineTwo = SendMessage(edit->Handle(), EM_POSFROMCHAR, 16, 0);
+  EXPECT_GT(drawn.X - LOWORD(static_cast<DWORD>(lineTwo)), 40);  // "Big T" at 16 points
+  EXPECT_GE(HIWORD(static_cast<DWORD>(lineTwo)), 16);            // below a 10-point line
+  edit->SetSelStart(21);
+  Pump();
+  POINT caret;
+  ASSERT_TRUE(GetCaretPos(&caret));
+  EXPECT_EQ(caret, drawn);
+  EXPECT_EQ(LOWORD(static_cast<DWORD>(SendMessage(edit->Handle(), EM_CHARFROMPOS, 0, PointToLParam(drawn.X + 1, drawn.Y + 5)))), 21);
+
+  // A click on the drawn "m" of "Times" puts the caret before it.
+  const LRESULT m = SendMessage(edit->Handle(), EM_POSFROMCHAR, 23, 0);
+  InjectClick(OnScreen(edit, Point(LOWORD(static_cast<DWORD>(m)) + 2, HIWORD(static_cast<DWORD>(m)) + 10)));
+  Pump();
+  EXPECT_EQ(edit->SelStart(), 23);
+  EXPECT_EQ(edit->SelLength(), 0);
+  // A drag over the drawn "Big" selects it.
+  auto drawnPoint = [&](int position) {
+    const LRESULT p = SendMessage(edit->Handle(), EM_POSFROMCHAR, static_cast<WPARAM>(position), 0);
+    return OnScreen(edit, Point(LOWORD(static_cast<DWORD>(p)) + 1, HIWORD(static_cast<DWORD>(p)) + 10));
+  };
+  InjectDrag(drawnPoint(16), drawnPoint(19));
+  Pump();
+  EXPECT_EQ(edit->SelText(), "Big");
 }
 
 TEST_F(RichEdit, TheViewScrollsWithTheCaret) {
