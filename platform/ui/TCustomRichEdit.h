@@ -20,7 +20,8 @@
 // drawn text; EM_SETEVENTMASK and EM_GETEVENTMASK. With
 // ENM_REQUESTRESIZE in the mask, every change of the content (and
 // EM_REQUESTRESIZE) sends the parent WM_NOTIFY EN_REQUESTRESIZE with the
-// rectangle the content needs (the client width; the height of its lines)
+// rectangle the content needs (the client width, or without WordWrap the
+// longest line's; the height of its lines)
 // and calls RequestSize, whose default fires OnResizeRequest. With
 // ENM_SELCHANGE, a moved selection sends EN_SELCHANGE; OnSelectionChange
 // follows every moved selection.
