@@ -6,17 +6,23 @@
 // Malformed or truncated data raises EInvalidGraphic, and so do images
 // whose pixels together are out of proportion to the file (entries that
 // share one small run-length image, say).
+//
+// WriteIco makes such a file (an icon, or a cursor with each image's hot
+// spot) from 32-bit images with alpha: each image is stored as a 32-bit DIB
+// with its AND mask set where alpha is 0.
 #include <memory>
 #include <span>
 #include <vector>
 
 #include "platform/gdi/Bitmap.h"
+#include "platform/gdi/Geometry.h"
 
 namespace plat {
 
 struct IconImage {
   std::unique_ptr<Bitmap> Image;
   int BitsPerPixel = 0;
+  TPoint HotSpot;  // cursor files only: the pointer's point in the image
 };
 
 struct IconFile {
@@ -28,5 +34,9 @@ IconFile ReadIco(std::span<const Byte> data);
 
 // The image that suits a size best: the nearest in size, then the deepest.
 const IconImage& BestIconImage(const IconFile& icon, int width, int height);
+
+// The bytes of an icon or cursor file. Images must be 1 to 256 pixels wide
+// and high (EInvalidGraphic otherwise); hot spots are written for cursors.
+std::vector<Byte> WriteIco(const IconFile& icon);
 
 }  // namespace plat

@@ -4,18 +4,12 @@
 #include <cstring>
 
 #include "platform/gdi/Font.h"
+#include "platform/rtl/MulDiv.h"
 #include "platform/rtl/Unicode.h"
 
 namespace plat {
 
 namespace {
-
-// a * b / c rounded half away from zero, as the platform's MulDiv.
-int MulDiv(int a, int b, int c) {
-  const long long product = static_cast<long long>(a) * b;
-  const long long half = c / 2;
-  return static_cast<int>(product >= 0 ? (product + half) / c : -((-product + half) / c));
-}
 
 bool SameFont(const LOGFONTW& a, const LOGFONTW& b) { return std::memcmp(&a, &b, sizeof(LOGFONTW)) == 0; }
 

@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 
+#include "platform/rtl/LocaleIds.h"
+
 namespace plat {
 
 namespace {
@@ -118,17 +120,6 @@ TFormatSettings FromLocale(locale_t locale) {
     s.NegCurrFormat = currency[0] == '+' ? 8 : 1;
   }
   return s;
-}
-
-// The name the environment gives the numeric and time settings.
-String EnvironmentLocaleName() {
-  for (const char* variable : {"LC_ALL", "LC_TIME", "LC_NUMERIC", "LANG"}) {
-    const char* value = std::getenv(variable);
-    if (value && *value) {
-      return value;
-    }
-  }
-  return "C";
 }
 
 }  // namespace

@@ -27,8 +27,9 @@ class TCustomIniFile : public TObject {
   virtual String ReadString(const String& section, const String& ident, const String& defaultValue) = 0;
   virtual void WriteString(const String& section, const String& ident, const String& value) = 0;
   // Decimal, or hexadecimal after "$" or "0x"; the default when not a number.
-  int ReadInteger(const String& section, const String& ident, int defaultValue);
-  void WriteInteger(const String& section, const String& ident, int value);
+  // Virtual for stores with a number type of their own (the registry).
+  virtual int ReadInteger(const String& section, const String& ident, int defaultValue);
+  virtual void WriteInteger(const String& section, const String& ident, int value);
   // Non-zero numbers are true; written as "1"/"0".
   bool ReadBool(const String& section, const String& ident, bool defaultValue);
   void WriteBool(const String& section, const String& ident, bool value);

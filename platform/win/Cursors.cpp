@@ -3,9 +3,16 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
+#include <span>
+#include <string>
 #include <memory>
 #include <vector>
 
+#include "platform/gdi/IcoCodec.h"
+#include "platform/gdi/TGraphic.h"
+#include "platform/os/Resources.h"
+#include "platform/rtl/StringUtils.h"
 #include "platform/win/Display.h"
 #include "platform/win/WinErrors.h"
 
@@ -109,7 +116,8 @@ struct CursorImage {
 };
 
 struct CursorEntry {
-  Word Id;  // 0 for a cursor made by CreateCursor
+  Word Id;              // a standard cursor's identifier; 0 for the others
+  bool Shared = false;  // a program's cursor resource, never freed
   CursorImage Image;
 };
 
@@ -167,16 +175,55 @@ PointerState& Pointer() {
 
 void Tell() { CurrentDisplay().CursorChanged(VisibleCursor()); }
 
+// A cursor file's image nearest 32 x 32 as a cursor picture: the screen
+// shows through where the image is transparent.
+std::unique_ptr<CursorEntry> EntryFromFile(std::span<const Byte> data) {
+  IconFile file;
+  try {
+    file = ReadIco(data);
+  } catch (const EInvalidGraphic&) {
+    return nullptr;
+  }
+  const IconImage& image = BestIconImage(file, CursorSize, CursorSize);
+  auto entry = std::make_unique<CursorEntry>();
+  entry->Id = 0;
+  entry->Shared = true;
+  entry->Image.HotSpot = {std::min(image.HotSpot.X, CursorSize - 1), std::min(image.HotSpot.Y, CursorSize - 1)};
+  for (int y = 0; y < std::min(image.Image->Height(), CursorSize); ++y)
+    for (int x = 0; x < std::min(image.Image->Width(), CursorSize); ++x)
+      if (const TPixel p = image.Image->At(x, y); p >> 24) entry->Image.Put(x, y, p & 0xFFFFFF);
+  return entry;
+}
+
+HCURSOR ResourceCursor(HINSTANCE instance, const String& name) {
+  // Loaded once per name and shared, like the standard ones.
+  static std::map<String, HCURSOR> loaded;
+  const String key = UpperCase(name);
+  if (const auto found = loaded.find(key); found != loaded.end()) return found->second;
+  const auto module = reinterpret_cast<HMODULE>(instance);
+  HRSRC resource = FindResource(module, name, RT_GROUP_CURSOR);
+  const auto* bytes = resource ? static_cast<const Byte*>(LockResource(LoadResource(module, resource))) : nullptr;
+  std::unique_ptr<CursorEntry> entry = bytes ? EntryFromFile({bytes, SizeofResource(module, resource)}) : nullptr;
+  if (!entry) {
+    SetLastError(resource ? ERROR_RESOURCE_DATA_NOT_FOUND : ERROR_RESOURCE_NAME_NOT_FOUND);
+    return nullptr;
+  }
+  Cursors().push_back(std::move(entry));
+  return loaded[key] = reinterpret_cast<HCURSOR>(Cursors().back().get());
+}
+
 }  // namespace
 
 HCURSOR LoadCursorA(HINSTANCE instance, const char* name) {
-  if (!instance && IS_INTRESOURCE(name)) {
+  if (IS_INTRESOURCE(name)) {
     const auto id = static_cast<Word>(reinterpret_cast<std::uintptr_t>(name));
-    for (const auto& e : Cursors())
-      if (e->Id && e->Id == id) return reinterpret_cast<HCURSOR>(e.get());
+    if (!instance)
+      for (const auto& e : Cursors())
+        if (e->Id && e->Id == id) return reinterpret_cast<HCURSOR>(e.get());
+    // A numbered resource is named "#" and its number, as resource scripts name it.
+    return ResourceCursor(instance, "#" + std::to_string(id));
   }
-  SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
-  return nullptr;
+  return ResourceCursor(instance, name);
 }
 
 HCURSOR SetCursor(HCURSOR cursor) {
@@ -239,7 +286,7 @@ bool DestroyCursor(HCURSOR cursor) {
     return reinterpret_cast<HCURSOR>(e.get()) == cursor;
   });
   // The standard cursors are shared and stay.
-  if (found == list.end() || (*found)->Id != 0) {
+  if (found == list.end() || (*found)->Id != 0 || (*found)->Shared) {
     SetLastError(ERROR_INVALID_CURSOR_HANDLE);
     return false;
   }

@@ -1,6 +1,6 @@
 #pragma once
 // Mouse pointers. The standard shapes are our own pictures, drawn at 32x32
-// with a hot spot. WM_SETCURSOR's default handling sets the class cursor
+// with a hot spot; a program's own come from its cursor resources. WM_SETCURSOR's default handling sets the class cursor
 // over the client area and the sizing shapes over a sizable frame.
 #include "platform/gdi/Bitmap.h"
 #include "platform/win/WinTypes.h"
@@ -23,8 +23,13 @@ inline const char* const IDC_HAND = MAKEINTRESOURCE(32649);
 inline const char* const IDC_APPSTARTING = MAKEINTRESOURCE(32650);
 inline const char* const IDC_HELP = MAKEINTRESOURCE(32651);
 
-// Standard cursors only (instance null, an IDC_ identifier); null with
-// ERROR_RESOURCE_DATA_NOT_FOUND otherwise. The handle needs no freeing.
+// A standard cursor (instance null, an IDC_ identifier), or the program's
+// cursor resource (a whole .cur file, platform/os/Resources.h) of that name;
+// a number n that is no standard cursor's (or comes with an instance) names
+// the resource "#n". The image nearest 32 x 32 is taken. Null with
+// ERROR_RESOURCE_NAME_NOT_FOUND when there is no such resource, or
+// ERROR_RESOURCE_DATA_NOT_FOUND when its data is no cursor. Loaded once per
+// name; the handle needs no freeing.
 HCURSOR LoadCursorA(HINSTANCE instance, const char* name);
 inline HCURSOR LoadCursor(HINSTANCE instance, const char* name) { return LoadCursorA(instance, name); }
 

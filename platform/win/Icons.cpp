@@ -171,7 +171,7 @@ IconImage StandardImage(Word id, int size) {
       withAlpha->Put(x, y, p == PixelFromColorRef(KeyColor) ? 0 : p | 0xFF000000u);
     }
   }
-  return {std::move(withAlpha), 32};
+  return {std::move(withAlpha), 32, {}};
 }
 
 std::unique_ptr<IconEntry> MakeEntry(IconFile source) {

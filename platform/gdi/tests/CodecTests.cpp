@@ -463,6 +463,31 @@ TEST(IcoCodec, BrokenAndTruncatedFilesRaise) {
   }
 }
 
+TEST(IcoCodec, WrittenCursorsReadBackWithTheirHotSpots) {
+  IconFile cursor;
+  cursor.Cursor = true;
+  for (const int size : {32, 16}) {
+    IconImage image{std::make_unique<Bitmap>(size, size), 32, {size / 2, 3}};
+    image.Image->Fill(0);                               // transparent
+    image.Image->Put(1, 2, 0xFF000000u | Rgb(255, 255, 255));  // opaque white
+    image.Image->Put(2, 2, 0xFF000000u);                // opaque black
+    cursor.Images.push_back(std::move(image));
+  }
+  const IconFile back = ReadIco(WriteIco(cursor));
+  EXPECT_TRUE(back.Cursor);
+  ASSERT_EQ(back.Images.size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(back.Images[i].HotSpot.X, cursor.Images[i].HotSpot.X);
+    EXPECT_EQ(back.Images[i].HotSpot.Y, 3);
+    EXPECT_EQ(PixelsOf(*back.Images[i].Image), PixelsOf(*cursor.Images[i].Image));
+  }
+  IconFile empty;
+  EXPECT_THROW(WriteIco(empty), EInvalidGraphic);
+  empty.Images.push_back({std::make_unique<Bitmap>(300, 1), 32, {}});
+  EXPECT_THROW(WriteIco(empty), EInvalidGraphic);
+}
+
 TEST(IcoCodec, EntriesSharingOneImageAreBoundedTogether) {
   // One 256x256 monochrome image (16 KB with its mask) named by 255 entries:
   // each entry is in proportion to its bytes, all of them together are not.

@@ -1,6 +1,7 @@
 #include "platform/win/detail/User32Exports.h"
 
 #include "platform/os/ModuleExports.h"
+#include "platform/win/CommonControls.h"
 #include "platform/win/LayeredWindows.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/ScrollBars.h"
@@ -35,6 +36,11 @@ void Export(const char* name, Function* function) {
   RegisterProcAddress("USER32", name, reinterpret_cast<FARPROC>(function));
 }
 
+template <typename Function>
+void ExportCommonControls(const char* name, Function* function) {
+  RegisterProcAddress("COMCTL32", name, reinterpret_cast<FARPROC>(function));
+}
+
 }  // namespace
 
 void RegisterUser32Exports() {
@@ -45,6 +51,7 @@ void RegisterUser32Exports() {
   Export("AnimateWindow", &ExportedAnimateWindow);
   Export("TrackMouseEvent", &ExportedTrackMouseEvent);
   Export("SetWindowRgn", &ExportedSetWindowRgn);
+  ExportCommonControls("DllGetVersion", &CommonControlsGetVersion);
 }
 
 }  // namespace plat

@@ -1,4 +1,5 @@
-// Cursors a program draws itself from AND and XOR planes.
+// Cursors a program draws itself from AND and XOR planes, and those it
+// carries as cursor resources.
 #include <gtest/gtest.h>
 
 #include "platform/rtl/LastError.h"
@@ -58,6 +59,49 @@ TEST(CursorCreation, BadSizesHotSpotsAndHandlesAreRefused) {
   EXPECT_FALSE(DestroyCursor(LoadCursor(nullptr, IDC_ARROW)));
   EXPECT_EQ(GetLastError(), ERROR_INVALID_CURSOR_HANDLE);
   EXPECT_NE(GetCursorPicture(LoadCursor(nullptr, IDC_ARROW)).Color, nullptr);
+}
+
+TEST(CursorResources, LoadedByNameOrNumberAndShared) {
+  const HCURSOR byName = LoadCursor(nullptr, "squarecursor");  // names without case
+  ASSERT_NE(byName, nullptr);
+  const CursorPicture picture = GetCursorPicture(byName);
+  ASSERT_NE(picture.Color, nullptr);
+  EXPECT_EQ(picture.HotSpot, Point(5, 7));
+  // A 3 x 3 black square with a white middle; the rest shows through.
+  EXPECT_EQ(picture.Mask->At(4, 6) & 0xFFFFFF, 0u);
+  EXPECT_EQ(picture.Color->At(4, 6) & 0xFFFFFF, 0x000000u);
+  EXPECT_EQ(picture.Color->At(5, 7) & 0xFFFFFF, 0xFFFFFFu);
+  EXPECT_NE(picture.Mask->At(0, 0) & 0xFFFFFF, 0u);
+  EXPECT_NE(picture.Mask->At(7, 7) & 0xFFFFFF, 0u);
+  EXPECT_EQ(LoadCursor(nullptr, "SquareCursor"), byName);  // loaded once
+
+  // A number that is no standard cursor's names the resource "#number".
+  const HCURSOR byNumber = LoadCursor(nullptr, MAKEINTRESOURCE(8100));
+  ASSERT_NE(byNumber, nullptr);
+  EXPECT_EQ(GetCursorPicture(byNumber).HotSpot, Point(5, 7));
+  EXPECT_EQ(LoadCursor(reinterpret_cast<HINSTANCE>(1), MAKEINTRESOURCE(8100)), byNumber);
+  SetCursor(byNumber);
+  EXPECT_EQ(GetCursor(), byNumber);
+  SetCursor(nullptr);
+  SetLastError(0);
+  EXPECT_FALSE(DestroyCursor(byNumber));  // shared
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_CURSOR_HANDLE);
+}
+
+TEST(CursorResources, MissingAndBrokenResourcesGiveNoCursor) {
+  const struct {
+    const char* Name;
+    DWORD Error;
+  } cases[] = {
+      {"NoSuchCursor", ERROR_RESOURCE_NAME_NOT_FOUND},
+      {"BrokenCursor", ERROR_RESOURCE_DATA_NOT_FOUND},
+      {MAKEINTRESOURCE(8101), ERROR_RESOURCE_NAME_NOT_FOUND},
+  };
+  for (const auto& c : cases) {
+    SetLastError(0);
+    EXPECT_EQ(LoadCursor(nullptr, c.Name), nullptr);
+    EXPECT_EQ(GetLastError(), c.Error);
+  }
 }
 
 }  // namespace

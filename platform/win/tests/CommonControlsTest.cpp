@@ -1,0 +1,39 @@
+// The common controls' version found by name, as programs ask it.
+#include "platform/win/CommonControls.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/os/ModuleExports.h"
+#include "platform/win/tests/WindowFixture.h"
+
+namespace plat::testing {
+namespace {
+
+using CommonControls = WindowTest;
+
+TEST_F(CommonControls, DllGetVersionReportsFivePointEightyTwo) {
+  const HMODULE comctl = GetModuleHandle("comctl32.dll");
+  ASSERT_NE(comctl, nullptr);
+  const auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(GetProcAddress(comctl, "DllGetVersion"));
+  ASSERT_NE(getVersion, nullptr);
+  DLLVERSIONINFO info;
+  ASSERT_EQ(getVersion(&info), S_OK);
+  EXPECT_EQ(info.dwMajorVersion, 5u);
+  EXPECT_EQ(info.dwMinorVersion, 82u);
+  EXPECT_EQ(info.dwPlatformID, DLLVER_PLATFORM_NT);
+  // Above 4.70, the first generation with the date picker; below 6.
+  const DWORD packed = (info.dwMajorVersion << 16) | info.dwMinorVersion;
+  EXPECT_GT(packed, (4u << 16) | 69u);
+  EXPECT_LT(info.dwMajorVersion, 6u);
+}
+
+TEST_F(CommonControls, ARecordOfTheWrongSizeIsRefused) {
+  DLLVERSIONINFO info;
+  info.cbSize = 4;
+  EXPECT_EQ(CommonControlsGetVersion(&info), E_INVALIDARG);
+  EXPECT_EQ(info.dwMajorVersion, 0u);
+  EXPECT_EQ(CommonControlsGetVersion(nullptr), E_INVALIDARG);
+}
+
+}  // namespace
+}  // namespace plat::testing
