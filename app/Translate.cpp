@@ -88,7 +88,9 @@ class TTranslator {
   }
 
  private:
-  String Lookup(const String& Key) const { return FTable.Lookup(FSection, Key); }
+  // An empty text stays empty: a control without a caption or hint never
+  // takes whatever a table may hold under an empty key.
+  String Lookup(const String& Key) const { return Key.empty() ? Key : FTable.Lookup(FSection, Key); }
 
   static bool Tagged(const TControl& Control) { return (Control.Tag() & kTranslatedBit) != 0; }
 

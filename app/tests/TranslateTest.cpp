@@ -32,6 +32,7 @@ The hint=Der Hinweis
 769=Startreihenfolge
 <B>Change Password</B>=<B>Kennwort ändern</B>
 1026=<B>Kennwort setzen</B>
+=Leer
 [HexOne]
 HEX=1
 0301=Startreihenfolge (hex)
@@ -57,6 +58,7 @@ constexpr const char* kLayout = R"({
        {"Class": "TLabel", "Name": "lbShownHint", "Caption": "x", "Tag": 65536, "Hint": "The hint", "ShowHint": true},
        {"Class": "TLabel", "Name": "lbHiddenHint", "Caption": "x", "Tag": 65536, "Hint": "The hint"},
        {"Class": "TLabel", "Name": "lbUntaggedHint", "Caption": "x", "Hint": "The hint", "ShowHint": true},
+       {"Class": "TLabel", "Name": "lbEmpty", "Caption": "", "Tag": 65536, "ShowHint": true},
        {"Class": "TGroupBox", "Name": "Group", "Caption": "Password", "Tag": 65536,
         "Components": [
           {"Class": "TCheckBox", "Name": "cbEnable", "Caption": "Enable", "Tag": 65536,
@@ -160,6 +162,7 @@ TEST_F(TranslateTest, ControlsTakeTheirTextsByTag) {
       {"lbShownHint", "x", "Der Hinweis"},
       {"lbHiddenHint", "x", "The hint"},
       {"lbUntaggedHint", "x", "The hint"},
+      {"lbEmpty", "", ""},  // nothing is looked up for an empty caption or hint
       {"Body", "Password", ""},   // a panel's own Tag is never read
       {"Group", "Password", ""},  // nor a plain group box's
       {"cbEnable", "Aktivieren", "Der Hinweis"},
