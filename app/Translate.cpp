@@ -106,9 +106,7 @@ class TTranslator {
         CaptionByTag(Control);
         ShownHint(Control);
         break;
-      case TTexts::Caption:
-        CaptionByTag(Control);
-        break;
+      case TTexts::Caption: CaptionByTag(Control); break;
       case TTexts::CaptionThenAnyHint:
         CaptionByTag(Control);
         if (Tagged(Control)) Control.SetHint(Lookup(Control.Hint()));
@@ -119,9 +117,7 @@ class TTranslator {
       case TTexts::HtmlText:
         if (Tagged(Control)) HtmlText(static_cast<TMarkupLabel&>(Control));
         break;
-      case TTexts::ImageHint:
-        ImageHint(Control);
-        break;
+      case TTexts::ImageHint: ImageHint(Control); break;
     }
   }
 

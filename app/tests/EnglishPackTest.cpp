@@ -39,8 +39,7 @@ class EnglishPackTest : public LocalizationTest {
 
 TEST_F(EnglishPackTest, EveryMessageCodeHasAText) {
   for (const char* code : {"HM0001", "HM0002", "HM0003", "HM0004", "HM0006", "HM0007", "HM0008", "HM0009", "HM000A",
-                           "HM000B", "HM000C", "HM000D", "HM000F", "HM0010", "HM0011", "HM0012", "HM0013",
-                           "Reboot"}) {
+                           "HM000B", "HM000C", "HM000D", "HM000F", "HM0010", "HM0011", "HM0012", "HM0013", "Reboot"}) {
     EXPECT_NE(StringTable()->Lookup("Messages", code), code) << code;
   }
   for (const char* key : {"Service stopped", "Can not connect to service. Application will be terminated!"}) {
@@ -59,9 +58,9 @@ TEST_F(EnglishPackTest, WindowTextsKeyedByIdAreThere) {
 }
 
 TEST_F(EnglishPackTest, TheSecurityWindowAndThePasswordPromptFindTheirLayoutTexts) {
-  for (const char* text : {"Set Security Settings", "Supervisor Password", "User Password", "Enable", "Change Password",
-                           "Remove Password", "Old", "New", "Confirm", "Apply", "Cancel", "SmartCard", "Enter Password",
-                           "Password", "OK"}) {
+  for (const char* text :
+       {"Set Security Settings", "Supervisor Password", "User Password", "Enable", "Change Password", "Remove Password",
+        "Old", "New", "Confirm", "Apply", "Cancel", "SmartCard", "Enter Password", "Password", "OK"}) {
     EXPECT_TRUE(HasKey("ZorbitFormComponent", text)) << text;
   }
 }

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
+#include <vector>
 
 #include "AppTestSupport.h"
 #include "app/Localization.h"
@@ -92,9 +94,10 @@ class TranslateTest : public zorbit::testing::FormTest {
     Form = new plat::TForm(plat::Application);
     plat::ReadLayoutText(*Form, kLayout, "TranslateTest", plat::TLayoutHandlers());
     // Not a layout class: made here, as a window's creation handler would.
-    for (const auto& [name, tag, lines] : {std::tuple{"hlbByText", 65536, std::vector<String>{"<B>Change", " Password</B>"}},
-                                           std::tuple{"hlbById", 65536 + 1026, std::vector<String>{"<B>Set</B>"}},
-                                           std::tuple{"hlbUntagged", 0, std::vector<String>{"<B>Change Password</B>"}}}) {
+    for (const auto& [name, tag, lines] :
+         {std::tuple{"hlbByText", 65536, std::vector<String>{"<B>Change", " Password</B>"}},
+          std::tuple{"hlbById", 65536 + 1026, std::vector<String>{"<B>Set</B>"}},
+          std::tuple{"hlbUntagged", 0, std::vector<String>{"<B>Change Password</B>"}}}) {
       auto* label = new zorbit::TMarkupLabel(Form);
       label->SetName(name);
       label->SetTag(tag);
@@ -162,7 +165,7 @@ TEST_F(TranslateTest, ControlsTakeTheirTextsByTag) {
       {"lbShownHint", "x", "Der Hinweis"},
       {"lbHiddenHint", "x", "The hint"},
       {"lbUntaggedHint", "x", "The hint"},
-      {"lbEmpty", "", ""},  // nothing is looked up for an empty caption or hint
+      {"lbEmpty", "", ""},        // nothing is looked up for an empty caption or hint
       {"Body", "Password", ""},   // a panel's own Tag is never read
       {"Group", "Password", ""},  // nor a plain group box's
       {"cbEnable", "Aktivieren", "Der Hinweis"},
