@@ -39,7 +39,7 @@ class EnglishPackTest : public LocalizationTest {
 
 TEST_F(EnglishPackTest, EveryMessageCodeHasAText) {
   for (const char* code : {"HM0001", "HM0002", "HM0003", "HM0004", "HM0006", "HM0007", "HM0008", "HM0009", "HM000A",
-                           "HM000B", "HM000C", "HM000D", "HM000F", "Reboot"}) {
+                           "HM000B", "HM000C", "HM000D", "HM000F", "HM0010", "HM0011", "HM0012", "HM0013", "Reboot"}) {
     EXPECT_NE(StringTable()->Lookup("Messages", code), code) << code;
   }
   for (const char* key : {"Service stopped", "Can not connect to service. Application will be terminated!"}) {
@@ -51,9 +51,18 @@ TEST_F(EnglishPackTest, EveryMessageCodeHasAText) {
 TEST_F(EnglishPackTest, WindowTextsKeyedByIdAreThere) {
   EXPECT_EQ(StringTable()->Lookup("ZorbitFormComponent", "7"), "Security");
   EXPECT_EQ(StringTable()->Lookup("ZorbitFormComponent", "1537"), "Enter Password");
+  EXPECT_EQ(StringTable()->Lookup("ZorbitFormComponent", "1538"), "Password");
   EXPECT_EQ(StringTable()->Lookup("ZorbitFormComponent", "AssetTag"), "Asset Tag");
   EXPECT_NE(StringTable()->Lookup("ZorbitFormComponent", "HS0408"), "HS0408");
   EXPECT_NE(StringTable()->Lookup("ZorbitFormComponent", "HS040B"), "HS040B");
+}
+
+TEST_F(EnglishPackTest, TheSecurityWindowAndThePasswordPromptFindTheirLayoutTexts) {
+  for (const char* text :
+       {"Set Security Settings", "Supervisor Password", "User Password", "Enable", "Change Password", "Remove Password",
+        "Old", "New", "Confirm", "Apply", "Cancel", "SmartCard", "Enter Password", "Password", "OK"}) {
+    EXPECT_TRUE(HasKey("ZorbitFormComponent", text)) << text;
+  }
 }
 
 TEST_F(EnglishPackTest, EveryPlainRuntimeTextHasAnEntry) {

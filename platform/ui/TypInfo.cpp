@@ -132,6 +132,12 @@ void SetOrdProp(TObject& Instance, const String& PropName, std::int64_t Value) {
   }
 }
 
+void SetStrProp(TObject& Instance, const String& PropName, const String& Value) {
+  const auto* string = std::get_if<TStringProperty>(&Published(Instance, PropName));
+  if (!string) WrongKind(PropName);
+  string->Set(Instance, Value);
+}
+
 void SetObjectProp(TObject& Instance, const String& PropName, TObject* Value) {
   const TPropertyInfo& info = Published(Instance, PropName);
   const auto* component = std::get_if<TComponentProperty>(&info);

@@ -11,6 +11,7 @@
 //
 //   SetObjectProp(*control, "FileTheme", theme);
 //   SetOrdProp(*control, "UIStyle", 3);
+//   SetStrProp(*control, "Caption", "Apply");
 //
 // Reading a property that does not exist, that was registered without a
 // getter, or that is not of the kind the reader gives raises EPropertyError;
@@ -51,6 +52,8 @@ TObject* GetObjectProp(const TObject& Instance, const String& PropName);
 // Sets an integer, enumeration (by ordinal), boolean (non-zero is true) or
 // set (the bits of its members' ordinals) property.
 void SetOrdProp(TObject& Instance, const String& PropName, std::int64_t Value);
+// Sets a string property.
+void SetStrProp(TObject& Instance, const String& PropName, const String& Value);
 // Sets a component property (nullptr for none); the setter runs even when
 // the property holds Value already, so a component can take up what changed
 // inside the object it refers to.

@@ -145,6 +145,10 @@ TEST_F(TypInfo, WritingGoesThroughTheSettersOfEachKind) {
   EXPECT_EQ(themed->Align(), TAlign::alRight);
   SetOrdProp(*themed, "Visible", 0);
   EXPECT_FALSE(themed->Visible());
+  SetStrProp(*themed, "filetheme", "Ovra.skin");
+  EXPECT_EQ(themed->FileTheme(), "Ovra.skin");
+  SetStrProp(*themed, "Caption", "Body");
+  EXPECT_EQ(themed->Caption(), "Body");
   SetOrdProp(*themed->Font(), "Style", 0b11);
   EXPECT_EQ(themed->Font()->Style(), (TFontStyles{TFontStyle::fsBold, TFontStyle::fsItalic}));
   SetObjectProp(*themed, "PopupMenu", popup);
@@ -165,6 +169,8 @@ TEST_F(TypInfo, WritingAValueThePropertyCannotHoldRaisesAndChangesNothing) {
       {[](TObject& o, TObject*) { SetOrdProp(o, "Skin", 1); }, "Property Skin does not exist"},
       {[](TObject& o, TObject*) { SetOrdProp(o, "FileTheme", 1); }, "Property FileTheme is not of the kind asked for"},
       {[](TObject& o, TObject*) { SetOrdProp(o, "Align", 99); }, "Invalid property value 99"},
+      {[](TObject& o, TObject*) { SetStrProp(o, "Skin", "x"); }, "Property Skin does not exist"},
+      {[](TObject& o, TObject*) { SetStrProp(o, "Align", "alRight"); }, "Property Align is not of the kind asked for"},
       {[](TObject& o, TObject*) { SetOrdProp(o, "Badge", 1LL << 40); }, "Invalid property value 1099511627776"},
       {[](TObject& o, TObject* b) { SetObjectProp(o, "PopupMenu", b); },
        "Component Apply is not of a class the property takes"},
