@@ -6,6 +6,7 @@
 #include "skin/SkGroupBox.h"
 #include "skin/SkImagePanel.h"
 #include "skin/SkMgr.h"
+#include "skin/SkTrackBar.h"
 
 namespace zorbit::detail {
 
@@ -13,6 +14,7 @@ namespace {
 
 constexpr const char* kStyleNames[] = {"FromThemeFile", "MacOS", "WinXP", "DeepBlue", "Protein", "BlueGlass"};
 constexpr const char* kDrawStyleNames[] = {"skNormal", "skStretch", "skTile"};
+constexpr const char* kOrientationNames[] = {"skHorizontal", "skVertical"};
 
 }  // namespace
 
@@ -36,6 +38,20 @@ void RegisterInputClasses() {
       .StringProperty("Caption", &TskCustomGroupBox::Caption, &TskCustomGroupBox::SetCaption);
   RegisterLayoutClass<TskGroupBox, TskCustomGroupBox>("TskGroupBox")
       .IntegerProperty("BorderColor", &TskGroupBox::BorderColor, &TskGroupBox::SetBorderColor, ColorIdents());
+
+  RegisterLayoutClass<TskTrackBar, plat::TCustomPanel>("TskTrackBar")
+      .EnumProperty("Orientation", &TskTrackBar::Orientation, &TskTrackBar::SetOrientation, kOrientationNames)
+      .ComponentProperty("FileTheme", &TskTrackBar::FileTheme, &TskTrackBar::SetFileTheme)
+      .EnumProperty("UIStyle", &TskTrackBar::UIStyle, &TskTrackBar::SetUIStyle, kStyleNames)
+      .IntegerProperty("Min", &TskTrackBar::Min, &TskTrackBar::SetMin)
+      .IntegerProperty("Max", &TskTrackBar::Max, &TskTrackBar::SetMax)
+      .IntegerProperty("Position", &TskTrackBar::Position, &TskTrackBar::SetPosition)
+      .IntegerProperty("PageSize", &TskTrackBar::PageSize, &TskTrackBar::SetPageSize)
+      .IntegerProperty("LineSize", &TskTrackBar::LineSize, &TskTrackBar::SetLineSize)
+      .BooleanProperty("ShowTick", &TskTrackBar::ShowTick, &TskTrackBar::SetShowTick)
+      .IntegerProperty("Frequency", &TskTrackBar::Frequency, &TskTrackBar::SetFrequency)
+      .BooleanProperty("Transparent", &TskTrackBar::Transparent, &TskTrackBar::SetTransparent)
+      .EventProperty("OnChange", &TskTrackBar::OnChange);
 }
 
 }  // namespace zorbit::detail
