@@ -5,6 +5,7 @@
 #include "skin/SkEdit.h"
 #include "skin/SkGroupBox.h"
 #include "skin/SkImagePanel.h"
+#include "skin/SkListBox.h"
 #include "skin/SkMgr.h"
 #include "skin/SkTrackBar.h"
 
@@ -15,6 +16,7 @@ namespace {
 constexpr const char* kStyleNames[] = {"FromThemeFile", "MacOS", "WinXP", "DeepBlue", "Protein", "BlueGlass"};
 constexpr const char* kDrawStyleNames[] = {"skNormal", "skStretch", "skTile"};
 constexpr const char* kOrientationNames[] = {"skHorizontal", "skVertical"};
+constexpr const char* kAlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
 
 }  // namespace
 
@@ -26,6 +28,18 @@ void RegisterInputClasses() {
       .ComponentProperty("FileTheme", &TskEdit::FileTheme, &TskEdit::SetFileTheme)
       .EnumProperty("UIStyle", &TskEdit::UIStyle, &TskEdit::SetUIStyle, kStyleNames)
       .IntegerProperty("BorderColor", &TskEdit::BorderColor, &TskEdit::SetBorderColor, ColorIdents());
+
+  RegisterLayoutClass<TskListBox, plat::TCustomListBox>("TskListBox")
+      .ComponentProperty("FileTheme", &TskListBox::FileTheme, &TskListBox::SetFileTheme)
+      .EnumProperty("UIStyle", &TskListBox::UIStyle, &TskListBox::SetUIStyle, kStyleNames)
+      .IntegerProperty("BorderColor", &TskListBox::BorderColor, &TskListBox::SetBorderColor, ColorIdents())
+      .EnumProperty("Alignment", &TskListBox::Alignment, &TskListBox::SetAlignment, kAlignmentNames)
+      .IntegerProperty("SelectedColor", &TskListBox::SelectedColor, &TskListBox::SetSelectedColor, ColorIdents())
+      .IntegerProperty("SelectedTextColor", &TskListBox::SelectedTextColor, &TskListBox::SetSelectedTextColor,
+                       ColorIdents())
+      .IntegerProperty("DisabledTextColor", &TskListBox::DisabledTextColor, &TskListBox::SetDisabledTextColor,
+                       ColorIdents())
+      .BooleanProperty("ShowFocusRect", &TskListBox::ShowFocusRect, &TskListBox::SetShowFocusRect);
 
   RegisterLayoutClass<TskCustomPanel, plat::TCustomPanel>("TskCustomPanel");
   RegisterLayoutClass<TskImagePanel, TskCustomPanel>("TskImagePanel")
