@@ -4,12 +4,17 @@
 
 #include "platform/gdi/DrawText.h"
 #include "platform/gdi/TCanvas.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/ControlMessages.h"
 #include "platform/ui/ControlPaint.h"
 #include "platform/ui/FontMeasure.h"
 #include "platform/ui/TControlCanvas.h"
 #include "platform/win/Messages.h"
+#include "platform/win/ScrollBars.h"
+#include "platform/win/WindowStyles.h"
+#include "skin/SkScrollBar.h"
 #include "skin/SkinCanvas.h"
+#include "skin/SkinGeometry.h"
 #include "skin/ThemeChoice.h"
 #include "skin/ThemeValues.h"
 
@@ -31,16 +36,18 @@ TskListBox::TskListBox(plat::TComponent* AOwner) : plat::TCustomListBox(AOwner) 
   SetUIStyle(GetOwnerFormUIStyle(AOwner));
 }
 
-TskListBox::~TskListBox() = default;
+TskListBox::~TskListBox() { ReleaseScrollBar(); }
 
 void TskListBox::SetFileTheme(TskFileTheme* Value) {
   LinkFileTheme(*this, FFileTheme, Value);
+  if (FVScrollBar) FVScrollBar->SetFileTheme(Value);
   SetUIStyle(FUIStyle);
 }
 
 void TskListBox::SetUIStyle(TskUIStyle Value) {
   FUIStyle = Value;
   FBorderColor = SkinColor(FFileTheme, Value, element::ControlBorderColor);
+  if (FVScrollBar) FVScrollBar->SetUIStyle(ResolvedUIStyle(FFileTheme, Value));
   Invalidate();
 }
 
@@ -79,18 +86,130 @@ void TskListBox::SetShowFocusRect(bool Value) {
   if (Focused()) Invalidate();
 }
 
+// The scroll bar.
+
+void TskListBox::SetVScrollBar(TskScrollBar* Value) {
+  if (FVScrollBar == Value) return;
+  ReleaseScrollBar();
+  FVScrollBar = Value;
+  if (!Value) return;
+  FreeNotification(Value);
+  Value->SetOrientation(TskProgressBarOrientation::skVertical);
+  Value->OnChange = [this](plat::TObject*) { ScrollBarChanged(); };
+  Value->BringToFront();
+  PlaceScrollBar();
+}
+
+void TskListBox::ReleaseScrollBar() {
+  TskScrollBar* old = FVScrollBar;
+  if (!old) return;
+  FVScrollBar = nullptr;
+  RemoveFreeNotification(old);
+  old->OnChange = nullptr;
+  old->SetLineButton(0);
+  old->SetMax(100);
+  old->SetEnabled(true);
+}
+
+void TskListBox::PlaceScrollBar() {
+  if (!FVScrollBar) return;
+  const int barWidth = FVScrollBar->Width();
+  const int left = Width() < barWidth ? Left() : Left() + Width() - barWidth - 2;
+  FVScrollBar->SetBounds(left, Top() + 1, barWidth, Height() - 2);
+  SyncScrollBar();
+}
+
+void TskListBox::SyncScrollBar() {
+  if (!FVScrollBar || !HandleAllocated()) return;
+  FUpdatingBar = true;
+  const plat::ScopeExit done([this] { FUpdatingBar = false; });
+  TskScrollBar& bar = *FVScrollBar;
+  plat::SCROLLBARINFO info;
+  const bool known = SafeGetScrollBarInfo(Handle(), plat::OBJID_VSCROLL, &info);
+  const plat::DWORD gone = plat::STATE_SYSTEM_INVISIBLE | plat::STATE_SYSTEM_UNAVAILABLE;
+  if (!known || (info.rgstate[0] & gone) != 0) {
+    bar.SetLineButton(0);
+    bar.SetEnabled(false);
+    bar.SetVisible(false);
+  } else if (Enabled()) {
+    bar.SetLineButton(info.xyThumbBottom - info.xyThumbTop);
+    bar.SetEnabled(true);
+    bar.SetVisible(true);
+  } else {
+    bar.SetEnabled(false);
+  }
+  plat::SCROLLINFO range;
+  range.fMask = plat::SIF_RANGE | plat::SIF_PAGE | plat::SIF_POS;
+  if (!plat::GetScrollInfo(Handle(), plat::SB_VERT, &range)) return;
+  bar.SetMax(range.nMax - static_cast<int>(range.nPage) + 1);
+  bar.SetMin(range.nMin);
+  bar.SetPosition(range.nPos);
+}
+
+void TskListBox::ScrollBarChanged() {
+  if (FUpdatingBar || !FVScrollBar || !HandleAllocated()) return;
+  const auto position = static_cast<plat::WPARAM>(FVScrollBar->Position());
+  Perform(plat::WM_VSCROLL, plat::MAKEWPARAM(plat::SB_THUMBPOSITION, position), 0);
+  SyncScrollBar();
+}
+
+void TskListBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  plat::TCustomListBox::SetBounds(ALeft, ATop, AWidth, AHeight);
+  PlaceScrollBar();
+}
+
+bool TskListBox::MovesScrollBar(const plat::TMessage& Message) const {
+  switch (Message.Msg) {
+    case plat::LB_ADDSTRING:
+    case plat::LB_INSERTSTRING:
+    case plat::LB_DELETESTRING:
+    case plat::LB_RESETCONTENT:
+    case plat::LB_SETTOPINDEX:
+    case plat::LB_SETCARETINDEX:
+    case plat::LB_SETCURSEL:
+    case plat::LB_SETITEMHEIGHT:
+    case plat::WM_HSCROLL:
+    case plat::WM_VSCROLL:
+    case plat::WM_KEYDOWN:
+    case plat::WM_CHAR:
+    case plat::WM_MOUSEWHEEL:
+    case plat::WM_LBUTTONDOWN:
+    case plat::WM_SIZE:
+    case plat::CM_ENABLEDCHANGED: return true;
+    case plat::WM_MOUSEMOVE: return FLeftDown;
+    default: return false;
+  }
+}
+
 void TskListBox::WndProc(plat::TMessage& Message) {
-  if (Message.Msg == plat::CN_DRAWITEM) {
-    DrawOwnerItem(Message);
-    return;
+  switch (Message.Msg) {
+    case plat::CN_DRAWITEM: DrawOwnerItem(Message); return;
+    case plat::WM_LBUTTONDOWN: FLeftDown = true; break;
+    case plat::WM_LBUTTONUP: FLeftDown = false; break;
+    default: break;
   }
   plat::TCustomListBox::WndProc(Message);
-  const bool painted = Message.Msg == plat::WM_PAINT || Message.Msg == plat::WM_ERASEBKGND;
-  if (painted && HandleAllocated()) DrawControlBorder(*this, FBorderColor, Color(), true);
+  if (MovesScrollBar(Message)) SyncScrollBar();
+  switch (Message.Msg) {
+    case plat::WM_PAINT:
+    case plat::WM_ERASEBKGND:
+      if (HandleAllocated()) DrawControlBorder(*this, FBorderColor, Color(), true);
+      break;
+    case plat::CM_VISIBLECHANGED:
+      if (!FVScrollBar) break;
+      if (Visible()) {
+        PlaceScrollBar();
+      } else {
+        FVScrollBar->SetVisible(false);
+      }
+      break;
+    default: break;
+  }
 }
 
 void TskListBox::Notification(plat::TComponent* AComponent, plat::TOperation Operation) {
   plat::TCustomListBox::Notification(AComponent, Operation);
+  if (Operation == plat::TOperation::opRemove && AComponent == FVScrollBar) FVScrollBar = nullptr;
   if (ForgetFreedTheme(FFileTheme, AComponent, Operation)) SetUIStyle(TskUIStyle::DeepBlue);
 }
 

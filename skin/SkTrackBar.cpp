@@ -103,8 +103,8 @@ void TskTrackBar::SetBarImage(const plat::TPicture* Value) {
 
 void TskTrackBar::SetSliderImage(const plat::TPicture* Value) {
   FSlider->SetPicture(Value);
-  PlaceSlider();
-  Invalidate();
+  // The bar is as thick as the slider it now holds.
+  RebuildBar();
 }
 
 void TskTrackBar::SetMin(int Value) {
@@ -409,6 +409,12 @@ void TskTrackBar::WndProc(plat::TMessage& Message) {
 void TskTrackBar::Notification(plat::TComponent* AComponent, plat::TOperation Operation) {
   plat::TCustomPanel::Notification(AComponent, Operation);
   if (ForgetFreedTheme(FFileTheme, AComponent, Operation)) SetUIStyle(TskUIStyle::DeepBlue);
+}
+
+TskScrollTrackBar::TskScrollTrackBar(plat::TComponent* AOwner) : TskTrackBar(AOwner) {
+  SetTransparent(false);
+  SetSliderImage(nullptr);
+  SetBarImage(nullptr);
 }
 
 }  // namespace zorbit

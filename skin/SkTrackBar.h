@@ -149,7 +149,9 @@ class TskTrackBar : public plat::TCustomPanel {
 // a press does not take the focus, and the slider is opaque.
 class TskScrollTrackBar : public TskTrackBar {
  public:
-  using TskTrackBar::TskTrackBar;
+  // Starts without the theme's pictures, which the bar's constructor loaded
+  // before this class's choice could count.
+  explicit TskScrollTrackBar(plat::TComponent* AOwner);
 
  protected:
   bool UsesOwnPictures() const override { return true; }

@@ -7,6 +7,7 @@
 #include "skin/SkImagePanel.h"
 #include "skin/SkListBox.h"
 #include "skin/SkMgr.h"
+#include "skin/SkScrollBar.h"
 #include "skin/SkTrackBar.h"
 
 namespace zorbit::detail {
@@ -39,7 +40,8 @@ void RegisterInputClasses() {
                        ColorIdents())
       .IntegerProperty("DisabledTextColor", &TskListBox::DisabledTextColor, &TskListBox::SetDisabledTextColor,
                        ColorIdents())
-      .BooleanProperty("ShowFocusRect", &TskListBox::ShowFocusRect, &TskListBox::SetShowFocusRect);
+      .BooleanProperty("ShowFocusRect", &TskListBox::ShowFocusRect, &TskListBox::SetShowFocusRect)
+      .ComponentProperty("VScrollBar", &TskListBox::VScrollBar, &TskListBox::SetVScrollBar);
 
   RegisterLayoutClass<TskCustomPanel, plat::TCustomPanel>("TskCustomPanel");
   RegisterLayoutClass<TskImagePanel, TskCustomPanel>("TskImagePanel")
@@ -66,6 +68,19 @@ void RegisterInputClasses() {
       .IntegerProperty("Frequency", &TskTrackBar::Frequency, &TskTrackBar::SetFrequency)
       .BooleanProperty("Transparent", &TskTrackBar::Transparent, &TskTrackBar::SetTransparent)
       .EventProperty("OnChange", &TskTrackBar::OnChange);
+
+  RegisterLayoutClass<TskScrollBar, plat::TCustomPanel>("TskScrollBar")
+      .ComponentProperty("FileTheme", &TskScrollBar::FileTheme, &TskScrollBar::SetFileTheme)
+      .EnumProperty("UIStyle", &TskScrollBar::UIStyle, &TskScrollBar::SetUIStyle, kStyleNames)
+      .EnumProperty("Orientation", &TskScrollBar::Orientation, &TskScrollBar::SetOrientation, kOrientationNames)
+      .IntegerProperty("LineButton", &TskScrollBar::LineButton, &TskScrollBar::SetLineButton)
+      .IntegerProperty("Max", &TskScrollBar::Max, &TskScrollBar::SetMax)
+      .IntegerProperty("Min", &TskScrollBar::Min, &TskScrollBar::SetMin)
+      .IntegerProperty("Position", &TskScrollBar::Position, &TskScrollBar::SetPosition)
+      .IntegerProperty("PageSize", &TskScrollBar::PageSize, &TskScrollBar::SetPageSize)
+      .IntegerProperty("LargeChange", &TskScrollBar::LargeChange, &TskScrollBar::SetLargeChange)
+      .IntegerProperty("SmallChange", &TskScrollBar::SmallChange, &TskScrollBar::SetSmallChange)
+      .EventProperty("OnChange", &TskScrollBar::OnChange);
 }
 
 }  // namespace zorbit::detail

@@ -12,6 +12,8 @@
 #include "skin/SkEdit.h"
 #include "skin/SkGroupBox.h"
 #include "skin/SkImagePanel.h"
+#include "skin/SkListBox.h"
+#include "skin/SkScrollBar.h"
 #include "skin/SkTrackBar.h"
 #include "skin/SkinCanvas.h"
 #include "skin/tests/ControlForm.h"
@@ -32,7 +34,7 @@ class InputShots : public ControlForm, public ::testing::WithParamInterface<TSty
  protected:
   // The form's controls, all in one style.
   void Build(TskUIStyle Style) {
-    FForm->SetBounds(0, 0, 420, 260);
+    FForm->SetBounds(0, 0, 560, 260);
     FForm->SetColor(0xF0F0F0);
     auto* edit = Add<TskEdit>(10, 10, 150, 22);
     edit->SetText("An edit");
@@ -57,7 +59,19 @@ class InputShots : public ControlForm, public ::testing::WithParamInterface<TSty
     FillRectColor(*tile.Canvas(), {0, 0, 10, 10}, 0xE0C0A0);
     FillRectColor(*tile.Canvas(), {0, 0, 5, 5}, 0xA0C0E0);
     panel->SetCaption("Tiled panel");
+    auto* list = Add<TskListBox>(420, 10, 120, 110);
+    list->SetItemHeight(16);
+    for (int i = 1; i <= 12; ++i) list->Items()->Add("Line " + std::to_string(i));
+    list->SetItemIndex(2);
+    auto* bar = Add<TskScrollBar>(0, 0, 16, 100);
+    list->SetVScrollBar(bar);
+    auto* scroll = Add<TskScrollBar>(270, 190, 270, 16);
+    scroll->SetBounds(270, 190, 270, 16);
+    scroll->SetPageSize(30);
+    scroll->SetPosition(40);
     for (TskEdit* e : {edit, disabledEdit}) e->SetUIStyle(Style);
+    list->SetUIStyle(Style);
+    scroll->SetUIStyle(Style);
     box->SetUIStyle(Style);
     for (TskTrackBar* t : {track, vertical}) t->SetUIStyle(Style);
   }

@@ -12,6 +12,7 @@
 #include "skin/SkEdit.h"
 #include "skin/SkMgr.h"
 #include "skin/SkThemes.h"
+#include "skin/SkTrackBar.h"
 #include "skin/tests/ControlForm.h"
 
 namespace skintest {
@@ -97,8 +98,10 @@ TEST_F(SkinGroupBox, AStyleChangeReachesTheSkinnedChildren) {
   TskGroupBox* box = Box();
   auto* edit = Add<TskEdit>(5, 20, 40, 15, box);
   auto* plain = Add<plat::TPanel>(5, 20, 10, 10, box);
+  auto* track = Add<TskTrackBar>(5, 40, 50, 20, box);
   box->SetUIStyle(TskUIStyle::Protein);
   EXPECT_EQ(edit->UIStyle(), TskUIStyle::Protein);
+  EXPECT_EQ(track->UIStyle(), TskUIStyle::Protein);
   EXPECT_EQ(box->BorderColor(), GetBuiltinColor(TskUIStyle::Protein, element::ControlBorderColor));
   EXPECT_EQ(box->Font()->Color(), GetBuiltinColor(TskUIStyle::Protein, element::ControlFontColor));
   EXPECT_EQ(plain->Color(), plat::clBtnFace);
