@@ -78,8 +78,7 @@ void TskCustomGroupBox::PaintTo(plat::TCanvas& Canvas) {
   const int right = client.Right - 2;
   const int bottom = client.Bottom - 2;
   const int end = FCaption.empty() ? 0 : captionWidth + 6;
-  const std::array<plat::TPoint, 6> line{
-      {{2, y}, {0, y}, {0, bottom}, {right, bottom}, {right, y}, {end, y}}};
+  const std::array<plat::TPoint, 6> line{{{2, y}, {0, y}, {0, bottom}, {right, bottom}, {right, y}, {end, y}}};
   Canvas.Pen()->SetColor(FBorderColor);
   Canvas.Pen()->SetStyle(plat::TPenStyle::psSolid);
   Canvas.Polyline(line);

@@ -66,10 +66,10 @@ void TskCustomPanel::PictureChanged() {
   if (AutoSize() && graphic && !graphic->Empty()) {
     using plat::TAlign;
     const TAlign align = Align();
-    const bool freeWidth = align == TAlign::alNone || align == TAlign::alLeft || align == TAlign::alRight ||
-                           align == TAlign::alCustom;
-    const bool freeHeight = align == TAlign::alNone || align == TAlign::alTop || align == TAlign::alBottom ||
-                            align == TAlign::alCustom;
+    const bool freeWidth =
+        align == TAlign::alNone || align == TAlign::alLeft || align == TAlign::alRight || align == TAlign::alCustom;
+    const bool freeHeight =
+        align == TAlign::alNone || align == TAlign::alTop || align == TAlign::alBottom || align == TAlign::alCustom;
     SetBounds(Left(), Top(), freeWidth ? graphic->Width() : Width(), freeHeight ? graphic->Height() : Height());
   }
   if (graphic) graphic->SetTransparent(FTransparent);

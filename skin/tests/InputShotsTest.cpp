@@ -94,7 +94,8 @@ TEST_P(InputShots, EveryControlShowsItsStyle) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, InputShots,
-                         ::testing::Values(TStyleShot{TskUIStyle::MacOS, "MacOS"}, TStyleShot{TskUIStyle::WinXP, "WinXP"},
+                         ::testing::Values(TStyleShot{TskUIStyle::MacOS, "MacOS"},
+                                           TStyleShot{TskUIStyle::WinXP, "WinXP"},
                                            TStyleShot{TskUIStyle::DeepBlue, "DeepBlue"},
                                            TStyleShot{TskUIStyle::Protein, "Protein"},
                                            TStyleShot{TskUIStyle::BlueGlass, "BlueGlass"}),

@@ -171,7 +171,7 @@ TEST_F(SkinTrackBar, KeysMoveByPageAndLineAndToTheEnds) {
   const struct {
     plat::UINT Key;
     int Position;
-  } cases[] = {{plat::VK_PRIOR, 40}, {plat::VK_NEXT, 50},  {plat::VK_LEFT, 47}, {plat::VK_UP, 44},
+  } cases[] = {{plat::VK_PRIOR, 40}, {plat::VK_NEXT, 50}, {plat::VK_LEFT, 47}, {plat::VK_UP, 44},
                {plat::VK_RIGHT, 47}, {plat::VK_DOWN, 50}, {plat::VK_END, 100}, {plat::VK_HOME, 0}};
   for (const auto& c : cases) {
     plat::InjectKeyPress(c.Key);
@@ -202,10 +202,14 @@ TEST_F(SkinTrackBar, PagingStepsTowardTheMouseAndStopsThere) {
 
 TEST_F(SkinTrackBar, PagingStopsOnReleaseDisableHideAndLeaving) {
   const std::function<void(TskTrackBar*)> stops[] = {
-      [](TskTrackBar* Bar) { plat::InjectMouseUp(OnScreen(Bar, {150, 5})); },
+      [](TskTrackBar* Bar) {
+        plat::InjectMouseUp(OnScreen(Bar, {150, 5}));
+      },
       [](TskTrackBar* Bar) { Bar->SetEnabled(false); },
       [](TskTrackBar* Bar) { Bar->SetVisible(false); },
-      [](TskTrackBar* Bar) { plat::InjectMouseMove(OnScreen(Bar, {150, 60})); },
+      [](TskTrackBar* Bar) {
+        plat::InjectMouseMove(OnScreen(Bar, {150, 60}));
+      },
   };
   FBar->SetMax(100);
   ShowForm();
