@@ -62,18 +62,21 @@ void TTimer::UpdateTimer() {
 }
 
 void TTimer::Timer() {
-  if (OnTimer) OnTimer(this);
+  // The handler runs from a copy: it may delete this timer.
+  if (const TNotifyEvent handler = OnTimer) handler(this);
 }
 
 LRESULT TTimer::TimerWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
   if (Msg == WM_TIMER && WParam == kTimerId) {
     const auto found = TimersByWindow().find(Window);
     if (found == TimersByWindow().end()) return 0;
+    TTimer* timer = found->second;
     try {
-      found->second->Timer();
+      timer->Timer();
     } catch (...) {
       if (!Application) throw;
-      Application->HandleException(found->second);
+      // The timer may be gone: then the exception has no sender.
+      Application->HandleException(TimersByWindow().contains(Window) ? timer : nullptr);
     }
     return 0;
   }

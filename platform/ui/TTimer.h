@@ -1,6 +1,6 @@
 #pragma once
 // A timer component: OnTimer every Interval milliseconds (on the window
-// layer's clock) while Enabled.
+// layer's clock) while Enabled. OnTimer may delete the timer it runs from.
 #include "platform/ui/TComponent.h"
 #include "platform/win/WinTypes.h"
 

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/gdi/TBitmap.h"
@@ -52,6 +53,25 @@ TEST_F(NonVisual, ATimerTicksOnTheClockAndStopsWhenDisabled) {
   delete timer;
   Clock().Advance(10);
   Pump();
+}
+
+TEST_F(NonVisual, ATimerDeletedByItsOwnHandlerTicksNoMore) {
+  auto* timer = new TTimer(nullptr);
+  timer->SetInterval(10);
+  int ticks = 0;
+  // The captured state lives in the handler that deletes its timer.
+  auto counter = std::make_shared<int>(0);
+  timer->OnTimer = [&ticks, &timer, counter](TObject*) {
+    delete std::exchange(timer, nullptr);
+    ++*counter;
+    ticks = *counter;
+  };
+  Clock().Advance(10);
+  Pump();
+  Clock().Advance(10);
+  Pump();
+  EXPECT_EQ(ticks, 1);
+  EXPECT_EQ(timer, nullptr);
 }
 
 TEST_F(NonVisual, ALinkedControlShowsItsActionAndRunsIt) {

@@ -1,26 +1,17 @@
 #pragma once
-// Pictures compared with reference PNG files kept beside the tests.
+// The class library's tests compare their pictures through the shared
+// reference-picture support; their reference pictures lie in TestDataDir.
 #include <string>
 
-#include "platform/gdi/Bitmap.h"
+#include "testing/ReferencePicture.h"
 
 namespace plat::testing {
 
-struct TPictureMatch {
-  bool Loaded = false;  // the reference could be read and has the same size
-  int Differing = 0;    // pixels with a channel further off than the tolerance
-  int Largest = 0;      // the largest difference of one channel
-};
+using zorbit::testing::KeepForInspection;
+using zorbit::testing::MatchReference;
+using zorbit::testing::TPictureMatch;
 
-// Compares Picture with the PNG at ReferencePath, pixel by pixel, each
-// channel within Tolerance.
-TPictureMatch MatchReference(const Bitmap& Picture, const std::string& ReferencePath, int Tolerance);
-
-// Writes the picture as PNG into the build folder for a person to look at;
-// answers the file's path.
-std::string KeepForInspection(const Bitmap& Picture, const std::string& FileName);
-
-// The tests' data folder.
+// The class library tests' data folder.
 std::string TestDataDir();
 
 }  // namespace plat::testing
