@@ -3,6 +3,7 @@
 #include "platform/ui/ClassLibrary.h"
 #include "platform/ui/LayoutClasses.h"
 #include "skin/SkMgr.h"
+#include "skin/detail/ButtonClasses.h"
 
 namespace zorbit {
 
@@ -10,6 +11,7 @@ void RegisterSkinClasses() {
   plat::InitClassLibrary();
   plat::RegisterLayoutClass<TskFileTheme, plat::TComponent>("TskFileTheme")
       .StringProperty("ThemeFile", &TskFileTheme::ThemeFile, &TskFileTheme::SetThemeFile);
+  detail::RegisterButtonClasses();
 }
 
 }  // namespace zorbit
