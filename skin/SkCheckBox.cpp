@@ -11,6 +11,7 @@
 #include "skin/SkThemes.h"
 #include "skin/SkinCanvas.h"
 #include "skin/ThemeChoice.h"
+#include "skin/ThemeLink.h"
 
 namespace zorbit {
 
@@ -41,18 +42,13 @@ void TskCheckBox::SetUIStyle(TskUIStyle Value) {
 }
 
 void TskCheckBox::SetFileTheme(TskFileTheme* Value) {
-  if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-  FFileTheme = Value;
-  if (FFileTheme) FFileTheme->FreeNotification(this);
+  LinkFileTheme(*this, FFileTheme, Value);
   SetUIStyle(FUIStyle);
 }
 
 void TskCheckBox::Notification(plat::TComponent* AComponent, plat::TOperation Operation) {
   TCustomControl::Notification(AComponent, Operation);
-  if (Operation == plat::TOperation::opRemove && AComponent == FFileTheme) {
-    FFileTheme = nullptr;
-    SetUIStyle(TskUIStyle::DeepBlue);
-  }
+  if (ForgetFreedTheme(FFileTheme, AComponent, Operation)) SetUIStyle(TskUIStyle::DeepBlue);
 }
 
 plat::TCheckBoxState TskCheckBox::State() const {
