@@ -12,6 +12,7 @@
 #include "platform/ui/TCustomPanel.h"
 #include "platform/ui/TForm.h"
 #include "platform/win/InputInjection.h"
+#include "skin/tests/ButtonSkins.h"
 #include "testing/FormTest.h"
 
 namespace zorbit {
@@ -19,12 +20,7 @@ namespace {
 
 using plat::TPoint;
 
-void FillPicture(plat::TPicture& Picture, plat::TColor Color) {
-  plat::TBitmap* bitmap = Picture.Bitmap();
-  bitmap->SetSize(20, 20);
-  bitmap->Canvas()->Brush()->SetColor(Color);
-  bitmap->Canvas()->FillRect({0, 0, 20, 20});
-}
+void FillPicture(plat::TPicture& Picture, plat::TColor Color) { skintest::FillPicture(Picture, Color, 20, 20); }
 
 class ImgBtn : public testing::FormTest {
  protected:
