@@ -54,7 +54,7 @@ bool TImgBtn::Designing() const { return ComponentState().Contains(plat::TCompon
 
 void TImgBtn::SetPic(const TPicture* Value) {
   FPic->SetGraphic(Value ? Value->Graphic() : nullptr);
-  Show(*FPic);
+  ShowPicture(*FPic);
 }
 
 void TImgBtn::SetFontHightlight(const plat::TFont* Value) {
@@ -125,7 +125,7 @@ void TImgBtn::ReleaseGroup() {
     if (!other || other == this || other->FGroupID != FGroupID) continue;
     const bool changed = other->FDown;
     other->FDown = false;
-    if (changed && !other->FStateless) other->Show(*other->FPicUp);
+    if (changed && !other->FStateless) other->ShowPicture(*other->FPicUp);
     other->Invalidate();
   }
 }
@@ -147,7 +147,7 @@ void TImgBtn::MouseEnter() {
   if (!Enabled()) return;
   if (FSemiPercent > 0) CaptureParent();
   FHovered = true;
-  Show(FDown ? *FPicDown : *FPicUp);
+  ShowPicture(FDown ? *FPicDown : *FPicUp);
 }
 
 void TImgBtn::MouseLeave() {
@@ -159,7 +159,7 @@ void TImgBtn::MouseLeave() {
   FHovered = false;
   // A press dragged out restores its state before the picture is chosen.
   if (FDown && FMouseHeld) FDown = FSavedDown;
-  if (FStateless || !FDown) Show(*FPic);
+  if (FStateless || !FDown) ShowPicture(*FPic);
 }
 
 void TImgBtn::MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) {
@@ -180,7 +180,7 @@ void TImgBtn::MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int 
     FDown = false;
   }
   TImage::MouseDown(Button, Shift, X, Y);
-  if (FDown && FGroupID == -1) Show(*FPicDown);
+  if (FDown && FGroupID == -1) ShowPicture(*FPicDown);
 }
 
 void TImgBtn::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) {
@@ -196,14 +196,14 @@ void TImgBtn::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X,
   }
   if (FStateless) {
     FDown = false;
-    if (FHovered) Show(*FPicUp);
+    if (FHovered) ShowPicture(*FPicUp);
   }
   if (FHovered) {
     if (FDown) {
-      Show(*FPicDown);
+      ShowPicture(*FPicDown);
       ReleaseGroup();
     } else {
-      Show(*FPicUp);
+      ShowPicture(*FPicUp);
     }
   }
   Invalidate();
@@ -219,10 +219,10 @@ void TImgBtn::Click() {
     FDown = false;
   }
   if (FDown) {
-    Show(*FPicDown);
+    ShowPicture(*FPicDown);
     if (FGroupID >= 0) ReleaseGroup();
   } else {
-    Show(*FPicUp);
+    ShowPicture(*FPicUp);
   }
   TImage::Click();
 }
@@ -241,7 +241,7 @@ void TImgBtn::WndProc(plat::TMessage& Message) {
 void TImgBtn::FillPictures() {
   if (!Holds(*FPic) && Holds(*FPicUp)) FPic->Assign(*FPicUp);
   if (!Holds(*FPicUp) && Holds(*FPic)) FPicUp->Assign(*FPic);
-  if (!Holds(*Picture()) && Holds(*FPic)) Show(*FPic);
+  if (!Holds(*Picture()) && Holds(*FPic)) ShowPicture(*FPic);
 }
 
 void TImgBtn::UpdateAutoSize(int PictureWidth, int PictureHeight, int LineHeight, int TextWidth) {

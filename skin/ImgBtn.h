@@ -99,7 +99,7 @@ class TImgBtn : public plat::TImage {
 
  private:
   bool Designing() const;
-  void Show(const plat::TPicture& Picture) { this->Picture()->Assign(Picture); }
+  void ShowPicture(const plat::TPicture& Picture) { this->Picture()->Assign(Picture); }
   void MouseEnter();
   void MouseLeave();
   // Every other TImgBtn of the parent in this group goes up.

@@ -11,7 +11,10 @@
 #include <vector>
 
 #include "platform/gdi/TBitmap.h"
+#include "platform/ui/TAction.h"
+#include "platform/ui/TActionList.h"
 #include "platform/ui/TCustomEdit.h"
+#include "platform/ui/TImageList.h"
 #include "platform/ui/TForm.h"
 #include "platform/win/InputInjection.h"
 #include "platform/win/VirtualKeys.h"
@@ -297,6 +300,34 @@ TEST_F(SkButton, PlacesItsGlyphAndCaptionByLayout) {
   EXPECT_EQ(PixelAt(button, {39, 11}), plat::clYellow);
   plat::InjectMouseUp(OnScreen(button, {60, 20}));
   Pump();
+}
+
+TEST_F(SkButton, TakesItsActionsCaptionAndImageWhileItHasNoGlyph) {
+  auto* images = new plat::TImageList(FForm);
+  images->SetSize(8, 8);
+  plat::TBitmap strip;
+  strip.SetSize(16, 8);
+  strip.Canvas()->Brush()->SetColor(plat::clYellow);
+  strip.Canvas()->FillRect({0, 0, 16, 8});
+  images->AddMasked(&strip, plat::clFuchsia);
+  auto* list = new plat::TActionList(FForm);
+  list->SetImages(images);
+  auto* action = new plat::TAction(FForm);
+  action->SetActionList(list);
+  action->SetCaption("Run");
+  action->SetImageIndex(1);
+  TskButton* button = AddButton("", 0, 0);
+  button->SetAction(action);
+  EXPECT_EQ(button->Caption(), "Run");
+  EXPECT_EQ(button->Glyph()->Width(), 8);
+  EXPECT_EQ(button->Glyph()->Canvas()->Pixels(4, 4), plat::clYellow);
+  // A button with a glyph keeps it.
+  TskButton* own = AddButton("", 0, 40);
+  plat::TBitmap glyph;
+  glyph.SetSize(4, 4);
+  own->SetGlyph(&glyph);
+  own->SetAction(action);
+  EXPECT_EQ(own->Glyph()->Width(), 4);
 }
 
 TEST_F(SkButton, AnAcceleratorClicksAnEnabledButton) {
