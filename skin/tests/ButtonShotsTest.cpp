@@ -29,6 +29,16 @@ struct TStyleShot {
 
 class ButtonShots : public testing::FormTest, public ::testing::WithParamInterface<TStyleShot> {};
 
+// The form's window as a PNG picture in the build folder's shots.
+void KeepShot(plat::TForm* Form, const std::string& Name) {
+  const plat::Bitmap* surface = plat::WindowSurface(Form->Handle());
+  ASSERT_NE(surface, nullptr);
+  const std::vector<plat::Byte> png = plat::WritePng(*surface);
+  const std::string folder = testing::BuildPath("skin/tests/shots");
+  ASSERT_TRUE(plat::ForceDirectories(folder));
+  testing::WriteFileContent(folder + "/" + Name + ".png", std::string(png.begin(), png.end()));
+}
+
 template <typename T>
 T* Place(plat::TForm* Form, int Left, int Top, const char* Caption) {
   auto* control = new T(Form);
@@ -78,12 +88,7 @@ TEST_P(ButtonShots, EveryControlShowsItsStyle) {
   focused->SetFocus();
   Pump();
 
-  const plat::Bitmap* surface = plat::WindowSurface(form->Handle());
-  ASSERT_NE(surface, nullptr);
-  const std::vector<plat::Byte> png = plat::WritePng(*surface);
-  const std::string folder = testing::BuildPath("skin/tests/shots");
-  ASSERT_TRUE(plat::ForceDirectories(folder));
-  testing::WriteFileContent(folder + "/Buttons-" + GetParam().Name + ".png", std::string(png.begin(), png.end()));
+  KeepShot(form, std::string("Buttons-") + GetParam().Name);
 
   // The normal button shows its style's frame, not the form under it.
   EXPECT_NE(PixelAt(normal, {normal->Width() / 2, normal->Height() / 2}), 0xF0F0F0u);
@@ -103,6 +108,35 @@ INSTANTIATE_TEST_SUITE_P(Styles, ButtonShots,
                                            TStyleShot{TskUIStyle::Protein, "Protein"},
                                            TStyleShot{TskUIStyle::BlueGlass, "BlueGlass"}),
                          [](const ::testing::TestParamInfo<TStyleShot>& Info) { return std::string(Info.param.Name); });
+
+}  // namespace
+}  // namespace zorbit
+
+namespace zorbit {
+namespace {
+
+class ImgBtnShots : public testing::FormTest {};
+
+TEST_F(ImgBtnShots, NineLayoutsOfPictureAndCaption) {
+  auto* form = new plat::TForm(plat::Application);
+  form->SetBounds(0, 0, 390, 230);
+  form->SetColor(0x303030);
+  for (int layout = 0; layout < 9; ++layout) {
+    auto* button = Place<TImgBtn>(form, 10 + (layout % 3) * 125, 10 + (layout / 3) * 70, "Caption");
+    button->SetBounds(button->Left(), button->Top(), 115, 60);
+    button->SetLayout(static_cast<TGraphicLayout>(layout));
+    button->SetFlat(true);
+    plat::TPicture picture;
+    plat::TBitmap* bitmap = picture.Bitmap();
+    bitmap->SetSize(24, 24);
+    bitmap->Canvas()->Brush()->SetColor(0x2080F0);
+    bitmap->Canvas()->FillRect({0, 0, 24, 24});
+    button->SetPic(&picture);
+  }
+  form->Show();
+  Pump();
+  KeepShot(form, "ImgBtn-layouts");
+}
 
 }  // namespace
 }  // namespace zorbit
