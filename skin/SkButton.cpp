@@ -16,6 +16,7 @@
 #include "skin/SkinCanvas.h"
 #include "skin/SkinPictures.h"
 #include "skin/ThemeChoice.h"
+#include "skin/ThemeLink.h"
 
 namespace zorbit {
 
@@ -54,9 +55,7 @@ void TskCustomButton::SetUIStyle(TskUIStyle Value) {
 }
 
 void TskCustomButton::SetFileTheme(TskFileTheme* Value) {
-  if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-  FFileTheme = Value;
-  if (FFileTheme) FFileTheme->FreeNotification(this);
+  LinkFileTheme(*this, FFileTheme, Value);
   SetUIStyle(UIStyle());
 }
 
@@ -64,10 +63,7 @@ bool TskCustomButton::UsesFileTheme(TskUIStyle& Style) const { return UsingFileT
 
 void TskCustomButton::Notification(plat::TComponent* AComponent, plat::TOperation Operation) {
   TCustomControl::Notification(AComponent, Operation);
-  if (Operation == plat::TOperation::opRemove && AComponent == FFileTheme) {
-    FFileTheme = nullptr;
-    SetUIStyle(TskUIStyle::DeepBlue);
-  }
+  if (ForgetFreedTheme(FFileTheme, AComponent, Operation)) SetUIStyle(TskUIStyle::DeepBlue);
 }
 
 void TskCustomButton::SetDefault(bool Value) {

@@ -3,6 +3,7 @@
 #include "platform/ui/ClassLibrary.h"
 #include "platform/ui/LayoutClasses.h"
 #include "skin/SkMgr.h"
+#include "skin/detail/ButtonClasses.h"
 #include "skin/detail/InputClasses.h"
 
 namespace zorbit {
@@ -11,6 +12,7 @@ void RegisterSkinClasses() {
   plat::InitClassLibrary();
   plat::RegisterLayoutClass<TskFileTheme, plat::TComponent>("TskFileTheme")
       .StringProperty("ThemeFile", &TskFileTheme::ThemeFile, &TskFileTheme::SetThemeFile);
+  detail::RegisterButtonClasses();
   detail::RegisterInputClasses();
 }
 

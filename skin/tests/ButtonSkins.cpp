@@ -1,5 +1,6 @@
 #include "skin/tests/ButtonSkins.h"
 
+#include "platform/gdi/TBitmap.h"
 #include "skin/tests/SkinFiles.h"
 
 namespace skintest {
@@ -13,6 +14,13 @@ zorbit::TskFileTheme* LoadButtonSkin(plat::TComponent* Owner, zorbit::testing::T
   auto* theme = new zorbit::TskFileTheme(Owner);
   theme->SetThemeFile(Folder.Write("buttons.skn", writer.Image()));
   return theme;
+}
+
+void FillPicture(plat::TPicture& Picture, plat::TColor Color, int Width, int Height) {
+  plat::TBitmap* bitmap = Picture.Bitmap();
+  bitmap->SetSize(Width, Height);
+  bitmap->Canvas()->Brush()->SetColor(Color);
+  bitmap->Canvas()->FillRect({0, 0, Width, Height});
 }
 
 }  // namespace skintest

@@ -1,9 +1,11 @@
 #pragma once
-// A skin file for the button and check-box tests: every state picture one
-// plain colour, so that a pixel tells which frame is drawn.
+// Pictures for the button and check-box tests: a skin file whose state
+// pictures are each one plain colour, so that a pixel tells which frame is
+// drawn, and one-colour pictures for the image buttons.
 #include <string>
 
 #include "platform/gdi/Colors.h"
+#include "platform/gdi/TPicture.h"
 #include "skin/SkMgr.h"
 #include "testing/TempFolder.h"
 
@@ -22,5 +24,8 @@ inline constexpr plat::COLORREF kBoxUncheckedDisabled = 0x00FFFF;
 
 // Writes the skin into Folder and loads it into a new theme owned by Owner.
 zorbit::TskFileTheme* LoadButtonSkin(plat::TComponent* Owner, zorbit::testing::TTempFolder& Folder);
+
+// Picture becomes a bitmap of Width x Height in Color.
+void FillPicture(plat::TPicture& Picture, plat::TColor Color, int Width, int Height);
 
 }  // namespace skintest

@@ -5,17 +5,26 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/gdi/TBitmap.h"
+#include "platform/ui/TAction.h"
+#include "platform/ui/TActionList.h"
 #include "platform/ui/TCustomEdit.h"
+#include "platform/ui/TImageList.h"
 #include "platform/ui/TForm.h"
 #include "platform/win/InputInjection.h"
 #include "platform/win/VirtualKeys.h"
+#include "platform/ui/TypInfo.h"
+#include "skin/SkCheckBox.h"
+#include "skin/SkImageButton.h"
 #include "skin/SkThemes.h"
+#include "skin/SkinGeometry.h"
 #include "skin/tests/ButtonSkins.h"
+#include "skin/tests/TestFrame.h"
 #include "testing/FormTest.h"
 
 namespace zorbit {
@@ -41,6 +50,17 @@ class SkButton : public testing::FormTest {
     button->SetUIStyle(TskUIStyle::FromThemeFile);
     button->OnClick = [this, Name](plat::TObject*) { FLog.push_back(Name); };
     return button;
+  }
+
+  // Shows the form and holds the left button down on Button's middle.
+  TPoint HoldDown(TskButton* Button) {
+    FForm->Show();
+    Pump();
+    const TPoint at = OnScreen(Button, {40, 13});
+    plat::InjectMouseMove(at);
+    plat::InjectMouseDown(at);
+    Pump();
+    return at;
   }
 
   static void Key(plat::UINT Key, bool Down) {
@@ -129,12 +149,7 @@ TEST_F(SkButton, HoldingTheMouseRepeatsUntilReleaseThenClicksOnce) {
   TskButton* button = AddButton("Hold", 20, 20);
   button->SetMouseContinuouslyDownInterval(100);
   button->OnMouseContinuouslyDown = [this](plat::TObject*) { FLog.push_back("tick"); };
-  FForm->Show();
-  Pump();
-  const TPoint at = OnScreen(button, {40, 13});
-  plat::InjectMouseMove(at);
-  plat::InjectMouseDown(at);
-  Pump();
+  const TPoint at = HoldDown(button);
   for (int i = 0; i < 3; ++i) {
     Clock().Advance(100);
     Pump();
@@ -158,12 +173,7 @@ TEST_P(SkButtonRepeat, StopsTheRepeat) {
   TskButton* button = AddButton("Hold", 20, 20);
   int ticks = 0;
   button->OnMouseContinuouslyDown = [&ticks](plat::TObject*) { ++ticks; };
-  FForm->Show();
-  Pump();
-  const TPoint at = OnScreen(button, {40, 13});
-  plat::InjectMouseMove(at);
-  plat::InjectMouseDown(at);
-  Pump();
+  HoldDown(button);
   Clock().Advance(100);
   Pump();
   ASSERT_EQ(ticks, 1);
@@ -195,12 +205,7 @@ TEST_F(SkButton, ARepeatEndedInsideItsOwnTickTicksNoMore) {
     ++ticks;
     button->SetEnabled(false);
   };
-  FForm->Show();
-  Pump();
-  const TPoint at = OnScreen(button, {40, 13});
-  plat::InjectMouseMove(at);
-  plat::InjectMouseDown(at);
-  Pump();
+  const TPoint at = HoldDown(button);
   for (int i = 0; i < 3; ++i) {
     Clock().Advance(100);
     Pump();
@@ -223,12 +228,7 @@ TEST_F(SkButton, AButtonFreedByItsOwnRepeatHandlerLeavesNothingBehind) {
     ++ticks;
     delete std::exchange(button, nullptr);
   };
-  FForm->Show();
-  Pump();
-  const TPoint at = OnScreen(button, {40, 13});
-  plat::InjectMouseMove(at);
-  plat::InjectMouseDown(at);
-  Pump();
+  const TPoint at = HoldDown(button);
   Clock().Advance(100);
   Pump();
   Clock().Advance(100);
@@ -300,6 +300,70 @@ TEST_F(SkButton, PlacesItsGlyphAndCaptionByLayout) {
   EXPECT_EQ(PixelAt(button, {39, 11}), plat::clYellow);
   plat::InjectMouseUp(OnScreen(button, {60, 20}));
   Pump();
+}
+
+TEST_F(SkButton, TakesItsActionsCaptionAndImageWhileItHasNoGlyph) {
+  auto* images = new plat::TImageList(FForm);
+  images->SetSize(8, 8);
+  plat::TBitmap strip;
+  strip.SetSize(16, 8);
+  strip.Canvas()->Brush()->SetColor(plat::clYellow);
+  strip.Canvas()->FillRect({0, 0, 16, 8});
+  images->AddMasked(&strip, plat::clFuchsia);
+  auto* list = new plat::TActionList(FForm);
+  list->SetImages(images);
+  auto* action = new plat::TAction(FForm);
+  action->SetActionList(list);
+  action->SetCaption("Run");
+  action->SetImageIndex(1);
+  TskButton* button = AddButton("", 0, 0);
+  button->SetAction(action);
+  EXPECT_EQ(button->Caption(), "Run");
+  EXPECT_EQ(button->Glyph()->Width(), 8);
+  EXPECT_EQ(button->Glyph()->Canvas()->Pixels(4, 4), plat::clYellow);
+  // A button with a glyph keeps it.
+  TskButton* own = AddButton("", 0, 40);
+  plat::TBitmap glyph;
+  glyph.SetSize(4, 4);
+  own->SetGlyph(&glyph);
+  own->SetAction(action);
+  EXPECT_EQ(own->Glyph()->Width(), 4);
+}
+
+TEST_F(SkButton, AnAcceleratorClicksAnEnabledButton) {
+  TskButton* ok = AddButton("OK", 10, 10);
+  ok->SetCaption("&OK");
+  TskButton* other = AddButton("Other", 100, 10);
+  other->SetCaption("&Other");
+  other->SetEnabled(false);
+  FForm->Show();
+  ok->SetFocus();
+  Pump();
+  plat::InjectText("o");
+  Pump();
+  EXPECT_EQ(FLog, std::vector<std::string>{"OK"});
+}
+
+TEST_F(SkButton, NewControlsTakeTheFramesStyleAndTheThemeWalkReachesThem) {
+  skintest::RegisterTestFrame();
+  auto* frame = new skintest::TskForm(FForm);
+  frame->SetParent(FForm);
+  frame->SetUIStyle(TskUIStyle::MacOS);
+  auto* button = new TskButton(FForm);
+  auto* box = new TskCheckBox(FForm);
+  auto* image = new TskImageButton(FForm);
+  EXPECT_EQ(button->UIStyle(), TskUIStyle::MacOS);
+  EXPECT_EQ(box->UIStyle(), TskUIStyle::MacOS);
+  for (plat::TControl* control : std::initializer_list<plat::TControl*>{button, box, image}) {
+    control->SetParent(FForm);
+  }
+  ContainerApplyUIStyle(*FForm, TskUIStyle::FromThemeFile, FTheme);
+  EXPECT_EQ(button->FileTheme(), FTheme);
+  EXPECT_EQ(box->FileTheme(), FTheme);
+  EXPECT_EQ(button->UIStyle(), TskUIStyle::FromThemeFile);
+  EXPECT_EQ(image->FileTheme(), nullptr);  // it publishes no FileTheme
+  plat::SetOrdProp(*image, "UIStyle", static_cast<int>(TskUIStyle::WinXP));
+  EXPECT_EQ(plat::GetOrdProp(*image, "UIStyle"), static_cast<int>(TskUIStyle::FromThemeFile));
 }
 
 }  // namespace

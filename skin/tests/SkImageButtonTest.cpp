@@ -7,6 +7,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/ui/TForm.h"
 #include "platform/win/InputInjection.h"
+#include "skin/tests/ButtonSkins.h"
 #include "testing/FormTest.h"
 
 namespace zorbit {
@@ -16,11 +17,8 @@ using plat::TPoint;
 
 // A picture of one colour with a black top-left pixel (the transparent one).
 void FillPicture(plat::TPicture& Picture, plat::TColor Color) {
-  plat::TBitmap* bitmap = Picture.Bitmap();
-  bitmap->SetSize(30, 20);
-  bitmap->Canvas()->Brush()->SetColor(Color);
-  bitmap->Canvas()->FillRect({0, 0, 30, 20});
-  bitmap->Canvas()->SetPixels(0, 0, plat::clBlack);
+  skintest::FillPicture(Picture, Color, 30, 20);
+  Picture.Bitmap()->Canvas()->SetPixels(0, 0, plat::clBlack);
 }
 
 class SkImageButton : public testing::FormTest {
