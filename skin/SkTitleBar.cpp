@@ -530,7 +530,10 @@ void TskTitleBar::DrawButtonsAndCaption(plat::TBitmap& Target) {
 
   const plat::String caption = FitCaption(canvas, Caption(), captionRight - captionLeft);
   const bool rightToLeft = plat::SysLocale().MiddleEast && UseRightToLeftReading();
-  plat::RECT rect{captionLeft, FButtonTop, rightToLeft ? captionRight - 10 : captionRight, FButtonTop + FButtonPicHeight};
+  // Centred beside the buttons; a theme without button pictures centres it in the bar.
+  const int top = FButtonPicHeight > 0 ? FButtonTop : 0;
+  const int bottom = FButtonPicHeight > 0 ? FButtonTop + FButtonPicHeight : Height();
+  plat::RECT rect{captionLeft, top, rightToLeft ? captionRight - 10 : captionRight, bottom};
   plat::SetBkMode(canvas.Handle(), plat::TRANSPARENT);
   plat::SetTextColor(canvas.Handle(), plat::ColorToColorRef(Font()->Color()));
   plat::DrawText(canvas.Handle(), caption.c_str(), -1, &rect,

@@ -208,5 +208,21 @@ TEST_F(SkinnedFrame, ScreenshotsInTheOtherStyles) {
   }
 }
 
+TEST_F(SkinnedFrame, TheSampleSkin) {
+  auto* theme = new TskFileTheme(FForm);
+  theme->SetThemeFile(SAMPLE_SKIN_PATH);
+  ASSERT_TRUE(theme->CanUse());
+  FFrame->SetFileTheme(theme);
+  FFrame->SetUIStyle(TskUIStyle::FromThemeFile);
+  FFrame->SetCaption("Sample skin");
+  Pump();
+  Screenshot("frame-sample-skin");
+  const std::map<COLORREF, char> legend{{0x524236, '#'}, {0xDEF0FA, '.'}};
+  EXPECT_EQ(WindowRow(FForm->Height() / 2, 0, 5, legend), "##...");
+  EXPECT_EQ(WindowRow(FForm->Height() - 1, 0, 5, legend), "#####");
+  EXPECT_EQ(FFrame->TitleBar()->Font()->Color(), 0xDEF0FA);
+  EXPECT_EQ(FFrame->RoundCorner(), 6);
+}
+
 }  // namespace
 }  // namespace skintest
