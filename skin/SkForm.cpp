@@ -42,8 +42,7 @@ int gMaximizedSizes = 0;
 TskForm::TskForm(plat::TComponent* AOwner) : plat::TCustomPanel(AOwner) {
   auto* form = dynamic_cast<plat::TCustomForm*>(AOwner);
   bool first = form != nullptr;
-  for (int i = 0; first && i < form->ControlCount(); ++i)
-    first = dynamic_cast<TskForm*>(form->Controls(i)) == nullptr;
+  for (int i = 0; first && i < form->ControlCount(); ++i) first = dynamic_cast<TskForm*>(form->Controls(i)) == nullptr;
 
   FTitleBar = new TskTitleBar(this);
   if (!first) return;
@@ -116,9 +115,9 @@ void TskForm::StripCaption() {
 
 void TskForm::RecomputeFrame() {
   if (!FForm || !FForm->HandleAllocated()) return;
-  plat::SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0,
-                     plat::SWP_NOMOVE | plat::SWP_NOSIZE | plat::SWP_NOZORDER | plat::SWP_NOACTIVATE |
-                         plat::SWP_FRAMECHANGED);
+  plat::SetWindowPos(
+      FForm->Handle(), nullptr, 0, 0, 0, 0,
+      plat::SWP_NOMOVE | plat::SWP_NOSIZE | plat::SWP_NOZORDER | plat::SWP_NOACTIVATE | plat::SWP_FRAMECHANGED);
   // The client area changed without a size message: the frame fills it again.
   FForm->Realign();
 }
@@ -234,8 +233,7 @@ void TskForm::SetRoundCornerBottom(int Value) {
 
 void TskForm::SetFormPanel(plat::TCustomPanel* Value) {
   if (Value == this) {
-    plat::MessageDlg(plat::LoadResString(SskFormPanelIsFrame), plat::TMsgDlgType::mtError, {plat::TMsgDlgBtn::mbOK},
-                     0);
+    plat::MessageDlg(plat::LoadResString(SskFormPanelIsFrame), plat::TMsgDlgType::mtError, {plat::TMsgDlgBtn::mbOK}, 0);
     return;
   }
   if (FFormPanel) FFormPanel->RemoveFreeNotification(this);

@@ -126,7 +126,9 @@ class TskForm : public plat::TCustomPanel {
 
   TskTitleBarButtonClickEvent& OnTitleBarCustomBtnsClick() { return FTitleBar->OnCustomBtnsClick; }
   TskTitleBarButtonClickEvent& OnTitleBarHelpBtnClick() { return FTitleBar->OnHelpBtnClick; }
-  void SetOnTitleBarCustomBtnsClick(TskTitleBarButtonClickEvent Value) { FTitleBar->OnCustomBtnsClick = std::move(Value); }
+  void SetOnTitleBarCustomBtnsClick(TskTitleBarButtonClickEvent Value) {
+    FTitleBar->OnCustomBtnsClick = std::move(Value);
+  }
   void SetOnTitleBarHelpBtnClick(TskTitleBarButtonClickEvent Value) { FTitleBar->OnHelpBtnClick = std::move(Value); }
 
  protected:

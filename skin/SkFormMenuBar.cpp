@@ -56,9 +56,8 @@ void TskForm::SetMenu(plat::TMainMenu* Value) {
     };
     if (!ComponentState().Contains(plat::TComponentStateItem::csDesigning)) {
       FMenuBar->OnCustomDrawButton = [this](plat::TToolBar* Sender, plat::TToolButton* Button,
-                                            plat::TCustomDrawState State, bool& DefaultDraw) {
-        MenuButtonDraw(Sender, Button, State, DefaultDraw);
-      };
+                                            plat::TCustomDrawState State,
+                                            bool& DefaultDraw) { MenuButtonDraw(Sender, Button, State, DefaultDraw); };
     }
     FMenuBar->SetParent(this);
     FMenuBar->SetAlign(plat::TAlign::alTop);

@@ -1,6 +1,5 @@
 #include "skin/SkMenuLook.h"
 
-
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/DrawText.h"
 #include "platform/gdi/TBitmap.h"
@@ -142,7 +141,8 @@ void TskSkinnedMenu<TMenuBase>::MeasureItem(plat::TObject* Sender, plat::TCanvas
   plat::TFont font;
   ItemFont(font);
   Canvas->SetFont(font);
-  Width = Canvas->TextWidth(item->Caption()) + Canvas->TextWidth(plat::ShortCutToText(item->ShortCut())) + FBarWidth + 40;
+  Width =
+      Canvas->TextWidth(item->Caption()) + Canvas->TextWidth(plat::ShortCutToText(item->ShortCut())) + FBarWidth + 40;
 }
 
 template <typename TMenuBase>
@@ -154,7 +154,8 @@ void TskSkinnedMenu<TMenuBase>::DrawItem(plat::TObject* Sender, plat::TCanvas* C
   const bool leftToRight = !ReadsRightToLeft();
   if (FFlatMenu) {
     const TskThemeSource source(FFileTheme, FUIStyle);
-    DrawMenuWindowFrame(plat::WindowFromDC(Canvas->Handle()), plat::clBlack, source.Color(element::FormBackgroundColor));
+    DrawMenuWindowFrame(plat::WindowFromDC(Canvas->Handle()), plat::clBlack,
+                        source.Color(element::FormBackgroundColor));
   }
   // The side bar at the leading edge, the rest in the item colour.
   const auto plainBackground = [&] {
@@ -197,8 +198,7 @@ void TskSkinnedMenu<TMenuBase>::DrawItem(plat::TObject* Sender, plat::TCanvas* C
   const plat::String caption = item->Caption();
   plat::RECT captionRect = leftToRight ? plat::RECT{Rect.Left + FBarWidth + 4, Rect.Top + 4, Rect.Right, Rect.Bottom}
                                        : plat::RECT{Rect.Left, Rect.Top + 4, Rect.Right - FBarWidth - 4, Rect.Bottom};
-  plat::DrawText(dc, caption.c_str(), -1, &captionRect,
-                 plat::DT_SINGLELINE | (leftToRight ? 0 : plat::DT_RIGHT));
+  plat::DrawText(dc, caption.c_str(), -1, &captionRect, plat::DT_SINGLELINE | (leftToRight ? 0 : plat::DT_RIGHT));
   const plat::String shortCut = plat::ShortCutToText(item->ShortCut());
   if (!shortCut.empty()) {
     plat::RECT shortCutRect = leftToRight ? plat::RECT{Rect.Left, Rect.Top + 4, Rect.Right - 16, Rect.Bottom}

@@ -49,6 +49,17 @@ void Refuse(const plat::TResStringRec& Text) {
   plat::MessageDlg(plat::LoadResString(Text), plat::TMsgDlgType::mtError, {plat::TMsgDlgBtn::mbOK}, 0);
 }
 
+// Whether another item of Item's collection is as Test asks.
+template <typename TItem, typename TTest>
+bool AnotherItem(const TItem& Item, TTest Test) {
+  const plat::TCollection* collection = Item.Collection();
+  for (int i = 0; collection && i < collection->Count(); ++i) {
+    const auto* other = static_cast<const TItem*>(collection->Items(i));
+    if (other != &Item && Test(*other)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 // Buttons.
@@ -69,14 +80,11 @@ void TskTitleBarButton::SetUIStyle(TskUIStyle Value) {
 }
 
 void TskTitleBarButton::SetButtonType(TskTitleBarBtnType Value) {
-  if (Value == TskTitleBarBtnType::skControlBox && Collection()) {
-    for (int i = 0; i < Collection()->Count(); ++i) {
-      const auto* other = static_cast<const TskTitleBarButton*>(Collection()->Items(i));
-      if (other != this && other->FButtonType == TskTitleBarBtnType::skControlBox) {
-        Refuse(SskOneControlBox);
-        return;
-      }
-    }
+  if (Value == TskTitleBarBtnType::skControlBox && AnotherItem(*this, [](const TskTitleBarButton& Other) {
+        return Other.FButtonType == TskTitleBarBtnType::skControlBox;
+      })) {
+    Refuse(SskOneControlBox);
+    return;
   }
   FButtonType = Value;
   LoadPictures();
@@ -159,14 +167,10 @@ void TskTitleBarSection::SetWidth(int Value) {
 }
 
 void TskTitleBarSection::SetAlign(TskTitleBarAlign Value) {
-  if (Value == TskTitleBarAlign::skClient && Collection()) {
-    for (int i = 0; i < Collection()->Count(); ++i) {
-      const auto* other = static_cast<const TskTitleBarSection*>(Collection()->Items(i));
-      if (other != this && other->FAlign == TskTitleBarAlign::skClient) {
-        Refuse(SskOneClientSection);
-        return;
-      }
-    }
+  if (Value == TskTitleBarAlign::skClient &&
+      AnotherItem(*this, [](const TskTitleBarSection& Other) { return Other.Align() == TskTitleBarAlign::skClient; })) {
+    Refuse(SskOneClientSection);
+    return;
   }
   FAlign = Value;
   Changed(false);

@@ -44,7 +44,8 @@ std::vector<plat::String> MessagesDuring(plat::HeadlessDisplay& Display, const s
   std::vector<plat::String> texts;
   Display.SetModalHook([&texts](plat::HWND box) {
     if (auto* dialog = dynamic_cast<plat::TCustomForm*>(plat::FindControl(box)))
-      if (auto* text = dynamic_cast<plat::TControl*>(dialog->FindComponent("Message"))) texts.push_back(text->Caption());
+      if (auto* text = dynamic_cast<plat::TControl*>(dialog->FindComponent("Message")))
+        texts.push_back(text->Caption());
     plat::InjectKeyPress(plat::VK_RETURN);
   });
   Action();

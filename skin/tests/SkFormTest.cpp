@@ -199,8 +199,10 @@ TEST_F(SkinnedFrame, SkinFileSizesAreKeptInRange) {
 }
 
 TEST_F(SkinnedFrame, ScreenshotsInTheOtherStyles) {
-  for (const auto& [style, name] : {std::pair{TskUIStyle::MacOS, "frame-macos"}, {TskUIStyle::WinXP, "frame-winxp"},
-                                    {TskUIStyle::Protein, "frame-protein"}, {TskUIStyle::BlueGlass, "frame-blueglass"}}) {
+  for (const auto& [style, name] : {std::pair{TskUIStyle::MacOS, "frame-macos"},
+                                    {TskUIStyle::WinXP, "frame-winxp"},
+                                    {TskUIStyle::Protein, "frame-protein"},
+                                    {TskUIStyle::BlueGlass, "frame-blueglass"}}) {
     FFrame->SetUIStyle(style);
     Pump();
     Screenshot(name);

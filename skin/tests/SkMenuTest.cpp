@@ -41,7 +41,18 @@ class SkinnedMenus : public FrameTest {
     Item.OnDrawItem(&Item, bitmap->Canvas(), {0, 0, Width, Height}, Selected);
     return bitmap;
   }
-  static COLORREF At(plat::TBitmap& Bitmap, int X, int Y) { return plat::ColorToColorRef(Bitmap.Canvas()->Pixels(X, Y)); }
+  // The item's measured height (and width, when asked).
+  static int MeasuredHeight(plat::TMenuItem& Item, int* Width = nullptr) {
+    plat::TBitmap scratch;
+    scratch.SetSize(4, 4);
+    int width = 0, height = 0;
+    Item.OnMeasureItem(&Item, scratch.Canvas(), width, height);
+    if (Width) *Width = width;
+    return height;
+  }
+  static COLORREF At(plat::TBitmap& Bitmap, int X, int Y) {
+    return plat::ColorToColorRef(Bitmap.Canvas()->Pixels(X, Y));
+  }
   static bool HasColour(plat::TBitmap& Bitmap, COLORREF Colour) {
     for (int y = 0; y < Bitmap.Height(); ++y)
       for (int x = 0; x < Bitmap.Width(); ++x)
@@ -59,14 +70,12 @@ TEST_F(SkinnedMenus, ItemsAreMeasuredAndDrawnInTheStyle) {
   plat::TMenuItem* open = AddItem(*menu, "Open");
   plat::TMenuItem* line = AddItem(*menu, "-");
 
+  int width = 0;
+  EXPECT_EQ(MeasuredHeight(*open, &width), 21);
   plat::TBitmap scratch;
   scratch.SetSize(4, 4);
-  int width = 0, height = 0;
-  open->OnMeasureItem(open, scratch.Canvas(), width, height);
-  EXPECT_EQ(height, 21);
   EXPECT_EQ(width, scratch.Canvas()->TextWidth("Open") + 26 + 40);
-  line->OnMeasureItem(line, scratch.Canvas(), width, height);
-  EXPECT_EQ(height, 5);
+  EXPECT_EQ(MeasuredHeight(*line), 5);
 
   // The separator: side bar, then a line from bar width + 4 to 2 before the right edge, 2 below the top.
   const auto separatorBitmap = Drawn(*line, 100, 5, false);
@@ -98,13 +107,8 @@ TEST_F(SkinnedMenus, MacOSItemsKeepTheirHeights) {
   menu->SetSeparatorHeight(30);
   plat::TMenuItem* item = AddItem(*menu, "Open");
   plat::TMenuItem* line = AddItem(*menu, "-");
-  plat::TBitmap scratch;
-  scratch.SetSize(4, 4);
-  int width = 0, height = 0;
-  item->OnMeasureItem(item, scratch.Canvas(), width, height);
-  EXPECT_EQ(height, 20);
-  line->OnMeasureItem(line, scratch.Canvas(), width, height);
-  EXPECT_EQ(height, 12);
+  EXPECT_EQ(MeasuredHeight(*item), 20);
+  EXPECT_EQ(MeasuredHeight(*line), 12);
   EXPECT_EQ(menu->SeparatorColor(), 0x000000);
 }
 
