@@ -309,7 +309,9 @@ void TskTitleBar::ApplyStyle(bool KeepFontColor) {
   source.Bitmap(element::TitleBarButtonImage, strip);
   FButtonPicHeight = strip.Height();
   FButtonTop = source.Int(element::TitleBarButtonTopInt) - (OnFrame() ? 3 : 0);
-  if (plat::TCustomForm* form = HostForm()) form->Constraints()->SetMinWidth(source.Int(element::FormMinWidthInt));
+  // A skin file without the entry (-1) leaves the form's minimum alone.
+  const int minWidth = source.Int(element::FormMinWidthInt);
+  if (plat::TCustomForm* form = HostForm(); form && minWidth >= 0) form->Constraints()->SetMinWidth(minWidth);
   FRoundCorner = ClampCorner(source.Int(element::FormRoundCornerInt));
   FRoundCornerBottom = source.FromFile() ? ClampCorner(source.Int(element::FormBottomRoundCornerInt)) : 0;
 

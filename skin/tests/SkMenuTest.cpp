@@ -7,6 +7,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/TApplication.h"
+#include "platform/ui/ShortCuts.h"
 #include "platform/ui/TToolButton.h"
 #include "platform/win/HeadlessDisplay.h"
 #include "platform/win/InputInjection.h"
@@ -204,6 +205,31 @@ TEST_F(SkinnedMenus, TheMainMenuBecomesTheFramesBar) {
   delete menu;
   EXPECT_EQ(FFrame->Menu(), nullptr);
   EXPECT_EQ(FFrame->MenuBar(), nullptr);
+}
+
+TEST_F(SkinnedMenus, TheActiveFormsFrameTakesTheMenusShortcuts) {
+  auto* menu = new TskMainMenu(FForm);
+  plat::TMenuItem* file = AddItem(*menu, "&File");
+  auto* open = new plat::TMenuItem(menu);
+  open->SetCaption("&Open");
+  open->SetShortCut(plat::scCtrl | 'O');
+  int opened = 0;
+  open->OnClick = [&opened](plat::TObject*) { ++opened; };
+  file->Add(open);
+  Pump();
+  plat::InjectKeyPress('O', {plat::VK_CONTROL});
+  plat::Application->ProcessMessages();
+  EXPECT_EQ(opened, 1);
+
+  // Another form active: its keys are not this menu's.
+  auto* other = new plat::TForm(plat::Application);
+  other->SetBounds(500, 300, 200, 150);
+  new TskForm(other);
+  other->Show();
+  Pump();
+  plat::InjectKeyPress('O', {plat::VK_CONTROL});
+  plat::Application->ProcessMessages();
+  EXPECT_EQ(opened, 1);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/SysLocale.h"
+#include "platform/ui/TForm.h"
 #include "platform/win/HeadlessDisplay.h"
 #include "platform/win/InputInjection.h"
 #include "platform/win/VirtualKeys.h"
@@ -137,6 +138,36 @@ TEST_F(TitleBar, ALongCaptionEndsInDotsClearOfTheButtons) {
       if (PixelAt(Bar(), {x, y}) == 0xFFFFFF) captionEnd = std::max(captionEnd, x);
   EXPECT_GT(captionEnd, 0);
   EXPECT_LT(captionEnd, leftmost);
+}
+
+TEST_F(TitleBar, ABarNarrowerThanItsEndsDrawsNoMiddle) {
+  // A bar of its own on a plain form, with one-colour pictures.
+  auto* form = new plat::TForm(plat::Application);
+  form->SetBounds(50, 50, 200, 100);
+  auto* bar = new TskTitleBar(form);
+  bar->SetParent(form);
+  bar->SetCustom(true);
+  bar->SetBounds(0, 0, 60, 20);
+  const auto picture = [](COLORREF Colour) {
+    auto bitmap = std::make_unique<plat::TBitmap>();
+    bitmap->SetSize(40, 20);
+    bitmap->Canvas()->Brush()->SetColor(Colour);
+    bitmap->Canvas()->FillRect({0, 0, 40, 20});
+    return bitmap;
+  };
+  const COLORREF colours[] = {0xFF0000, 0x00FF00, 0x0000FF};  // left, right, middle
+  bar->Sections()->Clear();
+  for (COLORREF colour : colours) bar->Sections()->Add()->Picture()->SetGraphic(picture(colour).get());
+  bar->Buttons()->Clear();
+  form->Show();
+  Pump();
+  for (int x = 0; x < 60; ++x) EXPECT_NE(PixelAt(bar, {x, 10}), 0x0000FFu) << x;
+  EXPECT_EQ(PixelAt(bar, {5, 10}), 0xFF0000u);
+  EXPECT_EQ(PixelAt(bar, {55, 10}), 0x00FF00u);
+  // Wide enough, the middle fills the gap.
+  bar->SetWidth(100);
+  Pump();
+  EXPECT_EQ(PixelAt(bar, {50, 10}), 0x0000FFu);
 }
 
 TEST(CaptionFit, CutsWholeCharactersAndEndsInDots) {
