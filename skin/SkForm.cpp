@@ -73,6 +73,8 @@ TskForm::TskForm(plat::TComponent* AOwner) : plat::TCustomPanel(AOwner) {
 
 TskForm::~TskForm() {
   FDestroying = true;
+  // A menu that outlives the frame must not reach it.
+  if (auto* menu = dynamic_cast<TskMainMenu*>(FMenu)) menu->SetFrame(nullptr);
   GiveBackForm();
   delete FAppEvents;
   FAppEvents = nullptr;

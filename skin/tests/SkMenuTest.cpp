@@ -205,6 +205,13 @@ TEST_F(SkinnedMenus, TheMainMenuBecomesTheFramesBar) {
   delete menu;
   EXPECT_EQ(FFrame->Menu(), nullptr);
   EXPECT_EQ(FFrame->MenuBar(), nullptr);
+
+  // A menu that outlives its frame forgets it.
+  auto* kept = new TskMainMenu(FForm);
+  EXPECT_EQ(kept->Frame(), FFrame);
+  delete FFrame;
+  EXPECT_EQ(kept->Frame(), nullptr);
+  AddItem(*kept, "&View");  // a change reaches no frame
 }
 
 TEST_F(SkinnedMenus, TheActiveFormsFrameTakesTheMenusShortcuts) {
