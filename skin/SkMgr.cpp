@@ -122,6 +122,7 @@ void TskFileTheme::ApplyFile(const String& Path) {
   if (!FManager->Load(Path)) return;
   FThemeFile = Path;
   FCanUse = true;
+  ++FLoadCount;
   RethemeOwnerForm(hadFile);
 }
 

@@ -71,6 +71,9 @@ class TskFileTheme : public plat::TComponent {
 
   // True once a skin file has been loaded.
   bool CanUse() const { return FCanUse; }
+  // How many files have been loaded so far (Reapply counts): a component
+  // given the same theme again re-reads it only when this changed.
+  int LoadCount() const { return FLoadCount; }
   // True when FileName can be opened and starts with the skin-file magic
   // (compared with case); never raises.
   static bool CheckThemeFile(const plat::String& FileName);
@@ -90,6 +93,7 @@ class TskFileTheme : public plat::TComponent {
 
   plat::String FThemeFile;
   bool FCanUse = false;
+  int FLoadCount = 0;
   std::unique_ptr<TskFileThemeMgr> FManager;
 };
 

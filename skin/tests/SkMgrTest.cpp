@@ -336,21 +336,21 @@ TEST_F(Retheming, SkinnedComponentsOfTheOwnerFormTakeTheThemeAgain) {
   EXPECT_EQ(themed->Assignments, 2);
 }
 
-TEST_F(Retheming, TheFrameIsRecomputedWhenItsThemeChangesFromAnotherFile) {
+TEST_F(Retheming, TheFrameTakesEveryNewFileOfItsTheme) {
   auto* frame = new TskForm(FForm);
-  frame->SetParent(FForm);
   frame->SetFileTheme(FTheme);
+  frame->SetUIStyle(TskUIStyle::FromThemeFile);
   Pump();
-  FFrameRecomputed = 0;
 
-  FTheme->SetThemeFile(Good());  // the first file: the frame sets itself up from it
-  EXPECT_EQ(frame->Assignments, 2);
-  EXPECT_EQ(FFrameRecomputed, 0);
-  FTheme->SetThemeFile(Write("second.skn", TSkinFileWriter().Image()));
-  EXPECT_EQ(frame->Assignments, 3);
-  EXPECT_EQ(FFrameRecomputed, 1);
+  FTheme->SetThemeFile(Good());  // FormBackgroundColor $E7E7E7
+  EXPECT_EQ(frame->Color(), 0xE7E7E7);
+  TSkinFileWriter second;
+  second.AddInteger("FormBackgroundColor", 0x123456);
+  FTheme->SetThemeFile(Write("second.skn", second.Image()));
+  EXPECT_EQ(frame->Color(), 0x123456);
+  FFrameRecomputed = 0;
   FTheme->Reapply();
-  EXPECT_EQ(FFrameRecomputed, 2);
+  EXPECT_GE(FFrameRecomputed, 1);
 
   // A frame using another theme is left alone.
   frame->SetFileTheme(nullptr);

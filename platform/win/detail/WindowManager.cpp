@@ -115,6 +115,9 @@ void WindowManager::AnnounceCreated(Window* w) {
   w->Announced = true;
   CurrentDisplay().WindowCreated(w->Handle());
   CurrentDisplay().WindowMoved(w->Handle(), w->ScreenRect());
+  // A region given while the window was being made (WM_CREATE, the first
+  // WM_SIZE) came before the display knew the window.
+  if (w->Shape) CurrentDisplay().WindowRegionChanged(w->Handle(), &*w->Shape);
   for (WindowListObserver* o : std::vector(Observers)) o->TopLevelWindowCreated(w->Handle());
 }
 

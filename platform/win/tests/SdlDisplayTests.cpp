@@ -27,6 +27,7 @@
 #include "platform/win/WindowClass.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowStyles.h"
+#include "platform/win/WindowText.h"
 #include "platform/win/Windows.h"
 #include "platform/win/tests/XvfbServer.h"
 #include "testing/EnvironmentVariable.h"
@@ -61,6 +62,10 @@ LRESULT ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_MOUSEMOVE: gLastMouse = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; return 0;
+    case WM_CREATE:
+      // Asked for in the window's text: shaped while it is being made.
+      if (WindowText(window) == "shaped at creation") SetWindowRgn(window, CreateEllipticRgn(0, 0, 150, 110), false);
+      return 0;
     default: return DefWindowProc(window, message, wParam, lParam);
   }
 }
@@ -97,9 +102,8 @@ class SdlDisplayUnderXvfb : public ::testing::Test {
     if (FServer) SetDisplay(CreateHeadlessDisplay());
   }
 
-  void OpenProbe(int x, int y, int width, int height) {
-    FWindow =
-        CreateWindowExA(0, "TSdlProbe", "SDL probe", WS_POPUP, x, y, width, height, nullptr, nullptr, nullptr, nullptr);
+  void OpenProbe(int x, int y, int width, int height, const char* text = "SDL probe") {
+    FWindow = CreateWindowExA(0, "TSdlProbe", text, WS_POPUP, x, y, width, height, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(FWindow, nullptr);
     ShowWindow(FWindow, SW_SHOW);
     UpdateWindow(FWindow);
@@ -177,6 +181,12 @@ TEST_F(SdlDisplayUnderXvfb, TheWindowRegionShapesTheNativeWindow) {
   OpenProbe(100, 80, 150, 110);
   const Region ellipse = Region::Ellipse({0, 0, 150, 110});
   SetWindowRgn(FWindow, CreateEllipticRgn(0, 0, 150, 110), true);
+  EXPECT_TRUE(PumpUntil([&] { return ScreenShowsWindow({100, 80, 250, 190}, &ellipse); }));
+}
+
+TEST_F(SdlDisplayUnderXvfb, ARegionGivenWhileTheWindowIsMadeShapesItToo) {
+  OpenProbe(100, 80, 150, 110, "shaped at creation");
+  const Region ellipse = Region::Ellipse({0, 0, 150, 110});
   EXPECT_TRUE(PumpUntil([&] { return ScreenShowsWindow({100, 80, 250, 190}, &ellipse); }));
 }
 

@@ -1,5 +1,7 @@
 #include "platform/win/tests/XvfbServer.h"
 
+#include <initializer_list>
+
 #include <X11/Xlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
@@ -103,9 +105,8 @@ void XvfbServer::MovePointer(int x, int y) const {
   XSync(display, False);
 }
 
-void XvfbServer::Click(int x, int y) const {
+void XvfbServer::SendPointerEvents(int x, int y, std::initializer_list<int> types) const {
   auto* display = static_cast<::Display*>(FConnection);
-  MovePointer(x, y);
   const ::Window root = DefaultRootWindow(display);
   ::Window target = root;
   for (;;) {
@@ -119,36 +120,50 @@ void XvfbServer::Click(int x, int y) const {
   int localX = 0, localY = 0;
   ::Window ignored = None;
   XTranslateCoordinates(display, root, target, x, y, &localX, &localY, &ignored);
-  XEvent event{};
-  event.xmotion.type = MotionNotify;
-  event.xmotion.display = display;
-  event.xmotion.window = target;
-  event.xmotion.root = root;
-  event.xmotion.time = CurrentTime;
-  event.xmotion.x = localX;
-  event.xmotion.y = localY;
-  event.xmotion.x_root = x;
-  event.xmotion.y_root = y;
-  event.xmotion.same_screen = True;
-  XSendEvent(display, target, True, PointerMotionMask, &event);
-  for (const int type : {ButtonPress, ButtonRelease}) {
-    XEvent button{};
-    button.xbutton.type = type;
-    button.xbutton.display = display;
-    button.xbutton.window = target;
-    button.xbutton.root = root;
-    button.xbutton.time = CurrentTime;
-    button.xbutton.x = localX;
-    button.xbutton.y = localY;
-    button.xbutton.x_root = x;
-    button.xbutton.y_root = y;
-    button.xbutton.state = type == ButtonRelease ? Button1Mask : 0;
-    button.xbutton.button = Button1;
-    button.xbutton.same_screen = True;
-    XSendEvent(display, target, True, type == ButtonPress ? ButtonPressMask : ButtonReleaseMask, &button);
+  for (const int type : types) {
+    XEvent event{};
+    if (type == MotionNotify) {
+      event.xmotion.type = MotionNotify;
+      event.xmotion.display = display;
+      event.xmotion.window = target;
+      event.xmotion.root = root;
+      event.xmotion.time = CurrentTime;
+      event.xmotion.x = localX;
+      event.xmotion.y = localY;
+      event.xmotion.x_root = x;
+      event.xmotion.y_root = y;
+      event.xmotion.same_screen = True;
+      XSendEvent(display, target, True, PointerMotionMask, &event);
+      continue;
+    }
+    event.xbutton.type = type;
+    event.xbutton.display = display;
+    event.xbutton.window = target;
+    event.xbutton.root = root;
+    event.xbutton.time = CurrentTime;
+    event.xbutton.x = localX;
+    event.xbutton.y = localY;
+    event.xbutton.x_root = x;
+    event.xbutton.y_root = y;
+    event.xbutton.state = type == ButtonRelease ? Button1Mask : 0;
+    event.xbutton.button = Button1;
+    event.xbutton.same_screen = True;
+    XSendEvent(display, target, True, type == ButtonPress ? ButtonPressMask : ButtonReleaseMask, &event);
   }
   XSync(display, False);
 }
+
+void XvfbServer::Click(int x, int y) const {
+  MovePointer(x, y);
+  SendPointerEvents(x, y, {MotionNotify, ButtonPress, ButtonRelease});
+}
+
+void XvfbServer::Press(int x, int y) const {
+  MovePointer(x, y);
+  SendPointerEvents(x, y, {MotionNotify, ButtonPress});
+}
+
+void XvfbServer::Release(int x, int y) const { SendPointerEvents(x, y, {ButtonRelease}); }
 
 }  // namespace plat::testing
 

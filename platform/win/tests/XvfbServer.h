@@ -4,6 +4,7 @@
 // root window. It is killed when the object goes, and by the kernel when the
 // test process dies.
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -47,6 +48,11 @@ class XvfbServer {
   // window holds a pointer grab. Xvfb has no input extension, so the events
   // are sent rather than made.
   void Click(int x, int y) const;
+  // The left button pressed at a screen point (the pointer moved there
+  // first), and released at one, told as Click tells them: a drag is
+  // Press, MovePointer as often as wanted, Release.
+  void Press(int x, int y) const;
+  void Release(int x, int y) const;
 
   // The desktop's clipboard as another program sees it. Asking is one step
   // and the answer another, because the owner answers only while its own
@@ -60,6 +66,9 @@ class XvfbServer {
 
  private:
   void Stop();
+  // Sends the deepest window at the point these events (MotionNotify,
+  // ButtonPress, ButtonRelease of the left button), in order.
+  void SendPointerEvents(int x, int y, std::initializer_list<int> types) const;
 
   std::unique_ptr<zorbit::testing::TChildProcess> FServer;
   int FClipboardOwnerPid = -1;
