@@ -5,6 +5,7 @@
 namespace zorbit {
 
 void LinkFileTheme(plat::TComponent& Control, TskFileTheme*& Field, TskFileTheme* Theme) {
+  if (Field == Theme) return;
   if (Field) Field->RemoveFreeNotification(&Control);
   Field = Theme;
   if (Field) Field->FreeNotification(&Control);
