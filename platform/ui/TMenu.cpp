@@ -1,8 +1,13 @@
 #include "platform/ui/TMenu.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/gdi/DCStateSaver.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/rtl/ScopeExit.h"
+#include "platform/rtl/Unicode.h"
+#include "platform/ui/Accelerators.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/THintWindow.h"
 #include "platform/ui/TImageList.h"
@@ -202,6 +207,36 @@ bool TMenu::DrawItem(const DRAWITEMSTRUCT& Draw) {
   return true;
 }
 
+bool TMenu::MenuChar(TMessage& Message) {
+  const HMENU menu = reinterpret_cast<HMENU>(Message.LParam);
+  if (!FindPopup(menu)) return false;
+  const char32_t wanted = UnicodeUpper(static_cast<char32_t>(LOWORD(Message.WParam)));
+  // Entries by position, as the window layer lists them (hidden items and
+  // reduced lines are not among them).
+  std::vector<Word> matches;
+  int selected = -1;
+  const int count = GetMenuItemCount(menu);
+  for (int position = 0; position < count; ++position) {
+    const UINT id = GetMenuItemID(menu, position);
+    if (menu == FSelectedMenu &&
+        (FSelectedIsPopup ? static_cast<UINT>(position) == FSelectedEntry : id == FSelectedEntry))
+      selected = position;
+    const TMenuItem* item =
+        id == static_cast<UINT>(-1) ? FindPopup(GetSubMenu(menu, position)) : FindItem(id, TFindItemKind::fkCommand);
+    if (item && GetHotkey(item->Caption()) == wanted) matches.push_back(static_cast<Word>(position));
+  }
+  if (matches.empty()) {
+    Message.Result = MAKELRESULT(0, MNC_IGNORE);  // the layer's default
+  } else if (matches.size() == 1) {
+    Message.Result = MAKELRESULT(matches.front(), MNC_EXECUTE);
+  } else {
+    // Several share the letter: each press selects the next after the selection.
+    const auto next = std::find_if(matches.begin(), matches.end(), [selected](Word m) { return m > selected; });
+    Message.Result = MAKELRESULT(next == matches.end() ? matches.front() : *next, MNC_SELECT);
+  }
+  return true;
+}
+
 bool TMenu::DispatchMenuMessage(TMessage& Message) {
   switch (Message.Msg) {
     case WM_COMMAND:
@@ -212,6 +247,8 @@ bool TMenu::DispatchMenuMessage(TMessage& Message) {
       return true;
     case WM_INITMENUPOPUP:
       if (!DispatchPopup(reinterpret_cast<HMENU>(Message.WParam))) return false;
+      // A popup opens with nothing highlighted in it.
+      if (FSelectedMenu == reinterpret_cast<HMENU>(Message.WParam)) FSelectedMenu = nullptr;
       Message.Result = 0;
       return true;
     case WM_MENUSELECT: {
@@ -227,6 +264,9 @@ bool TMenu::DispatchMenuMessage(TMessage& Message) {
                                   : FindItem(id, TFindItemKind::fkCommand);
       }
       if (Application) Application->SetHint(item ? GetLongHint(item->Hint()) : String());
+      FSelectedMenu = menu;
+      FSelectedEntry = id;
+      FSelectedIsPopup = (flags & MF_POPUP) != 0;
       Message.Result = 0;
       return true;
     }
@@ -242,6 +282,7 @@ bool TMenu::DispatchMenuMessage(TMessage& Message) {
       Message.Result = TRUE;
       return true;
     }
+    case WM_MENUCHAR: return MenuChar(Message);
     default: return false;
   }
 }

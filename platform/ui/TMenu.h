@@ -14,6 +14,8 @@
 // - With OwnerDraw every entry is owner-drawn: the item's OnMeasureItem and
 //   OnDrawItem (or OnAdvancedDrawItem) draw it, or the standard drawing
 //   when it has no handler.
+//   Its "&" letter still chooses it (WM_MENUCHAR): one item with the letter
+//   is chosen, several are selected in turn.
 // - AutoHotkeys maAutomatic gives each item without "&" the first letter
 //   (of a word first, then any letter or digit) of its caption that no
 //   sibling uses yet, by changing its caption; maManual leaves captions as
@@ -106,8 +108,16 @@ class TMenu : public TComponent {
   TMenuItem* FindPopup(HMENU AHandle) const;
   bool MeasureItem(MEASUREITEMSTRUCT& Measure);
   bool DrawItem(const DRAWITEMSTRUCT& Draw);
+  // WM_MENUCHAR for one of its menus: the window layer matches no
+  // owner-drawn entry by its "&" letter, so the items' captions do.
+  bool MenuChar(TMessage& Message);
 
   std::unique_ptr<TMenuItem> FItems;
+  // The entry last highlighted (WM_MENUSELECT): its menu, and its position
+  // when it opens a submenu, else its command.
+  HMENU FSelectedMenu = nullptr;
+  UINT FSelectedEntry = 0;
+  bool FSelectedIsPopup = false;
   TImageList* FImages = nullptr;
   TChangeLink FImageChangeLink;
   bool FOwnerDraw = false;

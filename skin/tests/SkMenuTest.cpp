@@ -138,8 +138,7 @@ TEST_F(SkinnedMenus, AltSpaceOpensTheControlMenuBelowTheTitleBarAndCloseCloses) 
     plat::GetWindowRect(menuWindow, &rect);
     menuRect = rect;
     picture = plat::WindowPicture(menuWindow);
-    plat::InjectKeyPress(plat::VK_UP);  // from no selection to the last item, Close
-    plat::InjectKeyPress(plat::VK_RETURN);
+    plat::InjectKeyPress('C');  // "&Close"
   });
   plat::InjectKeyPress(plat::VK_SPACE, {plat::VK_MENU});
   plat::Application->ProcessMessages();

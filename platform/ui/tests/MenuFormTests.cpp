@@ -461,6 +461,42 @@ TEST_F(MenuForms, AnOwnerDrawnPopupMeasuresAndDrawsItsItemsThroughItsHandlers) {
   EXPECT_EQ(Form()->Clicks, Log{});
 }
 
+TEST_F(MenuForms, AnOwnerDrawnItemIsChosenByItsLetter) {
+  TPopupMenu* menu = OwnerDrawnMenu(Form(), {"&Open", "&Wrap", "-", "&Save", "&Send", "&Close"});
+  std::vector<String> chosen;
+  for (int i = 0; i < menu->Items()->Count(); ++i) {
+    TMenuItem* item = menu->Items()->Items(i);
+    item->OnClick = [&chosen, item](TObject*) { chosen.push_back(item->Caption()); };
+  }
+  // One item with the letter is chosen at once.
+  WhileMenuOpen([&] { menu->Popup(200, 150); }, [](HWND) { InjectKeyPress('C'); });
+  EXPECT_EQ(chosen, std::vector<String>{"&Close"});
+  // Two with it: the letter selects the next of them, Enter chooses.
+  chosen.clear();
+  WhileMenuOpen([&] { menu->Popup(200, 150); },
+                [](HWND) {
+                  InjectKeyPress('S');
+                  InjectKeyPress(VK_RETURN);
+                });
+  EXPECT_EQ(chosen, std::vector<String>{"&Save"});
+  chosen.clear();
+  WhileMenuOpen([&] { menu->Popup(200, 150); },
+                [](HWND) {
+                  InjectKeyPress('S');
+                  InjectKeyPress('S');
+                  InjectKeyPress(VK_RETURN);
+                });
+  EXPECT_EQ(chosen, std::vector<String>{"&Send"});
+  // A letter no item has chooses nothing.
+  chosen.clear();
+  WhileMenuOpen([&] { menu->Popup(200, 150); },
+                [](HWND) {
+                  InjectKeyPress('Q');
+                  InjectKeyPress(VK_ESCAPE);
+                });
+  EXPECT_TRUE(chosen.empty());
+}
+
 TEST_F(MenuForms, OwnerDrawnItemsWithoutHandlersHaveTheStandardLook) {
   TPopupMenu* menu = OwnerDrawnMenu(Form(), {"Open", "Wrap", "-", "Save", "Close"});
   TMenuItem* root = menu->Items();
