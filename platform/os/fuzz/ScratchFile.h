@@ -1,7 +1,7 @@
 #pragma once
 // For fuzz targets of readers that take a file name: each input is written
 // to one file in a private temporary folder, removed with everything in it
-// at exit.
+// at exit (as is whatever else a target puts in that folder).
 #include <cstdint>
 #include <cstdlib>
 
@@ -21,6 +21,8 @@ class TScratchFile {
   TScratchFile(const TScratchFile&) = delete;
   TScratchFile& operator=(const TScratchFile&) = delete;
 
+  // The folder, with a trailing "/".
+  const String& Folder() const { return FFolder; }
   // Replaces the file's content with the input; answers its path.
   const String& Write(const std::uint8_t* data, std::size_t size) const {
     TFileStream file(FPath, fmCreate);
