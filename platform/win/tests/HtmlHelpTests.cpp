@@ -17,6 +17,7 @@
 #include "testing/CompiledHelpFile.h"
 #include "testing/FileContent.h"
 #include "testing/PlatformRoot.h"
+#include "testing/RunProgram.h"
 #include "testing/TempFolder.h"
 
 namespace plat::testing {
@@ -24,6 +25,7 @@ namespace {
 
 using zorbit::testing::MakeCompiledHelp;
 using zorbit::testing::ReadFileContent;
+using zorbit::testing::RunProgram;
 using zorbit::testing::TPlatformRoot;
 using zorbit::testing::TTempFolder;
 using TKind = TRecordingLauncher::TKind;
@@ -70,7 +72,8 @@ TTempFolder* HtmlHelpTest::Sources = nullptr;
 std::string HtmlHelpTest::Help;
 
 TEST_F(HtmlHelpTest, InstalledControlIsFoundAsAProgramFindsIt) {
-  ASSERT_TRUE(InstallHelpControl(HHSETUP_PATH));
+  const auto setup = RunProgram({HHSETUP_PATH});
+  ASSERT_EQ(setup.ExitCode, 0) << setup.Output;
   const std::optional<TVersionInfo> version = GetFileVersionInfo(HelpControlPath());
   ASSERT_TRUE(version.has_value());
   EXPECT_EQ(version->Fixed().dwFileVersionMS, (5u << 16) | 2u);
@@ -91,6 +94,9 @@ TEST_F(HtmlHelpTest, InstalledControlIsFoundAsAProgramFindsIt) {
 }
 
 TEST_F(HtmlHelpTest, WithoutItsFileTheControlDoesNotLoad) {
+  SetLastError(ERROR_SUCCESS);
+  EXPECT_FALSE(InstallHelpControl(Sources->File("missing.ocx")));
+  EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
   SetLastError(ERROR_SUCCESS);
   EXPECT_EQ(LoadLibrary(HelpControlPath()), nullptr);
   EXPECT_EQ(GetLastError(), ERROR_MOD_NOT_FOUND);
