@@ -1,12 +1,15 @@
 #include "platform/os/IsolatedCall.h"
 
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <exception>
 
@@ -32,13 +35,21 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
   return true;
 }
 
-String ReadAll(int fd) {
-  String bytes;
+// Everything the child writes until it closes the pipe; false when the
+// deadline passes first.
+bool ReadAll(int fd, String& bytes) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kIsolatedCallSeconds);
   char buffer[65536];
   for (;;) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return false;
+    pollfd wait{fd, POLLIN, 0};
+    const int ready = ::poll(&wait, 1, static_cast<int>(left.count()));
+    if (ready < 0 && errno == EINTR) continue;
+    if (ready <= 0) return false;
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return bytes;
+    if (n <= 0) return true;
     bytes.append(buffer, static_cast<std::size_t>(n));
   }
 }
@@ -82,10 +93,16 @@ String IsolatedCall(const std::function<String()>& work) {
   const ScopeExit closeRead([&] { ::close(pipe[0]); });
   if (child < 0) throw EIsolatedCallError(Format("no child process: %s", {String(std::strerror(forkError))}));
 
-  const String answer = ReadAll(pipe[0]);
+  String answer;
+  const bool answered = ReadAll(pipe[0], answer);
+  // A child stuck without using processor time (a lock it will never get)
+  // is stopped here.
+  if (!answered) ::kill(child, SIGKILL);
   int status = 0;
   while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
+  if (!answered)
+    throw EIsolatedCallError(Format("the child process did not answer within %d seconds", {kIsolatedCallSeconds}));
   const bool complete = WIFEXITED(status) && WEXITSTATUS(status) == 0 && !answer.empty();
   if (!complete) throw EIsolatedCallError(HowItEnded(status));
   if (answer.front() == kError) throw EIsolatedCallError(answer.substr(1));

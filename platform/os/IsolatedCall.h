@@ -19,14 +19,16 @@ namespace plat {
 
 // The child failed: it crashed or was killed (the message names the
 // signal), exceeded its processor time, raised an exception (its message is
-// passed on), or could not be started.
+// passed on), did not answer in time, or could not be started.
 class EIsolatedCallError : public Exception {
   using Exception::Exception;
 };
 
-// The processor time a child may use before it is stopped; it stops a
-// reader caught in an endless loop.
+// The processor time a child may use before it is stopped (a reader caught
+// in an endless loop), and the time the caller waits for its answer before
+// stopping it (a child that waits for ever).
 inline constexpr unsigned kIsolatedCallCpuSeconds = 60;
+inline constexpr int kIsolatedCallSeconds = 120;
 
 // Runs work in a child process and answers the bytes it returned. An
 // exception derived from std::exception raised by work is reported by its
