@@ -41,8 +41,8 @@ HWND DisplayTopic(String address, const String& dataTopic) {
   const std::size_t separator = address.find("::");
   const String helpFile = address.substr(0, separator);
   const String topic = separator == String::npos ? dataTopic : address.substr(separator + 2);
-  const String folder = TopicFolders().NewFolder();
-  if (helpFile.empty() || folder.empty()) {
+  const String folder = helpFile.empty() ? String() : TopicFolders().NewFolder();
+  if (folder.empty()) {
     SetLastError(ERROR_FILE_NOT_FOUND);
     return nullptr;
   }
