@@ -20,6 +20,11 @@ IProgramLauncher*& CurrentLauncher() {
   return launcher;
 }
 
+IProgramLauncher*& DefaultLauncher() {
+  static IProgramLauncher* launcher = nullptr;
+  return launcher;
+}
+
 // "scheme:" of at least two characters, so that "C:" is no URL.
 bool IsUrl(const String& text) {
   const auto colon = text.find(':');
@@ -99,11 +104,16 @@ DWORD TRecordingLauncher::OpenDocument(const String& target) {
 
 IProgramLauncher& ProgramLauncher() {
   static TProgramLauncher real;
-  IProgramLauncher* current = CurrentLauncher();
-  return current != nullptr ? *current : real;
+  if (IProgramLauncher* current = CurrentLauncher()) return *current;
+  if (IProgramLauncher* fallback = DefaultLauncher()) return *fallback;
+  return real;
 }
 
 void SetProgramLauncher(IProgramLauncher* launcher) { CurrentLauncher() = launcher; }
+
+void SetDefaultProgramLauncher(IProgramLauncher* launcher) { DefaultLauncher() = launcher; }
+
+IProgramLauncher* DefaultProgramLauncher() { return DefaultLauncher(); }
 
 std::intptr_t ShellExecute(const String& verb, const String& file, const String& parameters, const String& directory,
                            int /*showCmd*/) {

@@ -1,8 +1,8 @@
 #pragma once
 // Starting programs and opening documents and URLs. ShellExecute and
 // RunProgram decide what to start; the starting itself goes through one
-// replaceable launcher, so tests record what would have been started
-// (TRecordingLauncher) instead of starting it.
+// replaceable launcher, so tests and the headless display record what would
+// have been started (TRecordingLauncher) instead of starting it.
 #include <cstdint>
 #include <vector>
 
@@ -59,11 +59,17 @@ class TRecordingLauncher : public IProgramLauncher {
   DWORD FResult = 0;
 };
 
-// The launcher in use: the real one unless a test set another.
-IProgramLauncher& ProgramLauncher();
-// Uses launcher from now on (the caller keeps it alive); null restores the
+// The launcher in use: the one a test set, else the default one, else the
 // real one.
+IProgramLauncher& ProgramLauncher();
+// Uses launcher from now on (the caller keeps it alive); null goes back to
+// the default.
 void SetProgramLauncher(IProgramLauncher* launcher);
+// The launcher used while no other is set: a display without a screen sets
+// its recorder here, so that a program run headless records what it would
+// start (the caller keeps it alive; null: the real one).
+void SetDefaultProgramLauncher(IProgramLauncher* launcher);
+IProgramLauncher* DefaultProgramLauncher();
 
 // verb "" or "open": a URL ("scheme:...") or a document or folder is opened,
 // an executable file is run with the parameters (split like a command line)

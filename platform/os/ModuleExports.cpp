@@ -4,7 +4,9 @@
 #include <memory>
 #include <mutex>
 
+#include "platform/rtl/FileUtils.h"
 #include "platform/rtl/LastError.h"
+#include "platform/rtl/Paths.h"
 #include "platform/rtl/StringUtils.h"
 #include "platform/rtl/Unicode.h"
 
@@ -29,7 +31,7 @@ ExportTable& Table() {
 }
 
 String ModuleKey(const String& moduleName) {
-  String key = UpperCase(moduleName);
+  String key = UpperCase(ExtractFileName(moduleName));
   if (key.size() > 4 && key.compare(key.size() - 4, 4, ".DLL") == 0) key.resize(key.size() - 4);
   return key;
 }
@@ -59,6 +61,10 @@ HMODULE GetModuleHandle(const String& moduleName) {
 }
 
 HMODULE LoadLibrary(const String& moduleName) {
+  if (ExtractFileName(moduleName) != moduleName && !FileExists(NormalizePath(moduleName))) {
+    SetLastError(ERROR_MOD_NOT_FOUND);
+    return nullptr;
+  }
   HMODULE module = GetModuleHandle(moduleName);
   if (!module) return nullptr;
   ExportTable& table = Table();

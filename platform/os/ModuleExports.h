@@ -5,6 +5,9 @@
 // ("USER32"); a library or function never entered is missing, as on a system
 // without it, and the caller takes its documented fallback. Library names
 // compare without case and with or without ".DLL"; function names exactly.
+// A library named by a path ("/x/System32/hhctrl.ocx"; "\" delimits too) is
+// the library of its file name, and LoadLibrary finds it only while that
+// file exists, as a system loads a library from its file.
 // Safe to use from any thread.
 #include "platform/rtl/Types.h"
 
@@ -28,7 +31,7 @@ HMODULE GetModuleHandle(const String& moduleName);
 FARPROC GetProcAddress(HMODULE module, const String& procName);
 
 // The library's handle, as GetModuleHandle answers, with its load count
-// raised; the libraries are the platform's own and stay in memory, so the
+// raised (a path must name an existing file); the libraries are the platform's own and stay in memory, so the
 // count only decides how many FreeLibrary calls it takes. Null with
 // ERROR_MOD_NOT_FOUND for a library that offers nothing.
 HMODULE LoadLibrary(const String& moduleName);

@@ -8,7 +8,13 @@ namespace plat {
 
 HeadlessDisplay::HeadlessDisplay() : HeadlessDisplay({1024, 768}, {0, 0, 1024, 738}) {}
 
-HeadlessDisplay::HeadlessDisplay(TSize screen, TRect workArea) : FMonitors{{{0, 0, screen.cx, screen.cy}, workArea}} {}
+HeadlessDisplay::HeadlessDisplay(TSize screen, TRect workArea) : FMonitors{{{0, 0, screen.cx, screen.cy}, workArea}} {
+  SetDefaultProgramLauncher(&FLaunches);
+}
+
+HeadlessDisplay::~HeadlessDisplay() {
+  if (DefaultProgramLauncher() == &FLaunches) SetDefaultProgramLauncher(nullptr);
+}
 
 TSize HeadlessDisplay::ScreenSize() const {
   const TRect& primary = FMonitors.front().Bounds;

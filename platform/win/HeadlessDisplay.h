@@ -1,11 +1,14 @@
 #pragma once
 // The display without a screen: windows live only in their backing
 // bitmaps. Tests drive it with input injection (InputInjection.h), answer
-// modal windows through the modal hook and take PNG screenshots.
+// modal windows through the modal hook and take PNG screenshots. While it
+// lives, programs and documents that would be started (Launcher.h) are
+// recorded in Launches() instead, unless a test set a launcher of its own.
 #include <functional>
 #include <map>
 #include <vector>
 
+#include "platform/os/Launcher.h"
 #include "platform/win/Display.h"
 
 namespace plat {
@@ -15,6 +18,7 @@ class HeadlessDisplay : public Display {
   // One monitor of 1024 x 768 with a 30-pixel panel at the bottom.
   HeadlessDisplay();
   HeadlessDisplay(TSize screen, TRect workArea);
+  ~HeadlessDisplay() override;
 
   const char* Name() const override { return "headless"; }
   TSize ScreenSize() const override;
@@ -60,6 +64,9 @@ class HeadlessDisplay : public Display {
   const String& PublishedClipboardText() const { return FPublishedClipboardText; }
   void SetDesktopClipboardText(const String& text) { FDesktopClipboardText = text; }
 
+  // What the program would have started or opened, oldest first.
+  TRecordingLauncher& Launches() { return FLaunches; }
+
  private:
   std::vector<MonitorArea> FMonitors;
   HCURSOR FCursor = nullptr;
@@ -68,6 +75,7 @@ class HeadlessDisplay : public Display {
   ModalHook FModalHook;
   std::vector<HWND> FModalWindows;
   std::map<HWND, LayerAttributes> FLayers;
+  TRecordingLauncher FLaunches;
 };
 
 // The headless display in force, or null when another backend is.

@@ -7,6 +7,7 @@
 #include "platform/os/Launcher.h"
 #include "platform/os/ProcessSpawn.h"
 #include "platform/rtl/LastError.h"
+#include "platform/rtl/ScopeExit.h"
 #include "testing/FileContent.h"
 #include "testing/PlatformRoot.h"
 #include "testing/WaitUntil.h"
@@ -127,6 +128,19 @@ TEST_F(LauncherTest, RealLauncherStartsTheProgram) {
   TProgramLauncher real;
   EXPECT_EQ(real.StartProgram({FRoot.Path() + "/missing"}, ""), ERROR_FILE_NOT_FOUND);
   EXPECT_EQ(real.StartProgram({FProgram}, FRoot.Path() + "/no/such/folder"), ERROR_FILE_NOT_FOUND);
+}
+
+TEST_F(LauncherTest, TheDefaultLauncherStandsInWhileNoOtherIsSet) {
+  TRecordingLauncher fallback;
+  SetDefaultProgramLauncher(&fallback);
+  const ScopeExit restore([] { SetDefaultProgramLauncher(nullptr); });
+  EXPECT_EQ(&ProgramLauncher(), &FRecorder);
+  SetProgramLauncher(nullptr);
+  EXPECT_EQ(&ProgramLauncher(), &fallback);
+  EXPECT_EQ(DefaultProgramLauncher(), &fallback);
+  EXPECT_GT(ShellExecute("open", "https://example.org/", "", "", 1), 32);
+  ASSERT_EQ(fallback.Calls().size(), 1u);
+  EXPECT_EQ(fallback.Calls()[0].Target, "https://example.org/");
 }
 
 TEST(ProcessSpawn, SpawnedProgramsGetTheirEnvironmentAndNoInheritedDescriptors) {

@@ -4,6 +4,7 @@
 
 #include "platform/os/ModuleExports.h"
 #include "platform/rtl/LastError.h"
+#include "testing/TempFolder.h"
 
 namespace plat {
 namespace {
@@ -68,6 +69,22 @@ TEST(ModuleExports, LoadLibraryCountsTheLoadsOfEnteredLibraries) {
   EXPECT_FALSE(FreeLibrary(nullptr));
   // The functions stay: the library is the platform's own.
   EXPECT_NE(GetProcAddress(module, "Twice"), nullptr);
+}
+
+TEST(ModuleExports, LibrariesByPathAreLoadedFromTheirFile) {
+  RegisterProcAddress("testlib4.ocx", "Twice", reinterpret_cast<FARPROC>(&Twice));
+  zorbit::testing::TTempFolder folder("zorbit-modules");
+  const std::string file = folder.Write("TestLib4.ocx", "module");
+  const HMODULE module = GetModuleHandle("TESTLIB4.OCX");
+  ASSERT_NE(module, nullptr);
+  EXPECT_EQ(GetModuleHandle(file), module);
+  EXPECT_EQ(LoadLibrary(file), module);
+  EXPECT_EQ(LoadLibrary(folder.Path() + "\\TestLib4.ocx"), module);
+  EXPECT_TRUE(FreeLibrary(module));
+  EXPECT_TRUE(FreeLibrary(module));
+  SetLastError(ERROR_SUCCESS);
+  EXPECT_EQ(LoadLibrary(folder.File("missing/testlib4.ocx")), nullptr);
+  EXPECT_EQ(GetLastError(), ERROR_MOD_NOT_FOUND);
 }
 
 TEST(ModuleExports, ForeignHandlesAreRefused) {
