@@ -15,6 +15,7 @@
 #include "skin/SkCheckBox.h"
 #include "skin/SkImageButton.h"
 #include "skin/SkThemes.h"
+#include "skin/tests/StyleShots.h"
 #include "testing/FileContent.h"
 #include "testing/FormTest.h"
 #include "testing/ProjectPaths.h"
@@ -22,10 +23,7 @@
 namespace zorbit {
 namespace {
 
-struct TStyleShot {
-  TskUIStyle Style;
-  const char* Name;
-};
+using testing::TStyleShot;
 
 class ButtonShots : public testing::FormTest, public ::testing::WithParamInterface<TStyleShot> {};
 
@@ -101,13 +99,7 @@ TEST_P(ButtonShots, EveryControlShowsItsStyle) {
             plat::ColorToColorRef(frame.Canvas()->Pixels(x, y)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Styles, ButtonShots,
-                         ::testing::Values(TStyleShot{TskUIStyle::MacOS, "MacOS"},
-                                           TStyleShot{TskUIStyle::WinXP, "WinXP"},
-                                           TStyleShot{TskUIStyle::DeepBlue, "DeepBlue"},
-                                           TStyleShot{TskUIStyle::Protein, "Protein"},
-                                           TStyleShot{TskUIStyle::BlueGlass, "BlueGlass"}),
-                         [](const ::testing::TestParamInfo<TStyleShot>& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Styles, ButtonShots, zorbit::testing::BuiltinStyleShots(), zorbit::testing::StyleShotName);
 
 }  // namespace
 }  // namespace zorbit

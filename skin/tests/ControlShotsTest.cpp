@@ -22,6 +22,7 @@
 #include "skin/SkScrollBar.h"
 #include "skin/SkTrackBar.h"
 #include "skin/SkinCanvas.h"
+#include "skin/tests/StyleShots.h"
 #include "skin/tests/ControlForm.h"
 #include "testing/ProjectPaths.h"
 #include "testing/ReferencePicture.h"
@@ -31,10 +32,7 @@ namespace {
 
 using namespace zorbit;
 
-struct TStyleShot {
-  TskUIStyle Style;
-  const char* Name;
-};
+using zorbit::testing::TStyleShot;
 
 class ControlShots : public ControlForm, public ::testing::WithParamInterface<TStyleShot> {
  protected:
@@ -139,13 +137,7 @@ TEST_P(ControlShots, EveryControlShowsItsStyle) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Styles, ControlShots,
-                         ::testing::Values(TStyleShot{TskUIStyle::MacOS, "MacOS"},
-                                           TStyleShot{TskUIStyle::WinXP, "WinXP"},
-                                           TStyleShot{TskUIStyle::DeepBlue, "DeepBlue"},
-                                           TStyleShot{TskUIStyle::Protein, "Protein"},
-                                           TStyleShot{TskUIStyle::BlueGlass, "BlueGlass"}),
-                         [](const ::testing::TestParamInfo<TStyleShot>& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Styles, ControlShots, zorbit::testing::BuiltinStyleShots(), zorbit::testing::StyleShotName);
 
 }  // namespace
 }  // namespace skintest
