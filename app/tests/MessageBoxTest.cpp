@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "WindowTestSupport.h"
+#include "platform/rtl/ResourceStrings.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/TCustomLabel.h"
 #include "platform/ui/TCustomPanel.h"
 #include "platform/ui/TImage.h"
@@ -112,6 +114,20 @@ TEST_F(MessageBoxTest, ASecondMessageShowsNoButtonOfTheFirst) {
     Press("OK")(Window);
   });
   EXPECT_EQ(second, std::vector<std::string>{"OK"});
+}
+
+TEST_F(MessageBoxTest, CaptionsAreTheTranslatedRuntimeTextsWithoutAmpersands) {
+  plat::SetResourceTextTranslator([](const plat::String& Text) -> plat::String {
+    return Text == "&Yes" ? "&Ja" : Text == "&No" ? "&Nein" : Text;
+  });
+  const plat::ScopeExit english([] { plat::SetResourceTextTranslator(nullptr); });
+  std::vector<std::string> shown;
+  const int result = Show(3, 4, [&](plat::TCustomForm& Window) {
+    shown = Captions();
+    Press("Nein")(Window);
+  });
+  EXPECT_EQ(shown, (std::vector<std::string>{"Ja", "Nein"}));
+  EXPECT_EQ(result, 7);
 }
 
 TEST_F(MessageBoxTest, TheTextsReachTheFrameTitleAndBody) {

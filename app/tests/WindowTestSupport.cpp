@@ -1,6 +1,7 @@
 #include "WindowTestSupport.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "app/OvraMessageBox.h"
 #include "platform/ui/TCustomLabel.h"
@@ -8,6 +9,7 @@
 #include "skin/SkButton.h"
 #include "grid/MarkupLabelClasses.h"
 #include "skin/SkinClasses.h"
+#include "testing/ProjectPaths.h"
 #include "testing/ReferencePicture.h"
 
 namespace apptest {
@@ -60,8 +62,14 @@ std::vector<zorbit::TskButton*> WindowTest::ButtonsOn(plat::TWinControl* Parent)
   return buttons;
 }
 
-std::string WindowTest::Screenshot(plat::TCustomForm& Window, const std::string& Name) {
-  return zorbit::testing::KeepForInspection(*plat::WindowPicture(Window.Handle()), "app/" + Name + ".png");
+void WindowTest::Screenshot(plat::TCustomForm& Window, const std::string& Name) {
+  const std::unique_ptr<plat::Bitmap> shot = plat::WindowPicture(Window.Handle());
+  ASSERT_TRUE(shot);
+  const std::string kept = zorbit::testing::KeepForInspection(*shot, "app/" + Name + ".png");
+  const zorbit::testing::TPictureMatch match =
+      zorbit::testing::MatchReference(*shot, zorbit::testing::SourcePath("app/tests/data/" + Name + ".png"), 24);
+  EXPECT_TRUE(match.Loaded && match.Differing * 1000 <= shot->Width() * shot->Height())
+      << Name << " does not match its reference (" << match.Differing << " pixels differ); see " << kept;
 }
 
 }  // namespace apptest

@@ -30,8 +30,10 @@ class WindowTest : public zorbit::testing::FormTest {
   static TAnswer Press(const std::string& Caption);
   // The skinned buttons directly on Parent, from left to right.
   static std::vector<zorbit::TskButton*> ButtonsOn(plat::TWinControl* Parent);
-  // Keeps a picture of the window in the build folder: its path.
-  static std::string Screenshot(plat::TCustomForm& Window, const std::string& Name);
+  // Compares a picture of the window with app/tests/data/Name.png (a few
+  // pixels may differ where anti-aliased text rounds otherwise) and keeps it
+  // in app/ of the build folder for a person to look at.
+  static void Screenshot(plat::TCustomForm& Window, const std::string& Name);
 
   // The texts of the message boxes shown, oldest first.
   std::vector<std::string> Messages;

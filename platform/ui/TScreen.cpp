@@ -174,7 +174,7 @@ void TScreen::AddForm(TCustomForm* Form) { FForms.push_back(Form); }
 void TScreen::RemoveForm(TCustomForm* Form) {
   std::erase(FForms, Form);
   if (FActiveForm == Form) FActiveForm = nullptr;
-  if (FActiveControl && (FActiveControl == Form || Form->ContainsControl(FActiveControl))) FActiveControl = nullptr;
+  if (FActiveControl && Form->ContainsControl(FActiveControl)) FActiveControl = nullptr;
 }
 
 }  // namespace plat
