@@ -170,6 +170,21 @@ TEST_F(SecurityWindowTest, SetChangeAndRemoveBothPasswords) {
   Enter(user, {}, kU1, kU1);
   EXPECT_EQ(Stored("user_password"), "16,02");
   EXPECT_TRUE(user.Box->Checked());
+  // Removed on its own, after the prompt.
+  Answer(Press("Yes"));
+  Answer(Prompt(kU1));
+  Answer(Press("OK"));
+  ClickControl(user.RemoveLink);
+  Pump();
+  EXPECT_EQ(Stored("user_password"), "");
+  EXPECT_FALSE(user.Box->Checked());
+  EXPECT_EQ(Stored("supervisor_password"), "2E,20");
+  // And set again.
+  ClickControl(user.InputLink);
+  Pump();
+  Answer(Press("OK"));
+  Enter(user, {}, kU1, kU1);
+  EXPECT_EQ(Stored("user_password"), "16,02");
   Screenshot(*FWindow, "security-both-set");
 
   // Removing the supervisor password takes the user password along.
@@ -185,7 +200,8 @@ TEST_F(SecurityWindowTest, SetChangeAndRemoveBothPasswords) {
   EXPECT_FALSE(FWindow->UserSectionEnabled());
 
   EXPECT_EQ(Messages, (std::vector<std::string>{Text("HM000B"), Text("HM000C"), Text("HM000A"), Text("HM0009"),
-                                                Text("HM000D"), Text("HM0001"), Text("HM0004")}));
+                                                Text("HM000D"), Text("HM0006"), Text("HM0008"), Text("HM000D"),
+                                                Text("HM0001"), Text("HM0004")}));
   EXPECT_TRUE(Unexpected.empty());
 }
 
@@ -248,6 +264,23 @@ TEST_F(SecurityWindowTest, TheKeyboardTogglesTheBoxesAsTheMouseDoes) {
   Pump();
   EXPECT_TRUE(FWindow->Supervisor().EntryOpen);
   EXPECT_FALSE(FWindow->Supervisor().Box->Checked());
+  // Apply with nothing typed does nothing and says nothing.
+  ClickControl(FWindow->Supervisor().Apply);
+  Pump();
+  EXPECT_TRUE(FWindow->Supervisor().EntryOpen);
+  EXPECT_TRUE(Messages.empty());
+}
+
+TEST_F(SecurityWindowTest, F1ClicksTheMainWindowsHelpButton) {
+  TfmBaseForm* main = nullptr;
+  plat::Application->CreateForm(main);
+  int helped = 0;
+  static_cast<TskImageButton*>(main->FindComponent("btnHelp"))->OnClick = [&helped](plat::TObject*) { ++helped; };
+  Open("{}\n");
+  FWindow->Supervisor().Box->SetFocus();
+  plat::InjectKeyPress(plat::VK_F1);
+  Pump();
+  EXPECT_EQ(helped, 1);
 }
 
 TEST_F(SecurityWindowTest, PasswordFieldsTakeKeysButNoPasteAndNoCharacters) {
