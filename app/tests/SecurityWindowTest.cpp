@@ -16,6 +16,7 @@
 #include "WindowTestSupport.h"
 #include "app/CheckPassword.h"
 #include "app/StringTable.h"
+#include "app/Translate.h"
 #include "grid/TMarkupLabel.h"
 #include "platform/gdi/TFont.h"
 #include "platform/os/Launcher.h"
@@ -203,6 +204,17 @@ TEST_F(SecurityWindowTest, SetChangeAndRemoveBothPasswords) {
                                                 Text("HM000D"), Text("HM0006"), Text("HM0008"), Text("HM000D"),
                                                 Text("HM0001"), Text("HM0004")}));
   EXPECT_TRUE(Unexpected.empty());
+}
+
+TEST_F(SecurityWindowTest, RefreshedAfterTranslationTheLinksShowTheirTexts) {
+  Open(R"({"supervisor_password": "1E"})");
+  Translate(kFormComponentSection, FWindow);
+  FWindow->Refresh();
+  EXPECT_EQ(FWindow->Supervisor().InputLink->PlainText(), "Change Password");
+  EXPECT_EQ(FWindow->User().InputLink->PlainText(), "Set Password");
+  EXPECT_TRUE(FWindow->Supervisor().RemoveLink->Visible());
+  EXPECT_FALSE(FWindow->User().RemoveLink->Visible());
+  EXPECT_TRUE(FWindow->UserSectionEnabled());
 }
 
 TEST_F(SecurityWindowTest, ASetTheBiosRefusesIsNeverMarkedSet) {
