@@ -103,6 +103,13 @@ class SecurityWindowTest : public WindowTest {
     ClickControl(Section.Apply);
     Pump();
   }
+  // Opens the section's entry by its link, enters the fields and answers the message that follows with OK.
+  void EnterThroughLink(TPasswordSection& Section, const Keys& Old, const Keys& New, const Keys& Confirm) {
+    ClickControl(Section.InputLink);
+    Pump();
+    Answer(Press("OK"));
+    Enter(Section, Old, New, Confirm);
+  }
   // Answers the prompt: the password typed, then OK.
   static TAnswer Prompt(const Keys& Keys) {
     return [Keys](plat::TCustomForm& Window) {
@@ -144,31 +151,19 @@ TEST_F(SecurityWindowTest, SetChangeAndRemoveBothPasswords) {
   EXPECT_FALSE(sup.EntryOpen);
 
   // Differing new and confirmation: the entry stays open.
-  ClickControl(sup.InputLink);
-  Pump();
-  Answer(Press("OK"));
-  Enter(sup, kAB1, kCD, kCE);
+  EnterThroughLink(sup, kAB1, kCD, kCE);
   EXPECT_TRUE(sup.EntryOpen);
   ClickControl(sup.Cancel);
   Pump();
   // A wrong old password changes nothing.
-  ClickControl(sup.InputLink);
-  Pump();
-  Answer(Press("OK"));
-  Enter(sup, kCD, kCD, kCD);
+  EnterThroughLink(sup, kCD, kCD, kCD);
   EXPECT_EQ(Stored("supervisor_password"), "1E,30,02");
   // The right one changes it.
-  ClickControl(sup.InputLink);
-  Pump();
-  Answer(Press("OK"));
-  Enter(sup, kAB1, kCD, kCD);
+  EnterThroughLink(sup, kAB1, kCD, kCD);
   EXPECT_EQ(Stored("supervisor_password"), "2E,20");
 
   // A user password beside it.
-  ClickControl(user.InputLink);
-  Pump();
-  Answer(Press("OK"));
-  Enter(user, {}, kU1, kU1);
+  EnterThroughLink(user, {}, kU1, kU1);
   EXPECT_EQ(Stored("user_password"), "16,02");
   EXPECT_TRUE(user.Box->Checked());
   // Removed on its own, after the prompt.
@@ -181,10 +176,7 @@ TEST_F(SecurityWindowTest, SetChangeAndRemoveBothPasswords) {
   EXPECT_FALSE(user.Box->Checked());
   EXPECT_EQ(Stored("supervisor_password"), "2E,20");
   // And set again.
-  ClickControl(user.InputLink);
-  Pump();
-  Answer(Press("OK"));
-  Enter(user, {}, kU1, kU1);
+  EnterThroughLink(user, {}, kU1, kU1);
   EXPECT_EQ(Stored("user_password"), "16,02");
   Screenshot(*FWindow, "security-both-set");
 
@@ -227,10 +219,7 @@ TEST_F(SecurityWindowTest, ASetTheBiosRefusesIsNeverMarkedSet) {
     Messages.clear();
     Open(R"({"supervisor_password": "1E"})", {"--fail", c.Fail});
     TPasswordSection& section = c.User ? FWindow->User() : FWindow->Supervisor();
-    ClickControl(section.InputLink);
-    Pump();
-    Answer(Press("OK"));
-    Enter(section, {}, kU1, kU1);
+    EnterThroughLink(section, {}, kU1, kU1);
     EXPECT_EQ(Messages, std::vector<std::string>{Text(c.Message)}) << c.Fail;
     EXPECT_FALSE(section.Box->Checked()) << c.Fail;
     EXPECT_FALSE(section.PasswordSet) << c.Fail;
