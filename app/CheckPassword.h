@@ -9,8 +9,6 @@
 // stays open. The field is emptied either way. Verified is reset every time
 // the prompt is shown, so a prompt left by Cancel or its close box never
 // reads as verified.
-#include <memory>
-
 #include "app/BaseWindows.h"
 #include "app/TVKeyPool.h"
 

@@ -75,8 +75,6 @@ TfmSetSystemPassword::TfmSetSystemPassword(plat::TComponent* AOwner) : TfmBaseDi
   CreateFromLayout("TfmSetSystemPassword", handlers);
 }
 
-TfmSetSystemPassword::~TfmSetSystemPassword() = default;
-
 void TfmSetSystemPassword::BindSection(TPasswordSection& Section, const char* Group, const char* Detail,
                                        const char* Box, const char* InputLink, const char* RemoveLink,
                                        std::array<const char*, 3> Labels, std::array<const char*, 3> Edits,

@@ -20,7 +20,7 @@
 // "InstallFolder" of HKEY_CLASSES_ROOT\EncryptFileInfo\INIT ("c:\Vaultix"
 // when the key is missing); its button is disabled when no such file exists.
 #include <array>
-#include <memory>
+#include <cstdint>
 
 #include "app/BaseWindows.h"
 #include "app/TVKeyPool.h"
@@ -66,7 +66,6 @@ struct TPasswordSection {
 class TfmSetSystemPassword : public TfmBaseDialog {
  public:
   explicit TfmSetSystemPassword(plat::TComponent* AOwner);
-  ~TfmSetSystemPassword() override;
 
   // Reads both passwords' state from the BIOS and closes both entries; the
   // main window calls it again after translating the window.
