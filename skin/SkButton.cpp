@@ -16,7 +16,7 @@
 #include "skin/SkinCanvas.h"
 #include "skin/SkinPictures.h"
 #include "skin/ThemeChoice.h"
-#include "skin/ThemeLink.h"
+#include "skin/ThemeValues.h"
 
 namespace zorbit {
 

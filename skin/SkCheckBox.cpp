@@ -11,7 +11,7 @@
 #include "skin/SkThemes.h"
 #include "skin/SkinCanvas.h"
 #include "skin/ThemeChoice.h"
-#include "skin/ThemeLink.h"
+#include "skin/ThemeValues.h"
 
 namespace zorbit {
 

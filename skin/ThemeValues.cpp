@@ -44,4 +44,17 @@ void SkinBitmapFrame(const TskFileTheme* Theme, TskUIStyle Style, TskThemeElemen
   }
 }
 
+void LinkFileTheme(plat::TComponent& Self, TskFileTheme*& Field, TskFileTheme* Value) {
+  if (Field == Value) return;
+  if (Field) Self.RemoveFreeNotification(Field);
+  Field = Value;
+  if (Value) Self.FreeNotification(Value);
+}
+
+bool ForgetFreedTheme(TskFileTheme*& Field, const plat::TComponent* AComponent, plat::TOperation Operation) {
+  if (Operation != plat::TOperation::opRemove || !Field || AComponent != Field) return false;
+  Field = nullptr;
+  return true;
+}
+
 }  // namespace zorbit

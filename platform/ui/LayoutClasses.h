@@ -310,12 +310,11 @@ class TLayoutClassBuilder {
 
   template <typename C, typename R>
   TLayoutClassBuilder& StringsProperty(const String& Name, R (C::*Getter)()) {
-    static_assert(std::is_base_of_v<TStrings, layout_detail::Pointee<R>>, "the getter must give a string list");
-    CheckBase<C>();
-    FClass.AddProperty(Name, TStringsProperty{[Getter](TObject& object) -> TStrings* {
-                         return layout_detail::AddressOf((Cast<C>(object).*Getter)());
-                       }});
-    return *this;
+    return AddStrings<C, R>(Name, Getter);
+  }
+  template <typename C, typename R>
+  TLayoutClassBuilder& StringsProperty(const String& Name, R (C::*Getter)() const) {
+    return AddStrings<C, R>(Name, Getter);
   }
 
   template <typename C, typename V>
@@ -433,6 +432,16 @@ class TLayoutClassBuilder {
                                 return true;
                               },
                               {}};
+  }
+
+  template <typename C, typename R, typename G>
+  TLayoutClassBuilder& AddStrings(const String& Name, G Getter) {
+    static_assert(std::is_base_of_v<TStrings, layout_detail::Pointee<R>>, "the getter must give a string list");
+    CheckBase<C>();
+    FClass.AddProperty(Name, TStringsProperty{[Getter](TObject& object) -> TStrings* {
+                         return layout_detail::AddressOf((Cast<C>(object).*Getter)());
+                       }});
+    return *this;
   }
 
   template <typename C, typename G>

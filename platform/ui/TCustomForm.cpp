@@ -440,6 +440,8 @@ void TCustomForm::SetFocus() {
 
 void TCustomForm::SetFocusedControl(TWinControl* Control) {
   if (!Control || (Control != this && !ContainsControl(Control))) return;
+  // A form being destroyed has left the screen already: it must not come back as its focus.
+  if (ComponentState().Contains(TComponentStateItem::csDestroying)) return;
   if (Screen) {
     Screen->FActiveControl = Control;
     Screen->FActiveForm = this;
