@@ -345,6 +345,8 @@ class TExtStringGrid : public TBaseGrid {
   void Loaded() override;
   void CreateWnd() override;
   void Resize() override;
+  // The policy follows every scroll-range update of the grid.
+  void ScrollRangeUpdated() override { UpdateScrollBars(false); }
   void HiddenLastRowChanged() override;
   void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
   void ApplyColumnHeaders();
