@@ -2,6 +2,7 @@
 #include <numeric>
 
 #include "extgrid/TExtStringGrid.h"
+#include "grid/ExtUtilUnicode.h"
 
 namespace zorbit {
 
@@ -120,6 +121,14 @@ void TExtStringGrid::SetHovering(bool Value) { Store(FHovering, Value); }
 void TExtStringGrid::ResetColumnOrder() {
   FColumnOrder.resize(static_cast<std::size_t>(ColCount()));
   std::iota(FColumnOrder.begin(), FColumnOrder.end(), 0);
+}
+
+plat::WideString TExtStringGrid::GetCellWideText(int ACol, int ARow) {
+  return DecodeUnicodeCellText(GetCellText(ACol, ARow));
+}
+
+void TExtStringGrid::SetCellWideText(int ACol, int ARow, const plat::WideString& Value) {
+  SetCellText(ACol, ARow, EncodeUnicodeCellText(Value));
 }
 
 void TExtStringGrid::HiddenLastRowChanged() {

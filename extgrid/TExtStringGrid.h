@@ -293,6 +293,11 @@ class TExtStringGrid : public TBaseGrid {
   plat::String GetVersionString() const;
 
   // Small operations.
+  // Stores an edited value in the cell (the hook the editors write through).
+  virtual void EditorTextToCell(int ACol, int ARow, const plat::String& Value) { SetCellText(ACol, ARow, Value); }
+  // The cell's text as wide text, by the Unicode cell rule.
+  plat::WideString GetCellWideText(int ACol, int ARow);
+  void SetCellWideText(int ACol, int ARow, const plat::WideString& Value);
   virtual void AddRow() { SetRowCount(RowCount() + 1); }
   void ResetColumnOrder();
   const std::vector<int>& ColumnOrder() const { return FColumnOrder; }

@@ -1,0 +1,105 @@
+// A custom editor through TEditLink: keys that end the edit write the
+// editor's value to the cell and hand the focus back to the grid; keys the
+// link wants stay in the editor; Escape puts the saved text back first.
+#include <gtest/gtest.h>
+
+#include "extgrid/TEditLink.h"
+#include "extgrid/TExtStringGrid.h"
+#include "platform/ui/TCustomEdit.h"
+#include "platform/ui/TForm.h"
+#include "platform/win/InputInjection.h"
+#include "platform/win/VirtualKeys.h"
+#include "testing/FormTest.h"
+
+namespace zorbit {
+namespace {
+
+// An editor link whose control is a plain edit on the grid.
+class TTextLink : public TEditLink {
+ public:
+  TTextLink(plat::TComponent* AOwner, TExtStringGrid* Grid) : TEditLink(AOwner) {
+    SetGrid(Grid);
+    FEdit = new plat::TEdit(Grid);
+    FEdit->SetParent(Grid);
+    FEdit->SetVisible(false);
+  }
+  plat::TWinControl* EditControl() override { return FEdit; }
+  void ReadEditorValue(plat::String& S) override { S = FEdit->Text(); }
+  void WriteEditorValue(const plat::String& S) override { FEdit->SetText(S); }
+  plat::TEdit* Edit() const { return FEdit; }
+
+ private:
+  plat::TEdit* FEdit;
+};
+
+class EditLink : public testing::FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    FForm = new plat::TForm(nullptr);
+    FForm->SetBounds(0, 0, 500, 300);
+    FGrid = new TExtStringGrid(FForm);
+    FGrid->SetParent(FForm);
+    FForm->Show();
+    FGrid->SetCol(1);
+    FGrid->SetRow(1);
+    FLink = new TTextLink(FForm, FGrid);
+    FLink->SetSavedText("before");
+    FLink->PlaceEditor(FGrid->CellRect(1, 1));
+    FLink->ActivateEditor(true);
+    FLink->Edit()->SetText("typed");
+    Pump();
+  }
+  void TearDown() override {
+    delete FForm;
+    FormTest::TearDown();
+  }
+  plat::TForm* FForm = nullptr;
+  TExtStringGrid* FGrid = nullptr;
+  TTextLink* FLink = nullptr;
+};
+
+TEST_F(EditLink, TheEditorIsPlacedShownAndFocused) {
+  EXPECT_TRUE(FLink->Edit()->Visible());
+  EXPECT_TRUE(FLink->Edit()->Focused());
+  const plat::TRect cell = FGrid->CellRect(1, 1);
+  EXPECT_EQ(FLink->Edit()->Width(), cell.Width() - FGrid->GridLineWidth());
+}
+
+TEST_F(EditLink, AWantedKeyStaysInTheEditor) {
+  FLink->SetWantKeyUpDown(true);
+  plat::InjectKeyPress(plat::VK_DOWN);
+  Pump();
+  EXPECT_TRUE(FLink->Edit()->Visible());
+  EXPECT_EQ(FGrid->Cells(1, 1), "");
+}
+
+TEST_F(EditLink, AnEndingKeyWritesTheValueAndReturnsToTheGrid) {
+  plat::InjectKeyPress(plat::VK_DOWN);
+  Pump();
+  EXPECT_FALSE(FLink->Edit()->Visible());
+  EXPECT_EQ(FGrid->Cells(1, 1), "typed");
+  EXPECT_TRUE(FGrid->Focused());
+  EXPECT_FALSE(FLink->ForcedExit());
+}
+
+TEST_F(EditLink, EscapePutsTheSavedTextBack) {
+  plat::InjectKeyPress(plat::VK_ESCAPE);
+  Pump();
+  EXPECT_EQ(FGrid->Cells(1, 1), "before");
+}
+
+TEST_F(EditLink, TheBaseHooksAreEmpty) {
+  TEditLink plain(nullptr);
+  plat::String value = "x";
+  plain.ReadEditorValue(value);
+  EXPECT_EQ(value, "");
+  EXPECT_EQ(plain.EditControl(), nullptr);
+  EXPECT_EQ(plain.PopupLeft(), -1);
+  EXPECT_EQ(plain.PopupTop(), -1);
+  EXPECT_EQ(plain.EditStyle(), TEditStyle::esInplace);
+  EXPECT_FALSE(plain.ForcedExit());
+}
+
+}  // namespace
+}  // namespace zorbit
