@@ -76,11 +76,11 @@ class TExtStringGrid : public TBaseGrid {
   void StretchColumn(int Index);
 
   // Headers copied into row 0 and column 0; "\n" in an item is a line break.
-  plat::TStringList* ColumnHeaders() const { return FColumnHeaders.get(); }
+  plat::TStringList* ColumnHeaders() { return FColumnHeaders.get(); }
   void SetColumnHeaders(const plat::TStrings* Value);
-  plat::TStringList* RowHeaders() const { return FRowHeaders.get(); }
+  plat::TStringList* RowHeaders() { return FRowHeaders.get(); }
   void SetRowHeaders(const plat::TStrings* Value);
-  plat::TStringList* LookupItems() const { return FLookupItems.get(); }
+  plat::TStringList* LookupItems() { return FLookupItems.get(); }
   void SetLookupItems(const plat::TStrings* Value);
 
   // Column widths as "Col<i>" values in ColumnSize's Key and Section.
@@ -111,7 +111,7 @@ class TExtStringGrid : public TBaseGrid {
   TGrouping* Grouping() const { return FGrouping.get(); }
   TBackGround* BackGround() const { return FBackGround.get(); }
   void SetBackGround(const TBackGround* Value);
-  TFilter* Filter() const { return FFilter.get(); }
+  TFilter* Filter() { return FFilter.get(); }
   TBalloonSettings* Balloon() const { return FBalloon.get(); }
   TShowModified* ShowModified() const { return FShowModified.get(); }
   TFooterPanel* FooterPanel() const { return FFooterPanel; }
