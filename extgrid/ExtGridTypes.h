@@ -64,6 +64,9 @@ using TGridRowColBoolEvent = std::function<void(plat::TObject* Sender, int ARow,
 // (column, row) and a flag the handler may change.
 using TGridColRowBoolEvent = std::function<void(plat::TObject* Sender, int ACol, int ARow, bool& Value)>;
 using TGridColRowTextEvent = std::function<void(plat::TObject* Sender, int ACol, int ARow, plat::String& Value)>;
+// May change the value and refuse it (Valid starts true).
+using TCellValidateEvent =
+    std::function<void(plat::TObject* Sender, int ACol, int ARow, plat::String& Value, bool& Valid)>;
 using TCanAddRowEvent = std::function<void(plat::TObject* Sender, bool& CanAdd)>;
 using TCanInsertRowEvent = std::function<void(plat::TObject* Sender, int ARow, bool& CanInsert)>;
 

@@ -345,6 +345,8 @@ class TExtStringGrid : public TBaseGrid {
   TGridColRowTextEvent OnGetCheckFalse;
   TCanAddRowEvent OnCanAddRow;
   TCanInsertRowEvent OnCanInsertRow;
+  TCellValidateEvent OnCellValidate;
+  plat::TNotifyEvent OnEditingDone;
 
  protected:
   void Loaded() override;

@@ -5,6 +5,7 @@
 
 #include "extgrid/TEditLink.h"
 #include "extgrid/TExtStringGrid.h"
+#include "extgrid/TGridTransEdit.h"
 #include "platform/ui/TCustomEdit.h"
 #include "platform/ui/TForm.h"
 #include "platform/win/InputInjection.h"
@@ -99,6 +100,42 @@ TEST_F(EditLink, TheBaseHooksAreEmpty) {
   EXPECT_EQ(plain.PopupTop(), -1);
   EXPECT_EQ(plain.EditStyle(), TEditStyle::esInplace);
   EXPECT_FALSE(plain.ForcedExit());
+}
+
+}  // namespace
+}  // namespace zorbit
+
+namespace zorbit {
+namespace {
+
+// The invisible edit of a cell takes a valid text into the cell and hides;
+// an invalid one keeps the focus and the grid's current cell.
+TEST_F(EditLink, ATransparentEditValidatesOnExit) {
+  auto* trans = new TGridTransEdit(FGrid);
+  trans->SetParent(FGrid);
+  trans->SetCol(2);
+  trans->SetRow(3);
+  trans->SetVisible(true);
+  int done = 0;
+  FGrid->OnEditingDone = [&](plat::TObject*) { ++done; };
+  FGrid->OnCellValidate = [](plat::TObject*, int, int, plat::String& Value, bool& Valid) {
+    Valid = Value != "bad";
+    Value += "!";
+  };
+  trans->SetText("bad");
+  trans->SetFocus();
+  FGrid->SetFocus();
+  Pump();
+  EXPECT_TRUE(trans->Focused());
+  EXPECT_EQ(FGrid->Col(), 2);
+  EXPECT_EQ(FGrid->Row(), 3);
+  EXPECT_EQ(done, 0);
+  trans->SetText("good");
+  FGrid->SetFocus();
+  Pump();
+  EXPECT_EQ(FGrid->Cells(2, 3), "good!");
+  EXPECT_FALSE(trans->Visible());
+  EXPECT_EQ(done, 1);
 }
 
 }  // namespace
