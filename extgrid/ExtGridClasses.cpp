@@ -3,6 +3,8 @@
 #include "extgrid/TEditLink.h"
 #include "extgrid/TExtStringGrid.h"
 #include "grid/BaseGridClasses.h"
+#include "grid/TPictureContainer.h"
+#include "platform/ui/TImageList.h"
 #include "platform/ui/IdentMap.h"
 #include "platform/ui/LayoutClasses.h"
 
@@ -267,6 +269,8 @@ void RegisterGrid() {
       .IntegerProperty("URLColor", &TExtStringGrid::URLColor, &TExtStringGrid::SetURLColor, ColorIdents())
       .BooleanProperty("URLShow", &TExtStringGrid::URLShow, &TExtStringGrid::SetURLShow)
       .ObjectProperty("FixedFont", &TExtStringGrid::FixedFont)
+      .ComponentProperty("GridImages", &TExtStringGrid::GridImages, &TExtStringGrid::SetGridImages)
+      .ComponentProperty("PictureContainer", &TExtStringGrid::PictureContainer, &TExtStringGrid::SetPictureContainer)
       .IntegerProperty("FixedFooters", &TExtStringGrid::FixedFooters, &TExtStringGrid::SetFixedFooters)
       .IntegerProperty("FixedRightCols", &TExtStringGrid::FixedRightCols, &TExtStringGrid::SetFixedRightCols)
       .BooleanProperty("FixedRowAlways", &TExtStringGrid::FixedRowAlways, &TExtStringGrid::SetFixedRowAlways)

@@ -36,7 +36,13 @@
 #include "platform/gdi/TFont.h"
 #include "platform/rtl/StringList.h"
 
+namespace plat {
+class TImageList;
+}  // namespace plat
+
 namespace zorbit {
+
+class TPictureContainer;
 
 class TExtStringGrid : public TBaseGrid {
  public:
@@ -183,6 +189,11 @@ class TExtStringGrid : public TBaseGrid {
   void SetURLEdit(bool Value) { FURLEdit = Value; }
   bool HTMLHint() const { return FHTMLHint; }
   void SetHTMLHint(bool Value) { FHTMLHint = Value; }
+  // Pictures that cells and HTML texts name; cleared when they are freed.
+  plat::TImageList* GridImages() const { return FGridImages; }
+  void SetGridImages(plat::TImageList* Value);
+  TPictureContainer* PictureContainer() const { return FPictureContainer; }
+  void SetPictureContainer(TPictureContainer* Value);
 
   // Fixed cells.
   plat::TFont* FixedFont() const { return FFixedFont.get(); }
@@ -370,6 +381,8 @@ class TExtStringGrid : public TBaseGrid {
   void Repaint();
 
   TFooterPanel* FFooterPanel = nullptr;
+  plat::TImageList* FGridImages = nullptr;
+  TPictureContainer* FPictureContainer = nullptr;
   TSearchPanel* FSearchPanel = nullptr;
   std::unique_ptr<TSearchFooter> FSearchFooter;
   std::unique_ptr<TFloatingFooter> FFloatingFooter;

@@ -6,6 +6,7 @@
 #include "extgrid/TExtStringGrid.h"
 #include "grid/TCellProperties.h"
 #include "platform/gdi/TBrush.h"
+#include "platform/ui/TImageList.h"
 #include "platform/ui/LayoutHandlers.h"
 #include "platform/ui/LayoutReader.h"
 #include "platform/ui/TForm.h"
@@ -130,6 +131,14 @@ TEST_F(Hooks, AssignCopiesAnotherGridAndIgnoresOtherSources) {
   EXPECT_EQ(FGrid->ActiveCellColor(), plat::clRed);
   FGrid->Assign(source->Navigation());
   EXPECT_EQ(FGrid->ColCount(), 3);
+}
+
+TEST_F(Hooks, FreedPictureSourcesAreForgotten) {
+  auto* images = new plat::TImageList(FForm);
+  FGrid->SetGridImages(images);
+  EXPECT_EQ(FGrid->GridImages(), images);
+  delete images;
+  EXPECT_EQ(FGrid->GridImages(), nullptr);
 }
 
 // While a layout is read the fixed rows may come after the sort row.
