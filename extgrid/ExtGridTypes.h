@@ -67,6 +67,7 @@ using TGridColRowTextEvent = std::function<void(plat::TObject* Sender, int ACol,
 // May change the value and refuse it (Valid starts true).
 using TCellValidateEvent =
     std::function<void(plat::TObject* Sender, int ACol, int ARow, plat::String& Value, bool& Valid)>;
+using TRowSizeEvent = std::function<void(plat::TObject* Sender, int ARow)>;
 using TCanAddRowEvent = std::function<void(plat::TObject* Sender, bool& CanAdd)>;
 using TCanInsertRowEvent = std::function<void(plat::TObject* Sender, int ARow, bool& CanInsert)>;
 

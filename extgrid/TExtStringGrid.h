@@ -357,6 +357,7 @@ class TExtStringGrid : public TBaseGrid {
   TCanAddRowEvent OnCanAddRow;
   TCanInsertRowEvent OnCanInsertRow;
   TCellValidateEvent OnCellValidate;
+  TRowSizeEvent OnEndRowSize;
   plat::TNotifyEvent OnEditingDone;
 
  protected:

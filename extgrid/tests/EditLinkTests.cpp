@@ -3,7 +3,10 @@
 // link wants stay in the editor; Escape puts the saved text back first.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "extgrid/TEditLink.h"
+#include "extgrid/TExtRichEdit.h"
 #include "extgrid/TExtStringGrid.h"
 #include "extgrid/TGridTransEdit.h"
 #include "platform/ui/TCustomEdit.h"
@@ -136,6 +139,41 @@ TEST_F(EditLink, ATransparentEditValidatesOnExit) {
   EXPECT_EQ(FGrid->Cells(2, 3), "good!");
   EXPECT_FALSE(trans->Visible());
   EXPECT_EQ(done, 1);
+}
+
+}  // namespace
+}  // namespace zorbit
+
+namespace zorbit {
+namespace {
+
+// The in-place rich editor grows the current row as its content asks for
+// more height, and not while locked; the measuring one only records.
+TEST_F(EditLink, TheInPlaceRichEditGrowsTheRowWhileTyping) {
+  FGrid->SizeWhileTyping()->SetHeight(true);
+  std::vector<int> sized;
+  FGrid->OnEndRowSize = [&](plat::TObject*, int ARow) { sized.push_back(ARow); };
+  auto* rich = new TExtRichEdit(FGrid, true);
+  rich->SetParent(FGrid);
+  rich->SetBounds(0, 0, 120, 20);
+  rich->Perform(plat::EM_SETEVENTMASK, 0, plat::ENM_REQUESTRESIZE);
+  rich->Lock();
+  rich->SetText("one\r\ntwo\r\nthree");
+  EXPECT_EQ(FGrid->RowHeights(1), 21);
+  EXPECT_GT(rich->RequestedSize().Height(), 21);
+  rich->Unlock();
+  rich->SetText("one\r\ntwo\r\nthree\r\nfour");
+  const int h = rich->RequestedSize().Height();
+  EXPECT_EQ(FGrid->RowHeights(1), h + 5);
+  EXPECT_EQ(rich->Height(), h + 4);
+  EXPECT_EQ(sized, std::vector<int>{1});
+
+  auto* measuring = new TExtRichEdit(FGrid, false);
+  measuring->SetParent(FGrid);
+  measuring->Perform(plat::EM_SETEVENTMASK, 0, plat::ENM_REQUESTRESIZE);
+  measuring->SetText("a\r\nb\r\nc\r\nd\r\ne");
+  EXPECT_GT(measuring->RequestedSize().Height(), h);
+  EXPECT_EQ(FGrid->RowHeights(1), h + 5);
 }
 
 }  // namespace
