@@ -1,14 +1,14 @@
 // Creation, window creation, loading, copying and destruction of the grid.
+#include "extgrid/TExtStringGrid.h"
+
 #include "platform/gdi/ThemeServices.h"
 #include "platform/os/OsVersion.h"
-#include "platform/rtl/Streams.h"
 #include "platform/rtl/SwallowedException.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TScreen.h"
 #include "platform/win/CommonControls.h"
 #include "platform/win/Messages.h"
 #include "platform/win/SystemMetrics.h"
-#include "extgrid/TExtStringGrid.h"
 
 namespace zorbit {
 

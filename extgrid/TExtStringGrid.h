@@ -97,6 +97,7 @@ class TExtStringGrid : public TBaseGrid {
   void SaveSelection();
   void RestoreSelection();
   const plat::TGridRect& SavedSelection() const { return FSavedSelection; }
+  bool SelectionSaved() const { return FSelectionSaved; }
   void ScrollInView(int ACol, int ARow);
 
   // Settings objects, owned.
