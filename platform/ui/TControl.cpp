@@ -207,6 +207,25 @@ void TControl::RequestAlign() {
 
 void TControl::Resize() {
   if (OnResize) OnResize(this);
+  // A handler may unsubscribe itself or others: walk a copy of the ids.
+  std::vector<int> ids;
+  for (const auto& [id, handler] : FResizeSubscribers) ids.push_back(id);
+  for (int id : ids) {
+    auto it = std::find_if(FResizeSubscribers.begin(), FResizeSubscribers.end(),
+                           [id](const auto& entry) { return entry.first == id; });
+    if (it == FResizeSubscribers.end()) continue;
+    TNotifyEvent handler = it->second;
+    handler(this);
+  }
+}
+
+int TControl::SubscribeResize(TNotifyEvent Handler) {
+  FResizeSubscribers.emplace_back(++FLastResizeSubscription, std::move(Handler));
+  return FLastResizeSubscription;
+}
+
+void TControl::UnsubscribeResize(int Subscription) {
+  std::erase_if(FResizeSubscribers, [Subscription](const auto& entry) { return entry.first == Subscription; });
 }
 
 bool TControl::CanResize(int& NewWidth, int& NewHeight) {

@@ -17,6 +17,8 @@
 // CM_PARENT*CHANGED messages, and children with ParentFont (...) take the
 // new value.
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/TCanvas.h"  // EInvalidOperation, which controls raise
@@ -184,6 +186,13 @@ class TControl : public TComponent {
   TNotifyEvent OnMouseLeave;
   TNotifyEvent OnResize;
   TCanResizeEvent OnCanResize;
+
+  // Other objects that follow this control's size: each handler runs after
+  // OnResize, in subscription order, until its subscription is removed. A
+  // subscriber removes its own before it goes, so that objects freed in any
+  // order leave no handler behind; removing an unknown id does nothing.
+  int SubscribeResize(TNotifyEvent Handler);
+  void UnsubscribeResize(int Subscription);
   TContextPopupEvent OnContextPopup;
   TDragOverEvent OnDragOver;
   TDragDropEvent OnDragDrop;
@@ -292,6 +301,8 @@ class TControl : public TComponent {
   int FWheelAccumulator = 0;  // wheel delta short of a whole notch
   std::unique_ptr<TSizeConstraints> FConstraints;
   std::unique_ptr<TControlActionLink> FActionLink;
+  std::vector<std::pair<int, TNotifyEvent>> FResizeSubscribers;
+  int FLastResizeSubscription = 0;
 };
 
 // The windowed control a window belongs to, or null.

@@ -417,6 +417,7 @@ void TCustomGrid::UpdateScrollRange() {
     if (needH) SetScrollRange(Handle(), SB_HORZ, 0, ScrollRange, false);
     if (needV) SetScrollRange(Handle(), SB_VERT, 0, ScrollRange, false);
   }
+  ScrollRangeUpdated();
   UpdateScrollPos();
 }
 

@@ -134,6 +134,11 @@ class TCustomGrid : public TCustomControl {
   virtual void RowHeightsChanged();
   virtual void ColumnMoved(int FromIndex, int ToIndex);
   virtual void RowMoved(int FromIndex, int ToIndex);
+  // Called after the grid has shown or hidden its scroll bars for the
+  // current counts and size, while that update still holds: a descendant
+  // may show, hide or disable bars by its own policy here without the
+  // grid's sizing undoing it.
+  virtual void ScrollRangeUpdated() {}
   // What a press at X, Y would start: gsColSizing or gsRowSizing on a line
   // of the fixed cells (Index the cell before the line, SizingPos the
   // line's position, SizingOfs the press's distance from it), else gsNormal.

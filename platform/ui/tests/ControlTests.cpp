@@ -2,6 +2,9 @@
 // children, the message path, painting of windowed and graphic controls.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/TCustomControl.h"
@@ -358,6 +361,26 @@ TEST_F(Controls, AControlCannotBeItsOwnParentOrItsDescendantsChild) {
   // A child without a parent window has no window.
   auto* loose = new TBox(form);
   EXPECT_THROW(loose->Handle(), EInvalidOperation);
+}
+
+// Subscribers follow the size after OnResize, in order, and one that leaves
+// (even from inside a handler) is never called again.
+TEST_F(Controls, ResizeSubscribersRunAfterOnResizeUntilRemoved) {
+  TForm* form = MakeForm();
+  std::vector<std::string> log;
+  form->OnResize = [&](TObject*) { log.push_back("form"); };
+  int first = 0;
+  first = form->SubscribeResize([&](TObject*) {
+    log.push_back("first");
+    form->UnsubscribeResize(first);
+  });
+  int second = form->SubscribeResize([&](TObject* Sender) { log.push_back(Sender == form ? "second" : "?"); });
+  form->SetBounds(0, 0, 300, 200);
+  form->SetBounds(0, 0, 310, 200);
+  form->UnsubscribeResize(second);
+  form->UnsubscribeResize(12345);
+  form->SetBounds(0, 0, 320, 200);
+  EXPECT_EQ(log, (std::vector<std::string>{"form", "first", "second", "form", "second", "form"}));
 }
 
 }  // namespace

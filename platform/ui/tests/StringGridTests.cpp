@@ -35,6 +35,18 @@ class TTestGrid : public TStringGrid {
   using TStringGrid::TStringGrid;
 };
 
+// Keeps its vertical bar shown (and disabled) after every scroll-range update.
+class TKeepBarGrid : public TStringGrid {
+ public:
+  using TStringGrid::TStringGrid;
+
+ protected:
+  void ScrollRangeUpdated() override {
+    ShowScrollBar(Handle(), SB_VERT, true);
+    EnableScrollBar(Handle(), SB_VERT, ESB_DISABLE_BOTH);
+  }
+};
+
 class StringGrid : public StdControlsTest {
  protected:
   // A focused grid of Cols x Rows cells (64 x 24 pixels, lines of 1, one
@@ -591,4 +603,14 @@ TEST_F(StringGrid, ForEachObjectVisitsEveryStoredObjectAlsoBeyondTheCounts) {
 }
 
 }  // namespace
+TEST_F(StringGrid, ADescendantsBarPolicyOutlastsTheGridsSizing) {
+  auto* grid = Make<TKeepBarGrid>(Bounds(10, 10, 304, 204));
+  grid->SetRowCount(3);
+  grid->SetBounds(10, 10, 320, 220);
+  SCROLLBARINFO vert;
+  ASSERT_TRUE(GetScrollBarInfo(grid->Handle(), OBJID_VSCROLL, &vert));
+  EXPECT_FALSE(vert.rgstate[0] & STATE_SYSTEM_INVISIBLE);
+  EXPECT_TRUE(vert.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
+}
+
 }  // namespace plat::testing

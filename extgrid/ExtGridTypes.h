@@ -1,0 +1,74 @@
+#pragma once
+// The vocabulary of the advanced grid: its looks, scrolling kinds, cell
+// borders and sort styles, and the types of the events its hooks fire.
+// Grid events send the sender first; the cell comes as (row, column) or
+// (column, row) as each type fixes; "var" arguments are references.
+#include <cstdint>
+#include <functional>
+
+#include "grid/BaseGridTypes.h"
+#include "platform/gdi/TBrush.h"
+#include "platform/gdi/TFont.h"
+#include "platform/gdi/TPen.h"
+#include "platform/rtl/Object.h"
+#include "platform/rtl/Set.h"
+#include "platform/rtl/Types.h"
+#include "platform/ui/ControlTypes.h"
+#include "platform/ui/GridTypes.h"
+
+namespace zorbit {
+
+enum class TGridLook { glStandard, glSoft, glClassic, glSilver, glXP, glListView };
+enum class TScrollType { ssNormal, ssFlat, ssEncarta };
+enum class TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
+enum class TScrollBarAlways { saNone, saVert, saHorz, saBoth };
+enum class TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
+enum class TCellBorder { cbTop, cbLeft, cbRight, cbBottom };
+using TCellBorders = plat::TSet<TCellBorder>;
+enum class TSortStyle {
+  ssAutomatic,
+  ssAlphabetic,
+  ssNumeric,
+  ssDate,
+  ssAlphaNoCase,
+  ssAlphaCase,
+  ssShortDateEU,
+  ssShortDateUS,
+  ssCustom,
+  ssFinancial,
+  ssAnsiAlphaCase,
+  ssAnsiAlphaNoCase,
+  ssRaw,
+  ssHTML,
+  ssImages,
+  ssCheckBox,
+  ssUnicode,
+  ssDateTime,
+  ssTime,
+  ssAlphaNumeric,
+  ssAlphaNumericNoCase
+};
+
+using TGridHintEvent = std::function<void(plat::TObject* Sender, int ARow, int ACol, plat::String& HintStr)>;
+using TGridColorEvent = std::function<void(plat::TObject* Sender, int ARow, int ACol, plat::TGridDrawState AState,
+                                           plat::TBrush* ABrush, plat::TFont* AFont)>;
+using TGridBorderEvent =
+    std::function<void(plat::TObject* Sender, int ARow, int ACol, plat::TPen* APen, TCellBorders& Borders)>;
+using TGridAlignEvent =
+    std::function<void(plat::TObject* Sender, int ARow, int ACol, plat::TAlignment& HAlign, TVAlignment& VAlign)>;
+using TGridFormatEvent = std::function<void(plat::TObject* Sender, int ACol, TSortStyle& AStyle, plat::String& APrefix,
+                                            plat::String& ASuffix)>;
+using TGetEditorTypeEvent = std::function<void(plat::TObject* Sender, int ACol, int ARow, TEditorType& AEditor)>;
+// (row, column) and a flag the handler may change.
+using TGridRowColBoolEvent = std::function<void(plat::TObject* Sender, int ARow, int ACol, bool& Value)>;
+// (column, row) and a flag the handler may change.
+using TGridColRowBoolEvent = std::function<void(plat::TObject* Sender, int ACol, int ARow, bool& Value)>;
+using TGridColRowTextEvent = std::function<void(plat::TObject* Sender, int ACol, int ARow, plat::String& Value)>;
+// May change the value and refuse it (Valid starts true).
+using TCellValidateEvent =
+    std::function<void(plat::TObject* Sender, int ACol, int ARow, plat::String& Value, bool& Valid)>;
+using TRowSizeEvent = std::function<void(plat::TObject* Sender, int ARow)>;
+using TCanAddRowEvent = std::function<void(plat::TObject* Sender, bool& CanAdd)>;
+using TCanInsertRowEvent = std::function<void(plat::TObject* Sender, int ARow, bool& CanInsert)>;
+
+}  // namespace zorbit

@@ -1,0 +1,162 @@
+#pragma once
+// Settings objects and panels that the grid owns from its creation for
+// features built on their own: grouping (TGrouping), drag and drop
+// (TDragDropSettings, TDragScrollOptions), the floating footer and search
+// bar (TFloatingFooter, TSearchFooter and their panels), balloon hints
+// (TBalloonSettings) and the marking of edited cells (TShowModified).
+//
+// Here they hold the properties that the grid's creation, loading, hooks
+// and Assign read, with their defaults; each feature adds the rest with its
+// behaviour. Assign copies from the same class and ignores any other source.
+#include "extgrid/detail/PlainProperty.h"
+#include "platform/gdi/Colors.h"
+#include "platform/rtl/Object.h"
+#include "platform/ui/TCustomPanel.h"
+#include "platform/ui/TPersistent.h"
+
+namespace zorbit {
+
+class TExtStringGrid;
+
+// The caption and summary lines that painting draws under grouping.
+class TGrouping : public plat::TPersistent {
+ public:
+  void Assign(const plat::TPersistent* Source) override;
+
+  ZORBIT_PLAIN_PROPERTY(bool, HeaderUnderline)
+  ZORBIT_PLAIN_PROPERTY(plat::TColor, HeaderLineColor)
+  ZORBIT_PLAIN_PROPERTY(int, HeaderLineWidth)
+  ZORBIT_PLAIN_PROPERTY(bool, SummaryLine)
+  ZORBIT_PLAIN_PROPERTY(plat::TColor, SummaryLineColor)
+  ZORBIT_PLAIN_PROPERTY(int, SummaryLineWidth)
+
+ private:
+  struct TValues {
+    bool HeaderUnderline = false;
+    plat::TColor HeaderLineColor = 0xFF0000;
+    int HeaderLineWidth = 2;
+    bool SummaryLine = false;
+    plat::TColor SummaryLineColor = 0xFF0000;
+    int SummaryLineWidth = 2;
+  };
+  TValues FValues;
+};
+
+class TDragDropSettings : public plat::TPersistent {
+ public:
+  explicit TDragDropSettings(TExtStringGrid* Grid) : FGrid(Grid) {}
+  void Assign(const plat::TPersistent* Source) override;
+
+  ZORBIT_PLAIN_PROPERTY(bool, OleAcceptFiles)
+  ZORBIT_PLAIN_PROPERTY(bool, OleAcceptText)
+  ZORBIT_PLAIN_PROPERTY(bool, OleDropTarget)
+  TExtStringGrid* Grid() const { return FGrid; }
+
+ private:
+  struct TValues {
+    bool OleAcceptFiles = true;
+    bool OleAcceptText = true;
+    bool OleDropTarget = false;
+  };
+  TExtStringGrid* FGrid;
+  TValues FValues;
+};
+
+class TDragScrollOptions : public plat::TPersistent {
+ public:
+  void Assign(const plat::TPersistent* Source) override;
+
+  ZORBIT_PLAIN_PROPERTY(bool, Active)
+
+ private:
+  struct TValues {
+    bool Active = false;
+  };
+  TValues FValues;
+};
+
+class TFloatingFooter : public plat::TPersistent {
+ public:
+  explicit TFloatingFooter(TExtStringGrid* Grid) : FGrid(Grid) {}
+  void Assign(const plat::TPersistent* Source) override;
+
+  ZORBIT_PLAIN_PROPERTY(bool, Visible)
+  // The footer panel's row height; the grid's default row height.
+  ZORBIT_PLAIN_PROPERTY(int, Height)
+  TExtStringGrid* Grid() const { return FGrid; }
+
+ private:
+  struct TValues {
+    bool Visible = false;
+    int Height = 21;
+  };
+  TExtStringGrid* FGrid;
+  TValues FValues;
+};
+
+// Every setter fires OnChange.
+class TSearchFooter : public plat::TPersistent {
+ public:
+  void Assign(const plat::TPersistent* Source) override;
+
+  bool Visible() const { return FValues.Visible; }
+  void SetVisible(bool Value);
+
+  plat::TNotifyEvent OnChange;
+
+ private:
+  struct TValues {
+    bool Visible = false;
+  };
+  TValues FValues;
+};
+
+class TBalloonSettings : public plat::TPersistent {
+ public:
+  void Assign(const plat::TPersistent* Source) override;
+
+  // Stores and fires OnEnableChange.
+  bool Enable() const { return FValues.Enable; }
+  void SetEnable(bool Value);
+
+  plat::TNotifyEvent OnEnableChange;
+
+ private:
+  struct TValues {
+    bool Enable = false;
+  };
+  TValues FValues;
+};
+
+class TShowModified : public plat::TPersistent {
+ public:
+  void Assign(const plat::TPersistent* Source) override;
+
+  ZORBIT_PLAIN_PROPERTY(bool, Enabled)
+  // Stores and fires OnChange.
+  plat::TColor Color() const { return FValues.Color; }
+  void SetColor(plat::TColor Value);
+
+  plat::TNotifyEvent OnChange;
+
+ private:
+  struct TValues {
+    bool Enabled = false;
+    plat::TColor Color = 0xFFFF;
+  };
+  TValues FValues;
+};
+
+// The floating footer's and the search bar's panels: bottom-aligned, height
+// 0 and border width 0 until their feature shows them.
+class TFooterPanel : public plat::TCustomPanel {
+ public:
+  explicit TFooterPanel(TExtStringGrid* Grid);
+};
+
+class TSearchPanel : public plat::TCustomPanel {
+ public:
+  explicit TSearchPanel(TExtStringGrid* Grid);
+};
+
+}  // namespace zorbit

@@ -1,0 +1,505 @@
+#pragma once
+// TExtStringGrid: the advanced string grid, a TBaseGrid that owns its
+// settings objects (made in the constructor with their defaults, freed by
+// the destructor), publishes its switches with documented defaults, shapes
+// itself (counts, fixed counts that FixedRowAlways/FixedColAlways keep,
+// row heights, IntegralHeight, the scroll-bar policy), copies its headers
+// into row 0 and column 0, keeps column widths in an INI file or the
+// registry, and asks every user event through an overridable hook.
+//
+// Promises: the owner form's resize reaches the grid through a subscription
+// that the grid's destruction removes, so grids freed in any order leave
+// nothing behind; saving column widths at destruction never throws (file
+// and registry errors are logged); stored widths outside 0..10,000 are
+// ignored; Version always reads "3.3.0.1".
+//
+// Refuses: StretchColumn with an index below -1 or not below ColCount
+// raises plat::Exception "Stretch column index out of range"; negative
+// indexes given to ScrollInView are ignored.
+//
+// The in-cell editors are made when first used, by the editor code; this
+// class stands without them. Split by concern: creation, loading, window
+// and destruction (ExtGridLifetime.cpp), shape and scroll bars
+// (ExtGridShape.cpp), headers, selection saving and scrolling into view
+// (ExtGridView.cpp), saved column widths (ExtGridColumnWidths.cpp), hooks
+// (ExtGridHooks.cpp), the small setters (ExtGridSetters.cpp).
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "extgrid/ExtGridTypes.h"
+#include "extgrid/FeatureSettings.h"
+#include "extgrid/GridSettings.h"
+#include "extgrid/LookSettings.h"
+#include "grid/TBaseGrid.h"
+#include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TFont.h"
+#include "platform/rtl/StringList.h"
+
+namespace plat {
+class TImageList;
+}  // namespace plat
+
+namespace zorbit {
+
+class TPictureContainer;
+
+class TExtStringGrid : public TBaseGrid {
+ public:
+  explicit TExtStringGrid(plat::TComponent* AOwner);
+  ~TExtStringGrid() override;
+
+  // Copies looks, settings objects, shape and cells from another
+  // TExtStringGrid; any other source is ignored.
+  void Assign(const plat::TPersistent* Source) override;
+
+  // Shape.
+  int RowCount() const { return TBaseGrid::RowCount(); }
+  void SetRowCount(int Value);
+  int ColCount() const { return TBaseGrid::ColCount(); }
+  void SetColCount(int Value);
+  // 0 reads as 1 while FixedRowAlways (FixedColAlways) is set.
+  int FixedRows() const;
+  void SetFixedRows(int Value);
+  int FixedCols() const;
+  void SetFixedCols(int Value);
+  int FixedColWidth() const { return ColWidths(0); }
+  void SetFixedColWidth(int Value);
+  int FixedRowHeight() const { return FFixedRowHeight; }
+  void SetFixedRowHeight(int Value);
+  int DefaultRowHeight() const { return TBaseGrid::DefaultRowHeight(); }
+  void SetDefaultRowHeight(int Value);
+  plat::TScrollStyle ScrollBars() const { return FScrollBars; }
+  void SetScrollBars(plat::TScrollStyle Value);
+  TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+  void SetScrollBarAlways(TScrollBarAlways Value);
+  bool IntegralHeight() const { return FIntegralHeight; }
+  void SetIntegralHeight(bool Value) { FIntegralHeight = Value; }
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  // The scroll-bar policy, run after every change of counts, sizes and bounds.
+  void UpdateScrollBars(bool Force);
+  // Column Index (-1: the last) takes the client width the others leave.
+  void StretchColumn(int Index);
+
+  // Headers copied into row 0 and column 0; "\n" in an item is a line break.
+  plat::TStringList* ColumnHeaders() { return FColumnHeaders.get(); }
+  void SetColumnHeaders(const plat::TStrings* Value);
+  plat::TStringList* RowHeaders() { return FRowHeaders.get(); }
+  void SetRowHeaders(const plat::TStrings* Value);
+  plat::TStringList* LookupItems() { return FLookupItems.get(); }
+  void SetLookupItems(const plat::TStrings* Value);
+
+  // Column widths as "Col<i>" values in ColumnSize's Key and Section.
+  void SaveColumnWidths();
+  void LoadColumnWidths();
+
+  // The selection set aside while rows are hidden.
+  void SaveSelection();
+  void RestoreSelection();
+  const plat::TGridRect& SavedSelection() const { return FSavedSelection; }
+  bool SelectionSaved() const { return FSelectionSaved; }
+  void ScrollInView(int ACol, int ARow);
+
+  // Settings objects, owned.
+  TSearchFooter* SearchFooter() const { return FSearchFooter.get(); }
+  TFloatingFooter* FloatingFooter() const { return FFloatingFooter.get(); }
+  TPrintSettings* PrintSettings() const { return FPrintSettings.get(); }
+  THTMLSettings* HTMLSettings() const { return FHTMLSettings.get(); }
+  TSortSettings* SortSettings() const { return FSortSettings.get(); }
+  TDragDropSettings* DragDropSettings() const { return FDragDropSettings.get(); }
+  TDragScrollOptions* DragScrollOptions() const { return FDragScrollOptions.get(); }
+  TControlLook* ControlLook() const { return FControlLook.get(); }
+  TNavigation* Navigation() const { return FNavigation.get(); }
+  TColumnSize* ColumnSize() const { return FColumnSize.get(); }
+  TCellNode* CellNode() const { return FCellNode.get(); }
+  TBands* Bands() const { return FBands.get(); }
+  TSizeWhileTyping* SizeWhileTyping() const { return FSizeWhileTyping.get(); }
+  TMouseActions* MouseActions() const { return FMouseActions.get(); }
+  TGrouping* Grouping() const { return FGrouping.get(); }
+  TBackGround* BackGround() const { return FBackGround.get(); }
+  void SetBackGround(const TBackGround* Value);
+  TFilter* Filter() { return FFilter.get(); }
+  TBalloonSettings* Balloon() const { return FBalloon.get(); }
+  TShowModified* ShowModified() const { return FShowModified.get(); }
+  TFooterPanel* FooterPanel() const { return FFooterPanel; }
+  TSearchPanel* SearchPanel() const { return FSearchPanel; }
+
+  // Active cell.
+  bool ActiveCellShow() const { return FActiveCellShow; }
+  void SetActiveCellShow(bool Value);
+  plat::TFont* ActiveCellFont() const { return FActiveCellFont.get(); }
+  void SetActiveCellFont(const plat::TFont* Value);
+  plat::TColor ActiveCellColor() const { return FActiveCellColor; }
+  void SetActiveCellColor(plat::TColor Value);
+  plat::TColor ActiveCellColorTo() const { return FActiveCellColorTo; }
+  void SetActiveCellColorTo(plat::TColor Value);
+
+  // Selection; the setters repaint when the value changes.
+  plat::TColor SelectionColor() const { return FSelectionColor; }
+  void SetSelectionColor(plat::TColor Value);
+  plat::TColor SelectionColorTo() const { return FSelectionColorTo; }
+  void SetSelectionColorTo(plat::TColor Value);
+  plat::TColor SelectionTextColor() const { return FSelectionTextColor; }
+  void SetSelectionTextColor(plat::TColor Value);
+  bool SelectionRectangle() const { return FSelectionRectangle; }
+  void SetSelectionRectangle(bool Value);
+  bool SelectionResizer() const { return FSelectionResizer; }
+  void SetSelectionResizer(bool Value);
+  bool ShowSelection() const { return FShowSelection; }
+  void SetShowSelection(bool Value);
+  bool SelectionRTFKeep() const { return FSelectionRTFKeep; }
+  void SetSelectionRTFKeep(bool Value) { FSelectionRTFKeep = Value; }
+  bool HideFocusRect() const { return FHideFocusRect; }
+  void SetHideFocusRect(bool Value) { FHideFocusRect = Value; }
+
+  // Text and layout.
+  // The flag only: fitting columns to their text comes with column fitting.
+  bool AutoSize() const { return FAutoSizeFlag; }
+  void SetAutoSize(bool Value) override { FAutoSizeFlag = Value; }
+  TVAlignment VAlignment() const { return FVAlignment; }
+  void SetVAlignment(TVAlignment Value);
+  bool WordWrap() const { return TBaseGrid::WordWrap(); }
+  void SetWordWrap(bool Value);
+  bool Multilinecells() const { return FMultilinecells; }
+  void SetMultilinecells(bool Value) { FMultilinecells = Value; }
+  bool EnhTextSize() const { return FEnhTextSize; }
+  void SetEnhTextSize(bool Value) { FEnhTextSize = Value; }
+  bool AutoNumAlign() const { return FAutoNumAlign; }
+  void SetAutoNumAlign(bool Value) { FAutoNumAlign = Value; }
+  const plat::String& FloatFormat() const { return FFloatFormat; }
+  void SetFloatFormat(const plat::String& Value) { FFloatFormat = Value; }
+  bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
+  void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
+  bool OemConvert() const { return FOemConvert; }
+  void SetOemConvert(bool Value) { FOemConvert = Value; }
+  bool EditWithTags() const { return FEditWithTags; }
+  void SetEditWithTags(bool Value) { FEditWithTags = Value; }
+
+  // HTML and links; URLColor and URLFull repaint only while URLShow is set.
+  bool EnableHTML() const { return FEnableHTML; }
+  void SetEnableHTML(bool Value) { FEnableHTML = Value; }
+  bool AnchorHint() const { return FAnchorHint; }
+  void SetAnchorHint(bool Value) { FAnchorHint = Value; }
+  plat::TColor URLColor() const { return FURLColor; }
+  void SetURLColor(plat::TColor Value);
+  bool URLShow() const { return FURLShow; }
+  void SetURLShow(bool Value);
+  bool URLFull() const { return FURLFull; }
+  void SetURLFull(bool Value);
+  bool URLEdit() const { return FURLEdit; }
+  void SetURLEdit(bool Value) { FURLEdit = Value; }
+  bool HTMLHint() const { return FHTMLHint; }
+  void SetHTMLHint(bool Value) { FHTMLHint = Value; }
+  // Pictures that cells and HTML texts name; cleared when they are freed.
+  plat::TImageList* GridImages() const { return FGridImages; }
+  void SetGridImages(plat::TImageList* Value);
+  TPictureContainer* PictureContainer() const { return FPictureContainer; }
+  void SetPictureContainer(TPictureContainer* Value);
+
+  // Fixed cells.
+  plat::TFont* FixedFont() const { return FFixedFont.get(); }
+  void SetFixedFont(const plat::TFont* Value);
+  int FixedFooters() const { return FFixedFooters; }
+  void SetFixedFooters(int Value);
+  int FixedRightCols() const { return FFixedRightCols; }
+  void SetFixedRightCols(int Value);
+  bool FixedRowAlways() const { return FFixedRowAlways; }
+  void SetFixedRowAlways(bool Value) { FFixedRowAlways = Value; }
+  bool FixedColAlways() const { return FFixedColAlways; }
+  void SetFixedColAlways(bool Value) { FFixedColAlways = Value; }
+  bool FixedAsButtons() const { return FFixedAsButtons; }
+  void SetFixedAsButtons(bool Value) { FFixedAsButtons = Value; }
+  int SavedFixedRows() const { return FSavedFixedRows; }
+  int SavedFixedCols() const { return FSavedFixedCols; }
+  // Start and end of the fixed cells' gradient under the XP and silver looks.
+  plat::TColor FixedGradientFrom() const { return FFixedGradientFrom; }
+  plat::TColor FixedGradientTo() const { return FFixedGradientTo; }
+  void SetFixedGradientColors(plat::TColor From, plat::TColor To);
+
+  // Look.
+  TGridLook Look() const { return FLook; }
+  void SetLook(TGridLook Value);
+  bool Flat() const { return FFlat; }
+  void SetFlat(bool Value);
+  bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+  void SetAutoThemeAdapt(bool Value);
+  plat::TColor HintColor() const { return FHintColor; }
+  void SetHintColor(plat::TColor Value) { FHintColor = Value; }
+  plat::TBitmap* RowIndicator() const { return FRowIndicator.get(); }
+  void SetRowIndicator(const plat::TBitmap* Value);
+  plat::TColor LookColor1() const { return FLookColor1; }
+  plat::TColor LookColor2() const { return FLookColor2; }
+
+  // Scrolling.
+  TScrollType ScrollType() const { return FScrollType; }
+  void SetScrollType(TScrollType Value) { FScrollType = Value; }
+  plat::TColor ScrollColor() const { return FScrollColor; }
+  void SetScrollColor(plat::TColor Value) { FScrollColor = Value; }
+  int ScrollWidth() const { return FScrollWidth; }
+  void SetScrollWidth(int Value) { FScrollWidth = Value; }
+  bool ScrollSynch() const { return FScrollSynch; }
+  void SetScrollSynch(bool Value) { FScrollSynch = Value; }
+  bool ScrollProportional() const { return FScrollProportional; }
+  void SetScrollProportional(bool Value) { FScrollProportional = Value; }
+  TScrollHintType ScrollHints() const { return FScrollHints; }
+  void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
+  TIntelliPan IntelliPan() const { return FIntelliPan; }
+  void SetIntelliPan(TIntelliPan Value) { FIntelliPan = Value; }
+  bool IntelliZoom() const { return FIntelliZoom; }
+  void SetIntelliZoom(bool Value) { FIntelliZoom = Value; }
+  bool EnableWheel() const { return FEnableWheel; }
+  void SetEnableWheel(bool Value) { FEnableWheel = Value; }
+
+  // Editing.
+  TEditorType DefaultEditor() const { return FDefaultEditor; }
+  void SetDefaultEditor(TEditorType Value) { FDefaultEditor = Value; }
+  int MaxEditLength() const { return FMaxEditLength; }
+  void SetMaxEditLength(int Value);
+  bool Lookup() const { return FLookup; }
+  void SetLookup(bool Value) { FLookup = Value; }
+  bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
+  void SetLookupCaseSensitive(bool Value) { FLookupCaseSensitive = Value; }
+  bool LookupHistory() const { return FLookupHistory; }
+  void SetLookupHistory(bool Value) { FLookupHistory = Value; }
+
+  // Behaviour.
+  bool EnhRowColMove() const { return FEnhRowColMove; }
+  void SetEnhRowColMove(bool Value) { FEnhRowColMove = Value; }
+  bool SizeWithForm() const { return FSizeWithForm; }
+  void SetSizeWithForm(bool Value) { FSizeWithForm = Value; }
+  bool Hovering() const { return FHovering; }
+  void SetHovering(bool Value);
+  bool EnableBlink() const { return FEnableBlink; }
+  void SetEnableBlink(bool Value) { FEnableBlink = Value; }
+  bool HintShowCells() const { return FHintShowCells; }
+  void SetHintShowCells(bool Value) { FHintShowCells = Value; }
+  bool HintShowLargeText() const { return FHintShowLargeText; }
+  void SetHintShowLargeText(bool Value) { FHintShowLargeText = Value; }
+  bool HintShowSizing() const { return FHintShowSizing; }
+  void SetHintShowSizing(bool Value) { FHintShowSizing = Value; }
+  bool FilterActive() const { return FFilterActive; }
+  void SetFilterActive(bool Value) { FFilterActive = Value; }
+
+  // Texts a data check box holds when set and cleared.
+  const plat::String& CheckTrue() const { return FCheckTrue; }
+  void SetCheckTrue(const plat::String& Value) { FCheckTrue = Value; }
+  const plat::String& CheckFalse() const { return FCheckFalse; }
+  void SetCheckFalse(const plat::String& Value) { FCheckFalse = Value; }
+
+  // Platform facts taken at creation.
+  bool IsWinXP() const { return FIsWinXP; }
+  bool HasComCtl6() const { return FHasComCtl6; }
+  unsigned WheelMessage() const { return FWheelMessage; }
+  int WheelLines() const { return FWheelLines; }
+  // Columns 0..511 can be hidden; higher ones always count as shown.
+  bool ColumnShown(int ACol) const;
+  int NormalRowCount() const { return FNormalRowCount; }
+  int UpdateCount() const { return FUpdateCount; }
+  void BeginUpdate() { ++FUpdateCount; }
+  void EndUpdate();
+
+  // "3.3.0.1" whatever is written.
+  plat::String Version() const;
+  void SetVersion(const plat::String&) {}
+  static std::uint32_t GetVersionNumber();
+  plat::String GetVersionString() const;
+
+  // Small operations.
+  // Stores an edited value in the cell (the hook the editors write through).
+  virtual void EditorTextToCell(int ACol, int ARow, const plat::String& Value) { SetCellText(ACol, ARow, Value); }
+  // The cell's text as wide text, by the Unicode cell rule.
+  plat::WideString GetCellWideText(int ACol, int ARow);
+  void SetCellWideText(int ACol, int ARow, const plat::WideString& Value);
+  virtual void AddRow() { SetRowCount(RowCount() + 1); }
+  void ResetColumnOrder();
+  const std::vector<int>& ColumnOrder() const { return FColumnOrder; }
+
+  // The hooks through which every grid feature asks the events.
+  virtual void GetGridHint(int ACol, int ARow, plat::String& HintText);
+  virtual void ApplyCellColors(int ACol, int ARow, plat::TGridDrawState AState, plat::TBrush* ABrush,
+                               plat::TFont* AFont);
+  virtual void GetCellPrintColors(int ACol, int ARow, plat::TGridDrawState AState, plat::TBrush* ABrush,
+                                  plat::TFont* AFont);
+  virtual void GetCellBorders(int ACol, int ARow, TCellBorders& Borders, plat::TPen* APen);
+  virtual void GetCellPrintBorders(int ACol, int ARow, plat::TPen* APen, TCellBorders& Borders);
+  virtual void AdjustCellAlignment(int ACol, int ARow, plat::TAlignment& HAlign, TVAlignment& VAlign);
+  virtual void GetCellFormat(int ACol, TSortStyle& AStyle, plat::String& Prefix, plat::String& Suffix);
+  virtual void GetCellEditorType(int ACol, int ARow, TEditorType& AEditor);
+  virtual void IsFixedCell(int ACol, int ARow, bool& IsFixed);
+  virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
+  virtual void IsPasswordCell(int ACol, int ARow, bool& IsPassword);
+  virtual void GetCellWordWrap(int ACol, int ARow, bool& AWordWrap);
+  virtual bool HasComboBox(int ACol, int ARow);
+  virtual void GetCheckTrue(int ACol, int ARow, plat::String& Value);
+  virtual void GetCheckFalse(int ACol, int ARow, plat::String& Value);
+  virtual bool HasFilterGlyph(int ACol, int ARow);
+  virtual void CanAddRow(bool& CanAdd);
+  virtual void CanInsertRow(int ARow, bool& CanInsert);
+  // Whether node rows and summary rows exist comes with grouping; until
+  // then no row is either.
+  virtual bool IsNode(int ARow);
+  virtual bool IsSummary(int ARow);
+
+  TGridHintEvent OnGridHint;
+  TGridColorEvent OnGetCellColor;
+  TGridColorEvent OnGetCellPrintColor;
+  TGridBorderEvent OnGetCellBorder;
+  TGridBorderEvent OnGetCellPrintBorder;
+  TGridAlignEvent OnGetAlignment;
+  TGridFormatEvent OnGetFormat;
+  TGetEditorTypeEvent OnGetEditorType;
+  TGridRowColBoolEvent OnIsFixedCell;
+  TGridRowColBoolEvent OnCanEditCell;
+  TGridRowColBoolEvent OnIsPasswordCell;
+  TGridColRowBoolEvent OnGetWordWrap;
+  TGridColRowBoolEvent OnHasComboBox;
+  TGridColRowTextEvent OnGetCheckTrue;
+  TGridColRowTextEvent OnGetCheckFalse;
+  TCanAddRowEvent OnCanAddRow;
+  TCanInsertRowEvent OnCanInsertRow;
+  TCellValidateEvent OnCellValidate;
+  TRowSizeEvent OnEndRowSize;
+  plat::TNotifyEvent OnEditingDone;
+
+ protected:
+  void Loaded() override;
+  void CreateWnd() override;
+  void Resize() override;
+  // The policy follows every scroll-range update of the grid.
+  void ScrollRangeUpdated() override { UpdateScrollBars(false); }
+  void HiddenLastRowChanged() override;
+  void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
+  void ApplyColumnHeaders();
+  void ApplyRowHeaders();
+
+ private:
+  bool Designing() const;
+  bool Loading() const;
+  // The owner form's resize, through the grid's subscription.
+  void FormResized();
+  // The platform facts IsWinXP, HasComCtl6, WheelMessage and WheelLines.
+  void TakePlatformFacts();
+  // Repaints unless an update bracket is open.
+  void Repaint();
+
+  TFooterPanel* FFooterPanel = nullptr;
+  plat::TImageList* FGridImages = nullptr;
+  TPictureContainer* FPictureContainer = nullptr;
+  TSearchPanel* FSearchPanel = nullptr;
+  std::unique_ptr<TSearchFooter> FSearchFooter;
+  std::unique_ptr<TFloatingFooter> FFloatingFooter;
+  std::unique_ptr<TPrintSettings> FPrintSettings;
+  std::unique_ptr<THTMLSettings> FHTMLSettings;
+  std::unique_ptr<TSortSettings> FSortSettings;
+  std::unique_ptr<TDragDropSettings> FDragDropSettings;
+  std::unique_ptr<TDragScrollOptions> FDragScrollOptions;
+  std::unique_ptr<TControlLook> FControlLook;
+  std::unique_ptr<TNavigation> FNavigation;
+  std::unique_ptr<TColumnSize> FColumnSize;
+  std::unique_ptr<TCellNode> FCellNode;
+  std::unique_ptr<TBands> FBands;
+  std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
+  std::unique_ptr<TMouseActions> FMouseActions;
+  std::unique_ptr<TGrouping> FGrouping;
+  std::unique_ptr<plat::TStringList> FColumnHeaders;
+  std::unique_ptr<plat::TFont> FFixedFont;
+  std::unique_ptr<plat::TFont> FActiveCellFont;
+  std::unique_ptr<plat::TStringList> FRowHeaders;
+  std::unique_ptr<plat::TStringList> FLookupItems;
+  std::unique_ptr<plat::TBitmap> FRowIndicator;
+  std::unique_ptr<TBackGround> FBackGround;
+  std::unique_ptr<TFilter> FFilter;
+  std::unique_ptr<TBalloonSettings> FBalloon;
+  std::unique_ptr<TShowModified> FShowModified;
+
+  plat::TControl* FResizeForm = nullptr;
+  int FResizeSubscription = 0;
+  int FFormWidth = 0;
+  int FFormHeight = 0;
+
+  bool FActiveCellShow = false;
+  plat::TColor FActiveCellColor = 0x808080;
+  plat::TColor FActiveCellColorTo = plat::clNone;
+  plat::TColor FSelectionColor = 0xEACAB6;
+  plat::TColor FSelectionColorTo = plat::clNone;
+  plat::TColor FSelectionTextColor = 0;
+  bool FSelectionRectangle = false;
+  bool FSelectionResizer = false;
+  bool FSelectionRTFKeep = false;
+  bool FShowSelection = true;
+  bool FHideFocusRect = false;
+  bool FAutoSizeFlag = false;
+  TVAlignment FVAlignment = TVAlignment::vtaTop;
+  bool FMultilinecells = false;
+  bool FEnhTextSize = false;
+  bool FAutoNumAlign = false;
+  plat::String FFloatFormat = "%.2f";
+  bool FExcelStyleDecimalSeparator = false;
+  bool FOemConvert = false;
+  bool FEditWithTags = false;
+  bool FEnableHTML = true;
+  bool FAnchorHint = false;
+  plat::TColor FURLColor = 0xFF0000;
+  bool FURLShow = false;
+  bool FURLFull = false;
+  bool FURLEdit = false;
+  bool FHTMLHint = false;
+  int FFixedFooters = 0;
+  int FFixedRightCols = 0;
+  int FFixedRowHeight = 21;
+  bool FFixedRowAlways = false;
+  bool FFixedColAlways = false;
+  bool FFixedAsButtons = false;
+  int FSavedFixedRows = 1;
+  int FSavedFixedCols = 1;
+  plat::TColor FFixedGradientFrom = plat::clNone;
+  plat::TColor FFixedGradientTo = plat::clNone;
+  TGridLook FLook = TGridLook::glXP;
+  bool FFlat = false;
+  bool FAutoThemeAdapt = false;
+  plat::TColor FHintColor = plat::clInfoBk;
+  plat::TColor FLookColor1 = plat::clWhite;
+  plat::TColor FLookColor2 = plat::clWhite;
+  plat::TScrollStyle FScrollBars = plat::TScrollStyle::ssBoth;
+  TScrollBarAlways FScrollBarAlways = TScrollBarAlways::saNone;
+  bool FIntegralHeight = false;
+  TScrollType FScrollType = TScrollType::ssNormal;
+  plat::TColor FScrollColor = plat::clNone;
+  int FScrollWidth = 17;
+  bool FScrollSynch = false;
+  bool FScrollProportional = false;
+  TScrollHintType FScrollHints = TScrollHintType::shNone;
+  TIntelliPan FIntelliPan = TIntelliPan::ipVertical;
+  bool FIntelliZoom = true;
+  bool FEnableWheel = true;
+  TEditorType FDefaultEditor = TEditorType::edNormal;
+  int FMaxEditLength = 0;
+  bool FLookup = false;
+  bool FLookupCaseSensitive = false;
+  bool FLookupHistory = false;
+  bool FEnhRowColMove = true;
+  bool FSizeWithForm = false;
+  bool FHovering = false;
+  bool FEnableBlink = false;
+  bool FHintShowCells = false;
+  bool FHintShowLargeText = false;
+  bool FHintShowSizing = false;
+  bool FFilterActive = false;
+  plat::String FCheckTrue = "Y";
+  plat::String FCheckFalse = "N";
+  bool FIsWinXP = false;
+  bool FHasComCtl6 = false;
+  unsigned FWheelMessage = 0;
+  int FWheelLines = 3;
+  std::vector<bool> FColumnShown;
+  std::vector<int> FColumnOrder;
+  int FNormalRowCount = 10;
+  int FUpdateCount = 0;
+  plat::TGridRect FSavedSelection{};
+  bool FSelectionSaved = false;
+  bool FGridLoaded = false;
+  plat::TCursor FDesignCursor = 0;
+  int FLoadedRowHeight = 0;
+};
+
+}  // namespace zorbit
