@@ -2,6 +2,7 @@
 
 #include "extgrid/TExtStringGrid.h"
 #include "platform/rtl/ScopeExit.h"
+#include "platform/ui/TCustomForm.h"
 #include "platform/ui/TWinControl.h"
 #include "platform/win/Messages.h"
 #include "platform/win/VirtualKeys.h"
@@ -53,6 +54,10 @@ void TEditLink::EndEdit() {
   }
   RestoreWindowProc();
   ShowEditorControl(false);
+  // A popup editor's control sits on a form of its own, which goes too.
+  if (FEditStyle == TEditStyle::esPopup)
+    if (plat::TWinControl* control = EditControl())
+      if (plat::TCustomForm* form = plat::GetParentForm(control)) form->Hide();
 }
 
 void TEditLink::RestoreWindowProc() {

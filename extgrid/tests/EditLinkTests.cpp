@@ -178,3 +178,53 @@ TEST_F(EditLink, TheInPlaceRichEditGrowsTheRowWhileTyping) {
 
 }  // namespace
 }  // namespace zorbit
+
+namespace zorbit {
+namespace {
+
+// An editor link whose control sits on a popup form of its own.
+class TPopupLink : public TEditLink {
+ public:
+  // The popup form belongs to PopupOwner.
+  TPopupLink(plat::TComponent* PopupOwner, TExtStringGrid* Grid) : TEditLink(nullptr) {
+    SetGrid(Grid);
+    FPopup = new plat::TForm(PopupOwner);
+    FPopup->SetBounds(50, 50, 120, 60);
+    FEdit = new plat::TEdit(FPopup);
+    FEdit->SetParent(FPopup);
+  }
+  plat::TWinControl* EditControl() override { return FEdit; }
+  void ReadEditorValue(plat::String& S) override { S = FEdit->Text(); }
+  plat::TForm* Popup() const { return FPopup; }
+  plat::TEdit* Edit() const { return FEdit; }
+
+ private:
+  plat::TForm* FPopup;
+  plat::TEdit* FEdit;
+};
+
+TEST_F(EditLink, EndingAPopupEditHidesItsForm) {
+  TPopupLink link(FForm, FGrid);
+  link.SetEditStyle(TEditStyle::esPopup);
+  link.Popup()->Show();
+  link.ActivateEditor(true);
+  link.Edit()->SetText("picked");
+  Pump();
+  link.EndEdit();
+  EXPECT_FALSE(link.Popup()->Visible());
+  EXPECT_EQ(FGrid->Cells(FGrid->Col(), FGrid->Row()), "picked");
+  EXPECT_TRUE(FForm->Visible());
+}
+
+TEST_F(EditLink, EndingAnInPlaceEditLeavesTheControlsFormShown) {
+  TPopupLink link(FForm, FGrid);
+  link.Popup()->Show();
+  link.ActivateEditor(true);
+  Pump();
+  link.EndEdit();
+  EXPECT_FALSE(link.Edit()->Visible());
+  EXPECT_TRUE(link.Popup()->Visible());
+}
+
+}  // namespace
+}  // namespace zorbit
