@@ -1,6 +1,8 @@
 // Creation, window creation, loading, copying and destruction of the grid.
 #include "extgrid/TExtStringGrid.h"
 
+#include "extgrid/TExtRichEdit.h"
+
 #include "platform/gdi/ThemeServices.h"
 #include "platform/os/OsVersion.h"
 #include "platform/rtl/SwallowedException.h"
@@ -9,6 +11,9 @@
 #include "platform/win/CommonControls.h"
 #include "platform/win/Messages.h"
 #include "platform/win/SystemMetrics.h"
+#include "platform/win/Timers.h"
+#include "platform/win/WindowStyles.h"
+#include "platform/win/Windows.h"
 
 namespace zorbit {
 
@@ -80,6 +85,12 @@ TExtStringGrid::TExtStringGrid(plat::TComponent* AOwner) : TBaseGrid(AOwner) {
   FLookColor2 = plat::ColorToRGB(plat::clBtnFace);
   FScrollWidth = plat::GetSystemMetrics(plat::SM_CXVSCROLL);
   TakePlatformFacts();
+  // Owned as components: freed with the grid.
+  FRichEdit = new TExtRichEdit(this, false);
+  FSecondRichEdit = new TExtRichEdit(this, false);
+  FSecondRichEdit->OnSelectionChange = [this](plat::TObject*) {
+    if (OnRichEditSelectionChange) OnRichEditSelectionChange(this);
+  };
   ResetColumnOrder();
 }
 
@@ -125,13 +136,27 @@ void TExtStringGrid::FormResized() {
 void TExtStringGrid::CreateWnd() {
   TBaseGrid::CreateWnd();
   if (!Parent() || Designing()) return;
+  PlaceRichEdit();
   FFooterPanel->SetParent(this);
   FFooterPanel->SetVisible(FFloatingFooter->Visible());
   FSearchPanel->SetParent(this);
   FSearchPanel->SetVisible(FSearchFooter->Visible());
   FSearchPanel->SetHeight(FSearchFooter->Visible() ? 32 : 0);
   if (FColumnSize->Save()) LoadColumnWidths();
+  plat::SetTimer(Handle(), GridTimer, GridTimerPeriod, nullptr);
 }
+
+void TExtStringGrid::PlaceRichEdit() {
+  // A converter only: present as a window, never seen nor in the way.
+  FRichEdit->SetParent(this);
+  FRichEdit->SetVisible(false);
+  FRichEdit->SetBounds(0, 0, 0, 0);
+  FRichEdit->SetBorderStyle(plat::TBorderStyle::bsNone);
+  const plat::HWND handle = FRichEdit->Handle();
+  plat::SetWindowLongPtrA(handle, plat::GWL_EXSTYLE,
+                          plat::GetWindowLongPtrA(handle, plat::GWL_EXSTYLE) | plat::WS_EX_TRANSPARENT);
+}
+
 
 void TExtStringGrid::Loaded() {
   TBaseGrid::Loaded();

@@ -17,8 +17,10 @@
 // raises plat::Exception "Stretch column index out of range"; negative
 // indexes given to ScrollInView are ignored.
 //
-// The in-cell editors are made when first used, by the editor code; this
-// class stands without them. Split by concern: creation, loading, window
+// Two hidden rich edits convert rich text; the first is parented with the
+// window (sizeless, borderless, transparent). The window runs the grid's
+// timer. The in-cell editors are made when first used, by the editor code;
+// this class stands without them. Split by concern: creation, loading, window
 // and destruction (ExtGridLifetime.cpp), shape and scroll bars
 // (ExtGridShape.cpp), headers, selection saving and scrolling into view
 // (ExtGridView.cpp), saved column widths (ExtGridColumnWidths.cpp), hooks
@@ -35,6 +37,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TFont.h"
 #include "platform/rtl/StringList.h"
+#include "platform/win/WinTypes.h"
 
 namespace plat {
 class TImageList;
@@ -42,6 +45,7 @@ class TImageList;
 
 namespace zorbit {
 
+class TExtRichEdit;
 class TPictureContainer;
 
 class TExtStringGrid : public TBaseGrid {
@@ -122,6 +126,10 @@ class TExtStringGrid : public TBaseGrid {
   TBalloonSettings* Balloon() const { return FBalloon.get(); }
   TShowModified* ShowModified() const { return FShowModified.get(); }
   TFooterPanel* FooterPanel() const { return FFooterPanel; }
+  // The hidden rich edits that convert rich-text cells and the clipboard;
+  // owned. The second's selection changes reach OnRichEditSelectionChange.
+  TExtRichEdit* RichEdit() const { return FRichEdit; }
+  TExtRichEdit* SecondRichEdit() const { return FSecondRichEdit; }
   TSearchPanel* SearchPanel() const { return FSearchPanel; }
 
   // Active cell.
@@ -360,10 +368,19 @@ class TExtStringGrid : public TBaseGrid {
   TCellValidateEvent OnCellValidate;
   TRowSizeEvent OnEndRowSize;
   plat::TNotifyEvent OnEditingDone;
+  plat::TNotifyEvent OnRichEditSelectionChange;
+
+  // The grid's own timer, started with the window and gone with it; its
+  // ticks belong to the keyboard handling.
+  static constexpr plat::UINT_PTR GridTimer = 111;
+  static constexpr plat::UINT GridTimerPeriod = 500;
 
  protected:
   void Loaded() override;
   void CreateWnd() override;
+  // A row's node level times CellNode's NodeIndent; 0 while the grid has
+  // no nodes.
+  int GetNodeIndent(int ARow) override;
   void Resize() override;
   // The policy follows every scroll-range update of the grid.
   void ScrollRangeUpdated() override { UpdateScrollBars(false); }
@@ -377,6 +394,8 @@ class TExtStringGrid : public TBaseGrid {
   bool Loading() const;
   // The owner form's resize, through the grid's subscription.
   void FormResized();
+  // Parents the first rich edit hidden, sizeless, borderless, transparent.
+  void PlaceRichEdit();
   // The platform facts IsWinXP, HasComCtl6, WheelMessage and WheelLines.
   void TakePlatformFacts();
   // Repaints unless an update bracket is open.
@@ -386,6 +405,8 @@ class TExtStringGrid : public TBaseGrid {
   plat::TImageList* FGridImages = nullptr;
   TPictureContainer* FPictureContainer = nullptr;
   TSearchPanel* FSearchPanel = nullptr;
+  TExtRichEdit* FRichEdit = nullptr;
+  TExtRichEdit* FSecondRichEdit = nullptr;
   std::unique_ptr<TSearchFooter> FSearchFooter;
   std::unique_ptr<TFloatingFooter> FFloatingFooter;
   std::unique_ptr<TPrintSettings> FPrintSettings;
