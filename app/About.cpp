@@ -1,6 +1,8 @@
 #include "app/About.h"
 
 #include "app/Translate.h"
+#include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TPicture.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/rtl/RtlConsts.h"
@@ -9,6 +11,7 @@
 #include "platform/ui/LayoutHandlers.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCustomLabel.h"
+#include "platform/ui/TImage.h"
 #include "service/ZorbitConfig.h"
 #include "skin/SkImageButton.h"
 
@@ -17,6 +20,10 @@ namespace zorbit {
 namespace {
 
 constexpr const char* kProgramKey = "\\Software\\Ovra\\Zorbit";
+
+void LoadPicture(plat::TPicture& Picture, const plat::String& Resource) {
+  Picture.Bitmap()->LoadFromResourceName(nullptr, Resource);
+}
 
 plat::String ProgramVersion() {
   const plat::String version = ReadConfigString("Version", false, kProgramKey);
@@ -49,6 +56,10 @@ void TfmAbout::FormCreate(plat::TObject*) {
   FlblVersion = Part<plat::TLabel>("lblVersion");
   FbtnClose = Part<TskImageButton>("btnClose");
   FbtnOK = Part<TskImageButton>("btnOK");
+  LoadPicture(*Part<plat::TImage>("Image2")->Picture(), "AboutBack");
+  LoadPicture(*Part<plat::TImage>("Image3")->Picture(), "AboutMark");
+  LoadPicture(*Part<plat::TImage>("Image1")->Picture(), "AboutRule");
+  LoadPicture(*FbtnClose->PicNormal(), "AboutClose");
   FPressX = 0;
   FPressY = 0;
   Translate(kFormComponentSection, this);
