@@ -33,8 +33,8 @@ struct TDLogStart {
   plat::String BrowserFile;
 };
 
-// The start facts of this process (HelpVersion from the help control when
-// it has been found).
+// The start facts of this process; the help control must have been found
+// (InitializeHtmlHelp) first.
 TDLogStart CurrentDLogStart();
 
 // A friendly name of a help control or browser component version; empty

@@ -33,7 +33,7 @@ String RegisteredControlPath() {
 String FindControl() {
   const String registered =
       ExpandSystemRoot(RegisteredControlPath(), plat::ExcludeTrailingPathDelimiter(plat::GetWindowsDirectory()));
-  if (!registered.empty() && plat::FileExists(registered)) return registered;
+  if (!registered.empty() && plat::FileExists(registered)) return plat::NormalizePath(registered);
   return plat::ExcludeTrailingPathDelimiter(plat::GetSystemDirectory()) + "\\" + plat::kHelpControlFileName;
 }
 

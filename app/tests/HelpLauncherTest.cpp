@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -65,8 +66,10 @@ std::vector<std::string> LoggedTexts(const std::string& Path) {
   std::istringstream in(ReadFileContent(Path));
   for (std::string line; std::getline(in, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    // A stamped line starts with the time.
     const size_t gap = line.find("   ");
-    texts.push_back(gap == std::string::npos ? line : line.substr(gap + 3));
+    const bool stamped = !line.empty() && std::isdigit(static_cast<unsigned char>(line[0])) && gap != std::string::npos;
+    texts.push_back(stamped ? line.substr(gap + 3) : line);
   }
   return texts;
 }
@@ -99,8 +102,9 @@ class HelpLauncherTest : public zorbit::testing::FormTest {
   // Starts the units as the program does, logging in debug mode.
   void Start() {
     zorbit::InitializeHtmlHelp();
-    zorbit::TDLogStart start;
+    zorbit::TDLogStart start = zorbit::CurrentDLogStart();
     start.ModulePath = FProgram.File("zorbit");
+    start.RunPath = start.ModulePath;
     start.Params = {"-DEBUG"};
     zorbit::InitializeDebugLog(start);
   }
@@ -159,7 +163,7 @@ TEST_F(HelpLauncherTest, ABlankWrittenAsPercent20AndABackslashedTopicStillOpen) 
 TEST_F(HelpLauncherTest, TheControlIsFoundByItsRegistrationInAnyCase) {
   ASSERT_TRUE(plat::InstallHelpControl(HHSETUP_PATH));
   // The registration names a copy elsewhere in the Windows folder.
-  const std::string windows = plat::NormalizePath(plat::GetWindowsDirectory());
+  const std::string windows = plat::ExcludeTrailingPathDelimiter(plat::NormalizePath(plat::GetWindowsDirectory()));
   plat::ForceDirectories(windows + "/Help");
   const std::string copy = windows + "/Help/hhctrl.ocx";
   zorbit::testing::WriteFileContent(copy, ReadFileContent(plat::HelpControlPath()));
