@@ -1,7 +1,5 @@
 #include "app/DebugLog.h"
 
-#include <fstream>
-
 #include "app/HtmlHelpControl.h"
 #include "platform/os/Module.h"
 #include "platform/os/OsVersion.h"
@@ -9,11 +7,14 @@
 #include "platform/rtl/CommandLine.h"
 #include "platform/rtl/Conversions.h"
 #include "platform/rtl/DateTime.h"
+#include "platform/rtl/FileHandles.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/LocaleIds.h"
 #include "platform/rtl/Paths.h"
+#include "platform/rtl/ScopeExit.h"
+#include "platform/rtl/Streams.h"
 #include "platform/rtl/StringUtils.h"
 
 namespace zorbit {
@@ -41,13 +42,11 @@ String TempFolder() {
 bool CanWriteIn(const String& Folder) {
   if (Folder.empty()) return false;
   const String probe = plat::NormalizePath(Folder + "\\$_Temp_$.$$$");
-  bool made = false;
-  {
-    std::ofstream file(probe, std::ios::binary);
-    made = file.is_open();
-  }
-  if (made) plat::DeleteFile(probe);
-  return made;
+  const int handle = plat::FileCreate(probe);
+  if (handle < 0) return false;
+  plat::FileClose(handle);
+  plat::DeleteFile(probe);
+  return true;
 }
 
 bool DebugRequested(const String& ModuleDir, const std::vector<String>& Params) {
@@ -202,8 +201,10 @@ void TDLogFile::Log(const String& Format, std::initializer_list<plat::TVarRec> A
 }
 
 void TDLogFile::Put(const String& Text) {
-  std::ofstream file(FFileName, std::ios::binary | std::ios::app);
-  if (!file.is_open()) return;
+  const int file = plat::FileExists(FFileName) ? plat::FileOpen(FFileName, plat::fmOpenWrite | plat::fmShareDenyNone)
+                                                : plat::FileCreate(FFileName);
+  if (file < 0) return;
+  const plat::ScopeExit closed([file] { plat::FileClose(file); });
   String line;
   if (Text == "-" || Text == "=")
     line = String(kLineWidth, Text[0]);
@@ -211,8 +212,9 @@ void TDLogFile::Put(const String& Text) {
     line = Text.substr(1);
   else
     line = plat::TimeToStr(plat::Now()) + "   " + Text;
-  file << line << "\r\n";
-  file.flush();
+  line += "\r\n";
+  plat::FileSeek(file, 0, plat::soFromEnd);
+  plat::FileWrite(file, line.data(), static_cast<int>(line.size()));
 }
 
 TDLogFile& DebugLog() { return *GLog; }
