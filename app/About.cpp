@@ -1,5 +1,6 @@
 #include "app/About.h"
 
+#include "app/FormPart.h"
 #include "app/Translate.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TPicture.h"
@@ -7,7 +8,6 @@
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/rtl/RtlConsts.h"
 #include "platform/rtl/StringList.h"
-#include "platform/ui/LayoutError.h"
 #include "platform/ui/LayoutHandlers.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCustomLabel.h"
@@ -43,22 +43,15 @@ TfmAbout::TfmAbout(plat::TComponent* AOwner) : TForm(AOwner) {
   CreateFromLayout("TfmAbout", handlers);
 }
 
-template <typename T>
-T* TfmAbout::Part(const plat::String& Name) {
-  auto* part = dynamic_cast<T*>(FindComponent(Name));
-  if (!part) throw plat::ELayoutError(Name + ": missing from the layout of " + this->Name());
-  return part;
-}
-
 void TfmAbout::FormCreate(plat::TObject*) {
-  FlblCaption = Part<plat::TLabel>("lblCaption");
-  FlblProductName = Part<plat::TLabel>("lblProductName");
-  FlblVersion = Part<plat::TLabel>("lblVersion");
-  FbtnClose = Part<TskImageButton>("btnClose");
-  FbtnOK = Part<TskImageButton>("btnOK");
-  LoadPicture(*Part<plat::TImage>("Image2")->Picture(), "AboutBack");
-  LoadPicture(*Part<plat::TImage>("Image3")->Picture(), "AboutMark");
-  LoadPicture(*Part<plat::TImage>("Image1")->Picture(), "AboutRule");
+  FlblCaption = FormPart<plat::TLabel>(*this, "lblCaption");
+  FlblProductName = FormPart<plat::TLabel>(*this, "lblProductName");
+  FlblVersion = FormPart<plat::TLabel>(*this, "lblVersion");
+  FbtnClose = FormPart<TskImageButton>(*this, "btnClose");
+  FbtnOK = FormPart<TskImageButton>(*this, "btnOK");
+  LoadPicture(*FormPart<plat::TImage>(*this, "Image2")->Picture(), "AboutBack");
+  LoadPicture(*FormPart<plat::TImage>(*this, "Image3")->Picture(), "AboutMark");
+  LoadPicture(*FormPart<plat::TImage>(*this, "Image1")->Picture(), "AboutRule");
   LoadPicture(*FbtnClose->PicNormal(), "AboutClose");
   FPressX = 0;
   FPressY = 0;

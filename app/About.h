@@ -39,9 +39,6 @@ class TfmAbout : public plat::TForm {
   void btnCloseClick(plat::TObject* Sender);
   void skImageButton4Click(plat::TObject* Sender);
 
-  template <typename T>
-  T* Part(const plat::String& Name);
-
   plat::TLabel* FlblCaption = nullptr;
   plat::TLabel* FlblProductName = nullptr;
   plat::TLabel* FlblVersion = nullptr;
