@@ -20,6 +20,7 @@
 // layout with the handlers of Handlers() plus its own, and calls its base's
 // FormCreate first from its own. A component a handler needs that the
 // layout lacks raises ELayoutError.
+#include "app/FormPart.h"
 #include "platform/ui/LayoutError.h"
 #include "platform/ui/LayoutHandlers.h"
 #include "platform/ui/TForm.h"
@@ -58,9 +59,7 @@ class TfmBaseUI : public plat::TForm {
   // The component of that name and class the layout made.
   template <typename T>
   T* Part(const plat::String& Name) {
-    auto* part = dynamic_cast<T*>(FindComponent(Name));
-    if (!part) throw plat::ELayoutError(Name + ": missing from the layout of " + this->Name());
-    return part;
+    return FormPart<T>(*this, Name);
   }
 
  private:

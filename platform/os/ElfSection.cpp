@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "platform/rtl/LastError.h"
+#include "platform/rtl/Paths.h"
 
 namespace plat {
 
@@ -116,7 +117,7 @@ std::optional<String> FindSection(const TElfFile& file, std::uint64_t fileSize, 
 }  // namespace
 
 std::optional<String> ReadElfSection(const String& fileName, const String& sectionName, std::size_t maxSize) {
-  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(NormalizePath(fileName).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return Fail(ErrorFromErrno(errno));
   struct stat info {};
   std::optional<String> result;

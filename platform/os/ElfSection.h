@@ -1,7 +1,7 @@
 #pragma once
 // Reading one named section of a 64-bit little-endian ELF file, checking
 // every offset, size and count against the file so that damaged or hostile
-// files fail cleanly.
+// files fail cleanly. The file name may use "\" as delimiter.
 #include <cstddef>
 #include <optional>
 

@@ -55,6 +55,10 @@ class VersionInfoTest : public ::testing::Test {
 TEST_F(VersionInfoTest, EmbeddedResourceIsReadFromTheProgramFile) {
   const std::string helper = ostest::HelperPath();
   EXPECT_GT(GetFileVersionInfoSize(helper), 60u);
+  // A path written with "\", as programs build them, names the same file.
+  std::string backslashed = helper;
+  backslashed[backslashed.rfind('/')] = '\\';
+  EXPECT_EQ(GetFileVersionInfoSize(backslashed), GetFileVersionInfoSize(helper));
   const std::optional<TVersionInfo> info = GetFileVersionInfo(helper);
   ASSERT_TRUE(info.has_value());
   const struct {
