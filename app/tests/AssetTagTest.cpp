@@ -120,6 +120,7 @@ TEST_F(AssetTagTest, TheEditHasNoLimitAndATagTheBiosRefusesKeepsTheOldOne) {
   Answer([this, &tooLong](plat::TCustomForm& Window) {
     Answer(Press("OK"));
     TypeAndOK(tooLong)(Window);
+    Pump();
     EXPECT_TRUE(Window.Visible());
     EXPECT_EQ(dynamic_cast<TfmAssetTag&>(Window).edtTag()->Text(), tooLong);
     Window.Close();
