@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -220,6 +221,13 @@ TEST_F(BootOptionsTest, AWriteTheBiosRefusesShowsAFailureAndKeepsApplyEnabled) {
   EXPECT_TRUE(ApplyEnabled());
   EXPECT_EQ(FWindow->imgbClose()->Font()->Color(), TfmSetBootOptions::kApplyEnabledColor);
   EXPECT_EQ(Shown(), (Names{"CD-ROM/DVD Drive", "1st HDD", "Floppy Devices", "Network Boot"}));
+
+  // Once the BIOS takes writes again, Apply goes through.
+  std::filesystem::remove(StateFile());
+  Click(FWindow->imgbClose());
+  EXPECT_EQ(Messages.size(), 1u);
+  EXPECT_FALSE(ApplyEnabled());
+  EXPECT_EQ(StoredOrder(), (Codes{"02", "01", "00", "07", "FF"}));
 }
 
 TEST_F(BootOptionsTest, F1ClicksTheMainWindowsHelpButton) {
