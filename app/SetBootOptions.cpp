@@ -34,6 +34,7 @@ int CodeValue(const plat::String& Entry) {
   const char* end = Entry.data() + Entry.size();
   const auto [at, error] = std::from_chars(Entry.data(), end, value, 16);
   if (Entry.empty() || error != std::errc{} || at != end) return kEndMark;
+  // Past a byte it is no device either way; kept small so that it stays an int.
   return value > 0xFFFF ? kEndMark + 1 : static_cast<int>(value);
 }
 

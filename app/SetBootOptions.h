@@ -15,7 +15,6 @@
 // Down on the last and no selection change nothing; dropping an item on
 // itself enables Apply.
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "app/BaseWindows.h"
