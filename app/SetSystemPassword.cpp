@@ -2,6 +2,7 @@
 
 #include "app/ApplyStyle.h"
 #include "app/CheckPassword.h"
+#include "app/HelpKey.h"
 #include "app/OvraMessageBox.h"
 #include "app/PasswordEdit.h"
 #include "app/StringTable.h"
@@ -13,7 +14,6 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCustomLabel.h"
 #include "platform/ui/TCustomPanel.h"
-#include "platform/win/VirtualKeys.h"
 #include "platform/win/WindowStyles.h"
 #include "service/NBFuncPassword.h"
 #include "skin/SkButton.h"
@@ -146,11 +146,7 @@ void TfmSetSystemPassword::FormClose(plat::TObject*, plat::TCloseAction&) {
   if (FPrompt && FPrompt->Visible()) FPrompt->Close();
 }
 
-void TfmSetSystemPassword::FormKeyUp(plat::TObject*, std::uint16_t& Key, plat::TShiftState) {
-  if (Key != plat::VK_F1 || !plat::Application->MainForm()) return;
-  if (auto* help = dynamic_cast<TskCustomButton*>(plat::Application->MainForm()->FindComponent("btnHelp")))
-    help->Click();
-}
+void TfmSetSystemPassword::FormKeyUp(plat::TObject*, std::uint16_t& Key, plat::TShiftState) { HelpKeyReleased(Key); }
 
 void TfmSetSystemPassword::Refresh() {
   SetBox(FSupervisor, IsSupervisorPasswordSet());

@@ -60,7 +60,9 @@ TEST_F(EnglishPackTest, WindowTextsKeyedByIdAreThere) {
 TEST_F(EnglishPackTest, TheSecurityWindowAndThePasswordPromptFindTheirLayoutTexts) {
   for (const char* text :
        {"Set Security Settings", "Supervisor Password", "User Password", "Enable", "Change Password", "Remove Password",
-        "Old", "New", "Confirm", "Apply", "Cancel", "SmartCard", "Enter Password", "Password", "OK"}) {
+        "Old", "New", "Confirm", "Apply", "Cancel", "SmartCard", "Enter Password", "Password", "OK",
+        "Set Boot Options", "Set boot sequence", "Power On Options", "Enable Fast Boot", "Up", "Down",
+        "Set Asset Tag", "AssetTag"}) {
     EXPECT_TRUE(HasKey("ZorbitFormComponent", text)) << text;
   }
 }

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "WindowTestSupport.h"
+#include "StandInWindowTest.h"
 #include "app/CheckPassword.h"
 #include "app/StringTable.h"
 #include "app/Translate.h"
@@ -26,14 +26,12 @@
 #include "platform/ui/TCustomLabel.h"
 #include "platform/win/InputInjection.h"
 #include "platform/win/VirtualKeys.h"
-#include "service/ServiceUnits.h"
 #include "service/tcpClient.h"
 #include "skin/SkButton.h"
 #include "skin/SkCheckBox.h"
 #include "skin/SkEdit.h"
 #include "skin/SkImageButton.h"
 #include "testing/FileContent.h"
-#include "testing/ProjectPaths.h"
 #include "testing/StandInService.h"
 #include "testing/TempFolder.h"
 
@@ -44,7 +42,6 @@ using namespace zorbit;
 using zorbit::testing::TStandInService;
 using Keys = std::vector<plat::UINT>;
 using F = TPasswordSection;
-using zorbit::testing::ReadFileContent;
 using zorbit::testing::WriteFileContent;
 
 // Scan codes of the keys used: A 1E, B 30, 1 02, C 2E, D 20, U 16.
@@ -53,43 +50,22 @@ const Keys kCD{'C', 'D'};
 const Keys kCE{'C', 'E'};
 const Keys kU1{'U', '1'};
 
-class SecurityWindowTest : public WindowTest {
+class SecurityWindowTest : public StandInWindowTest {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    InitializeServiceUnits();
-    plat::Application->SetTitle("Ovra Zorbit");
-    InitializeStringTable();
-    for (const char* file : {"strtab_Messages.ini", "strtab_Windows.ini"})
-      StringTable()->LoadFromIni(zorbit::testing::SourcePath("app/lang/English/") + file);
-  }
   void TearDown() override {
     delete FWindow;
-    ServLink().reset();
-    FinalizeServiceUnits();
-    FinalizeStringTable();
-    WindowTest::TearDown();
+    StandInWindowTest::TearDown();
   }
 
   // Starts the stand-in on a state file holding State and opens the window.
   void Open(const std::string& State, std::vector<std::string> Switches = {}) {
-    WriteFileContent(StateFile(), State);
-    Switches.insert(Switches.begin(), {"--state", StateFile()});
-    FService = std::make_unique<TStandInService>(Switches);
-    ServLink() = std::make_shared<TtcpServOpr>(ServiceHost, true, FService->Port());
+    StartService(State, std::move(Switches));
     FWindow = new TfmSetSystemPassword(plat::Application);
     FWindow->Show();
     Pump();
   }
-  std::string StateFile() const { return FFolder.Path() + "/bios.json"; }
-  // The state file's "Key": "value" pair, as the stand-in writes it.
-  std::string Stored(const std::string& Key) const {
-    const std::string text = ReadFileContent(StateFile());
-    const auto at = text.find("\"" + Key + "\"");
-    if (at == std::string::npos) return "(none)";
-    const auto open = text.find('"', text.find(':', at)) + 1;
-    return text.substr(open, text.find('"', open) - open);
-  }
+  // A text value of the state file.
+  std::string Stored(const std::string& Key) const { return BiosState()[Key].get<std::string>(); }
   static void Type(plat::TWinControl* Edit, const Keys& Keys) {
     Edit->SetFocus();
     for (plat::UINT key : Keys) plat::InjectKeyPress(key);
@@ -120,8 +96,6 @@ class SecurityWindowTest : public WindowTest {
   }
   static std::string Text(const char* Code) { return StringTable()->Lookup("Messages", Code); }
 
-  zorbit::testing::TTempFolder FFolder{"zorbit-security"};
-  std::unique_ptr<TStandInService> FService;
   TfmSetSystemPassword* FWindow = nullptr;
 };
 
