@@ -47,8 +47,9 @@ TfmZorbitMain::TfmZorbitMain(plat::TComponent* AOwner) : TfmBaseForm(AOwner, TDe
 void TfmZorbitMain::FormCreate(plat::TObject* Sender) {
   SetHeight(kWindowHeight);
   SetWidth(kWindowWidth);
-  PanelBody()->SetHeight(kBodyHeight);
-  PanelBody()->SetWidth(kBodyWidth);
+  plat::TPanel* body = Part<plat::TPanel>("PanelBody");
+  body->SetHeight(kBodyHeight);
+  body->SetWidth(kBodyWidth);
   TfmBaseForm::FormCreate(Sender);
 
   fmBase()->SetCaption(plat::Application->Title());
@@ -66,7 +67,8 @@ void TfmZorbitMain::FormCreate(plat::TObject* Sender) {
 }
 
 void TfmZorbitMain::PlaceInFrame(plat::TControl* Control, int X, int Y) {
-  for (const plat::TControl* parent : {static_cast<plat::TControl*>(PanelBody()), Control->Parent()}) {
+  for (const plat::TControl* parent : {static_cast<const plat::TControl*>(PanelBody()),
+                                      static_cast<const plat::TControl*>(Control->Parent())}) {
     X -= parent->Left();
     Y -= parent->Top();
   }
