@@ -39,6 +39,9 @@ TfmZorbitMain::TfmZorbitMain(plat::TComponent* AOwner) : TfmBaseForm(AOwner, TDe
   using T = TfmZorbitMain;
   handlers.RegisterHandler("FormCreate", this, &T::FormCreate);
   handlers.RegisterHandler("FormKeyUp", this, &T::FormKeyUp);
+  handlers.RegisterHandler("FormActivate", this, &T::FormActivate);
+  handlers.RegisterHandler("FormDeactivate", this, &T::FormDeactivate);
+  handlers.RegisterHandler("FormPaint", this, &T::FormPaint);
   handlers.RegisterHandler("imgSecurityClick", this, &T::imgSecurityClick);
   handlers.RegisterHandler("lbSecurityClick", this, &T::lbSecurityClick);
   CreateFromLayout("TfmZorbitMain", handlers);

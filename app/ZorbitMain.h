@@ -13,6 +13,7 @@
 #include <cstdint>
 
 #include "app/BaseWindows.h"
+#include "platform/gdi/TFont.h"
 
 namespace zorbit {
 
@@ -21,6 +22,8 @@ class TskImagePanel;
 
 class TfmZorbitMain : public TfmBaseForm {
  public:
+  static constexpr plat::TColor kFontColor = 4608000;
+
   explicit TfmZorbitMain(plat::TComponent* AOwner);
 
   TskImagePanel* imgSecurity() const { return FimgSecurity; }
@@ -32,6 +35,10 @@ class TfmZorbitMain : public TfmBaseForm {
  private:
   void FormCreate(plat::TObject* Sender);
   void FormKeyUp(plat::TObject* Sender, std::uint16_t& Key, plat::TShiftState Shift);
+  void FormActivate(plat::TObject*) { SetVisible(true); }
+  // The skinned parts may have changed the form's font colour; it keeps the window's own.
+  void FormDeactivate(plat::TObject*) { Font()->SetColor(kFontColor); }
+  void FormPaint(plat::TObject*) { Font()->SetColor(kFontColor); }
   void imgSecurityClick(plat::TObject*) { ActSecurityExecute(); }
   void lbSecurityClick(plat::TObject*) { ActSecurityExecute(); }
 
