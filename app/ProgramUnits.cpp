@@ -1,0 +1,45 @@
+#include "app/ProgramUnits.h"
+
+#include "app/Localization.h"
+#include "app/OvraMessageBox.h"
+#include "app/StringTable.h"
+#include "app/gnugettext.h"
+#include "grid/MarkupLabelClasses.h"
+#include "platform/ui/ClassLibrary.h"
+#include "platform/ui/TApplication.h"
+#include "platform/win/HtmlHelp.h"
+#include "service/AppHooks.h"
+#include "service/ServiceUnits.h"
+#include "skin/SkinClasses.h"
+
+namespace zorbit {
+
+TProgramUnits::TProgramUnits() {
+  plat::InitClassLibrary();
+  plat::InitForms();
+  InitializeServiceUnits();
+  InitializeLocalization();
+  InstallStringTableLookup();
+  InitializeGnuGettext();
+  RegisterSkinClasses();
+  RegisterMarkupLabelClass();
+  plat::RegisterHelpControl();
+  InitializeMessageBox();
+
+  TAppHooks& hooks = AppHooks();
+  hooks.MessageBox = [](const plat::String& Caption, const plat::String& Title, const plat::String& Text, int Icon,
+                        int Buttons) { return static_cast<int>(OvraMessageBox(nullptr, Caption, Title, Text, Icon, Buttons, 0)); };
+  hooks.ProcessMessages = [] { plat::Application->ProcessMessages(); };
+  hooks.Terminate = [] { plat::Application->Terminate(); };
+  hooks.Title = [] { return plat::Application->Title(); };
+}
+
+TProgramUnits::~TProgramUnits() {
+  AppHooks() = TAppHooks{};
+  plat::DoneForms();
+  FinalizeGnuGettext();
+  FinalizeLocalization();
+  FinalizeServiceUnits();
+}
+
+}  // namespace zorbit

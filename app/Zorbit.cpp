@@ -1,0 +1,54 @@
+// The program's main block: one copy only, the application named, the
+// user's language pack loaded, the service connected, then the main window
+// and the message loop until it closes.
+#include "app/Localization.h"
+#include "app/ProgramUnits.h"
+#include "app/ZorbitMain.h"
+#include "platform/rtl/CommandLine.h"
+#include "platform/ui/TApplication.h"
+#include "service/GenericAPI.h"
+#include "service/GenericShellAPI.h"
+#include "service/ZorbitConfig.h"
+#include "service/tcpClient.h"
+
+namespace {
+
+constexpr const char* kAppName = "Ovra Zorbit Management";
+constexpr const char* kMainWindowClass = "TfmZorbitMain";
+constexpr const char* kExtractFolder = "\\Ovra\\Quilmo";
+constexpr const char* kLanguageFolder = "Resources";
+constexpr const char* kConfigKey = "\\Software\\Ovra\\Zorbit";
+constexpr const char* kPackSuffix = "_ZorbitN";
+constexpr const char* kDefaultPack = "English_ZorbitN";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace zorbit;
+  plat::SetCommandLine(argc, argv);
+  const TProgramUnits units;
+
+  if (CheckSingleInstance(kAppName, kMainWindowClass, true)) return 0;
+
+  plat::Application->Initialize();
+  plat::Application->SetTitle(kAppName);
+
+  TLocalization& localization =
+      CreateLocalization(GetExeDir() + kLanguageFolder, GetAppDataDir() + kExtractFolder);
+  // Used as stored: a stray blank names a pack that does not exist.
+  const plat::String language = ReadConfigString("Language", false, kConfigKey);
+  localization.Load(language.empty() ? plat::String(kDefaultPack) : language + kPackSuffix);
+
+  IpfqServPtr serv;
+  GetServ(serv, nullptr);
+  if (!serv) {
+    plat::Application->Terminate();
+    return 0;
+  }
+
+  TfmZorbitMain* fmZorbitMain = nullptr;
+  plat::Application->CreateForm(fmZorbitMain);
+  plat::Application->Run();
+  serv.reset();
+  return 0;
+}

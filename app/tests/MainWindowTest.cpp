@@ -1,0 +1,114 @@
+// The main window in the headless display against the real stand-in
+// service: its layout, and every part of the Security link opening the
+// Security window, translated and read from the BIOS.
+#include "app/ZorbitMain.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "WindowTestSupport.h"
+#include "app/SetSystemPassword.h"
+#include "app/StringTable.h"
+#include "grid/TMarkupLabel.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TCustomLabel.h"
+#include "platform/ui/TCustomPanel.h"
+#include "service/ServiceUnits.h"
+#include "service/tcpClient.h"
+#include "skin/SkCheckBox.h"
+#include "skin/SkForm.h"
+#include "skin/SkImagePanel.h"
+#include "testing/FileContent.h"
+#include "testing/ProjectPaths.h"
+#include "testing/StandInService.h"
+#include "testing/TempFolder.h"
+
+namespace {
+
+using namespace apptest;
+using namespace zorbit;
+using zorbit::testing::TStandInService;
+
+constexpr const char* kTitle = "Ovra Zorbit Management";
+
+class MainWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    InitializeServiceUnits();
+    plat::Application->SetTitle(kTitle);
+    InitializeStringTable();
+    for (const char* file : {"strtab_Messages.ini", "strtab_Windows.ini"})
+      StringTable()->LoadFromIni(zorbit::testing::SourcePath("app/lang/English/") + file);
+    zorbit::testing::WriteFileContent(FFolder.Path() + "/bios.json", R"({"supervisor_password": "1E"})");
+    FService = std::make_unique<TStandInService>(std::vector<std::string>{"--state", FFolder.Path() + "/bios.json"});
+    ServLink() = std::make_shared<TtcpServOpr>(ServiceHost, true, FService->Port());
+    FWindow = new TfmZorbitMain(plat::Application);
+    FWindow->Show();
+    Pump();
+  }
+  void TearDown() override {
+    delete FWindow;
+    ServLink().reset();
+    FinalizeServiceUnits();
+    FinalizeStringTable();
+    WindowTest::TearDown();
+  }
+
+  // A control's top-left corner in the frame's client area.
+  plat::TPoint InFrame(plat::TControl* Control) const {
+    return FWindow->fmBase()->ScreenToClient(Control->ClientToScreen({0, 0}));
+  }
+
+  zorbit::testing::TTempFolder FFolder{"zorbit-main"};
+  std::unique_ptr<TStandInService> FService;
+  TfmZorbitMain* FWindow = nullptr;
+};
+
+TEST_F(MainWindowTest, OpensWithItsLinksInPlace) {
+  EXPECT_TRUE(FWindow->Visible());
+  EXPECT_EQ(FWindow->fmBase()->Caption(), kTitle);
+  EXPECT_EQ(FWindow->PanelBody()->Width(), 640);
+  EXPECT_EQ(FWindow->PanelBody()->Height(), 480);
+  struct Case {
+    const char* Picture;
+    plat::TPoint At;
+  };
+  for (const Case& c : {Case{"imgSecurity", {158, 199}}, Case{"imgBootOptions", {158, 348}}, Case{"imgSysInfo", {458, 199}}}) {
+    auto* picture = dynamic_cast<plat::TControl*>(FWindow->FindComponent(c.Picture));
+    ASSERT_TRUE(picture) << c.Picture;
+    EXPECT_EQ(InFrame(picture), c.At) << c.Picture;
+  }
+  const plat::TControl* security = FWindow->imgSecurity();
+  EXPECT_EQ(FWindow->hlbSecurity()->Left(), security->Left());
+  EXPECT_EQ(FWindow->hlbSecurity()->Top(), security->Top() + security->Height() + 6);
+  EXPECT_TRUE(Unexpected.empty());
+  Screenshot(*FWindow, "main-window");
+}
+
+TEST_F(MainWindowTest, EveryPartOfTheSecurityLinkOpensTheSecurityWindow) {
+  for (const char* part : {"imgSecurity", "lblSecurity", "lbSecurity"}) {
+    bool opened = false;
+    Answer([&opened](plat::TCustomForm& Window) {
+      auto* security = dynamic_cast<TfmSetSystemPassword*>(&Window);
+      ASSERT_TRUE(security) << Window.Name();
+      opened = true;
+      // Read from the stand-in's state: the supervisor password is set.
+      EXPECT_TRUE(security->Supervisor().Box->Checked());
+      EXPECT_TRUE(security->UserSectionEnabled());
+      Window.SetModalResult(plat::mrCancel);
+    });
+    auto* control = dynamic_cast<plat::TControl*>(FWindow->FindComponent(part));
+    ASSERT_TRUE(control) << part;
+    ClickControl(control);
+    Pump();
+    EXPECT_TRUE(opened) << part;
+    // The window is freed when its modal run ends.
+    EXPECT_FALSE(FWindow->FindComponent("fmSetSystemPassword")) << part;
+  }
+  EXPECT_TRUE(Unexpected.empty());
+}
+
+}  // namespace
