@@ -1,6 +1,7 @@
 // The main window in the headless display against the real stand-in
 // service: its layout, every part of the Security and Boot Options links
-// opening their windows, translated and read from the BIOS, and About.
+// opening their windows, translated and read from the BIOS, About, and
+// Help asking the help launcher for the start topic.
 #include "app/ZorbitMain.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@
 
 #include "WindowTestSupport.h"
 #include "app/About.h"
+#include "app/DebugLog.h"
+#include "app/HtmlHelpControl.h"
 #include "app/SetBootOptions.h"
 #include "app/SetSystemPassword.h"
 #include "app/StringTable.h"
@@ -148,6 +151,23 @@ TEST_F(MainWindowTest, TheAboutButtonShowsAnUnownedAboutWindow) {
   ClickControl(dynamic_cast<plat::TControl*>(FWindow->FindComponent("btnAbout")));
   Pump();
   EXPECT_TRUE(opened);
+  EXPECT_TRUE(Unexpected.empty());
+}
+
+TEST_F(MainWindowTest, TheHelpButtonAsksTheLauncherForTheStartTopic) {
+  InitializeHtmlHelp();
+  TDLogStart start = CurrentDLogStart();
+  start.ModulePath = FFolder.Path() + "/zorbit";
+  start.RunPath = start.ModulePath;
+  start.Params = {"-debug"};
+  InitializeDebugLog(start);
+  ClickControl(dynamic_cast<plat::TControl*>(FWindow->FindComponent("btnHelp")));
+  Pump();
+  const std::string log = zorbit::testing::ReadFileContent(DebugLog().FileName());
+  FinalizeDebugLog();
+  FinalizeHtmlHelp();
+  // No language pack here, so the pool names no file.
+  EXPECT_NE(log.find("HHHelpContext(\"\", /html/ZRHELP.htm, \"\", 0)"), std::string::npos) << log;
   EXPECT_TRUE(Unexpected.empty());
 }
 
