@@ -1,5 +1,7 @@
 #include "app/ProgramUnits.h"
 
+#include "app/DebugLog.h"
+#include "app/HtmlHelpControl.h"
 #include "app/Localization.h"
 #include "app/OvraMessageBox.h"
 #include "app/StringTable.h"
@@ -24,6 +26,9 @@ TProgramUnits::TProgramUnits() {
   RegisterSkinClasses();
   RegisterMarkupLabelClass();
   plat::RegisterHelpControl();
+  // The debug log's header describes the help control, so it is found first.
+  InitializeHtmlHelp();
+  InitializeDebugLog();
   InitializeMessageBox();
 
   TAppHooks& hooks = AppHooks();
@@ -36,6 +41,8 @@ TProgramUnits::TProgramUnits() {
 
 TProgramUnits::~TProgramUnits() {
   AppHooks() = TAppHooks{};
+  FinalizeDebugLog();
+  FinalizeHtmlHelp();
   plat::DoneForms();
   FinalizeGnuGettext();
   FinalizeLocalization();

@@ -1,6 +1,7 @@
 // The program's main block: one copy only, the application named, the
 // user's language pack loaded, the service connected, then the main window
 // and the message loop until it closes.
+#include "app/About.h"
 #include "app/Localization.h"
 #include "app/ProgramUnits.h"
 #include "app/ZorbitMain.h"
@@ -48,6 +49,9 @@ int main(int argc, char** argv) {
 
   TfmZorbitMain* fmZorbitMain = nullptr;
   plat::Application->CreateForm(fmZorbitMain);
+  // Made at start and never shown; About makes a window of its own.
+  TfmAbout* fmAbout = nullptr;
+  plat::Application->CreateForm(fmAbout);
   plat::Application->Run();
   serv.reset();
   return 0;

@@ -2,8 +2,11 @@
 
 #include <memory>
 
+#include "app/About.h"
 #include "app/ApplyStyle.h"
+#include "app/HelpLauncher.h"
 #include "app/Localization.h"
+#include "app/SetBootOptions.h"
 #include "app/SetSystemPassword.h"
 #include "app/Translate.h"
 #include "grid/TMarkupLabel.h"
@@ -24,6 +27,8 @@ constexpr int kWindowHeight = 511;
 constexpr int kBodyWidth = 640;
 constexpr int kBodyHeight = 480;
 constexpr int kTextGap = 6;
+constexpr const char* kHelpFile = "ZHELP_ZorbitN.CHM";
+constexpr const char* kHelpTopic = "/html/ZRHELP.htm";
 
 struct TLinkPlace {
   const char* Picture;
@@ -44,6 +49,10 @@ TfmZorbitMain::TfmZorbitMain(plat::TComponent* AOwner) : TfmBaseForm(AOwner, TDe
   handlers.RegisterHandler("FormPaint", this, &T::FormPaint);
   handlers.RegisterHandler("imgSecurityClick", this, &T::imgSecurityClick);
   handlers.RegisterHandler("lbSecurityClick", this, &T::lbSecurityClick);
+  handlers.RegisterHandler("imgBootOptionsClick", this, &T::imgBootOptionsClick);
+  handlers.RegisterHandler("lbBootOptionsClick", this, &T::lbBootOptionsClick);
+  handlers.RegisterHandler("btnHelpClick", this, &T::btnHelpClick);
+  handlers.RegisterHandler("btnAboutClick", this, &T::btnAboutClick);
   CreateFromLayout("TfmZorbitMain", handlers);
 }
 
@@ -93,6 +102,24 @@ void TfmZorbitMain::ActSecurityExecute() {
   Translate(kFormComponentSection, window.get());
   window->Refresh();
   window->ShowModal();
+}
+
+void TfmZorbitMain::ActBootOptionsExecute() {
+  const std::unique_ptr<TfmSetBootOptions> window = std::make_unique<TfmSetBootOptions>(this);
+  Translate(kFormComponentSection, window.get());
+  window->ShowModal();
+}
+
+void TfmZorbitMain::ActAboutExecute() {
+  // Without owner: freed right after it closes, not with this window.
+  const std::unique_ptr<TfmAbout> window = std::make_unique<TfmAbout>(nullptr);
+  Translate(kFormComponentSection, window.get());
+  window->ShowModal();
+}
+
+void TfmZorbitMain::ActHelpExecute() {
+  TFilePool* pool = FilePool();
+  ShowHelpTopic(pool ? pool->GetFile(kHelpFile) : plat::String(), kHelpTopic, "", 0);
 }
 
 }  // namespace zorbit

@@ -29,8 +29,12 @@ class TfmZorbitMain : public TfmBaseForm {
   TskImagePanel* imgSecurity() const { return FimgSecurity; }
   TMarkupLabel* hlbSecurity() const { return FhlbSecurity; }
 
-  // Opens the Security window modally.
+  // Open the Security, Boot Options and About windows modally.
   void ActSecurityExecute();
+  void ActBootOptionsExecute();
+  void ActAboutExecute();
+  // Shows the language pack's help file at its start topic.
+  void ActHelpExecute();
 
  private:
   void FormCreate(plat::TObject* Sender);
@@ -41,6 +45,10 @@ class TfmZorbitMain : public TfmBaseForm {
   void FormPaint(plat::TObject*) { Font()->SetColor(kFontColor); }
   void imgSecurityClick(plat::TObject*) { ActSecurityExecute(); }
   void lbSecurityClick(plat::TObject*) { ActSecurityExecute(); }
+  void imgBootOptionsClick(plat::TObject*) { ActBootOptionsExecute(); }
+  void lbBootOptionsClick(plat::TObject*) { ActBootOptionsExecute(); }
+  void btnHelpClick(plat::TObject*) { ActHelpExecute(); }
+  void btnAboutClick(plat::TObject*) { ActAboutExecute(); }
 
   // Moves a link picture to a point of the frame's client area.
   void PlaceInFrame(plat::TControl* Control, int X, int Y);

@@ -1,6 +1,7 @@
 // The main window in the headless display against the real stand-in
-// service: its layout, and every part of the Security link opening the
-// Security window, translated and read from the BIOS.
+// service: its layout, every part of the Security and Boot Options links
+// opening their windows, translated and read from the BIOS, About, and
+// Help asking the help launcher for the start topic.
 #include "app/ZorbitMain.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,10 @@
 #include <string>
 
 #include "WindowTestSupport.h"
+#include "app/About.h"
+#include "app/DebugLog.h"
+#include "app/HtmlHelpControl.h"
+#include "app/SetBootOptions.h"
 #include "app/SetSystemPassword.h"
 #include "app/StringTable.h"
 #include "grid/TMarkupLabel.h"
@@ -20,6 +25,7 @@
 #include "skin/SkCheckBox.h"
 #include "skin/SkForm.h"
 #include "skin/SkImagePanel.h"
+#include "skin/SkListBox.h"
 #include "testing/FileContent.h"
 #include "testing/ProjectPaths.h"
 #include "testing/StandInService.h"
@@ -108,6 +114,60 @@ TEST_F(MainWindowTest, EveryPartOfTheSecurityLinkOpensTheSecurityWindow) {
     // The window is freed when its modal run ends.
     EXPECT_FALSE(FWindow->FindComponent("fmSetSystemPassword")) << part;
   }
+  EXPECT_TRUE(Unexpected.empty());
+}
+
+TEST_F(MainWindowTest, EveryPartOfTheBootOptionsLinkOpensTheBootOptionsWindow) {
+  for (const char* part : {"imgBootOptions", "Label1", "lbBootOptions"}) {
+    bool opened = false;
+    Answer([&opened](plat::TCustomForm& Window) {
+      auto* boot = dynamic_cast<TfmSetBootOptions*>(&Window);
+      ASSERT_TRUE(boot) << Window.Name();
+      opened = true;
+      // Read from the stand-in: its default boot order fills the list.
+      EXPECT_GT(boot->listboxBootSequence()->Items()->Count(), 0);
+      Window.SetModalResult(plat::mrCancel);
+    });
+    auto* control = dynamic_cast<plat::TControl*>(FWindow->FindComponent(part));
+    ASSERT_TRUE(control) << part;
+    ClickControl(control);
+    Pump();
+    EXPECT_TRUE(opened) << part;
+    EXPECT_FALSE(FWindow->FindComponent("fmSetBootOptions")) << part;
+  }
+  EXPECT_TRUE(Unexpected.empty());
+}
+
+TEST_F(MainWindowTest, TheAboutButtonShowsAnUnownedAboutWindow) {
+  bool opened = false;
+  Answer([&opened](plat::TCustomForm& Window) {
+    auto* about = dynamic_cast<TfmAbout*>(&Window);
+    ASSERT_TRUE(about) << Window.Name();
+    opened = true;
+    EXPECT_EQ(about->Owner(), nullptr);
+    EXPECT_EQ(about->lblProductName()->Caption(), kTitle);
+    Window.SetModalResult(plat::mrOk);
+  });
+  ClickControl(dynamic_cast<plat::TControl*>(FWindow->FindComponent("btnAbout")));
+  Pump();
+  EXPECT_TRUE(opened);
+  EXPECT_TRUE(Unexpected.empty());
+}
+
+TEST_F(MainWindowTest, TheHelpButtonAsksTheLauncherForTheStartTopic) {
+  InitializeHtmlHelp();
+  TDLogStart start = CurrentDLogStart();
+  start.ModulePath = FFolder.Path() + "/zorbit";
+  start.RunPath = start.ModulePath;
+  start.Params = {"-debug"};
+  InitializeDebugLog(start);
+  ClickControl(dynamic_cast<plat::TControl*>(FWindow->FindComponent("btnHelp")));
+  Pump();
+  const std::string log = zorbit::testing::ReadFileContent(DebugLog().FileName());
+  FinalizeDebugLog();
+  FinalizeHtmlHelp();
+  // No language pack here, so the pool names no file.
+  EXPECT_NE(log.find("HHHelpContext(\"\", /html/ZRHELP.htm, \"\", 0)"), std::string::npos) << log;
   EXPECT_TRUE(Unexpected.empty());
 }
 
