@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -68,6 +70,29 @@ class MainWindowTest : public WindowTest {
     return FWindow->fmBase()->ScreenToClient(Control->ClientToScreen({0, 0}));
   }
 
+  // Clicks each part of a link and checks that the window it opens is shown
+  // modally (Check looks at it) and freed when its modal run ends.
+  template <typename TWindow>
+  void ExpectEachPartOpens(std::initializer_list<const char*> Parts, const char* WindowName,
+                           const std::function<void(TWindow&)>& Check) {
+    for (const char* part : Parts) {
+      bool opened = false;
+      Answer([&opened, &Check](plat::TCustomForm& Window) {
+        auto* window = dynamic_cast<TWindow*>(&Window);
+        ASSERT_TRUE(window) << Window.Name();
+        opened = true;
+        Check(*window);
+        Window.SetModalResult(plat::mrCancel);
+      });
+      auto* control = dynamic_cast<plat::TControl*>(FWindow->FindComponent(part));
+      ASSERT_TRUE(control) << part;
+      ClickControl(control);
+      Pump();
+      EXPECT_TRUE(opened) << part;
+      EXPECT_FALSE(FWindow->FindComponent(WindowName)) << part;
+    }
+  }
+
   zorbit::testing::TTempFolder FFolder{"zorbit-main"};
   std::unique_ptr<TStandInService> FService;
   TfmZorbitMain* FWindow = nullptr;
@@ -82,7 +107,8 @@ TEST_F(MainWindowTest, OpensWithItsLinksInPlace) {
     const char* Picture;
     plat::TPoint At;
   };
-  for (const Case& c : {Case{"imgSecurity", {158, 199}}, Case{"imgBootOptions", {158, 348}}, Case{"imgSysInfo", {458, 199}}}) {
+  for (const Case& c :
+       {Case{"imgSecurity", {158, 199}}, Case{"imgBootOptions", {158, 348}}, Case{"imgSysInfo", {458, 199}}}) {
     auto* picture = dynamic_cast<plat::TControl*>(FWindow->FindComponent(c.Picture));
     ASSERT_TRUE(picture) << c.Picture;
     EXPECT_EQ(InFrame(picture), c.At) << c.Picture;
@@ -95,46 +121,21 @@ TEST_F(MainWindowTest, OpensWithItsLinksInPlace) {
 }
 
 TEST_F(MainWindowTest, EveryPartOfTheSecurityLinkOpensTheSecurityWindow) {
-  for (const char* part : {"imgSecurity", "lblSecurity", "lbSecurity"}) {
-    bool opened = false;
-    Answer([&opened](plat::TCustomForm& Window) {
-      auto* security = dynamic_cast<TfmSetSystemPassword*>(&Window);
-      ASSERT_TRUE(security) << Window.Name();
-      opened = true;
-      // Read from the stand-in's state: the supervisor password is set.
-      EXPECT_TRUE(security->Supervisor().Box->Checked());
-      EXPECT_TRUE(security->UserSectionEnabled());
-      Window.SetModalResult(plat::mrCancel);
-    });
-    auto* control = dynamic_cast<plat::TControl*>(FWindow->FindComponent(part));
-    ASSERT_TRUE(control) << part;
-    ClickControl(control);
-    Pump();
-    EXPECT_TRUE(opened) << part;
-    // The window is freed when its modal run ends.
-    EXPECT_FALSE(FWindow->FindComponent("fmSetSystemPassword")) << part;
-  }
+  ExpectEachPartOpens<TfmSetSystemPassword>({"imgSecurity", "lblSecurity", "lbSecurity"}, "fmSetSystemPassword",
+                                            [](TfmSetSystemPassword& Security) {
+                                              // Read from the stand-in's state: the supervisor password is set.
+                                              EXPECT_TRUE(Security.Supervisor().Box->Checked());
+                                              EXPECT_TRUE(Security.UserSectionEnabled());
+                                            });
   EXPECT_TRUE(Unexpected.empty());
 }
 
 TEST_F(MainWindowTest, EveryPartOfTheBootOptionsLinkOpensTheBootOptionsWindow) {
-  for (const char* part : {"imgBootOptions", "Label1", "lbBootOptions"}) {
-    bool opened = false;
-    Answer([&opened](plat::TCustomForm& Window) {
-      auto* boot = dynamic_cast<TfmSetBootOptions*>(&Window);
-      ASSERT_TRUE(boot) << Window.Name();
-      opened = true;
-      // Read from the stand-in: its default boot order fills the list.
-      EXPECT_GT(boot->listboxBootSequence()->Items()->Count(), 0);
-      Window.SetModalResult(plat::mrCancel);
-    });
-    auto* control = dynamic_cast<plat::TControl*>(FWindow->FindComponent(part));
-    ASSERT_TRUE(control) << part;
-    ClickControl(control);
-    Pump();
-    EXPECT_TRUE(opened) << part;
-    EXPECT_FALSE(FWindow->FindComponent("fmSetBootOptions")) << part;
-  }
+  ExpectEachPartOpens<TfmSetBootOptions>({"imgBootOptions", "Label1", "lbBootOptions"}, "fmSetBootOptions",
+                                         [](TfmSetBootOptions& Boot) {
+                                           // Read from the stand-in: its default boot order fills the list.
+                                           EXPECT_GT(Boot.listboxBootSequence()->Items()->Count(), 0);
+                                         });
   EXPECT_TRUE(Unexpected.empty());
 }
 
