@@ -20,6 +20,7 @@
 #include "skin/SkinClasses.h"
 #include "testing/EnvironmentVariable.h"
 #include "testing/FormTest.h"
+#include "testing/WaitUntil.h"
 
 namespace skintest {
 namespace {
@@ -62,9 +63,10 @@ class SkinnedFrameUnderXvfb : public zorbit::testing::FormTest {
     if (FServer) FormTest::TearDown();
   }
 
-  // Runs the queue until Done holds, for at most a few seconds.
+  // Runs the queue until Done holds, within the shared bound for a loaded
+  // machine (the X server is another process).
   static bool PumpUntil(const std::function<bool()>& Done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    const auto deadline = std::chrono::steady_clock::now() + zorbit::testing::kDefaultWait;
     // A timer wakes the wait now and then, so the deadline is seen.
     const plat::UINT_PTR ticker = plat::SetTimer(nullptr, 0, 20, nullptr);
     plat::MSG message;
