@@ -2,7 +2,9 @@
 // IntegralHeight, the scroll-bar policy, headers, the stretch column,
 // scrolling into view and the form's resize subscription.
 #include <gtest/gtest.h>
+#include <stdexcept>
 
+#include "extgrid/GridUpdateScope.h"
 #include "extgrid/TExtStringGrid.h"
 #include "platform/rtl/Exception.h"
 #include "platform/ui/TForm.h"
@@ -36,6 +38,18 @@ TEST_F(Shape, IntegralHeightRoundsToWholeRows) {
   FGrid->SetHeight(250);
   EXPECT_EQ(FGrid->Height(), 250);
   FGrid->EndUpdate();
+}
+
+TEST_F(Shape, UpdateScopeClosesWhenTheOperationThrows) {
+  EXPECT_THROW(
+      {
+        TGridUpdateScope outer(*FGrid);
+        TGridUpdateScope inner(*FGrid);
+        EXPECT_EQ(FGrid->UpdateCount(), 2);
+        throw std::runtime_error("failed mid-way");
+      },
+      std::runtime_error);
+  EXPECT_EQ(FGrid->UpdateCount(), 0);
 }
 
 TEST_F(Shape, FixedRowAlwaysKeepsAFixedRow) {
