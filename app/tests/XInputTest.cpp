@@ -15,7 +15,6 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
-#include <thread>
 
 #include <nlohmann/json.hpp>
 
@@ -40,6 +39,11 @@ using zorbit::testing::TEnvironmentVariable;
 using zorbit::testing::TStandInService;
 using zorbit::testing::WaitUntil;
 using TPlace = XTestInput::TWindowPlace;
+
+struct TPoint {
+  int X;
+  int Y;
+};
 
 // The port the program connects to, and the service it would start when
 // nothing answers there.
@@ -75,6 +79,17 @@ class TServiceOnProgramPort {
   int FLock = -1;
   std::unique_ptr<TStandInService> FService;
 };
+
+// Centres of what is clicked, in the client areas of their windows (a
+// dialog's body panel lies 29 below the client area's top): the main
+// window's Security link picture, placed at (158, 199); in the Security
+// window the supervisor section's input link, its Confirm edit and its Apply
+// button (placed at (64, 341)); the message box's OK.
+constexpr TPoint kSecurityLink{158 + 80, 199 + 13};
+constexpr TPoint kSupervisorInputLink{20 + 12 + 40, 29 + 100 + 80 + 9};
+constexpr TPoint kSupervisorConfirm{20 + 80 + 75, 29 + 100 + 161 + 10};
+constexpr TPoint kSupervisorApply{64 + 37, 341 + 12};
+constexpr TPoint kMessageOk{281 + 52, 29 + 169 + 12};
 
 class XInputTest : public ::testing::Test {
  protected:
@@ -114,9 +129,13 @@ class XInputTest : public ::testing::Test {
     zorbit::testing::KeepForInspection(picture, "app/xinput-" + Name + ".png");
   }
 
-  // A point of a window's body panel, as the frame of the program's windows lays it out.
-  void ClickBody(const TPlace& Window, int X, int Y) const {
-    FInput->Click(Window.Left + kBodyLeft + X, Window.Top + kBodyTop + Y);
+  // A click as a user makes it: onto a point of the window's client area
+  // (as the skinned frame lays it out), once the window holds still there.
+  void Click(const TPlace& Window, TPoint Client) const {
+    const int x = Window.Left + kClientLeft + Client.X, y = Window.Top + kClientTop + Client.Y;
+    FInput->MovePointer(x, y);
+    WaitSettled(Window);
+    FInput->Click(x, y);
   }
   void Type(const std::vector<std::string>& Keys) const {
     for (const std::string& key : Keys) FInput->Type(key);
@@ -142,24 +161,15 @@ class XInputTest : public ::testing::Test {
     return false;
   }
 
-  struct TPoint {
-    int X;
-    int Y;
-  };
-  // Where the skinned frame puts its client area, and a dialog's body panel
-  // below its title bar.
+  // Where the skinned frame puts its client area.
   static constexpr int kClientLeft = 3;
   static constexpr int kClientTop = 3;
-  static constexpr int kBodyLeft = 3;
-  static constexpr int kBodyTop = 32;
   static constexpr int kMainWidth = 646;
   static constexpr int kMainHeight = 513;
   static constexpr int kDialogWidth = 588;
   static constexpr int kDialogHeight = 462;
   static constexpr int kMessageWidth = 406;
   static constexpr int kMessageHeight = 233;
-  // The centre of the message box's OK in its body.
-  static constexpr TPoint kMessageOk{281 + 52, 169 + 12};
 
   const TSandboxFolder FFolder;
   std::unique_ptr<XvfbServer> FServer;
@@ -181,23 +191,16 @@ TEST_F(XInputTest, SecurityLinkAndPasswordKeysThroughTheXServer) {
 
   TChildProcess program({ProgramDir() + "zorbit"});
   const TPlace main = WaitForWindow(kMainWidth, kMainHeight, "main");
-  // The Security link's picture, placed at (158, 199) of the frame's client area.
-  WaitSettled(main);
-  FInput->Click(main.Left + kClientLeft + 158 + 80, main.Top + kClientTop + 199 + 13);
+  Click(main, kSecurityLink);
   const TPlace security = WaitForWindow(kDialogWidth, kDialogHeight, "security");
 
-  // The supervisor section: its input link opens the entry with the focus
-  // in New; Confirm is clicked into; then Apply.
-  WaitSettled(security);
-  FInput->MovePointer(security.Left + kBodyLeft + 32 + 40, security.Top + kBodyTop + 180 + 9);
-  WaitSettled(security);
-  ClickBody(security, 32 + 40, 180 + 9);
+  // The supervisor section's input link opens the entry with the focus in
+  // New; Confirm is clicked into; then Apply.
+  Click(security, kSupervisorInputLink);
   Type({"a", "b", "1"});
-  ClickBody(security, 100 + 75, 261 + 10);
+  Click(security, kSupervisorConfirm);
   Type({"a", "b", "1"});
-  KeepScreen("security-typed");
-  // Apply, placed at (64, 341) of the frame's client area.
-  FInput->Click(security.Left + kClientLeft + 64 + 37, security.Top + kClientTop + 341 + 12);
+  Click(security, kSupervisorApply);
 
   // The BIOS took the keys as scan codes (A 1E, B 30, 1 02); the window
   // tells so in its message box.
@@ -208,8 +211,7 @@ TEST_F(XInputTest, SecurityLinkAndPasswordKeysThroughTheXServer) {
   };
   EXPECT_TRUE(WaitUntil([&] { return stored() == "1E,30,02"; })) << stored();
   const TPlace message = WaitForWindow(kMessageWidth, kMessageHeight, "message");
-  WaitSettled(message);
-  ClickBody(message, kMessageOk.X, kMessageOk.Y);
+  Click(message, kMessageOk);
   EXPECT_TRUE(WaitUntil([&] { return !WindowShown(kMessageWidth, kMessageHeight); }));
   EXPECT_TRUE(WindowShown(kDialogWidth, kDialogHeight));
 }
