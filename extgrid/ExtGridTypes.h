@@ -70,5 +70,8 @@ using TCellValidateEvent =
 using TRowSizeEvent = std::function<void(plat::TObject* Sender, int ARow)>;
 using TCanAddRowEvent = std::function<void(plat::TObject* Sender, bool& CanAdd)>;
 using TCanInsertRowEvent = std::function<void(plat::TObject* Sender, int ARow, bool& CanInsert)>;
+// Progress of a load or save, 0..100.
+using TGridProgressEvent = std::function<void(plat::TObject* Sender, std::int16_t Progress)>;
+using TUpdateColumnSizeEvent = std::function<void(plat::TObject* Sender, int ACol, int& AWidth)>;
 
 }  // namespace zorbit
