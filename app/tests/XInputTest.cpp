@@ -5,11 +5,6 @@
 // server's keyboard reach its password fields and, as scan codes, the BIOS.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -21,8 +16,10 @@
 #include "AppTestSupport.h"
 #include "XTestInput.h"
 #include "platform/gdi/Bitmap.h"
+#include "platform/os/LoopbackPorts.h"
 #include "platform/os/ServiceControl.h"
 #include "platform/win/tests/XvfbServer.h"
+#include "service/tcpClient.h"
 #include "testing/ChildProcess.h"
 #include "testing/EnvironmentVariable.h"
 #include "testing/FileContent.h"
@@ -43,41 +40,6 @@ using TPlace = XTestInput::TWindowPlace;
 struct TPoint {
   int X;
   int Y;
-};
-
-// The port the program connects to, and the service it would start when
-// nothing answers there.
-constexpr int kServicePort = 2804;
-constexpr const char* kServiceName = "ZIRuzedav";
-
-// The stand-in on the program's fixed port. That port is one for the whole
-// machine, so copies of this test take turns through a lock file, and a port
-// held by anyone else is waited for (bounded) rather than shared.
-class TServiceOnProgramPort {
- public:
-  explicit TServiceOnProgramPort(const std::string& StateFile) {
-    FLock = ::open("/tmp/zorbit-service-port.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (FLock < 0 || ::flock(FLock, LOCK_EX) != 0) throw std::runtime_error("cannot lock the service port");
-    const bool started = WaitUntil([&] {
-      try {
-        FService = std::make_unique<TStandInService>(kServicePort, std::vector<std::string>{"--state", StateFile});
-      } catch (const std::runtime_error&) {
-        return false;  // the port is still taken
-      }
-      return true;
-    });
-    if (!started) throw std::runtime_error("the service port stays taken");
-  }
-  ~TServiceOnProgramPort() {
-    FService.reset();
-    ::close(FLock);
-  }
-  TServiceOnProgramPort(const TServiceOnProgramPort&) = delete;
-  TServiceOnProgramPort& operator=(const TServiceOnProgramPort&) = delete;
-
- private:
-  int FLock = -1;
-  std::unique_ptr<TStandInService> FService;
 };
 
 // Centres of what is clicked, in the client areas of their windows (a
@@ -184,10 +146,12 @@ class XInputTest : public ::testing::Test {
 TEST_F(XInputTest, SecurityLinkAndPasswordKeysThroughTheXServer) {
   const std::string state = FFolder.Path() + "bios.json";
   zorbit::testing::WriteFileContent(state, "{}\n");
-  const TServiceOnProgramPort service(state);
+  const TStandInService service({"--state", state});
   // Registered as the machine's management service, so that the program
-  // finds it stopped and connects to the port rather than waiting for it.
-  ASSERT_TRUE(plat::RegisterService(kServiceName, TStandInService::ExecutablePath() + " --state " + state));
+  // finds it settled rather than waiting for it to start; its fixed port
+  // leads to the stand-in through the machine's loopback port table.
+  ASSERT_TRUE(plat::RegisterService(zorbit::ServiceName, TStandInService::ExecutablePath()));
+  plat::SetLoopbackPortMapping(zorbit::ServicePort, service.Port());
 
   TChildProcess program({ProgramDir() + "zorbit"});
   const TPlace main = WaitForWindow(kMainWidth, kMainHeight, "main");
