@@ -2,6 +2,9 @@
 
 #include "app/ApplyStyle.h"
 #include "app/StringTable.h"
+#include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TPicture.h"
+#include "platform/ui/TImage.h"
 #include "platform/ui/TCustomLabel.h"
 #include "platform/ui/TCustomPanel.h"
 #include "skin/SkForm.h"
@@ -75,6 +78,9 @@ plat::TLayoutHandlers TfmBaseForm::Handlers() {
 void TfmBaseForm::FormCreate(plat::TObject* Sender) {
   TfmBaseUI::FormCreate(Sender);
   FlbWWW = Part<plat::TLabel>("lbWWW");
+  // The header's pictures are the program's own resources of the same names.
+  for (const char* picture : {"MainLeft", "MainMiddle", "MainRight"})
+    Part<plat::TImage>(plat::String("img") + picture)->Picture()->Bitmap()->LoadFromResourceName(nullptr, picture);
   SizeClientToBody(*this, DesignedBodySize().X, DesignedBodySize().Y);
   if (StringTable()) FlbWWW->SetHint(StringTable()->Lookup("Hint", "Tessaro Technology"));
 }

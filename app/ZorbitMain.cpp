@@ -10,6 +10,8 @@
 #include "app/SetSystemPassword.h"
 #include "app/Translate.h"
 #include "grid/TMarkupLabel.h"
+#include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TPicture.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCustomLabel.h"
 #include "platform/ui/TCustomPanel.h"
@@ -67,6 +69,7 @@ void TfmZorbitMain::FormCreate(plat::TObject* Sender) {
   fmBase()->SetCaption(plat::Application->Title());
   Part<plat::TLabel>("lbCaption")->SetCaption(plat::Application->Title());
   for (const TLinkPlace& place : kLinkPlaces) PlaceInFrame(Part<TskImagePanel>(place.Picture), place.X, place.Y);
+  LoadPictures();
   FimgSecurity = Part<TskImagePanel>("imgSecurity");
   FhlbSecurity = Part<TMarkupLabel>("hlbSecurity");
   PlaceUnder(FhlbSecurity, FimgSecurity);
@@ -76,6 +79,15 @@ void TfmZorbitMain::FormCreate(plat::TObject* Sender) {
   Translate(kFormComponentSection, this);
   // The System Info window takes its page pictures from this pool later.
   if (TFilePool* pool = FilePool()) pool->LoadImages(GetExeDir() + "pfqtheme.ini", "MainBitmaps");
+}
+
+void TfmZorbitMain::LoadPictures() {
+  const auto load = [](plat::TPicture& Picture, const char* Resource) {
+    Picture.Bitmap()->LoadFromResourceName(nullptr, Resource);
+  };
+  load(*Part<TskImagePanel>("SubPanelBody")->Picture(), "MainBody");
+  for (const TLinkPlace& place : kLinkPlaces) load(*Part<TskImagePanel>(place.Picture)->Picture(), "MainLink");
+  for (const char* button : {"btnHelp", "btnAbout"}) load(*Part<TskImageButton>(button)->PicNormal(), "MainButton");
 }
 
 void TfmZorbitMain::PlaceInFrame(plat::TControl* Control, int X, int Y) {

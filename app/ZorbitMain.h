@@ -50,6 +50,9 @@ class TfmZorbitMain : public TfmBaseForm {
   void btnHelpClick(plat::TObject*) { ActHelpExecute(); }
   void btnAboutClick(plat::TObject*) { ActAboutExecute(); }
 
+  // The body's, the link bars' and the Help and About buttons' pictures,
+  // the program's own resources.
+  void LoadPictures();
   // Moves a link picture to a point of the frame's client area.
   void PlaceInFrame(plat::TControl* Control, int X, int Y);
   // Puts a mark-up text under its picture, at its left, 6 pixels below.
