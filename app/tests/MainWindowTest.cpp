@@ -19,13 +19,16 @@
 #include "app/SetSystemPassword.h"
 #include "app/StringTable.h"
 #include "grid/TMarkupLabel.h"
+#include "platform/gdi/TPicture.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCustomLabel.h"
 #include "platform/ui/TCustomPanel.h"
+#include "platform/ui/TImage.h"
 #include "service/ServiceUnits.h"
 #include "service/tcpClient.h"
 #include "skin/SkCheckBox.h"
 #include "skin/SkForm.h"
+#include "skin/SkImageButton.h"
 #include "skin/SkImagePanel.h"
 #include "skin/SkListBox.h"
 #include "testing/FileContent.h"
@@ -118,6 +121,31 @@ TEST_F(MainWindowTest, OpensWithItsLinksInPlace) {
   EXPECT_EQ(FWindow->hlbSecurity()->Top(), security->Top() + security->Height() + 6);
   EXPECT_TRUE(Unexpected.empty());
   Screenshot(*FWindow, "main-window");
+}
+
+TEST_F(MainWindowTest, TheHeaderTheBodyTheLinksAndTheButtonsHoldTheirPictures) {
+  const auto picture = [this](const char* Name) -> const plat::TPicture* {
+    plat::TComponent* part = FWindow->FindComponent(Name);
+    if (auto* image = dynamic_cast<plat::TImage*>(part)) return image->Picture();
+    if (auto* panel = dynamic_cast<TskImagePanel*>(part)) return panel->Picture();
+    if (auto* button = dynamic_cast<TskImageButton*>(part)) return button->PicNormal();
+    return nullptr;
+  };
+  struct Case {
+    const char* Part;
+    int Width, Height;
+  };
+  for (const Case& c : {Case{"imgMainLeft", 200, 130}, Case{"imgMainMiddle", 246, 130}, Case{"imgMainRight", 200, 130},
+                        Case{"SubPanelBody", 640, 321}, Case{"imgSecurity", 165, 27}, Case{"imgBootOptions", 165, 27},
+                        Case{"imgSysInfo", 165, 27}, Case{"btnHelp", 64, 24}, Case{"btnAbout", 64, 24}}) {
+    const plat::TPicture* shown = picture(c.Part);
+    ASSERT_TRUE(shown) << c.Part;
+    EXPECT_EQ(shown->Width(), c.Width) << c.Part;
+    EXPECT_EQ(shown->Height(), c.Height) << c.Part;
+  }
+  // The buttons' captions are what translation looks up.
+  EXPECT_EQ(dynamic_cast<TskImageButton*>(FWindow->FindComponent("btnHelp"))->Caption(), "Help");
+  EXPECT_EQ(dynamic_cast<TskImageButton*>(FWindow->FindComponent("btnAbout"))->Caption(), "About");
 }
 
 TEST_F(MainWindowTest, EveryPartOfTheSecurityLinkOpensTheSecurityWindow) {
