@@ -1,5 +1,7 @@
 #include "app/SetBootOptions.h"
 
+#include "platform/gdi/TBitmap.h"
+
 #include <charconv>
 
 #include "app/ApplyStyle.h"
@@ -85,6 +87,9 @@ void TfmSetBootOptions::FormCreate(plat::TObject* Sender) {
   FList = Part<TskListBox>("listboxBootSequence");
   FbtnUp = Part<TskButton>("btnUp");
   FbtnDown = Part<TskButton>("btnDown");
+  // The arrows are the program's own resources.
+  FbtnUp->Glyph()->LoadFromResourceName(nullptr, "ArrowUp");
+  FbtnDown->Glyph()->LoadFromResourceName(nullptr, "ArrowDown");
   FimgcFastBoot = Part<TskCheckBox>("imgcFastBoot");
   FimgbClose = Part<TskImageButton>("imgbClose");
   plat::TPanel* body = PanelBody();

@@ -13,6 +13,7 @@
 #include "StandInWindowTest.h"
 #include "app/BaseWindows.h"
 #include "app/StringTable.h"
+#include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TFont.h"
 #include "platform/ui/TApplication.h"
 #include "platform/win/InputInjection.h"
@@ -92,6 +93,11 @@ TEST_F(BootOptionsTest, ReorderAndFastBootAreAppliedAndReadBackAfterARestart) {
   EXPECT_EQ(Shown(), kDefaultNames);
   EXPECT_FALSE(FWindow->imgcFastBoot()->Checked());
   EXPECT_FALSE(ApplyEnabled());
+  // The arrow buttons show their arrows, enabled and disabled side by side.
+  for (const TskButton* arrow : {FWindow->btnUp(), FWindow->btnDown()}) {
+    EXPECT_EQ(arrow->Glyph()->Width(), 18) << arrow->Name();
+    EXPECT_EQ(arrow->Glyph()->Height(), 9) << arrow->Name();
+  }
   Screenshot(*FWindow, "boot-options");
 
   // Up on the first, Down on the last and either without a selection change nothing.
