@@ -23,6 +23,10 @@ namespace {
 
 using Pixels = std::vector<unsigned char>;  // RGB rows
 
+// The program's windows come and go while the tree is read; a request about
+// one that went fails, and the search simply goes on.
+int IgnoreGoneWindows(Display*, XErrorEvent*) { return 0; }
+
 Window FindWindow(Display* display, Window parent, const char* title) {
   Window root = 0;
   Window up = 0;
@@ -84,6 +88,7 @@ int main(int argc, char** argv) {
     std::fputs("xshot: cannot open the X display\n", stderr);
     return 1;
   }
+  XSetErrorHandler(IgnoreGoneWindows);
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
   Pixels last;
   Pixels now;
