@@ -178,6 +178,7 @@ TEST_F(XInputTest, SecurityLinkAndPasswordKeysThroughTheXServer) {
   Click(message, kMessageOk);
   EXPECT_TRUE(WaitUntil([&] { return !WindowShown(kMessageWidth, kMessageHeight); }));
   EXPECT_TRUE(WindowShown(kDialogWidth, kDialogHeight));
+  program.Stop();
 }
 
 }  // namespace
