@@ -7,6 +7,8 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <iomanip>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,6 +59,32 @@ void BM_BareFormPainted(benchmark::State& state) {
 BENCHMARK(BM_ProgramToMainWindowPainted)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(BM_BareFormPainted)->Unit(benchmark::kMillisecond)->UseManualTime();
 
+// The console report, then the program's time over the bare form's.
+class TRatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& Reports) override {
+    for (const Run& run : Reports)
+      if (run.run_type == Run::RT_Iteration) FTimes[run.run_name.function_name] = run.GetAdjustedRealTime();
+    ConsoleReporter::ReportRuns(Reports);
+  }
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    const double program = FTimes["BM_ProgramToMainWindowPainted"];
+    const double bare = FTimes["BM_BareFormPainted"];
+    if (program > 0 && bare > 0)
+      GetOutputStream() << "program / bare form: " << std::fixed << std::setprecision(2) << program / bare << "\n";
+  }
+
+ private:
+  std::map<std::string, double> FTimes;
+};
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  TRatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}
