@@ -59,6 +59,16 @@ TEST_F(StartUpEndToEndTest, OneMainWindowThatASecondCopyLeavesAndExitCloses) {
   EXPECT_EQ(plat::FindWindow("TfmZorbitMain", nullptr), nullptr);
 }
 
+TEST_F(StartUpEndToEndTest, ABadScriptIsRefusedBeforeTheProgramStarts) {
+  StartService();
+  const zorbit::testing::TProgramResult bad = Drive("wait TfmZorbitMain\nclick lbBootOptions here\n");
+  EXPECT_EQ(bad.ExitCode, 2);
+  EXPECT_EQ(bad.Output, "uidrive: line 2: not a point: \"here\" (#item, #column,row or x,y)\n");
+  const zorbit::testing::TProgramResult missing = RunProgram({UIDRIVE_PATH, Folder().File("none.txt")});
+  EXPECT_EQ(missing.ExitCode, 2);
+  EXPECT_EQ(missing.Output, "uidrive: cannot read the script " + Folder().File("none.txt") + "\n");
+}
+
 TEST_F(StartUpEndToEndTest, WithoutServiceAUserGetsTheMessageAndNoWindow) {
   // A real account without administrator rights, which connects once and
   // does not wait for the service.
