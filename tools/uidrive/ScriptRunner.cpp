@@ -119,8 +119,8 @@ void TScriptRunner::Step() {
       FWaiting = false;
       ++FNext;
     } else if (std::chrono::steady_clock::now() >= FDeadline) {
-      Fail(command.Line, "timed out after " + std::to_string(command.Seconds) + " s: " + command.Verb + " " +
-                             command.Args[0]);
+      Fail(command.Line,
+           "timed out after " + std::to_string(command.Seconds) + " s: " + command.Verb + " " + command.Args[0]);
     }
   } catch (const std::exception& e) {
     Fail(command.Line, e.what());

@@ -67,13 +67,6 @@ class ScriptRunnerTest : public zorbit::testing::FormTest {
     });
   }
 
-  std::vector<std::string> OutputLines() const {
-    std::vector<std::string> lines;
-    std::istringstream in(FOut.str());
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-  }
-
   plat::TForm* FForm = nullptr;
   plat::TButton* FButton = nullptr;
   plat::TEdit* FEdit = nullptr;
@@ -98,21 +91,19 @@ TEST_F(ScriptRunnerTest, ClicksTypesAndReadsInTheLoop) {
                                                      "print done\n"),
                                 FOut);
   ASSERT_TRUE(RunUntil(runner, "print: done")) << FOut.str();
-  const std::vector<std::string> expected = {
-      "text:  Ann Lee",
-      "item: a",
-      "item: b\\tc",
-      "item: d",
-      "row: \t",
-      "row: \tone\\\\one",
-      "row: \t\t<b>bold</b>",
-      "prop: Go",
-      "prop: True",
-      "prop: 0",
-      "window: TForm",
-      "print: done",
-  };
-  EXPECT_EQ(OutputLines(), expected);
+  EXPECT_EQ(FOut.str(),
+            "text:  Ann Lee\n"
+            "item: a\n"
+            "item: b\\tc\n"
+            "item: d\n"
+            "row: \t\n"
+            "row: \tone\\\\one\n"
+            "row: \t\t<b>bold</b>\n"
+            "prop: Go\n"
+            "prop: True\n"
+            "prop: 0\n"
+            "window: TForm\n"
+            "print: done\n");
   EXPECT_EQ(FClicks, 1);
   EXPECT_EQ(FList->ItemIndex(), 2);
   EXPECT_EQ(runner.Finish(0), 0);
