@@ -20,9 +20,7 @@ plat::TComponent* FindOwned(const plat::TComponent& Owner, const std::string& Na
 
 plat::TPoint Centre(const plat::TRect& Rect) { return {(Rect.Left + Rect.Right) / 2, (Rect.Top + Rect.Bottom) / 2}; }
 
-std::string Named(plat::TControl& Control) {
-  return "\"" + Control.Name() + "\" (" + Control.ClassName() + ")";
-}
+std::string Named(plat::TControl& Control) { return "\"" + Control.Name() + "\" (" + Control.ClassName() + ")"; }
 
 }  // namespace
 
@@ -52,10 +50,8 @@ plat::TControl& FindControl(plat::TCustomForm& Form, const std::string& Name) {
 
 plat::TPoint ScreenPoint(plat::TControl& Control, const TPointSpec& Point) {
   switch (Point.Kind) {
-    case TPointSpec::TKind::Centre:
-      return Control.ClientToScreen(Centre(Control.ClientRect()));
-    case TPointSpec::TKind::Client:
-      return Control.ClientToScreen({Point.A, Point.B});
+    case TPointSpec::TKind::Centre: return Control.ClientToScreen(Centre(Control.ClientRect()));
+    case TPointSpec::TKind::Client: return Control.ClientToScreen({Point.A, Point.B});
     case TPointSpec::TKind::Item: {
       auto* list = dynamic_cast<plat::TCustomListBox*>(&Control);
       if (!list) throw ETargetError(Named(Control) + " has no items");

@@ -39,8 +39,8 @@ TEST_F(AboutEndToEndTest, ShowsTheRegistryVersionElseTheProgramFilesVersion) {
         "gone TfmAbout\n"
         "quit\n");
     ASSERT_EQ(run.ExitCode, 0) << run.Output;
-    EXPECT_EQ(Values(run.Output, "text"),
-              (std::vector<std::string>{c.Shown, "Ovra Zorbit Management", "OK"})) << c.Shown;
+    EXPECT_EQ(Values(run.Output, "text"), (std::vector<std::string>{c.Shown, "Ovra Zorbit Management", "OK"}))
+        << c.Shown;
   }
 }
 

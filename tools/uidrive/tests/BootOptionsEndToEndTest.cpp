@@ -19,14 +19,15 @@ class BootOptionsEndToEndTest : public EndToEndTest {
   // The script's commands run in the Boot Options window, opened by its link
   // and closed by its close box after them; then the program ends.
   zorbit::testing::TProgramResult InBootOptions(const std::string& Commands) {
-    return Drive("wait TfmZorbitMain\n"
-                 "click lbBootOptions\n"
-                 "wait TfmSetBootOptions\n" +
-                 Commands +
-                 "wait TfmSetBootOptions\n"
-                 "close\n"
-                 "gone TfmSetBootOptions\n"
-                 "quit\n");
+    return Drive(
+        "wait TfmZorbitMain\n"
+        "click lbBootOptions\n"
+        "wait TfmSetBootOptions\n" +
+        Commands +
+        "wait TfmSetBootOptions\n"
+        "close\n"
+        "gone TfmSetBootOptions\n"
+        "quit\n");
   }
   static Names Slice(const Names& All, size_t From, size_t Count) {
     return From + Count <= All.size() ? Names(All.begin() + From, All.begin() + From + Count) : All;
