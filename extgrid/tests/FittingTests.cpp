@@ -184,6 +184,29 @@ TEST_F(Fitting, RowHeightCountsLinesAndWrapping) {
   EXPECT_EQ(FGrid->RowHeights(2), 10);
 }
 
+TEST_F(Fitting, SizeWhileTypingKeepsTheCurrentCellInViewWhenARowOutgrowsTheGrid) {
+  FForm->SetBounds(0, 0, 600, 400);
+  FGrid->SetParent(FForm);
+  FGrid->SetBounds(0, 0, 300, 130);
+  FGrid->HandleNeeded();
+  FGrid->SetRowCount(5);
+  FGrid->SetDefaultRowHeight(20);
+  FGrid->SetRow(4);
+  ASSERT_EQ(FGrid->TopRow(), 1);
+  ASSERT_GE(FGrid->VisibleRowCount(), 4) << "all rows shown to start with";
+  FGrid->SetWordWrap(false);
+  FGrid->SetMultilinecells(true);
+  FGrid->SetCells(1, 1, "1\r2\r3\r4\r5\r6");
+  FGrid->FitRowToContents(1);
+  EXPECT_EQ(FGrid->TopRow(), 1) << "without the flag the view stays";
+  FGrid->SetRowHeights(1, 20);
+  FGrid->SizeWhileTyping()->SetHeight(true);
+  FGrid->FitRowToContents(1);
+  EXPECT_GT(FGrid->TopRow(), 1);
+  EXPECT_LE(FGrid->TopRow(), 4);
+  EXPECT_GE(FGrid->TopRow() + FGrid->VisibleRowCount(), 5) << "row 4 in view";
+}
+
 TEST_F(Fitting, SetRowLinesGivesAnEighthOfALineBetweenLines) {
   const int h = LineHeightIn(*FGrid->Font());
   FGrid->SetRowLines(1, 3, 4);
