@@ -268,6 +268,9 @@ TEST_F(RowSwap, ARowOutsideTheGridRaisesAndChangesNothing) {
   FGrid->SetCells(1, 1, "kept");
   EXPECT_THROW(FGrid->ExchangeRows(1, 4), plat::EListError);
   EXPECT_THROW(FGrid->ExchangeRows(-1, 1), plat::EListError);
+  FGrid->SortSettings()->SetSingleColumn(true);
+  FGrid->SortSettings()->SetColumn(-1);
+  EXPECT_THROW(FGrid->ExchangeRows(1, 2), plat::EListError);
   EXPECT_EQ(FGrid->Cells(1, 1), "kept");
   EXPECT_EQ(FGrid->SwapCount(), 0);
 }
