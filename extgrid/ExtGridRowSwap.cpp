@@ -9,9 +9,7 @@
 namespace zorbit {
 
 void TExtStringGrid::ExchangeRows(int ARow1, int ARow2) {
-  const auto refuse = [](int index) {
-    throw plat::EListError(plat::FmtLoadResString(plat::SListIndexError, {index}));
-  };
+  const auto refuse = [](int index) { throw plat::EListError(plat::FmtLoadResString(plat::SListIndexError, {index})); };
   for (const int row : {ARow1, ARow2})
     if (row < 0 || row >= RowCount()) refuse(row);
   if (FSortSettings->SingleColumn() && FSortSettings->Column() < 0) refuse(FSortSettings->Column());

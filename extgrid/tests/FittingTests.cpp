@@ -138,8 +138,7 @@ TEST_F(Fitting, ColumnSkipsCellsMergedAcrossColumnsAndTakesTheColourHooksFont) {
   plat::TFont large;
   large.Assign(*FGrid->Font());
   large.SetSize(large.Size() + 12);
-  FGrid->OnGetCellColor = [&](plat::TObject*, int ARow, int, plat::TGridDrawState, plat::TBrush*,
-                              plat::TFont* AFont) {
+  FGrid->OnGetCellColor = [&](plat::TObject*, int ARow, int, plat::TGridDrawState, plat::TBrush*, plat::TFont* AFont) {
     if (ARow == 2) AFont->SetSize(large.Size());
   };
   FGrid->FitColumnToContents(1);
