@@ -230,6 +230,26 @@ TEST_F(Fitting, IndexesOutsideTheGridAreIgnored) {
   EXPECT_EQ(FGrid->ColWidths(2), 64);
 }
 
+class TLoadingGrid : public TExtStringGrid {
+ public:
+  using TExtStringGrid::Loaded;
+  using TExtStringGrid::TExtStringGrid;
+};
+
+TEST_F(Fitting, LoadingSetsTheMinimumsThatKeepEmptyColumnsAndRowsUsable) {
+  auto* grid = new TLoadingGrid(FForm);
+  EXPECT_EQ(grid->MinColWidth(), 0);
+  EXPECT_EQ(grid->MinRowHeight(), 0);
+  grid->SetDefaultRowHeight(25);
+  grid->Loaded();
+  EXPECT_EQ(grid->MinColWidth(), 10);
+  EXPECT_EQ(grid->MinRowHeight(), 25);
+  grid->FitColumnToContents(2);  // empty: 2 + 0 + 2 + 2 would be 6
+  EXPECT_EQ(grid->ColWidths(2), 10);
+  EXPECT_EQ(grid->MaxColWidth(), 0);
+  EXPECT_EQ(grid->MaxRowHeight(), 0);
+}
+
 class RowSwap : public Fitting {};
 
 TEST_F(RowSwap, ExchangesTextsObjectsAndHeights) {
