@@ -331,7 +331,11 @@ class TExtStringGrid : public TBaseGrid {
   // are stored and CsvDelimiter is restored. The workbook import raises
   // EExtGridError "Excel OLE server not found" or "Excel worksheet <name> not
   // found", and passes on the automation's own errors (plat::EOleException).
-  // Sizes pass through the clamp of the width (height) limits; 0 means none.
+  // Fitted sizes pass through the clamp of the width (height) limits, 0
+  // meaning none (loading from a layout sets the minimums to 10 and to
+  // DefaultRowHeight); fitting ignores indexes outside the grid. A visible
+  // floating footer keeps a row of its own below loaded rows. ExchangeRows
+  // raises EListError for a row outside 0..RowCount-1 and changes nothing.
   char CsvDelimiter() const { return FCsvDelimiter; }  // '\0': detected per load
   void SetCsvDelimiter(char Value) { FCsvDelimiter = Value; }
   bool TildeLineBreaks() const { return FTildeLineBreaks; }

@@ -138,8 +138,7 @@ TEST_F(Fitting, ColumnSkipsCellsMergedAcrossColumnsAndTakesTheColourHooksFont) {
   plat::TFont large;
   large.Assign(*FGrid->Font());
   large.SetSize(large.Size() + 12);
-  FGrid->OnGetCellColor = [&](plat::TObject*, int ARow, int, plat::TGridDrawState, plat::TBrush*,
-                              plat::TFont* AFont) {
+  FGrid->OnGetCellColor = [&](plat::TObject*, int ARow, int, plat::TGridDrawState, plat::TBrush*, plat::TFont* AFont) {
     if (ARow == 2) AFont->SetSize(large.Size());
   };
   FGrid->FitColumnToContents(1);
@@ -184,6 +183,29 @@ TEST_F(Fitting, RowHeightCountsLinesAndWrapping) {
   EXPECT_EQ(FGrid->RowHeights(2), 10);
 }
 
+TEST_F(Fitting, SizeWhileTypingKeepsTheCurrentCellInViewWhenARowOutgrowsTheGrid) {
+  FForm->SetBounds(0, 0, 600, 400);
+  FGrid->SetParent(FForm);
+  FGrid->SetBounds(0, 0, 300, 130);
+  FGrid->HandleNeeded();
+  FGrid->SetRowCount(5);
+  FGrid->SetDefaultRowHeight(20);
+  FGrid->SetRow(4);
+  ASSERT_EQ(FGrid->TopRow(), 1);
+  ASSERT_GE(FGrid->VisibleRowCount(), 4) << "all rows shown to start with";
+  FGrid->SetWordWrap(false);
+  FGrid->SetMultilinecells(true);
+  FGrid->SetCells(1, 1, "1\r2\r3\r4\r5\r6");
+  FGrid->FitRowToContents(1);
+  EXPECT_EQ(FGrid->TopRow(), 1) << "without the flag the view stays";
+  FGrid->SetRowHeights(1, 20);
+  FGrid->SizeWhileTyping()->SetHeight(true);
+  FGrid->FitRowToContents(1);
+  EXPECT_GT(FGrid->TopRow(), 1);
+  EXPECT_LE(FGrid->TopRow(), 4);
+  EXPECT_GE(FGrid->TopRow() + FGrid->VisibleRowCount(), 5) << "row 4 in view";
+}
+
 TEST_F(Fitting, SetRowLinesGivesAnEighthOfALineBetweenLines) {
   const int h = LineHeightIn(*FGrid->Font());
   FGrid->SetRowLines(1, 3, 4);
@@ -206,6 +228,26 @@ TEST_F(Fitting, IndexesOutsideTheGridAreIgnored) {
   FGrid->FitRowToContents(4);
   FGrid->SetRowLines(-2, 1, 0);
   EXPECT_EQ(FGrid->ColWidths(2), 64);
+}
+
+class TLoadingGrid : public TExtStringGrid {
+ public:
+  using TExtStringGrid::Loaded;
+  using TExtStringGrid::TExtStringGrid;
+};
+
+TEST_F(Fitting, LoadingSetsTheMinimumsThatKeepEmptyColumnsAndRowsUsable) {
+  auto* grid = new TLoadingGrid(FForm);
+  EXPECT_EQ(grid->MinColWidth(), 0);
+  EXPECT_EQ(grid->MinRowHeight(), 0);
+  grid->SetDefaultRowHeight(25);
+  grid->Loaded();
+  EXPECT_EQ(grid->MinColWidth(), 10);
+  EXPECT_EQ(grid->MinRowHeight(), 25);
+  grid->FitColumnToContents(2);  // empty: 2 + 0 + 2 + 2 would be 6
+  EXPECT_EQ(grid->ColWidths(2), 10);
+  EXPECT_EQ(grid->MaxColWidth(), 0);
+  EXPECT_EQ(grid->MaxRowHeight(), 0);
 }
 
 class RowSwap : public Fitting {};
@@ -245,6 +287,9 @@ TEST_F(RowSwap, ARowOutsideTheGridRaisesAndChangesNothing) {
   FGrid->SetCells(1, 1, "kept");
   EXPECT_THROW(FGrid->ExchangeRows(1, 4), plat::EListError);
   EXPECT_THROW(FGrid->ExchangeRows(-1, 1), plat::EListError);
+  FGrid->SortSettings()->SetSingleColumn(true);
+  FGrid->SortSettings()->SetColumn(-1);
+  EXPECT_THROW(FGrid->ExchangeRows(1, 2), plat::EListError);
   EXPECT_EQ(FGrid->Cells(1, 1), "kept");
   EXPECT_EQ(FGrid->SwapCount(), 0);
 }
