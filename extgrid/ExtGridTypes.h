@@ -70,5 +70,8 @@ using TCellValidateEvent =
 using TRowSizeEvent = std::function<void(plat::TObject* Sender, int ARow)>;
 using TCanAddRowEvent = std::function<void(plat::TObject* Sender, bool& CanAdd)>;
 using TCanInsertRowEvent = std::function<void(plat::TObject* Sender, int ARow, bool& CanInsert)>;
+using TRowUpdateEvent = std::function<void(plat::TObject* Sender, int OldRow, int NewRow)>;
+// Index is the column (row) the thumb stands on; the handler may change the text.
+using TScrollHintEvent = std::function<void(plat::TObject* Sender, int Index, plat::String& HintText)>;
 
 }  // namespace zorbit
