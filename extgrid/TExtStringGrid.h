@@ -326,7 +326,8 @@ class TExtStringGrid : public TBaseGrid {
 
   // Hidden rows and columns, display and real indexes, row operations
   // (ExtGridMapping.cpp, ExtGridHidden.cpp, ExtGridRowOps.cpp,
-  // ExtGridColOps.cpp, ExtGridClearing.cpp, ExtGridScrolling.cpp).
+  // ExtGridColOps.cpp, ExtGridClearing.cpp, ExtGridColumnMerges.cpp,
+  // ExtGridScrolling.cpp).
   // Real rows are where the data lies, counting hidden rows; display rows
   // are the grid's rows. Columns 0..511 can be hidden; the others always map
   // to themselves. Shrinking RowCount drops the rows beyond it (texts
@@ -375,6 +376,13 @@ class TExtStringGrid : public TBaseGrid {
   void ClearCols(int ACol, int Count);
   void ClearDataCells();
   void ClearAll();
+  // Splits the ranges based in the column (ExtGridColumnMerges.cpp); merges
+  // its runs of equal texts in the normal rows, with IgnoreOtherMerges off
+  // only where the rows share their merges in the other columns.
+  void SplitColumnMerges(int ACol);
+  void MergeEqualCells(int ACol, bool IgnoreOtherMerges);
+  // The cell's text is marked as Unicode.
+  bool IsUnicodeCell(int ACol, int ARow);
 
   // Hit tests of the mouse and the drop target.
   bool ScreenToCell(plat::TPoint Point, int& ACol, int& ARow);

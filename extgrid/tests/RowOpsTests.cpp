@@ -203,3 +203,60 @@ TEST_F(RowOps, ClearingSparesWhatItShould) {
 
 }  // namespace
 }  // namespace zorbit
+
+namespace zorbit {
+namespace {
+
+class ColumnMerges : public testing::GridRowsTest {
+ protected:
+  // Column 1 of rows 1..5 reads a, a, b, b, b.
+  void Fill() {
+    MakeGrid(6);
+    const char* texts[] = {"a", "a", "b", "b", "b"};
+    for (int r = 1; r <= 5; ++r) FGrid->SetCells(1, r, texts[r - 1]);
+  }
+  // The vertical span of each row's range in the column (0: in none).
+  std::string Spans(int ACol) {
+    std::string spans;
+    for (int r = 0; r < FGrid->RowCount(); ++r) spans += std::to_string(FGrid->GetCellSpan(ACol, r).Y);
+    return spans;
+  }
+};
+
+TEST_F(ColumnMerges, RunsOfEqualTextsMergeSeparately) {
+  Fill();
+  FGrid->MergeEqualCells(1, true);
+  EXPECT_EQ(Spans(1), "011222");
+  FGrid->SplitColumnMerges(1);
+  EXPECT_EQ(Spans(1), "000000");
+}
+
+TEST_F(ColumnMerges, WithoutIgnoringRunsFollowTheOtherColumnsMerges) {
+  Fill();
+  FGrid->MergeEqualCells(1, false);
+  EXPECT_EQ(Spans(1), "000000");  // no other column merges the rows
+  FGrid->MergeCellRange(0, 1, 1, 4);
+  FGrid->MergeEqualCells(1, false);
+  EXPECT_EQ(Spans(1), "011110");  // b, b, b is cut where column 0's range ends
+}
+
+TEST_F(ColumnMerges, SplittingReachesTheLastRow) {
+  MakeGrid(6);
+  FGrid->MergeCellRange(1, 5, 2, 1);
+  FGrid->MergeCellRange(1, 1, 1, 3);
+  FGrid->SplitColumnMerges(1);
+  EXPECT_FALSE(FGrid->IsMergedCell(1, 5));
+  EXPECT_FALSE(FGrid->IsMergedCell(1, 1));
+}
+
+TEST_F(ColumnMerges, UnicodeCellsAreKnownByTheirMark) {
+  MakeGrid(3);
+  FGrid->SetCells(1, 1, "|\\ab");
+  FGrid->SetCells(2, 1, "plain |\\");
+  EXPECT_TRUE(FGrid->IsUnicodeCell(1, 1));
+  EXPECT_FALSE(FGrid->IsUnicodeCell(2, 1));
+  EXPECT_FALSE(FGrid->IsUnicodeCell(0, 2));
+}
+
+}  // namespace
+}  // namespace zorbit
