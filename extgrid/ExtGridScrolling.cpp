@@ -1,5 +1,6 @@
-// Scroll bar requests (the thumb's hint and synchronous scrolling) and the
-// hit tests the mouse and the drop target use.
+// Scroll bar requests (the thumb's hint and synchronous scrolling), the
+// stretch column on size changes, and the hit tests the mouse and the drop
+// target use.
 #include <cstdlib>
 #include <string>
 
@@ -64,6 +65,12 @@ void TExtStringGrid::WMHScroll(plat::TMessage& Message) {
 void TExtStringGrid::WMVScroll(plat::TMessage& Message) {
   TrackThumb(Message, true);
   TBaseGrid::WMVScroll(Message);
+}
+
+void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
+  if (!Parent() || Loading() || ComponentState().Contains(plat::TComponentStateItem::csReading)) return;
+  if (FColumnSize->Stretch()) StretchColumn(FColumnSize->StretchColumn());
+  TBaseGrid::SizeChanged(OldColCount, OldRowCount);
 }
 
 bool TExtStringGrid::ScreenToCell(plat::TPoint Point, int& ACol, int& ARow) {

@@ -458,6 +458,8 @@ class TExtStringGrid : public TBaseGrid {
   int DataColIndex(int ACol) override { return RealToDisplayCol(ACol); }
   void WMHScroll(plat::TMessage& Message) override;
   void WMVScroll(plat::TMessage& Message) override;
+  // A grid on a parent, not being loaded, re-stretches its stretch column.
+  void SizeChanged(int OldColCount, int OldRowCount) override;
 
  private:
   // Hidden rows and row operations.

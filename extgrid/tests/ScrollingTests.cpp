@@ -119,6 +119,21 @@ TEST_F(Scrolling, ScrollSynchFollowsTheThumbWithoutThumbTracking) {
   EXPECT_EQ(FGrid->TopRow(), middle);
 }
 
+TEST_F(Scrolling, ANewColumnCountReStretchesTheStretchColumn) {
+  MakeGrid(3);
+  FGrid->ColumnSize()->SetStretch(true);
+  FGrid->SetColCount(4);
+  int total = 0;
+  for (int c = 0; c < 4; ++c) total += FGrid->ColWidths(c);
+  EXPECT_EQ(total, FGrid->ClientWidth() - 1);
+  FGrid->SetColCount(2);
+  EXPECT_EQ(FGrid->ColWidths(0) + FGrid->ColWidths(1), FGrid->ClientWidth() - 1);
+  // Without a parent nothing is stretched.
+  FGrid->SetParent(nullptr);
+  FGrid->SetColCount(3);
+  EXPECT_EQ(FGrid->ColWidths(2), FGrid->DefaultColWidth());
+}
+
 TEST_F(Scrolling, SizingBordersLieOnTheFixedCellsOnly) {
   MakeGrid(10);
   FGrid->SetOptions(FGrid->Options() + plat::TGridOptions{plat::TGridOption::goColSizing});
