@@ -73,5 +73,8 @@ using TCanInsertRowEvent = std::function<void(plat::TObject* Sender, int ARow, b
 // Progress of a load or save, 0..100.
 using TGridProgressEvent = std::function<void(plat::TObject* Sender, std::int16_t Progress)>;
 using TUpdateColumnSizeEvent = std::function<void(plat::TObject* Sender, int ACol, int& AWidth)>;
+using TRowUpdateEvent = std::function<void(plat::TObject* Sender, int OldRow, int NewRow)>;
+// Index is the column (row) the thumb stands on; the handler may change the text.
+using TScrollHintEvent = std::function<void(plat::TObject* Sender, int Index, plat::String& HintText)>;
 
 }  // namespace zorbit

@@ -28,9 +28,11 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "extgrid/ExtGridTypes.h"
 #include "extgrid/FeatureSettings.h"
+#include "extgrid/GridItem.h"
 #include "extgrid/GridSettings.h"
 #include "extgrid/LookSettings.h"
 #include "grid/TBaseGrid.h"
@@ -40,6 +42,7 @@
 #include "platform/win/WinTypes.h"
 
 namespace plat {
+class THintWindow;
 class TImageList;
 }  // namespace plat
 
@@ -319,7 +322,6 @@ class TExtStringGrid : public TBaseGrid {
   // The cell's text as wide text, by the Unicode cell rule.
   plat::WideString GetCellWideText(int ACol, int ARow);
   void SetCellWideText(int ACol, int ARow, const plat::WideString& Value);
-  virtual void AddRow() { SetRowCount(RowCount() + 1); }
   void ResetColumnOrder();
   const std::vector<int>& ColumnOrder() const { return FColumnOrder; }
 
@@ -370,6 +372,69 @@ class TExtStringGrid : public TBaseGrid {
   int SwapCount() const { return FSwapCount; }
   TGridProgressEvent OnFileProgress;
   TUpdateColumnSizeEvent OnUpdateColumnSize;
+  // Hidden rows and columns, display and real indexes, row operations
+  // (ExtGridMapping.cpp, ExtGridHidden.cpp, ExtGridRowOps.cpp,
+  // ExtGridColOps.cpp, ExtGridClearing.cpp, ExtGridColumnMerges.cpp,
+  // ExtGridScrolling.cpp).
+  // Real rows are where the data lies, counting hidden rows; display rows
+  // are the grid's rows. Columns 0..511 can be hidden; the others always map
+  // to themselves. Shrinking RowCount drops the rows beyond it (texts
+  // freed, objects freed); cells beyond ColCount stay (hidden columns live
+  // there). Operations given indexes out of range change nothing, counts
+  // are clamped to the rows that exist.
+  int DisplayToRealCol(int ACol) const;
+  int RealToDisplayCol(int ACol) const;
+  int DisplayToRealRow(int ARow) const;
+  int RealToDisplayRow(int ARow) const;
+  bool RowIsHidden(int ARow) const;
+  int HiddenRowCount() const { return FHiddenRows->Count(); }
+  TGridItem* HiddenRow(int Index) const { return static_cast<TGridItem*>(FHiddenRows->Items(Index)); }
+  int HiddenColCount() const { return FHiddenColCount; }
+  // Marks a real column (0..511) shown or hidden in the visibility table;
+  // the cells stay where they are.
+  void SetColumnShown(int ACol, bool Shown);
+  int CurrentRealCol() const { return DisplayToRealCol(Col()); }
+  // A hidden row answers from its stored cells; any other real row from
+  // the grid; an empty text for a column beyond what was stored.
+  plat::String GetHiddenAwareCellText(int ACol, int ARow);
+  int Row() const { return TBaseGrid::Row(); }
+  // Makes ARow current and reports a change through OnRowUpdate, unless
+  // an update bracket is open (the next call then reports it).
+  void SetRow(int ARow);
+  TRowUpdateEvent OnRowUpdate;
+  TScrollHintEvent OnScrollHint;
+
+  // Real indexes; each range is clamped to the real rows.
+  void HideRowRange(int FromRow, int ToRow);
+  void HideRowList(const std::vector<int>& Rows);
+  void UnhideAllRows();
+  void UnhideRowRange(int FromRow, int ToRow);
+
+  // Display indexes.
+  virtual void RemoveRows(int Index, int Count);
+  virtual void DeleteRows(int Index, int Count);
+  virtual void RemoveRowsFreeing(int Index, int Count);
+  void RemoveRowsKeepingHeights(int Index, int Count, bool AdjustHidden);
+  virtual void InsertRows(int Index, int Count);
+  virtual void AddRow();
+  virtual void RemoveCols(int Index, int Count);
+  virtual void InsertCols(int Index, int Count);
+  virtual void ClearRect(int Col1, int Row1, int Col2, int Row2);
+  void ClearRows(int ARow, int Count);
+  void ClearCols(int ACol, int Count);
+  void ClearDataCells();
+  void ClearAll();
+  // Splits the ranges based in the column (ExtGridColumnMerges.cpp); merges
+  // its runs of equal texts in the normal rows, with IgnoreOtherMerges off
+  // only where the rows share their merges in the other columns.
+  void SplitColumnMerges(int ACol);
+  void MergeEqualCells(int ACol, bool IgnoreOtherMerges);
+  // The cell's text is marked as Unicode.
+  bool IsUnicodeCell(int ACol, int ARow);
+
+  // Hit tests of the mouse and the drop target.
+  bool ScreenToCell(plat::TPoint Point, int& ACol, int& ARow);
+  bool IsOnSizingBorder(int X, int Y);
 
   // The hooks through which every grid feature asks the events.
   virtual void GetGridHint(int ACol, int ARow, plat::String& HintText);
@@ -437,8 +502,45 @@ class TExtStringGrid : public TBaseGrid {
   void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
   void ApplyColumnHeaders();
   void ApplyRowHeaders();
+  // Hidden rows and scrolling.
+  int DataColIndex(int ACol) override { return RealToDisplayCol(ACol); }
+  void WMHScroll(plat::TMessage& Message) override;
+  void WMVScroll(plat::TMessage& Message) override;
+  // A grid on a parent, not being loaded, re-stretches its stretch column.
+  void SizeChanged(int OldColCount, int OldRowCount) override;
 
  private:
+  // Hidden rows and row operations.
+  // The columns a row's cells may occupy: ColCount and the hidden ones.
+  int StoredColCount() const { return ColCount() + FHiddenColCount; }
+  // Frees the objects and empties the texts of rows FromRow..ToRow.
+  void DropRows(int FromRow, int ToRow);
+  // Takes display rows Index..Index+Count-1 out of the grid, their objects
+  // freed unless Detached (they now live elsewhere).
+  void CutRows(int Index, int Count, bool Detached);
+  // The bounds rule of the public removals: false (nothing done) for an
+  // index outside the rows or a count below 1; Count is clamped.
+  bool TakeRows(int Index, int& Count, bool AdjustHidden);
+  void SelectRowAgain(int ARow, int ATopRow);
+  // Shifts the visibility table from Index by Count (negative: left),
+  // new entries shown, and recounts the hidden columns.
+  void ShiftColumnTable(int Index, int Count);
+  // Count empty rows at display row Index, with the default height.
+  void OpenRows(int Index, int Count);
+  // Lowers each hidden row's Idx by the real rows among Removed below it.
+  void LowerHiddenIndexes(const std::vector<int>& Removed);
+  // Raises the Idx of hidden rows at or after real row From by Count.
+  void RaiseHiddenIndexes(int From, int Count);
+  // The scroll hint and synchronous scrolling while the thumb is dragged.
+  void TrackThumb(plat::TMessage& Message, bool Vertical);
+  void HideScrollHint();
+
+  std::unique_ptr<plat::TCollection> FHiddenRows =
+      std::make_unique<plat::TCollection>(plat::CollectionItemClass<TGridItem>());
+  int FHiddenColCount = 0;
+  int FLastReportedRow = -1;
+  plat::THintWindow* FScrollHint = nullptr;
+
   bool Designing() const;
   bool Loading() const;
   // The owner form's resize, through the grid's subscription.
