@@ -83,12 +83,6 @@ void TExtStringGrid::SetFixedRightCols(int Value) {
   Invalidate();
 }
 
-void TExtStringGrid::SetFixedGradientColors(plat::TColor From, plat::TColor To) {
-  FFixedGradientFrom = From;
-  FFixedGradientTo = To;
-  Invalidate();
-}
-
 void TExtStringGrid::SetLook(TGridLook Value) {
   if (!Store(FLook, Value)) return;
   Invalidate();

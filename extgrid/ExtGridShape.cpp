@@ -13,11 +13,6 @@ void TExtStringGrid::Repaint() {
   if (FUpdateCount == 0) Invalidate();
 }
 
-void TExtStringGrid::EndUpdate() {
-  if (FUpdateCount == 0) return;
-  if (--FUpdateCount == 0) Invalidate();
-}
-
 void TExtStringGrid::SetRowCount(int Value) {
   if (TBaseGrid::RowCount() == TBaseGrid::FixedRows() && FFixedRowAlways) RestoreSelection();
   TBaseGrid::SetRowCount(Value);

@@ -16,6 +16,10 @@
 #include "platform/ui/ControlTypes.h"
 #include "platform/ui/GridTypes.h"
 
+namespace plat {
+class TCanvas;
+}  // namespace plat
+
 namespace zorbit {
 
 enum class TGridLook { glStandard, glSoft, glClassic, glSilver, glXP, glListView };
@@ -70,5 +74,11 @@ using TCellValidateEvent =
 using TRowSizeEvent = std::function<void(plat::TObject* Sender, int ARow)>;
 using TCanAddRowEvent = std::function<void(plat::TObject* Sender, bool& CanAdd)>;
 using TCanInsertRowEvent = std::function<void(plat::TObject* Sender, int ARow, bool& CanInsert)>;
+// A number cell's display format; clearing IsFloat shows the raw text.
+using TGridFloatFormatEvent = std::function<void(plat::TObject* Sender, int ACol, int ARow, bool& IsFloat,
+                                                 plat::String& FloatFormat)>;
+using TCustomCellDrawEvent =
+    std::function<void(plat::TObject* Sender, plat::TCanvas* Canvas, int ACol, int ARow, plat::TGridDrawState AState,
+                       const plat::TRect& ARect, bool Printing)>;
 
 }  // namespace zorbit
