@@ -174,6 +174,7 @@ void TExtStringGrid::Loaded() {
   if (!FIsWinXP && FControlLook->ControlStyle() == TControlStyle::csTheme && !Designing())
     FControlLook->SetControlStyle(TControlStyle::csClassic);
   UpdateScrollBars(false);
+  if (FAutoThemeAdapt) ApplyXPColors();
 }
 
 void TExtStringGrid::Assign(const plat::TPersistent* Source) {

@@ -96,8 +96,7 @@ void TExtStringGrid::SetFlat(bool Value) {
 
 void TExtStringGrid::SetAutoThemeAdapt(bool Value) {
   FAutoThemeAdapt = Value;
-  // Taking the desktop scheme's colours comes with painting.
-  if (Value) Invalidate();
+  if (Value) ApplyXPColors();
 }
 
 void TExtStringGrid::SetRowIndicator(const plat::TBitmap* Value) {

@@ -1,6 +1,6 @@
 // Update suspension and the window messages of painting: the bracket,
-// WM_PAINT and WM_NCPAINT while it is open, WM_ERASEBKGND, and the flat
-// frame drawn over the window's edge.
+// WM_PAINT and WM_NCPAINT while it is open, WM_ERASEBKGND, a theme change,
+// and the flat frame drawn over the window's edge.
 #include "extgrid/TExtStringGrid.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/GdiObjects.h"
@@ -72,6 +72,9 @@ void TExtStringGrid::WndProc(plat::TMessage& Message) {
       if (FUpdateCount == 0) PaintFlatBorder();
       Message.Result = 0;
       return;
+    case plat::WM_THEMECHANGED:
+      if (FAutoThemeAdapt) ApplyXPColors();
+      break;
     default: break;
   }
   TBaseGrid::WndProc(Message);
