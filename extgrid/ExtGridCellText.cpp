@@ -1,5 +1,5 @@
 // A cell's content: the selection look, the text in its kinds (plain, HTML,
-// Unicode) with the sort indicator and the filter glyph, the texts a cell
+// Unicode; rich text is ExtGridRichText.cpp's) with the sort indicator and the filter glyph, the texts a cell
 // shows and exports, and the room its content needs.
 #include <cmath>
 
@@ -147,6 +147,7 @@ void TExtStringGrid::DrawCellContent(CellPaint& P) {
       if (indicator) DrawSortIndicator(canvas, P.Col, textRect.Right + 3, indicatorY);
       break;
     }
+    case CellTextRich: DrawRichText(P, text, textRect); break;
     default: DrawPlainText(P, text, textRect); break;
   }
 }
@@ -273,6 +274,9 @@ void TExtStringGrid::GetCellTextSize(int ACol, int ARow, int& Width, int& Height
       Height = room.Height() + 2 * CellMarginY;
       return;
     }
+    case CellTextRich:
+      if (MeasureRichText(text, cell, Width, Height)) return;
+      break;
     default: break;
   }
   if (WordWrapped) {

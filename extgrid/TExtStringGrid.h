@@ -331,7 +331,8 @@ class TExtStringGrid : public TBaseGrid {
   const std::vector<int>& ColumnOrder() const { return FColumnOrder; }
 
   // Painting, cell colours and fonts (ExtGridPaint.cpp, ExtGridCellText.cpp,
-  // ExtGridPaintExtras.cpp, ExtGridColors.cpp, ExtGridUpdate.cpp).
+  // ExtGridRichText.cpp, ExtGridPaintExtras.cpp, ExtGridColors.cpp,
+  // ExtGridUpdate.cpp).
   // Cell setters take a real column, make the cell's properties when
   // missing and repaint the cell; nothing is checked against the counts.
   void SetCellBrushColor(int ACol, int ARow, plat::TColor Value);
@@ -477,6 +478,11 @@ class TExtStringGrid : public TBaseGrid {
   void DrawFixedEdges(CellPaint& P);
   void DrawCellContent(CellPaint& P);
   void DrawPlainText(CellPaint& P, const plat::String& Text, plat::TRect TextRect);
+  // Rich text (ExtGridRichText.cpp); false when the text does not read as
+  // rich text.
+  bool LoadRichCell(const plat::String& Text);
+  void DrawRichText(CellPaint& P, const plat::String& Text, const plat::TRect& TextRect);
+  bool MeasureRichText(const plat::String& Text, const plat::TRect& Cell, int& Width, int& Height);
   void DrawCellBorders(CellPaint& P);
   void DrawTreeLines(CellPaint& P);
   void DrawBackGroundPicture(CellPaint& P);

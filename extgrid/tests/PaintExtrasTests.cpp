@@ -207,5 +207,29 @@ TEST_F(PaintExtras, NumberCellsTakeTheFloatFormatTheEventGives) {
   EXPECT_EQ(text, "2.5") << "a format that does not fit shows the raw text";
 }
 
+TEST_F(PaintExtras, RichTextIsDrawnByTheRichEditAndAnUnreadableOneAsItsRawText) {
+  FGrid->SetWordWrap(false);
+  Show(4, 5);
+  FGrid->SetColWidths(1, 150);
+  FGrid->SetColWidths(2, 150);
+  FGrid->SetCellText(1, 1, R"({\rtf1 {\b bold} plain})");
+  FGrid->SetCellText(1, 2, R"({\rtf1 {\b unbalanced})");
+  FGrid->SetCellText(2, 2, R"({\rtf1 {\b unbalanced})");
+  FGrid->SetCellFontStyle(2, 2, {});
+  FGrid->SetRow(4);
+  Repaint();
+  Keep("rich-text");
+  const TColor window = FGrid->Color();
+  EXPECT_GT(Ink(1, 1, window), 40);
+  EXPECT_EQ(Ink(1, 2, window), Ink(2, 2, window));
+  EXPECT_TRUE(Exceptions().empty());
+  int w = 0, h = 0, plainW = 0;
+  FGrid->GetCellTextSize(1, 1, w, h, false);
+  FGrid->SetCellText(3, 1, "bold plain");
+  FGrid->GetCellTextSize(3, 1, plainW, h, false);
+  EXPECT_GT(w, plainW / 2);
+  EXPECT_LT(w, plainW * 2);
+}
+
 }  // namespace
 }  // namespace zorbit
