@@ -3,9 +3,14 @@
 // cut with or without an ellipsis, and the measured size of cell content.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "extgrid/detail/RotatedExtent.h"
 #include "extgrid/tests/ExtGridPaintFixture.h"
 #include "grid/TCellProperties.h"
+#include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TCanvas.h"
 #include "platform/ui/TCustomEdit.h"
 
 namespace zorbit {
@@ -196,6 +201,107 @@ TEST_F(Paint, ASystemInformationLikeGridShowsBandsCaptionsAndTheFocusedCell) {
   EXPECT_EQ(CellColour(0, 2), plat::ColorToRGB(FGrid->Bands()->SecondaryColor()));
   EXPECT_EQ(CellColour(0, 1), plat::ColorToRGB(FGrid->Bands()->PrimaryColor()));
   EXPECT_EQ(CellColour(1, 5), FGrid->SelectionColor());
+}
+
+TEST_F(Paint, EachCellsDrawingEndsWithTheDrawEventsInOrder) {
+  Show(3, 3);
+  std::vector<std::string> log;
+  const auto text = [](const char* What, int Col, int Row, const plat::TRect& R) {
+    return std::string(What) + " " + std::to_string(Col) + "," + std::to_string(Row) + " " + std::to_string(R.Left) +
+           "," + std::to_string(R.Top) + "," + std::to_string(R.Right) + "," + std::to_string(R.Bottom);
+  };
+  FGrid->OnDrawCell = [&](plat::TObject*, int ACol, int ARow, const plat::TRect& R, plat::TGridDrawState) {
+    if (ACol == 2 && ARow == 2) log.push_back(text("draw", ACol, ARow, R));
+  };
+  FGrid->OnCustomCellDraw = [&](plat::TObject*, plat::TCanvas*, int ACol, int ARow, plat::TGridDrawState,
+                                const plat::TRect& R, bool Printing) {
+    if (ACol == 2 && ARow == 2) log.push_back(text(Printing ? "print" : "custom", ACol, ARow, R));
+  };
+  Repaint();
+  const plat::TRect r = FGrid->CellRect(2, 2);
+  const std::vector<std::string> expected = {
+      text("draw", 2, 2, {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}),
+      text("custom", 2, 2, r),
+  };
+  EXPECT_EQ(log, expected);
+}
+
+TEST_F(Paint, BorderAndAlignmentEventsShapeTheCell) {
+  FGrid->SetWordWrap(false);
+  Show(3, 3);
+  FGrid->SetCellText(2, 2, "ii");
+  FGrid->SetCellText(2, 1, "ii");
+  FGrid->OnGetCellBorder = [](plat::TObject*, int ARow, int ACol, plat::TPen* APen, TCellBorders& Borders) {
+    if (ACol != 2 || ARow != 2) return;
+    APen->SetColor(plat::clRed);
+    Borders = TCellBorders{TCellBorder::cbBottom, TCellBorder::cbLeft};
+  };
+  FGrid->OnGetAlignment = [](plat::TObject*, int ARow, int, plat::TAlignment& HAlign, TVAlignment&) {
+    if (ARow == 2) HAlign = plat::TAlignment::taRightJustify;
+  };
+  FGrid->SetRow(1);
+  FGrid->SetCol(1);
+  Repaint();
+  Keep("borders-alignment");
+  const plat::TRect r = FGrid->CellRect(2, 2);
+  EXPECT_EQ(At(r.Left + 20, r.Bottom - 2), plat::clRed);
+  EXPECT_EQ(At(r.Left + 1, r.Top + 10), plat::clRed);
+  EXPECT_NE(At(r.Right - 2, r.Top + 10), plat::clRed);
+  // The right-aligned text stands in the right half, the other in the left.
+  const auto inkIn = [this](int Row, int From, int To) {
+    const plat::TRect c = FGrid->CellRect(2, Row);
+    int n = 0;
+    for (int y = c.Top + 2; y < c.Bottom - 3; ++y)
+      for (int x = c.Left + From; x < c.Left + To; ++x) n += At(x, y) != plat::ColorToRGB(FGrid->Color());
+    return n;
+  };
+  EXPECT_EQ(inkIn(2, 2, CellW / 2), 0);
+  EXPECT_GT(inkIn(2, CellW / 2, CellW - 3), 0);
+  EXPECT_GT(inkIn(1, 2, CellW / 2), 0);
+}
+
+TEST_F(Paint, TheActiveCellsHeadersTakeTheActiveColourUnlessTheyHaveTheirOwn) {
+  FGrid->SetActiveCellShow(true);
+  FGrid->SetLook(TGridLook::glClassic);
+  Show(4, 4);
+  FGrid->SetCol(2);
+  FGrid->SetRow(2);
+  // Moving the current cell repaints the headers as selection handling
+  // does; here the whole grid is.
+  Repaint();
+  const TColor active = plat::ColorToRGB(FGrid->ActiveCellColor());
+  EXPECT_EQ(CellColour(0, 2), active);
+  EXPECT_EQ(CellColour(2, 0), active);
+  EXPECT_NE(CellColour(0, 1), active);
+  FGrid->SetCellBrushColor(0, 2, plat::clRed);
+  Repaint();
+  EXPECT_EQ(CellColour(0, 2), plat::clRed);
+}
+
+TEST_F(Paint, TheRowIndicatorStandsAtTheCurrentRowsHeader) {
+  plat::TBitmap arrow;
+  arrow.SetSize(8, 8);
+  arrow.Canvas()->Brush()->SetColor(plat::clWhite);
+  arrow.Canvas()->FillRect({0, 0, 8, 8});
+  arrow.Canvas()->Brush()->SetColor(plat::clBlue);
+  arrow.Canvas()->FillRect({2, 2, 6, 6});
+  FGrid->SetRowIndicator(&arrow);
+  FGrid->SetLook(TGridLook::glClassic);
+  Show(3, 4);
+  FGrid->SetRow(2);
+  Repaint();
+  const auto blue = [this](int Row) {
+    const plat::TRect r = FGrid->CellRect(0, Row);
+    int n = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) n += At(x, y) == plat::clBlue;
+    return n;
+  };
+  EXPECT_EQ(blue(2), 16);
+  EXPECT_EQ(blue(1), 0);
+  // The white corner is left out: the header keeps its colour there.
+  const plat::TRect r = FGrid->CellRect(0, 2);
+  EXPECT_EQ(At(r.Left + 2, r.Top + 2), plat::ColorToRGB(FGrid->FixedColor()));
 }
 
 }  // namespace
