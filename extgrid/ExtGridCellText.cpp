@@ -1,7 +1,9 @@
 // A cell's content: the selection look, the text in its kinds (plain, HTML,
 // Unicode; rich text is ExtGridRichText.cpp's) with the sort indicator and the filter glyph, the texts a cell
 // shows and exports, and the room its content needs.
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "extgrid/TExtStringGrid.h"
 #include "extgrid/detail/CellPaint.h"
@@ -226,6 +228,15 @@ void TExtStringGrid::GetFormulaText(int ACol, int ARow, plat::String& Text) { Te
 void TExtStringGrid::GetExportText(int ACol, int ARow, plat::String& Text) { GetDisplayText(ACol, ARow, Text); }
 
 void TExtStringGrid::SetImportText(int ACol, int ARow, const plat::String& Text) { SetCellText(ACol, ARow, Text); }
+
+int TExtStringGrid::GetRowLineCount(int ARow) {
+  if (!FMultilinecells) return 1;
+  // Every column on screen counts, to the last one shown.
+  int lines = 1;
+  for (int col = 0; col < ColCount(); ++col)
+    lines = std::max(lines, CountTextLines(GetCellText(RealColumn(col), ARow), true));
+  return lines;
+}
 
 void TExtStringGrid::GetCellTextSize(int ACol, int ARow, int& Width, int& Height, bool WordWrapped) {
   // Measured on a bitmap of its own: the grid needs no window for it.

@@ -40,11 +40,6 @@ void TExtStringGrid::Paint() {
   PaintEmptyArea();
 }
 
-void TExtStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, plat::TGridDrawState AState) {
-  const TRect rect = ARect;
-  TBaseGrid::DrawCell(ACol, ARow, rect, AState);
-}
-
 bool TExtStringGrid::IsFixedCellAt(int ACol, int ARow) {
   bool fixed = false;
   IsFixedCell(ACol, ARow, fixed);

@@ -308,8 +308,9 @@ class TExtStringGrid : public TBaseGrid {
   int UpdateCount() const { return FUpdateCount; }
   // While the count is above 0 the window neither paints nor erases and
   // its flat frame stays as it is; the last EndUpdate repaints it all.
-  // Begin and end act on a visible grid only; ResetUpdate forgets every
-  // open bracket without repainting.
+  // Every End closes its own Begin whether or not the grid is shown (only
+  // a shown window is told to stop drawing); ResetUpdate forgets every
+  // open bracket and draws again.
   void BeginUpdate();
   void EndUpdate();
   void ResetUpdate();
@@ -369,6 +370,9 @@ class TExtStringGrid : public TBaseGrid {
   virtual void SetImportText(int ACol, int ARow, const plat::String& Text);
   // The room the content needs, margins included.
   void GetCellTextSize(int ACol, int ARow, int& Width, int& Height, bool WordWrapped);
+  // 1 without Multilinecells, else the most lines a shown cell of the row
+  // holds.
+  int GetRowLineCount(int ARow);
   // One dotted XOR line; a second call at the same place erases it.
   void DrawColSizingLine(int X);
   void DrawRowSizingLine(int Y);
@@ -436,7 +440,6 @@ class TExtStringGrid : public TBaseGrid {
  protected:
   // Painting (ExtGridPaint.cpp).
   void Paint() override;
-  void DrawCell(int ACol, int ARow, const plat::TRect& ARect, plat::TGridDrawState AState) override;
   void DrawCellText(plat::TCanvas* ACanvas, int ACol, int ARow, const plat::TRect& ARect,
                     plat::TGridDrawState AState) override;
   void GetCellColor(int ACol, int ARow, plat::TGridDrawState& AState, bool APrint, bool ASelection, bool AMapColumn,

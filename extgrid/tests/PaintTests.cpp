@@ -304,5 +304,15 @@ TEST_F(Paint, TheRowIndicatorStandsAtTheCurrentRowsHeader) {
   EXPECT_EQ(At(r.Left + 2, r.Top + 2), plat::ColorToRGB(FGrid->FixedColor()));
 }
 
+TEST_F(Paint, TheRowLineCountIsTheMostLinesOfAShownCell) {
+  FGrid->SetColCount(3);
+  FGrid->SetCellText(2, 1, "a\r\nb\r\nc");
+  FGrid->SetCellText(0, 1, "a\r\nb");
+  EXPECT_EQ(FGrid->GetRowLineCount(1), 1);
+  FGrid->SetMultilinecells(true);
+  EXPECT_EQ(FGrid->GetRowLineCount(1), 3) << "the last shown column counts";
+  EXPECT_EQ(FGrid->GetRowLineCount(2), 1);
+}
+
 }  // namespace
 }  // namespace zorbit
