@@ -7,6 +7,7 @@
 
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
+#include "platform/gdi/TFont.h"
 #include "platform/gdi/TextConstants.h"
 #include "platform/ui/ControlPaint.h"
 
@@ -44,7 +45,9 @@ TEST(ControlPaint, WideTextDrawsAndMeasuresAsItsUtf8Form) {
     const auto utf16 = Drawn(WideString(u"Grüße aus Zürich"), c.Format, wide);
     EXPECT_EQ(narrow, wide);
     EXPECT_EQ(utf8, utf16);
-    if (!(c.Format & DT_CALCRECT)) EXPECT_NE(std::count(utf16.begin(), utf16.end(), clNavy), 0);
+    if (!(c.Format & DT_CALCRECT)) {
+      EXPECT_NE(std::count(utf16.begin(), utf16.end(), clNavy), 0);
+    }
   }
 }
 
