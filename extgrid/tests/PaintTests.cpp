@@ -12,6 +12,8 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/TCustomEdit.h"
+#include "platform/win/HeadlessDisplay.h"
+#include "testing/ReferencePicture.h"
 
 namespace zorbit {
 namespace {
@@ -111,6 +113,10 @@ TEST_F(Paint, TheFocusRectangleIsDrawnOnlyWhileTheGridHasTheFocus) {
   FGrid->SetHideFocusRect(true);
   Repaint();
   EXPECT_EQ(dotted(), 0);
+  FGrid->SetHideFocusRect(false);
+  FGrid->SetOptions(FGrid->Options() + plat::TGridOptions{plat::TGridOption::goRowSelect});
+  Repaint();
+  EXPECT_EQ(dotted(), 0) << "whole rows are selected, no cell has the focus";
 }
 
 TEST_F(Paint, ASingleLineThatDoesNotFitEndsInAnEllipsisOnlyWithEnhTextSize) {
@@ -312,6 +318,57 @@ TEST_F(Paint, TheRowLineCountIsTheMostLinesOfAShownCell) {
   FGrid->SetMultilinecells(true);
   EXPECT_EQ(FGrid->GetRowLineCount(1), 3) << "the last shown column counts";
   EXPECT_EQ(FGrid->GetRowLineCount(2), 1);
+}
+
+TEST_F(Paint, MultilinecellsChangesOnlyItsOwnGridsDrawing) {
+  auto* other = new TExtStringGrid(FForm);
+  other->SetParent(FForm);
+  other->SetBorderStyle(plat::TBorderStyle::bsNone);
+  other->SetScrollBars(plat::TScrollStyle::ssNone);
+  other->SetBounds(4, 200, 300, 100);
+  FGrid->SetHeight(150);
+  for (TExtStringGrid* grid : {FGrid, other}) {
+    grid->SetWordWrap(false);
+    grid->SetDefaultRowHeight(40);
+    grid->SetCellText(1, 1, "top\r\nbottom");
+  }
+  FGrid->SetMultilinecells(true);
+  Show(3, 3);
+  for (TExtStringGrid* grid : {FGrid, other}) {
+    grid->SetDefaultRowHeight(40);
+    grid->SetCol(2);  // the current cell away from the probed one
+  }
+  Pump();
+  testing::KeepForInspection(*plat::WindowPicture(FForm->Handle()), "extgrid/multiline.png");
+  // The second line stands in the cell's lower half only where asked for.
+  const auto ink = [this](TExtStringGrid* Grid, int From, int To) {
+    const plat::TRect r = Grid->CellRect(1, 1);
+    int n = 0;
+    for (int y = r.Top + From; y < r.Top + To; ++y)
+      for (int x = r.Left + 1; x < r.Right - 2; ++x)
+        n += PixelAt(Grid, {x, y}) != static_cast<plat::COLORREF>(plat::ColorToRGB(Grid->Color()));
+    return n;
+  };
+  const auto lowerInk = [&](TExtStringGrid* Grid) { return ink(Grid, 20, 37); };
+  EXPECT_GT(ink(other, 1, 19), 20) << "the first line is drawn";
+  EXPECT_GT(lowerInk(FGrid), 20);
+  EXPECT_EQ(lowerInk(other), 0);
+}
+
+TEST_F(Paint, TheOpenEditorIsFramedInTheGridLineColour) {
+  FGrid->SetOptions(FGrid->Options() + plat::TGridOptions{plat::TGridOption::goEditing});
+  FGrid->SetGridLineColor(plat::clRed);
+  Show(4, 4);
+  FGrid->SetCol(2);
+  FGrid->SetRow(2);
+  FGrid->SetFocus();
+  FGrid->SetEditorMode(true);
+  Repaint();
+  Keep("editor-frame");
+  ASSERT_TRUE(FGrid->EditorMode());
+  const plat::TRect r = FGrid->CellRect(2, 2);
+  EXPECT_EQ(At(r.Left - 1, r.Top + 8), plat::clRed);
+  EXPECT_EQ(At(r.Left + 20, r.Top - 1), plat::clRed);
 }
 
 }  // namespace
