@@ -15,11 +15,6 @@ void TExtStringGrid::Repaint() {
   if (FUpdateCount == 0) Invalidate();
 }
 
-void TExtStringGrid::EndUpdate() {
-  if (FUpdateCount == 0) return;
-  if (--FUpdateCount == 0) Invalidate();
-}
-
 void TExtStringGrid::SetRowCount(int Value) {
   if (Value < TBaseGrid::RowCount()) DropRows(std::max(Value, 1), INT_MAX);
   if (TBaseGrid::RowCount() == TBaseGrid::FixedRows() && FFixedRowAlways) RestoreSelection();

@@ -16,6 +16,10 @@
 #include "platform/ui/ControlTypes.h"
 #include "platform/ui/GridTypes.h"
 
+namespace plat {
+class TCanvas;
+}  // namespace plat
+
 namespace zorbit {
 
 enum class TGridLook { glStandard, glSoft, glClassic, glSilver, glXP, glListView };
@@ -76,5 +80,11 @@ using TUpdateColumnSizeEvent = std::function<void(plat::TObject* Sender, int ACo
 using TRowUpdateEvent = std::function<void(plat::TObject* Sender, int OldRow, int NewRow)>;
 // Index is the column (row) the thumb stands on; the handler may change the text.
 using TScrollHintEvent = std::function<void(plat::TObject* Sender, int Index, plat::String& HintText)>;
+// A number cell's display format; clearing IsFloat shows the raw text.
+using TGridFloatFormatEvent = std::function<void(plat::TObject* Sender, int ACol, int ARow, bool& IsFloat,
+                                                 plat::String& FloatFormat)>;
+using TCustomCellDrawEvent =
+    std::function<void(plat::TObject* Sender, plat::TCanvas* Canvas, int ACol, int ARow, plat::TGridDrawState AState,
+                       const plat::TRect& ARect, bool Printing)>;
 
 }  // namespace zorbit

@@ -81,7 +81,8 @@ class TExtStringGrid : public TBaseGrid {
   TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
   void SetScrollBarAlways(TScrollBarAlways Value);
   bool IntegralHeight() const { return FIntegralHeight; }
-  void SetIntegralHeight(bool Value) { FIntegralHeight = Value; }
+  // Re-applies the current bounds, which fit the height to whole rows.
+  void SetIntegralHeight(bool Value);
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   // The scroll-bar policy, run after every change of counts, sizes and bounds.
   void UpdateScrollBars(bool Force);
@@ -223,10 +224,12 @@ class TExtStringGrid : public TBaseGrid {
   void SetFixedAsButtons(bool Value) { FFixedAsButtons = Value; }
   int SavedFixedRows() const { return FSavedFixedRows; }
   int SavedFixedCols() const { return FSavedFixedCols; }
-  // Start and end of the fixed cells' gradient under the XP and silver looks.
-  plat::TColor FixedGradientFrom() const { return FFixedGradientFrom; }
-  plat::TColor FixedGradientTo() const { return FFixedGradientTo; }
-  void SetFixedGradientColors(plat::TColor From, plat::TColor To);
+  // Start and end of the fixed cells' gradient under the XP and silver
+  // looks: the look colours. The setters store the colour as RGB and repaint.
+  plat::TColor FixedGradientFrom() const { return FLookColor1; }
+  plat::TColor FixedGradientTo() const { return FLookColor2; }
+  void SetFixedGradientFrom(plat::TColor Value);
+  void SetFixedGradientTo(plat::TColor Value);
 
   // Look.
   TGridLook Look() const { return FLook; }
@@ -307,14 +310,20 @@ class TExtStringGrid : public TBaseGrid {
   bool ColumnShown(int ACol) const;
   int NormalRowCount() const { return FNormalRowCount; }
   int UpdateCount() const { return FUpdateCount; }
-  void BeginUpdate() { ++FUpdateCount; }
+  // While the count is above 0 the window neither paints nor erases and
+  // its flat frame stays as it is; the last EndUpdate repaints it all.
+  // Every End closes its own Begin whether or not the grid is shown (only
+  // a shown window is told to stop drawing); ResetUpdate forgets every
+  // open bracket and draws again.
+  void BeginUpdate();
   void EndUpdate();
+  void ResetUpdate();
 
   // "3.3.0.1" whatever is written.
   plat::String Version() const;
   void SetVersion(const plat::String&) {}
   static std::uint32_t GetVersionNumber();
-  plat::String GetVersionString() const;
+  virtual plat::String GetVersionString() const;
 
   // Small operations.
   // Stores an edited value in the cell (the hook the editors write through).
@@ -435,6 +444,57 @@ class TExtStringGrid : public TBaseGrid {
   // Hit tests of the mouse and the drop target.
   bool ScreenToCell(plat::TPoint Point, int& ACol, int& ARow);
   bool IsOnSizingBorder(int X, int Y);
+  // Painting, cell colours and fonts (ExtGridPaint.cpp, ExtGridCellText.cpp,
+  // ExtGridRichText.cpp, ExtGridPaintExtras.cpp, ExtGridColors.cpp,
+  // ExtGridUpdate.cpp).
+  // Cell setters take a real column, make the cell's properties when
+  // missing and repaint the cell; nothing is checked against the counts.
+  void SetCellBrushColor(int ACol, int ARow, plat::TColor Value);
+  // clNone for a cell without properties (none are made).
+  plat::TColor GetCellBrushColor(int ACol, int ARow) const;
+  void SetCellBrushColorTo(int ACol, int ARow, plat::TColor Value);
+  void SetCellFontColor(int ACol, int ARow, plat::TColor Value);
+  void SetCellFontStyle(int ACol, int ARow, plat::TFontStyles Value);
+  // Makes the cell's properties when missing.
+  bool GetCellReadOnly(int ACol, int ARow);
+  plat::TControl* GetCellControl(int ACol, int ARow) const;
+  // Every column from FixedCols on, hidden ones too, then the row is
+  // repainted; clNone frees the cells' properties (all their settings).
+  void SetRowBrushColor(int ARow, plat::TColor Value);
+  void SetRowBrushColorTo(int ARow, plat::TColor Value);
+  void SetRowFontColor(int ARow, plat::TColor Value);
+  void RepaintFirstColumn();
+  // The current cell's text (its base cell's when merged); the edit form
+  // writes through SetEditText.
+  virtual plat::String CurrentCellText();
+  virtual void SetCurrentCellText(const plat::String& Value);
+  virtual void SetCurrentCellEditText(const plat::String& Value);
+  // The cursor the grid returns to after link and zone cursors.
+  plat::TCursor GridCursor() const { return FGridCursor; }
+  // Sets the control's cursor and keeps it as the grid's own.
+  void SetCursor(plat::TCursor Value);
+
+  // The cell's font, colours, word wrap and alignment as painting sees them.
+  void GetCellAlignment(int ACol, int ARow, plat::TAlignment& HAlign, TVAlignment& VAlign);
+  virtual void GetDisplayText(int ACol, int ARow, plat::String& Text);
+  virtual void GetFormulaText(int ACol, int ARow, plat::String& Text);
+  virtual void GetExportText(int ACol, int ARow, plat::String& Text);
+  virtual void SetImportText(int ACol, int ARow, const plat::String& Text);
+  // The room the content needs, margins included.
+  void GetCellTextSize(int ACol, int ARow, int& Width, int& Height, bool WordWrapped);
+  // 1 without Multilinecells, else the most lines a shown cell of the row
+  // holds.
+  int GetRowLineCount(int ARow);
+  // One dotted XOR line; a second call at the same place erases it.
+  void DrawColSizingLine(int X);
+  void DrawRowSizingLine(int Y);
+  void PaintFlatBorder();
+  // The fixed gradient, active-cell and search-footer colours from the
+  // desktop's colour scheme.
+  void ApplyXPColors();
+
+  TGridFloatFormatEvent OnGetFloatFormat;
+  TCustomCellDrawEvent OnCustomCellDraw;
 
   // The hooks through which every grid feature asks the events.
   virtual void GetGridHint(int ACol, int ARow, plat::String& HintText);
@@ -490,6 +550,19 @@ class TExtStringGrid : public TBaseGrid {
   static constexpr plat::UINT GridTimerPeriod = 500;
 
  protected:
+  // Painting (ExtGridPaint.cpp).
+  void Paint() override;
+  void DrawCellText(plat::TCanvas* ACanvas, int ACol, int ARow, const plat::TRect& ARect,
+                    plat::TGridDrawState AState) override;
+  void GetCellColor(int ACol, int ARow, plat::TGridDrawState& AState, bool APrint, bool ASelection, bool AMapColumn,
+                    plat::TBrush* ABrush, plat::TColor& AColorTo, plat::TFont* AFont, bool& AWordWrap,
+                    plat::TAlignment& AHAlign, TVAlignment& AVAlign) override;
+  virtual void PaintEmptyArea();
+  virtual void DrawSortIndicator(plat::TCanvas* ACanvas, int ACol, int X, int Y);
+  void WndProc(plat::TMessage& Message) override;
+  // IsFixedCell's answer, or a fixed column or row.
+  bool IsFixedCellAt(int ACol, int ARow) override;
+
   void Loaded() override;
   void CreateWnd() override;
   // A row's node level times CellNode's NodeIndent; 0 while the grid has
@@ -540,6 +613,34 @@ class TExtStringGrid : public TBaseGrid {
   int FHiddenColCount = 0;
   int FLastReportedRow = -1;
   plat::THintWindow* FScrollHint = nullptr;
+  // Painting's own (ExtGridPaint.cpp and its neighbours).
+  struct CellPaint;
+  // ColCount with the hidden columns.
+  int AllColumnCount() const { return ColCount() + HiddenColCount(); }
+  // The cell's rotation angle; cells carry no rotated graphic yet.
+  bool CellRotation(int, int, int&) const { return false; }
+  bool InSortIndicatorCell(int ACol, int ARow);
+  void ResolveCellFont(int ACol, int ARow, bool APrint, plat::TFont* AFont);
+  void ApplySelectionColors(int ACol, int ARow, plat::TGridDrawState& AState, plat::TBrush* ABrush,
+                            plat::TColor& AColorTo, plat::TFont* AFont);
+  void DrawFixedLook(CellPaint& P);
+  void DrawFixedEdges(CellPaint& P);
+  void DrawCellContent(CellPaint& P);
+  void DrawPlainText(CellPaint& P, const plat::String& Text, plat::TRect TextRect);
+  // Rich text (ExtGridRichText.cpp); false when the text does not read as
+  // rich text.
+  bool LoadRichCell(const plat::String& Text);
+  void DrawRichText(CellPaint& P, const plat::String& Text, const plat::TRect& TextRect);
+  bool MeasureRichText(const plat::String& Text, const plat::TRect& Cell, int& Width, int& Height);
+  void DrawCellBorders(CellPaint& P);
+  void DrawTreeLines(CellPaint& P);
+  void DrawBackGroundPicture(CellPaint& P);
+  void DrawSelectionFrame(CellPaint& P);
+  // Turns drawing back on after the last bracket closed, and repaints.
+  void ResumeRedraw();
+  bool FRedrawSuspended = false;
+  plat::TCursor FGridCursor = 0;
+  plat::TColor FSelectionFrameColor = plat::clBlack;
 
   bool Designing() const;
   bool Loading() const;
@@ -624,8 +725,6 @@ class TExtStringGrid : public TBaseGrid {
   bool FFixedAsButtons = false;
   int FSavedFixedRows = 1;
   int FSavedFixedCols = 1;
-  plat::TColor FFixedGradientFrom = plat::clNone;
-  plat::TColor FFixedGradientTo = plat::clNone;
   TGridLook FLook = TGridLook::glXP;
   bool FFlat = false;
   bool FAutoThemeAdapt = false;
