@@ -250,6 +250,23 @@ TEST_F(Fitting, LoadingSetsTheMinimumsThatKeepEmptyColumnsAndRowsUsable) {
   EXPECT_EQ(grid->MaxRowHeight(), 0);
 }
 
+// A descendant answers the width hook in place of the event.
+class TFixedWidthGrid : public TExtStringGrid {
+ public:
+  using TExtStringGrid::TExtStringGrid;
+  void UpdateColumnSize(int, int& AWidth) override { AWidth = 77; }
+};
+
+TEST_F(Fitting, ADescendantAnswersTheWidthHook) {
+  auto* grid = new TFixedWidthGrid(FForm);
+  bool asked = false;
+  grid->OnUpdateColumnSize = [&](plat::TObject*, int, int&) { asked = true; };
+  grid->SetCells(1, 1, "text");
+  grid->FitColumnToContents(1);
+  EXPECT_EQ(grid->ColWidths(1), 77);
+  EXPECT_FALSE(asked);
+}
+
 class RowSwap : public Fitting {};
 
 TEST_F(RowSwap, ExchangesTextsObjectsAndHeights) {
