@@ -145,6 +145,19 @@ TEST_F(Fitting, ColumnSkipsCellsMergedAcrossColumnsAndTakesTheColourHooksFont) {
   EXPECT_EQ(FGrid->ColWidths(1), RuleWidth(large, "abc"));
 }
 
+TEST_F(Fitting, ABoldCaptionRowIsMeasuredBold) {
+  // As the System Info window writes its group captions.
+  FGrid->SetCells(1, 1, "Motherboard");
+  FGrid->GetCellProperties(1, 1)->SetFontStyle({plat::TFontStyle::fsBold});
+  FGrid->SetCells(1, 2, "  Serial");
+  FGrid->FitColumnsToText(false, 10);
+  plat::TFont bold;
+  bold.Assign(*FGrid->Font());
+  bold.SetStyle({plat::TFontStyle::fsBold});
+  ASSERT_GT(TextWidthIn(bold, "Motherboard"), TextWidthIn(*FGrid->Font(), "Motherboard"));
+  EXPECT_EQ(FGrid->ColWidths(1), RuleWidth(bold, "Motherboard") + 10);
+}
+
 TEST_F(Fitting, HtmlIsMeasuredWithoutItsTags) {
   FGrid->SetCells(1, 1, "<B></B>plain");
   FGrid->FitColumnToContents(1);
