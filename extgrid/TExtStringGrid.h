@@ -379,6 +379,9 @@ class TExtStringGrid : public TBaseGrid {
   void SetRowLines(int ARow, int Lines, int Extra);
   virtual void ExchangeRows(int ARow1, int ARow2);
   int SwapCount() const { return FSwapCount; }
+  // The hook a fitted (or mouse-sized) width passes through: fires
+  // OnUpdateColumnSize, which may change it.
+  virtual void UpdateColumnSize(int ACol, int& AWidth);
   TGridProgressEvent OnFileProgress;
   TUpdateColumnSizeEvent OnUpdateColumnSize;
   // Hidden rows and columns, display and real indexes, row operations

@@ -145,6 +145,19 @@ TEST_F(Fitting, ColumnSkipsCellsMergedAcrossColumnsAndTakesTheColourHooksFont) {
   EXPECT_EQ(FGrid->ColWidths(1), RuleWidth(large, "abc"));
 }
 
+TEST_F(Fitting, ABoldCaptionRowIsMeasuredBold) {
+  // As the System Info window writes its group captions.
+  FGrid->SetCells(1, 1, "Motherboard");
+  FGrid->GetCellProperties(1, 1)->SetFontStyle({plat::TFontStyle::fsBold});
+  FGrid->SetCells(1, 2, "  Serial");
+  FGrid->FitColumnsToText(false, 10);
+  plat::TFont bold;
+  bold.Assign(*FGrid->Font());
+  bold.SetStyle({plat::TFontStyle::fsBold});
+  ASSERT_GT(TextWidthIn(bold, "Motherboard"), TextWidthIn(*FGrid->Font(), "Motherboard"));
+  EXPECT_EQ(FGrid->ColWidths(1), RuleWidth(bold, "Motherboard") + 10);
+}
+
 TEST_F(Fitting, HtmlIsMeasuredWithoutItsTags) {
   FGrid->SetCells(1, 1, "<B></B>plain");
   FGrid->FitColumnToContents(1);
@@ -248,6 +261,23 @@ TEST_F(Fitting, LoadingSetsTheMinimumsThatKeepEmptyColumnsAndRowsUsable) {
   EXPECT_EQ(grid->ColWidths(2), 10);
   EXPECT_EQ(grid->MaxColWidth(), 0);
   EXPECT_EQ(grid->MaxRowHeight(), 0);
+}
+
+// A descendant answers the width hook in place of the event.
+class TFixedWidthGrid : public TExtStringGrid {
+ public:
+  using TExtStringGrid::TExtStringGrid;
+  void UpdateColumnSize(int, int& AWidth) override { AWidth = 77; }
+};
+
+TEST_F(Fitting, ADescendantAnswersTheWidthHook) {
+  auto* grid = new TFixedWidthGrid(FForm);
+  bool asked = false;
+  grid->OnUpdateColumnSize = [&](plat::TObject*, int, int&) { asked = true; };
+  grid->SetCells(1, 1, "text");
+  grid->FitColumnToContents(1);
+  EXPECT_EQ(grid->ColWidths(1), 77);
+  EXPECT_FALSE(asked);
 }
 
 class RowSwap : public Fitting {};
