@@ -371,5 +371,40 @@ TEST_F(Paint, TheOpenEditorIsFramedInTheGridLineColour) {
   EXPECT_EQ(At(r.Left + 20, r.Top - 1), plat::clRed);
 }
 
+TEST_F(Paint, CellsPickedOneByOneShowTheSelectionAndTheCurrentCellOnlyWhenPicked) {
+  FGrid->MouseActions()->SetDisjunctCellSelect(true);
+  Show(5, 5);
+  FGrid->SetCol(1);
+  FGrid->SetRow(1);
+  FGrid->MarkCellSelected(3, 2, true);
+  FGrid->MarkCellSelected(2, 4, true);
+  Repaint();
+  Keep("picked-cells");
+  const TColor selected = FGrid->SelectionColor(), window = plat::ColorToRGB(FGrid->Color());
+  EXPECT_EQ(CellColour(3, 2), selected);
+  EXPECT_EQ(CellColour(2, 4), selected);
+  EXPECT_EQ(CellColour(1, 1), window) << "the current cell, not picked";
+  EXPECT_EQ(CellColour(2, 2), window);
+  FGrid->MarkCellSelected(1, 1, true);
+  FGrid->MarkCellSelected(3, 2, false);
+  Pump();
+  EXPECT_EQ(CellColour(1, 1), selected);
+  EXPECT_EQ(CellColour(3, 2), window);
+  FGrid->ClearCellSelectionMarks();
+  Pump();
+  EXPECT_EQ(CellColour(2, 4), window);
+  EXPECT_TRUE(FGrid->SelectedCells().empty());
+}
+
+TEST_F(Paint, PickedCellsAreKeptByColumnAndRowWithoutLimit) {
+  FGrid->MarkCellSelected(1, 70000, true);
+  FGrid->MarkCellSelected(70000, 1, true);
+  EXPECT_TRUE(FGrid->IsCellMarkedSelected(1, 70000));
+  EXPECT_FALSE(FGrid->IsCellMarkedSelected(1, 70000 - 65536));
+  EXPECT_FALSE(FGrid->IsCellMarkedSelected(70000 - 65536, 1));
+  FGrid->MarkCellSelected(1, 70000, true);
+  EXPECT_EQ(FGrid->SelectedCells().size(), 2u);
+}
+
 }  // namespace
 }  // namespace zorbit
