@@ -406,5 +406,71 @@ TEST_F(Paint, PickedCellsAreKeptByColumnAndRowWithoutLimit) {
   EXPECT_EQ(FGrid->SelectedCells().size(), 2u);
 }
 
+// The colour resolution, open to the test.
+class TResolvingGrid : public TExtStringGrid {
+ public:
+  using TExtStringGrid::TExtStringGrid;
+  struct Look {
+    TColor Brush;
+    plat::String FontName;
+    bool Fixed;
+  };
+  Look Resolve(int ACol, int ARow, bool Print) {
+    plat::TBrush brush;
+    plat::TFont font;
+    plat::TGridDrawState state;
+    TColor colorTo = plat::clNone;
+    bool wrap = false;
+    plat::TAlignment h{};
+    TVAlignment v{};
+    GetCellColor(ACol, ARow, state, Print, true, true, &brush, colorTo, &font, wrap, h, v);
+    return {brush.Color(), font.Name(), state.Contains(plat::TGridDrawStateItem::gdFixed)};
+  }
+};
+
+TEST(CellLooks, PrintingTakesItsOwnFontsHookAndBandsSetting) {
+  TResolvingGrid grid(nullptr);
+  grid.Bands()->SetActive(true);
+  grid.Bands()->SetPrimaryColor(plat::clAqua);
+  grid.PrintSettings()->SetUseDisplayFont(false);
+  grid.PrintSettings()->Font()->SetName("Print Body");
+  grid.PrintSettings()->FixedFont()->SetName("Print Head");
+  std::vector<std::string> log;
+  grid.OnGetCellColor = [&](plat::TObject*, int, int, plat::TGridDrawState, plat::TBrush*, plat::TFont*) {
+    log.push_back("screen");
+  };
+  grid.OnGetCellPrintColor = [&](plat::TObject*, int, int, plat::TGridDrawState, plat::TBrush*, plat::TFont*) {
+    log.push_back("print");
+  };
+  grid.SetColCount(4);
+  // Column 2: away from the current cell, which shows the selection.
+  const auto screen = grid.Resolve(2, 1, false);
+  const auto print = grid.Resolve(2, 1, true);
+  const auto printedHead = grid.Resolve(2, 0, true);
+  EXPECT_EQ(log, (std::vector<std::string>{"screen", "print", "print"}));
+  EXPECT_EQ(screen.Brush, plat::clAqua);
+  EXPECT_EQ(print.Brush, grid.Color()) << "bands print only when asked";
+  EXPECT_EQ(print.FontName, "Print Body");
+  EXPECT_EQ(printedHead.FontName, "Print Head");
+  EXPECT_TRUE(printedHead.Fixed);
+  grid.Bands()->SetPrint(true);
+  EXPECT_EQ(grid.Resolve(2, 1, true).Brush, plat::clAqua);
+}
+
+TEST(CellLooks, AFixedCellOnTheScreenTakesTheFixedLooksThenItsOwn) {
+  TResolvingGrid grid(nullptr);
+  grid.OnIsFixedCell = [](plat::TObject*, int ARow, int ACol, bool& IsFixed) { IsFixed = ACol == 2 && ARow == 2; };
+  grid.SetColCount(4);
+  grid.GetCellProperties(2, 2)->SetFontName("Own");
+  grid.GetCellProperties(2, 3)->SetBrushColor(plat::clRed);
+  const auto hooked = grid.Resolve(2, 2, false);
+  EXPECT_TRUE(hooked.Fixed);
+  EXPECT_EQ(hooked.Brush, grid.FixedColor());
+  EXPECT_EQ(hooked.FontName, "Own");
+  EXPECT_EQ(grid.Resolve(3, 2, false).Brush, grid.Color());
+  EXPECT_EQ(grid.Resolve(2, 3, false).Brush, plat::clRed);
+  EXPECT_EQ(grid.Resolve(1, 1, false).Brush, grid.SelectionColor()) << "the current cell";
+}
+
 }  // namespace
 }  // namespace zorbit
