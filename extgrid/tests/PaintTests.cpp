@@ -8,6 +8,7 @@
 
 #include "extgrid/detail/RotatedExtent.h"
 #include "extgrid/tests/ExtGridPaintFixture.h"
+#include "grid/ExtUtilDrawing.h"
 #include "grid/TCellProperties.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
@@ -470,6 +471,37 @@ TEST(CellLooks, AFixedCellOnTheScreenTakesTheFixedLooksThenItsOwn) {
   EXPECT_EQ(grid.Resolve(3, 2, false).Brush, grid.Color());
   EXPECT_EQ(grid.Resolve(2, 3, false).Brush, plat::clRed);
   EXPECT_EQ(grid.Resolve(1, 1, false).Brush, grid.SelectionColor()) << "the current cell";
+}
+
+TEST_F(Paint, EachLookEdgesTheFixedCellsItsOwnWay) {
+  const TColor white = plat::clWhite, half = HalfBrightColor(plat::clBtnFace), grey = 0x808080, black = 0;
+  const TColor face = plat::ColorToRGB(plat::clBtnFace);
+  struct Case {
+    TGridLook Look;
+    TColor Top, Bottom, Right, Inside;
+  };
+  // Top, bottom and right edge, and a pixel just inside the top edge.
+  const Case cases[] = {
+      {TGridLook::glStandard, face, grey, grey, face},
+      {TGridLook::glClassic, white, black, black, face},
+      {TGridLook::glSoft, white, half, white, face},
+      {TGridLook::glSilver, white, half, grey, white},
+      {TGridLook::glXP, white, half, grey, white},
+      {TGridLook::glListView, face, grey, grey, white},
+  };
+  FGrid->SetFixedGradientFrom(plat::clWhite);
+  FGrid->SetFixedGradientTo(plat::clWhite);
+  Show(3, 3);
+  const plat::TRect r = FGrid->CellRect(1, 0);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.Look));
+    FGrid->SetLook(c.Look);
+    Repaint();
+    EXPECT_EQ(At(r.Left + 20, r.Top), c.Top);
+    EXPECT_EQ(At(r.Left + 20, r.Bottom - 1), c.Bottom);
+    EXPECT_EQ(At(r.Right - 1, r.Top + 8), c.Right);
+    EXPECT_EQ(At(r.Left + 20, r.Top + 1), c.Inside);
+  }
 }
 
 }  // namespace
