@@ -231,5 +231,22 @@ TEST_F(PaintExtras, RichTextIsDrawnByTheRichEditAndAnUnreadableOneAsItsRawText) 
   EXPECT_LT(w, plainW * 2);
 }
 
+TEST_F(PaintExtras, AVerticalGradientRunsDownTheWholeControlBehindTheCells) {
+  FGrid->BackGround()->SetColor(plat::clWhite);
+  FGrid->BackGround()->SetColorTo(plat::clBlack);
+  FGrid->BackGround()->SetDisplay(TBackGroundDisplay::bdGradientVert);
+  Show(3, 3);
+  Keep("background-gradient");
+  const auto level = [this](int X, int Y) { return static_cast<int>(At(X, Y) & 0xFF); };
+  const plat::TRect cell = FGrid->CellRect(2, 2);
+  // A cell takes its slice of the control's gradient; the area below the
+  // cells goes on darkening to the bottom.
+  const int atCell = level(cell.Left + 30, cell.Top + 10);
+  const int expected = 255 - 255 * (cell.Top + 10) / FGrid->Height();
+  EXPECT_NEAR(atCell, expected, 8);
+  EXPECT_LT(level(cell.Left + 30, FGrid->ClientHeight() - 3), 20);
+  EXPECT_GT(level(cell.Left + 30, cell.Bottom + 3), atCell - 30);
+}
+
 }  // namespace
 }  // namespace zorbit
