@@ -106,7 +106,7 @@ void TExtStringGrid::DrawCellContent(CellPaint& P) {
   DrawBackGroundPicture(P);
   DrawSelectionFrame(P);
 
-  TRect textRect{P.Rect.Left + CellMarginX, P.Rect.Top + CellMarginY, P.Rect.Right - CellMarginX, P.Rect.Bottom};
+  TRect textRect{P.Rect.Left + CellHorzMargin, P.Rect.Top + CellVertMargin, P.Rect.Right - CellHorzMargin, P.Rect.Bottom};
   if (P.Col == 0 && HasNodes() && !IsNode(P.Row)) textRect.Left += GetNodeIndent(P.Row);
   if (P.Row == 0 && HasFilterGlyph(P.Col, P.Row)) {
     DrawResourceBitmapTransparent(*canvas, P.Rect.Right - FilterGlyphWidth, P.Rect.Top, FilterGlyphName, FixedColor());
@@ -263,8 +263,8 @@ void TExtStringGrid::GetCellTextSize(int ACol, int ARow, int& Width, int& Height
   }
   switch (ClassifyCellText(text, FEnableHTML)) {
     case CellTextHtml: {
-      TRect room{cell.Left + CellMarginX, cell.Top + CellMarginY, cell.Right - CellMarginX,
-                 WordWrapped ? cell.Bottom - CellMarginY : cell.Top + 0x7FFF};
+      TRect room{cell.Left + CellHorzMargin, cell.Top + CellVertMargin, cell.Right - CellHorzMargin,
+                 WordWrapped ? cell.Bottom - CellVertMargin : cell.Top + 0x7FFF};
       THtmlRenderOptions options;
       options.Images = FGridImages;
       options.Container = FPictureContainer;
@@ -272,17 +272,17 @@ void TExtStringGrid::GetCellTextSize(int ACol, int ARow, int& Width, int& Height
       options.WordWrap = WordWrapped;
       THtmlRenderResult result;
       RenderHtml(*canvas, text, room, options, result);
-      Width = result.XSize + 2 * CellMarginX + 2;
-      Height = result.YSize + 2 * CellMarginY + 2;
+      Width = result.XSize + 2 * CellHorzMargin + 2;
+      Height = result.YSize + 2 * CellVertMargin + 2;
       return;
     }
     case CellTextUnicode: {
-      TRect room{0, 0, cell.Width() - 2 * CellMarginX, 0};
+      TRect room{0, 0, cell.Width() - 2 * CellHorzMargin, 0};
       const unsigned flags = plat::DT_CALCRECT | plat::DT_NOPREFIX |
                              (WordWrapped || FMultilinecells ? plat::DT_WORDBREAK : plat::DT_SINGLELINE);
       plat::DrawCanvasText(*canvas, DecodeUnicodeCellText(text), room, flags);
-      Width = room.Width() + 2 * CellMarginX;
-      Height = room.Height() + 2 * CellMarginY;
+      Width = room.Width() + 2 * CellHorzMargin;
+      Height = room.Height() + 2 * CellVertMargin;
       return;
     }
     case CellTextRich:
@@ -292,11 +292,11 @@ void TExtStringGrid::GetCellTextSize(int ACol, int ARow, int& Width, int& Height
   }
   if (WordWrapped) {
     if (EditorMode() && ACol == Col() && ARow == Row() && !text.empty() && text.back() == '\n') text += 'w';
-    TRect room{0, 0, cell.Width() - 2 * (CellMarginX + 2), 0};
+    TRect room{0, 0, cell.Width() - 2 * (CellHorzMargin + 2), 0};
     plat::DrawCanvasText(*canvas, text, room,
                          plat::DT_CALCRECT | plat::DT_WORDBREAK | plat::DT_EDITCONTROL | plat::DT_NOPREFIX);
-    Width = room.Width() + 2 * CellMarginX;
-    Height = room.Height() + 2 * CellMarginY;
+    Width = room.Width() + 2 * CellHorzMargin;
+    Height = room.Height() + 2 * CellVertMargin;
     return;
   }
   Width = 0;
@@ -305,10 +305,10 @@ void TExtStringGrid::GetCellTextSize(int ACol, int ARow, int& Width, int& Height
   do {
     plat::String line = FMultilinecells ? TakeFirstLine(rest) : std::exchange(rest, plat::String());
     if (FURLShow && !FURLFull && IsLinkText(line)) StripLinkProtocol(line);
-    Width = std::max(Width, canvas->TextWidth(line) + 2 * CellMarginX);
+    Width = std::max(Width, canvas->TextWidth(line) + 2 * CellHorzMargin);
     ++lines;
   } while (!rest.empty());
-  Height = canvas->TextHeight("gh") * lines + 2 * CellMarginY;
+  Height = canvas->TextHeight("gh") * lines + 2 * CellVertMargin;
 }
 
 }  // namespace zorbit

@@ -182,7 +182,7 @@ void TExtStringGrid::PaintEmptyArea() {
       const TRect first = FBackGround->Cells() == TBackGroundCells::bcNormal
                               ? CellRect(TBaseGrid::FixedCols(), TBaseGrid::FixedRows())
                               : TRect{0, 0, 0, 0};
-      TilePicture(canvas, *picture, {first.Left + CellMarginX, first.Top + CellMarginY}, client);
+      TilePicture(canvas, *picture, {first.Left + CellHorzMargin, first.Top + CellVertMargin}, client);
     }
   }
   plat::DeleteObject(area);

@@ -56,7 +56,7 @@ void TExtStringGrid::DrawRichText(CellPaint& P, const plat::String& Text, const 
 
   const int dpiX = plat::GetDeviceCaps(dc, plat::LOGPIXELSX);
   const int dpiY = plat::GetDeviceCaps(dc, plat::LOGPIXELSY);
-  const int marginX = CellMarginX * dpiX / 96, marginY = CellMarginY * dpiY / 96;
+  const int marginX = CellHorzMargin * dpiX / 96, marginY = CellVertMargin * dpiY / 96;
   plat::FORMATRANGE range;
   range.hdc = dc;
   range.hdcTarget = dc;
@@ -80,8 +80,8 @@ bool TExtStringGrid::MeasureRichText(const plat::String& Text, const plat::TRect
   FRichEdit->SetHeight(Cell.Height());
   FRichEdit->SetWordWrap(WordWrap());
   FRichEdit->Perform(plat::EM_REQUESTRESIZE, 0, 0);
-  Width = FRichEdit->RequestedSize().Width() + 2 * CellMarginX;
-  Height = FRichEdit->RequestedSize().Height() + 2 * CellMarginY;
+  Width = FRichEdit->RequestedSize().Width() + 2 * CellHorzMargin;
+  Height = FRichEdit->RequestedSize().Height() + 2 * CellVertMargin;
   return true;
 }
 

@@ -80,5 +80,8 @@ using TGridFloatFormatEvent = std::function<void(plat::TObject* Sender, int ACol
 using TCustomCellDrawEvent =
     std::function<void(plat::TObject* Sender, plat::TCanvas* Canvas, int ACol, int ARow, plat::TGridDrawState AState,
                        const plat::TRect& ARect, bool Printing)>;
+// Progress of a load or save, 0..100.
+using TGridProgressEvent = std::function<void(plat::TObject* Sender, std::int16_t Progress)>;
+using TUpdateColumnSizeEvent = std::function<void(plat::TObject* Sender, int ACol, int& AWidth)>;
 
 }  // namespace zorbit
