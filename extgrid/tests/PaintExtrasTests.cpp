@@ -248,5 +248,26 @@ TEST_F(PaintExtras, AVerticalGradientRunsDownTheWholeControlBehindTheCells) {
   EXPECT_GT(level(cell.Left + 30, cell.Bottom + 3), atCell - 30);
 }
 
+TEST_F(PaintExtras, LinksShowWithoutTheirProtocolInTheLinkColour) {
+  FGrid->SetWordWrap(false);
+  Show(4, 4);
+  FGrid->SetColWidths(1, 120);
+  FGrid->SetColWidths(2, 120);
+  FGrid->SetCellText(1, 1, "http://ovra.example");
+  FGrid->SetCellText(2, 1, "ovra.example");
+  FGrid->SetRow(3);
+  FGrid->SetURLShow(true);
+  FGrid->SetURLColor(plat::clBlue);
+  Repaint();
+  Keep("link");
+  const plat::TRect link = FGrid->CellRect(1, 1), plain = FGrid->CellRect(2, 1);
+  const int blue = Count(plat::clBlue, link);
+  EXPECT_GT(blue, Ink(2, 1, FGrid->Color())) << "the same text, underlined";
+  EXPECT_EQ(Count(plat::clBlue, plain), 0);
+  FGrid->SetURLFull(true);
+  Repaint();
+  EXPECT_GT(Count(plat::clBlue, link), blue) << "with its protocol";
+}
+
 }  // namespace
 }  // namespace zorbit
