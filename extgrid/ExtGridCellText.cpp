@@ -1,8 +1,8 @@
 // A cell's content: the selection look, the text in its kinds (plain, HTML,
-// Unicode; rich text is ExtGridRichText.cpp's) with the sort indicator and the filter glyph, the texts a cell
-// shows and exports, and the room its content needs.
+// Unicode; rich text is ExtGridRichText.cpp's) with the sort indicator and
+// the filter glyph, the texts a cell shows and exports, and the room its
+// content needs.
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "extgrid/TExtStringGrid.h"

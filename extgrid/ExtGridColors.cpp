@@ -1,5 +1,5 @@
-// Per-cell and per-row colours and fonts, and the small accessors beside
-// them: the cell control, the cursor, the current cell's text, the fixed
+// Per-cell and per-row colours and fonts, the cells marked selected one by
+// one, and the small accessors beside them: the cell control, the cursor, the current cell's text, the fixed
 // gradient colours, the integral height and sizing with the form.
 #include <algorithm>
 
@@ -82,6 +82,27 @@ void TExtStringGrid::RepaintFirstColumn() {
   const plat::TRect last = CellRect(0, std::min(RowCount() - 1, TopRow() + VisibleRowCount()));
   const plat::RECT area{first.Left, first.Top, first.Right, last.Bottom};
   plat::InvalidateRect(Handle(), &area, false);
+}
+
+bool TExtStringGrid::IsCellMarkedSelected(int ACol, int ARow) const {
+  return std::find(FSelectedCells.begin(), FSelectedCells.end(), plat::TGridCoord{ACol, ARow}) != FSelectedCells.end();
+}
+
+void TExtStringGrid::MarkCellSelected(int ACol, int ARow, bool Value) {
+  const plat::TGridCoord cell{ACol, ARow};
+  const auto at = std::find(FSelectedCells.begin(), FSelectedCells.end(), cell);
+  if ((at != FSelectedCells.end()) == Value) return;
+  if (Value)
+    FSelectedCells.push_back(cell);
+  else
+    FSelectedCells.erase(at);
+  RepaintCell(ACol, ARow);
+}
+
+void TExtStringGrid::ClearCellSelectionMarks() {
+  const std::vector<plat::TGridCoord> marked = std::move(FSelectedCells);
+  FSelectedCells.clear();
+  for (const plat::TGridCoord& cell : marked) RepaintCell(cell.X, cell.Y);
 }
 
 plat::String TExtStringGrid::CurrentCellText() {

@@ -106,13 +106,23 @@ void TExtStringGrid::GetCellColor(int ACol, int ARow, plat::TGridDrawState& ASta
 
 void TExtStringGrid::ApplySelectionColors(int ACol, int ARow, plat::TGridDrawState& AState, plat::TBrush* ABrush,
                                           plat::TColor& AColorTo, plat::TFont* AFont) {
-  // Rows, columns and cells picked one by one are marked by the mouse
+  const auto selectionColours = [&] {
+    if (FSelectionColor != plat::clNone) ABrush->SetColor(FSelectionColor);
+    AColorTo = FSelectionColorTo;
+    if (FSelectionTextColor != plat::clNone) AFont->SetColor(FSelectionTextColor);
+    AState.Include(TGridDrawStateItem::gdSelected);
+  };
+  // Whole rows and columns picked one by one are marked by their own
   // handling; what paints here is the selection rectangle.
-  if (!Selection().Contains(ACol, ARow) && !AState.Contains(TGridDrawStateItem::gdSelected)) return;
-  if (FSelectionColor != plat::clNone) ABrush->SetColor(FSelectionColor);
-  AColorTo = FSelectionColorTo;
-  if (FSelectionTextColor != plat::clNone) AFont->SetColor(FSelectionTextColor);
-  AState.Include(TGridDrawStateItem::gdSelected);
+  if (Selection().Contains(ACol, ARow) || AState.Contains(TGridDrawStateItem::gdSelected)) selectionColours();
+  if (!FMouseActions->DisjunctCellSelect()) return;
+  if (IsCellMarkedSelected(ACol, ARow)) {
+    selectionColours();
+  } else if (ACol == Col() && ARow == Row()) {
+    AState.Exclude(TGridDrawStateItem::gdSelected);
+    ABrush->SetColor(Color());
+    AFont->SetColor(Font()->Color());
+  }
 }
 
 void TExtStringGrid::GetCellAlignment(int ACol, int ARow, plat::TAlignment& HAlign, TVAlignment& VAlign) {

@@ -5,7 +5,6 @@
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Shapes.h"
-#include "platform/ui/ControlMessages.h"
 #include "platform/win/Messages.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Painting.h"

@@ -477,6 +477,13 @@ class TExtStringGrid : public TBaseGrid {
   // Sets the control's cursor and keeps it as the grid's own.
   void SetCursor(plat::TCursor Value);
 
+  // The cells picked one by one under MouseActions.DisjunctCellSelect, kept
+  // as (column, row) pairs at any index; marking a cell repaints it.
+  const std::vector<plat::TGridCoord>& SelectedCells() const { return FSelectedCells; }
+  bool IsCellMarkedSelected(int ACol, int ARow) const;
+  void MarkCellSelected(int ACol, int ARow, bool Value);
+  void ClearCellSelectionMarks();
+
   // The cell's font, colours, word wrap and alignment as painting sees them.
   void GetCellAlignment(int ACol, int ARow, plat::TAlignment& HAlign, TVAlignment& VAlign);
   virtual void GetDisplayText(int ACol, int ARow, plat::String& Text);
@@ -642,6 +649,7 @@ class TExtStringGrid : public TBaseGrid {
   // Turns drawing back on after the last bracket closed, and repaints.
   void ResumeRedraw();
   bool FRedrawSuspended = false;
+  std::vector<plat::TGridCoord> FSelectedCells;
   plat::TCursor FGridCursor = 0;
   plat::TColor FSelectionFrameColor = plat::clBlack;
 

@@ -231,5 +231,43 @@ TEST_F(PaintExtras, RichTextIsDrawnByTheRichEditAndAnUnreadableOneAsItsRawText) 
   EXPECT_LT(w, plainW * 2);
 }
 
+TEST_F(PaintExtras, AVerticalGradientRunsDownTheWholeControlBehindTheCells) {
+  FGrid->BackGround()->SetColor(plat::clWhite);
+  FGrid->BackGround()->SetColorTo(plat::clBlack);
+  FGrid->BackGround()->SetDisplay(TBackGroundDisplay::bdGradientVert);
+  Show(3, 3);
+  Keep("background-gradient");
+  const auto level = [this](int X, int Y) { return static_cast<int>(At(X, Y) & 0xFF); };
+  const plat::TRect cell = FGrid->CellRect(2, 2);
+  // A cell takes its slice of the control's gradient; the area below the
+  // cells goes on darkening to the bottom.
+  const int atCell = level(cell.Left + 30, cell.Top + 10);
+  const int expected = 255 - 255 * (cell.Top + 10) / FGrid->Height();
+  EXPECT_NEAR(atCell, expected, 8);
+  EXPECT_LT(level(cell.Left + 30, FGrid->ClientHeight() - 3), 20);
+  EXPECT_GT(level(cell.Left + 30, cell.Bottom + 3), atCell - 30);
+}
+
+TEST_F(PaintExtras, LinksShowWithoutTheirProtocolInTheLinkColour) {
+  FGrid->SetWordWrap(false);
+  Show(4, 4);
+  FGrid->SetColWidths(1, 120);
+  FGrid->SetColWidths(2, 120);
+  FGrid->SetCellText(1, 1, "http://ovra.example");
+  FGrid->SetCellText(2, 1, "ovra.example");
+  FGrid->SetRow(3);
+  FGrid->SetURLShow(true);
+  FGrid->SetURLColor(plat::clBlue);
+  Repaint();
+  Keep("link");
+  const plat::TRect link = FGrid->CellRect(1, 1), plain = FGrid->CellRect(2, 1);
+  const int blue = Count(plat::clBlue, link);
+  EXPECT_GT(blue, Ink(2, 1, FGrid->Color())) << "the same text, underlined";
+  EXPECT_EQ(Count(plat::clBlue, plain), 0);
+  FGrid->SetURLFull(true);
+  Repaint();
+  EXPECT_GT(Count(plat::clBlue, link), blue) << "with its protocol";
+}
+
 }  // namespace
 }  // namespace zorbit

@@ -8,6 +8,7 @@
 
 #include "extgrid/detail/RotatedExtent.h"
 #include "extgrid/tests/ExtGridPaintFixture.h"
+#include "grid/ExtUtilDrawing.h"
 #include "grid/TCellProperties.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
@@ -369,6 +370,138 @@ TEST_F(Paint, TheOpenEditorIsFramedInTheGridLineColour) {
   const plat::TRect r = FGrid->CellRect(2, 2);
   EXPECT_EQ(At(r.Left - 1, r.Top + 8), plat::clRed);
   EXPECT_EQ(At(r.Left + 20, r.Top - 1), plat::clRed);
+}
+
+TEST_F(Paint, CellsPickedOneByOneShowTheSelectionAndTheCurrentCellOnlyWhenPicked) {
+  FGrid->MouseActions()->SetDisjunctCellSelect(true);
+  Show(5, 5);
+  FGrid->SetCol(1);
+  FGrid->SetRow(1);
+  FGrid->MarkCellSelected(3, 2, true);
+  FGrid->MarkCellSelected(2, 4, true);
+  Repaint();
+  Keep("picked-cells");
+  const TColor selected = FGrid->SelectionColor(), window = plat::ColorToRGB(FGrid->Color());
+  EXPECT_EQ(CellColour(3, 2), selected);
+  EXPECT_EQ(CellColour(2, 4), selected);
+  EXPECT_EQ(CellColour(1, 1), window) << "the current cell, not picked";
+  EXPECT_EQ(CellColour(2, 2), window);
+  FGrid->MarkCellSelected(1, 1, true);
+  FGrid->MarkCellSelected(3, 2, false);
+  Pump();
+  EXPECT_EQ(CellColour(1, 1), selected);
+  EXPECT_EQ(CellColour(3, 2), window);
+  FGrid->ClearCellSelectionMarks();
+  Pump();
+  EXPECT_EQ(CellColour(2, 4), window);
+  EXPECT_TRUE(FGrid->SelectedCells().empty());
+}
+
+TEST_F(Paint, PickedCellsAreKeptByColumnAndRowWithoutLimit) {
+  FGrid->MarkCellSelected(1, 70000, true);
+  FGrid->MarkCellSelected(70000, 1, true);
+  EXPECT_TRUE(FGrid->IsCellMarkedSelected(1, 70000));
+  EXPECT_FALSE(FGrid->IsCellMarkedSelected(1, 70000 - 65536));
+  EXPECT_FALSE(FGrid->IsCellMarkedSelected(70000 - 65536, 1));
+  FGrid->MarkCellSelected(1, 70000, true);
+  EXPECT_EQ(FGrid->SelectedCells().size(), 2u);
+}
+
+// The colour resolution, open to the test.
+class TResolvingGrid : public TExtStringGrid {
+ public:
+  using TExtStringGrid::TExtStringGrid;
+  struct Look {
+    TColor Brush;
+    plat::String FontName;
+    bool Fixed;
+  };
+  Look Resolve(int ACol, int ARow, bool Print) {
+    plat::TBrush brush;
+    plat::TFont font;
+    plat::TGridDrawState state;
+    TColor colorTo = plat::clNone;
+    bool wrap = false;
+    plat::TAlignment h{};
+    TVAlignment v{};
+    GetCellColor(ACol, ARow, state, Print, true, true, &brush, colorTo, &font, wrap, h, v);
+    return {brush.Color(), font.Name(), state.Contains(plat::TGridDrawStateItem::gdFixed)};
+  }
+};
+
+TEST(CellLooks, PrintingTakesItsOwnFontsHookAndBandsSetting) {
+  TResolvingGrid grid(nullptr);
+  grid.Bands()->SetActive(true);
+  grid.Bands()->SetPrimaryColor(plat::clAqua);
+  grid.PrintSettings()->SetUseDisplayFont(false);
+  grid.PrintSettings()->Font()->SetName("Print Body");
+  grid.PrintSettings()->FixedFont()->SetName("Print Head");
+  std::vector<std::string> log;
+  grid.OnGetCellColor = [&](plat::TObject*, int, int, plat::TGridDrawState, plat::TBrush*, plat::TFont*) {
+    log.push_back("screen");
+  };
+  grid.OnGetCellPrintColor = [&](plat::TObject*, int, int, plat::TGridDrawState, plat::TBrush*, plat::TFont*) {
+    log.push_back("print");
+  };
+  grid.SetColCount(4);
+  // Column 2: away from the current cell, which shows the selection.
+  const auto screen = grid.Resolve(2, 1, false);
+  const auto print = grid.Resolve(2, 1, true);
+  const auto printedHead = grid.Resolve(2, 0, true);
+  EXPECT_EQ(log, (std::vector<std::string>{"screen", "print", "print"}));
+  EXPECT_EQ(screen.Brush, plat::clAqua);
+  EXPECT_EQ(print.Brush, grid.Color()) << "bands print only when asked";
+  EXPECT_EQ(print.FontName, "Print Body");
+  EXPECT_EQ(printedHead.FontName, "Print Head");
+  EXPECT_TRUE(printedHead.Fixed);
+  grid.Bands()->SetPrint(true);
+  EXPECT_EQ(grid.Resolve(2, 1, true).Brush, plat::clAqua);
+}
+
+TEST(CellLooks, AFixedCellOnTheScreenTakesTheFixedLooksThenItsOwn) {
+  TResolvingGrid grid(nullptr);
+  grid.OnIsFixedCell = [](plat::TObject*, int ARow, int ACol, bool& IsFixed) { IsFixed = ACol == 2 && ARow == 2; };
+  grid.SetColCount(4);
+  grid.GetCellProperties(2, 2)->SetFontName("Own");
+  grid.GetCellProperties(2, 3)->SetBrushColor(plat::clRed);
+  const auto hooked = grid.Resolve(2, 2, false);
+  EXPECT_TRUE(hooked.Fixed);
+  EXPECT_EQ(hooked.Brush, grid.FixedColor());
+  EXPECT_EQ(hooked.FontName, "Own");
+  EXPECT_EQ(grid.Resolve(3, 2, false).Brush, grid.Color());
+  EXPECT_EQ(grid.Resolve(2, 3, false).Brush, plat::clRed);
+  EXPECT_EQ(grid.Resolve(1, 1, false).Brush, grid.SelectionColor()) << "the current cell";
+}
+
+TEST_F(Paint, EachLookEdgesTheFixedCellsItsOwnWay) {
+  const TColor white = plat::clWhite, half = HalfBrightColor(plat::clBtnFace), grey = 0x808080, black = 0;
+  const TColor face = plat::ColorToRGB(plat::clBtnFace);
+  struct Case {
+    TGridLook Look;
+    TColor Top, Bottom, Right, Inside;
+  };
+  // Top, bottom and right edge, and a pixel just inside the top edge.
+  const Case cases[] = {
+      {TGridLook::glStandard, face, grey, grey, face},
+      {TGridLook::glClassic, white, black, black, face},
+      {TGridLook::glSoft, white, half, white, face},
+      {TGridLook::glSilver, white, half, grey, white},
+      {TGridLook::glXP, white, half, grey, white},
+      {TGridLook::glListView, face, grey, grey, white},
+  };
+  FGrid->SetFixedGradientFrom(plat::clWhite);
+  FGrid->SetFixedGradientTo(plat::clWhite);
+  Show(3, 3);
+  const plat::TRect r = FGrid->CellRect(1, 0);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.Look));
+    FGrid->SetLook(c.Look);
+    Repaint();
+    EXPECT_EQ(At(r.Left + 20, r.Top), c.Top);
+    EXPECT_EQ(At(r.Left + 20, r.Bottom - 1), c.Bottom);
+    EXPECT_EQ(At(r.Right - 1, r.Top + 8), c.Right);
+    EXPECT_EQ(At(r.Left + 20, r.Top + 1), c.Inside);
+  }
 }
 
 }  // namespace
