@@ -142,6 +142,8 @@ TScriptRunner::TStep TScriptRunner::Execute(const TScriptCommand& Command) {
   if (Command.Verb == "wait" || Command.Verb == "gone") return Wait(Command);
   if (IsWindowCommand(Command.Verb))
     RunOnWindow(Command);
+  else if (Command.Verb == "prop")
+    Write("prop", EscapedText(PropertyText(FindNamed(Window(Command), Command.Args[0]), Command.Args[1])));
   else
     RunOnControl(Command, FindControl(Window(Command), Command.Args[0]));
   return TStep::Done;
@@ -200,8 +202,6 @@ void TScriptRunner::RunOnControl(const TScriptCommand& Command, plat::TControl& 
   } else if (verb == "cells") {
     for (const auto& row : GridCells(Control, Command.Args.size() > 1 ? std::stoi(Command.Args[1]) : -1))
       Write("row", JoinedRow(row));
-  } else if (verb == "prop") {
-    Write("prop", EscapedText(PropertyText(Control, Command.Args[1])));
   }
 }
 

@@ -14,6 +14,7 @@
 #include "platform/ui/TCustomListBox.h"
 #include "platform/ui/TForm.h"
 #include "platform/ui/TStringGrid.h"
+#include "platform/ui/TTimer.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "testing/FormTest.h"
@@ -42,6 +43,10 @@ class ScriptRunnerTest : public zorbit::testing::FormTest {
     auto* ext = Place(new zorbit::TExtStringGrid(FForm), "grdExt", {170, 120, 300, 200});
     ext->SetColCount(3);
     ext->SetCells(2, 1, "<b>bold</b>");
+    auto* timer = new plat::TTimer(FForm);
+    timer->SetName("tmrTick");
+    timer->SetEnabled(false);
+    timer->SetInterval(250);
     FForm->Show();
     Pump();
   }
@@ -87,6 +92,7 @@ TEST_F(ScriptRunnerTest, ClicksTypesAndReadsInTheLoop) {
                                                      "prop btnGo Caption\n"
                                                      "prop btnGo Enabled\n"
                                                      "prop btnGo Tag\n"
+                                                     "prop tmrTick Interval\n"
                                                      "windows\n"
                                                      "print done\n"),
                                 FOut);
@@ -102,6 +108,7 @@ TEST_F(ScriptRunnerTest, ClicksTypesAndReadsInTheLoop) {
             "prop: Go\n"
             "prop: True\n"
             "prop: 0\n"
+            "prop: 250\n"
             "window: TForm\n"
             "print: done\n");
   EXPECT_EQ(FClicks, 1);
@@ -114,7 +121,8 @@ TEST_F(ScriptRunnerTest, AFailingCommandReportsItsLineAndLeavesTheRest) {
     const char* Script;
     const char* Error;
   } cases[] = {
-      {"wait TForm\nclick btnNone\nprint never\n", "error: line 2: no control \"btnNone\" on TForm"},
+      {"wait TForm\nclick btnNone\nprint never\n", "error: line 2: no component \"btnNone\" on TForm"},
+      {"wait TForm\nclick tmrTick\n", "error: line 2: \"tmrTick\" (TTimer) on TForm is no control"},
       {"text edtName\n", "error: line 1: text before any wait: no window to address"},
       {"wait TForm\nclick lstItems #3\n", "error: line 2: \"lstItems\" (TListBox) has no item 3"},
       {"wait TForm\nitems btnGo\n", "error: line 2: \"btnGo\" (TButton) has no items"},
