@@ -1,7 +1,7 @@
 // The script runner inside a loop of this process: a window of the standard
-// controls and both string grids, driven and read by a script stepping on
-// the window layer's timer, its output checked line by line; a failing
-// command and a program that ends first.
+// controls and both string grids, driven, read and closed by a script
+// stepping on the window layer's timer, its output checked line by line; a
+// failing command and a program that ends first.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "extgrid/TExtStringGrid.h"
+#include "platform/os/Launcher.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TCustomEdit.h"
 #include "platform/ui/TCustomListBox.h"
@@ -32,7 +33,11 @@ class ScriptRunnerTest : public zorbit::testing::FormTest {
     FForm->SetBounds(100, 100, 500, 400);
     FButton = Place(new plat::TButton(FForm), "btnGo", {10, 10, 80, 25});
     FButton->SetCaption("Go");
-    FButton->OnClick = [this](plat::TObject*) { ++FClicks; };
+    FButton->OnClick = [this](plat::TObject*) {
+      ++FClicks;
+      plat::ProgramLauncher().OpenDocument("/help/topic one.htm");
+      plat::ProgramLauncher().StartProgram({"/bin/viewer", "a\tb"}, "/");
+    };
     FEdit = Place(new plat::TEdit(FForm), "edtName", {10, 40, 150, 22});
     FList = Place(new plat::TListBox(FForm), "lstItems", {10, 70, 150, 80});
     for (const char* item : {"a", "b\tc", "d"}) FList->Items()->Add(item);
@@ -84,7 +89,9 @@ TEST_F(ScriptRunnerTest, ClicksTypesAndReadsInTheLoop) {
   uidrive::TScriptRunner runner(uidrive::ParseScript("wait TForm\n"
                                                      "click btnGo\n"
                                                      "type edtName  Ann Lee\n"
+                                                     "key edtName Shift+X\n"
                                                      "text edtName\n"
+                                                     "launches\n"
                                                      "items lstItems\n"
                                                      "click lstItems #2\n"
                                                      "cells grdPlain\n"
@@ -94,11 +101,15 @@ TEST_F(ScriptRunnerTest, ClicksTypesAndReadsInTheLoop) {
                                                      "prop btnGo Tag\n"
                                                      "prop tmrTick Interval\n"
                                                      "windows\n"
+                                                     "close\n"
+                                                     "gone TForm\n"
                                                      "print done\n"),
                                 FOut);
   ASSERT_TRUE(RunUntil(runner, "print: done")) << FOut.str();
   EXPECT_EQ(FOut.str(),
-            "text:  Ann Lee\n"
+            "text:  Ann LeeX\n"
+            "launch: document /help/topic one.htm\n"
+            "launch: program /bin/viewer a\\tb\n"
             "item: a\n"
             "item: b\\tc\n"
             "item: d\n"
@@ -113,6 +124,7 @@ TEST_F(ScriptRunnerTest, ClicksTypesAndReadsInTheLoop) {
             "print: done\n");
   EXPECT_EQ(FClicks, 1);
   EXPECT_EQ(FList->ItemIndex(), 2);
+  EXPECT_FALSE(FForm->Visible());
   EXPECT_EQ(runner.Finish(0), 0);
 }
 
