@@ -95,8 +95,10 @@ std::vector<std::vector<plat::String>> GridCells(plat::TControl& Control, int Ro
   if (Row >= grid->RowCount())
     throw ETargetError(Named(Control) + " has " + std::to_string(grid->RowCount()) + " rows, no row " +
                        std::to_string(Row));
+  const int first = Row < 0 ? 0 : Row;
+  const int last = Row < 0 ? grid->RowCount() - 1 : Row;
   std::vector<std::vector<plat::String>> rows;
-  for (int r = Row < 0 ? 0 : Row; r < (Row < 0 ? grid->RowCount() : Row + 1); ++r) {
+  for (int r = first; r <= last; ++r) {
     std::vector<plat::String>& cells = rows.emplace_back();
     for (int c = 0; c < grid->ColCount(); ++c) cells.push_back(grid->Cells(c, r));
   }
