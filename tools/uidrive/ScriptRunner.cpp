@@ -53,9 +53,10 @@ void PressKey(const TKeySpec& Key) {
 
 void SaveScreenshot(plat::TCustomForm& Window, const std::string& File) {
   const std::vector<plat::Byte> png = plat::WindowScreenshot(Window.Handle());
+  if (png.empty()) throw ETargetError("no picture of " + Window.ClassName());
   std::ofstream out(File, std::ios::binary);
   out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-  if (png.empty() || !out.flush()) throw ETargetError("cannot write the screenshot " + File);
+  if (!out.flush()) throw ETargetError("cannot write the screenshot " + File);
 }
 
 // What the program would have started, as "document TARGET" or

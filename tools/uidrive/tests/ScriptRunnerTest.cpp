@@ -142,6 +142,8 @@ TEST_F(ScriptRunnerTest, AFailingCommandReportsItsLineAndLeavesTheRest) {
       {"wait TForm\ncells grdPlain 2\n", "error: line 2: \"grdPlain\" (TStringGrid) has 2 rows, no row 2"},
       {"wait TForm\nprop btnGo Font\n", "error: line 2: Font of \"btnGo\" (TButton) is no text, enumeration or number"},
       {"wait TForm\nprop btnGo Colour\n", "error: line 2: \"btnGo\" (TButton) publishes no readable Colour"},
+      {"wait TForm\nscreenshot /nonexistent/folder/shot.png\n",
+       "error: line 2: cannot write the screenshot /nonexistent/folder/shot.png"},
   };
   for (const auto& c : cases) {
     FOut.str("");
