@@ -62,6 +62,8 @@ BENCHMARK(BM_BareFormPainted)->Unit(benchmark::kMillisecond)->UseManualTime();
 // The console report, then the program's time over the bare form's.
 class TRatioReporter : public benchmark::ConsoleReporter {
  public:
+  // Plain text: the report is read in logs as often as on a terminal.
+  TRatioReporter() : ConsoleReporter(OO_None) {}
   void ReportRuns(const std::vector<Run>& Reports) override {
     for (const Run& run : Reports)
       if (run.run_type == Run::RT_Iteration) FTimes[run.run_name.function_name] = run.GetAdjustedRealTime();

@@ -53,9 +53,10 @@ void PressKey(const TKeySpec& Key) {
 
 void SaveScreenshot(plat::TCustomForm& Window, const std::string& File) {
   const std::vector<plat::Byte> png = plat::WindowScreenshot(Window.Handle());
+  if (png.empty()) throw ETargetError("no picture of " + Window.ClassName());
   std::ofstream out(File, std::ios::binary);
   out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-  if (png.empty() || !out.flush()) throw ETargetError("cannot write the screenshot " + File);
+  if (!out.flush()) throw ETargetError("cannot write the screenshot " + File);
 }
 
 // What the program would have started, as "document TARGET" or
@@ -142,6 +143,8 @@ TScriptRunner::TStep TScriptRunner::Execute(const TScriptCommand& Command) {
   if (Command.Verb == "wait" || Command.Verb == "gone") return Wait(Command);
   if (IsWindowCommand(Command.Verb))
     RunOnWindow(Command);
+  else if (Command.Verb == "prop")
+    Write("prop", EscapedText(PropertyText(FindNamed(Window(Command), Command.Args[0]), Command.Args[1])));
   else
     RunOnControl(Command, FindControl(Window(Command), Command.Args[0]));
   return TStep::Done;
@@ -200,8 +203,6 @@ void TScriptRunner::RunOnControl(const TScriptCommand& Command, plat::TControl& 
   } else if (verb == "cells") {
     for (const auto& row : GridCells(Control, Command.Args.size() > 1 ? std::stoi(Command.Args[1]) : -1))
       Write("row", JoinedRow(row));
-  } else if (verb == "prop") {
-    Write("prop", EscapedText(PropertyText(Control, Command.Args[1])));
   }
 }
 

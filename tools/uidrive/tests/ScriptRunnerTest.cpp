@@ -1,7 +1,7 @@
 // The script runner inside a loop of this process: a window of the standard
-// controls and both string grids, driven and read by a script stepping on
-// the window layer's timer, its output checked line by line; a failing
-// command and a program that ends first.
+// controls and both string grids, driven, read and closed by a script
+// stepping on the window layer's timer, its output checked line by line; a
+// failing command and a program that ends first.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "extgrid/TExtStringGrid.h"
+#include "platform/os/Launcher.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TCustomEdit.h"
 #include "platform/ui/TCustomListBox.h"
 #include "platform/ui/TForm.h"
 #include "platform/ui/TStringGrid.h"
+#include "platform/ui/TTimer.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "testing/FormTest.h"
@@ -31,7 +33,11 @@ class ScriptRunnerTest : public zorbit::testing::FormTest {
     FForm->SetBounds(100, 100, 500, 400);
     FButton = Place(new plat::TButton(FForm), "btnGo", {10, 10, 80, 25});
     FButton->SetCaption("Go");
-    FButton->OnClick = [this](plat::TObject*) { ++FClicks; };
+    FButton->OnClick = [this](plat::TObject*) {
+      ++FClicks;
+      plat::ProgramLauncher().OpenDocument("/help/topic one.htm");
+      plat::ProgramLauncher().StartProgram({"/bin/viewer", "a\tb"}, "/");
+    };
     FEdit = Place(new plat::TEdit(FForm), "edtName", {10, 40, 150, 22});
     FList = Place(new plat::TListBox(FForm), "lstItems", {10, 70, 150, 80});
     for (const char* item : {"a", "b\tc", "d"}) FList->Items()->Add(item);
@@ -42,6 +48,10 @@ class ScriptRunnerTest : public zorbit::testing::FormTest {
     auto* ext = Place(new zorbit::TExtStringGrid(FForm), "grdExt", {170, 120, 300, 200});
     ext->SetColCount(3);
     ext->SetCells(2, 1, "<b>bold</b>");
+    auto* timer = new plat::TTimer(FForm);
+    timer->SetName("tmrTick");
+    timer->SetEnabled(false);
+    timer->SetInterval(250);
     FForm->Show();
     Pump();
   }
@@ -79,7 +89,9 @@ TEST_F(ScriptRunnerTest, ClicksTypesAndReadsInTheLoop) {
   uidrive::TScriptRunner runner(uidrive::ParseScript("wait TForm\n"
                                                      "click btnGo\n"
                                                      "type edtName  Ann Lee\n"
+                                                     "key edtName Shift+X\n"
                                                      "text edtName\n"
+                                                     "launches\n"
                                                      "items lstItems\n"
                                                      "click lstItems #2\n"
                                                      "cells grdPlain\n"
@@ -87,12 +99,17 @@ TEST_F(ScriptRunnerTest, ClicksTypesAndReadsInTheLoop) {
                                                      "prop btnGo Caption\n"
                                                      "prop btnGo Enabled\n"
                                                      "prop btnGo Tag\n"
+                                                     "prop tmrTick Interval\n"
                                                      "windows\n"
+                                                     "close\n"
+                                                     "gone TForm\n"
                                                      "print done\n"),
                                 FOut);
   ASSERT_TRUE(RunUntil(runner, "print: done")) << FOut.str();
   EXPECT_EQ(FOut.str(),
-            "text:  Ann Lee\n"
+            "text:  Ann LeeX\n"
+            "launch: document /help/topic one.htm\n"
+            "launch: program /bin/viewer a\\tb\n"
             "item: a\n"
             "item: b\\tc\n"
             "item: d\n"
@@ -102,10 +119,12 @@ TEST_F(ScriptRunnerTest, ClicksTypesAndReadsInTheLoop) {
             "prop: Go\n"
             "prop: True\n"
             "prop: 0\n"
+            "prop: 250\n"
             "window: TForm\n"
             "print: done\n");
   EXPECT_EQ(FClicks, 1);
   EXPECT_EQ(FList->ItemIndex(), 2);
+  EXPECT_FALSE(FForm->Visible());
   EXPECT_EQ(runner.Finish(0), 0);
 }
 
@@ -114,7 +133,8 @@ TEST_F(ScriptRunnerTest, AFailingCommandReportsItsLineAndLeavesTheRest) {
     const char* Script;
     const char* Error;
   } cases[] = {
-      {"wait TForm\nclick btnNone\nprint never\n", "error: line 2: no control \"btnNone\" on TForm"},
+      {"wait TForm\nclick btnNone\nprint never\n", "error: line 2: no component \"btnNone\" on TForm"},
+      {"wait TForm\nclick tmrTick\n", "error: line 2: \"tmrTick\" (TTimer) on TForm is no control"},
       {"text edtName\n", "error: line 1: text before any wait: no window to address"},
       {"wait TForm\nclick lstItems #3\n", "error: line 2: \"lstItems\" (TListBox) has no item 3"},
       {"wait TForm\nitems btnGo\n", "error: line 2: \"btnGo\" (TButton) has no items"},
@@ -122,6 +142,8 @@ TEST_F(ScriptRunnerTest, AFailingCommandReportsItsLineAndLeavesTheRest) {
       {"wait TForm\ncells grdPlain 2\n", "error: line 2: \"grdPlain\" (TStringGrid) has 2 rows, no row 2"},
       {"wait TForm\nprop btnGo Font\n", "error: line 2: Font of \"btnGo\" (TButton) is no text, enumeration or number"},
       {"wait TForm\nprop btnGo Colour\n", "error: line 2: \"btnGo\" (TButton) publishes no readable Colour"},
+      {"wait TForm\nscreenshot /nonexistent/folder/shot.png\n",
+       "error: line 2: cannot write the screenshot /nonexistent/folder/shot.png"},
   };
   for (const auto& c : cases) {
     FOut.str("");

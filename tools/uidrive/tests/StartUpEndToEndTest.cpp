@@ -87,6 +87,7 @@ TEST_F(StartUpEndToEndTest, WithoutServiceAUserGetsTheMessageAndNoWindow) {
       RunProgram({"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", UIDRIVE_PATH,
                   WriteScriptFile("wait TfmOvraMessageBox\n"
                                   "windows\n"
+                                  "prop fmBase Caption\n"
                                   "text lbTitle\n"
                                   "text lblText\n"
                                   "key - Enter\n"
@@ -94,10 +95,11 @@ TEST_F(StartUpEndToEndTest, WithoutServiceAUserGetsTheMessageAndNoWindow) {
   // The program ended on the message, before any main window showed.
   EXPECT_EQ(run.ExitCode, 1) << run.Output;
   EXPECT_EQ(Values(run.Output, "window"), (std::vector<std::string>{"TfmOvraMessageBox"}));
+  EXPECT_EQ(Values(run.Output, "prop"), (std::vector<std::string>{"Ovra Zorbit Management"}));
   EXPECT_EQ(
       Values(run.Output, "text"),
       (std::vector<std::string>{"Service stopped", "Can not connect to service. Application will be terminated!"}));
-  EXPECT_EQ(Values(run.Output, "error"), (std::vector<std::string>{"line 6: the program ended before this line"}));
+  EXPECT_EQ(Values(run.Output, "error"), (std::vector<std::string>{"line 7: the program ended before this line"}));
 }
 
 }  // namespace
