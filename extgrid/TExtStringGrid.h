@@ -251,7 +251,9 @@ class TExtStringGrid : public TBaseGrid {
   bool ScrollSynch() const { return FScrollSynch; }
   void SetScrollSynch(bool Value) { FScrollSynch = Value; }
   bool ScrollProportional() const { return FScrollProportional; }
-  void SetScrollProportional(bool Value) { FScrollProportional = Value; }
+  // On: thumbs sized to the part of the rows and columns in view, still
+  // on the 0..127 positions; off: standard thumbs again.
+  void SetScrollProportional(bool Value);
   TScrollHintType ScrollHints() const { return FScrollHints; }
   void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
   TIntelliPan IntelliPan() const { return FIntelliPan; }
@@ -327,7 +329,7 @@ class TExtStringGrid : public TBaseGrid {
   // Hidden rows and columns, display and real indexes, row operations
   // (ExtGridMapping.cpp, ExtGridHidden.cpp, ExtGridRowOps.cpp,
   // ExtGridColOps.cpp, ExtGridClearing.cpp, ExtGridColumnMerges.cpp,
-  // ExtGridScrolling.cpp).
+  // ExtGridScrolling.cpp, ExtGridProportional.cpp).
   // Real rows are where the data lies, counting hidden rows; display rows
   // are the grid's rows. Columns 0..511 can be hidden; the others always map
   // to themselves. Shrinking RowCount drops the rows beyond it (texts
@@ -449,7 +451,10 @@ class TExtStringGrid : public TBaseGrid {
   int GetNodeIndent(int ARow) override;
   void Resize() override;
   // The policy follows every scroll-range update of the grid.
-  void ScrollRangeUpdated() override { UpdateScrollBars(false); }
+  void ScrollRangeUpdated() override {
+    UpdateScrollBars(false);
+    UpdateProportionalScroll();
+  }
   void HiddenLastRowChanged() override;
   void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
   void ApplyColumnHeaders();
@@ -486,6 +491,9 @@ class TExtStringGrid : public TBaseGrid {
   // The scroll hint and synchronous scrolling while the thumb is dragged.
   void TrackThumb(plat::TMessage& Message, bool Vertical);
   void HideScrollHint();
+  // Sizes both thumbs to the share of the cells in view (ExtGridProportional.cpp).
+  void UpdateProportionalScroll();
+  void UpdateProportionalBar(bool Vertical);
 
   std::unique_ptr<plat::TCollection> FHiddenRows =
       std::make_unique<plat::TCollection>(plat::CollectionItemClass<TGridItem>());

@@ -119,6 +119,28 @@ TEST_F(Scrolling, ScrollSynchFollowsTheThumbWithoutThumbTracking) {
   EXPECT_EQ(FGrid->TopRow(), middle);
 }
 
+TEST_F(Scrolling, ProportionalThumbsShowTheShareInView) {
+  MakeGrid(40);
+  FForm->Show();
+  Pump();
+  FGrid->SetScrollProportional(true);
+  plat::SCROLLINFO info{};
+  info.fMask = plat::SIF_ALL;
+  ASSERT_TRUE(plat::GetScrollInfo(FGrid->Handle(), plat::SB_VERT, &info));
+  // The positions still end at 127.
+  EXPECT_EQ(info.nMax - static_cast<int>(info.nPage) + 1, 127);
+  const double shown = static_cast<double>(info.nPage) / (info.nMax + 1);
+  const double normalRows = FGrid->RowCount() - FGrid->FixedRows();
+  EXPECT_GE(shown, FGrid->VisibleRowCount() / normalRows);
+  EXPECT_LE(shown, (FGrid->VisibleRowCount() + 1) / normalRows);
+  plat::SendMessage(FGrid->Handle(), plat::WM_VSCROLL, plat::MAKEWPARAM(plat::SB_BOTTOM, 0), 0);
+  EXPECT_EQ(FGrid->TopRow() + FGrid->VisibleRowCount(), 40);
+  EXPECT_EQ(plat::GetScrollPos(FGrid->Handle(), plat::SB_VERT), 127);
+  FGrid->SetScrollProportional(false);
+  ASSERT_TRUE(plat::GetScrollInfo(FGrid->Handle(), plat::SB_VERT, &info));
+  EXPECT_EQ(info.nPage, 0u);
+}
+
 TEST_F(Scrolling, ANewColumnCountReStretchesTheStretchColumn) {
   MakeGrid(3);
   FGrid->ColumnSize()->SetStretch(true);
