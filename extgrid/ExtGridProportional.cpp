@@ -1,20 +1,18 @@
 // Proportional scroll bars: the thumb's page is the share of the normal
 // rows (columns) that the grid shows, while the positions stay 0..127 (the
 // range grows so that the last position is still 127).
-#include <cmath>
-
 #include "extgrid/TExtStringGrid.h"
+#include "extgrid/detail/Nearest.h"
 #include "platform/win/ScrollBars.h"
 
 namespace zorbit {
+
+using detail::Nearest;
 
 namespace {
 
 constexpr int ThumbRange = 127;
 constexpr float Whole = 0.9999f;
-
-// Rounds to the nearest integer, halves to even.
-int Nearest(double Value) { return static_cast<int>(std::nearbyint(Value)); }
 
 }  // namespace
 
@@ -68,6 +66,7 @@ void TExtStringGrid::UpdateProportionalBar(bool Vertical) {
   else if (Vertical)
     info.nPos = ThumbRange;
   plat::SetScrollInfo(Handle(), bar, &info, true);
+  CopyScrollInfoToFlat(bar);
 }
 
 }  // namespace zorbit

@@ -242,12 +242,16 @@ class TExtStringGrid : public TBaseGrid {
   plat::TColor LookColor2() const { return FLookColor2; }
 
   // Scrolling.
+  // Flat and Encarta bars use the common controls' flat scroll bars where
+  // the library offers them (ExtGridFlatScroll.cpp); colour and width go
+  // to them.
   TScrollType ScrollType() const { return FScrollType; }
-  void SetScrollType(TScrollType Value) { FScrollType = Value; }
+  void SetScrollType(TScrollType Value);
   plat::TColor ScrollColor() const { return FScrollColor; }
-  void SetScrollColor(plat::TColor Value) { FScrollColor = Value; }
+  void SetScrollColor(plat::TColor Value);
   int ScrollWidth() const { return FScrollWidth; }
-  void SetScrollWidth(int Value) { FScrollWidth = Value; }
+  void SetScrollWidth(int Value);
+  bool FlatScrollActive() const { return FFlatScrollActive; }
   bool ScrollSynch() const { return FScrollSynch; }
   void SetScrollSynch(bool Value) { FScrollSynch = Value; }
   bool ScrollProportional() const { return FScrollProportional; }
@@ -491,6 +495,19 @@ class TExtStringGrid : public TBaseGrid {
   // The scroll hint and synchronous scrolling while the thumb is dragged.
   void TrackThumb(plat::TMessage& Message, bool Vertical);
   void HideScrollHint();
+  // The flat scroll bars, through the functions the common controls offer
+  // by name; nothing where one is missing or the bar is not in ScrollBars.
+  void InitFlatScrollBars();
+  void DoneFlatScrollBars();
+  void SetFlatScrollProp(plat::UINT Index, plat::INT_PTR Value);
+  void ShowFlatScrollBar(int Bar, bool Show);
+  void CopyScrollInfoToFlat(int Bar);
+  bool FlatBarAllowed(int Bar) const;
+  void ApplyFlatStyle();
+  void ApplyFlatColor();
+  void ApplyFlatWidth();
+  // Each flat bar shown exactly while its cells do not all show.
+  void ShowFlatBarsAsNeeded();
   // Sizes both thumbs to the share of the cells in view (ExtGridProportional.cpp).
   void UpdateProportionalScroll();
   void UpdateProportionalBar(bool Vertical);
@@ -499,6 +516,7 @@ class TExtStringGrid : public TBaseGrid {
       std::make_unique<plat::TCollection>(plat::CollectionItemClass<TGridItem>());
   int FHiddenColCount = 0;
   int FLastReportedRow = -1;
+  bool FFlatScrollActive = false;
   plat::THintWindow* FScrollHint = nullptr;
 
   bool Designing() const;
