@@ -337,9 +337,10 @@ class TExtStringGrid : public TBaseGrid {
   // Real rows are where the data lies, counting hidden rows; display rows
   // are the grid's rows. Columns 0..511 can be hidden; the others always map
   // to themselves. Shrinking RowCount drops the rows beyond it (texts
-  // freed, objects freed); cells beyond ColCount stay (hidden columns live
-  // there). Operations given indexes out of range change nothing, counts
-  // are clamped to the rows that exist.
+  // emptied, objects freed); cells beyond ColCount stay (hidden columns live
+  // there). Removed rows and columns free the objects they still hold.
+  // Operations given indexes out of range or counts below 1 change nothing;
+  // counts are clamped to the rows that exist, insertion indexes to 0..count.
   int DisplayToRealCol(int ACol) const;
   int RealToDisplayCol(int ACol) const;
   int DisplayToRealRow(int ARow) const;
