@@ -5,6 +5,7 @@
 #include <string>
 
 #include "extgrid/TExtStringGrid.h"
+#include "extgrid/detail/Nearest.h"
 #include "platform/rtl/MulDiv.h"
 #include "platform/ui/THintWindow.h"
 #include "platform/win/Mouse.h"
@@ -59,18 +60,31 @@ void TExtStringGrid::TrackThumb(plat::TMessage& Message, bool Vertical) {
 
 void TExtStringGrid::WMHScroll(plat::TMessage& Message) {
   TrackThumb(Message, false);
+  const int code = plat::LOWORD(Message.WParam);
+  if (FFlatScrollActive && code == plat::SB_THUMBPOSITION && ColCount() > 0) {
+    // The flat bar's thumb ends its track short by the page it shows.
+    const int page = detail::Nearest(VisibleColCount() * 128.0 / ColCount());
+    const int position = static_cast<short>(plat::HIWORD(Message.WParam));
+    const int rescaled = detail::Nearest(position * 127.0 / (128 - page));
+    Message.WParam = plat::MAKEWPARAM(static_cast<plat::Word>(code), static_cast<plat::Word>(rescaled));
+  }
   TBaseGrid::WMHScroll(Message);
+  CopyScrollInfoToFlat(plat::SB_HORZ);
+  CopyScrollInfoToFlat(plat::SB_VERT);
 }
 
 void TExtStringGrid::WMVScroll(plat::TMessage& Message) {
   TrackThumb(Message, true);
   TBaseGrid::WMVScroll(Message);
+  CopyScrollInfoToFlat(plat::SB_VERT);
+  CopyScrollInfoToFlat(plat::SB_HORZ);
 }
 
 void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
   if (!Parent() || Loading() || ComponentState().Contains(plat::TComponentStateItem::csReading)) return;
   if (FColumnSize->Stretch()) StretchColumn(FColumnSize->StretchColumn());
   TBaseGrid::SizeChanged(OldColCount, OldRowCount);
+  ShowFlatBarsAsNeeded();
 }
 
 bool TExtStringGrid::ScreenToCell(plat::TPoint Point, int& ACol, int& ARow) {

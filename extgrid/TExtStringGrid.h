@@ -246,16 +246,22 @@ class TExtStringGrid : public TBaseGrid {
   plat::TColor LookColor2() const { return FLookColor2; }
 
   // Scrolling.
+  // Flat and Encarta bars use the common controls' flat scroll bars where
+  // the library offers them (ExtGridFlatScroll.cpp); colour and width go
+  // to them.
   TScrollType ScrollType() const { return FScrollType; }
-  void SetScrollType(TScrollType Value) { FScrollType = Value; }
+  void SetScrollType(TScrollType Value);
   plat::TColor ScrollColor() const { return FScrollColor; }
-  void SetScrollColor(plat::TColor Value) { FScrollColor = Value; }
+  void SetScrollColor(plat::TColor Value);
   int ScrollWidth() const { return FScrollWidth; }
-  void SetScrollWidth(int Value) { FScrollWidth = Value; }
+  void SetScrollWidth(int Value);
+  bool FlatScrollActive() const { return FFlatScrollActive; }
   bool ScrollSynch() const { return FScrollSynch; }
   void SetScrollSynch(bool Value) { FScrollSynch = Value; }
   bool ScrollProportional() const { return FScrollProportional; }
-  void SetScrollProportional(bool Value) { FScrollProportional = Value; }
+  // On: thumbs sized to the part of the rows and columns in view, still
+  // on the 0..127 positions; off: standard thumbs again.
+  void SetScrollProportional(bool Value);
   TScrollHintType ScrollHints() const { return FScrollHints; }
   void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
   TIntelliPan IntelliPan() const { return FIntelliPan; }
@@ -387,13 +393,14 @@ class TExtStringGrid : public TBaseGrid {
   // Hidden rows and columns, display and real indexes, row operations
   // (ExtGridMapping.cpp, ExtGridHidden.cpp, ExtGridRowOps.cpp,
   // ExtGridColOps.cpp, ExtGridClearing.cpp, ExtGridColumnMerges.cpp,
-  // ExtGridScrolling.cpp).
+  // ExtGridScrolling.cpp, ExtGridProportional.cpp).
   // Real rows are where the data lies, counting hidden rows; display rows
   // are the grid's rows. Columns 0..511 can be hidden; the others always map
   // to themselves. Shrinking RowCount drops the rows beyond it (texts
-  // freed, objects freed); cells beyond ColCount stay (hidden columns live
-  // there). Operations given indexes out of range change nothing, counts
-  // are clamped to the rows that exist.
+  // emptied, objects freed); cells beyond ColCount stay (hidden columns live
+  // there). Removed rows and columns free the objects they still hold.
+  // Operations given indexes out of range or counts below 1 change nothing;
+  // counts are clamped to the rows that exist, insertion indexes to 0..count.
   int DisplayToRealCol(int ACol) const;
   int RealToDisplayCol(int ACol) const;
   int DisplayToRealRow(int ARow) const;
@@ -580,7 +587,10 @@ class TExtStringGrid : public TBaseGrid {
   int GetNodeIndent(int ARow) override;
   void Resize() override;
   // The policy follows every scroll-range update of the grid.
-  void ScrollRangeUpdated() override { UpdateScrollBars(false); }
+  void ScrollRangeUpdated() override {
+    UpdateScrollBars(false);
+    UpdateProportionalScroll();
+  }
   void HiddenLastRowChanged() override;
   void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
   void ApplyColumnHeaders();
@@ -617,11 +627,28 @@ class TExtStringGrid : public TBaseGrid {
   // The scroll hint and synchronous scrolling while the thumb is dragged.
   void TrackThumb(plat::TMessage& Message, bool Vertical);
   void HideScrollHint();
+  // The flat scroll bars, through the functions the common controls offer
+  // by name; nothing where one is missing or the bar is not in ScrollBars.
+  void InitFlatScrollBars();
+  void DoneFlatScrollBars();
+  void SetFlatScrollProp(plat::UINT Index, plat::INT_PTR Value);
+  void ShowFlatScrollBar(int Bar, bool Show);
+  void CopyScrollInfoToFlat(int Bar);
+  bool FlatBarAllowed(int Bar) const;
+  void ApplyFlatStyle();
+  void ApplyFlatColor();
+  void ApplyFlatWidth();
+  // Each flat bar shown exactly while its cells do not all show.
+  void ShowFlatBarsAsNeeded();
+  // Sizes both thumbs to the share of the cells in view (ExtGridProportional.cpp).
+  void UpdateProportionalScroll();
+  void UpdateProportionalBar(bool Vertical);
 
   std::unique_ptr<plat::TCollection> FHiddenRows =
       std::make_unique<plat::TCollection>(plat::CollectionItemClass<TGridItem>());
   int FHiddenColCount = 0;
   int FLastReportedRow = -1;
+  bool FFlatScrollActive = false;
   plat::THintWindow* FScrollHint = nullptr;
   // Painting's own (ExtGridPaint.cpp and its neighbours).
   struct CellPaint;

@@ -3,6 +3,7 @@
 // mouse.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "extgrid/tests/GridRowsFixture.h"
 #include "platform/rtl/MulDiv.h"
 #include "platform/ui/THintWindow.h"
+#include "platform/win/FlatScrollBars.h"
 #include "platform/win/InputInjection.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Mouse.h"
@@ -117,6 +119,68 @@ TEST_F(Scrolling, ScrollSynchFollowsTheThumbWithoutThumbTracking) {
   FGrid->SetScrollSynch(true);
   plat::SendMessage(FGrid->Handle(), plat::WM_VSCROLL, plat::MAKEWPARAM(plat::SB_THUMBTRACK, 64), 0);
   EXPECT_EQ(FGrid->TopRow(), middle);
+}
+
+TEST_F(Scrolling, ProportionalThumbsShowTheShareInView) {
+  MakeGrid(40);
+  FForm->Show();
+  Pump();
+  FGrid->SetScrollProportional(true);
+  plat::SCROLLINFO info{};
+  info.fMask = plat::SIF_ALL;
+  ASSERT_TRUE(plat::GetScrollInfo(FGrid->Handle(), plat::SB_VERT, &info));
+  // The positions still end at 127.
+  EXPECT_EQ(info.nMax - static_cast<int>(info.nPage) + 1, 127);
+  const double shown = static_cast<double>(info.nPage) / (info.nMax + 1);
+  const double normalRows = FGrid->RowCount() - FGrid->FixedRows();
+  EXPECT_GE(shown, FGrid->VisibleRowCount() / normalRows);
+  EXPECT_LE(shown, (FGrid->VisibleRowCount() + 1) / normalRows);
+  plat::SendMessage(FGrid->Handle(), plat::WM_VSCROLL, plat::MAKEWPARAM(plat::SB_BOTTOM, 0), 0);
+  EXPECT_EQ(FGrid->TopRow() + FGrid->VisibleRowCount(), 40);
+  EXPECT_EQ(plat::GetScrollPos(FGrid->Handle(), plat::SB_VERT), 127);
+  FGrid->SetScrollProportional(false);
+  ASSERT_TRUE(plat::GetScrollInfo(FGrid->Handle(), plat::SB_VERT, &info));
+  EXPECT_EQ(info.nPage, 0u);
+}
+
+TEST_F(Scrolling, FlatAndEncartaBarsCarryTheGridsStyleColourAndWidth) {
+  MakeWideGrid();
+  const plat::HWND window = FGrid->Handle();
+  const auto prop = [window](plat::UINT Index) {
+    int value = -1;
+    return plat::FlatSB_GetScrollProp(window, Index, &value) ? value : -1;
+  };
+  FGrid->SetScrollColor(0x123456);  // kept for when the bars are flat
+  FGrid->SetScrollType(TScrollType::ssFlat);
+  ASSERT_TRUE(FGrid->FlatScrollActive());
+  EXPECT_EQ(prop(plat::WSB_PROP_VSTYLE), plat::FSB_FLAT_MODE);
+  EXPECT_EQ(prop(plat::WSB_PROP_HSTYLE), plat::FSB_FLAT_MODE);
+  EXPECT_EQ(prop(plat::WSB_PROP_VBKGCOLOR), 0x123456);
+  EXPECT_EQ(prop(plat::WSB_PROP_CXVSCROLL), FGrid->ScrollWidth());
+  FGrid->SetScrollWidth(12);
+  FGrid->SetScrollColor(plat::clNone);  // no colour: the last one stays
+  EXPECT_EQ(prop(plat::WSB_PROP_CYHSCROLL), 12);
+  EXPECT_EQ(prop(plat::WSB_PROP_HBKGCOLOR), 0x123456);
+  FGrid->SetScrollType(TScrollType::ssEncarta);
+  EXPECT_EQ(prop(plat::WSB_PROP_VSTYLE), plat::FSB_ENCARTA_MODE);
+  FGrid->SetScrollType(TScrollType::ssNormal);
+  EXPECT_FALSE(FGrid->FlatScrollActive());
+  EXPECT_EQ(prop(plat::WSB_PROP_VSTYLE), -1);  // the flat bars are gone
+}
+
+TEST_F(Scrolling, AFlatThumbLetGoAtTheEndOfItsTrackReachesTheLastColumn) {
+  MakeWideGrid();
+  const int last = FGrid->ColCount() - FGrid->VisibleColCount();
+  const int page = static_cast<int>(std::nearbyint(FGrid->VisibleColCount() * 128.0 / FGrid->ColCount()));
+  const auto letGo = [this](int Position) {
+    FGrid->SetLeftCol(1);
+    plat::SendMessage(FGrid->Handle(), plat::WM_HSCROLL, plat::MAKEWPARAM(plat::SB_THUMBPOSITION, Position), 0);
+    return FGrid->LeftCol();
+  };
+  EXPECT_LT(letGo(128 - page), last);
+  FGrid->SetScrollType(TScrollType::ssFlat);
+  EXPECT_EQ(letGo(128 - page), last);
+  EXPECT_EQ(letGo(0), 1);
 }
 
 TEST_F(Scrolling, ANewColumnCountReStretchesTheStretchColumn) {

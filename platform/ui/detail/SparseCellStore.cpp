@@ -107,12 +107,17 @@ void TSparseCellStore::MoveRows(int FromIndex, int Count, int ToIndex) {
   // Only the rows between the two places change their keys.
   const int low = std::min(FromIndex, ToIndex);
   const int high = std::max(FromIndex, ToIndex) + Count - 1;
-  std::vector<std::pair<int, TRowCells>> moved;
+  // The rows' nodes are taken out and put back under their new keys, so
+  // no row's cells are copied or allocated again.
   for (auto it = FRows.lower_bound(low); it != FRows.end() && it->first <= high;) {
-    moved.emplace_back(MovedIndex(it->first, FromIndex, Count, ToIndex), std::move(it->second));
-    it = FRows.erase(it);
+    auto next = std::next(it);
+    auto node = FRows.extract(it);
+    node.key() = MovedIndex(node.key(), FromIndex, Count, ToIndex);
+    FMovedRows.push_back(std::move(node));
+    it = next;
   }
-  for (auto& [index, cells] : moved) FRows.emplace(index, std::move(cells));
+  for (auto& node : FMovedRows) FRows.insert(std::move(node));
+  FMovedRows.clear();
 }
 
 void TSparseCellStore::MoveCols(int FromIndex, int Count, int ToIndex) {

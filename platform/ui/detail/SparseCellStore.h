@@ -80,6 +80,9 @@ class TSparseCellStore {
   }
 
   std::map<int, TRowCells> FRows;
+  // The rows a move takes out, kept between moves so that a move among many
+  // rows does not allocate.
+  std::vector<std::map<int, TRowCells>::node_type> FMovedRows;
   int FCachedRow = -1;
   TRowCells* FCachedCells = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/os/ModuleExports.h"
 #include "platform/win/CommonControls.h"
+#include "platform/win/FlatScrollBars.h"
 #include "platform/win/LayeredWindows.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/ScrollBars.h"
@@ -30,6 +31,19 @@ BOOL ExportedTrackMouseEvent(TRACKMOUSEEVENT* track) { return AsBool(TrackMouseE
 int ExportedSetWindowRgn(HWND window, HRGN region, BOOL redraw) {
   return SetWindowRgn(window, region, redraw != FALSE);
 }
+BOOL ExportedInitializeFlatSB(HWND window) { return AsBool(InitializeFlatSB(window)); }
+BOOL ExportedFlatSBSetScrollProp(HWND window, UINT index, INT_PTR value, BOOL redraw) {
+  return AsBool(FlatSB_SetScrollProp(window, index, value, redraw != FALSE));
+}
+BOOL ExportedFlatSBGetScrollProp(HWND window, UINT index, int* value) {
+  return AsBool(FlatSB_GetScrollProp(window, index, value));
+}
+BOOL ExportedFlatSBShowScrollBar(HWND window, int bar, BOOL show) {
+  return AsBool(FlatSB_ShowScrollBar(window, bar, show != FALSE));
+}
+int ExportedFlatSBSetScrollInfo(HWND window, int bar, SCROLLINFO* info, BOOL redraw) {
+  return FlatSB_SetScrollInfo(window, bar, info, redraw != FALSE);
+}
 
 template <typename Function>
 void Export(const char* name, Function* function) {
@@ -52,6 +66,12 @@ void RegisterUser32Exports() {
   Export("TrackMouseEvent", &ExportedTrackMouseEvent);
   Export("SetWindowRgn", &ExportedSetWindowRgn);
   ExportCommonControls("DllGetVersion", &CommonControlsGetVersion);
+  ExportCommonControls("InitializeFlatSB", &ExportedInitializeFlatSB);
+  ExportCommonControls("UninitializeFlatSB", &UninitializeFlatSB);
+  ExportCommonControls("FlatSB_SetScrollProp", &ExportedFlatSBSetScrollProp);
+  ExportCommonControls("FlatSB_GetScrollProp", &ExportedFlatSBGetScrollProp);
+  ExportCommonControls("FlatSB_ShowScrollBar", &ExportedFlatSBShowScrollBar);
+  ExportCommonControls("FlatSB_SetScrollInfo", &ExportedFlatSBSetScrollInfo);
 }
 
 }  // namespace plat

@@ -7,6 +7,7 @@
 #include "platform/gdi/Region.h"
 #include "platform/gdi/Shapes.h"
 #include "platform/os/ModuleExports.h"
+#include "platform/win/FlatScrollBars.h"
 #include "platform/win/Focus.h"
 #include "platform/win/LayeredWindows.h"
 #include "platform/win/Mouse.h"
@@ -175,6 +176,51 @@ TEST_F(User32Exports, MouseRegionAndScrollBarCallsGoThrough) {
   ASSERT_TRUE(GetScrollBarInfo(w, OBJID_VSCROLL, &direct));
   EXPECT_EQ(viaName.rcScrollBar, direct.rcScrollBar);
   EXPECT_FALSE(viaName.rcScrollBar.IsEmpty());
+}
+
+using InitializeFlatSBProc = BOOL (*)(HWND);
+using FlatSBSetScrollPropProc = BOOL (*)(HWND, UINT, INT_PTR, BOOL);
+using FlatSBGetScrollPropProc = BOOL (*)(HWND, UINT, int*);
+using FlatSBSetScrollInfoProc = int (*)(HWND, int, SCROLLINFO*, BOOL);
+
+TEST_F(User32Exports, FlatScrollBarsKeepTheirPropertiesWithTheWindow) {
+  const HMODULE comctl = GetModuleHandle("comctl32.dll");
+  ASSERT_NE(comctl, nullptr);
+  const auto initialize = reinterpret_cast<InitializeFlatSBProc>(GetProcAddress(comctl, "InitializeFlatSB"));
+  const auto setProp = reinterpret_cast<FlatSBSetScrollPropProc>(GetProcAddress(comctl, "FlatSB_SetScrollProp"));
+  const auto getProp = reinterpret_cast<FlatSBGetScrollPropProc>(GetProcAddress(comctl, "FlatSB_GetScrollProp"));
+  const auto setInfo = reinterpret_cast<FlatSBSetScrollInfoProc>(GetProcAddress(comctl, "FlatSB_SetScrollInfo"));
+  for (const char* name : {"UninitializeFlatSB", "FlatSB_ShowScrollBar"})
+    EXPECT_NE(GetProcAddress(comctl, name), nullptr) << name;
+  ASSERT_TRUE(initialize && setProp && getProp && setInfo);
+  const HWND window = Make("bars", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {10, 10, 310, 210});
+  int value = -1;
+  EXPECT_FALSE(setProp(window, WSB_PROP_VSTYLE, FSB_FLAT_MODE, TRUE));  // not initialized
+  EXPECT_TRUE(initialize(window));
+  EXPECT_TRUE(getProp(window, WSB_PROP_VBKGCOLOR, &value));
+  EXPECT_EQ(value, 0);
+  EXPECT_TRUE(setProp(window, WSB_PROP_VSTYLE, FSB_ENCARTA_MODE, TRUE));
+  EXPECT_TRUE(setProp(window, WSB_PROP_CXVSCROLL, 12, TRUE));
+  EXPECT_FALSE(setProp(window, 0x0003, 1, TRUE));  // not one property
+  EXPECT_TRUE(getProp(window, WSB_PROP_VSTYLE, &value));
+  EXPECT_EQ(value, FSB_ENCARTA_MODE);
+  EXPECT_TRUE(getProp(window, WSB_PROP_CXVSCROLL, &value));
+  EXPECT_EQ(value, 12);
+  // Information goes to the window's standard bar.
+  SCROLLINFO info{};
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMax = 99;
+  info.nPage = 10;
+  info.nPos = 40;
+  EXPECT_EQ(setInfo(window, SB_VERT, &info, TRUE), 40);
+  SCROLLINFO read{};
+  read.fMask = SIF_ALL;
+  ASSERT_TRUE(GetScrollInfo(window, SB_VERT, &read));
+  EXPECT_EQ(read.nMax, 99);
+  EXPECT_EQ(read.nPage, 10u);
+  EXPECT_EQ(UninitializeFlatSB(window), S_OK);
+  EXPECT_FALSE(getProp(window, WSB_PROP_VSTYLE, &value));
+  EXPECT_EQ(UninitializeFlatSB(window), E_FAIL);
 }
 
 }  // namespace
