@@ -70,5 +70,12 @@ using TCellValidateEvent =
 using TRowSizeEvent = std::function<void(plat::TObject* Sender, int ARow)>;
 using TCanAddRowEvent = std::function<void(plat::TObject* Sender, bool& CanAdd)>;
 using TCanInsertRowEvent = std::function<void(plat::TObject* Sender, int ARow, bool& CanInsert)>;
+// The input events: the cells whose texts changed; the new selection; a
+// click on a cell (row, column), which a CanClick handler may refuse.
+using TCellsChangedEvent = std::function<void(plat::TObject* Sender, const plat::TRect& R)>;
+using TSelectionChangedEvent =
+    std::function<void(plat::TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
+using TClickCellEvent = std::function<void(plat::TObject* Sender, int ARow, int ACol)>;
+using TCanClickCellEvent = std::function<void(plat::TObject* Sender, int ARow, int ACol, bool& Allow)>;
 
 }  // namespace zorbit
