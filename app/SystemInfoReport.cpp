@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/rtl/StringList.h"
+#include "platform/rtl/Unicode.h"
 
 namespace zorbit {
 
@@ -12,15 +13,17 @@ constexpr int kGap = 2;
 constexpr const char* kPageMark = "======";
 constexpr const char* kGroupMarkInAll = "******";
 
+// Captions are padded by characters, so translated ones line up too.
 void WriteAlignedRows(const std::vector<TInfoRow>& Rows, plat::TStrings& Report) {
-  std::size_t longest = 0;
-  for (const TInfoRow& row : Rows) longest = std::max(longest, row.Name.size());
+  int longest = 0;
+  for (const TInfoRow& row : Rows) longest = std::max(longest, plat::Utf8Length(row.Name));
   for (const TInfoRow& row : Rows) {
     if (row.Name.empty() && row.Value.empty()) {
       Report.Add("");
       continue;
     }
-    Report.Add(row.Name + plat::String(longest + kGap - row.Name.size(), ' ') + row.Value);
+    const auto blanks = static_cast<std::size_t>(longest + kGap - plat::Utf8Length(row.Name));
+    Report.Add(row.Name + plat::String(blanks, ' ') + row.Value);
   }
 }
 

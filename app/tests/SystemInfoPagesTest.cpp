@@ -289,12 +289,12 @@ TEST(SystemInfoReport, AlignsEachListToItsLongestCaption) {
   TInfoPage grouped;
   grouped.Grouped = true;
   grouped.Groups.push_back({"Motherboard", {{"Serial Number", "X1"}}});
-  grouped.Groups.push_back({"BIOS", {{"Vendor", "Ovra"}, {}, {"Release Date", "3/14/2007"}}});
+  grouped.Groups.push_back({"BIOS", {{"Vendor", "Ovra"}, {}, {"Release Date", "3/14/2007"}, {"Größe", "1"}}});
   report.Clear();
   WritePageReport(grouped, "******", report);
   EXPECT_EQ(report.Text(),
             "****** Motherboard ******\r\nSerial Number  X1\r\n\r\n"
-            "****** BIOS ******\r\nVendor        Ovra\r\n\r\nRelease Date  3/14/2007\r\n\r\n");
+            "****** BIOS ******\r\nVendor        Ovra\r\n\r\nRelease Date  3/14/2007\r\nGröße         1\r\n\r\n");
 }
 
 TEST_F(SystemInfoPagesTest, TheReportOfAllPagesHasEveryPageInOrder) {
