@@ -118,7 +118,6 @@ void TfmSystemInfo::FormCreate(plat::TObject* Sender) {
   FGrid->SetRowCount(11);
   FGrid->SetCells(0, 0, InfoCaption("Item"));
   FGrid->SetCells(1, 0, InfoCaption("Value"));
-  FPage = pgSummary;
   FSerialPortHidden = zorbit::SerialPortHidden(ServLink());
   ShowPage(pgSummary);
 }

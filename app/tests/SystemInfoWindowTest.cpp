@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "AppTestSupport.h"
 #include "StandInWindowTest.h"
+#include "app/Localization.h"
 #include "app/AssetTag.h"
 #include "app/Translate.h"
 #include "extgrid/TExtStringGrid.h"
@@ -35,9 +37,18 @@ using TPage = TfmSystemInfo::TPage;
 
 class SystemInfoWindowTest : public StandInWindowTest {
  protected:
+  void SetUp() override {
+    StandInWindowTest::SetUp();
+    // The English pack as the program loads it: its texts and the page pictures.
+    InitializeLocalization();
+    CreateLocalization(ProgramDir() + "Resources", FPack.Path()).Load("English_ZorbitN");
+    ASSERT_NE(FilePool(), nullptr);
+    FilePool()->LoadImages(ProgramDir() + "pfqtheme.ini", "MainBitmaps");
+  }
   void TearDown() override {
     AppHooks().ProcessMessages = nullptr;
     delete FWindow;
+    FinalizeLocalization();
     StandInWindowTest::TearDown();
   }
 
@@ -71,6 +82,7 @@ class SystemInfoWindowTest : public StandInWindowTest {
   }
 
   TfmSystemInfo* FWindow = nullptr;
+  zorbit::testing::TTempFolder FPack{"zorbit-pack"};
 };
 
 TEST_F(SystemInfoWindowTest, OpensOnTheSummary) {
