@@ -207,7 +207,7 @@ void TfmSystemInfo::FillGrid(const TInfoPage& Page) {
 
 void TfmSystemInfo::FitColumns() {
   FGrid->ColumnSize()->SetStretch(false);
-  // INTERIM: FitColumnsToText(false, kFitMargin) once it lands.
+  FGrid->FitColumnsToText(false, kFitMargin);
   if (FGrid->Width() - FGrid->ScrollWidth() < FGrid->ColWidths(0) + FGrid->ColWidths(1))
     FGrid->SetColWidths(1, FGrid->Width());
   else

@@ -37,3 +37,20 @@ function(zorbit_fuzz_targets library)
     target_link_libraries(${reader}Fuzz PRIVATE ${library})
   endforeach()
 endfunction()
+
+# zorbit_program(<target>)
+# An executable that is the program: built into app/ of the build folder
+# beside Resources/ and pfqtheme.ini, with the program file's version
+# resource (the About window shows it when the registry names no version).
+function(zorbit_program target)
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/app)
+  add_dependencies(${target} english_pack)
+  zorbit_version_resource(${target}
+    COMPANY_NAME "Ovra"
+    FILE_DESCRIPTION "Ovra Zorbit Management"
+    FILE_VERSION ${PROJECT_VERSION}.0
+    INTERNAL_NAME zorbit
+    ORIGINAL_FILENAME zorbit
+    PRODUCT_NAME "Ovra Zorbit Management"
+    PRODUCT_VERSION ${PROJECT_VERSION}.0)
+endfunction()

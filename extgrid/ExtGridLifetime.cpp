@@ -171,6 +171,8 @@ void TExtStringGrid::Loaded() {
   FSavedFixedRows = TBaseGrid::FixedRows();
   FSavedFixedCols = TBaseGrid::FixedCols();
   FLoadedRowHeight = DefaultRowHeight();
+  FMinColWidth = 10;
+  FMinRowHeight = DefaultRowHeight();
   FGridLoaded = true;
   plat::TGridOptions options = Options();
   if (options.Contains(plat::TGridOption::goAlwaysShowEditor)) {

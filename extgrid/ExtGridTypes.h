@@ -77,5 +77,8 @@ using TSelectionChangedEvent =
     std::function<void(plat::TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
 using TClickCellEvent = std::function<void(plat::TObject* Sender, int ARow, int ACol)>;
 using TCanClickCellEvent = std::function<void(plat::TObject* Sender, int ARow, int ACol, bool& Allow)>;
+// Progress of a load or save, 0..100.
+using TGridProgressEvent = std::function<void(plat::TObject* Sender, std::int16_t Progress)>;
+using TUpdateColumnSizeEvent = std::function<void(plat::TObject* Sender, int ACol, int& AWidth)>;
 
 }  // namespace zorbit

@@ -163,9 +163,10 @@ class TExtStringGrid : public TBaseGrid {
   void SetHideFocusRect(bool Value) { FHideFocusRect = Value; }
 
   // Text and layout.
-  // The flag only: fitting columns to their text comes with column fitting.
+  // Setting it fits the columns to their text at once (FitColumnsToText with
+  // False and 10).
   bool AutoSize() const { return FAutoSizeFlag; }
-  void SetAutoSize(bool Value) override { FAutoSizeFlag = Value; }
+  void SetAutoSize(bool Value) override;
   TVAlignment VAlignment() const { return FVAlignment; }
   void SetVAlignment(TVAlignment Value);
   bool WordWrap() const { return TBaseGrid::WordWrap(); }
@@ -323,6 +324,50 @@ class TExtStringGrid : public TBaseGrid {
   virtual void AddRow() { SetRowCount(RowCount() + 1); }
   void ResetColumnOrder();
   const std::vector<int>& ColumnOrder() const { return FColumnOrder; }
+
+  // Import, automatic sizes and the row swap (ExtGridCsv.cpp,
+  // ExtGridWorkbook.cpp, ExtGridFitting.cpp, ExtGridRowSwap.cpp). Loads run
+  // in one update bracket and keep what was read when they fail. A CSV file
+  // that cannot be opened raises EExtGridError "Cannot open file <name>";
+  // a read error mid-file raises plat::EInOutError after the rows read so far
+  // are stored and CsvDelimiter is restored. The workbook import raises
+  // EExtGridError "Excel OLE server not found" or "Excel worksheet <name> not
+  // found", and passes on the automation's own errors (plat::EOleException).
+  // Sizes pass through the clamp of the width (height) limits; 0 means none.
+  char CsvDelimiter() const { return FCsvDelimiter; }  // '\0': detected per load
+  void SetCsvDelimiter(char Value) { FCsvDelimiter = Value; }
+  bool TildeLineBreaks() const { return FTildeLineBreaks; }
+  void SetTildeLineBreaks(bool Value) { FTildeLineBreaks = Value; }
+  // Loads and streams take the fixed cells too; true at creation.
+  bool IncludeFixedCells() const { return FIncludeFixedCells; }
+  void SetIncludeFixedCells(bool Value) { FIncludeFixedCells = Value; }
+  int MinColWidth() const { return FMinColWidth; }
+  void SetMinColWidth(int Value) { FMinColWidth = Value; }
+  int MaxColWidth() const { return FMaxColWidth; }
+  void SetMaxColWidth(int Value) { FMaxColWidth = Value; }
+  int MinRowHeight() const { return FMinRowHeight; }
+  void SetMinRowHeight(int Value) { FMinRowHeight = Value; }
+  int MaxRowHeight() const { return FMaxRowHeight; }
+  void SetMaxRowHeight(int Value) { FMaxRowHeight = Value; }
+  // Automatic sizing only widens (heightens).
+  bool OnlyGrow() const { return FOnlyGrow; }
+  void SetOnlyGrow(bool Value) { FOnlyGrow = Value; }
+  // Space between a cell's edge and its text.
+  static constexpr int CellHorzMargin = 2;
+  static constexpr int CellVertMargin = 2;
+  void ImportCsvFile(const plat::String& FileName) { ReadCsvIntoGrid(FileName, false); }
+  void ReadCsvIntoGrid(const plat::String& FileName, bool Append);
+  void ImportSpreadsheetFile(const plat::String& FileName) { ReadExcelSheet(FileName, {}); }
+  // The used range of the named worksheet, or of the active one.
+  void ReadExcelSheet(const plat::String& FileName, const plat::String& SheetName);
+  void FitColumnsToText(bool IncludeFixed, int Extra);
+  void FitColumnToContents(int ACol);
+  void FitRowToContents(int ARow);
+  void SetRowLines(int ARow, int Lines, int Extra);
+  virtual void ExchangeRows(int ARow1, int ARow2);
+  int SwapCount() const { return FSwapCount; }
+  TGridProgressEvent OnFileProgress;
+  TUpdateColumnSizeEvent OnUpdateColumnSize;
 
   // The hooks through which every grid feature asks the events.
   virtual void GetGridHint(int ACol, int ARow, plat::String& HintText);
@@ -523,6 +568,15 @@ class TExtStringGrid : public TBaseGrid {
   bool FGridLoaded = false;
   plat::TCursor FDesignCursor = 0;
   int FLoadedRowHeight = 0;
+  char FCsvDelimiter = '\0';
+  bool FTildeLineBreaks = false;
+  bool FIncludeFixedCells = true;
+  int FMinColWidth = 0;
+  int FMaxColWidth = 0;
+  int FMinRowHeight = 0;
+  int FMaxRowHeight = 0;
+  bool FOnlyGrow = false;
+  int FSwapCount = 0;
 
   // Keys, mouse, timer ticks and window messages (ExtGridKeys.cpp,
   // ExtGridMouse.cpp, ExtGridMessages.cpp). A key, press, release, drag or

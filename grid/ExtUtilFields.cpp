@@ -32,7 +32,7 @@ String ReplaceAll(const String& Text, const String& From, const String& To) {
 // Calls Visit(position of the run's last character, 1-based) for each run of
 // C of odd length; stops when Visit answers false.
 template <typename Visit>
-void ForEachOddRun(char C, const String& Text, Visit visit) {
+void ForEachOddRun(char C, std::string_view Text, Visit visit) {
   for (std::size_t i = 0; i < Text.size();) {
     if (Text[i] != C) {
       ++i;
@@ -52,7 +52,7 @@ int CharPosition(char C, const String& Text) {
   return p == String::npos ? 0 : static_cast<int>(p + 1);
 }
 
-int FindUnpairedChar(char C, const String& Text) {
+int FindUnpairedChar(char C, std::string_view Text) {
   int found = 0;
   ForEachOddRun(C, Text, [&](int position) {
     found = position;
@@ -61,7 +61,7 @@ int FindUnpairedChar(char C, const String& Text) {
   return found;
 }
 
-int CountUnpairedChars(char C, const String& Text) {
+int CountUnpairedChars(char C, std::string_view Text) {
   int count = 0;
   ForEachOddRun(C, Text, [&](int) {
     ++count;
@@ -70,11 +70,11 @@ int CountUnpairedChars(char C, const String& Text) {
   return count;
 }
 
-int CountCharOccurrences(char C, const String& Text) {
+int CountCharOccurrences(char C, std::string_view Text) {
   return static_cast<int>(std::count(Text.begin(), Text.end(), C));
 }
 
-String UndoubleChar(char C, const String& Text) {
+String UndoubleChar(char C, std::string_view Text) {
   String out;
   out.reserve(Text.size());
   for (std::size_t i = 0; i < Text.size(); ++i) {

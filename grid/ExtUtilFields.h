@@ -1,6 +1,8 @@
 #pragma once
 // Field routines of the CSV reader and the grid's text streams. Positions
 // count from 1; 0 means "not found".
+#include <string_view>
+
 #include "platform/rtl/Types.h"
 
 namespace zorbit {
@@ -10,12 +12,12 @@ int CharPosition(char C, const plat::String& Text);
 // Runs of C: the first run of odd length (at the end of the text or followed
 // by another character) ends a quoted field; the position of its last
 // character, 0 when every run pairs up.
-int FindUnpairedChar(char C, const plat::String& Text);
+int FindUnpairedChar(char C, std::string_view Text);
 // The number of such odd runs.
-int CountUnpairedChars(char C, const plat::String& Text);
-int CountCharOccurrences(char C, const plat::String& Text);
+int CountUnpairedChars(char C, std::string_view Text);
+int CountCharOccurrences(char C, std::string_view Text);
 // A doubled C becomes one C, a single C is dropped.
-plat::String UndoubleChar(char C, const plat::String& Text);
+plat::String UndoubleChar(char C, std::string_view Text);
 
 // Each CR LF becomes character 11; the result stands between double quotes.
 plat::String QuoteMultiLineField(const plat::String& Text);

@@ -12,27 +12,40 @@
 
 namespace zorbit::testing {
 
-TPictureMatch MatchReference(const plat::Bitmap& Picture, const std::string& ReferencePath, int Tolerance) {
-  TPictureMatch match;
+std::unique_ptr<plat::Bitmap> ReadPngPicture(const std::string& Path) {
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, ReferencePath.c_str())) return match;
+  if (!png_image_begin_read_from_file(&image, Path.c_str())) return nullptr;
   image.format = PNG_FORMAT_RGB;
-  std::vector<png_byte> pixels(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) return match;
-  if (static_cast<int>(image.width) != Picture.Width() || static_cast<int>(image.height) != Picture.Height()) {
-    return match;
+  if (!plat::Bitmap::ValidSize(static_cast<int>(image.width), static_cast<int>(image.height))) {
+    png_image_free(&image);
+    return nullptr;
   }
+  std::vector<png_byte> pixels(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) return nullptr;
+  auto picture = std::make_unique<plat::Bitmap>(static_cast<int>(image.width), static_cast<int>(image.height));
+  for (int y = 0; y < picture->Height(); ++y) {
+    for (int x = 0; x < picture->Width(); ++x) {
+      const png_byte* rgb = &pixels[(static_cast<std::size_t>(y) * image.width + x) * 3];
+      picture->Put(x, y, plat::PixelFromColorRef(rgb[0] | (rgb[1] << 8) | (rgb[2] << 16)));
+    }
+  }
+  return picture;
+}
+
+TPictureMatch MatchReference(const plat::Bitmap& Picture, const std::string& ReferencePath, int Tolerance) {
+  TPictureMatch match;
+  const std::unique_ptr<plat::Bitmap> reference = ReadPngPicture(ReferencePath);
+  if (!reference || reference->Width() != Picture.Width() || reference->Height() != Picture.Height()) return match;
   match.Loaded = true;
   for (int y = 0; y < Picture.Height(); ++y) {
     for (int x = 0; x < Picture.Width(); ++x) {
       const plat::COLORREF actual = plat::ColorRefFromPixel(Picture.At(x, y));
-      const png_byte* expected = &pixels[(static_cast<std::size_t>(y) * image.width + x) * 3];
-      const int channels[3][2] = {{static_cast<int>(actual & 0xFF), expected[0]},
-                                  {static_cast<int>((actual >> 8) & 0xFF), expected[1]},
-                                  {static_cast<int>((actual >> 16) & 0xFF), expected[2]}};
+      const plat::COLORREF expected = plat::ColorRefFromPixel(reference->At(x, y));
       int largest = 0;
-      for (const auto& c : channels) largest = std::max(largest, std::abs(c[0] - c[1]));
+      for (int shift : {0, 8, 16})
+        largest = std::max(largest, std::abs(static_cast<int>((actual >> shift) & 0xFF) -
+                                             static_cast<int>((expected >> shift) & 0xFF)));
       match.Largest = std::max(match.Largest, largest);
       if (largest > Tolerance) ++match.Differing;
     }

@@ -1,6 +1,7 @@
 #pragma once
 // Pictures compared with reference PNG files kept beside the tests, and
 // pictures kept in the build folder for a person to look at.
+#include <memory>
 #include <string>
 
 #include "platform/gdi/Bitmap.h"
@@ -16,6 +17,10 @@ struct TPictureMatch {
 // Compares Picture with the PNG at ReferencePath, pixel by pixel, each
 // channel within Tolerance.
 TPictureMatch MatchReference(const plat::Bitmap& Picture, const std::string& ReferencePath, int Tolerance);
+
+// A PNG file as a picture (its colours, without alpha), for pictures that
+// another process saved; null when it cannot be read.
+std::unique_ptr<plat::Bitmap> ReadPngPicture(const std::string& Path);
 
 // Writes the picture as PNG into the build folder (FileName may hold
 // sub-folders) for a person to look at; answers the file's path.

@@ -110,6 +110,11 @@ String ServiceTablePath() {
   return FileIn(root.empty() ? String("/etc/zorbit") : root, "services.ini");
 }
 
+String LoopbackPortTablePath() {
+  const String root = PlatformRootFolder();
+  return FileIn(root.empty() ? String("/etc/zorbit") : root, "ports.ini");
+}
+
 String RunFolder(const String& subFolder) {
   const String root = PlatformRootFolder();
   String folder;

@@ -10,6 +10,7 @@
 //   <root>/Windows                                  Windows folder (CSIDL 36)
 //   <root>/Windows/System32                         system folder (CSIDL 37)
 //   <root>/services.ini                             the service table
+//   <root>/ports.ini                                the loopback port table (LoopbackPorts.h)
 //   <root>/run/                                     pid and status files, mutex lock files,
 //                                                   window registry
 //
@@ -20,6 +21,7 @@
 //   user data               $XDG_DATA_HOME (~/.local/share)
 //   local user data         $XDG_CACHE_HOME (~/.cache)
 //   service table           /etc/zorbit/services.ini
+//   loopback port table     /etc/zorbit/ports.ini
 //   run state               $XDG_RUNTIME_DIR/zorbit, else /run/zorbit for root,
 //                           else /tmp/zorbit-<uid> (private to the user)
 //
@@ -49,6 +51,7 @@ String WindowsFolder();
 String SystemFolder();
 
 String ServiceTablePath();
+String LoopbackPortTablePath();
 
 // The run-state folder, or the named folder below it ("mutex", "services",
 // "windows").

@@ -81,6 +81,12 @@ class TRangeValues {
   // The value at (row, column), both from 0 within the range; empty for a
   // cell without one and for a place outside the range.
   const TSheetValue& Value(int row, int column) const;
+  // Calls Visit(row, column, value) for each cell that holds a value, rows
+  // first and left to right, without visiting the empty ones.
+  template <typename Visit>
+  void ForEachValue(Visit visit) const {
+    for (const auto& [place, value] : FCells) visit(place.first, place.second, value);
+  }
 
  private:
   int FRowCount;

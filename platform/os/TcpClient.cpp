@@ -2,16 +2,20 @@
 
 #include <fcntl.h>
 #include <netdb.h>
+#include <arpa/inet.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <optional>
 
+#include "platform/os/LoopbackPorts.h"
 #include "platform/rtl/LastError.h"
 
 namespace plat {
@@ -57,6 +61,20 @@ String AddressText(const sockaddr* address, socklen_t length) {
   char host[NI_MAXHOST];
   if (::getnameinfo(address, length, host, sizeof host, nullptr, 0, NI_NUMERICHOST) != 0) return String();
   return host;
+}
+
+// The address to connect to: a loopback one on the port its table maps to.
+sockaddr_storage ConnectTarget(const addrinfo* address) {
+  sockaddr_storage target{};
+  std::memcpy(&target, address->ai_addr, std::min<std::size_t>(address->ai_addrlen, sizeof target));
+  if (target.ss_family == AF_INET) {
+    auto& v4 = reinterpret_cast<sockaddr_in&>(target);
+    if ((ntohl(v4.sin_addr.s_addr) >> 24) == 127) v4.sin_port = htons(MappedLoopbackPort(ntohs(v4.sin_port)));
+  } else if (target.ss_family == AF_INET6) {
+    auto& v6 = reinterpret_cast<sockaddr_in6&>(target);
+    if (IN6_IS_ADDR_LOOPBACK(&v6.sin6_addr)) v6.sin6_port = htons(MappedLoopbackPort(ntohs(v6.sin6_port)));
+  }
+  return target;
 }
 
 }  // namespace
@@ -111,7 +129,8 @@ void TTcpClient::Connect(int timeoutMs) {
       error = errno;
       continue;
     }
-    if (::connect(fd, address->ai_addr, address->ai_addrlen) != 0) {
+    const sockaddr_storage target = ConnectTarget(address);
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&target), address->ai_addrlen) != 0) {
       error = errno;
       if (error == EINPROGRESS) {
         if (!PollUntil(fd, POLLOUT, deadline)) {

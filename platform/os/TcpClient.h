@@ -4,6 +4,8 @@
 // connection state through events, also when the peer ends the connection:
 // then it disconnects itself (OnStatus hsDisconnecting and hsDisconnected,
 // then OnDisconnected) before raising. Not for use by several threads at once.
+// A connection to a loopback address goes to the port that the machine's
+// loopback port table maps Port to (LoopbackPorts.h); Port() stays as set.
 #include <functional>
 
 #include "platform/rtl/Exception.h"

@@ -41,6 +41,7 @@ const TResStringRec SMsgDlgYesToAll{65035, "Yes to &All"};
 const TResStringRec SCloseButton{65036, "&Close"};
 const TResStringRec SResNotFound{65037, "Resource %s not found"};
 const TResStringRec SResStreamReadOnly{65038, "Can't write to a read-only resource stream"};
+const TResStringRec SInOutError{65039, "I/O error %d"};
 
 namespace {
 const TResStringRec* const kTable[] = {
@@ -50,7 +51,7 @@ const TResStringRec* const kTable[] = {
     &SFCreateErrorEx, &SMemoryStreamError, &SIniFileWriteError, &SMsgDlgWarning,   &SMsgDlgError,   &SMsgDlgInformation,
     &SMsgDlgConfirm,  &SMsgDlgYes,         &SMsgDlgNo,          &SMsgDlgOK,        &SMsgDlgCancel,  &SMsgDlgHelp,
     &SMsgDlgAbort,    &SMsgDlgRetry,       &SMsgDlgIgnore,      &SMsgDlgAll,       &SMsgDlgNoToAll, &SMsgDlgYesToAll,
-    &SCloseButton,    &SResNotFound,       &SResStreamReadOnly,
+    &SCloseButton,    &SResNotFound,       &SResStreamReadOnly, &SInOutError,
 };
 }  // namespace
 

@@ -32,6 +32,7 @@ extern const TResStringRec SFOpenErrorEx;       // "Cannot open file \"%s\". %s"
 extern const TResStringRec SFCreateErrorEx;     // "Cannot create file \"%s\". %s"
 extern const TResStringRec SMemoryStreamError;  // "Out of memory while expanding memory stream"
 extern const TResStringRec SIniFileWriteError;  // "Unable to write to %s"
+extern const TResStringRec SInOutError;         // "I/O error %d"
 
 // Message-box captions and buttons.
 extern const TResStringRec SMsgDlgWarning;      // "Warning"

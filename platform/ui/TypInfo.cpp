@@ -71,6 +71,22 @@ bool IsReadableProp(const TObject& Instance, const String& PropName) {
                      *info);
 }
 
+TTypeKind PropType(const TObject& Instance, const String& PropName) {
+  const TPropertyInfo& info = Published(Instance, PropName);
+  return std::visit(
+      [](const auto& kind) {
+        using Kind = std::decay_t<decltype(kind)>;
+        if constexpr (std::is_same_v<Kind, TIntegerProperty>) return TTypeKind::tkInteger;
+        if constexpr (std::is_same_v<Kind, TBooleanProperty> || std::is_same_v<Kind, TEnumProperty>)
+          return TTypeKind::tkEnumeration;
+        if constexpr (std::is_same_v<Kind, TStringProperty>) return TTypeKind::tkString;
+        if constexpr (std::is_same_v<Kind, TSetProperty>) return TTypeKind::tkSet;
+        if constexpr (std::is_same_v<Kind, TEventProperty>) return TTypeKind::tkMethod;
+        return TTypeKind::tkClass;
+      },
+      info);
+}
+
 String GetStrProp(const TObject& Instance, const String& PropName) {
   const TPropertyInfo& info = Published(Instance, PropName);
   if (const auto* get = Getter<TStringProperty>(info)) return Read(*get, Instance, PropName);

@@ -37,6 +37,14 @@ bool IsPublishedProp(const TObject& Instance, const String& PropName);
 // True when it is published and can be read.
 bool IsReadableProp(const TObject& Instance, const String& PropName);
 
+// The kinds of published properties.
+enum class TTypeKind { tkInteger, tkEnumeration, tkString, tkSet, tkClass, tkMethod };
+
+// The kind of a published property: booleans are enumerations; object,
+// collection, string-list and component properties are classes; events are
+// methods. Raises EPropertyError for a property that is not published.
+TTypeKind PropType(const TObject& Instance, const String& PropName);
+
 // A string property.
 String GetStrProp(const TObject& Instance, const String& PropName);
 // An integer, enumeration (its ordinal), boolean (0 or 1) or set (the bits of

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "platform/os/SpreadsheetAutomation.h"
 #include "platform/os/detail/XlsWorkbook.h"
 #include "testing/FileContent.h"
@@ -60,6 +63,13 @@ TEST_F(SpreadsheetTest, UsedRangeRunsFromTheFirstToTheLastValue) {
   EXPECT_EQ(book.Sheets(1).UsedRangeAddress(), "$A$1:$E$4");
   EXPECT_EQ(book.Sheets(2).UsedRangeAddress(), "$B$2:$C$3");
   EXPECT_EQ(book.Sheets(3).UsedRangeAddress(), "$C$5");
+}
+
+TEST_F(SpreadsheetTest, ForEachValueVisitsOnlyTheCellsThatHoldOne) {
+  const TRangeValues values = Open().Sheets(2).RangeValue("A1:IV65536");
+  std::vector<std::tuple<int, int, TSheetValue>> visited;
+  values.ForEachValue([&](int row, int column, const TSheetValue& value) { visited.emplace_back(row, column, value); });
+  EXPECT_EQ(visited, (std::vector<std::tuple<int, int, TSheetValue>>{{1, 1, Text("only")}, {2, 2, Number(42)}}));
 }
 
 TEST_F(SpreadsheetTest, RangeValuesComeRowsFirstWithEmptyCells) {

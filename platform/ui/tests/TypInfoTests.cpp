@@ -88,6 +88,21 @@ TEST_F(TypInfo, StandardControlsReadEveryKind) {
   EXPECT_TRUE(IsPublishedProp(*button, "OnClick"));  // events are published too
 }
 
+TEST_F(TypInfo, EachPropertyReportsItsKind) {
+  auto* themed = new TThemedPanel(FForm);
+  const struct {
+    const char* Property;
+    TTypeKind Kind;
+  } cases[] = {
+      {"FileTheme", TTypeKind::tkString}, {"Badge", TTypeKind::tkInteger},   {"Tag", TTypeKind::tkInteger},
+      {"Visible", TTypeKind::tkEnumeration}, {"Align", TTypeKind::tkEnumeration}, {"Partner", TTypeKind::tkClass},
+      {"Font", TTypeKind::tkClass},        {"OnClick", TTypeKind::tkMethod},
+  };
+  for (const auto& c : cases) EXPECT_EQ(PropType(*themed, c.Property), c.Kind) << c.Property;
+  EXPECT_EQ(PropType(*themed->Font(), "Style"), TTypeKind::tkSet);
+  EXPECT_THROW(PropType(*themed, "Skin"), EPropertyError);
+}
+
 TEST_F(TypInfo, UnknownUnreadableAndMismatchedNamesRaise) {
   auto* themed = new TThemedPanel(FForm);
   using TRead = String (*)(const TObject&, const String&);
