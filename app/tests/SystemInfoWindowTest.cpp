@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@
 #include "app/Translate.h"
 #include "extgrid/TExtStringGrid.h"
 #include "grid/TCellProperties.h"
+#include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TCanvas.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TClipboard.h"
 #include "platform/ui/TCustomLabel.h"
@@ -159,10 +162,18 @@ TEST_F(SystemInfoWindowTest, EveryPageFillsOnBothMachines) {
 TEST_F(SystemInfoWindowTest, TheColumnsFitTheirTexts) {
   Open();
   ShowPage(TfmSystemInfo::pgNetwork);
-  const int first = Grid().ColWidths(0);
-  // Wide enough for "  Default Gateway" plus the margin, not the layout's fixed width.
-  EXPECT_GT(first, Grid().Canvas()->TextWidth("  Default Gateway"));
-  EXPECT_LE(first, Grid().Canvas()->TextWidth("  Default Gateway") + 30);
+  // Measured in the grid's own font.
+  plat::TBitmap scratch;
+  scratch.Canvas()->Font()->Assign(*Grid().Font());
+  int widest = 0;
+  for (int row = 0; row < Grid().RowCount(); ++row) {
+    scratch.Canvas()->Font()->SetStyle(Bold(row) ? plat::TFontStyles{plat::TFontStyle::fsBold} : plat::TFontStyles{});
+    widest = std::max(widest, scratch.Canvas()->TextWidth(Grid().Cells(0, row)));
+  }
+  // The widest caption and the margin of 10, not the layout's fixed width.
+  EXPECT_GE(Grid().ColWidths(0), widest + 10);
+  EXPECT_LE(Grid().ColWidths(0), widest + 10 + 8);
+  EXPECT_NE(Grid().ColWidths(0), 103);
   Screenshot(*FWindow, "system-info-network");
 }
 
