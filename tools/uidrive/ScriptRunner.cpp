@@ -5,6 +5,7 @@
 
 #include "platform/rtl/ScopeExit.h"
 #include "platform/ui/TApplication.h"
+#include "platform/ui/TClipboard.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TWinControl.h"
 #include "platform/win/Display.h"
@@ -125,6 +126,8 @@ TScriptRunner::TStep TScriptRunner::Execute(const TScriptCommand& Command) {
         Write("launch", line);
       }
     }
+  } else if (verb == "clipboard") {
+    Write("clipboard", EscapedText(plat::Clipboard()->AsText()));
   } else if (verb == "quit") {
     plat::Application->Terminate();
   } else if (verb == "close") {
