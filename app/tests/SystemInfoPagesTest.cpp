@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "StandInWindowTest.h"
+#include "app/StringTable.h"
 #include "app/SystemInfoReport.h"
 #include "platform/rtl/StringList.h"
 #include "service/tcpClient.h"
@@ -245,6 +246,17 @@ TEST_F(SystemInfoPagesTest, MemoryFromTheModulesSumsBeyondThirtyTwoBits) {
   EXPECT_EQ(rows[0], (std::pair<std::string, std::string>{"Current Memory", "1024 MB  "}));
   EXPECT_EQ(rows[1], (std::pair<std::string, std::string>{"Maximum Memory Size", "8589934592 MB  "}));
   EXPECT_EQ(rows[3], (std::pair<std::string, std::string>{"Memory Slots", "4  "}));
+}
+
+TEST_F(SystemInfoPagesTest, ASlotCaptionWithOtherPlaceholdersCannotFail) {
+  const std::string table = FMachines.File("strtab_Slots.ini");
+  zorbit::testing::WriteFileContent(table, "[ZorbitFormComponent]\nSlot %d=Bank %s of %d\n");
+  StringTable()->LoadFromIni(table);
+  StartDefault();
+  const TRows rows = RowsOf(MemoryPage(ServLink()).Groups[0]);
+  ASSERT_EQ(rows.size(), 6u);
+  EXPECT_EQ(rows[4].first, "Bank %s of 1");
+  EXPECT_EQ(rows[5].first, "Bank %s of 2");
 }
 
 TEST_F(SystemInfoPagesTest, NoMemoryPageWithoutDevicesOrController) {
