@@ -91,9 +91,7 @@ TfmSystemInfo::~TfmSystemInfo() = default;
 
 const plat::TStrings& TfmSystemInfo::PageReport() const { return *FPageReport; }
 
-TImgBtn* TfmSystemInfo::PageButton(TPage Page) const {
-  return FormPart<TImgBtn>(const_cast<TfmSystemInfo&>(*this), InfoOf(Page).Button);
-}
+TImgBtn* TfmSystemInfo::PageButton(TPage Page) { return Part<TImgBtn>(InfoOf(Page).Button); }
 
 void TfmSystemInfo::FormCreate(plat::TObject* Sender) {
   SetWidth(kWindowWidth);

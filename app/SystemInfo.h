@@ -53,7 +53,7 @@ class TfmSystemInfo : public TfmBaseDialog {
   TExtStringGrid* esgSystemInfo() const { return FGrid; }
   plat::TLabel* lbhint() const { return FlbHint; }
   TskButton* imgbAssetTag() const { return FimgbAssetTag; }
-  TImgBtn* PageButton(TPage Page) const;
+  TImgBtn* PageButton(TPage Page);
   TskImageButton* skImageButton1() const { return FCopyPage; }
   TskImageButton* skImageButton2() const { return FCopyAll; }
 
