@@ -34,8 +34,7 @@ int RunMainBlock(int argc, char** argv) {
   plat::Application->Initialize();
   plat::Application->SetTitle(kAppName);
 
-  TLocalization& localization =
-      CreateLocalization(GetExeDir() + kLanguageFolder, GetAppDataDir() + kExtractFolder);
+  TLocalization& localization = CreateLocalization(GetExeDir() + kLanguageFolder, GetAppDataDir() + kExtractFolder);
   // Used as stored: a stray blank names a pack that does not exist.
   const plat::String language = ReadConfigString("Language", false, kConfigKey);
   localization.Load(language.empty() ? plat::String(kDefaultPack) : language + kPackSuffix);

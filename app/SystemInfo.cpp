@@ -9,7 +9,6 @@
 #include "app/SystemInfoReport.h"
 #include "extgrid/GridUpdateScope.h"
 #include "extgrid/TExtStringGrid.h"
-#include "grid/TCellProperties.h"
 #include "platform/os/Launcher.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/FileUtils.h"
@@ -175,10 +174,7 @@ void TfmSystemInfo::ShowPage(TPage Page) {
 
 void TfmSystemInfo::FillGrid(const TInfoPage& Page) {
   const TGridUpdateScope update(*FGrid);
-  // INTERIM until the grid's row operations land.
-  FGrid->FreeCellPropertiesRange(0, 1, FGrid->ColCount() - 1, FGrid->RowCount() - 1);
-  for (int r = 1; r < FGrid->RowCount(); ++r)
-    for (int c = 0; c < FGrid->ColCount(); ++c) FGrid->SetCells(c, r, {});
+  FGrid->ClearDataCells();
   FGrid->SetRowCount(2);
   FPageReport->Clear();
   int row = 1;
@@ -192,14 +188,14 @@ void TfmSystemInfo::FillGrid(const TInfoPage& Page) {
     const TInfoGroup& group = Page.Groups[g];
     if (Page.Grouped) {
       addRow(group.Caption, {});
-      FGrid->GetCellProperties(0, row - 1)->SetFontStyle(plat::TFontStyles{plat::TFontStyle::fsBold});
+      FGrid->SetCellFontStyle(0, row - 1, plat::TFontStyles{plat::TFontStyle::fsBold});
     }
     for (const TInfoRow& line : group.Rows)
       addRow(Page.Grouped && !line.Name.empty() ? kNamePad + line.Name : line.Name, line.Value);
     if (Page.Grouped && g + 1 < Page.Groups.size()) addRow({}, {});
   }
   // The row left empty by the start goes again.
-  if (FGrid->RowCount() > 2) FGrid->SetRowCount(FGrid->RowCount() - 1);
+  if (FGrid->RowCount() > 2) FGrid->DeleteRows(FGrid->RowCount() - 1, 1);
   WritePageReport(Page, kReportMark, *FPageReport);
 }
 

@@ -62,8 +62,8 @@ void BM_GridImportCsv(benchmark::State& state) {
     form.reset();
     state.ResumeTiming();
   }
-  state.counters["lines/s"] = benchmark::Counter(static_cast<double>(state.iterations()) * Lines,
-                                                 benchmark::Counter::kIsRate);
+  state.counters["lines/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * Lines, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_GridImportCsv)->Unit(benchmark::kMillisecond);
 
@@ -82,8 +82,8 @@ void BM_GetlineAndSplit(benchmark::State& state) {
     }
     benchmark::DoNotOptimize(rows.data());
   }
-  state.counters["lines/s"] = benchmark::Counter(static_cast<double>(state.iterations()) * Lines,
-                                                 benchmark::Counter::kIsRate);
+  state.counters["lines/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * Lines, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_GetlineAndSplit)->Unit(benchmark::kMillisecond);
 

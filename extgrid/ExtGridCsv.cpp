@@ -73,11 +73,10 @@ void TExtStringGrid::ReadCsvIntoGrid(const plat::String& FileName, bool Append) 
       if (FOemConvert) line = OemTextToAnsi(line);
       if (row >= RowCount() - FixedFooters()) SetRowCount(row + kRowStep);
       int col = startCol;
-      detail::SplitCsvLine(line, FCsvDelimiter, FTildeLineBreaks, [&](plat::String&& field) {
-        SetRawCellText(col, row, field);
-        if (ColCount() < col + 1) SetColCount(col + 1);
-        ++col;
-      });
+      detail::SplitCsvLine(line, FCsvDelimiter, FTildeLineBreaks,
+                           [&](plat::String&& field) { SetRawCellText(col++, row, field); });
+      // Once a line: growing column by column would reshape the grid per field.
+      if (ColCount() < col) SetColCount(col);
       ++row;
       if (OnFileProgress) {
         // A file that grew since it was counted stays at 100.

@@ -65,7 +65,7 @@ void TExtStringGrid::FitColumnToContents(int ACol) {
   }
   int width = 2 * GridLineWidth() + widest + CellHorzMargin + 2;
   if (FOnlyGrow && ColWidths(ACol) >= width) return;
-  if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, width);
+  UpdateColumnSize(ACol, width);
   SetColWidths(ACol, ClampToRange(width, FMinColWidth, FMaxColWidth));
 }
 
@@ -93,6 +93,10 @@ void TExtStringGrid::FitRowToContents(int ARow) {
     if (plat::TInplaceEdit* editor = InplaceEditor(); editor && EditorMode())
       editor->SetSelStart(static_cast<int>(editor->Text().size()));
   }
+}
+
+void TExtStringGrid::UpdateColumnSize(int ACol, int& AWidth) {
+  if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
 }
 
 void TExtStringGrid::SetRowLines(int ARow, int Lines, int Extra) {

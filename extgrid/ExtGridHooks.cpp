@@ -1,5 +1,6 @@
 // The hooks: each applies the grid's own rule, then asks its event.
 #include "extgrid/TExtStringGrid.h"
+#include "extgrid/detail/CellPaint.h"
 #include "grid/TCellProperties.h"
 
 namespace zorbit {
@@ -18,14 +19,7 @@ void TExtStringGrid::ApplyCellColors(int ACol, int ARow, plat::TGridDrawState AS
       ABrush->SetColor(FActiveCellColor);
     }
   }
-  if (HasCellProperties(ACol, ARow)) {
-    const TCellProperties* props = GetCellProperties(ACol, ARow);
-    if (props->BrushColor() != plat::clNone) ABrush->SetColor(props->BrushColor());
-    if (props->FontColor() != plat::clNone) AFont->SetColor(props->FontColor());
-    if (!props->FontStyle().Empty()) AFont->SetStyle(props->FontStyle());
-    if (props->FontSize() != 0) AFont->SetSize(props->FontSize());
-    if (!props->FontName().empty()) AFont->SetName(props->FontName());
-  }
+  if (HasCellProperties(ACol, ARow)) ApplyPropertyLooks(*GetCellProperties(ACol, ARow), ABrush, AFont);
   if (OnGetCellColor) OnGetCellColor(this, ARow, ACol, AState, ABrush, AFont);
 }
 

@@ -126,13 +126,6 @@ bool TExtStringGrid::Designing() const { return ComponentState().Contains(TCompo
 
 bool TExtStringGrid::Loading() const { return ComponentState().Contains(TComponentStateItem::csLoading); }
 
-void TExtStringGrid::FormResized() {
-  // Sizing with the form comes with the mouse and sizing code; the grid
-  // keeps the form's size for it.
-  FFormWidth = FResizeForm->Width();
-  FFormHeight = FResizeForm->Height();
-}
-
 void TExtStringGrid::CreateWnd() {
   TBaseGrid::CreateWnd();
   if (!Parent() || Designing()) return;
@@ -183,6 +176,7 @@ void TExtStringGrid::Loaded() {
   if (!FIsWinXP && FControlLook->ControlStyle() == TControlStyle::csTheme && !Designing())
     FControlLook->SetControlStyle(TControlStyle::csClassic);
   UpdateScrollBars(false);
+  if (FAutoThemeAdapt) ApplyXPColors();
 }
 
 void TExtStringGrid::Assign(const plat::TPersistent* Source) {

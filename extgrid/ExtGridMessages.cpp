@@ -30,6 +30,7 @@ constexpr int kHintBelowCell = 6;
 }  // namespace
 
 void TExtStringGrid::WndProc(plat::TMessage& Message) {
+  if (PaintMessage(Message)) return;
   switch (Message.Msg) {
     case plat::WM_TIMER:
       if (Message.WParam == GridTimer) {

@@ -9,8 +9,10 @@
 namespace zorbit {
 
 void TExtStringGrid::ExchangeRows(int ARow1, int ARow2) {
+  const auto refuse = [](int index) { throw plat::EListError(plat::FmtLoadResString(plat::SListIndexError, {index})); };
   for (const int row : {ARow1, ARow2})
-    if (row < 0 || row >= RowCount()) throw plat::EListError(plat::FmtLoadResString(plat::SListIndexError, {row}));
+    if (row < 0 || row >= RowCount()) refuse(row);
+  if (FSortSettings->SingleColumn() && FSortSettings->Column() < 0) refuse(FSortSettings->Column());
   ++FSwapCount;
   // Texts and objects trade places; the grid keeps owning every object.
   const auto swapCell = [this, ARow1, ARow2](int col) {

@@ -83,12 +83,6 @@ void TExtStringGrid::SetFixedRightCols(int Value) {
   Invalidate();
 }
 
-void TExtStringGrid::SetFixedGradientColors(plat::TColor From, plat::TColor To) {
-  FFixedGradientFrom = From;
-  FFixedGradientTo = To;
-  Invalidate();
-}
-
 void TExtStringGrid::SetLook(TGridLook Value) {
   if (!Store(FLook, Value)) return;
   Invalidate();
@@ -102,8 +96,7 @@ void TExtStringGrid::SetFlat(bool Value) {
 
 void TExtStringGrid::SetAutoThemeAdapt(bool Value) {
   FAutoThemeAdapt = Value;
-  // Taking the desktop scheme's colours comes with painting.
-  if (Value) Invalidate();
+  if (Value) ApplyXPColors();
 }
 
 void TExtStringGrid::SetRowIndicator(const plat::TBitmap* Value) {

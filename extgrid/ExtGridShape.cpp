@@ -1,5 +1,7 @@
 // The grid's shape: counts and fixed counts, row heights, IntegralHeight,
 // the scroll-bar policy and the stretch column.
+#include <climits>
+
 #include "extgrid/TExtStringGrid.h"
 #include "platform/rtl/Exception.h"
 #include "platform/win/ScrollBars.h"
@@ -13,12 +15,8 @@ void TExtStringGrid::Repaint() {
   if (FUpdateCount == 0) Invalidate();
 }
 
-void TExtStringGrid::EndUpdate() {
-  if (FUpdateCount == 0) return;
-  if (--FUpdateCount == 0) Invalidate();
-}
-
 void TExtStringGrid::SetRowCount(int Value) {
+  if (Value < TBaseGrid::RowCount()) DropRows(std::max(Value, 1), INT_MAX);
   if (TBaseGrid::RowCount() == TBaseGrid::FixedRows() && FFixedRowAlways) RestoreSelection();
   TBaseGrid::SetRowCount(Value);
   if (FSavedFixedRows < TBaseGrid::RowCount() && FFixedRowAlways) TBaseGrid::SetFixedRows(FSavedFixedRows);

@@ -16,6 +16,10 @@
 #include "platform/ui/ControlTypes.h"
 #include "platform/ui/GridTypes.h"
 
+namespace plat {
+class TCanvas;
+}  // namespace plat
+
 namespace zorbit {
 
 enum class TGridLook { glStandard, glSoft, glClassic, glSilver, glXP, glListView };
@@ -80,5 +84,14 @@ using TCanClickCellEvent = std::function<void(plat::TObject* Sender, int ARow, i
 // Progress of a load or save, 0..100.
 using TGridProgressEvent = std::function<void(plat::TObject* Sender, std::int16_t Progress)>;
 using TUpdateColumnSizeEvent = std::function<void(plat::TObject* Sender, int ACol, int& AWidth)>;
+using TRowUpdateEvent = std::function<void(plat::TObject* Sender, int OldRow, int NewRow)>;
+// Index is the column (row) the thumb stands on; the handler may change the text.
+using TScrollHintEvent = std::function<void(plat::TObject* Sender, int Index, plat::String& HintText)>;
+// A number cell's display format; clearing IsFloat shows the raw text.
+using TGridFloatFormatEvent = std::function<void(plat::TObject* Sender, int ACol, int ARow, bool& IsFloat,
+                                                 plat::String& FloatFormat)>;
+using TCustomCellDrawEvent =
+    std::function<void(plat::TObject* Sender, plat::TCanvas* Canvas, int ACol, int ARow, plat::TGridDrawState AState,
+                       const plat::TRect& ARect, bool Printing)>;
 
 }  // namespace zorbit

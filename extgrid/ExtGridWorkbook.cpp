@@ -74,9 +74,8 @@ void TExtStringGrid::ReadExcelSheet(const plat::String& FileName, const plat::St
     if (!FIncludeFixedCells && startRow < RowCount()) SetFixedRows(startRow);
   }
   const plat::TRangeValues values = sheet.RangeValue(range.Valid() ? detail::RangeText(range) : address);
-  values.ForEachValue([&](int r, int c, const TSheetValue& value) {
-    SetRawCellText(startCol + c, startRow + r, ValueText(value));
-  });
+  values.ForEachValue(
+      [&](int r, int c, const TSheetValue& value) { SetRawCellText(startCol + c, startRow + r, ValueText(value)); });
   book.Close(false);
 }
 

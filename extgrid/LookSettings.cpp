@@ -93,11 +93,11 @@ void TControlLook::ChangeGlyph(plat::TBitmap& Glyph, const plat::TBitmap* Value)
 void TControlLook::SetColor(plat::TColor Value) { Change(&TValues::Color, Value); }
 void TControlLook::SetCommentColor(plat::TColor Value) { Change(&TValues::CommentColor, Value); }
 void TControlLook::SetFixedGradientFrom(plat::TColor Value) {
-  if (Value != plat::clNone && FGrid) FGrid->SetFixedGradientColors(Value, FGrid->FixedGradientTo());
+  if (Value != plat::clNone && FGrid) FGrid->SetFixedGradientFrom(Value);
   Change(&TValues::FixedGradientFrom, Value);
 }
 void TControlLook::SetFixedGradientTo(plat::TColor Value) {
-  if (Value != plat::clNone && FGrid) FGrid->SetFixedGradientColors(FGrid->FixedGradientFrom(), Value);
+  if (Value != plat::clNone && FGrid) FGrid->SetFixedGradientTo(Value);
   Change(&TValues::FixedGradientTo, Value);
 }
 void TControlLook::SetCheckSize(int Value) { Change(&TValues::CheckSize, Value); }

@@ -28,9 +28,11 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "extgrid/ExtGridTypes.h"
 #include "extgrid/FeatureSettings.h"
+#include "extgrid/GridItem.h"
 #include "extgrid/GridSettings.h"
 #include "extgrid/LookSettings.h"
 #include "extgrid/detail/GridInputState.h"
@@ -41,6 +43,7 @@
 #include "platform/win/WinTypes.h"
 
 namespace plat {
+class THintWindow;
 class TImageList;
 struct THintInfo;
 }  // namespace plat
@@ -80,7 +83,8 @@ class TExtStringGrid : public TBaseGrid {
   TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
   void SetScrollBarAlways(TScrollBarAlways Value);
   bool IntegralHeight() const { return FIntegralHeight; }
-  void SetIntegralHeight(bool Value) { FIntegralHeight = Value; }
+  // Re-applies the current bounds, which fit the height to whole rows.
+  void SetIntegralHeight(bool Value);
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   // The scroll-bar policy, run after every change of counts, sizes and bounds.
   void UpdateScrollBars(bool Force);
@@ -222,10 +226,12 @@ class TExtStringGrid : public TBaseGrid {
   void SetFixedAsButtons(bool Value) { FFixedAsButtons = Value; }
   int SavedFixedRows() const { return FSavedFixedRows; }
   int SavedFixedCols() const { return FSavedFixedCols; }
-  // Start and end of the fixed cells' gradient under the XP and silver looks.
-  plat::TColor FixedGradientFrom() const { return FFixedGradientFrom; }
-  plat::TColor FixedGradientTo() const { return FFixedGradientTo; }
-  void SetFixedGradientColors(plat::TColor From, plat::TColor To);
+  // Start and end of the fixed cells' gradient under the XP and silver
+  // looks: the look colours. The setters store the colour as RGB and repaint.
+  plat::TColor FixedGradientFrom() const { return FLookColor1; }
+  plat::TColor FixedGradientTo() const { return FLookColor2; }
+  void SetFixedGradientFrom(plat::TColor Value);
+  void SetFixedGradientTo(plat::TColor Value);
 
   // Look.
   TGridLook Look() const { return FLook; }
@@ -306,14 +312,20 @@ class TExtStringGrid : public TBaseGrid {
   bool ColumnShown(int ACol) const;
   int NormalRowCount() const { return FNormalRowCount; }
   int UpdateCount() const { return FUpdateCount; }
-  void BeginUpdate() { ++FUpdateCount; }
+  // While the count is above 0 the window neither paints nor erases and
+  // its flat frame stays as it is; the last EndUpdate repaints it all.
+  // Every End closes its own Begin whether or not the grid is shown (only
+  // a shown window is told to stop drawing); ResetUpdate forgets every
+  // open bracket and draws again.
+  void BeginUpdate();
   void EndUpdate();
+  void ResetUpdate();
 
   // "3.3.0.1" whatever is written.
   plat::String Version() const;
   void SetVersion(const plat::String&) {}
   static std::uint32_t GetVersionNumber();
-  plat::String GetVersionString() const;
+  virtual plat::String GetVersionString() const;
 
   // Small operations.
   // Stores an edited value in the cell (the hook the editors write through).
@@ -321,7 +333,6 @@ class TExtStringGrid : public TBaseGrid {
   // The cell's text as wide text, by the Unicode cell rule.
   plat::WideString GetCellWideText(int ACol, int ARow);
   void SetCellWideText(int ACol, int ARow, const plat::WideString& Value);
-  virtual void AddRow() { SetRowCount(RowCount() + 1); }
   void ResetColumnOrder();
   const std::vector<int>& ColumnOrder() const { return FColumnOrder; }
 
@@ -333,7 +344,11 @@ class TExtStringGrid : public TBaseGrid {
   // are stored and CsvDelimiter is restored. The workbook import raises
   // EExtGridError "Excel OLE server not found" or "Excel worksheet <name> not
   // found", and passes on the automation's own errors (plat::EOleException).
-  // Sizes pass through the clamp of the width (height) limits; 0 means none.
+  // Fitted sizes pass through the clamp of the width (height) limits, 0
+  // meaning none (loading from a layout sets the minimums to 10 and to
+  // DefaultRowHeight); fitting ignores indexes outside the grid. A visible
+  // floating footer keeps a row of its own below loaded rows. ExchangeRows
+  // raises EListError for a row outside 0..RowCount-1 and changes nothing.
   char CsvDelimiter() const { return FCsvDelimiter; }  // '\0': detected per load
   void SetCsvDelimiter(char Value) { FCsvDelimiter = Value; }
   bool TildeLineBreaks() const { return FTildeLineBreaks; }
@@ -366,8 +381,132 @@ class TExtStringGrid : public TBaseGrid {
   void SetRowLines(int ARow, int Lines, int Extra);
   virtual void ExchangeRows(int ARow1, int ARow2);
   int SwapCount() const { return FSwapCount; }
+  // The hook a fitted (or mouse-sized) width passes through: fires
+  // OnUpdateColumnSize, which may change it.
+  virtual void UpdateColumnSize(int ACol, int& AWidth);
   TGridProgressEvent OnFileProgress;
   TUpdateColumnSizeEvent OnUpdateColumnSize;
+  // Hidden rows and columns, display and real indexes, row operations
+  // (ExtGridMapping.cpp, ExtGridHidden.cpp, ExtGridRowOps.cpp,
+  // ExtGridColOps.cpp, ExtGridClearing.cpp, ExtGridColumnMerges.cpp,
+  // ExtGridScrolling.cpp).
+  // Real rows are where the data lies, counting hidden rows; display rows
+  // are the grid's rows. Columns 0..511 can be hidden; the others always map
+  // to themselves. Shrinking RowCount drops the rows beyond it (texts
+  // freed, objects freed); cells beyond ColCount stay (hidden columns live
+  // there). Operations given indexes out of range change nothing, counts
+  // are clamped to the rows that exist.
+  int DisplayToRealCol(int ACol) const;
+  int RealToDisplayCol(int ACol) const;
+  int DisplayToRealRow(int ARow) const;
+  int RealToDisplayRow(int ARow) const;
+  bool RowIsHidden(int ARow) const;
+  int HiddenRowCount() const { return FHiddenRows->Count(); }
+  TGridItem* HiddenRow(int Index) const { return static_cast<TGridItem*>(FHiddenRows->Items(Index)); }
+  int HiddenColCount() const { return FHiddenColCount; }
+  // Marks a real column (0..511) shown or hidden in the visibility table;
+  // the cells stay where they are.
+  void SetColumnShown(int ACol, bool Shown);
+  int CurrentRealCol() const { return DisplayToRealCol(Col()); }
+  // A hidden row answers from its stored cells; any other real row from
+  // the grid; an empty text for a column beyond what was stored.
+  plat::String GetHiddenAwareCellText(int ACol, int ARow);
+  int Row() const { return TBaseGrid::Row(); }
+  // Makes ARow current and reports a change through OnRowUpdate, unless
+  // an update bracket is open (the next call then reports it).
+  void SetRow(int ARow);
+  TRowUpdateEvent OnRowUpdate;
+  TScrollHintEvent OnScrollHint;
+
+  // Real indexes; each range is clamped to the real rows.
+  void HideRowRange(int FromRow, int ToRow);
+  void HideRowList(const std::vector<int>& Rows);
+  void UnhideAllRows();
+  void UnhideRowRange(int FromRow, int ToRow);
+
+  // Display indexes.
+  virtual void RemoveRows(int Index, int Count);
+  virtual void DeleteRows(int Index, int Count);
+  virtual void RemoveRowsFreeing(int Index, int Count);
+  void RemoveRowsKeepingHeights(int Index, int Count, bool AdjustHidden);
+  virtual void InsertRows(int Index, int Count);
+  virtual void AddRow();
+  virtual void RemoveCols(int Index, int Count);
+  virtual void InsertCols(int Index, int Count);
+  virtual void ClearRect(int Col1, int Row1, int Col2, int Row2);
+  void ClearRows(int ARow, int Count);
+  void ClearCols(int ACol, int Count);
+  void ClearDataCells();
+  void ClearAll();
+  // Splits the ranges based in the column (ExtGridColumnMerges.cpp); merges
+  // its runs of equal texts in the normal rows, with IgnoreOtherMerges off
+  // only where the rows share their merges in the other columns.
+  void SplitColumnMerges(int ACol);
+  void MergeEqualCells(int ACol, bool IgnoreOtherMerges);
+  // The cell's text is marked as Unicode.
+  bool IsUnicodeCell(int ACol, int ARow);
+
+  // Hit tests of the mouse and the drop target.
+  bool ScreenToCell(plat::TPoint Point, int& ACol, int& ARow);
+  bool IsOnSizingBorder(int X, int Y);
+  // Painting, cell colours and fonts (ExtGridPaint.cpp, ExtGridCellText.cpp,
+  // ExtGridRichText.cpp, ExtGridPaintExtras.cpp, ExtGridColors.cpp,
+  // ExtGridUpdate.cpp).
+  // Cell setters take a real column, make the cell's properties when
+  // missing and repaint the cell; nothing is checked against the counts.
+  void SetCellBrushColor(int ACol, int ARow, plat::TColor Value);
+  // clNone for a cell without properties (none are made).
+  plat::TColor GetCellBrushColor(int ACol, int ARow) const;
+  void SetCellBrushColorTo(int ACol, int ARow, plat::TColor Value);
+  void SetCellFontColor(int ACol, int ARow, plat::TColor Value);
+  void SetCellFontStyle(int ACol, int ARow, plat::TFontStyles Value);
+  // Makes the cell's properties when missing.
+  bool GetCellReadOnly(int ACol, int ARow);
+  plat::TControl* GetCellControl(int ACol, int ARow) const;
+  // Every column from FixedCols on, hidden ones too, then the row is
+  // repainted; clNone frees the cells' properties (all their settings).
+  void SetRowBrushColor(int ARow, plat::TColor Value);
+  void SetRowBrushColorTo(int ARow, plat::TColor Value);
+  void SetRowFontColor(int ARow, plat::TColor Value);
+  void RepaintFirstColumn();
+  // The current cell's text (its base cell's when merged); the edit form
+  // writes through SetEditText.
+  virtual plat::String CurrentCellText();
+  virtual void SetCurrentCellText(const plat::String& Value);
+  virtual void SetCurrentCellEditText(const plat::String& Value);
+  // The cursor the grid returns to after link and zone cursors.
+  plat::TCursor GridCursor() const { return FGridCursor; }
+  // Sets the control's cursor and keeps it as the grid's own.
+  void SetCursor(plat::TCursor Value);
+
+  // The cells picked one by one under MouseActions.DisjunctCellSelect, kept
+  // as (column, row) pairs at any index; marking a cell repaints it.
+  const std::vector<plat::TGridCoord>& SelectedCells() const { return FSelectedCells; }
+  bool IsCellMarkedSelected(int ACol, int ARow) const;
+  void MarkCellSelected(int ACol, int ARow, bool Value);
+  void ClearCellSelectionMarks();
+
+  // The cell's font, colours, word wrap and alignment as painting sees them.
+  void GetCellAlignment(int ACol, int ARow, plat::TAlignment& HAlign, TVAlignment& VAlign);
+  virtual void GetDisplayText(int ACol, int ARow, plat::String& Text);
+  virtual void GetFormulaText(int ACol, int ARow, plat::String& Text);
+  virtual void GetExportText(int ACol, int ARow, plat::String& Text);
+  virtual void SetImportText(int ACol, int ARow, const plat::String& Text);
+  // The room the content needs, margins included.
+  void GetCellTextSize(int ACol, int ARow, int& Width, int& Height, bool WordWrapped);
+  // 1 without Multilinecells, else the most lines a shown cell of the row
+  // holds.
+  int GetRowLineCount(int ARow);
+  // One dotted XOR line; a second call at the same place erases it.
+  void DrawColSizingLine(int X);
+  void DrawRowSizingLine(int Y);
+  void PaintFlatBorder();
+  // The fixed gradient, active-cell and search-footer colours from the
+  // desktop's colour scheme.
+  void ApplyXPColors();
+
+  TGridFloatFormatEvent OnGetFloatFormat;
+  TCustomCellDrawEvent OnCustomCellDraw;
 
   // The hooks through which every grid feature asks the events.
   virtual void GetGridHint(int ACol, int ARow, plat::String& HintText);
@@ -423,6 +562,21 @@ class TExtStringGrid : public TBaseGrid {
   static constexpr plat::UINT GridTimerPeriod = 500;
 
  protected:
+  // Painting (ExtGridPaint.cpp).
+  void Paint() override;
+  void DrawCellText(plat::TCanvas* ACanvas, int ACol, int ARow, const plat::TRect& ARect,
+                    plat::TGridDrawState AState) override;
+  void GetCellColor(int ACol, int ARow, plat::TGridDrawState& AState, bool APrint, bool ASelection, bool AMapColumn,
+                    plat::TBrush* ABrush, plat::TColor& AColorTo, plat::TFont* AFont, bool& AWordWrap,
+                    plat::TAlignment& AHAlign, TVAlignment& AVAlign) override;
+  virtual void PaintEmptyArea();
+  virtual void DrawSortIndicator(plat::TCanvas* ACanvas, int ACol, int X, int Y);
+  // The messages of painting and the update bracket (ExtGridUpdate.cpp),
+  // which the window procedure asks first; true when answered.
+  bool PaintMessage(plat::TMessage& Message);
+  // IsFixedCell's answer, or a fixed column or row.
+  bool IsFixedCellAt(int ACol, int ARow) override;
+
   void Loaded() override;
   void CreateWnd() override;
   // A row's node level times CellNode's NodeIndent; 0 while the grid has
@@ -435,8 +589,74 @@ class TExtStringGrid : public TBaseGrid {
   void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
   void ApplyColumnHeaders();
   void ApplyRowHeaders();
+  // Hidden rows and scrolling.
+  int DataColIndex(int ACol) override { return RealToDisplayCol(ACol); }
+  void WMHScroll(plat::TMessage& Message) override;
+  void WMVScroll(plat::TMessage& Message) override;
+  // A grid on a parent, not being loaded, re-stretches its stretch column.
+  void SizeChanged(int OldColCount, int OldRowCount) override;
 
  private:
+  // Hidden rows and row operations.
+  // The columns a row's cells may occupy: ColCount and the hidden ones.
+  int StoredColCount() const { return ColCount() + FHiddenColCount; }
+  // Frees the objects and empties the texts of rows FromRow..ToRow.
+  void DropRows(int FromRow, int ToRow);
+  // Takes display rows Index..Index+Count-1 out of the grid, their objects
+  // freed unless Detached (they now live elsewhere).
+  void CutRows(int Index, int Count, bool Detached);
+  // The bounds rule of the public removals: false (nothing done) for an
+  // index outside the rows or a count below 1; Count is clamped.
+  bool TakeRows(int Index, int& Count, bool AdjustHidden);
+  void SelectRowAgain(int ARow, int ATopRow);
+  // Shifts the visibility table from Index by Count (negative: left),
+  // new entries shown, and recounts the hidden columns.
+  void ShiftColumnTable(int Index, int Count);
+  // Count empty rows at display row Index, with the default height.
+  void OpenRows(int Index, int Count);
+  // Lowers each hidden row's Idx by the real rows among Removed below it.
+  void LowerHiddenIndexes(const std::vector<int>& Removed);
+  // Raises the Idx of hidden rows at or after real row From by Count.
+  void RaiseHiddenIndexes(int From, int Count);
+  // The scroll hint and synchronous scrolling while the thumb is dragged.
+  void TrackThumb(plat::TMessage& Message, bool Vertical);
+  void HideScrollHint();
+
+  std::unique_ptr<plat::TCollection> FHiddenRows =
+      std::make_unique<plat::TCollection>(plat::CollectionItemClass<TGridItem>());
+  int FHiddenColCount = 0;
+  int FLastReportedRow = -1;
+  plat::THintWindow* FScrollHint = nullptr;
+  // Painting's own (ExtGridPaint.cpp and its neighbours).
+  struct CellPaint;
+  // ColCount with the hidden columns.
+  int AllColumnCount() const { return ColCount() + HiddenColCount(); }
+  // The cell's rotation angle; cells carry no rotated graphic yet.
+  bool CellRotation(int, int, int&) const { return false; }
+  bool InSortIndicatorCell(int ACol, int ARow);
+  void ResolveCellFont(int ACol, int ARow, bool APrint, plat::TFont* AFont);
+  void ApplySelectionColors(int ACol, int ARow, plat::TGridDrawState& AState, plat::TBrush* ABrush,
+                            plat::TColor& AColorTo, plat::TFont* AFont);
+  void DrawFixedLook(CellPaint& P);
+  void DrawFixedEdges(CellPaint& P);
+  void DrawCellContent(CellPaint& P);
+  void DrawPlainText(CellPaint& P, const plat::String& Text, plat::TRect TextRect);
+  // Rich text (ExtGridRichText.cpp); false when the text does not read as
+  // rich text.
+  bool LoadRichCell(const plat::String& Text);
+  void DrawRichText(CellPaint& P, const plat::String& Text, const plat::TRect& TextRect);
+  bool MeasureRichText(const plat::String& Text, const plat::TRect& Cell, int& Width, int& Height);
+  void DrawCellBorders(CellPaint& P);
+  void DrawTreeLines(CellPaint& P);
+  void DrawBackGroundPicture(CellPaint& P);
+  void DrawSelectionFrame(CellPaint& P);
+  // Turns drawing back on after the last bracket closed, and repaints.
+  void ResumeRedraw();
+  bool FRedrawSuspended = false;
+  std::vector<plat::TGridCoord> FSelectedCells;
+  plat::TCursor FGridCursor = 0;
+  plat::TColor FSelectionFrameColor = plat::clBlack;
+
   bool Designing() const;
   bool Loading() const;
   // The owner form's resize, through the grid's subscription.
@@ -520,8 +740,6 @@ class TExtStringGrid : public TBaseGrid {
   bool FFixedAsButtons = false;
   int FSavedFixedRows = 1;
   int FSavedFixedCols = 1;
-  plat::TColor FFixedGradientFrom = plat::clNone;
-  plat::TColor FFixedGradientTo = plat::clNone;
   TGridLook FLook = TGridLook::glXP;
   bool FFlat = false;
   bool FAutoThemeAdapt = false;

@@ -21,6 +21,10 @@ int AnnouncedPort(const std::string& Line) {
 
 TStandInService::TStandInService(std::vector<std::string> Arguments) : FArguments(std::move(Arguments)) { Start(0); }
 
+TStandInService::TStandInService(int Port, std::vector<std::string> Arguments) : FArguments(std::move(Arguments)) {
+  Start(Port);
+}
+
 TStandInService::~TStandInService() { Stop(); }
 
 std::string TStandInService::ExecutablePath() { return MGMTSVC_EXECUTABLE; }

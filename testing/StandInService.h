@@ -28,6 +28,9 @@ class TStandInService {
   // std::runtime_error when it does not announce its port in time, with its
   // exit code when it ended.
   explicit TStandInService(std::vector<std::string> Arguments = {});
+  // The same on a given port, for a client that cannot be told another;
+  // throws as above when the port is taken.
+  TStandInService(int Port, std::vector<std::string> Arguments);
   ~TStandInService();
   TStandInService(const TStandInService&) = delete;
   TStandInService& operator=(const TStandInService&) = delete;

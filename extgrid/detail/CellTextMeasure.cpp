@@ -55,7 +55,8 @@ plat::TSize TCellTextMeasure::Measure(const String& Text, const plat::TFont& Fon
   int widest = 0;
   int lines = 0;
   if (Layout.MultiLine) {
-    for (String rest = plain; lines == 0 || !rest.empty(); ++lines) widest = std::max(widest, canvas.TextWidth(TakeFirstLine(rest)));
+    for (String rest = plain; lines == 0 || !rest.empty(); ++lines)
+      widest = std::max(widest, canvas.TextWidth(TakeFirstLine(rest)));
   } else {
     widest = canvas.TextWidth(plain);
     lines = 1;

@@ -2,7 +2,7 @@
 // TCellTextMeasure: the room a cell's text takes in a font, without the
 // cell's margins: the widest line and the height of the lines. HTML texts
 // are laid out by the mini-language's renderer, encoded Unicode texts are
-// decoded first, rich texts count as their plain characters. Measures on a
+// decoded first, rich texts are measured as they are stored. Measures on a
 // scratch bitmap of its own, so a grid without a window can be measured.
 #include "grid/HtmlRenderer.h"
 #include "platform/gdi/Geometry.h"

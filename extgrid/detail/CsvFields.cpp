@@ -70,8 +70,7 @@ void SplitCsvLine(std::string_view Line, char Delimiter, bool Tilde,
         field = Line.substr(0, static_cast<std::size_t>(close - 1));
         Line.remove_prefix(static_cast<std::size_t>(close));
         // Text between the closing quote and the delimiter is dropped.
-        if (const std::size_t next = Line.find(Delimiter); next != std::string_view::npos)
-          Line.remove_prefix(next + 1);
+        if (const std::size_t next = Line.find(Delimiter); next != std::string_view::npos) Line.remove_prefix(next + 1);
       }
     } else {
       field = Line.substr(0, d);

@@ -42,9 +42,7 @@ THalf ParseHalf(String Half) {
 
 }  // namespace
 
-bool TSheetRange::Valid() const {
-  return FirstRow >= 1 && FirstCol >= 1 && FirstRow <= LastRow && FirstCol <= LastCol;
-}
+bool TSheetRange::Valid() const { return FirstRow >= 1 && FirstCol >= 1 && FirstRow <= LastRow && FirstCol <= LastCol; }
 
 TSheetRange ParseUsedRange(const String& Address) {
   if (Address.empty()) return {};

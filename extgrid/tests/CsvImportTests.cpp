@@ -142,6 +142,15 @@ TEST_F(CsvImport, ManyLinesGiveTheStartRowPlusOneRowEach) {
   for (int i = 0; i <= 100; ++i) EXPECT_EQ(reported[i], i);
 }
 
+TEST_F(CsvImport, AVeryWideLineGrowsTheColumnsOnce) {
+  std::string wide = "first";
+  for (int i = 1; i < 20000; ++i) wide += "," + std::to_string(i);
+  FGrid->ImportCsvFile(File(wide + "\nshort,line\n"));
+  EXPECT_EQ(FGrid->ColCount(), 20000);
+  EXPECT_EQ(FGrid->Cells(19999, 0), "19999");
+  EXPECT_EQ(FGrid->Cells(1, 1), "line");
+}
+
 TEST_F(CsvImport, OemLinesAreConverted) {
   FGrid->SetOemConvert(true);
   FGrid->ImportCsvFile(File("\x81,\x9C\n"));

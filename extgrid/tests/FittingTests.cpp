@@ -138,12 +138,24 @@ TEST_F(Fitting, ColumnSkipsCellsMergedAcrossColumnsAndTakesTheColourHooksFont) {
   plat::TFont large;
   large.Assign(*FGrid->Font());
   large.SetSize(large.Size() + 12);
-  FGrid->OnGetCellColor = [&](plat::TObject*, int ARow, int, plat::TGridDrawState, plat::TBrush*,
-                              plat::TFont* AFont) {
+  FGrid->OnGetCellColor = [&](plat::TObject*, int ARow, int, plat::TGridDrawState, plat::TBrush*, plat::TFont* AFont) {
     if (ARow == 2) AFont->SetSize(large.Size());
   };
   FGrid->FitColumnToContents(1);
   EXPECT_EQ(FGrid->ColWidths(1), RuleWidth(large, "abc"));
+}
+
+TEST_F(Fitting, ABoldCaptionRowIsMeasuredBold) {
+  // As the System Info window writes its group captions.
+  FGrid->SetCells(1, 1, "Motherboard");
+  FGrid->GetCellProperties(1, 1)->SetFontStyle({plat::TFontStyle::fsBold});
+  FGrid->SetCells(1, 2, "  Serial");
+  FGrid->FitColumnsToText(false, 10);
+  plat::TFont bold;
+  bold.Assign(*FGrid->Font());
+  bold.SetStyle({plat::TFontStyle::fsBold});
+  ASSERT_GT(TextWidthIn(bold, "Motherboard"), TextWidthIn(*FGrid->Font(), "Motherboard"));
+  EXPECT_EQ(FGrid->ColWidths(1), RuleWidth(bold, "Motherboard") + 10);
 }
 
 TEST_F(Fitting, HtmlIsMeasuredWithoutItsTags) {
@@ -184,6 +196,29 @@ TEST_F(Fitting, RowHeightCountsLinesAndWrapping) {
   EXPECT_EQ(FGrid->RowHeights(2), 10);
 }
 
+TEST_F(Fitting, SizeWhileTypingKeepsTheCurrentCellInViewWhenARowOutgrowsTheGrid) {
+  FForm->SetBounds(0, 0, 600, 400);
+  FGrid->SetParent(FForm);
+  FGrid->SetBounds(0, 0, 300, 130);
+  FGrid->HandleNeeded();
+  FGrid->SetRowCount(5);
+  FGrid->SetDefaultRowHeight(20);
+  FGrid->SetRow(4);
+  ASSERT_EQ(FGrid->TopRow(), 1);
+  ASSERT_GE(FGrid->VisibleRowCount(), 4) << "all rows shown to start with";
+  FGrid->SetWordWrap(false);
+  FGrid->SetMultilinecells(true);
+  FGrid->SetCells(1, 1, "1\r2\r3\r4\r5\r6");
+  FGrid->FitRowToContents(1);
+  EXPECT_EQ(FGrid->TopRow(), 1) << "without the flag the view stays";
+  FGrid->SetRowHeights(1, 20);
+  FGrid->SizeWhileTyping()->SetHeight(true);
+  FGrid->FitRowToContents(1);
+  EXPECT_GT(FGrid->TopRow(), 1);
+  EXPECT_LE(FGrid->TopRow(), 4);
+  EXPECT_GE(FGrid->TopRow() + FGrid->VisibleRowCount(), 5) << "row 4 in view";
+}
+
 TEST_F(Fitting, SetRowLinesGivesAnEighthOfALineBetweenLines) {
   const int h = LineHeightIn(*FGrid->Font());
   FGrid->SetRowLines(1, 3, 4);
@@ -206,6 +241,43 @@ TEST_F(Fitting, IndexesOutsideTheGridAreIgnored) {
   FGrid->FitRowToContents(4);
   FGrid->SetRowLines(-2, 1, 0);
   EXPECT_EQ(FGrid->ColWidths(2), 64);
+}
+
+class TLoadingGrid : public TExtStringGrid {
+ public:
+  using TExtStringGrid::Loaded;
+  using TExtStringGrid::TExtStringGrid;
+};
+
+TEST_F(Fitting, LoadingSetsTheMinimumsThatKeepEmptyColumnsAndRowsUsable) {
+  auto* grid = new TLoadingGrid(FForm);
+  EXPECT_EQ(grid->MinColWidth(), 0);
+  EXPECT_EQ(grid->MinRowHeight(), 0);
+  grid->SetDefaultRowHeight(25);
+  grid->Loaded();
+  EXPECT_EQ(grid->MinColWidth(), 10);
+  EXPECT_EQ(grid->MinRowHeight(), 25);
+  grid->FitColumnToContents(2);  // empty: 2 + 0 + 2 + 2 would be 6
+  EXPECT_EQ(grid->ColWidths(2), 10);
+  EXPECT_EQ(grid->MaxColWidth(), 0);
+  EXPECT_EQ(grid->MaxRowHeight(), 0);
+}
+
+// A descendant answers the width hook in place of the event.
+class TFixedWidthGrid : public TExtStringGrid {
+ public:
+  using TExtStringGrid::TExtStringGrid;
+  void UpdateColumnSize(int, int& AWidth) override { AWidth = 77; }
+};
+
+TEST_F(Fitting, ADescendantAnswersTheWidthHook) {
+  auto* grid = new TFixedWidthGrid(FForm);
+  bool asked = false;
+  grid->OnUpdateColumnSize = [&](plat::TObject*, int, int&) { asked = true; };
+  grid->SetCells(1, 1, "text");
+  grid->FitColumnToContents(1);
+  EXPECT_EQ(grid->ColWidths(1), 77);
+  EXPECT_FALSE(asked);
 }
 
 class RowSwap : public Fitting {};
@@ -245,6 +317,9 @@ TEST_F(RowSwap, ARowOutsideTheGridRaisesAndChangesNothing) {
   FGrid->SetCells(1, 1, "kept");
   EXPECT_THROW(FGrid->ExchangeRows(1, 4), plat::EListError);
   EXPECT_THROW(FGrid->ExchangeRows(-1, 1), plat::EListError);
+  FGrid->SortSettings()->SetSingleColumn(true);
+  FGrid->SortSettings()->SetColumn(-1);
+  EXPECT_THROW(FGrid->ExchangeRows(1, 2), plat::EListError);
   EXPECT_EQ(FGrid->Cells(1, 1), "kept");
   EXPECT_EQ(FGrid->SwapCount(), 0);
 }

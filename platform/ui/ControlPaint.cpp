@@ -9,13 +9,31 @@
 
 namespace plat {
 
-int DrawCanvasText(TCanvas& Canvas, const String& Text, TRect& Rect, UINT Format) {
+namespace {
+
+// Draws with the canvas's font and colour on a transparent background.
+template <typename Draw>
+int WithCanvasFont(TCanvas& Canvas, Draw DrawIt) {
   const HDC dc = Canvas.Handle();
   const DCStateSaver saved(dc);
   SelectObject(dc, Canvas.Font()->Handle());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColorToColorRef(Canvas.Font()->Color()));
-  return DrawTextA(dc, Text.data(), static_cast<int>(Text.size()), &Rect, Format);
+  return DrawIt(dc);
+}
+
+}  // namespace
+
+int DrawCanvasText(TCanvas& Canvas, const String& Text, TRect& Rect, UINT Format) {
+  return WithCanvasFont(Canvas, [&](HDC dc) {
+    return DrawTextA(dc, Text.data(), static_cast<int>(Text.size()), &Rect, Format);
+  });
+}
+
+int DrawCanvasText(TCanvas& Canvas, const WideString& Text, TRect& Rect, UINT Format) {
+  return WithCanvasFont(Canvas, [&](HDC dc) {
+    return DrawTextW(dc, Text.data(), static_cast<int>(Text.size()), &Rect, Format);
+  });
 }
 
 void Frame3D(TCanvas& Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, int Width) {

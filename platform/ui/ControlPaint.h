@@ -14,6 +14,8 @@ class TCanvas;
 // background (DT_* formats; DT_CALCRECT measures into Rect). Answers the
 // text's height.
 int DrawCanvasText(TCanvas& Canvas, const String& Text, TRect& Rect, UINT Format);
+// The same for wide text.
+int DrawCanvasText(TCanvas& Canvas, const WideString& Text, TRect& Rect, UINT Format);
 
 // A bevel Width pixels deep on the inside of Rect: TopColor on the top and
 // left, BottomColor on the bottom and right. Rect comes back inside it.

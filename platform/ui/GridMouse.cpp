@@ -232,9 +232,10 @@ void TCustomGrid::WndProc(TMessage& Message) {
       if (FOptions.Contains(TGridOption::goTabs)) Message.Result |= DLGC_WANTTAB;
       return;
     case WM_HSCROLL:
+      WMHScroll(Message);
+      return;
     case WM_VSCROLL:
-      ScrollRequest(Message.Msg == WM_VSCROLL, LOWORD(Message.WParam), static_cast<short>(HIWORD(Message.WParam)));
-      Message.Result = 0;
+      WMVScroll(Message);
       return;
     case WM_TIMER:
       if (Message.WParam == SelectScrollTimer) {
@@ -271,6 +272,16 @@ void TCustomGrid::WndProc(TMessage& Message) {
     case WM_SIZE: UpdateScrollRange(); break;
     default: break;
   }
+}
+
+void TCustomGrid::WMHScroll(TMessage& Message) {
+  ScrollRequest(false, LOWORD(Message.WParam), static_cast<short>(HIWORD(Message.WParam)));
+  Message.Result = 0;
+}
+
+void TCustomGrid::WMVScroll(TMessage& Message) {
+  ScrollRequest(true, LOWORD(Message.WParam), static_cast<short>(HIWORD(Message.WParam)));
+  Message.Result = 0;
 }
 
 }  // namespace plat

@@ -16,11 +16,12 @@ namespace plat {
 
 namespace {
 
-// Where an index goes when FromIndex moves to ToIndex.
-int MovedIndex(int Index, int FromIndex, int ToIndex) {
-  if (Index == FromIndex) return ToIndex;
-  if (FromIndex < ToIndex && Index > FromIndex && Index <= ToIndex) return Index - 1;
-  if (ToIndex < FromIndex && Index >= ToIndex && Index < FromIndex) return Index + 1;
+// Where an index goes when the block of Count from FromIndex moves to start
+// at ToIndex.
+int MovedIndex(int Index, int FromIndex, int Count, int ToIndex) {
+  if (Index >= FromIndex && Index < FromIndex + Count) return ToIndex + (Index - FromIndex);
+  if (FromIndex < ToIndex && Index >= FromIndex + Count && Index < ToIndex + Count) return Index - Count;
+  if (ToIndex < FromIndex && Index >= ToIndex && Index < FromIndex) return Index + Count;
   return Index;
 }
 
@@ -343,8 +344,25 @@ void TCustomGrid::MoveColumn(int FromIndex, int ToIndex) {
   HideEditor();
   FCols->MoveExtent(FromIndex, ToIndex);
   ColumnMoved(FromIndex, ToIndex);
-  FCurrent.X = MovedIndex(FCurrent.X, FromIndex, ToIndex);
-  FAnchor.X = MovedIndex(FAnchor.X, FromIndex, ToIndex);
+  FollowColumnsMoved(FromIndex, 1, ToIndex);
+}
+
+void TCustomGrid::MoveColumns(int FromIndex, int Count, int ToIndex) {
+  if (Count < 1) return;
+  CheckIndex(FromIndex, ColCount());
+  CheckIndex(FromIndex + Count - 1, ColCount());
+  CheckIndex(ToIndex, ColCount());
+  CheckIndex(ToIndex + Count - 1, ColCount());
+  if (FromIndex == ToIndex) return;
+  HideEditor();
+  FCols->MoveExtents(FromIndex, Count, ToIndex);
+  ColumnsMoved(FromIndex, Count, ToIndex);
+  FollowColumnsMoved(FromIndex, Count, ToIndex);
+}
+
+void TCustomGrid::FollowColumnsMoved(int FromIndex, int Count, int ToIndex) {
+  FCurrent.X = MovedIndex(FCurrent.X, FromIndex, Count, ToIndex);
+  FAnchor.X = MovedIndex(FAnchor.X, FromIndex, Count, ToIndex);
   ClampCurrent();
   ColWidthsChanged();
 }
@@ -356,14 +374,33 @@ void TCustomGrid::MoveRow(int FromIndex, int ToIndex) {
   HideEditor();
   FRows->MoveExtent(FromIndex, ToIndex);
   RowMoved(FromIndex, ToIndex);
-  FCurrent.Y = MovedIndex(FCurrent.Y, FromIndex, ToIndex);
-  FAnchor.Y = MovedIndex(FAnchor.Y, FromIndex, ToIndex);
+  FollowRowsMoved(FromIndex, 1, ToIndex);
+}
+
+void TCustomGrid::MoveRows(int FromIndex, int Count, int ToIndex) {
+  if (Count < 1) return;
+  CheckIndex(FromIndex, RowCount());
+  CheckIndex(FromIndex + Count - 1, RowCount());
+  CheckIndex(ToIndex, RowCount());
+  CheckIndex(ToIndex + Count - 1, RowCount());
+  if (FromIndex == ToIndex) return;
+  HideEditor();
+  FRows->MoveExtents(FromIndex, Count, ToIndex);
+  RowsMoved(FromIndex, Count, ToIndex);
+  FollowRowsMoved(FromIndex, Count, ToIndex);
+}
+
+void TCustomGrid::FollowRowsMoved(int FromIndex, int Count, int ToIndex) {
+  FCurrent.Y = MovedIndex(FCurrent.Y, FromIndex, Count, ToIndex);
+  FAnchor.Y = MovedIndex(FAnchor.Y, FromIndex, Count, ToIndex);
   ClampCurrent();
   RowHeightsChanged();
 }
 
 void TCustomGrid::ColumnMoved(int, int) {}
 void TCustomGrid::RowMoved(int, int) {}
+void TCustomGrid::ColumnsMoved(int, int, int) {}
+void TCustomGrid::RowsMoved(int, int, int) {}
 
 // The column goes to the end and the grid loses its last column; what a
 // descendant keeps for that index stays, beyond the count.

@@ -134,6 +134,9 @@ class TCustomGrid : public TCustomControl {
   virtual void RowHeightsChanged();
   virtual void ColumnMoved(int FromIndex, int ToIndex);
   virtual void RowMoved(int FromIndex, int ToIndex);
+  // A block of Count columns (rows) moved from FromIndex to start at ToIndex.
+  virtual void ColumnsMoved(int FromIndex, int Count, int ToIndex);
+  virtual void RowsMoved(int FromIndex, int Count, int ToIndex);
   // Called after the grid has shown or hidden its scroll bars for the
   // current counts and size, while that update still holds: a descendant
   // may show, hide or disable bars by its own policy here without the
@@ -147,6 +150,11 @@ class TCustomGrid : public TCustomControl {
   // Whole rows and columns: moved (with their sizes) and deleted.
   void MoveColumn(int FromIndex, int ToIndex);
   void MoveRow(int FromIndex, int ToIndex);
+  // Moves columns (rows) FromIndex..FromIndex+Count-1 with their widths
+  // (heights) so that they start at ToIndex, in one step whatever Count is;
+  // both blocks must lie inside the grid. Count below 1 moves nothing.
+  void MoveColumns(int FromIndex, int Count, int ToIndex);
+  void MoveRows(int FromIndex, int Count, int ToIndex);
   void DeleteColumn(int ACol);
   void DeleteRow(int ARow);
 
@@ -169,6 +177,10 @@ class TCustomGrid : public TCustomControl {
   void Paint() override;
   void CreateParams(TCreateParams& Params) override;
   void WndProc(TMessage& Message) override;
+  // The scroll bars' requests (WM_HSCROLL, WM_VSCROLL); a descendant that
+  // adds to them calls these for the grid's own scrolling.
+  virtual void WMHScroll(TMessage& Message);
+  virtual void WMVScroll(TMessage& Message);
   void KeyDown(std::uint16_t& Key, TShiftState Shift) override;
   void KeyPress(char32_t& Key) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -187,6 +199,9 @@ class TCustomGrid : public TCustomControl {
   // Checks an index against 0..Count-1.
   static void CheckIndex(int Index, int Count);
   void ClampCurrent();
+  // The current cell and the anchor follow a move of columns (rows).
+  void FollowColumnsMoved(int FromIndex, int Count, int ToIndex);
+  void FollowRowsMoved(int FromIndex, int Count, int ToIndex);
   // One move of the view: LeftCol and TopRow together, one TopLeftChanged.
   void MoveTopLeft(int ALeft, int ATop);
   void MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show);

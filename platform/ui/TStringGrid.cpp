@@ -52,6 +52,19 @@ void TStringGrid::ForEachObject(const std::function<void(int, int, TObject*)>& V
   FCells->ForEachObject(Visit);
 }
 
+void TStringGrid::ForEachObjectInRows(int FromRow, int ToRow,
+                                      const std::function<void(int, int, TObject*)>& Visit) const {
+  FCells->ForEachObjectInRows(FromRow, ToRow, Visit);
+}
+
+void TStringGrid::EraseRows(int FromRow, int ToRow) {
+  if (FromRow < 0) throw EListError(FmtLoadResString(SListIndexError, {FromRow}));
+  if (ToRow < FromRow) return;
+  FCells->EraseRows(FromRow, ToRow);
+  Invalidate();
+  if (Row() >= FromRow && Row() <= ToRow) InvalidateEditor();
+}
+
 TStrings* TStringGrid::Line(bool IsRow, int Index) {
   if (Index < 0) throw EListError(FmtLoadResString(SListIndexError, {Index}));
   auto& line = FLines[{IsRow, Index}];
@@ -117,6 +130,16 @@ void TStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
 void TStringGrid::RowMoved(int FromIndex, int ToIndex) {
   FCells->MoveRow(FromIndex, ToIndex);
   TDrawGrid::RowMoved(FromIndex, ToIndex);
+}
+
+void TStringGrid::ColumnsMoved(int FromIndex, int Count, int ToIndex) {
+  FCells->MoveCols(FromIndex, Count, ToIndex);
+  TDrawGrid::ColumnsMoved(FromIndex, Count, ToIndex);
+}
+
+void TStringGrid::RowsMoved(int FromIndex, int Count, int ToIndex) {
+  FCells->MoveRows(FromIndex, Count, ToIndex);
+  TDrawGrid::RowsMoved(FromIndex, Count, ToIndex);
 }
 
 }  // namespace plat

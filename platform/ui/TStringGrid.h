@@ -35,6 +35,9 @@ class TStringGrid : public TDrawGrid {
   // also those beyond ColCount and RowCount, row by row and left to right.
   // Visit must not write objects into the grid.
   void ForEachObject(const std::function<void(int ACol, int ARow, TObject* Object)>& Visit) const;
+  // The same for rows FromRow..ToRow only, visiting only stored cells.
+  void ForEachObjectInRows(int FromRow, int ToRow,
+                           const std::function<void(int ACol, int ARow, TObject* Object)>& Visit) const;
   TStrings* Rows(int Index);
   void SetRows(int Index, const TStrings& Value);
   TStrings* Cols(int Index);
@@ -46,6 +49,11 @@ class TStringGrid : public TDrawGrid {
   void SetEditText(int ACol, int ARow, const String& Value) override;
   void ColumnMoved(int FromIndex, int ToIndex) override;
   void RowMoved(int FromIndex, int ToIndex) override;
+  void ColumnsMoved(int FromIndex, int Count, int ToIndex) override;
+  void RowsMoved(int FromIndex, int Count, int ToIndex) override;
+  // Empties rows FromRow..ToRow whole, at any index, visiting only stored
+  // cells; the objects are not freed (the caller owns them).
+  void EraseRows(int FromRow, int ToRow);
 
  private:
   class TLineStrings;

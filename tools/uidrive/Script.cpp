@@ -22,12 +22,23 @@ struct TShape {
 
 const std::map<std::string, TShape>& Shapes() {
   static const std::map<std::string, TShape> shapes = {
-      {"wait", {1, 2, nullptr}},     {"gone", {1, 2, nullptr}},         {"click", {1, 2, nullptr}},
-      {"drag", {3, 3, nullptr}},     {"key", {2, 2, nullptr}},          {"type", {2, 2, "text"}},
-      {"text", {1, 1, nullptr}},     {"items", {1, 1, nullptr}},        {"cells", {1, 2, nullptr}},
-      {"prop", {2, 2, nullptr}},     {"screenshot", {1, 1, "file name"}}, {"launches", {0, 0, nullptr}},
-      {"windows", {0, 0, nullptr}},  {"print", {0, 1, "text"}},         {"close", {0, 0, nullptr}},
-      {"quit", {0, 0, nullptr}},     {"clipboard", {0, 0, nullptr}},
+      {"wait", {1, 2, nullptr}},
+      {"gone", {1, 2, nullptr}},
+      {"click", {1, 2, nullptr}},
+      {"drag", {3, 3, nullptr}},
+      {"key", {2, 2, nullptr}},
+      {"type", {2, 2, "text"}},
+      {"text", {1, 1, nullptr}},
+      {"items", {1, 1, nullptr}},
+      {"cells", {1, 2, nullptr}},
+      {"prop", {2, 2, nullptr}},
+      {"screenshot", {1, 1, "file name"}},
+      {"launches", {0, 0, nullptr}},
+      {"windows", {0, 0, nullptr}},
+      {"print", {0, 1, "text"}},
+      {"close", {0, 0, nullptr}},
+      {"quit", {0, 0, nullptr}},
+      {"clipboard", {0, 0, nullptr}},
   };
   return shapes;
 }
@@ -54,14 +65,14 @@ bool ParsePair(const std::string& Text, int& A, int& B) {
 const std::map<std::string, unsigned>& KeyNames() {
   static const std::map<std::string, unsigned> names = [] {
     std::map<std::string, unsigned> n = {
-        {"enter", plat::VK_RETURN}, {"return", plat::VK_RETURN}, {"escape", plat::VK_ESCAPE},
-        {"esc", plat::VK_ESCAPE},   {"tab", plat::VK_TAB},       {"space", plat::VK_SPACE},
+        {"enter", plat::VK_RETURN},   {"return", plat::VK_RETURN}, {"escape", plat::VK_ESCAPE},
+        {"esc", plat::VK_ESCAPE},     {"tab", plat::VK_TAB},       {"space", plat::VK_SPACE},
         {"backspace", plat::VK_BACK}, {"delete", plat::VK_DELETE}, {"insert", plat::VK_INSERT},
-        {"home", plat::VK_HOME},    {"end", plat::VK_END},       {"pageup", plat::VK_PRIOR},
-        {"pagedown", plat::VK_NEXT}, {"up", plat::VK_UP},        {"down", plat::VK_DOWN},
-        {"left", plat::VK_LEFT},    {"right", plat::VK_RIGHT},
+        {"home", plat::VK_HOME},      {"end", plat::VK_END},       {"pageup", plat::VK_PRIOR},
+        {"pagedown", plat::VK_NEXT},  {"up", plat::VK_UP},         {"down", plat::VK_DOWN},
+        {"left", plat::VK_LEFT},      {"right", plat::VK_RIGHT},
         // A modifier alone, pressed and released by itself.
-        {"shift", plat::VK_SHIFT},  {"ctrl", plat::VK_CONTROL},  {"alt", plat::VK_MENU},
+        {"shift", plat::VK_SHIFT},    {"ctrl", plat::VK_CONTROL},  {"alt", plat::VK_MENU},
     };
     for (unsigned f = 1; f <= 12; ++f) n["f" + std::to_string(f)] = plat::VK_F1 + f - 1;
     for (char c = 'a'; c <= 'z'; ++c) n[std::string(1, c)] = static_cast<unsigned>(std::toupper(c));

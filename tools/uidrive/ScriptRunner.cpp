@@ -35,6 +35,49 @@ void Focus(plat::TControl& Control) {
   if (windowed->CanFocus()) windowed->SetFocus();
 }
 
+// Sideways first, as a hand does, so that the drag starts even when it ends
+// where it began.
+void Drag(plat::TPoint From, plat::TPoint To) {
+  plat::InjectMouseDown(From);
+  plat::InjectMouseMove({From.X + 2 * plat::GetSystemMetrics(plat::SM_CXDRAG) + 1, From.Y});
+  plat::InjectMouseMove(To);
+  plat::InjectMouseUp(To);
+}
+
+void PressKey(const TKeySpec& Key) {
+  for (const unsigned modifier : Key.Modifiers) plat::InjectKeyDown(modifier);
+  plat::InjectKeyDown(Key.Key);
+  plat::InjectKeyUp(Key.Key);
+  for (auto modifier = Key.Modifiers.rbegin(); modifier != Key.Modifiers.rend(); ++modifier)
+    plat::InjectKeyUp(*modifier);
+}
+
+void SaveScreenshot(plat::TCustomForm& Window, const std::string& File) {
+  const std::vector<plat::Byte> png = plat::WindowScreenshot(Window.Handle());
+  if (png.empty()) throw ETargetError("no picture of " + Window.ClassName());
+  std::ofstream out(File, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+  if (!out.flush()) throw ETargetError("cannot write the screenshot " + File);
+}
+
+// What the program would have started, as "document TARGET" or
+// "program PATH ARGUMENT...".
+std::vector<std::string> RecordedLaunches() {
+  plat::HeadlessDisplay* display = plat::CurrentHeadlessDisplay();
+  if (!display) throw ETargetError("launches are recorded by the headless display only");
+  std::vector<std::string> launches;
+  for (const plat::TRecordingLauncher::TCall& call : display->Launches().Calls()) {
+    if (call.Kind == plat::TRecordingLauncher::TKind::Document) {
+      launches.push_back("document " + EscapedText(call.Target));
+    } else {
+      std::string line = "program";
+      for (const plat::String& arg : call.Argv) line += " " + EscapedText(arg);
+      launches.push_back(line);
+    }
+  }
+  return launches;
+}
+
 }  // namespace
 
 std::string EscapedText(const std::string& Text) {
@@ -78,8 +121,8 @@ void TScriptRunner::Step() {
       FWaiting = false;
       ++FNext;
     } else if (std::chrono::steady_clock::now() >= FDeadline) {
-      Fail(command.Line, "timed out after " + std::to_string(command.Seconds) + " s: " + command.Verb + " " +
-                             command.Args[0]);
+      Fail(command.Line,
+           "timed out after " + std::to_string(command.Seconds) + " s: " + command.Verb + " " + command.Args[0]);
     }
   } catch (const std::exception& e) {
     Fail(command.Line, e.what());
@@ -98,34 +141,41 @@ plat::TCustomForm& TScriptRunner::Window(const TScriptCommand& Command) const {
 }
 
 TScriptRunner::TStep TScriptRunner::Execute(const TScriptCommand& Command) {
-  const std::string& verb = Command.Verb;
-  const std::vector<std::string>& args = Command.Args;
-  if (verb == "wait" || verb == "gone") {
-    if (!FWaiting) {
-      FWaiting = true;
-      FDeadline = std::chrono::steady_clock::now() + std::chrono::seconds(Command.Seconds);
-    }
-    const bool shown = FindShownForm(args[0]) != nullptr;
-    if (shown != (verb == "wait")) return TStep::Waiting;
-    if (verb == "wait") FWindowClass = args[0];
-    return TStep::Done;
+  if (Command.Verb == "wait" || Command.Verb == "gone") return Wait(Command);
+  if (IsWindowCommand(Command.Verb))
+    RunOnWindow(Command);
+  else if (Command.Verb == "prop")
+    Write("prop", EscapedText(PropertyText(FindNamed(Window(Command), Command.Args[0]), Command.Args[1])));
+  else
+    RunOnControl(Command, FindControl(Window(Command), Command.Args[0]));
+  return TStep::Done;
+}
+
+TScriptRunner::TStep TScriptRunner::Wait(const TScriptCommand& Command) {
+  if (!FWaiting) {
+    FWaiting = true;
+    FDeadline = std::chrono::steady_clock::now() + std::chrono::seconds(Command.Seconds);
   }
+  const bool wanted = Command.Verb == "wait";
+  if ((FindShownForm(Command.Args[0]) != nullptr) != wanted) return TStep::Waiting;
+  if (wanted) FWindowClass = Command.Args[0];
+  return TStep::Done;
+}
+
+bool TScriptRunner::IsWindowCommand(const std::string& Verb) {
+  for (const char* verb : {"print", "windows", "launches", "quit", "close", "screenshot"})
+    if (Verb == verb) return true;
+  return false;
+}
+
+void TScriptRunner::RunOnWindow(const TScriptCommand& Command) {
+  const std::string& verb = Command.Verb;
   if (verb == "print") {
-    Write("print", args.empty() ? std::string() : args[0]);
+    Write("print", Command.Args.empty() ? std::string() : Command.Args[0]);
   } else if (verb == "windows") {
     for (const std::string& name : ShownFormClasses()) Write("window", name);
   } else if (verb == "launches") {
-    plat::HeadlessDisplay* display = plat::CurrentHeadlessDisplay();
-    if (!display) throw ETargetError("launches are recorded by the headless display only");
-    for (const plat::TRecordingLauncher::TCall& call : display->Launches().Calls()) {
-      if (call.Kind == plat::TRecordingLauncher::TKind::Document) {
-        Write("launch", "document " + EscapedText(call.Target));
-      } else {
-        std::string line = "program";
-        for (const plat::String& arg : call.Argv) line += " " + EscapedText(arg);
-        Write("launch", line);
-      }
-    }
+    for (const std::string& launch : RecordedLaunches()) Write("launch", launch);
   } else if (verb == "clipboard") {
     Write("clipboard", EscapedText(plat::Clipboard()->AsText()));
   } else if (verb == "quit") {
@@ -133,44 +183,30 @@ TScriptRunner::TStep TScriptRunner::Execute(const TScriptCommand& Command) {
   } else if (verb == "close") {
     plat::FeedCloseRequest(Window(Command).Handle());
   } else if (verb == "screenshot") {
-    const std::vector<plat::Byte> png = plat::WindowScreenshot(Window(Command).Handle());
-    std::ofstream file(args[0], std::ios::binary);
-    file.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-    if (png.empty() || !file.flush()) throw ETargetError("cannot write the screenshot " + args[0]);
-  } else {
-    plat::TControl& control = FindControl(Window(Command), args[0]);
-    if (verb == "click") {
-      plat::InjectClick(ScreenPoint(control, Command.Points[0]));
-    } else if (verb == "drag") {
-      // Sideways first, as a hand does, so that the drag starts even when
-      // it ends where it began.
-      const plat::TPoint from = ScreenPoint(control, Command.Points[0]);
-      const plat::TPoint to = ScreenPoint(control, Command.Points[1]);
-      plat::InjectMouseDown(from);
-      plat::InjectMouseMove({from.X + 2 * plat::GetSystemMetrics(plat::SM_CXDRAG) + 1, from.Y});
-      plat::InjectMouseMove(to);
-      plat::InjectMouseUp(to);
-    } else if (verb == "key") {
-      Focus(control);
-      for (const unsigned modifier : Command.Key.Modifiers) plat::InjectKeyDown(modifier);
-      plat::InjectKeyDown(Command.Key.Key);
-      plat::InjectKeyUp(Command.Key.Key);
-      for (auto m = Command.Key.Modifiers.rbegin(); m != Command.Key.Modifiers.rend(); ++m) plat::InjectKeyUp(*m);
-    } else if (verb == "type") {
-      Focus(control);
-      plat::InjectText(args[1]);
-    } else if (verb == "text") {
-      Write("text", EscapedText(ControlText(control)));
-    } else if (verb == "items") {
-      for (const plat::String& item : ControlItems(control)) Write("item", EscapedText(item));
-    } else if (verb == "cells") {
-      for (const auto& row : GridCells(control, args.size() > 1 ? std::stoi(args[1]) : -1))
-        Write("row", JoinedRow(row));
-    } else if (verb == "prop") {
-      Write("prop", EscapedText(PropertyText(control, args[1])));
-    }
+    SaveScreenshot(Window(Command), Command.Args[0]);
   }
-  return TStep::Done;
+}
+
+void TScriptRunner::RunOnControl(const TScriptCommand& Command, plat::TControl& Control) {
+  const std::string& verb = Command.Verb;
+  if (verb == "click") {
+    plat::InjectClick(ScreenPoint(Control, Command.Points[0]));
+  } else if (verb == "drag") {
+    Drag(ScreenPoint(Control, Command.Points[0]), ScreenPoint(Control, Command.Points[1]));
+  } else if (verb == "key") {
+    Focus(Control);
+    PressKey(Command.Key);
+  } else if (verb == "type") {
+    Focus(Control);
+    plat::InjectText(Command.Args[1]);
+  } else if (verb == "text") {
+    Write("text", EscapedText(ControlText(Control)));
+  } else if (verb == "items") {
+    for (const plat::String& item : ControlItems(Control)) Write("item", EscapedText(item));
+  } else if (verb == "cells") {
+    for (const auto& row : GridCells(Control, Command.Args.size() > 1 ? std::stoi(Command.Args[1]) : -1))
+      Write("row", JoinedRow(row));
+  }
 }
 
 void TScriptRunner::Write(const std::string& What, const std::string& Value) {

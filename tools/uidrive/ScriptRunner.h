@@ -21,8 +21,9 @@
 #include "tools/uidrive/Script.h"
 
 namespace plat {
+class TControl;
 class TCustomForm;
-}
+}  // namespace plat
 
 namespace uidrive {
 
@@ -46,6 +47,11 @@ class TScriptRunner {
   static void Tick(plat::HWND, plat::UINT, plat::UINT_PTR, plat::DWORD);
   void Step();
   TStep Execute(const TScriptCommand& Command);
+  TStep Wait(const TScriptCommand& Command);
+  // Commands on the program or the window as a whole, and on a control.
+  static bool IsWindowCommand(const std::string& Verb);
+  void RunOnWindow(const TScriptCommand& Command);
+  void RunOnControl(const TScriptCommand& Command, plat::TControl& Control);
   plat::TCustomForm& Window(const TScriptCommand& Command) const;
   void Fail(int Line, const std::string& Reason);
   void Write(const std::string& What, const std::string& Value);

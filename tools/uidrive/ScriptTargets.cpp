@@ -20,8 +20,8 @@ plat::TComponent* FindOwned(const plat::TComponent& Owner, const std::string& Na
 
 plat::TPoint Centre(const plat::TRect& Rect) { return {(Rect.Left + Rect.Right) / 2, (Rect.Top + Rect.Bottom) / 2}; }
 
-std::string Named(plat::TControl& Control) {
-  return "\"" + Control.Name() + "\" (" + Control.ClassName() + ")";
+std::string Named(const plat::TComponent& Component) {
+  return "\"" + Component.Name() + "\" (" + Component.ClassName() + ")";
 }
 
 }  // namespace
@@ -41,21 +41,24 @@ std::vector<std::string> ShownFormClasses() {
   return classes;
 }
 
-plat::TControl& FindControl(plat::TCustomForm& Form, const std::string& Name) {
+plat::TComponent& FindNamed(plat::TCustomForm& Form, const std::string& Name) {
   if (Name == "-" || Name == Form.Name()) return Form;
   plat::TComponent* found = FindOwned(Form, Name);
-  if (!found) throw ETargetError("no control \"" + Name + "\" on " + Form.ClassName());
-  auto* control = dynamic_cast<plat::TControl*>(found);
-  if (!control) throw ETargetError("\"" + Name + "\" on " + Form.ClassName() + " is no control");
+  if (!found) throw ETargetError("no component \"" + Name + "\" on " + Form.ClassName());
+  return *found;
+}
+
+plat::TControl& FindControl(plat::TCustomForm& Form, const std::string& Name) {
+  plat::TComponent& found = FindNamed(Form, Name);
+  auto* control = dynamic_cast<plat::TControl*>(&found);
+  if (!control) throw ETargetError(Named(found) + " on " + Form.ClassName() + " is no control");
   return *control;
 }
 
 plat::TPoint ScreenPoint(plat::TControl& Control, const TPointSpec& Point) {
   switch (Point.Kind) {
-    case TPointSpec::TKind::Centre:
-      return Control.ClientToScreen(Centre(Control.ClientRect()));
-    case TPointSpec::TKind::Client:
-      return Control.ClientToScreen({Point.A, Point.B});
+    case TPointSpec::TKind::Centre: return Control.ClientToScreen(Centre(Control.ClientRect()));
+    case TPointSpec::TKind::Client: return Control.ClientToScreen({Point.A, Point.B});
     case TPointSpec::TKind::Item: {
       auto* list = dynamic_cast<plat::TCustomListBox*>(&Control);
       if (!list) throw ETargetError(Named(Control) + " has no items");
@@ -92,25 +95,27 @@ std::vector<std::vector<plat::String>> GridCells(plat::TControl& Control, int Ro
   if (Row >= grid->RowCount())
     throw ETargetError(Named(Control) + " has " + std::to_string(grid->RowCount()) + " rows, no row " +
                        std::to_string(Row));
+  const int first = Row < 0 ? 0 : Row;
+  const int last = Row < 0 ? grid->RowCount() - 1 : Row;
   std::vector<std::vector<plat::String>> rows;
-  for (int r = Row < 0 ? 0 : Row; r < (Row < 0 ? grid->RowCount() : Row + 1); ++r) {
+  for (int r = first; r <= last; ++r) {
     std::vector<plat::String>& cells = rows.emplace_back();
     for (int c = 0; c < grid->ColCount(); ++c) cells.push_back(grid->Cells(c, r));
   }
   return rows;
 }
 
-plat::String PropertyText(plat::TControl& Control, const std::string& Name) {
-  if (!plat::IsReadableProp(Control, Name)) throw ETargetError(Named(Control) + " publishes no readable " + Name);
-  switch (plat::PropType(Control, Name)) {
-    case plat::TTypeKind::tkString: return plat::GetStrProp(Control, Name);
-    case plat::TTypeKind::tkEnumeration: return plat::GetEnumProp(Control, Name);
+plat::String PropertyText(plat::TComponent& Component, const std::string& Name) {
+  if (!plat::IsReadableProp(Component, Name)) throw ETargetError(Named(Component) + " publishes no readable " + Name);
+  switch (plat::PropType(Component, Name)) {
+    case plat::TTypeKind::tkString: return plat::GetStrProp(Component, Name);
+    case plat::TTypeKind::tkEnumeration: return plat::GetEnumProp(Component, Name);
     case plat::TTypeKind::tkInteger:
-    case plat::TTypeKind::tkSet: return std::to_string(plat::GetOrdProp(Control, Name));
+    case plat::TTypeKind::tkSet: return std::to_string(plat::GetOrdProp(Component, Name));
     case plat::TTypeKind::tkClass:
     case plat::TTypeKind::tkMethod: break;
   }
-  throw ETargetError(Name + " of " + Named(Control) + " is no text, enumeration or number");
+  throw ETargetError(Name + " of " + Named(Component) + " is no text, enumeration or number");
 }
 
 }  // namespace uidrive

@@ -12,6 +12,7 @@
 #include "tools/uidrive/Script.h"
 
 namespace plat {
+class TComponent;
 class TControl;
 class TCustomForm;
 }  // namespace plat
@@ -30,8 +31,9 @@ plat::TCustomForm* FindShownForm(const std::string& ClassName);
 std::vector<std::string> ShownFormClasses();
 
 // The component of that name on the window, at any depth of ownership;
-// the window itself for "-" or its own name. Raises when there is none or
-// when it is not a control.
+// the window itself for "-" or its own name. Raises when there is none.
+plat::TComponent& FindNamed(plat::TCustomForm& Form, const std::string& Name);
+// The same for a control; raises also when the component is none.
 plat::TControl& FindControl(plat::TCustomForm& Form, const std::string& Name);
 
 // The point on the screen: the centre of the control, of a list box's item,
@@ -47,8 +49,9 @@ std::vector<plat::String> ControlItems(plat::TControl& Control);
 // row by row, or of one row; raises for another control or a row beyond the
 // grid's rows.
 std::vector<std::vector<plat::String>> GridCells(plat::TControl& Control, int Row = -1);
-// A published property's value: a text as it is, an enumeration or boolean
-// by its name ("True"), a number in decimal.
-plat::String PropertyText(plat::TControl& Control, const std::string& Name);
+// A published property's value, of a control or any other component (the
+// skinned frame): a text as it is, an enumeration or boolean by its name
+// ("True"), a number or set in decimal.
+plat::String PropertyText(plat::TComponent& Component, const std::string& Name);
 
 }  // namespace uidrive

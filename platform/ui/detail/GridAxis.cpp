@@ -26,16 +26,16 @@ void TGridAxis::SetExtent(int Index, int Value) {
   FExtents[static_cast<std::size_t>(Index)] = std::max(Value, 0);
 }
 
-void TGridAxis::MoveExtent(int FromIndex, int ToIndex) {
-  if (FExtents.empty() || FromIndex == ToIndex) return;
-  const auto needed = static_cast<std::size_t>(std::max(FromIndex, ToIndex)) + 1;
+void TGridAxis::MoveExtents(int FromIndex, int Count, int ToIndex) {
+  if (FExtents.empty() || FromIndex == ToIndex || Count < 1) return;
+  const auto needed = static_cast<std::size_t>(std::max(FromIndex, ToIndex)) + static_cast<std::size_t>(Count);
   if (FExtents.size() < needed) FExtents.resize(needed, FDefault);
   const auto from = FExtents.begin() + FromIndex;
   const auto to = FExtents.begin() + ToIndex;
   if (FromIndex < ToIndex)
-    std::rotate(from, from + 1, to + 1);
+    std::rotate(from, from + Count, to + Count);
   else
-    std::rotate(to, from, from + 1);
+    std::rotate(to, from, from + Count);
 }
 
 int TGridAxis::FixedBoundary() const {

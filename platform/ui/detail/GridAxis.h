@@ -38,7 +38,10 @@ class TGridAxis {
   void SetExtent(int Index, int Value);
   // Whether any cell has an extent of its own.
   bool HasExtents() const { return !FExtents.empty(); }
-  void MoveExtent(int FromIndex, int ToIndex);
+  void MoveExtent(int FromIndex, int ToIndex) { MoveExtents(FromIndex, 1, ToIndex); }
+  // Moves the extents of cells FromIndex..FromIndex+Count-1 so that they
+  // start at ToIndex; those between shift by Count.
+  void MoveExtents(int FromIndex, int Count, int ToIndex);
 
   // The pixel where the scrollable cells start (after the fixed ones).
   int FixedBoundary() const;

@@ -14,11 +14,12 @@ void CheckIndex(int Index) {
   if (Index < 0) throw EListError(FmtLoadResString(SListIndexError, {Index}));
 }
 
-// Where an index goes when FromIndex moves to ToIndex.
-int MovedIndex(int Index, int FromIndex, int ToIndex) {
-  if (Index == FromIndex) return ToIndex;
-  if (FromIndex < ToIndex && Index > FromIndex && Index <= ToIndex) return Index - 1;
-  if (ToIndex < FromIndex && Index >= ToIndex && Index < FromIndex) return Index + 1;
+// Where an index goes when the block of Count from FromIndex moves to start
+// at ToIndex.
+int MovedIndex(int Index, int FromIndex, int Count, int ToIndex) {
+  if (Index >= FromIndex && Index < FromIndex + Count) return ToIndex + (Index - FromIndex);
+  if (FromIndex < ToIndex && Index >= FromIndex + Count && Index < ToIndex + Count) return Index - Count;
+  if (ToIndex < FromIndex && Index >= ToIndex && Index < FromIndex) return Index + Count;
   return Index;
 }
 
@@ -98,30 +99,30 @@ void TSparseCellStore::SetObject(int ACol, int ARow, TObject* Value) {
   Cell(ACol, ARow).Object = Value;
 }
 
-void TSparseCellStore::MoveRow(int FromIndex, int ToIndex) {
+void TSparseCellStore::MoveRows(int FromIndex, int Count, int ToIndex) {
   CheckIndex(FromIndex);
   CheckIndex(ToIndex);
-  if (FromIndex == ToIndex) return;
+  if (FromIndex == ToIndex || Count < 1) return;
   Forget();
-  // Only the rows between the two indexes change their keys.
+  // Only the rows between the two places change their keys.
   const int low = std::min(FromIndex, ToIndex);
-  const int high = std::max(FromIndex, ToIndex);
+  const int high = std::max(FromIndex, ToIndex) + Count - 1;
   std::vector<std::pair<int, TRowCells>> moved;
   for (auto it = FRows.lower_bound(low); it != FRows.end() && it->first <= high;) {
-    moved.emplace_back(MovedIndex(it->first, FromIndex, ToIndex), std::move(it->second));
+    moved.emplace_back(MovedIndex(it->first, FromIndex, Count, ToIndex), std::move(it->second));
     it = FRows.erase(it);
   }
   for (auto& [index, cells] : moved) FRows.emplace(index, std::move(cells));
 }
 
-void TSparseCellStore::MoveCol(int FromIndex, int ToIndex) {
+void TSparseCellStore::MoveCols(int FromIndex, int Count, int ToIndex) {
   CheckIndex(FromIndex);
   CheckIndex(ToIndex);
-  if (FromIndex == ToIndex) return;
+  if (FromIndex == ToIndex || Count < 1) return;
   for (auto& [index, cells] : FRows) {
     bool touched = false;
     for (TCell& cell : cells) {
-      const int moved = MovedIndex(cell.Col, FromIndex, ToIndex);
+      const int moved = MovedIndex(cell.Col, FromIndex, Count, ToIndex);
       touched |= moved != cell.Col;
       cell.Col = moved;
     }
@@ -185,6 +186,13 @@ void TSparseCellStore::ClearCol(int ACol, int From, bool Objects) {
   if (!emptied.empty()) Forget();
 }
 
+void TSparseCellStore::EraseRows(int FromRow, int ToRow) {
+  CheckIndex(FromRow);
+  if (ToRow < FromRow) return;
+  Forget();
+  FRows.erase(FRows.lower_bound(FromRow), FRows.upper_bound(ToRow));
+}
+
 std::size_t TSparseCellStore::CellCount() const {
   std::size_t count = 0;
   for (const auto& [index, cells] : FRows) count += cells.size();
@@ -195,6 +203,14 @@ void TSparseCellStore::ForEachObject(const std::function<void(int, int, TObject*
   for (const auto& [row, cells] : FRows)
     for (const TCell& cell : cells)
       if (cell.Object) Visit(cell.Col, row, cell.Object);
+}
+
+void TSparseCellStore::ForEachObjectInRows(int FromRow, int ToRow,
+                                           const std::function<void(int, int, TObject*)>& Visit) const {
+  if (ToRow < FromRow) return;
+  for (auto it = FRows.lower_bound(FromRow); it != FRows.end() && it->first <= ToRow; ++it)
+    for (const TCell& cell : it->second)
+      if (cell.Object) Visit(cell.Col, it->first, cell.Object);
 }
 
 }  // namespace plat

@@ -26,8 +26,13 @@ class TSparseCellStore {
   void SetObject(int ACol, int ARow, TObject* Value);
 
   // Moves row (column) FromIndex to ToIndex; those between shift by one.
-  void MoveRow(int FromIndex, int ToIndex);
-  void MoveCol(int FromIndex, int ToIndex);
+  void MoveRow(int FromIndex, int ToIndex) { MoveRows(FromIndex, 1, ToIndex); }
+  // Moves rows FromIndex..FromIndex+Count-1 so that they start at ToIndex;
+  // those between shift by Count. Work is proportional to the stored rows
+  // between the two places.
+  void MoveRows(int FromIndex, int Count, int ToIndex);
+  void MoveCol(int FromIndex, int ToIndex) { MoveCols(FromIndex, 1, ToIndex); }
+  void MoveCols(int FromIndex, int Count, int ToIndex);
   // Removes a row (column); those after it shift back by one.
   void DeleteRow(int Index);
   void DeleteCol(int Index);
@@ -35,6 +40,8 @@ class TSparseCellStore {
   // from column From on (of a column from row From on); only stored cells
   // are visited, however long the row.
   void ClearRow(int ARow, int From, bool Objects);
+  // Empties rows FromRow..ToRow whole, texts and object references.
+  void EraseRows(int FromRow, int ToRow);
   void ClearCol(int ACol, int From, bool Objects);
   void Clear() {
     FRows.clear();
@@ -46,6 +53,9 @@ class TSparseCellStore {
   // Calls Visit(ACol, ARow, Object) for every cell that holds an object, row
   // by row and left to right, at any index; Visit must not change the store.
   void ForEachObject(const std::function<void(int ACol, int ARow, TObject* Object)>& Visit) const;
+  // The same for rows FromRow..ToRow only.
+  void ForEachObjectInRows(int FromRow, int ToRow,
+                           const std::function<void(int ACol, int ARow, TObject* Object)>& Visit) const;
 
  private:
   struct TCell {

@@ -31,7 +31,10 @@ class TTestGrid : public TStringGrid {
   using TCustomGrid::DeleteColumn;
   using TCustomGrid::DeleteRow;
   using TCustomGrid::MoveColumn;
+  using TCustomGrid::MoveColumns;
   using TCustomGrid::MoveRow;
+  using TCustomGrid::MoveRows;
+  using TStringGrid::EraseRows;
   using TStringGrid::TStringGrid;
 };
 
@@ -603,6 +606,72 @@ TEST_F(StringGrid, ForEachObjectVisitsEveryStoredObjectAlsoBeyondTheCounts) {
 }
 
 }  // namespace
+// Column 0 of rows 0..Count-1 (row 0 of columns 0..Count-1), joined by " ".
+std::string RowTags(TStringGrid* Grid, int Count) {
+  std::string tags;
+  for (int r = 0; r < Count; ++r) tags += (r ? " " : "") + Grid->Cells(0, r);
+  return tags;
+}
+std::string ColTags(TStringGrid* Grid, int Count) {
+  std::string tags;
+  for (int c = 0; c < Count; ++c) tags += (c ? " " : "") + Grid->Cells(c, 0);
+  return tags;
+}
+
+TEST_F(StringGrid, BlocksOfRowsAndColumnsMoveInOneStep) {
+  struct Case {
+    int From, Count, To;
+    const char* Rows;  // column 0 of rows 0..6 afterwards
+    const char* Cols;  // row 0 of columns 0..6 afterwards
+  };
+  const Case cases[] = {
+      {1, 2, 4, "0,0 0,3 0,4 0,5 0,1 0,2 0,6", "0,0 3,0 4,0 5,0 1,0 2,0 6,0"},
+      {4, 3, 1, "0,0 0,4 0,5 0,6 0,1 0,2 0,3", "0,0 4,0 5,0 6,0 1,0 2,0 3,0"},
+      {2, 1, 2, "0,0 0,1 0,2 0,3 0,4 0,5 0,6", "0,0 1,0 2,0 3,0 4,0 5,0 6,0"},
+      {2, 0, 5, "0,0 0,1 0,2 0,3 0,4 0,5 0,6", "0,0 1,0 2,0 3,0 4,0 5,0 6,0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.From) + "+" + std::to_string(c.Count) + "->" + std::to_string(c.To));
+    TTestGrid* grid = MakeGrid(7, 7);
+    Log.clear();
+    grid->SetRowHeights(c.From, 40);
+    grid->SetColWidths(c.From, 90);
+    grid->SetRow(c.From);
+    grid->MoveRows(c.From, c.Count, c.To);
+    grid->MoveColumns(c.From, c.Count, c.To);
+    EXPECT_EQ(RowTags(grid, 7), c.Rows);
+    EXPECT_EQ(ColTags(grid, 7), c.Cols);
+    // Sizes and the current cell travel with their rows and columns.
+    const int at = c.Count > 0 ? c.To : c.From;
+    EXPECT_EQ(grid->RowHeights(at), 40);
+    EXPECT_EQ(grid->ColWidths(at), 90);
+    EXPECT_EQ(grid->Row(), at);
+    EXPECT_TRUE(Log.empty());  // block moves are the program's, no user event
+    delete grid;
+  }
+  TTestGrid* grid = MakeGrid(7, 7);
+  EXPECT_EQ(ErrorOf([&] { grid->MoveRows(5, 3, 0); }), "Grid index out of range");
+  EXPECT_EQ(ErrorOf([&] { grid->MoveColumns(0, 2, 6); }), "Grid index out of range");
+  EXPECT_EQ(RowTags(grid, 7), "0,0 0,1 0,2 0,3 0,4 0,5 0,6");
+}
+
+TEST_F(StringGrid, ErasedRowsAreEmptyAndTheirObjectsAreVisitedFirst) {
+  TTestGrid* grid = MakeGrid(3, 6);
+  TStringList a, b, c;
+  grid->SetObjects(0, 2, &a);
+  grid->SetObjects(2, 3, &b);
+  grid->SetObjects(7, 900, &c);  // outside the counts
+  std::vector<TObject*> seen;
+  grid->ForEachObjectInRows(2, 900, [&](int, int, TObject* Object) { seen.push_back(Object); });
+  EXPECT_EQ(seen, (std::vector<TObject*>{&a, &b, &c}));
+  grid->EraseRows(3, 900);
+  EXPECT_EQ(grid->Cells(1, 3), "");
+  EXPECT_EQ(grid->Objects(2, 3), nullptr);
+  EXPECT_EQ(grid->Objects(7, 900), nullptr);
+  EXPECT_EQ(grid->Cells(1, 2), "1,2");
+  EXPECT_EQ(grid->Objects(0, 2), &a);
+}
+
 TEST_F(StringGrid, ADescendantsBarPolicyOutlastsTheGridsSizing) {
   auto* grid = Make<TKeepBarGrid>(Bounds(10, 10, 304, 204));
   grid->SetRowCount(3);

@@ -94,9 +94,9 @@ TEST_F(TypInfo, EachPropertyReportsItsKind) {
     const char* Property;
     TTypeKind Kind;
   } cases[] = {
-      {"FileTheme", TTypeKind::tkString}, {"Badge", TTypeKind::tkInteger},   {"Tag", TTypeKind::tkInteger},
+      {"FileTheme", TTypeKind::tkString},    {"Badge", TTypeKind::tkInteger},     {"Tag", TTypeKind::tkInteger},
       {"Visible", TTypeKind::tkEnumeration}, {"Align", TTypeKind::tkEnumeration}, {"Partner", TTypeKind::tkClass},
-      {"Font", TTypeKind::tkClass},        {"OnClick", TTypeKind::tkMethod},
+      {"Font", TTypeKind::tkClass},          {"OnClick", TTypeKind::tkMethod},
   };
   for (const auto& c : cases) EXPECT_EQ(PropType(*themed, c.Property), c.Kind) << c.Property;
   EXPECT_EQ(PropType(*themed->Font(), "Style"), TTypeKind::tkSet);

@@ -18,6 +18,7 @@ TEST_F(AboutEndToEndTest, ShowsTheRegistryVersionElseTheProgramFilesVersion) {
     std::optional<std::string> Stored;
     const char* Shown;
   } cases[] = {{"3.1.0.15", "Version 3.1.0.15"}, {"", "Version 1.0.0.0"}, {std::nullopt, "Version 1.0.0.0"}};
+  const std::string shot = Folder().File("about.png");
   for (const auto& c : cases) {
     {
       plat::TRegistry registry;
@@ -35,12 +36,16 @@ TEST_F(AboutEndToEndTest, ShowsTheRegistryVersionElseTheProgramFilesVersion) {
         "text lblVersion\n"
         "text lblProductName\n"
         "text btnOK\n"
+        "screenshot " +
+        shot +
+        "\n"
         "click btnOK\n"
         "gone TfmAbout\n"
         "quit\n");
     ASSERT_EQ(run.ExitCode, 0) << run.Output;
-    EXPECT_EQ(Values(run.Output, "text"),
-              (std::vector<std::string>{c.Shown, "Ovra Zorbit Management", "OK"})) << c.Shown;
+    EXPECT_EQ(Values(run.Output, "text"), (std::vector<std::string>{c.Shown, "Ovra Zorbit Management", "OK"}))
+        << c.Shown;
+    if (c.Stored && !c.Stored->empty()) ExpectLooksLike(shot, "about-e2e");
   }
 }
 

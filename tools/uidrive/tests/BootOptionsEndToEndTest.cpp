@@ -19,14 +19,15 @@ class BootOptionsEndToEndTest : public EndToEndTest {
   // The script's commands run in the Boot Options window, opened by its link
   // and closed by its close box after them; then the program ends.
   zorbit::testing::TProgramResult InBootOptions(const std::string& Commands) {
-    return Drive("wait TfmZorbitMain\n"
-                 "click lbBootOptions\n"
-                 "wait TfmSetBootOptions\n" +
-                 Commands +
-                 "wait TfmSetBootOptions\n"
-                 "close\n"
-                 "gone TfmSetBootOptions\n"
-                 "quit\n");
+    return Drive(
+        "wait TfmZorbitMain\n"
+        "click lbBootOptions\n"
+        "wait TfmSetBootOptions\n" +
+        Commands +
+        "wait TfmSetBootOptions\n"
+        "close\n"
+        "gone TfmSetBootOptions\n"
+        "quit\n");
   }
   static Names Slice(const Names& All, size_t From, size_t Count) {
     return From + Count <= All.size() ? Names(All.begin() + From, All.begin() + From + Count) : All;
@@ -35,27 +36,30 @@ class BootOptionsEndToEndTest : public EndToEndTest {
 
 TEST_F(BootOptionsEndToEndTest, TheOrderMovedAndFastBootAreAppliedToTheBios) {
   StartService();
-  const zorbit::testing::TProgramResult run = InBootOptions(
-      "items listboxBootSequence\n"
-      "prop imgbClose Enabled\n"
-      // Up on the first and Down on the last change nothing.
-      "click listboxBootSequence #0\n"
-      "click btnUp\n"
-      "click listboxBootSequence #3\n"
-      "click btnDown\n"
-      "items listboxBootSequence\n"
-      "prop imgbClose Enabled\n"
-      // The first two change places; fast boot on.
-      "click listboxBootSequence #0\n"
-      "click btnDown\n"
-      "click imgcFastBoot\n"
-      "items listboxBootSequence\n"
-      "prop imgbClose Enabled\n"
-      "click imgbClose\n"
-      "prop imgbClose Enabled\n");
+  const std::string shot = Folder().File("boot-options.png");
+  const zorbit::testing::TProgramResult run = InBootOptions("screenshot " + shot +
+                                                            "\n"
+                                                            "items listboxBootSequence\n"
+                                                            "prop imgbClose Enabled\n"
+                                                            // Up on the first and Down on the last change nothing.
+                                                            "click listboxBootSequence #0\n"
+                                                            "click btnUp\n"
+                                                            "click listboxBootSequence #3\n"
+                                                            "click btnDown\n"
+                                                            "items listboxBootSequence\n"
+                                                            "prop imgbClose Enabled\n"
+                                                            // The first two change places; fast boot on.
+                                                            "click listboxBootSequence #0\n"
+                                                            "click btnDown\n"
+                                                            "click imgcFastBoot\n"
+                                                            "items listboxBootSequence\n"
+                                                            "prop imgbClose Enabled\n"
+                                                            "click imgbClose\n"
+                                                            "prop imgbClose Enabled\n");
   ASSERT_EQ(run.ExitCode, 0) << run.Output;
   const Names items = Values(run.Output, "item");
   ASSERT_EQ(items.size(), 12u) << run.Output;
+  ExpectLooksLike(shot, "boot-options-e2e");
   EXPECT_EQ(Slice(items, 0, 4), kDefaultNames);
   EXPECT_EQ(Slice(items, 4, 4), kDefaultNames);
   EXPECT_EQ(Slice(items, 8, 4), (Names{"CD-ROM/DVD Drive", "1st HDD", "Floppy Devices", "Network Boot"}));

@@ -57,7 +57,6 @@ class EndToEndTest : public ::testing::Test {
   std::string Root() const { return FFolder.File("root"); }
 
  private:
-
   zorbit::testing::TTempFolder FFolder{"zorbit-e2e"};
   zorbit::testing::TEnvironmentVariable FRoot{"ZORBIT_ROOT", FFolder.File("root")};
   zorbit::testing::TEnvironmentVariable FTemp{"TMPDIR", FFolder.Path()};

@@ -31,7 +31,8 @@ class HelpEndToEndTest : public EndToEndTest {
     for (std::string line; std::getline(in, line);) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
       const size_t gap = line.find("   ");
-      const bool stamped = !line.empty() && std::isdigit(static_cast<unsigned char>(line[0])) && gap != std::string::npos;
+      const bool stamped =
+          !line.empty() && std::isdigit(static_cast<unsigned char>(line[0])) && gap != std::string::npos;
       texts.push_back(stamped ? line.substr(gap + 3) : line);
     }
     return texts;
@@ -67,8 +68,8 @@ TEST_F(HelpEndToEndTest, F1AndHelpOpenTheStartTopicAndTheDebugLogHasEachCall) {
   ASSERT_FALSE(log.empty());
   EXPECT_EQ(log.front(), std::string(80, '='));
   EXPECT_EQ(log[1], "Log File:             \t" + FLog.string());
-  const auto last = std::find_if(log.begin(), log.end(),
-                                 [](const std::string& t) { return t.rfind("_ieFriendlyVerStr", 0) == 0; });
+  const auto last =
+      std::find_if(log.begin(), log.end(), [](const std::string& t) { return t.rfind("_ieFriendlyVerStr", 0) == 0; });
   ASSERT_NE(last, log.end());
   const std::vector<std::string> calls(last + 1, log.end());
   ASSERT_EQ(calls.size(), 6u) << ::testing::PrintToString(calls);

@@ -34,11 +34,14 @@ std::vector<std::string> LinesUntilReady(zorbit::testing::TChildProcess& Drive) 
 TEST_F(StartUpEndToEndTest, OneMainWindowThatASecondCopyLeavesAndExitCloses) {
   StartService();
   const std::string shot = Folder().File("main.png");
-  const auto first = StartDrive("wait TfmZorbitMain\n"
-                                "windows\n"
-                                "text lbCaption\n"
-                                "screenshot " + shot + "\n"
-                                "print ready\n");
+  const auto first = StartDrive(
+      "wait TfmZorbitMain\n"
+      "windows\n"
+      "text lbCaption\n"
+      "screenshot " +
+      shot +
+      "\n"
+      "print ready\n");
   const std::vector<std::string> lines = LinesUntilReady(*first);
   EXPECT_EQ(lines, (std::vector<std::string>{"window: TfmZorbitMain", "text: Ovra Zorbit Management"}));
   // Published: this process finds it.
@@ -59,6 +62,16 @@ TEST_F(StartUpEndToEndTest, OneMainWindowThatASecondCopyLeavesAndExitCloses) {
   EXPECT_EQ(plat::FindWindow("TfmZorbitMain", nullptr), nullptr);
 }
 
+TEST_F(StartUpEndToEndTest, ABadScriptIsRefusedBeforeTheProgramStarts) {
+  StartService();
+  const zorbit::testing::TProgramResult bad = Drive("wait TfmZorbitMain\nclick lbBootOptions here\n");
+  EXPECT_EQ(bad.ExitCode, 2);
+  EXPECT_EQ(bad.Output, "uidrive: line 2: not a point: \"here\" (#item, #column,row or x,y)\n");
+  const zorbit::testing::TProgramResult missing = RunProgram({UIDRIVE_PATH, Folder().File("none.txt")});
+  EXPECT_EQ(missing.ExitCode, 2);
+  EXPECT_EQ(missing.Output, "uidrive: cannot read the script " + Folder().File("none.txt") + "\n");
+}
+
 TEST_F(StartUpEndToEndTest, WithoutServiceAUserGetsTheMessageAndNoWindow) {
   // A real account without administrator rights, which connects once and
   // does not wait for the service.
@@ -70,20 +83,23 @@ TEST_F(StartUpEndToEndTest, WithoutServiceAUserGetsTheMessageAndNoWindow) {
   std::filesystem::permissions(Folder().Path(), std::filesystem::perms::all);
   std::filesystem::permissions(Root(), std::filesystem::perms::all);
 
-  const zorbit::testing::TProgramResult run = RunProgram(
-      {"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", UIDRIVE_PATH,
-       WriteScriptFile("wait TfmOvraMessageBox\n"
-                       "windows\n"
-                       "text lbTitle\n"
-                       "text lblText\n"
-                       "key - Enter\n"
-                       "wait TfmZorbitMain 5\n")});
+  const zorbit::testing::TProgramResult run =
+      RunProgram({"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", UIDRIVE_PATH,
+                  WriteScriptFile("wait TfmOvraMessageBox\n"
+                                  "windows\n"
+                                  "prop fmBase Caption\n"
+                                  "text lbTitle\n"
+                                  "text lblText\n"
+                                  "key - Enter\n"
+                                  "wait TfmZorbitMain 5\n")});
   // The program ended on the message, before any main window showed.
   EXPECT_EQ(run.ExitCode, 1) << run.Output;
   EXPECT_EQ(Values(run.Output, "window"), (std::vector<std::string>{"TfmOvraMessageBox"}));
-  EXPECT_EQ(Values(run.Output, "text"),
-            (std::vector<std::string>{"Service stopped", "Can not connect to service. Application will be terminated!"}));
-  EXPECT_EQ(Values(run.Output, "error"), (std::vector<std::string>{"line 6: the program ended before this line"}));
+  EXPECT_EQ(Values(run.Output, "prop"), (std::vector<std::string>{"Ovra Zorbit Management"}));
+  EXPECT_EQ(
+      Values(run.Output, "text"),
+      (std::vector<std::string>{"Service stopped", "Can not connect to service. Application will be terminated!"}));
+  EXPECT_EQ(Values(run.Output, "error"), (std::vector<std::string>{"line 7: the program ended before this line"}));
 }
 
 }  // namespace

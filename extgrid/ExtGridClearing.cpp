@@ -1,0 +1,34 @@
+// Clearing blocks of cells: texts emptied and properties objects freed.
+#include <algorithm>
+
+#include "extgrid/TExtStringGrid.h"
+
+namespace zorbit {
+
+void TExtStringGrid::ClearRect(int Col1, int Row1, int Col2, int Row2) {
+  Col1 = std::max(Col1, 0);
+  Row1 = std::max(Row1, 0);
+  if (Col2 < Col1 || Row2 < Row1) return;
+  const bool destroying = ComponentState().Contains(plat::TComponentStateItem::csDestroying);
+  for (int row = Row1; row <= Row2; ++row)
+    for (int col = Col1; col <= Col2; ++col) {
+      FreeCellProperties(col, row);
+      if (!destroying && !Cells(col, row).empty()) SetCells(col, row, {});
+    }
+}
+
+void TExtStringGrid::ClearRows(int ARow, int Count) { ClearRect(0, ARow, StoredColCount() - 1, ARow + Count - 1); }
+
+void TExtStringGrid::ClearCols(int ACol, int Count) { ClearRect(ACol, 0, ACol + Count - 1, RowCount() - 1); }
+
+void TExtStringGrid::ClearDataCells() {
+  // The fixed right columns are the last shown ones; the hidden columns lie
+  // beyond them and hold data too.
+  const int lastRow = RowCount() - FFixedFooters - 1;
+  ClearRect(FixedCols(), FixedRows(), ColCount() - 1 - FFixedRightCols, lastRow);
+  ClearRect(ColCount(), FixedRows(), StoredColCount() - 1, lastRow);
+}
+
+void TExtStringGrid::ClearAll() { ClearRect(0, 0, StoredColCount() - 1, RowCount() - 1); }
+
+}  // namespace zorbit

@@ -1,0 +1,137 @@
+// Inserting, removing and deleting rows, keeping the hidden rows' real
+// indexes, the row heights and the current row in step. Rows move as
+// blocks: the work is proportional to the stored rows after the place.
+#include <algorithm>
+
+#include "extgrid/GridUpdateScope.h"
+#include "extgrid/TExtStringGrid.h"
+
+namespace zorbit {
+
+void TExtStringGrid::DropRows(int FromRow, int ToRow) {
+  if (FromRow > ToRow) return;
+  std::vector<plat::TObject*> owned;
+  ForEachObjectInRows(FromRow, ToRow, [&owned](int, int, plat::TObject* Object) { owned.push_back(Object); });
+  // An object that a caller left in two slots is freed once.
+  std::sort(owned.begin(), owned.end());
+  owned.erase(std::unique(owned.begin(), owned.end()), owned.end());
+  EraseRows(FromRow, ToRow);
+  for (plat::TObject* object : owned) delete object;
+}
+
+void TExtStringGrid::CutRows(int Index, int Count, bool Detached) {
+  const int rows = RowCount();
+  if (Index + Count < rows) MoveRows(Index, Count, rows - Count);
+  if (Detached)
+    EraseRows(rows - Count, rows - 1);
+  else
+    DropRows(rows - Count, rows - 1);
+  SetRowCount(rows - Count);
+}
+
+void TExtStringGrid::OpenRows(int Index, int Count) {
+  const int rows = RowCount();
+  // Cells written beyond the count must not show in the new rows.
+  DropRows(rows, rows + Count - 1);
+  SetRowCount(rows + Count);
+  if (Index < rows) MoveRows(rows, Count, Index);
+}
+
+void TExtStringGrid::LowerHiddenIndexes(const std::vector<int>& Removed) {
+  for (int i = 0; i < HiddenRowCount(); ++i) {
+    TGridItem* item = HiddenRow(i);
+    const auto below = std::lower_bound(Removed.begin(), Removed.end(), item->Idx()) - Removed.begin();
+    item->SetIdx(item->Idx() - static_cast<int>(below));
+  }
+}
+
+void TExtStringGrid::RaiseHiddenIndexes(int From, int Count) {
+  for (int i = 0; i < HiddenRowCount(); ++i)
+    if (HiddenRow(i)->Idx() >= From) HiddenRow(i)->SetIdx(HiddenRow(i)->Idx() + Count);
+}
+
+bool TExtStringGrid::TakeRows(int Index, int& Count, bool AdjustHidden) {
+  if (Index < 0 || Index >= RowCount() || Count < 1) return false;
+  Count = std::min(Count, RowCount() - Index);
+  if (AdjustHidden && HiddenRowCount() > 0) {
+    // The real rows of a block of display rows, ascending.
+    std::vector<int> removed;
+    int real = DisplayToRealRow(Index);
+    while (static_cast<int>(removed.size()) < Count) {
+      if (!RowIsHidden(real)) removed.push_back(real);
+      ++real;
+    }
+    LowerHiddenIndexes(removed);
+  }
+  CutRows(Index, Count, false);
+  return true;
+}
+
+void TExtStringGrid::SelectRowAgain(int ARow, int ATopRow) {
+  SetRow(ARow);
+  SetTopRow(std::min(ATopRow, RowCount() - 1));
+}
+
+void TExtStringGrid::RemoveRows(int Index, int Count) {
+  const int oldRow = Row();
+  const int oldTop = TopRow();
+  TGridUpdateScope update(*this);
+  if (!TakeRows(Index, Count, true)) return;
+  if (oldRow < RowCount()) {
+    SelectRowAgain(oldRow, oldTop);
+  } else if (RowCount() > FixedRows()) {
+    SetRow(FixedRows());
+    ScrollInView(Col(), FixedRows());
+  }
+}
+
+void TExtStringGrid::DeleteRows(int Index, int Count) {
+  const int oldRow = Row();
+  const int oldTop = TopRow();
+  {
+    TGridUpdateScope update(*this);
+    if (!TakeRows(Index, Count, true)) return;
+    const int lastNormal = RowCount() - FFixedFooters - 1;
+    if (oldRow <= lastNormal)
+      SelectRowAgain(oldRow, oldTop);
+    else if (lastNormal >= FixedRows())
+      SetRow(lastNormal);
+  }
+  // Keeps the last page full after rows went from its end.
+  const int visible = VisibleRowCount();
+  const int lastTop = RowCount() + FixedRows() - visible - 2;
+  if (TopRow() >= lastTop && RowCount() - visible - 1 > 0) SetTopRow(lastTop);
+}
+
+void TExtStringGrid::RemoveRowsFreeing(int Index, int Count) { RemoveRowsKeepingHeights(Index, Count, true); }
+
+void TExtStringGrid::RemoveRowsKeepingHeights(int Index, int Count, bool AdjustHidden) {
+  const int oldRow = Row();
+  const int oldTop = TopRow();
+  TGridUpdateScope update(*this);
+  if (!TakeRows(Index, Count, AdjustHidden)) return;
+  if (oldRow < RowCount())
+    SelectRowAgain(oldRow, oldTop);
+  else if (RowCount() > FixedRows())
+    SetRow(FixedRows());
+}
+
+void TExtStringGrid::InsertRows(int Index, int Count) {
+  if (Count < 1) return;
+  Index = std::clamp(Index, 0, RowCount());
+  const int real = DisplayToRealRow(Index);
+  TGridUpdateScope update(*this);
+  OpenRows(Index, Count);
+  RaiseHiddenIndexes(real, Count);
+}
+
+void TExtStringGrid::AddRow() {
+  // A visible floating footer keeps the last row.
+  if (FFloatingFooter->Visible()) {
+    InsertRows(RowCount() - 1, 1);
+    return;
+  }
+  InsertRows(RowCount(), 1);
+}
+
+}  // namespace zorbit
