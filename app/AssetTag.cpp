@@ -55,10 +55,14 @@ void TfmAssetTag::FormCreate(plat::TObject* Sender) {
   Translate(kFormComponentSection, this);
 }
 
-plat::String TfmAssetTag::ShownTag(const plat::String& StoredTag) {
+bool TfmAssetTag::NoTagStored(const plat::String& StoredTag) {
   for (const char* mark : kUnwrittenMarks)
-    if (StoredTag.starts_with(mark)) return {};
-  return plat::Trim(StoredTag);
+    if (StoredTag.starts_with(mark)) return true;
+  return StoredTag.empty();
+}
+
+plat::String TfmAssetTag::ShownTag(const plat::String& StoredTag) {
+  return NoTagStored(StoredTag) ? plat::String() : plat::Trim(StoredTag);
 }
 
 bool TfmAssetTag::Execute(plat::String& Tag) {

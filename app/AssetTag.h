@@ -33,6 +33,8 @@ class TfmAssetTag : public TfmBaseDialog {
 
   // The tag as the dialog shows it: trimmed, and empty for an unwritten field.
   static plat::String ShownTag(const plat::String& StoredTag);
+  // Whether a stored tag counts as none: empty or an unwritten field.
+  static bool NoTagStored(const plat::String& StoredTag);
 
  private:
   void FormCreate(plat::TObject* Sender);

@@ -6,6 +6,7 @@
 #include "app/OvraMessageBox.h"
 #include "app/StringTable.h"
 #include "app/gnugettext.h"
+#include "extgrid/ExtGridClasses.h"
 #include "grid/MarkupLabelClasses.h"
 #include "platform/ui/ClassLibrary.h"
 #include "platform/ui/TApplication.h"
@@ -25,6 +26,7 @@ TProgramUnits::TProgramUnits() {
   InitializeGnuGettext();
   RegisterSkinClasses();
   RegisterMarkupLabelClass();
+  RegisterExtGridClasses();
   plat::RegisterHelpControl();
   // The debug log's header describes the help control, so it is found first.
   InitializeHtmlHelp();

@@ -7,6 +7,7 @@
 #include "app/HelpLauncher.h"
 #include "app/Localization.h"
 #include "app/SetBootOptions.h"
+#include "app/SystemInfo.h"
 #include "app/SetSystemPassword.h"
 #include "app/Translate.h"
 #include "grid/TMarkupLabel.h"
@@ -53,6 +54,8 @@ TfmZorbitMain::TfmZorbitMain(plat::TComponent* AOwner) : TfmBaseForm(AOwner, TDe
   handlers.RegisterHandler("lbSecurityClick", this, &T::lbSecurityClick);
   handlers.RegisterHandler("imgBootOptionsClick", this, &T::imgBootOptionsClick);
   handlers.RegisterHandler("lbBootOptionsClick", this, &T::lbBootOptionsClick);
+  handlers.RegisterHandler("imgSysInfoClick", this, &T::imgSysInfoClick);
+  handlers.RegisterHandler("lbSysInfoClick", this, &T::lbSysInfoClick);
   handlers.RegisterHandler("btnHelpClick", this, &T::btnHelpClick);
   handlers.RegisterHandler("btnAboutClick", this, &T::btnAboutClick);
   CreateFromLayout("TfmZorbitMain", handlers);
@@ -118,6 +121,12 @@ void TfmZorbitMain::ActSecurityExecute() {
 
 void TfmZorbitMain::ActBootOptionsExecute() {
   const std::unique_ptr<TfmSetBootOptions> window = std::make_unique<TfmSetBootOptions>(this);
+  Translate(kFormComponentSection, window.get());
+  window->ShowModal();
+}
+
+void TfmZorbitMain::ActSystemInfoExecute() {
+  const std::unique_ptr<TfmSystemInfo> window = std::make_unique<TfmSystemInfo>(this);
   Translate(kFormComponentSection, window.get());
   window->ShowModal();
 }

@@ -29,9 +29,10 @@ class TfmZorbitMain : public TfmBaseForm {
   TskImagePanel* imgSecurity() const { return FimgSecurity; }
   TMarkupLabel* hlbSecurity() const { return FhlbSecurity; }
 
-  // Open the Security, Boot Options and About windows modally.
+  // Open the Security, Boot Options, System Info and About windows modally.
   void ActSecurityExecute();
   void ActBootOptionsExecute();
+  void ActSystemInfoExecute();
   void ActAboutExecute();
   // Shows the language pack's help file at its start topic.
   void ActHelpExecute();
@@ -47,6 +48,8 @@ class TfmZorbitMain : public TfmBaseForm {
   void lbSecurityClick(plat::TObject*) { ActSecurityExecute(); }
   void imgBootOptionsClick(plat::TObject*) { ActBootOptionsExecute(); }
   void lbBootOptionsClick(plat::TObject*) { ActBootOptionsExecute(); }
+  void imgSysInfoClick(plat::TObject*) { ActSystemInfoExecute(); }
+  void lbSysInfoClick(plat::TObject*) { ActSystemInfoExecute(); }
   void btnHelpClick(plat::TObject*) { ActHelpExecute(); }
   void btnAboutClick(plat::TObject*) { ActAboutExecute(); }
 

@@ -74,6 +74,13 @@ using TCellValidateEvent =
 using TRowSizeEvent = std::function<void(plat::TObject* Sender, int ARow)>;
 using TCanAddRowEvent = std::function<void(plat::TObject* Sender, bool& CanAdd)>;
 using TCanInsertRowEvent = std::function<void(plat::TObject* Sender, int ARow, bool& CanInsert)>;
+// The input events: the cells whose texts changed; the new selection; a
+// click on a cell (row, column), which a CanClick handler may refuse.
+using TCellsChangedEvent = std::function<void(plat::TObject* Sender, const plat::TRect& R)>;
+using TSelectionChangedEvent =
+    std::function<void(plat::TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
+using TClickCellEvent = std::function<void(plat::TObject* Sender, int ARow, int ACol)>;
+using TCanClickCellEvent = std::function<void(plat::TObject* Sender, int ARow, int ACol, bool& Allow)>;
 // Progress of a load or save, 0..100.
 using TGridProgressEvent = std::function<void(plat::TObject* Sender, std::int16_t Progress)>;
 using TUpdateColumnSizeEvent = std::function<void(plat::TObject* Sender, int ACol, int& AWidth)>;

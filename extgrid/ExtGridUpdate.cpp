@@ -51,32 +51,29 @@ void TExtStringGrid::ResumeRedraw() {
   PaintFlatBorder();
 }
 
-void TExtStringGrid::WndProc(plat::TMessage& Message) {
+bool TExtStringGrid::PaintMessage(plat::TMessage& Message) {
   switch (Message.Msg) {
     case plat::WM_PAINT:
-      if (FUpdateCount > 0) {
-        // Validated without drawing: the bracket's end repaints it all, and
-        // an invalid window would be handed WM_PAINT again and again.
-        plat::ValidateRect(Handle(), nullptr);
-        Message.Result = 0;
-        return;
-      }
-      break;
+      if (FUpdateCount == 0) return false;
+      // Validated without drawing: the bracket's end repaints it all, and
+      // an invalid window would be handed WM_PAINT again and again.
+      plat::ValidateRect(Handle(), nullptr);
+      Message.Result = 0;
+      return true;
     case plat::WM_ERASEBKGND:
       // The cells paint their whole area.
       Message.Result = 0;
-      return;
+      return true;
     case plat::WM_NCPAINT:
       TBaseGrid::WndProc(Message);
       if (FUpdateCount == 0) PaintFlatBorder();
       Message.Result = 0;
-      return;
+      return true;
     case plat::WM_THEMECHANGED:
       if (FAutoThemeAdapt) ApplyXPColors();
-      break;
-    default: break;
+      return false;
+    default: return false;
   }
-  TBaseGrid::WndProc(Message);
 }
 
 void TExtStringGrid::PaintFlatBorder() {

@@ -35,6 +35,7 @@
 #include "extgrid/GridItem.h"
 #include "extgrid/GridSettings.h"
 #include "extgrid/LookSettings.h"
+#include "extgrid/detail/GridInputState.h"
 #include "grid/TBaseGrid.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TFont.h"
@@ -44,6 +45,7 @@
 namespace plat {
 class THintWindow;
 class TImageList;
+struct THintInfo;
 }  // namespace plat
 
 namespace zorbit {
@@ -576,7 +578,9 @@ class TExtStringGrid : public TBaseGrid {
                     plat::TAlignment& AHAlign, TVAlignment& AVAlign) override;
   virtual void PaintEmptyArea();
   virtual void DrawSortIndicator(plat::TCanvas* ACanvas, int ACol, int X, int Y);
-  void WndProc(plat::TMessage& Message) override;
+  // The messages of painting and the update bracket (ExtGridUpdate.cpp),
+  // which the window procedure asks first; true when answered.
+  bool PaintMessage(plat::TMessage& Message);
   // IsFixedCell's answer, or a fixed column or row.
   bool IsFixedCellAt(int ACol, int ARow) override;
 
@@ -818,6 +822,45 @@ class TExtStringGrid : public TBaseGrid {
   int FMaxRowHeight = 0;
   bool FOnlyGrow = false;
   int FSwapCount = 0;
+
+  // Keys, mouse, timer ticks and window messages (ExtGridKeys.cpp,
+  // ExtGridMouse.cpp, ExtGridMessages.cpp). A key, press, release, drag or
+  // wheel turn that changes the selection fires OnSelectionChanged once.
+  // Key releases reach the form first (KeyPreview) and then OnKeyUp.
+ public:
+  // Fires OnCellsChanged with the cells (columns Left..Right, rows Top..Bottom).
+  virtual void CellsChanged(const plat::TRect& R);
+  // Timer 111's ticks since the window was made.
+  std::uint32_t TickCount() const { return FInput.Ticks; }
+  // What was typed for the incremental lookup; it lives four idle ticks.
+  const plat::String& IncrementalText() const { return FInput.IncrementalText; }
+  void SetIncrementalText(const plat::String& Value);
+  // Toggled by every tick while EnableBlink; blinking text shows in one phase.
+  bool BlinkPhase() const { return FInput.BlinkPhase; }
+
+  TCellsChangedEvent OnCellsChanged;
+  TSelectionChangedEvent OnSelectionChanged;
+  TCanClickCellEvent OnCanClickCell;
+  TClickCellEvent OnClickCell;
+
+ protected:
+  void WndProc(plat::TMessage& Message) override;
+  void KeyDown(std::uint16_t& Key, plat::TShiftState Shift) override;
+  void KeyUp(std::uint16_t& Key, plat::TShiftState Shift) override;
+  void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+  void MouseMove(plat::TShiftState Shift, int X, int Y) override;
+  void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+
+ private:
+  void SelectionChangedFrom(const plat::TGridRect& Before);
+  // An arrow key over a run of cells that count as fixed; false when the
+  // neighbour is a normal cell and the ordinary move applies.
+  bool SkipFixedCells(std::uint16_t Key);
+  void TimerTick();
+  void WMSize();
+  void WMMouseWheel(plat::TMessage& Message);
+  void CMHintShow(plat::THintInfo& Info);
+  detail::TGridInputState FInput;
 };
 
 }  // namespace zorbit

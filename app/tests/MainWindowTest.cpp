@@ -18,8 +18,10 @@
 #include "app/SetBootOptions.h"
 #include "app/SetSystemPassword.h"
 #include "app/StringTable.h"
+#include "app/SystemInfo.h"
 #include "grid/TMarkupLabel.h"
 #include "platform/gdi/TPicture.h"
+#include "platform/rtl/StringList.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCustomLabel.h"
 #include "platform/ui/TCustomPanel.h"
@@ -164,6 +166,16 @@ TEST_F(MainWindowTest, EveryPartOfTheBootOptionsLinkOpensTheBootOptionsWindow) {
                                            // Read from the stand-in: its default boot order fills the list.
                                            EXPECT_GT(Boot.listboxBootSequence()->Items()->Count(), 0);
                                          });
+  EXPECT_TRUE(Unexpected.empty());
+}
+
+TEST_F(MainWindowTest, EveryPartOfTheSystemInfoLinkOpensTheSystemInfoWindow) {
+  ExpectEachPartOpens<TfmSystemInfo>({"imgSysInfo", "lblSysInfo", "lbSysInfo"}, "fmSystemInfo",
+                                     [](TfmSystemInfo& Info) {
+                                       // Translated and on its Summary page, read from the stand-in.
+                                       EXPECT_EQ(Info.lbhint()->Caption(), "Summary");
+                                       EXPECT_EQ(Info.PageReport().Strings(0), "Product Name      Roamline K510  ");
+                                     });
   EXPECT_TRUE(Unexpected.empty());
 }
 

@@ -7,6 +7,7 @@
 #include "platform/ui/TCustomLabel.h"
 #include "platform/win/HeadlessDisplay.h"
 #include "skin/SkButton.h"
+#include "extgrid/ExtGridClasses.h"
 #include "grid/MarkupLabelClasses.h"
 #include "skin/SkinClasses.h"
 #include "testing/ProjectPaths.h"
@@ -18,6 +19,7 @@ void WindowTest::SetUp() {
   FormTest::SetUp();
   zorbit::RegisterSkinClasses();
   zorbit::RegisterMarkupLabelClass();
+  zorbit::RegisterExtGridClasses();
   zorbit::InitializeMessageBox();
   Display().SetModalHook([this](plat::HWND Window) {
     auto* form = dynamic_cast<plat::TCustomForm*>(plat::FindControl(Window));

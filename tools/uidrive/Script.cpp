@@ -38,6 +38,7 @@ const std::map<std::string, TShape>& Shapes() {
       {"print", {0, 1, "text"}},
       {"close", {0, 0, nullptr}},
       {"quit", {0, 0, nullptr}},
+      {"clipboard", {0, 0, nullptr}},
   };
   return shapes;
 }
@@ -70,6 +71,8 @@ const std::map<std::string, unsigned>& KeyNames() {
         {"home", plat::VK_HOME},      {"end", plat::VK_END},       {"pageup", plat::VK_PRIOR},
         {"pagedown", plat::VK_NEXT},  {"up", plat::VK_UP},         {"down", plat::VK_DOWN},
         {"left", plat::VK_LEFT},      {"right", plat::VK_RIGHT},
+        // A modifier alone, pressed and released by itself.
+        {"shift", plat::VK_SHIFT},    {"ctrl", plat::VK_CONTROL},  {"alt", plat::VK_MENU},
     };
     for (unsigned f = 1; f <= 12; ++f) n["f" + std::to_string(f)] = plat::VK_F1 + f - 1;
     for (char c = 'a'; c <= 'z'; ++c) n[std::string(1, c)] = static_cast<unsigned>(std::toupper(c));

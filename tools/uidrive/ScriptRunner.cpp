@@ -5,6 +5,7 @@
 
 #include "platform/rtl/ScopeExit.h"
 #include "platform/ui/TApplication.h"
+#include "platform/ui/TClipboard.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TWinControl.h"
 #include "platform/win/Display.h"
@@ -175,6 +176,8 @@ void TScriptRunner::RunOnWindow(const TScriptCommand& Command) {
     for (const std::string& name : ShownFormClasses()) Write("window", name);
   } else if (verb == "launches") {
     for (const std::string& launch : RecordedLaunches()) Write("launch", launch);
+  } else if (verb == "clipboard") {
+    Write("clipboard", EscapedText(plat::Clipboard()->AsText()));
   } else if (verb == "quit") {
     plat::Application->Terminate();
   } else if (verb == "close") {

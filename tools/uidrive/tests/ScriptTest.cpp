@@ -69,6 +69,8 @@ TEST(ScriptTest, KeysByNameInAnyCase) {
       {"a", 'A', {}},
       {"7", '7', {}},
       {"Ctrl+Alt+Delete", plat::VK_DELETE, {plat::VK_CONTROL, plat::VK_MENU}},
+      {"ctrl", plat::VK_CONTROL, {}},
+      {"Ctrl+Shift", plat::VK_SHIFT, {plat::VK_CONTROL}},
   };
   for (const auto& c : cases) {
     const uidrive::TKeySpec key = uidrive::ParseKey(c.Name);
