@@ -490,7 +490,7 @@ class TExtStringGrid : public TBaseGrid {
   virtual void GetFormulaText(int ACol, int ARow, plat::String& Text);
   virtual void GetExportText(int ACol, int ARow, plat::String& Text);
   virtual void SetImportText(int ACol, int ARow, const plat::String& Text);
-  // The room the content needs, margins included.
+  // The room the content needs, margins included; ACol is a display column.
   void GetCellTextSize(int ACol, int ARow, int& Width, int& Height, bool WordWrapped);
   // 1 without Multilinecells, else the most lines a shown cell of the row
   // holds.
@@ -595,7 +595,7 @@ class TExtStringGrid : public TBaseGrid {
  private:
   // Hidden rows and row operations.
   // The columns a row's cells may occupy: ColCount and the hidden ones.
-  int StoredColCount() const { return ColCount() + FHiddenColCount; }
+  int AllColumnCount() const { return ColCount() + FHiddenColCount; }
   // Frees the objects and empties the texts of rows FromRow..ToRow.
   void DropRows(int FromRow, int ToRow);
   // Takes display rows Index..Index+Count-1 out of the grid, their objects
@@ -625,8 +625,6 @@ class TExtStringGrid : public TBaseGrid {
   plat::THintWindow* FScrollHint = nullptr;
   // Painting's own (ExtGridPaint.cpp and its neighbours).
   struct CellPaint;
-  // ColCount with the hidden columns.
-  int AllColumnCount() const { return ColCount() + HiddenColCount(); }
   // The cell's rotation angle; cells carry no rotated graphic yet.
   bool CellRotation(int, int, int&) const { return false; }
   bool InSortIndicatorCell(int ACol, int ARow);
@@ -642,6 +640,9 @@ class TExtStringGrid : public TBaseGrid {
   bool LoadRichCell(const plat::String& Text);
   void DrawRichText(CellPaint& P, const plat::String& Text, const plat::TRect& TextRect);
   bool MeasureRichText(const plat::String& Text, const plat::TRect& Cell, int& Width, int& Height);
+  // GetCellTextSize on a canvas the caller keeps, so that fitting a column
+  // measures all its cells on one.
+  void MeasureCellText(plat::TCanvas& Canvas, int ACol, int ARow, int& Width, int& Height, bool WordWrapped);
   void DrawCellBorders(CellPaint& P);
   void DrawTreeLines(CellPaint& P);
   void DrawBackGroundPicture(CellPaint& P);
