@@ -344,9 +344,13 @@ class TExtStringGrid : public TBaseGrid {
   // found", and passes on the automation's own errors (plat::EOleException).
   // Fitted sizes pass through the clamp of the width (height) limits, 0
   // meaning none (loading from a layout sets the minimums to 10 and to
-  // DefaultRowHeight); fitting ignores indexes outside the grid. A visible
-  // floating footer keeps a row of its own below loaded rows. ExchangeRows
-  // raises EListError for a row outside 0..RowCount-1 and changes nothing.
+  // DefaultRowHeight); fitting takes display indexes, measures each cell as
+  // GetCellTextSize does and ignores indexes outside the grid. Imported
+  // texts are stored through SetImportText, at the columns as counted in
+  // the file or sheet (no display mapping). A visible floating footer keeps
+  // a row of its own below loaded rows, hidden columns' cells included.
+  // ExchangeRows raises EListError for a row outside 0..RowCount-1 and
+  // changes nothing.
   char CsvDelimiter() const { return FCsvDelimiter; }  // '\0': detected per load
   void SetCsvDelimiter(char Value) { FCsvDelimiter = Value; }
   bool TildeLineBreaks() const { return FTildeLineBreaks; }
