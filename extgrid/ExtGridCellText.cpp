@@ -242,7 +242,12 @@ void TExtStringGrid::GetCellTextSize(int ACol, int ARow, int& Width, int& Height
   // Measured on a bitmap of its own: the grid needs no window for it.
   plat::TBitmap scratch;
   scratch.SetSize(1, 1);
-  plat::TCanvas* canvas = scratch.Canvas();
+  MeasureCellText(*scratch.Canvas(), ACol, ARow, Width, Height, WordWrapped);
+}
+
+void TExtStringGrid::MeasureCellText(plat::TCanvas& Canvas, int ACol, int ARow, int& Width, int& Height,
+                                     bool WordWrapped) {
+  plat::TCanvas* canvas = &Canvas;
   plat::TGridDrawState state;
   plat::TColor colorTo = plat::clNone;
   bool wordWrap = WordWrap();

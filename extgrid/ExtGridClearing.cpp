@@ -17,7 +17,7 @@ void TExtStringGrid::ClearRect(int Col1, int Row1, int Col2, int Row2) {
     }
 }
 
-void TExtStringGrid::ClearRows(int ARow, int Count) { ClearRect(0, ARow, StoredColCount() - 1, ARow + Count - 1); }
+void TExtStringGrid::ClearRows(int ARow, int Count) { ClearRect(0, ARow, AllColumnCount() - 1, ARow + Count - 1); }
 
 void TExtStringGrid::ClearCols(int ACol, int Count) { ClearRect(ACol, 0, ACol + Count - 1, RowCount() - 1); }
 
@@ -26,9 +26,9 @@ void TExtStringGrid::ClearDataCells() {
   // beyond them and hold data too.
   const int lastRow = RowCount() - FFixedFooters - 1;
   ClearRect(FixedCols(), FixedRows(), ColCount() - 1 - FFixedRightCols, lastRow);
-  ClearRect(ColCount(), FixedRows(), StoredColCount() - 1, lastRow);
+  ClearRect(ColCount(), FixedRows(), AllColumnCount() - 1, lastRow);
 }
 
-void TExtStringGrid::ClearAll() { ClearRect(0, 0, StoredColCount() - 1, RowCount() - 1); }
+void TExtStringGrid::ClearAll() { ClearRect(0, 0, AllColumnCount() - 1, RowCount() - 1); }
 
 }  // namespace zorbit

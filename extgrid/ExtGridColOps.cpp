@@ -33,7 +33,7 @@ void TExtStringGrid::RemoveCols(int Index, int Count) {
   TGridUpdateScope update(*this);
   ClearCols(Index, Count);
   const int shown = ColCount();
-  const int stored = StoredColCount();
+  const int stored = AllColumnCount();
   if (stored != shown) SetColCount(stored);
   MoveColumns(Index, Count, stored - Count);
   ShiftColumnTable(Index, -Count);
@@ -45,7 +45,7 @@ void TExtStringGrid::InsertCols(int Index, int Count) {
   Index = std::clamp(Index, 0, ColCount());
   TGridUpdateScope update(*this);
   const int shown = ColCount();
-  const int stored = StoredColCount();
+  const int stored = AllColumnCount();
   SetColCount(stored + Count);
   // Cells written beyond the stored columns must not show in the new ones.
   ClearRect(stored, 0, stored + Count - 1, RowCount() - 1);

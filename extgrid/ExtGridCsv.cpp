@@ -34,13 +34,14 @@ void TExtStringGrid::ReadCsvIntoGrid(const plat::String& FileName, bool Append) 
   TGridUpdateScope update(*this);
 
   int row = Append ? RowCount() : startRow;
-  // A visible floating footer shows the last row: it moves below the new rows.
+  // A visible floating footer shows the last row: it moves below the new
+  // rows, with the cells of its hidden columns.
   const bool footer = FFloatingFooter->Visible();
   std::vector<plat::String> footerTexts;
   if (footer && Append && row > 0) {
     --row;
-    for (int col = 0; col < ColCount(); ++col) footerTexts.push_back(GetRawCellText(col, row));
-    for (int col = 0; col < ColCount(); ++col) SetRawCellText(col, row, {});
+    for (int col = 0; col < AllColumnCount(); ++col) footerTexts.push_back(GetRawCellText(col, row));
+    for (int col = 0; col < AllColumnCount(); ++col) SetRawCellText(col, row, {});
   }
 
   const char savedDelimiter = FCsvDelimiter;
@@ -52,7 +53,7 @@ void TExtStringGrid::ReadCsvIntoGrid(const plat::String& FileName, bool Append) 
     file.Close();
     SetRowCount(row + FixedFooters() + (footer ? 1 : 0));
     if (footer)
-      for (int col = 0; col < ColCount(); ++col)
+      for (int col = 0; col < AllColumnCount(); ++col)
         SetRawCellText(col, RowCount() - 1, col < static_cast<int>(footerTexts.size()) ? footerTexts[col] : "");
   };
   try {
@@ -74,7 +75,7 @@ void TExtStringGrid::ReadCsvIntoGrid(const plat::String& FileName, bool Append) 
       if (row >= RowCount() - FixedFooters()) SetRowCount(row + kRowStep);
       int col = startCol;
       detail::SplitCsvLine(line, FCsvDelimiter, FTildeLineBreaks,
-                           [&](plat::String&& field) { SetRawCellText(col++, row, field); });
+                           [&](plat::String&& field) { SetImportText(col++, row, field); });
       // Once a line: growing column by column would reshape the grid per field.
       if (ColCount() < col) SetColCount(col);
       ++row;

@@ -3,33 +3,13 @@
 
 #include "extgrid/GridUpdateScope.h"
 #include "extgrid/TExtStringGrid.h"
-#include "extgrid/detail/CellTextMeasure.h"
 #include "grid/ExtUtilSmall.h"
-#include "platform/gdi/TBrush.h"
-#include "platform/gdi/TFont.h"
+#include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TCanvas.h"
 #include "platform/ui/TInplaceEdit.h"
 
 namespace zorbit {
 namespace {
-
-// The font a cell is drawn in: FixedFont or Font, then what the colour hook
-// makes of it.
-void TakeCellFont(TExtStringGrid& Grid, int ACol, int ARealCol, int ARow, plat::TFont& Font) {
-  const bool fixed = ACol < Grid.FixedCols() || ARow < Grid.FixedRows();
-  Font.Assign(fixed ? *Grid.FixedFont() : *Grid.Font());
-  plat::TBrush brush;
-  plat::TGridDrawState state;
-  if (fixed) state.Include(plat::TGridDrawStateItem::gdFixed);
-  Grid.ApplyCellColors(ARealCol, ARow, state, &brush, &Font);
-}
-
-THtmlRenderOptions HtmlOptionsOf(const TExtStringGrid& Grid) {
-  THtmlRenderOptions options;
-  options.Images = Grid.GridImages();
-  options.Container = Grid.PictureContainer();
-  options.URLColor = Grid.URLColor();
-  return options;
-}
 
 bool AllRowsVisible(TExtStringGrid& Grid) {
   return Grid.TopRow() <= Grid.FixedRows() && Grid.TopRow() + Grid.VisibleRowCount() >= Grid.RowCount();
@@ -50,18 +30,20 @@ void TExtStringGrid::FitColumnsToText(bool IncludeFixed, int Extra) {
   }
 }
 
+// The cell measure counts a margin on each side of the text; a fitted size
+// counts one, so the text's own room is what the measure gives less both.
+
 void TExtStringGrid::FitColumnToContents(int ACol) {
   if (ACol < 0 || ACol >= ColCount()) return;
-  const int realCol = DataColIndex(ACol);
-  detail::TCellTextMeasure measure;
-  const detail::TCellTextLayout layout{EnableHTML(), Multilinecells(), false, 0};
-  const THtmlRenderOptions html = HtmlOptionsOf(*this);
-  plat::TFont font;
+  const int realCol = DisplayToRealCol(ACol);
+  plat::TBitmap scratch;
+  scratch.SetSize(1, 1);
   int widest = 0;
   for (int row = 0; row < RowCount(); ++row) {
     if (IsHorzMergedCell(realCol, row)) continue;
-    TakeCellFont(*this, ACol, realCol, row, font);
-    widest = std::max(widest, measure.Measure(GetCellText(realCol, row), font, layout, html).cx);
+    int width = 0, height = 0;
+    MeasureCellText(*scratch.Canvas(), ACol, row, width, height, false);
+    widest = std::max(widest, width - 2 * CellHorzMargin);
   }
   int width = 2 * GridLineWidth() + widest + CellHorzMargin + 2;
   if (FOnlyGrow && ColWidths(ACol) >= width) return;
@@ -72,18 +54,16 @@ void TExtStringGrid::FitColumnToContents(int ACol) {
 void TExtStringGrid::FitRowToContents(int ARow) {
   if (ARow < 0 || ARow >= RowCount()) return;
   const bool allVisible = AllRowsVisible(*this);
-  detail::TCellTextMeasure measure;
-  const THtmlRenderOptions html = HtmlOptionsOf(*this);
-  plat::TFont font;
+  plat::TBitmap scratch;
+  scratch.SetSize(1, 1);
   int tallest = 0;
   for (int col = 0; col < ColCount(); ++col) {
-    const int realCol = DataColIndex(col);
+    const int realCol = DisplayToRealCol(col);
     // A member of a merged range takes no room of its own.
     if (IsVertMergedCell(realCol, ARow) || !IsBaseCellAt(realCol, ARow)) continue;
-    TakeCellFont(*this, col, realCol, ARow, font);
-    const detail::TCellTextLayout layout{EnableHTML(), Multilinecells(), WordWrap(),
-                                         ColWidths(col) - 2 * (CellHorzMargin + 2)};
-    tallest = std::max(tallest, measure.Measure(GetCellText(realCol, ARow), font, layout, html).cy);
+    int width = 0, height = 0;
+    MeasureCellText(*scratch.Canvas(), col, ARow, width, height, WordWrap());
+    tallest = std::max(tallest, height - 2 * CellVertMargin);
   }
   const int height = 2 * GridLineWidth() + tallest + CellVertMargin;
   if (FOnlyGrow && RowHeights(ARow) >= height) return;
@@ -101,8 +81,10 @@ void TExtStringGrid::UpdateColumnSize(int ACol, int& AWidth) {
 
 void TExtStringGrid::SetRowLines(int ARow, int Lines, int Extra) {
   if (ARow < 0 || ARow >= RowCount()) return;
-  detail::TCellTextMeasure measure;
-  const int h = measure.LineHeight(*Font());
+  plat::TBitmap scratch;
+  scratch.SetSize(1, 1);
+  scratch.Canvas()->SetFont(*Font());
+  const int h = scratch.Canvas()->TextHeight("gh");
   SetRowHeights(ARow, ClampToRange(Extra + Lines * (h + h / 8), FMinRowHeight, FMaxRowHeight));
 }
 

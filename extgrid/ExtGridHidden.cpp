@@ -35,7 +35,7 @@ void TExtStringGrid::HideRowRange(int FromRow, int ToRow) {
   int count = 0;
   {
     TGridUpdateScope update(*this);
-    const int columns = StoredColCount();
+    const int columns = AllColumnCount();
     for (int real = FromRow; real <= ToRow; ++real) {
       if (RowIsHidden(real)) continue;
       const int row = first + count++;
@@ -59,7 +59,7 @@ void TExtStringGrid::HideRowList(const std::vector<int>& Rows) {
   // Grid rows go from the bottom up, so the display rows above stay put.
   std::vector<int> displayRows;
   for (int real : rows) displayRows.push_back(RealToDisplayRow(real));
-  const int columns = StoredColCount();
+  const int columns = AllColumnCount();
   for (std::size_t i = 0; i < rows.size(); ++i) {
     auto* item = static_cast<TGridItem*>(FHiddenRows->Insert(HiddenPlace(*this, rows[i])));
     item->SetIdx(rows[i]);

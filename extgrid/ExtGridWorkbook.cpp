@@ -75,7 +75,7 @@ void TExtStringGrid::ReadExcelSheet(const plat::String& FileName, const plat::St
   }
   const plat::TRangeValues values = sheet.RangeValue(range.Valid() ? detail::RangeText(range) : address);
   values.ForEachValue(
-      [&](int r, int c, const TSheetValue& value) { SetRawCellText(startCol + c, startRow + r, ValueText(value)); });
+      [&](int r, int c, const TSheetValue& value) { SetImportText(startCol + c, startRow + r, ValueText(value)); });
   book.Close(false);
 }
 

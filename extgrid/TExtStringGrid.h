@@ -352,9 +352,13 @@ class TExtStringGrid : public TBaseGrid {
   // found", and passes on the automation's own errors (plat::EOleException).
   // Fitted sizes pass through the clamp of the width (height) limits, 0
   // meaning none (loading from a layout sets the minimums to 10 and to
-  // DefaultRowHeight); fitting ignores indexes outside the grid. A visible
-  // floating footer keeps a row of its own below loaded rows. ExchangeRows
-  // raises EListError for a row outside 0..RowCount-1 and changes nothing.
+  // DefaultRowHeight); fitting takes display indexes, measures each cell as
+  // GetCellTextSize does and ignores indexes outside the grid. Imported
+  // texts are stored through SetImportText, at the columns as counted in
+  // the file or sheet (no display mapping). A visible floating footer keeps
+  // a row of its own below loaded rows, hidden columns' cells included.
+  // ExchangeRows raises EListError for a row outside 0..RowCount-1 and
+  // changes nothing.
   char CsvDelimiter() const { return FCsvDelimiter; }  // '\0': detected per load
   void SetCsvDelimiter(char Value) { FCsvDelimiter = Value; }
   bool TildeLineBreaks() const { return FTildeLineBreaks; }
@@ -499,7 +503,7 @@ class TExtStringGrid : public TBaseGrid {
   virtual void GetFormulaText(int ACol, int ARow, plat::String& Text);
   virtual void GetExportText(int ACol, int ARow, plat::String& Text);
   virtual void SetImportText(int ACol, int ARow, const plat::String& Text);
-  // The room the content needs, margins included.
+  // The room the content needs, margins included; ACol is a display column.
   void GetCellTextSize(int ACol, int ARow, int& Width, int& Height, bool WordWrapped);
   // 1 without Multilinecells, else the most lines a shown cell of the row
   // holds.
@@ -609,7 +613,7 @@ class TExtStringGrid : public TBaseGrid {
  private:
   // Hidden rows and row operations.
   // The columns a row's cells may occupy: ColCount and the hidden ones.
-  int StoredColCount() const { return ColCount() + FHiddenColCount; }
+  int AllColumnCount() const { return ColCount() + FHiddenColCount; }
   // Frees the objects and empties the texts of rows FromRow..ToRow.
   void DropRows(int FromRow, int ToRow);
   // Takes display rows Index..Index+Count-1 out of the grid, their objects
@@ -656,8 +660,6 @@ class TExtStringGrid : public TBaseGrid {
   plat::THintWindow* FScrollHint = nullptr;
   // Painting's own (ExtGridPaint.cpp and its neighbours).
   struct CellPaint;
-  // ColCount with the hidden columns.
-  int AllColumnCount() const { return ColCount() + HiddenColCount(); }
   // The cell's rotation angle; cells carry no rotated graphic yet.
   bool CellRotation(int, int, int&) const { return false; }
   bool InSortIndicatorCell(int ACol, int ARow);
@@ -673,6 +675,9 @@ class TExtStringGrid : public TBaseGrid {
   bool LoadRichCell(const plat::String& Text);
   void DrawRichText(CellPaint& P, const plat::String& Text, const plat::TRect& TextRect);
   bool MeasureRichText(const plat::String& Text, const plat::TRect& Cell, int& Width, int& Height);
+  // GetCellTextSize on a canvas the caller keeps, so that fitting a column
+  // measures all its cells on one.
+  void MeasureCellText(plat::TCanvas& Canvas, int ACol, int ARow, int& Width, int& Height, bool WordWrapped);
   void DrawCellBorders(CellPaint& P);
   void DrawTreeLines(CellPaint& P);
   void DrawBackGroundPicture(CellPaint& P);

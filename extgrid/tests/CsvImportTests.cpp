@@ -7,6 +7,7 @@
 
 #include "extgrid/ExtGridError.h"
 #include "extgrid/TExtStringGrid.h"
+#include "extgrid/tests/ImportHookGrid.h"
 #include "platform/rtl/Exception.h"
 #include "platform/ui/TForm.h"
 #include "testing/FormTest.h"
@@ -54,6 +55,15 @@ TEST_F(CsvImport, CellsFromTheFirstCellOrTheFirstNormalCell) {
   EXPECT_EQ(FGrid->ColCount(), 4);
   EXPECT_EQ(Row(1, 1, 3), (std::vector<std::string>{"1", "2", "3"}));
   EXPECT_EQ(Row(2, 1, 3), (std::vector<std::string>{"4", "5", "6"}));
+}
+
+TEST_F(CsvImport, EveryFieldIsStoredThroughTheImportHook) {
+  auto* grid = new testing::TImportHookGrid(FForm);
+  grid->SetIncludeFixedCells(false);
+  grid->ImportCsvFile(File("a,\"b,c\"\nrest\n"));
+  EXPECT_EQ(grid->Imported, (std::vector<std::string>{"1,1=a", "2,1=b,c", "1,2=rest"}));
+  EXPECT_EQ(grid->Cells(2, 1), "B,C");
+  EXPECT_EQ(grid->Cells(1, 2), "REST");
 }
 
 TEST_F(CsvImport, TheThreeLineEndsGiveTheSameRows) {
@@ -108,6 +118,20 @@ TEST_F(CsvImport, AppendAddsBelowAndTheFloatingFooterMovesDown) {
   EXPECT_EQ(FGrid->RowCount(), 5);
   EXPECT_EQ(FGrid->Cells(0, 3), "y");
   EXPECT_EQ(FGrid->Cells(0, 4), "total");
+}
+
+TEST_F(CsvImport, TheFloatingFooterTakesItsHiddenColumnsAlong) {
+  // Real column 0 is hidden: the row's cells lie in real columns 0..2.
+  FGrid->SetColCount(2);
+  FGrid->SetRowCount(2);
+  FGrid->SetColumnShown(0, false);
+  for (int col = 0; col < 3; ++col) FGrid->SetCells(col, 1, "total" + std::to_string(col));
+  FGrid->FloatingFooter()->SetVisible(true);
+  FGrid->SetIncludeFixedCells(false);
+  FGrid->ReadCsvIntoGrid(File("x\n"), true);
+  ASSERT_EQ(FGrid->RowCount(), 3);
+  EXPECT_EQ(Row(1, 0, 2), (std::vector<std::string>{"", "x", ""}));
+  EXPECT_EQ(Row(2, 0, 2), (std::vector<std::string>{"total0", "total1", "total2"}));
 }
 
 TEST_F(CsvImport, ProgressIsReportedOnlyWhenItChanges) {

@@ -7,11 +7,11 @@
 #include "extgrid/TExtStringGrid.h"
 #include "grid/TCellProperties.h"
 #include "platform/gdi/TBitmap.h"
-#include "platform/gdi/DrawText.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/TextConstants.h"
 #include "platform/gdi/TFont.h"
 #include "platform/rtl/Exception.h"
+#include "platform/ui/ControlPaint.h"
 #include "platform/ui/TForm.h"
 #include "testing/FormTest.h"
 
@@ -32,15 +32,15 @@ int LineHeightIn(const plat::TFont& Font) {
   return scratch.Canvas()->TextHeight("gh");
 }
 
-// Word-wrapped text is measured by DrawText in the cell's width less the
-// margins and two pixels each side.
+// Word-wrapped text is measured by DrawText, in the font, in the cell's
+// width less the margins and two pixels each side.
 int WrappedHeightIn(const plat::TFont& Font, const plat::String& Text, int CellWidth) {
   plat::TBitmap scratch;
   scratch.SetSize(1, 1);
   scratch.Canvas()->SetFont(Font);
-  plat::RECT r{0, 0, CellWidth - 2 * (TExtStringGrid::CellHorzMargin + 2), 0};
-  plat::DrawTextExA(scratch.Canvas()->Handle(), Text.data(), static_cast<int>(Text.size()), &r,
-                    plat::DT_CALCRECT | plat::DT_WORDBREAK | plat::DT_EDITCONTROL | plat::DT_NOPREFIX, nullptr);
+  plat::TRect r{0, 0, CellWidth - 2 * (TExtStringGrid::CellHorzMargin + 2), 0};
+  plat::DrawCanvasText(*scratch.Canvas(), Text, r,
+                       plat::DT_CALCRECT | plat::DT_WORDBREAK | plat::DT_EDITCONTROL | plat::DT_NOPREFIX);
   return r.Height();
 }
 
@@ -145,6 +145,19 @@ TEST_F(Fitting, ColumnSkipsCellsMergedAcrossColumnsAndTakesTheColourHooksFont) {
   EXPECT_EQ(FGrid->ColWidths(1), RuleWidth(large, "abc"));
 }
 
+TEST_F(Fitting, ColumnsAndRowsAreMeasuredInTheRealColumnsShown) {
+  // Real column 1 is hidden: display column 1 shows real column 2.
+  FGrid->SetColumnShown(1, false);
+  FGrid->SetWordWrap(false);
+  FGrid->SetMultilinecells(true);
+  FGrid->SetCells(1, 2, "a hidden column's much longer text\r\n2\r\n3");
+  FGrid->SetCells(2, 2, "shown");
+  FGrid->FitColumnToContents(1);
+  EXPECT_EQ(FGrid->ColWidths(1), RuleWidth(*FGrid->Font(), "shown"));
+  FGrid->FitRowToContents(2);
+  EXPECT_EQ(FGrid->RowHeights(2), 2 + LineHeightIn(*FGrid->Font()) + TExtStringGrid::CellVertMargin);
+}
+
 TEST_F(Fitting, ABoldCaptionRowIsMeasuredBold) {
   // As the System Info window writes its group captions.
   FGrid->SetCells(1, 1, "Motherboard");
@@ -159,12 +172,15 @@ TEST_F(Fitting, ABoldCaptionRowIsMeasuredBold) {
 }
 
 TEST_F(Fitting, HtmlIsMeasuredWithoutItsTags) {
-  FGrid->SetCells(1, 1, "<B></B>plain");
+  // Mark-up takes 2 pixels beyond its rendered width, as where it is drawn.
+  const plat::String text = "plain words wider than a narrow column";
+  FGrid->SetCells(1, 1, "<B></B>" + text);
+  FGrid->SetColWidths(1, 20);
   FGrid->FitColumnToContents(1);
-  EXPECT_EQ(FGrid->ColWidths(1), RuleWidth(*FGrid->Font(), "plain"));
+  EXPECT_EQ(FGrid->ColWidths(1), RuleWidth(*FGrid->Font(), text) + 2);
   FGrid->SetEnableHTML(false);
   FGrid->FitColumnToContents(1);
-  EXPECT_EQ(FGrid->ColWidths(1), RuleWidth(*FGrid->Font(), "<B></B>plain"));
+  EXPECT_EQ(FGrid->ColWidths(1), RuleWidth(*FGrid->Font(), "<B></B>" + text));
 }
 
 TEST_F(Fitting, RowHeightCountsLinesAndWrapping) {

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "extgrid/ExtGridError.h"
 #include "extgrid/TExtStringGrid.h"
 #include "extgrid/detail/SheetRange.h"
+#include "extgrid/tests/ImportHookGrid.h"
 #include "platform/os/SpreadsheetAutomation.h"
 #include "platform/ui/TForm.h"
 #include "platform/ui/TScreen.h"
@@ -103,6 +105,14 @@ TEST_F(WorkbookImport, ANamedSheetBelowTheFixedCells) {
   EXPECT_EQ(FGrid->Cells(1, 1), "only");
   EXPECT_EQ(FGrid->Cells(2, 2), "42");
   EXPECT_EQ(FGrid->Cells(2, 1), "");
+}
+
+TEST_F(WorkbookImport, EveryValueIsStoredThroughTheImportHook) {
+  auto* grid = new testing::TImportHookGrid(FForm);
+  grid->SetIncludeFixedCells(false);
+  grid->ReadExcelSheet(Book(), "Notes");
+  EXPECT_EQ(grid->Imported, (std::vector<std::string>{"1,1=only", "2,2=42"})) << "empty cells are not stored";
+  EXPECT_EQ(grid->Cells(1, 1), "ONLY");
 }
 
 TEST_F(WorkbookImport, ASingleUsedCellLoadsThatCell) {
