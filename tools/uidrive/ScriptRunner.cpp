@@ -163,7 +163,7 @@ TScriptRunner::TStep TScriptRunner::Wait(const TScriptCommand& Command) {
 }
 
 bool TScriptRunner::IsWindowCommand(const std::string& Verb) {
-  for (const char* verb : {"print", "windows", "launches", "quit", "close", "screenshot"})
+  for (const char* verb : {"print", "windows", "launches", "clipboard", "quit", "close", "screenshot"})
     if (Verb == verb) return true;
   return false;
 }
