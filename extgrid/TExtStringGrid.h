@@ -698,7 +698,7 @@ class TExtStringGrid : public TBaseGrid {
   // The platform facts IsWinXP, HasComCtl6, WheelMessage and WheelLines.
   void TakePlatformFacts();
   // Repaints unless an update bracket is open.
-  void Repaint();
+  void Repaint() override;
 
   TFooterPanel* FFooterPanel = nullptr;
   plat::TImageList* FGridImages = nullptr;
