@@ -20,8 +20,6 @@ constexpr int kWindowWidth = 412;
 constexpr int kWindowHeight = 231;
 constexpr int kLabelLeft = 46;
 constexpr int kBelowTitle = 20;
-constexpr int kButtonRightMargin = 20;
-constexpr int kButtonBottomMargin = 8;
 constexpr const char* kStoreFailed = "HM0021";
 
 // U+00FF and U+FFFD in UTF-8: what an unwritten field (bytes 255) reads as.
@@ -47,9 +45,7 @@ void TfmAssetTag::FormCreate(plat::TObject* Sender) {
   label1->SetLeft(kLabelLeft);
   label1->SetTop(PanelTitle()->Height() + kBelowTitle);
   FedtTag->SetLeft(label1->Left());
-  plat::TPanel* body = PanelBody();
-  FbtnOK->SetLeft(body->Width() - kButtonRightMargin - FbtnOK->Width());
-  FbtnOK->SetTop(body->Height() - kButtonBottomMargin - FbtnOK->Height());
+  PlaceInBodyCorner(FbtnOK);
   ApplyStyle(this);
   fmBase()->SetCaption(plat::Application->Title());
   Translate(kFormComponentSection, this);

@@ -39,6 +39,13 @@ void TfmBaseUI::FormCreate(plat::TObject*) {
   GiveFileTheme(this, FOvraFileTheme);
 }
 
+void TfmBaseUI::PlaceInBodyCorner(plat::TControl* Control) const {
+  constexpr int kRightMargin = 20;
+  constexpr int kBottomMargin = 8;
+  Control->SetLeft(FPanelBody->Width() - kRightMargin - Control->Width());
+  Control->SetTop(FPanelBody->Height() - kBottomMargin - Control->Height());
+}
+
 void SizeClientToBody(TfmBaseUI& Window, int Width, int Height) {
   // The frame strips the system caption once the window exists: measure it as it will be shown.
   Window.HandleNeeded();

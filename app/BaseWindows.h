@@ -26,6 +26,7 @@
 #include "platform/ui/TForm.h"
 
 namespace plat {
+class TControl;
 class TImage;
 class TLabel;
 class TPanel;
@@ -55,6 +56,11 @@ class TfmBaseUI : public plat::TForm {
   // The handlers this class's layout binds.
   plat::TLayoutHandlers Handlers();
   void FormCreate(plat::TObject* Sender);
+
+  // Puts Control in the body panel's bottom-right corner, 20 pixels from the
+  // right edge and 8 from the bottom: where every window keeps its one
+  // closing button.
+  void PlaceInBodyCorner(plat::TControl* Control) const;
 
   // The component of that name and class the layout made.
   template <typename T>

@@ -20,8 +20,6 @@ constexpr int kWindowWidth = 412;
 constexpr int kWindowHeight = 231;
 constexpr int kLabelLeft = 46;
 constexpr int kBelowTitle = 20;
-constexpr int kButtonRightMargin = 20;
-constexpr int kButtonBottomMargin = 8;
 constexpr int kButtonGap = 6;
 
 }  // namespace
@@ -49,9 +47,7 @@ void TfmCheckPassword::FormCreate(plat::TObject* Sender) {
   label1->SetLeft(kLabelLeft);
   label1->SetTop(PanelTitle()->Height() + kBelowTitle);
   FedtPasswd->SetLeft(label1->Left());
-  plat::TPanel* body = PanelBody();
-  FbtnCancel->SetLeft(body->Width() - kButtonRightMargin - FbtnCancel->Width());
-  FbtnCancel->SetTop(body->Height() - kButtonBottomMargin - FbtnCancel->Height());
+  PlaceInBodyCorner(FbtnCancel);
   FbtnOK->SetLeft(FbtnCancel->Left() - kButtonGap - FbtnOK->Width());
   FbtnOK->SetTop(FbtnCancel->Top());
   ApplyStyle(this);

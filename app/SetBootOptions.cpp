@@ -24,8 +24,6 @@ namespace {
 
 constexpr int kWindowWidth = 588;
 constexpr int kWindowHeight = 462;
-constexpr int kButtonRightMargin = 20;
-constexpr int kButtonBottomMargin = 8;
 constexpr int kEndMark = 255;
 constexpr const char* kEndMarkText = "FF";
 constexpr const char* kWriteFailed = "HM0020";
@@ -92,9 +90,7 @@ void TfmSetBootOptions::FormCreate(plat::TObject* Sender) {
   FbtnDown->Glyph()->LoadFromResourceName(nullptr, "ArrowDown");
   FimgcFastBoot = Part<TskCheckBox>("imgcFastBoot");
   FimgbClose = Part<TskImageButton>("imgbClose");
-  plat::TPanel* body = PanelBody();
-  FimgbClose->SetLeft(body->Width() - kButtonRightMargin - FimgbClose->Width());
-  FimgbClose->SetTop(body->Height() - kButtonBottomMargin - FimgbClose->Height());
+  PlaceInBodyCorner(FimgbClose);
   ApplyStyle(this);
   Load();
   FimgbClose->SetEnabled(false);

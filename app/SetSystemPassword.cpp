@@ -29,8 +29,6 @@ namespace {
 
 constexpr int kWindowWidth = 588;
 constexpr int kWindowHeight = 462;
-constexpr int kButtonRightMargin = 20;
-constexpr int kButtonBottomMargin = 8;
 constexpr int kEntryButtonsTop = 341;
 constexpr int kSupervisorApplyLeft = 64;
 constexpr int kSupervisorCancelLeft = 172;
@@ -117,9 +115,7 @@ void TfmSetSystemPassword::FormCreate(plat::TObject* Sender) {
   FUser.Clear = ClearUserPassword;
 
   FimgbSetSmart = Part<TskImageButton>("imgbSetSmart");
-  plat::TPanel* body = PanelBody();
-  FimgbSetSmart->SetLeft(body->Width() - kButtonRightMargin - FimgbSetSmart->Width());
-  FimgbSetSmart->SetTop(body->Height() - kButtonBottomMargin - FimgbSetSmart->Height());
+  PlaceInBodyCorner(FimgbSetSmart);
   PlaceAt(FSupervisor.Apply, kSupervisorApplyLeft, kEntryButtonsTop);
   PlaceAt(FSupervisor.Cancel, kSupervisorCancelLeft, kEntryButtonsTop);
   PlaceAt(FUser.Apply, kUserApplyLeft, kEntryButtonsTop);

@@ -34,8 +34,6 @@ namespace {
 
 constexpr int kWindowWidth = 588;
 constexpr int kWindowHeight = 462;
-constexpr int kButtonRightMargin = 20;
-constexpr int kButtonBottomMargin = 8;
 constexpr int kFirstColWidth = 103;
 constexpr int kSecondColWidth = 271;
 constexpr int kFitMargin = 10;
@@ -103,9 +101,7 @@ void TfmSystemInfo::FormCreate(plat::TObject* Sender) {
   FimgbAssetTag = Part<TskButton>("imgbAssetTag");
   FCopyPage = Part<TskImageButton>("skImageButton1");
   FCopyAll = Part<TskImageButton>("skImageButton2");
-  plat::TPanel* body = PanelBody();
-  FimgbAssetTag->SetLeft(body->Width() - kButtonRightMargin - FimgbAssetTag->Width());
-  FimgbAssetTag->SetTop(body->Height() - kButtonBottomMargin - FimgbAssetTag->Height());
+  PlaceInBodyCorner(FimgbAssetTag);
   SetDoubleBuffered(true);
 
   // What a layout cannot carry: the column widths and the cell hints.

@@ -6,24 +6,13 @@
 //   the string grid's own way (one more row, the last moved to the middle).
 #include <benchmark/benchmark.h>
 
-#include <memory>
-#include <string>
 
 #include "extgrid/TExtStringGrid.h"
-#include "platform/gdi/Bitmap.h"
-#include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/GdiObjects.h"
-#include "platform/ui/ClassLibrary.h"
-#include "platform/ui/TApplication.h"
-#include "platform/ui/TForm.h"
 #include "platform/ui/TStringGrid.h"
-#include "platform/win/Display.h"
-#include "platform/win/HeadlessDisplay.h"
-#include "platform/win/InputInjection.h"
+#include "support/GridOnBitmap.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/ScrollBars.h"
-#include "testing/PlatformRoot.h"
 
 namespace {
 
@@ -34,19 +23,6 @@ constexpr int Cols = 10;
 constexpr int Width = 800;
 constexpr int Height = 600;
 
-class TUiSession {
- public:
-  TUiSession() {
-    InitClassLibrary();
-    SetDisplay(std::make_unique<HeadlessDisplay>());
-    InitForms();
-  }
-  ~TUiSession() { DoneForms(); }
-
- private:
-  zorbit::testing::TPlatformRoot FRoot{"zorbit-extgrid-bench"};
-};
-
 // The string grid with its row move reachable, as a descendant reaches it.
 class TMovingGrid : public TStringGrid {
  public:
@@ -56,36 +32,8 @@ class TMovingGrid : public TStringGrid {
 
 // A shown grid of the given class, filled, and a bitmap to paint it into.
 template <typename TGrid>
-struct TSetup {
-  TUiSession Session;
-  TForm* Form = nullptr;
-  TGrid* Grid = nullptr;
-  HDC DC = nullptr;
-  HBITMAP Bitmap = nullptr;
-  HGDIOBJ OldBitmap = nullptr;
-
-  TSetup() {
-    Form = new TForm(Application);
-    Form->SetBounds(0, 0, Width + 40, Height + 60);
-    Grid = new TGrid(Form);
-    Grid->SetParent(Form);
-    Grid->SetBounds(0, 0, Width, Height);
-    Grid->SetColCount(Cols);
-    Grid->SetRowCount(Rows);
-    for (int r = 0; r < Rows; ++r)
-      for (int c = 0; c < Cols; ++c) Grid->SetCells(c, r, "R" + std::to_string(r) + " C" + std::to_string(c));
-    Form->Show();
-    PumpMessages();
-    DC = CreateCompatibleDC(nullptr);
-    Bitmap = CreateCompatibleBitmap(nullptr, Width, Height);
-    OldBitmap = SelectObject(DC, Bitmap);
-  }
-  ~TSetup() {
-    SelectObject(DC, OldBitmap);
-    DeleteObject(Bitmap);
-    DeleteDC(DC);
-    delete Form;
-  }
+struct TSetup : gridbench::TGridOnBitmap<TGrid> {
+  TSetup() : gridbench::TGridOnBitmap<TGrid>({Width, Height, Cols, Rows, false}) { this->Show(); }
 };
 
 template <typename TGrid>
@@ -93,11 +41,11 @@ void ScrollAllPages(benchmark::State& state) {
   TSetup<TGrid> setup;
   long long pages = 0;
   for (auto _ : state) {
-    setup.Grid->SetTopRow(1);
-    for (int last = -1; setup.Grid->TopRow() != last;) {
-      last = setup.Grid->TopRow();
-      SendMessage(setup.Grid->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
-      setup.Grid->PaintTo(setup.DC, 0, 0);
+    setup.Grid()->SetTopRow(1);
+    for (int last = -1; setup.Grid()->TopRow() != last;) {
+      last = setup.Grid()->TopRow();
+      SendMessage(setup.Grid()->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+      setup.Paint();
       ++pages;
     }
   }
@@ -112,15 +60,15 @@ BENCHMARK(BM_StringGridScrollPages)->Unit(benchmark::kMillisecond)->Iterations(1
 
 void BM_ExtGridInsertMiddleRow(benchmark::State& state) {
   TSetup<zorbit::TExtStringGrid> setup;
-  for (auto _ : state) setup.Grid->InsertRows(Rows / 2, 1);
+  for (auto _ : state) setup.Grid()->InsertRows(Rows / 2, 1);
 }
 BENCHMARK(BM_ExtGridInsertMiddleRow)->Unit(benchmark::kMicrosecond)->Iterations(200);
 
 void BM_StringGridInsertMiddleRow(benchmark::State& state) {
   TSetup<TMovingGrid> setup;
   for (auto _ : state) {
-    setup.Grid->SetRowCount(setup.Grid->RowCount() + 1);
-    setup.Grid->MoveRow(setup.Grid->RowCount() - 1, Rows / 2);
+    setup.Grid()->SetRowCount(setup.Grid()->RowCount() + 1);
+    setup.Grid()->MoveRow(setup.Grid()->RowCount() - 1, Rows / 2);
   }
 }
 BENCHMARK(BM_StringGridInsertMiddleRow)->Unit(benchmark::kMicrosecond)->Iterations(200);

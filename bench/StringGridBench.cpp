@@ -12,20 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/gdi/Bitmap.h"
-#include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/DrawText.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/TFont.h"
-#include "platform/ui/ClassLibrary.h"
-#include "platform/ui/TApplication.h"
-#include "platform/ui/TForm.h"
 #include "platform/ui/TStringGrid.h"
-#include "platform/win/Display.h"
-#include "platform/win/HeadlessDisplay.h"
-#include "platform/win/InputInjection.h"
-#include "testing/PlatformRoot.h"
+#include "support/GridOnBitmap.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // The sanitizer runtime's count of live heap bytes (its public interface).
@@ -55,62 +47,17 @@ constexpr int Height = 800;
 constexpr int CellCols = 1000;
 constexpr int CellRows = 1000;
 
-String CellText(int c, int r) { return "R" + std::to_string(r) + " C" + std::to_string(c); }
-
-// The class library on the headless display, with a private platform root.
-class TUiSession {
- public:
-  TUiSession() {
-    InitClassLibrary();
-    SetDisplay(std::make_unique<HeadlessDisplay>());
-    InitForms();
-  }
-  ~TUiSession() { DoneForms(); }
-
- private:
-  zorbit::testing::TPlatformRoot FRoot{"zorbit-grid-bench"};
-};
+using gridbench::CellText;
 
 // A borderless grid whose client area is 1280 x 800, every cell shown
 // holding a text.
-struct TPaintSetup {
-  TUiSession Session;
-  TForm* Form = nullptr;
-  TStringGrid* Grid = nullptr;
-  HDC DC = nullptr;
-  HBITMAP Bitmap = nullptr;
-  HGDIOBJ OldBitmap = nullptr;
-
-  TPaintSetup() {
-    Form = new TForm(Application);
-    Form->SetBounds(0, 0, Width + 40, Height + 60);
-    Grid = new TStringGrid(Form);
-    Grid->SetParent(Form);
-    Grid->SetBorderStyle(TBorderStyle::bsNone);
-    Grid->SetScrollBars(TScrollStyle::ssNone);
-    Grid->SetBounds(0, 0, Width, Height);
-    Grid->SetColCount(Width / 65 + 1);
-    Grid->SetRowCount(Height / 25 + 1);
-    for (int r = 0; r < Grid->RowCount(); ++r)
-      for (int c = 0; c < Grid->ColCount(); ++c) Grid->SetCells(c, r, CellText(c, r));
-    Form->Show();
-    PumpMessages();
-    DC = CreateCompatibleDC(nullptr);
-    Bitmap = CreateCompatibleBitmap(nullptr, Width, Height);
-    OldBitmap = SelectObject(DC, Bitmap);
-  }
-  ~TPaintSetup() {
-    SelectObject(DC, OldBitmap);
-    DeleteObject(Bitmap);
-    DeleteDC(DC);
-    delete Form;
-  }
-  int Cells() const { return Grid->ColCount() * Grid->RowCount(); }
+struct TPaintSetup : gridbench::TGridOnBitmap<TStringGrid> {
+  TPaintSetup() : TGridOnBitmap({Width, Height, Width / 65 + 1, Height / 25 + 1, true}) { Show(); }
 };
 
 void BM_GridPaint(benchmark::State& state) {
   TPaintSetup setup;
-  for (auto _ : state) setup.Grid->PaintTo(setup.DC, 0, 0);
+  for (auto _ : state) setup.Paint();
   state.counters["cells/s"] =
       benchmark::Counter(static_cast<double>(state.iterations()) * setup.Cells(), benchmark::Counter::kIsRate);
 }
@@ -118,23 +65,23 @@ BENCHMARK(BM_GridPaint)->Unit(benchmark::kMillisecond);
 
 void BM_DrawTextSameCells(benchmark::State& state) {
   TPaintSetup setup;
-  SelectObject(setup.DC, setup.Grid->Font()->Handle());
+  SelectObject(setup.DC(), setup.Grid()->Font()->Handle());
   std::vector<std::pair<RECT, String>> cells;
-  for (int r = 0; r < setup.Grid->RowCount(); ++r)
-    for (int c = 0; c < setup.Grid->ColCount(); ++c) {
-      const TRect rect = setup.Grid->CellRect(c, r);
-      cells.push_back({RECT{rect.Left + 2, rect.Top + 2, rect.Right, rect.Bottom}, setup.Grid->Cells(c, r)});
+  for (int r = 0; r < setup.Grid()->RowCount(); ++r)
+    for (int c = 0; c < setup.Grid()->ColCount(); ++c) {
+      const TRect rect = setup.Grid()->CellRect(c, r);
+      cells.push_back({RECT{rect.Left + 2, rect.Top + 2, rect.Right, rect.Bottom}, setup.Grid()->Cells(c, r)});
     }
   for (auto _ : state)
     for (auto& [rect, text] : cells)
-      DrawTextA(setup.DC, text.c_str(), static_cast<int>(text.size()), &rect, DT_SINGLELINE | DT_NOPREFIX);
+      DrawTextA(setup.DC(), text.c_str(), static_cast<int>(text.size()), &rect, DT_SINGLELINE | DT_NOPREFIX);
   state.counters["cells/s"] =
       benchmark::Counter(static_cast<double>(state.iterations()) * setup.Cells(), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_DrawTextSameCells)->Unit(benchmark::kMillisecond);
 
 void BM_GridWriteMillionCells(benchmark::State& state) {
-  TUiSession session;
+  gridbench::TUiSession session;
   long long held = 0;
   for (auto _ : state) {
     const long long before = HeapInUse();

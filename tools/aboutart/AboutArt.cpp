@@ -3,13 +3,11 @@
 // 321: a teal band fading down, a lighter title strip), the product mark
 // (AboutMark.bmp, 64 x 64), the rule under the texts (AboutRule.bmp) and the
 // close box (AboutClose.bmp, 23 x 14).
-#include <fstream>
-#include <iostream>
 #include <string>
 #include <vector>
 
-#include "platform/gdi/BmpCodec.h"
 #include "platform/gdi/TBitmap.h"
+#include "tools/artkit/ArtTool.h"
 
 namespace {
 
@@ -82,31 +80,12 @@ void DrawClose(TCanvas& c) {
   c.LineTo(8, 10);
 }
 
-bool Write(const std::string& path, int width, int height, void (*draw)(TCanvas&)) {
-  TBitmap bitmap;
-  bitmap.SetSize(width, height);
-  draw(*bitmap.Canvas());
-  const std::vector<Byte> data = WriteBmp(*bitmap.Image());
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-  return static_cast<bool>(out);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: about_pictures <folder>\n";
-    return 2;
-  }
-  const std::string folder = std::string(argv[1]) + "/";
-  const bool written = Write(folder + "AboutBack.bmp", kWidth, kHeight, DrawBack) &&
-                       Write(folder + "AboutMark.bmp", 64, 64, DrawMark) &&
-                       Write(folder + "AboutRule.bmp", 393, 2, DrawRule) &&
-                       Write(folder + "AboutClose.bmp", 23, 14, DrawClose);
-  if (!written) {
-    std::cerr << "about_pictures: cannot write into " << folder << "\n";
-    return 1;
-  }
-  return 0;
+  return artkit::RunArtTool(argc, argv, "about_pictures",
+                            {{"AboutBack.bmp", kWidth, kHeight, DrawBack},
+                             {"AboutMark.bmp", 64, 64, DrawMark},
+                             {"AboutRule.bmp", 393, 2, DrawRule},
+                             {"AboutClose.bmp", 23, 14, DrawClose}});
 }

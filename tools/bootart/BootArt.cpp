@@ -3,13 +3,11 @@
 // each 18 x 9, two frames of 9 x 9 side by side (enabled in the window's
 // teal, disabled in grey), magenta where the button shows through.
 #include <array>
-#include <fstream>
-#include <iostream>
 #include <string>
 #include <vector>
 
-#include "platform/gdi/BmpCodec.h"
 #include "platform/gdi/TBitmap.h"
+#include "tools/artkit/ArtTool.h"
 
 namespace {
 
@@ -42,27 +40,9 @@ void Draw(TCanvas& c, bool up) {
 void DrawUp(TCanvas& c) { Draw(c, true); }
 void DrawDown(TCanvas& c) { Draw(c, false); }
 
-bool Write(const std::string& path, void (*draw)(TCanvas&)) {
-  TBitmap bitmap;
-  bitmap.SetSize(2 * kFrame, kFrame);
-  draw(*bitmap.Canvas());
-  const std::vector<Byte> data = WriteBmp(*bitmap.Image());
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-  return static_cast<bool>(out);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: boot_pictures <folder>\n";
-    return 2;
-  }
-  const std::string folder = std::string(argv[1]) + "/";
-  if (!Write(folder + "ArrowUp.bmp", DrawUp) || !Write(folder + "ArrowDown.bmp", DrawDown)) {
-    std::cerr << "boot_pictures: cannot write into " << folder << "\n";
-    return 1;
-  }
-  return 0;
+  return artkit::RunArtTool(argc, argv, "boot_pictures",
+                            {{"ArrowUp.bmp", 2 * kFrame, kFrame, DrawUp}, {"ArrowDown.bmp", 2 * kFrame, kFrame, DrawDown}});
 }

@@ -8,13 +8,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <fstream>
-#include <iostream>
 #include <string>
 #include <vector>
 
-#include "platform/gdi/BmpCodec.h"
 #include "platform/gdi/TBitmap.h"
+#include "tools/artkit/ArtTool.h"
 
 namespace {
 
@@ -216,33 +214,14 @@ void DrawButton(TCanvas& c) {
   c.RoundRect(0, 0, 64, 24, 8, 8);
 }
 
-bool Write(const std::string& path, int width, int height, void (*draw)(TCanvas&)) {
-  TBitmap bitmap;
-  bitmap.SetSize(width, height);
-  draw(*bitmap.Canvas());
-  const std::vector<Byte> data = WriteBmp(*bitmap.Image());
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-  return static_cast<bool>(out);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: main_pictures <folder>\n";
-    return 2;
-  }
-  const std::string folder = std::string(argv[1]) + "/";
-  const bool written = Write(folder + "MainLeft.bmp", 200, kHeaderHeight, DrawHeaderLeft) &&
-                       Write(folder + "MainMiddle.bmp", 246, kHeaderHeight, DrawHeaderMiddle) &&
-                       Write(folder + "MainRight.bmp", 200, kHeaderHeight, DrawHeaderRight) &&
-                       Write(folder + "MainBody.bmp", kBodyWidth, kBodyHeight, DrawBody) &&
-                       Write(folder + "MainLink.bmp", 165, 27, DrawLink) &&
-                       Write(folder + "MainButton.bmp", 64, 24, DrawButton);
-  if (!written) {
-    std::cerr << "main_pictures: cannot write into " << folder << "\n";
-    return 1;
-  }
-  return 0;
+  return artkit::RunArtTool(argc, argv, "main_pictures",
+                            {{"MainLeft.bmp", 200, kHeaderHeight, DrawHeaderLeft},
+                             {"MainMiddle.bmp", 246, kHeaderHeight, DrawHeaderMiddle},
+                             {"MainRight.bmp", 200, kHeaderHeight, DrawHeaderRight},
+                             {"MainBody.bmp", kBodyWidth, kBodyHeight, DrawBody},
+                             {"MainLink.bmp", 165, 27, DrawLink},
+                             {"MainButton.bmp", 64, 24, DrawButton}});
 }
