@@ -170,17 +170,19 @@ TPixel DeviceContext::TargetPixel(COLORREF color) const {
   return FTarget ? FTarget->Quantize(p) : p;
 }
 
+void DeviceContext::MixRun(TPixel* row, int x0, int x1, TPixel color, int rop2) const {
+  if (rop2 == R2_COPYPEN) {
+    std::fill(row + x0, row + x1, color);
+  } else {
+    for (int x = x0; x < x1; ++x) row[x] = FTarget->Quantize(Rop2(rop2, color, row[x]));
+  }
+}
+
 void DeviceContext::FillSpan(int y, int x0, int x1, TPixel color, int rop2) {
   if (x0 >= x1 || rop2 == R2_NOP) return;
   for (const TRect& r : EffectiveClip().BandAt(y)) {
     const int a = std::max(x0, r.Left), b = std::min(x1, r.Right);
-    if (a >= b) continue;
-    TPixel* row = FTarget->Row(y);
-    if (rop2 == R2_COPYPEN) {
-      std::fill(row + a, row + b, color);
-    } else {
-      for (int x = a; x < b; ++x) row[x] = FTarget->Quantize(Rop2(rop2, color, row[x]));
-    }
+    if (a < b) MixRun(FTarget->Row(y), a, b, color, rop2);
   }
 }
 
@@ -191,14 +193,7 @@ void DeviceContext::FillRect(const TRect& targetRect, TPixel color, int rop2) {
   for (const TRect& c : clip.Rects()) {
     const TRect r = c.Intersected(targetRect);
     if (r.IsEmpty()) continue;
-    for (int y = r.Top; y < r.Bottom; ++y) {
-      TPixel* row = FTarget->Row(y);
-      if (rop2 == R2_COPYPEN) {
-        std::fill(row + r.Left, row + r.Right, color);
-      } else {
-        for (int x = r.Left; x < r.Right; ++x) row[x] = FTarget->Quantize(Rop2(rop2, color, row[x]));
-      }
-    }
+    for (int y = r.Top; y < r.Bottom; ++y) MixRun(FTarget->Row(y), r.Left, r.Right, color, rop2);
   }
 }
 
@@ -233,14 +228,18 @@ void DeviceContext::FillRegionWithBrush(const Region& targetRegion, const Brush&
   const Region& clip = EffectiveClip();
   if (!clip.Bounds().Intersects(targetRegion.Bounds())) return;
   const Region area = targetRegion.Intersected(clip);
-  const bool solid = brush.Style() == BS_SOLID;
-  const TPixel solidColor = TargetPixel(brush.Color());
+  if (brush.Style() == BS_SOLID) {
+    const TPixel color = TargetPixel(brush.Color());
+    for (const TRect& r : area.Rects())
+      for (int y = r.Top; y < r.Bottom; ++y) MixRun(FTarget->Row(y), r.Left, r.Right, color, rop2);
+    return;
+  }
   for (const TRect& r : area.Rects()) {
     for (int y = r.Top; y < r.Bottom; ++y) {
       TPixel* row = FTarget->Row(y);
       for (int x = r.Left; x < r.Right; ++x) {
         bool skip = false;
-        const TPixel p = solid ? solidColor : BrushPixel(brush, x, y, skip);
+        const TPixel p = BrushPixel(brush, x, y, skip);
         if (!skip) row[x] = rop2 == R2_COPYPEN ? p : FTarget->Quantize(Rop2(rop2, p, row[x]));
       }
     }

@@ -119,6 +119,8 @@ class DeviceContext {
   void ReleaseState(const DcState& state);
   void SurfaceChanged();
   TPixel BrushPixel(const Brush& brush, int x, int y, bool& skip) const;
+  // Mixes one colour into row[x0, x1) of the target.
+  void MixRun(TPixel* row, int x0, int x1, TPixel color, int rop2) const;
 
   bool FMemory;
   Bitmap* FTarget = nullptr;

@@ -83,6 +83,11 @@ class LineDrawer {
     const int sx = b.X >= a.X ? 1 : -1, sy = b.Y >= a.Y ? 1 : -1;
     const bool xMajor = dx >= dy;
     const long long major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
+    if (minor == 0 && FPattern.empty() && (FWidth == 1 || FRop == R2_COPYPEN)) {
+      if (major > 0) StampRun(a, xMajor ? TPoint{b.X - sx, b.Y} : TPoint{b.X, b.Y - sy});
+      FPhase += major;
+      return;
+    }
     auto point = [&](long long i) {
       const long long m = major == 0 ? 0 : (2 * i * minor + major) / (2 * major);
       const long long x = a.X + (xMajor ? i : m) * sx;
@@ -133,6 +138,21 @@ class LineDrawer {
     if (FWidth == 1) return FDc.FillSpan(y, x, x + 1, color, FRop);
     const int from = -(FWidth - 1) / 2;
     for (int row = 0; row < FWidth; ++row) FDc.FillSpan(y + from + row, x + from, x + from + FWidth, color, FRop);
+  }
+
+  // The stamps of a solid horizontal or vertical run, centred from p to q
+  // inclusive, cover one rectangle. Filling it once draws what stamping
+  // each step would, as long as no pixel is stamped twice or a second stamp
+  // changes nothing: one-pixel pens, or the plain copy mix.
+  void StampRun(TPoint p, TPoint q) {
+    const TRect centres = TRect{std::min(p.X, q.X), std::min(p.Y, q.Y), std::max(p.X, q.X) + 1,
+                                std::max(p.Y, q.Y) + 1}
+                              .Intersected(FReach);
+    if (centres.IsEmpty()) return;
+    const int from = -(FWidth - 1) / 2;
+    FDc.FillRect({centres.Left + from, centres.Top + from, centres.Right + from + FWidth - 1,
+                  centres.Bottom + from + FWidth - 1},
+                 FColor, FRop);
   }
 
   DeviceContext& FDc;
@@ -382,7 +402,7 @@ bool Rectangle(HDC hdc, int left, int top, int right, int bottom) {
     return true;
   }
   // A one-pixel outline goes round once, so mixes like XOR touch each pixel once.
-  dc->FillRegionWithBrush(Region(r.Inflated(-1, -1)), CurrentBrush(*dc), dc->State().Rop2);
+  dc->FillRectWithBrush(r.Inflated(-1, -1), CurrentBrush(*dc), dc->State().Rop2);
   LineDrawer lines(*dc, pen);
   const std::array<TPoint, 4> corners{TPoint{r.Left, r.Top}, TPoint{r.Right - 1, r.Top},
                                       TPoint{r.Right - 1, r.Bottom - 1}, TPoint{r.Left, r.Bottom - 1}};

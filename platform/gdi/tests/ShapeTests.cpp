@@ -117,6 +117,39 @@ TEST(Lines, XorDrawnTwiceRestores) {
   EXPECT_EQ(s.Snapshot(), before);
 }
 
+TEST(Lines, StraightRunsKeepToAClipWithAHole) {
+  Surface s(9, 7);
+  ExcludeClipRect(s.Dc(), 3, 2, 6, 5);
+  {
+    Selected pen(s.Dc(), CreatePen(PS_SOLID, 1, Black));
+    MoveToEx(s.Dc(), 0, 3, nullptr);
+    LineTo(s.Dc(), 9, 3);
+    MoveToEx(s.Dc(), 4, 0, nullptr);
+    LineTo(s.Dc(), 4, 7);
+  }
+  Selected wide(s.Dc(), CreatePen(PS_SOLID, 3, Black));
+  MoveToEx(s.Dc(), 2, 1, nullptr);
+  LineTo(s.Dc(), 6, 1);
+  EXPECT_EQ(s.Picture(), (std::vector<std::string>{".######..", ".######..", ".##...#..", "###...###", ".........",
+                                                   "....#....", "....#...."}));
+}
+
+TEST(Lines, SolidXorOutlinesTouchEachPixelOnce) {
+  // White XOR white turns black once and back at a second touch: only the
+  // crossing of two separate lines is touched twice.
+  Surface s(8, 6);
+  Selected pen(s.Dc(), CreatePen(PS_SOLID, 1, White));
+  SelectObject(s.Dc(), GetStockObject(NULL_BRUSH));
+  SetROP2(s.Dc(), R2_XORPEN);
+  Rectangle(s.Dc(), 1, 1, 5, 5);
+  MoveToEx(s.Dc(), 6, 0, nullptr);
+  LineTo(s.Dc(), 6, 6);
+  MoveToEx(s.Dc(), 0, 5, nullptr);
+  LineTo(s.Dc(), 8, 5);
+  EXPECT_EQ(s.Picture(), (std::vector<std::string>{"......#.", ".####.#.", ".#..#.#.", ".#..#.#.", ".####.#.",
+                                                   "######.#"}));
+}
+
 TEST(Lines, FarAwayEndsAreRefusedOrClipped) {
   Surface s(10, 3);
   Selected pen(s.Dc(), CreatePen(PS_SOLID, 1, Black));

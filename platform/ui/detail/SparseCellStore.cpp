@@ -30,9 +30,13 @@ const String EmptyText;
 const TSparseCellStore::TCell* TSparseCellStore::Find(int ACol, int ARow) const {
   CheckIndex(ARow);
   CheckIndex(ACol);
-  const auto row = FRows.find(ARow);
-  if (row == FRows.end()) return nullptr;
-  const TRowCells& cells = row->second;
+  if (ARow != FReadRow) {
+    const auto row = FRows.find(ARow);
+    if (row == FRows.end()) return nullptr;
+    FReadCells = &row->second;
+    FReadRow = ARow;
+  }
+  const TRowCells& cells = *FReadCells;
   const auto it =
       std::lower_bound(cells.begin(), cells.end(), ACol, [](const TCell& c, int col) { return c.Col < col; });
   return it != cells.end() && it->Col == ACol ? &*it : nullptr;

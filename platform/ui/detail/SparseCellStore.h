@@ -71,12 +71,15 @@ class TSparseCellStore {
   // Drops the cell again when it holds nothing.
   void Prune(int ACol, int ARow);
 
-  // The row last written, kept because cells are mostly written row by row;
-  // forgotten whenever rows are erased or renumbered.
+  // The row last written, kept because cells are mostly written row by row,
+  // and the row last read, because a paint reads a cell many times over;
+  // both forgotten whenever rows are erased or renumbered.
   TRowCells& RowCells(int ARow);
   void Forget() {
     FCachedRow = -1;
     FCachedCells = nullptr;
+    FReadRow = -1;
+    FReadCells = nullptr;
   }
 
   std::map<int, TRowCells> FRows;
@@ -85,6 +88,8 @@ class TSparseCellStore {
   std::vector<std::map<int, TRowCells>::node_type> FMovedRows;
   int FCachedRow = -1;
   TRowCells* FCachedCells = nullptr;
+  mutable int FReadRow = -1;
+  mutable const TRowCells* FReadCells = nullptr;
 };
 
 }  // namespace plat

@@ -40,6 +40,32 @@ TEST(SparseCellStore, UnwrittenCellsReadEmptyAndWritesAnywhereAreKept) {
   EXPECT_EQ(store.CellCount(), 2u);  // (0, 2) and the far cell
 }
 
+TEST(SparseCellStore, ReadsAfterEachChangeSeeTheChange) {
+  // A row just read is read again after rows are emptied, moved, deleted
+  // or cleared, and after cells are added to it.
+  TSparseCellStore store;
+  store.SetText(0, 1, "one");
+  store.SetText(0, 2, "two");
+  EXPECT_EQ(store.Text(0, 1), "one");
+  store.SetText(3, 1, "more");
+  EXPECT_EQ(store.Text(3, 1), "more");
+  store.SetText(0, 1, "");
+  store.SetText(3, 1, "");
+  EXPECT_EQ(store.Text(0, 1), "");
+  store.SetText(0, 1, "again");
+  EXPECT_EQ(store.Text(0, 1), "again");
+  store.MoveRow(2, 1);
+  EXPECT_EQ(store.Text(0, 1), "two");
+  store.DeleteRow(1);
+  EXPECT_EQ(store.Text(0, 1), "again");
+  store.EraseRows(0, 5);
+  EXPECT_EQ(store.Text(0, 1), "");
+  store.SetText(0, 1, "last");
+  EXPECT_EQ(store.Text(0, 1), "last");
+  store.Clear();
+  EXPECT_EQ(store.Text(0, 1), "");
+}
+
 TEST(SparseCellStore, NegativeIndexesAreListErrorsThatChangeNothing) {
   TSparseCellStore store;
   store.SetText(0, 0, "kept");
