@@ -10,12 +10,8 @@
 #include <vector>
 
 #include "extgrid/TExtStringGrid.h"
-#include "platform/ui/ClassLibrary.h"
-#include "platform/ui/TApplication.h"
 #include "platform/ui/TForm.h"
-#include "platform/win/Display.h"
-#include "platform/win/HeadlessDisplay.h"
-#include "testing/PlatformRoot.h"
+#include "support/GridOnBitmap.h"
 #include "testing/TempFolder.h"
 
 namespace {
@@ -35,22 +31,9 @@ const std::string& CsvFile() {
   return path;
 }
 
-class TUiSession {
- public:
-  TUiSession() {
-    plat::InitClassLibrary();
-    plat::SetDisplay(std::make_unique<plat::HeadlessDisplay>());
-    plat::InitForms();
-  }
-  ~TUiSession() { plat::DoneForms(); }
-
- private:
-  zorbit::testing::TPlatformRoot FRoot{"zorbit-csv-bench"};
-};
-
 void BM_GridImportCsv(benchmark::State& state) {
   const std::string& file = CsvFile();
-  TUiSession session;
+  gridbench::TUiSession session;
   for (auto _ : state) {
     state.PauseTiming();
     auto form = std::make_unique<plat::TForm>(nullptr);

@@ -62,3 +62,24 @@ function(zorbit_resources target)
     target_sources(${target} PRIVATE "${source}")
   endif()
 endfunction()
+
+# zorbit_drawn_pictures(<target> <tool> <folder> <comment> <name>...)
+#
+# Runs the build-time picture tool <tool> (`<tool> <folder>` writes
+# <name>.bmp for each name) into <folder> of the current build folder and
+# embeds each picture as the bitmap resource <name> of <target>.
+function(zorbit_drawn_pictures target tool folder comment)
+  set(dir ${CMAKE_CURRENT_BINARY_DIR}/${folder})
+  set(files "")
+  set(resources "")
+  foreach(name IN LISTS ARGN)
+    list(APPEND files ${dir}/${name}.bmp)
+    list(APPEND resources ${name} ${dir}/${name}.bmp)
+  endforeach()
+  add_custom_command(OUTPUT ${files}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+    COMMAND ${tool} ${dir}
+    DEPENDS ${tool}
+    COMMENT "${comment}")
+  zorbit_resources(${target} ${resources})
+endfunction()

@@ -2,6 +2,7 @@
 // A placed TExtStringGrid whose column 1 holds each row's real index as a
 // tag, and pictures of what the grid shows: the tags of the display rows
 // and the real indexes of the hidden rows.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,16 @@ namespace zorbit::testing {
 
 class GridRowsTest : public FormTest {
  protected:
+  using Steps = std::function<void(TExtStringGrid*)>;
+  // One row of a table: the steps run on a fresh grid, then what it shows
+  // (Shown()) and the real indexes of its hidden rows (Hidden()).
+  struct RowsCase {
+    const char* Name;
+    Steps Run;
+    const char* Shown;
+    std::vector<int> Hidden;
+  };
+
   void TearDown() override {
     delete FForm;
     FormTest::TearDown();

@@ -88,13 +88,7 @@ TEST_F(HiddenRows, AHiddenRowTakesItsPropertiesAlongWhenTheGridGoes) {
 }
 
 TEST_F(HiddenRows, RangesAndListsHideAndUnhide) {
-  using Steps = std::function<void(TExtStringGrid*)>;
-  struct Case {
-    const char* Name;
-    Steps Run;
-    const char* Shown;
-    std::vector<int> Hidden;
-  };
+  using Case = RowsCase;
   const Case cases[] = {
       {"hidden twice", [](TExtStringGrid* g) { g->HideRowRange(3, 5); g->HideRowRange(3, 5); },
        "0 1 2 6 7 8 9", {3, 4, 5}},

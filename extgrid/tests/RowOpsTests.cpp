@@ -17,13 +17,7 @@ namespace {
 class RowOps : public testing::GridRowsTest {};
 
 TEST_F(RowOps, RowOperationsKeepHiddenRowsInStep) {
-  using Steps = std::function<void(TExtStringGrid*)>;
-  struct Case {
-    const char* Name;
-    Steps Run;
-    const char* Shown;
-    std::vector<int> Hidden;
-  };
+  using Case = RowsCase;
   // Twelve real rows, real row 10 hidden: display rows 0..9 are real 0..9,
   // display 10 is real 11.
   const Case cases[] = {
