@@ -1,20 +1,30 @@
-// Clearing blocks of cells: texts emptied and properties objects freed.
+// Clearing blocks of cells: texts emptied and properties objects freed,
+// each block reported as changed.
 #include <algorithm>
 
 #include "extgrid/TExtStringGrid.h"
 
 namespace zorbit {
 
-void TExtStringGrid::ClearRect(int Col1, int Row1, int Col2, int Row2) {
+bool TExtStringGrid::EmptyCells(int Col1, int Row1, int Col2, int Row2) {
   Col1 = std::max(Col1, 0);
   Row1 = std::max(Row1, 0);
-  if (Col2 < Col1 || Row2 < Row1) return;
+  if (Col2 < Col1 || Row2 < Row1) return false;
   const bool destroying = ComponentState().Contains(plat::TComponentStateItem::csDestroying);
   for (int row = Row1; row <= Row2; ++row)
     for (int col = Col1; col <= Col2; ++col) {
       FreeCellProperties(col, row);
       if (!destroying && !Cells(col, row).empty()) SetCells(col, row, {});
     }
+  return true;
+}
+
+void TExtStringGrid::ClearRect(int Col1, int Row1, int Col2, int Row2) {
+  if (EmptyCells(Col1, Row1, Col2, Row2)) ReportChanged({std::max(Col1, 0), std::max(Row1, 0), Col2, Row2});
+}
+
+void TExtStringGrid::ReportChanged(const plat::TRect& R) {
+  if (!ComponentState().Contains(plat::TComponentStateItem::csDestroying)) CellsChanged(R);
 }
 
 void TExtStringGrid::ClearRows(int ARow, int Count) { ClearRect(0, ARow, AllColumnCount() - 1, ARow + Count - 1); }

@@ -1,6 +1,7 @@
 // Inserting, removing and deleting rows, keeping the hidden rows' real
-// indexes, the row heights and the current row in step. Rows move as
-// blocks: the work is proportional to the stored rows after the place.
+// indexes, the selection flags, the row heights and the current row in
+// step. Rows move as blocks: the work is proportional to the stored rows
+// after the place. Each operation reports its rows as changed.
 #include <algorithm>
 
 #include "extgrid/GridUpdateScope.h"
@@ -50,22 +51,35 @@ void TExtStringGrid::RaiseHiddenIndexes(int From, int Count) {
     if (HiddenRow(i)->Idx() >= From) HiddenRow(i)->SetIdx(HiddenRow(i)->Idx() + Count);
 }
 
+std::vector<int> TExtStringGrid::RealRowsOf(int Index, int Count) const {
+  std::vector<int> rows;
+  rows.reserve(Count);
+  int real = DisplayToRealRow(Index);
+  while (static_cast<int>(rows.size()) < Count) {
+    if (!RowIsHidden(real)) rows.push_back(real);
+    ++real;
+  }
+  return rows;
+}
+
+void TExtStringGrid::ForgetRowFlags(int Index, const std::vector<int>& RealRows) {
+  if (FMouseActions->RowSelectPersistent())
+    FRowSelection.RemoveEach(RealRows);
+  else
+    FRowSelection.Remove(Index, static_cast<int>(RealRows.size()));
+}
+
 bool TExtStringGrid::TakeRows(int Index, int& Count, bool AdjustHidden) {
   if (Index < 0 || Index >= RowCount() || Count < 1) return false;
   Count = std::min(Count, RowCount() - Index);
-  if (AdjustHidden && HiddenRowCount() > 0) {
-    // The real rows of a block of display rows, ascending.
-    std::vector<int> removed;
-    int real = DisplayToRealRow(Index);
-    while (static_cast<int>(removed.size()) < Count) {
-      if (!RowIsHidden(real)) removed.push_back(real);
-      ++real;
-    }
-    LowerHiddenIndexes(removed);
-  }
+  const std::vector<int> removed = RealRowsOf(Index, Count);
+  if (AdjustHidden) LowerHiddenIndexes(removed);
+  ForgetRowFlags(Index, removed);
   CutRows(Index, Count, false);
   return true;
 }
+
+void TExtStringGrid::RowsChanged(int Index, int Count) { ReportChanged({0, Index, ColCount() - 1, Index + Count}); }
 
 void TExtStringGrid::SelectRowAgain(int ARow, int ATopRow) {
   SetRow(ARow);
@@ -75,14 +89,17 @@ void TExtStringGrid::SelectRowAgain(int ARow, int ATopRow) {
 void TExtStringGrid::RemoveRows(int Index, int Count) {
   const int oldRow = Row();
   const int oldTop = TopRow();
-  TGridUpdateScope update(*this);
-  if (!TakeRows(Index, Count, true)) return;
-  if (oldRow < RowCount()) {
-    SelectRowAgain(oldRow, oldTop);
-  } else if (RowCount() > FixedRows()) {
-    SetRow(FixedRows());
-    ScrollInView(Col(), FixedRows());
+  {
+    TGridUpdateScope update(*this);
+    if (!TakeRows(Index, Count, true)) return;
+    if (oldRow < RowCount()) {
+      SelectRowAgain(oldRow, oldTop);
+    } else if (RowCount() > FixedRows()) {
+      SetRow(FixedRows());
+      ScrollInView(Col(), FixedRows());
+    }
   }
+  RowsChanged(Index, Count);
 }
 
 void TExtStringGrid::DeleteRows(int Index, int Count) {
@@ -97,6 +114,7 @@ void TExtStringGrid::DeleteRows(int Index, int Count) {
     else if (lastNormal >= FixedRows())
       SetRow(lastNormal);
   }
+  RowsChanged(Index, Count);
   // Keeps the last page full after rows went from its end.
   const int visible = VisibleRowCount();
   const int lastTop = RowCount() + FixedRows() - visible - 2;
@@ -108,21 +126,28 @@ void TExtStringGrid::RemoveRowsFreeing(int Index, int Count) { RemoveRowsKeeping
 void TExtStringGrid::RemoveRowsKeepingHeights(int Index, int Count, bool AdjustHidden) {
   const int oldRow = Row();
   const int oldTop = TopRow();
-  TGridUpdateScope update(*this);
-  if (!TakeRows(Index, Count, AdjustHidden)) return;
-  if (oldRow < RowCount())
-    SelectRowAgain(oldRow, oldTop);
-  else if (RowCount() > FixedRows())
-    SetRow(FixedRows());
+  {
+    TGridUpdateScope update(*this);
+    if (!TakeRows(Index, Count, AdjustHidden)) return;
+    if (oldRow < RowCount())
+      SelectRowAgain(oldRow, oldTop);
+    else if (RowCount() > FixedRows())
+      SetRow(FixedRows());
+  }
+  RowsChanged(Index, Count);
 }
 
 void TExtStringGrid::InsertRows(int Index, int Count) {
   if (Count < 1) return;
   Index = std::clamp(Index, 0, RowCount());
   const int real = DisplayToRealRow(Index);
-  TGridUpdateScope update(*this);
-  OpenRows(Index, Count);
-  RaiseHiddenIndexes(real, Count);
+  {
+    TGridUpdateScope update(*this);
+    OpenRows(Index, Count);
+    RaiseHiddenIndexes(real, Count);
+    FRowSelection.Insert(FMouseActions->RowSelectPersistent() ? real : Index, Count);
+  }
+  RowsChanged(Index, Count);
 }
 
 void TExtStringGrid::AddRow() {

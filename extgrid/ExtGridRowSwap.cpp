@@ -29,6 +29,12 @@ void TExtStringGrid::ExchangeRows(int ARow1, int ARow2) {
   }
   // Up to ColCount: the sort brings hidden columns into the count first.
   for (int col = 0; col < ColCount(); ++col) swapCell(col);
+  if (FMouseActions->DisjunctRowSelect() && FNavigation->MoveRowOnSort()) {
+    const int flag1 = RowFlagIndex(ARow1), flag2 = RowFlagIndex(ARow2);
+    const bool selected1 = FRowSelection.Get(flag1);
+    FRowSelection.Set(flag1, FRowSelection.Get(flag2));
+    FRowSelection.Set(flag2, selected1);
+  }
   if (RowHeights(ARow1) != RowHeights(ARow2)) {
     const int height = RowHeights(ARow1);
     SetRowHeights(ARow1, RowHeights(ARow2));

@@ -36,6 +36,7 @@
 #include "extgrid/GridSettings.h"
 #include "extgrid/LookSettings.h"
 #include "extgrid/detail/GridInputState.h"
+#include "extgrid/detail/SelectionFlags.h"
 #include "grid/TBaseGrid.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TFont.h"
@@ -457,6 +458,32 @@ class TExtStringGrid : public TBaseGrid {
   // The cell's text is marked as Unicode.
   bool IsUnicodeCell(int ACol, int ARow);
 
+  // Row and column selection flags (ExtGridSelectionFlags.cpp), for the
+  // disjunct selections of MouseActions. Row flags are kept by real row
+  // with RowSelectPersistent (so they stay with rows that get hidden), else
+  // by display row; column flags by display column. The row and column
+  // operations move the flags with their rows and columns. A row index must
+  // lie below RowCount plus the hidden rows, a column index below ColCount:
+  // else EExtGridError "Invalid row accessed" / "Invalid column accessed".
+  // Without DisjunctRowSelect a row counts as selected while it lies among
+  // the selection's rows. Setters repaint only what changed.
+  bool IsRowSelected(int ARow);
+  void SetRowSelected(int ARow, bool Value);
+  bool IsColSelected(int ACol);
+  void SetColSelected(int ACol, bool Value);
+  void ClearRowSelection();
+  void ClearColSelection();
+  // Flags the normal rows (columns) inside the selection; with All the
+  // others are unflagged too.
+  void SelectRowsInRange(bool All);
+  void SelectColsInRange(bool All);
+  // Removes the flagged normal rows (without DisjunctRowSelect: the
+  // selection's rows), freeing what they hold.
+  void RemoveSelectedRows();
+  // Clears the flagged rows (DisjunctRowSelect) or columns
+  // (DisjunctColSelect), else the selection.
+  void ClearSelectedCells();
+
   // Hit tests of the mouse and the drop target.
   bool ScreenToCell(plat::TPoint Point, int& ACol, int& ARow);
   bool IsOnSizingBorder(int X, int Y);
@@ -621,11 +648,30 @@ class TExtStringGrid : public TBaseGrid {
   void CutRows(int Index, int Count, bool Detached);
   // The bounds rule of the public removals: false (nothing done) for an
   // index outside the rows or a count below 1; Count is clamped.
+  // Empties the texts and frees the objects of a block, without the
+  // cells-changed hook: for operations that report a wider block. False
+  // for an empty block.
+  bool EmptyCells(int Col1, int Row1, int Col2, int Row2);
+  // The cells-changed hook, unless the grid is being destroyed.
+  void ReportChanged(const plat::TRect& R);
   bool TakeRows(int Index, int& Count, bool AdjustHidden);
+  // The real rows of display rows Index..Index+Count-1, ascending.
+  std::vector<int> RealRowsOf(int Index, int Count) const;
+  // Where a display row's selection flag is kept.
+  int RowFlagIndex(int ARow) const;
+  // Drops the flags of rows leaving the grid (display rows from Index,
+  // the real rows given), so the later flags follow their rows.
+  void ForgetRowFlags(int Index, const std::vector<int>& RealRows);
+  void CheckRowFlagIndex(int ARow) const;
+  void CheckColFlagIndex(int ACol) const;
+  // Reports the operation's rows (0..ColCount-1, Index..Index+Count).
+  void RowsChanged(int Index, int Count);
   void SelectRowAgain(int ARow, int ATopRow);
   // Shifts the visibility table from Index by Count (negative: left),
   // new entries shown, and recounts the hidden columns.
   void ShiftColumnTable(int Index, int Count);
+  // Reports the operation's columns (Index..Index+Count, all rows).
+  void ColumnsChanged(int Index, int Count);
   // Count empty rows at display row Index, with the default height.
   void OpenRows(int Index, int Count);
   // Lowers each hidden row's Idx by the real rows among Removed below it.
@@ -655,6 +701,8 @@ class TExtStringGrid : public TBaseGrid {
   std::unique_ptr<plat::TCollection> FHiddenRows =
       std::make_unique<plat::TCollection>(plat::CollectionItemClass<TGridItem>());
   int FHiddenColCount = 0;
+  detail::TSelectionFlags FRowSelection;
+  detail::TSelectionFlags FColSelection;
   int FLastReportedRow = -1;
   bool FFlatScrollActive = false;
   plat::THintWindow* FScrollHint = nullptr;
