@@ -112,9 +112,24 @@ void TExtStringGrid::ApplySelectionColors(int ACol, int ARow, plat::TGridDrawSta
     if (FSelectionTextColor != plat::clNone) AFont->SetColor(FSelectionTextColor);
     AState.Include(TGridDrawStateItem::gdSelected);
   };
-  // Whole rows and columns picked one by one are marked by their own
-  // handling; what paints here is the selection rectangle.
-  if (Selection().Contains(ACol, ARow) || AState.Contains(TGridDrawStateItem::gdSelected)) selectionColours();
+  const bool mouseSelecting = GridState() == plat::TGridState::gsSelecting;
+  const bool disjunctRows = FMouseActions->DisjunctRowSelect();
+  const bool disjunctCols = FMouseActions->DisjunctColSelect();
+  if (disjunctRows || disjunctCols) {
+    // Flagged rows (columns) show selected; the rectangle only while the
+    // mouse is still selecting, when it is drawn over the current row
+    // (column) in place of the flags.
+    const bool flagged = disjunctRows ? FRowSelection.Get(RowFlagIndex(ARow)) && !(mouseSelecting && ARow == Row())
+                                      : FColSelection.Get(ACol) && !(mouseSelecting && ACol == Col());
+    if (flagged || (mouseSelecting && AState.Contains(TGridDrawStateItem::gdSelected)))
+      selectionColours();
+    else
+      AState.Exclude(TGridDrawStateItem::gdSelected);
+  } else if (Selection().Contains(ACol, ARow) || AState.Contains(TGridDrawStateItem::gdSelected) ||
+             (Options().Contains(TGridOption::goRowSelect) && ACol >= TBaseGrid::FixedCols() &&
+              FRowSelection.Get(RowFlagIndex(ARow)))) {
+    selectionColours();
+  }
   if (!FMouseActions->DisjunctCellSelect()) return;
   if (IsCellMarkedSelected(ACol, ARow)) {
     selectionColours();

@@ -397,6 +397,33 @@ TEST_F(Paint, CellsPickedOneByOneShowTheSelectionAndTheCurrentCellOnlyWhenPicked
   EXPECT_TRUE(FGrid->SelectedCells().empty());
 }
 
+TEST_F(Paint, FlaggedRowsAndColumnsShowTheSelectionInsteadOfTheCurrentCell) {
+  FGrid->MouseActions()->SetDisjunctRowSelect(true);
+  Show(4, 6);
+  FGrid->SetRowSelected(2, true);
+  FGrid->SetRowSelected(4, true);
+  Repaint();
+  Keep("flagged-rows");
+  const TColor selected = FGrid->SelectionColor(), window = plat::ColorToRGB(FGrid->Color());
+  for (const int col : {1, 2, 3}) {
+    EXPECT_EQ(CellColour(col, 2), selected);
+    EXPECT_EQ(CellColour(col, 4), selected);
+    EXPECT_EQ(CellColour(col, 3), window);
+  }
+  EXPECT_EQ(CellColour(1, 1), window) << "the current cell, not flagged";
+  EXPECT_NE(CellColour(0, 2), selected) << "the fixed column";
+  FGrid->SetRowSelected(2, false);
+  Pump();
+  EXPECT_EQ(CellColour(2, 2), window);
+
+  FGrid->MouseActions()->SetDisjunctRowSelect(false);
+  FGrid->MouseActions()->SetDisjunctColSelect(true);
+  FGrid->SetColSelected(3, true);
+  Repaint();
+  for (const int row : {1, 3, 5}) EXPECT_EQ(CellColour(3, row), selected);
+  EXPECT_EQ(CellColour(2, 4), window);
+}
+
 TEST_F(Paint, PickedCellsAreKeptByColumnAndRowWithoutLimit) {
   FGrid->MarkCellSelected(1, 70000, true);
   FGrid->MarkCellSelected(70000, 1, true);
