@@ -21,6 +21,8 @@ using plat::TRect;
 namespace {
 
 constexpr int FixedGradientSteps = 10;
+// The mark at the right of a modified row's first cell.
+constexpr int kModifiedBarWidth = 4;
 
 }  // namespace
 
@@ -183,6 +185,13 @@ void TExtStringGrid::DrawCellText(plat::TCanvas* ACanvas, int ACol, int ARow, co
   p.SavedBrush = ACanvas->Brush()->Color();
   p.SavedFont = ACanvas->Font()->Color();
   if (p.Fixed && !FFlat) DrawFixedLook(p);
+
+  if (ACol == 0 && FShowModified->Enabled() && IsRowModified(ARow)) {
+    const TRect bar{p.Rect.Right - kModifiedBarWidth, p.Rect.Top, p.Rect.Right, p.Rect.Bottom};
+    ACanvas->Brush()->SetColor(FShowModified->Color());
+    ACanvas->FillRect(bar);
+    ACanvas->Brush()->SetColor(p.SavedBrush);
+  }
 
   if (!p.Fixed && HasComboBox(p.RealCol, ARow) && FControlLook->DropDownAlwaysVisible()) {
     DrawComboArrowButton(*ACanvas, p.Rect);

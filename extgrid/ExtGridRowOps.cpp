@@ -67,6 +67,7 @@ void TExtStringGrid::ForgetRowFlags(int Index, const std::vector<int>& RealRows)
     FRowSelection.RemoveEach(RealRows);
   else
     FRowSelection.Remove(Index, static_cast<int>(RealRows.size()));
+  FRowModified.Remove(Index, static_cast<int>(RealRows.size()));
 }
 
 bool TExtStringGrid::TakeRows(int Index, int& Count, bool AdjustHidden) {
@@ -146,6 +147,7 @@ void TExtStringGrid::InsertRows(int Index, int Count) {
     OpenRows(Index, Count);
     RaiseHiddenIndexes(real, Count);
     FRowSelection.Insert(FMouseActions->RowSelectPersistent() ? real : Index, Count);
+    FRowModified.Insert(Index, Count);
   }
   RowsChanged(Index, Count);
 }

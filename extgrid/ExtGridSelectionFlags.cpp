@@ -1,5 +1,6 @@
-// The row and column selection flags of the disjunct selections, and the
-// operations on the rows and columns they mark.
+// The row and column selection flags of the disjunct selections, the
+// operations on the rows and columns they mark, and the rows' modified
+// marks.
 #include <algorithm>
 
 #include "extgrid/ExtGridError.h"
@@ -56,6 +57,10 @@ void TExtStringGrid::ClearColSelection() {
   for (const int col : FColSelection.SetIndexes())
     if (col < ColCount()) SetColSelected(col, false);
   FColSelection.Clear();
+}
+
+void TExtStringGrid::SetRowModified(int ARow, bool Value) {
+  if (ARow >= 0 && FRowModified.Set(ARow, Value) && FShowModified->Enabled()) InvalidateCell(0, ARow);
 }
 
 void TExtStringGrid::SelectRowsInRange(bool All) {

@@ -36,7 +36,7 @@
 #include "extgrid/GridSettings.h"
 #include "extgrid/LookSettings.h"
 #include "extgrid/detail/GridInputState.h"
-#include "extgrid/detail/SelectionFlags.h"
+#include "extgrid/detail/FlagList.h"
 #include "grid/TBaseGrid.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TFont.h"
@@ -477,6 +477,11 @@ class TExtStringGrid : public TBaseGrid {
   // others are unflagged too.
   void SelectRowsInRange(bool All);
   void SelectColsInRange(bool All);
+  // Rows marked as changed by the user, by display row, shown with
+  // ShowModified; the marks move with their rows. Negative rows are never
+  // marked.
+  bool IsRowModified(int ARow) const { return ARow >= 0 && FRowModified.Get(ARow); }
+  void SetRowModified(int ARow, bool Value);
   // Removes the flagged normal rows (without DisjunctRowSelect: the
   // selection's rows), freeing what they hold.
   void RemoveSelectedRows();
@@ -701,8 +706,9 @@ class TExtStringGrid : public TBaseGrid {
   std::unique_ptr<plat::TCollection> FHiddenRows =
       std::make_unique<plat::TCollection>(plat::CollectionItemClass<TGridItem>());
   int FHiddenColCount = 0;
-  detail::TSelectionFlags FRowSelection;
-  detail::TSelectionFlags FColSelection;
+  detail::TFlagList FRowSelection;
+  detail::TFlagList FColSelection;
+  detail::TFlagList FRowModified;
   int FLastReportedRow = -1;
   bool FFlatScrollActive = false;
   plat::THintWindow* FScrollHint = nullptr;

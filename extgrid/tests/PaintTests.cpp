@@ -424,6 +424,28 @@ TEST_F(Paint, FlaggedRowsAndColumnsShowTheSelectionInsteadOfTheCurrentCell) {
   EXPECT_EQ(CellColour(2, 4), window);
 }
 
+TEST_F(Paint, AModifiedRowIsMarkedAtTheRightOfItsFirstCellOnlyWithShowModified) {
+  FGrid->ShowModified()->SetColor(plat::clRed);
+  Show(3, 4);
+  FGrid->SetRowModified(2, true);
+  Repaint();
+  const plat::TRect r = FGrid->CellRect(0, 2);
+  EXPECT_NE(At(r.Right - 3, r.Top + 5), plat::clRed) << "ShowModified is off";
+  FGrid->ShowModified()->SetEnabled(true);
+  Repaint();
+  Keep("modified-row");
+  // Four pixels wide, against the cell's right edge line.
+  std::string line;
+  for (int x = r.Right - 8; x < r.Right; ++x) line += At(x, r.Top + 5) == plat::clRed ? '#' : '.';
+  EXPECT_EQ(line, "...####.");
+  EXPECT_NE(At(r.Right - 3, FGrid->CellRect(0, 1).Top + 5), plat::clRed) << "an unmarked row";
+  FGrid->InsertRows(1, 1);
+  Pump();
+  EXPECT_TRUE(FGrid->IsRowModified(3));
+  EXPECT_EQ(At(r.Right - 3, FGrid->CellRect(0, 3).Top + 5), plat::clRed);
+  EXPECT_FALSE(FGrid->IsRowModified(-1));
+}
+
 TEST_F(Paint, PickedCellsAreKeptByColumnAndRowWithoutLimit) {
   FGrid->MarkCellSelected(1, 70000, true);
   FGrid->MarkCellSelected(70000, 1, true);

@@ -8,7 +8,7 @@
 
 #include "extgrid/ExtGridError.h"
 #include "extgrid/TExtStringGrid.h"
-#include "extgrid/detail/SelectionFlags.h"
+#include "extgrid/detail/FlagList.h"
 #include "extgrid/tests/GridRowsFixture.h"
 #include "platform/win/Painting.h"
 
@@ -40,8 +40,8 @@ class SelectionFlags : public testing::GridRowsTest {
   void ForgetRepaints() { plat::ValidateRect(FGrid->Handle(), nullptr); }
 };
 
-TEST(SelectionFlagList, FlagsFollowInsertionsAndRemovals) {
-  detail::TSelectionFlags flags;
+TEST(FlagList, FlagsFollowInsertionsAndRemovals) {
+  detail::TFlagList flags;
   EXPECT_FALSE(flags.Get(40));
   EXPECT_TRUE(flags.Set(3, true));
   EXPECT_FALSE(flags.Set(3, true));

@@ -1,12 +1,12 @@
 #pragma once
-// A growable list of selection flags, one an index: indexes beyond its end
+// A growable list of flags, one an index: indexes beyond its end
 // read as unset, and setting one grows the list. Inserting and removing
 // keep each flag with its row or column as those move.
 #include <vector>
 
 namespace zorbit::detail {
 
-class TSelectionFlags {
+class TFlagList {
  public:
   // Index must not be negative.
   bool Get(int Index) const { return Index < static_cast<int>(FFlags.size()) && FFlags[Index]; }

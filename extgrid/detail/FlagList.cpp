@@ -1,28 +1,28 @@
-#include "extgrid/detail/SelectionFlags.h"
+#include "extgrid/detail/FlagList.h"
 
 #include <algorithm>
 
 namespace zorbit::detail {
 
-bool TSelectionFlags::Set(int Index, bool Value) {
+bool TFlagList::Set(int Index, bool Value) {
   if (Get(Index) == Value) return false;
   if (Index >= static_cast<int>(FFlags.size())) FFlags.resize(Index + 1, false);
   FFlags[Index] = Value;
   return true;
 }
 
-void TSelectionFlags::Insert(int Index, int Count) {
+void TFlagList::Insert(int Index, int Count) {
   if (Count < 1 || Index < 0 || Index >= static_cast<int>(FFlags.size())) return;
   FFlags.insert(FFlags.begin() + Index, Count, false);
 }
 
-void TSelectionFlags::Remove(int Index, int Count) {
+void TFlagList::Remove(int Index, int Count) {
   const int size = static_cast<int>(FFlags.size());
   if (Count < 1 || Index < 0 || Index >= size) return;
   FFlags.erase(FFlags.begin() + Index, FFlags.begin() + std::min(Index + Count, size));
 }
 
-void TSelectionFlags::RemoveEach(const std::vector<int>& AscendingIndexes) {
+void TFlagList::RemoveEach(const std::vector<int>& AscendingIndexes) {
   std::size_t kept = 0;
   auto gone = AscendingIndexes.begin();
   for (std::size_t i = 0; i < FFlags.size(); ++i) {
@@ -33,7 +33,7 @@ void TSelectionFlags::RemoveEach(const std::vector<int>& AscendingIndexes) {
   FFlags.resize(kept);
 }
 
-std::vector<int> TSelectionFlags::SetIndexes() const {
+std::vector<int> TFlagList::SetIndexes() const {
   std::vector<int> indexes;
   for (std::size_t i = 0; i < FFlags.size(); ++i)
     if (FFlags[i]) indexes.push_back(static_cast<int>(i));
