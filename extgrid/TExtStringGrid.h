@@ -323,7 +323,12 @@ class TExtStringGrid : public TBaseGrid {
   // Every End closes its own Begin whether or not the grid is shown (only
   // a shown window is told to stop drawing); ResetUpdate forgets every
   // open bracket and draws again.
-  void BeginUpdate();
+  // How the bracket's first Begin holds drawing back: usStopRedraw also
+  // tells a shown window to stop drawing (WM_SETREDRAW false, and true again
+  // at the end); usCountOnly only raises the count, so WM_PAINT is still
+  // swallowed while it is open but the window's redraw flag is left alone.
+  enum class TUpdateSuspension { usStopRedraw, usCountOnly };
+  void BeginUpdate(TUpdateSuspension How = TUpdateSuspension::usStopRedraw);
   void EndUpdate();
   void ResetUpdate();
 
