@@ -12,7 +12,6 @@
 #include "extgrid/tests/ExtGridPaintFixture.h"
 #include "platform/win/Messages.h"
 #include "platform/win/MessageQueue.h"
-#include "platform/win/WindowPos.h"
 
 namespace zorbit {
 namespace {
@@ -145,19 +144,28 @@ TEST_F(UpdateSuspension, TheBackgroundIsNeverErased) {
 TEST_F(UpdateSuspension, TheFlatFrameFollowsTheLookAndWaitsForTheBracket) {
   FGrid->SetBorderStyle(plat::TBorderStyle::bsSingle);
   Pump();
-  const auto ring = [this](int Inset) {
-    const plat::TPoint origin = FGrid->ClientToScreen({0, 0});
-    plat::RECT window;
-    plat::GetWindowRect(FGrid->Handle(), &window);
-    // The frame lies outside the client area, in window coordinates.
-    return At(window.Left - origin.X + Inset, window.Top - origin.Y + 10);
-  };
-  EXPECT_EQ(ring(1), plat::ColorToRGB(plat::clGray));
-  EXPECT_EQ(ring(0), plat::ColorToRGB(FForm->Color()));
+  EXPECT_EQ(EdgeAt(1), plat::ColorToRGB(plat::clGray));
+  EXPECT_EQ(EdgeAt(0), plat::ColorToRGB(FForm->Color()));
   FGrid->SetLook(TGridLook::glClassic);
   FGrid->Perform(plat::WM_NCPAINT, 1, 0);
   Pump();
-  EXPECT_NE(ring(1), plat::ColorToRGB(plat::clGray));
+  EXPECT_NE(EdgeAt(1), plat::ColorToRGB(plat::clGray));
+}
+
+TEST_F(UpdateSuspension, TheFlatFrameIsPaintedAgainAfterTheBoundsChange) {
+  FGrid->SetBorderStyle(plat::TBorderStyle::bsSingle);
+  for (TGridLook look : {TGridLook::glXP, TGridLook::glSoft}) {
+    SCOPED_TRACE(static_cast<int>(look));
+    FGrid->SetLook(look);
+    FGrid->SetBounds(4, 4, 480, 300);
+    Pump();
+    // At once, before the queued non-client paint, and after it.
+    FGrid->SetBounds(8, 12, 400, 240);
+    EXPECT_EQ(EdgeAt(1), plat::ColorToRGB(plat::clGray));
+    EXPECT_EQ(EdgeAt(0), plat::ColorToRGB(FForm->Color()));
+    Pump();
+    EXPECT_EQ(EdgeAt(1), plat::ColorToRGB(plat::clGray));
+  }
 }
 
 }  // namespace
