@@ -21,6 +21,11 @@ using plat::TRect;
 namespace {
 
 constexpr int FixedGradientSteps = 10;
+// The theme's header item and its states.
+constexpr int HeaderItemPart = 1;
+constexpr int HeaderItemNormal = 1;
+constexpr int HeaderItemHot = 2;
+constexpr int HeaderItemPressed = 3;
 
 }  // namespace
 
@@ -230,7 +235,9 @@ void TExtStringGrid::DrawFixedLook(CellPaint& P) {
         const TRect r = P.Rect.Inflated(1, 1);
         const plat::HTHEME theme = plat::OpenThemeData(Handle(), u"header");
         const plat::RECT box = r;
-        plat::DrawThemeBackground(theme, canvas->Handle(), 1, 1, &box, nullptr);
+        const bool hot = FInput.HoverCell == plat::TGridCoord{P.Col, P.Row};
+        const int state = !hot ? HeaderItemNormal : FInput.LeftButtonDown ? HeaderItemPressed : HeaderItemHot;
+        plat::DrawThemeBackground(theme, canvas->Handle(), HeaderItemPart, state, &box, nullptr);
         plat::CloseThemeData(theme);
         canvas->Pen()->SetColor(plat::clWhite);
         canvas->MoveTo(r.Left, r.Top);

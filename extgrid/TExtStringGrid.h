@@ -870,6 +870,12 @@ class TExtStringGrid : public TBaseGrid {
   void WMSize();
   void WMMouseWheel(plat::TMessage& Message);
   void CMHintShow(plat::THintInfo& Info);
+  // Follows the mouse to Cell ((-1, -1): off the cells); under glListView
+  // the fixed cells it leaves and enters are repainted.
+  void SetHoverCell(plat::TGridCoord Cell);
+  // Repaints Cell when it is a fixed cell under glListView, whose themed
+  // look follows the mouse and the left button.
+  void RepaintHoverHeader(plat::TGridCoord Cell);
   detail::TGridInputState FInput;
 };
 
