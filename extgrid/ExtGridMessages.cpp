@@ -1,7 +1,7 @@
 // The advanced grid's window procedure: the grid's timer (its ticks age the
 // incremental lookup, follow the mouse with Hovering and make "<BLINK>" text
 // blink), sizing with the stretch column and the scroll-bar policy after it,
-// the wheel, and the cell hints.
+// the wheel, the cell hints, and the mouse leaving the grid.
 #include <algorithm>
 #include <vector>
 
@@ -54,6 +54,7 @@ void TExtStringGrid::WndProc(plat::TMessage& Message) {
   switch (Message.Msg) {
     case plat::WM_SIZE: WMSize(); break;
     case plat::WM_LBUTTONUP: UpdateScrollBars(false); break;
+    case plat::CM_MOUSELEAVE: SetHoverCell({-1, -1}); break;
     default: break;
   }
 }

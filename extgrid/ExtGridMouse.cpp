@@ -1,6 +1,7 @@
 // The advanced grid's mouse: the left press that OnCanClickCell may refuse
 // and that reports OnClickCell, the release, the hint that ends when the
-// mouse leaves its cell, and the selection change each of them makes.
+// mouse leaves its cell, the hovered cell that ListView headers show hot,
+// and the selection change each of them makes.
 #include "extgrid/TExtStringGrid.h"
 #include "platform/ui/TApplication.h"
 
@@ -22,6 +23,7 @@ void TExtStringGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shif
     return;
   }
   FInput.LeftButtonDown = true;
+  RepaintHoverHeader(FInput.HoverCell);
   int col = -1, row = -1;
   MouseToCell(X, Y, col, row);
   if (col >= 0 && row >= 0 && OnCanClickCell) {
@@ -50,22 +52,37 @@ void TExtStringGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shif
 
 void TExtStringGrid::MouseMove(plat::TShiftState Shift, int X, int Y) {
   const plat::TGridRect before = Selection();
-  if (FInput.HintCell.X >= 0) {
-    const plat::TGridCoord cell = MouseCoord(X, Y);
-    if (cell != FInput.HintCell) {
-      FInput.HintCell = {-1, -1};
-      if (plat::Application) plat::Application->CancelHint();
-    }
+  const plat::TGridCoord cell = MouseCoord(X, Y);
+  if (FInput.HintCell.X >= 0 && cell != FInput.HintCell) {
+    FInput.HintCell = {-1, -1};
+    if (plat::Application) plat::Application->CancelHint();
   }
+  SetHoverCell(cell);
   TBaseGrid::MouseMove(Shift, X, Y);
   SelectionChangedFrom(before);
 }
 
 void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) {
   const plat::TGridRect before = Selection();
-  if (Button == plat::TMouseButton::mbLeft) FInput.LeftButtonDown = false;
+  if (Button == plat::TMouseButton::mbLeft) {
+    FInput.LeftButtonDown = false;
+    RepaintHoverHeader(FInput.HoverCell);
+  }
   TBaseGrid::MouseUp(Button, Shift, X, Y);
   SelectionChangedFrom(before);
+}
+
+void TExtStringGrid::SetHoverCell(plat::TGridCoord Cell) {
+  if (Cell == FInput.HoverCell) return;
+  const plat::TGridCoord left = FInput.HoverCell;
+  FInput.HoverCell = Cell;
+  RepaintHoverHeader(left);
+  RepaintHoverHeader(Cell);
+}
+
+void TExtStringGrid::RepaintHoverHeader(plat::TGridCoord Cell) {
+  if (FLook != TGridLook::glListView || Cell.X < 0 || Cell.Y < 0) return;
+  if (IsFixedCellAt(Cell.X, Cell.Y)) InvalidateCell(Cell.X, Cell.Y);
 }
 
 }  // namespace zorbit

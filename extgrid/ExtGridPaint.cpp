@@ -22,7 +22,12 @@ namespace {
 
 constexpr int FixedGradientSteps = 10;
 // The mark at the right of a modified row's first cell.
-constexpr int kModifiedBarWidth = 4;
+constexpr int ModifiedBarWidth = 4;
+// The theme's header item and its states.
+constexpr int HeaderItemPart = 1;
+constexpr int HeaderItemNormal = 1;
+constexpr int HeaderItemHot = 2;
+constexpr int HeaderItemPressed = 3;
 
 }  // namespace
 
@@ -187,7 +192,7 @@ void TExtStringGrid::DrawCellText(plat::TCanvas* ACanvas, int ACol, int ARow, co
   if (p.Fixed && !FFlat) DrawFixedLook(p);
 
   if (ACol == 0 && FShowModified->Enabled() && IsRowModified(ARow)) {
-    const TRect bar{p.Rect.Right - kModifiedBarWidth, p.Rect.Top, p.Rect.Right, p.Rect.Bottom};
+    const TRect bar{p.Rect.Right - ModifiedBarWidth, p.Rect.Top, p.Rect.Right, p.Rect.Bottom};
     ACanvas->Brush()->SetColor(FShowModified->Color());
     ACanvas->FillRect(bar);
     ACanvas->Brush()->SetColor(p.SavedBrush);
@@ -254,7 +259,9 @@ void TExtStringGrid::DrawFixedLook(CellPaint& P) {
         const TRect r = P.Rect.Inflated(1, 1);
         const plat::HTHEME theme = plat::OpenThemeData(Handle(), u"header");
         const plat::RECT box = r;
-        plat::DrawThemeBackground(theme, canvas->Handle(), 1, 1, &box, nullptr);
+        const bool hot = FInput.HoverCell == plat::TGridCoord{P.Col, P.Row};
+        const int state = !hot ? HeaderItemNormal : FInput.LeftButtonDown ? HeaderItemPressed : HeaderItemHot;
+        plat::DrawThemeBackground(theme, canvas->Handle(), HeaderItemPart, state, &box, nullptr);
         plat::CloseThemeData(theme);
         canvas->Pen()->SetColor(plat::clWhite);
         canvas->MoveTo(r.Left, r.Top);

@@ -99,6 +99,9 @@ void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     AHeight = h + x + 2 * b;
   }
   TBaseGrid::SetBounds(ALeft, ATop, AWidth, AHeight);
+  // The frame shows at the new bounds at once, not only at the next
+  // non-client paint.
+  if (Parent() && Parent()->HandleAllocated()) PaintFlatBorder();
 }
 
 void TExtStringGrid::Resize() {

@@ -18,10 +18,10 @@ constexpr plat::TColor ThemedFrameColor = 0xB99D7F;
 
 }  // namespace
 
-void TExtStringGrid::BeginUpdate() {
+void TExtStringGrid::BeginUpdate(TUpdateSuspension How) {
   // The count is kept whatever the grid's visibility, so that every End
   // closes its own Begin; only a shown window is told to stop drawing.
-  if (FUpdateCount++ == 0 && Visible() && HandleAllocated()) {
+  if (FUpdateCount++ == 0 && How == TUpdateSuspension::usStopRedraw && Visible() && HandleAllocated()) {
     plat::SendMessage(Handle(), plat::WM_SETREDRAW, 0, 0);
     FRedrawSuspended = true;
   }

@@ -1,14 +1,19 @@
 #pragma once
 // TGridUpdateScope: the grid's update bracket held for a scope. The
-// constructor calls BeginUpdate, the destructor the matching EndUpdate, so a
-// long operation that throws still leaves the grid repainting.
+// constructor calls BeginUpdate (in the form asked for), the destructor the
+// matching EndUpdate, so a long operation that throws still leaves the grid
+// repainting.
 #include "extgrid/TExtStringGrid.h"
 
 namespace zorbit {
 
 class TGridUpdateScope {
  public:
-  explicit TGridUpdateScope(TExtStringGrid& Grid) : FGrid(Grid) { FGrid.BeginUpdate(); }
+  explicit TGridUpdateScope(TExtStringGrid& Grid,
+                            TExtStringGrid::TUpdateSuspension How = TExtStringGrid::TUpdateSuspension::usStopRedraw)
+      : FGrid(Grid) {
+    FGrid.BeginUpdate(How);
+  }
   ~TGridUpdateScope() { FGrid.EndUpdate(); }
   TGridUpdateScope(const TGridUpdateScope&) = delete;
   TGridUpdateScope& operator=(const TGridUpdateScope&) = delete;

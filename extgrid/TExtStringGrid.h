@@ -324,7 +324,12 @@ class TExtStringGrid : public TBaseGrid {
   // Every End closes its own Begin whether or not the grid is shown (only
   // a shown window is told to stop drawing); ResetUpdate forgets every
   // open bracket and draws again.
-  void BeginUpdate();
+  // How the bracket's first Begin holds drawing back: usStopRedraw also
+  // tells a shown window to stop drawing (WM_SETREDRAW false, and true again
+  // at the end); usCountOnly only raises the count, so WM_PAINT is still
+  // swallowed while it is open but the window's redraw flag is left alone.
+  enum class TUpdateSuspension { usStopRedraw, usCountOnly };
+  void BeginUpdate(TUpdateSuspension How = TUpdateSuspension::usStopRedraw);
   void EndUpdate();
   void ResetUpdate();
 
@@ -919,6 +924,12 @@ class TExtStringGrid : public TBaseGrid {
   void WMSize();
   void WMMouseWheel(plat::TMessage& Message);
   void CMHintShow(plat::THintInfo& Info);
+  // Follows the mouse to Cell ((-1, -1): off the cells); under glListView
+  // the fixed cells it leaves and enters are repainted.
+  void SetHoverCell(plat::TGridCoord Cell);
+  // Repaints Cell when it is a fixed cell under glListView, whose themed
+  // look follows the mouse and the left button.
+  void RepaintHoverHeader(plat::TGridCoord Cell);
   detail::TGridInputState FInput;
 };
 

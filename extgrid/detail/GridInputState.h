@@ -17,6 +17,10 @@ struct TGridInputState {
   int LastWidth = -1;
   bool Sizing = false;
   bool LeftButtonDown = false;
+  // The cell under the mouse; (-1, -1) when the mouse is off the cells or
+  // has left the grid. ListView headers show it hot (pressed while the left
+  // button is down).
+  plat::TGridCoord HoverCell{-1, -1};
   // The cell whose hint shows; (-1, -1) when none.
   plat::TGridCoord HintCell{-1, -1};
 };

@@ -1,5 +1,6 @@
 #include "extgrid/tests/ExtGridPaintFixture.h"
 
+#include "platform/win/WindowPos.h"
 #include "testing/ReferencePicture.h"
 
 namespace zorbit::testing {
@@ -38,6 +39,13 @@ void ExtGridPaintTest::Repaint() {
 plat::TColor ExtGridPaintTest::CellColour(int Col, int Row) {
   const plat::TRect r = FGrid->CellRect(Col, Row);
   return At(r.Left + 3, r.Bottom - 4);
+}
+
+plat::TColor ExtGridPaintTest::EdgeAt(int Inset) {
+  const plat::TPoint origin = FGrid->ClientToScreen({0, 0});
+  plat::RECT window;
+  plat::GetWindowRect(FGrid->Handle(), &window);
+  return At(window.Left - origin.X + Inset, window.Top - origin.Y + 10);
 }
 
 int ExtGridPaintTest::Ink(int Col, int Row, plat::TColor Background) {

@@ -27,6 +27,9 @@ class ExtGridPaintTest : public FormTest {
   // The colour a little inside the cell's top-left corner, away from its
   // text (which starts two pixels in and runs right).
   plat::TColor CellColour(int Col, int Row);
+  // The colour of the grid's window edge, Inset pixels in from its left
+  // side and 10 down from its top (outside the client area).
+  plat::TColor EdgeAt(int Inset);
   // Pixels of a cell's inside that differ from Background.
   int Ink(int Col, int Row, plat::TColor Background);
   // The grid's client area, saved for a person to look at.

@@ -1,12 +1,18 @@
-// The grid's keys, presses, wheel, timer ticks, sizing and hints, driven by
-// injected input on a real window in the headless display; each event is
-// logged in the order the grid fires it.
+// The grid's keys, presses, wheel, timer ticks, sizing, hints and hovered
+// headers, driven by injected input on a real window in the headless
+// display; each event is logged in the order the grid fires it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "extgrid/TExtStringGrid.h"
+#include "extgrid/tests/ExtGridPaintFixture.h"
+#include "platform/gdi/testing/RecordingThemeService.h"
 #include "platform/rtl/Format.h"
 #include "platform/ui/ControlMessages.h"
 #include "platform/ui/TForm.h"
@@ -261,6 +267,79 @@ TEST_F(Input, CellsChangedReportsTheCells) {
   FGrid->OnCellsChanged = [&](plat::TObject*, const plat::TRect& r) { reported = r; };
   FGrid->CellsChanged({1, 2, 3, 4});
   EXPECT_EQ(reported, (plat::TRect{1, 2, 3, 4}));
+}
+
+// ListView headers under a visual style follow the mouse. What the headers
+// show is read from the theme drawing the grid does by itself (no forced
+// repaint): one letter per header, the latest state drawn for it.
+class HeaderHover : public testing::ExtGridPaintTest {
+ protected:
+  // Made before the grid, which reads the style when it is created.
+  plat::testing::ThemeRecorder FThemes;
+  std::size_t FSeen = 0;
+  std::map<std::pair<int, int>, char> FShown;
+
+  void SetUp() override {
+    ExtGridPaintTest::SetUp();
+    FGrid->SetLook(TGridLook::glListView);
+    Show(4, 4);
+  }
+  plat::TPoint Over(int Col, int Row) {
+    const plat::TRect r = FGrid->CellRect(Col, Row);
+    return OnScreen(FGrid, {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
+  }
+  // Row 0's headers, "|", column 0's: '.' normal, 'h' hot, 'P' pressed.
+  std::string Headers() {
+    Pump();
+    const auto& calls = FThemes.Service().Calls();
+    for (; FSeen < calls.size(); ++FSeen) {
+      const auto& call = calls[FSeen];
+      // The themed rectangle stands one pixel out of the cell.
+      const plat::TGridCoord cell = FGrid->MouseCoord(call.Rect.Left + 1, call.Rect.Top + 1);
+      const bool headerItem = call.ClassName == u"header" && call.PartId == 1;
+      FShown[{cell.X, cell.Y}] = !headerItem ? '?' : " .hP"[std::clamp(call.StateId, 0, 3)];
+    }
+    std::string shown;
+    for (int col = 0; col < 4; ++col) shown += FShown[{col, 0}];
+    shown += '|';
+    for (int row = 1; row < 4; ++row) shown += FShown[{0, row}];
+    return shown;
+  }
+};
+
+TEST_F(HeaderHover, TheHeaderUnderTheMouseIsHotPressedWhileTheButtonIsDownAndNormalOnceLeft) {
+  ASSERT_TRUE(FGrid->IsWinXP());
+  const auto pointer = [](plat::TPoint at, void (*inject)(plat::TPoint, plat::MouseButton)) {
+    return [at, inject] { inject(at, plat::MouseButton::Left); };
+  };
+  const auto move = [](plat::TPoint at) { return [at] { plat::InjectMouseMove(at); }; };
+  const struct {
+    const char* Step;
+    std::function<void()> Act;
+    const char* Shown;
+  } steps[] = {
+      {"shown", [] {}, "....|..."},
+      {"over column header 2", move(Over(2, 0)), "..h.|..."},
+      {"pressed", pointer(Over(2, 0), plat::InjectMouseDown), "..P.|..."},
+      {"released", pointer(Over(2, 0), plat::InjectMouseUp), "..h.|..."},
+      {"over row header 2", move(Over(0, 2)), "....|.h."},
+      {"over a data cell", move(Over(2, 2)), "....|..."},
+      {"over column header 1", move(Over(1, 0)), ".h..|..."},
+      {"left the grid", move(OnScreen(FForm, {FForm->ClientWidth() - 4, FForm->ClientHeight() - 4})), "....|..."},
+  };
+  for (const auto& step : steps) {
+    step.Act();
+    EXPECT_EQ(Headers(), step.Shown) << step.Step;
+  }
+}
+
+TEST_F(HeaderHover, OtherLooksDoNotRepaintAsTheMouseMoves) {
+  FGrid->SetLook(TGridLook::glXP);
+  Repaint();
+  const std::int64_t passes = FGrid->PaintPass();
+  for (const plat::TPoint at : {Over(2, 0), Over(0, 2), Over(1, 0)}) plat::InjectMouseMove(at);
+  Pump();
+  EXPECT_EQ(FGrid->PaintPass(), passes);
 }
 
 }  // namespace
