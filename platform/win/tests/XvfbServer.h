@@ -45,8 +45,9 @@ class XvfbServer {
   void MovePointer(int x, int y) const;
   // A left click at a screen point, told to the deepest window there as
   // the server would tell it (motion, press, release), even while another
-  // window holds a pointer grab. Xvfb has no input extension, so the events
-  // are sent rather than made.
+  // window holds a pointer grab: the events are sent to that window rather
+  // than made through the input extension (app/tests/XTestInput.h makes
+  // real input, which a grab would divert).
   void Click(int x, int y) const;
   // The left button pressed at a screen point (the pointer moved there
   // first), and released at one, told as Click tells them: a drag is
