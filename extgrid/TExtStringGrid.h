@@ -487,6 +487,19 @@ class TExtStringGrid : public TBaseGrid {
   // marked.
   bool IsRowModified(int ARow) const { return ARow >= 0 && FRowModified.Get(ARow); }
   void SetRowModified(int ARow, bool Value);
+  // Wraps every visible occurrence of Text in the cells' texts in a "hi"
+  // tag; RemoveHighlightInCells takes the tags out again. AllCells: every
+  // cell, else the normal ones (no fixed, fixed right or footer cells).
+  void HighlightInCells(bool AllCells, bool CaseSensitive, const plat::String& Text);
+  void RemoveHighlightInCells(bool AllCells);
+  // Repaints the block between two corner cells (the whole grid when a
+  // corner is out of view; nothing for a negative index), a row, a column,
+  // and the headers (column in row 0, row in column 0) of an old and a new
+  // position.
+  void RepaintRect(const plat::TRect& R);
+  void RepaintRow(int ARow);
+  void RepaintCol(int ACol);
+  void RepaintHeadings(int OldCol, int OldRow, int NewRow, int NewCol);
   // Removes the flagged normal rows (without DisjunctRowSelect: the
   // selection's rows), freeing what they hold.
   void RemoveSelectedRows();
@@ -662,6 +675,10 @@ class TExtStringGrid : public TBaseGrid {
   // cells-changed hook: for operations that report a wider block. False
   // for an empty block.
   bool EmptyCells(int Col1, int Row1, int Col2, int Row2);
+  // Where HighlightInCells works (ExtGridHighlight.cpp).
+  plat::TRect HighlightRange(bool AllCells) const;
+  // Replaces each stored text of a block by Rewrite's answer, in one update.
+  void RewriteCells(const plat::TRect& Range, const std::function<plat::String(const plat::String&)>& Rewrite);
   // The cells-changed hook, unless the grid is being destroyed.
   void ReportChanged(const plat::TRect& R);
   bool TakeRows(int Index, int& Count, bool AdjustHidden);
