@@ -1,5 +1,6 @@
-// Merged ranges along one column: splitting those based in it and merging
-// runs of equal texts.
+// Merged ranges along columns: splitting those based in a column, merging
+// its runs of equal texts, and keeping the MergedColumns merged.
+#include "extgrid/GridUpdateScope.h"
 #include "extgrid/TExtStringGrid.h"
 #include "grid/ExtUtilUnicode.h"
 
@@ -27,6 +28,18 @@ void TExtStringGrid::MergeEqualCells(int ACol, bool IgnoreOtherMerges) {
     if (continues) continue;
     if (row - start > 1) MergeCellRange(ACol, start, 1, row - start);
     start = row;
+  }
+}
+
+void TExtStringGrid::ReapplyColumnMerges() {
+  TGridUpdateScope update(*this);
+  for (int col = 0; col < ColCount(); ++col) SplitColumnMerges(col);
+  bool leading = true;
+  for (int i = 0; i < FMergedColumns->Count(); ++i) {
+    const int col = FMergedColumns->Item(i);
+    if (col < 0 || col >= ColCount()) continue;
+    MergeEqualCells(col, leading);
+    leading = false;
   }
 }
 

@@ -47,6 +47,8 @@ TExtStringGrid::TExtStringGrid(plat::TComponent* AOwner) : TBaseGrid(AOwner) {
   FBands = std::make_unique<TBands>(this);
   FSizeWhileTyping = std::make_unique<TSizeWhileTyping>();
   FMouseActions = std::make_unique<TMouseActions>(this);
+  FMergedColumns = std::make_unique<TIntList>(-1, -1);
+  FMergedColumns->OnChange = [this](plat::TObject*, int, int) { ReapplyColumnMerges(); };
   FGrouping = std::make_unique<TGrouping>();
   FColumnHeaders = std::make_unique<plat::TStringList>();
   FColumnHeaders->OnChange = [this](plat::TObject*) { ApplyColumnHeaders(); };

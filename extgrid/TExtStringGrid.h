@@ -37,6 +37,7 @@
 #include "extgrid/LookSettings.h"
 #include "extgrid/detail/GridInputState.h"
 #include "extgrid/detail/FlagList.h"
+#include "grid/TIntList.h"
 #include "grid/TBaseGrid.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TFont.h"
@@ -460,6 +461,11 @@ class TExtStringGrid : public TBaseGrid {
   // only where the rows share their merges in the other columns.
   void SplitColumnMerges(int ACol);
   void MergeEqualCells(int ACol, bool IgnoreOtherMerges);
+  // The columns kept merged on their runs of equal texts. Each change the
+  // list reports splits every merged range and merges the listed columns
+  // again in list order, the later ones only where the rows share their
+  // merges; columns outside the grid are passed over.
+  TIntList* MergedColumns() const { return FMergedColumns.get(); }
   // The cell's text is marked as Unicode.
   bool IsUnicodeCell(int ACol, int ARow);
 
@@ -697,6 +703,8 @@ class TExtStringGrid : public TBaseGrid {
   // Shifts the visibility table from Index by Count (negative: left),
   // new entries shown, and recounts the hidden columns.
   void ShiftColumnTable(int Index, int Count);
+  // Splits every merged range and merges the MergedColumns again.
+  void ReapplyColumnMerges();
   // Reports the operation's columns (Index..Index+Count, all rows).
   void ColumnsChanged(int Index, int Count);
   // Count empty rows at display row Index, with the default height.
@@ -796,6 +804,7 @@ class TExtStringGrid : public TBaseGrid {
   std::unique_ptr<TBands> FBands;
   std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
   std::unique_ptr<TMouseActions> FMouseActions;
+  std::unique_ptr<TIntList> FMergedColumns;
   std::unique_ptr<TGrouping> FGrouping;
   std::unique_ptr<plat::TStringList> FColumnHeaders;
   std::unique_ptr<plat::TFont> FFixedFont;

@@ -234,6 +234,25 @@ TEST_F(ColumnMerges, WithoutIgnoringRunsFollowTheOtherColumnsMerges) {
   EXPECT_EQ(Spans(1), "011110");  // b, b, b is cut where column 0's range ends
 }
 
+TEST_F(ColumnMerges, TheMergedColumnsListKeepsItsColumnsMerged) {
+  Fill();
+  for (int r = 1; r <= 5; ++r) FGrid->SetCells(2, r, "x");
+  FGrid->MergeCellRange(0, 1, 1, 5);  // split by the list's first change
+  TIntList* merged = FGrid->MergedColumns();
+  merged->Add(1);
+  EXPECT_EQ(Spans(0), "000000");
+  EXPECT_EQ(Spans(1), "011222");
+  // The later column merges only inside the leading column's runs.
+  merged->Add(2);
+  EXPECT_EQ(Spans(2), "011222");
+  merged->Delete(0);
+  EXPECT_EQ(Spans(1), "000000");
+  EXPECT_EQ(Spans(2), "044444");
+  merged->Add(40);  // beyond the columns: passed over
+  EXPECT_EQ(Spans(2), "044444");
+  EXPECT_EQ(FGrid->UpdateCount(), 0);
+}
+
 TEST_F(ColumnMerges, SplittingReachesTheLastRow) {
   MakeGrid(6);
   FGrid->MergeCellRange(1, 5, 2, 1);
