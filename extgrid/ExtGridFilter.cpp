@@ -35,7 +35,7 @@ bool TExtStringGrid::FilterRowMatches(int ARow) {
     plat::String text;
     if (condition.Column() >= 0)
       text = condition.Data() == TFilterCells::fcVirtual ? GetCellText(condition.Column(), ARow)
-                                                          : GetRawCellText(condition.Column(), ARow);
+                                                         : GetRawCellText(condition.Column(), ARow);
     const bool met =
         EvaluateFilterCondition(condition.Condition(), StripAffixes(text, condition), condition.CaseSensitive());
     switch (condition.Operation()) {
@@ -43,18 +43,10 @@ bool TExtStringGrid::FilterRowMatches(int ARow) {
         if (!met) return false;
         result = true;
         break;
-      case TFilterOperation::foNONE:
-        result = met;
-        break;
-      case TFilterOperation::foAND:
-        result = result && met;
-        break;
-      case TFilterOperation::foXOR:
-        result = result != met;
-        break;
-      case TFilterOperation::foOR:
-        result = result || met;
-        break;
+      case TFilterOperation::foNONE: result = met; break;
+      case TFilterOperation::foAND: result = result && met; break;
+      case TFilterOperation::foXOR: result = result != met; break;
+      case TFilterOperation::foOR: result = result || met; break;
     }
   }
   return result;

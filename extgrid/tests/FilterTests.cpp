@@ -87,8 +87,7 @@ TEST_F(Filtering, ARowMeetsItsConditionsInTheirOrderWithoutPrecedence) {
       {"a column with no cells", "pear", {{"", Op::foSHORT, "", "", true, 40}}, true},
       {"a negative column has no text", "pear", {{"pear", Op::foSHORT, "", "", true, -3}}, false},
       {"a negative column, empty text", "pear", {{"", Op::foSHORT, "", "", true, -3}}, true},
-      {"a negative column, stored text", "pear",
-       {{"", Op::foSHORT, "", "", true, -3, TFilterCells::fcNormal}}, true},
+      {"a negative column, stored text", "pear", {{"", Op::foSHORT, "", "", true, -3, TFilterCells::fcNormal}}, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
