@@ -302,8 +302,27 @@ class TExtStringGrid : public TBaseGrid {
   void SetHintShowLargeText(bool Value) { FHintShowLargeText = Value; }
   bool HintShowSizing() const { return FHintShowSizing; }
   void SetHintShowSizing(bool Value) { FHintShowSizing = Value; }
+  // Filtering (ExtGridFilter.cpp). Switching FilterActive on hides, in one
+  // update bracket, every normal row that fails FilterRowMatches and forgets
+  // a saved selection; switching it off shows every hidden row again (rows
+  // hidden by other means too), gives back the fixed rows (as many as the
+  // rows then allow) and restores a saved selection. Either way, and also
+  // when the value does not change, the footers are recalculated. Changing
+  // Filter while it is on filters nothing until ApplyFilter runs.
   bool FilterActive() const { return FFilterActive; }
-  void SetFilterActive(bool Value) { FFilterActive = Value; }
+  void SetFilterActive(bool Value);
+  // Whether display row ARow meets the conditions, joined strictly in their
+  // order; true for an empty Filter.
+  virtual bool FilterRowMatches(int ARow);
+  // Hides the normal rows (between the fixed rows and the fixed footers)
+  // that fail; while filtering is on, rows that were fixed when it went on
+  // count as fixed. OnFilterProgress hears the percentage of the normal rows
+  // tested, never when there are none.
+  void ApplyFilter();
+  TGridProgressEvent OnFilterProgress;
+  // Recalculates the footer values of column ACol (-1: every column). The
+  // footer calculation overrides it; the grid itself has none yet.
+  virtual void CalcFooter(int /*ACol*/) {}
 
   // Texts a data check box holds when set and cleared.
   const plat::String& CheckTrue() const { return FCheckTrue; }
@@ -888,6 +907,8 @@ class TExtStringGrid : public TBaseGrid {
   bool FHintShowLargeText = false;
   bool FHintShowSizing = false;
   bool FFilterActive = false;
+  // The fixed rows when filtering went on; hiding every normal row takes them.
+  int FFilterFixedRows = 0;
   plat::String FCheckTrue = "Y";
   plat::String FCheckFalse = "N";
   bool FIsWinXP = false;
