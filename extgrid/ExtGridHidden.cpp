@@ -1,6 +1,8 @@
 // Hiding and unhiding rows: a hidden row's cells and height move into a
 // TGridItem of the hidden-row list and its grid row goes; unhiding puts
 // them back at the row's display position. Real indexes do not change.
+// Hiding every row leaves the one empty row a grid keeps; the first rows
+// put back take its place.
 #include <algorithm>
 
 #include "extgrid/GridUpdateScope.h"
@@ -102,6 +104,17 @@ void TExtStringGrid::UnhideRowRange(int FromRow, int ToRow) {
       FHiddenRows->Delete(index);
     }
   }
+  DropPlaceholderRow();
+}
+
+void TExtStringGrid::DropPlaceholderRow() {
+  if (!FPlaceholderRow || RowCount() < 2) return;
+  FPlaceholderRow = false;
+  // It stays below the rows put back; written to, it is a row like the others.
+  const int last = RowCount() - 1;
+  for (int col = 0; col < AllColumnCount(); ++col)
+    if (!Cells(col, last).empty() || Objects(col, last)) return;
+  CutRows(last, 1, false);
 }
 
 void TExtStringGrid::UnhideAllRows() {

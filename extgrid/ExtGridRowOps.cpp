@@ -22,6 +22,8 @@ void TExtStringGrid::DropRows(int FromRow, int ToRow) {
 
 void TExtStringGrid::CutRows(int Index, int Count, bool Detached) {
   const int rows = RowCount();
+  // The grid keeps one row: with every row hidden, an empty one stands in.
+  if (Detached && Count >= rows) FPlaceholderRow = true;
   if (Index + Count < rows) MoveRows(Index, Count, rows - Count);
   if (Detached)
     EraseRows(rows - Count, rows - 1);

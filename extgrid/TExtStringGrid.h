@@ -726,6 +726,8 @@ class TExtStringGrid : public TBaseGrid {
   void ReapplyColumnMerges();
   // Reports the operation's columns (Index..Index+Count, all rows).
   void ColumnsChanged(int Index, int Count);
+  // Drops the empty row that stood in while every row was hidden.
+  void DropPlaceholderRow();
   // Count empty rows at display row Index, with the default height.
   void OpenRows(int Index, int Count);
   // Lowers each hidden row's Idx by the real rows among Removed below it.
@@ -755,6 +757,8 @@ class TExtStringGrid : public TBaseGrid {
   std::unique_ptr<plat::TCollection> FHiddenRows =
       std::make_unique<plat::TCollection>(plat::CollectionItemClass<TGridItem>());
   int FHiddenColCount = 0;
+  // Every row is hidden and the grid's one row is an empty stand-in.
+  bool FPlaceholderRow = false;
   detail::TFlagList FRowSelection;
   detail::TFlagList FColSelection;
   detail::TFlagList FRowModified;

@@ -129,6 +129,26 @@ TEST_F(HiddenRows, RangesAndListsHideAndUnhide) {
   }
 }
 
+TEST_F(HiddenRows, TheRowStandingInForAllHiddenRowsGoesWhenRowsComeBack) {
+  const RowsCase cases[] = {
+      {"range", [](TExtStringGrid* g) { g->HideRowRange(0, 3); }, "0 1 2 3", {}},
+      {"list", [](TExtStringGrid* g) { g->HideRowList({3, 1, 0, 2}); }, "0 1 2 3", {}},
+      {"part back", [](TExtStringGrid* g) { g->HideRowRange(0, 3); g->UnhideRowRange(1, 2); }, "0 1 2 3", {}},
+      // Written to, the stand-in is a row of the grid's.
+      {"written to", [](TExtStringGrid* g) { g->HideRowRange(0, 3); g->SetCells(1, 0, "new"); }, "0 1 2 3 new", {}},
+  };
+  for (const RowsCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    MakeGrid(4);
+    FGrid->SetFixedRows(0);
+    c.Run(FGrid);
+    FGrid->UnhideAllRows();
+    EXPECT_EQ(Shown(), c.Shown);
+    EXPECT_EQ(Hidden(), c.Hidden);
+    FGrid->SetRowCount(1);
+  }
+}
+
 TEST_F(HiddenRows, OnRowUpdateFiresOncePerChange) {
   MakeGrid(10);
   std::vector<std::string> log;
