@@ -236,6 +236,16 @@ TEST_F(Filtering, SwitchingOffShowsEveryHiddenRowAndGivesBackTheFixedRows) {
   EXPECT_EQ(FGrid->SavedFixedRows(), 2);
 }
 
+TEST_F(Filtering, AGridWithoutFixedRowsGetsExactlyItsRowsBack) {
+  MakeParityGrid();
+  FGrid->SetFixedRows(0);
+  AddConditions(FGrid, {{"none"}});
+  FGrid->SetFilterActive(true);
+  EXPECT_EQ(Shown(), "_");  // the one row a grid keeps, standing in
+  FGrid->SetFilterActive(false);
+  EXPECT_EQ(Shown(), "0 1 2 3 4 5");
+}
+
 TEST_F(Filtering, SwitchingOffAfterTheRowsWentKeepsTheFixedRowsTheGridCanHold) {
   MakeParityGrid();
   FGrid->SetFixedRows(2);
