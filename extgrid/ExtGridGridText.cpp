@@ -79,6 +79,9 @@ void TExtStringGrid::LoadGridText(plat::TStream& Stream) {
       SetColCount(cols + (FIncludeFixedCells ? 0 : TBaseGrid::FixedCols()));
       SetRowCount(rows + (FIncludeFixedCells ? 0 : TBaseGrid::FixedRows()));
       normal = NormalRange();
+      // The stream leaves out empty cells: what the grid held there goes.
+      for (int row = normal.Top; row <= normal.Bottom; ++row)
+        for (int col = normal.Left; col <= normal.Right; ++col) SetRawCellText(col, row, {});
       counted = true;
     } else if (first.rfind("cw ", 0) == 0) {
       const int col = plat::StrToInt(first.substr(3));

@@ -427,8 +427,9 @@ class TExtStringGrid : public TBaseGrid {
   void SaveCellBlock(const plat::TRect& R, plat::TStream& Stream);
   void LoadCellBlock(plat::TPoint P, plat::TStream& Stream);
   void SaveGridText(plat::TStream& Stream);
-  // Stops at the first line without its two leading comma fields, the
-  // stream left at that line's start.
+  // Empties the normal cells' texts, then places the stream's; stops at the
+  // first line without its two leading comma fields, the stream left at
+  // that line's start.
   void LoadGridText(plat::TStream& Stream);
   void CopySelection();
   void CutSelection();

@@ -3,11 +3,13 @@
 // cut and paste on a placed grid through the platform's clipboard.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "extgrid/TExtStringGrid.h"
 #include "extgrid/tests/GridRowsFixture.h"
+#include "grid/ExtUtilUnicode.h"
 #include "grid/TCellProperties.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/Streams.h"
@@ -19,6 +21,23 @@ namespace {
 
 using plat::TGridOption;
 
+// A grid that logs its progress and after-paste hooks.
+class LoggingGrid : public TExtStringGrid {
+ public:
+  using TExtStringGrid::TExtStringGrid;
+  std::vector<std::string> Log;
+
+ protected:
+  void GridProgress(int Stage, int ARow) override {
+    Log.push_back("progress " + std::to_string(Stage) + "," + std::to_string(ARow));
+  }
+  void AfterPaste(const plat::TRect& R, plat::TPoint Origin, TClipboardAction) override {
+    Log.push_back("pasted " + std::to_string(R.Left) + "," + std::to_string(R.Top) + ".." + std::to_string(R.Right) +
+                  "," + std::to_string(R.Bottom) + " from " + std::to_string(Origin.X) + "," +
+                  std::to_string(Origin.Y));
+  }
+};
+
 class StreamsClipboard : public testing::GridRowsTest {
  protected:
   void SetUp() override {
@@ -28,8 +47,9 @@ class StreamsClipboard : public testing::GridRowsTest {
   testing::TLocaleScope FLocale{plat::TFormatSettings::English()};
   // A new placed grid of Cols x Rows, empty and editable, with one fixed
   // row and column.
-  TExtStringGrid* Blank(int Cols, int Rows) {
-    auto* g = new TExtStringGrid(FForm);
+  template <typename Grid = TExtStringGrid>
+  Grid* Blank(int Cols, int Rows) {
+    auto* g = new Grid(FForm);
     g->SetParent(FForm);
     g->SetColCount(Cols);
     g->SetRowCount(Rows);
@@ -79,6 +99,106 @@ TEST_F(StreamsClipboard, CopiedTextEndsRowsOnlyForBlocksOfSeveralRows) {
     EXPECT_EQ(plat::Clipboard()->AsText(), c.Text);
     EXPECT_EQ(g->LastClipboardAction(), TExtStringGrid::TClipboardAction::caCopy);
   }
+}
+
+TEST_F(StreamsClipboard, CopiedCellsGiveTheirPlainTexts) {
+  struct Case {
+    const char* Name;
+    const char* Cell;
+    bool CopyTags;
+    const char* Text;
+  };
+  const Case cases[] = {
+      {"HTML kept", "<b>bold</b>", true, "<b>bold</b>"},
+      {"HTML stripped", "<b>bold</b>", false, "bold"},
+      {"rich text as its plain text", "{\\rtf1\\ansi plain}", true, "plain"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TExtStringGrid* g = Blank(3, 3);
+    g->Navigation()->SetCopyHTMLTagsToClipboard(c.CopyTags);
+    g->SetCells(1, 1, c.Cell);
+    Select(g, 1, 1, 1, 1);
+    g->CopySelection();
+    EXPECT_EQ(plat::Clipboard()->AsText(), c.Text);
+  }
+}
+
+TEST_F(StreamsClipboard, ARichTextCornerTravelsAsRichText) {
+  const plat::String rich = "{\\rtf1\\ansi {\\b bold} text}";
+  TExtStringGrid* source = Blank(3, 3);
+  source->Navigation()->SetAllowRTFClipboard(true);
+  source->SetCells(1, 1, rich);
+  Select(source, 1, 1, 1, 1);
+  source->CopySelection();
+  const plat::String bytes = plat::Clipboard()->GetBuffer(TExtStringGrid::RichTextClipboardFormat());
+  EXPECT_EQ(bytes, rich + '\0');
+
+  TExtStringGrid* target = Blank(3, 3);
+  target->Navigation()->SetAllowRTFClipboard(true);
+  EXPECT_EQ(target->PasteAt(2, 2), 0);
+  EXPECT_EQ(target->Cells(2, 2), rich);
+  // Without the switch the plain text is what pastes.
+  TExtStringGrid* plain = Blank(3, 3);
+  EXPECT_EQ(plain->PasteAt(2, 2), 1);
+  EXPECT_EQ(plain->Cells(2, 2), "bold text");
+}
+
+TEST_F(StreamsClipboard, HiddenColumnsAreSkippedByCopyAndPaste) {
+  TExtStringGrid* g = Blank(4, 3);
+  g->SetCells(1, 1, "a");
+  g->SetCells(2, 1, "hidden");
+  g->SetCells(3, 1, "c");
+  g->SetColumnShown(2, false);
+  g->SetColCount(3);
+  Select(g, 1, 1, 2, 1);
+  g->CopySelection();
+  EXPECT_EQ(plat::Clipboard()->AsText(), "a\tc");
+  EXPECT_EQ(g->PasteText(1, 2, "x\ty"), 2);
+  EXPECT_EQ(Picture(g, {1, 2, 3, 2}), "x _ y");
+}
+
+TEST_F(StreamsClipboard, UnicodeFieldsAreAskedAsWideTexts) {
+  TExtStringGrid* g = Blank(3, 3);
+  std::vector<plat::WideString> asked;
+  g->OnClipboardBeforePasteWideCell = [&](plat::TObject*, int, int, plat::WideString& Value, bool&) {
+    asked.push_back(Value);
+    Value += u"!";
+  };
+  bool narrowAsked = false;
+  g->OnClipboardBeforePasteCell = [&](plat::TObject*, int, int, plat::String&, bool&) { narrowAsked = true; };
+  EXPECT_EQ(g->PasteText(1, 1, EncodeUnicodeCellText(u"\u00E9t\u00E9")), 1);
+  EXPECT_EQ(asked, std::vector<plat::WideString>{u"\u00E9t\u00E9"});
+  EXPECT_FALSE(narrowAsked);
+  EXPECT_EQ(g->GetCellWideText(1, 1), u"\u00E9t\u00E9!");
+}
+
+TEST_F(StreamsClipboard, PasteReportsItsProgressRectangleAndTheCopyOrigin) {
+  auto* g = Blank<LoggingGrid>(5, 5);
+  g->Navigation()->SetAllowFmtClipboard(true);
+  g->SetCells(1, 1, "a");
+  g->SetCells(2, 2, "b");
+  Select(g, 1, 1, 2, 2);
+  g->CopySelection();
+  Select(g, 3, 3, 3, 3);
+  g->PasteSelection();
+  auto* other = Blank<LoggingGrid>(5, 5);
+  other->Navigation()->SetAllowFmtClipboard(true);
+  Select(other, 2, 2, 2, 2);
+  other->PasteSelection();
+  EXPECT_EQ(g->Log, (std::vector<std::string>{"progress 0,-1", "progress 0,-1", "progress 1,1", "progress 1,2",
+                                              "progress 2,-1", "progress 2,-1", "pasted 3,3..4,4 from 1,1",
+                                              "progress 2,-1"}));
+  EXPECT_EQ(other->Log, (std::vector<std::string>{"pasted 2,2..3,3 from -1,-1", "progress 2,-1"}));
+}
+
+TEST_F(StreamsClipboard, SavingABlockReportsItsRowsAsPercentages) {
+  TExtStringGrid* g = Blank(3, 6);
+  std::vector<int> progress;
+  g->OnFileProgress = [&](plat::TObject*, std::int16_t Value) { progress.push_back(Value); };
+  plat::TMemoryStream stream;
+  g->SaveCellBlock({0, 1, 2, 5}, stream);
+  EXPECT_EQ(progress, (std::vector<int>{0, 25, 50, 75, 100}));
 }
 
 TEST_F(StreamsClipboard, PastedTextFillsCellsAndGrowsAsNavigationAllows) {
@@ -166,6 +286,7 @@ TEST_F(StreamsClipboard, GridTextRoundTripGivesTheNormalCellsWidthsAndCounts) {
 
   TExtStringGrid* target = Blank(5, 5);
   target->SetIncludeFixedCells(false);
+  target->SetCells(2, 2, "stale");
   stream.SetPosition(0);
   target->LoadGridText(stream);
   EXPECT_EQ(target->ColCount(), 4);  // the normal count and the fixed column
