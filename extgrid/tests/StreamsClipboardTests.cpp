@@ -445,16 +445,36 @@ TEST_F(StreamsClipboard, CutEmptiesTheEditableCellsOfTheSelection) {
   EXPECT_EQ(g->LastClipboardAction(), TExtStringGrid::TClipboardAction::caCut);
 }
 
-TEST_F(StreamsClipboard, DisjunctRowsCopyOnlyTheFlaggedRowsAndCutRemovesThem) {
-  TExtStringGrid* g = MakeGrid(5);
-  g->SetOptions(g->Options() + plat::TGridOptions{TGridOption::goEditing});
-  g->MouseActions()->SetDisjunctRowSelect(true);
-  g->SetIncludeFixedCells(false);
-  g->SetRowSelected(1, true);
-  g->SetRowSelected(3, true);
-  g->CutSelection();
-  EXPECT_EQ(plat::Clipboard()->AsText(), "1\t\r\n3\t\r\n");
-  EXPECT_EQ(Shown(), "0 2 4");
+TEST_F(StreamsClipboard, DisjunctSelectionsCopyTheFlaggedRowsOrColumnsAndCutRemovesThem) {
+  struct Case {
+    const char* Name;
+    bool Rows;
+    const char* Text;
+    const char* Shown;
+  };
+  const Case cases[] = {
+      {"rows", true, "1\t\r\n3\t\r\n", "0 2 4"},
+      {"columns", false, "1\r\n2\r\n3\r\n4\r\n", "_ _ _ _ _"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TExtStringGrid* g = MakeGrid(5);
+    g->SetOptions(g->Options() + plat::TGridOptions{TGridOption::goEditing});
+    g->SetIncludeFixedCells(false);
+    g->MouseActions()->SetDisjunctRowSelect(c.Rows);
+    g->MouseActions()->SetDisjunctColSelect(!c.Rows);
+    g->ClearRowSelection();
+    g->ClearColSelection();
+    if (c.Rows) {
+      g->SetRowSelected(1, true);
+      g->SetRowSelected(3, true);
+    } else {
+      g->SetColSelected(1, true);
+    }
+    g->CutSelection();
+    EXPECT_EQ(plat::Clipboard()->AsText(), c.Text);
+    EXPECT_EQ(Shown(), c.Shown);
+  }
 }
 
 TEST_F(StreamsClipboard, SmartPasteContinuesTheSeriesOverTheSelection) {
@@ -469,6 +489,12 @@ TEST_F(StreamsClipboard, SmartPasteContinuesTheSeriesOverTheSelection) {
       {"float steps", "1.5\r\n2", "1.50 2.00 2.50 3.00 3.50"},
       {"texts repeat", "x\r\ny\r\n", "x y x y x"},
       {"dates step by days", "1/30/2024\r\n1/31/2024", "1/30/2024 1/31/2024 2/1/2024 2/2/2024 2/3/2024"},
+      {"dates step by months", "1/15/2024\r\n2/15/2024", "1/15/2024 2/15/2024 3/15/2024 4/15/2024 5/15/2024"},
+      // Months and days both changing step by the days between.
+      {"dates step by their distance", "1/31/2024\r\n2/29/2024", "1/31/2024 2/29/2024 3/29/2024 4/27/2024 5/26/2024"},
+      {"times step by their difference", "10:00\r\n10:30",
+       "10:00:00 AM 10:30:00 AM 11:00:00 AM 11:30:00 AM 12:00:00 PM"},
+      {"a block that fills the selection stays", "a\r\nb\r\nc\r\nd\r\ne\r\n", "a b c d e"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
