@@ -20,8 +20,8 @@ void WriteLine(plat::TStream& Stream, const plat::String& Line) {
   Stream.WriteBuffer(bytes.data(), static_cast<plat::Int64>(bytes.size()));
 }
 
-// The line's first two comma fields and the rest; false when either comma
-// is missing.
+// The line's first two comma fields and the rest; false when either of
+// the two is missing or empty.
 bool SplitFields(const plat::String& Line, plat::String& First, plat::String& Second, plat::String& Rest) {
   const std::size_t comma1 = Line.find(',');
   if (comma1 == plat::String::npos) return false;
@@ -29,7 +29,7 @@ bool SplitFields(const plat::String& Line, plat::String& First, plat::String& Se
   const std::size_t comma2 = Line.find(',', comma1 + 1);
   Second = Line.substr(comma1 + 1, comma2 == plat::String::npos ? plat::String::npos : comma2 - comma1 - 1);
   Rest = comma2 == plat::String::npos ? plat::String() : Line.substr(comma2 + 1);
-  return true;
+  return !First.empty() && !Second.empty();
 }
 
 int Count(const plat::String& Text) {

@@ -302,6 +302,10 @@ TEST_F(StreamsClipboard, GridTextStopsAtTheFirstLineWithoutItsFieldsAndRefusesWi
   g->LoadGridText(good);
   EXPECT_EQ(good.Position(), static_cast<plat::Int64>(std::string("2,2\r\n0,1,kept\r\n").size()));
   EXPECT_EQ(Picture(g, {0, 0, 1, 1}), "_ _|kept _");
+  plat::TStringStream emptyField("2,2\r\n1,0,kept too\r\n0,,lost\r\n");
+  g->LoadGridText(emptyField);
+  EXPECT_EQ(emptyField.Position(), static_cast<plat::Int64>(std::string("2,2\r\n1,0,kept too\r\n").size()));
+  EXPECT_EQ(Picture(g, {0, 0, 1, 1}), "_ kept too|_ _");
 
   plat::TStringStream wide("99999999,2\r\n");
   EXPECT_THROW(g->LoadGridText(wide), plat::EReadError);
