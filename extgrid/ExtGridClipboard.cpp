@@ -176,7 +176,9 @@ int TExtStringGrid::PasteAt(int ACol, int ARow) {
     detail::TGridPropIO block;
     block.Read(stream);
     const bool fromHere = HandleAllocated() && block.ID == reinterpret_cast<std::intptr_t>(Handle());
-    AfterPaste({ACol, ARow, ACol + block.ColCount - 1, ARow + block.RowCount - 1},
+    // A full grid lands at its own corner (LoadCellBlock).
+    const plat::TPoint at = block.FullGrid ? plat::TPoint{0, 0} : plat::TPoint{ACol, ARow};
+    AfterPaste({at.X, at.Y, at.X + block.ColCount - 1, at.Y + block.RowCount - 1},
                fromHere ? FCopyOrigin : plat::TPoint{-1, -1}, FLastClipboardAction);
     return static_cast<int>(std::min<std::int64_t>(INT32_MAX, std::int64_t{block.ColCount} * block.RowCount));
   }

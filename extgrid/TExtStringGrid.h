@@ -425,6 +425,8 @@ class TExtStringGrid : public TBaseGrid {
       std::function<void(plat::TObject* Sender, int ACol, int ARow, plat::WideString& Value, bool& Allow)>;
   enum class TClipboardAction { caNone, caCopy, caCut };
   void SaveCellBlock(const plat::TRect& R, plat::TStream& Stream);
+  // The block's first cell lands at P; a block of the whole grid reshapes
+  // the grid and keeps its cells' places.
   void LoadCellBlock(plat::TPoint P, plat::TStream& Stream);
   void SaveGridText(plat::TStream& Stream);
   // Empties the normal cells' texts, then places the stream's; stops at the
