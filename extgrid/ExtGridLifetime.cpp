@@ -5,6 +5,7 @@
 
 #include "platform/gdi/ThemeServices.h"
 #include "platform/os/OsVersion.h"
+#include "platform/rtl/Streams.h"
 #include "platform/rtl/SwallowedException.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TScreen.h"
@@ -213,10 +214,12 @@ void TExtStringGrid::Assign(const plat::TPersistent* Source) {
   SetDefaultColWidth(source->DefaultColWidth());
   SetDefaultRowHeight(source->DefaultRowHeight());
   SetOptions(source->Options());
-  // The cells; the grid stream format comes with the streams, so the texts
-  // are copied cell by cell.
-  for (int row = 0; row < source->RowCount(); ++row)
-    for (int col = 0; col < source->ColCount(); ++col) SetCells(col, row, source->Cells(col, row));
+  // The cells travel as the source's text grid stream, written through its
+  // export hook, an overridable (non-const) operation.
+  plat::TMemoryStream cells;
+  const_cast<TExtStringGrid*>(source)->SaveGridText(cells);
+  cells.SetPosition(0);
+  LoadGridText(cells);
 }
 
 std::uint32_t TExtStringGrid::GetVersionNumber() { return kVersionNumber; }

@@ -41,6 +41,7 @@
 #include "grid/TBaseGrid.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TFont.h"
+#include "platform/rtl/Streams.h"
 #include "platform/rtl/StringList.h"
 #include "platform/win/WinTypes.h"
 
@@ -422,6 +423,78 @@ class TExtStringGrid : public TBaseGrid {
   virtual void UpdateColumnSize(int ACol, int& AWidth);
   TGridProgressEvent OnFileProgress;
   TUpdateColumnSizeEvent OnUpdateColumnSize;
+
+  // Streams and the clipboard (ExtGridCellBlock.cpp, ExtGridGridText.cpp,
+  // ExtGridClipboard.cpp, ExtGridSmartFill.cpp). A cell block carries the
+  // cells of a rectangle (columns Left..Right, rows Top..Bottom) with their
+  // texts, properties and the block's sizes; it is also the clipboard's
+  // private format "TExtStringGrid Cells". The text grid stream carries the
+  // normal counts, every column width and the normal cells' export texts.
+  // Copying puts tab-separated text on the clipboard, beside a rich-text
+  // top-left cell as "Rich Text Format" (Navigation.AllowRTFClipboard) and
+  // the cell block (AllowFmtClipboard), all in one change of the clipboard.
+  // Reading either stream is reading untrusted bytes: a cut-short or foreign
+  // stream raises plat::EReadError (non-numeric sizes plat::EConvertError)
+  // and a full-grid block is checked whole before the grid is cleared.
+  // Pasted text lands only in cells inside the grid (after the growth that
+  // Navigation allows); the fields beyond are counted, not stored.
+  using TClipboardEvent = std::function<void(plat::TObject* Sender, bool& Allow)>;
+  using TClipboardPasteCellEvent =
+      std::function<void(plat::TObject* Sender, int ACol, int ARow, plat::String& Value, bool& Allow)>;
+  using TClipboardPasteWideCellEvent =
+      std::function<void(plat::TObject* Sender, int ACol, int ARow, plat::WideString& Value, bool& Allow)>;
+  enum class TClipboardAction { caNone, caCopy, caCut };
+  void SaveCellBlock(const plat::TRect& R, plat::TStream& Stream);
+  // The block's first cell lands at P; a block of the whole grid reshapes
+  // the grid and keeps its cells' places.
+  void LoadCellBlock(plat::TPoint P, plat::TStream& Stream);
+  void SaveGridText(plat::TStream& Stream);
+  // Empties the normal cells' texts, then places the stream's; stops at the
+  // first line without its two leading comma fields, the stream left at
+  // that line's start.
+  void LoadGridText(plat::TStream& Stream);
+  void CopySelection();
+  void CutSelection();
+  void PasteSelection();
+  // The number of cells (fields) pasted.
+  int PasteAt(int ACol, int ARow);
+  int PasteText(int ACol, int ARow, const plat::String& Text);
+  // The widest line's field count and the number of CR-ended lines.
+  void MeasureText(const plat::String& Text, int& Cols, int& Rows) const;
+  TClipboardAction LastClipboardAction() const { return FLastClipboardAction; }
+  static plat::UINT CellsClipboardFormat();
+  static plat::UINT RichTextClipboardFormat();
+  TClipboardEvent OnClipboardCopy;
+  TClipboardEvent OnClipboardCut;
+  TClipboardEvent OnClipboardPaste;
+  TClipboardPasteCellEvent OnClipboardBeforePasteCell;
+  TClipboardPasteWideCellEvent OnClipboardBeforePasteWideCell;
+
+ protected:
+  // Long loops report (0, -1) at the start, (1, row) or (3, row) per row
+  // and (2, -1) at the end; nothing happens here.
+  virtual void GridProgress(int, int) {}
+  // A paste placed the cells of Pasted; CopyOrigin is where this grid's
+  // last copy began when the block came from it, else (-1, -1).
+  virtual void AfterPaste(const plat::TRect&, plat::TPoint, TClipboardAction) {}
+
+ private:
+  // The normal cells: all with IncludeFixedCells, else without the fixed
+  // rows, columns, footers and right columns.
+  plat::TRect NormalRange() const;
+  void CopyRange(plat::TRect R, bool Disjunct);
+  plat::String ClipboardCellText(int ACol, int ARow);
+  // The cell takes pasted and cut texts: editable, or AllowClipboardAlways.
+  bool ClipboardCanWrite(int ACol, int ARow);
+  // Asks OnClipboardBeforePasteCell (Unicode cell texts: the wide event)
+  // and stores the text at display column ACol unless refused.
+  void PasteCellText(int ACol, int ARow, plat::String Value);
+  void SmartFill(const plat::TGridRect& Sel, int Pasted);
+  plat::TPoint FCopyOrigin{-1, -1};
+  TClipboardAction FLastClipboardAction = TClipboardAction::caNone;
+  bool FPastingSelection = false;
+
+ public:
   // Hidden rows and columns, display and real indexes, row operations
   // (ExtGridMapping.cpp, ExtGridHidden.cpp, ExtGridRowOps.cpp,
   // ExtGridColOps.cpp, ExtGridClearing.cpp, ExtGridColumnMerges.cpp,

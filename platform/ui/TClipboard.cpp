@@ -7,42 +7,83 @@
 
 namespace plat {
 
-String TClipboard::AsText() const {
-  if (!OpenClipboard(nullptr)) return {};
-  String text;
-  if (HGLOBAL block = GetClipboardData(CF_TEXT)) {
-    const std::size_t size = GlobalSize(block);
-    if (const auto* bytes = static_cast<const char*>(GlobalLock(block))) {
-      text.assign(bytes, strnlen(bytes, size));
-      GlobalUnlock(block);
-    }
+bool TClipboard::Open() {
+  if (FOpenCount == 0) {
+    if (!OpenClipboard(nullptr)) return false;
+    FEmptied = false;
   }
-  CloseClipboard();
-  return text;
+  ++FOpenCount;
+  return true;
+}
+
+void TClipboard::Close() {
+  if (FOpenCount == 0) return;
+  if (--FOpenCount == 0) CloseClipboard();
+}
+
+void TClipboard::Adding() {
+  if (FEmptied) return;
+  EmptyClipboard();
+  FEmptied = true;
+}
+
+bool TClipboard::Clear() {
+  if (!Open()) return false;
+  Adding();
+  Close();
+  return true;
+}
+
+String TClipboard::AsText() {
+  const String bytes = GetBuffer(CF_TEXT);
+  return bytes.substr(0, strnlen(bytes.data(), bytes.size()));
 }
 
 bool TClipboard::SetAsText(const String& Value) {
   // The clipboard's text ends at its first NUL, as the text of every reader does.
   const std::size_t length = strnlen(Value.data(), Value.size());
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, length + 1);
-  if (!block) return false;
-  if (auto* bytes = static_cast<char*>(GlobalLock(block))) {
-    std::memcpy(bytes, Value.data(), length);
-    bytes[length] = '\0';
-    GlobalUnlock(block);
-  }
-  if (!OpenClipboard(nullptr)) {
-    GlobalFree(block);
+  String text = Value.substr(0, length);
+  return SetBuffer(CF_TEXT, text.c_str(), length + 1);
+}
+
+bool TClipboard::HasText() const { return HasFormat(CF_TEXT); }
+
+bool TClipboard::HasFormat(UINT Format) const { return IsClipboardFormatAvailable(Format); }
+
+bool TClipboard::SetAsHandle(UINT Format, HGLOBAL Block) {
+  if (!Open()) {
+    GlobalFree(Block);
     return false;
   }
-  EmptyClipboard();
-  const bool taken = SetClipboardData(CF_TEXT, block) != nullptr;
-  CloseClipboard();
-  if (!taken) GlobalFree(block);
+  Adding();
+  const bool taken = SetClipboardData(Format, Block) != nullptr;
+  Close();
+  if (!taken) GlobalFree(Block);
   return taken;
 }
 
-bool TClipboard::HasText() const { return IsClipboardFormatAvailable(CF_TEXT); }
+bool TClipboard::SetBuffer(UINT Format, const void* Buffer, std::size_t Size) {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, Size);
+  if (!block) return false;
+  if (void* bytes = GlobalLock(block)) {
+    if (Size) std::memcpy(bytes, Buffer, Size);
+    GlobalUnlock(block);
+  }
+  return SetAsHandle(Format, block);
+}
+
+String TClipboard::GetBuffer(UINT Format) {
+  if (!Open()) return {};
+  String bytes;
+  if (HGLOBAL block = GetClipboardData(Format)) {
+    if (const auto* data = static_cast<const char*>(GlobalLock(block))) {
+      bytes.assign(data, GlobalSize(block));
+      GlobalUnlock(block);
+    }
+  }
+  Close();
+  return bytes;
+}
 
 TClipboard* Clipboard() {
   static TClipboard clipboard;
