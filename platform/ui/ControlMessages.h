@@ -75,7 +75,8 @@ constexpr UINT CM_APPKEYDOWN = CM_BASE + 22;
 // a character: LParam the character), offered to every control in it;
 // answer nonzero when a control's menu took it.
 constexpr UINT CM_APPSYSCOMMAND = CM_BASE + 23;
-// LParam: the control (a speed button) pressed in a group.
+// WParam: a group index; LParam: the control (as TControl*) of that group
+// that was pressed, of any button class.
 constexpr UINT CM_BUTTONPRESSED = CM_BASE + 24;
 constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 25;
 constexpr UINT CM_ENTER = CM_BASE + 26;

@@ -26,7 +26,7 @@ void TSpeedButton::SetAllowAllUp(bool Value) {
   if (FAllowAllUp == Value) return;
   FAllowAllUp = Value;
   if (FGroupIndex != 0 && Parent()) {
-    TMessage message{CM_BUTTONPRESSED, static_cast<WPARAM>(FGroupIndex), reinterpret_cast<LPARAM>(this), 0};
+    TMessage message{CM_BUTTONPRESSED, static_cast<WPARAM>(FGroupIndex), reinterpret_cast<LPARAM>(static_cast<TControl*>(this)), 0};
     Parent()->Broadcast(message);
   }
 }
@@ -40,7 +40,7 @@ void TSpeedButton::SetDown(bool Value) {
   Invalidate();
   if (Value && Parent()) {
     // The rest of the group comes up.
-    TMessage message{CM_BUTTONPRESSED, static_cast<WPARAM>(FGroupIndex), reinterpret_cast<LPARAM>(this), 0};
+    TMessage message{CM_BUTTONPRESSED, static_cast<WPARAM>(FGroupIndex), reinterpret_cast<LPARAM>(static_cast<TControl*>(this)), 0};
     Parent()->Broadcast(message);
   }
 }
@@ -153,8 +153,10 @@ void TSpeedButton::ButtonPressed(TSpeedButton* Sender) {
 void TSpeedButton::WndProc(TMessage& Message) {
   switch (Message.Msg) {
     case CM_BUTTONPRESSED:
+      // Other kinds of button may share the group index; they are not ours.
       if (static_cast<int>(Message.WParam) == FGroupIndex && FGroupIndex != 0) {
-        ButtonPressed(reinterpret_cast<TSpeedButton*>(Message.LParam));
+        if (auto* sender = dynamic_cast<TSpeedButton*>(reinterpret_cast<TControl*>(Message.LParam)))
+          ButtonPressed(sender);
       }
       return;
     case CM_DIALOGCHAR:
@@ -182,40 +184,6 @@ void TSpeedButton::WndProc(TMessage& Message) {
 }
 
 // Painting.
-
-void TSpeedButton::LayOut(TSize GlyphSize, TSize TextSize, TPoint& GlyphPos, TRect& TextRect) {
-  const TRect client = ClientRect();
-  const bool across = FLayout == TButtonLayout::blGlyphLeft || FLayout == TButtonLayout::blGlyphRight;
-  const int room = across ? client.Width() : client.Height();
-  const int glyph = across ? GlyphSize.cx : GlyphSize.cy;
-  const int text = across ? TextSize.cx : TextSize.cy;
-  // With only one of the two, there is nothing to space.
-  const bool both = glyph > 0 && text > 0;
-  int margin = FMargin;
-  int spacing = both ? FSpacing : 0;
-  if (margin == -1) {
-    if (spacing == -1) {
-      margin = spacing = (room - glyph - text) / 3;
-    } else {
-      margin = (room - glyph - spacing - text + 1) / 2;
-    }
-  } else if (spacing == -1) {
-    spacing = (room - margin - glyph - text) / 2;
-  }
-  int glyphAt = margin;
-  int textAt = margin + glyph + spacing;
-  if (FLayout == TButtonLayout::blGlyphRight || FLayout == TButtonLayout::blGlyphBottom) {
-    glyphAt = room - margin - glyph;
-    textAt = glyphAt - spacing - text;
-  }
-  if (across) {
-    GlyphPos = {glyphAt, (client.Height() - GlyphSize.cy + 1) / 2};
-    TextRect = Bounds(textAt, (client.Height() - TextSize.cy + 1) / 2, TextSize.cx, TextSize.cy);
-  } else {
-    GlyphPos = {(client.Width() - GlyphSize.cx + 1) / 2, glyphAt};
-    TextRect = Bounds((client.Width() - TextSize.cx + 1) / 2, textAt, TextSize.cx, TextSize.cy);
-  }
-}
 
 void TSpeedButton::DrawGlyph(TPoint At, int Frame, bool Greyed) {
   const int width = FGlyph->Width() / FNumGlyphs;
@@ -265,9 +233,11 @@ void TSpeedButton::Paint() {
   const String caption = Caption();
   TRect measured{0, 0, ClientWidth(), 0};
   if (!caption.empty()) DrawCanvasText(canvas, caption, measured, DT_SINGLELINE | DT_CALCRECT);
-  TPoint glyphAt;
-  TRect textRect;
-  LayOut(glyphSize, caption.empty() ? TSize{0, 0} : TSize{measured.Width(), measured.Height()}, glyphAt, textRect);
+  const TButtonContentPlace place =
+      LayoutButtonContent(ClientRect(), glyphSize, caption.empty() ? TSize{0, 0} : TSize{measured.Width(), measured.Height()},
+                          FLayout, FMargin, FSpacing);
+  TPoint glyphAt = place.GlyphPos;
+  TRect textRect = place.TextRect;
   if (pushed) {
     glyphAt = glyphAt + TPoint{1, 1};
     textRect = textRect.Translated(1, 1);

@@ -11,11 +11,11 @@
 #include <memory>
 
 #include "platform/gdi/TBitmap.h"
+#include "platform/ui/ButtonLayout.h"
 #include "platform/ui/TGraphicControl.h"
 
 namespace plat {
 
-enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 enum class TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 
 class TSpeedButton : public TGraphicControl {
@@ -57,8 +57,6 @@ class TSpeedButton : public TGraphicControl {
   void WndProc(TMessage& Message) override;
 
  private:
-  // Where the glyph and the caption go in the client area.
-  void LayOut(TSize GlyphSize, TSize TextSize, TPoint& GlyphPos, TRect& TextRect);
   void DrawGlyph(TPoint At, int Frame, bool Greyed);
   void ButtonPressed(TSpeedButton* Sender);
 
