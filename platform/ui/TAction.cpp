@@ -38,6 +38,12 @@ void TAction::SetChecked(bool Value) {
   Change();
 }
 
+void TAction::SetGroupIndex(int Value) {
+  if (FGroupIndex == Value) return;
+  FGroupIndex = Value;
+  Change();
+}
+
 void TAction::SetEnabled(bool Value) {
   if (FEnabled == Value) return;
   FEnabled = Value;

@@ -23,6 +23,9 @@ class TAction : public TBasicAction {
   void SetCaption(const String& Value);
   bool Checked() const { return FChecked; }
   void SetChecked(bool Value);
+  // The group of actions (not 0) whose linked controls act as one group.
+  int GroupIndex() const { return FGroupIndex; }
+  void SetGroupIndex(int Value);
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool Value);
   const String& Hint() const { return FHint; }
@@ -44,6 +47,7 @@ class TAction : public TBasicAction {
  private:
   String FCaption;
   bool FChecked = false;
+  int FGroupIndex = 0;
   bool FEnabled = true;
   String FHint;
   int FImageIndex = -1;

@@ -348,16 +348,20 @@ void TControl::SetAction(TBasicAction* Value) {
     return;
   }
   FControlStyle.Include(TControlStyleItem::csActionClient);
-  if (!FActionLink) FActionLink = std::make_unique<TControlActionLink>(this);
+  if (!FActionLink) FActionLink = CreateActionLink();
   FActionLink->SetAction(Value);
   ActionChange(Value, ComponentState().Contains(TComponentStateItem::csLoading));
   Value->FreeNotification(this);
 }
 
+std::unique_ptr<TControlActionLink> TControl::CreateActionLink() { return std::make_unique<TControlActionLink>(this); }
+
 void TControl::ActionChange(TObject* Sender, bool CheckDefaults) {
   auto* action = dynamic_cast<TAction*>(Sender);
   if (!action) return;
-  if (!CheckDefaults || GetText().empty() || GetText() == Name()) SetCaption(action->Caption());
+  if ((!CheckDefaults || GetText().empty() || GetText() == Name()) &&
+      (!FActionLink || FActionLink->IsCaptionLinked()))
+    SetCaption(action->Caption());
   if (!CheckDefaults || FEnabled) SetEnabled(action->Enabled());
   if (!CheckDefaults || FHint.empty()) SetHint(action->Hint());
   if (!CheckDefaults || FVisible) SetVisible(action->Visible());

@@ -230,9 +230,13 @@ class TControl : public TComponent {
   virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
   virtual void DoStartDrag(TDragObject*& DragObject);
   virtual void DoEndDrag(TObject* Target, int X, int Y);
-  // Takes the linked action's caption, enabled state, hint and
-  // visibility (CheckDefaults: only where the control still has its defaults).
+  // Takes the linked action's caption (while its link says the caption is
+  // linked), enabled state, hint and visibility (CheckDefaults: only where
+  // the control still has its defaults).
   virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+  // The link SetAction ties the control to its action with; a control that
+  // follows more of its action (a checked state, a group) makes its own.
+  virtual std::unique_ptr<TControlActionLink> CreateActionLink();
   // Raises the context menu: OnContextPopup, then the PopupMenu at the
   // screen point. Answers whether it was handled.
   virtual bool DoContextPopup(TPoint MousePos);

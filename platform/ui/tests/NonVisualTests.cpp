@@ -10,6 +10,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TActionList.h"
+#include "platform/ui/TControlActionLink.h"
 #include "platform/ui/TCustomControl.h"
 #include "platform/ui/TForm.h"
 #include "platform/ui/TImageList.h"
@@ -120,6 +121,56 @@ TEST_F(NonVisual, ALinkedControlShowsItsActionAndRunsIt) {
   EXPECT_EQ(list->ActionCount(), 0);
   control->OnClick = nullptr;
   control->Click();
+}
+
+// A control whose own link keeps a caption it was given apart from its
+// action's.
+class TOwnCaptionControl : public TCustomControl {
+ public:
+  using TCustomControl::TCustomControl;
+
+ protected:
+  class TLink : public TControlActionLink {
+   public:
+    explicit TLink(TOwnCaptionControl* Client) : TControlActionLink(Client), FClient(Client) {}
+    bool IsCaptionLinked() const override { return !FClient->KeepCaption; }
+
+   private:
+    TOwnCaptionControl* FClient;
+  };
+  std::unique_ptr<TControlActionLink> CreateActionLink() override { return std::make_unique<TLink>(this); }
+
+ public:
+  bool KeepCaption = false;
+};
+
+TEST_F(NonVisual, AControlsOwnLinkDecidesWhetherItsCaptionFollows) {
+  auto* form = new TForm(Application);
+  auto* action = new TAction(form);
+  action->SetCaption("Run");
+  auto* control = new TOwnCaptionControl(form);
+  control->SetParent(form);
+  control->SetAction(action);
+  EXPECT_EQ(control->Caption(), "Run");
+  control->KeepCaption = true;
+  control->SetCaption("Mine");
+  action->SetCaption("Go");
+  action->SetEnabled(false);  // the rest still follows
+  EXPECT_EQ(control->Caption(), "Mine");
+  EXPECT_FALSE(control->Enabled());
+
+  // A group index is one more property whose changes reach the links.
+  auto* watched = new TOwnCaptionControl(form);
+  watched->SetParent(form);
+  watched->SetAction(action);
+  EXPECT_EQ(action->GroupIndex(), 0);
+  watched->SetCaption("x");
+  action->SetGroupIndex(2);
+  EXPECT_EQ(action->GroupIndex(), 2);
+  EXPECT_EQ(watched->Caption(), "Go");
+  watched->SetCaption("y");
+  action->SetGroupIndex(2);  // unchanged: no news
+  EXPECT_EQ(watched->Caption(), "y");
 }
 
 TEST_F(NonVisual, ChangeLinksFollowAnImageList) {
