@@ -2,12 +2,12 @@
 // arrow, then the glyph and caption.
 #include "grid/ExtUtilDrawing.h"
 #include "grid/TExtGridButton.h"
+#include "grid/detail/ExtGridButtonColors.h"
 #include "platform/gdi/GdiConstants.h"
 #include "platform/gdi/StandardLooks.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/TextConstants.h"
 #include "platform/gdi/ThemeServices.h"
-#include "platform/os/OsVersion.h"
 #include "platform/rtl/ScopeExit.h"
 #include "platform/ui/ControlPaint.h"
 #include "platform/ui/TWinControl.h"
@@ -16,18 +16,9 @@ namespace zorbit {
 
 namespace {
 
-constexpr int kDropDownWidth = 12;
 constexpr int kGradientBands = 16;
 constexpr int kPushButtonPart = 1;
 enum TPushButtonThemeState { pbsNormal = 1, pbsHot = 2, pbsPressed = 3 };
-
-bool VisualStylesApply() {
-  plat::OSVERSIONINFO version;
-  if (!plat::GetVersionEx(&version)) return false;
-  const bool generation =
-      version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion >= 1);
-  return generation && plat::IsThemeActive();
-}
 
 }  // namespace
 
@@ -82,7 +73,7 @@ void TExtGridButton::PaintFlatFace(plat::TRect& Frame) {
   if (FDropDownButton) {
     plat::TCanvas& canvas = *Canvas();
     canvas.Pen()->SetColor(border != plat::clNone ? border : plat::clBtnShadow);
-    const int x = Frame.Right - kDropDownWidth;
+    const int x = Frame.Right - DropDownWidth;
     canvas.MoveTo(x, Frame.Top);
     canvas.LineTo(x, Frame.Bottom);
   }
@@ -91,7 +82,7 @@ void TExtGridButton::PaintFlatFace(plat::TRect& Frame) {
 void TExtGridButton::PaintRaisedFace(const plat::TRect& Frame) {
   const bool pushed = FState == plat::TButtonState::bsDown || FState == plat::TButtonState::bsExclusive;
   const plat::HDC dc = Canvas()->Handle();
-  if (FAutoXPStyle && VisualStylesApply()) {
+  if (FAutoXPStyle && detail::VisualStylesInForce()) {
     const plat::HTHEME theme = plat::OpenThemeData(Parent() ? Parent()->Handle() : nullptr, u"button");
     if (theme) {
       const plat::ScopeExit closed([theme] { plat::CloseThemeData(theme); });
@@ -125,7 +116,7 @@ plat::TBitmap* TExtGridButton::GlyphToDraw() {
 void TExtGridButton::PaintContent(plat::TPoint Offset) {
   plat::TCanvas& canvas = *Canvas();
   plat::TRect area = ClientRect();
-  if (FDropDownButton) area.Right -= kDropDownWidth;
+  if (FDropDownButton) area.Right -= DropDownWidth;
   plat::TBitmap* glyph = GlyphToDraw();
   const plat::TSize glyphSize{glyph->Width(), glyph->Height()};
   canvas.SetFont(*Font());

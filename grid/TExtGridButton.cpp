@@ -13,13 +13,6 @@
 
 namespace zorbit {
 
-namespace {
-
-// The drop-down part's width at the right edge.
-constexpr int kDropDownWidth = 12;
-
-}  // namespace
-
 TExtGridButton::TExtGridButton(plat::TComponent* AOwner)
     : plat::TGraphicControl(AOwner),
       FGlyph(std::make_unique<plat::TBitmap>()),
@@ -220,7 +213,7 @@ void TExtGridButton::MouseDown(plat::TMouseButton Button, plat::TShiftState Shif
   plat::TGraphicControl::MouseDown(Button, Shift, X, Y);
   if (Button != plat::TMouseButton::mbLeft || !Enabled()) return;
   if (Shift.Contains(plat::TShiftStateItem::ssDouble) && FDown) DblClick();
-  if (FDropDownButton && X >= Width() - kDropDownWidth) {
+  if (FDropDownButton && X >= Width() - DropDownWidth) {
     FState = plat::TButtonState::bsUp;
     Invalidate();
     if (OnDropDown) OnDropDown(this);
@@ -285,8 +278,8 @@ void TExtGridButton::WndProc(plat::TMessage& Message) {
   switch (Message.Msg) {
     case plat::CM_MOUSEENTER:
     case plat::CM_MOUSELEAVE:
-      // Not while the mouse is held or a drag runs.
-      if (FFlat && Enabled() && !MouseCapture() && !Dragging()) {
+      // Not while the mouse is held or the button drags itself.
+      if (FFlat && Enabled() && !MouseCapture() && DragMode() != plat::TDragMode::dmAutomatic) {
         FMouseInControl = Message.Msg == plat::CM_MOUSEENTER;
         Invalidate();
       }

@@ -41,6 +41,9 @@ enum class TExtGridButtonStyle { tasButton, tasCheck };
 
 class TExtGridButton : public plat::TGraphicControl {
  public:
+  // The drop-down part's width at the right edge.
+  static constexpr int DropDownWidth = 12;
+
   explicit TExtGridButton(plat::TComponent* AOwner);
   ~TExtGridButton() override;
 

@@ -19,16 +19,18 @@ constexpr TExtGridButtonColors kBlue = Scheme(0xFDEADA, 0xE4AE88);
 constexpr TExtGridButtonColors kOlive = Scheme(0xCFF0EA, 0x8CC0B1);
 constexpr TExtGridButtonColors kSilver = Scheme(0xECE2E1, 0xB39698);
 
-bool HasVisualStyles() {
-  plat::OSVERSIONINFO version;
-  if (!plat::GetVersionEx(&version)) return false;
-  return version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion >= 1);
-}
-
 }  // namespace
 
+bool VisualStylesInForce() {
+  plat::OSVERSIONINFO version;
+  if (!plat::GetVersionEx(&version)) return false;
+  const bool generation =
+      version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion >= 1);
+  return generation && plat::IsThemeActive();
+}
+
 const TExtGridButtonColors& CurrentThemeButtonColors() {
-  if (!HasVisualStyles() || !plat::IsThemeActive()) return kDefault;
+  if (!VisualStylesInForce()) return kDefault;
   plat::WideString colorName;
   if (plat::GetCurrentThemeName(nullptr, &colorName, nullptr) != plat::S_OK) return kDefault;
   if (colorName == u"NormalColor") return kBlue;

@@ -16,8 +16,10 @@ struct TExtGridButtonColors {
   plat::TColor BorderDownAndHot;
 };
 
-// The set for the visual style in force (on a system of the generation
-// that has visual styles).
+// Whether the system is of the generation with visual styles and one is
+// active.
+bool VisualStylesInForce();
+// The set for the visual style in force.
 const TExtGridButtonColors& CurrentThemeButtonColors();
 
 }  // namespace zorbit::detail

@@ -253,12 +253,15 @@ TEST_F(ExtGridButtonPaint, AHoveredGlyphLiftsOffItsShade) {
   EXPECT_EQ(Ascii(button).find('g'), std::string::npos);
 }
 
-TEST_F(ExtGridButtonPaint, DisabledGlyphAndCaption) {
+TEST_F(ExtGridButtonPaint, HotThenDisabledGlyphAndCaption) {
   TExtGridButton* button = MakeButton(60, 20);
   button->SetColor(plat::clBtnFace);
   button->SetGlyph(RedGlyph().get());
   button->SetCaption("Find");
   button->Font()->SetName("Arial");
+  Hover(button);
+  Keep(button, "grid/extgridbutton-hot.png");
+  EXPECT_NE(Ascii(button).find('r'), std::string::npos);
   button->SetEnabled(false);
   Repaint(button);
   Keep(button, "grid/extgridbutton-disabled.png");
