@@ -248,6 +248,24 @@ TEST_F(ExtGridButtonPaint, AHoveredGlyphLiftsOffItsShade) {
             "faaaaaaaaaaf|"
             "ffffffffffff");
   Keep(button, "grid/extgridbutton-shade.png");
+  // A new glyph brings its own shade: a 2 x 2 one, its corner clear too.
+  plat::TBitmap small;
+  small.SetSize(2, 2);
+  small.Canvas()->Brush()->SetColor(plat::clRed);
+  small.Canvas()->FillRect({0, 0, 2, 2});
+  small.Canvas()->SetPixels(0, 1, plat::clWhite);
+  button->SetGlyph(&small);
+  Repaint(button);
+  EXPECT_EQ(Ascii(button),
+            "ffffffffffff|"
+            "faaaaaaaaaaf|"
+            "faaaaaaaaaaf|"
+            "faaarraaaaaf|"
+            "faaaaraaaaaf|"
+            "faaaaaggaaaf|"
+            "faaaaaagaaaf|"
+            "faaaaaaaaaaf|"
+            "ffffffffffff");
   button->SetShaded(false);
   Repaint(button);
   EXPECT_EQ(Ascii(button).find('g'), std::string::npos);
