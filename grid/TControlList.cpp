@@ -38,7 +38,8 @@ plat::TControl* TControlList::Item(int Index) const {
 }
 
 void TControlList::Forget(const plat::TComponent* AComponent) {
-  std::erase_if(FControls, [AComponent](plat::TControl* held) { return static_cast<plat::TComponent*>(held) == AComponent; });
+  std::erase_if(FControls,
+                [AComponent](plat::TControl* held) { return static_cast<plat::TComponent*>(held) == AComponent; });
 }
 
 }  // namespace zorbit

@@ -11,7 +11,7 @@
 namespace plat {
 class TComponent;
 class TControl;
-}
+}  // namespace plat
 
 namespace zorbit {
 

@@ -41,9 +41,7 @@ void TExtGridButton::StoreChanged(T& Field, T Value) {
   Store(Field, Value);
 }
 
-bool TExtGridButton::Loading() const {
-  return ComponentState().Contains(plat::TComponentStateItem::csLoading);
-}
+bool TExtGridButton::Loading() const { return ComponentState().Contains(plat::TComponentStateItem::csLoading); }
 
 // Properties.
 

@@ -9,7 +9,7 @@ namespace {
 
 constexpr plat::TColor C(unsigned Value) { return static_cast<plat::TColor>(Value); }
 
-constexpr TExtGridButtonColors kDefault{plat::clBtnFace, plat::clNone, C(0xEED2C1), plat::clNone, C(0xE2B598),
+constexpr TExtGridButtonColors kDefault{plat::clBtnFace, plat::clNone, C(0xEED2C1),  plat::clNone, C(0xE2B598),
                                         plat::clNone,    C(0xE8E6E1),  plat::clNone, C(0xC56A31)};
 // The three schemes differ only in the face.
 constexpr TExtGridButtonColors Scheme(unsigned Color, unsigned ColorTo) {
@@ -24,8 +24,7 @@ constexpr TExtGridButtonColors kSilver = Scheme(0xECE2E1, 0xB39698);
 bool VisualStylesInForce() {
   plat::OSVERSIONINFO version;
   if (!plat::GetVersionEx(&version)) return false;
-  const bool generation =
-      version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion >= 1);
+  const bool generation = version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion >= 1);
   return generation && plat::IsThemeActive();
 }
 

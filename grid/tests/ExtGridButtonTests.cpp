@@ -288,10 +288,10 @@ TEST_F(ExtGridButtonTest, ColourSetsFromTheVisualStyle) {
     plat::TColor Color, ColorTo, ColorHot, ColorDown, ColorChecked, Border;
   };
   const Case cases[] = {
-      {nullptr, plat::clBtnFace, plat::clNone, static_cast<plat::TColor>(0xEED2C1),
-       static_cast<plat::TColor>(0xE2B598), static_cast<plat::TColor>(0xE8E6E1), static_cast<plat::TColor>(0xC56A31)},
-      {u"Plum", plat::clBtnFace, plat::clNone, static_cast<plat::TColor>(0xEED2C1),
-       static_cast<plat::TColor>(0xE2B598), static_cast<plat::TColor>(0xE8E6E1), static_cast<plat::TColor>(0xC56A31)},
+      {nullptr, plat::clBtnFace, plat::clNone, static_cast<plat::TColor>(0xEED2C1), static_cast<plat::TColor>(0xE2B598),
+       static_cast<plat::TColor>(0xE8E6E1), static_cast<plat::TColor>(0xC56A31)},
+      {u"Plum", plat::clBtnFace, plat::clNone, static_cast<plat::TColor>(0xEED2C1), static_cast<plat::TColor>(0xE2B598),
+       static_cast<plat::TColor>(0xE8E6E1), static_cast<plat::TColor>(0xC56A31)},
       {u"NormalColor", static_cast<plat::TColor>(0xFDEADA), static_cast<plat::TColor>(0xE4AE88),
        static_cast<plat::TColor>(0xCCF4FF), static_cast<plat::TColor>(0x4E91FE), static_cast<plat::TColor>(0x8ED3FF),
        static_cast<plat::TColor>(0)},

@@ -48,9 +48,10 @@ TEST_F(FilePictureTest, SizeOnSettingAndStretchedWhenDrawn) {
       const plat::TColor c = canvas.At(x, y);
       drawn += c == plat::clRed ? 'r' : c == plat::clBlue ? 'b' : c == plat::clWhite ? '.' : '?';
     }
-  EXPECT_EQ(drawn, "......"
-                   ".rrbb."
-                   ".rrbb.");
+  EXPECT_EQ(drawn,
+            "......"
+            ".rrbb."
+            ".rrbb.");
 
   TFilePicture copy;
   copy.Assign(&picture);

@@ -44,7 +44,7 @@ class PopupButtonTest : public plat::testing::StdControlsTest {
     ForEachPixel(Button, [&out](int x, int y, plat::COLORREF c) {
       if (y > 0 && x == 0) out += '|';
       const auto is = [c](plat::TColor color) { return c == plat::ColorToColorRef(color); };
-      out += is(plat::clWhite)                        ? 'w'
+      out += is(plat::clWhite)                         ? 'w'
              : is(static_cast<plat::TColor>(0x808080)) ? 'g'
              : is(plat::clBtnFace)                     ? 'f'
              : is(plat::clRed)                         ? 'r'
@@ -62,7 +62,8 @@ class PopupButtonTest : public plat::testing::StdControlsTest {
   // Whether a column of the client area holds a pixel of Color.
   static bool ColumnHas(TPopupButton* Button, int Column, plat::TColor Color) {
     bool found = false;
-    ForEachPixel(Button, [&](int x, int, plat::COLORREF c) { found |= x == Column && c == plat::ColorToColorRef(Color); });
+    ForEachPixel(Button,
+                 [&](int x, int, plat::COLORREF c) { found |= x == Column && c == plat::ColorToColorRef(Color); });
     return found;
   }
   template <typename F>
