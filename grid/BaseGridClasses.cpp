@@ -1,5 +1,6 @@
 #include "grid/BaseGridClasses.h"
 
+#include "grid/GridObjectClasses.h"
 #include "grid/TBaseGrid.h"
 #include "grid/TExtGridUndoRedo.h"
 #include "platform/ui/ClassLibrary.h"
@@ -21,6 +22,7 @@ void RegisterBaseGridClasses() {
       .IntegerProperty("ActiveRowColor", &TBaseGrid::ActiveRowColor, &TBaseGrid::SetActiveRowColor, plat::ColorIdents())
       .EventProperty("OnGetDisplText", &TBaseGrid::OnGetDisplText)
       .EventProperty("OnGetDisplWideText", &TBaseGrid::OnGetDisplWideText);
+  RegisterGridObjectClasses();
 }
 
 }  // namespace zorbit

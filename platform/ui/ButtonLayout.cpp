@@ -30,12 +30,12 @@ TButtonContentPlace LayoutButtonContent(const TRect& Area, TSize GlyphSize, TSiz
   TButtonContentPlace place;
   if (across) {
     place.GlyphPos = {Area.Left + glyphAt, Area.Top + (Area.Height() - GlyphSize.cy + 1) / 2};
-    place.TextRect = Bounds(Area.Left + textAt, Area.Top + (Area.Height() - TextSize.cy + 1) / 2, TextSize.cx,
-                            TextSize.cy);
+    place.TextRect =
+        Bounds(Area.Left + textAt, Area.Top + (Area.Height() - TextSize.cy + 1) / 2, TextSize.cx, TextSize.cy);
   } else {
     place.GlyphPos = {Area.Left + (Area.Width() - GlyphSize.cx + 1) / 2, Area.Top + glyphAt};
-    place.TextRect = Bounds(Area.Left + (Area.Width() - TextSize.cx + 1) / 2, Area.Top + textAt, TextSize.cx,
-                            TextSize.cy);
+    place.TextRect =
+        Bounds(Area.Left + (Area.Width() - TextSize.cx + 1) / 2, Area.Top + textAt, TextSize.cx, TextSize.cy);
   }
   return place;
 }

@@ -359,8 +359,7 @@ std::unique_ptr<TControlActionLink> TControl::CreateActionLink() { return std::m
 void TControl::ActionChange(TObject* Sender, bool CheckDefaults) {
   auto* action = dynamic_cast<TAction*>(Sender);
   if (!action) return;
-  if ((!CheckDefaults || GetText().empty() || GetText() == Name()) &&
-      (!FActionLink || FActionLink->IsCaptionLinked()))
+  if ((!CheckDefaults || GetText().empty() || GetText() == Name()) && (!FActionLink || FActionLink->IsCaptionLinked()))
     SetCaption(action->Caption());
   if (!CheckDefaults || FEnabled) SetEnabled(action->Enabled());
   if (!CheckDefaults || FHint.empty()) SetHint(action->Hint());

@@ -26,7 +26,8 @@ void TSpeedButton::SetAllowAllUp(bool Value) {
   if (FAllowAllUp == Value) return;
   FAllowAllUp = Value;
   if (FGroupIndex != 0 && Parent()) {
-    TMessage message{CM_BUTTONPRESSED, static_cast<WPARAM>(FGroupIndex), reinterpret_cast<LPARAM>(static_cast<TControl*>(this)), 0};
+    TMessage message{CM_BUTTONPRESSED, static_cast<WPARAM>(FGroupIndex),
+                     reinterpret_cast<LPARAM>(static_cast<TControl*>(this)), 0};
     Parent()->Broadcast(message);
   }
 }
@@ -40,7 +41,8 @@ void TSpeedButton::SetDown(bool Value) {
   Invalidate();
   if (Value && Parent()) {
     // The rest of the group comes up.
-    TMessage message{CM_BUTTONPRESSED, static_cast<WPARAM>(FGroupIndex), reinterpret_cast<LPARAM>(static_cast<TControl*>(this)), 0};
+    TMessage message{CM_BUTTONPRESSED, static_cast<WPARAM>(FGroupIndex),
+                     reinterpret_cast<LPARAM>(static_cast<TControl*>(this)), 0};
     Parent()->Broadcast(message);
   }
 }
@@ -233,9 +235,9 @@ void TSpeedButton::Paint() {
   const String caption = Caption();
   TRect measured{0, 0, ClientWidth(), 0};
   if (!caption.empty()) DrawCanvasText(canvas, caption, measured, DT_SINGLELINE | DT_CALCRECT);
-  const TButtonContentPlace place =
-      LayoutButtonContent(ClientRect(), glyphSize, caption.empty() ? TSize{0, 0} : TSize{measured.Width(), measured.Height()},
-                          FLayout, FMargin, FSpacing);
+  const TButtonContentPlace place = LayoutButtonContent(
+      ClientRect(), glyphSize, caption.empty() ? TSize{0, 0} : TSize{measured.Width(), measured.Height()}, FLayout,
+      FMargin, FSpacing);
   TPoint glyphAt = place.GlyphPos;
   TRect textRect = place.TextRect;
   if (pushed) {
