@@ -192,10 +192,77 @@ TEST_F(SpinButton, ThemedButtonsDrawTheStylesSpinPartsByState) {
 TEST_F(SpinButton, ClassicButtonsShowTheirArrows) {
   TEsgSpinButton* spin = MakeSpin(plat::Bounds(10, 10, 15, 25));
   Pump();
-  testing::KeepForInspection(*plat::WindowSurface(FForm->Handle()), "spin/classic-form.png");
+  testing::KeepForInspection(*plat::WindowSurface(FForm->Handle()), "grid/spin-classic.png");
+  // The halves share a line: the down button's light top edge covers the
+  // up button's outer shadow.
   EXPECT_EQ(Picture(spin), (std::vector<std::string>{
-                                      "wwwwwwwwwwwwwwk",
-                                  }));
+                               "wwwwwwwwwwwwwwk",
+                               "w............sk",
+                               "w............sk",
+                               "w............sk",
+                               "w......#.....sk",
+                               "w.....###....sk",
+                               "w....#####...sk",
+                               "w...#######..sk",
+                               "w............sk",
+                               "w............sk",
+                               "wsssssssssssssk",
+                               "wwwwwwwwwwwwwwk",
+                               "w............sk",
+                               "w............sk",
+                               "w............sk",
+                               "w............sk",
+                               "w...#######..sk",
+                               "w....#####...sk",
+                               "w.....###....sk",
+                               "w......#.....sk",
+                               "w............sk",
+                               "w............sk",
+                               "w............sk",
+                               "wsssssssssssssk",
+                               "kkkkkkkkkkkkkkk",
+                           }));
+  Hold(spin->DownButton());
+  // Held: sunken, the arrow one pixel down and right.
+  EXPECT_EQ(Picture(spin->DownButton()), (std::vector<std::string>{
+                                             "kkkkkkkkkkkkkkw",
+                                             "kssssssssssss.w",
+                                             "ks............w",
+                                             "ks............w",
+                                             "ks............w",
+                                             "ks............w",
+                                             "ks...#######..w",
+                                             "ks....#####...w",
+                                             "ks.....###....w",
+                                             "ks......#.....w",
+                                             "ks............w",
+                                             "ks............w",
+                                             "k.............w",
+                                             "wwwwwwwwwwwwwww",
+                                         }));
+  plat::InjectMouseUp(OnScreen(FForm, {250, 150}));
+  Pump();
+  spin->SetDirection(TSpinDirection::spHorizontal);
+  spin->SetHeight(14);
+  Pump();
+  testing::KeepForInspection(*plat::WindowSurface(FForm->Handle()), "grid/spin-horizontal.png");
+  // Horizontal: scroll arrows, down pointing left, up pointing right.
+  EXPECT_EQ(Picture(spin), (std::vector<std::string>{
+                               "wwwwwwwwwkwwwwwwwwwk",
+                               "w.......skw.......sk",
+                               "w.......skw.......sk",
+                               "w.......skw.......sk",
+                               "w....#..skw..#....sk",
+                               "w...##..skw..##...sk",
+                               "w..###..skw..###..sk",
+                               "w...##..skw..##...sk",
+                               "w....#..skw..#....sk",
+                               "w.......skw.......sk",
+                               "w.......skw.......sk",
+                               "w.......skw.......sk",
+                               "wsssssssskwssssssssk",
+                               "kkkkkkkkkkkkkkkkkkkk",
+                           }));
 }
 
 }  // namespace

@@ -14,7 +14,9 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/ui/TClipboard.h"
 #include "platform/win/InputInjection.h"
+#include "platform/win/Display.h"
 #include "platform/win/VirtualKeys.h"
+#include "testing/ReferencePicture.h"
 #include "testing/LocaleScope.h"
 
 namespace zorbit {
@@ -69,6 +71,24 @@ TEST_F(SpinEdit, StartsAtZeroWithItsSpinButtonInsideAtTheRight) {
   FEdit->SetHeight(25);
   Pump();
   EXPECT_EQ(button->BoundsRect(), plat::Bounds(100 - 15 - 1, 0, 15, 25 - 1));
+}
+
+TEST_F(SpinEdit, RightAlignedTextEndsBeforeTheSpinButton) {
+  FEdit->SetEditAlign(TEditAlign::eaRight);
+  FEdit->SetValue(88);
+  FOther->SetFocus();  // no caret in the picture
+  Pump();
+  testing::KeepForInspection(*plat::WindowSurface(FForm->Handle()), "grid/spin-edit.png");
+  // Client area 96 wide: the text ends two pixels before the 15-wide button at 80.
+  const auto inkIn = [this](int From, int To) {
+    int ink = 0;
+    for (int x = From; x < To; ++x)
+      for (int y = 2; y < 16; ++y) ink += PixelAt(FEdit, {x, y}) == plat::ColorToColorRef(plat::clBlack);
+    return ink;
+  };
+  EXPECT_GT(inkIn(60, 78), 0);
+  EXPECT_EQ(inkIn(78, 80), 0);
+  EXPECT_EQ(inkIn(0, 60), 0);
 }
 
 TEST_F(SpinEdit, AHeightTooSmallForTheFontIsRaised) {
