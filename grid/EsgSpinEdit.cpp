@@ -263,11 +263,6 @@ void TEsgSpinEdit::KeyPress(char32_t& Key) {
 
 // Focus.
 
-void TEsgSpinEdit::DoEnter() {
-  plat::TCustomMaskEdit::DoEnter();
-  if (AutoSelect() && !FEditorEnabled) SelectAll();
-}
-
 void TEsgSpinEdit::DoExit() {
   if (OutsideLimits()) WriteValueBack();
   plat::TCustomMaskEdit::DoExit();
@@ -366,7 +361,8 @@ void TEsgSpinEdit::WndProc(plat::TMessage& Message) {
       break;
     case plat::WM_LBUTTONDOWN:
       if (!FEditorEnabled && AutoSelect() && !Focused()) {
-        // The click places the caret: the selection follows it.
+        // Entering by keyboard selects all already; a click would place the
+        // caret, so the selection comes after it.
         plat::TCustomMaskEdit::WndProc(Message);
         SelectAll();
         return;

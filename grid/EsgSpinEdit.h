@@ -101,7 +101,6 @@ class TEsgSpinEdit : public plat::TCustomMaskEdit {
   void WndProc(plat::TMessage& Message) override;
   void KeyDown(std::uint16_t& Key, plat::TShiftState Shift) override;
   void KeyPress(char32_t& Key) override;
-  void DoEnter() override;
   void DoExit() override;
   void Loaded() override;
 

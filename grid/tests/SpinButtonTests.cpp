@@ -12,6 +12,7 @@
 
 #include "grid/tests/SpinFormTest.h"
 #include "platform/gdi/Colors.h"
+#include "platform/gdi/TBitmap.h"
 #include "platform/gdi/testing/RecordingThemeService.h"
 #include "platform/ui/TCustomEdit.h"
 #include "platform/win/InputInjection.h"
@@ -157,6 +158,22 @@ TEST_F(SpinButton, ATabStopPairWithoutFocusControlTakesTheFocusItself) {
   Click(spin->DownButton());
   EXPECT_TRUE(spin->Focused());
   EXPECT_TRUE(ShowsFocus(spin->DownButton()));
+}
+
+TEST_F(SpinButton, NoGlyphMeansTheProgramsArrowPicture) {
+  TEsgSpinButton* spin = MakeSpin(plat::Bounds(10, 10, 15, 25));
+  const plat::TSize arrow{spin->UpGlyph()->Width(), spin->UpGlyph()->Height()};
+  EXPECT_EQ(arrow, (plat::TSize{9, 6}));
+  plat::TBitmap twoFrames;
+  twoFrames.SetSize(16, 8);
+  spin->SetUpGlyph(&twoFrames);
+  spin->SetUpNumGlyphs(2);
+  EXPECT_EQ(spin->UpGlyph()->Width(), 16);
+  spin->SetUpGlyph(nullptr);
+  EXPECT_EQ((plat::TSize{spin->UpGlyph()->Width(), spin->UpGlyph()->Height()}), arrow);
+  EXPECT_EQ(spin->UpNumGlyphs(), 1);
+  spin->SetDownGlyph(nullptr);
+  EXPECT_EQ((plat::TSize{spin->DownGlyph()->Width(), spin->DownGlyph()->Height()}), arrow);
 }
 
 // The themed look asks the visual style for its spin parts.

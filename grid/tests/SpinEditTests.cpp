@@ -15,6 +15,9 @@
 #include "platform/ui/TClipboard.h"
 #include "platform/win/InputInjection.h"
 #include "platform/win/Display.h"
+#include "platform/win/StandardControlMessages.h"
+#include "platform/win/WindowStyles.h"
+#include "platform/win/Windows.h"
 #include "platform/win/VirtualKeys.h"
 #include "testing/ReferencePicture.h"
 #include "testing/LocaleScope.h"
@@ -194,6 +197,18 @@ TEST_F(SpinEdit, AHeldButtonDraggedOffPausesAndGoesOnWhenBack) {
   EXPECT_EQ(FLog, (std::vector<std::string>{"1", "2"}));
 }
 
+TEST_F(SpinEdit, AHeldButtonThatIsDisabledRepeatsNoMore) {
+  Hold(FEdit->Button()->UpButton());
+  Wait(400);
+  FEdit->Button()->UpButton()->SetEnabled(false);
+  Wait(100);
+  FEdit->Button()->UpButton()->SetEnabled(true);
+  Wait(500);
+  EXPECT_EQ(FLog, std::vector<std::string>{"1"});
+  plat::InjectMouseUp(OnScreen(FForm, {250, 150}));
+  Pump();
+}
+
 TEST_F(SpinEdit, AStepThatRaisesEndsTheRepeatAndReachesTheApplication) {
   FEdit->OnChange = [this](plat::TObject*) {
     FLog.push_back(FEdit->Text());
@@ -365,6 +380,23 @@ TEST_F(SpinEdit, WithTheEditorDisabledNothingIsTypedDeletedCutOrPasted) {
   EXPECT_EQ(FEdit->SelLength(), 2);
 }
 
+TEST_F(SpinEdit, WithTheEditorDisabledAClickThatEntersSelectsAll) {
+  FEdit->SetValue(42);
+  FOther->SetFocus();
+  Pump();
+  Click(FOther);
+  plat::InjectClick(OnScreen(FEdit, {10, 8}));
+  Pump();
+  EXPECT_TRUE(FEdit->Focused());
+  EXPECT_EQ(FEdit->SelLength(), 0);  // an editable text takes the caret
+  Clock().Advance(1000);
+  FEdit->SetEditorEnabled(false);
+  Click(FOther);
+  plat::InjectClick(OnScreen(FEdit, {10, 8}));
+  Pump();
+  EXPECT_EQ(FEdit->SelLength(), 2);
+}
+
 TEST_F(SpinEdit, AReadOnlyEditRefusesPasteAndCut) {
   FEdit->SetValue(42);
   FEdit->SetReadOnly(true);
@@ -414,6 +446,17 @@ TEST_F(SpinEdit, ChangingTheKindNormalisesTheText) {
   EXPECT_EQ(FEdit->Text(), "7.25");
   FEdit->SetSpinType(TEsgSpinType::sptNormal);
   EXPECT_EQ(FEdit->Text(), "0");  // no integer: the minimum
+}
+
+TEST_F(SpinEdit, ItsWindowIsAMultiLineEditThatClipsItsButtonAndFollowsTheAlignment) {
+  const auto style = [this] { return static_cast<plat::DWORD>(plat::GetWindowLongPtrA(FEdit->Handle(), plat::GWL_STYLE)); };
+  EXPECT_NE(style() & plat::ES_MULTILINE, 0u);
+  EXPECT_NE(style() & plat::WS_CLIPCHILDREN, 0u);
+  EXPECT_EQ(style() & (plat::ES_RIGHT | plat::ES_CENTER), 0u);
+  FEdit->SetEditAlign(TEditAlign::eaCenter);
+  EXPECT_EQ(style() & (plat::ES_RIGHT | plat::ES_CENTER), plat::ES_CENTER);
+  FEdit->SetEditAlign(TEditAlign::eaRight);
+  EXPECT_EQ(style() & (plat::ES_RIGHT | plat::ES_CENTER), plat::ES_RIGHT);
 }
 
 TEST_F(SpinEdit, AlignmentAndDirectionKeepTheTextAndTheButton) {
