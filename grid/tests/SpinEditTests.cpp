@@ -459,6 +459,18 @@ TEST_F(SpinEdit, ItsWindowIsAMultiLineEditThatClipsItsButtonAndFollowsTheAlignme
   EXPECT_EQ(style() & (plat::ES_RIGHT | plat::ES_CENTER), plat::ES_RIGHT);
 }
 
+TEST_F(SpinEdit, LookSwitchesReachBothButtons) {
+  FEdit->SetThemed(true);
+  FEdit->SetSpinFlat(true);
+  FEdit->SetSpinTransparent(true);
+  for (TExtTimerSpeedButton* button : {FEdit->Button()->UpButton(), FEdit->Button()->DownButton()}) {
+    EXPECT_TRUE(button->Themed());
+    EXPECT_TRUE(button->Flat());
+    EXPECT_TRUE(button->Transparent());
+  }
+  EXPECT_EQ(FEdit->Width(), 100);  // the nudge leaves the width as it was
+}
+
 TEST_F(SpinEdit, AlignmentAndDirectionKeepTheTextAndTheButton) {
   FEdit->SetValue(12);
   FEdit->SetEditAlign(TEditAlign::eaRight);
