@@ -8,6 +8,7 @@
 #include "app/gnugettext.h"
 #include "extgrid/ExtGridClasses.h"
 #include "grid/MarkupLabelClasses.h"
+#include "grid/SpinEditClasses.h"
 #include "platform/ui/ClassLibrary.h"
 #include "platform/ui/TApplication.h"
 #include "platform/win/HtmlHelp.h"
@@ -26,6 +27,7 @@ TProgramUnits::TProgramUnits() {
   InitializeGnuGettext();
   RegisterSkinClasses();
   RegisterMarkupLabelClass();
+  RegisterSpinEditClasses();
   RegisterExtGridClasses();
   plat::RegisterHelpControl();
   // The debug log's header describes the help control, so it is found first.

@@ -98,7 +98,8 @@ void RegisterStdControlClasses() {
       .EnumProperty("Layout", &TSpeedButton::Layout, &TSpeedButton::SetLayout, kButtonLayoutNames)
       .IntegerProperty("Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin)
       .IntegerProperty("NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs)
-      .IntegerProperty("Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing);
+      .IntegerProperty("Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing)
+      .BooleanProperty("Transparent", &TSpeedButton::Transparent, &TSpeedButton::SetTransparent);
 
   RegisterLayoutClass<TCustomGroupBox, TCustomControl>("TCustomGroupBox");
   RegisterLayoutClass<TGroupBox, TCustomGroupBox>("TGroupBox");

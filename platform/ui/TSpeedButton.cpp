@@ -62,6 +62,12 @@ void TSpeedButton::SetGlyph(const TBitmap* Value) {
   Invalidate();
 }
 
+void TSpeedButton::SetTransparent(bool Value) {
+  if (FTransparent == Value) return;
+  FTransparent = Value;
+  Invalidate();
+}
+
 void TSpeedButton::SetGroupIndex(int Value) {
   if (FGroupIndex == Value) return;
   FGroupIndex = Value;
@@ -216,6 +222,11 @@ void TSpeedButton::Paint() {
   TRect rect = ClientRect();
   const TButtonState state = Enabled() ? FState : TButtonState::bsDisabled;
   const bool pushed = state == TButtonState::bsDown || state == TButtonState::bsExclusive;
+  if (FFlat && !FTransparent) {
+    canvas.Brush()->SetColor(Color());
+    canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
+    canvas.FillRect(rect);
+  }
   if (!FFlat) {
     DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
   } else if (pushed || (FMouseInControl && Enabled())) {

@@ -3,7 +3,9 @@
 // out by Layout, Margin and Spacing. Buttons with the same GroupIndex (not
 // 0) under one parent act as a group: pressing one puts it Down and the
 // others up; a Down button comes up again only with AllowAllUp. Flat
-// buttons show their edge only under the mouse or when down.
+// buttons show their edge only under the mouse or when down; a flat button
+// lets its parent show through unless Transparent is off, when its face is
+// filled with its Color first.
 //
 // Glyph holds NumGlyphs pictures side by side: up, disabled, pressed and
 // down; a missing one falls back to the first (disabled: the first, greyed).
@@ -48,6 +50,8 @@ class TSpeedButton : public TGraphicControl {
   int Spacing() const { return FSpacing; }
   void SetSpacing(int Value);
   TButtonState State() const { return FState; }
+  bool Transparent() const { return FTransparent; }
+  void SetTransparent(bool Value);
 
  protected:
   void Paint() override;
@@ -65,6 +69,7 @@ class TSpeedButton : public TGraphicControl {
   bool FAllowAllUp = false;
   bool FDown = false;
   bool FFlat = false;
+  bool FTransparent = true;
   int FGroupIndex = 0;
   TButtonLayout FLayout = TButtonLayout::blGlyphLeft;
   int FMargin = -1;

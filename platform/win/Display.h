@@ -81,6 +81,10 @@ class Display {
   // called once the loop first has nothing to do, so the window is shown
   // and painted.
   virtual void ModalLoopStarted(HWND window) = 0;
+
+  // The program asked for the desktop's sound of that kind (MessageBeep:
+  // MB_OK, MB_ICONHAND..., 0xFFFFFFFF the plain beep).
+  virtual void Beep(UINT type) = 0;
 };
 
 // The backend in force, chosen on first use.

@@ -44,6 +44,7 @@ class HeadlessDisplay : public Display {
   void ClipboardTextChanged(const String& text) override { FPublishedClipboardText = text; }
   std::optional<String> DesktopClipboardText() override;
   void ModalLoopStarted(HWND window) override;
+  void Beep(UINT type) override { FBeeps.push_back(type); }
 
   // Called with the modal window each time a modal loop starts; it may
   // read the window, inject input or end the loop. Without a hook a modal
@@ -64,6 +65,9 @@ class HeadlessDisplay : public Display {
   const String& PublishedClipboardText() const { return FPublishedClipboardText; }
   void SetDesktopClipboardText(const String& text) { FDesktopClipboardText = text; }
 
+  // The sounds the program asked for (their MessageBeep kinds), oldest first.
+  const std::vector<UINT>& Beeps() const { return FBeeps; }
+
   // What the program would have started or opened, oldest first.
   TRecordingLauncher& Launches() { return FLaunches; }
 
@@ -76,6 +80,7 @@ class HeadlessDisplay : public Display {
   std::vector<HWND> FModalWindows;
   std::map<HWND, LayerAttributes> FLayers;
   TRecordingLauncher FLaunches;
+  std::vector<UINT> FBeeps;
 };
 
 // The headless display in force, or null when another backend is.

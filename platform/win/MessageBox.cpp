@@ -389,4 +389,9 @@ int MessageBox(HWND owner, const String& text, const String& caption, UINT type)
   return completed ? state.Result : 0;
 }
 
+bool MessageBeep(UINT type) {
+  CurrentDisplay().Beep(type);
+  return true;
+}
+
 }  // namespace plat

@@ -56,4 +56,9 @@ inline constexpr const char* MessageBoxClassName = "#32770";
 // 0 when the box cannot be shown (owner not a window, unknown type).
 int MessageBox(HWND owner, const String& text, const String& caption, UINT type);
 
+// Plays the desktop's sound for a kind of message (MB_OK, MB_ICONHAND,
+// MB_ICONQUESTION, MB_ICONEXCLAMATION, MB_ICONASTERISK, or 0xFFFFFFFF for
+// the plain beep) through the display; what controls do on refused input.
+bool MessageBeep(UINT type);
+
 }  // namespace plat

@@ -72,6 +72,8 @@ class SdlDisplay final : public Display {
   void ClipboardTextChanged(const String& text) override;
   std::optional<String> DesktopClipboardText() override;
   void ModalLoopStarted(HWND) override {}
+  // The window has no sound of its own to play.
+  void Beep(UINT) override {}
 
  private:
   NativeWindow* Find(HWND window);

@@ -263,5 +263,17 @@ TEST_F(Buttons, SpeedButtonGlyphLayoutAndDisabledFrame) {
   EXPECT_EQ(PixelAt(centred, {26, 23}), ColorToColorRef(clBtnFace));
 }
 
+TEST_F(Buttons, AFlatSpeedButtonShowsItsParentUnlessMadeOpaque) {
+  Form()->SetColor(clYellow);
+  TSpeedButton* button = Make<TSpeedButton>(Bounds(10, 10, 30, 30));
+  button->SetFlat(true);
+  button->SetColor(clAqua);
+  Pump();
+  EXPECT_EQ(PixelAt(button, {15, 15}), ColorToColorRef(clYellow));
+  button->SetTransparent(false);
+  Pump();
+  EXPECT_EQ(PixelAt(button, {15, 15}), ColorToColorRef(clAqua));
+}
+
 }  // namespace
 }  // namespace plat::testing

@@ -165,6 +165,14 @@ TEST_F(Modal, MessageBoxCaptionsAreTranslated) {
   EXPECT_EQ(buttons, std::vector<String>{"Gut"});
 }
 
+TEST_F(Modal, BeepsReachTheDisplayInOrderWithoutAWindow) {
+  EXPECT_TRUE(MessageBeep(MB_OK));
+  EXPECT_TRUE(MessageBeep(MB_ICONEXCLAMATION));
+  EXPECT_TRUE(MessageBeep(0xFFFFFFFF));
+  EXPECT_EQ(Display().Beeps(), (std::vector<UINT>{MB_OK, MB_ICONEXCLAMATION, 0xFFFFFFFF}));
+  EXPECT_TRUE(Display().ModalWindows().empty());
+}
+
 TEST_F(Modal, MessageBoxRefusesWhatItCannotShow) {
   EXPECT_EQ(MessageBox(nullptr, "x", "y", 0x0F), 0);
   HWND gone = Make("gone", WS_POPUP, Bounds(0, 0, 10, 10));
