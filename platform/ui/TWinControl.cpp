@@ -90,6 +90,10 @@ LRESULT ControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
   return message.Result;
 }
 
+LRESULT UnicodeControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  return CallWindowProcW(ControlWindowProc, Window, Msg, WParam, LParam);
+}
+
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::~TWinControl() {
@@ -145,17 +149,56 @@ void TWinControl::RegisterWindowClass(const TCreateParams& Params) {
   if (!RegisterClassA(&wc)) throw EOSError(LoadResString(SWindowCreate), GetLastError());
 }
 
-void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
+void TWinControl::AttachNewWindow(const std::function<HWND()>& MakeWindow) {
   gCreatingControl = this;
-  const HWND handle =
-      CreateWindowExA(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(), Params.Style, Params.X,
-                      Params.Y, Params.Width, Params.Height, Params.WndParent, nullptr, nullptr, nullptr);
+  const HWND handle = MakeWindow();
   gCreatingControl = nullptr;
   // A window that took no message before it was made is entered now.
   if (handle && !FHandle) {
     FHandle = handle;
     ControlsByWindow()[handle] = this;
   }
+}
+
+void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
+  AttachNewWindow([&Params] {
+    return CreateWindowExA(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(), Params.Style,
+                           Params.X, Params.Y, Params.Width, Params.Height, Params.WndParent, nullptr, nullptr,
+                           nullptr);
+  });
+}
+
+void TWinControl::RegisterUnicodeClass(const String& AnsiClassName, const WideString& UnicodeClassName) {
+  if (FindWindowClass(UnicodeClassName.c_str())) return;
+  WNDCLASSA ansi;
+  if (!GetClassInfoA(nullptr, AnsiClassName.c_str(), &ansi)) throw EOSError(LoadResString(SWindowCreate), GetLastError());
+  const bool menuByNumber = IS_INTRESOURCE(ansi.lpszMenuName);
+  const WideString menuName = menuByNumber ? WideString() : Utf8ToWide(ansi.lpszMenuName);
+  WNDCLASSW wide;
+  wide.style = ansi.style;
+  wide.lpfnWndProc = UnicodeControlWindowProc;
+  wide.cbClsExtra = ansi.cbClsExtra;
+  wide.cbWndExtra = ansi.cbWndExtra;
+  wide.hInstance = ansi.hInstance;
+  wide.hIcon = ansi.hIcon;
+  wide.hCursor = ansi.hCursor;
+  wide.hbrBackground = ansi.hbrBackground;
+  wide.lpszMenuName = menuByNumber ? reinterpret_cast<const char16_t*>(ansi.lpszMenuName) : menuName.c_str();
+  wide.lpszClassName = UnicodeClassName.c_str();
+  if (!RegisterClassW(&wide)) throw EOSError(LoadResString(SWindowCreate), GetLastError());
+}
+
+void TWinControl::CreateUnicodeHandle(const TCreateParams& Params) {
+  // The ANSI class registered first also makes ControlWindowProc known as
+  // an ANSI procedure, which the conversion into it relies on.
+  RegisterWindowClass(Params);
+  const WideString className = Utf8ToWide(Params.WinClassName + ".UnicodeClass");
+  RegisterUnicodeClass(Params.WinClassName, className);
+  const WideString caption = Utf8ToWide(Params.Caption);
+  AttachNewWindow([&] {
+    return CreateWindowExW(Params.ExStyle, className.c_str(), caption.c_str(), Params.Style, Params.X, Params.Y,
+                           Params.Width, Params.Height, Params.WndParent, nullptr, nullptr, nullptr);
+  });
 }
 
 void TWinControl::CreateWnd() {

@@ -10,6 +10,7 @@
 // KeyPreview is set; then the control's KeyDown and OnKeyDown. Key releases
 // and typed characters go the same way (characters not wanted by the
 // control are first offered to the form as CM_DIALOGCHAR, for "&" accelerators).
+#include <functional>
 #include <vector>
 
 #include "platform/ui/TControl.h"
@@ -22,6 +23,9 @@ class TCanvas;
 // The window procedure of every control's window: hands the messages to the
 // control's WindowProc.
 LRESULT ControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
+// The procedure of controls' Unicode windows: takes UTF-16 text and hands
+// each message to ControlWindowProc in UTF-8, the window layer converting.
+LRESULT UnicodeControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
 
 // What CreateWnd makes the window from.
 struct TCreateParams {
@@ -128,6 +132,12 @@ class TWinControl : public TControl {
   // The window's making.
   virtual void CreateParams(TCreateParams& Params);
   virtual void CreateWindowHandle(const TCreateParams& Params);
+  // For a CreateWindowHandle that wants a Unicode window (IsWindowUnicode):
+  // made through the wide interface in a copy of the control's window class
+  // named WinClassName + ".UnicodeClass", registered on first use. Senders
+  // of either form reach the control as from an ANSI window; text that has
+  // no UTF-8 form (an unpaired surrogate) arrives as U+FFFD.
+  void CreateUnicodeHandle(const TCreateParams& Params);
   virtual void CreateWnd();
   virtual void DestroyWnd();
   void CreateHandle();
@@ -207,6 +217,9 @@ class TWinControl : public TControl {
   void UpdateShowing();
   void UpdateBoundsFromWindow();
   void RegisterWindowClass(const TCreateParams& Params);
+  static void RegisterUnicodeClass(const String& AnsiClassName, const WideString& UnicodeClassName);
+  // Makes the window with MakeWindow, entering it as this control's.
+  void AttachNewWindow(const std::function<HWND()>& MakeWindow);
   // A routed mouse message for a graphic child: answers true when it went there.
   bool IsControlMouseMsg(TMessage& Message);
   void TrackMouse(TMessage& Message);
