@@ -1,7 +1,7 @@
 // Controls with Unicode windows (TWinControl::CreateUnicodeHandle) on the
 // headless display: the window's form and class, wide text in and out
-// through either interface, and characters of any plane reaching the
-// control's key handling whole.
+// through either interface, and characters of any plane, typed, sent or
+// composed by an input method, reaching the control's key handling whole.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -147,6 +147,14 @@ TEST_F(UnicodeWindow, TypedTextArrivesWide) {
   Pump();
   EXPECT_EQ(edit->KeysPressed, U"a\u4E2D\U0001F600");
   EXPECT_EQ(GetWideText(*edit), u"a\u4E2D\U0001F600");
+}
+
+TEST_F(UnicodeWindow, AComposedTextArrivesAsKeys) {
+  TUnicodeTestEdit* edit = MakeEdit();
+  InjectComposition(u"\u4E2D\u6587\U0001F600");
+  Pump();
+  EXPECT_EQ(edit->KeysPressed, U"\u4E2D\u6587\U0001F600");
+  EXPECT_EQ(GetWideText(*edit), u"\u4E2D\u6587\U0001F600");
 }
 
 TEST_F(UnicodeWindow, ANewWindowKeepsTheTextAndStaysUnicode) {

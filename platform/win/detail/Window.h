@@ -74,6 +74,8 @@ class Window {
   // Parts of a character on its way between UTF-8 and UTF-16 procedures.
   String PendingUtf8;
   char16_t PendingHighSurrogate = 0;
+  // The input method's last composed text (InputMethod.h).
+  WideString ImeResult;
 
   // Derived facts.
   bool IsChild() const { return (Style & WS_CHILD) != 0; }
