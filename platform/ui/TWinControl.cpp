@@ -777,34 +777,23 @@ void TWinControl::WMKeyUp(TMessage& Message) {
 }
 
 // Characters come as UTF-8 bytes, one message each: a character is handled
-// once it is whole.
-bool TWinControl::TakeCharByte(WPARAM Byte, char32_t& Char) {
-  FPendingChar.push_back(static_cast<char>(Byte & 0xFF));
-  const auto lead = static_cast<unsigned char>(FPendingChar[0]);
-  const std::size_t need = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-  if (FPendingChar.size() < need) return false;
-  std::size_t pos = 0;
-  Char = DecodeUtf8(FPendingChar, pos);
-  FPendingChar.clear();
-  return true;
-}
-
+// once it is whole (TUtf8Assembler).
 void TWinControl::WMChar(TMessage& Message) {
-  char32_t ch = 0;
-  if (!TakeCharByte(Message.WParam, ch)) return;
-  if ((Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) == 0) {
-    TCustomForm* form = GetParentForm(this);
-    if (form && form->Perform(CM_DIALOGCHAR, ch, Message.LParam) != 0) return;
+  for (char32_t ch : FPendingChar.Add(static_cast<Byte>(Message.WParam & 0xFF))) {
+    if ((Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) == 0) {
+      TCustomForm* form = GetParentForm(this);
+      if (form && form->Perform(CM_DIALOGCHAR, ch, Message.LParam) != 0) continue;
+    }
+    DoKeyPress(ch);
   }
-  DoKeyPress(ch);
 }
 
 void TWinControl::WMSysChar(TMessage& Message) {
-  char32_t ch = 0;
-  if (!TakeCharByte(Message.WParam, ch)) return;
-  TCustomForm* form = GetParentForm(this);
-  if (form && form->Perform(CM_DIALOGCHAR, ch, Message.LParam) != 0) return;
-  DefaultHandler(Message);
+  for (char32_t ch : FPendingChar.Add(static_cast<Byte>(Message.WParam & 0xFF))) {
+    TCustomForm* form = GetParentForm(this);
+    if (form && form->Perform(CM_DIALOGCHAR, ch, Message.LParam) != 0) continue;
+    DefaultHandler(Message);
+  }
 }
 
 void TWinControl::CMDialogKey(TMessage& Message) { Broadcast(Message); }

@@ -2,7 +2,8 @@
 // A control with a window of its own: it holds other controls, takes the
 // keyboard focus, and takes part in Tab navigation. Its window is made
 // when first needed (Handle) from CreateParams, with a window class named
-// after the control's class, and its messages reach WindowProc.
+// after the control's class (or a Unicode window: CreateUnicodeHandle), and
+// its messages reach WindowProc in UTF-8.
 //
 // Keys: a key pressed in a windowed control is first offered as a dialog
 // key (Tab, arrows, Enter, Escape) to its form, unless the control wants
@@ -13,6 +14,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/rtl/Utf8Assembler.h"
 #include "platform/ui/TControl.h"
 #include "platform/win/WindowClass.h"
 
@@ -228,7 +230,6 @@ class TWinControl : public TControl {
   // application.
   bool IsMenuKey(const TMessage& Message);
   bool DialogKeyStep(std::uint16_t Key, LPARAM KeyData);
-  bool TakeCharByte(WPARAM Byte, char32_t& Char);
 
   HWND FHandle = nullptr;
   bool FShowing = false;
@@ -238,7 +239,7 @@ class TWinControl : public TControl {
   bool FDoubleBuffered = false;
   int FAlignLevel = 0;
   int FBorderWidth = 0;
-  String FPendingChar;  // UTF-8 bytes of a character typed in parts
+  TUtf8Assembler FPendingChar;  // a character typed in parts
 };
 
 }  // namespace plat

@@ -20,16 +20,15 @@
 namespace plat::testing {
 namespace {
 
-// An edit on a Unicode window that logs the keys its key handling sees and
-// the text changes it is told of.
-class TUnicodeTestEdit : public TEdit {
+// An edit that logs the keys its key handling sees and the text changes it
+// is told of.
+class TKeyLoggingEdit : public TEdit {
  public:
   using TEdit::TEdit;
   std::u32string KeysPressed;
   int TextChanges = 0;
 
  protected:
-  void CreateWindowHandle(const TCreateParams& Params) override { CreateUnicodeHandle(Params); }
   void KeyPress(char32_t& Key) override {
     KeysPressed.push_back(Key);
     TEdit::KeyPress(Key);
@@ -38,6 +37,15 @@ class TUnicodeTestEdit : public TEdit {
     if (Message.Msg == CM_TEXTCHANGED) ++TextChanges;
     TEdit::WndProc(Message);
   }
+};
+
+// The same on a Unicode window.
+class TUnicodeTestEdit : public TKeyLoggingEdit {
+ public:
+  using TKeyLoggingEdit::TKeyLoggingEdit;
+
+ protected:
+  void CreateWindowHandle(const TCreateParams& Params) override { CreateUnicodeHandle(Params); }
 };
 
 class UnicodeWindow : public StdControlsTest {
@@ -138,6 +146,19 @@ TEST_F(UnicodeWindow, CharactersReachKeyHandlingWhole) {
     for (char16_t unit : c.Units) SendMessageW(edit->Handle(), WM_CHAR, unit, 1);
     EXPECT_EQ(edit->KeysPressed, c.Keys) << c.Rule;
     EXPECT_EQ(GetWideText(*edit), c.Text) << c.Rule;
+  }
+}
+
+// UTF-8 bytes sent one by one to either form of window: a broken
+// sequence gives U+FFFD and the characters after it arrive.
+TEST_F(UnicodeWindow, BrokenBytesLoseNoCharacterInEitherForm) {
+  TKeyLoggingEdit* ansi = Make<TKeyLoggingEdit>(Bounds(10, 40, 200, 21));
+  TKeyLoggingEdit* wide = MakeEdit();
+  ASSERT_FALSE(IsWindowUnicode(ansi->Handle()));
+  for (TKeyLoggingEdit* edit : {ansi, wide}) {
+    for (char b : std::string("\xE4x\xC3\xE4\xB8\xADy")) SendMessageA(edit->Handle(), WM_CHAR, static_cast<Byte>(b), 1);
+    EXPECT_EQ(edit->KeysPressed, U"\uFFFDx\uFFFD\u4E2Dy") << edit->ClassName();
+    EXPECT_EQ(GetWideText(*edit), u"\uFFFDx\uFFFD\u4E2Dy") << edit->ClassName();
   }
 }
 

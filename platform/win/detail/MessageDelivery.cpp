@@ -95,10 +95,6 @@ LRESULT DeliverConverted(WNDPROC proc, bool procUnicode, HWND window, UINT messa
   }
 }
 
-}  // namespace
-
-namespace {
-
 void AppendUtf16Units(std::vector<WPARAM>& out, char32_t codePoint) {
   if (codePoint >= 0x10000) {
     out.push_back(0xD800 + ((codePoint - 0x10000) >> 10));
@@ -119,20 +115,7 @@ void AppendUtf8Bytes(std::vector<WPARAM>& out, char32_t codePoint) {
 std::vector<WPARAM> ConvertCharMessage(Window* w, WPARAM wParam, bool toUnicode) {
   std::vector<WPARAM> out;
   if (toUnicode) {
-    const auto byte = static_cast<unsigned char>(wParam & 0xFF);
-    if (w->PendingUtf8.empty() && byte < 0x80) {
-      out.push_back(byte);
-      return out;
-    }
-    w->PendingUtf8.push_back(static_cast<char>(byte));
-    const auto lead = static_cast<unsigned char>(w->PendingUtf8[0]);
-    const std::size_t need = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    const bool continuing = w->PendingUtf8.size() == 1 || (byte & 0xC0) == 0x80;
-    if (w->PendingUtf8.size() < need && continuing) return out;
-    // A broken sequence gives U+FFFD for each bad byte; the byte that broke
-    // it is a character of its own.
-    for (std::size_t pos = 0; pos < w->PendingUtf8.size();) AppendUtf16Units(out, DecodeUtf8(w->PendingUtf8, pos));
-    w->PendingUtf8.clear();
+    for (char32_t codePoint : w->PendingUtf8.Add(static_cast<Byte>(wParam & 0xFF))) AppendUtf16Units(out, codePoint);
     return out;
   }
   const auto unit = static_cast<char16_t>(wParam & 0xFFFF);

@@ -440,6 +440,7 @@ TEST_F(Input, BrokenCharacterSequencesLoseNoCharacter) {
       {"a lead byte, then a letter", "\xE4x", u"\uFFFDx"},
       {"two bytes of three, then a letter", "\xE4\xB8x", u"\uFFFD\uFFFDx"},
       {"a stray continuation byte", "\xB8z", u"\uFFFDz"},
+      {"a new lead byte starts afresh", "\xC3\xE4\xB8\xAD", u"\uFFFD\u4E2D"},
   };
   for (const BytesCase& c : toWide) {
     units.clear();
