@@ -90,6 +90,10 @@ LRESULT ControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
   return message.Result;
 }
 
+LRESULT UnicodeControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  return CallWindowProcW(ControlWindowProc, Window, Msg, WParam, LParam);
+}
+
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::~TWinControl() {
@@ -145,17 +149,56 @@ void TWinControl::RegisterWindowClass(const TCreateParams& Params) {
   if (!RegisterClassA(&wc)) throw EOSError(LoadResString(SWindowCreate), GetLastError());
 }
 
-void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
+void TWinControl::AttachNewWindow(const std::function<HWND()>& MakeWindow) {
   gCreatingControl = this;
-  const HWND handle =
-      CreateWindowExA(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(), Params.Style, Params.X,
-                      Params.Y, Params.Width, Params.Height, Params.WndParent, nullptr, nullptr, nullptr);
+  const HWND handle = MakeWindow();
   gCreatingControl = nullptr;
   // A window that took no message before it was made is entered now.
   if (handle && !FHandle) {
     FHandle = handle;
     ControlsByWindow()[handle] = this;
   }
+}
+
+void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
+  AttachNewWindow([&Params] {
+    return CreateWindowExA(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(), Params.Style,
+                           Params.X, Params.Y, Params.Width, Params.Height, Params.WndParent, nullptr, nullptr,
+                           nullptr);
+  });
+}
+
+void TWinControl::RegisterUnicodeClass(const String& AnsiClassName, const WideString& UnicodeClassName) {
+  if (FindWindowClass(UnicodeClassName.c_str())) return;
+  WNDCLASSA ansi;
+  if (!GetClassInfoA(nullptr, AnsiClassName.c_str(), &ansi)) throw EOSError(LoadResString(SWindowCreate), GetLastError());
+  const bool menuByNumber = IS_INTRESOURCE(ansi.lpszMenuName);
+  const WideString menuName = menuByNumber ? WideString() : Utf8ToWide(ansi.lpszMenuName);
+  WNDCLASSW wide;
+  wide.style = ansi.style;
+  wide.lpfnWndProc = UnicodeControlWindowProc;
+  wide.cbClsExtra = ansi.cbClsExtra;
+  wide.cbWndExtra = ansi.cbWndExtra;
+  wide.hInstance = ansi.hInstance;
+  wide.hIcon = ansi.hIcon;
+  wide.hCursor = ansi.hCursor;
+  wide.hbrBackground = ansi.hbrBackground;
+  wide.lpszMenuName = menuByNumber ? reinterpret_cast<const char16_t*>(ansi.lpszMenuName) : menuName.c_str();
+  wide.lpszClassName = UnicodeClassName.c_str();
+  if (!RegisterClassW(&wide)) throw EOSError(LoadResString(SWindowCreate), GetLastError());
+}
+
+void TWinControl::CreateUnicodeHandle(const TCreateParams& Params) {
+  // The ANSI class registered first also makes ControlWindowProc known as
+  // an ANSI procedure, which the conversion into it relies on.
+  RegisterWindowClass(Params);
+  const WideString className = Utf8ToWide(Params.WinClassName + ".UnicodeClass");
+  RegisterUnicodeClass(Params.WinClassName, className);
+  const WideString caption = Utf8ToWide(Params.Caption);
+  AttachNewWindow([&] {
+    return CreateWindowExW(Params.ExStyle, className.c_str(), caption.c_str(), Params.Style, Params.X, Params.Y,
+                           Params.Width, Params.Height, Params.WndParent, nullptr, nullptr, nullptr);
+  });
 }
 
 void TWinControl::CreateWnd() {
@@ -734,34 +777,23 @@ void TWinControl::WMKeyUp(TMessage& Message) {
 }
 
 // Characters come as UTF-8 bytes, one message each: a character is handled
-// once it is whole.
-bool TWinControl::TakeCharByte(WPARAM Byte, char32_t& Char) {
-  FPendingChar.push_back(static_cast<char>(Byte & 0xFF));
-  const auto lead = static_cast<unsigned char>(FPendingChar[0]);
-  const std::size_t need = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-  if (FPendingChar.size() < need) return false;
-  std::size_t pos = 0;
-  Char = DecodeUtf8(FPendingChar, pos);
-  FPendingChar.clear();
-  return true;
-}
-
+// once it is whole (TUtf8Assembler).
 void TWinControl::WMChar(TMessage& Message) {
-  char32_t ch = 0;
-  if (!TakeCharByte(Message.WParam, ch)) return;
-  if ((Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) == 0) {
-    TCustomForm* form = GetParentForm(this);
-    if (form && form->Perform(CM_DIALOGCHAR, ch, Message.LParam) != 0) return;
+  for (char32_t ch : FPendingChar.Add(static_cast<Byte>(Message.WParam & 0xFF))) {
+    if ((Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) == 0) {
+      TCustomForm* form = GetParentForm(this);
+      if (form && form->Perform(CM_DIALOGCHAR, ch, Message.LParam) != 0) continue;
+    }
+    DoKeyPress(ch);
   }
-  DoKeyPress(ch);
 }
 
 void TWinControl::WMSysChar(TMessage& Message) {
-  char32_t ch = 0;
-  if (!TakeCharByte(Message.WParam, ch)) return;
-  TCustomForm* form = GetParentForm(this);
-  if (form && form->Perform(CM_DIALOGCHAR, ch, Message.LParam) != 0) return;
-  DefaultHandler(Message);
+  for (char32_t ch : FPendingChar.Add(static_cast<Byte>(Message.WParam & 0xFF))) {
+    TCustomForm* form = GetParentForm(this);
+    if (form && form->Perform(CM_DIALOGCHAR, ch, Message.LParam) != 0) continue;
+    DefaultHandler(Message);
+  }
 }
 
 void TWinControl::CMDialogKey(TMessage& Message) { Broadcast(Message); }

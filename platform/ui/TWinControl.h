@@ -2,7 +2,8 @@
 // A control with a window of its own: it holds other controls, takes the
 // keyboard focus, and takes part in Tab navigation. Its window is made
 // when first needed (Handle) from CreateParams, with a window class named
-// after the control's class, and its messages reach WindowProc.
+// after the control's class (or a Unicode window: CreateUnicodeHandle), and
+// its messages reach WindowProc in UTF-8.
 //
 // Keys: a key pressed in a windowed control is first offered as a dialog
 // key (Tab, arrows, Enter, Escape) to its form, unless the control wants
@@ -10,8 +11,10 @@
 // KeyPreview is set; then the control's KeyDown and OnKeyDown. Key releases
 // and typed characters go the same way (characters not wanted by the
 // control are first offered to the form as CM_DIALOGCHAR, for "&" accelerators).
+#include <functional>
 #include <vector>
 
+#include "platform/rtl/Utf8Assembler.h"
 #include "platform/ui/TControl.h"
 #include "platform/win/WindowClass.h"
 
@@ -22,6 +25,9 @@ class TCanvas;
 // The window procedure of every control's window: hands the messages to the
 // control's WindowProc.
 LRESULT ControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
+// The procedure of controls' Unicode windows: takes UTF-16 text and hands
+// each message to ControlWindowProc in UTF-8, the window layer converting.
+LRESULT UnicodeControlWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
 
 // What CreateWnd makes the window from.
 struct TCreateParams {
@@ -128,6 +134,12 @@ class TWinControl : public TControl {
   // The window's making.
   virtual void CreateParams(TCreateParams& Params);
   virtual void CreateWindowHandle(const TCreateParams& Params);
+  // For a CreateWindowHandle that wants a Unicode window (IsWindowUnicode):
+  // made through the wide interface in a copy of the control's window class
+  // named WinClassName + ".UnicodeClass", registered on first use. Senders
+  // of either form reach the control as from an ANSI window; text that has
+  // no UTF-8 form (an unpaired surrogate) arrives as U+FFFD.
+  void CreateUnicodeHandle(const TCreateParams& Params);
   virtual void CreateWnd();
   virtual void DestroyWnd();
   void CreateHandle();
@@ -207,6 +219,9 @@ class TWinControl : public TControl {
   void UpdateShowing();
   void UpdateBoundsFromWindow();
   void RegisterWindowClass(const TCreateParams& Params);
+  static void RegisterUnicodeClass(const String& AnsiClassName, const WideString& UnicodeClassName);
+  // Makes the window with MakeWindow, entering it as this control's.
+  void AttachNewWindow(const std::function<HWND()>& MakeWindow);
   // A routed mouse message for a graphic child: answers true when it went there.
   bool IsControlMouseMsg(TMessage& Message);
   void TrackMouse(TMessage& Message);
@@ -215,7 +230,6 @@ class TWinControl : public TControl {
   // application.
   bool IsMenuKey(const TMessage& Message);
   bool DialogKeyStep(std::uint16_t Key, LPARAM KeyData);
-  bool TakeCharByte(WPARAM Byte, char32_t& Char);
 
   HWND FHandle = nullptr;
   bool FShowing = false;
@@ -225,7 +239,7 @@ class TWinControl : public TControl {
   bool FDoubleBuffered = false;
   int FAlignLevel = 0;
   int FBorderWidth = 0;
-  String FPendingChar;  // UTF-8 bytes of a character typed in parts
+  TUtf8Assembler FPendingChar;  // a character typed in parts
 };
 
 }  // namespace plat

@@ -9,6 +9,7 @@
 #include "platform/win/Cursors.h"
 #include "platform/win/detail/DefaultFrame.h"
 #include "platform/win/Focus.h"
+#include "platform/win/InputMethod.h"
 #include "platform/win/detail/MenuTracker.h"
 #include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/MessageQueue.h"
@@ -260,6 +261,20 @@ void KeepTrackingSize(Window* w, WINDOWPOS* wp) {
   wp->cy = std::clamp(wp->cy, std::max(mmi.ptMinTrackSize.Y, 0), std::max(mmi.ptMaxTrackSize.Y, mmi.ptMinTrackSize.Y));
 }
 
+// The input method's result as characters, in the window's own procedure's
+// form (the wide interface converts for ANSI ones).
+void SendComposedText(HWND window) {
+  HIMC context = ImmGetContext(window);
+  const LONG bytes = ImmGetCompositionStringW(context, GCS_RESULTSTR, nullptr, 0);
+  if (bytes > 0) {
+    WideString text(static_cast<std::size_t>(bytes) / sizeof(char16_t), u'\0');
+    const LONG copied = ImmGetCompositionStringW(context, GCS_RESULTSTR, text.data(), static_cast<DWORD>(bytes));
+    text.resize(static_cast<std::size_t>(std::max<LONG>(copied, 0)) / sizeof(char16_t));
+    for (char16_t unit : text) SendMessageW(window, WM_CHAR, unit, 1);
+  }
+  ImmReleaseContext(window, context);
+}
+
 LRESULT Default(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool unicode) {
   WindowManager& wm = WindowManager::Instance();
   Window* w = wm.Find(window);
@@ -383,6 +398,9 @@ LRESULT Default(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool un
       RefreshWindowDCs();
       return 0;
     case WM_QUERYENDSESSION: return TRUE;
+    case WM_IME_COMPOSITION:
+      if (lParam & GCS_RESULTSTR) SendComposedText(window);
+      return 0;
     default: return 0;
   }
 }

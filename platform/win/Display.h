@@ -118,6 +118,9 @@ void FeedKey(UINT virtualKey, bool down);
 // Characters no key produced (input methods, composed characters): queued
 // to the focus window as WM_CHAR directly, bypassing TranslateMessage.
 void FeedText(const String& utf8);
+// An input method finished composing: the result goes to the focus window
+// as InputMethod.h describes (nothing for an empty result).
+void FeedComposition(const WideString& result);
 // The desktop activated or deactivated the native window of a top-level window.
 void FeedActivation(HWND window, bool active);
 // The desktop asked to close a top-level window (its close button).

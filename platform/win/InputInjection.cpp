@@ -82,6 +82,8 @@ void InjectText(const String& utf8) {
   flush();
 }
 
+void InjectComposition(const WideString& result) { FeedComposition(result); }
+
 int PumpMessages() {
   int handled = 0;
   MSG msg;

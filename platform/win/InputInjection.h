@@ -32,6 +32,8 @@ void InjectKeyPress(UINT virtualKey, std::initializer_list<UINT> modifiers = {})
 // Types text: characters of the US layout as key presses (Shift as
 // needed), others as text input.
 void InjectText(const String& utf8);
+// An input method's finished composition (InputMethod.h).
+void InjectComposition(const WideString& result);
 
 // Runs the queue until it is empty: every posted message, input, paint
 // and timer due now is handled. Answers how many messages were handled.

@@ -6,6 +6,7 @@
 #include "platform/rtl/Unicode.h"
 #include "platform/win/detail/Activation.h"
 #include "platform/win/Clock.h"
+#include "platform/win/InputMethod.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/MessageQueue.h"
@@ -152,7 +153,8 @@ void InputRouter::Feed(RawInput input) {
       break;
     case RawInput::Kind::Key: ApplyKey(AsyncKeys, input.VirtualKey, input.Down); break;
     case RawInput::Kind::MouseExit:
-    case RawInput::Kind::Char: break;
+    case RawInput::Kind::Char:
+    case RawInput::Kind::Composition: break;
   }
   ThreadQueue::Instance().AddInput(input);
 }
@@ -165,6 +167,7 @@ void InputRouter::Route(const RawInput& input) {
     case RawInput::Kind::MouseExit: UpdateTracking({}); break;
     case RawInput::Kind::Key: RouteKey(input); break;
     case RawInput::Kind::Char: RouteChar(input); break;
+    case RawInput::Kind::Composition: RouteComposition(input); break;
   }
 }
 
@@ -310,6 +313,17 @@ void InputRouter::RouteChar(const RawInput& input) {
   QueueMessage(input, target->Handle(), WM_CHAR, input.Char, 1, CursorPos, true);
 }
 
+void InputRouter::RouteComposition(const RawInput& input) {
+  WindowManager& wm = WindowManager::Instance();
+  Window* target = wm.Find(wm.Focus);
+  if (!target) target = wm.Find(wm.Active);
+  if (!target || input.Composed.empty()) return;
+  target->ImeResult = input.Composed;
+  QueueMessage(input, target->Handle(), WM_IME_STARTCOMPOSITION, 0, 0, CursorPos, true);
+  QueueMessage(input, target->Handle(), WM_IME_COMPOSITION, input.Composed.back(), GCS_RESULTSTR, CursorPos, true);
+  QueueMessage(input, target->Handle(), WM_IME_ENDCOMPOSITION, 0, 0, CursorPos, true);
+}
+
 void InputRouter::UpdateTracking(const Target& under) {
   Window* t = WindowManager::Instance().Find(FTracked);
   if (!t) {
@@ -431,6 +445,13 @@ void FeedText(const String& utf8) {
     in.Char = unit;
     InputRouter::Instance().Feed(in);
   }
+}
+
+void FeedComposition(const WideString& result) {
+  RawInput in;
+  in.What = RawInput::Kind::Composition;
+  in.Composed = result;
+  InputRouter::Instance().Feed(in);
 }
 
 void FeedActivation(HWND window, bool active) {

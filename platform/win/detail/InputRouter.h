@@ -51,6 +51,7 @@ class InputRouter {
   void RouteWheel(const RawInput& input);
   void RouteKey(const RawInput& input);
   void RouteChar(const RawInput& input);
+  void RouteComposition(const RawInput& input);
   void UpdateTracking(const Target& under);
   WPARAM MouseKeyFlags() const;
 

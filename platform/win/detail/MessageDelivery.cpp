@@ -95,49 +95,44 @@ LRESULT DeliverConverted(WNDPROC proc, bool procUnicode, HWND window, UINT messa
   }
 }
 
+void AppendUtf16Units(std::vector<WPARAM>& out, char32_t codePoint) {
+  if (codePoint >= 0x10000) {
+    out.push_back(0xD800 + ((codePoint - 0x10000) >> 10));
+    out.push_back(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
+  } else {
+    out.push_back(codePoint);
+  }
+}
+
+void AppendUtf8Bytes(std::vector<WPARAM>& out, char32_t codePoint) {
+  String bytes;
+  AppendUtf8(bytes, codePoint);
+  for (char b : bytes) out.push_back(static_cast<unsigned char>(b));
+}
+
 }  // namespace
 
 std::vector<WPARAM> ConvertCharMessage(Window* w, WPARAM wParam, bool toUnicode) {
   std::vector<WPARAM> out;
-  char32_t codePoint = 0;
   if (toUnicode) {
-    const auto byte = static_cast<unsigned char>(wParam & 0xFF);
-    if (w->PendingUtf8.empty() && byte < 0x80) {
-      codePoint = byte;
-    } else {
-      w->PendingUtf8.push_back(static_cast<char>(byte));
-      const auto lead = static_cast<unsigned char>(w->PendingUtf8[0]);
-      const std::size_t need = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-      const bool continuing = w->PendingUtf8.size() == 1 || (byte & 0xC0) == 0x80;
-      if (w->PendingUtf8.size() < need && continuing) return out;
-      std::size_t pos = 0;
-      codePoint = DecodeUtf8(w->PendingUtf8, pos);  // a broken sequence gives U+FFFD
-      w->PendingUtf8.clear();
-    }
-    if (codePoint >= 0x10000) {
-      out.push_back(0xD800 + ((codePoint - 0x10000) >> 10));
-      out.push_back(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
-    } else {
-      out.push_back(codePoint);
-    }
+    for (char32_t codePoint : w->PendingUtf8.Add(static_cast<Byte>(wParam & 0xFF))) AppendUtf16Units(out, codePoint);
     return out;
   }
   const auto unit = static_cast<char16_t>(wParam & 0xFFFF);
-  if (unit >= 0xD800 && unit <= 0xDBFF) {
-    w->PendingHighSurrogate = unit;
+  const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+  const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+  const char16_t pending = w->PendingHighSurrogate;
+  w->PendingHighSurrogate = 0;
+  if (pending && low) {
+    AppendUtf8Bytes(out, 0x10000 + ((static_cast<char32_t>(pending) - 0xD800) << 10) + (unit - 0xDC00));
     return out;
   }
-  if (unit >= 0xDC00 && unit <= 0xDFFF) {
-    codePoint = w->PendingHighSurrogate
-                    ? 0x10000 + ((static_cast<char32_t>(w->PendingHighSurrogate) - 0xD800) << 10) + (unit - 0xDC00)
-                    : kReplacementChar;
-  } else {
-    codePoint = unit;
-  }
-  w->PendingHighSurrogate = 0;
-  String bytes;
-  AppendUtf8(bytes, codePoint);
-  for (char b : bytes) out.push_back(static_cast<unsigned char>(b));
+  // A high surrogate that no low one follows is not dropped unseen.
+  if (pending) AppendUtf8Bytes(out, kReplacementChar);
+  if (high)
+    w->PendingHighSurrogate = unit;
+  else
+    AppendUtf8Bytes(out, low ? kReplacementChar : unit);
   return out;
 }
 

@@ -141,7 +141,8 @@ DWORD ThreadQueue::QueueStatus() const {
   for (const QueuedMessage& q : FInput)
     status |= q.Msg.message >= WM_KEYFIRST && q.Msg.message <= WM_KEYLAST ? QS_KEY : QS_MOUSE;
   for (const RawInput& r : FRawInput)
-    status |= r.What == RawInput::Kind::Key || r.What == RawInput::Kind::Char ? QS_KEY : QS_MOUSE;
+    status |= r.What == RawInput::Kind::Key || r.What == RawInput::Kind::Char || r.What == RawInput::Kind::Composition
+                  ? QS_KEY : QS_MOUSE;
   if (NextWindowToPaint([](HWND) { return true; })) status |= QS_PAINT;
   auto due = TimerQueue::Instance().NextDue();
   if (due && *due <= CurrentClock().Now()) status |= QS_TIMER;

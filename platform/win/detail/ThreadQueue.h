@@ -17,7 +17,7 @@ struct QueuedMessage {
 
 // Input as fed by a display, before it is routed to a window.
 struct RawInput {
-  enum class Kind { MouseMove, MouseButton, MouseWheel, MouseExit, Key, Char };
+  enum class Kind { MouseMove, MouseButton, MouseWheel, MouseExit, Key, Char, Composition };
   Kind What = Kind::MouseMove;
   TPoint Point;
   MouseButton Button = MouseButton::Left;
@@ -26,6 +26,7 @@ struct RawInput {
   int Delta = 0;
   UINT VirtualKey = 0;
   char16_t Char = 0;
+  WideString Composed;  // a composition's result
   std::int64_t Time = 0;  // on the window layer's clock, when fed
 };
 

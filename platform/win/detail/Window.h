@@ -11,6 +11,7 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Region.h"
 #include "platform/os/Handle.h"
+#include "platform/rtl/Utf8Assembler.h"
 #include "platform/win/LayeredWindows.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/WindowStyles.h"
@@ -72,8 +73,10 @@ class Window {
   std::int64_t HoverDue = 0;
 
   // Parts of a character on its way between UTF-8 and UTF-16 procedures.
-  String PendingUtf8;
+  TUtf8Assembler PendingUtf8;
   char16_t PendingHighSurrogate = 0;
+  // The input method's last composed text (InputMethod.h).
+  WideString ImeResult;
 
   // Derived facts.
   bool IsChild() const { return (Style & WS_CHILD) != 0; }

@@ -398,6 +398,57 @@ TEST_F(Input, TextReachesAnsiWindowsAsUtf8Bytes) {
   EXPECT_EQ(units, u"\u00E9");
 }
 
+// Characters sent one unit at a time to a window of the other form: a
+// broken sequence gives U+FFFD and never swallows the unit that broke it.
+TEST_F(Input, BrokenCharacterSequencesLoseNoCharacter) {
+  HWND ansi = Make("ansi", WS_POPUP | WS_VISIBLE, Bounds(0, 0, 100, 100));
+  HWND wide = MakeUnicode("wide", WS_POPUP | WS_VISIBLE, Bounds(0, 0, 100, 100));
+  std::string bytes;
+  Handle(ansi, WM_CHAR, [&bytes](HWND, UINT, WPARAM ch, LPARAM) -> std::optional<LRESULT> {
+    bytes.push_back(static_cast<char>(ch));
+    return 0;
+  });
+  std::u16string units;
+  Handle(wide, WM_CHAR, [&units](HWND, UINT, WPARAM ch, LPARAM) -> std::optional<LRESULT> {
+    units.push_back(static_cast<char16_t>(ch));
+    return 0;
+  });
+  const std::string fffd = "\xEF\xBF\xBD";
+  struct UnitsCase {
+    const char* Rule;
+    std::u16string Sent;
+    std::string Received;
+  };
+  const UnitsCase toAnsi[] = {
+      {"a pair", u"\U0001F600", "\xF0\x9F\x98\x80"},
+      {"a high surrogate, then a letter", u"\xD83Dx", fffd + "x"},
+      {"two high surrogates, then a low one", u"\xD83D\xD83D\xDE00", fffd + "\xF0\x9F\x98\x80"},
+      {"a low surrogate alone", u"\xDE00y", fffd + "y"},
+  };
+  for (const UnitsCase& c : toAnsi) {
+    bytes.clear();
+    for (char16_t unit : c.Sent) SendMessageW(ansi, WM_CHAR, unit, 0);
+    EXPECT_EQ(bytes, c.Received) << c.Rule;
+  }
+  struct BytesCase {
+    const char* Rule;
+    std::string Sent;
+    std::u16string Received;
+  };
+  const BytesCase toWide[] = {
+      {"a whole character", "\xE4\xB8\xAD", u"\u4E2D"},
+      {"a lead byte, then a letter", "\xE4x", u"\uFFFDx"},
+      {"two bytes of three, then a letter", "\xE4\xB8x", u"\uFFFD\uFFFDx"},
+      {"a stray continuation byte", "\xB8z", u"\uFFFDz"},
+      {"a new lead byte starts afresh", "\xC3\xE4\xB8\xAD", u"\uFFFD\u4E2D"},
+  };
+  for (const BytesCase& c : toWide) {
+    units.clear();
+    for (char b : c.Sent) SendMessageA(wide, WM_CHAR, static_cast<unsigned char>(b), 0);
+    EXPECT_EQ(units, c.Received) << c.Rule;
+  }
+}
+
 TEST_F(Input, ClicksOnAWindowDisabledForAModalOneActivateTheModalOne) {
   HWND owner = Make("owner", WS_POPUP | WS_VISIBLE, Bounds(0, 0, 300, 300));
   HWND modal = Make("modal", WS_POPUP | WS_VISIBLE, Bounds(400, 0, 100, 100), owner);
