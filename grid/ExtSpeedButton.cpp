@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "grid/detail/ThemeDataScope.h"
+#include "platform/gdi/StandardLooks.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/TWinControl.h"
 
@@ -59,13 +60,21 @@ void TExtSpeedButton::PaintContent(bool Pressed) {
   }
 }
 
+void TExtSpeedButton::PaintClassicFace(bool Pressed) {
+  plat::TRect rect = ClientRect();
+  if (Flat()) {
+    plat::DrawEdge(Canvas()->Handle(), &rect, Pressed ? plat::BDR_SUNKENOUTER : plat::BDR_RAISEDINNER,
+                   plat::BF_RECT | plat::BF_MIDDLE);
+  } else {
+    plat::DrawFrameControl(Canvas()->Handle(), &rect, plat::DFC_BUTTON,
+                           plat::DFCS_BUTTONPUSH | (Pressed ? plat::DFCS_PUSHED : 0));
+  }
+}
+
 void TExtSpeedButton::Paint() {
   const bool pressed = State() == plat::TButtonState::bsDown;
-  if (PaintThemedFace(pressed)) {
-    PaintContent(pressed);
-  } else {
-    plat::TSpeedButton::Paint();
-  }
+  if (!PaintThemedFace(pressed)) PaintClassicFace(pressed);
+  PaintContent(pressed);
 }
 
 }  // namespace zorbit

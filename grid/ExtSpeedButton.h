@@ -3,7 +3,9 @@
 // under an active visual style, it draws the style's "button" push-button
 // part pressed (3) when down, hot (2) under the mouse, else normal (1), then
 // its glyph centred (one pixel right and down when pressed) and its caption
-// from (2, 2), (3, 3) when pressed. Otherwise it is a plain speed button.
+// from (2, 2), (3, 3) when pressed. Without the style the face is a raised
+// inner edge (sunken outer when down) when Flat, else a classic push button,
+// pushed when down; glyph and caption as above.
 #include "platform/ui/TSpeedButton.h"
 
 namespace zorbit {
@@ -23,6 +25,7 @@ class TExtSpeedButton : public plat::TSpeedButton {
  private:
   // Answers false when no visual style drew the face.
   bool PaintThemedFace(bool Pressed);
+  void PaintClassicFace(bool Pressed);
   void PaintContent(bool Pressed);
 
   bool FIsWinXP = false;

@@ -266,3 +266,37 @@ TEST_F(EditBtn, ThemedButtonDrawsTheStylesPushButtonByStateAndShiftsItsCaptionWh
 
 }  // namespace
 }  // namespace zorbit
+
+namespace zorbit {
+namespace {
+
+class ExtSpeedButtonLook : public testing::SpinFormTest {};
+
+struct TFaceCase {
+  bool Flat;
+  bool Pressed;
+  std::vector<std::string> Picture;
+};
+
+TEST_F(ExtSpeedButtonLook, WithoutAStyleItIsAClassicOrAFlatEdgePushedWhileHeld) {
+  const TFaceCase cases[] = {
+      {false, false, {"wwwwwk", "w...sk", "w...sk", "wssssk", "kkkkkk"}},
+      {false, true, {"kkkkkw", "ksss.w", "ks...w", "k....w", "wwwwww"}},
+      // Flat: a raised inner edge, a sunken outer one while held.
+      {true, false, {"wwwwws", "w....s", "w....s", "w....s", "ssssss"}},
+      {true, true, {"sssssw", "s....w", "s....w", "s....w", "wwwwww"}},
+  };
+  for (const TFaceCase& c : cases) {
+    auto* button = Place<TExtSpeedButton>(plat::Bounds(10, 10, 6, 5));
+    button->SetFlat(c.Flat);
+    Pump();
+    const plat::TPoint at = c.Pressed ? Hold(button) : OnScreen(button, {3, 2});
+    EXPECT_EQ(Picture(button), c.Picture) << c.Flat << c.Pressed;
+    plat::InjectMouseUp(at);
+    Pump();
+    delete button;
+  }
+}
+
+}  // namespace
+}  // namespace zorbit
