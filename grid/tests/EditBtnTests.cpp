@@ -96,6 +96,16 @@ TEST_F(EditBtn, AFreshButtonPartIsTwentyByTwentyFiveAndNeverNarrowerThanFifteen)
   delete part;
 }
 
+TEST_F(EditBtn, AButtonPartForgetsAFocusControlThatGoes) {
+  auto* part = Place<TEsgEditButton>(plat::Bounds(150, 10, 20, 25));
+  auto* target = Place<plat::TEdit>(plat::Bounds(150, 60, 60, 24));
+  part->SetFocusControl(target);
+  delete target;
+  EXPECT_EQ(part->FocusControl(), nullptr);
+  Click(part);  // nothing left to focus: the press still works
+  EXPECT_FALSE(part->Focused());
+}
+
 TEST_F(EditBtn, FourAndTheLeftButtonGoingDownFireTheClick) {
   FEdit->SetFocus();
   Pump();
