@@ -46,12 +46,12 @@ bool TExtSpeedButton::PaintThemedFace(bool Pressed) {
 void TExtSpeedButton::PaintContent(bool Pressed) {
   plat::TCanvas& canvas = *Canvas();
   const int shift = Pressed ? 1 : 0;
-  plat::TBitmap* glyph = Glyph();
+  const plat::TBitmap* glyph = Glyph();
   if (!glyph->Empty()) {
-    // Centred when it fits, else from the corner.
-    glyph->SetTransparent(true);
-    canvas.Draw(std::max(0, (Width() - glyph->Width()) / 2) + shift, std::max(0, (Height() - glyph->Height()) / 2) + shift,
-                glyph);
+    // The first frame, centred when it fits, else from the corner.
+    const int width = glyph->Width() / NumGlyphs();
+    DrawGlyph({std::max(0, (Width() - width) / 2) + shift, std::max(0, (Height() - glyph->Height()) / 2) + shift}, 0,
+              !Enabled());
   }
   if (!Caption().empty()) {
     canvas.Font()->Assign(*Font());

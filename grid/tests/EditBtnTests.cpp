@@ -308,5 +308,34 @@ TEST_F(ExtSpeedButtonLook, WithoutAStyleItIsAClassicOrAFlatEdgePushedWhileHeld) 
   }
 }
 
+TEST_F(ExtSpeedButtonLook, OnlyTheGlyphsFirstFrameIsDrawnCentredAndShiftedWhenPressed) {
+  // Two frames of 2 x 3 on a red ground (its bottom-left pixel: transparent),
+  // each with one black pixel.
+  plat::TBitmap glyph;
+  glyph.SetSize(4, 3);
+  glyph.Canvas()->Brush()->SetColor(plat::clRed);
+  glyph.Canvas()->FillRect(plat::TRect(0, 0, 4, 3));
+  glyph.Canvas()->SetPixels(1, 0, plat::clBlack);
+  glyph.Canvas()->SetPixels(3, 0, plat::clBlack);
+  auto* button = Place<TExtSpeedButton>(plat::Bounds(10, 10, 6, 7));
+  button->SetFlat(true);
+  button->SetGlyph(&glyph);
+  button->SetNumGlyphs(2);
+  Pump();
+  EXPECT_EQ(Picture(button), (std::vector<std::string>{
+                                 "wwwwws",
+                                 "w....s",
+                                 "w..#.s",
+                                 "w....s",
+                                 "w....s",
+                                 "w....s",
+                                 "ssssss",
+                             }));
+  const plat::TPoint at = Hold(button);
+  EXPECT_EQ(Picture(button)[3], "s...#w");
+  plat::InjectMouseUp(at);
+  Pump();
+}
+
 }  // namespace
 }  // namespace zorbit
