@@ -7,6 +7,7 @@
 #include "app/StringTable.h"
 #include "app/gnugettext.h"
 #include "extgrid/ExtGridClasses.h"
+#include "grid/EditBtnClasses.h"
 #include "grid/MarkupLabelClasses.h"
 #include "grid/SpinEditClasses.h"
 #include "platform/ui/ClassLibrary.h"
@@ -28,6 +29,7 @@ TProgramUnits::TProgramUnits() {
   RegisterSkinClasses();
   RegisterMarkupLabelClass();
   RegisterSpinEditClasses();
+  RegisterEditBtnClasses();
   RegisterExtGridClasses();
   plat::RegisterHelpControl();
   // The debug log's header describes the help control, so it is found first.

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "grid/detail/SpinSteps.h"
+#include "grid/detail/SystemFontHeight.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/rtl/Conversions.h"
@@ -39,17 +40,6 @@ T Clamped(T Value, T Min, T Max) {
 template <typename T>
 bool Outside(T Value, T Min, T Max) {
   return Min != Max && Clamped(Value, Min, Max) != Value;
-}
-
-// The height of the system font's characters.
-int SystemFontHeight() {
-  const plat::HDC dc = plat::GetDC(nullptr);
-  const plat::HGDIOBJ old = plat::SelectObject(dc, plat::GetStockObject(plat::SYSTEM_FONT));
-  plat::TEXTMETRICA metrics{};
-  plat::GetTextMetrics(dc, &metrics);
-  plat::SelectObject(dc, old);
-  plat::ReleaseDC(nullptr, dc);
-  return metrics.tmHeight;
 }
 
 }  // namespace
@@ -296,7 +286,7 @@ void TEsgSpinEdit::SetFormattingRect() {
 int TEsgSpinEdit::MinHeight() {
   plat::TFontMeasure measure(Font());
   const int fontHeight = measure.TextHeight();
-  int height = std::min(SystemFontHeight(), fontHeight) / 4 + fontHeight + 2;
+  int height = std::min(detail::SystemFontHeight(), fontHeight) / 4 + fontHeight + 2;
   if (BorderStyle() == plat::TBorderStyle::bsSingle) height += 4 * plat::GetSystemMetrics(plat::SM_CYBORDER);
   return height;
 }

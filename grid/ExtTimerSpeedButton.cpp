@@ -1,5 +1,6 @@
 #include "grid/ExtTimerSpeedButton.h"
 
+#include "grid/detail/ThemeDataScope.h"
 #include "platform/gdi/StandardLooks.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/ThemeServices.h"
@@ -26,22 +27,6 @@ int SpinPart(TExtButtonDirection Direction) {
 constexpr int kSpinNormal = 1;
 constexpr int kSpinHot = 2;
 constexpr int kSpinPressed = 3;
-
-// Closes theme data on every way out.
-class TThemeDataScope {
- public:
-  TThemeDataScope(plat::HWND Window, const plat::WideString& ClassList)
-      : FTheme(plat::OpenThemeData(Window, ClassList)) {}
-  ~TThemeDataScope() {
-    if (FTheme) plat::CloseThemeData(FTheme);
-  }
-  TThemeDataScope(const TThemeDataScope&) = delete;
-  TThemeDataScope& operator=(const TThemeDataScope&) = delete;
-  plat::HTHEME Theme() const { return FTheme; }
-
- private:
-  plat::HTHEME FTheme;
-};
 
 }  // namespace
 
@@ -140,7 +125,7 @@ void TExtTimerSpeedButton::WndProc(plat::TMessage& Message) {
 
 bool TExtTimerSpeedButton::PaintThemed() {
   if (!FThemed || !plat::IsThemeActive() || !Parent()) return false;
-  const TThemeDataScope theme(Parent()->Handle(), u"spin");
+  const detail::TThemeDataScope theme(Parent()->Handle(), u"spin");
   if (!theme.Theme()) return false;
   const int state = State() == plat::TButtonState::bsDown ? kSpinPressed : (FMouseOver ? kSpinHot : kSpinNormal);
   const plat::TRect rect = ClientRect();

@@ -39,26 +39,6 @@ class SpinButton : public testing::SpinFormTest {
     plat::InjectKeyPress(VirtualKey);
     Pump();
   }
-  // A control's pixels as rows of characters: '#' black, '.' the face,
-  // 'w' light and 's' dark edges, 'k' the outer shadow, 'l' the inner light.
-  static std::vector<std::string> Picture(plat::TControl* Control) {
-    const std::map<plat::COLORREF, char> names{
-        {plat::ColorToColorRef(plat::clBlack), '#'},        {plat::ColorToColorRef(plat::clBtnFace), '.'},
-        {plat::ColorToColorRef(plat::clBtnHighlight), 'w'}, {plat::ColorToColorRef(plat::clBtnShadow), 's'},
-        {plat::ColorToColorRef(plat::cl3DDkShadow), 'k'},   {plat::ColorToColorRef(plat::cl3DLight), 'l'},
-    };
-    std::vector<std::string> rows;
-    for (int y = 0; y < Control->Height(); ++y) {
-      std::string row;
-      for (int x = 0; x < Control->Width(); ++x) {
-        const auto found = names.find(PixelAt(Control, {x, y}));
-        row += found == names.end() ? '?' : found->second;
-      }
-      rows.push_back(row);
-    }
-    return rows;
-  }
-
   std::vector<std::string> FLog;
 };
 

@@ -1,7 +1,13 @@
 #pragma once
 // The spin editor tests' common ground: a shown form on the headless
 // display to place spin editors on, the pointer parked away from it, and
-// the steps of a held mouse button on the virtual clock.
+// the steps of a held mouse button on the virtual clock, and a control's
+// pixels as an ASCII picture.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/gdi/Colors.h"
 #include "platform/ui/TForm.h"
 #include "platform/win/InputInjection.h"
 #include "testing/FormTest.h"
@@ -48,6 +54,27 @@ class SpinFormTest : public FormTest {
     Pump();
     return at;
   }
+
+  // A control's pixels as rows of characters: '#' black, '.' the face,
+  // 'w' light and 's' dark edges, 'k' the outer shadow, 'l' the inner light.
+  static std::vector<std::string> Picture(plat::TControl* Control) {
+    const std::map<plat::COLORREF, char> names{
+        {plat::ColorToColorRef(plat::clBlack), '#'},        {plat::ColorToColorRef(plat::clBtnFace), '.'},
+        {plat::ColorToColorRef(plat::clBtnHighlight), 'w'}, {plat::ColorToColorRef(plat::clBtnShadow), 's'},
+        {plat::ColorToColorRef(plat::cl3DDkShadow), 'k'},   {plat::ColorToColorRef(plat::cl3DLight), 'l'},
+    };
+    std::vector<std::string> rows;
+    for (int y = 0; y < Control->Height(); ++y) {
+      std::string row;
+      for (int x = 0; x < Control->Width(); ++x) {
+        const auto found = names.find(PixelAt(Control, {x, y}));
+        row += found == names.end() ? '?' : found->second;
+      }
+      rows.push_back(row);
+    }
+    return rows;
+  }
+
 
   plat::TForm* FForm = nullptr;
 };

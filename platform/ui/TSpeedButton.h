@@ -60,8 +60,11 @@ class TSpeedButton : public TGraphicControl {
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void WndProc(TMessage& Message) override;
 
- private:
+  // Draws frame Frame of the glyph at At without its transparent colour;
+  // Greyed embosses it. For descendants that lay out their own face.
   void DrawGlyph(TPoint At, int Frame, bool Greyed);
+
+ private:
   void ButtonPressed(TSpeedButton* Sender);
 
   std::unique_ptr<TBitmap> FGlyph;
