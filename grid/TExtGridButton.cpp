@@ -3,7 +3,6 @@
 #include "grid/TExtGridButtonActionLink.h"
 #include "grid/detail/ExtGridButtonColors.h"
 #include "grid/detail/GlyphShades.h"
-#include "platform/ui/Accelerators.h"
 #include "platform/ui/ControlMessages.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TPopupMenu.h"
@@ -263,8 +262,7 @@ void TExtGridButton::WndProc(plat::TMessage& Message) {
       }
       return;
     case plat::CM_DIALOGCHAR:
-      if (plat::IsAccel(static_cast<char32_t>(Message.WParam), Caption()) && Enabled() && Visible() && Parent() &&
-          Parent()->Showing()) {
+      if (IsDialogCharFor(Message)) {
         Click();
         Message.Result = 1;
         return;

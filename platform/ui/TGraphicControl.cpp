@@ -1,6 +1,9 @@
 #include "platform/ui/TGraphicControl.h"
 
+#include "platform/ui/Accelerators.h"
+#include "platform/ui/ControlMessages.h"
 #include "platform/ui/TControlCanvas.h"
+#include "platform/ui/TWinControl.h"
 
 namespace plat {
 
@@ -10,6 +13,11 @@ TGraphicControl::TGraphicControl(TComponent* AOwner)
 TGraphicControl::~TGraphicControl() = default;
 
 TCanvas* TGraphicControl::Canvas() const { return FCanvas.get(); }
+
+bool TGraphicControl::IsDialogCharFor(const TMessage& Message) {
+  return Message.Msg == CM_DIALOGCHAR && IsAccel(static_cast<char32_t>(Message.WParam), Caption()) && Enabled() &&
+         Visible() && Parent() && Parent()->Showing();
+}
 
 void TGraphicControl::WndProc(TMessage& Message) {
   if (Message.Msg == WM_PAINT && Message.WParam) {

@@ -22,6 +22,9 @@ class TGraphicControl : public TControl {
   // Valid while painting: a canvas on the parent's DC, placed and clipped
   // to the control.
   TCanvas* Canvas() const;
+  // Whether a CM_DIALOGCHAR carries this control's caption accelerator
+  // while the control can act on it: enabled, visible, its parent showing.
+  bool IsDialogCharFor(const TMessage& Message);
 
  private:
   std::unique_ptr<TControlCanvas> FCanvas;

@@ -6,7 +6,6 @@
 #include "platform/gdi/DrawText.h"
 #include "platform/gdi/StandardLooks.h"
 #include "platform/gdi/TCanvas.h"
-#include "platform/ui/Accelerators.h"
 #include "platform/ui/ControlPaint.h"
 #include "platform/ui/TWinControl.h"
 
@@ -168,8 +167,7 @@ void TSpeedButton::WndProc(TMessage& Message) {
       }
       return;
     case CM_DIALOGCHAR:
-      if (IsAccel(static_cast<char32_t>(Message.WParam), Caption()) && Enabled() && Visible() && Parent() &&
-          Parent()->Showing()) {
+      if (IsDialogCharFor(Message)) {
         Click();
         Message.Result = 1;
         return;
