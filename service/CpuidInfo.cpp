@@ -152,6 +152,14 @@ plat::String WithExtremeEdition(const plat::String& Brand) {
 
 }  // namespace
 
+TProcessorSignature DecodeProcessorSignature(std::uint32_t Eax) {
+  const std::uint32_t baseFamily = Bits(Eax, 8, 11);
+  const std::uint32_t baseModel = Bits(Eax, 4, 7);
+  const bool extended = baseFamily == 6 || baseFamily == 15;
+  return {baseFamily == 15 ? baseFamily + Bits(Eax, 20, 27) : baseFamily,
+          extended ? (Bits(Eax, 16, 19) << 4) | baseModel : baseModel};
+}
+
 TCpuidRegisters ExecuteCpuid(const IpfqServPtr& Serv, std::uint32_t Leaf) {
   return ReadRegisters(QueryInfo(Serv, "cpuid", "CPUID_EXECUTE_COMMAND", LeafItem(Leaf)));
 }

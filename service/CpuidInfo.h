@@ -30,6 +30,15 @@ enum TCpuidField {
   CpuidThirdLevelField = 22,   // third-level cache, KB
 };
 
+// Family and model of a leaf-1 signature as processors are known by them: a
+// base family of 15 has the extended family added, and base families 6 and
+// 15 take the extended model as the model's high digit.
+struct TProcessorSignature {
+  std::uint32_t Family = 0;
+  std::uint32_t Model = 0;
+};
+TProcessorSignature DecodeProcessorSignature(std::uint32_t Eax);
+
 // One leaf; registers the reply lacks or cannot be read in read as 0.
 TCpuidRegisters ExecuteCpuid(const IpfqServPtr& Serv, std::uint32_t Leaf);
 // A numeric field; 0 when unreadable as a 32-bit number.

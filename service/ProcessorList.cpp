@@ -58,12 +58,11 @@ plat::String BaseClock(const plat::String& ExtClock) {
 }
 
 plat::String BusSpeedText(const IpfqServPtr& Serv, const plat::String& Brand, const plat::String& ExtClock) {
-  const std::uint32_t signature = ExecuteCpuid(Serv, 1).EAX;  // leaf 1: family, model and stepping
-  const std::uint32_t family = (signature >> 8) & 0xF;
-  const std::uint32_t model = (signature >> 4) & 0xF;
+  const auto [family, model] = DecodeProcessorSignature(ExecuteCpuid(Serv, 1).EAX);
   const bool intel = plat::Pos("INTEL", plat::UpperCase(Brand)) > 0;
-  // Intel's quad-pumped buses: Pentium M (model 9, 13) and Core (14, 15) of
-  // family 6, and every processor of family 15.
+  // Intel's quad-pumped buses: Pentium M (models 9, 13) and Core (14, 15) of
+  // family 6, and every processor of family 15. The later models of family 6,
+  // whose low digit may repeat these, and the families above 15 run no such bus.
   const bool quadPumped = (family == 6 && intel && (model == 9 || (model >= 13 && model <= 15))) || family == 15;
   if (family == 15 && !intel) return {};
   // Kept to 16 bits like the field it came from; unsigned, so a wild value wraps instead of overflowing.

@@ -379,6 +379,17 @@ TEST_F(CpuidTest, BusSpeedsSocketsAndHyperTransport) {
       {"Intel(R) Pentium(R) 4 CPU 2.80GHz", 0xF29, {{"ExtClock", "533"}}, "133", "533 <MHz>", "", "0"},
       {"Intel(R) Pentium(R) 4 CPU 3.20GHz", 0xF41, {{"ExtClock", "400"}}, "100", "400 <MHz>", "", "0"},
       {"Intel(R) Xeon(TM) CPU 3.20GHz", 0xF4A, {{"ExtClock", "266"}}, "266", "1067 <MHz>", "", "0"},
+      // Later models of family 6 repeat those low digits under extended ones
+      // and run no such bus: Skylake (0x5E), Kaby Lake (0x8E), Raptor Lake (0xBF).
+      {"Intel(R) Core(TM) i5-6500 CPU @ 3.20GHz", 0x506E3, {{"ExtClock", "100"}}, "100", "100 <MHz>", "", "0"},
+      {"Intel(R) Core(TM) i7-8550U CPU @ 1.80GHz", 0x806EA, {{"ExtClock", "100"}}, "100", "100 <MHz>", "", "0"},
+      {"13th Gen Intel(R) Core(TM) i7-13700", 0xB06F2, {{"ExtClock", "100"}}, "100", "100 <MHz>", "", "0"},
+      {"Intel(R) Core(TM)2 Duo CPU P8600 @ 2.40GHz", 0x1067A, {{"ExtClock", "266"}}, "266", "266 <MHz>", "", "0"},
+      // The extended family counts only above base family 15.
+      {"Genuine Intel(R) CPU T2400 @ 1.83GHz", 0x0F006E8, {{"ExtClock", "166"}}, "166", "667 <MHz>", "", "0"},
+      // AMD's families above 15 (here 0x17 and 0x19) show their clock as it is.
+      {"AMD Ryzen 5 3600 6-Core Processor", 0x870F10, {{"ExtClock", "100"}}, "100", "100 <MHz>", "", "0"},
+      {"AMD Ryzen 7 5800U with Radeon Graphics", 0xA50F00, {{"ExtClock", "100"}}, "100", "100 <MHz>", "", "0"},
       // A family-15 processor of another maker shows no bus speed.
       {"AMD Athlon(tm) 64 Processor 3200+",
        0xFF0,
@@ -433,6 +444,31 @@ TEST_F(CpuidTest, BusSpeedsSocketsAndHyperTransport) {
     EXPECT_EQ(InstanceValues(processors, "BusSpeed"), Strings{c.BusSpeed});
     EXPECT_EQ(InstanceValues(processors, "FormFactor"), Strings{c.FormFactor});
     EXPECT_EQ(InstanceValues(processors, "HyperTransportStatus"), Strings{c.HyperTransport});
+  }
+}
+
+TEST(ProcessorSignature, FamilyAndModelWithTheirExtendedFields) {
+  const struct {
+    std::uint32_t Eax, Family, Model;
+  } cases[] = {
+      {0x000006F6, 6, 0x0F},      // Core 2 (Merom): no extended bits
+      {0x000006D8, 6, 0x0D},      // Pentium M (Dothan)
+      {0x00010676, 6, 0x17},      // Core 2 (Penryn)
+      {0x000806EA, 6, 0x8E},      // Kaby Lake
+      {0x000B06F2, 6, 0xBF},      // Raptor Lake
+      {0x0FF006F6, 6, 0x0F},      // the extended family counts only with base family 15
+      {0x00000F41, 15, 0x04},     // Pentium 4 (Prescott)
+      {0x00040F32, 15, 0x43},     // Athlon 64 X2: family 15 takes the extended model too
+      {0x00870F10, 0x17, 0x71},   // Zen 2
+      {0x00A50F00, 0x19, 0x50},   // Zen 3
+      {0x0FFF0FFF, 0x10E, 0xFF},  // every field at its widest
+      {0x000F0543, 5, 0x04},      // other families keep the base model
+      {0x00000000, 0, 0},
+  };
+  for (const auto& c : cases) {
+    const TProcessorSignature signature = DecodeProcessorSignature(c.Eax);
+    EXPECT_EQ(signature.Family, c.Family) << std::hex << c.Eax;
+    EXPECT_EQ(signature.Model, c.Model) << std::hex << c.Eax;
   }
 }
 
