@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <deque>
+#include <limits>
+#include <optional>
 
 #include "app/StringTable.h"
 #include "app/Translate.h"
@@ -264,6 +266,28 @@ TInfoPage NetworkPage(const IpfqServPtr& Serv) {
 
 namespace {
 
+// The arrays' capacities together; unknown when one of them is, or when the
+// sum does not fit in 64 bits.
+std::optional<std::uint64_t> TotalArrayCapacity(const std::deque<plat::TStringList>& Arrays) {
+  std::uint64_t total = 0;
+  for (const plat::TStringList& array : Arrays) {
+    const std::optional<std::uint64_t> capacity =
+        ArrayCapacityBytes(static_cast<std::uint32_t>(IntValue(array, "MaximumCapacity")),
+                           static_cast<std::uint64_t>(IntValue(array, "ExtendedMaximumCapacity")));
+    if (!capacity || *capacity > std::numeric_limits<std::uint64_t>::max() - total) return std::nullopt;
+    total += *capacity;
+  }
+  return total;
+}
+
+// The devices of every array; each count is a word.
+std::int64_t TotalArrayDevices(const std::deque<plat::TStringList>& Arrays) {
+  std::int64_t total = 0;
+  for (const plat::TStringList& array : Arrays)
+    total += static_cast<std::uint16_t>(IntValue(array, "NumberOfMemoryDevices"));
+  return total;
+}
+
 std::vector<TInfoRow> MemoryRows(const IpfqServPtr& Serv) {
   plat::TStringList controllers, modules, arrays, devices;
   GetSmbiosStructures(Serv, "Memory Controller", controllers);
@@ -281,22 +305,18 @@ std::vector<TInfoRow> MemoryRows(const IpfqServPtr& Serv) {
   const std::deque<plat::TStringList> deviceList = Instances(devices);
   for (const plat::TStringList& device : deviceList) {
     const auto size = static_cast<std::uint16_t>(IntValue(device, "Size"));
-    total += DeviceSizeValue(size);
-    slots.push_back({slotName(static_cast<int>(slots.size()) + 1), DeviceSizeText(size)});
+    const auto extendedSize = static_cast<std::uint32_t>(IntValue(device, "ExtendedSize"));
+    total += DeviceSizeValue(size, extendedSize);
+    slots.push_back({slotName(static_cast<int>(slots.size()) + 1), DeviceSizeText(size, extendedSize)});
   }
   std::vector<TInfoRow> rows;
   if (total != 0) {
-    const std::int64_t count = IntText(PickValue(arrays, "NumberOfMemoryDevices"));
-    const plat::String capacity =
-        ArrayCapacityText(static_cast<std::uint32_t>(IntText(PickValue(arrays, "MaximumCapacity"))));
-    const std::size_t blank = capacity.find(' ');
-    const std::int64_t number = blank == plat::String::npos ? 0 : IntText(capacity.substr(0, blank));
-    const plat::String unit = blank == plat::String::npos ? plat::String() : capacity.substr(blank + 1);
+    const std::deque<plat::TStringList> arrayList = Instances(arrays);
     rows.push_back({InfoCaption("Current Memory"), std::to_string(total) + " MB"});
-    rows.push_back({InfoCaption("Support Maximum Memory Size"), std::to_string(number * count) + " " + unit});
+    rows.push_back({InfoCaption("Support Maximum Memory Size"), ArrayCapacityText(TotalArrayCapacity(arrayList))});
     rows.push_back({InfoCaption("Supported Types"),
                     MemoryTypeText(static_cast<std::uint8_t>(IntValue(deviceList.front(), "MemoryType")))});
-    rows.push_back({InfoCaption("Memory Slots"), std::to_string(count)});
+    rows.push_back({InfoCaption("Memory Slots"), std::to_string(TotalArrayDevices(arrayList))});
   } else {
     const std::deque<plat::TStringList> controllerList = Instances(controllers);
     if (controllerList.empty()) return {};

@@ -7,8 +7,10 @@
 //
 // Promises: no request raises to the caller; an empty or missing reply
 // gives rows with empty values, and a list without instances gives no
-// rows. Sizes are summed in 64 bits. A processor id too short to hold the
-// stepping gives stepping 0.
+// rows. Sizes are summed in 64 bits; the memory arrays' capacities add up
+// to the maximum, which is unknown when one of them is or when the sum
+// passes 64 bits. A processor id too short to hold the stepping gives
+// stepping 0.
 #include <cstdint>
 #include <vector>
 

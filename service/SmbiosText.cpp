@@ -36,8 +36,8 @@ constexpr std::array<const char*, 22> ProcessorUpgradeNames = {
     "Socket LGA775",           // 21
 };
 
-// Indexed by code; codes 0 and 1 read as "Other".
-constexpr std::array<const char*, 21> MemoryTypeNames = {
+// Indexed by code; codes 0 and 1 and the reserved ones read as "Other".
+constexpr std::array<const char*, 38> MemoryTypeNames = {
     nullptr,
     "Other",         // 1
     "Unknown",       // 2
@@ -59,6 +59,23 @@ constexpr std::array<const char*, 21> MemoryTypeNames = {
     "DDR",           // 18
     "DDR2",          // 19
     "DDR2 FB-DIMM",  // 20
+    nullptr,         // 21 to 23 reserved
+    nullptr,
+    nullptr,
+    "DDR3",                         // 24
+    "FBD2",                         // 25
+    "DDR4",                         // 26
+    "LPDDR",                        // 27
+    "LPDDR2",                       // 28
+    "LPDDR3",                       // 29
+    "LPDDR4",                       // 30
+    "Logical non-volatile device",  // 31
+    "HBM",                          // 32
+    "HBM2",                         // 33
+    "DDR5",                         // 34
+    "LPDDR5",                       // 35
+    "HBM3",                         // 36
+    "MRDIMM",                       // 37
 };
 
 // Bits 5 to 10 of the supported-memory-types word.
@@ -68,12 +85,19 @@ constexpr std::array<const char*, 6> SupportedMemoryTypeNames = {"Parity", "ECC"
 constexpr std::uint8_t ModuleNotDeterminable = 125;
 constexpr std::uint8_t ModuleDisabled = 126;
 constexpr std::uint8_t ModuleNotInstalled = 127;
-constexpr std::uint32_t ArrayCapacityUnknown = 0x80000000u;
+constexpr std::uint32_t ArrayCapacityInExtendedField = 0x80000000u;
 constexpr std::uint16_t DeviceSizeUnknown = 0xFFFF;
 constexpr std::uint16_t DeviceSizeInKB = 0x8000;
+constexpr std::uint16_t DeviceSizeInExtendedField = 0x7FFF;
+constexpr std::uint32_t ExtendedDeviceSizeMask = 0x7FFFFFFF;  // bit 31 is reserved
 
 plat::String SizeText(std::uint64_t Value, const char* Unit) {
   return std::to_string(Value) + " " + LocalizeText(Unit);
+}
+
+// The device's size word, or the extended size in MB that 0x7FFF stands for.
+std::uint32_t ExtendedDeviceSizeMB(std::uint16_t Size, std::uint32_t ExtendedSize) {
+  return Size == DeviceSizeInExtendedField ? ExtendedSize & ExtendedDeviceSizeMask : 0;
 }
 
 }  // namespace
@@ -119,20 +143,29 @@ std::int64_t ModuleSizeMB(std::uint8_t Size) {
   return std::int64_t{1} << (Size & 0x1F);
 }
 
-plat::String ArrayCapacityText(std::uint32_t CapacityKB) {
-  if (CapacityKB == ArrayCapacityUnknown) return LocalizeText("Unknown");
-  if ((CapacityKB & 0xFFFFF) == 0) return SizeText(CapacityKB >> 20, "GB");
-  if ((CapacityKB & 0x3FF) != 0) return SizeText(CapacityKB, "KB");
-  return SizeText(CapacityKB >> 10, "MB");
+std::optional<std::uint64_t> ArrayCapacityBytes(std::uint32_t CapacityKB, std::uint64_t ExtendedCapacity) {
+  if (CapacityKB != ArrayCapacityInExtendedField) return std::uint64_t{CapacityKB} * 1024;
+  if (ExtendedCapacity == 0) return std::nullopt;
+  return ExtendedCapacity;
 }
 
-int DeviceSizeValue(std::uint16_t Size) {
+plat::String ArrayCapacityText(std::optional<std::uint64_t> Bytes) {
+  if (!Bytes) return LocalizeText("Unknown");
+  if ((*Bytes & 0x3FFFFFFF) == 0) return SizeText(*Bytes >> 30, "GB");
+  if ((*Bytes & 0xFFFFF) == 0) return SizeText(*Bytes >> 20, "MB");
+  if ((*Bytes & 0x3FF) == 0) return SizeText(*Bytes >> 10, "KB");
+  return SizeText(*Bytes, "Bytes");
+}
+
+int DeviceSizeValue(std::uint16_t Size, std::uint32_t ExtendedSize) {
+  if (const std::uint32_t extended = ExtendedDeviceSizeMB(Size, ExtendedSize)) return static_cast<int>(extended);
   if (Size == 0 || Size == DeviceSizeUnknown) return 0;
   if ((Size & DeviceSizeInKB) != 0) return (Size & 0x7FFF) / 1024;
   return Size;
 }
 
-plat::String DeviceSizeText(std::uint16_t Size) {
+plat::String DeviceSizeText(std::uint16_t Size, std::uint32_t ExtendedSize) {
+  if (const std::uint32_t extended = ExtendedDeviceSizeMB(Size, ExtendedSize)) return SizeText(extended, "MB");
   if (Size == 0) return LocalizeText("No Module Installed");
   if (Size == DeviceSizeUnknown) return LocalizeText("Unknown");
   if ((Size & DeviceSizeInKB) != 0) return SizeText(Size & 0x7FFFu, "KB");
@@ -140,7 +173,7 @@ plat::String DeviceSizeText(std::uint16_t Size) {
 }
 
 plat::String MemoryTypeText(std::uint8_t Type) {
-  if (Type < 2 || Type >= MemoryTypeNames.size()) return LocalizeText("Other");
+  if (Type < 2 || Type >= MemoryTypeNames.size() || MemoryTypeNames[Type] == nullptr) return LocalizeText("Other");
   return LocalizeText(MemoryTypeNames[Type]);
 }
 

@@ -3,6 +3,7 @@
 // shows. Every word is looked up in the string table's section "General"
 // with the English word as key, so a language pack can translate it.
 #include <cstdint>
+#include <optional>
 
 #include "platform/rtl/Types.h"
 
@@ -28,15 +29,22 @@ plat::String ModuleInstalledSizeText(std::uint8_t Size);
 // The module's size in MB (up to 2^31, so 64 bits to keep sums whole); 0 for
 // codes 125 to 127 of the low seven bits.
 std::int64_t ModuleSizeMB(std::uint8_t Size);
-// The maximum capacity of a memory array, given in KB, in GB, MB or KB,
-// whichever divides it evenly; 0x80000000 is "Unknown".
-plat::String ArrayCapacityText(std::uint32_t CapacityKB);
+// The maximum capacity of a memory array in bytes: its 32-bit field in KB,
+// or, when that holds 0x80000000, the 64-bit extended capacity in bytes;
+// none when the extended capacity is 0 as well (unknown, or a table from
+// before the extended field).
+std::optional<std::uint64_t> ArrayCapacityBytes(std::uint32_t CapacityKB, std::uint64_t ExtendedCapacity);
+// A capacity in GB, MB, KB or bytes, the largest unit that divides it
+// evenly; none is "Unknown".
+plat::String ArrayCapacityText(std::optional<std::uint64_t> Bytes);
 // A memory device's size word in MB: 0 for 0 and 0xFFFF; with bit 15 set the
-// low 15 bits are KB (whole MB of them).
-int DeviceSizeValue(std::uint16_t Size);
-// The same word as text: "No Module Installed", "Unknown", KB or MB.
-plat::String DeviceSizeText(std::uint16_t Size);
-// The memory device type of codes 2 to 20; "Other" for any other code.
+// low 15 bits are KB (whole MB of them); 0x7FFF stands for the extended size
+// (bits 0 to 30, MB) unless that is 0, as in tables from before the field.
+int DeviceSizeValue(std::uint16_t Size, std::uint32_t ExtendedSize);
+// The same as text: "No Module Installed", "Unknown", KB or MB.
+plat::String DeviceSizeText(std::uint16_t Size, std::uint32_t ExtendedSize);
+// The memory device type of codes 2 to 20 and 24 to 37; "Other" for any
+// other code, the reserved 21 to 23 among them.
 plat::String MemoryTypeText(std::uint8_t Type);
 
 struct TByteSizeText {

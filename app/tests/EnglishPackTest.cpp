@@ -9,6 +9,7 @@
 #include "app/StringTable.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/RtlConsts.h"
+#include "service/SmbiosText.h"
 
 namespace {
 
@@ -74,6 +75,13 @@ TEST_F(EnglishPackTest, EveryPlainRuntimeTextHasAnEntry) {
     const std::string text = rec->Text;
     if (text.find('%') != std::string::npos || text.find('\n') != std::string::npos) continue;
     EXPECT_TRUE(HasKey("General", text)) << text;
+  }
+}
+
+TEST_F(EnglishPackTest, EveryMemoryTypeHasAnEntry) {
+  for (unsigned code = 0; code <= 0xFF; ++code) {
+    const std::string text = zorbit::MemoryTypeText(static_cast<std::uint8_t>(code));
+    EXPECT_TRUE(HasKey("General", text)) << code << " " << text;
   }
 }
 

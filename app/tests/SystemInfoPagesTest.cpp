@@ -59,6 +59,10 @@ class SystemInfoPagesTest : public StandInWindowTest {
     zorbit::testing::WriteFileContent(profile, nlohmann::json{{"entries", Entries}}.dump());
     StartService("{}", {"--profile", profile});
   }
+  // One of the machines modelled on real ones' tables.
+  void StartMachineFile(const std::string& Name) {
+    StartService("{}", {"--profile", zorbit::testing::SourcePath("app/tests/data/machines/" + Name + ".json")});
+  }
   static nlohmann::json Structures(const std::string& Name, const std::vector<nlohmann::json>& Replies, int FirstHandle) {
     nlohmann::json entries = nlohmann::json::array();
     std::string handles;
@@ -225,10 +229,113 @@ TEST_F(SystemInfoPagesTest, MemoryFromTheDevices) {
   const TRows rows = RowsOf(MemoryPage(ServLink()).Groups[0]);
   ASSERT_EQ(rows.size(), 6u);
   EXPECT_EQ(rows[0], (std::pair<std::string, std::string>{"Current Memory", "2048 MB  "}));
-  EXPECT_EQ(rows[1], (std::pair<std::string, std::string>{"Maximum Memory Size", "8 GB  "}));
+  // The array's capacity is the whole array's, not one slot's.
+  EXPECT_EQ(rows[1], (std::pair<std::string, std::string>{"Maximum Memory Size", "4 GB  "}));
   EXPECT_EQ(rows[3], (std::pair<std::string, std::string>{"Memory Slots", "2  "}));
   EXPECT_EQ(rows[4].first, "Slot 1");
   EXPECT_EQ(rows[5].first, "Slot 2");
+}
+
+TEST_F(SystemInfoPagesTest, MemoryOfTodaysMachines) {
+  const struct {
+    const char* Machine;
+    TRows Head;  // current, maximum, types, slots
+    std::vector<std::string> Slots;
+  } cases[] = {
+      {"laptop-2023",
+       {{"Current Memory", "16384 MB  "},
+        {"Maximum Memory Size", "64 GB  "},
+        {"Supported Types", "LPDDR5  "},
+        {"Memory Slots", "8  "}},
+       std::vector<std::string>(8, "2048 MB  ")},
+      {"desktop-2021",
+       {{"Current Memory", "32768 MB  "},
+        {"Maximum Memory Size", "128 GB  "},
+        {"Supported Types", "DDR4  "},
+        {"Memory Slots", "4  "}},
+       {"16384 MB  ", "No Module Installed  ", "16384 MB  ", "No Module Installed  "}},
+      // Two arrays of 4 TB each and 64 GB modules, all in the extended fields.
+      {"server-2socket",
+       {{"Current Memory", "524288 MB  "},
+        {"Maximum Memory Size", "8192 GB  "},
+        {"Supported Types", "DDR5  "},
+        {"Memory Slots", "16  "}},
+       {"65536 MB  ", "No Module Installed  ", "65536 MB  ", "No Module Installed  ", "65536 MB  ",
+        "No Module Installed  ", "65536 MB  ", "No Module Installed  ", "65536 MB  ", "No Module Installed  ",
+        "65536 MB  ", "No Module Installed  ", "65536 MB  ", "No Module Installed  ", "65536 MB  ",
+        "No Module Installed  "}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Machine);
+    StartMachineFile(c.Machine);
+    const TRows rows = RowsOf(MemoryPage(ServLink()).Groups[0]);
+    ASSERT_EQ(rows.size(), c.Head.size() + c.Slots.size());
+    EXPECT_EQ(TRows(rows.begin(), rows.begin() + 4), c.Head);
+    for (std::size_t i = 0; i < c.Slots.size(); ++i) {
+      EXPECT_EQ(rows[4 + i].first, "Slot " + std::to_string(i + 1));
+      EXPECT_EQ(rows[4 + i].second, c.Slots[i]) << i;
+    }
+  }
+}
+
+TEST_F(SystemInfoPagesTest, ProcessorOfTodaysMachines) {
+  const struct {
+    const char* Machine;
+    const char* Processor;
+    const char* BusSpeed;
+  } cases[] = {
+      {"laptop-2023", "13th Gen Intel(R) Core(TM) i7-1360P", "100 MHz  "},
+      {"desktop-2021", "AMD Ryzen 7 5800X 8-Core Processor", "100 MHz  "},
+      {"server-2socket", "Intel(R) Xeon(R) Gold 6430", "100 MHz  "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Machine);
+    StartMachineFile(c.Machine);
+    const TInfoPage page = ProcessorPage(ServLink());
+    EXPECT_TRUE(ValueOf(page, "Processor").starts_with(c.Processor)) << ValueOf(page, "Processor");
+    EXPECT_EQ(ValueOf(page, "Bus Speed"), c.BusSpeed);
+  }
+}
+
+TEST_F(SystemInfoPagesTest, TheMaximumIsTheSumOfTheArraysCapacities) {
+  const auto array = [](const char* Capacity, const char* Extended, const char* Devices) {
+    nlohmann::json reply{{"MaximumCapacity", Capacity}, {"NumberOfMemoryDevices", Devices}};
+    if (*Extended) reply["ExtendedMaximumCapacity"] = Extended;
+    return reply;
+  };
+  const struct {
+    const char* Name;
+    std::vector<nlohmann::json> Arrays;
+    const char* Maximum;
+    const char* Slots;
+  } cases[] = {
+      {"32 GB and 4 TB", {array("33554432", "", "2"), array("0x80000000", "4398046511104", "8")}, "4128 GB  ", "10  "},
+      {"KB and MB", {array("1536", "", "1"), array("1024", "", "1")}, "2560 KB  ", "2  "},
+      {"four arrays of three slots", std::vector<nlohmann::json>(4, array("16777216", "", "3")), "64 GB  ", "12  "},
+      // One array that cannot tell leaves the whole unknown.
+      {"extended 0", {array("33554432", "", "2"), array("0x80000000", "0", "2")}, "Unknown  ", "4  "},
+      {"no extended field", {array("0x80000000", "", "4")}, "Unknown  ", "4  "},
+      {"past 64 bits", {array("0x80000000", "0xFFFFFFFFFFFFFC00", "1"), array("1", "", "1")}, "Unknown  ", "2  "},
+      {"no array", {}, "0 GB  ", "0  "},
+      // Each count is a word.
+      {"wild counts", {array("1048576", "", "0x10002"), array("1048576", "", "65535")}, "2 GB  ", "65537  "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    nlohmann::json entries = Structures("Memory Device", {{{"Size", "1024"}, {"MemoryType", "0x1A"}}}, 1);
+    for (const auto& entry : Structures("Physical Memory Array", c.Arrays, 10)) entries.push_back(entry);
+    StartMachine(entries);
+    const TRows rows = RowsOf(MemoryPage(ServLink()).Groups[0]);
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[1], (std::pair<std::string, std::string>{"Maximum Memory Size", c.Maximum}));
+    EXPECT_EQ(rows[2], (std::pair<std::string, std::string>{"Supported Types", "DDR4  "}));
+    EXPECT_EQ(rows[3], (std::pair<std::string, std::string>{"Memory Slots", c.Slots}));
+  }
+}
+
+TEST_F(SystemInfoPagesTest, AnArrayOfUnknownCapacityIsSaidToBeUnknown) {
+  StartAwkward();
+  EXPECT_EQ(ValueOf(MemoryPage(ServLink()), "Maximum Memory Size"), "Unknown  ");
 }
 
 TEST_F(SystemInfoPagesTest, MemoryFromTheModulesSumsBeyondThirtyTwoBits) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <optional>
 
 #include "service/SmbiosText.h"
 #include "service/tests/HardwareTestSupport.h"
@@ -37,7 +38,7 @@ void ExpectTexts(const std::function<plat::String(unsigned)>& Convert, std::init
 TEST(LocalizeText, WithoutAStringTableTheEnglishTextStands) {
   AppHooks() = {};
   EXPECT_EQ(LocalizeText("Unknown"), "Unknown");
-  EXPECT_EQ(DeviceSizeText(512), "512 MB");
+  EXPECT_EQ(DeviceSizeText(512, 0), "512 MB");
 }
 
 TEST_P(SmbiosTextTest, LocalizeTextLooksUpSectionGeneral) {
@@ -82,6 +83,30 @@ TEST_P(SmbiosTextTest, MemoryTypeTableBoundaries) {
                                                                                         {255, "<Other>"}});
 }
 
+TEST_P(SmbiosTextTest, MemoryTypesOfTodaysTable) {
+  ExpectTexts([](unsigned v) { return MemoryTypeText(static_cast<std::uint8_t>(v)); },
+              {// 0x15 to 0x17 are reserved.
+               {0x15, "<Other>"},
+               {0x17, "<Other>"},
+               {0x18, "<DDR3>"},
+               {0x19, "<FBD2>"},
+               {0x1A, "<DDR4>"},
+               {0x1B, "<LPDDR>"},
+               {0x1C, "<LPDDR2>"},
+               {0x1D, "<LPDDR3>"},
+               {0x1E, "<LPDDR4>"},
+               {0x1F, "<Logical non-volatile device>"},
+               {0x20, "<HBM>"},
+               {0x21, "<HBM2>"},
+               {0x22, "<DDR5>"},
+               {0x23, "<LPDDR5>"},
+               {0x24, "<HBM3>"},
+               {0x25, "<MRDIMM>"},
+               // A code newer than the table.
+               {0x26, "<Other>"},
+               {0x7F, "<Other>"}});
+}
+
 TEST_P(SmbiosTextTest, SupportedMemoryTypes) {
   ExpectTexts([](unsigned v) { return MemoryTypesText(static_cast<std::uint16_t>(v)); },
               {{0, "<None>"},
@@ -122,38 +147,81 @@ TEST_P(SmbiosTextTest, ModuleSizeInMegabytes) {
 }
 
 TEST_P(SmbiosTextTest, ArrayCapacityPicksTheUnitThatDividesEvenly) {
-  ExpectTexts([](unsigned v) { return ArrayCapacityText(v); }, {{0x80000000u, "<Unknown>"},
-                                                                {0, "0 <GB>"},
-                                                                {4194304, "4 <GB>"},
-                                                                {134217728, "128 <GB>"},
-                                                                {1536, "1536 <KB>"},
-                                                                {524288, "512 <MB>"},
-                                                                {1, "1 <KB>"},
-                                                                {1024, "1 <MB>"},
-                                                                {0xFFF00000u, "4095 <GB>"},
-                                                                {0x80000400u, "2097153 <MB>"},
-                                                                {0x7FFFFFFFu, "2147483647 <KB>"},
-                                                                {0xFFFFFFFFu, "4294967295 <KB>"}});
+  ExpectTexts([](unsigned v) { return ArrayCapacityText(ArrayCapacityBytes(v, 0)); },
+              {{0x80000000u, "<Unknown>"},
+               {0, "0 <GB>"},
+               {4194304, "4 <GB>"},
+               {134217728, "128 <GB>"},
+               {1536, "1536 <KB>"},
+               {524288, "512 <MB>"},
+               {1, "1 <KB>"},
+               {1024, "1 <MB>"},
+               {0xFFF00000u, "4095 <GB>"},
+               {0x80000400u, "2097153 <MB>"},
+               {0x7FFFFFFFu, "2147483647 <KB>"},
+               {0xFFFFFFFFu, "4294967295 <KB>"}});
+}
+
+TEST_P(SmbiosTextTest, ArrayCapacityBeyondTwoTerabytesIsInTheExtendedField) {
+  constexpr std::uint64_t kGB = 1ull << 30;
+  const struct {
+    std::uint32_t CapacityKB;
+    std::uint64_t Extended;
+    std::optional<std::uint64_t> Bytes;
+    const char* Text;
+  } cases[] = {
+      // 0x80000000 hands over to the extended field; 0 there is unknown.
+      {0x80000000u, 0, std::nullopt, "<Unknown>"},
+      {0x80000000u, 4096 * kGB, 4096 * kGB, "4096 <GB>"},
+      {0x80000000u, 2048 * kGB, 2048 * kGB, "2048 <GB>"},
+      {0x80000000u, 3 * kGB + (1 << 20), 3 * kGB + (1 << 20), "3073 <MB>"},
+      {0x80000000u, 1025, 1025, "1025 <Bytes>"},
+      {0x80000000u, ~0ull, ~0ull, "18446744073709551615 <Bytes>"},
+      {0x80000000u, ~0ull << 30, ~0ull << 30, "17179869183 <GB>"},
+      // Any other capacity stands, whatever the extended field holds.
+      {0x7FFFFFFFu, 4096 * kGB, 0x7FFFFFFFull * 1024, "2147483647 <KB>"},
+      {0x80000001u, 4096 * kGB, 0x80000001ull * 1024, "2147483649 <KB>"},
+      {0, 4096 * kGB, 0, "0 <GB>"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ArrayCapacityBytes(c.CapacityKB, c.Extended), c.Bytes) << c.CapacityKB << " " << c.Extended;
+    EXPECT_EQ(ArrayCapacityText(c.Bytes), c.Text) << c.CapacityKB << " " << c.Extended;
+  }
 }
 
 TEST_P(SmbiosTextTest, DeviceSizeValueAndText) {
   struct Case {
     std::uint16_t Size;
+    std::uint32_t ExtendedSize;
     int Megabytes;
     const char* Text;
   };
-  const Case cases[] = {{0x0000, 0, "<No Module Installed>"},
-                        {0x0001, 1, "1 <MB>"},
-                        {0x0400, 1024, "1024 <MB>"},
-                        {0x7FFF, 32767, "32767 <MB>"},
-                        {0x8000, 0, "0 <KB>"},
-                        {0x8400, 1, "1024 <KB>"},
-                        {0x83FF, 0, "1023 <KB>"},
-                        {0xFFFE, 31, "32766 <KB>"},
-                        {0xFFFF, 0, "<Unknown>"}};
+  const Case cases[] = {{0x0000, 0, 0, "<No Module Installed>"},
+                        {0x0001, 0, 1, "1 <MB>"},
+                        {0x0400, 0, 1024, "1024 <MB>"},
+                        {0x7FFE, 0, 32766, "32766 <MB>"},
+                        {0x7FFF, 0, 32767, "32767 <MB>"},
+                        {0x8000, 0, 0, "0 <KB>"},
+                        {0x8400, 0, 1, "1024 <KB>"},
+                        {0x83FF, 0, 0, "1023 <KB>"},
+                        {0xFFFE, 0, 31, "32766 <KB>"},
+                        {0xFFFF, 0, 0, "<Unknown>"},
+                        // 0x7FFF hands over to the extended size in MB; 0 there, as in
+                        // tables from before the field, leaves the word standing.
+                        {0x7FFF, 32768, 32768, "32768 <MB>"},
+                        {0x7FFF, 65536, 65536, "65536 <MB>"},
+                        {0x7FFF, 0x7FFFFFFF, 0x7FFFFFFF, "2147483647 <MB>"},
+                        // Bit 31 is reserved.
+                        {0x7FFF, 0x80000000u, 32767, "32767 <MB>"},
+                        {0x7FFF, 0xFFFFFFFFu, 0x7FFFFFFF, "2147483647 <MB>"},
+                        // Any other word ignores the extended size.
+                        {0x7FFE, 65536, 32766, "32766 <MB>"},
+                        {0x0000, 65536, 0, "<No Module Installed>"},
+                        {0x8400, 65536, 1, "1024 <KB>"},
+                        {0xFFFF, 65536, 0, "<Unknown>"}};
   for (const Case& c : cases) {
-    EXPECT_EQ(DeviceSizeValue(c.Size), c.Megabytes) << c.Size;
-    EXPECT_EQ(DeviceSizeText(c.Size), c.Text) << c.Size;
+    EXPECT_EQ(DeviceSizeValue(c.Size, c.ExtendedSize), c.Megabytes) << c.Size << " " << c.ExtendedSize;
+    EXPECT_EQ(DeviceSizeText(c.Size, c.ExtendedSize), c.Text) << c.Size << " " << c.ExtendedSize;
   }
 }
 
