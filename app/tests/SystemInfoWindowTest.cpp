@@ -177,6 +177,25 @@ TEST_F(SystemInfoWindowTest, TheColumnsFitTheirTexts) {
   Screenshot(*FWindow, "system-info-network");
 }
 
+TEST_F(SystemInfoWindowTest, TheMemoryAndProcessorOfATwoSocketServer) {
+  // Two arrays of 4 TB and 64 GB DDR5 modules, all beyond the old fields.
+  Open("INV-0042", {"--profile", zorbit::testing::SourcePath("app/tests/data/machines/server-2socket.json")});
+  ShowPage(TfmSystemInfo::pgMemory);
+  const std::vector<std::string> rows = GridRows();
+  ASSERT_EQ(rows.size(), 4u + 16u);
+  EXPECT_EQ(rows[0], "Current Memory|524288 MB  ");
+  EXPECT_EQ(rows[1], "Maximum Memory Size|8192 GB  ");
+  EXPECT_EQ(rows[2], "Supported Types|DDR5  ");
+  EXPECT_EQ(rows[3], "Memory Slots|16  ");
+  EXPECT_EQ(rows[4], "Slot 1|65536 MB  ");
+  EXPECT_EQ(rows[19], "Slot 16|No Module Installed  ");
+  Screenshot(*FWindow, "system-info-memory");
+  ShowPage(TfmSystemInfo::pgProcessor);
+  EXPECT_EQ(GridRows()[1], "Bus Speed|100 MHz  ");
+  Screenshot(*FWindow, "system-info-processor");
+  EXPECT_TRUE(Exceptions().empty());
+}
+
 TEST_F(SystemInfoWindowTest, CopyPutsThePageOnTheClipboardAndIntoTheEditor) {
   Open();
   ShowPage(TfmSystemInfo::pgMemory);

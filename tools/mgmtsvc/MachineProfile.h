@@ -19,7 +19,8 @@
 // A reply is a text sent as it stands, or a value turned into comma text: an
 // object becomes its "name=value" items, an array its items, nested values
 // alike (so a multi-instance answer is an array of objects), numbers their
-// decimal text and booleans "True"/"False".
+// decimal text (whole numbers exact to 64 bits, so 64-bit SMBIOS fields fit)
+// and booleans "True"/"False".
 #include <memory>
 #include <mutex>
 #include <optional>

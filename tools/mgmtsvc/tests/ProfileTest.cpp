@@ -30,6 +30,7 @@ const char* kProfile = R"({
     {"module": "cpuid", "item": "CPUID_EXECUTE_COMMAND", "request": "EAX=0x00000001",
      "reply": {"EAX": "0x6F6", "EBX": "0x20800", "ECX": "0xE3BD", "EDX": "0xBFEBFBFF"}},
     {"module": "values", "reply": {"on": true, "off": false, "none": null, "ratio": 1.5, "list": ["a", "b c"]}},
+    {"module": "wide numbers", "reply": {"ExtendedMaximumCapacity": 4398046511104, "Largest": 18446744073709551615, "Smallest": -9223372036854775808}},
     {"module": "any item", "reply": "first"},
     {"module": "slow", "delay_ms": 300, "reply": "late"},
     {"command": "GetField", "module": "Fan", "item": "Speed", "reply": 3100}
@@ -65,6 +66,9 @@ TEST_F(ProfileAnswers, EntriesMatchByModuleItemAndRequest) {
       {"cpuid", "CPUID_EXECUTE_COMMAND", "EAX=0x00000001", "EAX=0x6F6,EBX=0x20800,ECX=0xE3BD,EDX=0xBFEBFBFF"},
       {"cpuid", "CPUID_EXECUTE_COMMAND", "EAX=0x00000001,nocache=true", ""},
       {"values", "", "", "on=True,off=False,none=,ratio=1.5,\"list=a,\"\"b c\"\"\""},
+      // Whole numbers stay exact up to 64 bits, as the extended SMBIOS fields need.
+      {"wide numbers", "", "",
+       "ExtendedMaximumCapacity=4398046511104,Largest=18446744073709551615,Smallest=-9223372036854775808"},
       {"any item", "whatever", "whatever=1", "first"},
       {"no such module", "", "", ""},
   };
