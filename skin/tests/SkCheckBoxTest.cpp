@@ -8,10 +8,12 @@
 #include <vector>
 
 #include "platform/gdi/TBitmap.h"
+#include "platform/ui/LayoutReader.h"
 #include "platform/ui/TForm.h"
 #include "platform/win/InputInjection.h"
 #include "platform/win/VirtualKeys.h"
 #include "skin/SkButton.h"
+#include "skin/SkinClasses.h"
 #include "skin/tests/ButtonSkins.h"
 #include "testing/FormTest.h"
 
@@ -105,6 +107,23 @@ TEST_F(SkCheckBox, OnClickOnlyForAChangeAndGreyedUnchecks) {
   FBox->SetState(plat::TCheckBoxState::cbGrayed);  // greyed is unchecked
   EXPECT_EQ(FBox->State(), plat::TCheckBoxState::cbUnchecked);
   EXPECT_EQ(FClicks, (std::vector<bool>{true, false}));
+}
+
+TEST_F(SkCheckBox, CheckedReadFromALayoutFiresNoClick) {
+  RegisterSkinClasses();
+  int clicks = 0;
+  plat::TLayoutHandlers handlers;
+  handlers.RegisterHandler("Clicked", [&clicks](plat::TObject*) { ++clicks; });
+  auto* form = new plat::TForm(plat::Application);
+  plat::ReadLayoutText(*form, R"({"Name": "fmLoaded", "Components": [
+      {"Class": "TskCheckBox", "Name": "cbLoaded", "OnClick": "Clicked", "Checked": true}]})",
+                       "Loaded", handlers);
+  auto* box = dynamic_cast<TskCheckBox*>(form->FindComponent("cbLoaded"));
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(box->Checked());
+  EXPECT_EQ(clicks, 0);
+  box->SetChecked(false);
+  EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(SkCheckBox, AutoSizeIsPictureCaptionAndEight) {

@@ -15,6 +15,7 @@
 #include "platform/win/WindowText.h"
 #include "platform/win/Windows.h"
 #include "platform/win/VirtualKeys.h"
+#include "skin/SkButton.h"
 #include "skin/SkMgr.h"
 #include "skin/SkThemes.h"
 #include "skin/SkinGeometry.h"
@@ -176,6 +177,29 @@ TEST_F(SkinnedFrame, ASkinFileChangesTheEdgeOnTheNextReapplyAndItsLossFallsBack)
   EXPECT_EQ(FFrame->UIStyle(), TskUIStyle::DeepBlue);
   EXPECT_EQ(WindowPixel(0, mid), Black);
   EXPECT_EQ(WindowPixel(1, mid), DeepBlueBackground);
+}
+
+TEST_F(SkinnedFrame, AutoUpdateSubGivesTheStyleAndThemeToDirectChildrenOnly) {
+  auto* direct = new TskButton(FForm);
+  direct->SetParent(FFrame);
+  auto* panel = new plat::TCustomPanel(FForm);
+  panel->SetParent(FFrame);
+  auto* nested = new TskButton(FForm);
+  nested->SetParent(panel);
+  auto* theme = new TskFileTheme(FForm);
+
+  // Off by default: the frame changes alone.
+  EXPECT_FALSE(FFrame->UIStyleAutoUpdateSub());
+  FFrame->SetUIStyle(TskUIStyle::WinXP);
+  EXPECT_EQ(direct->UIStyle(), TskUIStyle::DeepBlue);
+
+  FFrame->SetUIStyleAutoUpdateSub(true);
+  FFrame->SetUIStyle(TskUIStyle::MacOS);
+  FFrame->SetFileTheme(theme);
+  EXPECT_EQ(direct->UIStyle(), TskUIStyle::MacOS);
+  EXPECT_EQ(direct->FileTheme(), theme);
+  EXPECT_EQ(nested->UIStyle(), TskUIStyle::DeepBlue);
+  EXPECT_EQ(nested->FileTheme(), nullptr);
 }
 
 TEST_F(SkinnedFrame, SkinFileSizesAreKeptInRange) {

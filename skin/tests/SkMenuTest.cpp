@@ -4,14 +4,17 @@
 #include <gtest/gtest.h>
 
 #include "platform/gdi/Bitmap.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
+#include "platform/ui/SysLocale.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/ShortCuts.h"
 #include "platform/ui/TToolButton.h"
 #include "platform/win/HeadlessDisplay.h"
 #include "platform/win/InputInjection.h"
 #include "platform/win/VirtualKeys.h"
+#include "platform/win/WindowDC.h"
 #include "platform/win/WindowPos.h"
 #include "skin/SkMainMenu.h"
 #include "skin/SkPopupMenu.h"
@@ -26,6 +29,18 @@ using plat::COLORREF;
 
 constexpr COLORREF White = 0xFFFFFF;
 constexpr COLORREF Grey = 0x808080;
+
+// The system's right-to-left support switched on for a scope.
+class RightToLeftSystem {
+ public:
+  RightToLeftSystem() : FWas(plat::SysLocale().MiddleEast) { plat::SysLocale().MiddleEast = true; }
+  ~RightToLeftSystem() { plat::SysLocale().MiddleEast = FWas; }
+  RightToLeftSystem(const RightToLeftSystem&) = delete;
+  RightToLeftSystem& operator=(const RightToLeftSystem&) = delete;
+
+ private:
+  bool FWas;
+};
 
 class SkinnedMenus : public FrameTest {
  protected:
@@ -126,6 +141,71 @@ TEST_F(SkinnedMenus, ChecksShowWithoutAnImageList) {
     for (int x = 0; x < 16; ++x)
       if (At(mark, x, y) != White && At(*checkedBitmap, 4 + x, 3 + y) == At(mark, x, y)) ++marked;
   EXPECT_GT(marked, 0);
+}
+
+TEST_F(SkinnedMenus, RightToLeftReadingMirrorsBarSeparatorAndCaption) {
+  auto* menu = new TskPopupMenu(FForm);
+  plat::TMenuItem* open = AddItem(*menu, "Open");
+  plat::TMenuItem* line = AddItem(*menu, "-");
+  const COLORREF bar = plat::ColorToColorRef(menu->BarColor());
+  const COLORREF separator = plat::ColorToColorRef(menu->SeparatorColor());
+  FForm->SetBiDiMode(plat::TBiDiMode::bdRightToLeft);
+
+  // Without the system's support the form's reading direction changes nothing.
+  const auto unsupported = Drawn(*line, 100, 5, false);
+  EXPECT_EQ(At(*unsupported, 0, 0), bar);
+
+  const RightToLeftSystem rightToLeft;
+  const auto separatorBitmap = Drawn(*line, 100, 5, false);
+  struct Probe {
+    int X, Y;
+    COLORREF Colour;
+  };
+  // The side bar at the right edge; the line from 2 to the bar less 4.
+  for (const Probe& p : {Probe{0, 0, White}, Probe{73, 4, White}, Probe{74, 0, bar}, Probe{99, 4, bar},
+                         Probe{1, 2, White}, Probe{2, 2, separator}, Probe{69, 2, separator}, Probe{70, 2, White}})
+    EXPECT_EQ(At(*separatorBitmap, p.X, p.Y), p.Colour) << p.X << "," << p.Y;
+
+  // The caption ends 4 pixels before the bar, clear of where it starts left to right (30).
+  const auto itemBitmap = Drawn(*open, 100, 21, false);
+  int leftmostInk = 100, rightmostInk = -1;
+  for (int y = 0; y < 21; ++y)
+    for (int x = 0; x < 74; ++x)
+      if (At(*itemBitmap, x, y) != White) {
+        leftmostInk = std::min(leftmostInk, x);
+        rightmostInk = std::max(rightmostInk, x);
+      }
+  EXPECT_GT(leftmostInk, 30);
+  EXPECT_LT(rightmostInk, 70);
+  EXPECT_GE(rightmostInk, 64);
+}
+
+TEST_F(SkinnedMenus, AFlatMenuFramesItsWindowOnTheScreen) {
+  auto* menu = new TskPopupMenu(FForm);
+  AddItem(*menu, "Open");
+  AddItem(*menu, "Close");
+  const auto framePixels = [&](bool Flat) {
+    menu->SetFlatMenu(Flat);
+    std::vector<COLORREF> pixels;
+    Display().SetModalHook([&pixels](plat::HWND menuWindow) {
+      plat::RECT r{};
+      plat::GetWindowRect(menuWindow, &r);
+      const plat::HDC screen = plat::GetDC(nullptr);
+      for (const plat::POINT p : {plat::POINT{r.Left, r.Top + 5}, plat::POINT{r.Left + 5, r.Bottom - 1},
+                                  plat::POINT{r.Right - 1, r.Top + 5}})
+        pixels.push_back(plat::GetPixel(screen, p.X, p.Y));
+      plat::ReleaseDC(nullptr, screen);
+      plat::InjectKeyPress(plat::VK_ESCAPE);
+    });
+    menu->Popup(200, 150);
+    plat::Application->ProcessMessages();
+    Display().SetModalHook(nullptr);
+    return pixels;
+  };
+  const COLORREF shadow = plat::ColorToColorRef(GetBuiltinColor(TskUIStyle::DeepBlue, element::FormBackgroundColor));
+  // The border on the left, the shadow along the bottom and up the right.
+  EXPECT_NE(framePixels(false), (std::vector<COLORREF>{0x000000, shadow, shadow}));
+  EXPECT_EQ(framePixels(true), (std::vector<COLORREF>{0x000000, shadow, shadow}));
 }
 
 TEST_F(SkinnedMenus, AltSpaceOpensTheControlMenuBelowTheTitleBarAndCloseCloses) {

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/LayoutError.h"
+#include "platform/ui/LayoutReader.h"
+#include "platform/ui/TCustomCheckBox.h"
+#include "platform/ui/TRadioButton.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TForm.h"
 #include "platform/ui/TScreen.h"
@@ -100,6 +103,30 @@ TEST_F(LayoutForms, TheLayoutsEventsReachTheFormsHandlers) {
   EXPECT_NE(go->ActionList(), nullptr);
   go->Execute();
   EXPECT_EQ(form->Runs, 1);
+}
+
+TEST_F(LayoutForms, CheckedBoxesReadFromALayoutFireNoClickUntilLoaded) {
+  std::vector<String> clicks;
+  TLayoutHandlers handlers;
+  handlers.RegisterHandler("Clicked", [&clicks](TObject* Sender) {
+    clicks.push_back(dynamic_cast<TComponent*>(Sender)->Name());
+  });
+  auto* form = new TForm(Application);
+  ReadLayoutText(*form, R"({"Name": "fmChecks", "Components": [
+      {"Class": "TCheckBox", "Name": "cbOn", "OnClick": "Clicked", "Checked": true},
+      {"Class": "TRadioButton", "Name": "rbOn", "OnClick": "Clicked", "Checked": true}]})",
+                 "Checks", handlers);
+  auto* box = dynamic_cast<TCheckBox*>(form->FindComponent("cbOn"));
+  auto* radio = dynamic_cast<TRadioButton*>(form->FindComponent("rbOn"));
+  ASSERT_TRUE(box && radio);
+  EXPECT_TRUE(box->Checked());
+  EXPECT_TRUE(radio->Checked());
+  EXPECT_TRUE(clicks.empty());
+
+  box->SetChecked(false);
+  radio->SetChecked(false);
+  radio->SetChecked(true);
+  EXPECT_EQ(clicks, (std::vector<String>{"cbOn", "rbOn"}));
 }
 
 TEST_F(LayoutForms, AMisspeltHandlerFailsTheFormNamingIt) {
