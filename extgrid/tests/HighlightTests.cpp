@@ -38,17 +38,32 @@ class Highlight : public testing::GridRowsTest {
 TEST_F(Highlight, TagsGoIntoTheRangeAndComeOutAgain) {
   MakeTexts();
   FGrid->HighlightInCells(false, false, "p");
-  EXPECT_EQ(Picture(), (std::vector<std::string>{"...", ".#.", ".#.", "..."}));
+  // clang-format off
+  EXPECT_EQ(Picture(), (std::vector<std::string>{"...",
+                                                 ".#.",
+                                                 ".#.",
+                                                 "..."}));
+  // clang-format on
   // A closing tag goes before the next visible character, else at the end.
   EXPECT_EQ(FGrid->Cells(1, 1), "<hi>P</hi>o<hi>p</hi> <i><hi>p</i></hi>");
   FGrid->RemoveHighlightInCells(false);
   EXPECT_EQ(FGrid->Cells(1, 1), "Pop <i>p</i>");
 
   FGrid->HighlightInCells(true, true, "P");
-  EXPECT_EQ(Picture(), (std::vector<std::string>{"###", "###", "###", "###"}));
+  // clang-format off
+  EXPECT_EQ(Picture(), (std::vector<std::string>{"###",
+                                                 "###",
+                                                 "###",
+                                                 "###"}));
+  // clang-format on
   EXPECT_EQ(FGrid->Cells(0, 3), "<hi>P</hi>op <i>p</i>");
   FGrid->RemoveHighlightInCells(true);
-  EXPECT_EQ(Picture(), (std::vector<std::string>{"...", "...", "...", "..."}));
+  // clang-format off
+  EXPECT_EQ(Picture(), (std::vector<std::string>{"...",
+                                                 "...",
+                                                 "...",
+                                                 "..."}));
+  // clang-format on
   for (int r = 0; r < 4; ++r)
     for (int c = 0; c < 3; ++c) EXPECT_EQ(FGrid->Cells(c, r), "Pop <i>p</i>");
 }
@@ -60,7 +75,12 @@ TEST_F(Highlight, NothingFoundChangesNoCell) {
   FGrid->OnCellsChanged = [&reports](plat::TObject*, const plat::TRect&) { ++reports; };
   FGrid->HighlightInCells(true, false, "zzz");
   FGrid->HighlightInCells(true, false, "");
-  EXPECT_EQ(Picture(), (std::vector<std::string>{"...", "...", "...", "..."}));
+  // clang-format off
+  EXPECT_EQ(Picture(), (std::vector<std::string>{"...",
+                                                 "...",
+                                                 "...",
+                                                 "..."}));
+  // clang-format on
   EXPECT_EQ(FGrid->Cells(1, 2), "");
   EXPECT_EQ(FGrid->UpdateCount(), 0);
   EXPECT_EQ(reports, 2);

@@ -161,18 +161,45 @@ TEST_F(RowOps, ClearingSparesWhatItShould) {
     std::function<void(TExtStringGrid*)> Run;
     std::vector<std::string> Picture;  // "#" a cell with text, "." an empty one
   };
+  // clang-format off
   const Case cases[] = {
       {"ClearDataCells", [](TExtStringGrid* g) { g->ClearDataCells(); },
-       {"#######", "#....#.", "#....#.", "#....#.", "#....#.", "#######"}},
+       {"#######",
+        "#....#.",
+        "#....#.",
+        "#....#.",
+        "#....#.",
+        "#######"}},
       {"ClearRows(2, 2)", [](TExtStringGrid* g) { g->ClearRows(2, 2); },
-       {"#######", "#######", ".......", ".......", "#######", "#######"}},
+       {"#######",
+        "#######",
+        ".......",
+        ".......",
+        "#######",
+        "#######"}},
       {"ClearCols(1, 2)", [](TExtStringGrid* g) { g->ClearCols(1, 2); },
-       {"#..####", "#..####", "#..####", "#..####", "#..####", "#..####"}},
+       {"#..####",
+        "#..####",
+        "#..####",
+        "#..####",
+        "#..####",
+        "#..####"}},
       {"ClearRect", [](TExtStringGrid* g) { g->ClearRect(-3, 4, 1, 9); },
-       {"#######", "#######", "#######", "#######", "..#####", "..#####"}},
+       {"#######",
+        "#######",
+        "#######",
+        "#######",
+        "..#####",
+        "..#####"}},
       {"ClearAll", [](TExtStringGrid* g) { g->ClearAll(); },
-       {".......", ".......", ".......", ".......", ".......", "......."}},
+       {".......",
+        ".......",
+        ".......",
+        ".......",
+        ".......",
+        "......."}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
     MakeGrid(6);

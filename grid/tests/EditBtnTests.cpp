@@ -290,11 +290,29 @@ struct TFaceCase {
 
 TEST_F(ExtSpeedButtonLook, WithoutAStyleItIsAClassicOrAFlatEdgePushedWhileHeld) {
   const TFaceCase cases[] = {
-      {false, false, {"wwwwwk", "w...sk", "w...sk", "wssssk", "kkkkkk"}},
-      {false, true, {"kkkkkw", "ksss.w", "ks...w", "k....w", "wwwwww"}},
+      // clang-format off
+      {false, false, {"wwwwwk",
+                      "w...sk",
+                      "w...sk",
+                      "wssssk",
+                      "kkkkkk"}},
+      {false, true, {"kkkkkw",
+                     "ksss.w",
+                     "ks...w",
+                     "k....w",
+                     "wwwwww"}},
       // Flat: a raised inner edge, a sunken outer one while held.
-      {true, false, {"wwwwws", "w....s", "w....s", "w....s", "ssssss"}},
-      {true, true, {"sssssw", "s....w", "s....w", "s....w", "wwwwww"}},
+      {true, false, {"wwwwws",
+                     "w....s",
+                     "w....s",
+                     "w....s",
+                     "ssssss"}},
+      {true, true, {"sssssw",
+                    "s....w",
+                    "s....w",
+                    "s....w",
+                    "wwwwww"}},
+      // clang-format on
   };
   for (const TFaceCase& c : cases) {
     auto* button = Place<TExtSpeedButton>(plat::Bounds(10, 10, 6, 5));
@@ -322,15 +340,15 @@ TEST_F(ExtSpeedButtonLook, OnlyTheGlyphsFirstFrameIsDrawnCentredAndShiftedWhenPr
   button->SetGlyph(&glyph);
   button->SetNumGlyphs(2);
   Pump();
-  EXPECT_EQ(Picture(button), (std::vector<std::string>{
-                                 "wwwwws",
-                                 "w....s",
-                                 "w..#.s",
-                                 "w....s",
-                                 "w....s",
-                                 "w....s",
-                                 "ssssss",
-                             }));
+  // clang-format off
+  EXPECT_EQ(Picture(button), (std::vector<std::string>{"wwwwws",
+                                                       "w....s",
+                                                       "w..#.s",
+                                                       "w....s",
+                                                       "w....s",
+                                                       "w....s",
+                                                       "ssssss",}));
+  // clang-format on
   const plat::TPoint at = Hold(button);
   EXPECT_EQ(Picture(button)[3], "s...#w");
   plat::InjectMouseUp(at);

@@ -192,6 +192,7 @@ TEST_F(SpinButton, ClassicButtonsShowTheirArrows) {
   testing::KeepForInspection(*plat::WindowSurface(FForm->Handle()), "grid/spin-classic.png");
   // The halves share a line: the down button's light top edge covers the
   // up button's outer shadow.
+  // clang-format off
   EXPECT_EQ(Picture(spin), (std::vector<std::string>{
                                "wwwwwwwwwwwwwwk",
                                "w............sk",
@@ -219,8 +220,10 @@ TEST_F(SpinButton, ClassicButtonsShowTheirArrows) {
                                "wsssssssssssssk",
                                "kkkkkkkkkkkkkkk",
                            }));
+  // clang-format on
   Hold(spin->DownButton());
   // Held: sunken, the arrow one pixel down and right.
+  // clang-format off
   EXPECT_EQ(Picture(spin->DownButton()), (std::vector<std::string>{
                                              "kkkkkkkkkkkkkkw",
                                              "kssssssssssss.w",
@@ -237,6 +240,7 @@ TEST_F(SpinButton, ClassicButtonsShowTheirArrows) {
                                              "k.............w",
                                              "wwwwwwwwwwwwwww",
                                          }));
+  // clang-format on
   plat::InjectMouseUp(OnScreen(FForm, {250, 150}));
   Pump();
   spin->SetDirection(TSpinDirection::spHorizontal);
@@ -244,6 +248,7 @@ TEST_F(SpinButton, ClassicButtonsShowTheirArrows) {
   Pump();
   testing::KeepForInspection(*plat::WindowSurface(FForm->Handle()), "grid/spin-horizontal.png");
   // Horizontal: scroll arrows, down pointing left, up pointing right.
+  // clang-format off
   EXPECT_EQ(Picture(spin), (std::vector<std::string>{
                                "wwwwwwwwwkwwwwwwwwwk",
                                "w.......skw.......sk",
@@ -260,6 +265,7 @@ TEST_F(SpinButton, ClassicButtonsShowTheirArrows) {
                                "wsssssssskwssssssssk",
                                "kkkkkkkkkkkkkkkkkkkk",
                            }));
+  // clang-format on
 }
 
 }  // namespace

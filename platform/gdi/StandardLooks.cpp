@@ -282,8 +282,16 @@ void CaptionGlyph(const std::function<void(int, int)>& plot, int g, UINT kind) {
       break;
     }
     default: {  // help: a question mark on a 5 x 8 grid, scaled
-      static constexpr std::array<const char*, 8> Rows{".###.", "#...#", "....#", "...#.",
-                                                       "..#..", "..#..", ".....", "..#.."};
+      // clang-format off
+      static constexpr std::array<const char*, 8> Rows{".###.",
+                                                       "#...#",
+                                                       "....#",
+                                                       "...#.",
+                                                       "..#..",
+                                                       "..#..",
+                                                       ".....",
+                                                       "..#.."};
+      // clang-format on
       const int scale = std::max(1, g / 8);
       for (int r = 0; r < 8; ++r)
         for (int c = 0; c < 5; ++c)

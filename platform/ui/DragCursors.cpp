@@ -52,19 +52,46 @@ class TCursorArt {
   std::array<Byte, kSize * kRowBytes> FXor{};
 };
 
+// clang-format off
 constexpr std::string_view kArrow[] = {
-    "X",        "XX",        "X.X",        "X..X",        "X...X",       "X....X",
-    "X.....X",  "X......X",  "X.......X",  "X........X",  "X.....XXXXX", "X..X..X",
-    "X.X X..X", "XX   X..X", "X     X..X", "       X..X", "        XX",
+    "X",
+    "XX",
+    "X.X",
+    "X..X",
+    "X...X",
+    "X....X",
+    "X.....X",
+    "X......X",
+    "X.......X",
+    "X........X",
+    "X.....XXXXX",
+    "X..X..X",
+    "X.X X..X",
+    "XX   X..X",
+    "X     X..X",
+    "       X..X",
+    "        XX",
 };
+// clang-format on
 
 // Two bars with arrows pointing away from them, for sizing across.
+// clang-format off
 constexpr std::string_view kSplitter[] = {
-    "        X.X X.X",       "        X.X X.X",      "    X   X.X X.X   X",   "   XX   X.X X.X   XX",
-    "  X.XXXXX.X X.XXXXX.X", " X.......X X.......X", "X........X X........X", " X.......X X.......X",
-    "  X.XXXXX.X X.XXXXX.X", "   XX   X.X X.X   XX", "    X   X.X X.X   X",   "        X.X X.X",
+    "        X.X X.X",
+    "        X.X X.X",
+    "    X   X.X X.X   X",
+    "   XX   X.X X.X   XX",
+    "  X.XXXXX.X X.XXXXX.X",
+    " X.......X X.......X",
+    "X........X X........X",
+    " X.......X X.......X",
+    "  X.XXXXX.X X.XXXXX.X",
+    "   XX   X.X X.X   XX",
+    "    X   X.X X.X   X",
+    "        X.X X.X",
     "        X.X X.X",
 };
+// clang-format on
 
 }  // namespace
 

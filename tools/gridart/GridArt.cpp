@@ -29,6 +29,7 @@ plat::Bitmap FromRows(const std::vector<std::string>& Rows, const std::map<char,
 
 // A funnel: a dark outline, a blue body with a light stroke on its left.
 plat::Bitmap FilterGlyph() {
+  // clang-format off
   return FromRows(
       {
           "................",
@@ -49,6 +50,7 @@ plat::Bitmap FilterGlyph() {
           "................",
       },
       {{'.', Transparent}, {'#', 0x203040}, {'o', 0x3060B0}, {'w', 0xB0C8F0}});
+  // clang-format on
 }
 
 void Write(const std::string& Path, const plat::Bitmap& Picture) {

@@ -132,6 +132,7 @@ plat::TPoint ArrowTip(double dx, double dy) {
 
 Ink Hand() {
   Ink ink;
+  // clang-format off
   ink.Rows(9, 3, {
                      "  XX",
                      " XXXX",
@@ -151,6 +152,7 @@ Ink Hand() {
                      "   XXXXXXXX",
                      "   XXXXXXXX",
                  });
+  // clang-format on
   return ink;
 }
 

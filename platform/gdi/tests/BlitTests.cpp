@@ -63,7 +63,11 @@ TEST(BitBlt, CopiesOnlyWhereTheSourceExists) {
   PaintQuad(src);
   Surface dst(4, 3, Magenta);
   EXPECT_TRUE(BitBlt(dst.Dc(), 1, 0, 3, 3, src.Dc(), 0, 0, SRCCOPY));
-  EXPECT_EQ(dst.Picture(Key), (std::vector<std::string>{"mrbm", "m.#m", "mmmm"}));
+  // clang-format off
+  EXPECT_EQ(dst.Picture(Key), (std::vector<std::string>{"mrbm",
+                                                        "m.#m",
+                                                        "mmmm"}));
+  // clang-format on
 }
 
 TEST(BitBlt, InvertTwiceRestoresAndScrollingOverlaps) {
@@ -102,7 +106,12 @@ TEST(StretchBlt, EnlargesShrinksAndMirrors) {
   PaintQuad(src);
   Surface big(4, 4);
   EXPECT_TRUE(StretchBlt(big.Dc(), 0, 0, 4, 4, src.Dc(), 0, 0, 2, 2, SRCCOPY));
-  EXPECT_EQ(big.Picture(Key), (std::vector<std::string>{"rrbb", "rrbb", "..##", "..##"}));
+  // clang-format off
+  EXPECT_EQ(big.Picture(Key), (std::vector<std::string>{"rrbb",
+                                                        "rrbb",
+                                                        "..##",
+                                                        "..##"}));
+  // clang-format on
   Surface mirrored(2, 2);
   StretchBlt(mirrored.Dc(), 1, 0, -2, 2, src.Dc(), 0, 0, 2, 2, SRCCOPY);
   EXPECT_EQ(mirrored.Picture(Key), (std::vector<std::string>{"br", "#."}));
@@ -122,7 +131,12 @@ TEST(TransparentBlt, LeavesTheMagentaKeyOut) {
   SetPixel(src.Dc(), 0, 1, Red);
   Surface dst(6, 4, White);
   EXPECT_TRUE(TransparentBlt(dst.Dc(), 0, 0, 6, 4, src.Dc(), 0, 0, 3, 2, Magenta));
-  EXPECT_EQ(dst.Picture(Key), (std::vector<std::string>{"..##..", "..##..", "rr....", "rr...."}));
+  // clang-format off
+  EXPECT_EQ(dst.Picture(Key), (std::vector<std::string>{"..##..",
+                                                        "..##..",
+                                                        "rr....",
+                                                        "rr...."}));
+  // clang-format on
   EXPECT_FALSE(TransparentBlt(dst.Dc(), 0, 0, 0, 4, src.Dc(), 0, 0, 3, 2, Magenta));
 }
 

@@ -109,10 +109,20 @@ TEST(Clipping, SaveAndRestoreBringBackTheClip) {
   EXPECT_EQ(level, 1);
   ExcludeClipRect(s.Dc(), 2, 0, 4, 4);
   FillAll(s.Dc(), Black);
-  EXPECT_EQ(s.Picture(), (std::vector<std::string>{"......", ".#..#.", ".#..#.", "......"}));
+  // clang-format off
+  EXPECT_EQ(s.Picture(), (std::vector<std::string>{"......",
+                                                   ".#..#.",
+                                                   ".#..#.",
+                                                   "......"}));
+  // clang-format on
   EXPECT_TRUE(RestoreDC(s.Dc(), level));
   FillAll(s.Dc(), Black);
-  EXPECT_EQ(s.Picture(), (std::vector<std::string>{"......", ".####.", ".####.", "......"}));
+  // clang-format off
+  EXPECT_EQ(s.Picture(), (std::vector<std::string>{"......",
+                                                   ".####.",
+                                                   ".####.",
+                                                   "......"}));
+  // clang-format on
   RECT box{};
   EXPECT_EQ(GetClipBox(s.Dc(), &box), SIMPLEREGION);
   EXPECT_EQ(box, TRect(1, 1, 5, 3));
@@ -146,7 +156,12 @@ TEST(Clipping, ClipIsInDeviceUnitsAndDrawingInLogicalOnes) {
   IntersectClipRect(s.Dc(), 10, 10, 12, 12);  // logical: device (0,0)-(2,2)
   OffsetWindowOrgEx(s.Dc(), -1, 0, nullptr);  // moving the origin leaves the clip where it is
   FillAll(s.Dc(), Black);
-  EXPECT_EQ(s.Picture(), (std::vector<std::string>{"##....", "##....", "......", "......"}));
+  // clang-format off
+  EXPECT_EQ(s.Picture(), (std::vector<std::string>{"##....",
+                                                   "##....",
+                                                   "......",
+                                                   "......"}));
+  // clang-format on
   SetPixel(s.Dc(), 9, 10, RGB(255, 0, 0));
   EXPECT_EQ(s.At(0, 0), RGB(255, 0, 0));
   POINT p{9, 10};

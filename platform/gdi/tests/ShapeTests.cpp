@@ -81,7 +81,14 @@ TEST(Lines, PolylineClosesWithoutDoubling) {
   SetROP2(s.Dc(), R2_XORPEN);
   const std::array<POINT, 5> square{POINT{1, 1}, POINT{4, 1}, POINT{4, 4}, POINT{1, 4}, POINT{1, 1}};
   EXPECT_TRUE(Polyline(s.Dc(), square.data(), 5));
-  EXPECT_EQ(s.Picture(), (std::vector<std::string>{"......", ".####.", ".#..#.", ".#..#.", ".####.", "......"}));
+  // clang-format off
+  EXPECT_EQ(s.Picture(), (std::vector<std::string>{"......",
+                                                   ".####.",
+                                                   ".#..#.",
+                                                   ".#..#.",
+                                                   ".####.",
+                                                   "......"}));
+  // clang-format on
 }
 
 TEST(Lines, DottedPenRunsAndGaps) {
@@ -130,8 +137,15 @@ TEST(Lines, StraightRunsKeepToAClipWithAHole) {
   Selected wide(s.Dc(), CreatePen(PS_SOLID, 3, Black));
   MoveToEx(s.Dc(), 2, 1, nullptr);
   LineTo(s.Dc(), 6, 1);
-  EXPECT_EQ(s.Picture(), (std::vector<std::string>{".######..", ".######..", ".##...#..", "###...###", ".........",
-                                                   "....#....", "....#...."}));
+  // clang-format off
+  EXPECT_EQ(s.Picture(), (std::vector<std::string>{".######..",
+                                                   ".######..",
+                                                   ".##...#..",
+                                                   "###...###",
+                                                   ".........",
+                                                   "....#....",
+                                                   "....#...."}));
+  // clang-format on
 }
 
 TEST(Lines, SolidXorOutlinesTouchEachPixelOnce) {
@@ -146,8 +160,14 @@ TEST(Lines, SolidXorOutlinesTouchEachPixelOnce) {
   LineTo(s.Dc(), 6, 6);
   MoveToEx(s.Dc(), 0, 5, nullptr);
   LineTo(s.Dc(), 8, 5);
-  EXPECT_EQ(s.Picture(), (std::vector<std::string>{"......#.", ".####.#.", ".#..#.#.", ".#..#.#.", ".####.#.",
+  // clang-format off
+  EXPECT_EQ(s.Picture(), (std::vector<std::string>{"......#.",
+                                                   ".####.#.",
+                                                   ".#..#.#.",
+                                                   ".#..#.#.",
+                                                   ".####.#.",
                                                    "######.#"}));
+  // clang-format on
 }
 
 TEST(Lines, FarAwayEndsAreRefusedOrClipped) {
@@ -158,7 +178,11 @@ TEST(Lines, FarAwayEndsAreRefusedOrClipped) {
   // finish otherwise).
   MoveToEx(s.Dc(), -100000000, 1, nullptr);
   EXPECT_TRUE(LineTo(s.Dc(), 100000000, 1));
-  EXPECT_EQ(s.Picture(), (std::vector<std::string>{"..........", "##########", ".........."}));
+  // clang-format off
+  EXPECT_EQ(s.Picture(), (std::vector<std::string>{"..........",
+                                                   "##########",
+                                                   ".........."}));
+  // clang-format on
 }
 
 TEST(Shapes, RectangleOutlineAndInterior) {
@@ -166,7 +190,14 @@ TEST(Shapes, RectangleOutlineAndInterior) {
   Selected brush(s.Dc(), CreateSolidBrush(Red));
   EXPECT_TRUE(Rectangle(s.Dc(), 1, 1, 6, 5));
   EXPECT_EQ(s.Picture({{Black, '#'}, {White, '.'}, {Red, 'r'}}),
-            (std::vector<std::string>{".......", ".#####.", ".#rrr#.", ".#rrr#.", ".#####.", "......."}));
+            // clang-format off
+            (std::vector<std::string>{".......",
+                                      ".#####.",
+                                      ".#rrr#.",
+                                      ".#rrr#.",
+                                      ".#####.",
+                                      "......."}));
+  // clang-format on
 }
 
 TEST(Shapes, NullPenMakesShapesOnePixelSmaller) {
@@ -174,7 +205,13 @@ TEST(Shapes, NullPenMakesShapesOnePixelSmaller) {
   Selected pen(s.Dc(), GetStockObject(NULL_PEN));
   Selected brush(s.Dc(), CreateSolidBrush(Black));
   Rectangle(s.Dc(), 1, 1, 5, 4);
-  EXPECT_EQ(s.Picture(), (std::vector<std::string>{"......", ".###..", ".###..", "......", "......"}));
+  // clang-format off
+  EXPECT_EQ(s.Picture(), (std::vector<std::string>{"......",
+                                                   ".###..",
+                                                   ".###..",
+                                                   "......",
+                                                   "......"}));
+  // clang-format on
 }
 
 TEST(Shapes, EllipseIsSymmetricWithOutline) {
@@ -265,7 +302,13 @@ TEST(Fills, FrameAndInvertRect) {
   s.Fill(White);
   RECT f{1, 1, 4, 4};
   FrameRect(s.Dc(), &f, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  EXPECT_EQ(s.Picture(), (std::vector<std::string>{".....", ".###.", ".#.#.", ".###.", "....."}));
+  // clang-format off
+  EXPECT_EQ(s.Picture(), (std::vector<std::string>{".....",
+                                                   ".###.",
+                                                   ".#.#.",
+                                                   ".###.",
+                                                   "....."}));
+  // clang-format on
 }
 
 TEST(Fills, RegionsFillFrameAndInvert) {
@@ -274,7 +317,14 @@ TEST(Fills, RegionsFillFrameAndInvert) {
   HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
   EXPECT_TRUE(FrameRgn(s.Dc(), region, black, 2, 1));
   EXPECT_EQ(s.Picture(),
-            (std::vector<std::string>{"........", ".######.", ".##..##.", ".##..##.", ".##..##.", ".######."}));
+            // clang-format off
+            (std::vector<std::string>{"........",
+                                      ".######.",
+                                      ".##..##.",
+                                      ".##..##.",
+                                      ".##..##.",
+                                      ".######."}));
+  // clang-format on
   EXPECT_TRUE(InvertRgn(s.Dc(), region));
   EXPECT_EQ(s.Picture()[2], "...##...");
   EXPECT_TRUE(FillRgn(s.Dc(), region, black));

@@ -22,8 +22,8 @@ struct EdgeCase {
   const char* name;
   UINT edge;
   UINT flags;
-  Picture expected;
   TRect adjusted;
+  Picture expected;
 };
 
 class EdgeTest : public ::testing::TestWithParam<EdgeCase> {};
@@ -36,50 +36,93 @@ TEST_P(EdgeTest, MatchesTheReference) {
   EXPECT_EQ(r, GetParam().adjusted);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Kinds, EdgeTest,
     ::testing::Values(
-        EdgeCase{"Raised", EDGE_RAISED, BF_RECT, {"FFFFD", "FWWSD", "FWrSD", "FSSSD", "DDDDD"}, {0, 0, 5, 5}},
-        EdgeCase{
-            "Sunken", EDGE_SUNKEN, BF_RECT | BF_ADJUST, {"SSSSW", "SDDFW", "SDrFW", "SFFFW", "WWWWW"}, {2, 2, 3, 3}},
-        EdgeCase{"Etched", EDGE_ETCHED, BF_RECT, {"SSSSW", "SWWSW", "SWrSW", "SSSSW", "WWWWW"}, {0, 0, 5, 5}},
-        EdgeCase{"Bump", EDGE_BUMP, BF_RECT, {"FFFFD", "FDDFD", "FDrFD", "FFFFD", "DDDDD"}, {0, 0, 5, 5}},
-        EdgeCase{"SoftRaisedMiddle",
-                 EDGE_RAISED,
-                 BF_RECT | BF_SOFT | BF_MIDDLE,
-                 {"WWWWD", "WFFSD", "WFFSD", "WSSSD", "DDDDD"},
-                 {0, 0, 5, 5}},
-        EdgeCase{"Flat",
-                 EDGE_SUNKEN,
-                 BF_RECT | BF_FLAT | BF_MIDDLE,
-                 {"SSSSS", "SFFFS", "SFFFS", "SFFFS", "SSSSS"},
-                 {0, 0, 5, 5}},
-        EdgeCase{"Mono",
-                 BDR_RAISEDOUTER,
-                 BF_RECT | BF_MONO | BF_MIDDLE | BF_ADJUST,
-                 {"KKKKK", "KWWWK", "KWWWK", "KWWWK", "KKKKK"},
-                 {1, 1, 4, 4}},
-        EdgeCase{"TopLeftOnly",
-                 BDR_SUNKENOUTER,
-                 BF_TOPLEFT | BF_ADJUST,
-                 {"SSSSS", "Srrrr", "Srrrr", "Srrrr", "Srrrr"},
-                 {1, 1, 5, 5}},
-        EdgeCase{"BottomOnly", BDR_RAISEDINNER, BF_BOTTOM, {"rrrrr", "rrrrr", "rrrrr", "rrrrr", "SSSSS"}, {0, 0, 5, 5}},
-        EdgeCase{"Diagonal",
-                 BDR_RAISEDOUTER,
-                 BF_DIAGONAL_ENDTOPRIGHT,
-                 {"rrrrF", "rrrFr", "rrFrr", "rFrrr", "Frrrr"},
-                 {0, 0, 5, 5}}),
+        EdgeCase{"Raised", EDGE_RAISED, BF_RECT, {0, 0, 5, 5},
+                 {"FFFFD",
+                  "FWWSD",
+                  "FWrSD",
+                  "FSSSD",
+                  "DDDDD"}},
+        EdgeCase{"Sunken", EDGE_SUNKEN, BF_RECT | BF_ADJUST, {2, 2, 3, 3},
+                 {"SSSSW",
+                  "SDDFW",
+                  "SDrFW",
+                  "SFFFW",
+                  "WWWWW"}},
+        EdgeCase{"Etched", EDGE_ETCHED, BF_RECT, {0, 0, 5, 5},
+                 {"SSSSW",
+                  "SWWSW",
+                  "SWrSW",
+                  "SSSSW",
+                  "WWWWW"}},
+        EdgeCase{"Bump", EDGE_BUMP, BF_RECT, {0, 0, 5, 5},
+                 {"FFFFD",
+                  "FDDFD",
+                  "FDrFD",
+                  "FFFFD",
+                  "DDDDD"}},
+        EdgeCase{"SoftRaisedMiddle", EDGE_RAISED, BF_RECT | BF_SOFT | BF_MIDDLE, {0, 0, 5, 5},
+                 {"WWWWD",
+                  "WFFSD",
+                  "WFFSD",
+                  "WSSSD",
+                  "DDDDD"}},
+        EdgeCase{"Flat", EDGE_SUNKEN, BF_RECT | BF_FLAT | BF_MIDDLE, {0, 0, 5, 5},
+                 {"SSSSS",
+                  "SFFFS",
+                  "SFFFS",
+                  "SFFFS",
+                  "SSSSS"}},
+        EdgeCase{"Mono", BDR_RAISEDOUTER, BF_RECT | BF_MONO | BF_MIDDLE | BF_ADJUST, {1, 1, 4, 4},
+                 {"KKKKK",
+                  "KWWWK",
+                  "KWWWK",
+                  "KWWWK",
+                  "KKKKK"}},
+        EdgeCase{"TopLeftOnly", BDR_SUNKENOUTER, BF_TOPLEFT | BF_ADJUST, {1, 1, 5, 5},
+                 {"SSSSS",
+                  "Srrrr",
+                  "Srrrr",
+                  "Srrrr",
+                  "Srrrr"}},
+        EdgeCase{"BottomOnly", BDR_RAISEDINNER, BF_BOTTOM, {0, 0, 5, 5},
+                 {"rrrrr",
+                  "rrrrr",
+                  "rrrrr",
+                  "rrrrr",
+                  "SSSSS"}},
+        EdgeCase{"Diagonal", BDR_RAISEDOUTER, BF_DIAGONAL_ENDTOPRIGHT, {0, 0, 5, 5},
+                 {"rrrrF",
+                  "rrrFr",
+                  "rrFrr",
+                  "rFrrr",
+                  "Frrrr"}}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST(FrameControl, CheckedCheckBox) {
   Surface s(13, 13, Red);
   RECT r{0, 0, 13, 13};
   EXPECT_TRUE(DrawFrameControl(s.Dc(), &r, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED));
   EXPECT_EQ(s.Picture(Scheme),
-            (Picture{"SSSSSSSSSSSSW", "SDDDDDDDDDDFW", "SDWWWWWWWWWFW", "SDWWWWWWWKWFW", "SDWWWWWWKKWFW",
-                     "SDWKWWWKKKWFW", "SDWKKWKKKWWFW", "SDWKKKKKWWWFW", "SDWWKKKWWWWFW", "SDWWWKWWWWWFW",
-                     "SDWWWWWWWWWFW", "SFFFFFFFFFFFW", "WWWWWWWWWWWWW"}));
+            // clang-format off
+            (Picture{"SSSSSSSSSSSSW",
+                     "SDDDDDDDDDDFW",
+                     "SDWWWWWWWWWFW",
+                     "SDWWWWWWWKWFW",
+                     "SDWWWWWWKKWFW",
+                     "SDWKWWWKKKWFW",
+                     "SDWKKWKKKWWFW",
+                     "SDWKKKKKWWWFW",
+                     "SDWWKKKWWWWFW",
+                     "SDWWWKWWWWWFW",
+                     "SDWWWWWWWWWFW",
+                     "SFFFFFFFFFFFW",
+                     "WWWWWWWWWWWWW"}));
+  // clang-format on
 }
 
 TEST(FrameControl, CheckBoxStates) {
@@ -131,8 +174,18 @@ TEST(FrameControl, PushButtonsRaiseAndSink) {
   RECT r1{0, 0, 6, 5}, r2{0, 0, 6, 5};
   DrawFrameControl(up.Dc(), &r1, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_ADJUSTRECT);
   DrawFrameControl(down.Dc(), &r2, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_PUSHED);
-  EXPECT_EQ(up.Picture(Scheme), (Picture{"WWWWWD", "WFFFSD", "WFFFSD", "WSSSSD", "DDDDDD"}));
-  EXPECT_EQ(down.Picture(Scheme), (Picture{"DDDDDW", "DSSSFW", "DSFFFW", "DFFFFW", "WWWWWW"}));
+  // clang-format off
+  EXPECT_EQ(up.Picture(Scheme), (Picture{"WWWWWD",
+                                         "WFFFSD",
+                                         "WFFFSD",
+                                         "WSSSSD",
+                                         "DDDDDD"}));
+  EXPECT_EQ(down.Picture(Scheme), (Picture{"DDDDDW",
+                                           "DSSSFW",
+                                           "DSFFFW",
+                                           "DFFFFW",
+                                           "WWWWWW"}));
+  // clang-format on
   EXPECT_EQ(r1, TRect(2, 2, 4, 3));
   EXPECT_EQ(r2, TRect(0, 0, 6, 5));
 }
@@ -204,30 +257,72 @@ TEST_P(MenuGlyphTest, MatchesTheReference) {
   EXPECT_EQ(s.Picture(), GetParam().expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Kinds, MenuGlyphTest,
     ::testing::Values(
         MenuGlyphCase{"Check",
                       DFCS_MENUCHECK,
-                      {".............", ".............", ".............", ".........#...", "........##...",
-                       "...#...###...", "...##.###....", "...#####.....", "....###......", ".....#.......",
-                       ".............", ".............", "............."}},
+                      {".............",
+                       ".............",
+                       ".............",
+                       ".........#...",
+                       "........##...",
+                       "...#...###...",
+                       "...##.###....",
+                       "...#####.....",
+                       "....###......",
+                       ".....#.......",
+                       ".............",
+                       ".............",
+                       "............."}},
         MenuGlyphCase{"Bullet",
                       DFCS_MENUBULLET,
-                      {".............", ".............", ".............", ".............", ".....###.....",
-                       "....#####....", "....#####....", "....#####....", ".....###.....", ".............",
-                       ".............", ".............", "............."}},
+                      {".............",
+                       ".............",
+                       ".............",
+                       ".............",
+                       ".....###.....",
+                       "....#####....",
+                       "....#####....",
+                       "....#####....",
+                       ".....###.....",
+                       ".............",
+                       ".............",
+                       ".............",
+                       "............."}},
         MenuGlyphCase{"ArrowPointsRight",
                       DFCS_MENUARROW,
-                      {".............", ".............", ".............", "....#........", "....##.......",
-                       "....###......", "....####.....", "....###......", "....##.......", "....#........",
-                       ".............", ".............", "............."}},
+                      {".............",
+                       ".............",
+                       ".............",
+                       "....#........",
+                       "....##.......",
+                       "....###......",
+                       "....####.....",
+                       "....###......",
+                       "....##.......",
+                       "....#........",
+                       ".............",
+                       ".............",
+                       "............."}},
         MenuGlyphCase{"ArrowRightPointsLeft",
                       DFCS_MENUARROWRIGHT,
-                      {".............", ".............", ".............", ".......#.....", "......##.....",
-                       ".....###.....", "....####.....", ".....###.....", "......##.....", ".......#.....",
-                       ".............", ".............", "............."}}),
+                      {".............",
+                       ".............",
+                       ".............",
+                       ".......#.....",
+                       "......##.....",
+                       ".....###.....",
+                       "....####.....",
+                       ".....###.....",
+                       "......##.....",
+                       ".......#.....",
+                       ".............",
+                       ".............",
+                       "............."}}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST(FrameControl, MenuGlyphsIgnoreTheSchemeAndRefuseUnknownKinds) {
   Surface s(13, 13, Red);
@@ -248,7 +343,13 @@ TEST(FocusRect, DottedAndUndoneByASecondCall) {
   const auto before = s.Snapshot();
   RECT r{0, 0, 6, 5};
   EXPECT_TRUE(DrawFocusRect(s.Dc(), &r));
-  EXPECT_EQ(s.Picture(), (Picture{"#.#.#.", ".....#", "#.....", ".....#", "#.#.#."}));
+  // clang-format off
+  EXPECT_EQ(s.Picture(), (Picture{"#.#.#.",
+                                  ".....#",
+                                  "#.....",
+                                  ".....#",
+                                  "#.#.#."}));
+  // clang-format on
   DrawFocusRect(s.Dc(), &r);
   EXPECT_EQ(s.Snapshot(), before);
 }

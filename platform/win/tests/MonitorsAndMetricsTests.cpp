@@ -283,6 +283,7 @@ INSTANTIATE_TEST_SUITE_P(Flags, IconPlanes,
 
 TEST_F(Icons, ShrunkToEightPixelsTheSmallImageKeepsItsMaskedHalf) {
   ASSERT_TRUE(DrawIconEx(Canvas, 1, 1, LoadIcon(nullptr, "TestIcon"), 8, 8, 0, nullptr, DI_NORMAL));
+  // clang-format off
   EXPECT_EQ(Picture(10, 10), (std::vector<std::string>{
                                  "..........",
                                  ".....RRRR.",
@@ -295,6 +296,7 @@ TEST_F(Icons, ShrunkToEightPixelsTheSmallImageKeepsItsMaskedHalf) {
                                  ".....RRRR.",
                                  "..........",
                              }));
+  // clang-format on
 }
 
 TEST_F(Icons, LargerSizesTakeTheLargeImageAndDefaultSizesFollowTheFlag) {
