@@ -11,7 +11,9 @@
 // that the grid's destruction removes, so grids freed in any order leave
 // nothing behind; saving column widths at destruction never throws (file
 // and registry errors are logged); stored widths outside 0..10,000 are
-// ignored; Version always reads "3.3.0.1".
+// ignored; Version always reads "3.3.0.1"; the display-text hooks
+// (OnGetDisplText, OnGetDisplWideText) serve every row above the footers,
+// whatever changes the row count or FixedFooters.
 //
 // Refuses: StretchColumn with an index below -1 or not below ColCount
 // raises plat::Exception "Stretch column index out of range"; negative
@@ -755,7 +757,8 @@ class TExtStringGrid : public TBaseGrid {
   int DataColIndex(int ACol) override { return RealToDisplayCol(ACol); }
   void WMHScroll(plat::TMessage& Message) override;
   void WMVScroll(plat::TMessage& Message) override;
-  // A grid on a parent, not being loaded, re-stretches its stretch column.
+  // Keeps the display row limit; a grid on a parent, not being loaded,
+  // also re-stretches its stretch column.
   void SizeChanged(int OldColCount, int OldRowCount) override;
 
  private:
@@ -879,6 +882,9 @@ class TExtStringGrid : public TBaseGrid {
   void TakePlatformFacts();
   // Repaints unless an update bracket is open.
   void Repaint() override;
+  // The display hooks serve the rows above the footers: kept at RowCount
+  // less FixedFooters whenever either changes.
+  void UpdateDisplayRowLimit();
 
   TFooterPanel* FFooterPanel = nullptr;
   plat::TImageList* FGridImages = nullptr;

@@ -100,7 +100,6 @@ TEST_F(Filtering, ARowMeetsItsConditionsInTheirOrderWithoutPrecedence) {
 
 TEST_F(Filtering, VirtualConditionsSeeTheDisplayTextNormalOnesTheStoredText) {
   MakeGridWith({"header", "stored", "stored"});
-  FGrid->SetDisplayRowLimit(FGrid->RowCount());
   FGrid->OnGetDisplText = [](plat::TObject*, int ACol, int ARow, plat::String& Value) {
     if (ACol == 2 && ARow == 1) Value = "shown";
   };
