@@ -436,8 +436,12 @@ class TExtStringGrid : public TBaseGrid {
   // top-left cell as "Rich Text Format" (Navigation.AllowRTFClipboard) and
   // the cell block (AllowFmtClipboard), all in one change of the clipboard.
   // Reading either stream is reading untrusted bytes: a cut-short or foreign
-  // stream raises plat::EReadError (non-numeric sizes plat::EConvertError)
-  // and a full-grid block is checked whole before the grid is cleared.
+  // stream raises plat::EReadError (non-numeric sizes plat::EConvertError),
+  // and each stream is checked whole before the grid changes. Reading costs
+  // in proportion to the stream and the cells the grid holds, never to the
+  // counts: a full-grid block's counts are bounded by its size lists, and a
+  // text grid stream may grow the grid only as far as its widths and cells
+  // reach.
   // Pasted text lands only in cells inside the grid (after the growth that
   // Navigation allows); the fields beyond are counted, not stored.
   using TClipboardEvent = std::function<void(plat::TObject* Sender, bool& Allow)>;
@@ -453,7 +457,8 @@ class TExtStringGrid : public TBaseGrid {
   void SaveGridText(plat::TStream& Stream);
   // Empties the normal cells' texts, then places the stream's; stops at the
   // first line without its two leading comma fields, the stream left at
-  // that line's start.
+  // that line's start. Counts beyond both the grid's normal range and what
+  // the widths and cells reach raise plat::EReadError.
   void LoadGridText(plat::TStream& Stream);
   void CopySelection();
   void CutSelection();
@@ -774,7 +779,7 @@ class TExtStringGrid : public TBaseGrid {
   // index outside the rows or a count below 1; Count is clamped.
   // Empties the texts and frees the objects of a block, without the
   // cells-changed hook: for operations that report a wider block. False
-  // for an empty block.
+  // for an empty block. Visits only the cells that hold something.
   bool EmptyCells(int Col1, int Row1, int Col2, int Row2);
   // Where HighlightInCells works (ExtGridHighlight.cpp).
   plat::TRect HighlightRange(bool AllCells) const;
