@@ -209,8 +209,7 @@ void TSparseCellStore::ClearTexts(int Left, int Top, int Right, int Bottom) {
   bool erased = false;
   for (auto it = FRows.lower_bound(Top); it != FRows.end() && it->first <= Bottom;) {
     TRowCells& cells = it->second;
-    auto cell =
-        std::lower_bound(cells.begin(), cells.end(), Left, [](const TCell& c, int col) { return c.Col < col; });
+    auto cell = std::lower_bound(cells.begin(), cells.end(), Left, [](const TCell& c, int col) { return c.Col < col; });
     for (; cell != cells.end() && cell->Col <= Right; ++cell) cell->Text.clear();
     std::erase_if(cells, [](const TCell& c) { return c.Text.empty() && !c.Object; });
     if (cells.empty()) {
