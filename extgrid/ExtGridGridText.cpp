@@ -43,14 +43,13 @@ void TExtStringGrid::LoadGridText(plat::TStream& Stream) {
   rest.resize(static_cast<std::size_t>(Stream.Read(rest.data(), static_cast<plat::Int64>(rest.size()))));
   const detail::TGridTextLines lines = detail::ReadGridTextLines(rest);
   if (lines.Counted) {
-    // The text may keep or shrink the grid, or grow it as far as its widths
-    // and cells reach; further empty rows or columns would be a grid that
-    // no line of the text fills.
+    // A saved text carries every column's width, so columns beyond the grid
+    // and beyond what its lines name were never saved. Empty rows are left
+    // out, so the row count stands as written: rows cost little, and the
+    // clearing below visits only cells that hold text.
     const plat::TRect normal = NormalRange();
     if (lines.ColCount > std::max<std::int64_t>(normal.Width() + 1, lines.ColsReached))
       throw plat::EReadError("Invalid grid text: more columns than its lines fill");
-    if (lines.RowCount > std::max<std::int64_t>(normal.Height() + 1, lines.RowsReached))
-      throw plat::EReadError("Invalid grid text: more rows than its lines fill");
 
     TGridUpdateScope update(*this);
     SetColCount(lines.ColCount + (FIncludeFixedCells ? 0 : TBaseGrid::FixedCols()));

@@ -324,9 +324,15 @@ TEST_F(StreamsClipboard, GridTextOfAMillionByAMillionEmptyCellsIsRefusedAtOnce) 
   EXPECT_EQ(g->ColCount(), 4);
   EXPECT_EQ(g->RowCount(), 4);
   EXPECT_EQ(g->Cells(1, 1), "old");
+
+  // A million empty rows are a grid a saved text can describe; they load.
+  plat::TStringStream tall("1,1000000\r\ncw 0,30\r\n0,999999,last\r\n");
+  g->LoadGridText(tall);
+  EXPECT_EQ(g->RowCount(), 1000000);
+  EXPECT_EQ(g->Cells(0, 999999), "last");
 }
 
-TEST_F(StreamsClipboard, GridTextGrowsTheGridOnlyAsFarAsItsLinesReachAndFailsWhole) {
+TEST_F(StreamsClipboard, GridTextGrowsColumnsOnlyAsFarAsItsLinesReachAndFailsWhole) {
   struct Case {
     const char* Name;
     const char* Text;
@@ -337,7 +343,7 @@ TEST_F(StreamsClipboard, GridTextGrowsTheGridOnlyAsFarAsItsLinesReachAndFailsWho
   };
   // A 4 x 4 grid, fixed cells included, holding "old" in cell (1, 1).
   const Case cases[] = {
-      {"rows beyond the grid and the cells", "4,40\r\n0,0,a\r\n", "read", 4, 4, {1, 1}, "old"},
+      {"empty rows beyond the cells, as saved", "2,40\r\n0,0,a\r\n", nullptr, 2, 40, {0, 0}, "a"},
       {"columns beyond the grid and the widths", "40,4\r\ncw 0,10\r\n", "read", 4, 4, {1, 1}, "old"},
       {"the grid's own counts, no cells", "4,4\r\n", nullptr, 4, 4, {1, 1}, ""},
       {"fewer", "2,3\r\n1,2,b\r\n", nullptr, 2, 3, {1, 2}, "b"},
