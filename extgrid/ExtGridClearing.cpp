@@ -1,6 +1,7 @@
 // Clearing blocks of cells: texts emptied and properties objects freed,
 // each block reported as changed.
 #include <algorithm>
+#include <vector>
 
 #include "extgrid/TExtStringGrid.h"
 
@@ -10,12 +11,14 @@ bool TExtStringGrid::EmptyCells(int Col1, int Row1, int Col2, int Row2) {
   Col1 = std::max(Col1, 0);
   Row1 = std::max(Row1, 0);
   if (Col2 < Col1 || Row2 < Row1) return false;
-  const bool destroying = ComponentState().Contains(plat::TComponentStateItem::csDestroying);
-  for (int row = Row1; row <= Row2; ++row)
-    for (int col = Col1; col <= Col2; ++col) {
-      FreeCellProperties(col, row);
-      if (!destroying && !Cells(col, row).empty()) SetCells(col, row, {});
-    }
+  // The blocks can be as large as the grid: only the stored cells of its
+  // rows are visited.
+  std::vector<plat::TGridCoord> owners;
+  ForEachObjectInRows(Row1, Row2, [&](int ACol, int ARow, plat::TObject*) {
+    if (ACol >= Col1 && ACol <= Col2) owners.push_back({ACol, ARow});
+  });
+  for (const plat::TGridCoord& cell : owners) FreeCellProperties(cell.X, cell.Y);
+  if (!ComponentState().Contains(plat::TComponentStateItem::csDestroying)) ClearTexts({Col1, Row1, Col2, Row2});
   return true;
 }
 

@@ -81,6 +81,8 @@ void TExtStringGrid::WMVScroll(plat::TMessage& Message) {
 }
 
 void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
+  // Every change of the row count passes here, also while loading.
+  UpdateDisplayRowLimit();
   if (!Parent() || Loading() || ComponentState().Contains(plat::TComponentStateItem::csReading)) return;
   if (FColumnSize->Stretch()) StretchColumn(FColumnSize->StretchColumn());
   TBaseGrid::SizeChanged(OldColCount, OldRowCount);

@@ -75,6 +75,7 @@ void TExtStringGrid::SetFixedFont(const plat::TFont* Value) {
 
 void TExtStringGrid::SetFixedFooters(int Value) {
   FFixedFooters = Value;
+  UpdateDisplayRowLimit();
   Invalidate();
 }
 

@@ -1,5 +1,6 @@
 // The grid's shape: counts and fixed counts, row heights, IntegralHeight,
 // the scroll-bar policy and the stretch column.
+#include <algorithm>
 #include <climits>
 
 #include "extgrid/TExtStringGrid.h"
@@ -13,6 +14,10 @@ using plat::TComponentStateItem;
 
 void TExtStringGrid::Repaint() {
   if (FUpdateCount == 0) Invalidate();
+}
+
+void TExtStringGrid::UpdateDisplayRowLimit() {
+  SetDisplayRowLimit(std::clamp(RowCount() - FFixedFooters, 0, RowCount()));
 }
 
 void TExtStringGrid::SetRowCount(int Value) {

@@ -11,7 +11,9 @@
 // that the grid's destruction removes, so grids freed in any order leave
 // nothing behind; saving column widths at destruction never throws (file
 // and registry errors are logged); stored widths outside 0..10,000 are
-// ignored; Version always reads "3.3.0.1".
+// ignored; Version always reads "3.3.0.1"; the display-text hooks
+// (OnGetDisplText, OnGetDisplWideText) serve every row above the footers,
+// whatever changes the row count or FixedFooters.
 //
 // Refuses: StretchColumn with an index below -1 or not below ColCount
 // raises plat::Exception "Stretch column index out of range"; negative
@@ -434,8 +436,12 @@ class TExtStringGrid : public TBaseGrid {
   // top-left cell as "Rich Text Format" (Navigation.AllowRTFClipboard) and
   // the cell block (AllowFmtClipboard), all in one change of the clipboard.
   // Reading either stream is reading untrusted bytes: a cut-short or foreign
-  // stream raises plat::EReadError (non-numeric sizes plat::EConvertError)
-  // and a full-grid block is checked whole before the grid is cleared.
+  // stream raises plat::EReadError (non-numeric sizes plat::EConvertError),
+  // and each stream is checked whole before the grid changes. Reading costs
+  // in proportion to the stream and the cells the grid holds, never to the
+  // counts: a full-grid block's counts are bounded by its size lists, and a
+  // text grid stream may grow the grid only as far as its widths and cells
+  // reach.
   // Pasted text lands only in cells inside the grid (after the growth that
   // Navigation allows); the fields beyond are counted, not stored.
   using TClipboardEvent = std::function<void(plat::TObject* Sender, bool& Allow)>;
@@ -451,7 +457,8 @@ class TExtStringGrid : public TBaseGrid {
   void SaveGridText(plat::TStream& Stream);
   // Empties the normal cells' texts, then places the stream's; stops at the
   // first line without its two leading comma fields, the stream left at
-  // that line's start.
+  // that line's start. Counts beyond both the grid's normal range and what
+  // the widths and cells reach raise plat::EReadError.
   void LoadGridText(plat::TStream& Stream);
   void CopySelection();
   void CutSelection();
@@ -755,7 +762,8 @@ class TExtStringGrid : public TBaseGrid {
   int DataColIndex(int ACol) override { return RealToDisplayCol(ACol); }
   void WMHScroll(plat::TMessage& Message) override;
   void WMVScroll(plat::TMessage& Message) override;
-  // A grid on a parent, not being loaded, re-stretches its stretch column.
+  // Keeps the display row limit; a grid on a parent, not being loaded,
+  // also re-stretches its stretch column.
   void SizeChanged(int OldColCount, int OldRowCount) override;
 
  private:
@@ -771,7 +779,7 @@ class TExtStringGrid : public TBaseGrid {
   // index outside the rows or a count below 1; Count is clamped.
   // Empties the texts and frees the objects of a block, without the
   // cells-changed hook: for operations that report a wider block. False
-  // for an empty block.
+  // for an empty block. Visits only the cells that hold something.
   bool EmptyCells(int Col1, int Row1, int Col2, int Row2);
   // Where HighlightInCells works (ExtGridHighlight.cpp).
   plat::TRect HighlightRange(bool AllCells) const;
@@ -879,6 +887,9 @@ class TExtStringGrid : public TBaseGrid {
   void TakePlatformFacts();
   // Repaints unless an update bracket is open.
   void Repaint() override;
+  // The display hooks serve the rows above the footers: kept at RowCount
+  // less FixedFooters whenever either changes.
+  void UpdateDisplayRowLimit();
 
   TFooterPanel* FFooterPanel = nullptr;
   plat::TImageList* FGridImages = nullptr;

@@ -100,7 +100,6 @@ TEST_F(Filtering, ARowMeetsItsConditionsInTheirOrderWithoutPrecedence) {
 
 TEST_F(Filtering, VirtualConditionsSeeTheDisplayTextNormalOnesTheStoredText) {
   MakeGridWith({"header", "stored", "stored"});
-  FGrid->SetDisplayRowLimit(FGrid->RowCount());
   FGrid->OnGetDisplText = [](plat::TObject*, int ACol, int ARow, plat::String& Value) {
     if (ACol == 2 && ARow == 1) Value = "shown";
   };
@@ -132,6 +131,15 @@ TEST_F(Filtering, SwitchingOnHidesTheNormalRowsThatFail) {
          g->SetFilterActive(true);
        },
        "0 2 4", {1, 3, 5}},
+      {"what the rows show decides",
+       [&](TExtStringGrid* g) {
+         g->OnGetDisplText = [](plat::TObject*, int ACol, int ARow, plat::String& Value) {
+           if (ACol == 2 && (ARow == 1 || ARow == 5)) Value = "even";
+         };
+         filterEven(g);
+         g->SetFilterActive(true);
+       },
+       "0 1 2 4 5", {3}},
       {"fixed rows are not tested",
        [&](TExtStringGrid* g) {
          g->SetFixedRows(2);
@@ -209,6 +217,7 @@ TEST_F(Filtering, SwitchingOnHidesTheNormalRowsThatFail) {
     FGrid->SetFixedRows(1);
     FGrid->SetFixedFooters(0);
     FGrid->Filter()->Clear();
+    FGrid->OnGetDisplText = nullptr;
     c.Run(FGrid);
     EXPECT_EQ(Shown(), c.Shown);
     EXPECT_EQ(Hidden(), c.Hidden);

@@ -314,6 +314,69 @@ TEST_F(StreamsClipboard, GridTextStopsAtTheFirstLineWithoutItsFieldsAndRefusesWi
   EXPECT_EQ(g->ColCount(), 2);
 }
 
+TEST_F(StreamsClipboard, GridTextOfAMillionByAMillionEmptyCellsIsRefusedAtOnce) {
+  // Nothing of the grid is sized or cleared before the counts are checked:
+  // the grid keeps its shape and its cells.
+  TExtStringGrid* g = Blank(4, 4);
+  g->SetCells(1, 1, "old");
+  plat::TStringStream hostile("1000000,1000000\r\n");
+  EXPECT_THROW(g->LoadGridText(hostile), plat::EReadError);
+  EXPECT_EQ(g->ColCount(), 4);
+  EXPECT_EQ(g->RowCount(), 4);
+  EXPECT_EQ(g->Cells(1, 1), "old");
+
+  // A million empty rows are a grid a saved text can describe; they load.
+  plat::TStringStream tall("1,1000000\r\ncw 0,30\r\n0,999999,last\r\n");
+  g->LoadGridText(tall);
+  EXPECT_EQ(g->RowCount(), 1000000);
+  EXPECT_EQ(g->Cells(0, 999999), "last");
+}
+
+TEST_F(StreamsClipboard, GridTextGrowsColumnsOnlyAsFarAsItsLinesReachAndFailsWhole) {
+  struct Case {
+    const char* Name;
+    const char* Text;
+    const char* Error;  // the class of the error raised; nullptr when loaded
+    int Cols, Rows;     // the grid's counts afterwards
+    plat::TPoint Probe;
+    const char* ProbeText;  // the text of cell Probe afterwards
+  };
+  // A 4 x 4 grid, fixed cells included, holding "old" in cell (1, 1).
+  const Case cases[] = {
+      {"empty rows beyond the cells, as saved", "2,40\r\n0,0,a\r\n", nullptr, 2, 40, {0, 0}, "a"},
+      {"columns beyond the grid and the widths", "40,4\r\ncw 0,10\r\n", "read", 4, 4, {1, 1}, "old"},
+      {"the grid's own counts, no cells", "4,4\r\n", nullptr, 4, 4, {1, 1}, ""},
+      {"fewer", "2,3\r\n1,2,b\r\n", nullptr, 2, 3, {1, 2}, "b"},
+      {"rows the cells reach", "2,50\r\n1,49,far\r\n", nullptr, 2, 50, {1, 49}, "far"},
+      {"columns the widths reach", "30,2\r\ncw 29,15\r\n", nullptr, 30, 2, {1, 1}, ""},
+      {"columns the cells reach", "30,2\r\n29,1,far\r\n", nullptr, 30, 2, {29, 1}, "far"},
+      {"a bad number after good lines", "2,2\r\n0,0,new\r\n1,x,bad\r\n", "convert", 4, 4, {1, 1}, "old"},
+      {"a negative width after good lines", "2,2\r\n0,0,new\r\ncw 1,-4\r\n", "read", 4, 4, {1, 1}, "old"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TExtStringGrid* g = Blank(4, 4);
+    g->SetCells(1, 1, "old");
+    plat::TStringStream stream(c.Text);
+    std::string error;
+    try {
+      g->LoadGridText(stream);
+    } catch (const plat::EReadError&) {
+      error = "read";
+    } catch (const plat::EConvertError&) {
+      error = "convert";
+    }
+    EXPECT_EQ(error, c.Error ? c.Error : "");
+    EXPECT_EQ(g->ColCount(), c.Cols);
+    EXPECT_EQ(g->RowCount(), c.Rows);
+    EXPECT_EQ(g->Cells(c.Probe.X, c.Probe.Y), c.ProbeText);
+    if (!c.Error) {
+      EXPECT_EQ(g->Cells(1, 1), "") << "a cell the text leaves out is emptied";
+    }
+    delete g;
+  }
+}
+
 TEST_F(StreamsClipboard, ACellBlockLandsWithItsCornerAtThePointWhateverItsSource) {
   struct Case {
     const char* Name;
@@ -367,6 +430,26 @@ TEST_F(StreamsClipboard, AFullGridBlockReshapesTheTargetFromItsCorner) {
   // shape the block just gave the grid.
   EXPECT_EQ(Picture(target, {0, 0, 2, 3}), "h _ _|_ _ _|_ _ _|_ _ z");
   EXPECT_EQ(target->Cells(4, 4), "");
+}
+
+TEST_F(StreamsClipboard, AFullGridBlockClearsAHugeSparseGridByTheCellsItHolds) {
+  // A million by a million cells, three of them holding something: clearing
+  // visits those three, not the grid's area.
+  TExtStringGrid* source = Blank(2, 2);
+  source->SetCells(1, 1, "new");
+  plat::TMemoryStream stream;
+  source->SaveCellBlock({0, 0, 1, 1}, stream);
+  TExtStringGrid* target = Blank(1000000, 1000000);
+  target->SetCells(1, 1, "old");
+  target->SetCells(999999, 999999, "far");
+  target->GetCellProperties(500000, 3)->SetFontName("Arial");
+  stream.SetPosition(0);
+  target->LoadCellBlock({0, 0}, stream);
+  EXPECT_EQ(target->ColCount(), 2);
+  EXPECT_EQ(target->RowCount(), 2);
+  EXPECT_EQ(target->Cells(1, 1), "new");
+  EXPECT_EQ(target->Cells(999999, 999999), "");
+  EXPECT_FALSE(target->HasCellProperties(500000, 3));
 }
 
 TEST_F(StreamsClipboard, ACutShortOrHostileBlockFailsAndAFullGridIsClearedOnlyWhenSound) {

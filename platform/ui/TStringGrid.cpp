@@ -65,6 +65,12 @@ void TStringGrid::EraseRows(int FromRow, int ToRow) {
   if (Row() >= FromRow && Row() <= ToRow) InvalidateEditor();
 }
 
+void TStringGrid::ClearTexts(const TGridRect& Block) {
+  FCells->ClearTexts(Block.Left, Block.Top, Block.Right, Block.Bottom);
+  Invalidate();
+  if (Block.Contains(Col(), Row())) InvalidateEditor();
+}
+
 TStrings* TStringGrid::Line(bool IsRow, int Index) {
   if (Index < 0) throw EListError(FmtLoadResString(SListIndexError, {Index}));
   auto& line = FLines[{IsRow, Index}];

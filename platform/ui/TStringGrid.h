@@ -54,6 +54,9 @@ class TStringGrid : public TDrawGrid {
   // Empties rows FromRow..ToRow whole, at any index, visiting only stored
   // cells; the objects are not freed (the caller owns them).
   void EraseRows(int FromRow, int ToRow);
+  // Empties the texts of the block's cells, at any index, visiting only the
+  // stored cells of its rows however large it is; the objects stay.
+  void ClearTexts(const TGridRect& Block);
 
  private:
   class TLineStrings;

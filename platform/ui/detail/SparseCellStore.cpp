@@ -202,6 +202,26 @@ void TSparseCellStore::EraseRows(int FromRow, int ToRow) {
   FRows.erase(FRows.lower_bound(FromRow), FRows.upper_bound(ToRow));
 }
 
+void TSparseCellStore::ClearTexts(int Left, int Top, int Right, int Bottom) {
+  CheckIndex(Left);
+  CheckIndex(Top);
+  if (Right < Left || Bottom < Top) return;
+  bool erased = false;
+  for (auto it = FRows.lower_bound(Top); it != FRows.end() && it->first <= Bottom;) {
+    TRowCells& cells = it->second;
+    auto cell = std::lower_bound(cells.begin(), cells.end(), Left, [](const TCell& c, int col) { return c.Col < col; });
+    for (; cell != cells.end() && cell->Col <= Right; ++cell) cell->Text.clear();
+    std::erase_if(cells, [](const TCell& c) { return c.Text.empty() && !c.Object; });
+    if (cells.empty()) {
+      it = FRows.erase(it);
+      erased = true;
+    } else {
+      ++it;
+    }
+  }
+  if (erased) Forget();
+}
+
 std::size_t TSparseCellStore::CellCount() const {
   std::size_t count = 0;
   for (const auto& [index, cells] : FRows) count += cells.size();

@@ -42,6 +42,9 @@ class TSparseCellStore {
   void ClearRow(int ARow, int From, bool Objects);
   // Empties rows FromRow..ToRow whole, texts and object references.
   void EraseRows(int FromRow, int ToRow);
+  // Empties the texts of columns Left..Right in rows Top..Bottom; object
+  // references stay. Only the stored cells of those rows are visited.
+  void ClearTexts(int Left, int Top, int Right, int Bottom);
   void ClearCol(int ACol, int From, bool Objects);
   void Clear() {
     FRows.clear();

@@ -40,6 +40,52 @@ TEST(SparseCellStore, UnwrittenCellsReadEmptyAndWritesAnywhereAreKept) {
   EXPECT_EQ(store.CellCount(), 2u);  // (0, 2) and the far cell
 }
 
+TEST(SparseCellStore, ClearingABlocksTextsKeepsItsObjectsAndWhatLiesOutside) {
+  // clang-format off
+  // Before, a 5 x 3 corner ("o" a text and an object) and one far cell:
+  //   a b c d e
+  //   f o h i j
+  //   k l m n o
+  // clang-format on
+  TObject marker;
+  const auto fill = [&](TSparseCellStore& store) {
+    const char* rows[] = {"abcde", "fohij", "klmno"};
+    for (int r = 0; r < 3; ++r)
+      for (int c = 0; c < 5; ++c) store.SetText(c, r, String(1, rows[r][c]));
+    store.SetObject(1, 1, &marker);
+    store.SetText(900000, 2, "far");
+  };
+  const auto picture = [](const TSparseCellStore& store) {
+    String rows;
+    for (int r = 0; r < 3; ++r) {
+      rows += r ? "|" : "";
+      for (int c = 0; c < 5; ++c) rows += store.Text(c, r).empty() ? String(".") : store.Text(c, r);
+    }
+    return rows + " " + (store.Text(900000, 2).empty() ? String("-") : store.Text(900000, 2));
+  };
+  struct Case {
+    const char* Name;
+    int Left, Top, Right, Bottom;
+    const char* Picture;
+    std::size_t Cells;
+  };
+  const Case cases[] = {
+      {"a middle block", 1, 0, 2, 1, "a..de|f..ij|klmno far", 13},
+      {"past every edge", 0, 0, 2000000000, 2000000000, ".....|.....|..... -", 1},
+      {"rows with nothing stored", 0, 5, 9, 700000, "abcde|fohij|klmno far", 16},
+      {"an empty block", 3, 1, 2, 1, "abcde|fohij|klmno far", 16},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TSparseCellStore store;
+    fill(store);
+    store.ClearTexts(c.Left, c.Top, c.Right, c.Bottom);
+    EXPECT_EQ(picture(store), c.Picture);
+    EXPECT_EQ(store.Object(1, 1), &marker);
+    EXPECT_EQ(store.CellCount(), c.Cells);
+  }
+}
+
 TEST(SparseCellStore, ReadsAfterEachChangeSeeTheChange) {
   // A row just read is read again after rows are emptied, moved, deleted
   // or cleared, and after cells are added to it.
@@ -82,6 +128,7 @@ TEST(SparseCellStore, NegativeIndexesAreListErrorsThatChangeNothing) {
   expectError([&] { (void)store.Text(0, -2); }, "List index out of bounds (-2)");
   expectError([&] { store.DeleteRow(-1); }, "List index out of bounds (-1)");
   expectError([&] { store.MoveCol(0, -5); }, "List index out of bounds (-5)");
+  expectError([&] { store.ClearTexts(0, -4, 3, 3); }, "List index out of bounds (-4)");
   EXPECT_EQ(store.Text(0, 0), "kept");
   EXPECT_EQ(store.CellCount(), 1u);
 }
