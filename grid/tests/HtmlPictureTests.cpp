@@ -325,8 +325,9 @@ TEST(HtmlPicture, ImgFileSourcesReadOnlyRegularFilesOfAPicturesSize) {
   for (const std::string& name : {fifo.Path(), folder.Path(), huge}) {
     Canvas c(40, 40);
     THtmlRenderResult r;
-    const bool ended =
-        fifo.EndsWithoutAWriter([&] { RenderHtml(*c, "a<IMG src=\"FILE://" + name + "\">", {0, 0, 40, 40}, options, r); });
+    const bool ended = fifo.EndsWithoutAWriter([&] {
+      RenderHtml(*c, "a<IMG src=\"FILE://" + name + "\">", {0, 0, 40, 40}, options, r);
+    });
     EXPECT_TRUE(ended) << name << " was waited on";
     EXPECT_EQ(r.XSize, c->TextWidth("a")) << name;
     EXPECT_EQ(c.Count(Red) + c.Count(Blue), 0) << name;

@@ -69,13 +69,12 @@ TEST(PictureFile, RefusesWhatIsNoRegularFileAtOnce) {
 TEST(PictureFile, GraphicsRefuseAFifoAtOnce) {
   const TTempFolder folder;
   const TFifoFile fifo(folder, "pipe");
-  const std::function<std::unique_ptr<TGraphic>()> graphics[] = {
-      [] { return std::make_unique<TBitmap>(); }, [] { return std::make_unique<TIcon>(); },
-      [] { return std::make_unique<TJPEGImage>(); }};
+  const std::function<std::unique_ptr<TGraphic>()> graphics[] = {[] { return std::make_unique<TBitmap>(); },
+                                                                 [] { return std::make_unique<TIcon>(); },
+                                                                 [] { return std::make_unique<TJPEGImage>(); }};
   for (const auto& make : graphics) {
     const std::unique_ptr<TGraphic> graphic = make();
-    const bool ended =
-        fifo.EndsWithoutAWriter([&] { EXPECT_THROW(graphic->LoadFromFile(fifo.Path()), EFOpenError); });
+    const bool ended = fifo.EndsWithoutAWriter([&] { EXPECT_THROW(graphic->LoadFromFile(fifo.Path()), EFOpenError); });
     EXPECT_TRUE(ended) << graphic->ClassName() << " waited on the FIFO";
     EXPECT_TRUE(graphic->Empty());
   }
