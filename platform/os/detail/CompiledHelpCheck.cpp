@@ -11,7 +11,6 @@
 #include <optional>
 #include <vector>
 
-#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/StringUtils.h"
 
 namespace plat::detail {
