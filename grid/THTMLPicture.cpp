@@ -1,5 +1,6 @@
 #include "grid/THTMLPicture.h"
 
+#include "platform/gdi/PictureFile.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/os/Resources.h"
 #include "platform/rtl/FileUtils.h"
@@ -37,7 +38,7 @@ void THTMLPicture::SaveToStream(plat::TStream& Stream) {
 void THTMLPicture::LoadFromFile(const String& FileName) {
   try {
     plat::TMemoryStream stream;
-    stream.LoadFromFile(FileName);
+    plat::ReadPictureFile(FileName, stream);
     LoadFromStream(stream);
   } catch (const plat::Exception&) {
     // A file that cannot be read or decoded shows nothing.

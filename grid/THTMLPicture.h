@@ -10,8 +10,11 @@
 // Promises: bytes that fail to decode raise EInvalidGraphic with the
 // loader's text from LoadFromStream, LoadFromResourceName and Assign and
 // leave the picture as it was; LoadFromFile and LoadPictureFromSource raise
-// nothing (a failure leaves the picture empty). Sources other than "RES://"
-// and "FILE://" are only remembered: nothing is downloaded.
+// nothing (a failure leaves the picture empty). A file is read as
+// ReadPictureFile reads it (PictureFile.h): a FIFO, a device, a folder or a
+// file larger than any picture is refused at once and shows nothing.
+// Sources other than "RES://" and "FILE://" are only remembered: nothing is
+// downloaded.
 #include <memory>
 #include <vector>
 

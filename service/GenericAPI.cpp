@@ -18,6 +18,7 @@
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowStyles.h"
 #include "platform/win/WindowText.h"
+#include "service/AppHooks.h"
 #include "service/GenericShellAPI.h"
 
 namespace zorbit {
@@ -28,6 +29,19 @@ namespace {
 plat::HANDLE& InstanceMutex() {
   static plat::HANDLE handle = nullptr;
   return handle;
+}
+
+// Without the mutex, a copy that runs cannot be told from none, and two
+// copies would drive the one service and the BIOS at once: this copy ends,
+// and says why.
+bool RefuseToStart(const plat::String& Name, const plat::String& Reason) {
+  constexpr int IconError = 1;
+  constexpr int ButtonsOk = 0;
+  const plat::String title = HookLookup("Messages", "The program cannot start");
+  const plat::String text =
+      HookLookup("Messages", "It cannot check whether another copy of it is already running.") + " " + Reason;
+  HookMessageBox(Name, title, text, IconError, ButtonsOk);
+  return true;
 }
 }  // namespace
 
@@ -55,8 +69,13 @@ bool CheckSingleInstance(const plat::String& Name, const plat::String& WindowCla
 
   // Created and tested in one step, so two copies started at once cannot
   // both miss each other.
-  plat::HANDLE mutex = plat::CreateMutex(Name, false);
-  if (mutex == nullptr) return false;
+  plat::HANDLE mutex = nullptr;
+  try {
+    mutex = plat::CreateMutex(Name, false);
+  } catch (const plat::EOSError& e) {
+    return RefuseToStart(Name, e.Message());
+  }
+  if (mutex == nullptr) return RefuseToStart(Name, plat::SysErrorMessage(plat::GetLastError()));
   if (plat::GetLastError() != plat::ERROR_ALREADY_EXISTS) {
     InstanceMutex() = mutex;
     return false;

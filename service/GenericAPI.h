@@ -16,7 +16,9 @@ namespace zorbit {
 void WriteLog(const plat::String& Msg);
 
 // True when this copy must end: with the argument "exit" (the running copy is
-// asked to close), or when a copy named Name already runs.
+// asked to close), when a copy named Name already runs, or when that cannot
+// be told because the mutex cannot be made (the program's message box,
+// captioned Name, says why).
 bool CheckSingleInstance(const plat::String& Name, const plat::String& WindowClass, bool Activate);
 
 // The bytes of Text as two upper-case hexadecimal digits each, joined by commas.

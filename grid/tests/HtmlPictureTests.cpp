@@ -3,16 +3,19 @@
 // size and stretched; IMG sources by container name, FILE:// and res://;
 // the shell's system icons; and refusing what is not a picture.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "grid/HtmlRenderer.h"
 #include "grid/THTMLPictureCache.h"
 #include "grid/TPictureContainer.h"
 #include "grid/tests/GridTestSupport.h"
 #include "platform/gdi/BmpCodec.h"
+#include "platform/gdi/PictureFile.h"
 #include "platform/gdi/ShellFileInfo.h"
 #include "platform/gdi/tests/ImageFactory.h"
 #include "platform/rtl/Streams.h"
 #include "platform/ui/TImageList.h"
+#include "testing/FifoFile.h"
 #include "testing/FileContent.h"
 #include "testing/TempFolder.h"
 
@@ -303,6 +306,37 @@ TEST(HtmlPicture, ImgSourcesContainerFileAndResource) {
   EXPECT_EQ(tiled.At(10, 9), Red);
   EXPECT_EQ(tiled.At(24, 19), Red);
   EXPECT_EQ(tiled.At(19, 19), Blue);
+}
+
+// A file source that names a FIFO, a folder or a file larger than any
+// picture (a picture at its start, then a hole past the bound) shows
+// nothing, takes no room and returns at once; a picture file beside them
+// still shows.
+TEST(HtmlPicture, ImgFileSourcesReadOnlyRegularFilesOfAPicturesSize) {
+  zorbit::testing::TTempFolder folder;
+  const std::vector<Byte> bytes = TwoColourBmp(10, 8);
+  const std::string picture = folder.Write("pic.bmp", std::string(bytes.begin(), bytes.end()));
+  const std::string huge = folder.Write("huge.bmp", std::string(bytes.begin(), bytes.end()));
+  ASSERT_EQ(::truncate(huge.c_str(), plat::kMaxEncodedPictureBytes + 1), 0);
+  const zorbit::testing::TFifoFile fifo(folder, "pipe.bmp");
+  THTMLPictureCache cache;
+  THtmlRenderOptions options;
+  options.Cache = &cache;
+  for (const std::string& name : {fifo.Path(), folder.Path(), huge}) {
+    Canvas c(40, 40);
+    THtmlRenderResult r;
+    const bool ended = fifo.EndsWithoutAWriter([&] {
+      RenderHtml(*c, "a<IMG src=\"FILE://" + name + "\">", {0, 0, 40, 40}, options, r);
+    });
+    EXPECT_TRUE(ended) << name << " was waited on";
+    EXPECT_EQ(r.XSize, c->TextWidth("a")) << name;
+    EXPECT_EQ(c.Count(Red) + c.Count(Blue), 0) << name;
+  }
+  Canvas c(40, 40);
+  THtmlRenderResult r;
+  RenderHtml(*c, "a<IMG src=\"FILE://" + picture + "\">", {0, 0, 40, 40}, options, r);
+  EXPECT_EQ(r.XSize, c->TextWidth("a") + 10);
+  EXPECT_EQ(c.Count(Red) + c.Count(Blue), 10 * 8);
 }
 
 TEST(HtmlPicture, AnImageInAnAnchorShowsItsAltPictureWhileHovered) {

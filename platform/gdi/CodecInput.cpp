@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
+#include "platform/gdi/PictureFile.h"
+
 namespace plat {
 
 namespace {
 
 // Pictures smaller than this many pixels pass whatever their encoding.
 constexpr long long FreePixels = 1LL << 20;
-// No picture stream is read past this size.
-constexpr Int64 MaxEncodedBytes = 512LL * 1024 * 1024;
 
 }  // namespace
 
@@ -70,7 +70,7 @@ void CheckProportion(long long pixels, std::size_t encodedBytes, long long pixel
 
 std::vector<Byte> ReadRest(TStream& stream, const char* kind) {
   const Int64 rest = stream.Size() - stream.Position();
-  if (rest > MaxEncodedBytes) throw EInvalidGraphic(String("Invalid ") + kind + " image: the data is too large");
+  if (rest > kMaxEncodedPictureBytes) throw EInvalidGraphic(String("Invalid ") + kind + " image: the data is too large");
   std::vector<Byte> data(static_cast<std::size_t>(std::max<Int64>(rest, 0)));
   if (!data.empty()) stream.ReadBuffer(data.data(), static_cast<Int64>(data.size()));
   return data;

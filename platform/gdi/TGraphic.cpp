@@ -1,5 +1,7 @@
 #include "platform/gdi/TGraphic.h"
 
+#include "platform/gdi/PictureFile.h"
+
 namespace plat {
 
 void TGraphic::SetTransparent(bool value) {
@@ -22,7 +24,8 @@ void TGraphic::Changed() {
 }
 
 void TGraphic::LoadFromFile(const String& fileName) {
-  TFileStream stream(fileName, fmOpenRead | fmShareDenyWrite);
+  TMemoryStream stream;
+  ReadPictureFile(fileName, stream);
   LoadFromStream(stream);
 }
 

@@ -34,6 +34,8 @@ class TGraphic : public TObject {
 
   virtual void LoadFromStream(TStream& stream) = 0;
   virtual void SaveToStream(TStream& stream) = 0;
+  // The file as ReadPictureFile reads it (PictureFile.h): a regular file
+  // of a picture's size, else its error.
   void LoadFromFile(const String& fileName);
   void SaveToFile(const String& fileName);
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/os/IsolatedCall.h"
+#include "platform/os/detail/CompiledHelpCheck.h"
 #include "platform/rtl/FileHandles.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/rtl/FolderHandle.h"
@@ -106,6 +107,7 @@ int ExtractOne(chmFile*, chmUnitInfo* unit, void* context) {
 
 // In the child: the topic's stored name, after extracting everything.
 String Extract(const String& helpFile, const String& topic, const String& folder) {
+  if (const String damage = detail::CompiledHelpDamage(helpFile); !damage.empty()) throw Exception(damage);
   const THelpFile file(chm_open(helpFile.c_str()), &chm_close);
   if (!file) throw Exception("it cannot be read as a compiled help file");
   const String wanted = topic.empty() ? DefaultTopic(file.get()) : WithLeadingSlash(topic);

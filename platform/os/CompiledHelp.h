@@ -6,10 +6,12 @@
 //
 // The file is read with libchm in a child process (IsolatedCall.h): the
 // library trusts the file, and a hostile one that crashes it gives
-// ECompiledHelpError like any other damaged file. Stored names are taken
-// apart by "/" and written below the folder only (no "..", no links
-// followed, TFolderHandle); a name that cannot be written is skipped, and
-// what is written is bounded (kMaxHelpFiles files, kMaxHelpBytes bytes).
+// ECompiledHelpError like any other damaged file. What the library would
+// size its buffers and divide by is checked before it opens the file
+// (detail/CompiledHelpCheck.h). Stored names are taken apart by "/" and
+// written below the folder only (no "..", no links followed,
+// TFolderHandle); a name that cannot be written is skipped, and what is
+// written is bounded (kMaxHelpFiles files, kMaxHelpBytes bytes).
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/Types.h"
 

@@ -10,6 +10,10 @@
 // it returns. The child ends with _exit (no exit handlers, no flushing of
 // the caller's buffers). Fork only in a process whose other threads hold no
 // lock the function needs (the UI thread's readers qualify).
+//
+// Fuzz targets switch the isolation off at their start-up
+// (SetIsolatedCallsInProcess): a crash that the child would have absorbed
+// must end the fuzzer, or it never sees one. The program never switches it.
 #include <functional>
 
 #include "platform/rtl/Exception.h"
@@ -35,5 +39,11 @@ inline constexpr int kIsolatedCallSeconds = 120;
 // message; anything else that keeps the child from answering is reported by
 // how the child ended.
 String IsolatedCall(const std::function<String()>& work);
+
+// For fuzz targets only: while on, IsolatedCall runs work directly in this
+// process, so a crash in it is this process's crash and what work changes
+// stays changed. An exception from work is still reported as
+// EIsolatedCallError with its message; there is no time limit.
+void SetIsolatedCallsInProcess(bool inProcess);
 
 }  // namespace plat

@@ -3,7 +3,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "platform/os/NamedMutex.h"
 #include "platform/os/Registry.h"
@@ -22,7 +24,9 @@
 #include "service/GenericShellAPI.h"
 #include "service/ZorbitConfig.h"
 #include "service/tests/ServiceTestEnvironment.h"
+#include "testing/EnvironmentVariable.h"
 #include "testing/LocaleScope.h"
+#include "testing/TempFolder.h"
 
 namespace zorbit::testing {
 namespace {
@@ -172,6 +176,38 @@ TEST_F(GenericApiTest, ExactlyOneOfSeveralCopiesStartedAtOnceRuns) {
 TEST_F(GenericApiTest, ASecondCopyEnds) {
   EXPECT_FALSE(CheckSingleInstance("Ovra Zorbit Management", "TfmZorbitMain", true));
   EXPECT_EQ(CopiesThatRun("Ovra Zorbit Management", 1), 0);
+}
+
+// Where the mutex should be kept, a file stands (tests may run as root, so
+// taking rights away would not hold): under the platform root, or in place
+// of the user's run folder. This copy ends, and says why.
+TEST_F(GenericApiTest, WithoutItsMutexACopyEndsAndSaysWhy) {
+  const TTempFolder runtime("zorbit-runtime");
+  struct TCase {
+    const char* Name;
+    std::string BlockedFolder;
+    std::optional<std::string> PlatformRoot;
+    std::string Reason;
+  };
+  const std::string userRunFolder = runtime.File("zorbit");
+  for (const TCase& c :
+       {TCase{"platform root", Root + "/run/mutex", Root, "The system cannot find the path specified."},
+        TCase{"user's run folder", userRunFolder, std::nullopt,
+              "The run folder " + userRunFolder + " cannot be used: it is not a folder"}}) {
+    SCOPED_TRACE(c.Name);
+    std::filesystem::create_directories(std::filesystem::path(c.BlockedFolder).parent_path());
+    std::ofstream(c.BlockedFolder) << "not a folder";
+    const TEnvironmentVariable root("ZORBIT_ROOT", c.PlatformRoot);
+    const TEnvironmentVariable xdg("XDG_RUNTIME_DIR", runtime.Path());
+    Messages.clear();
+    EXPECT_TRUE(CheckSingleInstance("Ovra Zorbit Management", "TfmZorbitMain", true));
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Caption, "Ovra Zorbit Management");
+    EXPECT_EQ(Messages[0].Title, "The program cannot start");
+    EXPECT_EQ(Messages[0].Text, "It cannot check whether another copy of it is already running. " + c.Reason);
+    EXPECT_EQ(Messages[0].Icon, 1);
+    EXPECT_EQ(Messages[0].Buttons, 0);
+  }
 }
 
 TEST_F(GenericApiTest, ExitEndsWithoutCreatingTheMutex) {

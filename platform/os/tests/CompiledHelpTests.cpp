@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "platform/os/CompiledHelp.h"
 #include "testing/CompiledHelpFile.h"
 #include "testing/FileContent.h"
@@ -64,6 +66,20 @@ TEST_F(CompiledHelpTest, TopicsAreFoundWithoutCaseOrLeadingSlash) {
   }
 }
 
+// Where a header of the help file starts: the directory header by its mark
+// "ITSP", the control data 4 bytes before its mark "LZXC", the reset table
+// (no mark) by the fields it starts with: version 2, an entry count, entry
+// size 8, header size 0x28.
+std::size_t DirectoryHeader(const std::string& chm) { return chm.find("ITSP"); }
+std::size_t ControlData(const std::string& chm) { return chm.find("LZXC") - 4; }
+std::size_t ResetTable(const std::string& chm) { return chm.find(std::string("\x08\0\0\0\x28\0\0\0", 8)) - 8; }
+
+// The help file with Size bytes at At (little-endian) set to Value.
+std::string Patched(std::string chm, std::size_t At, std::uint64_t Value, int Size) {
+  for (int i = 0; i < Size; ++i) chm.at(At + i) = static_cast<char>(Value >> (8 * i));
+  return chm;
+}
+
 TEST_F(CompiledHelpTest, UnreadableFilesAndMissingTopicsAreErrors) {
   const std::string whole = ReadFileContent(Help);
   const std::string text = Sources->Write("text.chm", "<html>not compiled</html>");
@@ -84,6 +100,40 @@ TEST_F(CompiledHelpTest, UnreadableFilesAndMissingTopicsAreErrors) {
     } catch (const ECompiledHelpError& e) {
       EXPECT_EQ(e.Message().rfind("The help file \"" + c.File + "\" cannot be shown: " + c.Reason, 0), 0u)
           << e.Message();
+    }
+  }
+}
+
+// Numbers that libchm would allocate by or divide by unchecked, as hostile
+// files set them: refused before the library opens the file.
+TEST_F(CompiledHelpTest, NumbersTheLibraryTrustsAreCheckedFirst) {
+  const std::string whole = ReadFileContent(Help);
+  struct TCase {
+    const char* Name;
+    std::size_t At;
+    std::uint64_t Value;
+    int Size;
+    const char* Reason;
+  };
+  const char* const directory = "its directory is damaged";
+  const char* const compressed = "its compressed section is damaged";
+  // clang-format off
+  for (const TCase& c : {
+           TCase{"chunks of 1.5 GB",       DirectoryHeader(whole) + 0x10, 0x5E95016D, 4, directory},
+           TCase{"chunks of 16 bytes",     DirectoryHeader(whole) + 0x10, 16,         4, directory},
+           TCase{"no reset interval",      ControlData(whole) + 0x0C,     0,          4, compressed},
+           TCase{"no window",              ControlData(whole) + 0x10,     0,          4, compressed},
+           TCase{"a window of 3 frames",   ControlData(whole) + 0x10,     3,          4, compressed},
+           TCase{"no windows per reset",   ControlData(whole) + 0x14,     0,          4, compressed},
+           TCase{"blocks of 3 GB",         ResetTable(whole) + 0x20,      0xBDDF960B, 8, compressed},
+           TCase{"blocks of 0 bytes",      ResetTable(whole) + 0x20,      0,          8, compressed}}) {
+    // clang-format on
+    const std::string file = Sources->Write("patched.chm", Patched(whole, c.At, c.Value, c.Size));
+    try {
+      ExtractCompiledHelp(file, "/html/ZRHELP.htm", FOut.Path());
+      ADD_FAILURE() << c.Name << " gave a page";
+    } catch (const ECompiledHelpError& e) {
+      EXPECT_EQ(e.Message(), "The help file \"" + file + "\" cannot be shown: " + c.Reason) << c.Name;
     }
   }
 }

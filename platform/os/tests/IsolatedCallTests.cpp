@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "platform/os/IsolatedCall.h"
+#include "platform/rtl/ScopeExit.h"
 
 namespace {
 
@@ -64,5 +65,43 @@ INSTANTIATE_TEST_SUITE_P(
                      },
                      "the child process ended with code 3"}),
     [](const auto& info) { return String(info.param.Name); });
+
+// Switched on, as the fuzz targets do: the same answers, but from this
+// process.
+TEST(IsolatedCallInProcessTest, RunsTheWorkHere) {
+  SetIsolatedCallsInProcess(true);
+  const ScopeExit restore([] { SetIsolatedCallsInProcess(false); });
+  const pid_t caller = ::getpid();
+  pid_t worker = 0;
+  EXPECT_EQ(IsolatedCall([&] {
+              worker = ::getpid();
+              return String("a\0b", 3);
+            }),
+            String("a\0b", 3));
+  EXPECT_EQ(worker, caller);
+  try {
+    IsolatedCall([]() -> String { throw std::runtime_error("bad header"); });
+    FAIL() << "no error";
+  } catch (const EIsolatedCallError& e) {
+    EXPECT_EQ(e.Message(), "bad header");
+  }
+}
+
+TEST(IsolatedCallInProcessTest, ACrashEndsTheCaller) {
+  // Isolated, the crash would come back as an error and the statement end
+  // normally.
+  EXPECT_DEATH(
+      {
+        SetIsolatedCallsInProcess(true);
+        try {
+          IsolatedCall([] {
+            ::raise(SIGSEGV);
+            return String();
+          });
+        } catch (const EIsolatedCallError&) {
+        }
+      },
+      "");
+}
 
 }  // namespace

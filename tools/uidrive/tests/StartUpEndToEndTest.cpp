@@ -1,6 +1,7 @@
 // The program started end to end: one main window that other processes
 // find, a second copy that ends and leaves it alone, a copy started with
-// "exit" that closes it, and the program without its service.
+// "exit" that closes it, the program without its service, and the program
+// that cannot make its single-instance mutex.
 #include <unistd.h>
 
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "platform/os/LoopbackPorts.h"
 #include "platform/win/CrossProcessWindows.h"
 #include "service/tcpClient.h"
+#include "testing/FileContent.h"
 #include "testing/LoopbackSocket.h"
 
 namespace e2e {
@@ -99,6 +101,29 @@ TEST_F(StartUpEndToEndTest, WithoutServiceAUserGetsTheMessageAndNoWindow) {
   EXPECT_EQ(
       Values(run.Output, "text"),
       (std::vector<std::string>{"Service stopped", "Can not connect to service. Application will be terminated!"}));
+  EXPECT_EQ(Values(run.Output, "error"), (std::vector<std::string>{"line 7: the program ended before this line"}));
+}
+
+// A file where the mutex folder should be: the program cannot tell whether
+// another copy runs, says so and ends before any window or service.
+TEST_F(StartUpEndToEndTest, WithoutItsMutexTheProgramSaysWhyAndDoesNotStart) {
+  std::filesystem::create_directories(Root() + "/run");
+  zorbit::testing::WriteFileContent(Root() + "/run/mutex", "not a folder");
+  const zorbit::testing::TProgramResult run = Drive(
+      "wait TfmOvraMessageBox\n"
+      "windows\n"
+      "prop fmBase Caption\n"
+      "text lbTitle\n"
+      "text lblText\n"
+      "key - Enter\n"
+      "wait TfmZorbitMain 5\n");
+  EXPECT_EQ(run.ExitCode, 1) << run.Output;
+  EXPECT_EQ(Values(run.Output, "window"), (std::vector<std::string>{"TfmOvraMessageBox"}));
+  EXPECT_EQ(Values(run.Output, "prop"), (std::vector<std::string>{"Ovra Zorbit Management"}));
+  EXPECT_EQ(Values(run.Output, "text"),
+            (std::vector<std::string>{"The program cannot start",
+                                      "It cannot check whether another copy of it is already running. The system "
+                                      "cannot find the path specified."}));
   EXPECT_EQ(Values(run.Output, "error"), (std::vector<std::string>{"line 7: the program ended before this line"}));
 }
 
