@@ -243,6 +243,9 @@ void InputRouter::RouteMouse(const RawInput& input) {
       if (!t.Win->IsAlive()) return;
       if (answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT) ActivateWindow(root, WA_CLICKACTIVE);
       eat = answer == MA_ACTIVATEANDEAT || answer == MA_NOACTIVATEANDEAT;
+    } else if (root->Handle() == wm.Active) {
+      // The desktop may have moved its keyboard focus elsewhere: a click gives it back.
+      wm.AnnounceActivated(root);
     }
   }
   if (!capture && t.Win->IsAlive())

@@ -172,6 +172,49 @@ TEST_F(Input, OnceThePointerLeftEveryWindowTrackingReportsTheLeaveAndArmsNothing
   EXPECT_EQ(TrackedWindow(), w);
 }
 
+TEST_F(Input, AClickIntoAnInactiveWindowActivatesItAndGivesItTheKeyboard) {
+  HWND back = Make("back", WS_POPUP | WS_VISIBLE, Bounds(0, 0, 200, 200));
+  HWND front = Make("front", WS_POPUP | WS_VISIBLE, Bounds(300, 0, 200, 200));
+  Pump();
+  ASSERT_EQ(Display().KeyboardWindow(), front);
+  InjectClick({50, 50});
+  Pump();
+  EXPECT_EQ(GetActiveWindow(), back);
+  EXPECT_EQ(GetFocus(), back);
+  EXPECT_EQ(Display().KeyboardWindow(), back);
+}
+
+// Where a click goes once the desktop moved its keyboard focus to no window
+// of ours while the program stayed active: into the active window, or into
+// its owner, disabled for it.
+struct KeyboardBackCase {
+  const char* Name;
+  TPoint Click;
+};
+
+class KeyboardBack : public Input, public ::testing::WithParamInterface<KeyboardBackCase> {};
+
+TEST_P(KeyboardBack, AClickGivesTheActiveWindowTheKeyboardAgain) {
+  HWND owner = Make("owner", WS_POPUP | WS_VISIBLE, Bounds(0, 0, 300, 300));
+  HWND modal = Make("modal", WS_POPUP, Bounds(50, 50, 100, 100), owner);
+  EnableWindow(owner, false);
+  ShowWindow(modal, SW_SHOW);
+  Pump();
+  ASSERT_EQ(GetActiveWindow(), modal);
+  Display().WindowActivated(nullptr);  // as the desktop does when the focused window goes
+  InjectClick(GetParam().Click);
+  Pump();
+  EXPECT_EQ(GetActiveWindow(), modal);
+  EXPECT_EQ(Display().KeyboardWindow(), modal);
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, KeyboardBack,
+                         ::testing::Values(KeyboardBackCase{"TheActiveWindow", {100, 100}},
+                                           KeyboardBackCase{"ItsDisabledOwner", {250, 250}}),
+                         [](const ::testing::TestParamInfo<KeyboardBackCase>& info) {
+                           return std::string(info.param.Name);
+                         });
+
 TEST_F(Input, HoverComesAfterTheHoverTimeOnTheClock) {
   HWND w = Make("w", WS_POPUP | WS_VISIBLE, Bounds(0, 0, 100, 100));
   InjectMouseMove({50, 50});
