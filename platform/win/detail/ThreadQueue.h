@@ -21,7 +21,7 @@ namespace plat {
 
 struct QueuedMessage {
   MSG Msg;
-  bool Unicode = false;  // posted through a W form: WM_CHAR carries UTF-16
+  bool Unicode = false;      // posted through a W form: WM_CHAR carries UTF-16
   std::uint64_t Serial = 0;  // the order of posting; 0: in every round
 };
 
