@@ -37,10 +37,18 @@ void NoteMousePosition(TPoint Screen) {
 }
 
 void NoteMouseLeft(HWND Window) {
-  if (Window == gTrackedWindow) gTrackedWindow = nullptr;
+  if (Window != gTrackedWindow) return;
+  gTrackedWindow = nullptr;
+  // Not tracked again: a window of ours under the pointer now reports it
+  // with its own mouse messages, and tracking this one again would only
+  // report the leave again. The pointer was last seen still over this window
+  // when it went off every window of ours; over a frame, no control is under it.
   POINT p;
   GetCursorPos(&p);
-  NoteMousePosition(p);
+  TWinControl* under = FindControl(WindowFromPoint(p));
+  const bool inClientArea =
+      under && under->Handle() != Window && under->ClientRect().Contains(under->ScreenToClient(p));
+  SetMouseControl(inClientArea ? FindDragTarget(p, true) : nullptr);
 }
 
 void ForgetMouseControl(TControl* Control) {

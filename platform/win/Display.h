@@ -59,9 +59,13 @@ class Display {
   // How a layered window is to be composed on the screen (its constant
   // opacity, its transparent colour); null: as it is.
   virtual void WindowLayerChanged(HWND window, const LayerAttributes* layer) = 0;
-  // The window came to the top of the Z order and should be raised (and
-  // focused, when it is the foreground window).
+  // The window came to the top of the Z order and should be raised.
   virtual void WindowRaised(HWND window) = 0;
+  // The window is the program's active one and should hold the desktop's
+  // keyboard focus. Told on every activation and on every press into the
+  // active window: without a window manager nothing else moves the focus,
+  // not when a modal window goes nor on a click.
+  virtual void WindowActivated(HWND window) = 0;
   // New pixels in the window's backing bitmap (WindowSurface), in window
   // coordinates. Reported when the UI thread goes idle, merged per window.
   virtual void WindowPixelsChanged(HWND window, const TRect& dirty) = 0;

@@ -80,6 +80,7 @@ bool ActivateWindow(Window* root, Word how) {
   Window* focus = wm.Find(wm.Focus);
   if (!focus || !root->Contains(focus)) MoveFocus(root->IsMinimized() ? nullptr : root);
   wm.AnnounceRaised(root);
+  wm.AnnounceActivated(root);
   return true;
 }
 
@@ -144,7 +145,9 @@ bool SetForegroundWindow(HWND window) {
   }
   Window* root = w->Root();
   if (!ActivateWindow(root, WA_ACTIVE)) return false;
+  // Also when it was active already: the foreground window has the keyboard.
   wm.AnnounceRaised(root);
+  wm.AnnounceActivated(root);
   return true;
 }
 

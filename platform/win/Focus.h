@@ -6,8 +6,9 @@
 // one, WM_NCACTIVATE(FALSE) and WM_ACTIVATE(WA_INACTIVE); WM_ACTIVATEAPP to
 // every top-level window when the program as a whole gains or loses
 // activation; to the new one WM_NCACTIVATE(TRUE) and WM_ACTIVATE, whose
-// default handling gives it the focus. Moving the focus sends WM_KILLFOCUS
-// to the old focus window and WM_SETFOCUS to the new one.
+// default handling gives it the focus. The display is asked to raise it and
+// to give it the desktop's keyboard focus. Moving the focus sends
+// WM_KILLFOCUS to the old focus window and WM_SETFOCUS to the new one.
 #include "platform/win/WinTypes.h"
 
 namespace plat {
@@ -21,7 +22,8 @@ HWND GetFocus();
 // top-level window (a child activates its top-level window).
 HWND SetActiveWindow(HWND window);
 HWND GetActiveWindow();
-// As SetActiveWindow, and asks the display to raise the window.
+// As SetActiveWindow, and asks the display to raise the window and give it
+// the keyboard, also when it was active already.
 bool SetForegroundWindow(HWND window);
 HWND GetForegroundWindow();
 

@@ -31,6 +31,11 @@ void HeadlessDisplay::SetMonitors(std::vector<MonitorArea> monitors) {
 
 std::optional<String> HeadlessDisplay::DesktopClipboardText() { return FDesktopClipboardText; }
 
+void HeadlessDisplay::WindowDestroyed(HWND window) {
+  FLayers.erase(window);
+  if (FKeyboardWindow == window) FKeyboardWindow = nullptr;
+}
+
 void HeadlessDisplay::WindowLayerChanged(HWND window, const LayerAttributes* layer) {
   if (layer)
     FLayers[window] = *layer;

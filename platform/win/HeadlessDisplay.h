@@ -31,13 +31,14 @@ class HeadlessDisplay : public Display {
   void SetMonitors(std::vector<MonitorArea> monitors);
 
   void WindowCreated(HWND) override {}
-  void WindowDestroyed(HWND window) override { FLayers.erase(window); }
+  void WindowDestroyed(HWND window) override;
   void WindowShown(HWND, bool) override {}
   void WindowMoved(HWND, const TRect&) override {}
   void WindowRegionChanged(HWND, const Region*) override {}
   void WindowTextChanged(HWND, const String&) override {}
   void WindowLayerChanged(HWND window, const LayerAttributes* layer) override;
   void WindowRaised(HWND) override {}
+  void WindowActivated(HWND window) override { FKeyboardWindow = window; }
   void WindowPixelsChanged(HWND, const TRect&) override {}
   void CaptureChanged(HWND) override {}
   void CursorChanged(HCURSOR cursor) override { FCursor = cursor; }
@@ -58,6 +59,10 @@ class HeadlessDisplay : public Display {
   // for a window shown as it is.
   std::optional<LayerAttributes> WindowLayer(HWND window) const;
 
+  // The window that holds the desktop's keyboard focus: the one last told
+  // activated, null once it went.
+  HWND KeyboardWindow() const { return FKeyboardWindow; }
+
   // The cursor the window layer last set.
   HCURSOR Cursor() const { return FCursor; }
   // Clipboard text this program gave the desktop, and text "another
@@ -74,6 +79,7 @@ class HeadlessDisplay : public Display {
  private:
   std::vector<MonitorArea> FMonitors;
   HCURSOR FCursor = nullptr;
+  HWND FKeyboardWindow = nullptr;
   String FPublishedClipboardText;
   std::optional<String> FDesktopClipboardText;
   ModalHook FModalHook;

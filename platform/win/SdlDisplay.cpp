@@ -66,6 +66,7 @@ class SdlDisplay final : public Display {
   void WindowTextChanged(HWND window, const String& text) override;
   void WindowLayerChanged(HWND window, const LayerAttributes* layer) override;
   void WindowRaised(HWND window) override;
+  void WindowActivated(HWND window) override;
   void WindowPixelsChanged(HWND window, const TRect& dirty) override;
   void CaptureChanged(HWND window) override;
   void CursorChanged(HCURSOR cursor) override;
@@ -346,8 +347,8 @@ void SdlDisplay::WindowLayerChanged(HWND window, const LayerAttributes* layer) {
 
 void SdlDisplay::WindowRaised(HWND window) {
   NativeWindow* native = Find(window);
-  // Raising focuses the native window: tips and menus, which the desktop
-  // keeps above the others anyway, are left alone.
+  // A window manager focuses a raised window: tips and menus, which the
+  // desktop keeps above the others anyway, are left alone.
   if (native == nullptr || !native->Visible || IsPopupKind(native->Kind)) return;
   const Window* record = WindowManager::Instance().Find(window);
   const bool topmost = record != nullptr && (record->ExStyle & WS_EX_TOPMOST) != 0;
@@ -356,6 +357,16 @@ void SdlDisplay::WindowRaised(HWND window) {
     SDL_SetWindowAlwaysOnTop(native->Window, topmost ? SDL_TRUE : SDL_FALSE);
   }
   SDL_RaiseWindow(native->Window);
+  Kick();
+}
+
+void SdlDisplay::WindowActivated(HWND window) {
+  NativeWindow* native = Find(window);
+  // Tips and menus never take the keyboard; a window that has it keeps it.
+  if (native == nullptr || !native->Visible || IsPopupKind(native->Kind) || SDL_GetKeyboardFocus() == native->Window)
+    return;
+  // Refused while the desktop has not mapped the window yet: showing it focuses it.
+  static_cast<void>(SDL_SetWindowInputFocus(native->Window));
   Kick();
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/DragManager.h"
+#include "platform/ui/MouseTracking.h"
 #include "platform/ui/TCustomControl.h"
 #include "platform/ui/TDragObject.h"
 #include "platform/ui/TForm.h"
@@ -12,6 +13,7 @@
 #include "platform/ui/TScreen.h"
 #include "platform/ui/tests/FormTestFixture.h"
 #include "platform/win/Cursors.h"
+#include "platform/win/Display.h"
 #include "platform/win/Focus.h"
 #include "platform/win/InputInjection.h"
 #include "platform/win/Mouse.h"
@@ -93,6 +95,22 @@ TEST_F(Mouse, EnterAndLeaveFollowThePointerAlsoUnderCapture) {
   InjectMouseMove({1250, 1000});
   Pump();
   EXPECT_EQ(Events, (std::vector<std::string>{"leave Right"}));
+}
+
+TEST_F(Mouse, APointerTheDisplaySeesLeaveLeavesNoControlUnderTheMouse) {
+  TSpot* spot = Add<TSpot>(20, "Spot", Right);
+  spot->SetBounds(20, 20, 30, 30);
+  ShowForm();
+  MoveTo(spot, {5, 5});
+  Events.clear();
+  // The display tells no point: the last one seen lies on the spot.
+  FeedMouseExit();
+  Pump();
+  EXPECT_EQ(Events, (std::vector<std::string>{"leave Spot"}));
+  EXPECT_EQ(MouseControl(), nullptr);
+  // Back in, the controls hear of the pointer again.
+  MoveTo(Left, {5, 5});
+  EXPECT_EQ(Events, (std::vector<std::string>{"leave Spot", "enter Left"}));
 }
 
 TEST_F(Mouse, APressAndReleaseInsideIsAClickAndOutsideIsNot) {

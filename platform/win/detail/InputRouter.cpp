@@ -146,13 +146,17 @@ void InputRouter::Feed(RawInput input) {
   input.Time = CurrentClock().Now();
   switch (input.What) {
     case RawInput::Kind::MouseMove:
-    case RawInput::Kind::MouseWheel: CursorPos = input.Point; break;
+    case RawInput::Kind::MouseWheel:
+      CursorPos = input.Point;
+      FPointerOutside = false;
+      break;
     case RawInput::Kind::MouseButton:
       CursorPos = input.Point;
+      FPointerOutside = false;
       ApplyButton(AsyncKeys, input.Button, input.Down);
       break;
     case RawInput::Kind::Key: ApplyKey(AsyncKeys, input.VirtualKey, input.Down); break;
-    case RawInput::Kind::MouseExit:
+    case RawInput::Kind::MouseExit: FPointerOutside = true; break;
     case RawInput::Kind::Char:
     case RawInput::Kind::Composition: break;
   }
@@ -160,6 +164,9 @@ void InputRouter::Feed(RawInput input) {
 }
 
 void InputRouter::Route(const RawInput& input) {
+  const bool pointer = input.What == RawInput::Kind::MouseMove || input.What == RawInput::Kind::MouseButton ||
+                       input.What == RawInput::Kind::MouseExit;
+  if (pointer) FToldOfLeave.clear();
   switch (input.What) {
     case RawInput::Kind::MouseMove:
     case RawInput::Kind::MouseButton: RouteMouse(input); break;
@@ -236,6 +243,9 @@ void InputRouter::RouteMouse(const RawInput& input) {
       if (!t.Win->IsAlive()) return;
       if (answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT) ActivateWindow(root, WA_CLICKACTIVE);
       eat = answer == MA_ACTIVATEANDEAT || answer == MA_NOACTIVATEANDEAT;
+    } else if (root->Handle() == wm.Active) {
+      // The desktop may have moved its keyboard focus elsewhere: a click gives it back.
+      wm.AnnounceActivated(root);
     }
   }
   if (!capture && t.Win->IsAlive())
@@ -336,7 +346,7 @@ void InputRouter::UpdateTracking(const Target& under) {
     if (!inside) {
       t->TrackFlags = 0;
       FTracked = nullptr;
-      PostMessageA(t->Handle(), nonClient ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
+      PostLeave(t, nonClient);
       return;
     }
   }
@@ -347,6 +357,12 @@ void InputRouter::UpdateTracking(const Target& under) {
   }
 }
 
+void InputRouter::PostLeave(Window* window, bool nonClient) {
+  const UINT message = nonClient ? WM_NCMOUSELEAVE : WM_MOUSELEAVE;
+  FToldOfLeave.emplace_back(window->Handle(), message);
+  PostMessageA(window->Handle(), message, 0, 0);
+}
+
 void InputRouter::CancelTracking(Window* window) {
   if (window) window->TrackFlags = 0;
   if (window && FTracked == window->Handle()) FTracked = nullptr;
@@ -355,15 +371,17 @@ void InputRouter::CancelTracking(Window* window) {
 bool InputRouter::StartTracking(Window* window, DWORD flags, DWORD hoverTime) {
   Window* previous = WindowManager::Instance().Find(FTracked);
   if (previous && previous != window) previous->TrackFlags = 0;
-  const Target under = HitTest(CursorPos);
+  const Target under = FPointerOutside ? Target{} : HitTest(CursorPos);
   if (!window->IsAlive()) return false;
   const bool nonClient = (flags & TME_NONCLIENT) != 0;
   const bool inside = under.Win == window && (nonClient ? under.Hit != HTCLIENT : under.Hit == HTCLIENT);
   if (!inside) {
-    // Not under the pointer: it has left already.
+    // Not under the pointer: it has left already, and hears of it unless it did.
     window->TrackFlags = 0;
     FTracked = nullptr;
-    if (flags & TME_LEAVE) PostMessageA(window->Handle(), nonClient ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
+    const std::pair<HWND, UINT> leave{window->Handle(), nonClient ? WM_NCMOUSELEAVE : WM_MOUSELEAVE};
+    const bool told = std::find(FToldOfLeave.begin(), FToldOfLeave.end(), leave) != FToldOfLeave.end();
+    if ((flags & TME_LEAVE) && !told) PostLeave(window, nonClient);
     return true;
   }
   window->TrackFlags = flags & (TME_LEAVE | TME_HOVER | TME_NONCLIENT);

@@ -3,9 +3,18 @@
 // else hit testing with WM_NCHITTEST), sets the cursor (WM_SETCURSOR),
 // activates on clicks (WM_MOUSEACTIVATE), makes double clicks, keeps the
 // key state and mouse tracking, and queues the messages.
+//
+// Mouse tracking ends with the leave it reports. A window is told of one
+// leave once: tracking a window the pointer is not over reports the leave at
+// once, unless the window was told of it already and the pointer has not
+// moved since, so a leave handler that asks again starts no loop. Once the
+// display reports that the pointer left every window of ours, no window is
+// under it until the display reports it again.
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "platform/win/detail/ThreadQueue.h"
 #include "platform/win/detail/Window.h"
@@ -53,6 +62,7 @@ class InputRouter {
   void RouteChar(const RawInput& input);
   void RouteComposition(const RawInput& input);
   void UpdateTracking(const Target& under);
+  void PostLeave(Window* window, bool nonClient);
   WPARAM MouseKeyFlags() const;
 
   // The last press, for double clicks.
@@ -66,6 +76,10 @@ class InputRouter {
   } FLastPress;
   HWND FTracked = nullptr;
   TPoint FHoverOrigin;
+  bool FPointerOutside = false;
+  // The leaves posted since pointer input was last routed: the window and
+  // WM_MOUSELEAVE or WM_NCMOUSELEAVE.
+  std::vector<std::pair<HWND, UINT>> FToldOfLeave;
   std::array<bool, 3> FSwallowRelease{};  // by MouseButton
 };
 

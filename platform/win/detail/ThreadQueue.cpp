@@ -1,8 +1,11 @@
 #include "platform/win/detail/ThreadQueue.h"
 
 #include <algorithm>
+#include <limits>
+#include <utility>
 
 #include "platform/rtl/Exception.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/win/detail/CaretState.h"
 #include "platform/win/Clock.h"
 #include "platform/win/detail/InputRouter.h"
@@ -14,6 +17,11 @@
 #include "platform/win/detail/WindowManager.h"
 
 namespace plat {
+namespace {
+
+constexpr std::uint64_t AnySerial = std::numeric_limits<std::uint64_t>::max();
+
+}  // namespace
 
 bool MessageFilter::Accepts(HWND window) const {
   if (!Hwnd) return true;
@@ -30,7 +38,10 @@ ThreadQueue& ThreadQueue::Instance() {
   return queue;
 }
 
-void ThreadQueue::Post(const MSG& msg, bool unicode) { FPosted.push_back({msg, unicode}); }
+void ThreadQueue::Post(const MSG& msg, bool unicode) {
+  // What routing input posts comes before the input's own messages.
+  FPosted.push_back({msg, unicode, FRoutingInput ? 0 : ++FLastSerial});
+}
 void ThreadQueue::PostFront(const MSG& msg, bool unicode) { FPosted.push_front({msg, unicode}); }
 
 void ThreadQueue::PostQuit(int exitCode) {
@@ -54,9 +65,9 @@ void ThreadQueue::Purge(HWND window) {
 }
 
 bool ThreadQueue::Scan(std::deque<QueuedMessage>& list, MSG* msg, bool* unicode, const MessageFilter& filter,
-                       bool remove) {
+                       bool remove, std::uint64_t upToSerial) {
   for (auto it = list.begin(); it != list.end();) {
-    if (!filter.Accepts(it->Msg.message) || !filter.Accepts(it->Msg.hwnd)) {
+    if (it->Serial > upToSerial || !filter.Accepts(it->Msg.message) || !filter.Accepts(it->Msg.hwnd)) {
       ++it;
       continue;
     }
@@ -84,22 +95,35 @@ bool ThreadQueue::Scan(std::deque<QueuedMessage>& list, MSG* msg, bool* unicode,
   return false;
 }
 
+bool ThreadQueue::HasPosted(const MessageFilter& filter) const {
+  return std::any_of(FPosted.begin(), FPosted.end(), [&filter](const QueuedMessage& q) {
+    return filter.Accepts(q.Msg.message) && filter.Accepts(q.Msg.hwnd);
+  });
+}
+
 bool ThreadQueue::RouteNextInput() {
   if (FRawInput.empty()) return false;
   // Input becomes messages one piece at a time, as it is asked for, so
   // routing sees the windows as the earlier messages left them.
   const RawInput next = FRawInput.front();
   FRawInput.pop_front();
+  const bool outer = std::exchange(FRoutingInput, true);
+  const ScopeExit routed([this, outer] { FRoutingInput = outer; });
   InputRouter::Instance().Route(next);
   return true;
 }
 
+void ThreadQueue::BeginRound() {
+  if (HasWakeSources()) PollWakeSources(0);
+  FRoundEnd = FLastSerial;
+}
+
 bool ThreadQueue::Retrieve(MSG* msg, bool* unicode, const MessageFilter& filter, bool remove) {
   *unicode = false;
-  // Routing input may post messages (a mouse leave), which then come first.
-  do {
-    if (Scan(FPosted, msg, unicode, filter, remove)) return true;
-    if (FQuitPosted && !filter.Hwnd && filter.Accepts(WM_QUIT)) {
+  if (!FRoundEnd) BeginRound();
+  for (;;) {
+    if (Scan(FPosted, msg, unicode, filter, remove, *FRoundEnd)) return true;
+    if (FQuitPosted && !filter.Hwnd && filter.Accepts(WM_QUIT) && !HasPosted(filter)) {
       *msg = MSG{};
       msg->message = WM_QUIT;
       msg->wParam = static_cast<WPARAM>(FQuitCode);
@@ -107,8 +131,16 @@ bool ThreadQueue::Retrieve(MSG* msg, bool* unicode, const MessageFilter& filter,
       if (remove) FQuitPosted = false;
       return true;
     }
-    if (Scan(FInput, msg, unicode, filter, remove)) return true;
-  } while (RouteNextInput());
+    if (Scan(FInput, msg, unicode, filter, remove, AnySerial)) {
+      if (remove) FRoundEnd.reset();
+      return true;
+    }
+    if (RouteNextInput()) continue;
+    // Only messages posted during the round are left: the next round takes them.
+    if (!HasPosted(filter)) break;
+    BeginRound();
+  }
+  FRoundEnd.reset();
   auto accepts = [&filter](HWND h) { return filter.Accepts(h); };
   if (filter.Accepts(WM_PAINT)) {
     if (Window* w = NextWindowToPaint(accepts)) {

@@ -1,8 +1,17 @@
 #pragma once
 // The UI thread's queue: posted messages, the input waiting to become
 // messages, the quit request, and the wait for more.
+//
+// Posted messages come before input, input before paint, paint before
+// timers; but posted messages cannot starve the rest. The queue hands them
+// out in rounds: a round takes the messages posted before it began (and
+// those posted while input is routed: a mouse leave), not those posted while
+// it runs; handing out input, paint or a timer ends it. Each round begins
+// by taking in what the wake sources have ready, without waiting, so input
+// the display received joins the queue even while messages keep being posted.
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <vector>
 
 #include "platform/win/Display.h"
@@ -12,7 +21,8 @@ namespace plat {
 
 struct QueuedMessage {
   MSG Msg;
-  bool Unicode = false;  // posted through a W form: WM_CHAR carries UTF-16
+  bool Unicode = false;      // posted through a W form: WM_CHAR carries UTF-16
+  std::uint64_t Serial = 0;  // the order of posting; 0: in every round
 };
 
 // Input as fed by a display, before it is routed to a window.
@@ -74,10 +84,17 @@ class ThreadQueue {
 
  private:
   bool HasWork() const;
-  bool Scan(std::deque<QueuedMessage>& list, MSG* msg, bool* unicode, const MessageFilter& filter, bool remove);
+  // The first message of the list the filter passes, among those up to the serial.
+  bool Scan(std::deque<QueuedMessage>& list, MSG* msg, bool* unicode, const MessageFilter& filter, bool remove,
+            std::uint64_t upToSerial);
+  bool HasPosted(const MessageFilter& filter) const;
   bool RouteNextInput();
+  void BeginRound();
 
   std::deque<QueuedMessage> FPosted;
+  std::uint64_t FLastSerial = 0;
+  std::optional<std::uint64_t> FRoundEnd;  // the last serial of the round under way
+  bool FRoutingInput = false;
   std::deque<RawInput> FRawInput;
   std::deque<QueuedMessage> FInput;
   bool FQuitPosted = false;

@@ -161,6 +161,10 @@ void WindowManager::AnnounceRaised(Window* w) {
     if (*it != w && (*it)->Announced && IsOwnedBy(*it, w)) CurrentDisplay().WindowRaised((*it)->Handle());
 }
 
+void WindowManager::AnnounceActivated(Window* w) {
+  if (w->Announced) CurrentDisplay().WindowActivated(w->Handle());
+}
+
 void WindowManager::FlushSurfaces() {
   for (Window* w : std::vector(Desktop()->Children)) {
     if (w->SurfaceDirty.IsEmpty() || !w->Announced) continue;

@@ -48,6 +48,8 @@ class WindowManager {
   void AnnounceLayer(Window* window);
   // The window, then the windows it owns, raised by the display.
   void AnnounceRaised(Window* window);
+  // The active window, to hold the desktop's keyboard focus.
+  void AnnounceActivated(Window* window);
   // Tells the display about the new pixels of every top-level window.
   void FlushSurfaces();
   // Introduces every existing top-level window to a newly installed display.

@@ -1,5 +1,7 @@
 // Input: mouse capture, leave tracking, double clicks, the wheel, cursors,
 // key messages and their bits, characters, key state and the key map.
+#include <functional>
+
 #include "platform/win/Cursors.h"
 #include "platform/win/Focus.h"
 #include "platform/win/InputInjection.h"
@@ -29,6 +31,19 @@ class Input : public WindowTest {
     return *slot;
   }
   std::vector<std::shared_ptr<MSG>> FWatched;
+
+  static void TrackLeave(HWND window) {
+    TRACKMOUSEEVENT track;
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = window;
+    TrackMouseEvent(&track);
+  }
+  static HWND TrackedWindow() {
+    TRACKMOUSEEVENT query;
+    query.dwFlags = TME_QUERY;
+    TrackMouseEvent(&query);
+    return query.hwndTrack;
+  }
 };
 
 TEST_F(Input, CaptureKeepsMouseMessagesOnTheCapturingWindow) {
@@ -89,6 +104,116 @@ TEST_F(Input, MouseLeaveComesOnceWhenThePointerLeaves) {
   Pump();
   EXPECT_EQ(Take({WM_MOUSELEAVE}), (Log{"other WM_MOUSELEAVE"}));
 }
+
+// The ways the pointer leaves a window's client area: w lies at (0, 0, 100,
+// 100) with a border, "other" at (200, 0, 100, 100); the pointer was at (50, 50).
+struct LeaveCase {
+  const char* Name;
+  std::function<void()> Leave;
+};
+
+class LeaveHandler : public Input, public ::testing::WithParamInterface<LeaveCase> {};
+
+TEST_P(LeaveHandler, TrackingAgainHearsOfNoSecondLeave) {
+  HWND w = Make("w", WS_POPUP | WS_VISIBLE | WS_BORDER, Bounds(0, 0, 100, 100));
+  Make("other", WS_POPUP | WS_VISIBLE, Bounds(200, 0, 100, 100));
+  InjectMouseMove({50, 50});
+  Pump();
+  // As a control library does: whoever hears of a leave asks for the next one.
+  Handle(w, WM_MOUSELEAVE, [](HWND window, UINT, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    TrackLeave(window);
+    return 0;
+  });
+  TrackLeave(w);
+  ClearLog();
+
+  GetParam().Leave();
+  PumpAtMost(50);
+  EXPECT_EQ(Take({WM_MOUSELEAVE}), (Log{"w WM_MOUSELEAVE"}));
+  MSG msg;
+  EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE));
+  EXPECT_EQ(TrackedWindow(), nullptr);
+
+  // Back over it, it is tracked again, and hears of the next leave.
+  InjectMouseMove({50, 50});
+  Pump();
+  TrackLeave(w);
+  EXPECT_EQ(TrackedWindow(), w);
+  InjectMouseMove({250, 50});
+  PumpAtMost(50);
+  EXPECT_EQ(Take({WM_MOUSELEAVE}), (Log{"w WM_MOUSELEAVE"}));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Ways, LeaveHandler, ::testing::Values(
+    LeaveCase{"OntoTheBorder",      [] { InjectMouseMove({0, 0}); }},
+    LeaveCase{"OntoAnotherWindow",  [] { InjectMouseMove({250, 50}); }},
+    LeaveCase{"OntoTheBareDesktop", [] { InjectMouseMove({600, 400}); }},
+    // The display tells no point: the last one seen lies inside w.
+    LeaveCase{"OutOfEveryWindow",   [] { FeedMouseExit(); }}),
+    [](const ::testing::TestParamInfo<LeaveCase>& info) { return std::string(info.param.Name); });
+// clang-format on
+
+TEST_F(Input, OnceThePointerLeftEveryWindowTrackingReportsTheLeaveAndArmsNothing) {
+  HWND w = Make("w", WS_POPUP | WS_VISIBLE, Bounds(0, 0, 100, 100));
+  InjectMouseMove({50, 50});
+  FeedMouseExit();
+  Pump();
+  ClearLog();
+  // The last point seen lies inside w, but the pointer is elsewhere.
+  TrackLeave(w);
+  EXPECT_EQ(TrackedWindow(), nullptr);
+  Pump();
+  EXPECT_EQ(Take({WM_MOUSELEAVE}), (Log{"w WM_MOUSELEAVE"}));
+  // Seen over w again, it is tracked.
+  InjectMouseMove({50, 50});
+  Pump();
+  TrackLeave(w);
+  EXPECT_EQ(TrackedWindow(), w);
+}
+
+TEST_F(Input, AClickIntoAnInactiveWindowActivatesItAndGivesItTheKeyboard) {
+  HWND back = Make("back", WS_POPUP | WS_VISIBLE, Bounds(0, 0, 200, 200));
+  HWND front = Make("front", WS_POPUP | WS_VISIBLE, Bounds(300, 0, 200, 200));
+  Pump();
+  ASSERT_EQ(Display().KeyboardWindow(), front);
+  InjectClick({50, 50});
+  Pump();
+  EXPECT_EQ(GetActiveWindow(), back);
+  EXPECT_EQ(GetFocus(), back);
+  EXPECT_EQ(Display().KeyboardWindow(), back);
+}
+
+// Where a click goes once the desktop moved its keyboard focus to no window
+// of ours while the program stayed active: into the active window, or into
+// its owner, disabled for it.
+struct KeyboardBackCase {
+  const char* Name;
+  TPoint Click;
+};
+
+class KeyboardBack : public Input, public ::testing::WithParamInterface<KeyboardBackCase> {};
+
+TEST_P(KeyboardBack, AClickGivesTheActiveWindowTheKeyboardAgain) {
+  HWND owner = Make("owner", WS_POPUP | WS_VISIBLE, Bounds(0, 0, 300, 300));
+  HWND modal = Make("modal", WS_POPUP, Bounds(50, 50, 100, 100), owner);
+  EnableWindow(owner, false);
+  ShowWindow(modal, SW_SHOW);
+  Pump();
+  ASSERT_EQ(GetActiveWindow(), modal);
+  Display().WindowActivated(nullptr);  // as the desktop does when the focused window goes
+  InjectClick(GetParam().Click);
+  Pump();
+  EXPECT_EQ(GetActiveWindow(), modal);
+  EXPECT_EQ(Display().KeyboardWindow(), modal);
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, KeyboardBack,
+                         ::testing::Values(KeyboardBackCase{"TheActiveWindow", {100, 100}},
+                                           KeyboardBackCase{"ItsDisabledOwner", {250, 250}}),
+                         [](const ::testing::TestParamInfo<KeyboardBackCase>& info) {
+                           return std::string(info.param.Name);
+                         });
 
 TEST_F(Input, HoverComesAfterTheHoverTimeOnTheClock) {
   HWND w = Make("w", WS_POPUP | WS_VISIBLE, Bounds(0, 0, 100, 100));

@@ -1,5 +1,9 @@
 // The order of the messages in the usual sequences: creating and showing a
-// window, clicking, typing while the focus moves, closing.
+// window, clicking, typing while the focus moves, closing; and input that
+// gets its turn while posted messages keep coming.
+#include <unistd.h>
+
+#include "platform/rtl/ScopeExit.h"
 #include "platform/win/Display.h"
 #include "platform/win/Focus.h"
 #include "platform/win/InputInjection.h"
@@ -10,12 +14,26 @@
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowStyles.h"
 #include "platform/win/Windows.h"
+#include "platform/win/detail/WakeSources.h"
 #include "platform/win/tests/WindowFixture.h"
 
 namespace plat::testing {
 namespace {
 
-class MessageOrder : public WindowTest {};
+class MessageOrder : public WindowTest {
+ protected:
+  // Every WM_USER the window gets posts the next: the queue never runs dry.
+  HWND MakeChain() {
+    HWND main = Make("main", WS_POPUP | WS_VISIBLE, Bounds(0, 0, 100, 100));
+    Pump();
+    Handle(main, WM_USER, [](HWND window, UINT, WPARAM, LPARAM) -> std::optional<LRESULT> {
+      PostMessage(window, WM_USER, 0, 0);
+      return 0;
+    });
+    PostMessage(main, WM_USER, 0, 0);
+    return main;
+  }
+};
 
 TEST_F(MessageOrder, CreateThenShowSizesActivatesAndPaints) {
   HWND main = Make("main", WS_OVERLAPPEDWINDOW, Bounds(100, 100, 300, 200));
@@ -118,6 +136,39 @@ TEST_F(MessageOrder, PostedBeforeInputBeforePaintBeforeTimer) {
   Pump();
   EXPECT_EQ(Take({WM_USER, WM_KEYDOWN, WM_PAINT, WM_TIMER}),
             (Log{"main WM_USER", "main WM_KEYDOWN", "main WM_PAINT", "main WM_TIMER"}));
+}
+
+TEST_F(MessageOrder, MessagesPostedWhilePostedOnesAreHandledLetInputHaveItsTurn) {
+  MakeChain();
+  InjectKeyPress('X');
+  ClearLog();
+  PumpAtMost(6);
+  EXPECT_EQ(Take({WM_USER, WM_KEYDOWN, WM_CHAR, WM_KEYUP}),
+            (Log{"main WM_USER", "main WM_KEYDOWN", "main WM_CHAR", "main WM_USER", "main WM_KEYUP", "main WM_USER"}));
+}
+
+TEST_F(MessageOrder, InputADisplayHasReadyJoinsTheQueueWhilePostedMessagesKeepComing) {
+  MakeChain();
+  // A display whose input arrives on a descriptor: a byte there is a key press.
+  int pipeEnds[2];
+  ASSERT_EQ(pipe(pipeEnds), 0);
+  const WakeSourceId source = AddWakeSource(pipeEnds[0], [&pipeEnds] {
+    char byte;
+    if (read(pipeEnds[0], &byte, 1) != 1) return;
+    FeedKey('X', true);
+    FeedKey('X', false);
+  });
+  const ScopeExit closed([&pipeEnds, source] {
+    RemoveWakeSource(source);
+    close(pipeEnds[0]);
+    close(pipeEnds[1]);
+  });
+  PumpAtMost(1);  // the chain runs
+  ASSERT_EQ(write(pipeEnds[1], "k", 1), 1);
+  ClearLog();
+  PumpAtMost(6);
+  EXPECT_EQ(Take({WM_USER, WM_KEYDOWN, WM_KEYUP}),
+            (Log{"main WM_USER", "main WM_KEYDOWN", "main WM_USER", "main WM_KEYUP", "main WM_USER"}));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Modal loops and the message box, answered through the headless
-// display's modal hook.
+// display's modal hook, and where the activation goes when they end.
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/win/Focus.h"
 #include "platform/win/InputInjection.h"
@@ -216,6 +216,74 @@ TEST_F(Modal, MessageBoxLooksLikeOne) {
     for (int x = 5; x < 50; ++x) red = red || (ColorRefFromPixel(picture->At(x, y)) & 0xFFFFFF) == RGB(220, 0, 0);
   EXPECT_TRUE(red);
 }
+
+// The ways a modal window's run ends, over an owner at (100, 100, 400, 300)
+// that is disabled meanwhile: the message box's own; a popup destroyed once
+// its owner is enabled again; a popup hidden while its owner is still
+// disabled, the owner activated once enabled (as a form library may do it).
+struct ModalEndCase {
+  const char* Name;
+  std::function<void(HWND owner)> Run;
+};
+
+class ModalEnd : public Modal, public ::testing::WithParamInterface<ModalEndCase> {};
+
+TEST_P(ModalEnd, GivesTheOwnerTheActivationTheFocusAndTheDesktopsKeyboard) {
+  HWND owner = Make("owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, Bounds(100, 100, 400, 300));
+  Pump();
+  ASSERT_EQ(Display().KeyboardWindow(), owner);
+  HWND seenActive = nullptr;
+  HWND seenKeyboard = nullptr;
+  Display().SetModalHook([&](HWND modal) {
+    seenActive = GetActiveWindow();
+    seenKeyboard = Display().KeyboardWindow();
+    EXPECT_EQ(seenActive, modal);
+    if (WindowClassName(modal) == MessageBoxClassName)
+      ClickButton(modal, "OK");
+    else
+      PostMessage(modal, WM_NULL, 0, 0);  // the loop looks at its end after a message
+  });
+  ClearLog();
+  GetParam().Run(owner);
+  EXPECT_EQ(seenKeyboard, seenActive);
+  EXPECT_EQ(GetActiveWindow(), owner);
+  EXPECT_EQ(GetFocus(), owner);
+  EXPECT_EQ(Display().KeyboardWindow(), owner);
+  Log ownerLog;
+  for (const std::string& entry : Take({WM_ACTIVATE, WM_SETFOCUS}))
+    if (entry.starts_with("owner ")) ownerLog.push_back(entry);
+  EXPECT_EQ(ownerLog, (Log{"owner WM_ACTIVATE", "owner WM_ACTIVATE", "owner WM_SETFOCUS"}));
+}
+
+// A popup owned by the window, shown while its owner is disabled; its loop
+// runs until the modal hook has seen it.
+HWND RunModalPopup(HWND owner) {
+  EnableWindow(owner, false);
+  HWND popup = CreateWindowExA(0, "Logged", "popup", WS_POPUP | WS_CAPTION, 150, 150, 200, 100, owner, nullptr, nullptr,
+                               nullptr);
+  ShowWindow(popup, SW_SHOW);
+  RunModalLoop(popup, [] { return !CurrentHeadlessDisplay()->ModalWindows().empty(); });
+  return popup;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ModalEnd,
+    ::testing::Values(ModalEndCase{"MessageBox", [](HWND owner) { MessageBox(owner, "x", "y", MB_OK); }},
+                      ModalEndCase{"PopupDestroyedAfterItsOwnerIsEnabled",
+                                   [](HWND owner) {
+                                     HWND popup = RunModalPopup(owner);
+                                     EnableWindow(owner, true);
+                                     DestroyWindow(popup);
+                                   }},
+                      ModalEndCase{"PopupHiddenBeforeItsOwnerIsEnabled",
+                                   [](HWND owner) {
+                                     HWND popup = RunModalPopup(owner);
+                                     ShowWindow(popup, SW_HIDE);
+                                     EnableWindow(owner, true);
+                                     SetActiveWindow(owner);
+                                     DestroyWindow(popup);
+                                   }}),
+    [](const ::testing::TestParamInfo<ModalEndCase>& info) { return std::string(info.param.Name); });
 
 }  // namespace
 }  // namespace plat::testing

@@ -1,6 +1,7 @@
 // The SDL display on a private X server: what the server shows must be the
-// window's backing bitmap, shaped by its region, and the pointer moved on
-// the server must reach the window.
+// window's backing bitmap, shaped by its region, the pointer moved on the
+// server must reach the window, and the active window must hold the
+// server's keyboard focus.
 #include <SDL2/SDL_keyboard.h>
 #include <SDL2/SDL_video.h>
 #include <gtest/gtest.h>
@@ -220,6 +221,29 @@ TEST_F(SdlDisplayUnderXvfb, AHintIsANativePopupThatTakesNoFocus) {
   }));
   EXPECT_EQ(GetActiveWindow(), FWindow);
   DestroyWindow(hint);
+}
+
+TEST_F(SdlDisplayUnderXvfb, AnOwnerWhoseModalPopupWentHasTheServersKeyboardAgain) {
+  OpenProbe(50, 50, 300, 200);
+  const auto focused = [this](int x, int y, int width, int height) {
+    const std::optional<XvfbServer::NativeWindowState> shown = FServer->ShownWindowAt(x, y, width, height);
+    return shown && shown->Focused;
+  };
+  ASSERT_TRUE(PumpUntil([&] { return focused(50, 50, 300, 200); }));
+  HWND popup =
+      CreateWindowExA(0, "TSdlProbe", "popup", WS_POPUP, 100, 100, 120, 80, FWindow, nullptr, nullptr, nullptr);
+  EnableWindow(FWindow, false);
+  ShowWindow(popup, SW_SHOW);
+  ASSERT_TRUE(PumpUntil([&] { return focused(100, 100, 120, 80); }));
+  // The run ends as a form library may end it: the popup hidden while its
+  // owner is still disabled (the server's keyboard then goes to no window),
+  // the owner enabled and activated.
+  ShowWindow(popup, SW_HIDE);
+  EnableWindow(FWindow, true);
+  SetActiveWindow(FWindow);
+  EXPECT_TRUE(PumpUntil([&] { return focused(50, 50, 300, 200); }));
+  EXPECT_EQ(GetActiveWindow(), FWindow);
+  DestroyWindow(popup);
 }
 
 // What a menu loop under the SDL display saw, told by a timer that runs

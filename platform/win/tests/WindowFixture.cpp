@@ -229,6 +229,17 @@ Log WindowTest::Only(const Log& log, std::initializer_list<UINT> messages) {
 
 int WindowTest::Pump() { return PumpMessages(); }
 
+int WindowTest::PumpAtMost(int count) {
+  int handled = 0;
+  MSG msg;
+  while (handled < count && PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessage(&msg);
+    ++handled;
+  }
+  return handled;
+}
+
 void WindowTest::Fill(HWND window, COLORREF color, const TRect* area) {
   HDC dc = GetDC(window);
   RECT r;

@@ -48,6 +48,9 @@ class WindowTest : public ::testing::Test {
 
   // Runs the queue until it is empty.
   int Pump();
+  // Handles at most count messages, for a queue that might never run dry;
+  // answers how many it handled.
+  static int PumpAtMost(int count);
   VirtualClock& Clock() { return *FClock; }
   HeadlessDisplay& Display() { return *FDisplay; }
 
