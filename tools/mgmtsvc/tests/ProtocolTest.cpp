@@ -171,15 +171,16 @@ TEST(Protocol, ARequestWhoseClientHungUpBeforeItsTurnIsNotCarriedOut) {
   const auto setOrder = [](int Id, const std::string& Codes) {
     return "GetInfo " + std::to_string(Id) + "," +
            GetInfoData("int15", "",
-                       Int15Params({"EAX=38416", "EBX=279", "TYPE=2", "VTYPE=1", "BUFFER=" + Codes,
-                                    "Flag=2147484160", "cmos=1", "nocache=true"})) +
+                       Int15Params({"EAX=38416", "EBX=279", "TYPE=2", "VTYPE=1", "BUFFER=" + Codes, "Flag=2147484160",
+                                    "cmos=1", "nocache=true"})) +
            "\r\n";
   };
   const std::string getOrder =
       GetInfoData("int15", "", Int15Params({"EAX=38416", "EBX=23", "VTYPE=1", "Flag=512", "nocache=true"}));
   const std::string setFastBoot = GetInfoData(
       "int15", "", Int15Params({"EAX=38416", "EBX=298", "ECX=1", "Flag=2147485696", "cmos=1", "nocache=true"}));
-  const std::string getFastBoot = GetInfoData("int15", "", Int15Params({"EAX=38416", "EBX=42", "Flag=2048", "nocache=true"}));
+  const std::string getFastBoot =
+      GetInfoData("int15", "", Int15Params({"EAX=38416", "EBX=42", "Flag=2048", "nocache=true"}));
   const std::string before = "result=1,\"BUFFER=01,02,00,07,FF\"";
 
   auto servedBefore = std::make_unique<LineClient>(service.Port());
