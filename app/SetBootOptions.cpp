@@ -2,12 +2,14 @@
 
 #include "platform/gdi/TBitmap.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "app/ApplyStyle.h"
 #include "app/HelpKey.h"
 #include "app/OvraMessageBox.h"
 #include "platform/gdi/TFont.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/StringList.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TCustomPanel.h"
@@ -100,14 +102,17 @@ void TfmSetBootOptions::FormKeyUp(plat::TObject*, std::uint16_t& Key, plat::TShi
 
 void TfmSetBootOptions::Load() {
   FLoading = true;
+  const plat::ScopeExit loaded([this] { FLoading = false; });
+  // What was shown goes first, so that none of it stays should a read raise.
+  FimgcFastBoot->SetChecked(false);
+  FList->Items()->Clear();
+  FCodesRead.clear();
+  FFlagRead = FOrderRead = FFlagChanged = false;
+
   bool fast = false;
   FFlagRead = GetBootFlag(fast);
   FimgcFastBoot->SetChecked(FFlagRead && fast);
-  FFlagChanged = false;
-  FLoading = false;
 
-  FList->Items()->Clear();
-  FCodesRead.clear();
   plat::TStringList order;
   FOrderRead = GetBootOrder(order);
   for (int i = 0; i < order.Count(); ++i) {
@@ -121,6 +126,11 @@ void TfmSetBootOptions::Load() {
 void TfmSetBootOptions::EnableApply() {
   FimgbClose->SetEnabled(true);
   FimgbClose->Font()->SetColor(kApplyEnabledColor);
+}
+
+void TfmSetBootOptions::DisableApply() {
+  FimgbClose->SetEnabled(false);
+  FimgbClose->Font()->SetColor(kApplyUsedColor);
 }
 
 void TfmSetBootOptions::MoveItem(int From, int To) {
@@ -173,27 +183,50 @@ std::vector<plat::String> TfmSetBootOptions::OrderToWrite() const {
       codes.push_back(code);
     }
   }
-  codes.push_back(kEndMarkText);
   return codes;
+}
+
+TfmSetBootOptions::TBootSettings TfmSetBootOptions::SettingsToWrite() const {
+  TBootSettings settings;
+  if (FOrderRead) settings.Order = OrderToWrite();
+  if (FFlagRead || FFlagChanged) settings.FastBoot = FimgcFastBoot->Checked();
+  return settings;
+}
+
+bool TfmSetBootOptions::ShowsSettings(const TBootSettings& Settings) const {
+  if (Settings.FastBoot && (!FFlagRead || FimgcFastBoot->Checked() != *Settings.FastBoot)) return false;
+  if (!Settings.Order) return true;
+  // Codes compare by value: the BIOS may give back in upper case what was read in lower.
+  const auto sameCode = [](const plat::String& A, const plat::String& B) { return CodeValue(A) == CodeValue(B); };
+  return FOrderRead &&
+         std::equal(Settings.Order->begin(), Settings.Order->end(), FCodesRead.begin(), FCodesRead.end(), sameCode);
 }
 
 void TfmSetBootOptions::imgbCloseClick(plat::TObject*) {
   if (!FimgbClose->Enabled()) return;
+  const TBootSettings settings = SettingsToWrite();
   bool written = true;
-  if (FOrderRead) {
+  if (settings.Order) {
     plat::TStringList order;
-    for (const plat::String& code : OrderToWrite()) order.Add(code);
+    for (const plat::String& code : *settings.Order) order.Add(code);
+    order.Add(kEndMarkText);
     written = SetBootOrder(order);
   }
-  if (FFlagRead || FFlagChanged) written = SetBootFlag(FimgcFastBoot->Checked()) && written;
+  if (settings.FastBoot) written = SetBootFlag(*settings.FastBoot) && written;
   if (!written) {
-    WindowMessage(*this, kWriteFailed, oiWarning, obOK);
-    return;
+    // A write whose answer never came may have been carried out all the same,
+    // and one of the two may have gone through alone: from here on the window
+    // shows what the BIOS holds, and only what it does not hold is a failure.
+    Load();
+    if (!ShowsSettings(settings)) {
+      DisableApply();
+      WindowMessage(*this, kWriteFailed, oiWarning, obOK);
+      return;
+    }
   }
-  FFlagRead = true;
+  if (settings.FastBoot) FFlagRead = true;
   FFlagChanged = false;
-  FimgbClose->SetEnabled(false);
-  FimgbClose->Font()->SetColor(kApplyUsedColor);
+  DisableApply();
 }
 
 }  // namespace zorbit

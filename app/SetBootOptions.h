@@ -10,11 +10,17 @@
 //
 // Promises beyond the plain flows: a value whose read failed is never
 // written unless the user changed it (a failed order read is never written
-// as an empty order); a write the BIOS refuses shows a failure message and
-// leaves Apply enabled so that it can be tried again. Up on the first item,
+// as an empty order). A write that fails (refused, or its answer not come in
+// time, when the service may still have carried it out) is followed by
+// reading back what the BIOS holds: when that is what was written, the
+// Apply went through after all and counts as done; otherwise the window
+// shows what was read, never an order the BIOS does not hold (nothing when
+// that read fails too), Apply is disabled until the next change and a
+// failure message says the options were not saved. Up on the first item,
 // Down on the last and no selection change nothing; dropping an item on
 // itself enables Apply.
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "app/BaseWindows.h"
@@ -58,12 +64,24 @@ class TfmSetBootOptions : public TfmBaseDialog {
   void listboxBootSequenceDragDrop(plat::TObject* Sender, plat::TObject* Source, int X, int Y);
   void imgcFastBootClick(plat::TObject* Sender);
 
+  // What one Apply writes: the order (its codes before the end mark) when it
+  // was read, the fast-boot flag when it was read or set by the user.
+  struct TBootSettings {
+    std::optional<std::vector<plat::String>> Order;
+    std::optional<bool> FastBoot;
+  };
+
+  // Shows what the BIOS holds; a value whose read fails shows as nothing.
   void Load();
   // Moves the item at From so that it ends at To, selected, and enables Apply.
   void MoveItem(int From, int To);
   void EnableApply();
+  void DisableApply();
   // The codes to write: the list's devices in the places of the known codes read.
   std::vector<plat::String> OrderToWrite() const;
+  TBootSettings SettingsToWrite() const;
+  // Whether the values loaded are Settings.
+  bool ShowsSettings(const TBootSettings& Settings) const;
 
   TskListBox* FList = nullptr;
   TskButton* FbtnUp = nullptr;

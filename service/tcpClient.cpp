@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <limits>
+#include <optional>
 #include <utility>
 
 #include "platform/rtl/LastError.h"
@@ -171,10 +172,16 @@ void TtcpServOpr::SendCommand(const plat::WideString& Command, const plat::WideS
   try {
     FClient->WriteLn(plat::WideToUtf8(Command) + " " + id + "," + plat::WideToUtf8(Data),
                      FTimings.DeadlineSeconds * 1000);
-    if (FClient->WriteLnTimedOut())
+    if (FClient->WriteLnTimedOut()) {
       DisconnectQuietly();
-    else if (WantReply)
-      Reply = plat::Utf8ToWide(ReadReply(id, start));
+    } else if (WantReply) {
+      std::optional<plat::String> reply = ReadReply(id, start);
+      // The service drops the requests of a closed connection that it has not
+      // carried out yet: closing is what keeps a request reported as failed
+      // from being carried out once the service catches up.
+      if (!reply) DisconnectQuietly();
+      Reply = plat::Utf8ToWide(reply.value_or(plat::String()));
+    }
   } catch (const plat::Exception&) {
     // A deadline, an over-long line, a socket error or a closed connection
     // all end the exchange with an empty reply.
@@ -192,7 +199,8 @@ void TtcpServOpr::DisconnectQuietly() {
   FClient->Disconnect();
 }
 
-plat::String TtcpServOpr::ReadReply(const plat::String& Id, std::chrono::steady_clock::time_point Start) {
+std::optional<plat::String> TtcpServOpr::ReadReply(const plat::String& Id,
+                                                   std::chrono::steady_clock::time_point Start) {
   int reads = 0;
   for (;;) {
     plat::String line;
@@ -204,7 +212,7 @@ plat::String TtcpServOpr::ReadReply(const plat::String& Id, std::chrono::steady_
       }
     }
     const auto elapsed = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - Start);
-    if (elapsed.count() >= FTimings.DeadlineSeconds) return {};
+    if (elapsed.count() >= FTimings.DeadlineSeconds) return std::nullopt;
     if (IsReplyTo(line, Id)) return line.size() > Id.size() ? line.substr(Id.size() + 1) : plat::String();
     KeepForWaitingExchange(line, Id);
   }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/rtl/Object.h"
@@ -42,8 +43,12 @@ class TtcpServOpr final : public plat::TObject, public IpfqServ {
 
   // One exchange under the connection lock. Never raises; Reply is empty
   // after any failure. The exchange deadline bounds writing the request as
-  // well as waiting for the reply; a request not taken in time ends the
-  // connection quietly (the next operation connects anew).
+  // well as waiting for the reply; a request not taken in time, or a reply
+  // not come in time, ends the connection quietly (the next operation
+  // connects anew). The service carries out no request of a connection that
+  // closed before it got to it, so a request reported as failed for want of
+  // a reply is not carried out behind the caller's back; a late reply can
+  // never reach a later exchange either.
   void SendCommand(const plat::WideString& Command, const plat::WideString& Data, plat::WideString& Reply,
                    bool WantReply);
 
@@ -83,7 +88,8 @@ class TtcpServOpr final : public plat::TObject, public IpfqServ {
   bool EnsureConnected();
   void FireServiceLost();
   void DisconnectQuietly();
-  plat::String ReadReply(const plat::String& Id, std::chrono::steady_clock::time_point Start);
+  // The reply's payload; none when the deadline passed first.
+  std::optional<plat::String> ReadReply(const plat::String& Id, std::chrono::steady_clock::time_point Start);
   bool TakeKeptLine(const plat::String& Id, plat::String& Line);
   void KeepForWaitingExchange(const plat::String& Line, const plat::String& OwnId);
   void ForgetExchange(const plat::String& Id);

@@ -74,6 +74,7 @@ TChildProcess::TChildProcess(const std::vector<std::string>& Argv, TErrorOutput 
 
 TChildProcess::~TChildProcess() {
   CloseInput();
+  Resume();
   if (Running() && !WaitExit(std::chrono::seconds(5))) Kill();
   if (FOutput >= 0) ::close(FOutput);
 }
@@ -165,6 +166,7 @@ std::optional<int> TChildProcess::WaitExit(std::chrono::milliseconds Timeout) {
 
 int TChildProcess::Stop(std::chrono::milliseconds Grace) {
   if (Running()) {
+    Resume();  // a stopped process would hold its SIGTERM until continued
     ::kill(FPid, SIGTERM);
     if (!WaitExit(Grace)) Kill();
   }
@@ -178,6 +180,29 @@ void TChildProcess::Kill() {
   while (::waitpid(FPid, &status, 0) < 0 && errno == EINTR) {
   }
   Reap(status);
+}
+
+bool TChildProcess::Pause(std::chrono::milliseconds Timeout) {
+  if (!Running()) return false;
+  ::kill(FPid, SIGSTOP);
+  FPaused = true;
+  // The parent hears of the stop once every thread has stopped.
+  bool stopped = false;
+  WaitUntil(
+      [&] {
+        int status = 0;
+        const pid_t changed = ::waitpid(FPid, &status, WNOHANG | WUNTRACED);
+        if (changed == FPid && WIFSTOPPED(status)) stopped = true;
+        if (changed == FPid && !WIFSTOPPED(status)) Reap(status);
+        return stopped || !Running();
+      },
+      Timeout);
+  return stopped;
+}
+
+void TChildProcess::Resume() {
+  if (Running() && FPaused) ::kill(FPid, SIGCONT);
+  FPaused = false;
 }
 
 }  // namespace zorbit::testing

@@ -61,6 +61,12 @@ class TChildProcess {
   int Stop(std::chrono::milliseconds Grace = std::chrono::seconds(5));
   // Ends it the hard way, as a crash would, without letting it tidy up.
   void Kill();
+  // Stops it as a debugger or an overloaded machine would (SIGSTOP): true
+  // once every thread of it stands still, false when it ended or did not
+  // stop in time. Resume (SIGCONT) lets it go on; Stop and the destructor
+  // resume it first, so that a paused child still ends at once.
+  bool Pause(std::chrono::milliseconds Timeout = kDefaultWait);
+  void Resume();
 
  private:
   enum class TRead { Data, End, TimedOut };
@@ -73,6 +79,7 @@ class TChildProcess {
   int FOutput = -1;
   std::string FPending;
   std::optional<int> FExitCode;
+  bool FPaused = false;
 };
 
 }  // namespace zorbit::testing

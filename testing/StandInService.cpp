@@ -46,6 +46,14 @@ int TStandInService::Stop() {
   return FExitCode;
 }
 
+void TStandInService::Pause() {
+  if (!FProcess || !FProcess->Pause()) throw std::runtime_error("TStandInService: the service did not stop");
+}
+
+void TStandInService::Resume() {
+  if (FProcess) FProcess->Resume();
+}
+
 void TStandInService::Restart() {
   const int port = FPort;
   Stop();

@@ -41,6 +41,12 @@ class TStandInService {
   // Stops it when running and starts it again with the same arguments on the
   // same port, so that clients can reconnect; a state file carries over.
   void Restart();
+  // Freezes it (SIGSTOP) as a service that stops answering for a while:
+  // connections and requests still reach its port and wait there. Throws
+  // std::runtime_error when it does not stand still in time. Resume lets it
+  // go on with what waited.
+  void Pause();
+  void Resume();
 
   // The mgmtsvc program the build made.
   static std::string ExecutablePath();

@@ -1,13 +1,16 @@
 // The Boot Options window in the headless display against the real stand-in
 // service: the list read from the BIOS, moves by buttons and by dragging,
 // Apply written into the stand-in's state file and read back after a
-// restart, and the BIOS refusing reads or writes.
+// restart, the BIOS refusing reads or writes, and a service that stops
+// answering while Apply waits.
 #include "app/SetBootOptions.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "StandInWindowTest.h"
@@ -18,6 +21,8 @@
 #include "platform/ui/TApplication.h"
 #include "platform/win/InputInjection.h"
 #include "platform/win/VirtualKeys.h"
+#include "service/AppHooks.h"
+#include "service/tcpClient.h"
 #include "skin/SkButton.h"
 #include "skin/SkCheckBox.h"
 #include "skin/SkImageButton.h"
@@ -29,6 +34,24 @@ using namespace apptest;
 using namespace zorbit;
 using Names = std::vector<std::string>;
 using Codes = std::vector<std::string>;
+
+// Runs Step whenever a request waiting for its reply lets window messages
+// through, for as long as it lives.
+class TWhileRequestsWait {
+ public:
+  explicit TWhileRequestsWait(std::function<void()> Step) : FSaved(AppHooks().ProcessMessages) {
+    AppHooks().ProcessMessages = [this, Step = std::move(Step)] {
+      if (FSaved) FSaved();
+      Step();
+    };
+  }
+  ~TWhileRequestsWait() { AppHooks().ProcessMessages = FSaved; }
+  TWhileRequestsWait(const TWhileRequestsWait&) = delete;
+  TWhileRequestsWait& operator=(const TWhileRequestsWait&) = delete;
+
+ private:
+  std::function<void()> FSaved;
+};
 
 class BootOptionsTest : public StandInWindowTest {
  protected:
@@ -80,6 +103,23 @@ class BootOptionsTest : public StandInWindowTest {
     plat::InjectMouseMove(to);
     plat::InjectMouseUp(to);
     Pump();
+  }
+
+  // How long the service link waits for a reply from now on, in whole
+  // seconds; a read waits a tenth of a second, so that the window messages
+  // (and the steps of TWhileRequestsWait) get through several times a second.
+  static void SetLinkPatience(int Seconds) {
+    static_cast<TtcpServOpr&>(*ServLink()).SetTimings({.ReadTimeoutMs = 100, .DeadlineSeconds = Seconds});
+  }
+  // The window shows the order and the flag that the BIOS holds.
+  void ExpectShowsTheBios() const {
+    Names held;
+    for (const std::string& code : StoredOrder()) {
+      if (code == "FF") break;
+      held.push_back(TfmSetBootOptions::BootDevices()[std::stoul(code, nullptr, 16)]);
+    }
+    EXPECT_EQ(Shown(), held);
+    EXPECT_EQ(FWindow->imgcFastBoot()->Checked(), StoredFastBoot());
   }
 
   TfmSetBootOptions* FWindow = nullptr;
@@ -212,9 +252,16 @@ TEST_F(BootOptionsTest, AFailedFlagReadIsWrittenOnlyWhenTheUserSetsIt) {
   EXPECT_FALSE(ApplyEnabled());
   EXPECT_EQ(StoredOrder(), (Codes{"01", "02", "FF"}));
   EXPECT_TRUE(StoredFastBoot());
+  // Nor by a later Apply: the flag is still unknown.
+  Select(1);
+  Click(FWindow->btnUp());
+  Click(FWindow->imgbClose());
+  EXPECT_TRUE(Messages.empty());
+  EXPECT_EQ(StoredOrder(), (Codes{"02", "01", "FF"}));
+  EXPECT_TRUE(StoredFastBoot());
 }
 
-TEST_F(BootOptionsTest, AWriteTheBiosRefusesShowsAFailureAndKeepsApplyEnabled) {
+TEST_F(BootOptionsTest, AWriteTheBiosRefusesShowsAFailureAndWhatTheBiosHolds) {
   StartService("{}\n");
   Open();
   Select(1);
@@ -224,16 +271,82 @@ TEST_F(BootOptionsTest, AWriteTheBiosRefusesShowsAFailureAndKeepsApplyEnabled) {
   Click(FWindow->imgbClose());
   ASSERT_EQ(Messages.size(), 1u);
   EXPECT_EQ(Messages[0], StringTable()->Lookup("Messages", "HM0020"));
-  EXPECT_TRUE(ApplyEnabled());
-  EXPECT_EQ(FWindow->imgbClose()->Font()->Color(), TfmSetBootOptions::kApplyEnabledColor);
-  EXPECT_EQ(Shown(), (Names{"CD-ROM/DVD Drive", "1st HDD", "Floppy Devices", "Network Boot"}));
+  EXPECT_EQ(Shown(), kDefaultNames);
+  EXPECT_FALSE(ApplyEnabled());
+  EXPECT_EQ(FWindow->imgbClose()->Font()->Color(), TfmSetBootOptions::kApplyUsedColor);
 
-  // Once the BIOS takes writes again, Apply goes through.
+  // Once the BIOS takes writes again, the move made anew is applied.
   std::filesystem::remove(StateFile());
+  Select(1);
+  Click(FWindow->btnUp());
   Click(FWindow->imgbClose());
   EXPECT_EQ(Messages.size(), 1u);
   EXPECT_FALSE(ApplyEnabled());
   EXPECT_EQ(StoredOrder(), (Codes{"02", "01", "00", "07", "FF"}));
+}
+
+TEST_F(BootOptionsTest, AnApplyTheServiceTakesUpOnlyAfterTheLinkGaveUpIsNotSavedAndTheWindowShowsTheBios) {
+  // The service stands still from Apply on. The order's write waits until the
+  // link gives up on it and closes its connection; the service goes on while
+  // the flag's write waits on a new one, so the order is dropped while the
+  // flag is written when its reply comes in time. Either way the window ends
+  // showing what the BIOS holds.
+  struct Case {
+    const char* Name;
+    bool SetFastBoot;
+  };
+  for (const Case& c : {Case{"the order", false}, Case{"the order and fast boot", true}}) {
+    SCOPED_TRACE(c.Name);
+    StartService(State({"01", "02", "00", "07", "FF"}));
+    Open();
+    Select(1);
+    Click(FWindow->btnUp());
+    if (c.SetFastBoot) Click(FWindow->imgcFastBoot());
+    SetLinkPatience(1);
+    const std::int32_t orderWrite = RequestCounter();
+    bool resumed = false;
+    const TWhileRequestsWait resuming([&] {
+      if (!resumed && RequestCounter() > orderWrite + 1) {
+        resumed = true;
+        Service().Resume();
+      }
+    });
+    Service().Pause();
+    Answer(Press("OK"));
+    Click(FWindow->imgbClose());
+    EXPECT_TRUE(resumed);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0], StringTable()->Lookup("Messages", "HM0020"));
+    EXPECT_EQ(StoredOrder(), (Codes{"01", "02", "00", "07", "FF"})) << "the order given up on is never written";
+    ExpectShowsTheBios();
+    EXPECT_FALSE(ApplyEnabled());
+    if (!c.SetFastBoot) Screenshot(*FWindow, "boot-options-not-saved");
+    Messages.clear();
+  }
+}
+
+TEST_F(BootOptionsTest, AWriteCarriedOutWhoseReplyCameTooLateCountsAsSaved) {
+  StartService("{}\n");
+  Open();
+  Select(1);
+  Click(FWindow->btnUp());
+  Click(FWindow->imgcFastBoot());
+  // The same BIOS behind a service that answers every request 1.2 s after
+  // carrying it out: the link gives up on the order's write after a second,
+  // and waits long enough for every reply from the flag's write on.
+  StartService(BiosState().dump(), {"--delay-ms", "1200"});
+  SetLinkPatience(1);
+  const std::int32_t orderWrite = RequestCounter();
+  const TWhileRequestsWait patient([&] {
+    if (RequestCounter() > orderWrite + 1) SetLinkPatience(20);
+  });
+  Click(FWindow->imgbClose());
+  EXPECT_TRUE(Messages.empty()) << "no failure for what the BIOS holds";
+  EXPECT_EQ(StoredOrder(), (Codes{"02", "01", "00", "07", "FF"}));
+  EXPECT_TRUE(StoredFastBoot());
+  ExpectShowsTheBios();
+  EXPECT_FALSE(ApplyEnabled());
+  EXPECT_EQ(FWindow->imgbClose()->Font()->Color(), TfmSetBootOptions::kApplyUsedColor);
 }
 
 TEST_F(BootOptionsTest, F1ClicksTheMainWindowsHelpButton) {

@@ -24,6 +24,8 @@ class StandInWindowTest : public WindowTest {
   // switches given, the service link connected to it.
   void StartService(const std::string& State, std::vector<std::string> Switches = {});
   void RestartService();
+  // The stand-in started last, to pause and resume it.
+  zorbit::testing::TStandInService& Service() const { return *FService; }
   std::string StateFile() const { return FFolder.File("bios.json"); }
   // The stand-in's state file as it stands.
   nlohmann::json BiosState() const;

@@ -11,7 +11,9 @@
 #include "service/tcpClient.h"
 #include "service/tests/ScriptedServer.h"
 #include "service/tests/ServiceTestEnvironment.h"
+#include "testing/FileContent.h"
 #include "testing/StandInService.h"
+#include "testing/WaitUntil.h"
 
 namespace zorbit::testing {
 namespace {
@@ -258,8 +260,10 @@ TEST_F(BiosRequestTest, HostileRepliesFailCleanly) {
 
 class BiosStandInTest : public ServiceTest {
  protected:
-  void Link(const TStandInService& service) {
-    ServLink() = std::make_shared<TtcpServOpr>(ServiceHost, true, service.Port());
+  void Link(const TStandInService& service, const TExchangeTimings& timings = {}) {
+    auto link = std::make_shared<TtcpServOpr>(ServiceHost, true, service.Port());
+    link->SetTimings(timings);
+    ServLink() = link;
   }
 };
 
@@ -299,6 +303,32 @@ TEST_F(BiosStandInTest, BootSettingsSurviveARestart) {
   bool reFastBoot = fastBoot;
   ASSERT_TRUE(GetBootFlag(reFastBoot));
   EXPECT_EQ(reFastBoot, !fastBoot);
+}
+
+TEST_F(BiosStandInTest, AWriteGivenUpOnWhileTheServiceStandsStillIsNeverCarriedOut) {
+  const std::string log = Root + "/service.log";
+  TStandInService service({"--state", Root + "/bios.json", "--log", log});
+  Link(service, {.ReadTimeoutMs = 100, .DeadlineSeconds = 1});
+  plat::TStringList before;
+  ASSERT_TRUE(GetBootOrder(before));
+  plat::TStringList wanted;
+  wanted.SetCommaText("07,FF");
+
+  service.Pause();
+  EXPECT_FALSE(SetBootOrder(wanted));
+  EXPECT_FALSE(static_cast<TtcpServOpr&>(*ServLink()).Connected());
+  service.Resume();
+  ASSERT_TRUE(WaitUntil([&] { return ReadFileContent(log).find("closed the connection") != std::string::npos; }))
+      << "the stand-in takes up the request it was sent and drops it";
+
+  // The next requests connect anew and are answered as usual.
+  plat::TStringList after;
+  ASSERT_TRUE(GetBootOrder(after));
+  EXPECT_EQ(after.CommaText(), before.CommaText());
+  ASSERT_TRUE(SetBootOrder(wanted));
+  ASSERT_TRUE(GetBootOrder(after));
+  EXPECT_EQ(after.CommaText(), wanted.CommaText());
+  EXPECT_TRUE(Messages.empty());
 }
 
 TEST_F(BiosStandInTest, AFailingFeatureAndTheAssetTagFallback) {

@@ -30,6 +30,11 @@ std::vector<std::string> ScriptedServer::Requests() const {
   return FRequests;
 }
 
+int ScriptedServer::Connections() const {
+  std::lock_guard lock(FMutex);
+  return FConnections;
+}
+
 std::vector<std::string> ScriptedServer::WaitForRequests(std::size_t Count) const {
   std::unique_lock lock(FMutex);
   FArrived.wait_for(lock, std::chrono::seconds(5), [&] { return FRequests.size() >= Count; });
@@ -58,6 +63,10 @@ void ScriptedServer::Serve() {
     }
     const int connection = ::accept4(FListener, nullptr, nullptr, SOCK_CLOEXEC);
     if (connection < 0) return;
+    {
+      std::lock_guard lock(FMutex);
+      ++FConnections;
+    }
     std::string buffer;
     bool open = true;
     while (open) {

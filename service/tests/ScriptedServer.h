@@ -31,6 +31,8 @@ class ScriptedServer {
   int Port() const { return FPort; }
   // The request lines received so far, CR LF removed.
   std::vector<std::string> Requests() const;
+  // How many connections have been taken in so far.
+  int Connections() const;
   // Waits (a few seconds at most) until Count requests have arrived, for
   // requests whose reply nobody awaits; answers Requests().
   std::vector<std::string> WaitForRequests(std::size_t Count) const;
@@ -50,6 +52,7 @@ class ScriptedServer {
   mutable std::mutex FMutex;
   mutable std::condition_variable FArrived;
   std::vector<std::string> FRequests;
+  int FConnections = 0;
   bool FStopping = false;
 };
 

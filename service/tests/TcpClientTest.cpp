@@ -271,18 +271,27 @@ TEST_F(TcpClientTest, WaitAlertWithAnUnreadableReplyGivesMinusOne) {
   EXPECT_EQ(text, u"");
 }
 
-TEST_F(TcpClientTest, NoReplyBeforeTheDeadlineGivesAnEmptyReplyAndTheLateLineIsSkippedLater) {
+TEST_F(TcpClientTest, NoReplyBeforeTheDeadlineGivesAnEmptyReplyAndEndsTheConnection) {
+  // The first reply comes after the client gave up. The next request goes on
+  // a connection of its own and is still matched by its number: a line of the
+  // old request that comes first on it is not its reply.
   ScriptedServer server([](const std::string& request) {
     const std::string id = ScriptedServer::IdOf(request);
-    return id == "0" ? Answer{{"0,late"}, false, 1200} : Answer{{id + ",in time"}};
+    return id == "0" ? Answer{{"0,late"}, false, 1200} : Answer{{"0,late", id + ",in time"}};
   });
   auto client = Connect(server, {.ReadTimeoutMs = 100, .DeadlineSeconds = 1});
   plat::WideString params = u"request";
   client->GetInfo(u"m", u"i", params);
   EXPECT_EQ(params, u"");
+  EXPECT_FALSE(client->Connected()) << "a request given up on ends its connection";
   params = u"request";
   client->GetInfo(u"m", u"i", params);
   EXPECT_EQ(params, u"in time");
+  EXPECT_EQ(server.Connections(), 2);
+  const std::vector<std::string> requests = server.Requests();
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_EQ(ScriptedServer::IdOf(requests[1]), "1");
+  EXPECT_TRUE(Messages.empty()) << "giving up is quiet, as the deadline always was";
 }
 
 TEST_F(TcpClientTest, SilenceEndsAtTheDeadline) {

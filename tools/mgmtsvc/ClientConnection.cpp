@@ -78,6 +78,10 @@ void ClientConnection::Serve() {
       continue;
     }
     FHadRequest = true;
+    if (CommandDispatcher::AwaitsReply(request->Command) && ClientHungUp()) {
+      drops.Dropped("a request whose client closed the connection before it was carried out", line);
+      continue;
+    }
     auto answer = FDispatcher.Handle(*request, FKey);
     if (answer && !Reply(*request, *answer)) break;
   }
@@ -127,6 +131,15 @@ bool ClientConnection::ReadLine(std::string_view& Line, DropReport& Drops) {
     if (!FLines.HoldsPartialLine()) FLineStarted = FLastArrival;
     FLines.Append(std::string_view(chunk, static_cast<std::size_t>(got)));
   }
+}
+
+bool ClientConnection::ClientHungUp() const {
+  // Asked without waiting: a hang-up shows even while requests are unread.
+  pollfd entry{FSocket.Get(), POLLRDHUP, 0};
+  int ready = 0;
+  while ((ready = poll(&entry, 1, 0)) < 0 && errno == EINTR) {
+  }
+  return ready > 0 && (entry.revents & (POLLRDHUP | POLLHUP | POLLERR)) != 0;
 }
 
 bool ClientConnection::Send(std::string_view Data) {

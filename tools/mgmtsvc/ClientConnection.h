@@ -4,6 +4,11 @@
 // (delays, silence, stale lines, bare or over-long replies, closing midway).
 // A request line begun must end within the line time and every reply must be
 // taken within the send time (see ServiceOptions), or the connection ends.
+// A request whose client waits for a reply is dropped, not carried out, when
+// the client has closed the connection by the time its turn comes: the
+// client gave up on it (and told its user so), so carrying it out now would
+// change the BIOS behind the user's back. Requests sent without awaiting a
+// reply are still carried out, as a client may send them and leave.
 // Serve runs on the connection's own thread; Idleness and Evict may be called
 // from another while it runs.
 #include <atomic>
@@ -48,6 +53,9 @@ class ClientConnection {
 
  private:
   bool ReadLine(std::string_view& Line, DropReport& Drops);
+  // Whether the client has ended its side of the connection (or it broke),
+  // whatever unread requests it left.
+  bool ClientHungUp() const;
   bool Send(std::string_view Data);
   // False when the connection is to end after this reply.
   bool Reply(const RequestLine& Request, const CommandAnswer& Answer);

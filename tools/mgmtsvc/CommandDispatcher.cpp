@@ -20,6 +20,10 @@ std::string ItemAt(const std::vector<std::string>& Items, std::size_t Index) {
 CommandDispatcher::CommandDispatcher(MachineProfile& Profile, FakeBios& Bios, AlertBook& Alerts)
     : FProfile(Profile), FBios(Bios), FAlerts(Alerts) {}
 
+bool CommandDispatcher::AwaitsReply(std::string_view Command) {
+  return Command != "EnableAlert" && Command != "DisableAlert" && Command != "Unsubscribe";
+}
+
 std::optional<CommandAnswer> CommandDispatcher::Handle(const RequestLine& Request, ClientKey Client) {
   const std::string& command = Request.Command;
   std::vector<std::string> items = SplitCommaText(Request.Data);

@@ -5,6 +5,7 @@
 // an unknown command gets an empty one.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tools/mgmtsvc/AlertBook.h"
@@ -22,6 +23,10 @@ struct CommandAnswer {
 class CommandDispatcher {
  public:
   CommandDispatcher(MachineProfile& Profile, FakeBios& Bios, AlertBook& Alerts);
+
+  // Whether the client waits for a reply to Command; those it does not wait
+  // for are carried out without one.
+  static bool AwaitsReply(std::string_view Command);
 
   // Empty for the commands that are not answered. Client is the connection
   // the request came on.

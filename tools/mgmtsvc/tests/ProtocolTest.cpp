@@ -8,6 +8,7 @@
 
 #include "testing/StandInService.h"
 #include "testing/TempFolder.h"
+#include "testing/WaitUntil.h"
 #include "tools/mgmtsvc/tests/LineClient.h"
 
 namespace zorbit::mgmtsvc::tests {
@@ -15,6 +16,7 @@ namespace {
 
 using testing::TStandInService;
 using testing::TTempFolder;
+using testing::WaitUntil;
 
 TEST(Protocol, ReplyIsTheRequestNumberACommaAndThePayload) {
   TStandInService service;
@@ -158,6 +160,60 @@ TEST(Protocol, ConnectionsAreServedAtTheSameTime) {
     EXPECT_EQ(clients[i]->ReadLine(std::chrono::seconds(30)), std::to_string(100 + i) + ",soon");
   EXPECT_EQ(service.Stop(), 0);
   EXPECT_EQ(slow.ReadUntilClosed(), "");
+}
+
+TEST(Protocol, ARequestWhoseClientHungUpBeforeItsTurnIsNotCarriedOut) {
+  // The service stands still while its clients write; each closes its
+  // connection before the service gets to its request, as a client that gave
+  // up on the reply does.
+  TTempFolder dir;
+  TStandInService service({"--log", dir.File("service.log")});
+  const auto setOrder = [](int Id, const std::string& Codes) {
+    return "GetInfo " + std::to_string(Id) + "," +
+           GetInfoData("int15", "",
+                       Int15Params({"EAX=38416", "EBX=279", "TYPE=2", "VTYPE=1", "BUFFER=" + Codes, "Flag=2147484160",
+                                    "cmos=1", "nocache=true"})) +
+           "\r\n";
+  };
+  const std::string getOrder =
+      GetInfoData("int15", "", Int15Params({"EAX=38416", "EBX=23", "VTYPE=1", "Flag=512", "nocache=true"}));
+  const std::string setFastBoot = GetInfoData(
+      "int15", "", Int15Params({"EAX=38416", "EBX=298", "ECX=1", "Flag=2147485696", "cmos=1", "nocache=true"}));
+  const std::string getFastBoot =
+      GetInfoData("int15", "", Int15Params({"EAX=38416", "EBX=42", "Flag=2048", "nocache=true"}));
+  const std::string before = "result=1,\"BUFFER=01,02,00,07,FF\"";
+
+  auto servedBefore = std::make_unique<LineClient>(service.Port());
+  ASSERT_EQ(servedBefore->Ask("GetInfo", 1, getOrder), before);
+  auto staying = std::make_unique<LineClient>(service.Port());
+  service.Pause();
+  // Connected before the pause and served, or only waiting to be taken in.
+  servedBefore->Send(setOrder(2, "02,FF"));
+  auto waitingToBeTaken = std::make_unique<LineClient>(service.Port());
+  waitingToBeTaken->Send(setOrder(3, "07,FF"));
+  // A command that is not awaited: nobody gave up on it.
+  auto notifying = std::make_unique<LineClient>(service.Port());
+  notifying->Request("EnableAlert", 4, "\"CPU Fan\",0,5000");
+  staying->Request("GetInfo", 5, setFastBoot);
+  servedBefore.reset();
+  waitingToBeTaken.reset();
+  notifying.reset();
+  service.Resume();
+
+  const auto drops = [&] {
+    const std::string log = dir.Read("service.log");
+    std::size_t count = 0;
+    for (auto at = log.find("closed the connection before it was carried out"); at != std::string::npos;
+         at = log.find("closed the connection before it was carried out", at + 1))
+      ++count;
+    return count;
+  };
+  ASSERT_TRUE(WaitUntil([&] { return drops() == 2; })) << dir.Read("service.log");
+  EXPECT_EQ(staying->ReadLine(), "5,result=1") << "a client that waits is answered after the pause";
+  LineClient after(service.Port());
+  EXPECT_EQ(after.Ask("GetInfo", 6, getOrder), before);
+  EXPECT_EQ(after.Ask("GetInfo", 7, getFastBoot), "result=1,EAX=1");
+  EXPECT_TRUE(WaitUntil([&] { return after.Ask("IsAlertEnabled", 8, "\"CPU Fan\"") == "True"; }));
 }
 
 TEST(Protocol, TerminationIsClean) {

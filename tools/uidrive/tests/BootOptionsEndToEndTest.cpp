@@ -79,9 +79,12 @@ TEST_F(BootOptionsEndToEndTest, DroppingAnItemOnItselfEnablesApply) {
   EXPECT_EQ(Values(run.Output, "prop"), (Names{"True"}));
 }
 
-TEST_F(BootOptionsEndToEndTest, AWriteTheBiosRefusesShowsTheFailureAndKeepsApplyEnabled) {
+TEST_F(BootOptionsEndToEndTest, AWriteTheBiosRefusesShowsTheFailureAndWhatTheBiosHolds) {
+  // The flag can be neither read nor written; the order can.
   StartService(R"({"boot_order": ["02", "01", "FF"], "fast_boot": false})", {"--fail", "bootflag"});
   const zorbit::testing::TProgramResult run = InBootOptions(
+      "click listboxBootSequence #1\n"
+      "click btnUp\n"
       "click imgcFastBoot\n"
       "click imgbClose\n"
       "wait TfmOvraMessageBox\n"
@@ -89,10 +92,14 @@ TEST_F(BootOptionsEndToEndTest, AWriteTheBiosRefusesShowsTheFailureAndKeepsApply
       "key - Enter\n"
       "gone TfmOvraMessageBox\n"
       "wait TfmSetBootOptions\n"
+      "items listboxBootSequence\n"
+      "prop imgcFastBoot Checked\n"
       "prop imgbClose Enabled\n");
   ASSERT_EQ(run.ExitCode, 0) << run.Output;
   EXPECT_EQ(Values(run.Output, "text"), (Names{"The boot options could not be saved. Please try again."}));
-  EXPECT_EQ(Values(run.Output, "prop"), (Names{"True"}));
+  EXPECT_EQ(Values(run.Output, "item"), (Names{"1st HDD", "CD-ROM/DVD Drive"})) << "the order went through";
+  EXPECT_EQ(Values(run.Output, "prop"), (Names{"False", "False"})) << "the flag is unknown; nothing is left to apply";
+  EXPECT_EQ(BiosState()["boot_order"].get<Codes>(), (Codes{"01", "02", "FF"}));
   EXPECT_FALSE(BiosState()["fast_boot"].get<bool>());
 }
 
