@@ -34,7 +34,7 @@ sys.stdin = io.TextIOWrapper(sys.stdin.buffer, encoding="utf-8", errors="replace
 sys.stdout = io.TextIOWrapper(sys.stdout.buffer, encoding="utf-8", errors="replace", newline="\n")
 
 # The limits of one values request: the cells exported (a sheet is exported
-# from A1 to the range's end) and the size of their text.
+# from A1 to the end of its used area) and the size of their text.
 MAX_EXPORT_CELLS = 1 << 24
 MAX_EXPORT_BYTES = 128 << 20
 
@@ -166,8 +166,11 @@ class Office:
         if not all(isinstance(v, int) for v in (top, left, bottom, right)) or not (
                 0 <= top <= bottom and 0 <= left <= right):
             raise Refused("the range is not a range of the sheet")
-        if (bottom + 1) * (right + 1) > MAX_EXPORT_CELLS:
-            raise Refused("the range reaches beyond %d cells" % MAX_EXPORT_CELLS)
+        # The export runs from A1 to the end of the sheet's used area, whatever
+        # the range asks for.
+        used = self.used_range(request)
+        if (used["bottom"] + 1) * (used["right"] + 1) > MAX_EXPORT_CELLS:
+            raise Refused("the sheet's used area reaches beyond %d cells" % MAX_EXPORT_CELLS)
         rows = self.shown_texts(book, request["sheet"])
         shown = {}
         for row in range(top, min(bottom + 1, len(rows))):

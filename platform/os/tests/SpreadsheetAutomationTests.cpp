@@ -3,8 +3,11 @@
 // the server's lifetime, and what a hostile file or a failing server
 // leaves behind.
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -230,7 +233,7 @@ TEST_F(SpreadsheetTest, RangeAddressesInEveryForm) {
   };
   for (const TCase& c : {TCase{"B2:C3", 2, 2, Shown("only")}, TCase{"$B$2:$C$3", 2, 2, Shown("only")},
                          TCase{"c3:b2", 2, 2, Shown("only")}, TCase{"C3", 1, 1, Shown("42")},
-                         TCase{"A1:XFD1", 1, 16384, kEmpty}, TCase{"A1:A1048576", 1048576, 1, kEmpty}}) {
+                         TCase{"A1:XFD1048576", 1048576, 16384, kEmpty}}) {
     const TRangeValues values = notes.RangeValue(c.Address);
     EXPECT_EQ(values.RowCount(), c.Rows) << c.Address;
     EXPECT_EQ(values.ColumnCount(), c.Columns) << c.Address;
@@ -240,12 +243,28 @@ TEST_F(SpreadsheetTest, RangeAddressesInEveryForm) {
     EXPECT_THROW(notes.RangeValue(bad), EOleException) << bad;
 }
 
-TEST_F(SpreadsheetTest, ARangeTooLargeToHandOverIsRefused) {
+// A sheet used from A1 to the last row of its 1024th column: its used area
+// is reported, but its values are too many to hand over.
+TEST_F(SpreadsheetTest, ASheetTooLargeToHandOverIsRefused) {
+  const String far = Folder->Write("far.fods", R"(<?xml version="1.0" encoding="UTF-8"?>
+<office:document xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0"
+ xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0"
+ xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0"
+ office:version="1.2" office:mimetype="application/vnd.oasis.opendocument.spreadsheet">
+<office:body><office:spreadsheet><table:table table:name="Far">
+<table:table-row><table:table-cell office:value-type="string"><text:p>near</text:p></table:table-cell></table:table-row>
+<table:table-row table:number-rows-repeated="1048574"><table:table-cell/></table:table-row>
+<table:table-row><table:table-cell table:number-columns-repeated="1023"/>
+<table:table-cell office:value-type="string"><text:p>far</text:p></table:table-cell></table:table-row>
+</table:table></office:spreadsheet></office:body></office:document>
+)");
+  const TWorksheet& sheet = Open(far).Sheets(1);
+  EXPECT_EQ(sheet.UsedRangeAddress(), "$A$1:$AMJ$1048576");
   try {
-    Open("book.ods").Sheets(2).RangeValue("A1:XFD1048576");
+    sheet.RangeValue("A1:B2");
     FAIL() << "no error";
   } catch (const EOleException& e) {
-    EXPECT_NE(e.Message().find("beyond"), String::npos) << e.Message();
+    EXPECT_NE(e.Message().find("used area reaches beyond 16777216 cells"), String::npos) << e.Message();
     EXPECT_EQ(e.ErrorCode(), DISP_E_EXCEPTION);
   }
 }
@@ -387,6 +406,28 @@ TEST_F(SpreadsheetTest, ShutdownStopsTheServerAndKeepsItsProfile) {
   ShutdownSpreadsheetApplication();
   ExpectNothingLeftOf(office, bridge, temporary, sockets);
   EXPECT_TRUE(Exists(profile + "/user"));
+}
+
+// A second process of ours running an office on the shared profile holds
+// its lock; this one then uses a profile of its own, which goes with it.
+TEST_F(SpreadsheetTest, ALockedProfileGivesAServerAProfileOfItsOwn) {
+  FApp->Quit();
+  ShutdownSpreadsheetApplication();
+  const String lockFile = Root->Path() + "/AppData/Local/zorbit/spreadsheet.lock";
+  const int lock = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  ASSERT_GE(lock, 0);
+  ASSERT_EQ(::flock(lock, LOCK_EX | LOCK_NB), 0);
+  FApp = CreateSpreadsheetApplication("excel.application");
+  const TSpreadsheetServer* server = TSpreadsheetServer::Current();
+  const String temporary = server->TemporaryFolder();
+  EXPECT_EQ(server->ProfileFolder(), temporary + "/profile");
+  EXPECT_EQ(Open("book.ods").SheetCount(), 4);
+  FApp->Quit();
+  ShutdownSpreadsheetApplication();
+  EXPECT_FALSE(Exists(temporary));
+  ::close(lock);
+  FApp = CreateSpreadsheetApplication("excel.application");
+  EXPECT_EQ(TSpreadsheetServer::Current()->ProfileFolder(), Root->Path() + "/AppData/Local/zorbit/spreadsheet");
 }
 
 TEST_F(SpreadsheetTest, WithoutTheApplicationTheErrorNamesWhatIsMissing) {
