@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <optional>
 
 #include "platform/os/detail/SpreadsheetServer.h"
@@ -71,10 +72,16 @@ std::optional<std::pair<int, int>> PlaceIn(const json& item, int rows, int colum
 }
 
 int IntIn(const json& answer, const char* name, int limit) {
+  const int value = AnswerIndex(answer, name, limit);
+  if (value < 0) Fail(Format("The spreadsheet application gave no valid %s", {String(name)}));
+  return value;
+}
+
+// An array of the answer; empty when it is missing or no array.
+const json& ArrayIn(const json& answer, const char* name) {
+  static const json empty = json::array();
   const auto it = answer.find(name);
-  if (it == answer.end() || !it->is_number_integer() || it->get<long long>() < 0 || it->get<long long>() >= limit)
-    Fail(Format("The spreadsheet application gave no valid %s", {String(name)}));
-  return static_cast<int>(it->get<long long>());
+  return it != answer.end() && it->is_array() ? *it : empty;
 }
 
 }  // namespace
@@ -115,12 +122,12 @@ TRangeValues TWorksheet::RangeValue(const String& address) const {
   std::map<std::pair<int, int>, TSheetValue> cells;
   // What the bridge answers is checked like any input: places outside the
   // range and values that are not texts are dropped.
-  for (const json& item : answer.value("cells", json::array())) {
+  for (const json& item : ArrayIn(answer, "cells")) {
     const auto place = PlaceIn(item, rows, columns);
     if (place && item.size() == 3 && item[2].is_string())
       cells[*place] = TSheetValue{TSheetValue::TKind::Text, item[2].get<String>()};
   }
-  for (const json& item : answer.value("errors", json::array()))
+  for (const json& item : ArrayIn(answer, "errors"))
     if (const auto place = PlaceIn(item, rows, columns)) cells[*place] = TSheetValue{TSheetValue::TKind::Error, {}};
   return TRangeValues(rows, columns, std::move(cells));
 }
@@ -171,11 +178,10 @@ TWorkbook& TWorkbooks::Open(const String& fileName) {
                         e.Source());
   }
   std::vector<String> names;
-  for (const json& name : answer.value("sheets", json::array()))
+  for (const json& name : ArrayIn(answer, "sheets"))
     if (name.is_string()) names.push_back(name.get<String>());
-  const int bookNumber = answer.value("book", 0);
-  int active = answer.value("active", 0);
-  if (active < 0 || active >= static_cast<int>(names.size())) active = 0;
+  const int bookNumber = AnswerIndex(answer, "book", INT_MAX);
+  const int active = std::max(AnswerIndex(answer, "active", static_cast<int>(names.size())), 0);
   auto book = std::make_unique<TWorkbook>(FServerNumber, bookNumber, fileName, names, active);
   if (names.empty()) {
     book->Close(false);

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -86,7 +87,10 @@ TOwnedProcess::TOwnedProcess(const std::vector<String>& argv, const std::vector<
   int report[2];
   if (::pipe2(report, O_CLOEXEC) != 0) {
     const int error = errno;
-    if (pair[0] >= 0) ::close(pair[0]), ::close(pair[1]);
+    if (pair[0] >= 0) {
+      ::close(pair[0]);
+      ::close(pair[1]);
+    }
     fail(error);
   }
   const pid_t parent = ::getpid();

@@ -94,6 +94,23 @@ int NextServerNumber() {
 
 }  // namespace
 
+bool AnswerFlag(const json& answer, const char* name) {
+  const auto it = answer.find(name);
+  return it != answer.end() && it->is_boolean() && it->get<bool>();
+}
+
+String AnswerText(const json& answer, const char* name, const String& fallback) {
+  const auto it = answer.find(name);
+  return it != answer.end() && it->is_string() ? it->get<String>() : fallback;
+}
+
+int AnswerIndex(const json& answer, const char* name, int limit) {
+  const auto it = answer.find(name);
+  if (it == answer.end() || !it->is_number_integer()) return -1;
+  const auto value = it->get<long long>();
+  return value >= 0 && value < limit ? static_cast<int>(value) : -1;
+}
+
 TSpreadsheetServer& TSpreadsheetServer::Acquire() {
   std::unique_ptr<TSpreadsheetServer>& server = Shared().Server;
   if (server && (!server->FRunning || server->FOffice->ExitCode() || server->FBridge->ExitCode() ||
@@ -185,8 +202,8 @@ void TSpreadsheetServer::WaitUntilReady() {
     switch (FBridge->ReadLine(line, slice, kMaxAnswerBytes)) {
       case TOwnedProcess::TRead::Line: {
         const json answer = json::parse(line, nullptr, false);
-        if (answer.is_object() && answer.value("ok", false)) return;
-        const String reason = answer.is_object() ? answer.value("error", String()) : String();
+        if (answer.is_object() && AnswerFlag(answer, "ok")) return;
+        const String reason = answer.is_object() ? AnswerText(answer, "error") : String();
         if (reason.find("not installed") != String::npos) NotInstalled(reason);
         StartFailed(reason.empty() ? "the bridge answered " + line : reason);
       }
@@ -225,10 +242,10 @@ json TSpreadsheetServer::Ask(const json& request) {
   }
   json answer = json::parse(line, nullptr, false);
   if (!answer.is_object()) Lost("The spreadsheet application answered with a damaged line");
-  if (answer.value("ok", false)) return answer;
-  const String reason = answer.value("error", String("the spreadsheet application refused"));
+  if (AnswerFlag(answer, "ok")) return answer;
+  const String reason = AnswerText(answer, "error", "the spreadsheet application refused");
   // A refusal because the office itself went away ends the server too.
-  if (answer.value("lost", false) || FOffice->ExitCode()) Lost("The spreadsheet application ended: " + reason);
+  if (AnswerFlag(answer, "lost") || FOffice->ExitCode()) Lost("The spreadsheet application ended: " + reason);
   throw EOleException(reason, DISP_E_EXCEPTION, kSource);
 }
 

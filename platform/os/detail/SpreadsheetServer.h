@@ -32,6 +32,13 @@
 
 namespace plat {
 
+// A field of the bridge's answer, of the kind asked for; the fallback when
+// it is missing or of another kind (answers are checked like any input).
+bool AnswerFlag(const nlohmann::json& answer, const char* name);
+String AnswerText(const nlohmann::json& answer, const char* name, const String& fallback = String());
+// An integer from 0 to below limit; -1 otherwise.
+int AnswerIndex(const nlohmann::json& answer, const char* name, int limit);
+
 class TSpreadsheetServer {
  public:
   // The running server, started first when needed; EOleSysError naming
