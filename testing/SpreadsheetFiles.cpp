@@ -114,8 +114,10 @@ std::string FlatSpreadsheet(const std::vector<TFlatSheet>& Sheets, const std::st
 
 TProgramResult ConvertWorkbooks(const TTempFolder& Folder, const std::vector<std::string>& Files,
                                 const std::string& Format) {
-  std::vector<std::string> argv = {FindSoffice(), "-env:UserInstallation=file://" + Folder.File("converter-profile"),
-                                   "--headless", "--norestore", "--convert-to", Format, "--outdir", Folder.Path()};
+  std::vector<std::string> argv = {FindSoffice(),  "-env:UserInstallation=file://" + Folder.File("converter-profile"),
+                                   "--headless",   "--norestore",
+                                   "--convert-to", Format,
+                                   "--outdir",     Folder.Path()};
   for (const std::string& file : Files) argv.push_back(Folder.File(file));
   // Generous: a first start makes the profile, and the machine may be busy.
   return RunProgram(argv, std::chrono::minutes(3));

@@ -88,7 +88,8 @@ const json& ArrayIn(const json& answer, const char* name) {
 
 String SheetColumnLetters(int column) {
   String letters;
-  for (; column > 0; column = (column - 1) / 26) letters.insert(letters.begin(), static_cast<char>('A' + (column - 1) % 26));
+  for (; column > 0; column = (column - 1) / 26)
+    letters.insert(letters.begin(), static_cast<char>('A' + (column - 1) % 26));
   return letters;
 }
 
@@ -116,8 +117,13 @@ TRangeValues TWorksheet::RangeValue(const String& address) const {
   const int top = std::min(from->Row, to->Row), bottom = std::max(from->Row, to->Row);
   const int left = std::min(from->Column, to->Column), right = std::max(from->Column, to->Column);
   const json answer = ServerOf(FBook.FServerNumber)
-                          .Ask({{"op", "values"}, {"book", FBook.FBookNumber}, {"sheet", FIndex}, {"top", top},
-                                {"left", left}, {"bottom", bottom}, {"right", right}});
+                          .Ask({{"op", "values"},
+                                {"book", FBook.FBookNumber},
+                                {"sheet", FIndex},
+                                {"top", top},
+                                {"left", left},
+                                {"bottom", bottom},
+                                {"right", right}});
   const int rows = bottom - top + 1, columns = right - left + 1;
   std::map<std::pair<int, int>, TSheetValue> cells;
   // What the bridge answers is checked like any input: places outside the

@@ -75,8 +75,8 @@ std::vector<char*> PointersTo(const std::vector<String>& texts) {
 TOwnedProcess::TOwnedProcess(const std::vector<String>& argv, const std::vector<String>& environment,
                              TStreams streams) {
   const auto fail = [&](int error) {
-    throw EOSError(Format("%s cannot be started: %s", {argv.empty() ? String() : argv.front(),
-                                                       SysErrorMessage(ErrorFromErrno(error))}),
+    throw EOSError(Format("%s cannot be started: %s",
+                          {argv.empty() ? String() : argv.front(), SysErrorMessage(ErrorFromErrno(error))}),
                    ErrorFromErrno(error));
   };
   if (argv.empty()) fail(EINVAL);
@@ -126,9 +126,7 @@ TOwnedProcess::~TOwnedProcess() {
   if (FSocket >= 0) ::close(FSocket);
 }
 
-void TOwnedProcess::Reap(int status) {
-  FExitCode = WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
-}
+void TOwnedProcess::Reap(int status) { FExitCode = WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status); }
 
 std::optional<int> TOwnedProcess::ExitCode() {
   if (!FExitCode && FPid > 0) {

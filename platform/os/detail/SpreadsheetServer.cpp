@@ -169,10 +169,9 @@ void TSpreadsheetServer::Start() {
   StartOffice();
   try {
     // -I: Debian's own modules only, whatever PYTHONPATH says.
-    FBridge = std::make_unique<TOwnedProcess>(
-        std::vector<String>{kPython, "-I", "-c", kSpreadsheetBridgeScript, "pipe,name=" + FPipeName,
-                            IntToStr(kStartSeconds)},
-        FEnvironment, TOwnedProcess::TStreams::Socket);
+    FBridge = std::make_unique<TOwnedProcess>(std::vector<String>{kPython, "-I", "-c", kSpreadsheetBridgeScript,
+                                                                  "pipe,name=" + FPipeName, IntToStr(kStartSeconds)},
+                                              FEnvironment, TOwnedProcess::TStreams::Socket);
   } catch (const EOSError& e) {
     StartFailed(e.Message());
   }
@@ -209,9 +208,9 @@ void TSpreadsheetServer::WaitUntilReady() {
       }
       case TOwnedProcess::TRead::End:
       case TOwnedProcess::TRead::TooLong:
-        StartFailed(Format("the bridge ended while starting (exit code %d)", {FBridge->WaitExit(deadline).value_or(-1)}));
-      case TOwnedProcess::TRead::TimedOut:
-        break;
+        StartFailed(
+            Format("the bridge ended while starting (exit code %d)", {FBridge->WaitExit(deadline).value_or(-1)}));
+      case TOwnedProcess::TRead::TimedOut: break;
     }
     if (TClock::now() >= deadline) StartFailed(Format("it did not answer within %d seconds", {kStartSeconds}));
     if (const std::optional<int> ended = FOffice->ExitCode()) {
@@ -230,15 +229,12 @@ json TSpreadsheetServer::Ask(const json& request) {
     Lost("The spreadsheet application stopped answering");
   String line;
   switch (FBridge->ReadLine(line, deadline, kMaxAnswerBytes)) {
-    case TOwnedProcess::TRead::Line:
-      break;
+    case TOwnedProcess::TRead::Line: break;
     case TOwnedProcess::TRead::TimedOut:
       Lost(Format("The spreadsheet application did not answer within %d seconds",
                   {static_cast<int>(std::chrono::duration_cast<std::chrono::seconds>(gAnswerTimeout).count())}));
-    case TOwnedProcess::TRead::End:
-      Lost("The spreadsheet application ended");
-    case TOwnedProcess::TRead::TooLong:
-      Lost("The spreadsheet application's answer is too long");
+    case TOwnedProcess::TRead::End: Lost("The spreadsheet application ended");
+    case TOwnedProcess::TRead::TooLong: Lost("The spreadsheet application's answer is too long");
   }
   json answer = json::parse(line, nullptr, false);
   if (!answer.is_object()) Lost("The spreadsheet application answered with a damaged line");

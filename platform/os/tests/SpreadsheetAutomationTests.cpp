@@ -29,7 +29,9 @@
 
 namespace plat {
 void PrintTo(const TSheetValue& value, std::ostream* out) {
-  *out << (value.Kind == TSheetValue::TKind::Empty ? "empty" : value.Kind == TSheetValue::TKind::Error ? "error" : "\"" + value.Text + "\"");
+  *out << (value.Kind == TSheetValue::TKind::Empty   ? "empty"
+           : value.Kind == TSheetValue::TKind::Error ? "error"
+                                                     : "\"" + value.Text + "\"");
 }
 }  // namespace plat
 
@@ -109,14 +111,17 @@ class SpreadsheetTest : public ::testing::Test {
   }
 
   void SetUp() override {
-    if (!zorbit::testing::SpreadsheetApplicationInstalled()) GTEST_SKIP() << zorbit::testing::kSpreadsheetApplicationMissing;
+    if (!zorbit::testing::SpreadsheetApplicationInstalled())
+      GTEST_SKIP() << zorbit::testing::kSpreadsheetApplicationMissing;
     FApp = CreateSpreadsheetApplication("excel.application");
   }
   void TearDown() override {
     if (FApp) FApp->Quit();
   }
 
-  TWorkbook& Open(const String& name) { return FApp->WorkBooks().Open(name.front() == '/' ? name : Folder->File(name)); }
+  TWorkbook& Open(const String& name) {
+    return FApp->WorkBooks().Open(name.front() == '/' ? name : Folder->File(name));
+  }
 
   static TEnvironmentVariable* Locale;
   static TPlatformRoot* Root;
@@ -168,7 +173,7 @@ TEST_F(SpreadsheetTest, AnExcel95WorkbookOpens) {
   using zorbit::testing::Biff5At;
   const String bytes = zorbit::testing::Biff5Workbook(
       {{"Alpha",
-        {Biff5At(0, 0, zorbit::testing::Biff5Text("Gr\xFC\xDF" "e")), Biff5At(0, 1, zorbit::testing::Biff5Number(2.5)),
+        {Biff5At(0, 0, zorbit::testing::Biff5Text("Gr\374\337e")), Biff5At(0, 1, zorbit::testing::Biff5Number(2.5)),
          Biff5At(1, 2, zorbit::testing::Biff5Boolean(true))}},
        {"Beta", {Biff5At(3, 1, zorbit::testing::Biff5Text("second"))}}});
   const TWorkbook& book = Open(Folder->Write("old.xls", bytes));
@@ -304,14 +309,19 @@ TEST_F(SpreadsheetTest, WhatIsNoWorkbookRaisesTheOpenErrorAndLeavesNothing) {
     String File;
     const char* Reason;
   };
-  for (const TCase& c : {TCase{files.File("random.xls"), "it is not a workbook"},
-                         TCase{files.File("truncated.xls"), "it is not a workbook"},
-                         TCase{files.File("empty.xls"), "the file is empty"},
-                         TCase{files.File("table.xlsx"), "cannot read it"},
-                         TCase{files.File("folder.xls"), "it is not a file"},
-                         TCase{files.File("missing.xls"), "it is not a file"},
-                         TCase{SourcePath("platform/os/tests/data/broken-zip.xlsx"), "cannot read it"},
-                         TCase{SourcePath("platform/os/tests/data/broken-iconv-underflow.xls"), "not a workbook"}}) {
+  // clang-format off
+  const TCase cases[] = {
+      {files.File("random.xls"),                                         "it is not a workbook"},
+      {files.File("truncated.xls"),                                      "it is not a workbook"},
+      {files.File("empty.xls"),                                          "the file is empty"},
+      {files.File("table.xlsx"),                                         "cannot read it"},
+      {files.File("folder.xls"),                                         "it is not a file"},
+      {files.File("missing.xls"),                                        "it is not a file"},
+      {SourcePath("platform/os/tests/data/broken-zip.xlsx"),             "cannot read it"},
+      {SourcePath("platform/os/tests/data/broken-iconv-underflow.xls"), "it is not a workbook"},
+  };
+  // clang-format on
+  for (const TCase& c : cases) {
     try {
       Open(c.File);
       ADD_FAILURE() << c.File << " opened";
