@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <ostream>
+#include <sstream>
 #include <memory>
 #include <tuple>
 #include <vector>
@@ -416,6 +417,18 @@ TEST_F(SpreadsheetTest, ShutdownStopsTheServerAndKeepsItsProfile) {
   ShutdownSpreadsheetApplication();
   ExpectNothingLeftOf(office, bridge, temporary, sockets);
   EXPECT_TRUE(Exists(profile + "/user"));
+}
+
+// A program that ends normally stops its server on the way out.
+TEST_F(SpreadsheetTest, TheProgramsEndStopsItsServer) {
+  const auto result = zorbit::testing::RunProgram({OS_TEST_HELPER, "spreadsheet"}, std::chrono::minutes(3));
+  ASSERT_EQ(result.ExitCode, 0) << result.Output;
+  std::istringstream words(result.Output);
+  int office = 0, bridge = 0;
+  String temporary;
+  ASSERT_TRUE(words >> office >> bridge >> temporary) << result.Output;
+  // Killed only because their parent went, they would leave the folder.
+  ExpectNothingLeftOf(office, bridge, temporary, {});
 }
 
 // A second process of ours running an office on the shared profile holds
