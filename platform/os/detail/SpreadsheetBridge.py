@@ -98,7 +98,10 @@ class Office:
         self.books = {}
         self.next_book = 1
         # Calc itself must be there, not only the office's core.
-        probe = self.desktop.loadComponentFromURL("private:factory/scalc", "_blank", 0, (prop("Hidden", True),))
+        try:
+            probe = self.desktop.loadComponentFromURL("private:factory/scalc", "_blank", 0, (prop("Hidden", True),))
+        except uno.getClass("com.sun.star.uno.Exception"):
+            probe = None
         if probe is None:
             raise Refused("the spreadsheet application is not installed (Debian package libreoffice-calc-nogui)")
         probe.close(True)
