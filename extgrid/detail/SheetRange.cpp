@@ -16,14 +16,20 @@ int ParseNumber(const String& Text) {
   return error == std::errc() && end == Text.data() + Text.size() && value >= 1 ? value : -1;
 }
 
-// One or two capital letters: "A" 1 .. "Z" 26, "AA" 27 .. "IV" 256.
+// Capital letters: "A" 1 .. "Z" 26, "AA" 27 .. "ZZ" 702, and on in the
+// same way to the application's last column, "XFD" 16384.
 int ParseLetters(const String& Letters) {
-  const auto letter = [](char c) { return c >= 'A' && c <= 'Z' ? c - 64 : -1; };
-  if (Letters.size() == 1) return letter(Letters[0]);
-  if (Letters.size() == 2 && letter(Letters[0]) > 0 && letter(Letters[1]) > 0)
-    return letter(Letters[0]) * 26 + letter(Letters[1]);
-  return -1;
+  if (Letters.empty() || Letters.size() > 3) return -1;
+  int column = 0;
+  for (const char c : Letters) {
+    if (c < 'A' || c > 'Z') return -1;
+    column = column * 26 + c - 64;
+  }
+  return column <= plat::kMaxSheetColumns ? column : -1;
 }
+
+// The columns an address without "$" stands for.
+constexpr int kColumnsWithoutLetters = 256;
 
 struct THalf {
   int Row = -1;
@@ -51,7 +57,7 @@ TSheetRange ParseUsedRange(const String& Address) {
   const String lastText = colon == String::npos ? firstText : Address.substr(colon + 1);
   const THalf first = ParseHalf(firstText);
   const THalf last = ParseHalf(lastText);
-  TSheetRange range{first.Row, last.Row, 1, plat::kMaxSheetColumns};
+  TSheetRange range{first.Row, last.Row, 1, kColumnsWithoutLetters};
   if (firstText.find('$', firstText.front() == '$' ? 1 : 0) != String::npos) {
     range.FirstCol = first.Col;
     range.LastCol = last.Col;

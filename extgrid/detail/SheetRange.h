@@ -1,9 +1,9 @@
 #pragma once
 // A worksheet's used-range address ("$A$1:$D$20", "$C$5") read into row and
 // column numbers from 1, and written back as a range text ("A1:D20").
-// Columns have one or two letters ("A" to "IV"); numbers are bounded by the
-// worksheet's limits, 65,536 rows and 256 columns. Malformed halves give
-// an invalid range rather than a failure.
+// Columns have one to three letters ("A" to "XFD"); numbers are bounded by
+// the application's sheet limits (SpreadsheetAutomation.h). Malformed
+// halves give an invalid range rather than a failure.
 #include "platform/rtl/Types.h"
 
 namespace zorbit::detail {

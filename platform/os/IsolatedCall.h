@@ -1,6 +1,6 @@
 #pragma once
 // Running a risky function in a child process. Readers built on C libraries
-// that trust their input (compiled help, old workbooks) may crash or run
+// that trust their input (compiled help) may crash or run
 // wild on a hostile file; run inside IsolatedCall, such a crash ends only a
 // forked child and reaches the caller as EIsolatedCallError, never as a
 // crash of the program.

@@ -12,6 +12,10 @@
 //                                 for GOFILE to exist, reports RUNNING and waits
 //                                 for SIGTERM
 //   os_test_helper admin          prints "admin" or "user" from its access token
+//   os_test_helper spreadsheet    starts the spreadsheet application, prints
+//                                 "OFFICEPID BRIDGEPID TEMPORARYFOLDER" of its
+//                                 server and ends, leaving the server to the
+//                                 program's end
 #include <unistd.h>
 
 #include <cstdio>
@@ -23,6 +27,8 @@
 #include "platform/os/NamedMutex.h"
 #include "platform/os/Security.h"
 #include "platform/os/ServiceControl.h"
+#include "platform/os/SpreadsheetAutomation.h"
+#include "platform/os/detail/SpreadsheetServer.h"
 
 namespace {
 
@@ -97,6 +103,13 @@ int PrintAdministrator() {
   return 0;
 }
 
+int StartSpreadsheet() {
+  plat::CreateSpreadsheetApplication("excel.application")->Quit();
+  const plat::TSpreadsheetServer* server = plat::TSpreadsheetServer::Current();
+  std::cout << server->OfficePid() << " " << server->BridgePid() << " " << server->TemporaryFolder() << std::endl;
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -104,6 +117,7 @@ int main(int argc, char** argv) {
   if (mode == "mutex") return RunMutexCommands();
   if (mode == "service" && argc > 2) return RunService(argv[2]);
   if (mode == "admin") return PrintAdministrator();
-  std::fputs("usage: os_test_helper mutex | service GOFILE | admin\n", stderr);
+  if (mode == "spreadsheet") return StartSpreadsheet();
+  std::fputs("usage: os_test_helper mutex | service GOFILE | admin | spreadsheet\n", stderr);
   return 2;
 }
