@@ -54,3 +54,20 @@ function(zorbit_program target)
     PRODUCT_NAME "Ovra Zorbit Management"
     PRODUCT_VERSION ${PROJECT_VERSION}.0)
 endfunction()
+
+# zorbit_link_options(<folder>)
+# Links zorbit_options into every target that <folder> and the folders below
+# it build, so that no target can miss the project's options.
+function(zorbit_link_options folder)
+  get_property(targets DIRECTORY ${folder} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(target IN LISTS targets)
+    get_target_property(kind ${target} TYPE)
+    if(kind MATCHES "^(STATIC_LIBRARY|OBJECT_LIBRARY|EXECUTABLE)$")
+      target_link_libraries(${target} PRIVATE zorbit_options)
+    endif()
+  endforeach()
+  get_property(folders DIRECTORY ${folder} PROPERTY SUBDIRECTORIES)
+  foreach(sub IN LISTS folders)
+    zorbit_link_options(${sub})
+  endforeach()
+endfunction()

@@ -66,9 +66,9 @@ class SecurityWindowTest : public StandInWindowTest {
   }
   // A text value of the state file.
   std::string Stored(const std::string& Key) const { return BiosState()[Key].get<std::string>(); }
-  static void Type(plat::TWinControl* Edit, const Keys& Keys) {
+  static void Type(plat::TWinControl* Edit, const Keys& Typed) {
     Edit->SetFocus();
-    for (plat::UINT key : Keys) plat::InjectKeyPress(key);
+    for (plat::UINT key : Typed) plat::InjectKeyPress(key);
     Pump();
   }
   // Types the fields of an open entry (Old only when given) and clicks Apply.
@@ -87,10 +87,10 @@ class SecurityWindowTest : public StandInWindowTest {
     Enter(Section, Old, New, Confirm);
   }
   // Answers the prompt: the password typed, then OK.
-  static TAnswer Prompt(const Keys& Keys) {
-    return [Keys](plat::TCustomForm& Window) {
+  static TAnswer Prompt(const Keys& Typed) {
+    return [Typed](plat::TCustomForm& Window) {
       auto& prompt = dynamic_cast<TfmCheckPassword&>(Window);
-      Type(prompt.edtPasswd(), Keys);
+      Type(prompt.edtPasswd(), Typed);
       ClickControl(prompt.btnOK());
     };
   }

@@ -109,27 +109,27 @@ void TDragManager::Begin(TControl* Control, bool Immediate, int Threshold) {
   }
 }
 
-void TDragManager::MouseMoved(TPoint Screen) {
+void TDragManager::MouseMoved(TPoint At) {
   if (!gDrag) return;
   if (!gDrag->Started) {
-    const TPoint moved = Screen - gDrag->Start;
+    const TPoint moved = At - gDrag->Start;
     if (std::abs(moved.X) < gDrag->Threshold && std::abs(moved.Y) < gDrag->Threshold) return;
     StartDragging();
     if (!gDrag || !gDrag->Started) return;
   }
   DragState& state = *gDrag;
-  TControl* target = FindDragTarget(Screen, false);
+  TControl* target = FindDragTarget(At, false);
   TControl* previous = state.Object->DragTarget();
-  state.Object->FDragPos = Screen;
+  state.Object->FDragPos = At;
   if (target != previous) {
-    if (previous) SendDrag(previous, TDragMessage::dmDragLeave, state, Screen);
+    if (previous) SendDrag(previous, TDragMessage::dmDragLeave, state, At);
     if (!gDrag) return;
     state.Object->FDragTarget = target;
-    state.Accepted = target && SendDrag(target, TDragMessage::dmDragEnter, state, Screen) != 0;
+    state.Accepted = target && SendDrag(target, TDragMessage::dmDragEnter, state, At) != 0;
   } else if (target) {
-    state.Accepted = SendDrag(target, TDragMessage::dmDragMove, state, Screen) != 0;
+    state.Accepted = SendDrag(target, TDragMessage::dmDragMove, state, At) != 0;
   }
-  if (gDrag) ShowDragCursor(*gDrag, Screen);
+  if (gDrag) ShowDragCursor(*gDrag, At);
 }
 
 void TDragManager::End(bool Drop) {

@@ -24,7 +24,7 @@ class TDragManager {
   static void ControlDestroyed(TControl* Control);
 
   // The mouse moved to (or was released at) a screen point.
-  static void MouseMoved(TPoint Screen);
+  static void MouseMoved(TPoint At);
 
  private:
   // The threshold was passed (or the drag is immediate): OnStartDrag.

@@ -5,12 +5,12 @@
 
 namespace plat {
 
-TLayoutClass::TLayoutClass(String Name, const TLayoutClass* Parent, TFactory Factory, TInstanceTest IsInstance)
+TLayoutClass::TLayoutClass(String Name, const TLayoutClass* Parent, TFactory Factory, TInstanceTest InstanceTest)
     : FName(std::move(Name)),
       FParent(Parent),
       FDepth(Parent ? Parent->FDepth + 1 : 0),
       FFactory(std::move(Factory)),
-      FIsInstance(IsInstance) {}
+      FIsInstance(InstanceTest) {}
 
 const TPropertyInfo* TLayoutClass::FindProperty(const String& Name) const {
   for (const TLayoutClass* c = this; c; c = c->FParent) {

@@ -107,7 +107,7 @@ class TLayoutClass {
   using TFactory = std::function<TComponent*(TComponent* Owner)>;
   using TInstanceTest = bool (*)(const TObject& Object);
 
-  TLayoutClass(String Name, const TLayoutClass* Parent, TFactory Factory, TInstanceTest IsInstance);
+  TLayoutClass(String Name, const TLayoutClass* Parent, TFactory Factory, TInstanceTest InstanceTest);
 
   const String& Name() const { return FName; }
   const TLayoutClass* Parent() const { return FParent; }

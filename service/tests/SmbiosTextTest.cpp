@@ -269,7 +269,7 @@ TEST_P(SmbiosTextTest, ByteSizeOfNoNumberIsStillAText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, SmbiosTextTest, ::testing::Values(false, true),
-                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "German" : "English"; });
+                         [](const ::testing::TestParamInfo<bool>& test) { return test.param ? "German" : "English"; });
 
 }  // namespace
 }  // namespace zorbit::testing

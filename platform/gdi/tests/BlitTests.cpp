@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         RopCase{"MergePaint", MERGEPAINT, RGB(0xF3, 0xF5, 0xFF)}, RopCase{"PatCopy", PATCOPY, RGB(0x00, 0xFF, 0x00)},
         RopCase{"PatInvert", PATINVERT, RGB(0x33, 0xAA, 0xFF)}, RopCase{"DstInvert", DSTINVERT, RGB(0xCC, 0xAA, 0x00)},
         RopCase{"Blackness", BLACKNESS, RGB(0, 0, 0)}, RopCase{"Whiteness", WHITENESS, RGB(0xFF, 0xFF, 0xFF)}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& test) { return test.param.name; });
 
 TEST(BitBlt, CopiesOnlyWhereTheSourceExists) {
   Surface src(2, 2);

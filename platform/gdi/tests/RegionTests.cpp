@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CombineCase{"Xor", RGN_XOR, {{0, 0, 4, 2}, {0, 2, 2, 4}, {4, 2, 6, 4}, {2, 4, 6, 6}}},
                       CombineCase{"Diff", RGN_DIFF, {{0, 0, 4, 2}, {0, 2, 2, 4}}},
                       CombineCase{"Copy", RGN_COPY, {{0, 0, 4, 4}}}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& test) { return test.param.name; });
 
 TEST(Region, EqualAreasGiveEqualRegionsWhateverTheOrder) {
   const std::array<TRect, 3> rects{TRect{0, 0, 5, 5}, TRect{5, 0, 10, 5}, TRect{0, 5, 10, 10}};

@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {4, 3},
                  3,
                  {{1, 2}, {2, 2}, {3, 2}, {4, 2}, {1, 3}, {2, 3}, {3, 3}, {4, 3}, {1, 4}, {2, 4}, {3, 4}, {4, 4}}}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& test) { return test.param.name; });
 
 TEST(Lines, PolylineClosesWithoutDoubling) {
   // Each corner belongs to exactly one segment, so XOR leaves no gaps.

@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "rrFrr",
                   "rFrrr",
                   "Frrrr"}}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& test) { return test.param.name; });
 // clang-format on
 
 TEST(FrameControl, CheckedCheckBox) {
@@ -321,7 +321,7 @@ INSTANTIATE_TEST_SUITE_P(
                        ".............",
                        ".............",
                        "............."}}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& test) { return test.param.name; });
 // clang-format on
 
 TEST(FrameControl, MenuGlyphsIgnoreTheSchemeAndRefuseUnknownKinds) {

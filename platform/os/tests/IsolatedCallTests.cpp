@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                        return String("never");
                      },
                      "the child process ended with code 3"}),
-    [](const auto& info) { return String(info.param.Name); });
+    [](const auto& test) { return String(test.param.Name); });
 
 // Switched on, as the fuzz targets do: the same answers, but from this
 // process.

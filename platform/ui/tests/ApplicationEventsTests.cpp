@@ -135,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, FreeingApplicationEvents,
                          ::testing::Values(FreeCase{"FromOutside", false, false, {}},
                                            FreeCase{"ItselfInItsHandler", true, false, {"newer", "older"}},
                                            FreeCase{"TheNextOneInAHandler", true, true, {"newer"}}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& test) { return std::string(test.param.Name); });
 
 TEST_F(ApplicationEvents, AComponentOutlivingTheApplicationOrMadeWithoutOneHearsNothing) {
   std::unique_ptr<TApplicationEvents> orphan(new TApplicationEvents(nullptr));

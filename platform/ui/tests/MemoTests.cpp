@@ -43,7 +43,7 @@ class Memo : public StdControlsTest {
     return out;
   }
   // Pixels that "aaaa bbbb " takes: the memo wraps before a third word.
-  int TwoWords(TMemo* Memo) { return TFontMeasure(Memo->Font()).TextWidth("aaaa bbbb ") + 2; }
+  int TwoWords(TMemo* Edit) { return TFontMeasure(Edit->Font()).TextWidth("aaaa bbbb ") + 2; }
 };
 
 struct KeyCase {

@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
                       {mrRetry, mrAll},
                       mrRetry,
                       mrNone}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& test) { return std::string(test.param.Name); });
 
 TEST_F(MessageDialogs, HelpAnswersNothingAndTheDialogStaysOpen) {
   bool stayedOpen = false;

@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(Ways, LeaveHandler, ::testing::Values(
     LeaveCase{"OntoTheBareDesktop", [] { InjectMouseMove({600, 400}); }},
     // The display tells no point: the last one seen lies inside w.
     LeaveCase{"OutOfEveryWindow",   [] { FeedMouseExit(); }}),
-    [](const ::testing::TestParamInfo<LeaveCase>& info) { return std::string(info.param.Name); });
+    [](const ::testing::TestParamInfo<LeaveCase>& test) { return std::string(test.param.Name); });
 // clang-format on
 
 TEST_F(Input, OnceThePointerLeftEveryWindowTrackingReportsTheLeaveAndArmsNothing) {
@@ -211,8 +211,8 @@ TEST_P(KeyboardBack, AClickGivesTheActiveWindowTheKeyboardAgain) {
 INSTANTIATE_TEST_SUITE_P(Targets, KeyboardBack,
                          ::testing::Values(KeyboardBackCase{"TheActiveWindow", {100, 100}},
                                            KeyboardBackCase{"ItsDisabledOwner", {250, 250}}),
-                         [](const ::testing::TestParamInfo<KeyboardBackCase>& info) {
-                           return std::string(info.param.Name);
+                         [](const ::testing::TestParamInfo<KeyboardBackCase>& test) {
+                           return std::string(test.param.Name);
                          });
 
 TEST_F(Input, HoverComesAfterTheHoverTimeOnTheClock) {
@@ -369,7 +369,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyBitsCase{"AltMakesSystemKeys", {VK_MENU}, 'F', WM_SYSKEYDOWN, 'F', (0x21 << 16) | KF_ALTDOWN_BIT},
         KeyBitsCase{"F10IsASystemKey", {}, VK_F10, WM_SYSKEYDOWN, VK_F10, 0x44 << 16},
         KeyBitsCase{"AltWithCtrlIsNot", {VK_CONTROL, VK_MENU}, 'Q', WM_KEYDOWN, 'Q', (0x10 << 16) | KF_ALTDOWN_BIT}),
-    [](const ::testing::TestParamInfo<KeyBitsCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<KeyBitsCase>& test) { return std::string(test.param.name); });
 
 TEST_F(Input, KeyUpSetsTheTransitionBits) {
   HWND w = Make("w", WS_POPUP | WS_VISIBLE, Bounds(0, 0, 100, 100));
@@ -415,7 +415,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TypingCase{"Enter", {}, VK_RETURN, u"\r"}, TypingCase{"Keypad", {}, VK_NUMPAD7, u"7"},
                       TypingCase{"AltLetterIsASystemChar", {VK_MENU}, 'X', u"x"},
                       TypingCase{"ArrowMakesNone", {}, VK_UP, u""}),
-    [](const ::testing::TestParamInfo<TypingCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<TypingCase>& test) { return std::string(test.param.name); });
 
 TEST_F(Input, CapsLockTogglesAndShiftsLetters) {
   HWND w = MakeUnicode("w", WS_POPUP | WS_VISIBLE, Bounds(0, 0, 100, 100));

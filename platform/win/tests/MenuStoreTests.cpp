@@ -88,7 +88,7 @@ const InsertCase kInsertCases[] = {
     {"MissingCommand", 77, MF_BYCOMMAND, false, "A(1) B(2) S[C(3) D(4)] E(5)"},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, MenuInsert, ::testing::ValuesIn(kInsertCases),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& test) { return std::string(test.param.Name); });
 
 TEST(MenuStore, ModifyReplacesTheItemAndDestroysTheSubMenuItLoses) {
   Sample s;
@@ -192,7 +192,7 @@ const StateCase kStateCases[] = {
      MF_GRAYED | MF_CHECKED | MF_DEFAULT},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, MenuStates, ::testing::ValuesIn(kStateCases),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& test) { return std::string(test.param.Name); });
 
 TEST(MenuStore, StateOfASubMenuItemCarriesItsItemCount) {
   Sample s;

@@ -384,7 +384,7 @@ const PlacementCase kPlacementCases[] = {
      [](const TRect& r, TSize) { return r.Left == 400 && r.Top == 300; }},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, MenuPlacement, ::testing::ValuesIn(kPlacementCases),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& test) { return std::string(test.param.Name); });
 
 TEST_F(MenuTracking, ASubMenuOpensBesideItsItemOrOnTheOtherSide) {
   for (const int x : {200, 900}) {

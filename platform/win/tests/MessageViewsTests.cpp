@@ -97,7 +97,7 @@ TEST_P(MouseMessages, DecodeAsTheMessageCarriesThemAndEncodeBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, MouseMessages, ::testing::ValuesIn(kMouseCases),
-                         [](const ::testing::TestParamInfo<MouseCase>& info) { return info.param.Name; });
+                         [](const ::testing::TestParamInfo<MouseCase>& test) { return test.param.Name; });
 
 TEST(MouseMessageKeys, EachFlagIsHeldOnItsOwn) {
   const TMouseMessage view = TMouseMessage::From(WM_MOUSEMOVE, MK_LBUTTON | MK_CONTROL, 0);
@@ -155,7 +155,7 @@ TEST_P(KeyMessages, DecodeEachBitAndEncodeBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, KeyMessages, ::testing::ValuesIn(kKeyCases),
-                         [](const ::testing::TestParamInfo<KeyCase>& info) { return info.param.Name; });
+                         [](const ::testing::TestParamInfo<KeyCase>& test) { return test.param.Name; });
 
 TEST(KeyMessageData, ASignExtendedReleaseDecodesTheSame) {
   // Key data that went through a 32-bit signed value comes back sign-extended.

@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
                       },
                       IDRETRY},
         KeyAnswerCase{"AltF4IsTheCloseBox", MB_RETRYCANCEL, [] { InjectKeyPress(VK_F4, {VK_MENU}); }, IDCANCEL}),
-    [](const ::testing::TestParamInfo<KeyAnswerCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<KeyAnswerCase>& test) { return std::string(test.param.name); });
 
 TEST_F(Modal, MessageBoxCaptionsAreTranslated) {
   SetResourceTextTranslator([](const String& text) { return text == "OK" ? String("Gut") : text; });
@@ -283,7 +283,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      SetActiveWindow(owner);
                                      DestroyWindow(popup);
                                    }}),
-    [](const ::testing::TestParamInfo<ModalEndCase>& info) { return std::string(info.param.Name); });
+    [](const ::testing::TestParamInfo<ModalEndCase>& test) { return std::string(test.param.Name); });
 
 }  // namespace
 }  // namespace plat::testing

@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LookupCase{"MostlyOnPrimary", {900, 200, 1100, 300}, MONITOR_DEFAULTTONULL, 0},
                       LookupCase{"MostlyOnSecond", {1000, 200, 1300, 300}, MONITOR_DEFAULTTONULL, 1},
                       LookupCase{"OffEveryMonitorToNull", {2000, 900, 2100, 1000}, MONITOR_DEFAULTTONULL, -1}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& test) { return std::string(test.param.Name); });
 
 TEST_F(Monitors, TwoMonitorsAreEnumeratedPrimaryFirstAndClipped) {
   UseTwoMonitors();
@@ -279,7 +279,7 @@ INSTANTIATE_TEST_SUITE_P(Flags, IconPlanes,
                          ::testing::Values(IconDrawCase{"Normal", DI_NORMAL, Green, Red},
                                            IconDrawCase{"MaskOnly", DI_MASK, White, Black},
                                            IconDrawCase{"ImageOnly", DI_IMAGE, Black, Red}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& test) { return std::string(test.param.Name); });
 
 TEST_F(Icons, ShrunkToEightPixelsTheSmallImageKeepsItsMaskedHalf) {
   ASSERT_TRUE(DrawIconEx(Canvas, 1, 1, LoadIcon(nullptr, "TestIcon"), 8, 8, 0, nullptr, DI_NORMAL));

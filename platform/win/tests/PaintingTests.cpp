@@ -269,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(
         RedrawCase{
             "AllChildrenLater", RDW_INVALIDATE | RDW_ALLCHILDREN, {}, {"parent WM_PAINT", "child WM_PAINT"}, true},
         RedrawCase{"InternalPaint", RDW_INTERNALPAINT, {}, {"parent WM_PAINT"}, false}),
-    [](const ::testing::TestParamInfo<RedrawCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<RedrawCase>& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace plat::testing

@@ -85,7 +85,7 @@ const PopupCase kPopupCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Kinds, Popups, ::testing::ValuesIn(kPopupCases),
-                         [](const ::testing::TestParamInfo<PopupCase>& info) { return info.param.Name; });
+                         [](const ::testing::TestParamInfo<PopupCase>& test) { return test.param.Name; });
 
 struct KindCase {
   DWORD Style;

@@ -151,7 +151,7 @@ const ZOrderCase kCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, ZOrder, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<ZOrderCase>& info) { return info.param.Name; });
+                         [](const ::testing::TestParamInfo<ZOrderCase>& test) { return test.param.Name; });
 
 }  // namespace
 }  // namespace plat::testing
