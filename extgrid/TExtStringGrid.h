@@ -43,6 +43,7 @@
 #include "platform/gdi/TFont.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/StringList.h"
+#include "platform/ui/TComponentRef.h"
 #include "platform/win/WinTypes.h"
 
 namespace plat {
@@ -748,7 +749,6 @@ class TExtStringGrid : public TBaseGrid {
     UpdateProportionalScroll();
   }
   void HiddenLastRowChanged() override;
-  void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
   void ApplyColumnHeaders();
   void ApplyRowHeaders();
   // Hidden rows and scrolling.
@@ -880,10 +880,10 @@ class TExtStringGrid : public TBaseGrid {
   // Repaints unless an update bracket is open.
   void Repaint() override;
 
-  TFooterPanel* FFooterPanel = nullptr;
-  plat::TImageList* FGridImages = nullptr;
-  TPictureContainer* FPictureContainer = nullptr;
-  TSearchPanel* FSearchPanel = nullptr;
+  plat::TComponentRef<TFooterPanel> FFooterPanel;
+  plat::TComponentRef<plat::TImageList> FGridImages;
+  plat::TComponentRef<TPictureContainer> FPictureContainer;
+  plat::TComponentRef<TSearchPanel> FSearchPanel;
   TExtRichEdit* FRichEdit = nullptr;
   TExtRichEdit* FSecondRichEdit = nullptr;
   std::unique_ptr<TSearchFooter> FSearchFooter;

@@ -9,8 +9,19 @@
 #include <utility>
 #include <vector>
 
+#include "platform/ui/TAction.h"
+#include "platform/ui/TActionList.h"
 #include "platform/ui/TComponent.h"
 #include "platform/ui/TComponentRef.h"
+#include "platform/ui/TCustomEdit.h"
+#include "platform/ui/TCustomLabel.h"
+#include "platform/ui/TForm.h"
+#include "platform/ui/TImageList.h"
+#include "platform/ui/TMainMenu.h"
+#include "platform/ui/TMenuItem.h"
+#include "platform/ui/TPopupMenu.h"
+#include "platform/ui/TToolButton.h"
+#include "platform/ui/tests/FormTestFixture.h"
 
 namespace plat {
 namespace {
@@ -184,3 +195,77 @@ TEST(ComponentRef, ComponentsFreedWhileTheirRemovalIsBeingHeard) {
 
 }  // namespace
 }  // namespace plat
+
+// What the class library's components keep of other components, held
+// weakly: a component of the same owner, which hears of nothing through
+// links of its own, is forgotten when it is freed.
+namespace uitest {
+namespace {
+
+class HeldComponents : public FormTest {};
+
+// A component a holder keeps, and how the holder reads it back.
+struct THeld {
+  TComponent* Component;
+  std::function<TComponent*()> Read;
+};
+
+TEST_F(HeldComponents, AreForgottenWhenFreed) {
+  // Each makes a holder and the component it keeps, both on Form.
+  const std::pair<const char*, std::function<THeld(TForm*)>> cases[] = {
+      {"TToolButton.DropdownMenu",
+       [](TForm* Form) {
+         auto* button = new TToolButton(Form);
+         button->SetDropdownMenu(new TPopupMenu(Form));
+         return THeld{button->DropdownMenu(), [button] { return button->DropdownMenu(); }};
+       }},
+      {"TToolButton.MenuItem",
+       [](TForm* Form) {
+         auto* button = new TToolButton(Form);
+         button->SetMenuItem(new TMenuItem(Form));
+         return THeld{button->MenuItem(), [button] { return button->MenuItem(); }};
+       }},
+      {"TCustomForm.Menu",
+       [](TForm* Form) {
+         Form->SetMenu(new TMainMenu(Form));
+         return THeld{Form->Menu(), [Form] { return Form->Menu(); }};
+       }},
+      {"TBasicAction.ActionComponent",
+       [](TForm* Form) {
+         auto* action = new TAction(Form);
+         action->SetActionComponent(new TComponent(Form));
+         return THeld{action->ActionComponent(), [action] { return action->ActionComponent(); }};
+       }},
+      {"TCustomLabel.FocusControl",
+       [](TForm* Form) {
+         auto* label = new TLabel(Form);
+         label->SetFocusControl(new TEdit(Form));
+         return THeld{label->FocusControl(), [label] { return label->FocusControl(); }};
+       }},
+      {"TPopupMenu.PopupComponent",
+       [](TForm* Form) {
+         auto* menu = new TPopupMenu(Form);
+         menu->SetPopupComponent(new TComponent(Form));
+         return THeld{menu->PopupComponent(), [menu] { return menu->PopupComponent(); }};
+       }},
+      {"TActionList.Images",
+       [](TForm* Form) {
+         auto* list = new TActionList(Form);
+         list->SetImages(new TImageList(Form));
+         return THeld{list->Images(), [list] { return list->Images(); }};
+       }},
+  };
+  for (const auto& [name, make] : cases) {
+    SCOPED_TRACE(name);
+    auto* form = new TForm(nullptr);
+    const THeld held = make(form);
+    ASSERT_NE(held.Component, nullptr);
+    EXPECT_EQ(held.Read(), held.Component);
+    delete held.Component;
+    EXPECT_EQ(held.Read(), nullptr);
+    delete form;
+  }
+}
+
+}  // namespace
+}  // namespace uitest
