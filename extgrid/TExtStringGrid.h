@@ -693,6 +693,11 @@ class TExtStringGrid : public TBaseGrid {
   // then no row is either.
   virtual bool IsNode(int ARow);
   virtual bool IsSummary(int ARow);
+  // A value typed into the HTML form control CtrlID of a cell: it becomes
+  // the control's VALUE in the cell's text (a cell without that control
+  // stays as it is), then OnControlEditDone fires (ExtGridCellControls.cpp).
+  virtual void ControlEditDone(int ACol, int ARow, const plat::String& CtrlID, const plat::String& CtrlType,
+                               const plat::String& CtrlVal);
 
   TGridHintEvent OnGridHint;
   TGridColorEvent OnGetCellColor;
@@ -715,6 +720,7 @@ class TExtStringGrid : public TBaseGrid {
   TRowSizeEvent OnEndRowSize;
   plat::TNotifyEvent OnEditingDone;
   plat::TNotifyEvent OnRichEditSelectionChange;
+  TCellControlEvent OnControlEditDone;
 
   // The grid's own timer, started with the window and gone with it; its
   // ticks belong to the keyboard handling.
