@@ -8,80 +8,25 @@
 #include <vector>
 
 #include "extgrid/ExtGridClasses.h"
-#include "extgrid/TControlEdit.h"
-#include "extgrid/TExtStringGrid.h"
-#include "grid/HtmlRenderer.h"
-#include "grid/HtmlText.h"
+#include "extgrid/tests/ControlEditFixture.h"
 #include "platform/ui/LayoutHandlers.h"
 #include "platform/ui/LayoutReader.h"
 #include "platform/ui/TButton.h"
-#include "platform/ui/TCustomEdit.h"
-#include "platform/ui/TForm.h"
 #include "platform/win/HeadlessDisplay.h"
 #include "platform/win/InputInjection.h"
 #include "platform/win/Messages.h"
 #include "platform/win/VirtualKeys.h"
-#include "testing/FormTest.h"
 #include "testing/ReferencePicture.h"
 
 namespace zorbit {
 namespace {
 
-constexpr const char* kCell = R"(<B>Name:</B> <CONTROL TYPE="EDIT" ID="name" VALUE="old" WIDTH="80">)";
-
-class ControlEdit : public testing::FormTest {
+class ControlEdit : public testing::ControlEditTest {
  protected:
   void SetUp() override {
-    FormTest::SetUp();
-    FForm = new plat::TForm(nullptr);
-    FForm->SetBounds(0, 0, 500, 300);
-    FGrid = new TExtStringGrid(FForm);
-    FGrid->SetParent(FForm);
-    FGrid->SetBounds(8, 8, 420, 200);
-    FGrid->SetColWidths(1, 160);
-    FOther = new plat::TEdit(FForm);
-    FOther->SetParent(FForm);
-    FOther->SetBounds(8, 220, 120, 21);
-    FEdit = new TControlEdit(FGrid);
-    FEdit->SetParent(FGrid);
-    FEdit->SetBorderStyle(plat::TBorderStyle::bsNone);
-    FEdit->SetVisible(false);
-    FGrid->OnControlEditDone = [this](plat::TObject*, int ARow, int ACol, const plat::String& CtrlID,
-                                      const plat::String& CtrlType, const plat::String& CtrlVal) {
-      FDone.push_back(std::to_string(ACol) + "," + std::to_string(ARow) + " " + CtrlID + " " + CtrlType + " " +
-                      CtrlVal);
-    };
-    FForm->Show();
+    ControlEditTest::SetUp();
+    MakeForm();
     Open();
-  }
-  void TearDown() override {
-    delete FForm;
-    FormTest::TearDown();
-  }
-
-  // Opens the edit on the control of cell (1, 1) as the grid's click on it
-  // does: placed over the control, holding its value, focused.
-  void Open() {
-    FGrid->SetCol(1);
-    FGrid->SetRow(1);
-    FGrid->SetCells(1, 1, kCell);
-    const plat::TRect cell =
-        FGrid->CellRect(1, 1).Translated(TExtStringGrid::CellHorzMargin + 1, TExtStringGrid::CellVertMargin + 1);
-    THtmlRenderOptions options;
-    options.CheckOnly = true;
-    options.CheckControlID = "name";
-    THtmlRenderResult found;
-    RenderHtml(*FGrid->Canvas(), kCell, cell, options, found);
-    const plat::TRect& at = found.ControlRect;
-    FEdit->SetBounds(at.Left + 1, at.Top + 4, at.Width() - 4, at.Height() - 4);
-    FEdit->SetCol(1);
-    FEdit->SetRow(1);
-    FEdit->SetControlID(found.ControlID);
-    FEdit->SetControlType(found.ControlType);
-    FEdit->SetText(found.ControlValue);
-    FEdit->SetVisible(true);
-    FEdit->SetFocus();
-    Pump();
   }
   // Replaces the edit's text as a user would.
   void Type(const plat::String& Text) {
@@ -93,13 +38,6 @@ class ControlEdit : public testing::FormTest {
     plat::InjectKeyPress(Key);
     Pump();
   }
-  plat::String CellValue() { return ReadCellControlValue(FGrid->Cells(1, 1), "name"); }
-
-  plat::TForm* FForm = nullptr;
-  TExtStringGrid* FGrid = nullptr;
-  plat::TEdit* FOther = nullptr;
-  TControlEdit* FEdit = nullptr;
-  std::vector<std::string> FDone;
 };
 
 TEST_F(ControlEdit, OpensOverTheCellsControl) {
@@ -212,7 +150,6 @@ TEST_F(ControlEdit, AMaskThatRefusesTheTextKeepsTheEditOpen) {
 TEST_F(ControlEdit, AFormFreedWhileTheEditIsOpenHandsNothingOver) {
   Type("unsaved");
   delete FForm;
-  FForm = nullptr;
   EXPECT_TRUE(FDone.empty());
 }
 
