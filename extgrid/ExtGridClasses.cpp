@@ -1,5 +1,6 @@
 #include "extgrid/ExtGridClasses.h"
 
+#include "extgrid/TControlEdit.h"
 #include "extgrid/TEditLink.h"
 #include "extgrid/TExtStringGrid.h"
 #include "grid/BaseGridClasses.h"
@@ -332,6 +333,7 @@ void RegisterGrid() {
       .BooleanProperty("WantKeyPriorNext", &TEditLink::WantKeyPriorNext, &TEditLink::SetWantKeyPriorNext)
       .BooleanProperty("WantKeyReturn", &TEditLink::WantKeyReturn, &TEditLink::SetWantKeyReturn)
       .BooleanProperty("WantKeyEscape", &TEditLink::WantKeyEscape, &TEditLink::SetWantKeyEscape);
+  RegisterLayoutClass<TControlEdit, plat::TMaskEdit>("TControlEdit");
 }
 
 }  // namespace

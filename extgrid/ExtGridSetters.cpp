@@ -134,28 +134,14 @@ void TExtStringGrid::HiddenLastRowChanged() {
 
 void TExtStringGrid::SetGridImages(plat::TImageList* Value) {
   if (FGridImages == Value) return;
-  if (FGridImages) FGridImages->RemoveFreeNotification(this);
   FGridImages = Value;
-  if (Value) Value->FreeNotification(this);
   Invalidate();
 }
 
 void TExtStringGrid::SetPictureContainer(TPictureContainer* Value) {
   if (FPictureContainer == Value) return;
-  if (FPictureContainer) FPictureContainer->RemoveFreeNotification(this);
   FPictureContainer = Value;
-  if (Value) Value->FreeNotification(this);
   Invalidate();
-}
-
-void TExtStringGrid::Notification(plat::TComponent* AComponent, plat::TOperation Operation) {
-  if (Operation == plat::TOperation::opRemove) {
-    if (AComponent == FGridImages) FGridImages = nullptr;
-    if (AComponent == FPictureContainer) FPictureContainer = nullptr;
-    if (AComponent == FFooterPanel) FFooterPanel = nullptr;
-    if (AComponent == FSearchPanel) FSearchPanel = nullptr;
-  }
-  TBaseGrid::Notification(AComponent, Operation);
 }
 
 }  // namespace zorbit

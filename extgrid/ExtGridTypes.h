@@ -90,6 +90,9 @@ using TScrollHintEvent = std::function<void(plat::TObject* Sender, int Index, pl
 // A number cell's display format; clearing IsFloat shows the raw text.
 using TGridFloatFormatEvent = std::function<void(plat::TObject* Sender, int ACol, int ARow, bool& IsFloat,
                                                  plat::String& FloatFormat)>;
+// An HTML form control of a cell (its ID, TYPE and VALUE).
+using TCellControlEvent = std::function<void(plat::TObject* Sender, int ARow, int ACol, const plat::String& CtrlID,
+                                             const plat::String& CtrlType, const plat::String& CtrlVal)>;
 using TCustomCellDrawEvent =
     std::function<void(plat::TObject* Sender, plat::TCanvas* Canvas, int ACol, int ARow, plat::TGridDrawState AState,
                        const plat::TRect& ARect, bool Printing)>;

@@ -15,6 +15,8 @@ TEditLink::TEditLink(plat::TComponent* AOwner) : plat::TComponent(AOwner) {}
 
 TEditLink::~TEditLink() { RestoreWindowProc(); }
 
+void TEditLink::SetGrid(TExtStringGrid* Value) { FGrid = Value; }
+
 bool TEditLink::EndsEdit(std::uint16_t Key) const {
   switch (Key) {
     case plat::VK_TAB: return true;
@@ -40,6 +42,8 @@ void TEditLink::HandleEditKey(plat::TObject*, std::uint16_t& Key, plat::TShiftSt
     if (FGrid->CanFocus()) FGrid->SetFocus();
   }
   EndEdit();
+  // Writing the value runs the grid's handlers, which may free it.
+  if (!FGrid) return;
   FGrid->SetCol(FGrid->Col());
   FGrid->SetRow(FGrid->Row());
   // The grid's key handling moves on (Return advances, the arrows move).
@@ -63,7 +67,7 @@ void TEditLink::EndEdit() {
 void TEditLink::RestoreWindowProc() {
   if (!FRouted) return;
   FRouted->WindowProc = FSavedWindowProc;
-  FRouted = nullptr;
+  FRouted.Reset();
   FSavedWindowProc = nullptr;
 }
 

@@ -11,11 +11,16 @@
 // (Escape first puts back the text saved when editing began), selects the
 // cell again, restores the control's window procedure, hides it (and the
 // popup form of an esPopup editor), and hands the key to the grid.
+//
+// The link holds the grid and the routed control weakly: either may be
+// freed before the link, which then leaves it be (nothing is written to a
+// freed grid, no window procedure is put back into a freed control).
 #include <cstdint>
 
 #include "platform/gdi/Geometry.h"
 #include "platform/ui/ControlTypes.h"
 #include "platform/ui/TComponent.h"
+#include "platform/ui/TComponentRef.h"
 #include "platform/ui/TControl.h"
 
 namespace plat {
@@ -33,9 +38,10 @@ class TEditLink : public plat::TComponent {
   explicit TEditLink(plat::TComponent* AOwner);
   ~TEditLink() override;
 
-  // The grid served; set by the grid's editor handling.
+  // The grid served; set by the grid's editor handling. nullptr once the
+  // grid is freed.
   TExtStringGrid* Grid() const { return FGrid; }
-  void SetGrid(TExtStringGrid* Value) { FGrid = Value; }
+  void SetGrid(TExtStringGrid* Value);
   // True while an ending edit hands the focus to the grid.
   bool ForcedExit() const { return FForcedExit; }
   // The cell's text when editing began, put back by Escape.
@@ -88,7 +94,7 @@ class TEditLink : public plat::TComponent {
   bool EndsEdit(std::uint16_t Key) const;
   void RestoreWindowProc();
 
-  TExtStringGrid* FGrid = nullptr;
+  plat::TComponentRef<TExtStringGrid> FGrid;
   bool FForcedExit = false;
   plat::String FSavedText;
   bool FAutoPopupWidth = false;
@@ -105,7 +111,7 @@ class TEditLink : public plat::TComponent {
   bool FWantKeyEscape = false;
   // The control whose window procedure goes through this link, and the
   // procedure it had.
-  plat::TWinControl* FRouted = nullptr;
+  plat::TComponentRef<plat::TWinControl> FRouted;
   plat::TWndMethod FSavedWindowProc;
 };
 

@@ -45,6 +45,7 @@
 #include "platform/gdi/TFont.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/StringList.h"
+#include "platform/ui/TComponentRef.h"
 #include "platform/win/WinTypes.h"
 
 namespace plat {
@@ -699,6 +700,11 @@ class TExtStringGrid : public TBaseGrid {
   // then no row is either.
   virtual bool IsNode(int ARow);
   virtual bool IsSummary(int ARow);
+  // A value typed into the HTML form control CtrlID of a cell: it becomes
+  // the control's VALUE in the cell's text (a cell without that control
+  // stays as it is), then OnControlEditDone fires (ExtGridCellControls.cpp).
+  virtual void ControlEditDone(int ACol, int ARow, const plat::String& CtrlID, const plat::String& CtrlType,
+                               const plat::String& CtrlVal);
 
   TGridHintEvent OnGridHint;
   TGridColorEvent OnGetCellColor;
@@ -721,6 +727,7 @@ class TExtStringGrid : public TBaseGrid {
   TRowSizeEvent OnEndRowSize;
   plat::TNotifyEvent OnEditingDone;
   plat::TNotifyEvent OnRichEditSelectionChange;
+  TCellControlEvent OnControlEditDone;
 
   // The grid's own timer, started with the window and gone with it; its
   // ticks belong to the keyboard handling.
@@ -755,7 +762,6 @@ class TExtStringGrid : public TBaseGrid {
     UpdateProportionalScroll();
   }
   void HiddenLastRowChanged() override;
-  void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
   void ApplyColumnHeaders();
   void ApplyRowHeaders();
   // Hidden rows and scrolling.
@@ -891,10 +897,10 @@ class TExtStringGrid : public TBaseGrid {
   // less FixedFooters whenever either changes.
   void UpdateDisplayRowLimit();
 
-  TFooterPanel* FFooterPanel = nullptr;
-  plat::TImageList* FGridImages = nullptr;
-  TPictureContainer* FPictureContainer = nullptr;
-  TSearchPanel* FSearchPanel = nullptr;
+  plat::TComponentRef<TFooterPanel> FFooterPanel;
+  plat::TComponentRef<plat::TImageList> FGridImages;
+  plat::TComponentRef<TPictureContainer> FPictureContainer;
+  plat::TComponentRef<TSearchPanel> FSearchPanel;
   TExtRichEdit* FRichEdit = nullptr;
   TExtRichEdit* FSecondRichEdit = nullptr;
   std::unique_ptr<TSearchFooter> FSearchFooter;

@@ -16,14 +16,7 @@ using plat::TPoint;
 void TBaseGrid::SetUndoRedo(TExtGridUndoRedo* Value) {
   if (Value == FUndoRedo) return;
   FUndoRedo = Value;
-  if (!FUndoRedo) return;
-  FUndoRedo->FreeNotification(this);
-  FUndoRedo->SetGrid(this);
-}
-
-void TBaseGrid::Notification(plat::TComponent* AComponent, plat::TOperation Operation) {
-  if (Operation == plat::TOperation::opRemove && AComponent == FUndoRedo) FUndoRedo = nullptr;
-  TStringGrid::Notification(AComponent, Operation);
+  if (FUndoRedo) FUndoRedo->SetGrid(this);
 }
 
 bool TBaseGrid::SelectCell(int ACol, int ARow) {

@@ -21,19 +21,7 @@ TEsgEditButton::TEsgEditButton(plat::TComponent* AOwner) : plat::TWinControl(AOw
   SetBounds(0, 0, 20, 25);
 }
 
-TEsgEditButton::~TEsgEditButton() { SetFocusControl(nullptr); }
-
-void TEsgEditButton::SetFocusControl(plat::TWinControl* Value) {
-  if (FFocusControl == Value) return;
-  if (FFocusControl) FFocusControl->RemoveFreeNotification(this);
-  FFocusControl = Value;
-  if (FFocusControl) FFocusControl->FreeNotification(this);
-}
-
-void TEsgEditButton::Notification(plat::TComponent* AComponent, plat::TOperation Operation) {
-  plat::TWinControl::Notification(AComponent, Operation);
-  if (Operation == plat::TOperation::opRemove && AComponent == FFocusControl) FFocusControl = nullptr;
-}
+void TEsgEditButton::SetFocusControl(plat::TWinControl* Value) { FFocusControl = Value; }
 
 void TEsgEditButton::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   plat::TWinControl::SetBounds(ALeft, ATop, std::max(AWidth, kMinimumWidth), AHeight);

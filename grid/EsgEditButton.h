@@ -6,6 +6,7 @@
 // and has not), else to the button part itself when that is a tab stop.
 // FocusControl is forgotten when that control goes.
 #include "grid/ExtSpeedButton.h"
+#include "platform/ui/TComponentRef.h"
 #include "platform/ui/TWinControl.h"
 
 namespace zorbit {
@@ -13,7 +14,6 @@ namespace zorbit {
 class TEsgEditButton : public plat::TWinControl {
  public:
   explicit TEsgEditButton(plat::TComponent* AOwner);
-  ~TEsgEditButton() override;
 
   plat::TBitmap* Glyph() const { return FButton->Glyph(); }
   void SetGlyph(const plat::TBitmap* Value) { FButton->SetGlyph(Value); }
@@ -33,14 +33,13 @@ class TEsgEditButton : public plat::TWinControl {
   plat::TNotifyEvent OnClick;
 
  protected:
-  void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
   void WndProc(plat::TMessage& Message) override;
 
  private:
   void ButtonMouseDown(plat::TMouseButton MouseButton);
 
   TExtSpeedButton* FButton = nullptr;
-  plat::TWinControl* FFocusControl = nullptr;
+  plat::TComponentRef<plat::TWinControl> FFocusControl;
 };
 
 }  // namespace zorbit

@@ -17,8 +17,6 @@ TEsgSpinButton::TEsgSpinButton(plat::TComponent* AOwner) : plat::TWinControl(AOw
   SetBounds(0, 0, 15, 25);
 }
 
-TEsgSpinButton::~TEsgSpinButton() { SetFocusControl(nullptr); }
-
 TExtTimerSpeedButton* TEsgSpinButton::MakeButton(TExtButtonDirection Direction, bool Up) {
   auto* button = new TExtTimerSpeedButton(this);
   button->SetParent(this);
@@ -61,21 +59,11 @@ void TEsgSpinButton::SetDownGlyph(const plat::TBitmap* Value) {
   FDownButton->SetNumGlyphs(1);
 }
 
-void TEsgSpinButton::SetFocusControl(plat::TWinControl* Value) {
-  if (FFocusControl == Value) return;
-  if (FFocusControl) FFocusControl->RemoveFreeNotification(this);
-  FFocusControl = Value;
-  if (FFocusControl) FFocusControl->FreeNotification(this);
-}
+void TEsgSpinButton::SetFocusControl(plat::TWinControl* Value) { FFocusControl = Value; }
 
 void TEsgSpinButton::SetThemed(bool Value) {
   FUpButton->SetThemed(Value);
   FDownButton->SetThemed(Value);
-}
-
-void TEsgSpinButton::Notification(plat::TComponent* AComponent, plat::TOperation Operation) {
-  plat::TWinControl::Notification(AComponent, Operation);
-  if (Operation == plat::TOperation::opRemove && AComponent == FFocusControl) FFocusControl = nullptr;
 }
 
 // Layout.

@@ -16,6 +16,7 @@
 // Glyphs: null loads the program's pictures "EsgSpinUp" and "EsgSpinDown"
 // (one frame each); the pair starts with them.
 #include "grid/ExtTimerSpeedButton.h"
+#include "platform/ui/TComponentRef.h"
 #include "platform/ui/TWinControl.h"
 
 namespace plat {
@@ -29,7 +30,6 @@ enum class TSpinDirection { spVertical, spHorizontal };
 class TEsgSpinButton : public plat::TWinControl {
  public:
   explicit TEsgSpinButton(plat::TComponent* AOwner);
-  ~TEsgSpinButton() override;
 
   // Recreates the window and gives the pair its width (15 or 20).
   TSpinDirection Direction() const { return FDirection; }
@@ -60,7 +60,6 @@ class TEsgSpinButton : public plat::TWinControl {
  protected:
   void WndProc(plat::TMessage& Message) override;
   void KeyDown(std::uint16_t& Key, plat::TShiftState Shift) override;
-  void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
 
  private:
   TExtTimerSpeedButton* MakeButton(TExtButtonDirection Direction, bool Up);
@@ -74,7 +73,7 @@ class TEsgSpinButton : public plat::TWinControl {
   TExtTimerSpeedButton* FUpButton = nullptr;
   TExtTimerSpeedButton* FDownButton = nullptr;
   TExtTimerSpeedButton* FFocusedButton = nullptr;
-  plat::TWinControl* FFocusControl = nullptr;
+  plat::TComponentRef<plat::TWinControl> FFocusControl;
 };
 
 }  // namespace zorbit

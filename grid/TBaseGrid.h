@@ -27,6 +27,7 @@
 #include "grid/BaseGridTypes.h"
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/Geometry.h"
+#include "platform/ui/TComponentRef.h"
 #include "platform/ui/TStringGrid.h"
 
 namespace plat {
@@ -157,7 +158,6 @@ class TBaseGrid : public plat::TStringGrid {
                             bool& AWordWrap, plat::TAlignment& AHAlign, TVAlignment& AVAlign);
   virtual int DataColIndex(int ACol);
 
-  void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
   void Paint() override;
   void DrawCell(int ACol, int ARow, const plat::TRect& ARect, plat::TGridDrawState AState) override;
   bool SelectCell(int ACol, int ARow) override;
@@ -181,7 +181,7 @@ class TBaseGrid : public plat::TStringGrid {
   std::int64_t FPaintPass = 1;
   bool FHideLastRow = false;
   int FDisplayRowLimit = 0;
-  TExtGridUndoRedo* FUndoRedo = nullptr;
+  plat::TComponentRef<TExtGridUndoRedo> FUndoRedo;
   bool FWordWrap = true;
   bool FActiveRowShow = false;
   plat::TColor FActiveRowColor = plat::clInfoBk;

@@ -99,11 +99,7 @@ void TExtGridButton::SetDown(bool Value) {
   if (Value) NotifyGroup();
 }
 
-void TExtGridButton::SetDropDownMenu(plat::TPopupMenu* Value) {
-  if (FDropDownMenu) FDropDownMenu->RemoveFreeNotification(this);
-  FDropDownMenu = Value;
-  if (FDropDownMenu) FDropDownMenu->FreeNotification(this);
-}
+void TExtGridButton::SetDropDownMenu(plat::TPopupMenu* Value) { FDropDownMenu = Value; }
 
 void TExtGridButton::CopyGlyph(plat::TBitmap& Target, const plat::TBitmap* Value) {
   if (Value) {
@@ -180,11 +176,6 @@ void TExtGridButton::Loaded() {
   plat::TGraphicControl::Loaded();
   if (FShaded) BuildShade();
   if (FAutoThemeAdapt) AdaptToTheme();
-}
-
-void TExtGridButton::Notification(plat::TComponent* AComponent, plat::TOperation Operation) {
-  plat::TGraphicControl::Notification(AComponent, Operation);
-  if (Operation == plat::TOperation::opRemove && AComponent == FDropDownMenu) FDropDownMenu = nullptr;
 }
 
 std::unique_ptr<plat::TControlActionLink> TExtGridButton::CreateActionLink() {

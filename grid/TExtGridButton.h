@@ -28,6 +28,7 @@
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/ui/ButtonLayout.h"
+#include "platform/ui/TComponentRef.h"
 #include "platform/ui/TGraphicControl.h"
 #include "platform/ui/TSpeedButton.h"
 
@@ -115,7 +116,6 @@ class TExtGridButton : public plat::TGraphicControl {
  protected:
   void Paint() override;
   void Loaded() override;
-  void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
   void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
   void MouseMove(plat::TShiftState Shift, int X, int Y) override;
   void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
@@ -154,7 +154,7 @@ class TExtGridButton : public plat::TGraphicControl {
   std::unique_ptr<plat::TBitmap> FGlyphDown;
   std::unique_ptr<plat::TBitmap> FGlyphDisabled;
   std::unique_ptr<plat::TBitmap> FShade;
-  plat::TPopupMenu* FDropDownMenu = nullptr;
+  plat::TComponentRef<plat::TPopupMenu> FDropDownMenu;
   plat::TButtonState FState = plat::TButtonState::bsUp;
   bool FAllowAllUp = false;
   bool FAutoThemeAdapt = false;

@@ -9,11 +9,7 @@ TExtGridUndoRedo::TExtGridUndoRedo(plat::TComponent* AOwner)
 
 TExtGridUndoRedo::~TExtGridUndoRedo() = default;
 
-void TExtGridUndoRedo::SetGrid(TBaseGrid* Value) {
-  if (Value == FGrid) return;
-  FGrid = Value;
-  if (FGrid) FGrid->FreeNotification(this);
-}
+void TExtGridUndoRedo::SetGrid(TBaseGrid* Value) { FGrid = Value; }
 
 void TExtGridUndoRedo::AddChange(int ACol, int ARow, const plat::String& OrigValue, const plat::String& Value) {
   while (FMaxLevel > 0 && FItems->Count() > 0 && FItems->Count() >= FMaxLevel) FItems->Delete(0);
@@ -23,11 +19,6 @@ void TExtGridUndoRedo::AddChange(int ACol, int ARow, const plat::String& OrigVal
   item->SetValue(Value);
   item->SetOrigValue(OrigValue);
   FLevel = FItems->Count();
-}
-
-void TExtGridUndoRedo::Notification(plat::TComponent* AComponent, plat::TOperation Operation) {
-  if (Operation == plat::TOperation::opRemove && AComponent == FGrid) FGrid = nullptr;
-  TComponent::Notification(AComponent, Operation);
 }
 
 }  // namespace zorbit

@@ -9,6 +9,7 @@
 
 #include "platform/ui/TCollection.h"
 #include "platform/ui/TComponent.h"
+#include "platform/ui/TComponentRef.h"
 
 namespace zorbit {
 
@@ -57,12 +58,9 @@ class TExtGridUndoRedo : public plat::TComponent {
   // Records one committed edit.
   virtual void AddChange(int ACol, int ARow, const plat::String& OrigValue, const plat::String& Value);
 
- protected:
-  void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
-
  private:
   std::unique_ptr<TUndoRedoCollection> FItems;
-  TBaseGrid* FGrid = nullptr;
+  plat::TComponentRef<TBaseGrid> FGrid;
   int FLevel = 0;
   int FMaxLevel = 0;
 };

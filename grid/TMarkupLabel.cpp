@@ -130,25 +130,14 @@ void TMarkupLabel::SetImages(plat::TImageList* Value) {
   if (FImages == Value) return;
   if (FImages) FImages->UnRegisterChanges(FImageChangeLink.get());
   FImages = Value;
-  if (FImages) {
-    FImages->RegisterChanges(FImageChangeLink.get());
-    FImages->FreeNotification(this);
-  }
+  if (FImages) FImages->RegisterChanges(FImageChangeLink.get());
   Invalidate();
 }
 
 void TMarkupLabel::SetPictureContainer(TPictureContainer* Value) {
   if (FPictureContainer == Value) return;
   FPictureContainer = Value;
-  if (Value) Value->FreeNotification(this);
   Invalidate();
-}
-
-void TMarkupLabel::Notification(plat::TComponent* AComponent, plat::TOperation Operation) {
-  plat::TCustomLabel::Notification(AComponent, Operation);
-  if (Operation != plat::TOperation::opRemove) return;
-  if (AComponent == FImages) FImages = nullptr;
-  if (AComponent == FPictureContainer) FPictureContainer = nullptr;
 }
 
 void TMarkupLabel::Loaded() {

@@ -17,6 +17,7 @@
 #include "grid/THTMLPictureCache.h"
 #include "platform/rtl/StringList.h"
 #include "platform/ui/TChangeLink.h"
+#include "platform/ui/TComponentRef.h"
 #include "platform/ui/TCustomLabel.h"
 #include "platform/ui/TCustomPanel.h"
 
@@ -111,7 +112,6 @@ class TMarkupLabel : public plat::TCustomLabel {
   void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
   void MouseMove(plat::TShiftState Shift, int X, int Y) override;
   void WndProc(plat::TMessage& Message) override;
-  void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
 
  private:
   template <typename T>
@@ -149,8 +149,8 @@ class TMarkupLabel : public plat::TCustomLabel {
   plat::TColor FHoverFontColor = plat::clNone;
   bool FHTMLHint = false;
   bool FHintShowFull = false;
-  plat::TImageList* FImages = nullptr;
-  TPictureContainer* FPictureContainer = nullptr;
+  plat::TComponentRef<plat::TImageList> FImages;
+  plat::TComponentRef<TPictureContainer> FPictureContainer;
   int FLineWidth = 0;
   plat::TColor FShadowColor = plat::clGray;
   int FShadowOffset = 2;

@@ -30,15 +30,8 @@ void TPopupButton::SetGradTo(plat::TColor Value) {
 }
 
 void TPopupButton::SetImages(plat::TImageList* Value) {
-  if (FImages) FImages->RemoveFreeNotification(this);
   FImages = Value;
-  if (FImages) FImages->FreeNotification(this);
   Invalidate();
-}
-
-void TPopupButton::Notification(plat::TComponent* AComponent, plat::TOperation Operation) {
-  plat::TCustomControl::Notification(AComponent, Operation);
-  if (Operation == plat::TOperation::opRemove && AComponent == FImages) FImages = nullptr;
 }
 
 void TPopupButton::CreateParams(plat::TCreateParams& Params) {

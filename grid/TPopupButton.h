@@ -10,6 +10,7 @@
 // too long, or, when it holds "</", rendered as HTML with the Images for
 // its "IDX:" pictures.
 #include "platform/gdi/Colors.h"
+#include "platform/ui/TComponentRef.h"
 #include "platform/ui/TCustomControl.h"
 
 namespace plat {
@@ -35,14 +36,13 @@ class TPopupButton : public plat::TCustomControl {
   void CreateParams(plat::TCreateParams& Params) override;
   void CreateWnd() override;
   void Paint() override;
-  void Notification(plat::TComponent* AComponent, plat::TOperation Operation) override;
   void WndProc(plat::TMessage& Message) override;
 
  private:
   bool FFlat = false;
   plat::TColor FGradFrom = plat::clNone;
   plat::TColor FGradTo = plat::clNone;
-  plat::TImageList* FImages = nullptr;
+  plat::TComponentRef<plat::TImageList> FImages;
 };
 
 }  // namespace zorbit

@@ -7,6 +7,7 @@
 #include "platform/win/InputInjection.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Mouse.h"
+#include "platform/win/Timers.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowStyles.h"
 #include "platform/win/Windows.h"
@@ -45,6 +46,24 @@ void FormTest::TearDown() {
 }
 
 int FormTest::Pump() { return PumpMessages(); }
+
+bool FormTest::PumpUntil(const std::function<bool()>& Done, std::chrono::milliseconds Timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + Timeout;
+  // A timer wakes the wait now and then, so the deadline is seen.
+  const UINT_PTR ticker = SetTimer(nullptr, 0, 20, nullptr);
+  MSG message;
+  bool done = false;
+  while (!(done = Done()) && std::chrono::steady_clock::now() < deadline) {
+    while (PeekMessage(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessage(&message);
+    }
+    if ((done = Done())) break;
+    WaitMessage();
+  }
+  KillTimer(nullptr, ticker);
+  return done;
+}
 
 COLORREF FormTest::PixelAt(TControl* Control, TPoint Client) {
   auto* window = dynamic_cast<TWinControl*>(Control);

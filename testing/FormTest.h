@@ -5,6 +5,8 @@
 // that reach the application are collected instead of shown.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "platform/win/Clock.h"
 #include "platform/win/HeadlessDisplay.h"
 #include "testing/PlatformRoot.h"
+#include "testing/WaitUntil.h"
 
 namespace zorbit::testing {
 
@@ -24,6 +27,10 @@ class FormTest : public ::testing::Test {
 
   // Runs the window layer's queue until it is empty.
   static int Pump();
+  // Runs the queue, waiting for messages, until Done holds or the bound
+  // passes; answers whether Done held. For events that come in real time
+  // (an X server's), with the real clock installed.
+  static bool PumpUntil(const std::function<bool()>& Done, std::chrono::milliseconds Timeout = kDefaultWait);
   plat::VirtualClock& Clock() { return *FClock; }
   plat::HeadlessDisplay& Display() { return *FDisplay; }
   // The messages of exceptions the application handled, oldest first.

@@ -3,12 +3,14 @@
 // link wants stay in the editor; Escape puts the saved text back first.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "extgrid/TEditLink.h"
 #include "extgrid/TExtRichEdit.h"
 #include "extgrid/TExtStringGrid.h"
 #include "extgrid/TGridTransEdit.h"
+#include "platform/ui/TComponentRef.h"
 #include "platform/ui/TCustomEdit.h"
 #include "platform/ui/TForm.h"
 #include "platform/win/InputInjection.h"
@@ -28,12 +30,14 @@ class TTextLink : public TEditLink {
     FEdit->SetVisible(false);
   }
   plat::TWinControl* EditControl() override { return FEdit; }
-  void ReadEditorValue(plat::String& S) override { S = FEdit->Text(); }
-  void WriteEditorValue(const plat::String& S) override { FEdit->SetText(S); }
+  void ReadEditorValue(plat::String& S) override { S = FEdit ? FEdit->Text() : ""; }
+  void WriteEditorValue(const plat::String& S) override {
+    if (FEdit) FEdit->SetText(S);
+  }
   plat::TEdit* Edit() const { return FEdit; }
 
  private:
-  plat::TEdit* FEdit;
+  plat::TComponentRef<plat::TEdit> FEdit;
 };
 
 class EditLink : public testing::FormTest {
@@ -224,6 +228,61 @@ TEST_F(EditLink, EndingAnInPlaceEditLeavesTheControlsFormShown) {
   link.EndEdit();
   EXPECT_FALSE(link.Edit()->Visible());
   EXPECT_TRUE(link.Popup()->Visible());
+}
+
+}  // namespace
+}  // namespace zorbit
+
+namespace zorbit {
+namespace {
+
+// A link outlives the grid it serves and the control it routes: it forgets
+// both as they go, and ending or freeing it afterwards touches neither. The
+// link and the grid share their owner, so no link of their own ties them.
+class EditLinkLifetime : public testing::FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    FForm = new plat::TForm(nullptr);
+    FForm->SetBounds(0, 0, 500, 300);
+    FGrid = new TExtStringGrid(FForm);
+    FGrid->SetParent(FForm);
+    FForm->Show();
+    FLink = new TTextLink(FForm, FGrid);
+    FLink->PlaceEditor(FGrid->CellRect(1, 1));
+    FLink->ActivateEditor(true);
+    Pump();
+  }
+  void TearDown() override {
+    delete FLink;
+    delete FForm;
+    FormTest::TearDown();
+  }
+  plat::TForm* FForm = nullptr;
+  TExtStringGrid* FGrid = nullptr;
+  TTextLink* FLink = nullptr;
+};
+
+TEST_F(EditLinkLifetime, TheGridFreedFirst) {
+  delete FGrid;  // and the edit it owns
+  EXPECT_EQ(FLink->Grid(), nullptr);
+  EXPECT_EQ(FLink->EditControl(), nullptr);
+  std::uint16_t key = plat::VK_RETURN;
+  FLink->HandleEditKey(FLink, key, {});
+  FLink->EndEdit();
+  FLink->ActivateEditor(false);
+  delete std::exchange(FLink, nullptr);
+}
+
+TEST_F(EditLinkLifetime, TheEditControlFreedFirst) {
+  delete FLink->Edit();
+  EXPECT_EQ(FLink->EditControl(), nullptr);
+  EXPECT_EQ(FLink->Grid(), FGrid);
+  FGrid->SetCells(1, 1, "before");
+  FLink->EndEdit();
+  EXPECT_EQ(FGrid->Cells(1, 1), "");
+  delete std::exchange(FLink, nullptr);
+  delete std::exchange(FGrid, nullptr);
 }
 
 }  // namespace

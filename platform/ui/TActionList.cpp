@@ -32,12 +32,7 @@ TAction* TActionList::Actions(int Index) const {
   return FActions[static_cast<std::size_t>(Index)];
 }
 
-void TActionList::SetImages(TImageList* Value) {
-  if (FImages == Value) return;
-  if (FImages) FImages->RemoveFreeNotification(this);
-  FImages = Value;
-  if (Value) Value->FreeNotification(this);
-}
+void TActionList::SetImages(TImageList* Value) { FImages = Value; }
 
 bool TActionList::ExecuteAction(TBasicAction* Action) {
   bool handled = false;
@@ -53,11 +48,6 @@ bool TActionList::UpdateAction(TBasicAction* Action) {
 
 void TActionList::UpdateActions() {
   for (TAction* action : std::vector<TAction*>(FActions)) action->Update();
-}
-
-void TActionList::Notification(TComponent* AComponent, TOperation Operation) {
-  TComponent::Notification(AComponent, Operation);
-  if (Operation == TOperation::opRemove && AComponent == FImages) FImages = nullptr;
 }
 
 }  // namespace plat

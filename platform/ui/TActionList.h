@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/ui/TComponent.h"
+#include "platform/ui/TComponentRef.h"
 
 namespace plat {
 
@@ -37,14 +38,11 @@ class TActionList : public TComponent {
   // Every action list that exists, for the application's idle update.
   static const std::vector<TActionList*>& All();
 
- protected:
-  void Notification(TComponent* AComponent, TOperation Operation) override;
-
  private:
   friend class TAction;
 
   std::vector<TAction*> FActions;
-  TImageList* FImages = nullptr;
+  TComponentRef<TImageList> FImages;
 };
 
 }  // namespace plat

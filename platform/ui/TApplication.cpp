@@ -200,13 +200,6 @@ void TApplication::FormCreated(TCustomForm* Form) {
   }
 }
 
-void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
-  TComponent::Notification(AComponent, Operation);
-  if (Operation != TOperation::opRemove) return;
-  if (AComponent == FMainForm) FMainForm = nullptr;
-  if (AComponent == FHintWindow) FHintWindow = nullptr;
-}
-
 // The message loop.
 
 void TApplication::Run() {
@@ -359,7 +352,7 @@ void TApplication::SetShowHint(bool Value) {
   if (!Value) CancelHint();
 }
 
-THintWindow* TApplication::HintWindow() const { return HintShowing() ? FHintWindow : nullptr; }
+THintWindow* TApplication::HintWindow() const { return HintShowing() ? FHintWindow.Get() : nullptr; }
 
 bool TApplication::HintShowing() const { return FHintWindow && FHintWindow->IsShowing(); }
 

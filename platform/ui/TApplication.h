@@ -24,6 +24,7 @@
 #include "platform/ui/ControlMessages.h"
 #include "platform/ui/TActionList.h"
 #include "platform/ui/TComponent.h"
+#include "platform/ui/TComponentRef.h"
 
 namespace plat {
 
@@ -133,9 +134,6 @@ class TApplication : public TComponent {
   TActionEvent OnActionExecute;
   TActionEvent OnActionUpdate;
 
- protected:
-  void Notification(TComponent* AComponent, TOperation Operation) override;
-
  private:
   friend class TCustomForm;
   friend class TApplicationEvents;
@@ -176,7 +174,7 @@ class TApplication : public TComponent {
   bool FActive = false;
   std::vector<TApplicationEvents*> FApplicationEvents;
   bool FCancelDispatch = false;
-  TCustomForm* FMainForm = nullptr;
+  TComponentRef<TCustomForm> FMainForm;
   bool FTerminated = false;
   bool FShowHint = true;
   int FHintPause = 500;
@@ -188,7 +186,7 @@ class TApplication : public TComponent {
   bool FHintActive = false;          // a hint shows now
   bool FHintTimerHides = false;
   bool FHintTimerRunning = false;
-  THintWindow* FHintWindow = nullptr;  // owned by the application
+  TComponentRef<THintWindow> FHintWindow;  // owned by the application
 };
 
 // The application object of the program (made by InitForms).

@@ -22,20 +22,10 @@ bool TBasicAction::Update() {
   return true;
 }
 
-void TBasicAction::SetActionComponent(TComponent* Value) {
-  if (FActionComponent == Value) return;
-  if (FActionComponent) FActionComponent->RemoveFreeNotification(this);
-  FActionComponent = Value;
-  if (Value) Value->FreeNotification(this);
-}
+void TBasicAction::SetActionComponent(TComponent* Value) { FActionComponent = Value; }
 
 void TBasicAction::Change() {
   for (TBasicActionLink* client : std::vector<TBasicActionLink*>(FClients)) client->Change();
-}
-
-void TBasicAction::Notification(TComponent* AComponent, TOperation Operation) {
-  TComponent::Notification(AComponent, Operation);
-  if (Operation == TOperation::opRemove && AComponent == FActionComponent) FActionComponent = nullptr;
 }
 
 TBasicActionLink::~TBasicActionLink() { SetAction(nullptr); }

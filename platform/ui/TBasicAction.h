@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/ui/TComponent.h"
+#include "platform/ui/TComponentRef.h"
 
 namespace plat {
 
@@ -28,13 +29,12 @@ class TBasicAction : public TComponent {
  protected:
   // Tells the linked clients that a property changed.
   void Change();
-  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   friend class TBasicActionLink;
 
   std::vector<TBasicActionLink*> FClients;
-  TComponent* FActionComponent = nullptr;
+  TComponentRef<TComponent> FActionComponent;
 };
 
 // A client's tie to an action: it hears of the action's changes and runs it.

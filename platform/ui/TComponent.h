@@ -12,6 +12,8 @@
 // Likewise opInsert arrives from the base constructor, before the derived
 // parts exist. A class whose owned components use its own members in their
 // destructors calls DestroyComponents() at the start of its destructor.
+// A class that only has to forget a component it points to holds it in a
+// TComponentRef (TComponentRef.h) rather than overriding Notification.
 #include <cstdint>
 #include <vector>
 

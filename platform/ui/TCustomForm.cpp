@@ -220,26 +220,15 @@ void TCustomForm::SetWindowState(TWindowState Value) {
 
 void TCustomForm::SetMenu(TMainMenu* Value) {
   if (FMenu == Value) return;
-  if (FMenu) {
-    FMenu->SetWindowHandle(nullptr);
-    FMenu->RemoveFreeNotification(this);
-  }
+  if (FMenu) FMenu->SetWindowHandle(nullptr);
   FMenu = Value;
-  if (!Value) return;
-  Value->FreeNotification(this);
-  if (HandleAllocated()) Value->SetWindowHandle(Handle());
+  if (Value && HandleAllocated()) Value->SetWindowHandle(Handle());
 }
 
 bool TCustomForm::IsShortCut(TWMKey& Message) {
   bool handled = false;
   if (OnShortCut) OnShortCut(Message, handled);
   return handled || (FMenu && FMenu->IsShortCut(Message));
-}
-
-void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
-  TWinControl::Notification(AComponent, Operation);
-  // The menu's destructor has taken the bar off the window already.
-  if (Operation == TOperation::opRemove && AComponent == FMenu) FMenu = nullptr;
 }
 
 // Showing.

@@ -18,6 +18,7 @@
 
 #include "platform/rtl/Set.h"
 #include "platform/ui/LayoutHandlers.h"
+#include "platform/ui/TComponentRef.h"
 #include "platform/ui/TWinControl.h"
 
 namespace plat {
@@ -154,7 +155,6 @@ class TCustomForm : public TWinControl {
   void CreateWnd() override;
   void DestroyWnd() override;
   void WndProc(TMessage& Message) override;
-  void Notification(TComponent* AComponent, TOperation Operation) override;
   void PaintWindow(HDC DC) override;
 
   // Message handlers.
@@ -190,7 +190,8 @@ class TCustomForm : public TWinControl {
   TWindowState FWindowState = TWindowState::wsNormal;
   std::unique_ptr<TIcon> FIcon;
   std::unique_ptr<TControlCanvas> FCanvas;
-  TMainMenu* FMenu = nullptr;
+  // The menu's destructor takes the bar off the window itself.
+  TComponentRef<TMainMenu> FMenu;
 };
 
 }  // namespace plat

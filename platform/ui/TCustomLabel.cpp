@@ -27,12 +27,7 @@ void TCustomLabel::SetAlignment(TAlignment Value) {
   Invalidate();
 }
 
-void TCustomLabel::SetFocusControl(TWinControl* Value) {
-  if (FFocusControl == Value) return;
-  if (FFocusControl) FFocusControl->RemoveFreeNotification(this);
-  FFocusControl = Value;
-  if (Value) Value->FreeNotification(this);
-}
+void TCustomLabel::SetFocusControl(TWinControl* Value) { FFocusControl = Value; }
 
 void TCustomLabel::SetLayout(TTextLayout Value) {
   if (FLayout == Value) return;
@@ -135,11 +130,6 @@ void TCustomLabel::WndProc(TMessage& Message) {
     AdjustSize();
     Invalidate();
   }
-}
-
-void TCustomLabel::Notification(TComponent* AComponent, TOperation Operation) {
-  TGraphicControl::Notification(AComponent, Operation);
-  if (Operation == TOperation::opRemove && AComponent == FFocusControl) FFocusControl = nullptr;
 }
 
 }  // namespace plat

@@ -5,6 +5,7 @@
 // marks the accelerator (ShowAccelChar) that moves the focus to
 // FocusControl.
 #include "platform/ui/TGraphicControl.h"
+#include "platform/ui/TComponentRef.h"
 
 namespace plat {
 
@@ -35,7 +36,6 @@ class TCustomLabel : public TGraphicControl {
   void Paint() override;
   void AdjustSize() override;
   void WndProc(TMessage& Message) override;
-  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   // The DT_* formats of the caption.
@@ -43,7 +43,7 @@ class TCustomLabel : public TGraphicControl {
   String MeasuredText();
 
   TAlignment FAlignment = TAlignment::taLeftJustify;
-  TWinControl* FFocusControl = nullptr;
+  TComponentRef<TWinControl> FFocusControl;
   TTextLayout FLayout = TTextLayout::tlTop;
   bool FShowAccelChar = true;
   bool FWordWrap = false;

@@ -14,12 +14,7 @@ TPopupMenu::~TPopupMenu() {
 
 HMENU TPopupMenu::CreateMenuHandle() { return CreatePopupMenu(); }
 
-void TPopupMenu::SetPopupComponent(TComponent* Value) {
-  if (FPopupComponent == Value) return;
-  if (FPopupComponent) FPopupComponent->RemoveFreeNotification(this);
-  FPopupComponent = Value;
-  if (Value) Value->FreeNotification(this);
-}
+void TPopupMenu::SetPopupComponent(TComponent* Value) { FPopupComponent = Value; }
 
 void TPopupMenu::DoPopup(TObject* Sender) {
   if (OnPopup) OnPopup(Sender);
@@ -36,11 +31,6 @@ void TPopupMenu::Popup(int X, int Y) {
   const auto command =
       static_cast<Word>(TrackPopupMenu(Handle(), flags, X, Y, 0, detail::PopupList().Window(), nullptr));
   if (command != 0) DispatchCommand(command);
-}
-
-void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
-  TMenu::Notification(AComponent, Operation);
-  if (Operation == TOperation::opRemove && AComponent == FPopupComponent) FPopupComponent = nullptr;
 }
 
 }  // namespace plat

@@ -11,6 +11,7 @@
 // A control's PopupMenu pops up on a right click only with AutoPopup; the
 // control becomes PopupComponent.
 #include "platform/ui/TMenu.h"
+#include "platform/ui/TComponentRef.h"
 
 namespace plat {
 
@@ -44,10 +45,9 @@ class TPopupMenu : public TMenu {
  protected:
   HMENU CreateMenuHandle() override;
   virtual void DoPopup(TObject* Sender);
-  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
-  TComponent* FPopupComponent = nullptr;
+  TComponentRef<TComponent> FPopupComponent;
   TPopupAlignment FAlignment = TPopupAlignment::paLeft;
   bool FAutoPopup = true;
   TTrackButton FTrackButton = TTrackButton::tbRightButton;

@@ -103,19 +103,11 @@ void TToolButton::SetAutoSize(bool Value) {
   Changed();
 }
 
-void TToolButton::SetDropdownMenu(TPopupMenu* Value) {
-  if (FDropdownMenu == Value) return;
-  if (FDropdownMenu) FDropdownMenu->RemoveFreeNotification(this);
-  FDropdownMenu = Value;
-  if (Value) Value->FreeNotification(this);
-}
+void TToolButton::SetDropdownMenu(TPopupMenu* Value) { FDropdownMenu = Value; }
 
 void TToolButton::SetMenuItem(TMenuItem* Value) {
   if (FMenuItem == Value) return;
-  if (FMenuItem) FMenuItem->RemoveFreeNotification(this);
   FMenuItem = Value;
-  if (!Value) return;
-  Value->FreeNotification(this);
   TakeFromMenuItem();
 }
 
@@ -126,13 +118,6 @@ void TToolButton::TakeFromMenuItem() {
   SetVisible(FMenuItem->Visible());
   SetImageIndex(FMenuItem->ImageIndex());
   SetHint(FMenuItem->Hint());
-}
-
-void TToolButton::Notification(TComponent* AComponent, TOperation Operation) {
-  TGraphicControl::Notification(AComponent, Operation);
-  if (Operation != TOperation::opRemove) return;
-  if (AComponent == FDropdownMenu) FDropdownMenu = nullptr;
-  if (AComponent == FMenuItem) FMenuItem = nullptr;
 }
 
 // Menus.

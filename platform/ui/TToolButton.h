@@ -21,6 +21,7 @@
 // the item's menu opens. A press on it opens the item's sub-menu below it
 // (the bar's menu tracking, TToolBar.h); an item without sub-items is
 // clicked with the button.
+#include "platform/ui/TComponentRef.h"
 #include "platform/ui/TGraphicControl.h"
 #include "platform/ui/ToolBarTypes.h"
 
@@ -87,7 +88,6 @@ class TToolButton : public TGraphicControl {
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void WndProc(TMessage& Message) override;
-  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   friend class TToolBar;
@@ -119,8 +119,8 @@ class TToolButton : public TGraphicControl {
   bool FMarked = false;
   bool FWrap = false;
   int FGapWidth = 8;
-  TPopupMenu* FDropdownMenu = nullptr;
-  TMenuItem* FMenuItem = nullptr;
+  TComponentRef<TPopupMenu> FDropdownMenu;
+  TComponentRef<TMenuItem> FMenuItem;
   bool FHot = false;
   bool FHeld = false;       // the left button went down on it
   bool FMouseOver = false;  // the mouse is on it

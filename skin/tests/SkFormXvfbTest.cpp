@@ -3,8 +3,6 @@
 // pointer drags it by its title bar. Skipped when Xvfb is missing.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -12,15 +10,12 @@
 #include "platform/ui/TForm.h"
 #include "platform/win/Clock.h"
 #include "platform/win/Display.h"
-#include "platform/win/MessageQueue.h"
-#include "platform/win/Timers.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/tests/XvfbServer.h"
 #include "skin/SkForm.h"
 #include "skin/SkinClasses.h"
 #include "testing/EnvironmentVariable.h"
 #include "testing/FormTest.h"
-#include "testing/WaitUntil.h"
 
 namespace skintest {
 namespace {
@@ -61,26 +56,6 @@ class SkinnedFrameUnderXvfb : public zorbit::testing::FormTest {
 
   void TearDown() override {
     if (FServer) FormTest::TearDown();
-  }
-
-  // Runs the queue until Done holds, within the shared bound for a loaded
-  // machine (the X server is another process).
-  static bool PumpUntil(const std::function<bool()>& Done) {
-    const auto deadline = std::chrono::steady_clock::now() + zorbit::testing::kDefaultWait;
-    // A timer wakes the wait now and then, so the deadline is seen.
-    const plat::UINT_PTR ticker = plat::SetTimer(nullptr, 0, 20, nullptr);
-    plat::MSG message;
-    bool done = false;
-    while (!(done = Done()) && std::chrono::steady_clock::now() < deadline) {
-      while (plat::PeekMessage(&message, nullptr, 0, 0, plat::PM_REMOVE)) {
-        plat::TranslateMessage(&message);
-        plat::DispatchMessage(&message);
-      }
-      if ((done = Done())) break;
-      plat::WaitMessage();
-    }
-    plat::KillTimer(nullptr, ticker);
-    return done;
   }
 
   // Whether the server shows the form's backing bitmap inside its region
