@@ -106,7 +106,8 @@ class TBaseGrid : public plat::TStringGrid {
   void ClearRowCells(int ARow);
   // The cell's graphic; nullptr without properties (none are made).
   TCellGraphic* GetCellGraphic(int ACol, int ARow);
-  // Sets the graphic, making properties; a cell without text keeps none.
+  // Gives the cell the graphic (freeing the one it held), making
+  // properties; a cell without text keeps none.
   void SetCellGraphic(int ACol, int ARow, TCellGraphic* Graphic);
 
   // Merges and geometry.
