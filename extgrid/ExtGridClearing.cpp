@@ -13,6 +13,7 @@ bool TExtStringGrid::EmptyCells(int Col1, int Row1, int Col2, int Row2) {
   const bool destroying = ComponentState().Contains(plat::TComponentStateItem::csDestroying);
   for (int row = Row1; row <= Row2; ++row)
     for (int col = Col1; col <= Col2; ++col) {
+      ForgetNode(col, GetGridObject(col, row));
       FreeCellProperties(col, row);
       if (!destroying && !Cells(col, row).empty()) SetCells(col, row, {});
     }
@@ -32,6 +33,7 @@ void TExtStringGrid::ClearRows(int ARow, int Count) { ClearRect(0, ARow, AllColu
 void TExtStringGrid::ClearCols(int ACol, int Count) { ClearRect(ACol, 0, ACol + Count - 1, RowCount() - 1); }
 
 void TExtStringGrid::ClearDataCells() {
+  if (HasNodes() && FixedCols() == 0) RemoveAllNodes();
   // The fixed right columns are the last shown ones; the hidden columns lie
   // beyond them and hold data too.
   const int lastRow = RowCount() - FFixedFooters - 1;
@@ -39,6 +41,9 @@ void TExtStringGrid::ClearDataCells() {
   ClearRect(ColCount(), FixedRows(), AllColumnCount() - 1, lastRow);
 }
 
-void TExtStringGrid::ClearAll() { ClearRect(0, 0, AllColumnCount() - 1, RowCount() - 1); }
+void TExtStringGrid::ClearAll() {
+  if (HasNodes() && !ComponentState().Contains(plat::TComponentStateItem::csDestroying)) RemoveAllNodes();
+  ClearRect(0, 0, AllColumnCount() - 1, RowCount() - 1);
+}
 
 }  // namespace zorbit
