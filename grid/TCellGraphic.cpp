@@ -65,6 +65,10 @@ void TCellGraphic::Assign(const plat::TPersistent* Source) {
   FCellErrFrom = source->FCellErrFrom;
   FCellErrLen = source->FCellErrLen;
   FCellText = source->FCellText;
+  FCellColor = source->FCellColor;
+  FCellColorTo = source->FCellColorTo;
+  FCellTextColor = source->FCellTextColor;
+  FCellTextColorTo = source->FCellTextColorTo;
   FNodeValue = source->FNodeValue;
   if (source->CellCreated())
     TakeObject(CopyCellObject(source->FObject));

@@ -19,6 +19,7 @@
 // owns it.
 #include <memory>
 
+#include "platform/gdi/Colors.h"
 #include "platform/rtl/Object.h"
 #include "platform/rtl/Types.h"
 #include "platform/ui/TPersistent.h"
@@ -116,6 +117,17 @@ class TCellGraphic : public plat::TPersistent {
   // Comment or button caption.
   const plat::String& CellText() const { return FCellText; }
   void SetCellText(const plat::String& Value) { FCellText = Value; }
+  // The graphic's own colours (clNone: the look's): a progress bar's done
+  // part and rest with their texts, a pie's fill, a range indicator's
+  // positive and negative bar, a comment mark.
+  plat::TColor CellColor() const { return FCellColor; }
+  void SetCellColor(plat::TColor Value) { FCellColor = Value; }
+  plat::TColor CellColorTo() const { return FCellColorTo; }
+  void SetCellColorTo(plat::TColor Value) { FCellColorTo = Value; }
+  plat::TColor CellTextColor() const { return FCellTextColor; }
+  void SetCellTextColor(plat::TColor Value) { FCellTextColor = Value; }
+  plat::TColor CellTextColorTo() const { return FCellTextColorTo; }
+  void SetCellTextColorTo(plat::TColor Value) { FCellTextColorTo = Value; }
   // The variant value: -1 for a node; grouping tags its nodes with a column.
   int NodeValue() const { return FNodeValue; }
   void SetNodeValue(int Value) { FNodeValue = Value; }
@@ -145,6 +157,10 @@ class TCellGraphic : public plat::TPersistent {
   int FCellErrFrom = 0;
   int FCellErrLen = 0;
   plat::String FCellText;
+  plat::TColor FCellColor = plat::clNone;
+  plat::TColor FCellColorTo = plat::clNone;
+  plat::TColor FCellTextColor = plat::clNone;
+  plat::TColor FCellTextColorTo = plat::clNone;
   int FNodeValue = 0;
   plat::TObject* FObject = nullptr;
   std::unique_ptr<plat::TObject> FOwned;

@@ -35,6 +35,8 @@ TEST(CellGraphic, AssignCopiesFieldsAndGivesTheCopyItsOwnPicture) {
   source.SetCellErrLen(4);
   source.SetCellText("note");
   source.SetNodeValue(-1);
+  source.SetCellColor(0x123456);
+  source.SetCellTextColorTo(0x654321);
   auto bitmap = std::make_unique<plat::TBitmap>();
   bitmap->SetSize(3, 2);
   source.TakeObject(std::move(bitmap));
@@ -53,6 +55,9 @@ TEST(CellGraphic, AssignCopiesFieldsAndGivesTheCopyItsOwnPicture) {
   EXPECT_EQ(copy.CellErrLen(), 4);
   EXPECT_EQ(copy.CellText(), "note");
   EXPECT_EQ(copy.NodeValue(), -1);
+  EXPECT_EQ(copy.CellColor(), 0x123456);
+  EXPECT_EQ(copy.CellColorTo(), plat::clNone);
+  EXPECT_EQ(copy.CellTextColorTo(), 0x654321);
   ASSERT_NE(copy.Bitmap(), nullptr);
   EXPECT_NE(copy.Bitmap(), source.Bitmap());
   EXPECT_TRUE(copy.CellCreated());
