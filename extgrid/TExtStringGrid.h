@@ -844,8 +844,6 @@ class TExtStringGrid : public TBaseGrid {
   plat::THintWindow* FScrollHint = nullptr;
   // Painting's own (ExtGridPaint.cpp and its neighbours).
   struct CellPaint;
-  // The cell's rotation angle; cells carry no rotated graphic yet.
-  bool CellRotation(int, int, int&) const { return false; }
   bool InSortIndicatorCell(int ACol, int ARow);
   void ResolveCellFont(int ACol, int ARow, bool APrint, plat::TFont* AFont);
   void ApplySelectionColors(int ACol, int ARow, plat::TGridDrawState& AState, plat::TBrush* ABrush,
@@ -1084,6 +1082,15 @@ class TExtStringGrid : public TBaseGrid {
   bool FormatZeroDates() const { return FFormatZeroDates; }
   void SetFormatZeroDates(bool Value) { FFormatZeroDates = Value; }
 
+  // The graphic's size and place and whether the cell's text shows beside
+  // it (ACol real); the graphic, or nullptr without one.
+  TCellGraphic* GetCellGraphicSize(int ACol, int ARow, TCellVAlign& VAlign, TCellHAlign& HAlign, bool& TextBeside,
+                                   int& Height, int& Width);
+  // Where rotated text starts so that it stands in ARect inset by 2 by the
+  // alignment, in the canvas's font; angles modulo 360.
+  plat::TPoint GetRotatedTextOrigin(plat::TCanvas* ACanvas, const plat::TRect& ARect, int Angle,
+                                    plat::TAlignment HAlign, TVAlignment VAlign, const plat::String& Text);
+
   // Nodes: a ctNode graphic in column 0 of a row heads the Span rows from
   // it (0: up to the next node row), whose node levels it raises by one; a
   // contracted node's child rows are hidden rows. Spans are clamped to the
@@ -1144,6 +1151,32 @@ class TExtStringGrid : public TBaseGrid {
   void ShowNodeRows(int Header, TCellGraphic& Node);
   // Uncounts a node whose properties (in column ACol) are being freed.
   void ForgetNode(int ACol, plat::TObject* Object);
+
+ protected:
+  // A check box in Rect (its CheckSize square centred) in a control style.
+  virtual void DrawCheckBox(plat::TCanvas* ACanvas, const plat::TRect& Rect, bool Checked, bool Enabled,
+                            TControlStyle Style);
+  // Count radio items from Rect's top-left, item Index selected.
+  virtual void DrawRadioGroup(plat::TCanvas* ACanvas, const plat::TRect& Rect, int Count, int Index,
+                              const plat::TStrings* Captions, bool Disabled, bool SideBySide);
+
+ private:
+  // Painting a cell's graphic (ExtGridCellGraphics.cpp, ExtGridControlLooks.cpp).
+  // R is the cell's rectangle; the graphic stands where its alignment puts it.
+  void DrawCellGraphic(CellPaint& P, const plat::TRect& R);
+  // The graphic's top-left corner in R by its alignment.
+  plat::TPoint PlaceGraphic(const CellPaint& P, const plat::TRect& R);
+  void DrawCellCheckBox(CellPaint& P, const plat::TRect& R, plat::TPoint At);
+  void DrawCellRadio(CellPaint& P, plat::TPoint At, const plat::TRect& R);
+  void DrawRotatedText(CellPaint& P, const plat::TRect& R);
+  void DrawNodeGlyph(CellPaint& P, const plat::TRect& R);
+  void DrawCellButton(CellPaint& P, const plat::TRect& R, plat::TPoint At);
+  void DrawProgressBar(CellPaint& P, const plat::TRect& R);
+  // The cell's text as a whole number, else the graphic's value rounded.
+  int GraphicNumber(const CellPaint& P);
+  bool GraphicEnabled(const CellPaint& P, bool AlwaysActive);
+  // Whether placing the graphic needs the width of the text.
+  bool GraphicNeedsTextWidth(const CellPaint& P) const;
   std::unique_ptr<TCellGraphic> FRowCheckGraphic;
   int FNodeCount = 0;
   bool FFormatZeroDates = true;
