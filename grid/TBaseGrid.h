@@ -145,7 +145,9 @@ class TBaseGrid : public plat::TStringGrid {
   virtual bool IsFixedCellAt(int ACol, int ARow);
   virtual int GetNodeIndent(int ARow);
   virtual bool HasNodes();
-  // The cell's text, one line centred both ways in the canvas's font.
+  // The cell's text, one line centred both ways in the canvas's font,
+  // then the class library's OnDrawCell with the rectangle inside the
+  // cell's lines.
   virtual void DrawCellText(plat::TCanvas* ACanvas, int ACol, int ARow, const plat::TRect& ARect,
                             plat::TGridDrawState AState);
   virtual void HiddenLastRowChanged();
