@@ -1,8 +1,9 @@
 #pragma once
 // The glyphs the grid paints from the program's bitmap resources (check
 // boxes, radio buttons, node glyphs), drawn with their top-left pixel's
-// colour left out. A missing or damaged resource draws nothing: painting
-// raises nothing.
+// colour left out, each decoded once per process (user-interface thread
+// only). A missing or damaged resource draws nothing: painting raises
+// nothing.
 #include "platform/gdi/Geometry.h"
 #include "platform/rtl/Types.h"
 
