@@ -244,7 +244,16 @@ void TExtStringGrid::GetDisplayText(int ACol, int ARow, plat::String& Text) {
 
 void TExtStringGrid::GetFormulaText(int ACol, int ARow, plat::String& Text) { Text = GetCellText(ACol, ARow); }
 
-void TExtStringGrid::GetExportText(int ACol, int ARow, plat::String& Text) { GetDisplayText(ACol, ARow, Text); }
+void TExtStringGrid::GetExportText(int ACol, int ARow, plat::String& Text) {
+  GetDisplayText(ACol, ARow, Text);
+  // An empty check box cell exports its state as the check texts.
+  const TCellGraphic* graphic = Text.empty() ? StoredGraphic(ACol, ARow) : nullptr;
+  if (!graphic || graphic->CellType() != TCellType::ctCheckBox) return;
+  if (graphic->CellBoolean())
+    GetCheckTrue(ACol, ARow, Text);
+  else
+    GetCheckFalse(ACol, ARow, Text);
+}
 
 void TExtStringGrid::SetImportText(int ACol, int ARow, const plat::String& Text) { SetCellText(ACol, ARow, Text); }
 

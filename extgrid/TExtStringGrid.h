@@ -24,7 +24,10 @@
 // and destruction (ExtGridLifetime.cpp), shape and scroll bars
 // (ExtGridShape.cpp), headers, selection saving and scrolling into view
 // (ExtGridView.cpp), saved column widths (ExtGridColumnWidths.cpp), hooks
-// (ExtGridHooks.cpp), the small setters (ExtGridSetters.cpp).
+// (ExtGridHooks.cpp), the small setters (ExtGridSetters.cpp); cell graphics,
+// check boxes, typed values and nodes (ExtGridCellTypes.cpp,
+// ExtGridCheckBoxes.cpp, ExtGridTypedAccess.cpp, ExtGridNodes.cpp) and their
+// painting (ExtGridCellGraphics.cpp, ExtGridControlLooks.cpp).
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -1029,7 +1032,7 @@ class TExtStringGrid : public TBaseGrid {
   bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType AType);
   // Column 0 under MouseActions.HotmailRowSelect answers the grid's own row
   // check box, which no cell holds.
-  TCellGraphic* FindCellGraphic(int ACol, int ARow);
+  virtual TCellGraphic* FindCellGraphic(int ACol, int ARow);
   virtual TCellType GetCellType(int ACol, int ARow);
   TIntList* GetCellImages(int ACol, int ARow);
   // The image index of an image-list cell, a number standing for the

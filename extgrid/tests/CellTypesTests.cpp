@@ -475,5 +475,20 @@ TEST_F(CellTypes, SortKeysAndImageLists) {
   EXPECT_FALSE(FGrid->IsRotated(2, 1, angle));
 }
 
+TEST_F(CellTypes, AnEmptyCheckBoxExportsItsStateAsTheCheckTexts) {
+  MakeGrid(3);
+  FGrid->SetCells(2, 1, "");
+  TCellGraphic* box = OfType(2, 1, TCellType::ctCheckBox);
+  plat::String text;
+  FGrid->GetExportText(2, 1, text);
+  EXPECT_EQ(text, "N");
+  box->SetCellBoolean(true);
+  FGrid->GetExportText(2, 1, text);
+  EXPECT_EQ(text, "Y");
+  FGrid->SetCells(2, 1, "own");  // a text of its own exports as it is
+  FGrid->GetExportText(2, 1, text);
+  EXPECT_EQ(text, "own");
+}
+
 }  // namespace
 }  // namespace zorbit
