@@ -10,6 +10,7 @@
 #include "extgrid/detail/ButtonPacking.h"
 #include "extgrid/detail/CellPaint.h"
 #include "extgrid/detail/RotatedOrigin.h"
+#include "extgrid/detail/WholeNumber.h"
 #include "grid/ExtUtilDrawing.h"
 #include "grid/TCellProperties.h"
 #include "grid/TFilePicture.h"
@@ -184,11 +185,9 @@ bool TExtStringGrid::GraphicEnabled(const CellPaint& P, bool AlwaysActive) {
 
 int TExtStringGrid::GraphicNumber(const CellPaint& P) {
   const plat::String text = GetCellText(P.RealCol, P.Row);
-  try {
-    if (!text.empty()) return GetCellInt(P.RealCol, P.Row);
-  } catch (const plat::Exception&) {
-    // Not a whole number: the graphic's own value stands.
-  }
+  int number = 0;
+  if (!text.empty() && detail::ParseWholeNumber(text, number)) return number;
+  // No whole number in the text: the graphic's own value stands.
   const double value = P.Graphic->CellValue();
   if (std::isnan(value)) return 0;
   return static_cast<int>(std::clamp(std::round(value), static_cast<double>(INT32_MIN), static_cast<double>(INT32_MAX)));
@@ -222,11 +221,7 @@ void TExtStringGrid::DrawCellGraphic(CellPaint& P, const TRect& R) {
       // The image index is the graphic's base plus the cell's number; a
       // text that is no number shows nothing.
       int number = 0;
-      try {
-        number = GetCellInt(P.RealCol, P.Row);
-      } catch (const plat::Exception&) {
-        break;
-      }
+      if (!detail::ParseWholeNumber(GetCellText(P.RealCol, P.Row), number)) break;
       const long long index = static_cast<long long>(graphic->CellIndex()) + number;
       if (index >= 0 && index < INT32_MAX) DrawListImage(*canvas, FGridImages, at.X, at.Y, static_cast<int>(index));
       break;

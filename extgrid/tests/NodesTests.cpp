@@ -82,12 +82,16 @@ TEST_F(Nodes, ContractingAndExpandingRestoresTextsAndHeights) {
 
 TEST_F(Nodes, AnInnerNodeShowsExpandedAfterItsOuterNodeContracts) {
   MakeTree();
+  FGrid->SetRowHeights(5, 33);  // inside the inner node
+  FGrid->SetRowHeights(7, 44);  // inside the outer one only
   FGrid->ContractNode(3);
   FGrid->ContractNode(1);
   EXPECT_EQ(Shown(), "0 1 9 10 11");
   EXPECT_EQ(Hidden(), (std::vector<int>{2, 3, 4, 5, 6, 7, 8}));
   FGrid->ExpandNode(1);
   EXPECT_EQ(Shown(), "0 1 2 3 4 5 6 7 8 9 10 11");
+  EXPECT_EQ(FGrid->RowHeights(5), 33);
+  EXPECT_EQ(FGrid->RowHeights(7), 44);
   EXPECT_FALSE(FGrid->IsNodeContracted(3));
   EXPECT_EQ(Levels(), (std::vector<int>{0, 1, 1, 2, 2, 2, 1, 1, 1, 0, 0, 0}));
 }
