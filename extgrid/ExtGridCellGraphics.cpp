@@ -160,7 +160,7 @@ TPoint TExtStringGrid::PlaceGraphic(const CellPaint& P, const TRect& R) {
   if (IsCheckBoxType(P.Graphic->CellType()) && P.VAlign != FVAlignment) {
     vertical = P.VAlign == TVAlignment::vtaTop      ? TCellVAlign::vaTop
                : P.VAlign == TVAlignment::vtaCenter ? TCellVAlign::vaCenter
-                                                     : TCellVAlign::vaBottom;
+                                                    : TCellVAlign::vaBottom;
   }
   int y = R.Top + 1;
   switch (vertical) {
@@ -190,7 +190,8 @@ int TExtStringGrid::GraphicNumber(const CellPaint& P) {
   // No whole number in the text: the graphic's own value stands.
   const double value = P.Graphic->CellValue();
   if (std::isnan(value)) return 0;
-  return static_cast<int>(std::clamp(std::round(value), static_cast<double>(INT32_MIN), static_cast<double>(INT32_MAX)));
+  return static_cast<int>(
+      std::clamp(std::round(value), static_cast<double>(INT32_MIN), static_cast<double>(INT32_MAX)));
 }
 
 void TExtStringGrid::DrawCellGraphic(CellPaint& P, const TRect& R) {
@@ -303,7 +304,8 @@ void TExtStringGrid::DrawProgressBar(CellPaint& P, const TRect& R) {
       TRect chunk = bar.Inflated(-2, -2);
       chunk.Right = chunk.Left + static_cast<int>(std::lround(chunk.Width() * value / 100.0));
       const plat::RECT chunkRect = chunk;
-      if (!chunk.IsEmpty()) plat::DrawThemeBackground(theme, canvas->Handle(), ProgressChunkPart, 1, &chunkRect, nullptr);
+      if (!chunk.IsEmpty())
+        plat::DrawThemeBackground(theme, canvas->Handle(), ProgressChunkPart, 1, &chunkRect, nullptr);
       plat::CloseThemeData(theme);
       return;
     }

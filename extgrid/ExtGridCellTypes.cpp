@@ -164,7 +164,8 @@ TPoint TExtStringGrid::GraphicExtent(int ACol, int ARow, bool Print, double Scal
           size.Y = line;
         } else {
           int widest = 0;
-          for (int i = 0; i < captions->Count(); ++i) widest = std::max(widest, canvas->TextWidth(captions->Strings(i)));
+          for (int i = 0; i < captions->Count(); ++i)
+            widest = std::max(widest, canvas->TextWidth(captions->Strings(i)));
           size = {widest + RadioItemRoom, line * captions->Count()};
         }
       }

@@ -127,7 +127,9 @@ bool TExtStringGrid::CheckBoxHit(int ACol, int ARow, int X, int Y) {
   plat::TAlignment hAlign = plat::TAlignment::taLeftJustify;
   TVAlignment vAlign = TVAlignment::vtaTop;
   GetCellAlignment(realCol, ARow, hAlign, vAlign);
-  const int across = hAlign == plat::TAlignment::taLeftJustify ? -1 : hAlign == plat::TAlignment::taRightJustify ? 1 : 0;
+  const int across = hAlign == plat::TAlignment::taLeftJustify    ? -1
+                     : hAlign == plat::TAlignment::taRightJustify ? 1
+                                                                  : 0;
   const TCellVAlign vertical = graphic ? graphic->CellVAlign() : TCellVAlign::vaTop;
   const int down = vertical == TCellVAlign::vaBottom ? 1 : vertical == TCellVAlign::vaCenter ? 0 : -1;
   const int left = BoxStart(cell.Left, cell.Right, size, across);
@@ -158,8 +160,7 @@ void TExtStringGrid::AdvanceRadio(int ACol, int ARow, bool ByUser) {
     CanEditCell(realCol, ARow, canEdit);
     if (!canEdit) return;
   }
-  const int selected =
-      graphic->CellIndex() >= 0 ? graphic->CellIndex() : captions->IndexOf(GetCellText(realCol, ARow));
+  const int selected = graphic->CellIndex() >= 0 ? graphic->CellIndex() : captions->IndexOf(GetCellText(realCol, ARow));
   const int next = selected + 1 < captions->Count() ? selected + 1 : 0;
   if (graphic->CellIndex() >= 0) graphic->SetCellIndex(next);
   SetCellText(realCol, ARow, captions->Strings(next));

@@ -78,8 +78,8 @@ void TExtStringGrid::DrawCheckBox(plat::TCanvas* ACanvas, const TRect& Rect, boo
                                   TControlStyle Style) {
   plat::TCanvas& canvas = *ACanvas;
   const int size = FControlLook->CheckSize();
-  const TRect square = plat::Bounds(Rect.Left + (Rect.Width() - size) / 2, Rect.Top + (Rect.Height() - size) / 2,
-                                    size, size);
+  const TRect square =
+      plat::Bounds(Rect.Left + (Rect.Width() - size) / 2, Rect.Top + (Rect.Height() - size) / 2, size, size);
   switch (Style) {
     case TControlStyle::csClassic:
     case TControlStyle::csFlat: {
@@ -131,8 +131,7 @@ void TExtStringGrid::DrawCheckBox(plat::TCanvas* ACanvas, const TRect& Rect, boo
 void TExtStringGrid::DrawCellCheckBox(CellPaint& P, const TRect& R, TPoint At) {
   bool checked = false;
   GetCheckBoxState(P.Col, P.Row, checked);
-  const bool enabled =
-      GraphicEnabled(P, FControlLook->NoDisabledCheckRadioLook() || FControlLook->CheckAlwaysActive());
+  const bool enabled = GraphicEnabled(P, FControlLook->NoDisabledCheckRadioLook() || FControlLook->CheckAlwaysActive());
   const int w = P.GraphicWidth, h = P.GraphicHeight;
   // Across by the text's alignment: a text beside it keeps its room.
   const int text = P.TextBeside ? P.TextWidth : 0;
@@ -221,10 +220,8 @@ void TExtStringGrid::DrawCellRadio(CellPaint& P, TPoint At, const TRect& R) {
   const TCellGraphic& graphic = *P.Graphic;
   const plat::TStringList* captions = graphic.Strings();
   if (!captions) return;
-  const int index =
-      graphic.CellIndex() >= 0 ? graphic.CellIndex() : captions->IndexOf(GetCellText(P.RealCol, P.Row));
-  const bool enabled =
-      GraphicEnabled(P, FControlLook->RadioAlwaysActive() || FControlLook->NoDisabledCheckRadioLook());
+  const int index = graphic.CellIndex() >= 0 ? graphic.CellIndex() : captions->IndexOf(GetCellText(P.RealCol, P.Row));
+  const bool enabled = GraphicEnabled(P, FControlLook->RadioAlwaysActive() || FControlLook->NoDisabledCheckRadioLook());
   DrawRadioGroup(P.Canvas, {At.X, At.Y, R.Right, R.Bottom}, captions->Count(), index, captions, !enabled,
                  graphic.CellBoolean());
 }
@@ -233,8 +230,8 @@ void TExtStringGrid::DrawNodeGlyph(CellPaint& P, const TRect& R) {
   plat::TCanvas& canvas = *P.Canvas;
   const int indent = FCellNode->NodeIndent();
   const auto levelOf = [this](int ARow) {
-    const auto* properties = ARow >= 0 && ARow < RowCount() ? dynamic_cast<TCellProperties*>(GetGridObject(0, ARow))
-                                                            : nullptr;
+    const auto* properties =
+        ARow >= 0 && ARow < RowCount() ? dynamic_cast<TCellProperties*>(GetGridObject(0, ARow)) : nullptr;
     return properties ? properties->NodeLevel() : 0;
   };
   const int level = levelOf(P.Row);
@@ -255,7 +252,8 @@ void TExtStringGrid::DrawNodeGlyph(CellPaint& P, const TRect& R) {
   const TRect box = plat::Bounds(x + 4, R.Top + (R.Height() - NodeBoxSize) / 2, NodeBoxSize, NodeBoxSize);
   if (FCellNode->ShowTree() && P.Row >= TBaseGrid::FixedRows()) {
     const int cx = x + 8;
-    if (P.Row + 1 < RowCount() && levelOf(P.Row + 1) > level) DrawLine(canvas, {cx, box.Bottom}, {cx, R.Bottom}, FCellNode->TreeColor());
+    if (P.Row + 1 < RowCount() && levelOf(P.Row + 1) > level)
+      DrawLine(canvas, {cx, box.Bottom}, {cx, R.Bottom}, FCellNode->TreeColor());
     if (P.Row > TBaseGrid::FixedRows() && levelOf(P.Row - 1) >= level)
       DrawLine(canvas, {cx, R.Top}, {cx, box.Top}, FCellNode->TreeColor());
   }

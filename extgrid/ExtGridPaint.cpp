@@ -177,8 +177,7 @@ void TExtStringGrid::DrawCellText(plat::TCanvas* ACanvas, int ACol, int ARow, co
   p.Graphic = GetCellGraphicSize(p.RealCol, ARow, p.GraphicVAlign, p.GraphicHAlign, p.TextBeside, p.GraphicHeight,
                                  p.GraphicWidth);
   // A node row's caption stands after its glyph, one indent per level.
-  if (ACol == 0 && p.Graphic && p.Graphic->CellType() == TCellType::ctNode)
-    p.GraphicWidth = GetNodeIndent(ARow) + 4;
+  if (ACol == 0 && p.Graphic && p.Graphic->CellType() == TCellType::ctNode) p.GraphicWidth = GetNodeIndent(ARow) + 4;
   const bool focused = p.State.Contains(TGridDrawStateItem::gdFocused);
   if (p.State.Contains(TGridDrawStateItem::gdSelected) && !focused && FSelectionColor == plat::clNone)
     ACanvas->Brush()->SetColor(plat::clHighlight);

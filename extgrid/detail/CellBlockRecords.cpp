@@ -169,7 +169,8 @@ void ReadPicture(plat::TStream& Stream, TCellGraphic& Graphic) {
     }
     case TPictureRecord::Picture: {
       auto picture = std::make_unique<plat::TPicture>();
-      picture->SetGraphic(Decoded<plat::TBitmap>(TRecordReader(Stream, "TGridPicIO").Text("Picture"), "a picture").get());
+      picture->SetGraphic(
+          Decoded<plat::TBitmap>(TRecordReader(Stream, "TGridPicIO").Text("Picture"), "a picture").get());
       Graphic.TakeObject(std::move(picture));
       break;
     }

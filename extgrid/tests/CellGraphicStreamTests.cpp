@@ -47,18 +47,20 @@ class CellGraphicStreams : public testing::GridRowsTest {
   static std::string Describe(const TCellGraphic* g) {
     if (!g) return "none";
     std::string d = std::to_string(static_cast<int>(g->CellType())) + " " +
-                    std::to_string(static_cast<int>(g->CellHAlign())) + std::to_string(static_cast<int>(g->CellVAlign())) +
-                    " i" + std::to_string(g->CellIndex()) + " t" + std::to_string(g->CellTransparent()) + " b" +
-                    std::to_string(g->CellBoolean()) + " a" + std::to_string(g->CellAngle()) + " v" +
-                    std::to_string(g->CellValue()) + " e" + std::to_string(g->CellErrFrom()) + "+" +
-                    std::to_string(g->CellErrLen()) + " '" + g->CellText() + "' n" + std::to_string(g->NodeValue());
+                    std::to_string(static_cast<int>(g->CellHAlign())) +
+                    std::to_string(static_cast<int>(g->CellVAlign())) + " i" + std::to_string(g->CellIndex()) + " t" +
+                    std::to_string(g->CellTransparent()) + " b" + std::to_string(g->CellBoolean()) + " a" +
+                    std::to_string(g->CellAngle()) + " v" + std::to_string(g->CellValue()) + " e" +
+                    std::to_string(g->CellErrFrom()) + "+" + std::to_string(g->CellErrLen()) + " '" + g->CellText() +
+                    "' n" + std::to_string(g->NodeValue());
     if (const plat::TBitmap* b = g->Bitmap())
       d += " bitmap " + std::to_string(b->Width()) + "x" + std::to_string(b->Height()) + " " +
            std::to_string(const_cast<plat::TBitmap*>(b)->Canvas()->Pixels(b->Width() - 1, 0));
     if (const plat::TIcon* i = g->Icon()) d += " icon " + std::to_string(i->Width());
     if (const plat::TStringList* s = g->Strings()) d += " captions " + s->CommaText();
     if (const TIntList* l = g->Images()) d += " images " + l->AsText();
-    if (const plat::TPicture* p = g->Picture()) d += " picture " + std::to_string(p->Width()) + "x" + std::to_string(p->Height());
+    if (const plat::TPicture* p = g->Picture())
+      d += " picture " + std::to_string(p->Width()) + "x" + std::to_string(p->Height());
     if (const TFilePicture* f = g->FilePicture())
       d += " file " + f->Filename() + " " + std::to_string(f->Width()) + "x" + std::to_string(f->Height());
     return d;
@@ -166,7 +168,7 @@ TEST_F(CellGraphicStreams, AKeptBlockOfGraphicsStillReads) {
   std::vector<TCellType> types;
   for (int row = 1; row <= 6; ++row) types.push_back(target->GetCellType(1, row));
   EXPECT_EQ(types, (std::vector<TCellType>{TCellType::ctBitmap, TCellType::ctRadio, TCellType::ctImages,
-                                          TCellType::ctFilePicture, TCellType::ctProgress, TCellType::ctButton}));
+                                           TCellType::ctFilePicture, TCellType::ctProgress, TCellType::ctButton}));
   EXPECT_EQ(target->GetRadioStrings(1, 2)->CommaText(), "A,B,C");
   EXPECT_EQ(target->FindCellGraphic(1, 4)->FilePicture()->Filename(), "sample.bmp");
 }

@@ -382,7 +382,7 @@ TEST_F(CellTypes, APreciseCheckBoxHitLandsOnTheBoxOnly) {
   const plat::TRect cell = FGrid->GetCellRect(2, 1);
   const int size = FGrid->ControlLook()->CheckSize();
   EXPECT_TRUE(FGrid->CheckBoxHit(2, 1, cell.Right - 1, cell.Bottom - 1));  // anywhere while not precise
-  EXPECT_FALSE(FGrid->CheckBoxHit(2, 2, cell.Left + 5, cell.Top + 40));  // no check box there
+  EXPECT_FALSE(FGrid->CheckBoxHit(2, 2, cell.Left + 5, cell.Top + 40));    // no check box there
   FGrid->MouseActions()->SetPreciseCheckBoxCheck(true);
   struct Case {
     const char* Name;

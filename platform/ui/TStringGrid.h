@@ -60,7 +60,7 @@ class TStringGrid : public TDrawGrid {
   // right) to Take with its text moved out, then empties the rows; the
   // objects are not freed (Take owns them now).
   void TakeRowCells(int FromRow, int ToRow,
-                const std::function<void(int ACol, int ARow, String&& Text, TObject* Object)>& Take);
+                    const std::function<void(int ACol, int ARow, String&& Text, TObject* Object)>& Take);
 
  private:
   class TLineStrings;

@@ -96,6 +96,7 @@ plat::Bitmap CheckGlyph(const TControlColours& Look, bool Checked) {
       picture.Put(x, y, frame ? Look.Frame : Blend(Look.FillTop, Look.FillBottom, (y - 2) / 10.0));
     }
   if (!Checked) return picture;
+  // clang-format off
   const std::vector<std::string> tick = {
       "......#",
       ".....##",
@@ -105,6 +106,7 @@ plat::Bitmap CheckGlyph(const TControlColours& Look, bool Checked) {
       ".###...",
       "..#....",
   };
+  // clang-format on
   for (int y = 0; y < 7; ++y)
     for (int x = 0; x < 7; ++x)
       if (tick[y][x] == '#') picture.Put(x + 4, y + 4, Look.Mark);

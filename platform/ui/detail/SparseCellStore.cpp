@@ -171,8 +171,7 @@ void TSparseCellStore::ScatterRows(const std::vector<int>& Rows, int End) {
   });
 }
 
-void TSparseCellStore::TakeRows(int FromRow, int ToRow,
-                                const std::function<void(int, int, String&&, TObject*)>& Take) {
+void TSparseCellStore::TakeRows(int FromRow, int ToRow, const std::function<void(int, int, String&&, TObject*)>& Take) {
   CheckIndex(FromRow);
   if (ToRow < FromRow) return;
   Forget();

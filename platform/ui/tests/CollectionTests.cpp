@@ -210,6 +210,5 @@ TEST(Collection, ManyItemsGoInOneStepAndSortOrdersThem) {
   EXPECT_EQ(items[1]->Index(), 2);
 }
 
-
 }  // namespace
 }  // namespace plat

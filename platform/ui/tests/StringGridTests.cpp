@@ -31,11 +31,11 @@ class TTestGrid : public TStringGrid {
   using TCustomGrid::DeleteColumn;
   using TCustomGrid::DeleteRow;
   using TCustomGrid::GatherRowsAtEnd;
-  using TCustomGrid::ScatterRowsFromEnd;
   using TCustomGrid::MoveColumn;
   using TCustomGrid::MoveColumns;
   using TCustomGrid::MoveRow;
   using TCustomGrid::MoveRows;
+  using TCustomGrid::ScatterRowsFromEnd;
   using TStringGrid::EraseRows;
   using TStringGrid::TakeRowCells;
   using TStringGrid::TStringGrid;
