@@ -490,5 +490,22 @@ TEST_F(CellTypes, AnEmptyCheckBoxExportsItsStateAsTheCheckTexts) {
   EXPECT_EQ(text, "own");
 }
 
+TEST_F(CellTypes, ARotatedCellMeasuresItsTurnedText) {
+  MakeGrid(3);
+  FGrid->SetCells(2, 1, "turned text");
+  int width = 0, height = 0;
+  FGrid->GetCellTextSize(2, 1, width, height, false);
+  const int plainWidth = width;
+  OfType(2, 1, TCellType::ctRotated)->SetCellAngle(90);
+  FGrid->GetCellTextSize(2, 1, width, height, false);
+  // Upright the text's width runs down the cell, its height across it.
+  plat::TBitmap scratch;
+  scratch.SetSize(1, 1);
+  scratch.Canvas()->SetFont(*FGrid->Font());
+  EXPECT_EQ(width, scratch.Canvas()->TextHeight("turned text") + 12);
+  EXPECT_EQ(height, scratch.Canvas()->TextWidth("turned text") + 12);
+  EXPECT_LT(width, plainWidth);
+}
+
 }  // namespace
 }  // namespace zorbit
