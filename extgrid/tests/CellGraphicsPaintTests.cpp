@@ -217,6 +217,7 @@ TEST_F(CellGraphicsPaint, ACheckBoxInEachControlStyle) {
     FGrid->GetCellProperties(2, 2)->SetReadOnly(!c.Enabled);
     Repaint();
     EXPECT_TRUE(c.Shows());
+    Keep("check-box-style-" + std::to_string(static_cast<int>(c.Style)) + (c.Enabled ? "" : "-disabled"));
   }
   // The visual style's check box, only while a style is active.
   plat::testing::ThemeRecorder themes;
