@@ -1,5 +1,5 @@
-// Cell blocks: the cells of a rectangle with their properties and sizes,
-// written as streamed records and placed back at any cell.
+// Cell blocks: the cells of a rectangle with their properties, graphics
+// and sizes, written as streamed records and placed back at any cell.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -64,7 +64,12 @@ void TExtStringGrid::SaveCellBlock(const plat::TRect& R, plat::TStream& Stream) 
       if (!properties) continue;
       detail::TGridCellPropIO copy;
       copy.CellProperties->Assign(properties);
+      copy.HasGraphic = properties->Graphic() != nullptr;
       copy.Write(Stream);
+      if (!copy.HasGraphic) continue;
+      detail::TGridGraphicIO graphic;
+      graphic.CellGraphic->Assign(properties->Graphic());
+      graphic.Write(Stream);
     }
     GridProgress(1, row);
     const int progress = static_cast<int>(std::lround((row - R.Top) * 100.0 / std::max(1, R.Bottom - R.Top)));
@@ -91,7 +96,8 @@ void TExtStringGrid::LoadCellBlock(plat::TPoint P, plat::TStream& Stream) {
     for (int c = 0; c < block.ColCount; ++c) SetColWidths(c, widths[c]);
     for (int r = 0; r < block.RowCount; ++r) SetRowHeights(r, heights[r]);
   };
-  const auto placeCell = [&](const detail::TGridCellIO& cell, const TCellProperties* properties) {
+  const auto placeCell = [&](const detail::TGridCellIO& cell, const TCellProperties* properties,
+                             std::unique_ptr<TCellGraphic> graphic) {
     // A full grid keeps its own places: the shape it just gave the grid
     // would leave cells shifted to the point outside.
     if (first && !fullGrid) origin = {cell.Col - P.X, cell.Row - P.Y};
@@ -105,6 +111,7 @@ void TExtStringGrid::LoadCellBlock(plat::TPoint P, plat::TStream& Stream) {
     target->Assign(properties);
     target->SetOwnerCol(col);
     target->SetOwnerRow(row);
+    target->SetGraphic(graphic.release());
   };
   detail::ReadCellBlock(Stream, placeBlock, placeCell);
 }

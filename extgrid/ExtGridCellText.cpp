@@ -108,10 +108,22 @@ void TExtStringGrid::DrawCellContent(CellPaint& P) {
 
   TRect textRect{P.Rect.Left + CellHorzMargin, P.Rect.Top + CellVertMargin, P.Rect.Right - CellHorzMargin, P.Rect.Bottom};
   if (P.Col == 0 && HasNodes() && !IsNode(P.Row)) textRect.Left += GetNodeIndent(P.Row);
+  // The text gives way to a graphic beside, above or under it.
+  if (P.Graphic) {
+    if (P.GraphicHAlign == TCellHAlign::haBeforeText) textRect.Left += P.GraphicWidth;
+    if (P.GraphicHAlign == TCellHAlign::haAfterText) textRect.Right -= P.GraphicWidth;
+    if (P.GraphicVAlign == TCellVAlign::vaAboveText) textRect.Top += P.GraphicHeight;
+    if (P.GraphicVAlign == TCellVAlign::vaUnderText) textRect.Bottom -= P.GraphicHeight;
+  }
   if (P.Row == 0 && HasFilterGlyph(P.Col, P.Row)) {
     DrawResourceBitmapTransparent(*canvas, P.Rect.Right - FilterGlyphWidth, P.Rect.Top, FilterGlyphName, FixedColor());
     textRect.Right -= kind == CellTextHtml ? FilterGlyphWidth + 2 : FilterGlyphWidth;
   }
+
+  P.TextRect = textRect;
+  // Radio groups, progress bars, data check boxes and rotated text show the
+  // cell's text their own way, or not at all.
+  if (!P.TextBeside) return;
 
   const bool indicator = InSortIndicatorCell(P.Col, P.Row);
   const int mid = (P.Rect.Top + P.Rect.Bottom) / 2;
@@ -194,7 +206,14 @@ void TExtStringGrid::DrawPlainText(CellPaint& P, const plat::String& Text, TRect
 
   if (indicator) P.TextWidth = canvas->TextWidth(text) + 2;
   TRect drawRect = TextRect;
+  if (GraphicNeedsTextWidth(P)) {
+    TRect measured = drawRect;
+    plat::DrawCanvasText(*canvas, text, measured, flags | plat::DT_CALCRECT);
+    P.TextWidth = measured.Width() + 2;
+  }
   plat::DrawCanvasText(*canvas, text, drawRect, flags);
+  if (P.Graphic && P.Graphic->CellErrFrom() > 0 && P.Graphic->CellErrLen() > 0)
+    DrawErrorUnderline(*canvas, TextRect, text, P.Graphic->CellErrFrom(), P.Graphic->CellErrLen());
 
   if (!indicator) return;
   const int room = std::max(0, std::min(P.Rect.Right - P.Rect.Left - 16, P.TextWidth));
@@ -225,7 +244,16 @@ void TExtStringGrid::GetDisplayText(int ACol, int ARow, plat::String& Text) {
 
 void TExtStringGrid::GetFormulaText(int ACol, int ARow, plat::String& Text) { Text = GetCellText(ACol, ARow); }
 
-void TExtStringGrid::GetExportText(int ACol, int ARow, plat::String& Text) { GetDisplayText(ACol, ARow, Text); }
+void TExtStringGrid::GetExportText(int ACol, int ARow, plat::String& Text) {
+  GetDisplayText(ACol, ARow, Text);
+  // An empty check box cell exports its state as the check texts.
+  const TCellGraphic* graphic = Text.empty() ? StoredGraphic(ACol, ARow) : nullptr;
+  if (!graphic || graphic->CellType() != TCellType::ctCheckBox) return;
+  if (graphic->CellBoolean())
+    GetCheckTrue(ACol, ARow, Text);
+  else
+    GetCheckFalse(ACol, ARow, Text);
+}
 
 void TExtStringGrid::SetImportText(int ACol, int ARow, const plat::String& Text) { SetCellText(ACol, ARow, Text); }
 
@@ -260,7 +288,7 @@ void TExtStringGrid::MeasureCellText(plat::TCanvas& Canvas, int ACol, int ARow, 
   const TRect cell = GetCellRect(ACol, ARow);
 
   int angle = 0;
-  if (CellRotation(ACol, ARow, angle)) {
+  if (IsRotated(DisplayToRealCol(ACol), ARow, angle)) {
     const plat::TPoint size = RotatedTextExtent(canvas->TextWidth(text), canvas->TextHeight(text), angle);
     Width = size.X;
     Height = size.Y;

@@ -17,7 +17,10 @@ bool TExtStringGrid::EmptyCells(int Col1, int Row1, int Col2, int Row2) {
   ForEachObjectInRows(Row1, Row2, [&](int ACol, int ARow, plat::TObject*) {
     if (ACol >= Col1 && ACol <= Col2) owners.push_back({ACol, ARow});
   });
-  for (const plat::TGridCoord& cell : owners) FreeCellProperties(cell.X, cell.Y);
+  for (const plat::TGridCoord& cell : owners) {
+    ForgetNode(cell.X, GetGridObject(cell.X, cell.Y));
+    FreeCellProperties(cell.X, cell.Y);
+  }
   if (!ComponentState().Contains(plat::TComponentStateItem::csDestroying)) ClearTexts({Col1, Row1, Col2, Row2});
   return true;
 }
@@ -35,6 +38,7 @@ void TExtStringGrid::ClearRows(int ARow, int Count) { ClearRect(0, ARow, AllColu
 void TExtStringGrid::ClearCols(int ACol, int Count) { ClearRect(ACol, 0, ACol + Count - 1, RowCount() - 1); }
 
 void TExtStringGrid::ClearDataCells() {
+  if (HasNodes() && FixedCols() == 0) RemoveAllNodes();
   // The fixed right columns are the last shown ones; the hidden columns lie
   // beyond them and hold data too.
   const int lastRow = RowCount() - FFixedFooters - 1;
@@ -42,6 +46,9 @@ void TExtStringGrid::ClearDataCells() {
   ClearRect(ColCount(), FixedRows(), AllColumnCount() - 1, lastRow);
 }
 
-void TExtStringGrid::ClearAll() { ClearRect(0, 0, AllColumnCount() - 1, RowCount() - 1); }
+void TExtStringGrid::ClearAll() {
+  if (HasNodes() && !ComponentState().Contains(plat::TComponentStateItem::csDestroying)) RemoveAllNodes();
+  ClearRect(0, 0, AllColumnCount() - 1, RowCount() - 1);
+}
 
 }  // namespace zorbit

@@ -114,14 +114,10 @@ void TExtStringGrid::CanInsertRow(int ARow, bool& CanInsert) {
   if (OnCanInsertRow) OnCanInsertRow(this, ARow, CanInsert);
 }
 
-bool TExtStringGrid::IsNode(int) { return false; }
-
 int TExtStringGrid::GetNodeIndent(int ARow) {
   // A row's node level lives in its column-0 cell.
   if (!HasNodes() || !HasCellProperties(0, ARow)) return 0;
   return GetCellProperties(0, ARow)->NodeLevel() * FCellNode->NodeIndent();
 }
-
-bool TExtStringGrid::IsSummary(int) { return false; }
 
 }  // namespace zorbit

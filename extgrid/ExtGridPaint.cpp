@@ -174,6 +174,10 @@ void TExtStringGrid::DrawCellText(plat::TCanvas* ACanvas, int ACol, int ARow, co
   GetCellColor(ACol, ARow, p.State, false, true, true, ACanvas->Brush(), p.ColorTo, ACanvas->Font(), p.WordWrap,
                p.HAlign, p.VAlign);
   p.Fixed = IsFixedCellAt(ACol, ARow);
+  p.Graphic = GetCellGraphicSize(p.RealCol, ARow, p.GraphicVAlign, p.GraphicHAlign, p.TextBeside, p.GraphicHeight,
+                                 p.GraphicWidth);
+  // A node row's caption stands after its glyph, one indent per level.
+  if (ACol == 0 && p.Graphic && p.Graphic->CellType() == TCellType::ctNode) p.GraphicWidth = GetNodeIndent(ARow) + 4;
   const bool focused = p.State.Contains(TGridDrawStateItem::gdFocused);
   if (p.State.Contains(TGridDrawStateItem::gdSelected) && !focused && FSelectionColor == plat::clNone)
     ACanvas->Brush()->SetColor(plat::clHighlight);
@@ -212,6 +216,12 @@ void TExtStringGrid::DrawCellText(plat::TCanvas* ACanvas, int ACol, int ARow, co
   p.Rect.Left -= indicatorShift;
   if (p.Fixed && !FFlat) DrawFixedEdges(p);
   DrawTreeLines(p);
+  if (p.Graphic) {
+    DrawCellGraphic(p, p.Rect);
+    ACanvas->Brush()->SetStyle(plat::TBrushStyle::bsSolid);
+    ACanvas->Brush()->SetColor(p.SavedBrush);
+    ACanvas->Font()->SetColor(p.SavedFont);
+  }
 
   if (OnDrawCell) {
     const TRect inner{p.Rect.Left + 1, p.Rect.Top + 1, p.Rect.Right - GridLineWidth(),

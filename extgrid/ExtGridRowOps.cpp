@@ -12,7 +12,10 @@ namespace zorbit {
 void TExtStringGrid::DropRows(int FromRow, int ToRow) {
   if (FromRow > ToRow) return;
   std::vector<plat::TObject*> owned;
-  ForEachObjectInRows(FromRow, ToRow, [&owned](int, int, plat::TObject* Object) { owned.push_back(Object); });
+  ForEachObjectInRows(FromRow, ToRow, [&owned, this](int ACol, int, plat::TObject* Object) {
+    ForgetNode(ACol, Object);
+    owned.push_back(Object);
+  });
   // An object that a caller left in two slots is freed once.
   std::sort(owned.begin(), owned.end());
   owned.erase(std::unique(owned.begin(), owned.end()), owned.end());
@@ -136,6 +139,8 @@ void TExtStringGrid::RemoveRowsKeepingHeights(int Index, int Count, bool AdjustH
       SelectRowAgain(oldRow, oldTop);
     else if (RowCount() > FixedRows())
       SetRow(FixedRows());
+    // Column 0 holds the node glyphs, not data to stand on.
+    if (HasNodes() && ColCount() > 1) SetCol(1);
   }
   RowsChanged(Index, Count);
 }

@@ -26,7 +26,10 @@
 // and destruction (ExtGridLifetime.cpp), shape and scroll bars
 // (ExtGridShape.cpp), headers, selection saving and scrolling into view
 // (ExtGridView.cpp), saved column widths (ExtGridColumnWidths.cpp), hooks
-// (ExtGridHooks.cpp), the small setters (ExtGridSetters.cpp).
+// (ExtGridHooks.cpp), the small setters (ExtGridSetters.cpp); cell graphics,
+// check boxes, typed values and nodes (ExtGridCellTypes.cpp,
+// ExtGridCheckBoxes.cpp, ExtGridTypedAccess.cpp, ExtGridNodes.cpp) and their
+// painting (ExtGridCellGraphics.cpp, ExtGridControlLooks.cpp).
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -39,8 +42,9 @@
 #include "extgrid/LookSettings.h"
 #include "extgrid/detail/GridInputState.h"
 #include "extgrid/detail/FlagList.h"
-#include "grid/TIntList.h"
 #include "grid/TBaseGrid.h"
+#include "grid/TCellGraphic.h"
+#include "grid/TIntList.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TFont.h"
 #include "platform/rtl/Streams.h"
@@ -696,8 +700,7 @@ class TExtStringGrid : public TBaseGrid {
   virtual bool HasFilterGlyph(int ACol, int ARow);
   virtual void CanAddRow(bool& CanAdd);
   virtual void CanInsertRow(int ARow, bool& CanInsert);
-  // Whether node rows and summary rows exist comes with grouping; until
-  // then no row is either.
+  // Whether a row is a node (summary) row, for the borders of grouping.
   virtual bool IsNode(int ARow);
   virtual bool IsSummary(int ARow);
   // A value typed into the HTML form control CtrlID of a cell: it becomes
@@ -817,6 +820,10 @@ class TExtStringGrid : public TBaseGrid {
   void DropPlaceholderRow();
   // Count empty rows at display row Index, with the default height.
   void OpenRows(int Index, int Count);
+  // Hides real rows Rows (ascending, shown) in one step.
+  void HideRealRows(const std::vector<int>& Rows);
+  // Shows the hidden rows at Indexes of the hidden-row list (ascending).
+  void ShowHiddenRows(const std::vector<int>& Indexes);
   // Lowers each hidden row's Idx by the real rows among Removed below it.
   void LowerHiddenIndexes(const std::vector<int>& Removed);
   // Raises the Idx of hidden rows at or after real row From by Count.
@@ -854,8 +861,6 @@ class TExtStringGrid : public TBaseGrid {
   plat::THintWindow* FScrollHint = nullptr;
   // Painting's own (ExtGridPaint.cpp and its neighbours).
   struct CellPaint;
-  // The cell's rotation angle; cells carry no rotated graphic yet.
-  bool CellRotation(int, int, int&) const { return false; }
   bool InSortIndicatorCell(int ACol, int ARow);
   void ResolveCellFont(int ACol, int ARow, bool APrint, plat::TFont* AFont);
   void ApplySelectionColors(int ACol, int ARow, plat::TGridDrawState& AState, plat::TBrush* ABrush,
@@ -1027,6 +1032,174 @@ class TExtStringGrid : public TBaseGrid {
   int FMaxRowHeight = 0;
   bool FOnlyGrow = false;
   int FSwapCount = 0;
+
+  // Cell graphics, typed values and nodes (ExtGridCellTypes.cpp,
+  // ExtGridCheckBoxes.cpp, ExtGridTypedAccess.cpp, ExtGridNodes.cpp).
+  // A cell holds at most one TCellGraphic, owned by its properties. The
+  // graphic operations take real columns; the check-box and radio
+  // operations and the hit tests take display columns; rows are display
+  // rows. A cell of the wrong type answers false, nullptr, -1 or ctEmpty
+  // and nothing changes.
+ public:
+  // Frees the cell's graphic and gives it a new one (ctNone); an empty
+  // cell's text stays empty.
+  TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+  // False without a graphic.
+  bool RemoveCellGraphic(int ACol, int ARow);
+  bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType AType);
+  // Column 0 under MouseActions.HotmailRowSelect answers the grid's own row
+  // check box, which no cell holds.
+  virtual TCellGraphic* FindCellGraphic(int ACol, int ARow);
+  virtual TCellType GetCellType(int ACol, int ARow);
+  TIntList* GetCellImages(int ACol, int ARow);
+  // The image index of an image-list cell, a number standing for the
+  // picture of a bitmap or icon cell, else -1.
+  int GetGraphicSortKey(int ACol, int ARow);
+  // The room a graphic claims (X width, Y height); (0, 0) without one.
+  virtual plat::TPoint GetGraphicExtent(int ACol, int ARow);
+  // The same for printing at Scale: picture extents divided by it, a
+  // progress bar the whole cell, a data image the image size, and bitmaps
+  // and icons claiming room whatever the text.
+  virtual plat::TPoint GetGraphicPrintExtent(int ACol, int ARow, double Scale);
+  bool GetComment(int ACol, int ARow, plat::String& Text);
+  void GetCellError(int ACol, int ARow, int& ErrFrom, int& ErrLen);
+  bool IsRotated(int ACol, int ARow, int& Angle);
+  // The button's rectangle in client coordinates (display column).
+  void GetButtonRect(int ACol, int ARow, plat::TRect& Rect);
+
+  // Check boxes and radio groups, asked at the merge base cell.
+  bool IsCheckBoxCell(int ACol, int ARow);
+  bool IsControlCell(int ACol, int ARow);
+  bool IsButtonCell(int ACol, int ARow);
+  bool IsRadioCell(int ACol, int ARow);
+  bool GetCheckBoxState(int ACol, int ARow, bool& State);
+  bool SetCheckBoxState(int ACol, int ARow, bool State);
+  void SetCheckBoxFlag(int ACol, int ARow, bool State);
+  // A data check box whose text is neither check text becomes checked. By
+  // the user (CheckAlwaysActive off) CanEditCell may refuse: false.
+  virtual bool ToggleCheckBox(int ACol, int ARow, bool ByUser);
+  void CheckAllInColumn(int ACol);
+  void UncheckAllInColumn(int ACol);
+  // Whether client point X, Y hits the check box (anywhere in the cell
+  // unless MouseActions.PreciseCheckBoxCheck).
+  bool CheckBoxHit(int ACol, int ARow, int X, int Y);
+  plat::TStringList* GetRadioStrings(int ACol, int ARow);
+  bool GetRadioIndex(int ACol, int ARow, int& Index);
+  // Selects the next caption, after the last the first.
+  void AdvanceRadio(int ACol, int ARow, bool ByUser);
+
+  // Typed values of the cell texts (real columns). GetCellInt raises
+  // EExtGridError "Cell does not contain integer value" for a text that is
+  // not a whole decimal number within 32 bits, GetCellFloat "Cell does not
+  // contain a float value"; an empty text and "-" read 0.
+  int GetCellInt(int ACol, int ARow);
+  double GetCellFloat(int ACol, int ARow);
+  // The same at a real row, hidden or not.
+  double GetRealCellFloat(int ACol, int ARow);
+  void SetCellFloat(int ACol, int ARow, double Value);
+  // Zero and earlier dates write an empty text unless FormatZeroDates.
+  void SetCellDate(int ACol, int ARow, plat::TDateTime Value);
+  bool FormatZeroDates() const { return FFormatZeroDates; }
+  void SetFormatZeroDates(bool Value) { FFormatZeroDates = Value; }
+
+  // The graphic's size and place and whether the cell's text shows beside
+  // it (ACol real); the graphic, or nullptr without one.
+  TCellGraphic* GetCellGraphicSize(int ACol, int ARow, TCellVAlign& VAlign, TCellHAlign& HAlign, bool& TextBeside,
+                                   int& Height, int& Width);
+  // Where rotated text starts so that it stands in ARect inset by 2 by the
+  // alignment, in the canvas's font; angles modulo 360.
+  plat::TPoint GetRotatedTextOrigin(plat::TCanvas* ACanvas, const plat::TRect& ARect, int Angle,
+                                    plat::TAlignment HAlign, TVAlignment VAlign, const plat::String& Text);
+
+  // Nodes: a ctNode graphic in column 0 of a row heads the Span rows from
+  // it (0: up to the next node row), whose node levels it raises by one; a
+  // contracted node's child rows are hidden rows. Spans are clamped to the
+  // rows that exist. A contracted node inside a node that contracts is
+  // expanded, its rows hidden with the others.
+  void AddNode(int ARow, int Span);
+  void MarkSummaryRow(int ARow);
+  bool RemoveNode(int ARow);
+  void RemoveAllNodes();
+  bool IsNodeRow(int ARow);
+  bool IsSummaryRow(int ARow);
+  bool IsNodeContracted(int ARow);
+  int GetNodeLevel(int ARow);
+  int GetNodeSpan(int ARow);
+  void AdjustNodeSpan(int ARow, int Delta);
+  // The node row holding ARow, ARow itself for a node row in none, else -1.
+  int GetParentNode(int ARow);
+  bool NodeButtonHit(int ARow, int X);
+  void ExpandNode(int ARow);
+  void ContractNode(int ARow);
+  void ExpandAllNodes();
+  void ContractAllNodes();
+  // A row at ARow + Offset inside the node holding ARow, every enclosing
+  // node growing by it; the reverse.
+  void InsertNodeChildRow(int ARow, int Offset);
+  void RemoveNodeChildRow(int ARow);
+  // The tree line's shape: 0 a node row, 1 a branch's end, 2 a row the
+  // branch goes on after.
+  int GetNodeLineKind(int ARow);
+  int NodeCount() const { return FNodeCount; }
+
+ protected:
+  bool HasNodes() override { return FNodeCount > 0; }
+
+ private:
+  // The graphic the cell (real column) holds, without the row check box.
+  TCellGraphic* StoredGraphic(int ACol, int ARow);
+  // The picture's size fitted into a cell of CellWidth x CellHeight.
+  plat::TPoint FittedPictureSize(const TCellGraphic& Graphic, int CellWidth, int CellHeight) const;
+  plat::TPoint GraphicExtent(int ACol, int ARow, bool Print, double Scale);
+  // The hidden-row list's index of a real row; -1 for a shown row.
+  int HiddenRowIndex(int ARealRow) const;
+  // Calls Visit with column 0's properties of real rows From..To-1, hidden
+  // or not, in order (made when Make, else nullptr without), until Visit
+  // answers false.
+  void VisitRowZero(int From, int To, bool Make, const std::function<bool(TCellProperties*)>& Visit);
+  void ChangeNodeLevels(int FromReal, int Count, int Delta);
+  // The real row after the last child of a node at real row Header.
+  int NodeChildEnd(int Header, int Span);
+  // The grid rows holding a node, ascending, found among the stored
+  // objects.
+  std::vector<int> NodeRows() const;
+  // The node graphic of a display row; nullptr for a row without one.
+  TCellGraphic* NodeAt(int ARow);
+  // The hidden-row list's indexes of the rows a node at real row Header
+  // hides, and showing them with the node marked expanded.
+  std::vector<int> HiddenBelowNode(int Header, const TCellGraphic& Node);
+  void ShowNodeRows(int Header, TCellGraphic& Node);
+  // Uncounts a node whose properties (in column ACol) are being freed.
+  void ForgetNode(int ACol, plat::TObject* Object);
+
+ protected:
+  // A check box in Rect (its CheckSize square centred) in a control style.
+  virtual void DrawCheckBox(plat::TCanvas* ACanvas, const plat::TRect& Rect, bool Checked, bool Enabled,
+                            TControlStyle Style);
+  // Count radio items from Rect's top-left, item Index selected.
+  virtual void DrawRadioGroup(plat::TCanvas* ACanvas, const plat::TRect& Rect, int Count, int Index,
+                              const plat::TStrings* Captions, bool Disabled, bool SideBySide);
+
+ private:
+  // Painting a cell's graphic (ExtGridCellGraphics.cpp, ExtGridControlLooks.cpp).
+  // R is the cell's rectangle; the graphic stands where its alignment puts it.
+  void DrawCellGraphic(CellPaint& P, const plat::TRect& R);
+  // The graphic's top-left corner in R by its alignment.
+  plat::TPoint PlaceGraphic(const CellPaint& P, const plat::TRect& R);
+  void DrawCellCheckBox(CellPaint& P, const plat::TRect& R, plat::TPoint At);
+  void DrawCellRadio(CellPaint& P, plat::TPoint At, const plat::TRect& R);
+  void DrawRotatedText(CellPaint& P, const plat::TRect& R);
+  void DrawNodeGlyph(CellPaint& P, const plat::TRect& R);
+  void DrawCellButton(CellPaint& P, const plat::TRect& R, plat::TPoint At);
+  void DrawProgressBar(CellPaint& P, const plat::TRect& R);
+  // The cell's text as a whole number, else the graphic's value rounded.
+  int GraphicNumber(const CellPaint& P);
+  bool GraphicEnabled(const CellPaint& P, bool AlwaysActive);
+  // Whether placing the graphic needs the width of the text.
+  bool GraphicNeedsTextWidth(const CellPaint& P) const;
+  std::unique_ptr<TCellGraphic> FRowCheckGraphic;
+  int FNodeCount = 0;
+  bool FFormatZeroDates = true;
 
   // Keys, mouse, timer ticks and window messages (ExtGridKeys.cpp,
   // ExtGridMouse.cpp, ExtGridMessages.cpp). A key, press, release, drag or

@@ -122,10 +122,12 @@ void TBaseGrid::DrawCell(int ACol, int ARow, const TRect& ARect, plat::TGridDraw
   DrawCellText(canvas, ACol, ARow, rect, AState);
 }
 
-void TBaseGrid::DrawCellText(plat::TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, plat::TGridDrawState) {
+void TBaseGrid::DrawCellText(plat::TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect,
+                             plat::TGridDrawState AState) {
   TRect rect = ARect;
   plat::DrawCanvasText(*ACanvas, GetCellText(ACol, ARow), rect,
                        plat::DT_SINGLELINE | plat::DT_VCENTER | plat::DT_CENTER);
+  if (OnDrawCell) OnDrawCell(this, ACol, ARow, ARect, AState);
 }
 
 void TBaseGrid::GetCellColor(int, int, plat::TGridDrawState&, bool, bool, bool, plat::TBrush*, plat::TColor&,

@@ -107,7 +107,8 @@ class TBaseGrid : public plat::TStringGrid {
   void ClearRowCells(int ARow);
   // The cell's graphic; nullptr without properties (none are made).
   TCellGraphic* GetCellGraphic(int ACol, int ARow);
-  // Sets the graphic, making properties; a cell without text keeps none.
+  // Gives the cell the graphic (freeing the one it held), making
+  // properties; a cell without text keeps none.
   void SetCellGraphic(int ACol, int ARow, TCellGraphic* Graphic);
 
   // Merges and geometry.
@@ -145,7 +146,9 @@ class TBaseGrid : public plat::TStringGrid {
   virtual bool IsFixedCellAt(int ACol, int ARow);
   virtual int GetNodeIndent(int ARow);
   virtual bool HasNodes();
-  // The cell's text, one line centred both ways in the canvas's font.
+  // The cell's text, one line centred both ways in the canvas's font,
+  // then the class library's OnDrawCell with the rectangle inside the
+  // cell's lines.
   virtual void DrawCellText(plat::TCanvas* ACanvas, int ACol, int ARow, const plat::TRect& ARect,
                             plat::TGridDrawState AState);
   virtual void HiddenLastRowChanged();

@@ -1,11 +1,18 @@
 #include "grid/TCellProperties.h"
 
 #include "grid/TBaseGrid.h"
+#include "grid/TCellGraphic.h"
 
 namespace zorbit {
 
 TCellProperties::TCellProperties(TBaseGrid* AGrid, int ACol, int ARow)
     : FOwnerGrid(AGrid), FOwnerCol(ACol), FOwnerRow(ARow), FWordWrap(AGrid ? AGrid->WordWrap() : true) {}
+
+TCellProperties::~TCellProperties() = default;
+
+void TCellProperties::SetGraphic(TCellGraphic* Value) {
+  if (Value != FGraphic.get()) FGraphic.reset(Value);
+}
 
 void TCellProperties::RepaintOwner() {
   if (FOwnerGrid) FOwnerGrid->RepaintCell(FOwnerCol, FOwnerRow);

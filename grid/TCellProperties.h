@@ -2,8 +2,10 @@
 // The settings of one cell of a TBaseGrid: merge data, colours, font,
 // alignment, editor kind, read-only flag, node level, a placed control and
 // the cell's graphic. The grid makes one on first use and keeps it in the
-// cell's object slot; the grid owns and frees it. CellObject, Graphic and
-// Control are references that are never freed here.
+// cell's object slot; the grid owns and frees it. The properties own the
+// cell's graphic: SetGraphic frees the one held before, and it goes with
+// the properties. CellObject and Control are references that are never
+// freed here.
 //
 // Merge encoding: a base cell has IsBaseCell and the spans (columns less 1,
 // rows less 1) of its range; every other cell of a range has IsBaseCell
@@ -14,6 +16,7 @@
 // owning cell (OwnerCol, OwnerRow of OwnerGrid); every other setter only
 // stores.
 #include <cstdint>
+#include <memory>
 
 #include "grid/BaseGridTypes.h"
 #include "platform/gdi/Colors.h"
@@ -34,6 +37,7 @@ class TCellGraphic;
 class TCellProperties : public plat::TPersistent {
  public:
   TCellProperties(TBaseGrid* AGrid, int ACol, int ARow);
+  ~TCellProperties() override;
 
   // Copies the published settings except CellObject and BrushColorTo (and
   // never OwnerGrid, Graphic or PaintStamp); WordWrap goes through its
@@ -47,8 +51,9 @@ class TCellProperties : public plat::TPersistent {
   void SetOwnerRow(int Value) { FOwnerRow = Value; }
   plat::TObject* CellObject() const { return FCellObject; }
   void SetCellObject(plat::TObject* Value) { FCellObject = Value; }
-  TCellGraphic* Graphic() const { return FGraphic; }
-  void SetGraphic(TCellGraphic* Value) { FGraphic = Value; }
+  TCellGraphic* Graphic() const { return FGraphic.get(); }
+  // Takes Value over (nullptr: none), freeing the graphic held before.
+  void SetGraphic(TCellGraphic* Value);
   plat::TBrushStyle BrushStyle() const { return FBrushStyle; }
   void SetBrushStyle(plat::TBrushStyle Value) { FBrushStyle = Value; }
   // clNone: not set.
@@ -102,7 +107,7 @@ class TCellProperties : public plat::TPersistent {
   int FOwnerCol;
   int FOwnerRow;
   plat::TObject* FCellObject = nullptr;
-  TCellGraphic* FGraphic = nullptr;
+  std::unique_ptr<TCellGraphic> FGraphic;
   plat::TBrushStyle FBrushStyle = plat::TBrushStyle::bsSolid;
   plat::TColor FBrushColor = plat::clNone;
   plat::TColor FBrushColorTo = plat::clNone;

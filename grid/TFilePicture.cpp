@@ -13,6 +13,12 @@ void TFilePicture::SetFilename(const plat::String& Value) {
   FHeight = picture.Height();
 }
 
+void TFilePicture::SetStored(const plat::String& Filename, int Width, int Height) {
+  FFilename = Filename;
+  FWidth = Width > 0 ? Width : 0;
+  FHeight = Height > 0 ? Height : 0;
+}
+
 void TFilePicture::DrawStretched(plat::TCanvas& Canvas, const plat::TRect& Rect) const {
   if (FFilename.empty()) return;
   plat::TPicture picture;

@@ -24,6 +24,10 @@ class TFilePicture : public plat::TPersistent {
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
 
+  // Takes a name and size known already (read back from a stream) without
+  // reading the file; sizes below 0 count as 0.
+  void SetStored(const plat::String& Filename, int Width, int Height);
+
   void DrawStretched(plat::TCanvas& Canvas, const plat::TRect& Rect) const;
   // Copies Filename and the size without reading the file.
   void Assign(const plat::TPersistent* Source) override;

@@ -1,8 +1,14 @@
 #include "extgrid/detail/CellBlockRecords.h"
 
 #include "extgrid/detail/ComponentRecords.h"
+#include "grid/TFilePicture.h"
+#include "grid/TIntList.h"
+#include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TIcon.h"
+#include "platform/gdi/TPicture.h"
 #include "platform/rtl/Conversions.h"
 #include "platform/rtl/Exception.h"
+#include "platform/rtl/StringList.h"
 
 namespace zorbit::detail {
 namespace {
@@ -32,6 +38,153 @@ std::vector<int> Sizes(const plat::String& List, int Count, const plat::String& 
 }
 
 constexpr const char* kCellPropIO = "TGridCellPropIO";
+constexpr const char* kGraphicIO = "TGridGraphicIO";
+
+// The record that carries each kind of picture object.
+enum class TPictureRecord { None, Bitmap, Icon, Strings, Picture, FilePicture };
+
+TPictureRecord PictureRecordOf(TCellType Type) {
+  switch (Type) {
+    case TCellType::ctBitmap:
+    case TCellType::ctBitButton: return TPictureRecord::Bitmap;
+    case TCellType::ctIcon: return TPictureRecord::Icon;
+    case TCellType::ctRadio:
+    case TCellType::ctImages: return TPictureRecord::Strings;
+    case TCellType::ctPicture: return TPictureRecord::Picture;
+    case TCellType::ctFilePicture: return TPictureRecord::FilePicture;
+    default: return TPictureRecord::None;
+  }
+}
+
+// Whether the graphic holds the object its type's record carries.
+bool HoldsPicture(const TCellGraphic& Graphic) {
+  switch (PictureRecordOf(Graphic.CellType())) {
+    case TPictureRecord::Bitmap: return Graphic.Bitmap() && !Graphic.Bitmap()->Empty();
+    case TPictureRecord::Icon: return Graphic.Icon() && !Graphic.Icon()->Empty();
+    case TPictureRecord::Strings:
+      return Graphic.CellType() == TCellType::ctRadio ? Graphic.Strings() != nullptr : Graphic.Images() != nullptr;
+    case TPictureRecord::Picture: return Graphic.Picture() && Graphic.Picture()->Graphic();
+    case TPictureRecord::FilePicture: return Graphic.FilePicture() != nullptr;
+    case TPictureRecord::None: return false;
+  }
+  return false;
+}
+
+plat::String SavedBytes(plat::TGraphic& Graphic) {
+  plat::TMemoryStream bytes;
+  Graphic.SaveToStream(bytes);
+  return {reinterpret_cast<const char*>(bytes.Memory()), static_cast<std::size_t>(bytes.Size())};
+}
+
+// Picture data decoded, or the block refused.
+template <typename TKind>
+std::unique_ptr<TKind> Decoded(const plat::String& Bytes, const char* What) {
+  auto graphic = std::make_unique<TKind>();
+  plat::TMemoryStream stream;
+  stream.WriteBuffer(Bytes.data(), static_cast<plat::Int64>(Bytes.size()));
+  stream.SetPosition(0);
+  try {
+    graphic->LoadFromStream(stream);
+  } catch (const plat::EInvalidGraphic&) {
+    Refuse(plat::String(What) + " that does not decode");
+  } catch (const plat::EOutOfResources&) {
+    Refuse(plat::String(What) + " too large");
+  }
+  return graphic;
+}
+
+void WritePicture(plat::TStream& Stream, const TCellGraphic& Graphic) {
+  switch (PictureRecordOf(Graphic.CellType())) {
+    case TPictureRecord::Bitmap: {
+      TRecordWriter record(Stream, "TGridBMPIO");
+      record.Text("Bitmap", SavedBytes(*Graphic.Bitmap()));
+      record.End();
+      break;
+    }
+    case TPictureRecord::Icon: {
+      TRecordWriter record(Stream, "TGridIconIO");
+      record.Text("Icon", SavedBytes(*Graphic.Icon()));
+      record.End();
+      break;
+    }
+    case TPictureRecord::Strings: {
+      std::vector<plat::String> strings;
+      if (const plat::TStringList* captions = Graphic.Strings())
+        for (int i = 0; i < captions->Count(); ++i) strings.push_back(captions->Strings(i));
+      if (const TIntList* images = Graphic.Images())
+        for (int i = 0; i < images->Count(); ++i) strings.push_back(std::to_string(images->Item(i)));
+      TRecordWriter record(Stream, "TGridSLIO");
+      record.Strings("Strings", strings);
+      record.End();
+      break;
+    }
+    case TPictureRecord::Picture: {
+      // Any picture goes as a bitmap of itself.
+      plat::TGraphic* picture = Graphic.Picture()->Graphic();
+      plat::TBitmap bitmap;
+      bitmap.SetSize(picture->Width(), picture->Height());
+      bitmap.Canvas()->Draw(0, 0, picture);
+      TRecordWriter record(Stream, "TGridPicIO");
+      record.Text("Picture", SavedBytes(bitmap));
+      record.End();
+      break;
+    }
+    case TPictureRecord::FilePicture: {
+      const TFilePicture& file = *Graphic.FilePicture();
+      TRecordWriter record(Stream, "TGridFilePicIO");
+      record.Text("Picture.Filename", file.Filename());
+      record.Integer("Picture.Width", file.Width());
+      record.Integer("Picture.Height", file.Height());
+      record.End();
+      break;
+    }
+    case TPictureRecord::None: break;
+  }
+}
+
+void ReadPicture(plat::TStream& Stream, TCellGraphic& Graphic) {
+  switch (PictureRecordOf(Graphic.CellType())) {
+    case TPictureRecord::Bitmap:
+      Graphic.TakeObject(Decoded<plat::TBitmap>(TRecordReader(Stream, "TGridBMPIO").Text("Bitmap"), "a bitmap"));
+      break;
+    case TPictureRecord::Icon:
+      Graphic.TakeObject(Decoded<plat::TIcon>(TRecordReader(Stream, "TGridIconIO").Text("Icon"), "an icon"));
+      break;
+    case TPictureRecord::Strings: {
+      const std::vector<plat::String> strings = TRecordReader(Stream, "TGridSLIO").Strings("Strings");
+      if (Graphic.CellType() == TCellType::ctRadio) {
+        auto captions = std::make_unique<plat::TStringList>();
+        for (const plat::String& caption : strings) captions->Add(caption);
+        Graphic.TakeObject(std::move(captions));
+        break;
+      }
+      auto images = std::make_unique<TIntList>(0, 0);
+      for (const plat::String& text : strings) {
+        int index = 0;
+        if (!plat::TryStrToInt(text, index)) Refuse("an image index that is no integer");
+        images->Insert(images->Count(), index);
+      }
+      Graphic.TakeObject(std::move(images));
+      break;
+    }
+    case TPictureRecord::Picture: {
+      auto picture = std::make_unique<plat::TPicture>();
+      picture->SetGraphic(
+          Decoded<plat::TBitmap>(TRecordReader(Stream, "TGridPicIO").Text("Picture"), "a picture").get());
+      Graphic.TakeObject(std::move(picture));
+      break;
+    }
+    case TPictureRecord::FilePicture: {
+      const TRecordReader record(Stream, "TGridFilePicIO");
+      auto file = std::make_unique<TFilePicture>();
+      file->SetStored(record.Text("Picture.Filename"), InRange(record.Integer("Picture.Width"), 0, INT32_MAX, "width"),
+                      InRange(record.Integer("Picture.Height"), 0, INT32_MAX, "height"));
+      Graphic.TakeObject(std::move(file));
+      break;
+    }
+    case TPictureRecord::None: break;
+  }
+}
 
 }  // namespace
 
@@ -140,8 +293,69 @@ void TGridCellPropIO::Read(plat::TStream& Stream) {
   HasGraphic = record.Boolean("HasGraphic");
 }
 
-void ReadCellBlock(plat::TStream& Stream, const std::function<void(const TGridPropIO&)>& OnBlock,
-                   const std::function<void(const TGridCellIO&, const TCellProperties*)>& OnCell) {
+void TGridGraphicIO::Write(plat::TStream& Stream) const {
+  const TCellGraphic& g = *CellGraphic;
+  const bool picture = HoldsPicture(g);
+  {
+    TRecordWriter record(Stream, kGraphicIO);
+    record.Integer("CellGraphic.CellType", static_cast<int>(g.CellType()));
+    record.Integer("CellGraphic.CellVAlign", static_cast<int>(g.CellVAlign()));
+    record.Integer("CellGraphic.CellHAlign", static_cast<int>(g.CellHAlign()));
+    record.Integer("CellGraphic.CellIndex", g.CellIndex());
+    record.Boolean("CellGraphic.CellTransparent", g.CellTransparent());
+    // Set when the picture's record follows; the copy read back owns it.
+    record.Boolean("CellGraphic.CellCreated", picture);
+    record.Boolean("CellGraphic.CellBoolean", g.CellBoolean());
+    record.Integer("CellGraphic.CellAngle", g.CellAngle());
+    record.Float("CellGraphic.CellValue", g.CellValue());
+    record.Integer("CellGraphic.CellErrFrom", g.CellErrFrom());
+    record.Integer("CellGraphic.CellErrLen", g.CellErrLen());
+    record.Text("CellGraphic.CellText", g.CellText());
+    record.Integer("CellGraphic.CellColor", g.CellColor());
+    record.Integer("CellGraphic.CellColorTo", g.CellColorTo());
+    record.Integer("CellGraphic.CellTextColor", g.CellTextColor());
+    record.Integer("CellGraphic.CellTextColorTo", g.CellTextColorTo());
+    record.Integer("CellGraphic.NodeValue", g.NodeValue());
+    record.End();
+  }
+  if (picture) WritePicture(Stream, g);
+}
+
+void TGridGraphicIO::Read(plat::TStream& Stream) {
+  const TRecordReader record(Stream, kGraphicIO);
+  TCellGraphic& g = *CellGraphic;
+  const auto integer = [&](const char* Name, std::int64_t Low, std::int64_t High, std::int64_t Default) {
+    return InRange(record.Integer(plat::String("CellGraphic.") + Name, Default), Low, High, Name);
+  };
+  const auto color = [&](const char* Name) {
+    return static_cast<plat::TColor>(integer(Name, INT32_MIN, INT32_MAX, plat::clNone));
+  };
+  g.SetCellType(static_cast<TCellType>(integer("CellType", 0, CellTypeCount - 1, 0)));
+  g.SetCellVAlign(static_cast<TCellVAlign>(integer("CellVAlign", 0, static_cast<int>(TCellVAlign::vaFull), 0)));
+  g.SetCellHAlign(static_cast<TCellHAlign>(integer("CellHAlign", 0, static_cast<int>(TCellHAlign::haFull), 0)));
+  g.SetCellIndex(integer("CellIndex", INT32_MIN, INT32_MAX, 0));
+  g.SetCellTransparent(record.Boolean("CellGraphic.CellTransparent"));
+  const bool picture = record.Boolean("CellGraphic.CellCreated");
+  g.SetCellBoolean(record.Boolean("CellGraphic.CellBoolean"));
+  g.SetCellAngle(integer("CellAngle", INT32_MIN, INT32_MAX, 0));
+  g.SetCellValue(record.Float("CellGraphic.CellValue"));
+  g.SetCellErrFrom(integer("CellErrFrom", INT32_MIN, INT32_MAX, 0));
+  g.SetCellErrLen(integer("CellErrLen", INT32_MIN, INT32_MAX, 0));
+  g.SetCellText(record.Text("CellGraphic.CellText"));
+  g.SetCellColor(color("CellColor"));
+  g.SetCellColorTo(color("CellColorTo"));
+  g.SetCellTextColor(color("CellTextColor"));
+  g.SetCellTextColorTo(color("CellTextColorTo"));
+  g.SetNodeValue(integer("NodeValue", INT32_MIN, INT32_MAX, 0));
+  if (picture) {
+    if (PictureRecordOf(g.CellType()) == TPictureRecord::None) Refuse("a picture for a graphic that holds none");
+    ReadPicture(Stream, g);
+  }
+}
+
+void ReadCellBlock(
+    plat::TStream& Stream, const std::function<void(const TGridPropIO&)>& OnBlock,
+    const std::function<void(const TGridCellIO&, const TCellProperties*, std::unique_ptr<TCellGraphic>)>& OnCell) {
   TGridPropIO block;
   block.Read(Stream);
   OnBlock(block);
@@ -149,13 +363,18 @@ void ReadCellBlock(plat::TStream& Stream, const std::function<void(const TGridPr
     TGridCellIO cell;
     cell.Read(Stream);
     if (!cell.HasProp) {
-      OnCell(cell, nullptr);
+      OnCell(cell, nullptr, nullptr);
       continue;
     }
     TGridCellPropIO properties;
     properties.Read(Stream);
-    if (properties.HasGraphic) Refuse("cell graphics are not carried");
-    OnCell(cell, properties.CellProperties.get());
+    std::unique_ptr<TCellGraphic> graphic;
+    if (properties.HasGraphic) {
+      TGridGraphicIO record;
+      record.Read(Stream);
+      graphic = std::move(record.CellGraphic);
+    }
+    OnCell(cell, properties.CellProperties.get(), std::move(graphic));
   }
 }
 

@@ -21,6 +21,16 @@ struct TExtStringGrid::CellPaint {
   TVAlignment VAlign = TVAlignment::vtaTop;
   plat::TColor ColorTo = plat::clNone;
   int TextWidth = 0;
+  // Where the text was laid out; the graphic stands beside it.
+  plat::TRect TextRect;
+  // The cell's graphic (nullptr: none) with its size and alignment, and
+  // whether the cell's text shows beside it.
+  TCellGraphic* Graphic = nullptr;
+  int GraphicWidth = 0;
+  int GraphicHeight = 0;
+  TCellHAlign GraphicHAlign = TCellHAlign::haLeft;
+  TCellVAlign GraphicVAlign = TCellVAlign::vaTop;
+  bool TextBeside = true;
   plat::TColor SavedBrush = plat::clNone;
   plat::TColor SavedFont = plat::clNone;
 };

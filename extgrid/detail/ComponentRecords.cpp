@@ -1,5 +1,6 @@
 #include "extgrid/detail/ComponentRecords.h"
 
+#include <bit>
 #include <cstring>
 
 #include "platform/rtl/Exception.h"
@@ -8,7 +9,15 @@ namespace zorbit::detail {
 namespace {
 
 constexpr char kSignature[4] = {'T', 'P', 'F', '0'};
-enum TValueType : plat::Byte { vtEnd = 0, vtInteger = 1, vtString = 2, vtFalse = 3, vtTrue = 4 };
+enum TValueType : plat::Byte {
+  vtEnd = 0,
+  vtInteger = 1,
+  vtString = 2,
+  vtFalse = 3,
+  vtTrue = 4,
+  vtFloat = 5,
+  vtStrings = 6
+};
 
 [[noreturn]] void Corrupt(const plat::String& Why) { throw plat::EReadError("Invalid stream format: " + Why); }
 
@@ -48,6 +57,23 @@ plat::String ReadBytes(plat::TStream& Stream, std::int64_t Count) {
 
 plat::String ReadName(plat::TStream& Stream) { return ReadBytes(Stream, ReadByte(Stream)); }
 
+plat::String ReadString(plat::TStream& Stream) { return ReadBytes(Stream, ReadLittleEndian<std::uint32_t>(Stream)); }
+
+void WriteString(plat::TStream& Stream, const plat::String& Value) {
+  WriteLittleEndian(Stream, static_cast<std::uint32_t>(Value.size()));
+  Stream.WriteBuffer(Value.data(), static_cast<plat::Int64>(Value.size()));
+}
+
+std::vector<plat::String> ReadStrings(plat::TStream& Stream) {
+  const auto count = ReadLittleEndian<std::uint32_t>(Stream);
+  // Each string takes at least its length's four bytes.
+  if (count > (Stream.Size() - Stream.Position()) / 4) Corrupt("a list longer than the stream");
+  std::vector<plat::String> strings;
+  strings.reserve(count);
+  for (std::uint32_t i = 0; i < count; ++i) strings.push_back(ReadString(Stream));
+  return strings;
+}
+
 }  // namespace
 
 TRecordWriter::TRecordWriter(plat::TStream& Stream, const plat::String& ClassName) : FStream(Stream) {
@@ -75,8 +101,22 @@ void TRecordWriter::Text(const plat::String& Name, const plat::String& Value) {
   this->Name(Name);
   const plat::Byte type = vtString;
   FStream.WriteBuffer(&type, 1);
+  WriteString(FStream, Value);
+}
+
+void TRecordWriter::Float(const plat::String& Name, double Value) {
+  this->Name(Name);
+  const plat::Byte type = vtFloat;
+  FStream.WriteBuffer(&type, 1);
+  WriteLittleEndian(FStream, std::bit_cast<std::uint64_t>(Value));
+}
+
+void TRecordWriter::Strings(const plat::String& Name, const std::vector<plat::String>& Value) {
+  this->Name(Name);
+  const plat::Byte type = vtStrings;
+  FStream.WriteBuffer(&type, 1);
   WriteLittleEndian(FStream, static_cast<std::uint32_t>(Value.size()));
-  FStream.WriteBuffer(Value.data(), static_cast<plat::Int64>(Value.size()));
+  for (const plat::String& item : Value) WriteString(FStream, item);
 }
 
 void TRecordWriter::Boolean(const plat::String& Name, bool Value) {
@@ -100,7 +140,9 @@ TRecordReader::TRecordReader(plat::TStream& Stream, const plat::String& ClassNam
     TValue value;
     switch (ReadByte(Stream)) {
       case vtInteger: value = ReadLittleEndian<std::int64_t>(Stream); break;
-      case vtString: value = ReadBytes(Stream, ReadLittleEndian<std::uint32_t>(Stream)); break;
+      case vtString: value = ReadString(Stream); break;
+      case vtFloat: value = std::bit_cast<double>(ReadLittleEndian<std::uint64_t>(Stream)); break;
+      case vtStrings: value = ReadStrings(Stream); break;
       case vtFalse: value = false; break;
       case vtTrue: value = true; break;
       default: Corrupt("unknown value type of " + name);
@@ -132,6 +174,16 @@ plat::String TRecordReader::Text(const plat::String& Name) const {
 bool TRecordReader::Boolean(const plat::String& Name) const {
   const auto* value = Find<bool>(Name);
   return value && *value;
+}
+
+double TRecordReader::Float(const plat::String& Name, double Default) const {
+  const auto* value = Find<double>(Name);
+  return value ? *value : Default;
+}
+
+std::vector<plat::String> TRecordReader::Strings(const plat::String& Name) const {
+  const auto* value = Find<std::vector<plat::String>>(Name);
+  return value ? *value : std::vector<plat::String>();
 }
 
 }  // namespace zorbit::detail

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "grid/TBaseGrid.h"
 #include "grid/TCellProperties.h"
@@ -221,6 +222,23 @@ TEST_F(BaseGridPaint, DrawingGivesBackTheCallersClipRegionAndCountsPasses) {
   Repaint(grid);
   EXPECT_TRUE(grid->CallersClipKept);
   EXPECT_EQ(grid->PaintPass(), before + 1);
+  delete grid;
+}
+
+TEST_F(BaseGridPaint, EachDrawnCellEndsInTheDrawEvent) {
+  TPaintGrid* grid = MakeGrid(100, 48, 3, 3, 30, 16);
+  std::vector<std::string> drawn;
+  grid->OnDrawCell = [&](plat::TObject* Sender, int ACol, int ARow, const TRect& R, plat::TGridDrawState AState) {
+    EXPECT_EQ(Sender, grid);
+    if (ACol != 1 || ARow != 1) return;
+    drawn.push_back(std::to_string(R.Left) + "," + std::to_string(R.Top) + "," + std::to_string(R.Right) + "," +
+                    std::to_string(R.Bottom) + (AState.Contains(plat::TGridDrawStateItem::gdFixed) ? " fixed" : ""));
+  };
+  Repaint(grid);
+  // Inside the cell's lines: the cell less the grid line width all round.
+  const TRect cell = grid->GetCellRect(1, 1);
+  EXPECT_EQ(drawn, std::vector<std::string>{std::to_string(cell.Left + 1) + "," + std::to_string(cell.Top + 1) + "," +
+                                            std::to_string(cell.Right - 1) + "," + std::to_string(cell.Bottom - 1)});
   delete grid;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "grid/TBaseGrid.h"
+#include "grid/TCellGraphic.h"
 #include "grid/TCellProperties.h"
 #include "grid/TExtGridUndoRedo.h"
 #include "platform/rtl/Exception.h"
@@ -285,12 +286,12 @@ TEST_F(BaseGridStore, TheHiddenLastRowHookFollowsTheRowAskedFor) {
 }
 
 TEST_F(BaseGridStore, AGraphicLeavesAnEmptyCellEmpty) {
-  auto* graphic = reinterpret_cast<TCellGraphic*>(FGrid);  // any address: only stored
+  auto* graphic = new TCellGraphic;
   FGrid->SetRawCellText(4, 1, "");
   FGrid->SetCellGraphic(4, 1, graphic);
   EXPECT_EQ(FGrid->GetCellGraphic(4, 1), graphic);
   EXPECT_EQ(FGrid->GetRawCellText(4, 1), "");
-  FGrid->SetCellGraphic(4, 2, graphic);
+  FGrid->SetCellGraphic(4, 2, new TCellGraphic);
   EXPECT_EQ(FGrid->GetRawCellText(4, 2), "4,2");
 }
 

@@ -115,6 +115,38 @@ void TCollection::Clear() {
   }
 }
 
+void TCollection::DeleteItems(const std::vector<int>& Indexes) {
+  for (std::size_t i = 0; i < Indexes.size(); ++i) {
+    CheckIndex(Indexes[i], Count() - 1);
+    if (i > 0 && Indexes[i] <= Indexes[i - 1]) throw EListError(FmtLoadResString(SListIndexError, {Indexes[i]}));
+  }
+  if (Indexes.empty()) return;
+  TUpdateScope scope(*this);
+  std::vector<TCollectionItem*> doomed;
+  doomed.reserve(Indexes.size());
+  std::size_t next = 0, kept = 0;
+  for (std::size_t i = 0; i < FItems.size(); ++i) {
+    if (next < Indexes.size() && static_cast<std::size_t>(Indexes[next]) == i) {
+      doomed.push_back(FItems[i]);
+      ++next;
+    } else {
+      FItems[kept++] = FItems[i];
+    }
+  }
+  FItems.resize(kept);
+  // Out of the list already: their destructors need not look for them.
+  for (TCollectionItem* item : doomed) {
+    item->FCollection = nullptr;
+    delete item;
+  }
+}
+
+void TCollection::Sort(const std::function<bool(const TCollectionItem*, const TCollectionItem*)>& Less) {
+  if (std::is_sorted(FItems.begin(), FItems.end(), Less)) return;
+  std::stable_sort(FItems.begin(), FItems.end(), Less);
+  Changed();
+}
+
 TCollectionItem* TCollection::Items(int Index) const {
   CheckIndex(Index, Count() - 1);
   return FItems[static_cast<std::size_t>(Index)];

@@ -62,6 +62,13 @@ class TCollection : public TPersistent {
   // Deletes the item at Index; EListError outside the list.
   void Delete(int Index);
   void Clear();
+  // Deletes the items at Indexes (ascending, no repeats, each inside the
+  // list) in one pass and one change; EListError for a bad list, deleting
+  // nothing.
+  void DeleteItems(const std::vector<int>& Indexes);
+  // Orders the items by Less, keeping the order of equal ones; one change.
+  // A list already in order is only checked.
+  void Sort(const std::function<bool(const TCollectionItem* A, const TCollectionItem* B)>& Less);
   int Count() const { return static_cast<int>(FItems.size()); }
   // EListError for an index outside the list.
   TCollectionItem* Items(int Index) const;

@@ -390,6 +390,69 @@ void TCustomGrid::MoveRows(int FromIndex, int Count, int ToIndex) {
   FollowRowsMoved(FromIndex, Count, ToIndex);
 }
 
+namespace {
+
+// Ascending, no repeats, each inside 0..Count-1.
+void CheckRowList(const std::vector<int>& Rows, int Count) {
+  for (std::size_t i = 0; i < Rows.size(); ++i)
+    if (Rows[i] < 0 || Rows[i] >= Count || (i > 0 && Rows[i] <= Rows[i - 1]))
+      throw EInvalidGridOperation(LoadResString(SIndexOutOfRange));
+}
+
+// Where row Index goes when Rows gather at the end of Count rows.
+int GatheredIndex(int Index, const std::vector<int>& Rows, int Count) {
+  const auto below = std::lower_bound(Rows.begin(), Rows.end(), Index) - Rows.begin();
+  if (below < static_cast<long>(Rows.size()) && Rows[below] == Index)
+    return Count - static_cast<int>(Rows.size()) + static_cast<int>(below);
+  return Index - static_cast<int>(below);
+}
+
+// Where row Index goes when the last rows scatter to Rows.
+int ScatteredIndex(int Index, const std::vector<int>& Rows, int Count) {
+  const int first = Count - static_cast<int>(Rows.size());
+  if (Index >= first) return Rows[static_cast<std::size_t>(Index - first)];
+  // The Index-th place (from 0) that Rows leave free.
+  int low = Index, high = Count - 1;
+  while (low < high) {
+    const int mid = low + (high - low) / 2;
+    const auto taken = std::upper_bound(Rows.begin(), Rows.end(), mid) - Rows.begin();
+    if (mid - taken >= Index)
+      high = mid;
+    else
+      low = mid + 1;
+  }
+  return low;
+}
+
+}  // namespace
+
+void TCustomGrid::GatherRowsAtEnd(const std::vector<int>& Rows) {
+  CheckRowList(Rows, RowCount());
+  if (Rows.empty()) return;
+  HideEditor();
+  const int count = RowCount();
+  FRows->GatherExtents(Rows);
+  RowsGathered(Rows);
+  FCurrent.Y = GatheredIndex(FCurrent.Y, Rows, count);
+  FAnchor.Y = GatheredIndex(FAnchor.Y, Rows, count);
+  ClampCurrent();
+  RowHeightsChanged();
+}
+
+void TCustomGrid::ScatterRowsFromEnd(const std::vector<int>& Rows, const std::vector<int>& Heights) {
+  CheckRowList(Rows, RowCount());
+  if (Heights.size() != Rows.size()) throw EInvalidGridOperation(LoadResString(SIndexOutOfRange));
+  if (Rows.empty()) return;
+  HideEditor();
+  const int count = RowCount();
+  FRows->ScatterExtents(Rows, Heights);
+  RowsScattered(Rows);
+  FCurrent.Y = ScatteredIndex(FCurrent.Y, Rows, count);
+  FAnchor.Y = ScatteredIndex(FAnchor.Y, Rows, count);
+  ClampCurrent();
+  RowHeightsChanged();
+}
+
 void TCustomGrid::FollowRowsMoved(int FromIndex, int Count, int ToIndex) {
   FCurrent.Y = MovedIndex(FCurrent.Y, FromIndex, Count, ToIndex);
   FAnchor.Y = MovedIndex(FAnchor.Y, FromIndex, Count, ToIndex);

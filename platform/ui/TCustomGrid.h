@@ -24,6 +24,7 @@
 // painting (GridPaint.cpp), keys (GridKeyboard.cpp), the mouse, scroll bars
 // and timer (GridMouse.cpp) and the editor (GridEditing.cpp).
 #include <memory>
+#include <vector>
 
 #include "platform/gdi/Colors.h"
 #include "platform/ui/GridTypes.h"
@@ -137,6 +138,9 @@ class TCustomGrid : public TCustomControl {
   // A block of Count columns (rows) moved from FromIndex to start at ToIndex.
   virtual void ColumnsMoved(int FromIndex, int Count, int ToIndex);
   virtual void RowsMoved(int FromIndex, int Count, int ToIndex);
+  // Rows were gathered at the end, or scattered from it (see below).
+  virtual void RowsGathered(const std::vector<int>&) {}
+  virtual void RowsScattered(const std::vector<int>&) {}
   // Called after the grid has shown or hidden its scroll bars for the
   // current counts and size, while that update still holds: a descendant
   // may show, hide or disable bars by its own policy here without the
@@ -157,6 +161,14 @@ class TCustomGrid : public TCustomControl {
   void MoveRows(int FromIndex, int Count, int ToIndex);
   void DeleteColumn(int ACol);
   void DeleteRow(int ARow);
+  // Rows (ascending, no repeats, inside the grid) go to the last places in
+  // their order with their heights, the other rows closing up in theirs;
+  // ScatterRowsFromEnd is the reverse, the last rows going to Rows with
+  // the heights given. The current cell and the anchor stay with their
+  // rows. One pass however many rows move; a bad list raises
+  // EInvalidGridOperation and moves nothing.
+  void GatherRowsAtEnd(const std::vector<int>& Rows);
+  void ScatterRowsFromEnd(const std::vector<int>& Rows, const std::vector<int>& Heights);
 
   void InvalidateCell(int ACol, int ARow);
   void InvalidateRow(int ARow);

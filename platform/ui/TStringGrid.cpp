@@ -71,6 +71,14 @@ void TStringGrid::ClearTexts(const TGridRect& Block) {
   if (Block.Contains(Col(), Row())) InvalidateEditor();
 }
 
+void TStringGrid::TakeRowCells(int FromRow, int ToRow, const std::function<void(int, int, String&&, TObject*)>& Take) {
+  if (FromRow < 0) throw EListError(FmtLoadResString(SListIndexError, {FromRow}));
+  if (ToRow < FromRow) return;
+  FCells->TakeRows(FromRow, ToRow, Take);
+  Invalidate();
+  if (Row() >= FromRow && Row() <= ToRow) InvalidateEditor();
+}
+
 TStrings* TStringGrid::Line(bool IsRow, int Index) {
   if (Index < 0) throw EListError(FmtLoadResString(SListIndexError, {Index}));
   auto& line = FLines[{IsRow, Index}];
@@ -142,6 +150,10 @@ void TStringGrid::ColumnsMoved(int FromIndex, int Count, int ToIndex) {
   FCells->MoveCols(FromIndex, Count, ToIndex);
   TDrawGrid::ColumnsMoved(FromIndex, Count, ToIndex);
 }
+
+void TStringGrid::RowsGathered(const std::vector<int>& Rows) { FCells->GatherRows(Rows, RowCount()); }
+
+void TStringGrid::RowsScattered(const std::vector<int>& Rows) { FCells->ScatterRows(Rows, RowCount()); }
 
 void TStringGrid::RowsMoved(int FromIndex, int Count, int ToIndex) {
   FCells->MoveRows(FromIndex, Count, ToIndex);

@@ -51,12 +51,19 @@ class TStringGrid : public TDrawGrid {
   void RowMoved(int FromIndex, int ToIndex) override;
   void ColumnsMoved(int FromIndex, int Count, int ToIndex) override;
   void RowsMoved(int FromIndex, int Count, int ToIndex) override;
+  void RowsGathered(const std::vector<int>& Rows) override;
+  void RowsScattered(const std::vector<int>& Rows) override;
   // Empties rows FromRow..ToRow whole, at any index, visiting only stored
   // cells; the objects are not freed (the caller owns them).
   void EraseRows(int FromRow, int ToRow);
   // Empties the texts of the block's cells, at any index, visiting only the
   // stored cells of its rows however large it is; the objects stay.
   void ClearTexts(const TGridRect& Block);
+  // Hands each stored cell of rows FromRow..ToRow (row by row, left to
+  // right) to Take with its text moved out, then empties the rows; the
+  // objects are not freed (Take owns them now).
+  void TakeRowCells(int FromRow, int ToRow,
+                    const std::function<void(int ACol, int ARow, String&& Text, TObject* Object)>& Take);
 
  private:
   class TLineStrings;

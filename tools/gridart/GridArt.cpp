@@ -1,10 +1,18 @@
 // gridart: draws the advanced grid's painted pictures (our own art) as
-// bitmap files at build time: the filter glyph of a header cell (ESGFILT).
+// bitmap files at build time:
+//   ESGFILT                 the filter glyph of a header cell;
+//   ESGCHK01 .. ESGCHK04    silver check boxes: checked, unchecked, checked
+//                           disabled, unchecked disabled;
+//   ESGCHK05 .. ESGCHK08    the same four in the XP look;
+//   ESGRAD01 .. ESGRAD08    radio buttons, in the same order and looks;
+//   ESGLEAFCLOSE/OPEN       a closed and an open folder for leaf nodes;
+//   XPNODEC/XPNODEO         the XP look's plus and minus node boxes.
 //
-//   grid_art <folder>   writes <folder>/ESGFILT.bmp
+//   grid_art <folder>   writes <folder>/<name>.bmp for each of them
 //
 // Each picture's top-left pixel holds its transparent colour (magenta), as
 // the grid draws these pictures with that corner's colour left out.
+#include <cmath>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -17,14 +25,26 @@
 
 namespace {
 
-constexpr plat::TPixel Transparent = 0xFF00FF;
+using plat::TPixel;
+
+constexpr TPixel Transparent = 0xFF00FF;
 
 // A picture from rows of characters, each character one pixel.
-plat::Bitmap FromRows(const std::vector<std::string>& Rows, const std::map<char, plat::TPixel>& Colours) {
+plat::Bitmap FromRows(const std::vector<std::string>& Rows, const std::map<char, TPixel>& Colours) {
   plat::Bitmap picture(static_cast<int>(Rows.front().size()), static_cast<int>(Rows.size()));
   for (int y = 0; y < picture.Height(); ++y)
     for (int x = 0; x < picture.Width(); ++x) picture.Put(x, y, Colours.at(Rows[y][x]));
   return picture;
+}
+
+// The colour Part of the way (0..1) from one colour to another.
+TPixel Blend(TPixel From, TPixel To, double Part) {
+  TPixel mixed = 0;
+  for (int shift : {0, 8, 16}) {
+    const double a = (From >> shift) & 0xFF, b = (To >> shift) & 0xFF;
+    mixed |= static_cast<TPixel>(std::lround(a + (b - a) * Part)) << shift;
+  }
+  return mixed;
 }
 
 // A funnel: a dark outline, a blue body with a light stroke on its left.
@@ -53,11 +73,148 @@ plat::Bitmap FilterGlyph() {
   // clang-format on
 }
 
+// The colours of a control look, enabled or not.
+struct TControlColours {
+  TPixel Frame;
+  TPixel FillTop;
+  TPixel FillBottom;
+  TPixel Mark;
+};
+
+const TControlColours SilverEnabled{0x6E7378, 0xFFFFFF, 0xD9DCE0, 0x202428};
+const TControlColours SilverDisabled{0xB4B7BA, 0xF2F2F2, 0xE6E6E6, 0xA8ABAE};
+const TControlColours XPEnabled{0x1C5180, 0xDCDCD7, 0xFFFFFF, 0x21A121};
+const TControlColours XPDisabled{0xCAC8BB, 0xF5F4EA, 0xF5F4EA, 0xCAC8BB};
+
+// A 15-pixel glyph: a 13-pixel box inside a transparent ring, its inside
+// shaded from top to bottom, with a tick when checked.
+plat::Bitmap CheckGlyph(const TControlColours& Look, bool Checked) {
+  constexpr int Size = 15;
+  plat::Bitmap picture(Size, Size);
+  picture.Fill(Transparent);
+  for (int y = 1; y < Size - 1; ++y)
+    for (int x = 1; x < Size - 1; ++x) {
+      const bool frame = x == 1 || y == 1 || x == Size - 2 || y == Size - 2;
+      picture.Put(x, y, frame ? Look.Frame : Blend(Look.FillTop, Look.FillBottom, (y - 2) / 10.0));
+    }
+  if (!Checked) return picture;
+  // clang-format off
+  const std::vector<std::string> tick = {
+      "......#",
+      ".....##",
+      "#...###",
+      "##.###.",
+      "#####..",
+      ".###...",
+      "..#....",
+  };
+  // clang-format on
+  for (int y = 0; y < 7; ++y)
+    for (int x = 0; x < 7; ++x)
+      if (tick[y][x] == '#') picture.Put(x + 4, y + 4, Look.Mark);
+  return picture;
+}
+
+// A 13-pixel round button: a ring, a shaded inside, a dot when selected.
+plat::Bitmap RadioGlyph(const TControlColours& Look, bool Selected) {
+  constexpr int Size = 13;
+  constexpr double Centre = 6.0;
+  plat::Bitmap picture(Size, Size);
+  for (int y = 0; y < Size; ++y)
+    for (int x = 0; x < Size; ++x) {
+      const double d = std::hypot(x - Centre, y - Centre);
+      TPixel p = Transparent;
+      if (d <= 6.3) p = Look.Frame;
+      if (d <= 5.3) p = Blend(Look.FillTop, Look.FillBottom, y / 12.0);
+      if (Selected && d <= 2.6) p = Look.Mark;
+      picture.Put(x, y, p);
+    }
+  return picture;
+}
+
+// A folder, shut or open, for the nodes of the leaf look.
+plat::Bitmap LeafGlyph(bool Open) {
+  const std::map<char, TPixel> colours = {
+      {'.', Transparent}, {'#', 0x8A6418}, {'y', 0xF6D66E}, {'o', 0xE6B43C}, {'w', 0xFFF4C8}};
+  if (!Open)
+    return FromRows(
+        {
+            "............",
+            "..####......",
+            ".#wwww#.....",
+            ".#wyyyy####.",
+            ".#yyyyyyyy#.",
+            ".#oooooooo#.",
+            ".#oooooooo#.",
+            ".#oooooooo#.",
+            ".#oooooooo#.",
+            ".#oooooooo#.",
+            ".##########.",
+            "............",
+        },
+        colours);
+  return FromRows(
+      {
+          "............",
+          "..####......",
+          ".#wwww#.....",
+          ".#wyyyy####.",
+          ".#y########.",
+          ".#y#wwwwwww#",
+          ".#y#yyyyyyy#",
+          ".##oooooooo#",
+          ".##ooooooo#.",
+          ".#oooooooo#.",
+          ".##########.",
+          "............",
+      },
+      colours);
+}
+
+// The XP look's 9-pixel node box with rounded corners, plus or minus.
+plat::Bitmap XPNodeGlyph(bool Contracted) {
+  constexpr int Size = 9;
+  plat::Bitmap picture(Size, Size);
+  for (int y = 0; y < Size; ++y)
+    for (int x = 0; x < Size; ++x) {
+      const bool corner = (x == 0 || x == Size - 1) && (y == 0 || y == Size - 1);
+      const bool frame = x == 0 || y == 0 || x == Size - 1 || y == Size - 1;
+      picture.Put(x, y, corner ? Transparent : frame ? 0x7A8899 : Blend(0xFFFFFF, 0xC4CBD6, (y - 1) / 6.0));
+    }
+  for (int i = 2; i <= 6; ++i) {
+    picture.Put(i, 4, 0x000000);
+    if (Contracted) picture.Put(4, i, 0x000000);
+  }
+  return picture;
+}
+
 void Write(const std::string& Path, const plat::Bitmap& Picture) {
   const std::vector<plat::Byte> bytes = plat::WriteBmp(Picture);
   std::ofstream out(Path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   if (!out) throw std::runtime_error("cannot write " + Path);
+}
+
+// The pictures by name, in the numbering the grid loads them by.
+std::map<std::string, plat::Bitmap> Pictures() {
+  std::map<std::string, plat::Bitmap> pictures;
+  pictures.emplace("ESGFILT", FilterGlyph());
+  // Checked, unchecked, checked disabled, unchecked disabled; silver, then XP.
+  const TControlColours* looks[2][2] = {{&SilverEnabled, &SilverDisabled}, {&XPEnabled, &XPDisabled}};
+  int number = 1;
+  for (const auto& look : looks)
+    for (const TControlColours* colours : {look[0], look[0], look[1], look[1]}) {
+      const bool on = number % 2 == 1;
+      const std::string suffix = (number < 10 ? "0" : "") + std::to_string(number);
+      pictures.emplace("ESGCHK" + suffix, CheckGlyph(*colours, on));
+      pictures.emplace("ESGRAD" + suffix, RadioGlyph(*colours, on));
+      ++number;
+    }
+  pictures.emplace("ESGLEAFCLOSE", LeafGlyph(false));
+  pictures.emplace("ESGLEAFOPEN", LeafGlyph(true));
+  pictures.emplace("XPNODEC", XPNodeGlyph(true));
+  pictures.emplace("XPNODEO", XPNodeGlyph(false));
+  return pictures;
 }
 
 }  // namespace
@@ -68,7 +225,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    Write(std::string(argv[1]) + "/ESGFILT.bmp", FilterGlyph());
+    for (const auto& [name, picture] : Pictures()) Write(std::string(argv[1]) + "/" + name + ".bmp", picture);
   } catch (const std::exception& error) {
     std::cerr << "grid_art: " << error.what() << "\n";
     return 1;

@@ -38,6 +38,40 @@ void TGridAxis::MoveExtents(int FromIndex, int Count, int ToIndex) {
     std::rotate(to, from, from + Count);
 }
 
+void TGridAxis::GatherExtents(const std::vector<int>& Cells) {
+  if (FExtents.empty() || Cells.empty()) return;
+  FExtents.resize(static_cast<std::size_t>(FCount), FDefault);
+  std::vector<int> gathered;
+  gathered.reserve(FExtents.size());
+  std::size_t next = 0;
+  for (int i = 0; i < FCount; ++i) {
+    if (next < Cells.size() && Cells[next] == i)
+      ++next;
+    else
+      gathered.push_back(FExtents[static_cast<std::size_t>(i)]);
+  }
+  for (const int cell : Cells) gathered.push_back(FExtents[static_cast<std::size_t>(cell)]);
+  FExtents = std::move(gathered);
+}
+
+void TGridAxis::ScatterExtents(const std::vector<int>& Cells, const std::vector<int>& Extents) {
+  if (Cells.empty()) return;
+  const bool plain = std::all_of(Extents.begin(), Extents.end(), [this](int e) { return std::max(e, 0) == FDefault; });
+  if (FExtents.empty() && plain) return;
+  FExtents.resize(static_cast<std::size_t>(FCount), FDefault);
+  const std::size_t staying = FExtents.size() - Cells.size();
+  std::vector<int> scattered;
+  scattered.reserve(FExtents.size());
+  std::size_t next = 0, kept = 0;
+  for (int i = 0; i < FCount; ++i) {
+    if (next < Cells.size() && Cells[next] == i)
+      scattered.push_back(std::max(Extents[next++], 0));
+    else
+      scattered.push_back(kept < staying ? FExtents[kept++] : FDefault);
+  }
+  FExtents = std::move(scattered);
+}
+
 int TGridAxis::FixedBoundary() const {
   int pixel = 0;
   for (int i = 0; i < FFixed; ++i) pixel += Extent(i) + FLineWidth;

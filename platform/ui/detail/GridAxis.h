@@ -42,6 +42,11 @@ class TGridAxis {
   // Moves the extents of cells FromIndex..FromIndex+Count-1 so that they
   // start at ToIndex; those between shift by Count.
   void MoveExtents(int FromIndex, int Count, int ToIndex);
+  // The extents of cells Cells (ascending, no repeats, inside the count) go
+  // to the last places in their order, the others closing up; the reverse
+  // puts the last cells' places at Cells with the extents given.
+  void GatherExtents(const std::vector<int>& Cells);
+  void ScatterExtents(const std::vector<int>& Cells, const std::vector<int>& Extents);
 
   // The pixel where the scrollable cells start (after the fixed ones).
   int FixedBoundary() const;

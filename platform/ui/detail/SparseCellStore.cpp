@@ -124,6 +124,64 @@ void TSparseCellStore::MoveRows(int FromIndex, int Count, int ToIndex) {
   FMovedRows.clear();
 }
 
+void TSparseCellStore::RenumberRows(int End, const std::function<int(int Key, bool& Moves)>& NewKey) {
+  Forget();
+  using TNode = std::map<int, TRowCells>::node_type;
+  std::vector<TNode> staying, moving;
+  for (auto it = FRows.begin(); it != FRows.end() && it->first < End;) {
+    auto next = std::next(it);
+    bool moves = false;
+    auto node = FRows.extract(it);
+    node.key() = NewKey(node.key(), moves);
+    (moves ? moving : staying).push_back(std::move(node));
+    it = next;
+  }
+  // Both runs ascend: merged, each node goes in just before the rows at or
+  // after End, where the hint makes the insertion constant time.
+  const auto tail = FRows.lower_bound(End);
+  std::size_t i = 0, j = 0;
+  while (i < staying.size() || j < moving.size()) {
+    const bool fromStaying = j == moving.size() || (i < staying.size() && staying[i].key() < moving[j].key());
+    FRows.insert(tail, std::move(fromStaying ? staying[i++] : moving[j++]));
+  }
+}
+
+void TSparseCellStore::GatherRows(const std::vector<int>& Rows, int End) {
+  if (Rows.empty()) return;
+  const int first = End - static_cast<int>(Rows.size());
+  // Keys come in ascending order: the listed rows below a key only grow.
+  std::size_t below = 0;
+  RenumberRows(End, [&](int Key, bool& Moves) {
+    while (below < Rows.size() && Rows[below] < Key) ++below;
+    Moves = below < Rows.size() && Rows[below] == Key;
+    return Moves ? first + static_cast<int>(below) : Key - static_cast<int>(below);
+  });
+}
+
+void TSparseCellStore::ScatterRows(const std::vector<int>& Rows, int End) {
+  if (Rows.empty()) return;
+  const int first = End - static_cast<int>(Rows.size());
+  // The rows that stay ascend, so the places they skip only grow.
+  std::size_t skipped = 0;
+  RenumberRows(End, [&](int Key, bool& Moves) {
+    Moves = Key >= first;
+    if (Moves) return Rows[static_cast<std::size_t>(Key - first)];
+    while (skipped < Rows.size() && Rows[skipped] <= Key + static_cast<int>(skipped)) ++skipped;
+    return Key + static_cast<int>(skipped);
+  });
+}
+
+void TSparseCellStore::TakeRows(int FromRow, int ToRow, const std::function<void(int, int, String&&, TObject*)>& Take) {
+  CheckIndex(FromRow);
+  if (ToRow < FromRow) return;
+  Forget();
+  const auto from = FRows.lower_bound(FromRow);
+  const auto to = FRows.upper_bound(ToRow);
+  for (auto it = from; it != to; ++it)
+    for (TCell& cell : it->second) Take(cell.Col, it->first, std::move(cell.Text), cell.Object);
+  FRows.erase(from, to);
+}
+
 void TSparseCellStore::MoveCols(int FromIndex, int Count, int ToIndex) {
   CheckIndex(FromIndex);
   CheckIndex(ToIndex);

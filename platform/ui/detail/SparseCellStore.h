@@ -33,6 +33,17 @@ class TSparseCellStore {
   void MoveRows(int FromIndex, int Count, int ToIndex);
   void MoveCol(int FromIndex, int ToIndex) { MoveCols(FromIndex, 1, ToIndex); }
   void MoveCols(int FromIndex, int Count, int ToIndex);
+  // Rows (ascending, no repeats, each below End) move to End - n .. End - 1
+  // (n of them) in their order, the other rows below End closing up in
+  // theirs; the reverse, ScatterRows, moves rows End - n .. End - 1 to Rows,
+  // the others below End spreading into the places left in order. Rows at
+  // or after End stay. One pass over the stored rows, however many move.
+  void GatherRows(const std::vector<int>& Rows, int End);
+  void ScatterRows(const std::vector<int>& Rows, int End);
+  // Hands each stored cell of rows FromRow..ToRow (row by row, left to
+  // right) to Take with its text moved out, then empties those rows.
+  void TakeRows(int FromRow, int ToRow,
+                const std::function<void(int ACol, int ARow, String&& Text, TObject* Object)>& Take);
   // Removes a row (column); those after it shift back by one.
   void DeleteRow(int Index);
   void DeleteCol(int Index);
@@ -71,6 +82,10 @@ class TSparseCellStore {
   const TCell* Find(int ACol, int ARow) const;
   // The cell, made when missing.
   TCell& Cell(int ACol, int ARow);
+  // Gives the rows below End their new keys in one pass. NewKey is asked
+  // for the keys in ascending order and must map them to two ascending
+  // runs, the rows that stay and those that move (Moves set).
+  void RenumberRows(int End, const std::function<int(int Key, bool& Moves)>& NewKey);
   // Drops the cell again when it holds nothing.
   void Prune(int ACol, int ARow);
 

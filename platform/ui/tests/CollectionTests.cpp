@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/rtl/Exception.h"
 #include "platform/ui/TCollection.h"
 
@@ -187,6 +189,25 @@ TEST(Collection, AssignCopiesItemByItem) {
   TCollection plain(CollectionItemClass<TPlainItem>());
   plain.Add();
   EXPECT_THROW(copy.Assign(&plain), EConvertError);  // a column cannot take a plain item
+}
+
+TEST(Collection, ManyItemsGoInOneStepAndSortOrdersThem) {
+  TCollection list(CollectionItemClass<TCollectionItem>());
+  std::vector<TCollectionItem*> items;
+  for (int i = 0; i < 6; ++i) items.push_back(list.Add());
+  list.DeleteItems({0, 2, 5});
+  ASSERT_EQ(list.Count(), 3);
+  EXPECT_EQ(list.Items(0), items[1]);
+  EXPECT_EQ(list.Items(1), items[3]);
+  EXPECT_EQ(list.Items(2), items[4]);
+  EXPECT_THROW(list.DeleteItems({1, 1}), EListError);
+  EXPECT_THROW(list.DeleteItems({3}), EListError);
+  EXPECT_EQ(list.Count(), 3);
+  // Descending IDs: reversed, the order of the IDs given by Less.
+  list.Sort([](const TCollectionItem* A, const TCollectionItem* B) { return A->ID() > B->ID(); });
+  EXPECT_EQ(list.Items(0), items[4]);
+  EXPECT_EQ(list.Items(2), items[1]);
+  EXPECT_EQ(items[1]->Index(), 2);
 }
 
 }  // namespace

@@ -30,11 +30,14 @@ class TTestGrid : public TStringGrid {
  public:
   using TCustomGrid::DeleteColumn;
   using TCustomGrid::DeleteRow;
+  using TCustomGrid::GatherRowsAtEnd;
   using TCustomGrid::MoveColumn;
   using TCustomGrid::MoveColumns;
   using TCustomGrid::MoveRow;
   using TCustomGrid::MoveRows;
+  using TCustomGrid::ScatterRowsFromEnd;
   using TStringGrid::EraseRows;
+  using TStringGrid::TakeRowCells;
   using TStringGrid::TStringGrid;
 };
 
@@ -653,6 +656,60 @@ TEST_F(StringGrid, BlocksOfRowsAndColumnsMoveInOneStep) {
   EXPECT_EQ(ErrorOf([&] { grid->MoveRows(5, 3, 0); }), "Grid index out of range");
   EXPECT_EQ(ErrorOf([&] { grid->MoveColumns(0, 2, 6); }), "Grid index out of range");
   EXPECT_EQ(RowTags(grid, 7), "0,0 0,1 0,2 0,3 0,4 0,5 0,6");
+}
+
+TEST_F(StringGrid, RowSetsGatherAtTheEndAndScatterBackInOnePass) {
+  struct Case {
+    std::vector<int> Rows;
+    const char* Gathered;  // column 0 of rows 0..6 once gathered
+  };
+  const Case cases[] = {
+      {{1, 4}, "0,0 0,2 0,3 0,5 0,6 0,1 0,4"},
+      {{0, 1, 2}, "0,3 0,4 0,5 0,6 0,0 0,1 0,2"},
+      {{6}, "0,0 0,1 0,2 0,3 0,4 0,5 0,6"},
+      {{0, 2, 4, 6}, "0,1 0,3 0,5 0,0 0,2 0,4 0,6"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Gathered);
+    TTestGrid* grid = MakeGrid(3, 7);
+    grid->SetObjects(1, 900, grid);  // beyond the count: stays where it is
+    grid->SetRowHeights(c.Rows.front(), 40);
+    grid->SetRow(c.Rows.back());
+    grid->GatherRowsAtEnd(c.Rows);
+    EXPECT_EQ(RowTags(grid, 7), c.Gathered);
+    const int first = 7 - static_cast<int>(c.Rows.size());
+    // Heights and the current row travel with their rows.
+    EXPECT_EQ(grid->RowHeights(first), 40);
+    EXPECT_EQ(grid->Row(), 6);
+    EXPECT_EQ(grid->Objects(1, 900), grid);
+    std::vector<int> heights(c.Rows.size(), grid->DefaultRowHeight());
+    heights.back() = 33;
+    grid->ScatterRowsFromEnd(c.Rows, heights);
+    EXPECT_EQ(RowTags(grid, 7), "0,0 0,1 0,2 0,3 0,4 0,5 0,6");
+    EXPECT_EQ(grid->RowHeights(c.Rows.back()), 33);
+    EXPECT_EQ(grid->Row(), c.Rows.back());
+    grid->SetObjects(1, 900, nullptr);
+    delete grid;
+  }
+  TTestGrid* grid = MakeGrid(3, 7);
+  EXPECT_EQ(ErrorOf([&] { grid->GatherRowsAtEnd({3, 2}); }), "Grid index out of range");
+  EXPECT_EQ(ErrorOf([&] { grid->GatherRowsAtEnd({5, 7}); }), "Grid index out of range");
+  EXPECT_EQ(ErrorOf([&] { grid->ScatterRowsFromEnd({1}, {}); }), "Grid index out of range");
+  EXPECT_EQ(RowTags(grid, 7), "0,0 0,1 0,2 0,3 0,4 0,5 0,6");
+}
+
+TEST_F(StringGrid, TakenRowCellsLeaveTheirRowsEmpty) {
+  TTestGrid* grid = MakeGrid(3, 4);
+  TStringList owned;
+  grid->SetObjects(2, 3, &owned);
+  std::vector<std::string> taken;
+  grid->TakeRowCells(2, 3, [&](int ACol, int ARow, String&& Text, TObject* Object) {
+    taken.push_back(std::to_string(ACol) + "/" + std::to_string(ARow) + "=" + Text + (Object ? "+" : ""));
+  });
+  EXPECT_EQ(taken, (std::vector<std::string>{"0/2=0,2", "1/2=1,2", "2/2=2,2", "0/3=0,3", "1/3=1,3", "2/3=2,3+"}));
+  EXPECT_EQ(grid->Cells(0, 2), "");
+  EXPECT_EQ(grid->Objects(2, 3), nullptr);
+  EXPECT_EQ(grid->Cells(0, 1), "0,1");
 }
 
 TEST_F(StringGrid, ErasedRowsAreEmptyAndTheirObjectsAreVisitedFirst) {
