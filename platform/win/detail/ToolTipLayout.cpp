@@ -14,7 +14,7 @@ namespace {
 
 // Room between a plain tip's edge (its one-pixel frame included) and the
 // content, and between a balloon's body edge and the content.
-constexpr TRect PlainInsets{4, 2, 4, 2};
+constexpr TRect PlainInsets{4, 3, 4, 3};
 constexpr TRect BalloonInsets{10, 8, 10, 8};
 // Between the icon and the title, and between the title row and the text.
 constexpr int IconGap = 6;
@@ -134,7 +134,8 @@ void PlaceBalloon(TipLayout& layout, const TipAnchor& anchor, const TRect& work,
     if (left + width > work.Right) left = target.X - (width - preferredTip);
     left = Fit(left, width, work.Left, work.Right);
   }
-  const int top = layout.Side == StemSide::Top ? target.Y : target.Y - height;
+  // The stem's tip is the pixel on the target.
+  const int top = layout.Side == StemSide::Top ? target.Y : target.Y - height + 1;
   layout.Window = {left, top, left + width, top + height};
 
   const int tipX = std::clamp(target.X - left, CornerRadius, width - CornerRadius - 1);

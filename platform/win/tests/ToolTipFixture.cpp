@@ -94,8 +94,8 @@ Bitmap ToolTipTest::Composed() const {
   RECT formRect;
   GetWindowRect(FForm, &formRect);
   const TRect tipRect = TipRect();
-  const TRect area{std::min(formRect.Left, tipRect.Left), std::min(formRect.Top, tipRect.Top),
-                   std::max(formRect.Right, tipRect.Right), std::max(formRect.Bottom, tipRect.Bottom)};
+  // The tip with some of the form around it.
+  const TRect area = TipVisible() ? tipRect.Inflated(24, 24) : TRect(formRect);
   Bitmap picture(area.Width(), area.Height());
   for (int y = 0; y < area.Height(); ++y)
     for (int x = 0; x < area.Width(); ++x) picture.Put(x, y, 0x3A6EA5);  // the desktop
@@ -108,8 +108,8 @@ Bitmap ToolTipTest::Composed() const {
     const int alpha = layer && (layer->Flags & LWA_ALPHA) ? layer->Alpha : 255;
     for (int y = 0; y < pixels->Height(); ++y)
       for (int x = 0; x < pixels->Width(); ++x) {
-        if (shaped && !PtInRegion(region, x, y)) continue;
         const TPoint p{at.Left - area.Left + x, at.Top - area.Top + y};
+        if ((shaped && !PtInRegion(region, x, y)) || !picture.Bounds().Contains(p)) continue;
         const TPixel over = pixels->At(x, y), under = picture.At(p.X, p.Y);
         TPixel mixed = 0;
         for (int shift = 0; shift <= 16; shift += 8) {
@@ -126,11 +126,20 @@ Bitmap ToolTipTest::Composed() const {
 }
 
 void ToolTipTest::Keep(const Bitmap& picture, const std::string& name) {
-  const std::string path = zorbit::testing::BuildPath("platform/win/tooltips/" + name + ".png");
-  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-  const std::vector<Byte> png = WritePng(picture);
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(png.data()),
-                                              static_cast<std::streamsize>(png.size()));
+  const auto write = [](const Bitmap& image, const std::string& file) {
+    const std::string path = zorbit::testing::BuildPath("platform/win/tooltips/" + file + ".png");
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    const std::vector<Byte> png = WritePng(image);
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+  };
+  write(picture, name);
+  // Three times as large, for the pixels.
+  constexpr int Zoom = 3;
+  Bitmap zoomed(picture.Width() * Zoom, picture.Height() * Zoom);
+  for (int y = 0; y < zoomed.Height(); ++y)
+    for (int x = 0; x < zoomed.Width(); ++x) zoomed.Put(x, y, picture.At(x / Zoom, y / Zoom));
+  write(zoomed, name + "-x3");
 }
 
 }  // namespace plat::testing

@@ -43,10 +43,11 @@ class ToolTipTest : public WindowTest {
   bool TipVisible() const;
   TRect TipRect() const;
 
-  // The tip as the screen would show it over the form: inside its window
-  // region, blended at its layered opacity.
+  // The tip and the form around it as the screen would show them: the tip
+  // inside its window region, blended at its layered opacity.
   Bitmap Composed() const;
-  // Writes a picture into the build folder for a person to look at.
+  // Writes a picture into the build folder for a person to look at, and a
+  // copy three times as large.
   static void Keep(const Bitmap& picture, const std::string& name);
 
  private:
