@@ -27,11 +27,9 @@ struct GlyphCase {
 };
 
 const GlyphCase kGlyphs[] = {
-    {"ESGCLOSE", 12, nullptr, false},      {"ESGCLOSEH", 12, nullptr, false},
-    {"ESGCLOSED", 12, "ESGCLOSEH", false}, {"ESGARDOWN", 16, nullptr, false},
-    {"ESGARDOWND", 16, "ESGARDOWN", true}, {"ESGARUP", 16, nullptr, false},
-    {"ESGARUPD", 16, "ESGARUP", true},     {"ESGHI", 16, nullptr, false},
-    {"ESGHID", 16, "ESGHI", true},
+    {"ESGCLOSE", 12, nullptr, false},  {"ESGCLOSEH", 12, nullptr, false},     {"ESGCLOSED", 12, "ESGCLOSEH", false},
+    {"ESGARDOWN", 16, nullptr, false}, {"ESGARDOWND", 16, "ESGARDOWN", true}, {"ESGARUP", 16, nullptr, false},
+    {"ESGARUPD", 16, "ESGARUP", true}, {"ESGHI", 16, nullptr, false},         {"ESGHID", 16, "ESGHI", true},
 };
 
 Bitmap Load(const std::string& Name) {

@@ -61,18 +61,14 @@ inline constexpr char TOOLTIPS_CLASS[] = "tooltips_class32";
 // Styles.
 constexpr DWORD TTS_ALWAYSTIP = 0x01;  // also while the tool's window is inactive
 constexpr DWORD TTS_NOPREFIX = 0x02;   // the text as it is: "&" and tabs kept
-constexpr DWORD TTS_NOANIMATE = 0x10;
-constexpr DWORD TTS_NOFADE = 0x20;
 constexpr DWORD TTS_BALLOON = 0x40;
 
 // TOOLINFO uFlags.
 constexpr UINT TTF_IDISHWND = 0x0001;
 constexpr UINT TTF_CENTERTIP = 0x0002;
-constexpr UINT TTF_RTLREADING = 0x0004;
 constexpr UINT TTF_SUBCLASS = 0x0010;
 constexpr UINT TTF_TRACK = 0x0020;
 constexpr UINT TTF_ABSOLUTE = 0x0080;
-constexpr UINT TTF_TRANSPARENT = 0x0100;
 // Set by a TTN_GETDISPINFO answer: keep the text, ask no more.
 constexpr UINT TTF_DI_SETITEM = 0x8000;
 
@@ -122,28 +118,28 @@ struct NMTTDISPINFOA {
 using NMTTDISPINFO = NMTTDISPINFOA;
 
 // Messages (the ANSI forms; text is UTF-8).
-constexpr UINT TTM_ACTIVATE = WM_USER + 1;       // wParam: TRUE shows tips, FALSE pops and shows none
-constexpr UINT TTM_SETDELAYTIME = WM_USER + 3;   // wParam TTDT_*, low word of lParam the ms (negative: default)
-constexpr UINT TTM_ADDTOOLA = WM_USER + 4;       // lParam TOOLINFOA*; TRUE when added
-constexpr UINT TTM_DELTOOLA = WM_USER + 5;       // lParam TOOLINFOA* (hwnd, uId)
-constexpr UINT TTM_NEWTOOLRECTA = WM_USER + 6;   // lParam TOOLINFOA* (hwnd, uId, rect)
-constexpr UINT TTM_RELAYEVENT = WM_USER + 7;     // lParam MSG*: a mouse message of a tool's window
+constexpr UINT TTM_ACTIVATE = WM_USER + 1;      // wParam: TRUE shows tips, FALSE pops and shows none
+constexpr UINT TTM_SETDELAYTIME = WM_USER + 3;  // wParam TTDT_*, low word of lParam the ms (negative: default)
+constexpr UINT TTM_ADDTOOLA = WM_USER + 4;      // lParam TOOLINFOA*; TRUE when added
+constexpr UINT TTM_DELTOOLA = WM_USER + 5;      // lParam TOOLINFOA* (hwnd, uId)
+constexpr UINT TTM_NEWTOOLRECTA = WM_USER + 6;  // lParam TOOLINFOA* (hwnd, uId, rect)
+constexpr UINT TTM_RELAYEVENT = WM_USER + 7;    // lParam MSG*: a mouse message of a tool's window
 // lParam TOOLINFOA* (hwnd, uId) filled; TRUE when found. A non-null
 // lpszText is the caller's buffer of 80 bytes: it receives the text (cut at
 // a character to fit), or lpszText becomes LPSTR_TEXTCALLBACK.
 constexpr UINT TTM_GETTOOLINFOA = WM_USER + 8;
 constexpr UINT TTM_UPDATETIPTEXTA = WM_USER + 12;  // lParam TOOLINFOA* (hwnd, uId, lpszText)
 constexpr UINT TTM_GETTOOLCOUNT = WM_USER + 13;
-constexpr UINT TTM_ENUMTOOLSA = WM_USER + 14;    // wParam index, lParam as TTM_GETTOOLINFOA's
-constexpr UINT TTM_TRACKACTIVATE = WM_USER + 17;  // wParam TRUE/FALSE, lParam TOOLINFOA* (hwnd, uId)
-constexpr UINT TTM_TRACKPOSITION = WM_USER + 18;  // lParam MAKELPARAM(x, y) on the screen
-constexpr UINT TTM_SETTIPBKCOLOR = WM_USER + 19;  // wParam COLORREF
+constexpr UINT TTM_ENUMTOOLSA = WM_USER + 14;       // wParam index, lParam as TTM_GETTOOLINFOA's
+constexpr UINT TTM_TRACKACTIVATE = WM_USER + 17;    // wParam TRUE/FALSE, lParam TOOLINFOA* (hwnd, uId)
+constexpr UINT TTM_TRACKPOSITION = WM_USER + 18;    // lParam MAKELPARAM(x, y) on the screen
+constexpr UINT TTM_SETTIPBKCOLOR = WM_USER + 19;    // wParam COLORREF
 constexpr UINT TTM_SETTIPTEXTCOLOR = WM_USER + 20;  // wParam COLORREF
-constexpr UINT TTM_SETMAXTIPWIDTH = WM_USER + 24;  // lParam the width (-1: none); answers the old one
-constexpr UINT TTM_SETMARGIN = WM_USER + 26;     // lParam RECT*: room around the text
+constexpr UINT TTM_SETMAXTIPWIDTH = WM_USER + 24;   // lParam the width (-1: none); answers the old one
+constexpr UINT TTM_SETMARGIN = WM_USER + 26;        // lParam RECT*: room around the text
 constexpr UINT TTM_POP = WM_USER + 28;
-constexpr UINT TTM_SETTITLEA = WM_USER + 32;     // wParam TTI_*, lParam the title; TRUE when set
-constexpr UINT TTM_POPUP = WM_USER + 34;         // shows the tip of the tool under the pointer now
+constexpr UINT TTM_SETTITLEA = WM_USER + 32;  // wParam TTI_*, lParam the title; TRUE when set
+constexpr UINT TTM_POPUP = WM_USER + 34;      // shows the tip of the tool under the pointer now
 constexpr UINT TTM_ADDTOOL = TTM_ADDTOOLA;
 constexpr UINT TTM_DELTOOL = TTM_DELTOOLA;
 constexpr UINT TTM_NEWTOOLRECT = TTM_NEWTOOLRECTA;

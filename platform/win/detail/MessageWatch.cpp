@@ -34,7 +34,8 @@ LRESULT WatchingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     it = watched.find(window);
     if (it == watched.end()) break;
     const auto& now = it->second.Watchers;
-    if (std::find(now.begin(), now.end(), watcher) != now.end()) watcher->WatchedMessage(window, message, wParam, lParam);
+    if (std::find(now.begin(), now.end(), watcher) != now.end())
+      watcher->WatchedMessage(window, message, wParam, lParam);
   }
   const LRESULT result = Unicode ? CallWindowProcW(original, window, message, wParam, lParam)
                                  : CallWindowProcA(original, window, message, wParam, lParam);

@@ -46,9 +46,7 @@ struct ShownTip {
   bool OwnerPlaced = false;  // TTN_SHOW answered TRUE: the owner chose the place
 };
 
-std::optional<ToolKey> KeyOf(const Tool* tool) {
-  return tool ? std::optional<ToolKey>(tool->Key) : std::nullopt;
-}
+std::optional<ToolKey> KeyOf(const Tool* tool) { return tool ? std::optional<ToolKey>(tool->Key) : std::nullopt; }
 
 std::optional<ToolKey> KeyOf(const TOOLINFOA* info) {
   return info ? std::optional<ToolKey>(ToolKey{info->hwnd, info->uId}) : std::nullopt;
@@ -196,12 +194,12 @@ std::optional<LRESULT> ToolTipControl::Handle(UINT message, WPARAM wParam, LPARA
       if (lParam) MouseMessage(*reinterpret_cast<const MSG*>(lParam));
       return 0;
     case TTM_GETTOOLINFOA: {
-      TOOLINFOA* info = WritableToolInfoOf(lParam);
+      TOOLINFOA* info = ToolInfoOf(lParam);
       return DescribeTool(info ? FTools.Find(*KeyOf(info)) : nullptr, info);
     }
     case TTM_UPDATETIPTEXTA: UpdateTipText(ToolInfoOf(lParam)); return 0;
     case TTM_GETTOOLCOUNT: return static_cast<LRESULT>(FTools.Count());
-    case TTM_ENUMTOOLSA: return DescribeTool(FTools.At(wParam), WritableToolInfoOf(lParam));
+    case TTM_ENUMTOOLSA: return DescribeTool(FTools.At(wParam), ToolInfoOf(lParam));
     case TTM_TRACKACTIVATE: TrackActivate(wParam != 0, ToolInfoOf(lParam)); return 0;
     case TTM_TRACKPOSITION: TrackPosition({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case TTM_SETTIPBKCOLOR: SetColor(FBackground, wParam); return 0;
@@ -514,7 +512,8 @@ void ToolTipControl::RefreshShownText() {
 TipAnchor ToolTipControl::HoverAnchor(const Tool& tool) const {
   POINT pointer;
   GetCursorPos(&pointer);
-  const TipPlacement placement = (tool.Flags & TTF_CENTERTIP) ? TipPlacement::CenteredBelow : TipPlacement::BelowPointer;
+  const TipPlacement placement =
+      (tool.Flags & TTF_CENTERTIP) ? TipPlacement::CenteredBelow : TipPlacement::BelowPointer;
   return {placement, pointer, tool.ScreenArea()};
 }
 

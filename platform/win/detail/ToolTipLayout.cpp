@@ -55,8 +55,8 @@ ContentSize MeasureContent(const TipContent& content, HFONT textFont, HFONT titl
   const HDC dc = GetDC(nullptr);
   const ScopeExit released([dc] { ReleaseDC(nullptr, dc); });
   ContentSize size;
-  size.Text = Measure(dc, textFont, content.Text, content.MaxWidth >= 0 ? content.MaxWidth : Unlimited,
-                      TipTextFormat(content));
+  size.Text =
+      Measure(dc, textFont, content.Text, content.MaxWidth >= 0 ? content.MaxWidth : Unlimited, TipTextFormat(content));
   if (!content.Title.empty()) {
     size.Title = Measure(dc, titleFont, content.Title, Unlimited, DT_SINGLELINE | DT_NOPREFIX);
     size.Icon = content.Icon >= 1 && content.Icon <= 3;
@@ -200,7 +200,9 @@ HRGN CreateBalloonRegion(const TipLayout& layout) {
   const int tipX = layout.StemTip.X;
   const bool leansRight = layout.StemFar > tipX;
   const int straight = leansRight ? tipX : tipX + 1;
-  const POINT stem[] = {{tipX, tipEdge}, {tipX + 1, tipEdge}, {leansRight ? layout.StemFar : straight, base},
+  const POINT stem[] = {{tipX, tipEdge},
+                        {tipX + 1, tipEdge},
+                        {leansRight ? layout.StemFar : straight, base},
                         {leansRight ? straight : layout.StemFar, base}};
   HRGN stemRegion = CreatePolygonRgn(stem, 4, WINDING);
   CombineRgn(shape, shape, stemRegion, RGN_OR);

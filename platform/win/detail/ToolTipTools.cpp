@@ -37,9 +37,7 @@ TRect Tool::ScreenArea() const {
   return Rect.Translated(origin.X, origin.Y);
 }
 
-const TOOLINFOA* ToolInfoOf(LPARAM lParam) { return WritableToolInfoOf(lParam); }
-
-TOOLINFOA* WritableToolInfoOf(LPARAM lParam) {
+TOOLINFOA* ToolInfoOf(LPARAM lParam) {
   auto* info = reinterpret_cast<TOOLINFOA*>(lParam);
   if (!info || info->cbSize < TTTOOLINFOA_V1_SIZE || info->cbSize > sizeof(TOOLINFOA)) return nullptr;
   return info;

@@ -19,7 +19,7 @@ struct ToolKey {
 struct Tool {
   ToolKey Key;
   UINT Flags = 0;
-  TRect Rect;  // in the owner's client coordinates; unused for TTF_IDISHWND
+  TRect Rect;             // in the owner's client coordinates; unused for TTF_IDISHWND
   bool Callback = false;  // the text is asked for each time it shows
   String Text;
   LPARAM Param = 0;
@@ -32,8 +32,7 @@ struct Tool {
 
 // The record behind a message's lParam, or null when it is none: a null
 // pointer, or a size outside TTTOOLINFOA_V1_SIZE..sizeof(TOOLINFOA).
-const TOOLINFOA* ToolInfoOf(LPARAM lParam);
-TOOLINFOA* WritableToolInfoOf(LPARAM lParam);
+TOOLINFOA* ToolInfoOf(LPARAM lParam);
 
 // A text as a tool takes it: none for a null pointer, the callback mark,
 // or a copy; an integer (a string resource's number) is refused.

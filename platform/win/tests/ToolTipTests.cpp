@@ -80,10 +80,22 @@ struct DismissCase {
 };
 
 const DismissCase kDismissCases[] = {
-    {"Click", [](ToolTipTest& t) { InjectClickAt(t.Form(), {20, 20}); }},
-    {"RightClick", [](ToolTipTest& t) { InjectClick(ClientPointOnScreen(t.Form(), {20, 20}), MouseButton::Right); }},
-    {"MoveOffTheTool", [](ToolTipTest& t) { InjectMouseMove(ClientPointOnScreen(t.Form(), {300, 200})); }},
-    {"MoveOffTheForm", [](ToolTipTest&) { InjectMouseMove({900, 700}); }},
+    {"Click",
+     [](ToolTipTest& t) {
+       InjectClickAt(t.Form(), {20, 20});
+     }},
+    {"RightClick",
+     [](ToolTipTest& t) {
+       InjectClick(ClientPointOnScreen(t.Form(), {20, 20}), MouseButton::Right);
+     }},
+    {"MoveOffTheTool",
+     [](ToolTipTest& t) {
+       InjectMouseMove(ClientPointOnScreen(t.Form(), {300, 200}));
+     }},
+    {"MoveOffTheForm",
+     [](ToolTipTest&) {
+       InjectMouseMove({900, 700});
+     }},
     {"PointerLeavesTheDisplay", [](ToolTipTest&) { FeedMouseExit(); }},
     {"Pop", [](ToolTipTest& t) { SendMessageA(t.Tip(), TTM_POP, 0, 0); }},
     {"Deactivate", [](ToolTipTest& t) { SendMessageA(t.Tip(), TTM_ACTIVATE, FALSE, 0); }},
@@ -152,10 +164,8 @@ struct DelayCase {
 };
 
 const DelayCase kDelayCases[] = {
-    {"Initial", TTDT_INITIAL, 200, 200, 5000},
-    {"AutoPop", TTDT_AUTOPOP, 1200, 500, 1200},
-    {"Automatic", TTDT_AUTOMATIC, 100, 100, 1000},
-    {"DefaultAgain", TTDT_INITIAL, -1, 500, 5000},
+    {"Initial", TTDT_INITIAL, 200, 200, 5000},           {"AutoPop", TTDT_AUTOPOP, 1200, 500, 1200},
+    {"Automatic", TTDT_AUTOMATIC, 100, 100, 1000},       {"DefaultAgain", TTDT_INITIAL, -1, 500, 5000},
     {"AutomaticDefault", TTDT_AUTOMATIC, -1, 500, 5000},
 };
 
@@ -293,8 +303,8 @@ TEST_P(ToolTipFeeds, AWindowToolShowsItsTipWhicheverWayThePointerIsTold) {
   HWND child = c.UnicodeTool ? MakeUnicode("child", WS_CHILD | WS_VISIBLE, childBounds, Form())
                              : Make("child", WS_CHILD | WS_VISIBLE, childBounds, Form());
   const auto original = GetWindowLongPtrA(child, GWLP_WNDPROC);
-  ASSERT_TRUE(AddTool(TTF_IDISHWND | (c.Relay ? 0 : TTF_SUBCLASS), reinterpret_cast<UINT_PTR>(child), {},
-                      "Window tool"));
+  ASSERT_TRUE(
+      AddTool(TTF_IDISHWND | (c.Relay ? 0 : TTF_SUBCLASS), reinterpret_cast<UINT_PTR>(child), {}, "Window tool"));
   if (c.Relay) {
     for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN})
       Handle(child, message, [this](HWND window, UINT m, WPARAM wParam, LPARAM lParam) -> std::optional<LRESULT> {
@@ -327,6 +337,33 @@ TEST_P(ToolTipFeeds, AWindowToolShowsItsTipWhicheverWayThePointerIsTold) {
 
 INSTANTIATE_TEST_SUITE_P(Ways, ToolTipFeeds, ::testing::ValuesIn(kFeedCases),
                          [](const ::testing::TestParamInfo<FeedCase>& info) { return info.param.Name; });
+
+// A procedure put on the tool window after the tip watches it.
+WNDPROC gBeforeLater = nullptr;
+int gLaterHeard = 0;
+LRESULT LaterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_MOUSEMOVE) ++gLaterHeard;
+  return CallWindowProcA(gBeforeLater, window, message, wParam, lParam);
+}
+
+TEST_F(ToolTipTest, AProcedurePutOnTheToolWindowLaterKeepsItsChainWhenTheToolGoes) {
+  ASSERT_NE(MakeTip(TTS_ALWAYSTIP), nullptr);
+  HWND child = Make("child", WS_CHILD | WS_VISIBLE, Bounds(50, 50, 150, 70), Form());
+  const UINT_PTR id = reinterpret_cast<UINT_PTR>(child);
+  ASSERT_TRUE(AddTool(TTF_IDISHWND | TTF_SUBCLASS, id, {}, "Chained"));
+  gLaterHeard = 0;
+  gBeforeLater =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterProc)));
+  TOOLINFOA info = Info(id);
+  Send(TTM_DELTOOL, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(GetWindowLongPtrA(child, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&LaterProc));
+  ClearLog();
+  PointTo(child, {10, 10});
+  EXPECT_EQ(gLaterHeard, 1);
+  EXPECT_EQ(Take({WM_MOUSEMOVE}), (Log{"child WM_MOUSEMOVE"}));
+  Wait(1000);
+  EXPECT_FALSE(TipVisible());
+}
 
 TEST_F(ToolTipTest, AWatchedToolWindowThatGoesTakesItsTipAlong) {
   ASSERT_NE(MakeTip(TTS_ALWAYSTIP), nullptr);
