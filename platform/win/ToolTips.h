@@ -46,7 +46,7 @@
 // Refuses (FALSE, nothing changed): a TOOLINFO that is null or whose cbSize
 // is below TTTOOLINFOA_V1_SIZE or above sizeof(TOOLINFOA), a second tool
 // with the same hwnd and uId, a tool whose window does not exist, text
-// given as a string resource number, a title of more than 99 characters or
+// given as a string resource number, a title of more than 100 characters or
 // an icon outside TTI_NONE..TTI_ERROR.
 #include <cstddef>
 

@@ -36,7 +36,8 @@ namespace {
 // is still on it: leaving the tool's window tells the tool nothing.
 constexpr UINT_PTR LeaveCheckTimer = 3;
 constexpr UINT LeaveCheckInterval = 100;
-constexpr std::size_t MaxTitleCharacters = 99;
+// Titles that callers cut to 100 characters, an ellipsis included, fit whole.
+constexpr std::size_t MaxTitleCharacters = 100;
 
 struct ShownTip {
   ToolKey Tool;

@@ -540,16 +540,19 @@ TEST_F(ToolTips, BadRecordsAreRefusedAndNothingIsLost) {
   EXPECT_STREQ(text, "Old");
 }
 
-TEST_F(ToolTips, TitlesOfAtMost99CharactersAndTheFourIconsAreTaken) {
-  const String longest(99, 't');
+TEST_F(ToolTips, TitlesOfAtMost100CharactersAndTheFourIconsAreTaken) {
+  ShowFirstTip();
+  const String longest(100, 't');
   EXPECT_TRUE(Send(TTM_SETTITLE, TTI_ERROR, reinterpret_cast<LPARAM>(longest.c_str())));
-  const String tooLong(100, 't');
+  const TRect titled = TipRect();
+  const String tooLong(101, 't');
   EXPECT_FALSE(Send(TTM_SETTITLE, TTI_INFO, reinterpret_cast<LPARAM>(tooLong.c_str())));
   EXPECT_FALSE(Send(TTM_SETTITLE, TTI_ERROR + 1, reinterpret_cast<LPARAM>("Title")));
   EXPECT_FALSE(Send(TTM_SETTITLE, TTI_INFO, 0));
-  // 99 characters of two bytes each count as 99.
+  EXPECT_EQ(TipRect(), titled) << "the title and its icon as they were";
+  // 100 characters of two bytes each count as 100.
   String accented;
-  for (int i = 0; i < 99; ++i) accented += "\xC3\xA9";
+  for (int i = 0; i < 100; ++i) accented += "\xC3\xA9";
   EXPECT_TRUE(Send(TTM_SETTITLE, TTI_WARNING, reinterpret_cast<LPARAM>(accented.c_str())));
 }
 
