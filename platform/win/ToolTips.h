@@ -33,15 +33,17 @@
 // Where: below the pointer (a balloon's stem at the pointer); below the
 // tool's middle with TTF_CENTERTIP; a tracking tool (TTF_TRACK) shows on
 // TTM_TRACKACTIVATE at the TTM_TRACKPOSITION point and follows it, exactly
-// there (top-left, or a balloon's stem tip) with TTF_ABSOLUTE. Other tips
+// there (top-left, or a balloon's stem tip) with TTF_ABSOLUTE, until
+// TTM_TRACKACTIVATE FALSE or TTM_POP; the pointer and the delays leave it
+// alone. Other tips
 // are kept in the work area of the monitor they point at, flipped above
 // the point or to its left when they would leave it.
 //
 // Text: without TTS_NOPREFIX, "&" marks are dropped ("&&" shows "&") and
 // the text ends at its first tab. Lines break at line breaks; with a
-// maximum width (TTM_SETMAXTIPWIDTH) they also wrap at blanks. A balloon
-// shows the title (TTM_SETTITLE) bold above the text, after the standard
-// icon of TTI_INFO, TTI_WARNING or TTI_ERROR.
+// maximum width (TTM_SETMAXTIPWIDTH) they also wrap at blanks. A title
+// (TTM_SETTITLE) shows bold above the text, after the standard icon of
+// TTI_INFO, TTI_WARNING or TTI_ERROR.
 //
 // Refuses (FALSE, nothing changed): a TOOLINFO that is null or whose cbSize
 // is below TTTOOLINFOA_V1_SIZE or above sizeof(TOOLINFOA), a second tool
