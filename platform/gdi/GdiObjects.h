@@ -77,6 +77,13 @@ class GdiObjectTable {
 
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
 bool DeleteObject(HGDIOBJ object);
+
+// An object freed with its owner: OwnedGdiObject<Brush> brush(CreateSolidBrush(c)).
+struct GdiObjectDeleter {
+  void operator()(GdiObject* object) const { DeleteObject(object); }
+};
+template <class T>
+using OwnedGdiObject = std::unique_ptr<T, GdiObjectDeleter>;
 HGDIOBJ GetStockObject(int index);
 int GetObject(HGDIOBJ object, int size, void* buffer);
 DWORD GetObjectType(HGDIOBJ object);

@@ -17,6 +17,14 @@ struct MSG {
   POINT pt;
 };
 
+// The head of every WM_NOTIFY record: who sends (window and control
+// identifier) and what happened.
+struct NMHDR {
+  HWND hwndFrom = nullptr;
+  UINT_PTR idFrom = 0;
+  UINT code = 0;
+};
+
 constexpr UINT WM_NULL = 0x0000;
 constexpr UINT WM_CREATE = 0x0001;
 constexpr UINT WM_DESTROY = 0x0002;

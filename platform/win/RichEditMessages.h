@@ -10,14 +10,6 @@
 
 namespace plat {
 
-// The head of every WM_NOTIFY record: who sends (window and control
-// identifier) and what happened.
-struct NMHDR {
-  HWND hwndFrom = nullptr;
-  UINT_PTR idFrom = 0;
-  UINT code = 0;
-};
-
 // Characters cpMin up to cpMax; cpMax -1 means the end of the text.
 struct CHARRANGE {
   LONG cpMin = 0;

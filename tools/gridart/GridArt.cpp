@@ -6,12 +6,17 @@
 //   ESGCHK05 .. ESGCHK08    the same four in the XP look;
 //   ESGRAD01 .. ESGRAD08    radio buttons, in the same order and looks;
 //   ESGLEAFCLOSE/OPEN       a closed and an open folder for leaf nodes;
-//   XPNODEC/XPNODEO         the XP look's plus and minus node boxes.
+//   XPNODEC/XPNODEO         the XP look's plus and minus node boxes;
+//   ESGCLOSE/H/D            the search bar's close button: normal, hot, down;
+//   ESGARDOWN/D, ESGARUP/D  its find next and find previous buttons, and
+//                           their disabled looks;
+//   ESGHI/D                 its highlight button, and its disabled look.
 //
 //   grid_art <folder>   writes <folder>/<name>.bmp for each of them
 //
-// Each picture's top-left pixel holds its transparent colour (magenta), as
-// the grid draws these pictures with that corner's colour left out.
+// Each picture's corner pixels hold its transparent colour (magenta): the
+// grid leaves out the top-left pixel's colour, the search bar's buttons the
+// bottom-left one's.
 #include <cmath>
 #include <fstream>
 #include <iostream>
@@ -30,11 +35,40 @@ using plat::TPixel;
 constexpr TPixel Transparent = 0xFF00FF;
 
 // A picture from rows of characters, each character one pixel.
-plat::Bitmap FromRows(const std::vector<std::string>& Rows, const std::map<char, TPixel>& Colours) {
-  plat::Bitmap picture(static_cast<int>(Rows.front().size()), static_cast<int>(Rows.size()));
-  for (int y = 0; y < picture.Height(); ++y)
-    for (int x = 0; x < picture.Width(); ++x) picture.Put(x, y, Colours.at(Rows[y][x]));
+plat::Bitmap FromRows(const std::vector<std::string>& Rows, const std::map<char, plat::TPixel>& Colours) {
+  const std::size_t width = Rows.front().size();
+  plat::Bitmap picture(static_cast<int>(width), static_cast<int>(Rows.size()));
+  for (int y = 0; y < picture.Height(); ++y) {
+    const std::string& row = Rows[static_cast<std::size_t>(y)];
+    if (row.size() != width) throw std::logic_error("picture row " + std::to_string(y) + " has the wrong width");
+    for (int x = 0; x < picture.Width(); ++x) picture.Put(x, y, Colours.at(row[static_cast<std::size_t>(x)]));
+  }
   return picture;
+}
+
+// The same picture upside down.
+plat::Bitmap FlippedVertically(const plat::Bitmap& Picture) {
+  plat::Bitmap flipped(Picture.Width(), Picture.Height());
+  for (int y = 0; y < Picture.Height(); ++y)
+    for (int x = 0; x < Picture.Width(); ++x) flipped.Put(x, Picture.Height() - 1 - y, Picture.At(x, y));
+  return flipped;
+}
+
+// A disabled button's picture: each visible pixel turned to a light grey
+// of its brightness (the grey level halved, plus 96), the silhouette kept.
+plat::Bitmap Greyed(const plat::Bitmap& Picture) {
+  plat::Bitmap grey(Picture.Width(), Picture.Height());
+  for (int y = 0; y < Picture.Height(); ++y)
+    for (int x = 0; x < Picture.Width(); ++x) {
+      const plat::TPixel p = Picture.At(x, y) & 0xFFFFFF;
+      if (p == Transparent) {
+        grey.Put(x, y, Transparent);
+        continue;
+      }
+      const unsigned level = (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) + 1) / 3 / 2 + 96;
+      grey.Put(x, y, (level << 16) | (level << 8) | level);
+    }
+  return grey;
 }
 
 // The colour Part of the way (0..1) from one colour to another.
@@ -49,7 +83,6 @@ TPixel Blend(TPixel From, TPixel To, double Part) {
 
 // A funnel: a dark outline, a blue body with a light stroke on its left.
 plat::Bitmap FilterGlyph() {
-  // clang-format off
   return FromRows(
       {
           "................",
@@ -70,6 +103,105 @@ plat::Bitmap FilterGlyph() {
           "................",
       },
       {{'.', Transparent}, {'#', 0x203040}, {'o', 0x3060B0}, {'w', 0xB0C8F0}});
+}
+
+enum class CloseLook { Normal, Hot, Down };
+
+// The close button's cross: dark grey at rest; white on a red tile under
+// the mouse, on a darker red one while pressed. 12 x 12, the button's face.
+plat::Bitmap CloseGlyph(CloseLook Look) {
+  // clang-format off
+  const std::vector<std::string> bare = {
+      "............",
+      "............",
+      "..xx....xx..",
+      "..xxx..xxx..",
+      "...xxxxxx...",
+      "....xxxx....",
+      "....xxxx....",
+      "...xxxxxx...",
+      "..xxx..xxx..",
+      "..xx....xx..",
+      "............",
+      "............",
+  };
+  const std::vector<std::string> onTile = {
+      ".tttttttttt.",
+      "tttttttttttt",
+      "ttxxttttxxtt",
+      "ttxxxttxxxtt",
+      "tttxxxxxxttt",
+      "ttttxxxxtttt",
+      "ttttxxxxtttt",
+      "tttxxxxxxttt",
+      "ttxxxttxxxtt",
+      "ttxxttttxxtt",
+      "tttttttttttt",
+      ".tttttttttt.",
+  };
+  // clang-format on
+  switch (Look) {
+    case CloseLook::Normal: return FromRows(bare, {{'.', Transparent}, {'x', 0x505050}});
+    case CloseLook::Hot: return FromRows(onTile, {{'.', Transparent}, {'t', 0xD83C30}, {'x', 0xFFFFFF}});
+    case CloseLook::Down: return FromRows(onTile, {{'.', Transparent}, {'t', 0x9C2018}, {'x', 0xF0F0F0}});
+  }
+  throw std::logic_error("unknown close look");
+}
+
+// Find next: a blue arrow pointing down, lit on its left side.
+plat::Bitmap ArrowDownGlyph() {
+  // clang-format off
+  return FromRows(
+      {
+          "................",
+          "................",
+          "......####......",
+          "......#wo#......",
+          "......#wo#......",
+          "......#wo#......",
+          "......#wo#......",
+          "..#####wo#####..",
+          "...#wwwooooo#...",
+          "....#wwoooo#....",
+          ".....#wooo#.....",
+          "......#wo#......",
+          ".......##.......",
+          "................",
+          "................",
+          "................",
+      },
+      {{'.', Transparent}, {'#', 0x1F3F7F}, {'o', 0x3A78D8}, {'w', 0xA8C8F8}});
+  // clang-format on
+}
+
+// Highlight: a yellow marker with a dark cap, and the stroke it drew.
+plat::Bitmap HighlightGlyph() {
+  // clang-format off
+  return FromRows(
+      {
+          "................",
+          "..........##....",
+          ".........#cc#...",
+          "........#yccc#..",
+          ".......#yyyccc#.",
+          "......#yyyyyc#..",
+          ".....#yyyyyy#...",
+          "....#yyyyyy#....",
+          "...#yyyyyy#.....",
+          "....#yyyy#......",
+          "...#tyyy#.......",
+          "..#tt###........",
+          "...##...........",
+          ".iiiiiiiiiii....",
+          ".iiiiiiiiiii....",
+          "................",
+      },
+      {{'.', Transparent},
+       {'#', 0x5A4A10},
+       {'y', 0xF4D23C},
+       {'c', 0x4A4A4A},
+       {'t', 0xE0A800},
+       {'i', 0xF8E048}});
   // clang-format on
 }
 
@@ -214,6 +346,18 @@ std::map<std::string, plat::Bitmap> Pictures() {
   pictures.emplace("ESGLEAFOPEN", LeafGlyph(true));
   pictures.emplace("XPNODEC", XPNodeGlyph(true));
   pictures.emplace("XPNODEO", XPNodeGlyph(false));
+  pictures.emplace("ESGCLOSE", CloseGlyph(CloseLook::Normal));
+  pictures.emplace("ESGCLOSEH", CloseGlyph(CloseLook::Hot));
+  pictures.emplace("ESGCLOSED", CloseGlyph(CloseLook::Down));
+  const plat::Bitmap down = ArrowDownGlyph();
+  const plat::Bitmap up = FlippedVertically(down);
+  const plat::Bitmap highlight = HighlightGlyph();
+  pictures.emplace("ESGARDOWN", down);
+  pictures.emplace("ESGARDOWND", Greyed(down));
+  pictures.emplace("ESGARUP", up);
+  pictures.emplace("ESGARUPD", Greyed(up));
+  pictures.emplace("ESGHI", highlight);
+  pictures.emplace("ESGHID", Greyed(highlight));
   return pictures;
 }
 

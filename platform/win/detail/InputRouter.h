@@ -51,6 +51,8 @@ class InputRouter {
   void HoverTick(std::int64_t now);
 
   TPoint CursorPos;
+  // The display reported that the pointer left every window of ours.
+  bool PointerOutside() const { return FPointerOutside; }
   std::array<Byte, 256> SyncKeys{};
   std::array<Byte, 256> AsyncKeys{};
   UINT DoubleClickTime = 500;

@@ -5,6 +5,7 @@
 #include "platform/win/Cursors.h"
 #include "platform/win/Display.h"
 #include "platform/win/detail/ForeignWindows.h"
+#include "platform/win/detail/ToolTipControl.h"
 #include "platform/win/detail/User32Exports.h"
 #include "platform/win/WinErrors.h"
 #include "platform/win/detail/ZOrder.h"
@@ -61,9 +62,10 @@ WindowManager& WindowManager::Instance() {
 }
 
 WindowManager::WindowManager() {
-  // Programs may look the window layer's functions up by name from the
-  // moment it exists.
+  // Programs may look the window layer's functions up by name, and make
+  // the common controls' windows, from the moment it exists.
   RegisterUser32Exports();
+  RegisterToolTipClass();
   FDesktop = std::make_shared<Window>(AllocateWindowHandle(), RootClass("#32769"));
   FDesktop->Stage = Window::Life::Alive;
   FDesktop->Style = WS_VISIBLE | WS_CLIPCHILDREN;

@@ -1,7 +1,8 @@
 // The SDL display on a private X server: what the server shows must be the
 // window's backing bitmap, shaped by its region, the pointer moved on the
 // server must reach the window, and the active window must hold the
-// server's keyboard focus.
+// server's keyboard focus. A balloon tool tip comes and goes with the
+// server's pointer, shaped and asking for its translucency.
 #include <SDL2/SDL_keyboard.h>
 #include <SDL2/SDL_video.h>
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include "platform/gdi/Shapes.h"
 #include "platform/win/DefWindowProc.h"
 #include "platform/win/CrossProcessWindows.h"
+#include "platform/win/LayeredWindows.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Menus.h"
 #include "platform/win/Timers.h"
@@ -24,6 +26,7 @@
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Painting.h"
+#include "platform/win/ToolTips.h"
 #include "platform/win/detail/WakeSources.h"
 #include "platform/win/WindowClass.h"
 #include "platform/win/WindowPos.h"
@@ -221,6 +224,59 @@ TEST_F(SdlDisplayUnderXvfb, AHintIsANativePopupThatTakesNoFocus) {
   }));
   EXPECT_EQ(GetActiveWindow(), FWindow);
   DestroyWindow(hint);
+}
+
+TEST_F(SdlDisplayUnderXvfb, ABalloonTipComesWithTheServersPointerShapedAndTranslucentAndGoesWithIt) {
+  OpenProbe(50, 50, 300, 200);
+  SetForegroundWindow(FWindow);
+  ASSERT_TRUE(PumpUntil([this] { return ScreenShowsWindow({50, 50, 350, 250}, nullptr); }));
+  HWND tip = CreateWindowExA(0, TOOLTIPS_CLASS, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_BALLOON, 0, 0, 0, 0, FWindow,
+                             nullptr, nullptr, nullptr);
+  ASSERT_NE(tip, nullptr);
+  TOOLINFOA tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = FWindow;
+  tool.uId = reinterpret_cast<UINT_PTR>(FWindow);
+  tool.lpszText = const_cast<char*>("A balloon on the X server");
+  ASSERT_TRUE(SendMessageA(tip, TTM_ADDTOOL, 0, reinterpret_cast<LPARAM>(&tool)));
+  SendMessageA(tip, TTM_SETDELAYTIME, TTDT_INITIAL, 50);
+  SetWindowLongPtrA(tip, GWL_EXSTYLE, GetWindowLongPtrA(tip, GWL_EXSTYLE) | WS_EX_LAYERED);
+  ASSERT_TRUE(SetLayeredWindowAttributes(tip, 0, 204, LWA_ALPHA));
+
+  FServer->MovePointer(150, 110);
+  ASSERT_TRUE(PumpUntil([tip] { return IsWindowVisible(tip) != FALSE; }, 20000));
+  RECT r;
+  GetWindowRect(tip, &r);
+  EXPECT_EQ(r.Top, 110);  // the stem's tip on the pointer
+  std::optional<XvfbServer::NativeWindowState> shown;
+  EXPECT_TRUE(PumpUntil([&] { return (shown = FServer->ShownWindowAt(r.Left, r.Top, r.Width(), r.Height())).has_value(); }));
+  EXPECT_TRUE(shown && shown->OverrideRedirect && !shown->Focused);
+  ASSERT_TRUE(shown && shown->Opacity);
+  EXPECT_NEAR(*shown->Opacity / 4294967295.0, 204 / 255.0, 1e-6);
+  // The server shows the balloon inside its shape and the form around it.
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_EQ(GetWindowRgn(tip, region), COMPLEXREGION);
+  const auto shaped = [&] {
+    const Bitmap* balloon = WindowSurface(tip);
+    const Bitmap* form = WindowSurface(FWindow);
+    const std::vector<std::uint32_t> screen = FServer->Grab(r.Left, r.Top, r.Width(), r.Height());
+    if (!balloon || !form || screen.size() != static_cast<std::size_t>(r.Width() * r.Height())) return false;
+    for (int y = 0; y < r.Height(); ++y)
+      for (int x = 0; x < r.Width(); ++x) {
+        const bool inside = PtInRegion(region, x, y);
+        const std::uint32_t expected =
+            (inside ? balloon->At(x, y) : form->At(r.Left + x - 50, r.Top + y - 50)) & 0xFFFFFF;
+        if (screen[static_cast<std::size_t>(y * r.Width() + x)] != expected) return false;
+      }
+    return true;
+  };
+  EXPECT_TRUE(PumpUntil(shaped));
+  DeleteObject(region);
+
+  // Off the form, the tip goes.
+  FServer->MovePointer(900, 700);
+  EXPECT_TRUE(PumpUntil([tip] { return IsWindowVisible(tip) == FALSE; }, 20000));
+  DestroyWindow(tip);
 }
 
 TEST_F(SdlDisplayUnderXvfb, AnOwnerWhoseModalPopupWentHasTheServersKeyboardAgain) {

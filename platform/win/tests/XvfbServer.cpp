@@ -62,6 +62,24 @@ void XvfbServer::Stop() {
   FServer.reset();
 }
 
+std::optional<std::uint32_t> XvfbServer::OpacityOf(unsigned long window) const {
+  auto* display = static_cast<::Display*>(FConnection);
+  const Atom property = XInternAtom(display, "_NET_WM_WINDOW_OPACITY", False);
+  Atom type = 0;
+  int format = 0;
+  unsigned long items = 0, remaining = 0;
+  unsigned char* data = nullptr;
+  if (XGetWindowProperty(display, window, property, 0, 1, False, XA_CARDINAL, &type, &format, &items, &remaining,
+                         &data) != Success)
+    return std::nullopt;
+  std::optional<std::uint32_t> opacity;
+  // Format-32 items come as longs.
+  if (data != nullptr && format == 32 && items == 1)
+    opacity = static_cast<std::uint32_t>(*reinterpret_cast<unsigned long*>(data));
+  if (data != nullptr) XFree(data);
+  return opacity;
+}
+
 std::optional<XvfbServer::NativeWindowState> XvfbServer::ShownWindowAt(int x, int y, int width, int height) const {
   auto* display = static_cast<::Display*>(FConnection);
   ::Window root = 0, parent = 0, focus = 0;
@@ -75,7 +93,7 @@ std::optional<XvfbServer::NativeWindowState> XvfbServer::ShownWindowAt(int x, in
     XWindowAttributes attributes;
     if (XGetWindowAttributes(display, children[i], &attributes) == 0 || attributes.map_state != IsViewable) continue;
     if (attributes.x == x && attributes.y == y && attributes.width == width && attributes.height == height)
-      found = NativeWindowState{attributes.override_redirect != 0, focus == children[i]};
+      found = NativeWindowState{attributes.override_redirect != 0, focus == children[i], OpacityOf(children[i])};
   }
   if (children != nullptr) XFree(children);
   return found;

@@ -33,11 +33,14 @@ class XvfbServer {
   // pixel as 0xRRGGBB; empty when it cannot be read.
   std::vector<std::uint32_t> Grab(int x, int y, int width, int height) const;
   // The shown top-level window with exactly these bounds, as the server
-  // keeps it: whether the desktop may manage (and focus) it, and whether it
-  // holds the keyboard focus. None when no such window is shown.
+  // keeps it: whether the desktop may manage (and focus) it, whether it
+  // holds the keyboard focus, and the opacity it asks of a compositing
+  // desktop (_NET_WM_WINDOW_OPACITY, 0xFFFFFFFF opaque; none when it asks
+  // none). None when no such window is shown.
   struct NativeWindowState {
     bool OverrideRedirect = false;
     bool Focused = false;
+    std::optional<std::uint32_t> Opacity;
   };
   std::optional<NativeWindowState> ShownWindowAt(int x, int y, int width, int height) const;
   // Moves the pointer, as the user would: the server sends the motion to
@@ -67,6 +70,7 @@ class XvfbServer {
 
  private:
   void Stop();
+  std::optional<std::uint32_t> OpacityOf(unsigned long window) const;
   // Sends the deepest window at the point these events (MotionNotify,
   // ButtonPress, ButtonRelease of the left button), in order.
   void SendPointerEvents(int x, int y, std::initializer_list<int> types) const;
