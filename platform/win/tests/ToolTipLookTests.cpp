@@ -273,7 +273,7 @@ TEST_P(ToolTipPlaces, TipsStayInTheWorkAreaAndBalloonsKeepPointingAtThePointer) 
 }
 
 INSTANTIATE_TEST_SUITE_P(Edges, ToolTipPlaces, ::testing::ValuesIn(kPlaceCases),
-                         [](const ::testing::TestParamInfo<PlaceCase>& info) { return info.param.Name; });
+                         [](const ::testing::TestParamInfo<PlaceCase>& test) { return test.param.Name; });
 
 TEST_F(ToolTipLooks, ACentredTipStandsUnderTheMiddleOfItsTool) {
   Prepare(0, "Centred", TTF_SUBCLASS | TTF_CENTERTIP);

@@ -114,7 +114,7 @@ TEST_P(ToolTipDismissal, ATipGoesAndItsOwnerHearsOfItBeforeItHides) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, ToolTipDismissal, ::testing::ValuesIn(kDismissCases),
-                         [](const ::testing::TestParamInfo<DismissCase>& info) { return info.param.Name; });
+                         [](const ::testing::TestParamInfo<DismissCase>& test) { return test.param.Name; });
 
 TEST_F(ToolTips, MovingOntoAnotherToolShowsItsTipAfterTheReshowDelay) {
   ASSERT_TRUE(AddTool(TTF_SUBCLASS, 2, kOtherToolRect, "Second tool"));
@@ -191,7 +191,7 @@ TEST_P(ToolTipDelays, SetDelayTimeChangesWhenATipComesAndGoes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Delays, ToolTipDelays, ::testing::ValuesIn(kDelayCases),
-                         [](const ::testing::TestParamInfo<DelayCase>& info) { return info.param.Name; });
+                         [](const ::testing::TestParamInfo<DelayCase>& test) { return test.param.Name; });
 
 TEST_F(ToolTips, AnInactiveControlShowsNothingUntilActivatedAgain) {
   Send(TTM_ACTIVATE, FALSE);
@@ -336,7 +336,7 @@ TEST_P(ToolTipFeeds, AWindowToolShowsItsTipWhicheverWayThePointerIsTold) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, ToolTipFeeds, ::testing::ValuesIn(kFeedCases),
-                         [](const ::testing::TestParamInfo<FeedCase>& info) { return info.param.Name; });
+                         [](const ::testing::TestParamInfo<FeedCase>& test) { return test.param.Name; });
 
 // A procedure put on the tool window after the tip watches it.
 WNDPROC gBeforeLater = nullptr;
