@@ -5,9 +5,10 @@
 // feeds the input it receives back in. Everything here runs on the UI thread.
 //
 // Which backend: ZORBIT_DISPLAY=headless|sdl; without it SDL when DISPLAY or
-// WAYLAND_DISPLAY is set, else headless. A backend chosen so that cannot
-// start is an error, never replaced by the headless one: a program opens its
-// display before it makes windows, to say so and end rather than run unseen.
+// WAYLAND_DISPLAY is set, else headless. When the backend so chosen cannot
+// start, that is an error; the headless one never takes its place. A program
+// opens its display before it makes windows, to say so and end rather than
+// run where nobody sees it.
 #include <memory>
 #include <optional>
 #include <vector>
