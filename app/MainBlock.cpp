@@ -1,11 +1,16 @@
 #include "app/MainBlock.h"
 
+#include <iostream>
+
 #include "app/About.h"
 #include "app/Localization.h"
 #include "app/ProgramUnits.h"
 #include "app/ZorbitMain.h"
 #include "platform/rtl/CommandLine.h"
+#include "platform/rtl/Exception.h"
+#include "platform/rtl/Paths.h"
 #include "platform/ui/TApplication.h"
+#include "platform/win/Display.h"
 #include "service/GenericAPI.h"
 #include "service/GenericShellAPI.h"
 #include "service/ZorbitConfig.h"
@@ -27,6 +32,14 @@ constexpr const char* kDefaultPack = "English_ZorbitN";
 
 int RunMainBlock(int argc, char** argv) {
   plat::SetCommandLine(argc, argv);
+  // The desktop before anything else: windows it cannot show would leave the
+  // program running where nobody sees it, holding the single-instance mutex.
+  try {
+    plat::CurrentDisplay();
+  } catch (const plat::Exception& e) {
+    std::cerr << plat::ExtractFileName(argv[0]) << ": " << e.Message() << "\n";
+    return 1;
+  }
   const TProgramUnits units;
 
   if (CheckSingleInstance(kAppName, kMainWindowClass, true)) return 0;

@@ -5,8 +5,10 @@
 // feeds the input it receives back in. Everything here runs on the UI thread.
 //
 // Which backend: ZORBIT_DISPLAY=headless|sdl; without it SDL when DISPLAY or
-// WAYLAND_DISPLAY is set, else headless. A backend that cannot start falls
-// back to headless.
+// WAYLAND_DISPLAY is set, else headless. When the backend so chosen cannot
+// start, that is an error; the headless one never takes its place. A program
+// opens its display before it makes windows, to say so and end rather than
+// run where nobody sees it.
 #include <memory>
 #include <optional>
 #include <vector>
@@ -91,14 +93,16 @@ class Display {
   virtual void Beep(UINT type) = 0;
 };
 
-// The backend in force, chosen on first use.
+// The backend in force, chosen on first use; throws Exception when the
+// chosen backend cannot start (nothing is installed then).
 Display& CurrentDisplay();
 // Replaces the backend (tests install the headless one); windows that exist
-// are announced to the new one. Null chooses again from the environment.
+// are announced to the new one. Null chooses again from the environment; when
+// that choice cannot start, Exception, and the backend in force stays.
 void SetDisplay(std::unique_ptr<Display> display);
 
-// The backends. CreateSdlDisplay throws Exception when no display can be
-// opened.
+// The backends. CreateSdlDisplay throws Exception, naming the desktop, when
+// it cannot be opened.
 std::unique_ptr<Display> CreateHeadlessDisplay();
 std::unique_ptr<Display> CreateSdlDisplay();
 

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "platform/gdi/DisplayMode.h"
-#include "platform/rtl/Exception.h"
 #include "platform/win/Display.h"
 #include "platform/win/detail/WakeSources.h"
 #include "platform/win/detail/WindowManager.h"
@@ -24,18 +23,13 @@ bool EnvironmentSet(const char* name) {
   return value && *value;
 }
 
+// A desktop asked for that cannot be opened is not replaced by the headless
+// display: the program would go on where nobody sees it.
 std::unique_ptr<Display> ChooseDisplay() {
   const char* asked = std::getenv("ZORBIT_DISPLAY");
   const bool wantSdl =
       asked && *asked ? std::strcmp(asked, "sdl") == 0 : EnvironmentSet("DISPLAY") || EnvironmentSet("WAYLAND_DISPLAY");
-  if (wantSdl) {
-    try {
-      if (auto sdl = CreateSdlDisplay()) return sdl;
-    } catch (const Exception&) {
-      // No usable desktop: run without a screen rather than not at all.
-    }
-  }
-  return CreateHeadlessDisplay();
+  return wantSdl ? CreateSdlDisplay() : CreateHeadlessDisplay();
 }
 
 // DCs on the display report its mode through GetDeviceCaps.

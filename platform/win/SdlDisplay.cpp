@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <utility>
 
@@ -34,6 +35,13 @@ namespace plat {
 namespace {
 
 constexpr int kPollIntervalMs = 10;
+
+// The desktop the environment names, quoted after a blank; empty when none is.
+String DesktopName() {
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"})
+    if (const char* name = std::getenv(variable); name != nullptr && *name != '\0') return " \"" + String(name) + "\"";
+  return String();
+}
 
 struct NativeWindow {
   SDL_Window* Window = nullptr;
@@ -113,7 +121,8 @@ SdlDisplay::SdlDisplay() {
   // The pixels are ours and ready: they go to the desktop as they are
   // (shared memory under X11), without SDL probing OpenGL for a texture path.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) throw Exception(String("Cannot open the display: ") + SDL_GetError());
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+    throw Exception("Cannot open the display" + DesktopName() + ": " + SDL_GetError());
   SDL_StartTextInput();
   FKickFd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
   if (FKickFd >= 0)

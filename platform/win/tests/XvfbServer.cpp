@@ -26,6 +26,17 @@ constexpr auto kStartTimeout = std::chrono::seconds(60);
 
 bool XvfbServer::Available() { return !plat::FindProgram("Xvfb").empty(); }
 
+std::string XvfbServer::UnusedDisplayName() {
+  int number = 6000;
+  const auto taken = [](int display) {
+    const std::string n = std::to_string(display);
+    return ::access(("/tmp/.X11-unix/X" + n).c_str(), F_OK) == 0 ||
+           ::access(("/tmp/.X" + n + "-lock").c_str(), F_OK) == 0;
+  };
+  while (taken(number)) ++number;
+  return ":" + std::to_string(number);
+}
+
 XvfbServer::XvfbServer(int width, int height) {
   const std::string program = plat::FindProgram("Xvfb");
   if (program.empty()) throw std::runtime_error("Xvfb is not installed");

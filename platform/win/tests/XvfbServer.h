@@ -18,6 +18,10 @@ class XvfbServer {
  public:
   // True when the Xvfb program is installed.
   static bool Available();
+  // ":N" of a display no X server answers on, for starts whose desktop is
+  // gone: far above the numbers servers pick for themselves (the lowest
+  // free), and without a socket or lock file of one.
+  static std::string UnusedDisplayName();
 
   // Starts the server and waits until it accepts connections; throws
   // std::runtime_error when it does not come up in time.
