@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "platform/rtl/Exception.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/Display.h"
 #include "platform/win/detail/SdlEventSource.h"
@@ -95,7 +96,9 @@ class SdlDisplay final : public Display {
   static void ShowNative(const NativeWindow& native);
   void PresentAll(HWND window, NativeWindow& native);
   void WatchEvents(SDL_Window* window);
-  void Kick();
+  // Wakes the loop to read events SDL may have taken off the X connection
+  // while it waited for an answer of the desktop.
+  void Kick() const;
   void Drain();
   void Dispatch(const SDL_Event& event);
   void DispatchWindowEvent(const SDL_WindowEvent& event);
@@ -153,7 +156,9 @@ TSize SdlDisplay::ScreenSize() const {
 
 TRect SdlDisplay::WorkArea() const {
   SDL_Rect usable;
-  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) {
+  const bool read = SDL_GetDisplayUsableBounds(0, &usable) == 0;
+  Kick();  // the work area is a property read from the desktop
+  if (!read) {
     const TSize screen = ScreenSize();
     return {0, 0, screen.cx, screen.cy};
   }
@@ -173,6 +178,7 @@ std::vector<MonitorArea> SdlDisplay::Monitors() const {
                            : whole;
     monitors.push_back({whole, work.IsEmpty() ? whole : work});
   }
+  Kick();
   if (monitors.empty()) {
     const TSize screen = ScreenSize();
     monitors.push_back({{0, 0, screen.cx, screen.cy}, WorkArea()});
@@ -204,7 +210,7 @@ TPoint SdlDisplay::ScreenPoint(HWND window, int x, int y) {
   return native == nullptr ? TPoint{x, y} : TPoint{native->Bounds.Left + x, native->Bounds.Top + y};
 }
 
-void SdlDisplay::Kick() {
+void SdlDisplay::Kick() const {
   if (FKickFd >= 0) static_cast<void>(::eventfd_write(FKickFd, 1));
 }
 
@@ -395,9 +401,11 @@ void SdlDisplay::WindowPixelsChanged(HWND window, const TRect& dirty) {
 void SdlDisplay::CaptureChanged(HWND window) {
   // Refused when no window of ours has the pointer; nothing to capture then.
   static_cast<void>(SDL_CaptureMouse(window != nullptr ? SDL_TRUE : SDL_FALSE));
+  Kick();  // a grab waits for the desktop's answer
 }
 
 void SdlDisplay::CursorChanged(HCURSOR cursor) {
+  const ScopeExit kick([this] { Kick(); });
   SDL_ShowCursor(cursor != nullptr ? SDL_ENABLE : SDL_DISABLE);
   if (cursor == nullptr) return;
   auto made = FCursors.find(cursor);
