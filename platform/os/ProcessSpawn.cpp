@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "platform/os/detail/ChildSignals.h"
 #include "platform/os/detail/Environment.h"
 #include "platform/rtl/LastError.h"
 
@@ -36,12 +37,7 @@ void Send(int fd, TSpawnMessage kind, int value) {
                              const char* outputPath, int reportFd) {
   // Its own process group, so that it can be stopped with its helpers.
   ::setpgid(0, 0);
-  struct sigaction defaults {};
-  defaults.sa_handler = SIG_DFL;
-  for (int signal = 1; signal < NSIG; ++signal) ::sigaction(signal, &defaults, nullptr);
-  sigset_t none;
-  ::sigemptyset(&none);
-  ::sigprocmask(SIG_SETMASK, &none, nullptr);
+  detail::ResetSignalsForExec();
   const int input = ::open("/dev/null", O_RDONLY);
   const int output = ::open(outputPath, O_WRONLY | O_CREAT | O_APPEND, 0644);
   if (input < 0 || output < 0 || ::dup2(input, 0) < 0 || ::dup2(output, 1) < 0 || ::dup2(output, 2) < 0 ||

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/os/detail/ChildSignals.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/LastError.h"
@@ -49,12 +50,7 @@ std::vector<char*> PointersTo(const std::vector<String>& texts) {
   ::setpgid(0, 0);
   ::prctl(PR_SET_PDEATHSIG, SIGKILL);
   if (::getppid() != parent) ::_exit(127);
-  struct sigaction defaults {};
-  defaults.sa_handler = SIG_DFL;
-  for (int signal = 1; signal < NSIG; ++signal) ::sigaction(signal, &defaults, nullptr);
-  sigset_t none;
-  ::sigemptyset(&none);
-  ::sigprocmask(SIG_SETMASK, &none, nullptr);
+  detail::ResetSignalsForExec();
   const int null = ::open("/dev/null", O_RDWR);
   const int streams = streamFd >= 0 ? streamFd : null;
   if (null < 0 || ::dup2(streams, 0) < 0 || ::dup2(streams, 1) < 0 || ::dup2(null, 2) < 0) {
