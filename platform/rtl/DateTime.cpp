@@ -4,6 +4,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "platform/rtl/DateTimeFormatTokens.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/RtlConsts.h"
 #include "platform/rtl/StringUtils.h"
@@ -37,10 +38,6 @@ bool ToTimeStamp(TDateTime dt, TTimeStamp& stamp) {
   stamp.Date = static_cast<int>(dt < 0 ? -days : days) + DateDelta;
   return true;
 }
-
-// A date (whole days, possibly negative) and a time of day as a TDateTime:
-// the fraction counts forward from midnight whatever the date's sign.
-TDateTime Compose(double days, double time) { return days >= 0 ? days + time : days - time; }
 
 double TimeOfDay(TDateTime dt) { return std::fabs(dt - std::trunc(dt)); }
 
@@ -91,34 +88,7 @@ String Pad(int value, int width) {
   return digits;
 }
 
-bool StartsWithNoCase(const String& s, std::size_t pos, const char* prefix) {
-  for (std::size_t k = 0; prefix[k]; ++k) {
-    if (pos + k >= s.size() || (s[pos + k] | 0x20) != (prefix[k] | 0x20)) {
-      return false;
-    }
-  }
-  return true;
-}
-
-// True when an am/pm specifier follows before the next hour specifier.
-bool UsesTwelveHourClock(const String& format, std::size_t pos) {
-  char quote = 0;
-  for (std::size_t i = pos; i < format.size(); ++i) {
-    const char c = format[i];
-    if (quote) {
-      quote = c == quote ? 0 : quote;
-    } else if (c == '"' || c == '\'') {
-      quote = c;
-    } else if (c == 'h' || c == 'H') {
-      return false;
-    } else if ((c == 'a' || c == 'A') && (StartsWithNoCase(format, i, "am/pm") || StartsWithNoCase(format, i, "a/p") ||
-                                          StartsWithNoCase(format, i, "ampm"))) {
-      return true;
-    }
-  }
-  return false;
-}
-
+// Writes a TDateTime by the tokens of a format.
 class TDateTimeWriter {
  public:
   TDateTimeWriter(TDateTime dt, const TFormatSettings& settings) : FSettings(settings) {
@@ -134,151 +104,30 @@ class TDateTimeWriter {
     }
   }
 
-  void Append(String& out, const String& format, int level) {
-    char lastToken = ' ';
-    std::size_t i = 0;
-    auto runLength = [&](char letter) {
-      std::size_t n = 0;
-      while (i + n < format.size() && (format[i + n] | 0x20) == letter) {
-        ++n;
-      }
-      return static_cast<int>(n);
-    };
-    while (i < format.size()) {
-      const char c = format[i];
-      char token = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-      if (token == 'M' && lastToken == 'H') {
-        token = 'N';
-      }
-      if (token >= 'A' && token <= 'Z') {
-        lastToken = token;
-      }
-      switch (token) {
-        case 'Y': {
-          const int n = runLength('y');
-          out += n <= 2 ? Pad(FYear % 100, 2) : Pad(FYear, 4);
-          i += n;
-          break;
-        }
-        case 'M': {
-          const int n = runLength('m');
-          if (n >= 4) {
-            out += FMonth ? FSettings.LongMonthNames[FMonth - 1] : "";
-          } else if (n == 3) {
-            out += FMonth ? FSettings.ShortMonthNames[FMonth - 1] : "";
-          } else {
-            out += Pad(FMonth, n);
-          }
-          i += n;
-          break;
-        }
-        case 'D': {
-          const int n = runLength('d');
-          if (n <= 2) {
-            out += Pad(FDay, n);
-          } else if (n == 3) {
-            out += FSettings.ShortDayNames[FDayOfWeek];
-          } else if (n == 4) {
-            out += FSettings.LongDayNames[FDayOfWeek];
-          } else if (level < 2) {
-            Append(out, n == 5 ? FSettings.ShortDateFormat : FSettings.LongDateFormat, level + 1);
-          }
-          i += n;
-          break;
-        }
-        case 'H': {
-          const int n = runLength('h');
-          int hour = FHour;
-          if (UsesTwelveHourClock(format, i + n)) {
-            hour = hour % 12 == 0 ? 12 : hour % 12;
-          }
-          out += Pad(hour, std::min(n, 2));
-          i += n;
-          break;
-        }
-        case 'N': {
-          const int n = runLength(c | 0x20);
-          out += Pad(FMin, std::min(n, 2));
-          i += n;
-          break;
-        }
-        case 'S': {
-          const int n = runLength('s');
-          out += Pad(FSec, std::min(n, 2));
-          i += n;
-          break;
-        }
-        case 'Z': {
-          const int n = runLength('z');
-          out += Pad(FMSec, n == 1 ? 1 : 3);
-          i += n;
-          break;
-        }
-        case 'T': {
-          const int n = runLength('t');
-          if (level < 2) {
-            Append(out, n == 1 ? FSettings.ShortTimeFormat : FSettings.LongTimeFormat, level + 1);
-          }
-          i += n;
-          break;
-        }
-        case 'C': {
-          const int n = runLength('c');
-          if (level < 2) {
-            Append(out, FSettings.ShortDateFormat, level + 1);
-            if (FHasTime) {
-              out += ' ';
-              Append(out, FSettings.LongTimeFormat, level + 1);
-            }
-          }
-          i += n;
-          break;
-        }
-        case 'A': i += AppendAmPm(out, format, i); break;
-        case '/':
-          out += FSettings.DateSeparator;
-          ++i;
-          break;
-        case ':':
-          out += FSettings.TimeSeparator;
-          ++i;
-          break;
-        case '"':
-        case '\'': {
-          const std::size_t close = format.find(c, i + 1);
-          const std::size_t end = close == String::npos ? format.size() : close;
-          out.append(format, i + 1, end - i - 1);
-          i = close == String::npos ? format.size() : close + 1;
-          break;
-        }
-        default:
-          out += c;
-          ++i;
-          break;
-      }
+  void Append(String& out, const TDateTimeToken& token) const {
+    if (token.OnlyWithTime && !FHasTime) return;
+    switch (token.Part) {
+      case TDateTimePart::Literal: out += token.Text; break;
+      case TDateTimePart::Year: out += token.Width == 2 ? Pad(FYear % 100, 2) : Pad(FYear, 4); break;
+      case TDateTimePart::Month: out += Pad(FMonth, token.Width); break;
+      case TDateTimePart::MonthName:
+        if (FMonth) out += (token.Width == 3 ? FSettings.ShortMonthNames : FSettings.LongMonthNames)[FMonth - 1];
+        break;
+      case TDateTimePart::Day: out += Pad(FDay, token.Width); break;
+      case TDateTimePart::DayName:
+        out += (token.Width == 3 ? FSettings.ShortDayNames : FSettings.LongDayNames)[FDayOfWeek];
+        break;
+      case TDateTimePart::Hour:
+        out += Pad(token.TwelveHour ? (FHour % 12 == 0 ? 12 : FHour % 12) : FHour, token.Width);
+        break;
+      case TDateTimePart::Minute: out += Pad(FMin, token.Width); break;
+      case TDateTimePart::Second: out += Pad(FSec, token.Width); break;
+      case TDateTimePart::MSec: out += Pad(FMSec, token.Width); break;
+      case TDateTimePart::AmPm: out += AmPmMarker(token, FHour, FSettings); break;
     }
   }
 
  private:
-  // Writes the am/pm marker at format[i]; returns the characters consumed.
-  std::size_t AppendAmPm(String& out, const String& format, std::size_t i) const {
-    const bool pm = FHour >= 12;
-    if (StartsWithNoCase(format, i, "am/pm")) {
-      out.append(format, pm ? i + 3 : i, 2);  // in the case the format uses
-      return 5;
-    }
-    if (StartsWithNoCase(format, i, "a/p")) {
-      out += format[pm ? i + 2 : i];
-      return 3;
-    }
-    if (StartsWithNoCase(format, i, "ampm")) {
-      out += pm ? FSettings.TimePMString : FSettings.TimeAMString;
-      return 4;
-    }
-    out += format[i];
-    return 1;
-  }
-
   const TFormatSettings& FSettings;
   Word FYear = 0, FMonth = 0, FDay = 0;
   int FDayOfWeek = 0;
@@ -512,6 +361,8 @@ void DecodeTime(TDateTime time, Word& hour, Word& min, Word& sec, Word& msec) {
   msec = static_cast<Word>(stamp.Time % 1000);
 }
 
+TDateTime ComposeDateTime(TDateTime date, TDateTime time) { return date >= 0 ? date + time : date - time; }
+
 TDateTime IncMonth(TDateTime dt, int numberOfMonths) {
   Word year = 0, month = 0, day = 0;
   DecodeDate(dt, year, month, day);
@@ -522,15 +373,17 @@ TDateTime IncMonth(TDateTime dt, int numberOfMonths) {
   const auto newYear = static_cast<Word>(months / 12);
   const auto newMonth = static_cast<Word>(months % 12 + 1);
   const Word newDay = std::min(day, DaysInAMonth(newYear, newMonth));
-  return Compose(EncodeDate(newYear, newMonth, newDay), TimeOfDay(dt));
+  return ComposeDateTime(EncodeDate(newYear, newMonth, newDay), TimeOfDay(dt));
 }
 
 // --- formatting --------------------------------------------------------------
 
 String FormatDateTime(const String& format, TDateTime dt, const TFormatSettings& settings) {
   String out;
-  TDateTimeWriter writer(dt, settings);
-  writer.Append(out, format.empty() ? String("c") : format, 0);
+  const TDateTimeWriter writer(dt, settings);
+  for (const TDateTimeToken& token : TokenizeDateTimeFormat(format.empty() ? String("c") : format, settings)) {
+    writer.Append(out, token);
+  }
   return out;
 }
 
@@ -620,7 +473,7 @@ bool TryStrToDateTime(const String& s, TDateTime& value, const TFormatSettings& 
       return true;
     }
     if (ScanTime(scan, time, settings) && scan.AtEnd()) {
-      value = Compose(date, time);
+      value = ComposeDateTime(date, time);
       return true;
     }
   }
@@ -658,7 +511,7 @@ TDateTime UnixToLocalDateTime(Int64 unixTime, long nanoseconds) {
                      static_cast<Word>(std::clamp(nanoseconds / 1000000, 0L, 999L)), time)) {
     return UnixToDateTime(unixTime);
   }
-  return Compose(date, time);
+  return ComposeDateTime(date, time);
 }
 
 Int64 LocalDateTimeToUnix(TDateTime dt) {

@@ -31,6 +31,9 @@ void DecodeDate(TDateTime date, Word& year, Word& month, Word& day);
 bool TryEncodeTime(Word hour, Word min, Word sec, Word msec, TDateTime& time);
 TDateTime EncodeTime(Word hour, Word min, Word sec, Word msec);  // EConvertError "Invalid argument to time encode"
 void DecodeTime(TDateTime time, Word& hour, Word& min, Word& sec, Word& msec);
+// A date (whole days, possibly negative) and a time of day as one value:
+// the fraction counts forward from midnight whatever the date's sign.
+TDateTime ComposeDateTime(TDateTime date, TDateTime time);
 // Adds months, keeping the day where the month has it, else its last day.
 TDateTime IncMonth(TDateTime dt, int numberOfMonths = 1);
 
