@@ -104,8 +104,9 @@ class TDateTimeWriter {
     }
   }
 
+  bool HasTime() const { return FHasTime; }
+
   void Append(String& out, const TDateTimeToken& token) const {
-    if (token.OnlyWithTime && !FHasTime) return;
     switch (token.Part) {
       case TDateTimePart::Literal: out += token.Text; break;
       case TDateTimePart::Year: out += token.Width == 2 ? Pad(FYear % 100, 2) : Pad(FYear, 4); break;
@@ -382,12 +383,18 @@ String FormatDateTime(const String& format, TDateTime dt, const TFormatSettings&
   String out;
   const TDateTimeWriter writer(dt, settings);
   for (const TDateTimeToken& token : TokenizeDateTimeFormat(format.empty() ? String("c") : format, settings)) {
-    writer.Append(out, token);
+    if (!token.OnlyWithTime || writer.HasTime()) writer.Append(out, token);
   }
   return out;
 }
 
 String FormatDateTime(const String& format, TDateTime dt) { return FormatDateTime(format, dt, FormatSettings()); }
+
+String FormatDateTimeToken(const TDateTimeToken& token, TDateTime dt, const TFormatSettings& settings) {
+  String out;
+  TDateTimeWriter(dt, settings).Append(out, token);
+  return out;
+}
 
 String DateToStr(TDateTime dt, const TFormatSettings& settings) { return FormatDateTime("ddddd", dt, settings); }
 String DateToStr(TDateTime dt) { return DateToStr(dt, FormatSettings()); }

@@ -2,6 +2,7 @@
 // Dates and times as TDateTime: days since 1899-12-30, the fraction being the
 // time of day (for negative values the fraction still counts forward from
 // midnight). Years run from 1 to 9999.
+#include "platform/rtl/DateTimeFormatTokens.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Types.h"
 
@@ -42,6 +43,9 @@ TDateTime IncMonth(TDateTime dt, int numberOfMonths = 1);
 // m after h or hh means minutes.
 String FormatDateTime(const String& format, TDateTime dt);
 String FormatDateTime(const String& format, TDateTime dt, const TFormatSettings& settings);
+// One token of a format (DateTimeFormatTokens.h) for a value, written also
+// when it is OnlyWithTime.
+String FormatDateTimeToken(const TDateTimeToken& token, TDateTime dt, const TFormatSettings& settings);
 String DateToStr(TDateTime dt);
 String DateToStr(TDateTime dt, const TFormatSettings& settings);
 String TimeToStr(TDateTime dt);

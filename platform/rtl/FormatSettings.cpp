@@ -95,8 +95,8 @@ Byte FirstDayOfWeek(locale_t locale) {
   const auto base = static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo_l(_NL_TIME_WEEK_1STDAY, locale)));
   TDateTime baseDate = 0;
   if (first < 1 || first > 7 ||
-      !TryEncodeDate(static_cast<Word>(base / 10000), static_cast<Word>(base / 100 % 100), static_cast<Word>(base % 100),
-                     baseDate)) {
+      !TryEncodeDate(static_cast<Word>(base / 10000), static_cast<Word>(base / 100 % 100),
+                     static_cast<Word>(base % 100), baseDate)) {
     return 0;
   }
   return static_cast<Byte>((DayOfWeek(baseDate) - 1 + first - 1) % 7);

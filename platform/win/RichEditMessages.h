@@ -6,17 +6,10 @@
 #include "platform/gdi/Geometry.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/win/Messages.h"
+#include "platform/win/NotifyHeader.h"
 #include "platform/win/WinTypes.h"
 
 namespace plat {
-
-// The head of every WM_NOTIFY record: who sends (window and control
-// identifier) and what happened.
-struct NMHDR {
-  HWND hwndFrom = nullptr;
-  UINT_PTR idFrom = 0;
-  UINT code = 0;
-};
 
 // Characters cpMin up to cpMax; cpMax -1 means the end of the text.
 struct CHARRANGE {
@@ -47,8 +40,8 @@ struct SELCHANGE {
   Word seltyp = 0;
 };
 
-constexpr UINT EM_EXGETSEL = WM_USER + 52;     // lParam: CHARRANGE* filled
-constexpr UINT EM_EXSETSEL = WM_USER + 55;     // lParam: const CHARRANGE*; answers the new end
+constexpr UINT EM_EXGETSEL = WM_USER + 52;  // lParam: CHARRANGE* filled
+constexpr UINT EM_EXSETSEL = WM_USER + 55;  // lParam: const CHARRANGE*; answers the new end
 // wParam nonzero draws, zero only measures; lParam a FORMATRANGE*, or 0 to
 // free what the control keeps between calls. Answers the first character
 // that did not fit.
