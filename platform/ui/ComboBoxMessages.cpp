@@ -266,6 +266,12 @@ void TCustomComboBox::EditWndProc(TMessage& Message) {
       // Typed in the edit, the keys are the box's: its events, its keys.
       WindowProc(Message);
       return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      // A press in the edit part focuses the box (which hands the focus on).
+      if (!Focused() && CanFocus()) SetFocus();
+      FEditDefaultProc(Message);
+      return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       ComboFocus(Message.Msg == WM_SETFOCUS, reinterpret_cast<HWND>(Message.WParam));
