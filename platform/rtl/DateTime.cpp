@@ -499,6 +499,64 @@ TDateTime StrToDateTime(const String& s) {
 
 // --- Unix and file times -----------------------------------------------------
 
+namespace {
+
+// Reads exactly `digits` digits at pos.
+bool IsoNumber(const String& s, std::size_t& pos, int digits, int& value) {
+  value = 0;
+  for (int i = 0; i < digits; ++i, ++pos) {
+    if (pos >= s.size() || s[pos] < '0' || s[pos] > '9') return false;
+    value = value * 10 + (s[pos] - '0');
+  }
+  return true;
+}
+
+bool IsoChar(const String& s, std::size_t& pos, char c) {
+  if (pos >= s.size() || s[pos] != c) return false;
+  ++pos;
+  return true;
+}
+
+bool IsoTime(const String& s, std::size_t& pos, TDateTime& time) {
+  int hour = 0, minute = 0, second = 0, msec = 0;
+  if (!IsoNumber(s, pos, 2, hour) || !IsoChar(s, pos, ':') || !IsoNumber(s, pos, 2, minute)) return false;
+  if (IsoChar(s, pos, ':')) {
+    if (!IsoNumber(s, pos, 2, second)) return false;
+    if (IsoChar(s, pos, '.')) {
+      int scale = 100;
+      const std::size_t first = pos;
+      while (pos < s.size() && s[pos] >= '0' && s[pos] <= '9' && pos - first < 3) {
+        msec += (s[pos++] - '0') * scale;
+        scale /= 10;
+      }
+      if (pos == first) return false;
+    }
+  }
+  return TryEncodeTime(static_cast<Word>(hour), static_cast<Word>(minute), static_cast<Word>(second),
+                       static_cast<Word>(msec), time);
+}
+
+}  // namespace
+
+bool TryIsoStrToDateTime(const String& s, TDateTime& value) {
+  std::size_t pos = 0;
+  TDateTime date = 0, time = 0;
+  if (s.size() > 2 && s[2] == ':') {
+    if (!IsoTime(s, pos, time) || pos != s.size()) return false;
+    value = time;
+    return true;
+  }
+  int year = 0, month = 0, day = 0;
+  if (!IsoNumber(s, pos, 4, year) || !IsoChar(s, pos, '-') || !IsoNumber(s, pos, 2, month) || !IsoChar(s, pos, '-') ||
+      !IsoNumber(s, pos, 2, day) ||
+      !TryEncodeDate(static_cast<Word>(year), static_cast<Word>(month), static_cast<Word>(day), date))
+    return false;
+  if (pos < s.size() && (IsoChar(s, pos, 'T') || IsoChar(s, pos, ' ')) && !IsoTime(s, pos, time)) return false;
+  if (pos != s.size()) return false;
+  value = ComposeDateTime(date, time);
+  return true;
+}
+
 TDateTime UnixToDateTime(Int64 unixTime) { return static_cast<double>(unixTime) / SecsPerDay + UnixDateDelta; }
 
 Int64 DateTimeToUnix(TDateTime dt) { return std::llround((dt - UnixDateDelta) * SecsPerDay); }

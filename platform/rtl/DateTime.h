@@ -76,6 +76,12 @@ bool TryStrToDateTime(const String& s, TDateTime& value);
 bool TryStrToDateTime(const String& s, TDateTime& value, const TFormatSettings& settings);
 TDateTime StrToDateTime(const String& s);  // EConvertError "'%s' is not a valid date and time"
 
+// A date and time written the ISO way, whatever the locale: "yyyy-mm-dd",
+// that followed by "T" or a blank and "hh:nn", "hh:nn:ss" or "hh:nn:ss.z"
+// (one to three digits of a second), or such a time alone (on day 0).
+// False for anything else or a date or time that does not exist.
+bool TryIsoStrToDateTime(const String& s, TDateTime& value);
+
 // Unix seconds (UTC) as a TDateTime in UTC and back.
 TDateTime UnixToDateTime(Int64 unixTime);
 Int64 DateTimeToUnix(TDateTime dt);
