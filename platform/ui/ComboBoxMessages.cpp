@@ -57,7 +57,7 @@ void TCustomComboBox::WndProc(TMessage& Message) {
       if (!Enabled()) CloseDropDown(false);
       Invalidate();
       break;
-    case CM_CTL3DCHANGED: AdjustHeight(); break;
+    case CM_CTL3DCHANGED: PlaceEdit(); break;
     default: break;
   }
 }

@@ -18,6 +18,15 @@
 
 namespace plat {
 
+namespace {
+
+// The sunken edge on both sides and a pixel above and below the field: a
+// box is as high whatever its edge (Ctl3D), so that the field's height
+// sets the box's.
+constexpr int kFrameAndMargins = 6;
+
+}  // namespace
+
 TCustomComboBox::TCustomComboBox(TComponent* AOwner)
     : TWinControl(AOwner),
       FItems(std::make_unique<TComboBoxStrings>(this)),
@@ -84,8 +93,6 @@ void TCustomComboBox::ApplyListLooks() {
   FList->SetItemHeight(FItemHeight);
 }
 
-int TCustomComboBox::FrameWidth() const { return GetSystemMetrics(Ctl3D() ? SM_CXEDGE : SM_CXBORDER); }
-
 int TCustomComboBox::FieldHeight() {
   if (FFieldHeight > 0) return FFieldHeight;
   return OwnerDraws() ? FItemHeight : TFontMeasure(Font()).TextHeight() + 2;
@@ -96,7 +103,7 @@ void TCustomComboBox::AdjustHeight() { SetBounds(Left(), Top(), Width(), 0); }
 void TCustomComboBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   // The height follows the selection field.
   (void)AHeight;
-  TWinControl::SetBounds(ALeft, ATop, AWidth, FieldHeight() + 2 + 2 * FrameWidth());
+  TWinControl::SetBounds(ALeft, ATop, AWidth, FieldHeight() + kFrameAndMargins);
   PlaceEdit();
 }
 
@@ -108,7 +115,10 @@ TRect TCustomComboBox::ButtonRect() {
 
 TRect TCustomComboBox::FieldRect() {
   const TRect client = ClientRect();
-  return {client.Left + 1, client.Top + 1, std::max(ButtonRect().Left - 1, client.Left + 1), client.Bottom - 1};
+  // Centred: a flat frame leaves a pixel more above and below.
+  const int inset = std::max((client.Height() - FieldHeight()) / 2, 0);
+  return {client.Left + 1, client.Top + inset, std::max(ButtonRect().Left - 1, client.Left + 1),
+          client.Bottom - inset};
 }
 
 TRect TCustomComboBox::DropRect() {

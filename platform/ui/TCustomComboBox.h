@@ -71,9 +71,9 @@ class TCustomComboBox : public TWinControl {
   bool Sorted() const { return FSorted; }
   void SetSorted(bool Value);
   // The owner-draw item height (16 unless set); the standard styles' items
-  // are as high as the font. The box is as high as its selection field
-  // (the item height in the owner-draw styles, the font's and 2 otherwise)
-  // with its frame and a pixel above and below.
+  // are as high as the font. The box is 6 pixels higher than its selection
+  // field (the item height in the owner-draw styles, the font's and 2
+  // otherwise; CB_SETITEMHEIGHT -1 sets it), whatever its edge.
   int ItemHeight();
   void SetItemHeight(int Value);
   // Characters the user may type into the edit part; 0 for no limit.
@@ -128,7 +128,6 @@ class TCustomComboBox : public TWinControl {
   bool Editable() const { return FStyle == TComboBoxStyle::csDropDown; }
   bool OwnerDraws() const { return FStyle != TComboBoxStyle::csDropDown && FStyle != TComboBoxStyle::csDropDownList; }
   int FieldHeight();
-  int FrameWidth() const;
   void AdjustHeight();
   TRect ButtonRect();
   TRect FieldRect();

@@ -137,10 +137,10 @@ TEST_F(ComboBox, HeightsFollowTheSelectionField) {
   EXPECT_EQ(combo->Height(), 30);
   EXPECT_EQ(SendMessage(combo->Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 0), CB_ERR);
   EXPECT_EQ(SendMessage(combo->Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 256), CB_ERR);
-  // A flat edge is one pixel.
+  // A flat edge is one pixel; the box is as high.
   combo->SetCtl3D(false);
   Pump();
-  EXPECT_EQ(combo->Height(), 28);
+  EXPECT_EQ(combo->Height(), 30);
   EXPECT_TRUE(GetWindowLong(combo->Handle(), GWL_STYLE) & WS_BORDER);
   EXPECT_FALSE(GetWindowLong(combo->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
   // Owner-drawn items are ItemHeight high, and so is the field until set.

@@ -149,19 +149,21 @@ TEST_F(ComboOwnerDraw, TheFocusedFieldIsMarkedWithinASunkenOrFlatEdge) {
   // clang-format on
   combo->SetCtl3D(false);
   Pump();
-  // Flat: one line of the window frame's colour.
+  // Flat: one line of the window frame's colour, the field a pixel further in.
   // clang-format off
   EXPECT_EQ(LeftEnd(combo, 1), (std::vector<std::string>{
                                    "#####",
                                    "#wwww",
-                                   "#wfhf",
-                                   "#whhh",
-                                   "#wfhh",
-                                   "#whhh",
-                                   "#wfhh",
-                                   "#whhh",
-                                   "#wfhh",
+                                   "#wwww",
                                    "#whfh",
+                                   "#wfhh",
+                                   "#whhh",
+                                   "#wfhh",
+                                   "#whhh",
+                                   "#wfhh",
+                                   "#whhh",
+                                   "#wfhf",
+                                   "#wwww",
                                    "#wwww",
                                    "#####",
                                }));
