@@ -35,6 +35,11 @@ void TCustomComboBox::WndProc(TMessage& Message) {
         return;
       }
       break;
+    case WM_DESTROY:
+      // The list's window, owned by the box's, goes with it: quietly.
+      FDropped = false;
+      FList->Hide();
+      break;
     default: break;
   }
   TWinControl::WndProc(Message);
@@ -58,6 +63,9 @@ void TCustomComboBox::WndProc(TMessage& Message) {
       Invalidate();
       break;
     case CM_CTL3DCHANGED: PlaceEdit(); break;
+    case CM_SHOWINGCHANGED:
+      if (!Showing()) CloseDropDown(false);
+      break;
     default: break;
   }
 }

@@ -204,5 +204,34 @@ TEST_F(ComboDropDown, TheFocusComesAndGoesOnceForTheBoxAndItsEdit) {
   EXPECT_EQ(Form()->ActiveControl(), combo);
 }
 
+TEST_F(ComboDropDown, TheListGoesWhenTheBoxIsHiddenRemadeOrFreed) {
+  TComboBox* combo = MakeCombo(TComboBoxStyle::csDropDownList, kGreek);
+  Type("{F4}");
+  ASSERT_TRUE(combo->DroppedDown());
+  combo->SetVisible(false);
+  Pump();
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(GetCapture(), nullptr);
+  combo->SetVisible(true);
+  combo->SetFocus();
+  Type("{F4}");
+  ASSERT_TRUE(combo->DroppedDown());
+  // A new style makes a new window: the focus leaves the old one, which
+  // closes the list, and the list comes again.
+  Heard();
+  combo->SetStyle(TComboBoxStyle::csOwnerDrawFixed);
+  Pump();
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(Heard(), (Events{"CBN_SELENDCANCEL", "CBN_CLOSEUP", "OnCloseUp", "CBN_KILLFOCUS", "CBN_SETFOCUS"}));
+  combo->SetFocus();
+  Type("{F4}{DOWN}{ENTER}");
+  EXPECT_EQ(combo->ItemIndex(), 0);
+  Type("{F4}");
+  ASSERT_TRUE(combo->DroppedDown());
+  delete combo;
+  Pump();
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
 }  // namespace
 }  // namespace plat::testing
