@@ -271,7 +271,8 @@ void TCustomComboBox::EditWndProc(TMessage& Message) {
     case WM_SYSKEYUP:
     case WM_CHAR:
     case WM_SYSCHAR:
-      // Typed in the edit, the keys are the box's: its events, its keys.
+    case WM_MOUSEWHEEL:
+      // Typed or turned in the edit, the keys and the wheel are the box's.
       WindowProc(Message);
       return;
     case WM_LBUTTONDOWN:

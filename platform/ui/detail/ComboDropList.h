@@ -22,7 +22,6 @@ class TComboDropList : public TCustomListBox {
   void ShowAt(TRect Rect, bool Pressed);
   // Hides it and lets the capture go, without a word to the box.
   void Hide();
-  bool Shown() const { return FShown; }
 
  protected:
   void CreateParams(TCreateParams& Params) override;

@@ -52,8 +52,6 @@ void TDateTimeFields::SetFormat(std::vector<TDateTimeToken> Tokens, const TForma
   FPending = false;
 }
 
-TDateTime TDateTimeFields::DateTime() const { return SystemTimeToDateTime(FValue); }
-
 bool TDateTimeFields::SetValue(const SYSTEMTIME& Value) {
   TDateTime value = 0;
   if (!TrySystemTimeToDateTime(Value, value) || value < FMin || value > FMax) return false;

@@ -28,7 +28,6 @@ class TDateTimeFields {
   void SetFormat(std::vector<TDateTimeToken> Tokens, const TFormatSettings& Settings);
 
   const SYSTEMTIME& Value() const { return FValue; }
-  TDateTime DateTime() const;
   // Refuses (false) a time that is not valid or lies outside the range.
   bool SetValue(const SYSTEMTIME& Value);
   // Min and Max as TDateTime; refuses Min above Max. The value moves into

@@ -34,14 +34,6 @@ bool TMonthGrid::InMonth(TDateTime Day) const {
   return year == FYear && month == FMonth;
 }
 
-bool TMonthGrid::CellOf(TDateTime Day, int& Row, int& Column) const {
-  const auto offset = static_cast<long long>(Day - FFirstCell);
-  if (Day < FFirstCell || offset >= Rows * Columns) return false;
-  Row = static_cast<int>(offset / Columns);
-  Column = static_cast<int>(offset % Columns);
-  return true;
-}
-
 void AddMonths(Word& Year, Word& Month, int Delta) {
   const int index = std::clamp(Year * 12 + (Month - 1) + Delta, 1 * 12, 9999 * 12 + 11);
   Year = static_cast<Word>(index / 12);

@@ -20,8 +20,6 @@ class TMonthGrid {
   bool DayAt(int Row, int Column, TDateTime& Day) const;
   // Whether the date lies in the month shown.
   bool InMonth(TDateTime Day) const;
-  // The cell showing a date; false when the grid does not show it.
-  bool CellOf(TDateTime Day, int& Row, int& Column) const;
   // The week day (0 Sunday to 6 Saturday) heading a column.
   int WeekDayOf(int Column) const { return (FFirstDayOfWeek + Column) % 7; }
 
