@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <map>
 
 #include "platform/rtl/DateTime.h"
 #include "platform/win/CommonControls.h"
@@ -119,6 +120,29 @@ class DateTimePickerTest : public WindowTest {
           cell.Bottom = std::max(cell.Bottom, y + 1);
         }
     return cell;
+  }
+
+  // The right end of the picker's client area as characters: '#' black (the
+  // arrows), '.' the button face, 'w' its light edge, 's' its shadow, 'k' its
+  // dark shadow, 'l' its inner light, ' ' the window colour.
+  static std::vector<std::string> RightEnd(HWND Picker, int Width) {
+    const std::map<COLORREF, char> names{
+        {GetSysColor(COLOR_WINDOWTEXT), '#'},   {GetSysColor(COLOR_BTNFACE), '.'},
+        {GetSysColor(COLOR_BTNHIGHLIGHT), 'w'}, {GetSysColor(COLOR_BTNSHADOW), 's'},
+        {GetSysColor(COLOR_3DDKSHADOW), 'k'},   {GetSysColor(COLOR_3DLIGHT), 'l'},
+    };
+    RECT client;
+    GetClientRect(Picker, &client);
+    std::vector<std::string> rows;
+    for (int y = 0; y < client.Bottom; ++y) {
+      std::string row;
+      for (int x = client.Right - Width; x < client.Right; ++x) {
+        const auto found = names.find(PixelAt(Picker, {x, y}));
+        row += found == names.end() ? '?' : found->second;
+      }
+      rows.push_back(row);
+    }
+    return rows;
   }
 
   zorbit::testing::TLocaleScope FLocale{TFormatSettings::English()};
@@ -403,6 +427,79 @@ TEST_F(DateTimePickerTest, TheCalendarShowsBelowOrAboveWithinTheScreen) {
   GetWindowRect(Calendar(), &dropped);
   EXPECT_EQ(dropped.Bottom, picker.Top);
   EXPECT_EQ(dropped.Right, work.Right);
+}
+
+TEST_F(DateTimePickerTest, TheDropDownButtonAndTheArrowsFillTheRightEnd) {
+  MakePicker(0, "yyyy", Day(2024, 3, 5), 60);
+  // clang-format off
+  EXPECT_EQ(RightEnd(FPicker, 16), (std::vector<std::string>{
+                                       "wwwwwwwwwwwwwwwk",
+                                       "w.............sk",
+                                       "w.............sk",
+                                       "w.............sk",
+                                       "w.............sk",
+                                       "w.............sk",
+                                       "w...#######...sk",
+                                       "w....#####....sk",
+                                       "w.....###.....sk",
+                                       "w......#......sk",
+                                       "w.............sk",
+                                       "w.............sk",
+                                       "w.............sk",
+                                       "w.............sk",
+                                       "w.............sk",
+                                       "wssssssssssssssk",
+                                       "kkkkkkkkkkkkkkkk",
+                                   }));
+  // clang-format on
+  // Pushed while the calendar shows.
+  Key(VK_F4);
+  // clang-format off
+  EXPECT_EQ(RightEnd(FPicker, 16), (std::vector<std::string>{
+                                       "ssssssssssssssss",
+                                       "s..............s",
+                                       "s..............s",
+                                       "s..............s",
+                                       "s..............s",
+                                       "s..............s",
+                                       "s..............s",
+                                       "s....#######...s",
+                                       "s.....#####....s",
+                                       "s......###.....s",
+                                       "s.......#......s",
+                                       "s..............s",
+                                       "s..............s",
+                                       "s..............s",
+                                       "s..............s",
+                                       "s..............s",
+                                       "ssssssssssssssss",
+                                   }));
+  // clang-format on
+  Key(VK_ESCAPE);
+  DestroyWindow(FPicker);
+  // The up-down arrows share the height.
+  MakePicker(DTS_UPDOWN, "yyyy", Day(2024, 3, 5), 60);
+  // clang-format off
+  EXPECT_EQ(RightEnd(FPicker, 16), (std::vector<std::string>{
+                                       "wwwwwwwwwwwwwwwk",
+                                       "w.............sk",
+                                       "w.............sk",
+                                       "w......#......sk",
+                                       "w.....###.....sk",
+                                       "w.............sk",
+                                       "wssssssssssssssk",
+                                       "kkkkkkkkkkkkkkkk",
+                                       "wwwwwwwwwwwwwwwk",
+                                       "w.............sk",
+                                       "w.............sk",
+                                       "w.....###.....sk",
+                                       "w......#......sk",
+                                       "w.............sk",
+                                       "w.............sk",
+                                       "wssssssssssssssk",
+                                       "kkkkkkkkkkkkkkkk",
+                                   }));
+  // clang-format on
 }
 
 }  // namespace
