@@ -36,7 +36,7 @@ struct RawInput {
   int Delta = 0;
   UINT VirtualKey = 0;
   char16_t Char = 0;
-  WideString Composed;    // a composition's result
+  WideString Composed;  // a composition's result
   std::int64_t Time = 0;  // on the window layer's clock, when fed
 };
 
