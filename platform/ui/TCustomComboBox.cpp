@@ -117,8 +117,7 @@ TRect TCustomComboBox::FieldRect() {
   const TRect client = ClientRect();
   // Centred: a flat frame leaves a pixel more above and below.
   const int inset = std::max((client.Height() - FieldHeight()) / 2, 0);
-  return {client.Left + 1, client.Top + inset, std::max(ButtonRect().Left - 1, client.Left + 1),
-          client.Bottom - inset};
+  return {client.Left + 1, client.Top + inset, std::max(ButtonRect().Left - 1, client.Left + 1), client.Bottom - inset};
 }
 
 TRect TCustomComboBox::DropRect() {

@@ -149,5 +149,18 @@ TEST_F(DateTimePickerControl, TheUsersChangesRaiseTheEvents) {
   EXPECT_EQ(Events(), (std::vector<std::string>{"OnChange"}));
 }
 
+TEST_F(DateTimePickerControl, TabMovesThroughTheFieldsThenToTheNextControl) {
+  TDateTimePicker* picker = MakePicker();
+  picker->SetFormat("yyyy-mm-dd");
+  auto* next = Make<TDateTimePicker>(Bounds(10, 60, 200, 21));
+  Type("{TAB}{TAB}{UP}");
+  EXPECT_TRUE(picker->Focused());
+  EXPECT_DOUBLE_EQ(picker->DateTime(), EncodeDate(2024, 3, 6) + EncodeTime(14, 30, 0, 0));
+  Type("{TAB}");
+  EXPECT_TRUE(next->Focused());
+  Type("{S-TAB}");
+  EXPECT_TRUE(picker->Focused());
+}
+
 }  // namespace
 }  // namespace plat::testing
