@@ -18,12 +18,6 @@ using TPixel = std::uint32_t;
 constexpr TPixel PixelFromColorRef(COLORREF c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
 constexpr COLORREF ColorRefFromPixel(TPixel p) { return ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF); }
 
-// Raised for a bitmap that cannot be made (size out of range).
-class EOutOfResources : public Exception {
- public:
-  using Exception::Exception;
-};
-
 class Bitmap : public GdiObject {
  public:
   // Larger bitmaps are refused rather than allocated.

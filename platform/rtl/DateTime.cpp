@@ -4,6 +4,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "platform/rtl/DateTimeFormatTokens.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/RtlConsts.h"
 #include "platform/rtl/StringUtils.h"
@@ -37,10 +38,6 @@ bool ToTimeStamp(TDateTime dt, TTimeStamp& stamp) {
   stamp.Date = static_cast<int>(dt < 0 ? -days : days) + DateDelta;
   return true;
 }
-
-// A date (whole days, possibly negative) and a time of day as a TDateTime:
-// the fraction counts forward from midnight whatever the date's sign.
-TDateTime Compose(double days, double time) { return days >= 0 ? days + time : days - time; }
 
 double TimeOfDay(TDateTime dt) { return std::fabs(dt - std::trunc(dt)); }
 
@@ -91,34 +88,7 @@ String Pad(int value, int width) {
   return digits;
 }
 
-bool StartsWithNoCase(const String& s, std::size_t pos, const char* prefix) {
-  for (std::size_t k = 0; prefix[k]; ++k) {
-    if (pos + k >= s.size() || (s[pos + k] | 0x20) != (prefix[k] | 0x20)) {
-      return false;
-    }
-  }
-  return true;
-}
-
-// True when an am/pm specifier follows before the next hour specifier.
-bool UsesTwelveHourClock(const String& format, std::size_t pos) {
-  char quote = 0;
-  for (std::size_t i = pos; i < format.size(); ++i) {
-    const char c = format[i];
-    if (quote) {
-      quote = c == quote ? 0 : quote;
-    } else if (c == '"' || c == '\'') {
-      quote = c;
-    } else if (c == 'h' || c == 'H') {
-      return false;
-    } else if ((c == 'a' || c == 'A') && (StartsWithNoCase(format, i, "am/pm") || StartsWithNoCase(format, i, "a/p") ||
-                                          StartsWithNoCase(format, i, "ampm"))) {
-      return true;
-    }
-  }
-  return false;
-}
-
+// Writes a TDateTime by the tokens of a format.
 class TDateTimeWriter {
  public:
   TDateTimeWriter(TDateTime dt, const TFormatSettings& settings) : FSettings(settings) {
@@ -134,151 +104,31 @@ class TDateTimeWriter {
     }
   }
 
-  void Append(String& out, const String& format, int level) {
-    char lastToken = ' ';
-    std::size_t i = 0;
-    auto runLength = [&](char letter) {
-      std::size_t n = 0;
-      while (i + n < format.size() && (format[i + n] | 0x20) == letter) {
-        ++n;
-      }
-      return static_cast<int>(n);
-    };
-    while (i < format.size()) {
-      const char c = format[i];
-      char token = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-      if (token == 'M' && lastToken == 'H') {
-        token = 'N';
-      }
-      if (token >= 'A' && token <= 'Z') {
-        lastToken = token;
-      }
-      switch (token) {
-        case 'Y': {
-          const int n = runLength('y');
-          out += n <= 2 ? Pad(FYear % 100, 2) : Pad(FYear, 4);
-          i += n;
-          break;
-        }
-        case 'M': {
-          const int n = runLength('m');
-          if (n >= 4) {
-            out += FMonth ? FSettings.LongMonthNames[FMonth - 1] : "";
-          } else if (n == 3) {
-            out += FMonth ? FSettings.ShortMonthNames[FMonth - 1] : "";
-          } else {
-            out += Pad(FMonth, n);
-          }
-          i += n;
-          break;
-        }
-        case 'D': {
-          const int n = runLength('d');
-          if (n <= 2) {
-            out += Pad(FDay, n);
-          } else if (n == 3) {
-            out += FSettings.ShortDayNames[FDayOfWeek];
-          } else if (n == 4) {
-            out += FSettings.LongDayNames[FDayOfWeek];
-          } else if (level < 2) {
-            Append(out, n == 5 ? FSettings.ShortDateFormat : FSettings.LongDateFormat, level + 1);
-          }
-          i += n;
-          break;
-        }
-        case 'H': {
-          const int n = runLength('h');
-          int hour = FHour;
-          if (UsesTwelveHourClock(format, i + n)) {
-            hour = hour % 12 == 0 ? 12 : hour % 12;
-          }
-          out += Pad(hour, std::min(n, 2));
-          i += n;
-          break;
-        }
-        case 'N': {
-          const int n = runLength(c | 0x20);
-          out += Pad(FMin, std::min(n, 2));
-          i += n;
-          break;
-        }
-        case 'S': {
-          const int n = runLength('s');
-          out += Pad(FSec, std::min(n, 2));
-          i += n;
-          break;
-        }
-        case 'Z': {
-          const int n = runLength('z');
-          out += Pad(FMSec, n == 1 ? 1 : 3);
-          i += n;
-          break;
-        }
-        case 'T': {
-          const int n = runLength('t');
-          if (level < 2) {
-            Append(out, n == 1 ? FSettings.ShortTimeFormat : FSettings.LongTimeFormat, level + 1);
-          }
-          i += n;
-          break;
-        }
-        case 'C': {
-          const int n = runLength('c');
-          if (level < 2) {
-            Append(out, FSettings.ShortDateFormat, level + 1);
-            if (FHasTime) {
-              out += ' ';
-              Append(out, FSettings.LongTimeFormat, level + 1);
-            }
-          }
-          i += n;
-          break;
-        }
-        case 'A': i += AppendAmPm(out, format, i); break;
-        case '/':
-          out += FSettings.DateSeparator;
-          ++i;
-          break;
-        case ':':
-          out += FSettings.TimeSeparator;
-          ++i;
-          break;
-        case '"':
-        case '\'': {
-          const std::size_t close = format.find(c, i + 1);
-          const std::size_t end = close == String::npos ? format.size() : close;
-          out.append(format, i + 1, end - i - 1);
-          i = close == String::npos ? format.size() : close + 1;
-          break;
-        }
-        default:
-          out += c;
-          ++i;
-          break;
-      }
+  bool HasTime() const { return FHasTime; }
+
+  void Append(String& out, const TDateTimeToken& token) const {
+    switch (token.Part) {
+      case TDateTimePart::Literal: out += token.Text; break;
+      case TDateTimePart::Year: out += token.Width == 2 ? Pad(FYear % 100, 2) : Pad(FYear, 4); break;
+      case TDateTimePart::Month: out += Pad(FMonth, token.Width); break;
+      case TDateTimePart::MonthName:
+        if (FMonth) out += (token.Width == 3 ? FSettings.ShortMonthNames : FSettings.LongMonthNames)[FMonth - 1];
+        break;
+      case TDateTimePart::Day: out += Pad(FDay, token.Width); break;
+      case TDateTimePart::DayName:
+        out += (token.Width == 3 ? FSettings.ShortDayNames : FSettings.LongDayNames)[FDayOfWeek];
+        break;
+      case TDateTimePart::Hour:
+        out += Pad(token.TwelveHour ? (FHour % 12 == 0 ? 12 : FHour % 12) : FHour, token.Width);
+        break;
+      case TDateTimePart::Minute: out += Pad(FMin, token.Width); break;
+      case TDateTimePart::Second: out += Pad(FSec, token.Width); break;
+      case TDateTimePart::MSec: out += Pad(FMSec, token.Width); break;
+      case TDateTimePart::AmPm: out += AmPmMarker(token, FHour, FSettings); break;
     }
   }
 
  private:
-  // Writes the am/pm marker at format[i]; returns the characters consumed.
-  std::size_t AppendAmPm(String& out, const String& format, std::size_t i) const {
-    const bool pm = FHour >= 12;
-    if (StartsWithNoCase(format, i, "am/pm")) {
-      out.append(format, pm ? i + 3 : i, 2);  // in the case the format uses
-      return 5;
-    }
-    if (StartsWithNoCase(format, i, "a/p")) {
-      out += format[pm ? i + 2 : i];
-      return 3;
-    }
-    if (StartsWithNoCase(format, i, "ampm")) {
-      out += pm ? FSettings.TimePMString : FSettings.TimeAMString;
-      return 4;
-    }
-    out += format[i];
-    return 1;
-  }
-
   const TFormatSettings& FSettings;
   Word FYear = 0, FMonth = 0, FDay = 0;
   int FDayOfWeek = 0;
@@ -512,6 +362,8 @@ void DecodeTime(TDateTime time, Word& hour, Word& min, Word& sec, Word& msec) {
   msec = static_cast<Word>(stamp.Time % 1000);
 }
 
+TDateTime ComposeDateTime(TDateTime date, TDateTime time) { return date >= 0 ? date + time : date - time; }
+
 TDateTime IncMonth(TDateTime dt, int numberOfMonths) {
   Word year = 0, month = 0, day = 0;
   DecodeDate(dt, year, month, day);
@@ -522,19 +374,27 @@ TDateTime IncMonth(TDateTime dt, int numberOfMonths) {
   const auto newYear = static_cast<Word>(months / 12);
   const auto newMonth = static_cast<Word>(months % 12 + 1);
   const Word newDay = std::min(day, DaysInAMonth(newYear, newMonth));
-  return Compose(EncodeDate(newYear, newMonth, newDay), TimeOfDay(dt));
+  return ComposeDateTime(EncodeDate(newYear, newMonth, newDay), TimeOfDay(dt));
 }
 
 // --- formatting --------------------------------------------------------------
 
 String FormatDateTime(const String& format, TDateTime dt, const TFormatSettings& settings) {
   String out;
-  TDateTimeWriter writer(dt, settings);
-  writer.Append(out, format.empty() ? String("c") : format, 0);
+  const TDateTimeWriter writer(dt, settings);
+  for (const TDateTimeToken& token : TokenizeDateTimeFormat(format.empty() ? String("c") : format, settings)) {
+    if (!token.OnlyWithTime || writer.HasTime()) writer.Append(out, token);
+  }
   return out;
 }
 
 String FormatDateTime(const String& format, TDateTime dt) { return FormatDateTime(format, dt, FormatSettings()); }
+
+String FormatDateTimeToken(const TDateTimeToken& token, TDateTime dt, const TFormatSettings& settings) {
+  String out;
+  TDateTimeWriter(dt, settings).Append(out, token);
+  return out;
+}
 
 String DateToStr(TDateTime dt, const TFormatSettings& settings) { return FormatDateTime("ddddd", dt, settings); }
 String DateToStr(TDateTime dt) { return DateToStr(dt, FormatSettings()); }
@@ -620,7 +480,7 @@ bool TryStrToDateTime(const String& s, TDateTime& value, const TFormatSettings& 
       return true;
     }
     if (ScanTime(scan, time, settings) && scan.AtEnd()) {
-      value = Compose(date, time);
+      value = ComposeDateTime(date, time);
       return true;
     }
   }
@@ -638,6 +498,64 @@ TDateTime StrToDateTime(const String& s) {
 }
 
 // --- Unix and file times -----------------------------------------------------
+
+namespace {
+
+// Reads exactly `digits` digits at pos.
+bool IsoNumber(const String& s, std::size_t& pos, int digits, int& value) {
+  value = 0;
+  for (int i = 0; i < digits; ++i, ++pos) {
+    if (pos >= s.size() || s[pos] < '0' || s[pos] > '9') return false;
+    value = value * 10 + (s[pos] - '0');
+  }
+  return true;
+}
+
+bool IsoChar(const String& s, std::size_t& pos, char c) {
+  if (pos >= s.size() || s[pos] != c) return false;
+  ++pos;
+  return true;
+}
+
+bool IsoTime(const String& s, std::size_t& pos, TDateTime& time) {
+  int hour = 0, minute = 0, second = 0, msec = 0;
+  if (!IsoNumber(s, pos, 2, hour) || !IsoChar(s, pos, ':') || !IsoNumber(s, pos, 2, minute)) return false;
+  if (IsoChar(s, pos, ':')) {
+    if (!IsoNumber(s, pos, 2, second)) return false;
+    if (IsoChar(s, pos, '.')) {
+      int scale = 100;
+      const std::size_t first = pos;
+      while (pos < s.size() && s[pos] >= '0' && s[pos] <= '9' && pos - first < 3) {
+        msec += (s[pos++] - '0') * scale;
+        scale /= 10;
+      }
+      if (pos == first) return false;
+    }
+  }
+  return TryEncodeTime(static_cast<Word>(hour), static_cast<Word>(minute), static_cast<Word>(second),
+                       static_cast<Word>(msec), time);
+}
+
+}  // namespace
+
+bool TryIsoStrToDateTime(const String& s, TDateTime& value) {
+  std::size_t pos = 0;
+  TDateTime date = 0, time = 0;
+  if (s.size() > 2 && s[2] == ':') {
+    if (!IsoTime(s, pos, time) || pos != s.size()) return false;
+    value = time;
+    return true;
+  }
+  int year = 0, month = 0, day = 0;
+  if (!IsoNumber(s, pos, 4, year) || !IsoChar(s, pos, '-') || !IsoNumber(s, pos, 2, month) || !IsoChar(s, pos, '-') ||
+      !IsoNumber(s, pos, 2, day) ||
+      !TryEncodeDate(static_cast<Word>(year), static_cast<Word>(month), static_cast<Word>(day), date))
+    return false;
+  if (pos < s.size() && (IsoChar(s, pos, 'T') || IsoChar(s, pos, ' ')) && !IsoTime(s, pos, time)) return false;
+  if (pos != s.size()) return false;
+  value = ComposeDateTime(date, time);
+  return true;
+}
 
 TDateTime UnixToDateTime(Int64 unixTime) { return static_cast<double>(unixTime) / SecsPerDay + UnixDateDelta; }
 
@@ -658,7 +576,7 @@ TDateTime UnixToLocalDateTime(Int64 unixTime, long nanoseconds) {
                      static_cast<Word>(std::clamp(nanoseconds / 1000000, 0L, 999L)), time)) {
     return UnixToDateTime(unixTime);
   }
-  return Compose(date, time);
+  return ComposeDateTime(date, time);
 }
 
 Int64 LocalDateTimeToUnix(TDateTime dt) {

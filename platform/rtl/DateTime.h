@@ -2,6 +2,7 @@
 // Dates and times as TDateTime: days since 1899-12-30, the fraction being the
 // time of day (for negative values the fraction still counts forward from
 // midnight). Years run from 1 to 9999.
+#include "platform/rtl/DateTimeFormatTokens.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Types.h"
 
@@ -31,6 +32,9 @@ void DecodeDate(TDateTime date, Word& year, Word& month, Word& day);
 bool TryEncodeTime(Word hour, Word min, Word sec, Word msec, TDateTime& time);
 TDateTime EncodeTime(Word hour, Word min, Word sec, Word msec);  // EConvertError "Invalid argument to time encode"
 void DecodeTime(TDateTime time, Word& hour, Word& min, Word& sec, Word& msec);
+// A date (whole days, possibly negative) and a time of day as one value:
+// the fraction counts forward from midnight whatever the date's sign.
+TDateTime ComposeDateTime(TDateTime date, TDateTime time);
 // Adds months, keeping the day where the month has it, else its last day.
 TDateTime IncMonth(TDateTime dt, int numberOfMonths = 1);
 
@@ -39,6 +43,9 @@ TDateTime IncMonth(TDateTime dt, int numberOfMonths = 1);
 // m after h or hh means minutes.
 String FormatDateTime(const String& format, TDateTime dt);
 String FormatDateTime(const String& format, TDateTime dt, const TFormatSettings& settings);
+// One token of a format (DateTimeFormatTokens.h) for a value, written also
+// when it is OnlyWithTime.
+String FormatDateTimeToken(const TDateTimeToken& token, TDateTime dt, const TFormatSettings& settings);
 String DateToStr(TDateTime dt);
 String DateToStr(TDateTime dt, const TFormatSettings& settings);
 String TimeToStr(TDateTime dt);
@@ -68,6 +75,12 @@ TDateTime StrToTime(const String& s);  // EConvertError "'%s' is not a valid tim
 bool TryStrToDateTime(const String& s, TDateTime& value);
 bool TryStrToDateTime(const String& s, TDateTime& value, const TFormatSettings& settings);
 TDateTime StrToDateTime(const String& s);  // EConvertError "'%s' is not a valid date and time"
+
+// A date and time written the ISO way, whatever the locale: "yyyy-mm-dd",
+// that followed by "T" or a blank and "hh:nn", "hh:nn:ss" or "hh:nn:ss.z"
+// (one to three digits of a second), or such a time alone (on day 0).
+// False for anything else or a date or time that does not exist.
+bool TryIsoStrToDateTime(const String& s, TDateTime& value);
 
 // Unix seconds (UTC) as a TDateTime in UTC and back.
 TDateTime UnixToDateTime(Int64 unixTime);

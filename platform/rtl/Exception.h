@@ -53,6 +53,13 @@ class EWriteError : public EStreamError {
   using EStreamError::EStreamError;
 };
 
+// Something could not be made or kept: a bitmap of a size out of range, an
+// item a list control refuses.
+class EOutOfResources : public Exception {
+ public:
+  using Exception::Exception;
+};
+
 // The "silent" exception: callers abort an operation without showing a message.
 class EAbort : public Exception {
   using Exception::Exception;

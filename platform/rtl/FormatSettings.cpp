@@ -3,8 +3,10 @@
 #include <langinfo.h>
 #include <locale.h>
 
+#include <cstdint>
 #include <cstdlib>
 
+#include "platform/rtl/DateTime.h"
 #include "platform/rtl/LocaleIds.h"
 
 namespace plat {
@@ -86,6 +88,20 @@ String WithoutSeconds(const String& format) {
 
 String Nonempty(const char* text, const String& fallback) { return text && *text ? String(text) : fallback; }
 
+// The locale counts its first week day (1 to 7) from the day of a date it
+// names (yyyymmdd: 19971130, a Sunday, in most locales).
+Byte FirstDayOfWeek(locale_t locale) {
+  const int first = static_cast<unsigned char>(nl_langinfo_l(_NL_TIME_FIRST_WEEKDAY, locale)[0]);
+  const auto base = static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo_l(_NL_TIME_WEEK_1STDAY, locale)));
+  TDateTime baseDate = 0;
+  if (first < 1 || first > 7 ||
+      !TryEncodeDate(static_cast<Word>(base / 10000), static_cast<Word>(base / 100 % 100),
+                     static_cast<Word>(base % 100), baseDate)) {
+    return 0;
+  }
+  return static_cast<Byte>((DayOfWeek(baseDate) - 1 + first - 1) % 7);
+}
+
 TFormatSettings FromLocale(locale_t locale) {
   TFormatSettings s = TFormatSettings::English();
   s.DecimalSeparator = SeparatorChar(nl_langinfo_l(RADIXCHAR, locale), '.');
@@ -112,6 +128,7 @@ TFormatSettings FromLocale(locale_t locale) {
     s.ShortDayNames[i] = Nonempty(nl_langinfo_l(static_cast<nl_item>(ABDAY_1 + i), locale), s.ShortDayNames[i]);
     s.LongDayNames[i] = Nonempty(nl_langinfo_l(static_cast<nl_item>(DAY_1 + i), locale), s.LongDayNames[i]);
   }
+  s.FirstDayOfWeek = FirstDayOfWeek(locale);
   // CRNCYSTR is the symbol after a "-" (it goes first), "+" (last) or "." (in place of the point).
   const String currency = Nonempty(nl_langinfo_l(CRNCYSTR, locale), "");
   if (currency.size() > 1) {
@@ -146,6 +163,7 @@ TFormatSettings TFormatSettings::German() {
   s.LongMonthNames = {"Januar", "Februar", "M\xC3\xA4rz", "April",   "Mai",      "Juni",
                       "Juli",   "August",  "September",   "Oktober", "November", "Dezember"};
   s.ShortDayNames = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
+  s.FirstDayOfWeek = 1;
   s.LongDayNames = {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
   return s;
 }

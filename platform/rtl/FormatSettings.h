@@ -32,6 +32,8 @@ struct TFormatSettings {
                                         "July",    "August",   "September", "October", "November", "December"};
   std::array<String, 7> ShortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
   std::array<String, 7> LongDayNames{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+  // The day calendars begin their weeks with: 0 Sunday to 6 Saturday.
+  Byte FirstDayOfWeek = 0;
   // Two-digit years fall within this many years before now and the rest of
   // the century after it; 0 puts them in the current century.
   Word TwoDigitYearCenturyWindow = 50;

@@ -100,6 +100,7 @@ void RegisterControlClasses() {
       .IntegerProperty("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
       .BooleanProperty("DoubleBuffered", &TWinControl::DoubleBuffered, &TWinControl::SetDoubleBuffered)
       .IntegerProperty("BorderWidth", &TWinControl::BorderWidth, &TWinControl::SetBorderWidth)
+      .BooleanProperty("Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D)
       .EventProperty("OnEnter", &TWinControl::OnEnter)
       .EventProperty("OnExit", &TWinControl::OnExit)
       .EventProperty("OnKeyDown", &TWinControl::OnKeyDown)

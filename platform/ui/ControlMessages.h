@@ -64,6 +64,7 @@ constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 12;
 constexpr UINT CM_COLORCHANGED = CM_BASE + 13;
 constexpr UINT CM_FONTCHANGED = CM_BASE + 14;
 constexpr UINT CM_CURSORCHANGED = CM_BASE + 15;
+constexpr UINT CM_CTL3DCHANGED = CM_BASE + 16;
 constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
@@ -118,6 +119,15 @@ constexpr UINT CM_HINTSHOWPAUSE = CM_BASE + 65;
 // WParam: the shift state bits and the wheel delta (high word); LParam: the
 // screen point. Answer nonzero when handled.
 constexpr UINT CM_MOUSEWHEEL = CM_BASE + 67;
+
+// The class library's reflected notifications: the window message's number
+// above CN_BASE. A parent hands WM_NOTIFY to the control that sent it as
+// CN_NOTIFY; owner-drawn items reach the control that draws them as
+// CN_DRAWITEM and CN_MEASUREITEM.
+constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
+constexpr UINT CN_MEASUREITEM = CN_BASE + WM_MEASUREITEM;
 
 // CM_DRAG's steps.
 enum class TDragMessage { dmDragEnter, dmDragLeave, dmDragMove, dmDragDrop, dmDragCancel, dmFindTarget };

@@ -12,6 +12,7 @@
 //   RegisterLayoutClass<TPanel, TCustomControl>("TPanel")
 //       .EnumProperty("BevelOuter", &TPanel::BevelOuter, &TPanel::SetBevelOuter, kBevelCutNames)
 //       .IntegerProperty("Margin", &TPanel::SetMargin)  // written, never read
+//       .FloatProperty("Increment", &TSpin::Increment, &TSpin::SetIncrement)
 //       .ObjectProperty("Font", &TPanel::Font)
 //       .EventProperty("OnClick", &TPanel::OnClick);
 //
@@ -55,6 +56,20 @@ struct TBooleanProperty {
   std::function<void(TObject&, bool)> Set;
   std::function<bool(const TObject&)> Get;
 };
+// A JSON number, whole or not, that the setter's type holds.
+struct TFloatProperty {
+  double Min;
+  double Max;
+  std::function<void(TObject&, double)> Set;
+  std::function<double(const TObject&)> Get;
+};
+// A date and time as text, independent of the locale: "2024-03-05",
+// "2024-03-05T14:30", "2024-03-05T14:30:15.250", or a time of day alone
+// ("14:30:15") on day 0.
+struct TDateTimeProperty {
+  std::function<void(TObject&, TDateTime)> Set;
+  std::function<TDateTime(const TObject&)> Get;
+};
 // A JSON string.
 struct TStringProperty {
   std::function<void(TObject&, const String&)> Set;
@@ -97,9 +112,9 @@ struct TEventProperty {
   std::function<bool(TObject&, const std::any&)> Bind;
 };
 
-using TPropertyInfo =
-    std::variant<TIntegerProperty, TBooleanProperty, TStringProperty, TEnumProperty, TSetProperty, TObjectProperty,
-                 TCollectionProperty, TStringsProperty, TComponentProperty, TEventProperty>;
+using TPropertyInfo = std::variant<TIntegerProperty, TFloatProperty, TDateTimeProperty, TBooleanProperty,
+                                   TStringProperty, TEnumProperty, TSetProperty, TObjectProperty, TCollectionProperty,
+                                   TStringsProperty, TComponentProperty, TEventProperty>;
 
 // One registered class.
 class TLayoutClass {
@@ -216,6 +231,34 @@ class TLayoutClassBuilder {
                                        std::span<const TIdentMapEntry> Idents = {}) {
     TIntegerProperty property = IntegerInfo(Setter, Idents);
     property.Get = Reader<std::int64_t>(Getter, [](auto value) { return static_cast<std::int64_t>(value); });
+    FClass.AddProperty(Name, std::move(property));
+    return *this;
+  }
+
+  // Floats: double or float setters.
+  template <typename C, typename V>
+  TLayoutClassBuilder& FloatProperty(const String& Name, void (C::*Setter)(V)) {
+    FClass.AddProperty(Name, FloatInfo(Setter));
+    return *this;
+  }
+  template <typename G, typename C, typename V>
+  TLayoutClassBuilder& FloatProperty(const String& Name, G Getter, void (C::*Setter)(V)) {
+    TFloatProperty property = FloatInfo(Setter);
+    property.Get = Reader<double>(Getter, [](auto value) { return static_cast<double>(value); });
+    FClass.AddProperty(Name, std::move(property));
+    return *this;
+  }
+
+  // Dates and times: TDateTime setters.
+  template <typename C>
+  TLayoutClassBuilder& DateTimeProperty(const String& Name, void (C::*Setter)(TDateTime)) {
+    FClass.AddProperty(Name, DateTimeInfo(Setter));
+    return *this;
+  }
+  template <typename G, typename C>
+  TLayoutClassBuilder& DateTimeProperty(const String& Name, G Getter, void (C::*Setter)(TDateTime)) {
+    TDateTimeProperty property = DateTimeInfo(Setter);
+    property.Get = Reader<TDateTime>(Getter, [](TDateTime value) { return value; });
     FClass.AddProperty(Name, std::move(property));
     return *this;
   }
@@ -380,6 +423,23 @@ class TLayoutClassBuilder {
         Idents,
         [Setter](TObject& object, std::int64_t value) { (Cast<C>(object).*Setter)(static_cast<I>(value)); },
         {}};
+  }
+
+  template <typename C, typename V>
+  static TFloatProperty FloatInfo(void (C::*Setter)(V)) {
+    using F = std::remove_cvref_t<V>;
+    static_assert(std::is_floating_point_v<F>, "a float property needs a float setter");
+    CheckBase<C>();
+    return TFloatProperty{-static_cast<double>(std::numeric_limits<F>::max()),
+                          static_cast<double>(std::numeric_limits<F>::max()),
+                          [Setter](TObject& object, double value) { (Cast<C>(object).*Setter)(static_cast<F>(value)); },
+                          {}};
+  }
+
+  template <typename C>
+  static TDateTimeProperty DateTimeInfo(void (C::*Setter)(TDateTime)) {
+    CheckBase<C>();
+    return TDateTimeProperty{[Setter](TObject& object, TDateTime value) { (Cast<C>(object).*Setter)(value); }, {}};
   }
 
   template <typename C>

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/os/Resources.h"
+#include "platform/rtl/DateTime.h"
 #include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/StringUtils.h"
 #include "platform/ui/LayoutClasses.h"
@@ -397,6 +398,26 @@ class TLayoutReader {
       BadValue(value, where);
     }
     property.Set(object, number);
+  }
+
+  void Apply(TObject& object, const TFloatProperty& property, const TJson& value, const String& where) {
+    // Numbers beyond a double's range never get here: the parser refuses them.
+    if (!value.is_number()) {
+      BadValue(value, where);
+    }
+    const double number = value.get<double>();
+    if (number < property.Min || number > property.Max) {
+      BadValue(value, where);
+    }
+    property.Set(object, number);
+  }
+
+  void Apply(TObject& object, const TDateTimeProperty& property, const TJson& value, const String& where) {
+    TDateTime dateTime = 0;
+    if (!value.is_string() || !TryIsoStrToDateTime(value.get<String>(), dateTime)) {
+      BadValue(value, where);
+    }
+    property.Set(object, dateTime);
   }
 
   void Apply(TObject& object, const TBooleanProperty& property, const TJson& value, const String& where) {

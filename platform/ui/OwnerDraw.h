@@ -1,10 +1,12 @@
 #pragma once
-// Drawing items for their owner: the state an item is drawn in and the
-// notifications that carry the window layer's owner-draw records
-// (OwnerDrawItems.h) to the control that draws (CN_DRAWITEM,
-// CN_MEASUREITEM; LParam: the record).
+// Drawing items for their owner: the state an item is drawn in; the
+// window layer's owner-draw records (OwnerDrawItems.h) reach the control
+// that draws as CN_DRAWITEM and CN_MEASUREITEM (ControlMessages.h; LParam:
+// the record).
+#include <functional>
+
 #include "platform/rtl/Set.h"
-#include "platform/win/Messages.h"
+#include "platform/ui/ControlMessages.h"
 #include "platform/win/OwnerDrawItems.h"
 
 namespace plat {
@@ -36,10 +38,19 @@ inline TOwnerDrawState OwnerDrawStateOf(UINT ItemState) {
   return state;
 }
 
-// The class library's reflected notifications: the window message's number
-// above CN_BASE.
-constexpr UINT CN_BASE = 0xBC00;
-constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
-constexpr UINT CN_MEASUREITEM = CN_BASE + WM_MEASUREITEM;
+class TCanvas;
+class TControl;
+class TControlCanvas;
+
+using TDrawOwnerItem = std::function<void(int Index, TRect Rect, TOwnerDrawState State)>;
+
+// Draws the item a DRAWITEMSTRUCT names, as list and combo boxes do: Canvas
+// on the record's DC with Control's font and colour (the highlight colours
+// for a selected item, grey text for a disabled one), Draw for an item (a
+// record without one, itemID -1, is only filled), then the focus rectangle.
+void DrawOwnerItem(TControlCanvas& Canvas, TControl& Control, const DRAWITEMSTRUCT& Item, const TDrawOwnerItem& Draw);
+// The standard item: the rectangle filled, the text two pixels in,
+// centred vertically.
+void DrawStandardItem(TCanvas& Canvas, const String& Text, TRect Rect);
 
 }  // namespace plat

@@ -6,11 +6,13 @@
 #include "platform/ui/LayoutClasses.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TCustomCheckBox.h"
+#include "platform/ui/TCustomComboBox.h"
 #include "platform/ui/TCustomEdit.h"
 #include "platform/ui/TCustomGroupBox.h"
 #include "platform/ui/TCustomLabel.h"
 #include "platform/ui/TCustomListBox.h"
 #include "platform/ui/TCustomPanel.h"
+#include "platform/ui/TDateTimePicker.h"
 #include "platform/ui/TImage.h"
 #include "platform/ui/TMaskEdit.h"
 #include "platform/ui/TRadioButton.h"
@@ -28,6 +30,11 @@ constexpr const char* kCheckBoxStateNames[] = {"cbUnchecked", "cbChecked", "cbGr
 constexpr const char* kButtonLayoutNames[] = {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"};
 constexpr const char* kEditCharCaseNames[] = {"ecNormal", "ecUpperCase", "ecLowerCase"};
 constexpr const char* kListBoxStyleNames[] = {"lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable"};
+constexpr const char* kComboBoxStyleNames[] = {"csDropDown", "csDropDownList", "csOwnerDrawFixed",
+                                               "csOwnerDrawVariable"};
+constexpr const char* kDateTimeKindNames[] = {"dtkDate", "dtkTime"};
+constexpr const char* kDateModeNames[] = {"dmComboBox", "dmUpDown"};
+constexpr const char* kDateFormatNames[] = {"dfShort", "dfLong"};
 
 constexpr TIdentMapEntry kModalResultIdents[] = {
     {mrNone, "mrNone"},   {mrOk, "mrOk"},           {mrCancel, "mrCancel"},     {mrAbort, "mrAbort"},
@@ -129,6 +136,38 @@ void RegisterStdControlClasses() {
       .EventProperty("OnDrawItem", &TCustomListBox::OnDrawItem)
       .EventProperty("OnMeasureItem", &TCustomListBox::OnMeasureItem);
   RegisterLayoutClass<TListBox, TCustomListBox>("TListBox");
+
+  RegisterLayoutClass<TCustomComboBox, TWinControl>("TCustomComboBox")
+      .EnumProperty("Style", &TCustomComboBox::Style, &TCustomComboBox::SetStyle, kComboBoxStyleNames)
+      .StringsProperty("Items", &TCustomComboBox::Items)
+      .IntegerProperty("ItemIndex", &TCustomComboBox::ItemIndex, &TCustomComboBox::SetItemIndex)
+      .IntegerProperty("DropDownCount", &TCustomComboBox::DropDownCount, &TCustomComboBox::SetDropDownCount)
+      .IntegerProperty("ItemHeight", &TCustomComboBox::ItemHeight, &TCustomComboBox::SetItemHeight)
+      .IntegerProperty("MaxLength", &TCustomComboBox::MaxLength, &TCustomComboBox::SetMaxLength)
+      .BooleanProperty("Sorted", &TCustomComboBox::Sorted, &TCustomComboBox::SetSorted)
+      .EventProperty("OnChange", &TCustomComboBox::OnChange)
+      .EventProperty("OnSelect", &TCustomComboBox::OnSelect)
+      .EventProperty("OnDropDown", &TCustomComboBox::OnDropDown)
+      .EventProperty("OnCloseUp", &TCustomComboBox::OnCloseUp)
+      .EventProperty("OnDrawItem", &TCustomComboBox::OnDrawItem)
+      .EventProperty("OnMeasureItem", &TCustomComboBox::OnMeasureItem);
+  RegisterLayoutClass<TComboBox, TCustomComboBox>("TComboBox");
+
+  RegisterLayoutClass<TDateTimePicker, TWinControl>("TDateTimePicker")
+      .EnumProperty("Kind", &TDateTimePicker::Kind, &TDateTimePicker::SetKind, kDateTimeKindNames)
+      .EnumProperty("DateMode", &TDateTimePicker::DateMode, &TDateTimePicker::SetDateMode, kDateModeNames)
+      .EnumProperty("DateFormat", &TDateTimePicker::DateFormat, &TDateTimePicker::SetDateFormat, kDateFormatNames)
+      .StringProperty("Format", &TDateTimePicker::Format, &TDateTimePicker::SetFormat)
+      .BooleanProperty("ShowCheckbox", &TDateTimePicker::ShowCheckbox, &TDateTimePicker::SetShowCheckbox)
+      .BooleanProperty("Checked", &TDateTimePicker::Checked, &TDateTimePicker::SetChecked)
+      .DateTimeProperty("MinDate", &TDateTimePicker::MinDate, &TDateTimePicker::SetMinDate)
+      .DateTimeProperty("MaxDate", &TDateTimePicker::MaxDate, &TDateTimePicker::SetMaxDate)
+      .DateTimeProperty("DateTime", &TDateTimePicker::DateTime, &TDateTimePicker::SetDateTime)
+      .DateTimeProperty("Date", &TDateTimePicker::Date, &TDateTimePicker::SetDate)
+      .DateTimeProperty("Time", &TDateTimePicker::Time, &TDateTimePicker::SetTime)
+      .EventProperty("OnChange", &TDateTimePicker::OnChange)
+      .EventProperty("OnDropDown", &TDateTimePicker::OnDropDown)
+      .EventProperty("OnCloseUp", &TDateTimePicker::OnCloseUp);
 }
 
 }  // namespace plat

@@ -163,7 +163,7 @@ void TCustomEdit::CreateParams(TCreateParams& Params) {
   if (PasswordChar() != '\0') Params.Style |= ES_PASSWORD;
   if (CharCase() == TEditCharCase::ecUpperCase) Params.Style |= ES_UPPERCASE;
   if (CharCase() == TEditCharCase::ecLowerCase) Params.Style |= ES_LOWERCASE;
-  if (FBorderStyle == TBorderStyle::bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
+  if (FBorderStyle == TBorderStyle::bsSingle) AddSingleBorder(Params);
 }
 
 void TCustomEdit::CreateWindowHandle(const TCreateParams& Params) {

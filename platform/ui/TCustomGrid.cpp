@@ -307,7 +307,7 @@ void TCustomGrid::SetBorderStyle(TBorderStyle Value) {
 
 void TCustomGrid::CreateParams(TCreateParams& Params) {
   TCustomControl::CreateParams(Params);
-  if (FBorderStyle == TBorderStyle::bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
+  if (FBorderStyle == TBorderStyle::bsSingle) AddSingleBorder(Params);
 }
 
 // Geometry.

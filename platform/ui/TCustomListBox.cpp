@@ -3,15 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/gdi/DrawText.h"
-#include "platform/gdi/StandardLooks.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/TFont.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/rtl/RtlConsts.h"
 #include "platform/rtl/Unicode.h"
-#include "platform/ui/ControlPaint.h"
 #include "platform/ui/FontMeasure.h"
 #include "platform/ui/ParentNotify.h"
 #include "platform/ui/TControlCanvas.h"
@@ -264,10 +261,7 @@ void TCustomListBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
     OnDrawItem(this, Index, Rect, State);
     return;
   }
-  FCanvas->FillRect(Rect);
-  TRect place = Rect;
-  place.Left += 2;
-  DrawCanvasText(*FCanvas, FItems->Strings(Index), place, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  DrawStandardItem(*FCanvas, FItems->Strings(Index), Rect);
 }
 
 void TCustomListBox::MeasureItem(int Index, int& Height) {
@@ -275,28 +269,10 @@ void TCustomListBox::MeasureItem(int Index, int& Height) {
 }
 
 void TCustomListBox::CNDrawItem(TMessage& Message) {
-  auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam);
+  const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
   if (!item) return;
-  const TOwnerDrawState state = OwnerDrawStateOf(item->itemState);
-  const auto index = static_cast<int>(item->itemID);
-  {
-    const TControlCanvasLock lock(*FCanvas, item->hDC);
-    FCanvas->SetFont(*Font());
-    FCanvas->Brush()->SetColor(Color());
-    FCanvas->Brush()->SetStyle(TBrushStyle::bsSolid);
-    if (index >= 0 && state.Contains(TOwnerDrawStateItem::odSelected)) {
-      FCanvas->Brush()->SetColor(clHighlight);
-      FCanvas->Font()->SetColor(clHighlightText);
-    } else if (state.Contains(TOwnerDrawStateItem::odDisabled)) {
-      FCanvas->Font()->SetColor(clGrayText);
-    }
-    if (index >= 0) {
-      DrawItem(index, item->rcItem, state);
-    } else {
-      FCanvas->FillRect(item->rcItem);
-    }
-  }
-  if (state.Contains(TOwnerDrawStateItem::odFocused)) DrawFocusRect(item->hDC, &item->rcItem);
+  DrawOwnerItem(*FCanvas, *this, *item,
+                [this](int Index, TRect Rect, TOwnerDrawState State) { DrawItem(Index, Rect, State); });
   Message.Result = TRUE;
 }
 
@@ -361,7 +337,7 @@ void TCustomListBox::CreateParams(TCreateParams& Params) {
   if (FMultiSelect) Params.Style |= FExtendedSelect ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
   if (FStyle == TListBoxStyle::lbOwnerDrawFixed) Params.Style |= LBS_OWNERDRAWFIXED;
   if (FStyle == TListBoxStyle::lbOwnerDrawVariable) Params.Style |= LBS_OWNERDRAWVARIABLE;
-  if (FBorderStyle == TBorderStyle::bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
+  if (FBorderStyle == TBorderStyle::bsSingle) AddSingleBorder(Params);
 }
 
 void TCustomListBox::CreateHandleNotify() {

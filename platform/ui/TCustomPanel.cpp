@@ -68,7 +68,7 @@ void TCustomPanel::BevelChanged() {
 
 void TCustomPanel::CreateParams(TCreateParams& Params) {
   TCustomControl::CreateParams(Params);
-  if (FBorderStyle == TBorderStyle::bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
+  if (FBorderStyle == TBorderStyle::bsSingle) AddSingleBorder(Params);
 }
 
 void TCustomPanel::AdjustClientRect(TRect& Rect) {

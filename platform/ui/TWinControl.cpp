@@ -14,6 +14,7 @@
 #include "platform/rtl/RtlConsts.h"
 #include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/Unicode.h"
+#include "platform/gdi/TFont.h"
 #include "platform/ui/DragManager.h"
 #include "platform/ui/MouseTracking.h"
 #include "platform/ui/TApplication.h"
@@ -27,6 +28,7 @@
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/MessageViews.h"
+#include "platform/win/NotifyHeader.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/Painting.h"
 #include "platform/win/VirtualKeys.h"
@@ -162,16 +164,16 @@ void TWinControl::AttachNewWindow(const std::function<HWND()>& MakeWindow) {
 
 void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
   AttachNewWindow([&Params] {
-    return CreateWindowExA(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(), Params.Style,
-                           Params.X, Params.Y, Params.Width, Params.Height, Params.WndParent, nullptr, nullptr,
-                           nullptr);
+    return CreateWindowExA(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(), Params.Style, Params.X,
+                           Params.Y, Params.Width, Params.Height, Params.WndParent, nullptr, nullptr, nullptr);
   });
 }
 
 void TWinControl::RegisterUnicodeClass(const String& AnsiClassName, const WideString& UnicodeClassName) {
   if (FindWindowClass(UnicodeClassName.c_str())) return;
   WNDCLASSA ansi;
-  if (!GetClassInfoA(nullptr, AnsiClassName.c_str(), &ansi)) throw EOSError(LoadResString(SWindowCreate), GetLastError());
+  if (!GetClassInfoA(nullptr, AnsiClassName.c_str(), &ansi))
+    throw EOSError(LoadResString(SWindowCreate), GetLastError());
   const bool menuByNumber = IS_INTRESOURCE(ansi.lpszMenuName);
   const WideString menuName = menuByNumber ? WideString() : Utf8ToWide(ansi.lpszMenuName);
   WNDCLASSW wide;
@@ -199,6 +201,43 @@ void TWinControl::CreateUnicodeHandle(const TCreateParams& Params) {
     return CreateWindowExW(Params.ExStyle, className.c_str(), caption.c_str(), Params.Style, Params.X, Params.Y,
                            Params.Width, Params.Height, Params.WndParent, nullptr, nullptr, nullptr);
   });
+}
+
+void TWinControl::CreateSubClass(TCreateParams& Params, const char* ControlClassName) {
+  WNDCLASSA windowClass;
+  if (!GetClassInfoA(nullptr, ControlClassName, &windowClass))
+    throw EOSError(LoadResString(SWindowCreate), GetLastError());
+  FDefWndProc = windowClass.lpfnWndProc;
+  Params.ClassStyle = windowClass.style;
+}
+
+void TWinControl::AddSingleBorder(TCreateParams& Params) const {
+  if (FCtl3D) {
+    Params.ExStyle |= WS_EX_CLIENTEDGE;
+  } else {
+    Params.Style |= WS_BORDER;
+  }
+}
+
+void TWinControl::SetCtl3D(bool Value) {
+  if (FCtl3D == Value) return;
+  FCtl3D = Value;
+  Perform(CM_CTL3DCHANGED, 0, 0);
+}
+
+void TWinControl::CMCtl3DChanged(TMessage&) {
+  if (!FHandle) return;
+  const auto style = static_cast<DWORD>(GetWindowLong(FHandle, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLong(FHandle, GWL_EXSTYLE));
+  if ((exStyle & WS_EX_CLIENTEDGE) || ((style & WS_CHILD) && (style & WS_BORDER))) {
+    RecreateWnd();
+  } else {
+    Invalidate();
+  }
+}
+
+void TWinControl::PassFontToWindow() {
+  if (FDefWndProc && FHandle) Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), TRUE);
 }
 
 void TWinControl::CreateWnd() {
@@ -233,6 +272,7 @@ void TWinControl::CreateHandle() {
     SetWindowPos(FHandle, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   UpdateBoundsFromWindow();
+  PassFontToWindow();
   CreateHandleNotify();
 }
 
@@ -699,7 +739,11 @@ bool TWinControl::DialogKeyStep(std::uint16_t Key, LPARAM KeyData) {
     case VK_CANCEL: mask = DLGC_WANTALLKEYS; break;
     default: return false;
   }
-  if (Perform(CM_WANTSPECIALKEY, Key, KeyData) != 0 || (Perform(WM_GETDLGCODE, 0, 0) & mask) != 0) return false;
+  // The key asked about travels with the question, as the platform sends it.
+  MSG asked{FHandle, WM_KEYDOWN, Key, KeyData, 0, {}};
+  if (Perform(CM_WANTSPECIALKEY, Key, KeyData) != 0 ||
+      (Perform(WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(&asked)) & mask) != 0)
+    return false;
   TCustomForm* form = GetParentForm(this);
   return form && form->Perform(CM_DIALOGKEY, Key, KeyData) != 0;
 }
@@ -784,7 +828,14 @@ void TWinControl::WMChar(TMessage& Message) {
       TCustomForm* form = GetParentForm(this);
       if (form && form->Perform(CM_DIALOGCHAR, ch, Message.LParam) != 0) continue;
     }
-    DoKeyPress(ch);
+    if (DoKeyPress(ch) || !FDefWndProc) continue;
+    // What the key press left goes on to the common control, byte by byte.
+    String bytes;
+    AppendUtf8(bytes, ch);
+    for (char byte : bytes) {
+      TMessage passed{WM_CHAR, static_cast<Byte>(byte), Message.LParam, 0};
+      DefaultHandler(passed);
+    }
   }
 }
 
@@ -829,6 +880,10 @@ void TWinControl::EraseBackground(HDC DC) {
 }
 
 void TWinControl::WMEraseBkgnd(TMessage& Message) {
+  if (FDefWndProc) {
+    DefaultHandler(Message);
+    return;
+  }
   // Double buffered: erased with the rest, off screen.
   if (!FDoubleBuffered || Message.WParam == static_cast<WPARAM>(Message.LParam))
     EraseBackground(reinterpret_cast<HDC>(Message.WParam));
@@ -855,6 +910,11 @@ void TWinControl::PaintControls(HDC DC, TControl* First) {
 }
 
 void TWinControl::WMPaint(TMessage& Message) {
+  // A common control paints itself unless it holds graphic controls.
+  if (FDefWndProc && FControls.empty()) {
+    DefaultHandler(Message);
+    return;
+  }
   if (Message.WParam) {
     PaintHandler(reinterpret_cast<HDC>(Message.WParam));
     return;
@@ -903,6 +963,7 @@ void TWinControl::PaintTo(TCanvas* Canvas, int X, int Y) {
 
 void TWinControl::CMFontChanged(TMessage& Message) {
   TControl::CMFontChanged(Message);
+  PassFontToWindow();
   NotifyControls(CM_PARENTFONTCHANGED);
 }
 
@@ -976,6 +1037,7 @@ void TWinControl::WndProc(TMessage& Message) {
     if (IsControlMouseMsg(Message)) return;
     if ((Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONDBLCLK) && FTabStop && !Focused() && CanFocus())
       SetFocus();
+    if (FDefWndProc) DefaultHandler(Message);
   }
   switch (Message.Msg) {
     case WM_PAINT: WMPaint(Message); return;
@@ -1012,13 +1074,31 @@ void TWinControl::WndProc(TMessage& Message) {
     case CM_ENTER: CMEnter(Message); return;
     case CM_EXIT: CMExit(Message); return;
     case CM_RECREATEWND: CMRecreateWnd(Message); return;
+    case CM_CTL3DCHANGED: CMCtl3DChanged(Message); return;
+    case WM_NOTIFY: WMNotify(Message); return;
     case CM_INVALIDATE: CMInvalidate(Message); return;
     case CM_FOCUSCHANGED: Broadcast(Message); return;
     default: TControl::WndProc(Message); return;
   }
 }
 
+void TWinControl::WMNotify(TMessage& Message) {
+  const auto* header = reinterpret_cast<const NMHDR*>(Message.LParam);
+  TWinControl* sender = header ? FindControl(header->hwndFrom) : nullptr;
+  if (sender && sender != this) {
+    Message.Result = sender->Perform(CN_NOTIFY, Message.WParam, Message.LParam);
+    return;
+  }
+  DefaultHandler(Message);
+}
+
 void TWinControl::DefaultHandler(TMessage& Message) {
+  if (FDefWndProc && FHandle && Message.Msg < CM_BASE) {
+    // The control keeps its own copy of the text as well.
+    if (Message.Msg == WM_SETTEXT) TControl::DefaultHandler(Message);
+    Message.Result = CallWindowProcA(FDefWndProc, FHandle, Message.Msg, Message.WParam, Message.LParam);
+    return;
+  }
   switch (Message.Msg) {
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH: TControl::DefaultHandler(Message); return;

@@ -5,6 +5,14 @@
 // after the control's class (or a Unicode window: CreateUnicodeHandle), and
 // its messages reach WindowProc in UTF-8.
 //
+// A control may live in a window of a class the window layer has (a common
+// control, CreateSubClass): its messages still come to WindowProc first, and
+// what the control leaves goes to that class's procedure rather than to
+// DefWindowProc (the mouse before the control's mouse events, a character
+// no KeyPress took after them); such a window paints itself, and hears the
+// control's font (WM_SETFONT) when made and whenever the font changes.
+// A parent hands each WM_NOTIFY to the control that sent it as CN_NOTIFY.
+//
 // Keys: a key pressed in a windowed control is first offered as a dialog
 // key (Tab, arrows, Enter, Escape) to its form, unless the control wants
 // it (WM_GETDLGCODE, CM_WANTSPECIALKEY); then the form sees it when its
@@ -71,7 +79,9 @@ class TWinControl : public TControl {
 
   // Focus and Tab order.
   virtual bool CanFocus();
-  bool Focused() const;
+  // Whether the control's window (or one of its parts: a combo box's
+  // edit) has the focus.
+  virtual bool Focused() const;
   virtual void SetFocus();
   bool TabStop() const { return FTabStop; }
   void SetTabStop(bool Value);
@@ -111,6 +121,12 @@ class TWinControl : public TControl {
   void Realign();
   bool AlignDisabled() const { return FAlignLevel > 0; }
 
+  // The single border of an edit, list or grid: sunken (3-D) when set, a
+  // flat line when not. True at first; a change remakes a window that
+  // has such a border.
+  bool Ctl3D() const { return FCtl3D; }
+  void SetCtl3D(bool Value);
+
   // Space between the frame and the client area, on every side.
   int BorderWidth() const { return FBorderWidth; }
   void SetBorderWidth(int Value);
@@ -140,6 +156,12 @@ class TWinControl : public TControl {
   // of either form reach the control as from an ANSI window; text that has
   // no UTF-8 form (an unpaired surrogate) arrives as U+FFFD.
   void CreateUnicodeHandle(const TCreateParams& Params);
+  // For CreateParams: the window is of the registered class ControlClassName
+  // (copied under the control's own class name), whose procedure handles
+  // what the control leaves. Raises EOSError when there is no such class.
+  void CreateSubClass(TCreateParams& Params, const char* ControlClassName);
+  // For CreateParams: the single border (Ctl3D).
+  void AddSingleBorder(TCreateParams& Params) const;
   virtual void CreateWnd();
   virtual void DestroyWnd();
   void CreateHandle();
@@ -208,6 +230,8 @@ class TWinControl : public TControl {
   void CMEnter(TMessage& Message);
   void CMExit(TMessage& Message);
   void CMRecreateWnd(TMessage& Message);
+  void CMCtl3DChanged(TMessage& Message);
+  void WMNotify(TMessage& Message);
   void CMInvalidate(TMessage& Message);
 
  private:
@@ -230,6 +254,8 @@ class TWinControl : public TControl {
   // application.
   bool IsMenuKey(const TMessage& Message);
   bool DialogKeyStep(std::uint16_t Key, LPARAM KeyData);
+  // A window of a common control takes the font by WM_SETFONT.
+  void PassFontToWindow();
 
   HWND FHandle = nullptr;
   bool FShowing = false;
@@ -239,7 +265,9 @@ class TWinControl : public TControl {
   bool FDoubleBuffered = false;
   int FAlignLevel = 0;
   int FBorderWidth = 0;
-  TUtf8Assembler FPendingChar;  // a character typed in parts
+  bool FCtl3D = true;
+  WNDPROC FDefWndProc = nullptr;  // the procedure of a common control's class
+  TUtf8Assembler FPendingChar;    // a character typed in parts
 };
 
 }  // namespace plat

@@ -1,5 +1,7 @@
 #include "platform/ui/TypInfo.h"
 
+#include <cmath>
+#include <cstdio>
 #include <variant>
 
 #include "platform/ui/TComponent.h"
@@ -52,6 +54,13 @@ auto Read(const G& Get, O& Instance, const String& PropName) {
   throw EPropertyError(FmtLoadResString(SInvalidPropertyValue, {Value}));
 }
 
+// A float as a message shows it: its shortest general form.
+String NumberText(double Value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", Value);
+  return text;
+}
+
 }  // namespace
 
 bool IsPublishedProp(const TObject& Instance, const String& PropName) {
@@ -79,6 +88,8 @@ TTypeKind PropType(const TObject& Instance, const String& PropName) {
         if constexpr (std::is_same_v<Kind, TIntegerProperty>) return TTypeKind::tkInteger;
         if constexpr (std::is_same_v<Kind, TBooleanProperty> || std::is_same_v<Kind, TEnumProperty>)
           return TTypeKind::tkEnumeration;
+        if constexpr (std::is_same_v<Kind, TFloatProperty> || std::is_same_v<Kind, TDateTimeProperty>)
+          return TTypeKind::tkFloat;
         if constexpr (std::is_same_v<Kind, TStringProperty>) return TTypeKind::tkString;
         if constexpr (std::is_same_v<Kind, TSetProperty>) return TTypeKind::tkSet;
         if constexpr (std::is_same_v<Kind, TEventProperty>) return TTypeKind::tkMethod;
@@ -90,6 +101,13 @@ TTypeKind PropType(const TObject& Instance, const String& PropName) {
 String GetStrProp(const TObject& Instance, const String& PropName) {
   const TPropertyInfo& info = Published(Instance, PropName);
   if (const auto* get = Getter<TStringProperty>(info)) return Read(*get, Instance, PropName);
+  WrongKind(PropName);
+}
+
+double GetFloatProp(const TObject& Instance, const String& PropName) {
+  const TPropertyInfo& info = Published(Instance, PropName);
+  if (const auto* get = Getter<TFloatProperty>(info)) return Read(*get, Instance, PropName);
+  if (const auto* get = Getter<TDateTimeProperty>(info)) return Read(*get, Instance, PropName);
   WrongKind(PropName);
 }
 
@@ -152,6 +170,19 @@ void SetStrProp(TObject& Instance, const String& PropName, const String& Value) 
   const auto* string = std::get_if<TStringProperty>(&Published(Instance, PropName));
   if (!string) WrongKind(PropName);
   string->Set(Instance, Value);
+}
+
+void SetFloatProp(TObject& Instance, const String& PropName, double Value) {
+  const TPropertyInfo& info = Published(Instance, PropName);
+  if (const auto* number = std::get_if<TFloatProperty>(&info)) {
+    if (!std::isfinite(Value) || Value < number->Min || Value > number->Max) InvalidValue(NumberText(Value));
+    number->Set(Instance, Value);
+  } else if (const auto* dateTime = std::get_if<TDateTimeProperty>(&info)) {
+    if (!std::isfinite(Value)) InvalidValue(NumberText(Value));
+    dateTime->Set(Instance, Value);
+  } else {
+    WrongKind(PropName);
+  }
 }
 
 void SetObjectProp(TObject& Instance, const String& PropName, TObject* Value) {

@@ -16,7 +16,7 @@
 // Reading a property that does not exist, that was registered without a
 // getter, or that is not of the kind the reader gives raises EPropertyError;
 // so does writing one that does not exist or is not of the writer's kind,
-// and writing a value the property cannot hold (an integer beyond its type,
+// and writing a value the property cannot hold (an integer or float beyond its type,
 // an enumeration ordinal without a name, a set bit without a member, an
 // object of a class the property does not take).
 #include <cstdint>
@@ -38,15 +38,18 @@ bool IsPublishedProp(const TObject& Instance, const String& PropName);
 bool IsReadableProp(const TObject& Instance, const String& PropName);
 
 // The kinds of published properties.
-enum class TTypeKind { tkInteger, tkEnumeration, tkString, tkSet, tkClass, tkMethod };
+enum class TTypeKind { tkInteger, tkEnumeration, tkFloat, tkString, tkSet, tkClass, tkMethod };
 
-// The kind of a published property: booleans are enumerations; object,
-// collection, string-list and component properties are classes; events are
-// methods. Raises EPropertyError for a property that is not published.
+// The kind of a published property: booleans are enumerations; dates and
+// times are floats; object, collection, string-list and component
+// properties are classes; events are methods. Raises EPropertyError for a
+// property that is not published.
 TTypeKind PropType(const TObject& Instance, const String& PropName);
 
 // A string property.
 String GetStrProp(const TObject& Instance, const String& PropName);
+// A float or date-time property.
+double GetFloatProp(const TObject& Instance, const String& PropName);
 // An integer, enumeration (its ordinal), boolean (0 or 1) or set (the bits of
 // its members' ordinals) property.
 std::int64_t GetOrdProp(const TObject& Instance, const String& PropName);
@@ -62,6 +65,8 @@ TObject* GetObjectProp(const TObject& Instance, const String& PropName);
 void SetOrdProp(TObject& Instance, const String& PropName, std::int64_t Value);
 // Sets a string property.
 void SetStrProp(TObject& Instance, const String& PropName, const String& Value);
+// Sets a float (within its type's range) or date-time property.
+void SetFloatProp(TObject& Instance, const String& PropName, double Value);
 // Sets a component property (nullptr for none); the setter runs even when
 // the property holds Value already, so a component can take up what changed
 // inside the object it refers to.

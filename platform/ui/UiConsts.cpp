@@ -43,6 +43,9 @@ const TResStringRec SMaskEditErr{64200, "Invalid input value.  Use escape key to
 const TResStringRec SIndexOutOfRange{64201, "Grid index out of range"};
 const TResStringRec SFixedColTooBig{64202, "Fixed column count must be less than column count"};
 const TResStringRec SFixedRowTooBig{64203, "Fixed row count must be less than row count"};
+const TResStringRec SDateTimeMax{64204, "Date exceeds maximum of %s"};
+const TResStringRec SDateTimeMin{64205, "Date is less than minimum of %s"};
+const TResStringRec SInsertLineError{64206, "Unable to insert a line"};
 const TResStringRec SmkcBkSp{64300, "BkSp"};
 const TResStringRec SmkcTab{64301, "Tab"};
 const TResStringRec SmkcEsc{64302, "Esc"};
@@ -109,6 +112,9 @@ const TResStringRec* const kTable[] = {
     &SIndexOutOfRange,
     &SFixedColTooBig,
     &SFixedRowTooBig,
+    &SDateTimeMax,
+    &SDateTimeMin,
+    &SInsertLineError,
     &SmkcBkSp,
     &SmkcTab,
     &SmkcEsc,

@@ -55,6 +55,9 @@ extern const TResStringRec SMaskEditErr;      // "Invalid input value.  Use esca
 extern const TResStringRec SIndexOutOfRange;  // "Grid index out of range"
 extern const TResStringRec SFixedColTooBig;   // "Fixed column count must be less than column count"
 extern const TResStringRec SFixedRowTooBig;   // "Fixed row count must be less than row count"
+extern const TResStringRec SDateTimeMax;      // "Date exceeds maximum of %s"
+extern const TResStringRec SDateTimeMin;      // "Date is less than minimum of %s"
+extern const TResStringRec SInsertLineError;  // "Unable to insert a line"
 
 // Menus and shortcuts (64300 to 64399). The key names make the texts of
 // shortcuts ("Ctrl+S"), so a translation changes both ways of writing them.

@@ -3,6 +3,7 @@
 // records some of them point to. Numbers and meanings are the classic ones,
 // because the class library and the system compare against them.
 #include "platform/gdi/Geometry.h"
+#include "platform/win/NotifyHeader.h"  // WM_NOTIFY points to one
 #include "platform/win/WinTypes.h"
 
 namespace plat {
@@ -15,14 +16,6 @@ struct MSG {
   LPARAM lParam = 0;
   DWORD time = 0;
   POINT pt;
-};
-
-// The head of every WM_NOTIFY record: who sends (window and control
-// identifier) and what happened.
-struct NMHDR {
-  HWND hwndFrom = nullptr;
-  UINT_PTR idFrom = 0;
-  UINT code = 0;
 };
 
 constexpr UINT WM_NULL = 0x0000;

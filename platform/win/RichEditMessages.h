@@ -6,6 +6,7 @@
 #include "platform/gdi/Geometry.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/win/Messages.h"
+#include "platform/win/NotifyHeader.h"
 #include "platform/win/WinTypes.h"
 
 namespace plat {
@@ -39,8 +40,8 @@ struct SELCHANGE {
   Word seltyp = 0;
 };
 
-constexpr UINT EM_EXGETSEL = WM_USER + 52;     // lParam: CHARRANGE* filled
-constexpr UINT EM_EXSETSEL = WM_USER + 55;     // lParam: const CHARRANGE*; answers the new end
+constexpr UINT EM_EXGETSEL = WM_USER + 52;  // lParam: CHARRANGE* filled
+constexpr UINT EM_EXSETSEL = WM_USER + 55;  // lParam: const CHARRANGE*; answers the new end
 // wParam nonzero draws, zero only measures; lParam a FORMATRANGE*, or 0 to
 // free what the control keeps between calls. Answers the first character
 // that did not fit.

@@ -5,6 +5,7 @@
 #include "platform/ui/TCustomListBox.h"
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TStringGrid.h"
+#include "platform/rtl/Conversions.h"
 #include "platform/ui/TypInfo.h"
 
 namespace uidrive {
@@ -112,6 +113,7 @@ plat::String PropertyText(plat::TComponent& Component, const std::string& Name) 
     case plat::TTypeKind::tkEnumeration: return plat::GetEnumProp(Component, Name);
     case plat::TTypeKind::tkInteger:
     case plat::TTypeKind::tkSet: return std::to_string(plat::GetOrdProp(Component, Name));
+    case plat::TTypeKind::tkFloat: return plat::FloatToStr(plat::GetFloatProp(Component, Name));
     case plat::TTypeKind::tkClass:
     case plat::TTypeKind::tkMethod: break;
   }

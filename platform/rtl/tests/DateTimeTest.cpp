@@ -246,5 +246,42 @@ TEST(UnixTime, ConversionsBothWays) {
   EXPECT_LT(Time(), 1.0);
 }
 
+TEST(TryIsoStrToDateTime, DatesAndTimesWhateverTheLocale) {
+  struct Case {
+    const char* Text;
+    bool Valid;
+    TDateTime Value;
+  };
+  const TDateTime day = EncodeDate(2024, 3, 5);
+  // clang-format off
+  const Case cases[] = {
+      {"2024-03-05",              true,  day},
+      {"2024-03-05T14:30",        true,  day + EncodeTime(14, 30, 0, 0)},
+      {"2024-03-05 14:30:15",     true,  day + EncodeTime(14, 30, 15, 0)},
+      {"2024-03-05T14:30:15.25",  true,  day + EncodeTime(14, 30, 15, 250)},
+      {"23:59:59.999",            true,  EncodeTime(23, 59, 59, 999)},
+      {"1800-01-01T06:00",        true,  ComposeDateTime(EncodeDate(1800, 1, 1), EncodeTime(6, 0, 0, 0))},
+      {"2023-02-29",              false, 0},
+      {"2024-3-5",                false, 0},
+      {"2024-03-05T",             false, 0},
+      {"2024-03-05T24:00",        false, 0},
+      {"2024-03-05T14:30:15.",    false, 0},
+      {"2024-03-05T14:30:15.1234", false, 0},
+      {"2024-03-05x",             false, 0},
+      {"05.03.2024",              false, 0},
+      {"",                        false, 0},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    TDateTime value = -1;
+    EXPECT_EQ(TryIsoStrToDateTime(c.Text, value), c.Valid) << c.Text;
+    if (c.Valid) {
+      EXPECT_NEAR(value, c.Value, 1e-9) << c.Text;
+    } else {
+      EXPECT_EQ(value, -1) << c.Text;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace plat

@@ -14,11 +14,13 @@ TEST(FormatSettings, BuiltInRecords) {
   EXPECT_EQ(en.DateSeparator, '/');
   EXPECT_EQ(en.LongMonthNames[0], "January");
   EXPECT_EQ(en.ShortDayNames[0], "Sun");
+  EXPECT_EQ(en.FirstDayOfWeek, 0);
   const TFormatSettings de = TFormatSettings::German();
   EXPECT_EQ(de.DecimalSeparator, ',');
   EXPECT_EQ(de.ThousandSeparator, '.');
   EXPECT_EQ(de.ShortDateFormat, "dd.mm.yyyy");
   EXPECT_EQ(de.DateSeparator, '.');
+  EXPECT_EQ(de.FirstDayOfWeek, 1);
 }
 
 TEST(FormatSettings, CreateFromLocaleNames) {
@@ -30,9 +32,11 @@ TEST(FormatSettings, CreateFromLocaleNames) {
   EXPECT_EQ(c.LongTimeFormat, "hh:nn:ss");
   EXPECT_EQ(c.TimeSeparator, ':');
   EXPECT_EQ(c.LongMonthNames[11], "December");
+  EXPECT_EQ(c.FirstDayOfWeek, 0);  // the locale's weeks begin on Sunday
   // Locales that are not installed fall back to the built-in record of their language.
   const TFormatSettings de = TFormatSettings::Create("de_DE.NOT-INSTALLED");
   EXPECT_EQ(de.DecimalSeparator, ',');
+  EXPECT_EQ(de.FirstDayOfWeek, 1);
   EXPECT_EQ(TFormatSettings::Create("xx_NOWHERE").DecimalSeparator, '.');
 }
 

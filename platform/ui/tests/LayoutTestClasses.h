@@ -46,6 +46,9 @@ class TWidget : public TComponent {
   bool Visible = true;
   TShape Shape = TShape::stRectangle;
   TSides Sides;
+  double Scale = 0;
+  float Ratio = 0;
+  TDateTime Due = 0;
   TWidget* Buddy = nullptr;
   TComponent* ParentComponent = nullptr;
   TComponentState StateWhenWidthSet;
@@ -59,6 +62,9 @@ class TWidget : public TComponent {
   void SetVisible(bool value) { Visible = value; }
   void SetShape(TShape value) { Shape = value; }
   void SetSides(TSides value) { Sides = value; }
+  void SetScale(double value) { Scale = value; }
+  void SetRatio(float value) { Ratio = value; }
+  void SetDue(TDateTime value) { Due = value; }
   void SetBuddy(TWidget* value);
   TFont* Font() { return &FFont; }
   TOwnedCollection& Items() { return FItems; }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/rtl/DateTime.h"
 #include "platform/ui/LayoutClasses.h"
 #include "platform/ui/LayoutReader.h"
 #include "platform/ui/tests/LayoutTestClasses.h"
@@ -33,6 +34,7 @@ TEST_F(LayoutTest, SetsPropertiesOfEveryKind) {
       {"Class": "TWidget", "Name": "wAll",
        "Width": -12, "Level": 255, "Color": "clRed", "Tag": -9000000000,
        "Caption": "Grüße \"quoted\"", "Visible": false, "Shape": "STELLIPSE", "Sides": ["sdTop", "sdBottom"],
+       "Scale": -2.5e-3, "Ratio": 7, "Due": "2024-03-05T14:30:15.5",
        "Font": {"Name": "Arial", "Style": ["fsBold", "fsItalic"]}, "Font.Size": 9, "Font.Color": 4608000,
        "Items": [{"Caption": "one", "Weight": 1}, {"Caption": "two", "Target": "wLater"}],
        "Lines": ["alpha", "", "gamma"],
@@ -55,6 +57,9 @@ TEST_F(LayoutTest, SetsPropertiesOfEveryKind) {
   EXPECT_FALSE(all->Visible);
   EXPECT_EQ(all->Shape, TShape::stEllipse);
   EXPECT_EQ(all->Sides, (TSides{TSide::sdTop, TSide::sdBottom}));
+  EXPECT_DOUBLE_EQ(all->Scale, -0.0025);
+  EXPECT_FLOAT_EQ(all->Ratio, 7.0f);
+  EXPECT_NEAR(all->Due, EncodeDate(2024, 3, 5) + EncodeTime(14, 30, 15, 500), 1e-9);
   EXPECT_EQ(all->Font()->Name(), "Arial");
   EXPECT_EQ(all->Font()->Style(), (TFontStyles{TFontStyle::fsBold, TFontStyle::fsItalic}));
   EXPECT_EQ(all->Font()->Size(), 9);

@@ -21,6 +21,7 @@ UINT KeyNamed(const std::string& name) {
       {"LEFT", VK_LEFT},  {"RIGHT", VK_RIGHT},  {"UP", VK_UP},      {"DOWN", VK_DOWN},
       {"PGUP", VK_PRIOR}, {"PGDN", VK_NEXT},    {"INS", VK_INSERT}, {"TAB", VK_TAB},
       {"F2", VK_F2},      {"ENTER", VK_RETURN}, {"ESC", VK_ESCAPE}, {"SPACE", VK_SPACE},
+      {"F4", VK_F4},
   };
   if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return static_cast<UINT>(name[0]);
   const auto it = keys.find(name);

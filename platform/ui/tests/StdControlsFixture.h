@@ -31,7 +31,7 @@ class StdControlsTest : public ::testing::Test {
   // Types a key script: characters are typed as they are; a key in braces
   // is pressed, with S-, C- and A- for Shift, Ctrl and Alt held:
   // "ab{BS}{S-HOME}{C-V}". Keys: BS DEL HOME END LEFT RIGHT UP DOWN PGUP PGDN
-  // INS TAB ENTER ESC SPACE F2, or one letter.
+  // INS TAB ENTER ESC SPACE F2 F4, or one letter.
   void Type(const std::string& Script);
   // A point of a control's client area, on the screen.
   TPoint OnScreen(TControl* Control, TPoint Client);

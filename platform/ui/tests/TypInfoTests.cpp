@@ -29,8 +29,14 @@ class TThemedPanel : public TPanel {
     ++PartnerAssignments;
   }
   int PartnerAssignments = 0;
+  float Zoom() const { return FZoom; }
+  void SetZoom(float Value) { FZoom = Value; }
+  TDateTime Stamp() const { return FStamp; }
+  void SetStamp(TDateTime Value) { FStamp = Value; }
 
  private:
+  float FZoom = 1;
+  TDateTime FStamp = 0;
   String FFileTheme;
   int FBadge = 0;
   TPanel* FPartner = nullptr;
@@ -43,7 +49,9 @@ class TypInfo : public FormTest {
     RegisterLayoutClass<TThemedPanel, TPanel>("TThemedPanel")
         .StringProperty("FileTheme", &TThemedPanel::FileTheme, &TThemedPanel::SetFileTheme)
         .IntegerProperty("Badge", &TThemedPanel::SetBadge)  // written by layouts, never read
-        .ComponentProperty("Partner", &TThemedPanel::Partner, &TThemedPanel::SetPartner);
+        .ComponentProperty("Partner", &TThemedPanel::Partner, &TThemedPanel::SetPartner)
+        .FloatProperty("Zoom", &TThemedPanel::Zoom, &TThemedPanel::SetZoom)
+        .DateTimeProperty("Stamp", &TThemedPanel::Stamp, &TThemedPanel::SetStamp);
     FForm = new TForm(Application);
   }
 
@@ -96,7 +104,8 @@ TEST_F(TypInfo, EachPropertyReportsItsKind) {
   } cases[] = {
       {"FileTheme", TTypeKind::tkString},    {"Badge", TTypeKind::tkInteger},     {"Tag", TTypeKind::tkInteger},
       {"Visible", TTypeKind::tkEnumeration}, {"Align", TTypeKind::tkEnumeration}, {"Partner", TTypeKind::tkClass},
-      {"Font", TTypeKind::tkClass},          {"OnClick", TTypeKind::tkMethod},
+      {"Font", TTypeKind::tkClass},          {"OnClick", TTypeKind::tkMethod},    {"Zoom", TTypeKind::tkFloat},
+      {"Stamp", TTypeKind::tkFloat},
   };
   for (const auto& c : cases) EXPECT_EQ(PropType(*themed, c.Property), c.Kind) << c.Property;
   EXPECT_EQ(PropType(*themed->Font(), "Style"), TTypeKind::tkSet);
@@ -170,6 +179,11 @@ TEST_F(TypInfo, WritingGoesThroughTheSettersOfEachKind) {
   EXPECT_EQ(themed->PopupMenu(), popup);
   SetObjectProp(*themed, "PopupMenu", nullptr);
   EXPECT_EQ(themed->PopupMenu(), nullptr);
+  SetFloatProp(*themed, "Zoom", 1.25);
+  EXPECT_FLOAT_EQ(themed->Zoom(), 1.25f);
+  EXPECT_DOUBLE_EQ(GetFloatProp(*themed, "Zoom"), 1.25);
+  SetFloatProp(*themed, "Stamp", 45356.5);
+  EXPECT_DOUBLE_EQ(GetFloatProp(*themed, "stamp"), 45356.5);
 }
 
 TEST_F(TypInfo, WritingAValueThePropertyCannotHoldRaisesAndChangesNothing) {
@@ -190,6 +204,8 @@ TEST_F(TypInfo, WritingAValueThePropertyCannotHoldRaisesAndChangesNothing) {
       {[](TObject& o, TObject* b) { SetObjectProp(o, "PopupMenu", b); },
        "Component Apply is not of a class the property takes"},
       {[](TObject& o, TObject* b) { SetObjectProp(o, "Caption", b); }, "Property Caption is not of the kind asked for"},
+      {[](TObject& o, TObject*) { SetFloatProp(o, "Zoom", 1e39); }, "Invalid property value 1e+39"},
+      {[](TObject& o, TObject*) { SetFloatProp(o, "Tag", 1); }, "Property Tag is not of the kind asked for"},
   };
   for (const auto& c : cases) {
     try {

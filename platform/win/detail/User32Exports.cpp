@@ -31,6 +31,7 @@ BOOL ExportedTrackMouseEvent(TRACKMOUSEEVENT* track) { return AsBool(TrackMouseE
 int ExportedSetWindowRgn(HWND window, HRGN region, BOOL redraw) {
   return SetWindowRgn(window, region, redraw != FALSE);
 }
+BOOL ExportedInitCommonControlsEx(const INITCOMMONCONTROLSEX* init) { return AsBool(InitCommonControlsEx(init)); }
 BOOL ExportedInitializeFlatSB(HWND window) { return AsBool(InitializeFlatSB(window)); }
 BOOL ExportedFlatSBSetScrollProp(HWND window, UINT index, INT_PTR value, BOOL redraw) {
   return AsBool(FlatSB_SetScrollProp(window, index, value, redraw != FALSE));
@@ -66,6 +67,7 @@ void RegisterUser32Exports() {
   Export("TrackMouseEvent", &ExportedTrackMouseEvent);
   Export("SetWindowRgn", &ExportedSetWindowRgn);
   ExportCommonControls("DllGetVersion", &CommonControlsGetVersion);
+  ExportCommonControls("InitCommonControlsEx", &ExportedInitCommonControlsEx);
   ExportCommonControls("InitializeFlatSB", &ExportedInitializeFlatSB);
   ExportCommonControls("UninitializeFlatSB", &UninitializeFlatSB);
   ExportCommonControls("FlatSB_SetScrollProp", &ExportedFlatSBSetScrollProp);

@@ -1,9 +1,13 @@
-// The common controls' version found by name, as programs ask it.
+// The common controls' version found by name, as programs ask it, and the
+// registration of their date classes.
 #include "platform/win/CommonControls.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/os/ModuleExports.h"
+#include "platform/win/DateTimePicker.h"
+#include "platform/win/MonthCalendar.h"
+#include "platform/win/WindowClass.h"
 #include "platform/win/tests/WindowFixture.h"
 
 namespace plat::testing {
@@ -33,6 +37,26 @@ TEST_F(CommonControls, ARecordOfTheWrongSizeIsRefused) {
   EXPECT_EQ(CommonControlsGetVersion(&info), E_INVALIDARG);
   EXPECT_EQ(info.dwMajorVersion, 0u);
   EXPECT_EQ(CommonControlsGetVersion(nullptr), E_INVALIDARG);
+}
+
+TEST_F(CommonControls, InitCommonControlsExRegistersTheDateClasses) {
+  using InitProc = BOOL (*)(const INITCOMMONCONTROLSEX*);
+  const auto init = reinterpret_cast<InitProc>(GetProcAddress(GetModuleHandle("comctl32.dll"), "InitCommonControlsEx"));
+  ASSERT_NE(init, nullptr);
+  INITCOMMONCONTROLSEX record;
+  record.dwICC = ICC_DATE_CLASSES;
+  EXPECT_EQ(init(&record), TRUE);
+  EXPECT_NE(FindWindowClass(DATETIMEPICK_CLASS), nullptr);
+  EXPECT_NE(FindWindowClass(MONTHCAL_CLASS), nullptr);
+  // Again: nothing more to do.
+  EXPECT_EQ(init(&record), TRUE);
+  // Classes the library does not have, a wrong size, no record.
+  record.dwICC = ICC_DATE_CLASSES | 0x4000;
+  EXPECT_EQ(init(&record), FALSE);
+  record.dwICC = ICC_DATE_CLASSES;
+  record.dwSize = 4;
+  EXPECT_EQ(init(&record), FALSE);
+  EXPECT_EQ(init(nullptr), FALSE);
 }
 
 }  // namespace
