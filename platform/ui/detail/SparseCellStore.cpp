@@ -11,9 +11,14 @@ namespace plat {
 
 namespace {
 
-void CheckIndex(int Index) {
+[[noreturn, gnu::noinline]] void RaiseIndexError(int Index) {
+  throw EListError(FmtLoadResString(SListIndexError, {Index}));
+}
+
+// Inlined on every cell access; the error path stays out of line.
+inline void CheckIndex(int Index) {
   if (Index < 0) [[unlikely]]
-    throw EListError(FmtLoadResString(SListIndexError, {Index}));
+    RaiseIndexError(Index);
 }
 
 // Where an index goes when the block of Count from FromIndex moves to start
