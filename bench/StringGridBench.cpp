@@ -5,7 +5,6 @@
 //   vector of vectors of strings with the same texts; each reports the
 //   heap bytes it holds per cell.
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 #include <cstdlib>
 #include <memory>
@@ -18,25 +17,7 @@
 #include "platform/gdi/TFont.h"
 #include "platform/ui/TStringGrid.h"
 #include "support/GridOnBitmap.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-// The sanitizer runtime's count of live heap bytes (its public interface).
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#endif
-
-namespace {
-
-// Heap bytes in use, for the memory each store holds: the sanitizer's
-// allocator counts them when it runs, the C library's otherwise.
-long long HeapInUse() {
-#if defined(__SANITIZE_ADDRESS__)
-  return static_cast<long long>(__sanitizer_get_current_allocated_bytes());
-#else
-  return static_cast<long long>(mallinfo2().uordblks);
-#endif
-}
-
-}  // namespace
+#include "support/HeapInUse.h"
 
 namespace {
 
@@ -48,6 +29,7 @@ constexpr int CellCols = 1000;
 constexpr int CellRows = 1000;
 
 using gridbench::CellText;
+using gridbench::HeapInUse;
 
 // A borderless grid whose client area is 1280 x 800, every cell shown
 // holding a text.

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "platform/gdi/Blits.h"
+#include "platform/gdi/Brush.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/gdi/StandardLooks.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
@@ -95,6 +97,33 @@ void SolidPen(TCanvas& Canvas, TColor Color) {
   Canvas.Pen()->SetMode(plat::TPenMode::pmCopy);
 }
 
+// Drawing on a canvas's DC directly, between the canvas's own change
+// notices (a bitmap's canvas brings its pixels up to date first).
+class CanvasDrawing {
+ public:
+  explicit CanvasDrawing(TCanvas& Canvas) : FCanvas(Canvas) {
+    FCanvas.Changing();
+    FDC = FCanvas.Handle();
+  }
+  ~CanvasDrawing() { FCanvas.Changed(); }
+  CanvasDrawing(const CanvasDrawing&) = delete;
+  CanvasDrawing& operator=(const CanvasDrawing&) = delete;
+  plat::HDC DC() const { return FDC; }
+
+ private:
+  TCanvas& FCanvas;
+  plat::HDC FDC = nullptr;
+};
+
+// A solid band with a brush of its own: the canvas's tools stay as they are,
+// so a gradient's many colours cost no changes of them.
+void FillBand(plat::HDC DC, const TRect& Rect, TColor Color) {
+  if (Rect.IsEmpty()) return;
+  const plat::HBRUSH brush = plat::CreateSolidBrush(plat::ColorToColorRef(Color));
+  plat::FillRect(DC, &Rect, brush);
+  plat::DeleteObject(brush);
+}
+
 void FillSolid(TCanvas& Canvas, const TRect& Rect, TColor Color) {
   if (Rect.IsEmpty()) return;
   SolidBrush(Canvas, Color);
@@ -174,9 +203,9 @@ TColor GradientColorAt(TColor FromColor, TColor ToColor, int Start, int Position
 void FillGradientRect(TCanvas& Canvas, TColor FromColor, TColor ToColor, bool Horizontal, const TRect& Rect,
                       int Steps) {
   if (!Drawable(Rect)) return;
-  KeptCanvasTools kept(Canvas);
   if (ToColor == plat::clNone) {
-    FillSolid(Canvas, Rect, FromColor);
+    const CanvasDrawing drawing(Canvas);
+    FillBand(drawing.DC(), Rect, FromColor);
     return;
   }
   const long long steps = std::max(Steps, 1);
@@ -189,6 +218,7 @@ void FillGradientRect(TCanvas& Canvas, TColor FromColor, TColor ToColor, bool Ho
   // nor a huge rectangle cost more than the visible pixels.
   const TRect visible = Rect.Intersected(Canvas.ClipRect());
   if (visible.IsEmpty()) return;
+  const CanvasDrawing drawing(Canvas);
   const long long first = (Horizontal ? visible.Left : visible.Top) - origin;
   const long long last = (Horizontal ? visible.Right : visible.Bottom) - origin;
   for (long long offset = first; offset < last;) {
@@ -199,7 +229,8 @@ void FillGradientRect(TCanvas& Canvas, TColor FromColor, TColor ToColor, bool Ho
     };
     const TColor color = FromRgb(channel(from.R, to.R), channel(from.G, to.G), channel(from.B, to.B));
     const int a = origin + static_cast<int>(offset), b = origin + static_cast<int>(runEnd);
-    FillSolid(Canvas, Horizontal ? TRect{a, Rect.Top, b, Rect.Bottom} : TRect{Rect.Left, a, Rect.Right, b}, color);
+    const TRect run = Horizontal ? TRect{a, Rect.Top, b, Rect.Bottom} : TRect{Rect.Left, a, Rect.Right, b};
+    FillBand(drawing.DC(), run, color);
     offset = runEnd;
   }
 }

@@ -34,6 +34,8 @@ char FirstEqualBest(std::string_view Line1, std::string_view Line2, Count count)
 }
 
 plat::String DecodeField(std::string_view Field, bool Tilde) {
+  // Most fields hold nothing to decode: taken as they are.
+  if (Field.find_first_of(Tilde ? "\"~^" : "\"\x0B") == std::string_view::npos) return plat::String(Field);
   const plat::String text = UndoubleChar(kQuote, Field);
   return Tilde ? TildeToLineBreak(text) : RestoreMultiLineField(text);
 }

@@ -5,16 +5,23 @@
 namespace plat {
 
 CodePointText CodePointsOfUtf8(std::string_view text) {
-  const String source(text);
   CodePointText out;
-  out.Points.reserve(source.size());
-  out.UnitIndex.reserve(source.size() + 1);
+  out.Points.reserve(text.size());
+  out.UnitIndex.reserve(text.size() + 1);
+  // Plain ASCII, the common case, needs no decoder (nor a copy of the text).
   std::size_t pos = 0;
-  while (pos < source.size()) {
+  for (; pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80; ++pos) {
     out.UnitIndex.push_back(static_cast<int>(pos));
-    out.Points.push_back(DecodeUtf8(source, pos));
+    out.Points.push_back(static_cast<char32_t>(text[pos]));
   }
-  out.UnitIndex.push_back(static_cast<int>(source.size()));
+  if (pos < text.size()) {
+    const String source(text);
+    while (pos < source.size()) {
+      out.UnitIndex.push_back(static_cast<int>(pos));
+      out.Points.push_back(DecodeUtf8(source, pos));
+    }
+  }
+  out.UnitIndex.push_back(static_cast<int>(text.size()));
   return out;
 }
 

@@ -139,11 +139,14 @@ bool DeviceContext::Restore(int level) {
     ReleaseState(FSaved.back());
     FSaved.pop_back();
   }
+  // The clip computed for drawing stays while the surface and clip come back
+  // as they are (the common save around a drawing call).
+  const bool sameSurface = FSaved.back().SelectedBitmap == FState.SelectedBitmap && FSaved.back().Clip == FState.Clip;
   // The saved copy already holds its selections; they pass to the current state.
   ReleaseState(FState);
   FState = std::move(FSaved.back());
   FSaved.pop_back();
-  SurfaceChanged();
+  if (!sameSurface) SurfaceChanged();
   return true;
 }
 

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <span>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -26,22 +29,55 @@ int Clamped(long long value) {
 
 long long FloorHalf(long long value) { return value >= 0 ? value / 2 : -((-value + 1) / 2); }
 
+// One line's glyphs from pen position (u, v), over its box in opaque mode,
+// with its decorations; Prefixed(i) tells whether character i is underlined.
+template <typename TPrefixed>
+void PaintLine(TextPainter& painter, std::span<const char32_t> points, std::span<const int> advances, int width,
+               TPoint origin, int u, int v, const TEXTMETRICW& metrics, const DcState& state, TPrefixed Prefixed) {
+  if (state.BkMode == OPAQUE) painter.FillFrame(origin, {u, v, u + width, v + metrics.tmHeight}, state.BkColor);
+  const int baseline = v + metrics.tmAscent;
+  painter.PaintGlyphs(origin, u, baseline, points, advances, state.TextColor);
+  long long pen = u;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const int advance = advances[i];
+    if (Prefixed(i)) painter.PaintUnderline(origin, Clamped(pen), Clamped(pen + advance), baseline, state.TextColor);
+    pen += advance;
+  }
+  painter.PaintDecorations(origin, u, Clamped(static_cast<long long>(u) + width), baseline, state.TextColor);
+}
+
 void PaintLine(TextPainter& painter, const LayoutLine& line, TPoint origin, int u, int v, const TEXTMETRICW& metrics,
                const DcState& state) {
-  if (state.BkMode == OPAQUE) painter.FillFrame(origin, {u, v, u + line.Width, v + metrics.tmHeight}, state.BkColor);
   std::u32string points;
   points.reserve(line.Chars.size());
   for (const LayoutChar& c : line.Chars) points += c.Point;
-  const int baseline = v + metrics.tmAscent;
-  painter.PaintGlyphs(origin, u, baseline, points, line.Advances, state.TextColor);
-  long long pen = u;
-  for (std::size_t i = 0; i < line.Chars.size(); ++i) {
-    const int advance = line.Advances[i];
-    if (line.Chars[i].Prefixed)
-      painter.PaintUnderline(origin, Clamped(pen), Clamped(pen + advance), baseline, state.TextColor);
-    pen += advance;
+  PaintLine(painter, points, line.Advances, line.Width, origin, u, v, metrics, state,
+            [&line](std::size_t i) { return line.Chars[i].Prefixed; });
+}
+
+// A text that lays out as one line just as it comes: no line breaks, no "&"
+// prefixes, no tabs to expand, and nothing to wrap or cut short in Width.
+// Such a line needs no layout: its advances are the font's.
+struct PlainLine {
+  std::vector<int> Advances;  // empty: the text needs the full layout
+  int Width = 0;
+};
+
+PlainLine PlainLineOf(RealizedFont& font, const CodePointText& text, UINT format, int width) {
+  PlainLine line;
+  for (const char32_t c : text.Points) {
+    if (c == U'\r' || c == U'\n' || (c == U'&' && !(format & DT_NOPREFIX)) || (c == U'\t' && (format & DT_EXPANDTABS)))
+      return {};
   }
-  painter.PaintDecorations(origin, u, Clamped(static_cast<long long>(u) + line.Width), baseline, state.TextColor);
+  line.Advances.reserve(text.Points.size());
+  long long pen = 0;
+  for (const char32_t c : text.Points) {
+    line.Advances.push_back(font.AdvanceOf(c));
+    pen = std::min<long long>(pen + line.Advances.back(), 1 << 30);
+  }
+  line.Width = static_cast<int>(pen);
+  if ((format & (DT_WORDBREAK | DT_END_ELLIPSIS | DT_PATH_ELLIPSIS)) && line.Width > width) return {};
+  return line;
 }
 
 int DrawTextPoints(HDC hdc, const CodePointText& text, RECT* rect, UINT format, DRAWTEXTPARAMS* params) {
@@ -62,23 +98,27 @@ int DrawTextPoints(HDC hdc, const CodePointText& text, RECT* rect, UINT format, 
   const UINT layoutFormat = calculate ? format & ~(DT_END_ELLIPSIS | DT_PATH_ELLIPSIS) : format;
   const long long left = static_cast<long long>(rect->Left) + leftMargin;
   const long long right = static_cast<long long>(rect->Right) - rightMargin;
-  TextLayout layout(realized, text, layoutFormat, Clamped(right - left), tabLength * metrics.tmAveCharWidth);
+  const PlainLine plain = PlainLineOf(realized, text, layoutFormat, Clamped(right - left));
+  std::optional<TextLayout> layout;
+  if (plain.Advances.empty())
+    layout.emplace(realized, text, layoutFormat, Clamped(right - left), tabLength * metrics.tmAveCharWidth);
+  const std::size_t lineCount = layout ? layout->Lines().size() : 1;
   const int lineHeight = metrics.tmHeight + ((format & DT_EXTERNALLEADING) ? metrics.tmExternalLeading : 0);
 
   if (calculate) {
-    const long long height = static_cast<long long>(layout.Lines().size()) * lineHeight;
-    rect->Right = Clamped(left + layout.Width() + rightMargin);
+    const long long height = static_cast<long long>(lineCount) * lineHeight;
+    rect->Right = Clamped(left + (layout ? layout->Width() : plain.Width) + rightMargin);
     rect->Bottom = Clamped(rect->Top + height);
     if (params != nullptr) params->uiLengthDrawn = static_cast<UINT>(text.UnitIndex.back());
     return Clamped(height);
   }
 
   const bool singleLine = (format & DT_SINGLELINE) != 0;
-  if (!singleLine && lineHeight > 0) {
+  if (layout && !singleLine && lineHeight > 0) {
     const bool cutEllipsis = (format & DT_WORDBREAK) && (format & DT_END_ELLIPSIS);
     if ((format & DT_EDITCONTROL) || cutEllipsis) {
       const long long room = std::max<long long>(1, (static_cast<long long>(rect->Bottom) - rect->Top) / lineHeight);
-      layout.KeepLines(static_cast<std::size_t>(room), cutEllipsis);
+      layout->KeepLines(static_cast<std::size_t>(room), cutEllipsis);
     }
   }
 
@@ -92,22 +132,29 @@ int DrawTextPoints(HDC hdc, const CodePointText& text, RECT* rect, UINT format, 
   TextPainter painter(dc, *font, (format & DT_NOCLIP) ? nullptr : rect);
   const TPoint origin = rect->TopLeft();
   const DcState& state = dc.State();
-  long long y = top;
-  for (const LayoutLine& line : layout.Lines()) {
-    long long x = left;
-    if (format & DT_CENTER) {
-      x = left + FloorHalf(right - left - line.Width);
-    } else if (format & DT_RIGHT) {
-      x = right - line.Width;
+  const auto lineLeft = [&](int width) {
+    if (format & DT_CENTER) return left + FloorHalf(right - left - width);
+    if (format & DT_RIGHT) return right - width;
+    return left;
+  };
+  if (layout) {
+    long long y = top;
+    for (const LayoutLine& line : layout->Lines()) {
+      const long long x = lineLeft(line.Width);
+      if (!InRange(y) || !InRange(x)) break;
+      PaintLine(painter, line, origin, static_cast<int>(x - origin.X), static_cast<int>(y - origin.Y), metrics, state);
+      y += lineHeight;
     }
-    if (!InRange(y) || !InRange(x)) break;
-    PaintLine(painter, line, origin, static_cast<int>(x - origin.X), static_cast<int>(y - origin.Y), metrics, state);
-    y += lineHeight;
+  } else if (const long long x = lineLeft(plain.Width); InRange(top) && InRange(x)) {
+    PaintLine(painter, text.Points, plain.Advances, plain.Width, origin, static_cast<int>(x - origin.X),
+              static_cast<int>(top - origin.Y), metrics, state, [](std::size_t) { return false; });
   }
   if (params != nullptr) {
-    params->uiLengthDrawn = layout.Lines().empty() ? 0 : static_cast<UINT>(layout.Lines().back().SourceEnd);
+    const bool none = layout && layout->Lines().empty();
+    params->uiLengthDrawn =
+        none ? 0 : static_cast<UINT>(layout ? layout->Lines().back().SourceEnd : text.UnitIndex.back());
   }
-  const long long height = static_cast<long long>(layout.Lines().size()) * lineHeight;
+  const long long height = static_cast<long long>(lineCount) * lineHeight;
   if (singleLine && (format & (DT_VCENTER | DT_BOTTOM))) return Clamped(top + lineHeight - rect->Top);
   return Clamped(height);
 }

@@ -401,8 +401,16 @@ bool Rectangle(HDC hdc, int left, int top, int right, int bottom) {
     FillShape(*dc, Region(r), Region(r.Inflated(-shape.PenWidth, -shape.PenWidth)), shape.PenWidth > 0);
     return true;
   }
+  const Brush& brush = CurrentBrush(*dc);
+  const int rop2 = dc->State().Rop2;
+  // A solid outline copied in the brush's own colour: the box is one fill.
+  if (rop2 == R2_COPYPEN && brush.Style() == BS_SOLID && DashPattern(pen.Style()).empty() &&
+      dc->TargetPixel(pen.Color()) == dc->TargetPixel(brush.Color())) {
+    dc->FillRect(r, dc->TargetPixel(brush.Color()), rop2);
+    return true;
+  }
   // A one-pixel outline goes round once, so mixes like XOR touch each pixel once.
-  dc->FillRectWithBrush(r.Inflated(-1, -1), CurrentBrush(*dc), dc->State().Rop2);
+  dc->FillRectWithBrush(r.Inflated(-1, -1), brush, rop2);
   LineDrawer lines(*dc, pen);
   const std::array<TPoint, 4> corners{TPoint{r.Left, r.Top}, TPoint{r.Right - 1, r.Top},
                                       TPoint{r.Right - 1, r.Bottom - 1}, TPoint{r.Left, r.Bottom - 1}};

@@ -5,16 +5,12 @@
 
 namespace plat {
 
-TBrush::~TBrush() { FreeHandle(); }
-
-void TBrush::FreeHandle() {
-  if (FHandle) DeleteObject(FHandle);
-  FHandle = nullptr;
-}
+TBrush::TBrush() = default;
+TBrush::~TBrush() = default;
 
 void TBrush::Change() {
   Changed();
-  FreeHandle();
+  FHandles.Release(!FHandles.CurrentKey().Pattern);
 }
 
 void TBrush::SetColor(TColor value) {
@@ -37,19 +33,18 @@ void TBrush::SetBitmap(TBitmap* value) {
 }
 
 HBRUSH TBrush::Handle() {
-  if (FHandle) return FHandle;
-  if (FBitmap && !FBitmap->Empty()) {
-    FHandle = CreatePatternBrush(FBitmap->Handle());
-  } else if (FStyle == TBrushStyle::bsSolid) {
-    FHandle = CreateSolidBrush(ColorToColorRef(FColor));
-  } else if (FStyle == TBrushStyle::bsClear) {
-    LOGBRUSH clear{BS_NULL, 0, 0};
-    FHandle = CreateBrushIndirect(&clear);
-  } else {
+  const bool pattern = FBitmap && !FBitmap->Empty();
+  const TKey key{ColorToColorRef(FColor), FStyle, pattern};
+  return FHandles.Get(key, [&]() -> HBRUSH {
+    if (pattern) return CreatePatternBrush(FBitmap->Handle());
+    if (FStyle == TBrushStyle::bsSolid) return CreateSolidBrush(key.Color);
+    if (FStyle == TBrushStyle::bsClear) {
+      LOGBRUSH clear{BS_NULL, 0, 0};
+      return CreateBrushIndirect(&clear);
+    }
     const int hatch = static_cast<int>(FStyle) - static_cast<int>(TBrushStyle::bsHorizontal) + HS_HORIZONTAL;
-    FHandle = CreateHatchBrush(hatch, ColorToColorRef(FColor));
-  }
-  return FHandle;
+    return CreateHatchBrush(hatch, key.Color);
+  });
 }
 
 void TBrush::Assign(const TBrush& source) {

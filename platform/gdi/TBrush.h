@@ -1,10 +1,13 @@
 #pragma once
 // The class library's brush: colour, style or pattern bitmap, realised as an
 // HBRUSH on demand. A setter given the current value does nothing; giving a
-// colour to a clear brush makes it solid.
+// colour to a clear brush makes it solid. The handle realised before the
+// last change is kept for a change back (pattern brushes excepted: their
+// bitmap may have changed).
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/GraphicsObject.h"
+#include "platform/gdi/RealizedHandles.h"
 
 namespace plat {
 
@@ -14,7 +17,7 @@ enum class TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal
 
 class TBrush : public TGraphicsObject {
  public:
-  TBrush() = default;
+  TBrush();
   ~TBrush() override;
   TBrush(const TBrush&) = delete;
   TBrush& operator=(const TBrush&) = delete;
@@ -31,13 +34,20 @@ class TBrush : public TGraphicsObject {
   void Assign(const TBrush& source);
 
  private:
+  // What a handle is made from.
+  struct TKey {
+    COLORREF Color = 0;
+    TBrushStyle Style = TBrushStyle::bsSolid;
+    bool Pattern = false;
+    bool operator==(const TKey&) const = default;
+  };
+
   void Change();
-  void FreeHandle();
 
   TColor FColor = clWhite;
   TBrushStyle FStyle = TBrushStyle::bsSolid;
   TBitmap* FBitmap = nullptr;
-  HBRUSH FHandle = nullptr;
+  TRealizedHandles<HBRUSH, TKey> FHandles;
 };
 
 }  // namespace plat

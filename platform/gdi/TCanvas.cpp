@@ -34,6 +34,7 @@ TCanvas::~TCanvas() { FreeHandle(); }
 void TCanvas::SetFont(const TFont& value) { FFont->Assign(value); }
 
 HDC TCanvas::Handle() {
+  ++FUses;
   RequiredState(HandleValid);
   return FHandle;
 }
@@ -91,6 +92,7 @@ void TCanvas::RequiredState(unsigned state) {
 }
 
 void TCanvas::Changing() {
+  ++FUses;
   if (OnChanging) OnChanging(this);
 }
 
@@ -257,6 +259,16 @@ void TCanvas::TextRect(const TRect& rect, int x, int y, const String& text) {
   UINT options = ETO_CLIPPED | static_cast<UINT>(FTextFlags);
   if (FBrush->Style() != TBrushStyle::bsClear) options |= ETO_OPAQUE;
   ExtTextOutA(FHandle, x, y, options, &rect, text.data(), static_cast<UINT>(text.size()), nullptr);
+  Changed();
+}
+
+void TCanvas::TextRectOver(const TRect& rect, int x, int y, const String& text) {
+  Changing();
+  RequiredState(HandleValid | FontValid);
+  const int mode = SetBkMode(FHandle, TRANSPARENT);
+  const UINT options = ETO_CLIPPED | (static_cast<UINT>(FTextFlags) & ~static_cast<UINT>(ETO_OPAQUE));
+  ExtTextOutA(FHandle, x, y, options, &rect, text.data(), static_cast<UINT>(text.size()), nullptr);
+  SetBkMode(FHandle, mode);
   Changed();
 }
 

@@ -83,6 +83,9 @@ class TCanvas : public TObject {
   // moves the pen position to the end of the text.
   void TextOut(int x, int y, const String& text);
   void TextRect(const TRect& rect, int x, int y, const String& text);
+  // TextRect over what the rectangle shows: the text alone, never a
+  // background, whatever the brush.
+  void TextRectOver(const TRect& rect, int x, int y, const String& text);
   int TextWidth(const String& text);
   int TextHeight(const String& text);
   TSize TextExtent(const String& text);
@@ -93,6 +96,9 @@ class TCanvas : public TObject {
   // Around every drawing call; a bitmap's canvas brings its pixels up to date.
   virtual void Changing();
   virtual void Changed();
+  // Counts the drawing calls and the handing out of the DC (which may be
+  // drawn on directly): two equal counts mean nothing was drawn in between.
+  unsigned long Uses() const { return FUses; }
 
  protected:
   // Makes a DC for Handle; the default makes none.
@@ -116,6 +122,7 @@ class TCanvas : public TObject {
   std::unique_ptr<TFont> FFont;
   DWORD FCopyMode = SRCCOPY;
   int FTextFlags = 0;
+  unsigned long FUses = 0;
 };
 
 }  // namespace plat

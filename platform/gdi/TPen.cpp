@@ -15,17 +15,13 @@ int PenModeToRop2(TPenMode mode) {
   return index < Rop2.size() ? Rop2[index] : R2_COPYPEN;
 }
 
-TPen::~TPen() { FreeHandle(); }
+TPen::TPen() = default;
+TPen::~TPen() = default;
 
-void TPen::FreeHandle() {
-  if (FHandle) DeleteObject(FHandle);
-  FHandle = nullptr;
-}
-
-// Listeners let go of the handle first (a canvas deselects it), so it can be freed.
+// Listeners let go of the handle first (a canvas deselects it), so it can be set aside.
 void TPen::Change() {
   Changed();
-  FreeHandle();
+  FHandles.Release(true);
 }
 
 void TPen::SetColor(TColor value) {
@@ -53,12 +49,12 @@ void TPen::SetMode(TPenMode value) {
 }
 
 HPEN TPen::Handle() {
-  if (!FHandle) {
+  const TKey key{ColorToColorRef(FColor), FWidth, FStyle};
+  return FHandles.Get(key, [&] {
     static constexpr std::array<int, 7> Styles{PS_SOLID,      PS_DASH, PS_DOT,        PS_DASHDOT,
                                                PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
-    FHandle = CreatePen(Styles[static_cast<std::size_t>(FStyle)], FWidth, ColorToColorRef(FColor));
-  }
-  return FHandle;
+    return CreatePen(Styles[static_cast<std::size_t>(FStyle)], FWidth, key.Color);
+  });
 }
 
 void TPen::Assign(const TPen& source) {

@@ -1,10 +1,12 @@
 #pragma once
 // The class library's pen: colour, width, style and mix mode, realised as an
 // HPEN on demand. A setter given the current value does nothing; any other
-// change fires OnChange before the old handle goes.
+// change fires OnChange before the old handle goes (it is kept aside for a
+// change back).
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/GraphicsObject.h"
+#include "platform/gdi/RealizedHandles.h"
 
 namespace plat {
 
@@ -33,7 +35,7 @@ int PenModeToRop2(TPenMode mode);
 
 class TPen : public TGraphicsObject {
  public:
-  TPen() = default;
+  TPen();
   ~TPen() override;
   TPen(const TPen&) = delete;
   TPen& operator=(const TPen&) = delete;
@@ -51,14 +53,21 @@ class TPen : public TGraphicsObject {
   void Assign(const TPen& source);
 
  private:
+  // What a handle is made from.
+  struct TKey {
+    COLORREF Color = 0;
+    int Width = 0;
+    TPenStyle Style = TPenStyle::psSolid;
+    bool operator==(const TKey&) const = default;
+  };
+
   void Change();
-  void FreeHandle();
 
   TColor FColor = clBlack;
   int FWidth = 1;
   TPenStyle FStyle = TPenStyle::psSolid;
   TPenMode FMode = TPenMode::pmCopy;
-  HPEN FHandle = nullptr;
+  TRealizedHandles<HPEN, TKey> FHandles;
 };
 
 }  // namespace plat

@@ -52,7 +52,11 @@ TextLayout::TextLayout(RealizedFont& font, const CodePointText& text, UINT forma
         next += (chars[next].Point == U'\r' && next + 1 < chars.size() && chars[next + 1].Point == U'\n') ? 2 : 1;
       }
       const int sourceEnd = next < chars.size() ? chars[next].Source : total;
-      std::vector<LayoutChar> paragraph(chars.begin() + static_cast<std::ptrdiff_t>(start),
+      // A text of one paragraph is that paragraph: moved, not copied.
+      std::vector<LayoutChar> paragraph =
+          start == 0 && end == chars.size()
+              ? std::move(chars)
+              : std::vector<LayoutChar>(chars.begin() + static_cast<std::ptrdiff_t>(start),
                                         chars.begin() + static_cast<std::ptrdiff_t>(end));
       if (format & DT_WORDBREAK) {
         Wrap(std::move(paragraph), sourceEnd);
@@ -114,6 +118,17 @@ void TextLayout::AddLine(std::vector<LayoutChar> chars, int sourceEnd) {
 // whole (and is clipped) unless DT_EDITCONTROL breaks it between characters,
 // as an edit control does.
 void TextLayout::Wrap(std::vector<LayoutChar> paragraph, int sourceEnd) {
+  // A paragraph that fits whole is one line, blanks and all, as the filling
+  // below would make it.
+  LayoutLine whole;
+  whole.Chars = std::move(paragraph);
+  whole.SourceEnd = sourceEnd;
+  Measure(whole);
+  if (whole.Width <= FWidth) {
+    FLines.push_back(std::move(whole));
+    return;
+  }
+  paragraph = std::move(whole.Chars);
   const bool breakWords = (FFormat & DT_EDITCONTROL) != 0;
   std::vector<LayoutChar> line;
   long long pen = 0;

@@ -79,7 +79,9 @@ bool ExtTextOutPoints(HDC hdc, int x, int y, UINT options, const RECT* rect, con
   if (rect != nullptr && (options & ETO_OPAQUE) != 0) {
     painter.FillRect(*rect, state.BkColor);
   }
-  if (state.BkMode == OPAQUE) {
+  // The text's own box lies inside a clipped opaque rectangle already filled.
+  const bool boxFilled = clipped && (options & ETO_OPAQUE) != 0;
+  if (state.BkMode == OPAQUE && !boxFilled) {
     painter.FillFrame(origin, {u, baseline - metrics.tmAscent, u + width, baseline + metrics.tmDescent}, state.BkColor);
   }
   painter.PaintGlyphs(origin, u, baseline, text.Points, advances, state.TextColor);

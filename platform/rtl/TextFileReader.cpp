@@ -1,5 +1,7 @@
 #include "platform/rtl/TextFileReader.h"
 
+#include <cstring>
+
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/FileHandles.h"
 #include "platform/rtl/LastError.h"
@@ -15,6 +17,11 @@ constexpr std::size_t kBufferSize = 64 * 1024;
 [[noreturn]] void RaiseInOutError() {
   const DWORD code = GetLastError();
   throw EInOutError(FmtLoadResString(SInOutError, {static_cast<int>(code)}), static_cast<int>(code));
+}
+
+const char* Find(const char* From, const char* To, char C) {
+  const void* found = std::memchr(From, C, static_cast<std::size_t>(To - From));
+  return found ? static_cast<const char*>(found) : To;
 }
 
 }  // namespace
@@ -40,6 +47,7 @@ void TTextFileReader::Reset() {
   if (FHandle < 0) return;
   if (FileSeek(FHandle, 0, 0) < 0) RaiseInOutError();
   FPosition = FEnd = 0;
+  FLineFeed = kUnknown;
 }
 
 bool TTextFileReader::Fill() {
@@ -48,15 +56,22 @@ bool TTextFileReader::Fill() {
   if (read < 0) RaiseInOutError();
   FPosition = 0;
   FEnd = static_cast<std::size_t>(read);
+  FLineFeed = kUnknown;
   return read > 0;
+}
+
+std::size_t TTextFileReader::LineEnd() {
+  const char* data = FBuffer.data();
+  if (FLineFeed == kUnknown || FLineFeed < FPosition)
+    FLineFeed = static_cast<std::size_t>(Find(data + FPosition, data + FEnd, '\n') - data);
+  return static_cast<std::size_t>(Find(data + FPosition, data + FLineFeed, '\r') - data);
 }
 
 bool TTextFileReader::ReadLine(String& line) {
   line.clear();
   if (FPosition == FEnd && !Fill()) return false;
   for (;;) {
-    std::size_t stop = FPosition;
-    while (stop < FEnd && FBuffer[stop] != '\r' && FBuffer[stop] != '\n') ++stop;
+    const std::size_t stop = LineEnd();
     line.append(FBuffer.data() + FPosition, stop - FPosition);
     FPosition = stop;
     if (stop < FEnd) break;

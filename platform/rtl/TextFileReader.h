@@ -35,11 +35,18 @@ class TTextFileReader {
  private:
   // Refills the buffer; false at the end of the file.
   bool Fill();
+  // Where the line at FPosition ends in the buffer: its CR or LF, or FEnd.
+  std::size_t LineEnd();
+
+  static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
 
   int FHandle = -1;
   std::vector<char> FBuffer;
   std::size_t FPosition = 0;
   std::size_t FEnd = 0;
+  // The first LF at or after FPosition (FEnd when none): found once per
+  // buffer, not once per line, so lines ending in a lone CR cost no rescan.
+  std::size_t FLineFeed = kUnknown;
 };
 
 }  // namespace plat

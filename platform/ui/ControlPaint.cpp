@@ -1,24 +1,30 @@
 #include "platform/ui/ControlPaint.h"
 
-#include "platform/gdi/DCStateSaver.h"
 #include "platform/gdi/DrawText.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/TFont.h"
+#include "platform/rtl/ScopeExit.h"
 
 namespace plat {
 
 namespace {
 
-// Draws with the canvas's font and colour on a transparent background.
+// Draws with the canvas's font and colour on a transparent background. The
+// three settings are put back one by one: the text calls change nothing
+// else, and a saved DC would copy its clip on every cell.
 template <typename Draw>
 int WithCanvasFont(TCanvas& Canvas, Draw DrawIt) {
   const HDC dc = Canvas.Handle();
-  const DCStateSaver saved(dc);
-  SelectObject(dc, Canvas.Font()->Handle());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ColorToColorRef(Canvas.Font()->Color()));
+  const HGDIOBJ font = SelectObject(dc, Canvas.Font()->Handle());
+  const int mode = SetBkMode(dc, TRANSPARENT);
+  const COLORREF color = SetTextColor(dc, ColorToColorRef(Canvas.Font()->Color()));
+  const ScopeExit restore([&] {
+    SetTextColor(dc, color);
+    SetBkMode(dc, mode);
+    if (font) SelectObject(dc, font);
+  });
   return DrawIt(dc);
 }
 

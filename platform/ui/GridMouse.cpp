@@ -249,6 +249,13 @@ void TCustomGrid::WndProc(TMessage& Message) {
         return;
       }
       break;
+    case WM_ERASEBKGND:
+      // With DefaultDrawing the paint covers every pixel of the client.
+      if (FDefaultDrawing) {
+        Message.Result = 1;
+        return;
+      }
+      break;
     case WM_CANCELMODE:
       // Whatever the mouse was doing ends without effect.
       if (FGridState == TGridState::gsSelecting) StopSelecting();

@@ -32,6 +32,13 @@ TGridDrawState TCustomGrid::DrawStateOf(int ACol, int ARow) {
 
 void TCustomGrid::DrawCell(int, int, const TRect&, TGridDrawState) {}
 
+bool TCustomGrid::CellFillShows(const TRect& ARect) {
+  TCanvas* canvas = Canvas();
+  const TBrush& brush = *canvas->Brush();
+  return FCellFill.Valid && FCellFill.Rect == ARect && FCellFill.CanvasUses == canvas->Uses() &&
+         brush.Style() == TBrushStyle::bsSolid && !brush.Bitmap() && brush.Color() == FCellFill.Color;
+}
+
 void TCustomGrid::PaintCell(int ACol, int ARow, const TRect& Where) {
   TCanvas* canvas = Canvas();
   const TGridDrawState state = DrawStateOf(ACol, ARow);
@@ -47,8 +54,12 @@ void TCustomGrid::PaintCell(int ACol, int ARow, const TRect& Where) {
   } else {
     canvas->Brush()->SetColor(Color());
   }
-  if (FDefaultDrawing) canvas->FillRect(Where);
+  if (FDefaultDrawing) {
+    canvas->FillRect(Where);
+    FCellFill = {Where, canvas->Brush()->Color(), canvas->Uses(), true};
+  }
   DrawCell(ACol, ARow, Where, state);
+  FCellFill.Valid = false;
   if (!FDefaultDrawing) return;
   if (state.Contains(TGridDrawStateItem::gdFixed) && GridLineWidth() > 0) {
     RECT edge = Where;

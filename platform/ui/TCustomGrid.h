@@ -112,6 +112,10 @@ class TCustomGrid : public TCustomControl {
   // for a fixed cell, clHighlight (font clHighlightText) for a selected one,
   // else Color, also without DefaultDrawing.
   virtual void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
+  // Inside DrawCell: whether ARect still shows only the fill DefaultDrawing
+  // gave the cell, in the canvas's present brush, so that filling it with
+  // that brush again would change no pixel.
+  bool CellFillShows(const TRect& ARect);
   // Whether a cell may become current; the default allows every cell.
   virtual bool SelectCell(int ACol, int ARow);
   // Whether the editor may open on the current cell (goEditing set).
@@ -253,6 +257,15 @@ class TCustomGrid : public TCustomControl {
   TGridCoord FAnchor{1, 1};
   TGridOptions FOptions;
   bool FDefaultDrawing = true;
+  // The fill PaintCell gave the cell being drawn, and the canvas's use count
+  // right after it.
+  struct TCellFill {
+    TRect Rect;
+    TColor Color = clNone;
+    unsigned long CanvasUses = 0;
+    bool Valid = false;
+  };
+  TCellFill FCellFill;
   TColor FFixedColor = clBtnFace;
   TScrollStyle FScrollBars = TScrollStyle::ssBoth;
   TBorderStyle FBorderStyle = TBorderStyle::bsSingle;

@@ -119,7 +119,16 @@ void TStringGrid::ClearLine(bool IsRow, int Index, int From, bool Objects) {
 }
 
 void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
-  if (DefaultDrawing()) Canvas()->TextRect(ARect, ARect.Left + 2, ARect.Top + 2, Cells(ACol, ARow));
+  if (DefaultDrawing()) {
+    // Over the grid's own fill the text alone: filling again would change
+    // no pixel and costs as much as the text.
+    const String& text = Cells(ACol, ARow);
+    if (CellFillShows(ARect)) {
+      Canvas()->TextRectOver(ARect, ARect.Left + 2, ARect.Top + 2, text);
+    } else {
+      Canvas()->TextRect(ARect, ARect.Left + 2, ARect.Top + 2, text);
+    }
+  }
   TDrawGrid::DrawCell(ACol, ARow, ARect, AState);
 }
 

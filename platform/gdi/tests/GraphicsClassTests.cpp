@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/Pen.h"
@@ -54,6 +55,39 @@ TEST(TBrush, ColourMakesAClearBrushSolid) {
   GetObject(brush.Handle(), sizeof lb, &lb);
   EXPECT_EQ(lb.lbStyle, BS_HATCHED);
   EXPECT_EQ(lb.lbHatch, static_cast<std::uintptr_t>(HS_DIAGCROSS));
+}
+
+TEST(TBrush, AndTPenChangedBackTakeTheirEarlierHandlesAndEachHandleIsItsOwnData) {
+  // More colours than are kept aside, each visited twice: every handle
+  // describes the data it was asked for, and a colour met again within the
+  // last few changes brings back the same handle.
+  TBrush brush;
+  TPen pen;
+  std::map<TColor, HBRUSH> brushes;
+  std::map<TColor, HPEN> pens;
+  for (int round = 0; round < 2; ++round)
+    for (int i = 0; i < 24; ++i) {
+      const TColor color = RGB(i * 10, 255 - i, round * 100);
+      brush.SetColor(color);
+      pen.SetColor(color);
+      pen.SetWidth(1 + i % 2);
+      LOGBRUSH lb{};
+      ASSERT_EQ(GetObject(brush.Handle(), sizeof lb, &lb), static_cast<int>(sizeof lb));
+      EXPECT_EQ(lb.lbColor, static_cast<COLORREF>(color));
+      EXPECT_EQ(lb.lbStyle, static_cast<UINT>(BS_SOLID));
+      LOGPEN lp{};
+      ASSERT_EQ(GetObject(pen.Handle(), sizeof lp, &lp), static_cast<int>(sizeof lp));
+      EXPECT_EQ(lp.lopnColor, static_cast<COLORREF>(color));
+      EXPECT_EQ(lp.lopnWidth.X, 1 + i % 2);
+      brushes.emplace(color, brush.Handle());
+      pens.emplace(color, pen.Handle());
+    }
+  const TColor back = RGB(220, 233, 100);  // the second round's last but one
+  brush.SetColor(back);
+  pen.SetColor(back);
+  pen.SetWidth(1);
+  EXPECT_EQ(brush.Handle(), brushes.at(back));
+  EXPECT_EQ(pen.Handle(), pens.at(back));
 }
 
 TEST(TCanvas, WithoutADcItRefusesToDraw) {

@@ -200,6 +200,33 @@ TEST(Shapes, RectangleOutlineAndInterior) {
   // clang-format on
 }
 
+TEST(Shapes, AnOutlineInTheBrushsOwnColourIsOneFillOfTheBox) {
+  // Clipped across the box's right side, over pixels that show any mix.
+  Surface outlined(9, 8), filled(9, 8);
+  for (Surface* s : {&outlined, &filled}) {
+    Scribble(*s);
+    IntersectClipRect(s->Dc(), 0, 0, 6, 8);
+  }
+  {
+    Selected pen(outlined.Dc(), CreatePen(PS_SOLID, 1, Red));
+    Selected brush(outlined.Dc(), CreateSolidBrush(Red));
+    EXPECT_TRUE(Rectangle(outlined.Dc(), 1, 1, 8, 7));
+  }
+  const HBRUSH red = CreateSolidBrush(Red);
+  const RECT box{1, 1, 8, 7};
+  FillRect(filled.Dc(), &box, red);
+  DeleteObject(red);
+  EXPECT_EQ(outlined.Snapshot(), filled.Snapshot());
+
+  // A dotted outline in the same colour keeps its gaps in the background colour.
+  Surface dotted(12, 4);
+  Selected pen(dotted.Dc(), CreatePen(PS_DOT, 1, Red));
+  Selected brush(dotted.Dc(), CreateSolidBrush(Red));
+  Rectangle(dotted.Dc(), 0, 0, 12, 4);
+  EXPECT_EQ(dotted.At(1, 0), Red);
+  EXPECT_EQ(dotted.At(4, 0), White);
+}
+
 TEST(Shapes, NullPenMakesShapesOnePixelSmaller) {
   Surface s(6, 5);
   Selected pen(s.Dc(), GetStockObject(NULL_PEN));

@@ -35,6 +35,7 @@ TEST(TextFileReader, LinesEndAtCrLfLfOrALoneCr) {
       {"mixed", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
       {"empty lines", "\n\r\n\r", {"", "", ""}},
       {"LF CR is two ends", "a\n\rb", {"a", "", "b"}},
+      {"lone CRs before an LF", "a\rb\rc\nd\re", {"a", "b", "c", "d", "e"}},
       {"NUL and vertical tab kept", std::string("x\0y\x0Bz\n", 6), {String("x\0y\x0Bz", 5)}},
   };
   zorbit::testing::TTempFolder folder;

@@ -87,6 +87,11 @@ int TGridAxis::Start(int Index, int ClientExtent) const {
   }
   if (Index < FFirst) return -1;
   pixel = FixedBoundary();
+  // No cell from First on has an extent of its own: no walk needed.
+  if (static_cast<int>(FExtents.size()) <= FFirst) {
+    const long long start = pixel + static_cast<long long>(Index - FFirst) * (FDefault + FLineWidth);
+    return start < ClientExtent ? static_cast<int>(start) : -1;
+  }
   for (int i = FFirst; i < Index && pixel < ClientExtent; ++i) pixel += Extent(i) + FLineWidth;
   return pixel < ClientExtent ? pixel : -1;
 }

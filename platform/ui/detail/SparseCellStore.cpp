@@ -1,6 +1,7 @@
 #include "platform/ui/detail/SparseCellStore.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/ResourceStrings.h"
@@ -10,8 +11,14 @@ namespace plat {
 
 namespace {
 
-void CheckIndex(int Index) {
-  if (Index < 0) throw EListError(FmtLoadResString(SListIndexError, {Index}));
+[[noreturn, gnu::noinline]] void RaiseIndexError(int Index) {
+  throw EListError(FmtLoadResString(SListIndexError, {Index}));
+}
+
+// Inlined on every cell access; the error path stays out of line.
+inline void CheckIndex(int Index) {
+  if (Index < 0) [[unlikely]]
+    RaiseIndexError(Index);
 }
 
 // Where an index goes when the block of Count from FromIndex moves to start
@@ -25,52 +32,127 @@ int MovedIndex(int Index, int FromIndex, int Count, int ToIndex) {
 
 const String EmptyText;
 
+template <typename TCells>
+auto CellAt(TCells& Cells, int ACol) {
+  return std::lower_bound(Cells.begin(), Cells.end(), ACol, [](const auto& c, int col) { return c.Col < col; });
+}
+
 }  // namespace
+
+TSparseCellStore::TSparseCellStore() = default;
+TSparseCellStore::~TSparseCellStore() = default;
+
+const TSparseCellStore::TRowCells* TSparseCellStore::FindRow(int ARow) const {
+  if (ARow == FReadRow) return FReadCells;
+  const auto page = FPages.find(ARow / kPageRows);
+  if (page == FPages.end()) return nullptr;
+  FReadCells = &page->second->Rows[static_cast<std::size_t>(ARow % kPageRows)];
+  FReadRow = ARow;
+  return FReadCells;
+}
 
 const TSparseCellStore::TCell* TSparseCellStore::Find(int ACol, int ARow) const {
   CheckIndex(ARow);
   CheckIndex(ACol);
-  if (ARow != FReadRow) {
-    const auto row = FRows.find(ARow);
-    if (row == FRows.end()) return nullptr;
-    FReadCells = &row->second;
-    FReadRow = ARow;
-  }
-  const TRowCells& cells = *FReadCells;
-  const auto it =
-      std::lower_bound(cells.begin(), cells.end(), ACol, [](const TCell& c, int col) { return c.Col < col; });
-  return it != cells.end() && it->Col == ACol ? &*it : nullptr;
+  const TRowCells* cells = FindRow(ARow);
+  if (!cells) return nullptr;
+  const auto it = CellAt(*cells, ACol);
+  return it != cells->end() && it->Col == ACol ? &*it : nullptr;
 }
 
-TSparseCellStore::TRowCells& TSparseCellStore::RowCells(int ARow) {
-  if (ARow != FCachedRow) {
-    FCachedCells = &FRows[ARow];
-    FCachedRow = ARow;
+TSparseCellStore::TCell* TSparseCellStore::Find(int ACol, int ARow) {
+  return const_cast<TCell*>(std::as_const(*this).Find(ACol, ARow));
+}
+
+TSparseCellStore::TRowCells& TSparseCellStore::RowForWriting(int ARow) {
+  if (ARow != FWriteRow) {
+    if (FWriteCells) FRowWidth = FWriteCells->size();
+    std::unique_ptr<TPage>& page = FPages[ARow / kPageRows];
+    if (!page) page = std::make_unique<TPage>();
+    FWriteCells = &page->Rows[static_cast<std::size_t>(ARow % kPageRows)];
+    FWriteRow = ARow;
   }
-  return *FCachedCells;
+  return *FWriteCells;
 }
 
 TSparseCellStore::TCell& TSparseCellStore::Cell(int ACol, int ARow) {
   CheckIndex(ARow);
   CheckIndex(ACol);
-  TRowCells& cells = RowCells(ARow);
+  TRowCells& cells = RowForWriting(ARow);
+  if (cells.empty()) cells.reserve(std::max<std::size_t>(FRowWidth, 1));
   // Cells are mostly written left to right: appending is the common case.
-  if (cells.empty() || cells.back().Col < ACol) return cells.emplace_back(TCell{ACol, {}, nullptr});
-  const auto it =
-      std::lower_bound(cells.begin(), cells.end(), ACol, [](const TCell& c, int col) { return c.Col < col; });
+  if (cells.empty() || cells.back().Col < ACol) return cells.emplace_back(TCell{{}, ACol, 0});
+  const auto it = CellAt(cells, ACol);
   if (it != cells.end() && it->Col == ACol) return *it;
-  return *cells.insert(it, TCell{ACol, {}, nullptr});
+  return *cells.insert(it, TCell{{}, ACol, 0});
 }
 
-void TSparseCellStore::Prune(int ACol, int ARow) {
-  const auto row = FRows.find(ARow);
-  if (row == FRows.end()) return;
-  TRowCells& cells = row->second;
-  std::erase_if(cells, [ACol](const TCell& c) { return c.Col == ACol && c.Text.empty() && !c.Object; });
-  if (cells.empty()) {
-    FRows.erase(row);
-    Forget();
+void TSparseCellStore::ReleaseSlot(TCell& Cell) {
+  if (!Cell.Slot) return;
+  FObjects[Cell.Slot - 1] = nullptr;
+  FFreeSlots.push_back(Cell.Slot);
+  Cell.Slot = 0;
+}
+
+void TSparseCellStore::EraseCells(TRowCells& Cells, int From) {
+  const auto first = CellAt(Cells, From);
+  for (auto it = first; it != Cells.end(); ++it) ReleaseSlot(*it);
+  Cells.erase(first, Cells.end());
+}
+
+void TSparseCellStore::Prune(int ARow) {
+  ForEachRow(ARow, ARow, [](int, TRowCells& cells) {
+    std::erase_if(cells, [](const TCell& c) { return c.Text.empty() && !c.Slot; });
+  });
+}
+
+template <typename TVisit>
+void TSparseCellStore::ForEachRow(int FromRow, int ToRow, TVisit Visit) const {
+  if (ToRow < FromRow) return;
+  for (auto page = FPages.lower_bound(FromRow / kPageRows); page != FPages.end(); ++page) {
+    const long long base = static_cast<long long>(page->first) * kPageRows;
+    if (base > ToRow) break;
+    for (int i = 0; i < kPageRows; ++i) {
+      const long long row = base + i;
+      if (row < FromRow || row > ToRow || page->second->Rows[static_cast<std::size_t>(i)].empty()) continue;
+      Visit(static_cast<int>(row), page->second->Rows[static_cast<std::size_t>(i)]);
+    }
   }
+}
+
+template <typename TVisit>
+void TSparseCellStore::ForEachRow(int FromRow, int ToRow, TVisit Visit) {
+  if (ToRow < FromRow) return;
+  bool erased = false;
+  for (auto page = FPages.lower_bound(FromRow / kPageRows); page != FPages.end();) {
+    const long long base = static_cast<long long>(page->first) * kPageRows;
+    if (base > ToRow) break;
+    bool empty = true;
+    for (int i = 0; i < kPageRows; ++i) {
+      TRowCells& cells = page->second->Rows[static_cast<std::size_t>(i)];
+      const long long row = base + i;
+      if (row >= FromRow && row <= ToRow && !cells.empty()) Visit(static_cast<int>(row), cells);
+      // A row emptied gives its memory back.
+      if (cells.empty() && cells.capacity()) TRowCells().swap(cells);
+      empty = empty && cells.empty();
+    }
+    if (empty) {
+      page = FPages.erase(page);
+      erased = true;
+    } else {
+      ++page;
+    }
+  }
+  if (erased) Forget();
+}
+
+template <typename TNewIndex>
+void TSparseCellStore::Renumber(int Low, int High, TNewIndex NewIndex) {
+  ForEachRow(Low, High, [&](int row, TRowCells& cells) { FMovedRows.emplace_back(NewIndex(row), std::move(cells)); });
+  Forget();
+  for (auto& [row, cells] : FMovedRows) RowForWriting(row) = std::move(cells);
+  FMovedRows.clear();
+  Forget();
 }
 
 const String& TSparseCellStore::Text(int ACol, int ARow) const {
@@ -80,14 +162,15 @@ const String& TSparseCellStore::Text(int ACol, int ARow) const {
 
 TObject* TSparseCellStore::Object(int ACol, int ARow) const {
   const TCell* cell = Find(ACol, ARow);
-  return cell ? cell->Object : nullptr;
+  return cell ? ObjectIn(*cell) : nullptr;
 }
 
 void TSparseCellStore::SetText(int ACol, int ARow, const String& Value) {
   if (Value.empty()) {
-    if (!Find(ACol, ARow)) return;
-    Cell(ACol, ARow).Text.clear();
-    Prune(ACol, ARow);
+    TCell* cell = Find(ACol, ARow);
+    if (!cell) return;
+    cell->Text.clear();
+    if (!cell->Slot) Prune(ARow);
     return;
   }
   Cell(ACol, ARow).Text = Value;
@@ -95,98 +178,78 @@ void TSparseCellStore::SetText(int ACol, int ARow, const String& Value) {
 
 void TSparseCellStore::SetObject(int ACol, int ARow, TObject* Value) {
   if (!Value) {
-    if (!Find(ACol, ARow)) return;
-    Cell(ACol, ARow).Object = nullptr;
-    Prune(ACol, ARow);
+    TCell* cell = Find(ACol, ARow);
+    if (!cell || !cell->Slot) return;
+    ReleaseSlot(*cell);
+    if (cell->Text.empty()) Prune(ARow);
     return;
   }
-  Cell(ACol, ARow).Object = Value;
+  TCell& cell = Cell(ACol, ARow);
+  if (!cell.Slot) {
+    if (FFreeSlots.empty()) {
+      FObjects.push_back(nullptr);
+      cell.Slot = static_cast<TSlot>(FObjects.size());
+    } else {
+      cell.Slot = FFreeSlots.back();
+      FFreeSlots.pop_back();
+    }
+  }
+  FObjects[cell.Slot - 1] = Value;
 }
 
 void TSparseCellStore::MoveRows(int FromIndex, int Count, int ToIndex) {
   CheckIndex(FromIndex);
   CheckIndex(ToIndex);
   if (FromIndex == ToIndex || Count < 1) return;
-  Forget();
-  // Only the rows between the two places change their keys.
+  // Only the rows between the two places change their indexes; their cells
+  // move with them, never copied.
   const int low = std::min(FromIndex, ToIndex);
-  const int high = std::max(FromIndex, ToIndex) + Count - 1;
-  // The rows' nodes are taken out and put back under their new keys, so
-  // no row's cells are copied or allocated again.
-  for (auto it = FRows.lower_bound(low); it != FRows.end() && it->first <= high;) {
-    auto next = std::next(it);
-    auto node = FRows.extract(it);
-    node.key() = MovedIndex(node.key(), FromIndex, Count, ToIndex);
-    FMovedRows.push_back(std::move(node));
-    it = next;
-  }
-  for (auto& node : FMovedRows) FRows.insert(std::move(node));
-  FMovedRows.clear();
-}
-
-void TSparseCellStore::RenumberRows(int End, const std::function<int(int Key, bool& Moves)>& NewKey) {
-  Forget();
-  using TNode = std::map<int, TRowCells>::node_type;
-  std::vector<TNode> staying, moving;
-  for (auto it = FRows.begin(); it != FRows.end() && it->first < End;) {
-    auto next = std::next(it);
-    bool moves = false;
-    auto node = FRows.extract(it);
-    node.key() = NewKey(node.key(), moves);
-    (moves ? moving : staying).push_back(std::move(node));
-    it = next;
-  }
-  // Both runs ascend: merged, each node goes in just before the rows at or
-  // after End, where the hint makes the insertion constant time.
-  const auto tail = FRows.lower_bound(End);
-  std::size_t i = 0, j = 0;
-  while (i < staying.size() || j < moving.size()) {
-    const bool fromStaying = j == moving.size() || (i < staying.size() && staying[i].key() < moving[j].key());
-    FRows.insert(tail, std::move(fromStaying ? staying[i++] : moving[j++]));
-  }
+  const int high =
+      static_cast<int>(std::min<long long>(static_cast<long long>(std::max(FromIndex, ToIndex)) + Count - 1, INT_MAX));
+  Renumber(low, high, [&](int row) { return MovedIndex(row, FromIndex, Count, ToIndex); });
 }
 
 void TSparseCellStore::GatherRows(const std::vector<int>& Rows, int End) {
-  if (Rows.empty()) return;
+  if (Rows.empty() || End <= 0) return;
   const int first = End - static_cast<int>(Rows.size());
-  // Keys come in ascending order: the listed rows below a key only grow.
+  // Rows are renumbered in ascending order: the listed rows below one only grow.
   std::size_t below = 0;
-  RenumberRows(End, [&](int Key, bool& Moves) {
-    while (below < Rows.size() && Rows[below] < Key) ++below;
-    Moves = below < Rows.size() && Rows[below] == Key;
-    return Moves ? first + static_cast<int>(below) : Key - static_cast<int>(below);
+  Renumber(0, End - 1, [&](int row) {
+    while (below < Rows.size() && Rows[below] < row) ++below;
+    const bool moves = below < Rows.size() && Rows[below] == row;
+    return moves ? first + static_cast<int>(below) : row - static_cast<int>(below);
   });
 }
 
 void TSparseCellStore::ScatterRows(const std::vector<int>& Rows, int End) {
-  if (Rows.empty()) return;
+  if (Rows.empty() || End <= 0) return;
   const int first = End - static_cast<int>(Rows.size());
   // The rows that stay ascend, so the places they skip only grow.
   std::size_t skipped = 0;
-  RenumberRows(End, [&](int Key, bool& Moves) {
-    Moves = Key >= first;
-    if (Moves) return Rows[static_cast<std::size_t>(Key - first)];
-    while (skipped < Rows.size() && Rows[skipped] <= Key + static_cast<int>(skipped)) ++skipped;
-    return Key + static_cast<int>(skipped);
+  Renumber(0, End - 1, [&](int row) {
+    if (row >= first) return Rows[static_cast<std::size_t>(row - first)];
+    while (skipped < Rows.size() && Rows[skipped] <= row + static_cast<int>(skipped)) ++skipped;
+    return row + static_cast<int>(skipped);
   });
 }
 
 void TSparseCellStore::TakeRows(int FromRow, int ToRow, const std::function<void(int, int, String&&, TObject*)>& Take) {
   CheckIndex(FromRow);
-  if (ToRow < FromRow) return;
-  Forget();
-  const auto from = FRows.lower_bound(FromRow);
-  const auto to = FRows.upper_bound(ToRow);
-  for (auto it = from; it != to; ++it)
-    for (TCell& cell : it->second) Take(cell.Col, it->first, std::move(cell.Text), cell.Object);
-  FRows.erase(from, to);
+  ForEachRow(FromRow, ToRow, [&](int row, TRowCells& cells) {
+    for (TCell& cell : cells) {
+      TObject* object = ObjectIn(cell);
+      ReleaseSlot(cell);
+      Take(cell.Col, row, std::move(cell.Text), object);
+    }
+    cells.clear();
+  });
 }
 
 void TSparseCellStore::MoveCols(int FromIndex, int Count, int ToIndex) {
   CheckIndex(FromIndex);
   CheckIndex(ToIndex);
   if (FromIndex == ToIndex || Count < 1) return;
-  for (auto& [index, cells] : FRows) {
+  ForEachRow(0, INT_MAX, [&](int, TRowCells& cells) {
     bool touched = false;
     for (TCell& cell : cells) {
       const int moved = MovedIndex(cell.Col, FromIndex, Count, ToIndex);
@@ -194,110 +257,88 @@ void TSparseCellStore::MoveCols(int FromIndex, int Count, int ToIndex) {
       cell.Col = moved;
     }
     if (touched) std::sort(cells.begin(), cells.end(), [](const TCell& a, const TCell& b) { return a.Col < b.Col; });
-  }
+  });
 }
 
 void TSparseCellStore::DeleteRow(int Index) {
   CheckIndex(Index);
-  Forget();
-  FRows.erase(Index);
-  std::vector<std::pair<int, TRowCells>> after;
-  for (auto it = FRows.upper_bound(Index); it != FRows.end();) {
-    after.emplace_back(it->first - 1, std::move(it->second));
-    it = FRows.erase(it);
-  }
-  for (auto& [index, cells] : after) FRows.emplace(index, std::move(cells));
+  EraseRows(Index, Index);
+  if (Index < INT_MAX) Renumber(Index + 1, INT_MAX, [](int row) { return row - 1; });
 }
 
 void TSparseCellStore::DeleteCol(int Index) {
   CheckIndex(Index);
-  Forget();
-  for (auto it = FRows.begin(); it != FRows.end();) {
-    TRowCells& cells = it->second;
-    std::erase_if(cells, [Index](const TCell& c) { return c.Col == Index; });
-    for (TCell& cell : cells)
-      if (cell.Col > Index) --cell.Col;
-    it = cells.empty() ? FRows.erase(it) : std::next(it);
-  }
+  ForEachRow(0, INT_MAX, [&](int, TRowCells& cells) {
+    const auto it = CellAt(cells, Index);
+    if (it != cells.end() && it->Col == Index) {
+      ReleaseSlot(*it);
+      cells.erase(it);
+    }
+    for (auto c = CellAt(cells, Index); c != cells.end(); ++c) --c->Col;
+  });
 }
 
 void TSparseCellStore::ClearRow(int ARow, int From, bool Objects) {
   CheckIndex(ARow);
-  const auto row = FRows.find(ARow);
-  if (row == FRows.end()) return;
-  for (TCell& cell : row->second) {
-    if (cell.Col < From) continue;
-    cell.Text.clear();
-    if (Objects) cell.Object = nullptr;
-  }
-  std::erase_if(row->second, [](const TCell& c) { return c.Text.empty() && !c.Object; });
-  if (row->second.empty()) {
-    FRows.erase(row);
-    Forget();
-  }
+  ForEachRow(ARow, ARow, [&](int, TRowCells& cells) {
+    for (auto cell = CellAt(cells, From); cell != cells.end(); ++cell) {
+      cell->Text.clear();
+      if (Objects) ReleaseSlot(*cell);
+    }
+    std::erase_if(cells, [](const TCell& c) { return c.Text.empty() && !c.Slot; });
+  });
 }
 
 void TSparseCellStore::ClearCol(int ACol, int From, bool Objects) {
   CheckIndex(ACol);
-  std::vector<int> emptied;
-  for (auto it = FRows.lower_bound(std::max(From, 0)); it != FRows.end(); ++it) {
-    for (TCell& cell : it->second) {
-      if (cell.Col != ACol) continue;
-      cell.Text.clear();
-      if (Objects) cell.Object = nullptr;
-    }
-    std::erase_if(it->second, [](const TCell& c) { return c.Text.empty() && !c.Object; });
-    if (it->second.empty()) emptied.push_back(it->first);
-  }
-  for (int row : emptied) FRows.erase(row);
-  if (!emptied.empty()) Forget();
+  ForEachRow(std::max(From, 0), INT_MAX, [&](int, TRowCells& cells) {
+    const auto cell = CellAt(cells, ACol);
+    if (cell == cells.end() || cell->Col != ACol) return;
+    cell->Text.clear();
+    if (Objects) ReleaseSlot(*cell);
+    if (!cell->Slot) cells.erase(cell);
+  });
 }
 
 void TSparseCellStore::EraseRows(int FromRow, int ToRow) {
   CheckIndex(FromRow);
-  if (ToRow < FromRow) return;
-  Forget();
-  FRows.erase(FRows.lower_bound(FromRow), FRows.upper_bound(ToRow));
+  ForEachRow(FromRow, ToRow, [&](int, TRowCells& cells) { EraseCells(cells, 0); });
 }
 
 void TSparseCellStore::ClearTexts(int Left, int Top, int Right, int Bottom) {
   CheckIndex(Left);
   CheckIndex(Top);
-  if (Right < Left || Bottom < Top) return;
-  bool erased = false;
-  for (auto it = FRows.lower_bound(Top); it != FRows.end() && it->first <= Bottom;) {
-    TRowCells& cells = it->second;
-    auto cell = std::lower_bound(cells.begin(), cells.end(), Left, [](const TCell& c, int col) { return c.Col < col; });
-    for (; cell != cells.end() && cell->Col <= Right; ++cell) cell->Text.clear();
-    std::erase_if(cells, [](const TCell& c) { return c.Text.empty() && !c.Object; });
-    if (cells.empty()) {
-      it = FRows.erase(it);
-      erased = true;
-    } else {
-      ++it;
-    }
-  }
-  if (erased) Forget();
+  if (Right < Left) return;
+  ForEachRow(Top, Bottom, [&](int, TRowCells& cells) {
+    for (auto cell = CellAt(cells, Left); cell != cells.end() && cell->Col <= Right; ++cell) cell->Text.clear();
+    std::erase_if(cells, [](const TCell& c) { return c.Text.empty() && !c.Slot; });
+  });
+}
+
+void TSparseCellStore::Clear() {
+  FPages.clear();
+  FObjects.clear();
+  FFreeSlots.clear();
+  FRowWidth = 0;
+  Forget();
 }
 
 std::size_t TSparseCellStore::CellCount() const {
   std::size_t count = 0;
-  for (const auto& [index, cells] : FRows) count += cells.size();
+  ForEachRow(0, INT_MAX, [&count](int, const TRowCells& cells) { count += cells.size(); });
   return count;
 }
 
 void TSparseCellStore::ForEachObject(const std::function<void(int, int, TObject*)>& Visit) const {
-  for (const auto& [row, cells] : FRows)
-    for (const TCell& cell : cells)
-      if (cell.Object) Visit(cell.Col, row, cell.Object);
+  ForEachObjectInRows(0, INT_MAX, Visit);
 }
 
 void TSparseCellStore::ForEachObjectInRows(int FromRow, int ToRow,
                                            const std::function<void(int, int, TObject*)>& Visit) const {
-  if (ToRow < FromRow) return;
-  for (auto it = FRows.lower_bound(FromRow); it != FRows.end() && it->first <= ToRow; ++it)
-    for (const TCell& cell : it->second)
-      if (cell.Object) Visit(cell.Col, it->first, cell.Object);
+  ForEachRow(FromRow, ToRow, [&](int row, const TRowCells& cells) {
+    for (const TCell& cell : cells)
+      if (cell.Slot) Visit(cell.Col, row, ObjectIn(cell));
+  });
 }
 
 }  // namespace plat

@@ -5,11 +5,23 @@
 // no object, at any index; writes beyond the grid's counts are kept (they
 // show when the grid grows). Rows and columns move and disappear whole.
 //
+// Layout, for memory: rows lie in pages of 64 consecutive indexes, a page
+// existing while one of its rows holds a cell; a row is a vector of cells
+// sorted by column, each cell its text and column and the number of its
+// object's slot (objects are few, so their references live in a slot table
+// of their own). A row written after another starts with room for as many
+// cells as that one took, so rows filled one after the other hold no slack.
+//
 // Refuses negative indexes with EListError ("List index out of bounds
 // (%d)"), changing nothing. Objects are references; the store frees none.
+// A text read stays valid until its row changes.
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/rtl/Types.h"
@@ -20,6 +32,11 @@ class TObject;
 
 class TSparseCellStore {
  public:
+  TSparseCellStore();
+  ~TSparseCellStore();
+  TSparseCellStore(const TSparseCellStore&) = delete;
+  TSparseCellStore& operator=(const TSparseCellStore&) = delete;
+
   const String& Text(int ACol, int ARow) const;
   TObject* Object(int ACol, int ARow) const;
   void SetText(int ACol, int ARow, const String& Value);
@@ -57,10 +74,7 @@ class TSparseCellStore {
   // references stay. Only the stored cells of those rows are visited.
   void ClearTexts(int Left, int Top, int Right, int Bottom);
   void ClearCol(int ACol, int From, bool Objects);
-  void Clear() {
-    FRows.clear();
-    Forget();
-  }
+  void Clear();
 
   // Cells that hold a text or an object.
   std::size_t CellCount() const;
@@ -72,40 +86,68 @@ class TSparseCellStore {
                            const std::function<void(int ACol, int ARow, TObject* Object)>& Visit) const;
 
  private:
+  using TSlot = std::uint32_t;  // 0: no object; n: FObjects[n - 1]
   struct TCell {
-    int Col = 0;
     String Text;
-    TObject* Object = nullptr;
+    int Col = 0;
+    TSlot Slot = 0;
   };
   using TRowCells = std::vector<TCell>;
+  static constexpr int kPageRows = 64;
+  struct TPage {
+    std::array<TRowCells, kPageRows> Rows;
+  };
+  using TPages = std::map<int, std::unique_ptr<TPage>>;
 
+  // The stored row, or null when it holds no cell.
+  const TRowCells* FindRow(int ARow) const;
+  TCell* Find(int ACol, int ARow);
   const TCell* Find(int ACol, int ARow) const;
+  // The row, made (empty) when missing.
+  TRowCells& RowForWriting(int ARow);
   // The cell, made when missing.
   TCell& Cell(int ACol, int ARow);
-  // Gives the rows below End their new keys in one pass. NewKey is asked
-  // for the keys in ascending order and must map them to two ascending
-  // runs, the rows that stay and those that move (Moves set).
-  void RenumberRows(int End, const std::function<int(int Key, bool& Moves)>& NewKey);
-  // Drops the cell again when it holds nothing.
-  void Prune(int ACol, int ARow);
+  // Drops the cells of a row that hold nothing, and the row's page when
+  // that leaves it empty.
+  void Prune(int ARow);
+
+  // Calls Visit(index, cells) for each stored row from FromRow to ToRow, in
+  // order; Visit may empty cells (never add any). Pages left empty go.
+  template <typename TVisit>
+  void ForEachRow(int FromRow, int ToRow, TVisit Visit);
+  template <typename TVisit>
+  void ForEachRow(int FromRow, int ToRow, TVisit Visit) const;
+  // Gives every stored row of Low..High the index NewIndex(index); the new
+  // indexes must be free or among those rows.
+  template <typename TNewIndex>
+  void Renumber(int Low, int High, TNewIndex NewIndex);
+
+  TObject* ObjectIn(const TCell& Cell) const { return Cell.Slot ? FObjects[Cell.Slot - 1] : nullptr; }
+  void ReleaseSlot(TCell& Cell);
+  // Erases the row's cells (from column From on), objects released.
+  void EraseCells(TRowCells& Cells, int From);
 
   // The row last written, kept because cells are mostly written row by row,
   // and the row last read, because a paint reads a cell many times over;
-  // both forgotten whenever rows are erased or renumbered.
-  TRowCells& RowCells(int ARow);
+  // both forgotten whenever pages go or rows are renumbered.
   void Forget() {
-    FCachedRow = -1;
-    FCachedCells = nullptr;
+    FWriteRow = -1;
+    FWriteCells = nullptr;
     FReadRow = -1;
     FReadCells = nullptr;
   }
 
-  std::map<int, TRowCells> FRows;
-  // The rows a move takes out, kept between moves so that a move among many
-  // rows does not allocate.
-  std::vector<std::map<int, TRowCells>::node_type> FMovedRows;
-  int FCachedRow = -1;
-  TRowCells* FCachedCells = nullptr;
+  TPages FPages;
+  std::vector<TObject*> FObjects;
+  std::vector<TSlot> FFreeSlots;
+  // The rows a renumbering takes out, kept between moves so that a move
+  // among many rows does not allocate.
+  std::vector<std::pair<int, TRowCells>> FMovedRows;
+  // How many cells the row last left by the writer held: the room a new
+  // row starts with.
+  std::size_t FRowWidth = 0;
+  int FWriteRow = -1;
+  TRowCells* FWriteCells = nullptr;
   mutable int FReadRow = -1;
   mutable const TRowCells* FReadCells = nullptr;
 };

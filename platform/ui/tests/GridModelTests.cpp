@@ -4,6 +4,13 @@
 // a hundred thousand rows.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/Object.h"
 #include "platform/ui/detail/GridAxis.h"
@@ -168,6 +175,108 @@ TEST(SparseCellStore, RowsAndColumnsMoveAndDeleteWhole) {
     }
     EXPECT_EQ(rows, c.Rows);
     EXPECT_EQ(cols, c.Cols);
+  }
+}
+
+// Rows spread over many hundreds of indexes, moved, deleted and cleared in
+// blocks that cross each other, against a plain map of the same cells: every
+// cell and object reads the same after each step, and the objects are
+// visited in the same order.
+TEST(SparseCellStore, ManyRowsBehaveLikeAPlainMapOfCells) {
+  using TModel = std::map<std::pair<int, int>, std::pair<String, TObject*>>;  // (row, col)
+  TObject objects[3];
+  TSparseCellStore store;
+  TModel model;
+  const auto write = [&](int c, int r, const String& text, TObject* object) {
+    store.SetText(c, r, text);
+    store.SetObject(c, r, object);
+    if (text.empty() && !object) {
+      model.erase({r, c});
+    } else {
+      model[{r, c}] = {text, object};
+    }
+  };
+  // Remaps the model's rows (or columns) as the store should; an index
+  // remapped below 0 is gone.
+  const auto remap = [&](bool Rows, auto NewIndex) {
+    TModel moved;
+    for (const auto& [key, cell] : model) {
+      const int index = NewIndex(Rows ? key.first : key.second);
+      if (index >= 0) moved[Rows ? std::pair{index, key.second} : std::pair{key.first, index}] = cell;
+    }
+    model = moved;
+  };
+  const auto shifted = [](int i, int from, int count, int to) {
+    if (i >= from && i < from + count) return to + (i - from);
+    if (from < to && i >= from + count && i < to + count) return i - count;
+    if (to < from && i >= to && i < from) return i + count;
+    return i;
+  };
+  for (int r = 0; r < 700; r += (r % 3) + 1)
+    for (int c = (r * 7) % 5; c < 9; c += 2)
+      write(c, r, "r" + std::to_string(r) + "c" + std::to_string(c), (r + c) % 11 == 0 ? &objects[r % 3] : nullptr);
+  struct Step {
+    const char* Name;
+    std::function<void()> Act;
+  };
+  const Step steps[] = {
+      {"rows down across pages",
+       [&] {
+         store.MoveRows(10, 70, 300);
+         remap(true, [&](int i) { return shifted(i, 10, 70, 300); });
+       }},
+      {"rows up across pages",
+       [&] {
+         store.MoveRows(500, 130, 3);
+         remap(true, [&](int i) { return shifted(i, 500, 130, 3); });
+       }},
+      {"columns",
+       [&] {
+         store.MoveCols(1, 3, 5);
+         remap(false, [&](int i) { return shifted(i, 1, 3, 5); });
+       }},
+      {"delete a row",
+       [&] {
+         store.DeleteRow(64);
+         remap(true, [](int i) { return i == 64 ? -1 : i > 64 ? i - 1 : i; });
+       }},
+      {"delete a column",
+       [&] {
+         store.DeleteCol(2);
+         remap(false, [](int i) { return i == 2 ? -1 : i > 2 ? i - 1 : i; });
+       }},
+      {"erase whole pages",
+       [&] {
+         store.EraseRows(100, 260);
+         std::erase_if(model, [](const auto& cell) { return cell.first.first >= 100 && cell.first.first <= 260; });
+       }},
+      {"clear texts",
+       [&] {
+         store.ClearTexts(0, 300, 3, 420);
+         for (auto& [key, cell] : model)
+           if (key.first >= 300 && key.first <= 420 && key.second <= 3) cell.first.clear();
+         std::erase_if(model, [](const auto& cell) { return cell.second.first.empty() && !cell.second.second; });
+       }},
+      {"write again",
+       [&] {
+         for (int r = 95; r < 270; r += 5) write(4, r, "again", r % 2 ? &objects[0] : nullptr);
+       }},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.Name);
+    step.Act();
+    for (int r = 0; r < 720; ++r)
+      for (int c = 0; c < 10; ++c) {
+        const auto cell = model.find({r, c});
+        ASSERT_EQ(store.Text(c, r), cell == model.end() ? "" : cell->second.first) << c << "," << r;
+        ASSERT_EQ(store.Object(c, r), cell == model.end() ? nullptr : cell->second.second) << c << "," << r;
+      }
+    EXPECT_EQ(store.CellCount(), model.size());
+    std::vector<std::tuple<int, int, TObject*>> visited, expected;
+    store.ForEachObject([&](int c, int r, TObject* object) { visited.emplace_back(r, c, object); });
+    for (const auto& [key, cell] : model)
+      if (cell.second) expected.emplace_back(key.first, key.second, cell.second);
+    EXPECT_EQ(visited, expected);
   }
 }
 

@@ -4,10 +4,14 @@
 // texts, a focus rectangle and a selection.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "platform/gdi/Brush.h"
 #include "platform/gdi/Colors.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/ui/TStringGrid.h"
 #include "platform/ui/tests/ReferencePicture.h"
 #include "platform/ui/tests/StdControlsFixture.h"
@@ -16,11 +20,26 @@
 namespace plat::testing {
 namespace {
 
+// A string grid whose DrawCell does something to the canvas before the
+// default drawing of cell (1, 1).
+class TPreparingGrid : public TStringGrid {
+ public:
+  using TStringGrid::TStringGrid;
+  std::function<void(TCanvas& Canvas, const TRect& Rect)> Prepare;
+
+ protected:
+  void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override {
+    if (Prepare && ACol == 1 && ARow == 1) Prepare(*Canvas(), ARect);
+    TStringGrid::DrawCell(ACol, ARow, ARect, AState);
+  }
+};
+
 class GridPaint : public StdControlsTest {
  protected:
   // A 3 x 3 grid of 4 x 3 pixel cells without a border, not focused.
-  TStringGrid* MakeTiny(TGridOptions Options, int LineWidth) {
-    TStringGrid* grid = Make<TStringGrid>(Bounds(10, 10, 18, 13));
+  template <typename TGrid = TStringGrid>
+  TGrid* MakeTiny(TGridOptions Options, int LineWidth) {
+    TGrid* grid = Make<TGrid>(Bounds(10, 10, 18, 13));
     grid->SetBorderStyle(TBorderStyle::bsNone);
     grid->SetScrollBars(TScrollStyle::ssNone);
     grid->SetColCount(3);
@@ -154,6 +173,47 @@ TEST_F(GridPaint, DrawCellFindsTheStatesColoursAlsoWithoutDefaultDrawing) {
   EXPECT_EQ(picture.substr(19 * 3, 18), "gggghhhhssssssssss");  // the selected cell
   EXPECT_EQ(picture.substr(19 * 6, 18), "ggggssssssssssssss");
   delete grid;
+}
+
+TEST_F(GridPaint, TheDefaultDrawingFillsTheCellInTheBrushItFinds) {
+  // Whatever DrawCell did before the default drawing, the cell shows the
+  // brush the default drawing finds, or the grid's own fill under a clear
+  // brush.
+  struct Case {
+    const char* Name;
+    std::function<void(TCanvas&, const TRect&)> Prepare;
+    const char* Cell;  // the top row of cell (1, 1)
+  };
+  const Case cases[] = {
+      {"nothing done", nullptr, "...."},
+      {"another brush colour", [](TCanvas& Canvas, const TRect&) { Canvas.Brush()->SetColor(clSilver); }, "ssss"},
+      {"a clear brush", [](TCanvas& Canvas, const TRect&) { Canvas.Brush()->SetStyle(TBrushStyle::bsClear); }, "...."},
+      {"drawn on, the brush put back",
+       [](TCanvas& Canvas, const TRect& Rect) {
+         const TColor color = Canvas.Brush()->Color();
+         Canvas.Brush()->SetColor(clBlack);
+         Canvas.FillRect(Rect);
+         Canvas.Brush()->SetColor(color);
+       },
+       "...."},
+      {"drawn on through its DC",
+       [](TCanvas& Canvas, const TRect& Rect) {
+         const RECT r = Rect;
+         const HBRUSH black = CreateSolidBrush(0);
+         FillRect(Canvas.Handle(), &r, black);
+         DeleteObject(black);
+       },
+       "...."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    auto* grid = MakeTiny<TPreparingGrid>({TGridOption::goVertLine, TGridOption::goHorzLine}, 1);
+    grid->Prepare = c.Prepare;
+    grid->Invalidate();
+    Pump();
+    EXPECT_EQ(Ascii(grid).substr(19 * 4 + 5, 4), c.Cell);
+    delete grid;
+  }
 }
 
 TEST_F(GridPaint, AStringGridLooksAsItsReferencePicture) {
