@@ -75,8 +75,9 @@ bool TExtStringGrid::CharMessage(plat::TMessage& Message) {
   const int col = Col();
   const int row = Row();
   const bool controlCell = IsControlCell(col, row);
-  if (FMouseActions->RangeSelectAndEdit() && Message.WParam != kTab && Message.WParam != kEscape && !controlCell &&
-      CellEditable(col, row)) {
+  // A character that starts editing: a whole one (not a piece of UTF-8).
+  if (FMouseActions->RangeSelectAndEdit() && Message.WParam < 0x80 && Message.WParam != kTab &&
+      Message.WParam != kEscape && !controlCell && CellEditable(col, row)) {
     plat::TGridOptions options = Options();
     options.Include(plat::TGridOption::goEditing);
     SetOptions(options);

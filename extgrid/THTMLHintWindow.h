@@ -8,8 +8,6 @@
 // frame (cl3DLight top and left, cl3DDkShadow bottom and right) and the
 // text 4 pixels in from the left, centred vertically. It has no border of
 // its own and casts a drop shadow on systems that have one.
-//
-// UseHTMLHintWindow makes it the application's hint window.
 #include "platform/ui/THintWindow.h"
 
 namespace zorbit {
@@ -39,8 +37,5 @@ class THTMLHintWindow : public plat::THintWindow {
   int FTextWidth = 0;
   int FTextHeight = 0;
 };
-
-// The application shows its hints in THTMLHintWindow from now on.
-void UseHTMLHintWindow();
 
 }  // namespace zorbit

@@ -1,5 +1,7 @@
 #include "extgrid/TSearchPanel.h"
 
+#include <memory>
+
 #include "grid/ExtUtilDrawing.h"
 #include "grid/TExtGridButton.h"
 #include "platform/gdi/TBitmap.h"
@@ -13,9 +15,9 @@ namespace {
 
 constexpr int kGradientSteps = 32;
 
-plat::TBitmap ResourceGlyph(const char* Name) {
-  plat::TBitmap glyph;
-  glyph.LoadFromResourceName(nullptr, Name);
+std::unique_ptr<plat::TBitmap> ResourceGlyph(const char* Name) {
+  auto glyph = std::make_unique<plat::TBitmap>();
+  glyph->LoadFromResourceName(nullptr, Name);
   return glyph;
 }
 
@@ -39,17 +41,12 @@ TSearchPanel::TSearchPanel(plat::TComponent* AOwner) : plat::TCustomPanel(AOwner
   FMatchCaseBox = new plat::TCheckBox(this);
 
   const auto glyphs = [](TExtGridButton* Button, const char* Glyph, const char* Disabled) {
-    const plat::TBitmap normal = ResourceGlyph(Glyph);
-    Button->SetGlyph(&normal);
-    const plat::TBitmap grey = ResourceGlyph(Disabled);
-    Button->SetGlyphDisabled(&grey);
+    Button->SetGlyph(ResourceGlyph(Glyph).get());
+    Button->SetGlyphDisabled(ResourceGlyph(Disabled).get());
   };
-  const plat::TBitmap closeGlyph = ResourceGlyph("ESGCLOSE");
-  const plat::TBitmap closeHot = ResourceGlyph("ESGCLOSEH");
-  const plat::TBitmap closeDown = ResourceGlyph("ESGCLOSED");
-  FCloseButton->SetGlyph(&closeGlyph);
-  FCloseButton->SetGlyphHot(&closeHot);
-  FCloseButton->SetGlyphDown(&closeDown);
+  FCloseButton->SetGlyph(ResourceGlyph("ESGCLOSE").get());
+  FCloseButton->SetGlyphHot(ResourceGlyph("ESGCLOSEH").get());
+  FCloseButton->SetGlyphDown(ResourceGlyph("ESGCLOSED").get());
   glyphs(FFindNextButton, "ESGARDOWN", "ESGARDOWND");
   glyphs(FFindPrevButton, "ESGARUP", "ESGARUPD");
   glyphs(FHighlightButton, "ESGHI", "ESGHID");
