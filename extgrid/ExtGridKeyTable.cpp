@@ -188,7 +188,11 @@ bool TExtStringGrid::AppendRowByKey(std::uint16_t& Key, plat::TShiftState Shift)
   bool canAdd = true;
   CanAddRow(canAdd);
   if (!canAdd) return false;
-  AddRow();
+  // The new row goes above the footer rows.
+  if (FFixedFooters > 0 && !FFloatingFooter->Visible())
+    InsertRows(RowCount() - FFixedFooters, 1);
+  else
+    AddRow();
   const int added = LastNormalRow();
   CalcFooter(-1);
   if (OnAutoAddRow) OnAutoAddRow(this, added);
@@ -270,7 +274,10 @@ void TExtStringGrid::InsertRowByKey() {
       SetRow(Row() + 1);
     }
   } else {
-    AutoInsertRow(Row());
+    // The new row, not the one pushed down, is where typing goes on.
+    const int inserted = Row();
+    AutoInsertRow(inserted);
+    SetRow(inserted);
   }
   CalcFooter(-1);
 }
