@@ -25,8 +25,6 @@ constexpr plat::WPARAM kCtrlX = 24;
 constexpr plat::WPARAM kTab = 9;
 constexpr plat::WPARAM kEscape = 27;
 constexpr plat::WPARAM kEnter = 13;
-// The class library's reflection of a child's WM_COMMAND (CN_COMMAND).
-constexpr plat::UINT kReflectedCommand = plat::CN_BASE + plat::WM_COMMAND;
 
 bool CtrlHeld() { return (plat::GetKeyState(plat::VK_CONTROL) & 0x8000) != 0; }
 
@@ -54,7 +52,7 @@ bool TExtStringGrid::GridWindowMessage(plat::TMessage& Message) {
       const auto child = reinterpret_cast<plat::HWND>(Message.LParam);
       if (!child || child == Handle() || FInput.ReflectingCommand) return false;
       FInput.ReflectingCommand = true;
-      Message.Result = plat::SendMessageA(child, kReflectedCommand, Message.WParam, Message.LParam);
+      Message.Result = plat::SendMessageA(child, plat::CN_COMMAND, Message.WParam, Message.LParam);
       FInput.ReflectingCommand = false;
       return true;
     }
