@@ -115,7 +115,6 @@ class TEsgSpinEdit : public plat::TCustomMaskEdit {
   void ShowKeepingCaret(const plat::String& Text);
   // The smallest height that shows the font.
   int MinHeight();
-  void PlaceButton();
   void SetFormattingRect();
   // Re-lays the edit out by nudging its width.
   void NudgeWidth();
