@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "grid/EsgUniComboBox.h"
+#include "grid/PasteLimit.h"
 #include "grid/detail/ThemeDataScope.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/ClipRegionSaver.h"
@@ -12,6 +13,8 @@
 #include "platform/gdi/StandardLooks.h"
 #include "platform/rtl/ScopeExit.h"
 #include "platform/ui/ControlMessages.h"
+#include "platform/ui/EditBuffer.h"
+#include "platform/ui/TCustomEdit.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/Messages.h"
@@ -224,7 +227,22 @@ void TEsgFlatCombo<TComboBase>::MouseCrossed(bool Entered) {
 // Going from the box onto its edit part leaves the one and enters the
 // other: the mouse stays in the box.
 template <class TComboBase>
+bool TEsgFlatCombo<TComboBase>::EditPartPasteFits() {
+  for (int i = 0; i < this->ControlCount(); ++i) {
+    auto* edit = dynamic_cast<plat::TCustomEdit*>(this->Controls(i));
+    if (!edit) continue;
+    plat::TEditBuffer buffer;
+    buffer.SetText(edit->Text());
+    buffer.SetSel(edit->SelStart(), edit->SelStart() + edit->SelLength());
+    buffer.SetMaxLength(edit->MaxLength());
+    return ClipboardPasteFits(buffer);
+  }
+  return true;
+}
+
+template <class TComboBase>
 void TEsgFlatCombo<TComboBase>::EditWndProc(plat::TMessage& Message) {
+  if (Message.Msg == plat::WM_PASTE && !EditPartPasteFits()) return;
   TComboBase::EditWndProc(Message);
   if (Message.Msg == plat::CM_MOUSEENTER || Message.Msg == plat::CM_MOUSELEAVE)
     MouseCrossed(Message.Msg == plat::CM_MOUSEENTER);

@@ -17,7 +17,8 @@
 // or an etched one with Etched. The themed look (Themed) draws the style's
 // combo drop-down button instead of the classic flat arrow.
 //
-// AutoFocus: the mouse coming over the box focuses it. DropWidth above 0
+// A paste that would take the edit part's text beyond MaxLength is refused
+// whole. AutoFocus: the mouse coming over the box focuses it. DropWidth above 0
 // sets the drop-down's width. Disabled, a flat box takes its parent's
 // colour; enabled again, it has its own back.
 #include "platform/ui/TCustomComboBox.h"
@@ -61,6 +62,9 @@ class TEsgFlatCombo : public TComboBase {
   bool IsActive();
   // The mouse came over the box or its edit part, or left it.
   void MouseCrossed(bool Entered);
+  // Whether the clipboard's text pasted into the edit part keeps it within
+  // MaxLength.
+  bool EditPartPasteFits();
   // The edit part and the flat button follow a new button width.
   void Relayout();
   // The rings and the button's edge, on the window's own DC.

@@ -11,6 +11,7 @@
 #include "grid/tests/SpinFormTest.h"
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/testing/RecordingThemeService.h"
+#include "platform/ui/TClipboard.h"
 #include "platform/ui/TCustomEdit.h"
 #include "platform/ui/TForm.h"
 #include "platform/win/Focus.h"
@@ -265,6 +266,25 @@ TEST_F(EsgCombo, TheThemedLookDrawsTheStylesDropDownButton) {
   for (const auto& call : theme.Service().Calls())
     drawn = drawn || (call.ClassName == u"combobox" && call.PartId == 1 && call.StateId == 1);
   EXPECT_TRUE(drawn);
+}
+
+TEST_F(EsgCombo, APastePastMaxLengthIsRefusedWhole) {
+  FCombo->SetMaxLength(4);
+  FCombo->SetFocus();
+  Pump();
+  struct Case {
+    const char* Pasted;
+    const char* After;
+  };
+  const Case cases[] = {{"Gamma", "Beta"}, {"Eta", "Eta"}, {"Zeta", "Zeta"}};
+  for (const Case& c : cases) {
+    FCombo->SetText("Beta");
+    FCombo->Perform(plat::CB_SETEDITSEL, 0, plat::MAKELPARAM(0, 0xFFFF));
+    plat::Clipboard()->SetAsText(c.Pasted);
+    plat::InjectKeyPress('V', {plat::VK_CONTROL});
+    Pump();
+    EXPECT_EQ(FCombo->Text(), c.After) << c.Pasted;
+  }
 }
 
 TEST_F(EsgCombo, PicturesClosedAndDroppedDown) {
