@@ -23,7 +23,8 @@
 // midnight.
 //
 // Typing: IsValidChar decides; a refused character beeps. With
-// EditorEnabled off nothing can be typed, deleted, cut or pasted; with
+// EditorEnabled off nothing can be typed, deleted, cut or pasted; a paste
+// that would take the text beyond MaxLength is refused whole; with
 // ReturnIsTab Return moves on like Tab; ExcelStyleDecimalSeparator turns the
 // keypad's "." into the locale's decimal separator.
 #include "grid/EsgSpinButton.h"

@@ -15,8 +15,6 @@ bool PasteFitsLimit(const plat::TEditBuffer& Buffer, const plat::String& Text) {
   return trial.Length() <= Buffer.MaxLength();
 }
 
-bool ClipboardPasteFits(const plat::TEditBuffer& Buffer) {
-  return PasteFitsLimit(Buffer, plat::Clipboard()->AsText());
-}
+bool ClipboardPasteFits(const plat::TEditBuffer& Buffer) { return PasteFitsLimit(Buffer, plat::Clipboard()->AsText()); }
 
 }  // namespace zorbit

@@ -19,9 +19,7 @@ void TComboBoxStrings::Insert(int Index, const plat::WideString& S) {
   FComboBox.Items()->Insert(Index, plat::WideToAnsi(S));
 }
 
-plat::WideString TComboBoxStrings::Get(int Index) const {
-  return plat::AnsiToWide(FComboBox.Items()->Strings(Index));
-}
+plat::WideString TComboBoxStrings::Get(int Index) const { return plat::AnsiToWide(FComboBox.Items()->Strings(Index)); }
 
 int TComboBoxStrings::GetCount() const { return FComboBox.Items()->Count(); }
 

@@ -152,8 +152,8 @@ TEST_F(EsgCombo, TheButtonEdgeIsRaisedOrEtched) {
                                        WindowPixel(button.Right - 1, button.Top + 3)};
   };
   // Raised: the light outer and white inner edge at the left, the dark shadow at the right.
-  EXPECT_EQ(corners(), (std::vector<plat::COLORREF>{Rgb(plat::cl3DLight), Rgb(plat::clBtnHighlight),
-                                                    Rgb(plat::cl3DDkShadow)}));
+  EXPECT_EQ(corners(),
+            (std::vector<plat::COLORREF>{Rgb(plat::cl3DLight), Rgb(plat::clBtnHighlight), Rgb(plat::cl3DDkShadow)}));
   FCombo->SetEtched(true);
   Pump();
   // Etched: a groove, shadow then white at the left, white outside at the right.

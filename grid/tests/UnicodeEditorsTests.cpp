@@ -66,8 +66,8 @@ EditorKind Kind(const char* Name) {
 }
 
 std::vector<EditorKind> EveryEditor() {
-  return {Kind<TEsgUniEdit>("TEsgUniEdit"), Kind<TEsgUniMemo>("TEsgUniMemo"),
-          Kind<TEsgUniEditBtn>("TEsgUniEditBtn"), Kind<TESGUniComboBox>("TESGUniComboBox")};
+  return {Kind<TEsgUniEdit>("TEsgUniEdit"), Kind<TEsgUniMemo>("TEsgUniMemo"), Kind<TEsgUniEditBtn>("TEsgUniEditBtn"),
+          Kind<TESGUniComboBox>("TESGUniComboBox")};
 }
 
 TEST_F(UnicodeEditors, HaveUnicodeWindowsAndAnOemFont) {
@@ -221,7 +221,9 @@ TEST_F(UnicodeEditors, TheMemoIsTwoHundredByAHundredAndChoosesItsStyles) {
 
 TEST_F(UnicodeEditors, TheMemoScrollsALongLineWithoutWordWrap) {
   auto* memo = Place<TEsgUniMemo>(plat::Bounds(10, 10, 120, 80));
-  const plat::WideString words = u"\u0416\u0416\u0416 \u0416\u0416\u0416 \u0416\u0416\u0416 \u0416\u0416\u0416 \u0416\u0416\u0416 \u0416\u0416\u0416";
+  const plat::WideString words =
+      u"\u0416\u0416\u0416 \u0416\u0416\u0416 \u0416\u0416\u0416 \u0416\u0416\u0416 \u0416\u0416\u0416 "
+      u"\u0416\u0416\u0416";
   memo->SetText(words);
   Pump();
   EXPECT_GT(memo->Perform(plat::EM_GETLINECOUNT, 0, 0), 1);
