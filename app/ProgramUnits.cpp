@@ -7,9 +7,11 @@
 #include "app/StringTable.h"
 #include "app/gnugettext.h"
 #include "extgrid/ExtGridClasses.h"
+#include "grid/ComboClasses.h"
 #include "grid/EditBtnClasses.h"
 #include "grid/MarkupLabelClasses.h"
 #include "grid/SpinEditClasses.h"
+#include "grid/UniEditClasses.h"
 #include "platform/ui/ClassLibrary.h"
 #include "platform/ui/TApplication.h"
 #include "platform/win/HtmlHelp.h"
@@ -30,6 +32,8 @@ TProgramUnits::TProgramUnits() {
   RegisterMarkupLabelClass();
   RegisterSpinEditClasses();
   RegisterEditBtnClasses();
+  RegisterComboClasses();
+  RegisterUniEditClasses();
   RegisterExtGridClasses();
   plat::RegisterHelpControl();
   // The debug log's header describes the help control, so it is found first.

@@ -1,9 +1,11 @@
 #include "extgrid/ExtGridClasses.h"
 
+#include "extgrid/TControlCombo.h"
 #include "extgrid/TControlEdit.h"
 #include "extgrid/TEditLink.h"
 #include "extgrid/TExtStringGrid.h"
 #include "grid/BaseGridClasses.h"
+#include "grid/ComboClasses.h"
 #include "grid/TPictureContainer.h"
 #include "platform/ui/TImageList.h"
 #include "platform/ui/IdentMap.h"
@@ -334,12 +336,14 @@ void RegisterGrid() {
       .BooleanProperty("WantKeyReturn", &TEditLink::WantKeyReturn, &TEditLink::SetWantKeyReturn)
       .BooleanProperty("WantKeyEscape", &TEditLink::WantKeyEscape, &TEditLink::SetWantKeyEscape);
   RegisterLayoutClass<TControlEdit, plat::TMaskEdit>("TControlEdit");
+  RegisterLayoutClass<TControlCombo, TESGComboBox>("TControlCombo");
 }
 
 }  // namespace
 
 void RegisterExtGridClasses() {
   RegisterBaseGridClasses();
+  RegisterComboClasses();
   RegisterSettingsClasses();
   RegisterGrid();
 }

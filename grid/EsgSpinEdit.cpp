@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdint>
 
+#include "grid/PasteLimit.h"
+#include "grid/detail/EmbeddedButton.h"
 #include "grid/detail/SpinSteps.h"
 #include "grid/detail/SystemFontHeight.h"
 #include "platform/gdi/Font.h"
@@ -291,13 +293,6 @@ int TEsgSpinEdit::MinHeight() {
   return height;
 }
 
-void TEsgSpinEdit::PlaceButton() {
-  if (!FButton) return;
-  // The platform's edits always have the three-dimensional look.
-  const int borderless = BorderStyle() == plat::TBorderStyle::bsNone ? 4 : 0;
-  FButton->SetBounds(Width() - FButton->Width() - 5 + borderless, 0, FButton->Width(), Height() - 5 + borderless);
-}
-
 void TEsgSpinEdit::NudgeWidth() {
   SetWidth(Width() + 1);
   SetWidth(Width() - 1);
@@ -346,6 +341,8 @@ void TEsgSpinEdit::WndProc(plat::TMessage& Message) {
         Message.WParam = static_cast<unsigned char>(plat::FormatSettings().DecimalSeparator);
       break;
     case plat::WM_PASTE:
+      if (!FEditorEnabled || ReadOnly() || !ClipboardPasteFits(EditBuffer())) return;
+      break;
     case plat::WM_CUT:
       if (!FEditorEnabled || ReadOnly()) return;
       break;
@@ -362,12 +359,7 @@ void TEsgSpinEdit::WndProc(plat::TMessage& Message) {
   }
   plat::TCustomMaskEdit::WndProc(Message);
   if (Message.Msg == plat::WM_SIZE) {
-    const int minHeight = MinHeight();
-    if (Height() < minHeight) {
-      SetHeight(minHeight);
-    } else {
-      PlaceButton();
-    }
+    detail::FitEditAroundButton(*this, FButton, MinHeight());
     SetFormattingRect();
   }
 }

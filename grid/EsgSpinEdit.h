@@ -23,7 +23,8 @@
 // midnight.
 //
 // Typing: IsValidChar decides; a refused character beeps. With
-// EditorEnabled off nothing can be typed, deleted, cut or pasted; with
+// EditorEnabled off nothing can be typed, deleted, cut or pasted; a paste
+// that would take the text beyond MaxLength is refused whole; with
 // ReturnIsTab Return moves on like Tab; ExcelStyleDecimalSeparator turns the
 // keypad's "." into the locale's decimal separator.
 #include "grid/EsgSpinButton.h"
@@ -115,7 +116,6 @@ class TEsgSpinEdit : public plat::TCustomMaskEdit {
   void ShowKeepingCaret(const plat::String& Text);
   // The smallest height that shows the font.
   int MinHeight();
-  void PlaceButton();
   void SetFormattingRect();
   // Re-lays the edit out by nudging its width.
   void NudgeWidth();

@@ -20,7 +20,15 @@ struct TMenuDestroyer {
 };
 using TOwnedMenu = std::unique_ptr<std::remove_pointer_t<plat::HMENU>, TMenuDestroyer>;
 
+bool IsNumberChar(char C) { return (C >= '0' && C <= '9') || C == ',' || C == '-' || C == '.'; }
+
 }  // namespace
+
+TNumberAndUnit SplitNumberAndUnit(const plat::String& Text) {
+  std::size_t end = 0;
+  while (end < Text.size() && IsNumberChar(Text[end])) ++end;
+  return {Text.substr(0, end), Text.substr(end)};
+}
 
 TEsgUnitEditBtn::TEsgUnitEditBtn(plat::TComponent* AOwner)
     : TEsgEditBtn(AOwner), FUnits(std::make_unique<plat::TStringList>()) {

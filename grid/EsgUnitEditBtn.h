@@ -4,12 +4,24 @@
 // lower right; the chosen entry becomes UnitID, which is drawn after every
 // paint in the UnitSpace pixels between the text and the button. The text
 // is right-aligned at first.
+//
+// SplitNumberAndUnit cuts a cell text into what the editor shows: the
+// leading run of digits, ",", "-" and "." is the number, the rest is the
+// unit as it stands, so that the number followed by the unit gives the
+// text back ("5 m2" is "5" and " m2").
 #include <memory>
 
 #include "grid/EsgEditBtn.h"
 #include "platform/rtl/StringList.h"
 
 namespace zorbit {
+
+struct TNumberAndUnit {
+  plat::String Number;
+  plat::String Unit;
+};
+
+TNumberAndUnit SplitNumberAndUnit(const plat::String& Text);
 
 class TEsgUnitEditBtn : public TEsgEditBtn {
  public:

@@ -125,5 +125,33 @@ TEST_F(UnitEditBtn, UnitsAreCopiedAndNullIsIgnored) {
   EXPECT_EQ(FEdit->Units()->Strings(0), "kg");
 }
 
+TEST(UnitText, TheLeadingNumberRunIsTheNumberAndTheRestTheUnitAsItStands) {
+  struct Case {
+    const char* Text;
+    const char* Number;
+    const char* Unit;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"5 m2",      "5",      " m2"},
+      {"12.5kg",    "12.5",   "kg"},
+      {"-1,5 cm",   "-1,5",   " cm"},
+      {"m2",        "",       "m2"},
+      {"42",        "42",     ""},
+      {"",          "",       ""},
+      {"3 x 4 m",   "3",      " x 4 m"},
+      {"1e3 Hz",    "1",      "e3 Hz"},
+      {"7\u00B0C",   "7",      "\u00B0C"},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    const TNumberAndUnit split = SplitNumberAndUnit(c.Text);
+    EXPECT_EQ(split.Number, c.Number) << c.Text;
+    EXPECT_EQ(split.Unit, c.Unit) << c.Text;
+    // Joined again they give the text back.
+    EXPECT_EQ(split.Number + split.Unit, c.Text) << c.Text;
+  }
+}
+
 }  // namespace
 }  // namespace zorbit

@@ -107,6 +107,9 @@ class TCustomComboBox : public TWinControl {
   // The messages of the edit part, before the edit's own handling: keys,
   // characters and the focus go the box's way, the rest to the edit.
   virtual void EditWndProc(TMessage& Message);
+  // The button's area of the client area (the right SM_CXVSCROLL pixels);
+  // the field and the edit part end before it, a press in it drops the list.
+  virtual TRect ButtonRect();
 
   void CreateParams(TCreateParams& Params) override;
   void CreateHandleNotify() override;
@@ -129,7 +132,6 @@ class TCustomComboBox : public TWinControl {
   bool OwnerDraws() const { return FStyle != TComboBoxStyle::csDropDown && FStyle != TComboBoxStyle::csDropDownList; }
   int FieldHeight();
   void AdjustHeight();
-  TRect ButtonRect();
   TRect FieldRect();
   // The rectangle of the drop-down (screen), placed as it shows.
   TRect DropRect();

@@ -167,13 +167,17 @@ void TCustomEdit::CreateParams(TCreateParams& Params) {
 }
 
 void TCustomEdit::CreateWindowHandle(const TCreateParams& Params) {
+  TakeWindowStyle(Params);
+  TWinControl::CreateWindowHandle(Params);
+}
+
+void TCustomEdit::TakeWindowStyle(const TCreateParams& Params) {
   // The style decides, as the platform's edit decides, whether it is one line.
   FStyle = Params.Style;
   FMultiLine = (FStyle & ES_MULTILINE) != 0;
   FBuffer.SetMultiLine(FMultiLine);
   if (FMultiLine && !FLayout) FLayout = std::make_unique<TMemoLayout>();
   FLaidWidth = -1;
-  TWinControl::CreateWindowHandle(Params);
 }
 
 // The message path.

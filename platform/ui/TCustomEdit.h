@@ -92,6 +92,9 @@ class TCustomEdit : public TWinControl {
 
   void CreateParams(TCreateParams& Params) override;
   void CreateWindowHandle(const TCreateParams& Params) override;
+  // What the window about to be made takes from its style (one line or
+  // many), for a descendant that makes the window itself (a Unicode window).
+  void TakeWindowStyle(const TCreateParams& Params);
   void WndProc(TMessage& Message) override;
   void DefaultHandler(TMessage& Message) override;
   void PaintWindow(HDC DC) override;
