@@ -27,32 +27,22 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
   if (ACol != 0 || !HasNodes() || rowSelect) {
     if (FEdit.EditInProgress && FEdit.ActiveEditorControl) EndCellEdit();
     plat::TGridOptions options = Options();
-    const bool editing = options.Contains(TGridOption::goEditing) && !FEdit.EditOptionForControl;
+    const bool editing = options.Contains(TGridOption::goEditing);
     if (IsControlCell(ACol, ARow)) {
       bool can = true;
       CanEditCell(ACol, ARow, can);
       FEdit.EditOptionSuspended = false;
-      if (!options.Contains(TGridOption::goEditing) && !rowSelect && can) {
-        FEdit.EditOptionForControl = true;
-        SetOptions(options.Include(TGridOption::goEditing));
-      }
+      if (!editing && !rowSelect && can) SetOptions(options.Include(TGridOption::goEditing));
     } else {
       bool can = editing || FEdit.EditOptionSuspended;
-      if (FEdit.EditOptionForControl) {
-        // The option came for a control cell only: a plain cell of a grid
-        // without editing stays read-only.
-        FEdit.EditOptionForControl = false;
-        SetOptions(options.Exclude(TGridOption::goEditing));
-        options = Options();
-      }
       CanEditCell(ACol, ARow, can);
       if (can) {
         FEdit.EditOptionSuspended = false;
-        if (!options.Contains(TGridOption::goEditing)) {
+        if (!editing) {
           if (!FEdit.EditInProgress) StorePreEditText(ACol, ARow);
           SetOptions(options.Include(TGridOption::goEditing));
         }
-      } else if (options.Contains(TGridOption::goEditing)) {
+      } else if (editing) {
         FEdit.EditOptionSuspended = true;
         SetOptions(options.Exclude(TGridOption::goEditing));
       }

@@ -203,7 +203,9 @@ void TExtInplaceEdit::KeyPress(char32_t& Key) {
     plat::TInplaceEdit::KeyPress(Key);
     return;
   }
-  if (Key == U'\x1b' || Key == U'\t') {
+  // Esc and Tab were keys; the other control characters are the edit's
+  // short-cuts (Ctrl+V comes as one), which no filter looks at.
+  if (Key < U' ' && Key != U'\b') {
     plat::TInplaceEdit::KeyPress(Key);
     return;
   }

@@ -37,7 +37,8 @@ void TGridEditBtn::KeyDown(std::uint16_t& Key, plat::TShiftState Shift) {
 
 void TGridEditBtn::KeyPress(char32_t& Key) {
   if (detail::SwallowEditorChar(Key)) return;
-  if (FGrid && Key != 0) {
+  // Control characters are the edit's short-cuts (Ctrl+V comes as one).
+  if (FGrid && (Key >= U' ' || Key == U'\b')) {
     const plat::String text = Text();
     const plat::String selected = SelText();
     switch (detail::FilterEditChar(FGrid->ActiveEditorType(), Key, {text, SelStart(), selected})) {

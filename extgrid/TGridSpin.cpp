@@ -1,6 +1,8 @@
 #include "extgrid/TGridSpin.h"
 
 #include "extgrid/TExtStringGrid.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/Format.h"
 #include "platform/ui/ControlMessages.h"
 #include "platform/win/Messages.h"
 #include "platform/win/VirtualKeys.h"
@@ -11,6 +13,18 @@ TGridSpin::TGridSpin(plat::TComponent* AOwner) : TEsgSpinEdit(AOwner), FGrid(det
   SetMaxValue(100);
   SetMinValue(0);
   SetIncrement(1);
+}
+
+plat::String TGridSpin::EditorText() {
+  if (!FGrid) return Text();
+  switch (SpinType()) {
+    case TEsgSpinType::sptFloat: return plat::Format(FGrid->FloatFormat(), {FloatValue()});
+    case TEsgSpinType::sptDate: {
+      const plat::TDateTime date = DateValue();
+      return date <= 0 && !FGrid->FormatZeroDates() ? plat::String() : plat::DateToStr(date);
+    }
+    default: return Text();
+  }
 }
 
 void TGridSpin::LoadEditorText(const plat::String& Value) {

@@ -8,6 +8,7 @@
 // float value only while it stays within its limits, End sets MinValue and
 // Home MaxValue; whatever the spin type, these four keys then fire
 // OnSpinClick with the integer Value (Page Up and Home as a step up).
+// Esc puts the text from before the edit back and ends the edit.
 #include "extgrid/detail/EditorProtocol.h"
 #include "grid/EsgSpinEdit.h"
 #include "platform/ui/TComponentRef.h"
@@ -22,7 +23,9 @@ class TGridSpin : public TEsgSpinEdit, public detail::TGridEditorValue {
   void StepUp() override;
   void StepDown() override;
 
-  plat::String EditorText() override { return Text(); }
+  // A float in the grid's FloatFormat, a date as the short date, as the
+  // cell stores them; else the text.
+  plat::String EditorText() override;
   void LoadEditorText(const plat::String& Value) override;
 
  protected:

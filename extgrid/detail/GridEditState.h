@@ -24,9 +24,6 @@ struct TGridEditState {
   char32_t PendingKey = 0;
   // The grid took its editing option away for a cell that cannot be edited.
   bool EditOptionSuspended = false;
-  // The editing option was added only for a check box, radio or button
-  // cell; a plain cell selected next takes it away again.
-  bool EditOptionForControl = false;
   int ComboDefaultIndex = -1;
   bool AdvanceInProgress = false;
   // Above 0 while the grid's own operations must open no editor.
