@@ -59,7 +59,9 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
     if (!accepted) return false;
   }
   if (IsFixedCellAt(ACol, ARow) || !TBaseGrid::SelectCell(ACol, ARow)) return false;
-  if ((ACol != oldCol || ARow != oldRow) && !IsControlEditorType(FEdit.ActiveEditorType)) FEdit.EditorActive = false;
+  // The in-place edit follows the current cell; the next cell chooses its
+  // own editor.
+  if ((ACol != oldCol || ARow != oldRow) && !FEdit.ActiveEditorControl) FEdit.EditorActive = false;
   if (!RowIndicator()->Empty() && TBaseGrid::FixedCols() > 0) {
     RepaintCell(0, oldRow);
     RepaintCell(0, ARow);

@@ -99,7 +99,11 @@ void TExtStringGrid::ShowCellEditor(int ACol, int ARow) {
     return;
   }
   plat::TWinControl* control = FEditors.ControlFor(type);
-  if (!control) return;
+  if (!control) {
+    // A type without a control here (rich text) opens nothing.
+    FEdit.EditorActive = false;
+    return;
+  }
   if (control->HandleAllocated()) control->RecreateWnd();
   control->SetEnabled(true);
   LoadCellEditor(type, EditCellText(DisplayToRealCol(ACol), ARow));
@@ -228,11 +232,15 @@ void TExtStringGrid::HideCellEditor(int ACol, int ARow) {
 
 void TExtStringGrid::ShowCustomEditor(int ACol, int ARow, const plat::TRect& Rect) {
   TEditLink* link = FEditLink;
-  if (!link) return;
-  link->SetGrid(this);
-  link->MakeEditor();
-  plat::TWinControl* control = link->EditControl();
-  if (!control) return;
+  if (link) {
+    link->SetGrid(this);
+    link->MakeEditor();
+  }
+  plat::TWinControl* control = link ? link->EditControl() : nullptr;
+  if (!control) {
+    FEdit.EditorActive = false;
+    return;
+  }
   if (link->EditStyle() == TEditStyle::esPopup) {
     if (!FEditLinkForm) {
       auto* form = new plat::TForm(this);

@@ -318,12 +318,12 @@ void TExtInplaceEdit::WndProc(plat::TMessage& Message) {
       // character replaces the text.
       if (FFocusSelect && Message.WParam == 0 && Message.LParam == -1 && !grid->Navigation()->EditSelectAll() &&
           grid->PendingKey() == 0) {
-        FFocusSelect = false;
         const auto end = static_cast<plat::WPARAM>(EditBuffer().Length());
         Message.WParam = end;
         Message.LParam = static_cast<plat::LPARAM>(end);
       }
       break;
+    case plat::WM_LBUTTONDOWN: FFocusSelect = false; break;
     case plat::WM_LBUTTONDBLCLK:
       plat::TInplaceEdit::WndProc(Message);
       if (grid->OnDblClickCell) grid->OnDblClickCell(grid, grid->Row(), grid->Col());
@@ -348,6 +348,7 @@ void TExtInplaceEdit::DoEnter() {
 }
 
 void TExtInplaceEdit::DoExit() {
+  FFocusSelect = false;
   plat::TCustomMaskEdit::DoExit();
   if (!FExtGrid) return;
   TExtStringGrid* grid = FExtGrid;

@@ -1314,6 +1314,10 @@ class TExtStringGrid : public TBaseGrid {
   void HandleEditorKey(std::uint16_t Key, plat::TShiftState Shift);
   // The in-place edit went out of sight: its editor is no longer active.
   void InplaceEditorHidden();
+  // A click on the HTML form control ControlID of a cell: an edit, password
+  // or mask control gets the grid's control edit over it, holding its
+  // value; without that control the grid takes the focus.
+  void HandleCellControlClick(int ACol, int ARow, const plat::String& ControlID);
   // The room Text needs in the cell's font, margins included.
   void MeasureEditText(int ACol, int ARow, const plat::String& Text, int& Width, int& Height);
 

@@ -1,5 +1,6 @@
 #include "extgrid/detail/EditorFactory.h"
 
+#include "extgrid/TControlEdit.h"
 #include "extgrid/TExtStringGrid.h"
 #include "extgrid/TGridButton.h"
 #include "extgrid/TGridCheckBox.h"
@@ -28,6 +29,13 @@ TGridUnitEditBtn* TGridEditorFactory::UnitEditBtn() { return Made(FUnitEditBtn);
 TGridDatePicker* TGridEditorFactory::DatePicker() { return Made(FDatePicker); }
 TGridCheckBox* TGridEditorFactory::CheckBox() { return Made(FCheckBox); }
 TGridButton* TGridEditorFactory::Button() { return Made(FButton); }
+
+TControlEdit* TGridEditorFactory::ControlEdit() {
+  const bool made = FControlEdit != nullptr;
+  TControlEdit* edit = Made(FControlEdit);
+  if (!made) edit->SetBorderStyle(plat::TBorderStyle::bsNone);
+  return edit;
+}
 
 plat::TWinControl* TGridEditorFactory::ControlFor(TEditorType Type) {
   switch (Type) {

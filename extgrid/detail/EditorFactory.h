@@ -19,6 +19,7 @@ class TGridUnitEditBtn;
 class TGridDatePicker;
 class TGridCheckBox;
 class TGridButton;
+class TControlEdit;
 
 namespace detail {
 
@@ -33,6 +34,8 @@ class TGridEditorFactory {
   TGridDatePicker* DatePicker();
   TGridCheckBox* CheckBox();
   TGridButton* Button();
+  // The borderless edit over an HTML form control of a cell.
+  TControlEdit* ControlEdit();
   // The control serving a control editor type, made when missing; nullptr
   // for the in-place types, edNone, edCustom and edRichEdit.
   plat::TWinControl* ControlFor(TEditorType Type);
@@ -48,6 +51,7 @@ class TGridEditorFactory {
   plat::TComponentRef<TGridDatePicker> FDatePicker;
   plat::TComponentRef<TGridCheckBox> FCheckBox;
   plat::TComponentRef<TGridButton> FButton;
+  plat::TComponentRef<TControlEdit> FControlEdit;
 };
 
 }  // namespace detail

@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "extgrid/TControlEdit.h"
 #include "extgrid/TExtInplaceEdit.h"
+#include "extgrid/TGridButton.h"
+#include "extgrid/TGridCheckBox.h"
 #include "extgrid/TGridDatePicker.h"
 #include "extgrid/TGridEditBtn.h"
 #include "extgrid/TGridSpin.h"
@@ -15,6 +18,7 @@
 #include "extgrid/tests/EditingFixture.h"
 #include "grid/TCellGraphic.h"
 #include "grid/TCellProperties.h"
+#include "grid/HtmlText.h"
 #include "grid/TExtGridUndoRedo.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/ui/TClipboard.h"
@@ -414,6 +418,138 @@ INSTANTIATE_TEST_SUITE_P(Editors, EditorPicture, ::testing::Values(
   ShotCase{"Time",       TEditorType::edTimeEdit,     "10:30:00 AM"}),
   [](const ::testing::TestParamInfo<ShotCase>& Case) { return Case.param.Name; });
 // clang-format on
+
+TEST_F(Editing, LeavingAControlEditorByTheMouseWritesAndCommitsItsValue) {
+  FGrid->SetDefaultEditor(TEditorType::edEditBtn);
+  Open(1, 1);
+  Type("via mouse");
+  const plat::TRect other = FGrid->CellRect(3, 4);
+  plat::InjectClick(OnScreen(FGrid, {(other.Left + other.Right) / 2, (other.Top + other.Bottom) / 2}));
+  Pump();
+  EXPECT_FALSE(FGrid->Editors().EditBtn()->Visible());
+  EXPECT_EQ(FGrid->Cells(1, 1), "via mouse");
+  EXPECT_EQ(FGrid->Col(), 3);
+  EXPECT_EQ(UndoCount(), 1);
+}
+
+TEST_F(Editing, TheCheckBoxEditorTogglesAndWritesNothing) {
+  FGrid->SetDefaultEditor(TEditorType::edCheckBox);
+  FGrid->SetCells(1, 1, "agree");
+  Open(1, 1);
+  TGridCheckBox* box = FGrid->Editors().CheckBox();
+  ASSERT_TRUE(box->Visible());
+  EXPECT_EQ(box->Caption(), "agree");
+  EXPECT_FALSE(box->Checked());
+  Press(plat::VK_SPACE);
+  EXPECT_TRUE(box->Checked());
+  Press(plat::VK_DOWN);
+  EXPECT_FALSE(box->Visible());
+  EXPECT_EQ(FGrid->Row(), 2);
+  EXPECT_EQ(FGrid->Cells(1, 1), "agree");
+}
+
+TEST_F(Editing, TheButtonEditorAsksTheGridForItsCaption) {
+  FGrid->SetDefaultEditor(TEditorType::edButton);
+  FGrid->SetCells(1, 1, "Go");
+  FGrid->OnEllipsClick = [](plat::TObject*, int, int, plat::String& s) { s += "ne"; };
+  Open(1, 1);
+  TGridButton* button = FGrid->Editors().Button();
+  ASSERT_TRUE(button->Visible());
+  Press(plat::VK_SPACE);
+  EXPECT_EQ(button->Caption(), "Gone");
+  Press(plat::VK_ESCAPE);
+  EXPECT_FALSE(button->Visible());
+  EXPECT_EQ(FGrid->Cells(1, 1), "Go");
+}
+
+TEST_F(Editing, PasswordCellsEditBehindThePasswordCharacter) {
+  FGrid->SetDefaultEditor(TEditorType::edPassword);
+  FGrid->SetPasswordChar('#');
+  Open(1, 1);
+  EXPECT_EQ(Inplace()->PasswordChar(), '#');
+  FGrid->SetDefaultEditor(TEditorType::edNormal);
+  Press(plat::VK_ESCAPE);
+  Open(2, 1);
+  EXPECT_EQ(Inplace()->PasswordChar(), '\0');
+}
+
+TEST_F(Editing, WithoutEditSelectAllTheCaretGoesToTheEnd) {
+  FGrid->Navigation()->SetEditSelectAll(false);
+  FGrid->SetCells(1, 1, "abc");
+  Open(1, 1);
+  EXPECT_EQ(Inplace()->SelLength(), 0);
+  EXPECT_EQ(Inplace()->SelStart(), 3);
+  Type("d");
+  EXPECT_EQ(Inplace()->Text(), "abcd");
+}
+
+TEST_F(Editing, LineFeedOnEnterBreaksTheLine) {
+  FGrid->Navigation()->SetLineFeedOnEnter(true);
+  Open(1, 1);
+  Type("one");
+  Press(plat::VK_RETURN);
+  Type("two");
+  EXPECT_TRUE(InplaceShown());
+  EXPECT_NE(Inplace()->Text().find("two"), std::string::npos);
+  EXPECT_NE(Inplace()->Text().find('\n'), std::string::npos);
+}
+
+TEST_F(Editing, CursorWalkingCommitsAndMovesToTheNeighbour) {
+  FGrid->Navigation()->SetCursorWalkEditor(true);
+  Open(1, 1);
+  Type("ab");
+  Press(plat::VK_RIGHT);
+  EXPECT_EQ(FGrid->Cells(1, 1), "ab");
+  EXPECT_EQ(FGrid->Col(), 2);
+  EXPECT_EQ(UndoCount(), 1);
+}
+
+TEST_F(Editing, CellRowAndColumnChangesAreAskedInOrder) {
+  std::vector<std::string> asked;
+  FGrid->OnRowChanging = [&asked](plat::TObject*, int from, int to, bool&) {
+    asked.push_back(plat::Format("row %d>%d", {from, to}));
+  };
+  FGrid->OnColChanging = [&asked](plat::TObject*, int from, int to, bool&) {
+    asked.push_back(plat::Format("col %d>%d", {from, to}));
+  };
+  FGrid->OnCellChanging = [&asked](plat::TObject*, int oldRow, int oldCol, int newRow, int newCol, bool&) {
+    asked.push_back(plat::Format("cell %d,%d>%d,%d", {oldCol, oldRow, newCol, newRow}));
+  };
+  FGrid->OnRowUpdate = [&asked](plat::TObject*, int from, int to) {
+    asked.push_back(plat::Format("update %d>%d", {from, to}));
+  };
+  const plat::TRect target = FGrid->CellRect(3, 2);
+  plat::InjectClick(OnScreen(FGrid, {target.Left + 5, target.Top + 5}));
+  Pump();
+  const std::vector<std::string> expected{"row 1>2", "col 1>3", "cell 1,1>3,2", "update -1>2"};
+  EXPECT_EQ(asked, expected);
+}
+
+TEST_F(Editing, AClickOnAnHtmlEditControlOpensTheControlEditOnIt) {
+  FGrid->SetColWidths(1, 160);
+  FGrid->SetCells(1, 1, R"(<B>Name:</B> <CONTROL TYPE="EDIT" ID="name" VALUE="old" WIDTH="80">)");
+  FGrid->HandleCellControlClick(1, 1, "name");
+  TControlEdit* edit = FGrid->Editors().ControlEdit();
+  ASSERT_TRUE(edit->Visible());
+  EXPECT_TRUE(edit->Focused());
+  EXPECT_EQ(edit->Text(), "old");
+  EXPECT_GT(edit->Left(), FGrid->CellRect(1, 1).Left + 20);
+  Type("X");
+  FGrid->SetFocus();
+  Pump();
+  EXPECT_FALSE(edit->Visible());
+  EXPECT_EQ(ReadCellControlValue(FGrid->Cells(1, 1), "name"), "X");
+}
+
+TEST_F(Editing, AClickOnAMissingControlGivesTheGridTheFocus) {
+  FGrid->SetCells(1, 1, R"(<CONTROL TYPE="EDIT" ID="name" VALUE="old" WIDTH="80">)");
+  FGrid->HandleCellControlClick(1, 1, "name");
+  ASSERT_TRUE(FGrid->Editors().ControlEdit()->Focused());
+  FGrid->HandleCellControlClick(1, 1, "other");
+  Pump();
+  EXPECT_TRUE(FGrid->Focused());
+  EXPECT_FALSE(FGrid->Editors().ControlEdit()->Visible());
+}
 
 // The advance after Enter.
 TEST_F(Editing, EnterAdvancesToTheNextEditableCell) {

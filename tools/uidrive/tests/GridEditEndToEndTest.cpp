@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "EndToEnd.h"
+#include "testing/ReferencePicture.h"
 
 namespace e2e {
 namespace {
@@ -36,6 +37,10 @@ TEST_F(GridEditEndToEndTest, TypedTextLandsInTheCellAndEscLeavesItAlone) {
       "quit\n");
   ASSERT_EQ(run.ExitCode, 0) << run.Output;
   EXPECT_EQ(Values(run.Output, "row"), (Lines{"\tA2\thello", "\tA3\tB3"}));
+  // The editor open over the cell while typing, kept for a person to look at.
+  const auto picture = zorbit::testing::ReadPngPicture(shot);
+  ASSERT_NE(picture, nullptr);
+  zorbit::testing::KeepForInspection(*picture, "tools/uidrive/grid-editing.png");
 }
 
 }  // namespace
