@@ -33,7 +33,7 @@ using TCellChangingEvent =
     std::function<void(plat::TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
 using TAutoAdvanceEvent =
     std::function<void(plat::TObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>;
-// The index of the row (column) that was added.
+// The index of the column that was added.
 using TAutoAddEvent = std::function<void(plat::TObject* Sender, int AIndex)>;
 using TDblClickCellEvent = std::function<void(plat::TObject* Sender, int ARow, int ACol)>;
 using TCellValidateWideEvent =

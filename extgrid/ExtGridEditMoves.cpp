@@ -148,8 +148,8 @@ void TExtStringGrid::AdvanceCell(int ACol, int ARow, bool Retry, bool Forward, b
   if (!FNavigation->AdvanceOnEnter() && !Force) return;
   if (FMouseActions->RangeSelectAndEdit() && !Options().Contains(TGridOption::goEditing))
     SetOptions(Options().Include(TGridOption::goEditing));
-  // Retry asks for the cell after (ACol, ARow) itself; the search starts
-  // there either way and stops after one round of the grid.
+  // One loop walks on from (ACol, ARow) until an editable cell or one round
+  // of the grid; a repeated try (Retry) needs no mark of its own.
   (void)Retry;
   int col = ACol;
   int row = ARow;
@@ -197,6 +197,8 @@ void TExtStringGrid::KeyPress(char32_t& Key) {
     Key = 0;
     return;
   }
+  // Without editing, typing looks the rows up.
+  LookupTypedKey(Key);
   // A typed character opens the editor; a control editor takes it too.
   FEdit.PendingKey = Key >= U' ' || Key == U'\b' ? Key : 0;
   const plat::ScopeExit typed([this] { FEdit.PendingKey = 0; });

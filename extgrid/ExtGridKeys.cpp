@@ -1,18 +1,11 @@
 // The advanced grid's keys: arrows that skip cells counting as fixed, the
 // selection change a key makes, the releases that end the incremental
-// lookup, and the cells-changed notification.
+// lookup, and the cells-changed notification; the key table itself is in
+// ExtGridKeyTable.cpp.
 #include "extgrid/TExtStringGrid.h"
 #include "platform/win/VirtualKeys.h"
 
 namespace zorbit {
-
-namespace {
-
-bool IsArrow(std::uint16_t Key) {
-  return Key == plat::VK_LEFT || Key == plat::VK_RIGHT || Key == plat::VK_UP || Key == plat::VK_DOWN;
-}
-
-}  // namespace
 
 void TExtStringGrid::CellsChanged(const plat::TRect& R) {
   if (OnCellsChanged) OnCellsChanged(this, R);
@@ -56,23 +49,6 @@ bool TExtStringGrid::SkipFixedCells(std::uint16_t Key) {
     SetRow(r);
   }
   return true;
-}
-
-void TExtStringGrid::KeyDown(std::uint16_t& Key, plat::TShiftState Shift) {
-  const plat::TGridRect before = Selection();
-  if (IsArrow(Key) && FNavigation->SkipFixedCells() && SkipFixedCells(Key)) {
-    // Handled here: the key event still fires, the ordinary move does not.
-    plat::TWinControl::KeyDown(Key, Shift);
-    Key = 0;
-  } else {
-    const bool keepLeft =
-        Options().Contains(plat::TGridOption::goRowSelect) && FNavigation->KeepHorizScroll() &&
-        (Key == plat::VK_UP || Key == plat::VK_DOWN || Key == plat::VK_PRIOR || Key == plat::VK_NEXT);
-    const int left = LeftCol();
-    TBaseGrid::KeyDown(Key, Shift);
-    if (keepLeft && LeftCol() != left) SetLeftCol(left);
-  }
-  SelectionChangedFrom(before);
 }
 
 void TExtStringGrid::KeyUp(std::uint16_t& Key, plat::TShiftState Shift) {

@@ -34,7 +34,7 @@ TExtStringGrid::TExtStringGrid(plat::TComponent* AOwner) : TBaseGrid(AOwner) {
   FFooterPanel = new TFooterPanel(this);
   FSearchPanel = new TSearchPanel(this);
   FSearchFooter = std::make_unique<TSearchFooter>();
-  FSearchFooter->OnChange = [this](plat::TObject*) { Invalidate(); };
+  ConnectSearchPanel();
   FFloatingFooter = std::make_unique<TFloatingFooter>(this);
   FPrintSettings = std::make_unique<TPrintSettings>(this);
   FHTMLSettings = std::make_unique<THTMLSettings>();
@@ -71,6 +71,7 @@ TExtStringGrid::TExtStringGrid(plat::TComponent* AOwner) : TBaseGrid(AOwner) {
   SetHeight(250);
   FFilter = std::make_unique<TFilter>(this);
   FBalloon = std::make_unique<TBalloonSettings>();
+  FBalloon->OnEnableChange = [this](plat::TObject*) { BalloonEnableChanged(); };
   FShowModified = std::make_unique<TShowModified>();
   FShowModified->OnChange = [this](plat::TObject*) { Invalidate(); };
 
@@ -136,8 +137,8 @@ void TExtStringGrid::CreateWnd() {
   FFooterPanel->SetParent(this);
   FFooterPanel->SetVisible(FFloatingFooter->Visible());
   FSearchPanel->SetParent(this);
-  FSearchPanel->SetVisible(FSearchFooter->Visible());
-  FSearchPanel->SetHeight(FSearchFooter->Visible() ? 32 : 0);
+  ApplySearchFooter();
+  CreateBalloonWindow();
   if (FColumnSize->Save()) LoadColumnWidths();
   plat::SetTimer(Handle(), GridTimer, GridTimerPeriod, nullptr);
 }

@@ -31,6 +31,7 @@ constexpr int kHintBelowCell = 6;
 
 void TExtStringGrid::WndProc(plat::TMessage& Message) {
   if (PaintMessage(Message)) return;
+  if (GridWindowMessage(Message)) return;
   switch (Message.Msg) {
     case plat::WM_TIMER:
       if (Message.WParam == GridTimer) {

@@ -97,6 +97,7 @@ void TExtStringGrid::SetFlat(bool Value) {
 
 void TExtStringGrid::SetAutoThemeAdapt(bool Value) {
   FAutoThemeAdapt = Value;
+  FSearchFooter->SetAutoThemeAdapt(Value);
   if (Value) ApplyXPColors();
 }
 

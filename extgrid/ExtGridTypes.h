@@ -74,6 +74,18 @@ using TCellValidateEvent =
 using TRowSizeEvent = std::function<void(plat::TObject* Sender, int ARow)>;
 using TCanAddRowEvent = std::function<void(plat::TObject* Sender, bool& CanAdd)>;
 using TCanInsertRowEvent = std::function<void(plat::TObject* Sender, int ARow, bool& CanInsert)>;
+using TCanDeleteRowEvent = std::function<void(plat::TObject* Sender, int ARow, bool& CanDelete)>;
+// A row the keys added, inserted or deleted.
+using TAutoRowEvent = std::function<void(plat::TObject* Sender, int ARow)>;
+// A control cell worked by the keys: the check box's new state, the radio
+// group's new index, a button.
+using TCheckBoxClickEvent = std::function<void(plat::TObject* Sender, int ACol, int ARow, bool State)>;
+using TRadioClickEvent = std::function<void(plat::TObject* Sender, int ACol, int ARow, int AIdx)>;
+using TButtonClickEvent = std::function<void(plat::TObject* Sender, int ACol, int ARow)>;
+// The balloon about to show over a cell: its title, text and standard icon
+// (0 none, 1 information, 2 warning, 3 error) may be changed.
+using TCellBalloonEvent = std::function<void(plat::TObject* Sender, int ACol, int ARow, plat::String& ATitle,
+                                             plat::String& AText, int& AIcon)>;
 // The input events: the cells whose texts changed; the new selection; a
 // click on a cell (row, column), which a CanClick handler may refuse.
 using TCellsChangedEvent = std::function<void(plat::TObject* Sender, const plat::TRect& R)>;

@@ -20,27 +20,6 @@ void TFloatingFooter::Assign(const plat::TPersistent* Source) {
   if (const auto* source = dynamic_cast<const TFloatingFooter*>(Source)) FValues = source->FValues;
 }
 
-void TSearchFooter::Assign(const plat::TPersistent* Source) {
-  if (const auto* source = dynamic_cast<const TSearchFooter*>(Source)) {
-    FValues = source->FValues;
-    if (OnChange) OnChange(this);
-  }
-}
-
-void TSearchFooter::SetVisible(bool Value) {
-  FValues.Visible = Value;
-  if (OnChange) OnChange(this);
-}
-
-void TBalloonSettings::Assign(const plat::TPersistent* Source) {
-  if (const auto* source = dynamic_cast<const TBalloonSettings*>(Source)) SetEnable(source->Enable());
-}
-
-void TBalloonSettings::SetEnable(bool Value) {
-  FValues.Enable = Value;
-  if (OnEnableChange) OnEnableChange(this);
-}
-
 void TShowModified::Assign(const plat::TPersistent* Source) {
   if (const auto* source = dynamic_cast<const TShowModified*>(Source)) {
     FValues.Enabled = source->FValues.Enabled;
@@ -53,17 +32,9 @@ void TShowModified::SetColor(plat::TColor Value) {
   if (OnChange) OnChange(this);
 }
 
-namespace {
-
-void MakeBottomStrip(plat::TCustomPanel& Panel) {
-  Panel.SetAlign(plat::TAlign::alBottom);
-  Panel.SetHeight(0);
+TFooterPanel::TFooterPanel(TExtStringGrid* Grid) : plat::TCustomPanel(Grid) {
+  SetAlign(plat::TAlign::alBottom);
+  SetHeight(0);
 }
-
-}  // namespace
-
-TFooterPanel::TFooterPanel(TExtStringGrid* Grid) : plat::TCustomPanel(Grid) { MakeBottomStrip(*this); }
-
-TSearchPanel::TSearchPanel(TExtStringGrid* Grid) : plat::TCustomPanel(Grid) { MakeBottomStrip(*this); }
 
 }  // namespace zorbit

@@ -1,13 +1,17 @@
 #pragma once
 // Settings objects and panels that the grid owns from its creation for
 // features built on their own: grouping (TGrouping), drag and drop
-// (TDragDropSettings, TDragScrollOptions), the floating footer and search
-// bar (TFloatingFooter, TSearchFooter and their panels), balloon hints
-// (TBalloonSettings) and the marking of edited cells (TShowModified).
+// (TDragDropSettings, TDragScrollOptions), the floating footer (TFloatingFooter
+// and its panel) and the marking of edited cells (TShowModified). The search
+// bar (TSearchFooter, TSearchPanel) and balloon hints (TBalloonSettings)
+// have headers of their own, included here.
 //
 // Here they hold the properties that the grid's creation, loading, hooks
 // and Assign read, with their defaults; each feature adds the rest with its
 // behaviour. Assign copies from the same class and ignores any other source.
+#include "extgrid/TBalloonSettings.h"
+#include "extgrid/TSearchFooter.h"
+#include "extgrid/TSearchPanel.h"
 #include "extgrid/detail/PlainProperty.h"
 #include "platform/gdi/Colors.h"
 #include "platform/rtl/Object.h"
@@ -94,40 +98,6 @@ class TFloatingFooter : public plat::TPersistent {
   TValues FValues;
 };
 
-// Every setter fires OnChange.
-class TSearchFooter : public plat::TPersistent {
- public:
-  void Assign(const plat::TPersistent* Source) override;
-
-  bool Visible() const { return FValues.Visible; }
-  void SetVisible(bool Value);
-
-  plat::TNotifyEvent OnChange;
-
- private:
-  struct TValues {
-    bool Visible = false;
-  };
-  TValues FValues;
-};
-
-class TBalloonSettings : public plat::TPersistent {
- public:
-  void Assign(const plat::TPersistent* Source) override;
-
-  // Stores and fires OnEnableChange.
-  bool Enable() const { return FValues.Enable; }
-  void SetEnable(bool Value);
-
-  plat::TNotifyEvent OnEnableChange;
-
- private:
-  struct TValues {
-    bool Enable = false;
-  };
-  TValues FValues;
-};
-
 class TShowModified : public plat::TPersistent {
  public:
   void Assign(const plat::TPersistent* Source) override;
@@ -147,16 +117,11 @@ class TShowModified : public plat::TPersistent {
   TValues FValues;
 };
 
-// The floating footer's and the search bar's panels: bottom-aligned, height
-// 0 and border width 0 until their feature shows them.
+// The floating footer's panel: bottom-aligned, height 0 and border width 0
+// until its feature shows it.
 class TFooterPanel : public plat::TCustomPanel {
  public:
   explicit TFooterPanel(TExtStringGrid* Grid);
-};
-
-class TSearchPanel : public plat::TCustomPanel {
- public:
-  explicit TSearchPanel(TExtStringGrid* Grid);
 };
 
 }  // namespace zorbit

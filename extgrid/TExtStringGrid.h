@@ -38,10 +38,12 @@
 #include "extgrid/EditorEvents.h"
 #include "extgrid/ExtGridTypes.h"
 #include "extgrid/FeatureSettings.h"
+#include "extgrid/FindParams.h"
 #include "extgrid/GridItem.h"
 #include "extgrid/GridSettings.h"
 #include "extgrid/LookSettings.h"
 #include "extgrid/detail/EditorFactory.h"
+#include "extgrid/detail/FindState.h"
 #include "extgrid/detail/GridEditState.h"
 #include "extgrid/detail/GridInputState.h"
 #include "extgrid/detail/FlagList.h"
@@ -56,6 +58,7 @@
 #include "platform/win/WinTypes.h"
 
 namespace plat {
+struct NMTTDISPINFOA;
 class TCustomForm;
 class THintWindow;
 class TInplaceEdit;
@@ -1226,6 +1229,156 @@ class TExtStringGrid : public TBaseGrid {
   TCanClickCellEvent OnCanClickCell;
   TClickCellEvent OnClickCell;
 
+  // Find (ExtGridFind.cpp). The search walks the normal cells (with
+  // fnIncludeFixed every cell; fnIncludeHiddenColumns reaches the hidden
+  // columns' real cells) row by row or column by column, from the cell
+  // after Start ((-1, -1): from the first cell, the last one backwards),
+  // wrapping past the end, and visits each cell at most once: the start
+  // cell itself comes last. A non-empty WideText searches the cells' wide
+  // texts. The answer and LastFoundCell are the first match, (-1, -1) when
+  // none; with fnAutoGoto a found normal cell becomes current.
+  plat::TPoint FindCell(plat::TPoint Start, const plat::String& Text, const plat::WideString& WideText,
+                        TFindParams Options);
+  // FindCell between the find-progress reports (0, -1) and (2, -1) when
+  // nothing was found or (4, -1) when something was.
+  plat::TPoint FindFirst(plat::TPoint Start, const plat::String& Text, TFindParams Options);
+  // Whether a cell meets the last search: the search text "\"\"" only an
+  // empty cell; a filter condition (fnMatchRegular); the whole text
+  // (fnMatchFull); its start (fnMatchStart); else anywhere in the text.
+  virtual bool MatchCell(int ACol, int ARow, bool Wide);
+  plat::TPoint LastFoundCell() const { return FFind.LastFound; }
+  TFindParams FindOptions() const { return FFind.Options; }
+  // The row and column fnFindInPresetRow and fnFindInPresetCol search.
+  int FindPresetCol() const { return FFind.PresetCol; }
+  void SetFindPresetCol(int Value) { FFind.PresetCol = Value; }
+  int FindPresetRow() const { return FFind.PresetRow; }
+  void SetFindPresetRow(int Value) { FFind.PresetRow = Value; }
+
+  // The first row from FixedRows whose text in the sort column
+  // (SortSettings.Column when SortSettings.Show, else column 1) begins,
+  // upper-cased, with the upper-cased Text (ExtGridLookup.cpp); -1 when
+  // none, or when RowCount is below 2.
+  int LookupIncremental(const plat::String& Text);
+  // A character typed on a grid without goEditing under
+  // Navigation.AutoGotoWhenSorted: it extends the incremental text (with
+  // AutoGotoIncremental; Backspace takes the last character off) or
+  // replaces it, and the row LookupIncremental finds becomes current; no
+  // row clears the text. False when the character is not the lookup's.
+  bool LookupTypedKey(char32_t Key);
+
+ protected:
+  // Find reports (1, row) for each cell visited; nothing happens here.
+  virtual void FindProgress(int, int) {}
+  void KeyPress(char32_t& Key) override;
+
+ public:
+  // The key table (ExtGridKeyTable.cpp, ExtGridTabWalk.cpp). Normal rows
+  // run from the fixed rows to the row above the footers (above a visible
+  // floating footer), normal columns from the first editable column (the
+  // fixed columns; column 1 in a grid of nodes without them) to the one
+  // before the fixed right columns.
+  // Tab walking: OnKeyDown hears the Tab first and may change it; then the
+  // next cell down the column (adTopBottom) or the nearest editable cell
+  // along the rows (adLeftRight), wrapping at the end, where TabToNextAtEnd
+  // posts the Tab to the parent. Along the rows the walk ends after one
+  // round: where nothing can be edited the current cell stays.
+  void TabToNextCell(bool Backward);
+  // Inserts a row (inside a node, as the node's row) and fires
+  // OnAutoInsertRow.
+  virtual void AutoInsertRow(int ARow);
+  // Deletes the row (inside a node, as the node's row); the only normal
+  // row is cleared instead unless FixedRowAlways. Fires OnAutoDeleteRow.
+  virtual void AutoDeleteRow(int ARow);
+  // Repaints the rows of a selection across the visible columns.
+  void RepaintSelectionFrame(const plat::TGridRect& Selection);
+
+  TCanDeleteRowEvent OnCanDeleteRow;
+  TAutoRowEvent OnAutoAddRow;
+  TAutoRowEvent OnAutoInsertRow;
+  TAutoRowEvent OnAutoDeleteRow;
+  TCheckBoxClickEvent OnCheckBoxClick;
+  TRadioClickEvent OnRadioClick;
+  TButtonClickEvent OnButtonClick;
+
+ private:
+  int FirstNormalRow() const;
+  int LastNormalRow() const;
+  int FirstEditableCol();
+  int LastNormalCol() const;
+  // Whether the cell (display column) may be edited: goEditing or
+  // RangeSelectAndEdit, then CanEditCell.
+  bool CellEditable(int ACol, int ARow);
+  // OnKeyDown, then the key is gone.
+  void ConsumeKey(std::uint16_t& Key, plat::TShiftState Shift);
+  // The keys before the inherited navigation; true when the grid took it.
+  bool GridKeyDown(std::uint16_t& Key, plat::TShiftState Shift);
+  // Enter or Space on a check box, radio group or button.
+  bool ControlCellKey(bool Space);
+  bool HomeEndKey(std::uint16_t Key, plat::TShiftState Shift);
+  bool AppendRowByKey(std::uint16_t& Key, plat::TShiftState Shift);
+  // The keys after the inherited navigation moved.
+  void KeyDownAfterMove(std::uint16_t Key, plat::TShiftState Shift);
+  bool ClipboardShortCut(std::uint16_t Key, bool Shift, bool Ctrl);
+  void InsertRowByKey();
+  void DeleteRowByKey();
+  void SelectAllByKey();
+  // Disjunct selection following the current row (column).
+  void SelectRowsByKey(bool Shift, bool Ctrl);
+  void SelectColsByKey(bool Shift, bool Ctrl);
+  // The bottom-right cell of the current cell's merged range (the cell
+  // itself when not merged).
+  plat::TPoint CurrentRangeEnd();
+
+ public:
+  // The search bar (ExtGridSearchFooter.cpp): SearchPanel laid out from
+  // SearchFooter at every change. Typing in its edit searches the grid from
+  // the start (with AutoSearch): found, the edit shows clWindow, the cell
+  // becomes current and, with the highlight button down, every occurrence
+  // is highlighted; not found, the edit shows red and no highlights stay;
+  // an empty text removes them. Find next and previous go on from the last
+  // cell found (ignoring the match-case box and the column options); after
+  // a search a current row in the last two visible rows scrolls two rows
+  // up into view, as far as rows remain.
+  void SearchFooterChanged();
+  void SearchFooterFindNext();
+  void SearchFooterFindPrev();
+  void SearchFooterClose();
+  void SearchFooterHighlight();
+
+  // Balloon tips (ExtGridBalloons.cpp): while Balloon.Enable is on and the
+  // window exists, a balloon tool tip covers the grid and shows the text of
+  // the cell under the pointer (HTML stripped, rich text plain, Unicode
+  // cells as UTF-8; tabs as blanks, at most 1,024 characters), which
+  // OnCellBalloon may change with the title and the icon.
+  plat::HWND BalloonWindow() const { return FBalloonWindow; }
+  plat::TGridCoord BalloonCell() const { return FBalloonCell; }
+  TCellBalloonEvent OnCellBalloon;
+
+ private:
+  void ConnectSearchPanel();
+  void ApplySearchFooter();
+  TFindParams SearchFooterOptions();
+  void SearchFooterFind(bool Backward);
+  void KeepFoundRowInView();
+  void BalloonEnableChanged();
+  void CreateBalloonWindow();
+  void DestroyBalloonWindow();
+  plat::String BalloonCellText(int ACol, int ARow);
+  void BalloonNeedsText(plat::NMTTDISPINFOA& Info);
+  // The messages answered before the inherited window procedure
+  // (ExtGridWindowMessages.cpp); true when answered.
+  bool GridWindowMessage(plat::TMessage& Message);
+  bool CharMessage(plat::TMessage& Message);
+  plat::HWND FBalloonWindow = nullptr;
+  plat::TGridCoord FBalloonCell{-1, -1};
+  // The tip reads these after the notification returns.
+  plat::String FBalloonText;
+  plat::String FBalloonTitle;
+
+ protected:
+
+ public:
+
  protected:
   void WndProc(plat::TMessage& Message) override;
   void KeyDown(std::uint16_t& Key, plat::TShiftState Shift) override;
@@ -1250,6 +1403,8 @@ class TExtStringGrid : public TBaseGrid {
   // look follows the mouse and the left button.
   void RepaintHoverHeader(plat::TGridCoord Cell);
   detail::TGridInputState FInput;
+  detail::TFindState FFind;
+
   // Cell editing (ExtGridEditing.cpp, ExtGridEditCommit.cpp,
   // ExtGridEditMoves.cpp). A cell's editor type is DefaultEditor, which
   // OnGetEditorType may change; edNone cells are not edited. The text types
@@ -1334,7 +1489,6 @@ class TExtStringGrid : public TBaseGrid {
   TChangingEvent OnColChanging;
   TCellChangingEvent OnCellChanging;
   TAutoAdvanceEvent OnAutoAdvance;
-  TAutoAddEvent OnAutoAddRow;
   TAutoAddEvent OnAutoInsertCol;
   TDblClickCellEvent OnDblClickCell;
   TCellValidateWideEvent OnCellValidateWide;
@@ -1343,7 +1497,6 @@ class TExtStringGrid : public TBaseGrid {
   plat::TInplaceEdit* CreateEditor() override;
   bool CanEditShow() override;
   bool SelectCell(int ACol, int ARow) override;
-  void KeyPress(char32_t& Key) override;
   plat::String GetEditText(int ACol, int ARow) override;
   void SetEditText(int ACol, int ARow, const plat::String& Value) override;
   int GetEditLimit() override { return FMaxEditLength; }

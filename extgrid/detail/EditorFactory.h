@@ -30,7 +30,6 @@ class TGridEditorFactory {
   TGridSpin* Spin();
   TGridEditBtn* EditBtn();
   TGridUnitEditBtn* UnitEditBtn();
-  // nullptr when the platform has no date-time picker.
   TGridDatePicker* DatePicker();
   TGridCheckBox* CheckBox();
   TGridButton* Button();

@@ -5,3 +5,11 @@
 #define ZORBIT_PLAIN_PROPERTY(Type, Name)    \
   Type Name() const { return FValues.Name; } \
   void Set##Name(Type Value) { FValues.Name = Value; }
+
+// The same pair whose setter then calls the object's Changed().
+#define ZORBIT_CHANGING_PROPERTY(Type, Name) \
+  Type Name() const { return FValues.Name; } \
+  void Set##Name(Type Value) {               \
+    FValues.Name = Value;                    \
+    Changed();                               \
+  }

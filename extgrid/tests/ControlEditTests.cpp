@@ -89,7 +89,9 @@ TEST_F(ControlEdit, TabEndsTheEditAndMovesOnWithAdvanceAuto) {
   };
   const TCase cases[] = {{false, 1}, {true, 2}};
   plat::TGridOptions options = FGrid->Options();
+  // Tab stops only at cells the grid lets be edited.
   options.Include(plat::TGridOption::goTabs);
+  options.Include(plat::TGridOption::goEditing);
   FGrid->SetOptions(options);
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.AdvanceAuto);

@@ -91,7 +91,9 @@ TEST_F(ControlEditUnderXvfb, ReturnHandsTheTypedTextOver) {
 
 TEST_F(ControlEditUnderXvfb, TabHandsItOverAndMovesOnWithAdvanceAuto) {
   plat::TGridOptions options = FGrid->Options();
+  // Tab stops only at cells the grid lets be edited.
   options.Include(plat::TGridOption::goTabs);
+  options.Include(plat::TGridOption::goEditing);
   FGrid->SetOptions(options);
   FGrid->Navigation()->SetAdvanceAuto(true);
   OpenAndType({"t"}, "t");

@@ -121,10 +121,12 @@ constexpr UINT CM_HINTSHOWPAUSE = CM_BASE + 65;
 constexpr UINT CM_MOUSEWHEEL = CM_BASE + 67;
 
 // The class library's reflected notifications: the window message's number
-// above CN_BASE. A parent hands WM_NOTIFY to the control that sent it as
-// CN_NOTIFY; owner-drawn items reach the control that draws them as
+// above CN_BASE. A parent hands WM_COMMAND and WM_NOTIFY to the control that
+// sent it as CN_COMMAND and CN_NOTIFY;
+// owner-drawn items reach the control that draws them as
 // CN_DRAWITEM and CN_MEASUREITEM.
 constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 constexpr UINT CN_MEASUREITEM = CN_BASE + WM_MEASUREITEM;
