@@ -35,13 +35,16 @@
 #include <memory>
 #include <vector>
 
+#include "extgrid/EditorEvents.h"
 #include "extgrid/ExtGridTypes.h"
 #include "extgrid/FeatureSettings.h"
 #include "extgrid/FindParams.h"
 #include "extgrid/GridItem.h"
 #include "extgrid/GridSettings.h"
 #include "extgrid/LookSettings.h"
+#include "extgrid/detail/EditorFactory.h"
 #include "extgrid/detail/FindState.h"
+#include "extgrid/detail/GridEditState.h"
 #include "extgrid/detail/GridInputState.h"
 #include "extgrid/detail/FlagList.h"
 #include "grid/TBaseGrid.h"
@@ -56,14 +59,18 @@
 
 namespace plat {
 struct NMTTDISPINFOA;
+class TCustomForm;
 class THintWindow;
+class TInplaceEdit;
 class TImageList;
 struct THintInfo;
 }  // namespace plat
 
 namespace zorbit {
 
+class TEditLink;
 class TExtRichEdit;
+class TExtStringGridCheck;
 class TPictureContainer;
 
 class TExtStringGrid : public TBaseGrid {
@@ -371,8 +378,6 @@ class TExtStringGrid : public TBaseGrid {
   virtual plat::String GetVersionString() const;
 
   // Small operations.
-  // Stores an edited value in the cell (the hook the editors write through).
-  virtual void EditorTextToCell(int ACol, int ARow, const plat::String& Value) { SetCellText(ACol, ARow, Value); }
   // The cell's text as wide text, by the Unicode cell rule.
   plat::WideString GetCellWideText(int ACol, int ARow);
   void SetCellWideText(int ACol, int ARow, const plat::WideString& Value);
@@ -1399,6 +1404,132 @@ class TExtStringGrid : public TBaseGrid {
   void RepaintHoverHeader(plat::TGridCoord Cell);
   detail::TGridInputState FInput;
   detail::TFindState FFind;
+
+  // Cell editing (ExtGridEditing.cpp, ExtGridEditCommit.cpp,
+  // ExtGridEditMoves.cpp). A cell's editor type is DefaultEditor, which
+  // OnGetEditorType may change; edNone cells are not edited. The text types
+  // edit in the in-place edit (TExtInplaceEdit), every other type in one of
+  // the editor controls, made by the grid's editor factory on first use,
+  // owned by the grid and shown over the cell loaded with its text; closing
+  // writes the value back in the form of its type. Check-box, radio and
+  // button cells answer clicks and keys instead of opening an editor. An edit
+  // ends in CommitEdit: a text that differs from the one before the edit is
+  // validated (CellChecker, OnCellValidate), recorded for undo and reported
+  // through CellsChanged; a refused text leaves the editor open on its cell
+  // with the text from before (or the one the handler gave).
+ public:
+  TEditorType ActiveEditorType() const { return FEdit.ActiveEditorType; }
+  bool EditorActive() const { return FEdit.EditorActive; }
+  bool EditInProgress() const { return FEdit.EditInProgress; }
+  const plat::String& EditStartText() const { return FEdit.EditStartText; }
+  char32_t PendingKey() const { return FEdit.PendingKey; }
+  bool EditOptionSuspended() const { return FEdit.EditOptionSuspended; }
+  bool AdvanceInProgress() const { return FEdit.AdvanceInProgress; }
+  // The item a combo list selects when the cell's text matches none (-1: item 0).
+  int ComboDefaultIndex() const { return FEdit.ComboDefaultIndex; }
+  void SetComboDefaultIndex(int Value) { FEdit.ComboDefaultIndex = Value; }
+  // The open editor control; nullptr for the in-place edit or none.
+  plat::TWinControl* ActiveEditorControl() const { return FEdit.ActiveEditorControl; }
+  detail::TGridEditorFactory& Editors() { return FEditors; }
+  // The password character of edPassword cells.
+  char PasswordChar() const { return FPasswordChar; }
+  void SetPasswordChar(char Value) { FPasswordChar = Value; }
+  // The custom editor of edCustom cells, and the checker of committed texts;
+  // either is forgotten when freed.
+  TEditLink* EditLink() const { return FEditLink; }
+  void SetEditLink(TEditLink* Value);
+  TExtStringGridCheck* CellChecker() const { return FCellChecker; }
+  void SetCellChecker(TExtStringGridCheck* Value);
+
+  // Places, loads and shows the control of ActiveEditorType over the cell.
+  void ShowCellEditor(int ACol, int ARow);
+  // Writes the control's value back to the cell and hides the control.
+  void HideCellEditor(int ACol, int ARow);
+  // Closes whatever editor is open, writing its value back.
+  void EndCellEdit();
+  // Stores an edited value in the cell (the hook the editors write through).
+  virtual void EditorTextToCell(int ACol, int ARow, const plat::String& Value);
+  // Puts EditStartText back into the current cell.
+  virtual void RestoreEditText();
+  bool CanEditCellAt(int ACol, int ARow);
+  // Moves to the next (previous) editable cell after an edit, when
+  // Navigation.AdvanceOnEnter is set or Force; stops after one round of the
+  // grid without an editable cell, the start cell staying current.
+  void AdvanceCell(int ACol, int ARow, bool Retry, bool Forward, bool ShowEditor, bool Force);
+  virtual bool CommitEdit(const plat::String& NewText);
+  virtual bool CommitWideEdit(const plat::WideString& NewText);
+  virtual void StorePreEditText(int ACol, int ARow);
+  // The ellipsis of an edit-with-button editor: OnEllipsClick may replace
+  // Result (which starts as Text).
+  virtual void EllipsisClicked(const plat::String& Text, plat::String& Result);
+  void EditingDone();
+  // A key an editor control hands on after its commit (Tab, Enter, the
+  // arrows, the page keys, End) or Esc: the edit ends, the grid takes the
+  // focus and moves as the key says.
+  void HandleEditorKey(std::uint16_t Key, plat::TShiftState Shift);
+  // The in-place edit went out of sight: its editor is no longer active.
+  void InplaceEditorHidden();
+  // A click on the HTML form control ControlID of a cell: an edit, password
+  // or mask control gets the grid's control edit over it, holding its
+  // value; without that control the grid takes the focus.
+  void HandleCellControlClick(int ACol, int ARow, const plat::String& ControlID);
+  // The room Text needs in the cell's font, margins included.
+  void MeasureEditText(int ACol, int ARow, const plat::String& Text, int& Width, int& Height);
+
+  TGetEditorPropEvent OnGetEditorProp;
+  TEditChangeEvent OnEditChange;
+  TEllipsClickEvent OnEllipsClick;
+  TSpinClickEvent OnSpinClick;
+  TFloatSpinClickEvent OnFloatSpinClick;
+  TDateTimeSpinClickEvent OnDateSpinClick;
+  TDateTimeSpinClickEvent OnTimeSpinClick;
+  TComboChangeEvent OnComboChange;
+  TComboObjectChangeEvent OnComboObjectChange;
+  TChangingEvent OnRowChanging;
+  TChangingEvent OnColChanging;
+  TCellChangingEvent OnCellChanging;
+  TAutoAdvanceEvent OnAutoAdvance;
+  TAutoAddEvent OnAutoInsertCol;
+  TDblClickCellEvent OnDblClickCell;
+  TCellValidateWideEvent OnCellValidateWide;
+
+ protected:
+  plat::TInplaceEdit* CreateEditor() override;
+  bool CanEditShow() override;
+  bool SelectCell(int ACol, int ARow) override;
+  plat::String GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const plat::String& Value) override;
+  int GetEditLimit() override { return FMaxEditLength; }
+  void Click() override;
+
+ private:
+  bool IsControlEditorType(TEditorType Type) const;
+  // The editor's load and write-back of each control type.
+  void LoadCellEditor(TEditorType Type, const plat::String& Text);
+  plat::String CellEditorValue(TEditorType Type);
+  void ShowCustomEditor(int ACol, int ARow, const plat::TRect& Rect);
+  // The cell's brush colour and font as painting computes them.
+  plat::TColor CellEditorLooks(int ACol, int ARow, plat::TFont* AFont);
+  // Enter on the grid: the advance and the cell's own control.
+  bool EnterKey();
+  // One step of the advance from (ACol, ARow); false when the grid ends
+  // there (no wrap, a refused row).
+  bool NextAdvanceCell(int& ACol, int& ARow, bool Forward);
+  // The base cell's text at the real column, hidden rows included.
+  plat::String EditCellText(int ACol, int ARow);
+  // CommitEdit and CommitWideEdit on the text kind they commit.
+  template <class TText>
+  bool CommitText(const TText& NewText);
+  // Makes a cell current while the grid moves by itself.
+  void MoveAdvancing(int ACol, int ARow);
+
+  detail::TGridEditState FEdit;
+  detail::TGridEditorFactory FEditors{this};
+  char FPasswordChar = '*';
+  plat::TComponentRef<TEditLink> FEditLink;
+  plat::TComponentRef<TExtStringGridCheck> FCellChecker;
+  // The borderless form a popup custom editor stands on.
+  plat::TComponentRef<plat::TCustomForm> FEditLinkForm;
 };
 
 }  // namespace zorbit

@@ -13,6 +13,7 @@
 #include "platform/win/InputInjection.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/Timers.h"
+#include "tools/uidrive/GridHarness.h"
 #include "tools/uidrive/ScriptTargets.h"
 
 namespace uidrive {
@@ -163,7 +164,7 @@ TScriptRunner::TStep TScriptRunner::Wait(const TScriptCommand& Command) {
 }
 
 bool TScriptRunner::IsWindowCommand(const std::string& Verb) {
-  for (const char* verb : {"print", "windows", "launches", "clipboard", "quit", "close", "screenshot"})
+  for (const char* verb : {"print", "windows", "launches", "clipboard", "quit", "close", "screenshot", "harness"})
     if (Verb == verb) return true;
   return false;
 }
@@ -184,6 +185,8 @@ void TScriptRunner::RunOnWindow(const TScriptCommand& Command) {
     plat::FeedCloseRequest(Window(Command).Handle());
   } else if (verb == "screenshot") {
     SaveScreenshot(Window(Command), Command.Args[0]);
+  } else if (verb == "harness") {
+    ShowGridHarness();
   }
 }
 
