@@ -16,6 +16,7 @@ bool IsArrow(std::uint16_t Key) {
 
 void TExtStringGrid::CellsChanged(const plat::TRect& R) {
   if (OnCellsChanged) OnCellsChanged(this, R);
+  CalcFooter(-1);
 }
 
 void TExtStringGrid::SetIncrementalText(const plat::String& Value) {

@@ -16,10 +16,6 @@ void TDragScrollOptions::Assign(const plat::TPersistent* Source) {
   if (const auto* source = dynamic_cast<const TDragScrollOptions*>(Source)) FValues = source->FValues;
 }
 
-void TFloatingFooter::Assign(const plat::TPersistent* Source) {
-  if (const auto* source = dynamic_cast<const TFloatingFooter*>(Source)) FValues = source->FValues;
-}
-
 void TSearchFooter::Assign(const plat::TPersistent* Source) {
   if (const auto* source = dynamic_cast<const TSearchFooter*>(Source)) {
     FValues = source->FValues;
@@ -61,8 +57,6 @@ void MakeBottomStrip(plat::TCustomPanel& Panel) {
 }
 
 }  // namespace
-
-TFooterPanel::TFooterPanel(TExtStringGrid* Grid) : plat::TCustomPanel(Grid) { MakeBottomStrip(*this); }
 
 TSearchPanel::TSearchPanel(TExtStringGrid* Grid) : plat::TCustomPanel(Grid) { MakeBottomStrip(*this); }
 

@@ -1,8 +1,8 @@
 #pragma once
 // Settings objects and panels that the grid owns from its creation for
 // features built on their own: grouping (TGrouping), drag and drop
-// (TDragDropSettings, TDragScrollOptions), the floating footer and search
-// bar (TFloatingFooter, TSearchFooter and their panels), balloon hints
+// (TDragDropSettings, TDragScrollOptions), the search bar (TSearchFooter
+// and its panel), balloon hints
 // (TBalloonSettings) and the marking of edited cells (TShowModified).
 //
 // Here they hold the properties that the grid's creation, loading, hooks
@@ -75,25 +75,6 @@ class TDragScrollOptions : public plat::TPersistent {
   TValues FValues;
 };
 
-class TFloatingFooter : public plat::TPersistent {
- public:
-  explicit TFloatingFooter(TExtStringGrid* Grid) : FGrid(Grid) {}
-  void Assign(const plat::TPersistent* Source) override;
-
-  ZORBIT_PLAIN_PROPERTY(bool, Visible)
-  // The footer panel's row height; the grid's default row height.
-  ZORBIT_PLAIN_PROPERTY(int, Height)
-  TExtStringGrid* Grid() const { return FGrid; }
-
- private:
-  struct TValues {
-    bool Visible = false;
-    int Height = 21;
-  };
-  TExtStringGrid* FGrid;
-  TValues FValues;
-};
-
 // Every setter fires OnChange.
 class TSearchFooter : public plat::TPersistent {
  public:
@@ -147,13 +128,8 @@ class TShowModified : public plat::TPersistent {
   TValues FValues;
 };
 
-// The floating footer's and the search bar's panels: bottom-aligned, height
-// 0 and border width 0 until their feature shows them.
-class TFooterPanel : public plat::TCustomPanel {
- public:
-  explicit TFooterPanel(TExtStringGrid* Grid);
-};
-
+// The search bar's panel: bottom-aligned, height 0 and border width 0 until
+// the bar shows.
 class TSearchPanel : public plat::TCustomPanel {
  public:
   explicit TSearchPanel(TExtStringGrid* Grid);
