@@ -63,13 +63,18 @@ void TExtStringGrid::PaintFooterPanel(plat::TCanvas& Canvas, const TRect& Client
     PaintFooterPreview(Canvas, Client);
 }
 
-void TExtStringGrid::PaintFooterRow(plat::TCanvas& Canvas, const TRect& Client) {
-  const int row = RowCount() - 1;
-  // The cells stand on the footer's colour: without the fixed cells' look.
+void TExtStringGrid::DrawFooterCellText(plat::TCanvas& Canvas, int ACol, int ARow, const TRect& Rect,
+                                        plat::TGridDrawState State) {
+  // The text stands on the footer's colour: without the fixed cells' look.
   const bool flat = std::exchange(FFlat, true);
   const plat::ScopeExit restoreFlat([this, flat] { FFlat = flat; });
+  DrawCellText(&Canvas, ACol, ARow, Rect, State);
+}
+
+void TExtStringGrid::PaintFooterRow(plat::TCanvas& Canvas, const TRect& Client) {
+  const int row = RowCount() - 1;
   const plat::TGridOptions options = Options();
-  const bool separators = FLook == TGridLook::glSoft && !flat &&
+  const bool separators = FLook == TGridLook::glSoft && !FFlat &&
                           (options.Contains(plat::TGridOption::goFixedVertLine) ||
                            options.Contains(plat::TGridOption::goFixedHorzLine));
   for (const TFooterColumn& column : FooterColumns(Client.Width())) {
@@ -81,7 +86,7 @@ void TExtStringGrid::PaintFooterRow(plat::TCanvas& Canvas, const TRect& Client) 
         Canvas.FillRect(cell);
       }
     }
-    DrawCellText(&Canvas, column.Col, row, cell.Inflated(-1, -1), {plat::TGridDrawStateItem::gdFixed});
+    DrawFooterCellText(Canvas, column.Col, row, cell.Inflated(-1, -1), {plat::TGridDrawStateItem::gdFixed});
     if (!separators) continue;
     Canvas.Pen()->SetWidth(1);
     Canvas.Pen()->SetColor(plat::clWhite);
@@ -104,7 +109,7 @@ void TExtStringGrid::PaintFooterPreview(plat::TCanvas& Canvas, const TRect& Clie
     if (OnFooterPaint)
       OnFooterPaint(this, column, &Canvas, area);
     else if (column >= 0 && column < ColCount() && Row() >= 0)
-      DrawCellText(&Canvas, column, Row(), area, {});
+      DrawFooterCellText(Canvas, column, Row(), area, {});
     return;
   }
   Canvas.SetFont(*Font());

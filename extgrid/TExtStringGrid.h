@@ -397,6 +397,9 @@ class TExtStringGrid : public TBaseGrid {
   void PaintFooterPanel(plat::TCanvas& Canvas, const plat::TRect& Client);
   void PaintFooterRow(plat::TCanvas& Canvas, const plat::TRect& Client);
   void PaintFooterPreview(plat::TCanvas& Canvas, const plat::TRect& Client);
+  // A cell's content drawn on the footer, without the fixed cells' look.
+  void DrawFooterCellText(plat::TCanvas& Canvas, int ACol, int ARow, const plat::TRect& Rect,
+                          plat::TGridDrawState State);
 
  public:
 

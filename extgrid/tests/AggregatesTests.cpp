@@ -26,8 +26,14 @@ class TProgressGrid : public TExtStringGrid {
 
 class Aggregates : public testing::GridRowsTest {
  protected:
+  // A new grid for each case of a table.
+  void FreshGrid() {
+    delete FGrid;
+    FGrid = new TExtStringGrid(FForm);
+  }
   // Column 2 of rows 1.. holds Values (row 0 is the fixed row).
   void Fill(const std::vector<std::string>& Values) {
+    FreshGrid();
     MakeGrid(static_cast<int>(Values.size()) + 1);
     for (std::size_t i = 0; i < Values.size(); ++i) FGrid->SetCells(2, static_cast<int>(i) + 1, Values[i]);
   }
@@ -151,6 +157,7 @@ TEST_F(Aggregates, MappingAgreesWithACountOfTheHiddenRows) {
       {0}, {19}, {0, 1, 2}, {5, 7, 9, 11}, {3, 4, 5, 6, 15, 16}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}};
   for (const auto& hidden : patterns) {
     SCOPED_TRACE(hidden.size());
+    FreshGrid();
     MakeGrid(20);
     FGrid->HideRowList(hidden);
     int shownBefore = 0;

@@ -18,9 +18,15 @@ namespace {
 
 class FloatingFooter : public testing::GridRowsTest {
  protected:
+  // A new grid for each case of a table.
+  void FreshGrid() {
+    delete FGrid;
+    FGrid = new TExtStringGrid(FForm);
+  }
   // One fixed row, Values in column 2 of rows 1.., and a footer row below
   // them shown by a visible fixed-last-row footer.
   void Fill(const std::vector<std::string>& Values) {
+    FreshGrid();
     MakeGrid(static_cast<int>(Values.size()) + 2);
     for (std::size_t i = 0; i < Values.size(); ++i) FGrid->SetCells(2, static_cast<int>(i) + 1, Values[i]);
     FGrid->FloatingFooter()->SetVisible(true);
@@ -61,6 +67,7 @@ TEST_F(FloatingFooter, VisibleAndStyleSetTheFooterRow) {
   // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
+    FreshGrid();
     MakeGrid(6);
     c.Run(FGrid->FloatingFooter());
     EXPECT_EQ(FGrid->FixedFooters(), c.FixedFooters);
