@@ -9,7 +9,11 @@
 #include <vector>
 
 #include "extgrid/TExtStringGrid.h"
+#include "extgrid/detail/CellNumber.h"
 #include "extgrid/tests/GridRowsFixture.h"
+#include "grid/ExtUtilText.h"
+#include "platform/rtl/Conversions.h"
+#include "testing/LocaleScope.h"
 
 namespace zorbit {
 namespace {
@@ -169,6 +173,36 @@ TEST_F(Aggregates, MappingAgreesWithACountOfTheHiddenRows) {
       if (!isHidden) {
         EXPECT_EQ(FGrid->DisplayToRealRow(shownBefore), real);
         ++shownBefore;
+      }
+    }
+  }
+}
+
+TEST(CellNumber, PlainNumbersReadAsTheGeneralRuleReadsThem) {
+  // Each text both ways: in place, and through the number inside the text.
+  const auto general = [](const std::string& Text, double& Value) {
+    return plat::TryStrToFloat(ExtractNumberText(Text), Value, plat::TFormatSettings::English());
+  };
+  struct Case {
+    const char* Locale;
+    plat::TFormatSettings Settings;
+    std::vector<std::string> Texts;
+  };
+  const Case cases[] = {
+      {"point decimal", plat::TFormatSettings::English(),
+       {"12", "-3.5", "007", "1.", "-0", "0.125", "123456789012345678901234567890", "1.2.3", "1,5", "--1", "-", "."}},
+      {"comma decimal", plat::TFormatSettings::German(), {"12,5", "-0,25", "1.234", "1.234,5", "3", ",5"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Locale);
+    testing::TLocaleScope locale(c.Settings);
+    for (const std::string& text : c.Texts) {
+      SCOPED_TRACE(text);
+      double fast = -1, slow = -1;
+      const bool read = detail::TryReadCellNumber(text, fast);
+      EXPECT_EQ(read, general(text, slow) && text != "-");
+      if (read) {
+        EXPECT_DOUBLE_EQ(fast, slow);
       }
     }
   }
