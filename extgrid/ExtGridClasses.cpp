@@ -32,6 +32,7 @@ constexpr const char* kHomeEndNames[] = {"heFirstLastColumn", "heFirstLastRow"};
 constexpr const char* kFixedEditNames[] = {"fceNone", "fceDblClick", "fceLeftClick", "fceRightClick"};
 constexpr const char* kWheelActionNames[] = {"waMoveSelection", "waScroll"};
 constexpr const char* kNodeTypeNames[] = {"cnFlat", "cn3D", "cnGlyph", "cnLeaf", "cnXP"};
+constexpr const char* kFooterStyleNames[] = {"fsFixedLastRow", "fsColumnPreview", "fsCustomPreview"};
 constexpr const char* kBlankPosNames[] = {"blFirst", "blLast"};
 constexpr const char* kDirectionNames[] = {"sdAscending", "sdDescending"};
 constexpr const char* kControlStyleNames[] = {"csClassic", "csFlat",  "csWinXP", "csCorvane",
@@ -228,6 +229,13 @@ void RegisterSettingsClasses() {
       .BooleanProperty("HeaderUnderline", &TGrouping::HeaderUnderline, &TGrouping::SetHeaderUnderline)
       .BooleanProperty("SummaryLine", &TGrouping::SummaryLine, &TGrouping::SetSummaryLine);
   RegisterLayoutClass<TFloatingFooter>("TFloatingFooter")
+      .BooleanProperty("CalculateHiddenRows", &TFloatingFooter::CalculateHiddenRows,
+                       &TFloatingFooter::SetCalculateHiddenRows)
+      .IntegerProperty("Color", &TFloatingFooter::Color, &TFloatingFooter::SetColor, ColorIdents())
+      .IntegerProperty("Column", &TFloatingFooter::Column, &TFloatingFooter::SetColumn)
+      .StringProperty("CustomTemplate", &TFloatingFooter::CustomTemplate, &TFloatingFooter::SetCustomTemplate)
+      .EnumProperty("FooterStyle", &TFloatingFooter::FooterStyle, &TFloatingFooter::SetFooterStyle, kFooterStyleNames)
+      .BooleanProperty("ShowHint", &TFloatingFooter::ShowHint, &TFloatingFooter::SetShowHint)
       .BooleanProperty("Visible", &TFloatingFooter::Visible, &TFloatingFooter::SetVisible);
   RegisterLayoutClass<TSearchFooter>("TSearchFooter")
       .BooleanProperty("Visible", &TSearchFooter::Visible, &TSearchFooter::SetVisible);

@@ -16,10 +16,6 @@ void TDragScrollOptions::Assign(const plat::TPersistent* Source) {
   if (const auto* source = dynamic_cast<const TDragScrollOptions*>(Source)) FValues = source->FValues;
 }
 
-void TFloatingFooter::Assign(const plat::TPersistent* Source) {
-  if (const auto* source = dynamic_cast<const TFloatingFooter*>(Source)) FValues = source->FValues;
-}
-
 void TShowModified::Assign(const plat::TPersistent* Source) {
   if (const auto* source = dynamic_cast<const TShowModified*>(Source)) {
     FValues.Enabled = source->FValues.Enabled;
@@ -30,11 +26,6 @@ void TShowModified::Assign(const plat::TPersistent* Source) {
 void TShowModified::SetColor(plat::TColor Value) {
   FValues.Color = Value;
   if (OnChange) OnChange(this);
-}
-
-TFooterPanel::TFooterPanel(TExtStringGrid* Grid) : plat::TCustomPanel(Grid) {
-  SetAlign(plat::TAlign::alBottom);
-  SetHeight(0);
 }
 
 }  // namespace zorbit

@@ -1,21 +1,22 @@
 #pragma once
 // Settings objects and panels that the grid owns from its creation for
 // features built on their own: grouping (TGrouping), drag and drop
-// (TDragDropSettings, TDragScrollOptions), the floating footer (TFloatingFooter
-// and its panel) and the marking of edited cells (TShowModified). The search
-// bar (TSearchFooter, TSearchPanel) and balloon hints (TBalloonSettings)
-// have headers of their own, included here.
+// (TDragDropSettings, TDragScrollOptions) and the marking of edited cells
+// (TShowModified). The floating footer (TFloatingFooter, TFooterPanel), the
+// search bar (TSearchFooter, TSearchPanel) and balloon hints
+// (TBalloonSettings) have headers of their own, included here.
 //
 // Here they hold the properties that the grid's creation, loading, hooks
 // and Assign read, with their defaults; each feature adds the rest with its
 // behaviour. Assign copies from the same class and ignores any other source.
 #include "extgrid/TBalloonSettings.h"
+#include "extgrid/TFloatingFooter.h"
+#include "extgrid/TFooterPanel.h"
 #include "extgrid/TSearchFooter.h"
 #include "extgrid/TSearchPanel.h"
 #include "extgrid/detail/PlainProperty.h"
 #include "platform/gdi/Colors.h"
 #include "platform/rtl/Object.h"
-#include "platform/ui/TCustomPanel.h"
 #include "platform/ui/TPersistent.h"
 
 namespace zorbit {
@@ -79,25 +80,6 @@ class TDragScrollOptions : public plat::TPersistent {
   TValues FValues;
 };
 
-class TFloatingFooter : public plat::TPersistent {
- public:
-  explicit TFloatingFooter(TExtStringGrid* Grid) : FGrid(Grid) {}
-  void Assign(const plat::TPersistent* Source) override;
-
-  ZORBIT_PLAIN_PROPERTY(bool, Visible)
-  // The footer panel's row height; the grid's default row height.
-  ZORBIT_PLAIN_PROPERTY(int, Height)
-  TExtStringGrid* Grid() const { return FGrid; }
-
- private:
-  struct TValues {
-    bool Visible = false;
-    int Height = 21;
-  };
-  TExtStringGrid* FGrid;
-  TValues FValues;
-};
-
 class TShowModified : public plat::TPersistent {
  public:
   void Assign(const plat::TPersistent* Source) override;
@@ -115,13 +97,6 @@ class TShowModified : public plat::TPersistent {
     plat::TColor Color = 0xFFFF;
   };
   TValues FValues;
-};
-
-// The floating footer's panel: bottom-aligned, height 0 and border width 0
-// until its feature shows it.
-class TFooterPanel : public plat::TCustomPanel {
- public:
-  explicit TFooterPanel(TExtStringGrid* Grid);
 };
 
 }  // namespace zorbit

@@ -42,6 +42,8 @@
 #include "extgrid/GridItem.h"
 #include "extgrid/GridSettings.h"
 #include "extgrid/LookSettings.h"
+#include "extgrid/TFloatingFooter.h"
+#include "extgrid/TFooterPanel.h"
 #include "extgrid/detail/EditorFactory.h"
 #include "extgrid/detail/FindState.h"
 #include "extgrid/detail/GridEditState.h"
@@ -338,9 +340,78 @@ class TExtStringGrid : public TBaseGrid {
   // tested, never when there are none.
   void ApplyFilter();
   TGridProgressEvent OnFilterProgress;
-  // Recalculates the footer values of column ACol (-1: every column). The
-  // footer calculation overrides it; the grid itself has none yet.
-  virtual void CalcFooter(int /*ACol*/) {}
+
+  // Column aggregates (ExtGridAggregates.cpp) of column ACol (a store
+  // column, as the typed readers take it) over rows FromRow..ToRow. A ToRow
+  // at or beyond the usable rows (RowCount, less the floating footer's row
+  // while it is visible) makes them real rows, hidden ones read from their
+  // saved cells; otherwise the display rows are read and grouping's caption
+  // and summary rows are passed over. Members of a merged range other than
+  // its base cell, rows outside the grid and texts holding no number (an
+  // empty text too) are passed over. The average divides by every row of
+  // the range, passed-over ones included (0 for an empty range); minimum and
+  // maximum start from the first number read, 0 without one. GridProgress
+  // hears (0, -1), (1, row) for each row of the range and (2, -1).
+  virtual double SumOfColumn(int ACol, int FromRow, int ToRow);
+  virtual double AverageOfColumn(int ACol, int FromRow, int ToRow);
+  virtual double MinimumOfColumn(int ACol, int FromRow, int ToRow);
+  virtual double MaximumOfColumn(int ACol, int FromRow, int ToRow);
+  // RowCount less the floating footer's row while it is visible.
+  int UsableRowCount() const;
+
+ private:
+  struct TColumnNumbers {
+    double Sum = 0;
+    double Minimum = 0;
+    double Maximum = 0;
+    bool Any = false;
+    void Take(double Value);
+  };
+  TColumnNumbers ReadColumnNumbers(int ACol, int FromRow, int ToRow);
+  void ReadShownRows(int ACol, int FromRow, int ToRow, TColumnNumbers& Numbers);
+  void ReadRealRows(int ACol, int FromRow, int ToRow, TColumnNumbers& Numbers);
+  // The rows grouping adds, which the aggregates of shown rows pass over:
+  // caption (node) rows and summary rows.
+  bool IsGroupingRow(int ARow);
+
+ public:
+  // The floating footer's values (ExtGridFooter.cpp). Only while the footer
+  // shows in the fixed-last-row style with its Calculate switch on: each
+  // cell of the last row that has properties takes the value its CalcType
+  // names (TFooterCalcType) over rows FixedRows..RowCount-2, and the hidden
+  // rows too with CalculateHiddenRows. ACol -1: every column.
+  virtual void CalcFooter(int ACol);
+  // A column's cells changed: its footer is recalculated; without a
+  // column, every footer.
+  virtual void ColumnChanged(int ACol);
+  virtual void ColumnChanged();
+  // A custom footer cell's value (ARow counts the hidden rows with
+  // CalculateHiddenRows): fires FloatingFooter's OnCalcFooter.
+  virtual void CalcFooterValue(int ACol, int ARow, plat::String& Value);
+  // The custom template with the current row's column texts in place.
+  plat::String FooterTemplateText();
+  TFooterPaintEvent OnFooterPaint;
+
+ private:
+  friend class TFooterPanel;
+  void CalcFooterCell(int ACol);
+  // Footer painting and hints (ExtGridFooterPaint.cpp). The columns the
+  // panel shows under the grid's (the fixed ones, then those from LeftCol)
+  // with their extents in a panel Width wide, mirrored right to left.
+  struct TFooterColumn {
+    int Col;
+    int Left;
+    int Right;
+  };
+  std::vector<TFooterColumn> FooterColumns(int Width);
+  void PaintFooterPanel(plat::TCanvas& Canvas, const plat::TRect& Client);
+  void PaintFooterRow(plat::TCanvas& Canvas, const plat::TRect& Client);
+  void PaintFooterPreview(plat::TCanvas& Canvas, const plat::TRect& Client);
+  // A cell's content drawn on the footer, without the fixed cells' look.
+  void DrawFooterCellText(plat::TCanvas& Canvas, int ACol, int ARow, const plat::TRect& Rect,
+                          plat::TGridDrawState State);
+
+ public:
 
   // Texts a data check box holds when set and cleared.
   const plat::String& CheckTrue() const { return FCheckTrue; }
@@ -787,6 +858,11 @@ class TExtStringGrid : public TBaseGrid {
   // Hidden rows and row operations.
   // The columns a row's cells may occupy: ColCount and the hidden ones.
   int AllColumnCount() const { return ColCount() + FHiddenColCount; }
+  // The hidden rows whose real index lies below ARealRow: also where that
+  // row stands, or would stand, in the ascending hidden-row list.
+  int HiddenRowsBefore(int ARealRow) const;
+  // The hidden-row list's index of a real row; -1 for a shown row.
+  int HiddenRowIndex(int ARealRow) const;
   // Frees the objects and empties the texts of rows FromRow..ToRow.
   void DropRows(int FromRow, int ToRow);
   // Takes display rows Index..Index+Count-1 out of the grid, their objects
@@ -1159,8 +1235,6 @@ class TExtStringGrid : public TBaseGrid {
   // The picture's size fitted into a cell of CellWidth x CellHeight.
   plat::TPoint FittedPictureSize(const TCellGraphic& Graphic, int CellWidth, int CellHeight) const;
   plat::TPoint GraphicExtent(int ACol, int ARow, bool Print, double Scale);
-  // The hidden-row list's index of a real row; -1 for a shown row.
-  int HiddenRowIndex(int ARealRow) const;
   // Calls Visit with column 0's properties of real rows From..To-1, hidden
   // or not, in order (made when Make, else nullptr without), until Visit
   // answers false.
@@ -1214,7 +1288,8 @@ class TExtStringGrid : public TBaseGrid {
   // wheel turn that changes the selection fires OnSelectionChanged once.
   // Key releases reach the form first (KeyPreview) and then OnKeyUp.
  public:
-  // Fires OnCellsChanged with the cells (columns Left..Right, rows Top..Bottom).
+  // Fires OnCellsChanged with the cells (columns Left..Right, rows
+  // Top..Bottom), then recalculates every footer.
   virtual void CellsChanged(const plat::TRect& R);
   // Timer 111's ticks since the window was made.
   std::uint32_t TickCount() const { return FInput.Ticks; }
