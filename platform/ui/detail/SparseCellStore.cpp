@@ -209,6 +209,22 @@ void TSparseCellStore::MoveRows(int FromIndex, int Count, int ToIndex) {
   Renumber(low, high, [&](int row) { return MovedIndex(row, FromIndex, Count, ToIndex); });
 }
 
+void TSparseCellStore::SwapRows(int ARow1, int ARow2) {
+  CheckIndex(ARow1);
+  CheckIndex(ARow2);
+  if (ARow1 == ARow2) return;
+  const bool stored1 = FindRow(ARow1) != nullptr;
+  const bool stored2 = FindRow(ARow2) != nullptr;
+  if (!stored1 && !stored2) return;
+  TRowCells& cells1 = RowForWriting(ARow1);
+  TRowCells& cells2 = RowForWriting(ARow2);
+  cells1.swap(cells2);
+  Forget();
+  // A row left empty may leave its page empty.
+  if (!stored1) Prune(ARow2);
+  if (!stored2) Prune(ARow1);
+}
+
 void TSparseCellStore::GatherRows(const std::vector<int>& Rows, int End) {
   if (Rows.empty() || End <= 0) return;
   const int first = End - static_cast<int>(Rows.size());
