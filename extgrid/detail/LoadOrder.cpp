@@ -10,6 +10,7 @@ void TLoadOrder::Rebuild(int Count) {
   FOrder.resize(static_cast<std::size_t>(std::max(Count, 0)));
   std::iota(FOrder.begin(), FOrder.end(), 0);
   FNext = Count;
+  FBuilt = true;
 }
 
 void TLoadOrder::Resized(int OldCount, int NewCount) {

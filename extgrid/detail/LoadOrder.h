@@ -15,7 +15,8 @@ class TLoadOrder {
  public:
   // Numbers 0..Count-1; later rows continue from Count.
   void Rebuild(int Count);
-  bool InStep(int Count) const { return static_cast<int>(FOrder.size()) == Count; }
+  // Built, and as long as the rows.
+  bool InStep(int Count) const { return FBuilt && static_cast<int>(FOrder.size()) == Count; }
   const std::vector<int>& Order() const { return FOrder; }
 
   // The grid's count went from OldCount to NewCount at its end.
@@ -29,6 +30,7 @@ class TLoadOrder {
  private:
   std::vector<int> FOrder;
   int FNext = 0;
+  bool FBuilt = false;
 };
 
 }  // namespace zorbit::detail
