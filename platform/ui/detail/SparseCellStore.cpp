@@ -112,10 +112,12 @@ void TSparseCellStore::ForEachRow(int FromRow, int ToRow, TVisit Visit) const {
   for (auto page = FPages.lower_bound(FromRow / kPageRows); page != FPages.end(); ++page) {
     const long long base = static_cast<long long>(page->first) * kPageRows;
     if (base > ToRow) break;
-    for (int i = 0; i < kPageRows; ++i) {
-      const long long row = base + i;
-      if (row < FromRow || row > ToRow || page->second->Rows[static_cast<std::size_t>(i)].empty()) continue;
-      Visit(static_cast<int>(row), page->second->Rows[static_cast<std::size_t>(i)]);
+    // Only the page's rows inside the range: a single row costs one look.
+    const int first = static_cast<int>(std::max<long long>(FromRow - base, 0));
+    const int last = static_cast<int>(std::min<long long>(ToRow - base, kPageRows - 1));
+    for (int i = first; i <= last; ++i) {
+      if (page->second->Rows[static_cast<std::size_t>(i)].empty()) continue;
+      Visit(static_cast<int>(base + i), page->second->Rows[static_cast<std::size_t>(i)]);
     }
   }
 }
