@@ -226,8 +226,23 @@ void RegisterSettingsClasses() {
       .StringProperty("Suffix", &TFilterData::Suffix, &TFilterData::SetSuffix)
       .EnumProperty("Operation", &TFilterData::Operation, &TFilterData::SetOperation, kOperationNames);
   RegisterLayoutClass<TGrouping>("TGrouping")
+      .IntegerProperty("HeaderColor", &TGrouping::HeaderColor, &TGrouping::SetHeaderColor, ColorIdents())
+      .IntegerProperty("HeaderColorTo", &TGrouping::HeaderColorTo, &TGrouping::SetHeaderColorTo, ColorIdents())
+      .IntegerProperty("HeaderTextColor", &TGrouping::HeaderTextColor, &TGrouping::SetHeaderTextColor, ColorIdents())
       .BooleanProperty("HeaderUnderline", &TGrouping::HeaderUnderline, &TGrouping::SetHeaderUnderline)
-      .BooleanProperty("SummaryLine", &TGrouping::SummaryLine, &TGrouping::SetSummaryLine);
+      .IntegerProperty("HeaderLineColor", &TGrouping::HeaderLineColor, &TGrouping::SetHeaderLineColor, ColorIdents())
+      .IntegerProperty("HeaderLineWidth", &TGrouping::HeaderLineWidth, &TGrouping::SetHeaderLineWidth)
+      .BooleanProperty("MergeHeader", &TGrouping::MergeHeader, &TGrouping::SetMergeHeader)
+      .BooleanProperty("MergeSummary", &TGrouping::MergeSummary, &TGrouping::SetMergeSummary)
+      .BooleanProperty("Summary", &TGrouping::Summary, &TGrouping::SetSummary)
+      .IntegerProperty("SummaryColor", &TGrouping::SummaryColor, &TGrouping::SetSummaryColor, ColorIdents())
+      .IntegerProperty("SummaryColorTo", &TGrouping::SummaryColorTo, &TGrouping::SetSummaryColorTo, ColorIdents())
+      .IntegerProperty("SummaryTextColor", &TGrouping::SummaryTextColor, &TGrouping::SetSummaryTextColor,
+                       ColorIdents())
+      .BooleanProperty("SummaryLine", &TGrouping::SummaryLine, &TGrouping::SetSummaryLine)
+      .IntegerProperty("SummaryLineColor", &TGrouping::SummaryLineColor, &TGrouping::SetSummaryLineColor,
+                       ColorIdents())
+      .IntegerProperty("SummaryLineWidth", &TGrouping::SummaryLineWidth, &TGrouping::SetSummaryLineWidth);
   RegisterLayoutClass<TFloatingFooter>("TFloatingFooter")
       .BooleanProperty("CalculateHiddenRows", &TFloatingFooter::CalculateHiddenRows,
                        &TFloatingFooter::SetCalculateHiddenRows)

@@ -5,7 +5,19 @@
 namespace zorbit {
 
 void TGrouping::Assign(const plat::TPersistent* Source) {
-  if (const auto* source = dynamic_cast<const TGrouping*>(Source)) FValues = source->FValues;
+  const auto* source = dynamic_cast<const TGrouping*>(Source);
+  if (!source) return;
+  const TValues& from = source->FValues;
+  FValues.HeaderColor = from.HeaderColor;
+  FValues.HeaderColorTo = from.HeaderColorTo;
+  FValues.HeaderTextColor = from.HeaderTextColor;
+  FValues.HeaderUnderline = from.HeaderUnderline;
+  FValues.MergeHeader = from.MergeHeader;
+  FValues.MergeSummary = from.MergeSummary;
+  FValues.SummaryColor = from.SummaryColor;
+  FValues.SummaryColorTo = from.SummaryColorTo;
+  FValues.SummaryTextColor = from.SummaryTextColor;
+  FValues.SummaryLine = from.SummaryLine;
 }
 
 void TDragDropSettings::Assign(const plat::TPersistent* Source) {

@@ -23,23 +23,46 @@ namespace zorbit {
 
 class TExtStringGrid;
 
-// The caption and summary lines that painting draws under grouping.
+// How grouping marks its rows: caption rows (nodes heading each group) and
+// summary rows, each merged from the caption column to the last column or
+// coloured (clNone: left as it is), and the lines painting draws under them.
+// Read when grouping runs. Assign copies the colours, the merges, the header
+// underline and the summary line, and leaves Summary and the lines' colours
+// and widths as they are.
 class TGrouping : public plat::TPersistent {
  public:
   void Assign(const plat::TPersistent* Source) override;
 
+  ZORBIT_PLAIN_PROPERTY(plat::TColor, HeaderColor)
+  ZORBIT_PLAIN_PROPERTY(plat::TColor, HeaderColorTo)
+  ZORBIT_PLAIN_PROPERTY(plat::TColor, HeaderTextColor)
   ZORBIT_PLAIN_PROPERTY(bool, HeaderUnderline)
   ZORBIT_PLAIN_PROPERTY(plat::TColor, HeaderLineColor)
   ZORBIT_PLAIN_PROPERTY(int, HeaderLineWidth)
+  ZORBIT_PLAIN_PROPERTY(bool, MergeHeader)
+  ZORBIT_PLAIN_PROPERTY(bool, MergeSummary)
+  ZORBIT_PLAIN_PROPERTY(bool, Summary)
+  ZORBIT_PLAIN_PROPERTY(plat::TColor, SummaryColor)
+  ZORBIT_PLAIN_PROPERTY(plat::TColor, SummaryColorTo)
+  ZORBIT_PLAIN_PROPERTY(plat::TColor, SummaryTextColor)
   ZORBIT_PLAIN_PROPERTY(bool, SummaryLine)
   ZORBIT_PLAIN_PROPERTY(plat::TColor, SummaryLineColor)
   ZORBIT_PLAIN_PROPERTY(int, SummaryLineWidth)
 
  private:
   struct TValues {
+    plat::TColor HeaderColor = plat::clNone;
+    plat::TColor HeaderColorTo = plat::clNone;
+    plat::TColor HeaderTextColor = plat::clNone;
     bool HeaderUnderline = false;
     plat::TColor HeaderLineColor = 0xFF0000;
     int HeaderLineWidth = 2;
+    bool MergeHeader = false;
+    bool MergeSummary = false;
+    bool Summary = false;
+    plat::TColor SummaryColor = plat::clNone;
+    plat::TColor SummaryColorTo = plat::clNone;
+    plat::TColor SummaryTextColor = plat::clNone;
     bool SummaryLine = false;
     plat::TColor SummaryLineColor = 0xFF0000;
     int SummaryLineWidth = 2;

@@ -47,11 +47,14 @@
 #include "extgrid/detail/EditorFactory.h"
 #include "extgrid/detail/FindState.h"
 #include "extgrid/detail/GridEditState.h"
-#include "extgrid/detail/GridInputState.h"
 #include "extgrid/detail/FlagList.h"
+#include "extgrid/detail/GridInputState.h"
+#include "extgrid/detail/LoadOrder.h"
+#include "extgrid/detail/SortKeys.h"
 #include "grid/TBaseGrid.h"
 #include "grid/TCellGraphic.h"
 #include "grid/TIntList.h"
+#include "grid/TSortIndexList.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TFont.h"
 #include "platform/rtl/Streams.h"
@@ -74,6 +77,10 @@ class TEditLink;
 class TExtRichEdit;
 class TExtStringGridCheck;
 class TPictureContainer;
+namespace detail {
+class TSortColumn;
+class TSortRun;
+}  // namespace detail
 
 class TExtStringGrid : public TBaseGrid {
  public:
@@ -510,6 +517,123 @@ class TExtStringGrid : public TBaseGrid {
   TGridProgressEvent OnFileProgress;
   TUpdateColumnSizeEvent OnUpdateColumnSize;
 
+  // Sorting (ExtGridSort.cpp, ExtGridSortCompare.cpp, ExtGridRowSwap.cpp).
+  // The sorts reorder the normal rows (between the fixed rows and the fixed
+  // footers) in place, with row exchanges, inside one update bracket, by the
+  // grid's quick sort (detail/RowQuickSort.h) whose handling of equal rows
+  // users see. Columns are display columns; a sort by a column, or by an
+  // index entry, outside the grid changes nothing. Each sort converts a
+  // cell's text once (the keys move with the rows) and works with three
+  // scratch rows after the last row, the middle one holding the pivot row's
+  // copy for OnRawCompare; the scratch rows, the update bracket and, with
+  // SortSettings.NormalCellsOnly and fixed columns, column 0's texts are
+  // put back also when a comparison raises.
+  // The load-order list numbers the rows as they were when a sort began
+  // with a list that did not match the rows; row insertions, removals,
+  // moves and exchanges keep it in step (inserted rows sort after the
+  // others; rows that come back from hiding count as inserted). UnSort puts
+  // the normal rows back in that order, and does nothing while the list is
+  // out of step.
+  //
+  // CompareCells: -1, 0 or 1 (or what OnCustomCompare or OnRawCompare
+  // answer) for column ACol of two rows, by the column's style (ssAutomatic
+  // with SortSettings.AutoFormat, else ssAlphabetic, then OnGetFormat);
+  // texts are display texts. With SortSettings.IgnoreBlanks an empty cell
+  // against a non-empty one goes to SortSettings.BlankPos's end in either
+  // Direction. CompareRowsByColumn goes on to the next columns while equal
+  // under SortSettings.Full; CompareRowsByIndex takes entry Index of
+  // SortIndexes and, under Full, the entries after it.
+  int CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction);
+  int CompareRowsByColumn(int ACol, int ARow1, int ARow2);
+  int CompareRowsByIndex(int Index, int ARow1, int ARow2);
+  // By SortSettings.Column and Direction; clears SortIndexes. Without
+  // Navigation.MoveRowOnSort the row number stays current and OnRowUpdate
+  // hears (that row, that row); with it the current row follows its data.
+  virtual void QSort();
+  // By SortIndexes; an empty list raises EExtGridError "No indexes
+  // specified for indexed sort" and changes nothing.
+  virtual void SortByIndexColumns();
+  // Inside every expanded node spanning more than two rows, its child rows.
+  virtual void SortNodesByColumn();
+  virtual void SortNodesByIndex();
+  virtual void UnSort();
+  // Column numbers with TSortIndexList::DescendingBit for descending.
+  TSortIndexList* SortIndexes() const { return FSortIndexes.get(); }
+  TCustomCompareEvent OnCustomCompare;
+  TRawCompareEvent OnRawCompare;
+
+  // Grouping (ExtGridGrouping.cpp). GroupOnColumn gives each run of equal
+  // texts of the column (sorted first with SortSettings.AutoSortForGrouping)
+  // a caption row holding the text in column 1: a node spanning the caption,
+  // the run and, with Grouping.Summary, a summary row after the run; then
+  // the column goes. RemoveGrouping gives back the rows, the values, the
+  // column's width and title. GroupOnColumnInPlace keeps the column: each
+  // run of the rows between existing node and summary rows gets a caption
+  // (a node tagged with ACol, the text in column ACol + 1) and loses its
+  // texts in ACol; RemoveGroupLevel(ACol) writes them back and removes the
+  // captions of that level. Enclosing nodes grow and shrink with the rows.
+  // Grouping on column 0, on a column below FixedCols, or on one without a
+  // column for the captions changes nothing.
+  virtual void GroupOnColumn(int ACol);
+  virtual void GroupOnColumnInPlace(int ACol);
+  virtual void RemoveGrouping();
+  virtual void RemoveGroupLevel(int ACol);
+  // The column GroupOnColumn removed; -1 while not grouped.
+  int GroupColumn() const { return FGroupColumn; }
+
+ protected:
+  // The hooks of OnCustomCompare and OnRawCompare.
+  virtual void CustomCompare(const plat::String& Str1, const plat::String& Str2, int& Res);
+  virtual void RawCompare(int ACol, int ARow1, int ARow2, int& Res);
+  void RowMoved(int FromIndex, int ToIndex) override;
+  void RowsMoved(int FromIndex, int Count, int ToIndex) override;
+  void RowsGathered(const std::vector<int>& Rows) override;
+  void RowsScattered(const std::vector<int>& Rows) override;
+
+ private:
+  class TSortScope;
+  // Runs Sort on the normal rows (first, last) inside a sort's scope, then
+  // places the current row (ReportRow: QSort's OnRowUpdate).
+  void RunSort(bool ReportRow, const std::function<void(int First, int Last)>& Sort);
+  void SortRowsByColumn(int First, int Last);
+  void SortRowsByIndex(int First, int Last);
+  // The row exchange of a sort, its keys following.
+  void SortExchange(int ARow1, int ARow2);
+  bool SortIndexesInGrid() const;
+  detail::TSortFormat SortFormatOf(int ACol);
+  void LoadSortKey(int ACol, int ARow, TSortStyle Style, detail::TSortKey& Key);
+  // The run's key of a row, loaded on first use.
+  detail::TSortKey& RunKey(detail::TSortColumn& Column, int ACol, int ARow);
+  int CompareSortCells(int ACol, int ARow1, int ARow2, const detail::TSortFormat& Format, detail::TSortKey& Key1,
+                       detail::TSortKey& Key2, TSortDirection Direction);
+  // Copies the pivot's data row into the pivot scratch row, once per pivot.
+  void StorePivotRow();
+  // The properties objects of a row learn where they now are.
+  void ClaimRowObjects(int ARow);
+  // Rows inserted (empty, default height) so that they end at the display
+  // rows FinalRows (ascending), in one pass, as InsertRows would one by one.
+  void InsertRowsAt(const std::vector<int>& FinalRows);
+  // Removes display rows Rows (ascending), freeing what they hold, in one
+  // pass, as RemoveRows would one by one.
+  void RemoveRowList(const std::vector<int>& Rows);
+  // A caption (summary) row merged from CaptionCol to the last column or
+  // coloured, by the Grouping settings.
+  void DecorateGroupRow(int ARow, int CaptionCol, bool Summary);
+  // The node rows among the normal rows, ascending.
+  std::vector<int> NormalNodeRows();
+  // Changes the span of each node row in Nodes (before rows are inserted or
+  // removed) by Delta(Start, End) for the rows Start..End-1 it spans.
+  void AdjustNodeSpans(const std::vector<int>& Nodes, const std::function<int(int Start, int End)>& Delta);
+  std::unique_ptr<TSortIndexList> FSortIndexes = std::make_unique<TSortIndexList>(0, 0);
+  detail::TLoadOrder FLoadOrder;
+  std::unique_ptr<detail::TSortRun> FSortRun;
+  // The current row's data as a sort moves it; -1 outside sorts.
+  int FTrackedRow = -1;
+  int FGroupColumn = -1;
+  int FGroupWidth = 0;
+  plat::String FGroupTitle;
+
+ public:
   // Streams and the clipboard (ExtGridCellBlock.cpp, ExtGridGridText.cpp,
   // ExtGridClipboard.cpp, ExtGridSmartFill.cpp). A cell block carries the
   // cells of a rectangle (columns Left..Right, rows Top..Bottom) with their
