@@ -23,6 +23,7 @@
 #include "platform/rtl/ScopeExit.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/Display.h"
+#include "platform/win/DragDrop.h"
 #include "platform/win/detail/SdlEventSource.h"
 #include "platform/win/detail/SdlKeyboard.h"
 #include "platform/win/detail/SdlSurface.h"
@@ -81,6 +82,9 @@ class SdlDisplay final : public Display {
   void CursorChanged(HCURSOR cursor) override;
   void ClipboardTextChanged(const String& text) override;
   std::optional<String> DesktopClipboardText() override;
+  DWORD DesktopDragOver(IDataObject* data, TPoint screenPoint, DWORD keyState, DWORD okEffects) override;
+  void DesktopDragLeave() override;
+  DWORD DesktopDrop(IDataObject* data, TPoint screenPoint, DWORD keyState, DWORD okEffects) override;
   void ModalLoopStarted(HWND) override {}
   // The window has no sound of its own to play.
   void Beep(UINT) override {}
@@ -436,6 +440,10 @@ std::optional<String> SdlDisplay::DesktopClipboardText() {
   if (result.empty() || result == FOwnClipboardText) return std::nullopt;
   return result;
 }
+
+DWORD SdlDisplay::DesktopDragOver(IDataObject*, TPoint, DWORD, DWORD) { return DROPEFFECT_NONE; }
+void SdlDisplay::DesktopDragLeave() {}
+DWORD SdlDisplay::DesktopDrop(IDataObject*, TPoint, DWORD, DWORD) { return DROPEFFECT_NONE; }
 
 void SdlDisplay::Drain() {
   // Feeding input runs window procedures, which may call back into this
