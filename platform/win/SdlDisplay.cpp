@@ -29,6 +29,7 @@
 #include "platform/win/detail/SdlSurface.h"
 #include "platform/win/detail/SdlWindowFlags.h"
 #include "platform/win/detail/WakeSources.h"
+#include "platform/win/detail/XdndBridge.h"
 #include "platform/win/detail/WindowManager.h"
 #include "platform/win/WindowStyles.h"
 
@@ -117,6 +118,8 @@ class SdlDisplay final : public Display {
   String FOwnClipboardText;
   // The window whose native window lost the focus during this drain.
   HWND FFocusLost = nullptr;
+  // Drags to and from other programs, under X11.
+  std::unique_ptr<XdndBridge> FXdnd;
 };
 
 SdlDisplay::SdlDisplay() {
@@ -131,6 +134,10 @@ SdlDisplay::SdlDisplay() {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
     throw Exception("Cannot open the display" + DesktopName() + ": " + SDL_GetError());
   SDL_StartTextInput();
+  // Drags from other programs reach our drop targets through the bridge,
+  // not as SDL's file and text drops.
+  for (Uint32 type : {SDL_DROPFILE, SDL_DROPTEXT, SDL_DROPBEGIN, SDL_DROPCOMPLETE}) SDL_EventState(type, SDL_DISABLE);
+  if (const char* driver = SDL_GetCurrentVideoDriver(); driver && String(driver) == "x11") FXdnd = XdndBridge::Open();
   FKickFd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
   if (FKickFd >= 0)
     FKickSource = AddWakeSource(FKickFd, [this] {
@@ -141,6 +148,7 @@ SdlDisplay::SdlDisplay() {
 }
 
 SdlDisplay::~SdlDisplay() {
+  FXdnd.reset();
   RemoveWakeSource(FEventSource);
   RemoveWakeSource(FKickSource);
   if (FKickFd >= 0) ::close(FKickFd);
@@ -248,6 +256,8 @@ void SdlDisplay::MakeNative(HWND window, NativeWindow& native, bool shaped) {
   if (native.Shaped) ApplyShape(native);
   ApplyOpacity(native);
   SDL_SetWindowPosition(made, native.Bounds.Left, native.Bounds.Top);
+  if (FXdnd)
+    if (const unsigned long x11Window = SdlX11Window(made)) FXdnd->Advertise(x11Window);
   WatchEvents(made);
   if (native.Visible) {
     ShowNative(native);
@@ -441,9 +451,20 @@ std::optional<String> SdlDisplay::DesktopClipboardText() {
   return result;
 }
 
-DWORD SdlDisplay::DesktopDragOver(IDataObject*, TPoint, DWORD, DWORD) { return DROPEFFECT_NONE; }
-void SdlDisplay::DesktopDragLeave() {}
-DWORD SdlDisplay::DesktopDrop(IDataObject*, TPoint, DWORD, DWORD) { return DROPEFFECT_NONE; }
+DWORD SdlDisplay::DesktopDragOver(IDataObject* data, TPoint screenPoint, DWORD keyState, DWORD okEffects) {
+  const ScopeExit kick([this] { Kick(); });
+  return FXdnd ? FXdnd->DragOver(data, screenPoint, keyState, okEffects) : DROPEFFECT_NONE;
+}
+
+void SdlDisplay::DesktopDragLeave() {
+  if (FXdnd) FXdnd->DragLeave();
+  Kick();
+}
+
+DWORD SdlDisplay::DesktopDrop(IDataObject* data, TPoint screenPoint, DWORD keyState, DWORD okEffects) {
+  const ScopeExit kick([this] { Kick(); });
+  return FXdnd ? FXdnd->Drop(data, screenPoint, keyState, okEffects) : DROPEFFECT_NONE;
+}
 
 void SdlDisplay::Drain() {
   // Feeding input runs window procedures, which may call back into this
