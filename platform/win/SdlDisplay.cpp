@@ -106,6 +106,8 @@ class SdlDisplay final : public Display {
   void Kick() const;
   void Drain();
   void Dispatch(const SDL_Event& event);
+  // Feeds the releases SDL did not report (see the definition).
+  void ReleaseUnreportedButtons();
   void DispatchWindowEvent(const SDL_WindowEvent& event);
 
   std::map<HWND, NativeWindow> FWindows;
@@ -118,6 +120,8 @@ class SdlDisplay final : public Display {
   String FOwnClipboardText;
   // The window whose native window lost the focus during this drain.
   HWND FFocusLost = nullptr;
+  // The buttons fed down and not yet up (SDL_BUTTON masks).
+  Uint32 FButtonsDown = 0;
   // Drags to and from other programs, under X11.
   std::unique_ptr<XdndBridge> FXdnd;
 };
@@ -476,6 +480,29 @@ void SdlDisplay::Drain() {
   // it now: passing to one of its tips or menus keeps the form active.
   const HWND lost = std::exchange(FFocusLost, nullptr);
   if (lost != nullptr && SDL_GetKeyboardFocus() == nullptr) FeedActivation(lost, false);
+  ReleaseUnreportedButtons();
+}
+
+void SdlDisplay::ReleaseUnreportedButtons() {
+  // A button pressed in our window and released outside it, after SDL's
+  // own capture of the press ended but before ours began (a drag started
+  // from the press), never reaches us as an event: the window layer would
+  // hold the button down for ever. The desktop's pointer tells the truth.
+  if (FButtonsDown == 0) return;
+  int x = 0, y = 0;
+  const Uint32 held = SDL_GetGlobalMouseState(&x, &y);
+  for (const auto& [sdlButton, button] : {std::pair{SDL_BUTTON_LEFT, MouseButton::Left},
+                                         std::pair{SDL_BUTTON_RIGHT, MouseButton::Right},
+                                         std::pair{SDL_BUTTON_MIDDLE, MouseButton::Middle}}) {
+    const Uint32 mask = SDL_BUTTON(sdlButton);
+    if ((FButtonsDown & mask) && !(held & mask)) {
+      FButtonsDown &= ~mask;
+      FeedMouseButton(button, false, {x, y});
+    }
+  }
+  // The question may have read events off the connection.
+  SDL_PumpEvents();
+  if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) Kick();
 }
 
 void SdlDisplay::Dispatch(const SDL_Event& event) {
@@ -490,6 +517,10 @@ void SdlDisplay::Dispatch(const SDL_Event& event) {
       HWND window = WindowOfId(event.button.windowID);
       if (window == nullptr) break;
       const bool down = event.type == SDL_MOUSEBUTTONDOWN;
+      if (event.button.button <= 3) {
+        const Uint32 mask = SDL_BUTTON(event.button.button);
+        FButtonsDown = down ? FButtonsDown | mask : FButtonsDown & ~mask;
+      }
       const TPoint point = ScreenPoint(window, event.button.x, event.button.y);
       if (event.button.button == SDL_BUTTON_LEFT) FeedMouseButton(MouseButton::Left, down, point);
       if (event.button.button == SDL_BUTTON_RIGHT) FeedMouseButton(MouseButton::Right, down, point);

@@ -43,20 +43,82 @@ XdndTestSource::~XdndTestSource() {
   XCloseDisplay(X(FDisplay));
 }
 
-std::optional<XdndTestSource::Outcome> XdndTestSource::Drop(int px, int py, const std::string& type,
-                                                            const std::string& data) {
+bool XdndTestSource::FindTarget(int px, int py, unsigned long& target, unsigned long& sendTo) const {
   ::Display* x = X(FDisplay);
-  auto atom = [x](const char* name) { return XInternAtom(x, name, False); };
-  const Atom aware = atom("XdndAware"), proxyAtom = atom("XdndProxy"), selection = atom("XdndSelection");
-  const Atom typeAtom = atom(type.c_str()), copy = atom("XdndActionCopy");
-
   // The top-level window at the point (no window manager: a child of the root).
   ::Window child = 0;
   int wx = 0, wy = 0;
   XTranslateCoordinates(x, DefaultRootWindow(x), DefaultRootWindow(x), px, py, &wx, &wy, &child);
-  if (child == 0 || !Cardinal(x, child, aware, XA_ATOM)) return std::nullopt;
-  ::Window sendTo = child;
-  if (const auto proxy = Cardinal(x, child, proxyAtom, XA_WINDOW)) sendTo = static_cast<::Window>(*proxy);
+  if (child == 0 || !Cardinal(x, child, XInternAtom(x, "XdndAware", False), XA_ATOM)) return false;
+  target = sendTo = child;
+  if (const auto proxy = Cardinal(x, child, XInternAtom(x, "XdndProxy", False), XA_WINDOW)) sendTo = *proxy;
+  return true;
+}
+
+void XdndTestSource::SendRaw(int px, int py, const char* messageType, int format, const long (&values)[5]) {
+  ::Display* x = X(FDisplay);
+  unsigned long target = 0, sendTo = 0;
+  if (!FindTarget(px, py, target, sendTo)) return;
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = target;
+  event.xclient.message_type = XInternAtom(x, messageType, False);
+  event.xclient.format = format;
+  for (int i = 0; i < 5; ++i) event.xclient.data.l[i] = values[i];
+  XSendEvent(x, sendTo, False, NoEventMask, &event);
+  XFlush(x);
+}
+
+void XdndTestSource::ServeRequest(const void* pending, unsigned long typeAtom, const std::string& data, Reply kind) {
+  ::Display* x = X(FDisplay);
+  const auto& request = *static_cast<const XSelectionRequestEvent*>(pending);
+  XEvent reply{};
+  reply.xselection.type = SelectionNotify;
+  reply.xselection.requestor = request.requestor;
+  reply.xselection.selection = request.selection;
+  reply.xselection.target = request.target;
+  reply.xselection.time = request.time;
+  if (request.target == typeAtom) {
+    reply.xselection.property = request.property;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
+    const int size = static_cast<int>(data.size());
+    switch (kind) {
+      case Reply::Bytes:
+        XChangeProperty(x, request.requestor, request.property, typeAtom, 8, PropModeReplace, bytes, size);
+        break;
+      case Reply::Items32: {
+        const long items[2] = {0x41424344, 0};
+        XChangeProperty(x, request.requestor, request.property, typeAtom, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(items), 2);
+        break;
+      }
+      case Reply::Incremental: {
+        const long size32 = size;
+        XChangeProperty(x, request.requestor, request.property, XInternAtom(x, "INCR", False), 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(&size32), 1);
+        break;
+      }
+      case Reply::Oversized: {
+        const std::string piece(1024 * 1024, 'x');
+        for (int i = 0; i < 17; ++i)
+          XChangeProperty(x, request.requestor, request.property, typeAtom, 8, i == 0 ? PropModeReplace : PropModeAppend,
+                          reinterpret_cast<const unsigned char*>(piece.data()), static_cast<int>(piece.size()));
+        break;
+      }
+    }
+  }
+  XSendEvent(x, request.requestor, False, NoEventMask, &reply);
+  XFlush(x);
+}
+
+std::optional<XdndTestSource::Outcome> XdndTestSource::Drop(int px, int py, const std::string& type,
+                                                            const std::string& data, Reply kind) {
+  ::Display* x = X(FDisplay);
+  auto atom = [x](const char* name) { return XInternAtom(x, name, False); };
+  const Atom selection = atom("XdndSelection");
+  const Atom typeAtom = atom(type.c_str()), copy = atom("XdndActionCopy");
+  unsigned long child = 0, sendTo = 0;
+  if (!FindTarget(px, py, child, sendTo)) return std::nullopt;
 
   auto send = [&](const char* name, long l1, long l2, long l3, long l4) {
     XEvent event{};
@@ -81,20 +143,7 @@ std::optional<XdndTestSource::Outcome> XdndTestSource::Drop(int px, int py, cons
         XEvent event;
         XNextEvent(x, &event);
         if (event.type == SelectionRequest) {
-          const XSelectionRequestEvent& request = event.xselectionrequest;
-          XEvent reply{};
-          reply.xselection.type = SelectionNotify;
-          reply.xselection.requestor = request.requestor;
-          reply.xselection.selection = request.selection;
-          reply.xselection.target = request.target;
-          reply.xselection.time = request.time;
-          if (request.target == typeAtom) {
-            XChangeProperty(x, request.requestor, request.property, typeAtom, 8, PropModeReplace,
-                            reinterpret_cast<const unsigned char*>(data.data()), static_cast<int>(data.size()));
-            reply.xselection.property = request.property;
-          }
-          XSendEvent(x, request.requestor, False, NoEventMask, &reply);
-          XFlush(x);
+          ServeRequest(&event.xselectionrequest, typeAtom, data, kind);
         } else if (event.type == ClientMessage && event.xclient.message_type == atom("XdndStatus")) {
           statusCame = true;
           outcome.Accepted = (event.xclient.data.l[1] & 1) != 0;

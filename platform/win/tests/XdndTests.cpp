@@ -93,5 +93,39 @@ TEST_F(DragBetweenPrograms, AUriListOfOtherHostsOffersNoFiles) {
   EXPECT_EQ(LineStarting(*target, "drop "), "drop nothing");
 }
 
+TEST_F(DragBetweenPrograms, MalformedMessagesAreIgnoredAndAGoodDropStillLands) {
+  auto target = Start({"target", "400", "100"}, 400, 100);
+  XdndTestSource broken(FServer->DisplayName());
+  const long version5 = 5L << 24;
+  const long at = (450L << 16) | 150;
+  broken.SendRaw(450, 150, "XdndEnter", 8, {1, version5, 0, 0, 0});        // bytes, not 32-bit items
+  broken.SendRaw(450, 150, "XdndEnter", 32, {0x123, 2L << 24, 0, 0, 0});   // a version too old
+  broken.SendRaw(450, 150, "XdndPosition", 32, {0x456, 0, at, 0, 0});      // no enter before
+  broken.SendRaw(450, 150, "XdndDrop", 32, {0x456, 0, 0, 0, 0});
+  // A source window that does not exist, naming a type list it cannot have.
+  broken.SendRaw(450, 150, "XdndEnter", 32, {0x7FFFFF, version5 | 1, 0, 0, 0});
+  broken.SendRaw(450, 150, "XdndPosition", 32, {0x7FFFFF, 0, at, 0, 0});
+  broken.SendRaw(450, 150, "XdndDrop", 32, {0x7FFFFF, 0, 0, 0, 0});
+  EXPECT_EQ(LineStarting(*target, "drop "), "drop nothing");
+
+  XdndTestSource desktopProgram(FServer->DisplayName());
+  const auto outcome = desktopProgram.Drop(450, 150, "UTF8_STRING", "still fine");
+  ASSERT_TRUE(outcome.has_value());
+  EXPECT_TRUE(outcome->FinishedOk);
+  EXPECT_EQ(LineStarting(*target, "drop "), "drop text still fine");
+}
+
+TEST_F(DragBetweenPrograms, RepliesThatAreNotWholeBytesWithinTheLimitCountAsNoData) {
+  auto target = Start({"target", "400", "100"}, 400, 100);
+  using Reply = XdndTestSource::Reply;
+  for (Reply reply : {Reply::Items32, Reply::Incremental, Reply::Oversized}) {
+    XdndTestSource desktopProgram(FServer->DisplayName());
+    const auto outcome = desktopProgram.Drop(450, 150, "UTF8_STRING", "text", reply);
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_TRUE(outcome->Finished) << static_cast<int>(reply);
+    EXPECT_EQ(LineStarting(*target, "drop "), "drop nothing") << static_cast<int>(reply);
+  }
+}
+
 }  // namespace
 }  // namespace plat::testing
