@@ -106,8 +106,10 @@ class SdlDisplay final : public Display {
   void Kick() const;
   void Drain();
   void Dispatch(const SDL_Event& event);
-  // Feeds the releases SDL did not report (see the definition).
-  void ReleaseUnreportedButtons();
+  // While our drag is over another program, the desktop's pointer is
+  // followed (see the definition).
+  void FollowDesktopDrag(bool follow);
+  void FollowDesktopPointer();
   void DispatchWindowEvent(const SDL_WindowEvent& event);
 
   std::map<HWND, NativeWindow> FWindows;
@@ -122,6 +124,9 @@ class SdlDisplay final : public Display {
   HWND FFocusLost = nullptr;
   // The buttons fed down and not yet up (SDL_BUTTON masks).
   Uint32 FButtonsDown = 0;
+  // The pointer as last fed, in screen coordinates.
+  TPoint FLastPointer;
+  WakeSourceId FDragPoll = 0;
   // Drags to and from other programs, under X11.
   std::unique_ptr<XdndBridge> FXdnd;
 };
@@ -152,6 +157,7 @@ SdlDisplay::SdlDisplay() {
 }
 
 SdlDisplay::~SdlDisplay() {
+  FollowDesktopDrag(false);
   FXdnd.reset();
   RemoveWakeSource(FEventSource);
   RemoveWakeSource(FKickSource);
@@ -457,16 +463,19 @@ std::optional<String> SdlDisplay::DesktopClipboardText() {
 
 DWORD SdlDisplay::DesktopDragOver(IDataObject* data, TPoint screenPoint, DWORD keyState, DWORD okEffects) {
   const ScopeExit kick([this] { Kick(); });
+  FollowDesktopDrag(true);
   return FXdnd ? FXdnd->DragOver(data, screenPoint, keyState, okEffects) : DROPEFFECT_NONE;
 }
 
 void SdlDisplay::DesktopDragLeave() {
+  FollowDesktopDrag(false);
   if (FXdnd) FXdnd->DragLeave();
   Kick();
 }
 
 DWORD SdlDisplay::DesktopDrop(IDataObject* data, TPoint screenPoint, DWORD keyState, DWORD okEffects) {
   const ScopeExit kick([this] { Kick(); });
+  FollowDesktopDrag(false);
   return FXdnd ? FXdnd->Drop(data, screenPoint, keyState, okEffects) : DROPEFFECT_NONE;
 }
 
@@ -480,37 +489,50 @@ void SdlDisplay::Drain() {
   // it now: passing to one of its tips or menus keeps the form active.
   const HWND lost = std::exchange(FFocusLost, nullptr);
   if (lost != nullptr && SDL_GetKeyboardFocus() == nullptr) FeedActivation(lost, false);
-  ReleaseUnreportedButtons();
 }
 
-void SdlDisplay::ReleaseUnreportedButtons() {
-  // A button pressed in our window and released outside it, after SDL's
-  // own capture of the press ended but before ours began (a drag started
-  // from the press), never reaches us as an event: the window layer would
-  // hold the button down for ever. The desktop's pointer tells the truth.
-  if (FButtonsDown == 0) return;
+void SdlDisplay::FollowDesktopPointer() {
+  // Our drag over another program's window: its pointer events can reach
+  // that program instead of us (SDL may give up the desktop's capture of
+  // the press before the drag takes the pointer), and the drag would wait
+  // for a release for ever. So while it lasts the desktop's pointer is
+  // asked, as the platform's drag loop polls the keys.
   int x = 0, y = 0;
   const Uint32 held = SDL_GetGlobalMouseState(&x, &y);
+  if (TPoint{x, y} != FLastPointer) {
+    FLastPointer = {x, y};
+    FeedMouseMove(FLastPointer);
+  }
   for (const auto& [sdlButton, button] : {std::pair{SDL_BUTTON_LEFT, MouseButton::Left},
-                                         std::pair{SDL_BUTTON_RIGHT, MouseButton::Right},
-                                         std::pair{SDL_BUTTON_MIDDLE, MouseButton::Middle}}) {
+                                          std::pair{SDL_BUTTON_RIGHT, MouseButton::Right},
+                                          std::pair{SDL_BUTTON_MIDDLE, MouseButton::Middle}}) {
     const Uint32 mask = SDL_BUTTON(sdlButton);
     if ((FButtonsDown & mask) && !(held & mask)) {
       FButtonsDown &= ~mask;
       FeedMouseButton(button, false, {x, y});
     }
   }
-  // The question may have read events off the connection.
-  SDL_PumpEvents();
-  if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) Kick();
+  Kick();  // the question may have read events off the connection
+}
+
+void SdlDisplay::FollowDesktopDrag(bool follow) {
+  if (follow == (FDragPoll != 0)) return;
+  if (follow) {
+    FDragPoll = AddWakeSource(-1, [this] { FollowDesktopPointer(); }, kPollIntervalMs);
+  } else {
+    RemoveWakeSource(FDragPoll);
+    FDragPoll = 0;
+  }
 }
 
 void SdlDisplay::Dispatch(const SDL_Event& event) {
   switch (event.type) {
     case SDL_WINDOWEVENT: DispatchWindowEvent(event.window); break;
     case SDL_MOUSEMOTION:
-      if (HWND window = WindowOfId(event.motion.windowID))
-        FeedMouseMove(ScreenPoint(window, event.motion.x, event.motion.y));
+      if (HWND window = WindowOfId(event.motion.windowID)) {
+        FLastPointer = ScreenPoint(window, event.motion.x, event.motion.y);
+        FeedMouseMove(FLastPointer);
+      }
       break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
