@@ -51,38 +51,45 @@ int IgnoreOurErrors(::Display* display, XErrorEvent* error) {
   return PreviousErrorHandler() ? PreviousErrorHandler()(display, error) : 0;
 }
 
+// Another program's drag over our windows.
+struct Incoming {
+  ::Window Source = 0;
+  ::Window Target = 0;
+  std::vector<String> Types;
+  InterfacePtr<IDataObject> Data;
+  TPoint Point;
+  DWORD OkEffects = DROPEFFECT_NONE;
+  unsigned Serial = 0;
+};
+
+// Our drag over another program's window.
+struct Outgoing {
+  ::Window Target = 0;
+  ::Window SendTo = 0;
+  long Version = kVersion;
+  bool AwaitingStatus = false;
+  std::optional<TPoint> Queued;
+  Atom QueuedAction = 0;
+  bool Accepted = false;
+  Atom Action = 0;
+  bool Finished = false;
+  bool FinishedOk = false;
+  Atom FinishedAction = 0;
+};
+
+// Another program's window that takes drags, and where its messages go.
+struct Found {
+  ::Window Target = 0;
+  ::Window SendTo = 0;
+  long Version = 0;
+};
+
 }  // namespace
 
 struct XdndBridge::Impl : std::enable_shared_from_this<XdndBridge::Impl> {
   struct Atoms {
     Atom Aware, Proxy, Enter, Position, StatusMessage, Leave, Drop, Finished, Selection, TypeList;
     Atom ActionCopy, ActionMove, ActionLink, Targets, Incr, Transfer;
-  };
-
-  // Another program's drag over our windows.
-  struct Incoming {
-    ::Window Source = 0;
-    ::Window Target = 0;
-    std::vector<String> Types;
-    InterfacePtr<IDataObject> Data;
-    TPoint Point;
-    DWORD OkEffects = DROPEFFECT_NONE;
-    unsigned Serial = 0;
-  };
-
-  // Our drag over another program's window.
-  struct Outgoing {
-    ::Window Target = 0;
-    ::Window SendTo = 0;
-    long Version = kVersion;
-    bool AwaitingStatus = false;
-    std::optional<TPoint> Queued;
-    Atom QueuedAction = 0;
-    bool Accepted = false;
-    Atom Action = 0;
-    bool Finished = false;
-    bool FinishedOk = false;
-    Atom FinishedAction = 0;
   };
 
   ::Display* X = nullptr;
@@ -367,12 +374,6 @@ struct XdndBridge::Impl : std::enable_shared_from_this<XdndBridge::Impl> {
   }
 
   // ---- Source side ----
-
-  struct Found {
-    ::Window Target = 0;
-    ::Window SendTo = 0;
-    long Version = 0;
-  };
 
   // The XdndAware window under a root point, through the window tree
   // (a desktop's frame windows hold the program's window inside).
