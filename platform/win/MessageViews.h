@@ -19,7 +19,7 @@ namespace plat {
 RECT* NcCalcSizeRect(WPARAM wParam, LPARAM lParam);
 
 // Client and non-client mouse messages (moves, presses, releases, wheel).
-constexpr bool IsMouseMessage(UINT message) {
+constexpr bool IsMouseInputMessage(UINT message) {
   return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
          (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK);
 }

@@ -89,7 +89,7 @@ HRESULT DragLoop::Run(DWORD* effect) {
       FResult = DRAGDROP_S_CANCEL;
       break;
     }
-    if (IsMouseMessage(msg.message) || IsKeyMessage(msg.message)) {
+    if (IsMouseInputMessage(msg.message) || IsKeyMessage(msg.message)) {
       const bool escape = msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE;
       // Characters and releases of keys only change the key state.
       if (msg.message != WM_CHAR && msg.message != WM_SYSCHAR) Step(msg.pt, escape);

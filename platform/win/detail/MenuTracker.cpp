@@ -450,7 +450,7 @@ MenuTracker::Spot MenuTracker::Locate(TPoint p) const {
 }
 
 void MenuTracker::HandleMessage(MSG& msg) {
-  if (IsMouseMessage(msg.message)) {
+  if (IsMouseInputMessage(msg.message)) {
     HandleMouse(msg);
     return;
   }

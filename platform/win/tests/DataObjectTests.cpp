@@ -144,6 +144,20 @@ TEST(DataObjectReading, AnEnumeratorThatFailsOffersNothingAndAnEndlessOneIsCut) 
 
 class ExternalDrag : public DragDropTest {};
 
+TEST_F(ExternalDrag, ADragOfAnObjectWhoseEnumeratorFailsRunsToItsEnd) {
+  HWND b = Make("b", WS_POPUP | WS_VISIBLE, Bounds(200, 0, 100, 100));
+  Log log;
+  InterfacePtr<LoggingDropTarget> target(new LoggingDropTarget("b", log, GridEffectRule));
+  ASSERT_EQ(RegisterDragDrop(b, target.Get()), S_OK);
+  for (auto how : {BrokenEnumeration::How::Refused, BrokenEnumeration::How::Endless}) {
+    InterfacePtr<IDataObject> data(new BrokenEnumeration(how));
+    EXPECT_EQ(FeedExternalDragOver(data.Get(), {250, 50}, 0, DROPEFFECT_COPY), DROPEFFECT_COPY);
+    EXPECT_EQ(FeedExternalDrop(data.Get(), {250, 50}, 0, DROPEFFECT_COPY), DROPEFFECT_COPY);
+    EXPECT_EQ(target->DroppedText, "");
+  }
+  RevokeDragDrop(b);
+}
+
 TEST_F(ExternalDrag, OtherProgramsDragsReachTheTargetUnderThePoint) {
   HWND b = Make("b", WS_POPUP | WS_VISIBLE, Bounds(200, 0, 100, 100));
   Make("plain", WS_POPUP | WS_VISIBLE, Bounds(400, 0, 100, 100));
