@@ -69,19 +69,25 @@ bool TskFileThemeMgr::Load(const String& FileName) {
   if (!plat::FileExists(FileName)) return false;
   auto reader = std::make_unique<TskThemeFileReader>(FileName);  // raises before anything here changes
   FReader = std::move(reader);
+  FPictures.Clear();
   return true;
 }
 
 void TskFileThemeMgr::GetBitmap(TskThemeElement Element, plat::TBitmap& Bitmap) const {
   if (!InRange(Element) || !FReader) return;
-  plat::TStream* stream = FReader->GetBitmapStream(ThemeElementName(Element));
-  if (!stream) return;
-  // A picture that does not decode counts as absent: the bitmap keeps what
-  // it had (the codec raises before the bitmap changes).
-  try {
-    Bitmap.LoadFromStream(*stream);
-  } catch (const plat::EInvalidGraphic&) {
-  }
+  const String name = ThemeElementName(Element);
+  FPictures.Load(name, Bitmap, [this, &name](plat::TBitmap& Picture) {
+    plat::TStream* stream = FReader->GetBitmapStream(name);
+    if (!stream) return false;
+    // A picture that does not decode counts as absent: the bitmap keeps what
+    // it had.
+    try {
+      Picture.LoadFromStream(*stream);
+      return true;
+    } catch (const plat::EInvalidGraphic&) {
+      return false;
+    }
+  });
 }
 
 bool TskFileThemeMgr::GetBool(TskThemeElement Element) const {

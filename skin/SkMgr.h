@@ -10,6 +10,8 @@
 // flag) and leaves a picture unchanged, and so does a picture entry that
 // does not decode as a bitmap.
 //
+// Pictures are decoded once per loaded file and copied from then on.
+//
 // Loading never half-succeeds: a file is parsed into a new reader that
 // replaces the current one only when the parse succeeded; a failure leaves
 // the previous theme in force and then raises (EReadError and the runtime's
@@ -20,6 +22,7 @@
 #include "platform/rtl/Types.h"
 #include "platform/ui/TComponent.h"
 #include "skin/ThemeElements.h"
+#include "skin/detail/DecodedPictures.h"
 
 namespace plat {
 class TBitmap;
@@ -48,6 +51,8 @@ class TskFileThemeMgr {
 
  private:
   std::unique_ptr<TskThemeFileReader> FReader;
+  // The reader's pictures as decoded, dropped with the reader.
+  mutable TDecodedPictures FPictures;
 };
 
 class TskFileTheme : public plat::TComponent {

@@ -5,6 +5,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/os/Resources.h"
 #include "skin/FrameCut.h"
+#include "skin/detail/DecodedPictures.h"
 
 namespace zorbit {
 namespace {
@@ -117,9 +118,14 @@ int GetBuiltinInt(TskUIStyle Style, TskThemeElement Element) {
 }
 
 bool LoadSkinPicture(const plat::String& Name, plat::TBitmap& Bitmap) {
-  if (Name.empty() || !plat::FindResource(nullptr, Name, plat::RT_BITMAP)) return false;
-  Bitmap.LoadFromResourceName(nullptr, Name);
-  return true;
+  if (Name.empty()) return false;
+  // The program's resources never change: each is decoded once.
+  static TDecodedPictures decoded;
+  return decoded.Load(Name, Bitmap, [&Name](plat::TBitmap& Picture) {
+    if (!plat::FindResource(nullptr, Name, plat::RT_BITMAP)) return false;
+    Picture.LoadFromResourceName(nullptr, Name);
+    return true;
+  });
 }
 
 void GetBuiltinBitmap(TskUIStyle Style, TskThemeElement Element, plat::TBitmap* Bitmap) {

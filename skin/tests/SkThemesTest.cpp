@@ -164,6 +164,20 @@ TEST(SkThemes, BitmapGettersLeaveTheBitmapAloneWhenThereIsNoPicture) {
   GetBuiltinBitmap(MacOS, element::ButtonImage, nullptr);  // nothing to load into
 }
 
+// A picture is decoded once; each load hands out a copy, so drawing on one
+// leaves the next load as the program's resource has it.
+TEST(SkThemes, EachLoadOfAPictureIsACopyOfTheResource) {
+  TBitmap first;
+  ASSERT_TRUE(LoadSkinPicture("WINXP_BUTTON", first));
+  const plat::TColor original = first.Canvas()->Pixels(0, 0);
+  first.Canvas()->SetPixels(0, 0, original ^ 0xFFFFFF);
+  TBitmap second;
+  ASSERT_TRUE(LoadSkinPicture("WINXP_BUTTON", second));
+  EXPECT_EQ(second.Canvas()->Pixels(0, 0), original);
+  EXPECT_EQ(second.Width(), first.Width());
+  EXPECT_EQ(second.PixelFormat(), first.PixelFormat());
+}
+
 TEST(SkThemes, FramesAreCutAndACountBelowOneTakesTheWholePicture) {
   TBitmap frame;
   GetBuiltinBitmapFrame(WinXP, element::TitleBarButtonImage, &frame, 18, 16);
