@@ -8,11 +8,9 @@ namespace zorbit {
 void TFloatingFooter::Assign(const plat::TPersistent* Source) {
   const auto* source = dynamic_cast<const TFloatingFooter*>(Source);
   if (!source) return;
-  const bool visible = source->FValues.Visible;
   FValues = source->FValues;
-  // Through the setter, so the grid follows.
-  FValues.Visible = !visible;
-  SetVisible(visible);
+  // Through the setters, so the grid and the panel follow.
+  SetVisible(FValues.Visible);
   SetShowHint(FValues.ShowHint);
 }
 

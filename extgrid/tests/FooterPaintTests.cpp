@@ -119,6 +119,7 @@ TEST_F(FooterPaint, TheColumnPreviewShowsTheCurrentRowInBlack) {
   FGrid->SetSelectionTextColor(plat::clRed);
   RepaintFooter();
   EXPECT_GT(Count('#'), 10);
+  Keep("footer-column-preview");
   // The handler paints in the grid's place.
   int asked = -1;
   FGrid->OnFooterPaint = [&](plat::TObject*, int AColumn, plat::TCanvas*, const plat::TRect&) { asked = AColumn; };
@@ -148,6 +149,7 @@ TEST_F(FooterPaint, TheTemplateStandsTwoPixelsLower) {
   EXPECT_GT(Count('#'), 10);
   // Nothing in the frame's top line and the two rows below it.
   EXPECT_GE(static_cast<int>(picture.find('#')) / (width + 1), 3);
+  Keep("footer-custom-preview");
 }
 
 TEST_F(FooterPaint, AGridWithItsSums) {
