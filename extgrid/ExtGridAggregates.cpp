@@ -29,8 +29,10 @@ void TExtStringGrid::TColumnNumbers::Take(double Value) {
 
 int TExtStringGrid::UsableRowCount() const { return RowCount() - (FFloatingFooter->Visible() ? 1 : 0); }
 
+// Captions and summaries are passed over only while a column is grouped:
+// node rows of an ungrouped grid are data.
 bool TExtStringGrid::IsGroupingRow(int ARow) {
-  if (!GetGridObject(0, ARow)) return false;
+  if (GroupColumn() < 0 || !GetGridObject(0, ARow)) return false;
   const TCellType type = GetCellType(0, ARow);
   return type == TCellType::ctNode || type == TCellType::ctSummary;
 }

@@ -130,14 +130,25 @@ TEST_F(Aggregates, MergedMembersCountOnceThroughTheirBase) {
   Expect(All(1, 4), {15, 3.75, 1, 9});
 }
 
-TEST_F(Aggregates, GroupingRowsArePassedOverAmongShownRowsOnly) {
+TEST_F(Aggregates, GroupingRowsArePassedOverWhileAColumnIsGrouped) {
+  // Ungrouped, a node row and a row marked as a summary are data.
   Fill({"100", "1", "2", "50", "3"});
   FGrid->AddNode(1, 3);
   FGrid->MarkSummaryRow(4);
-  EXPECT_DOUBLE_EQ(FGrid->SumOfColumn(2, 1, 5), 6);
-  EXPECT_DOUBLE_EQ(FGrid->MaximumOfColumn(2, 1, 5), 3);
-  // Read as real rows every row counts.
-  EXPECT_DOUBLE_EQ(FGrid->SumOfColumn(2, 1, 8), 156);
+  EXPECT_DOUBLE_EQ(FGrid->SumOfColumn(2, 1, 5), 156);
+
+  // Grouped on keys that read as numbers: the captions ("10", "20") land in
+  // the values' column and must not count, nor the summaries under them.
+  Fill({"1", "2", "4"});
+  const char* keys[] = {"10", "10", "20"};
+  for (int row = 1; row <= 3; ++row) FGrid->SetCells(1, row, keys[row - 1]);
+  FGrid->Grouping()->SetSummary(true);
+  FGrid->GroupOnColumn(1);
+  ASSERT_EQ(FGrid->RowCount(), 8);  // fixed row, two captions, three rows, two summaries
+  EXPECT_DOUBLE_EQ(FGrid->SumOfColumn(1, 1, 7), 7);
+  EXPECT_DOUBLE_EQ(FGrid->MaximumOfColumn(1, 1, 7), 4);
+  // Read as real rows (a range past the usable rows) every row counts.
+  EXPECT_DOUBLE_EQ(FGrid->SumOfColumn(1, 1, 8), 37);
 }
 
 class AggregatesProgressTest : public testing::FormTest {};
