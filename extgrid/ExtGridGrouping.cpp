@@ -2,6 +2,7 @@
 // summary rows, and taking them out again. Rows come and go in one pass
 // each way, so grouping costs in proportion to the rows.
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "extgrid/GridUpdateScope.h"
@@ -194,7 +195,8 @@ void TExtStringGrid::RemoveGroupLevel(int ACol) {
   TGridUpdateScope update(*this);
   ExpandAllNodes();
   std::vector<int> removed, outer;
-  plat::String value;
+  // Only rows under a caption of this level get a value: others keep theirs.
+  std::optional<plat::String> value;
   int summaryRow = -1;
   for (int row = FixedRows(); row < RowCount() - FFixedFooters; ++row) {
     TCellGraphic* node = NodeAt(row);
@@ -209,9 +211,9 @@ void TExtStringGrid::RemoveGroupLevel(int ACol) {
     } else if (node || IsSummaryRow(row)) {
       // Rows of other levels are no group's members.
       outer.push_back(row);
-      value.clear();
-    } else {
-      SetCells(ACol, row, value);
+      value.reset();
+    } else if (value) {
+      SetCells(ACol, row, *value);
     }
   }
   AdjustNodeSpans(outer, [&removed](int Start, int End) {

@@ -12,6 +12,7 @@
 
 #include "extgrid/TExtStringGrid.h"
 #include "platform/ui/ClassLibrary.h"
+#include "platform/ui/TApplication.h"
 #include "platform/win/HeadlessDisplay.h"
 
 namespace zorbit::fuzz {

@@ -27,9 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   TSortSettings& sort = *grid->SortSettings();
   grid->SetFixedFooters(bytes.Next() % 3);
   const std::vector<std::string> loaded = fuzz::Rows(*grid, 0);
-  const int styles = static_cast<int>(TSortStyle::ssAlphaNumericNoCase) + 1;
+  constexpr int styles = static_cast<int>(TSortStyle::ssAlphaNumericNoCase) + 1;
   const std::uint8_t styleByte = bytes.Next();
-  grid->OnGetFormat = [styleByte, styles](plat::TObject*, int ACol, TSortStyle& Style, plat::String& Prefix,
+  grid->OnGetFormat = [styleByte](plat::TObject*, int ACol, TSortStyle& Style, plat::String& Prefix,
                                           plat::String&) {
     Style = static_cast<TSortStyle>((styleByte + ACol) % styles);
     Prefix = styleByte & 0x80 ? "$" : "";

@@ -108,6 +108,7 @@ TEST_F(GroupingTest, RefusedColumnsChangeNothing) {
       {"removing without grouping", [](TExtStringGrid* G) { G->RemoveGrouping(); }},
       {"in place on column 0", [](TExtStringGrid* G) { G->GroupOnColumnInPlace(0); }},
       {"in place without a caption column", [](TExtStringGrid* G) { G->GroupOnColumnInPlace(2); }},
+      {"removing a level that is not there", [](TExtStringGrid* G) { G->RemoveGroupLevel(1); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
