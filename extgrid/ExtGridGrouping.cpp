@@ -64,7 +64,10 @@ void TExtStringGrid::GroupOnColumn(int ACol) {
   if (FGroupColumn > 0) RemoveGrouping();
   FGroupColumn = ACol;
   FGroupWidth = ColWidths(ACol);
-  FGroupTitle = FixedRows() > 0 ? Cells(ACol, 0) : plat::String();
+  FGroupFixedTexts.clear();
+  FGroupFooterTexts.clear();
+  for (int row = 0; row < FixedRows(); ++row) FGroupFixedTexts.push_back(Cells(ACol, row));
+  for (int row = RowCount() - 1; row >= RowCount() - FFixedFooters; --row) FGroupFooterTexts.push_back(Cells(ACol, row));
   if (FSortSettings->AutoSortForGrouping()) {
     FSortSettings->SetColumn(ACol);
     QSort();
@@ -124,7 +127,12 @@ void TExtStringGrid::RemoveGrouping() {
   RemoveRowList(removed);
   InsertCols(FGroupColumn, 1);
   SetColWidths(FGroupColumn, FGroupWidth);
-  if (FixedRows() > 0) SetCells(FGroupColumn, 0, FGroupTitle);
+  // Fixed rows from the top and footer rows from the bottom, as far as both
+  // are still there.
+  const int fixedRows = std::min(FixedRows(), static_cast<int>(FGroupFixedTexts.size()));
+  for (int row = 0; row < fixedRows; ++row) SetCells(FGroupColumn, row, FGroupFixedTexts[row]);
+  const int footers = std::min(FFixedFooters, static_cast<int>(FGroupFooterTexts.size()));
+  for (int k = 0; k < footers; ++k) SetCells(FGroupColumn, RowCount() - 1 - k, FGroupFooterTexts[k]);
   for (std::size_t i = 0; i < values.size(); ++i) SetCells(FGroupColumn, FixedRows() + static_cast<int>(i), values[i]);
   FGroupColumn = -1;
 }

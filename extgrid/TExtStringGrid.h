@@ -631,7 +631,9 @@ class TExtStringGrid : public TBaseGrid {
   int FTrackedRow = -1;
   int FGroupColumn = -1;
   int FGroupWidth = 0;
-  plat::String FGroupTitle;
+  // The grouped column's texts in the fixed rows and in the footer rows:
+  // the column is removed while grouped, and they come back with it.
+  std::vector<plat::String> FGroupFixedTexts, FGroupFooterTexts;
 
  public:
   // Streams and the clipboard (ExtGridCellBlock.cpp, ExtGridGridText.cpp,

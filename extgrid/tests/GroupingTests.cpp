@@ -56,6 +56,22 @@ TEST_F(GroupingTest, RunsGetCaptionsAndTheColumnComesBack) {
   EXPECT_EQ(FGrid->NodeCount(), 0);
 }
 
+// The grouped column's fixed and footer cells leave with the column and
+// come back with it, not only the title in row 0.
+TEST_F(GroupingTest, FixedAndFooterCellsOfTheColumnComeBack) {
+  Fill({"#|kind|name", "#|unit|-", "|a|x", "|b|y", "|a|z", "|sum|3"});
+  FGrid->SetFixedRows(2);
+  FGrid->SetFixedFooters(1);
+  FGrid->GroupOnColumn(1);
+  EXPECT_EQ(Layout(), "a[3] x z b[2] y");
+  FGrid->RemoveGrouping();
+  EXPECT_EQ(Layout(), "a,x a,z b,y");
+  EXPECT_EQ(FGrid->Cells(1, 0), "kind");
+  EXPECT_EQ(FGrid->Cells(1, 1), "unit");
+  EXPECT_EQ(FGrid->Cells(1, FGrid->RowCount() - 1), "sum");
+  EXPECT_EQ(FGrid->Cells(2, FGrid->RowCount() - 1), "3");
+}
+
 TEST_F(GroupingTest, SummariesCloseEachRunInsideItsNode) {
   Fill({"#|name|kind|n", "|x|a|1", "|y|b|2", "|z|a|3"});
   FGrid->Grouping()->SetSummary(true);
