@@ -90,6 +90,21 @@ void TskFileThemeMgr::GetBitmap(TskThemeElement Element, plat::TBitmap& Bitmap) 
   });
 }
 
+void TskFileThemeMgr::GetBitmapFrame(TskThemeElement Element, plat::TBitmap& Bitmap, int Count, int Index) const {
+  const auto cut = [this, Element, Count, Index](plat::TBitmap& Frame) {
+    plat::TBitmap picture;
+    GetBitmap(Element, picture);
+    FrameCut(picture, Frame, Count, Index);
+    return true;
+  };
+  // Kept only where a kept frame comes out the same (see GetBuiltinBitmapFrame).
+  if (Count < 1 || Bitmap.PixelFormat() != plat::TPixelFormat::pfDevice || !InRange(Element)) {
+    cut(Bitmap);
+    return;
+  }
+  FPictures.Load(FrameKey(ThemeElementName(Element), Count, Index), Bitmap, cut);
+}
+
 bool TskFileThemeMgr::GetBool(TskThemeElement Element) const {
   return InRange(Element) && FReader && FReader->GetBool(ThemeElementName(Element));
 }
@@ -175,9 +190,7 @@ plat::TColor TskFileTheme::GetColor(TskThemeElement Element) const { return FMan
 int TskFileTheme::GetInt(TskThemeElement Element) const { return FManager->GetInt(Element); }
 
 void TskFileTheme::GetBitmapFrame(TskThemeElement Element, plat::TBitmap& Bitmap, int Count, int Index) const {
-  plat::TBitmap picture;
-  FManager->GetBitmap(Element, picture);
-  FrameCut(picture, Bitmap, Count, Index);
+  FManager->GetBitmapFrame(Element, Bitmap, Count, Index);
 }
 
 }  // namespace zorbit

@@ -10,7 +10,8 @@
 // flag) and leaves a picture unchanged, and so does a picture entry that
 // does not decode as a bitmap.
 //
-// Pictures are decoded once per loaded file and copied from then on.
+// Pictures and their frames are cut once per loaded file and copied from
+// then on.
 //
 // Loading never half-succeeds: a file is parsed into a new reader that
 // replaces the current one only when the parse succeeded; a failure leaves
@@ -45,6 +46,8 @@ class TskFileThemeMgr {
   bool Loaded() const { return static_cast<bool>(FReader); }
 
   void GetBitmap(TskThemeElement Element, plat::TBitmap& Bitmap) const;
+  // Frame Index of Count of the element's picture (FrameCut), empty without one.
+  void GetBitmapFrame(TskThemeElement Element, plat::TBitmap& Bitmap, int Count, int Index) const;
   bool GetBool(TskThemeElement Element) const;
   plat::TColor GetColor(TskThemeElement Element) const;
   int GetInt(TskThemeElement Element) const;

@@ -137,9 +137,22 @@ void GetBuiltinBitmap(TskUIStyle Style, TskThemeElement Element, plat::TBitmap* 
 void GetBuiltinBitmapFrame(TskUIStyle Style, TskThemeElement Element, plat::TBitmap* Bitmap, int Count, int Index) {
   if (!Bitmap) return;
   const TskBuiltinValue v = GetBuiltinThemeValue(Style, Element);
-  plat::TBitmap strip;
-  if (v.Kind != TskElementKind::Bitmap || !LoadSkinPicture(v.BitmapName, strip)) return;
-  FrameCut(strip, *Bitmap, Count, Index);
+  if (v.Kind != TskElementKind::Bitmap || v.BitmapName.empty()) return;
+  const auto cut = [&v, Count, Index](plat::TBitmap& Frame) {
+    plat::TBitmap strip;
+    if (!LoadSkinPicture(v.BitmapName, strip)) return false;
+    FrameCut(strip, Frame, Count, Index);
+    return true;
+  };
+  // A cut frame is kept for a bitmap it would come out the same in: one of
+  // the device's format, and a frame, not the whole picture (which takes the
+  // strip's transparency settings too).
+  if (Count < 1 || Bitmap->PixelFormat() != plat::TPixelFormat::pfDevice) {
+    cut(*Bitmap);
+    return;
+  }
+  static TDecodedPictures frames;
+  frames.Load(FrameKey(v.BitmapName, Count, Index), *Bitmap, cut);
 }
 
 }  // namespace zorbit

@@ -38,7 +38,8 @@ int GetBuiltinInt(TskUIStyle Style, TskThemeElement Element);
 
 // Loads the element's picture into Bitmap (nothing when Bitmap is null).
 void GetBuiltinBitmap(TskUIStyle Style, TskThemeElement Element, plat::TBitmap* Bitmap);
-// Puts frame Index of Count of the element's picture into Bitmap (FrameCut).
+// Puts frame Index of Count of the element's picture into Bitmap (FrameCut);
+// each frame is cut once and copied from then on.
 void GetBuiltinBitmapFrame(TskUIStyle Style, TskThemeElement Element, plat::TBitmap* Bitmap, int Count, int Index);
 
 // Loads the program's bitmap resource Name into Bitmap; false, with Bitmap

@@ -1,6 +1,12 @@
 #include "skin/detail/DecodedPictures.h"
 
+#include <string>
+
 namespace zorbit {
+
+plat::String FrameKey(const plat::String& Picture, int Count, int Index) {
+  return Picture + "/" + std::to_string(Count) + "/" + std::to_string(Index);
+}
 
 bool TDecodedPictures::Load(const plat::String& Name, plat::TBitmap& Bitmap,
                             const std::function<bool(plat::TBitmap&)>& Decode) {

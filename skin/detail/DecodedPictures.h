@@ -17,6 +17,9 @@
 
 namespace zorbit {
 
+// The name a frame of a strip is kept under: frame Index of Count of Picture.
+plat::String FrameKey(const plat::String& Picture, int Count, int Index);
+
 class TDecodedPictures {
  public:
   // Loads Bitmap with the picture kept under Name, decoding it first (Decode

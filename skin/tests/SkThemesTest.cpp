@@ -164,8 +164,8 @@ TEST(SkThemes, BitmapGettersLeaveTheBitmapAloneWhenThereIsNoPicture) {
   GetBuiltinBitmap(MacOS, element::ButtonImage, nullptr);  // nothing to load into
 }
 
-// A picture is decoded once; each load hands out a copy, so drawing on one
-// leaves the next load as the program's resource has it.
+// A picture is decoded and a frame cut once; each load hands out a copy, so
+// drawing on one leaves the next load as the program's resource has it.
 TEST(SkThemes, EachLoadOfAPictureIsACopyOfTheResource) {
   TBitmap first;
   ASSERT_TRUE(LoadSkinPicture("WINXP_BUTTON", first));
@@ -176,6 +176,16 @@ TEST(SkThemes, EachLoadOfAPictureIsACopyOfTheResource) {
   EXPECT_EQ(second.Canvas()->Pixels(0, 0), original);
   EXPECT_EQ(second.Width(), first.Width());
   EXPECT_EQ(second.PixelFormat(), first.PixelFormat());
+
+  TBitmap frame;
+  GetBuiltinBitmapFrame(WinXP, element::ButtonImage, &frame, 3, 2);
+  const plat::TColor middle = frame.Canvas()->Pixels(0, 0);
+  EXPECT_EQ(middle, second.Canvas()->Pixels(frame.Width(), 0));
+  frame.Canvas()->SetPixels(0, 0, middle ^ 0xFFFFFF);
+  TBitmap again;
+  GetBuiltinBitmapFrame(WinXP, element::ButtonImage, &again, 3, 2);
+  EXPECT_EQ(again.Canvas()->Pixels(0, 0), middle);
+  EXPECT_EQ(again.Width(), frame.Width());
 }
 
 TEST(SkThemes, FramesAreCutAndACountBelowOneTakesTheWholePicture) {
