@@ -11,14 +11,17 @@ TGridUnitEditBtn::TGridUnitEditBtn(plat::TComponent* AOwner)
 }
 
 void TGridUnitEditBtn::LoadEditorText(const plat::String& Value) {
-  plat::String number;
-  plat::String unit;
-  for (char c : Value) {
-    const bool numeric = (c >= '0' && c <= '9') || c == ',' || c == '-' || c == '.';
-    (numeric ? number : unit) += c;
+  // The number is the leading run of its characters; the unit keeps the
+  // rest as it stands, digits included, so that writing the two back gives
+  // the text again ("5 m2" stays "5 m2", not "52 m").
+  std::size_t split = 0;
+  while (split < Value.size()) {
+    const char c = Value[split];
+    if (!((c >= '0' && c <= '9') || c == ',' || c == '-' || c == '.')) break;
+    ++split;
   }
-  SetText(number);
-  SetUnitID(unit);
+  SetText(Value.substr(0, split));
+  SetUnitID(Value.substr(split));
   SetSelStart(static_cast<int>(EditBuffer().Length()));
 }
 

@@ -2,9 +2,9 @@
 // TGridUnitEditBtn: the grid's number-and-unit editor (edUnitEditBtn), with
 // a "..." button that picks the unit. It follows the editor controls' key
 // and focus rules; Enter characters go nowhere. Its value is the number
-// text followed by the unit; loading a cell text splits it: every digit,
-// ",", "-" and "." goes, in order, to the number, every other character to
-// the unit.
+// text followed by the unit; loading a cell text splits it: the leading
+// run of digits, ",", "-" and "." is the number, the rest the unit as it
+// stands.
 #include "extgrid/detail/EditorProtocol.h"
 #include "grid/EsgUnitEditBtn.h"
 #include "platform/ui/TComponentRef.h"

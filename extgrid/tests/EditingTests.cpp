@@ -77,6 +77,7 @@ const UntouchedCase kUntouched[] = {
   {"EditButton",         TEditorType::edEditBtn,        "abc"},
   {"NumericEditButton",  TEditorType::edNumericEditBtn, "-17"},
   {"UnitEditButton",     TEditorType::edUnitEditBtn,    "12 kg"},
+  {"UnitWithDigits",     TEditorType::edUnitEditBtn,    "5 m2"},
   {"DatePickerChecked",  TEditorType::edDateEdit,       "12/24/2026", true},
   {"DatePickerUnchecked",TEditorType::edDateEdit,       "",           true},
   {"DateUpDown",         TEditorType::edDateEditUpDown, "1/2/2025"},
@@ -346,13 +347,15 @@ TEST_F(Editing, TheSpinsPageKeysKeepWithinTheLimits) {
   EXPECT_EQ(clicks, expected);
 }
 
-TEST_F(Editing, TheUnitEditorSplitsNumberAndUnit) {
+TEST_F(Editing, TheUnitEditorSplitsNumberAndUnitKeepingTheUnitWhole) {
   FGrid->SetDefaultEditor(TEditorType::edUnitEditBtn);
   FGrid->SetCells(1, 1, "1.5 m2 x");
   Open(1, 1);
   TGridUnitEditBtn* unit = FGrid->Editors().UnitEditBtn();
-  EXPECT_EQ(unit->Text(), "1.52");
-  EXPECT_EQ(unit->UnitID(), " m x");
+  EXPECT_EQ(unit->Text(), "1.5");
+  EXPECT_EQ(unit->UnitID(), " m2 x");
+  Press(plat::VK_RETURN);
+  EXPECT_EQ(FGrid->Cells(1, 1), "1.5 m2 x");
 }
 
 TEST_F(Editing, TheEllipsisButtonAsksTheGrid) {
