@@ -99,18 +99,24 @@ HRESULT LoggingDropSource::GiveFeedback(DWORD effect) {
   return DRAGDROP_S_USEDEFAULTCURSORS;
 }
 
-void DragDropTest::SetUp() {
-  WindowTest::SetUp();
-  // Keys and buttons an earlier test left down would change the key states.
+// Keys and buttons left down would change the key states of the tests
+// that follow: a drag's test presses them without releasing.
+void DragDropTest::ReleaseKeys() {
   for (UINT key : {VK_CONTROL, VK_SHIFT, VK_MENU, VK_ESCAPE})
     if (GetAsyncKeyState(static_cast<int>(key)) < 0) InjectKeyUp(key);
   if (GetAsyncKeyState(VK_LBUTTON) < 0) InjectMouseUp({1023, 767});
   Pump();
+}
+
+void DragDropTest::SetUp() {
+  WindowTest::SetUp();
+  ReleaseKeys();
   ASSERT_EQ(OleInitialize(nullptr), S_OK);
   FLiveBlocks = GlobalLiveCount();
 }
 
 void DragDropTest::TearDown() {
+  ReleaseKeys();
   Display().SetDesktopDropTarget(nullptr);
   OleUninitialize();
   WindowTest::TearDown();

@@ -64,6 +64,7 @@ class DragDropTest : public WindowTest {
   void TearDown() override;
 
  private:
+  void ReleaseKeys();
   int FLiveBlocks = 0;
 };
 
