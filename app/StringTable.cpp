@@ -58,6 +58,7 @@ void TStringTable::LoadFromIni(const plat::String& Path) {
     ini.ReadSectionValues(name, values);
     // Within one file the first line of a key counts, as an INI read gives it.
     std::unordered_set<plat::String> seen;
+    seen.reserve(static_cast<std::size_t>(values.Count()));
     for (int k = 0; k < values.Count(); ++k) {
       const plat::String line = values.Strings(k);
       const std::size_t separator = line.find('=');

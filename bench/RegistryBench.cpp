@@ -30,6 +30,12 @@ void BM_ReadAmongSiblings(benchmark::State& state) {
   std::filesystem::create_directories(std::filesystem::path(hive).parent_path());
   std::ofstream(hive, std::ios::binary) << SiblingsHive(keys);
   const std::string last = "Software\\Key" + std::to_string(keys - 1);
+  // The first read parses the hive; the timed ones find it kept.
+  {
+    plat::TRegistry registry;
+    registry.OpenKeyReadOnly(last);
+    benchmark::DoNotOptimize(registry.ReadString("Value"));
+  }
   for (auto _ : state) {
     plat::TRegistry registry;
     registry.OpenKeyReadOnly(last);

@@ -8,6 +8,7 @@ function(zorbit_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} zorbit_testing GTest::gtest GTest::gtest_main GTest::gmock)
+  target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <gmock/gmock.h>)
   add_test(NAME ${name} COMMAND ${name})
 endfunction()
 

@@ -56,6 +56,8 @@ function(zorbit_resources target)
   if(kind STREQUAL "STATIC_LIBRARY" OR kind STREQUAL "INTERFACE_LIBRARY")
     set(objects ${target}_resources${index})
     add_library(${objects} OBJECT "${source}")
+    # One generated file of byte arrays: precompiled headers would only cost.
+    set_target_properties(${objects} PROPERTIES DISABLE_PRECOMPILE_HEADERS ON)
     target_link_libraries(${target} INTERFACE $<TARGET_OBJECTS:${objects}>)
     add_dependencies(${target} ${objects})
   else()

@@ -32,6 +32,7 @@ constexpr const char* kHomeEndNames[] = {"heFirstLastColumn", "heFirstLastRow"};
 constexpr const char* kFixedEditNames[] = {"fceNone", "fceDblClick", "fceLeftClick", "fceRightClick"};
 constexpr const char* kWheelActionNames[] = {"waMoveSelection", "waScroll"};
 constexpr const char* kNodeTypeNames[] = {"cnFlat", "cn3D", "cnGlyph", "cnLeaf", "cnXP"};
+constexpr const char* kFooterStyleNames[] = {"fsFixedLastRow", "fsColumnPreview", "fsCustomPreview"};
 constexpr const char* kBlankPosNames[] = {"blFirst", "blLast"};
 constexpr const char* kDirectionNames[] = {"sdAscending", "sdDescending"};
 constexpr const char* kControlStyleNames[] = {"csClassic", "csFlat",  "csWinXP", "csCorvane",
@@ -225,9 +226,31 @@ void RegisterSettingsClasses() {
       .StringProperty("Suffix", &TFilterData::Suffix, &TFilterData::SetSuffix)
       .EnumProperty("Operation", &TFilterData::Operation, &TFilterData::SetOperation, kOperationNames);
   RegisterLayoutClass<TGrouping>("TGrouping")
+      .IntegerProperty("HeaderColor", &TGrouping::HeaderColor, &TGrouping::SetHeaderColor, ColorIdents())
+      .IntegerProperty("HeaderColorTo", &TGrouping::HeaderColorTo, &TGrouping::SetHeaderColorTo, ColorIdents())
+      .IntegerProperty("HeaderTextColor", &TGrouping::HeaderTextColor, &TGrouping::SetHeaderTextColor, ColorIdents())
       .BooleanProperty("HeaderUnderline", &TGrouping::HeaderUnderline, &TGrouping::SetHeaderUnderline)
-      .BooleanProperty("SummaryLine", &TGrouping::SummaryLine, &TGrouping::SetSummaryLine);
+      .IntegerProperty("HeaderLineColor", &TGrouping::HeaderLineColor, &TGrouping::SetHeaderLineColor, ColorIdents())
+      .IntegerProperty("HeaderLineWidth", &TGrouping::HeaderLineWidth, &TGrouping::SetHeaderLineWidth)
+      .BooleanProperty("MergeHeader", &TGrouping::MergeHeader, &TGrouping::SetMergeHeader)
+      .BooleanProperty("MergeSummary", &TGrouping::MergeSummary, &TGrouping::SetMergeSummary)
+      .BooleanProperty("Summary", &TGrouping::Summary, &TGrouping::SetSummary)
+      .IntegerProperty("SummaryColor", &TGrouping::SummaryColor, &TGrouping::SetSummaryColor, ColorIdents())
+      .IntegerProperty("SummaryColorTo", &TGrouping::SummaryColorTo, &TGrouping::SetSummaryColorTo, ColorIdents())
+      .IntegerProperty("SummaryTextColor", &TGrouping::SummaryTextColor, &TGrouping::SetSummaryTextColor,
+                       ColorIdents())
+      .BooleanProperty("SummaryLine", &TGrouping::SummaryLine, &TGrouping::SetSummaryLine)
+      .IntegerProperty("SummaryLineColor", &TGrouping::SummaryLineColor, &TGrouping::SetSummaryLineColor,
+                       ColorIdents())
+      .IntegerProperty("SummaryLineWidth", &TGrouping::SummaryLineWidth, &TGrouping::SetSummaryLineWidth);
   RegisterLayoutClass<TFloatingFooter>("TFloatingFooter")
+      .BooleanProperty("CalculateHiddenRows", &TFloatingFooter::CalculateHiddenRows,
+                       &TFloatingFooter::SetCalculateHiddenRows)
+      .IntegerProperty("Color", &TFloatingFooter::Color, &TFloatingFooter::SetColor, ColorIdents())
+      .IntegerProperty("Column", &TFloatingFooter::Column, &TFloatingFooter::SetColumn)
+      .StringProperty("CustomTemplate", &TFloatingFooter::CustomTemplate, &TFloatingFooter::SetCustomTemplate)
+      .EnumProperty("FooterStyle", &TFloatingFooter::FooterStyle, &TFloatingFooter::SetFooterStyle, kFooterStyleNames)
+      .BooleanProperty("ShowHint", &TFloatingFooter::ShowHint, &TFloatingFooter::SetShowHint)
       .BooleanProperty("Visible", &TFloatingFooter::Visible, &TFloatingFooter::SetVisible);
   RegisterLayoutClass<TSearchFooter>("TSearchFooter")
       .BooleanProperty("Visible", &TSearchFooter::Visible, &TSearchFooter::SetVisible);

@@ -215,7 +215,6 @@ int TExtStringGrid::PasteText(int ACol, int ARow, const plat::String& Text) {
   TGridUpdateScope update(*this);
   const std::vector<plat::String> lines = ClipboardLines(Text);
   // The rows pasted may not run into a floating footer's row.
-  const auto usableRows = [this] { return RowCount() - (FFloatingFooter->Visible() ? 1 : 0); };
   int pasted = 0;
   int row = ARow;
   int lastCol = ACol;
@@ -238,7 +237,7 @@ int TExtStringGrid::PasteText(int ACol, int ARow, const plat::String& Text) {
     const bool moreText = !finalLine && !(i + 2 == lines.size() && lines.back().empty());
     if (!moreText) continue;
     ++row;
-    if (row >= usableRows() && FNavigation->AllowClipboardRowGrow()) SetRowCount(RowCount() + 1);
+    if (row >= UsableRowCount() && FNavigation->AllowClipboardRowGrow()) SetRowCount(RowCount() + 1);
   }
   AfterPaste({ACol, ARow, lastCol, row}, {-1, -1}, FLastClipboardAction);
   CellsChanged({DisplayToRealCol(ACol), ARow, DisplayToRealCol(lastCol), row});

@@ -1,4 +1,5 @@
 // Delimited text files loaded into the grid.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -51,7 +52,8 @@ void TExtStringGrid::ReadCsvIntoGrid(const plat::String& FileName, bool Append) 
   // a row of its own below them, so it never covers the last row read.
   const auto finish = [&] {
     file.Close();
-    SetRowCount(row + FixedFooters() + (footer ? 1 : 0));
+    // The footer's row is one of the FixedFooters in the fixed-last-row style.
+    SetRowCount(row + std::max(FixedFooters(), footer ? 1 : 0));
     if (footer)
       for (int col = 0; col < AllColumnCount(); ++col)
         SetRawCellText(col, RowCount() - 1, col < static_cast<int>(footerTexts.size()) ? footerTexts[col] : "");

@@ -14,20 +14,6 @@ namespace zorbit {
 
 namespace {
 
-// The position in the ascending hidden-row list where real row ARow goes.
-int HiddenPlace(const TExtStringGrid& Grid, int ARow) {
-  int low = 0;
-  int high = Grid.HiddenRowCount();
-  while (low < high) {
-    const int mid = (low + high) / 2;
-    if (Grid.HiddenRow(mid)->Idx() < ARow)
-      low = mid + 1;
-    else
-      high = mid;
-  }
-  return low;
-}
-
 bool ByRealRow(const plat::TCollectionItem* A, const plat::TCollectionItem* B) {
   return static_cast<const TGridItem*>(A)->Idx() < static_cast<const TGridItem*>(B)->Idx();
 }
@@ -39,7 +25,7 @@ void TExtStringGrid::HideRowRange(int FromRow, int ToRow) {
   ToRow = std::min(ToRow, RowCount() + HiddenRowCount() - 1);
   if (FromRow > ToRow) return;
   std::vector<int> rows;
-  int hidden = HiddenPlace(*this, FromRow);
+  int hidden = HiddenRowsBefore(FromRow);
   for (int real = FromRow; real <= ToRow; ++real) {
     if (hidden < HiddenRowCount() && HiddenRow(hidden)->Idx() == real) {
       ++hidden;
@@ -138,7 +124,7 @@ void TExtStringGrid::UnhideRowRange(int FromRow, int ToRow) {
   ToRow = std::min(ToRow, RowCount() + HiddenRowCount() - 1);
   if (FromRow > ToRow || !RowIsHidden(FromRow)) return;
   std::vector<int> indexes;
-  for (int i = HiddenPlace(*this, FromRow); i < HiddenRowCount() && HiddenRow(i)->Idx() <= ToRow; ++i)
+  for (int i = HiddenRowsBefore(FromRow); i < HiddenRowCount() && HiddenRow(i)->Idx() <= ToRow; ++i)
     indexes.push_back(i);
   ShowHiddenRows(indexes);
 }

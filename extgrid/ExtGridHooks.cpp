@@ -72,10 +72,8 @@ void TExtStringGrid::CanEditCell(int ACol, int ARow, bool& CanEdit) {
   const plat::TPoint base = GetBaseCell(ACol, ARow);
   if (CanEdit && HasCellProperties(base.X, base.Y)) {
     CanEdit = !GetCellProperties(base.X, base.Y)->ReadOnly();
-    // The editing switch that editing suspends comes with the editors; it is
-    // never suspended here.
     const bool lacksEditing = !Options().Contains(plat::TGridOption::goEditing);
-    if (lacksEditing && !FMouseActions->RangeSelectAndEdit()) CanEdit = false;
+    if (lacksEditing && !FEdit.EditOptionSuspended && !FMouseActions->RangeSelectAndEdit()) CanEdit = false;
   }
   if (OnCanEditCell) OnCanEditCell(this, base.Y, base.X, CanEdit);
 }

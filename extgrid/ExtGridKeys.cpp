@@ -9,6 +9,7 @@ namespace zorbit {
 
 void TExtStringGrid::CellsChanged(const plat::TRect& R) {
   if (OnCellsChanged) OnCellsChanged(this, R);
+  CalcFooter(-1);
 }
 
 void TExtStringGrid::SetIncrementalText(const plat::String& Value) {

@@ -1,5 +1,6 @@
 // Creation, window creation, loading, copying and destruction of the grid.
 #include "extgrid/TExtStringGrid.h"
+#include "extgrid/detail/SortRun.h"
 
 #include "extgrid/TExtRichEdit.h"
 

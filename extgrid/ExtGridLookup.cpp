@@ -57,9 +57,4 @@ bool TExtStringGrid::LookupTypedKey(char32_t Key) {
   return true;
 }
 
-void TExtStringGrid::KeyPress(char32_t& Key) {
-  LookupTypedKey(Key);
-  TBaseGrid::KeyPress(Key);
-}
-
 }  // namespace zorbit

@@ -40,43 +40,51 @@ void TExtStringGrid::SetColumnShown(int ACol, bool Shown) {
   FHiddenColCount += Shown ? -1 : 1;
 }
 
-int TExtStringGrid::DisplayToRealRow(int ARow) const {
-  // Hidden rows come in ascending order: each at or before the row found so
-  // far pushes it one further.
-  int real = ARow;
-  for (int i = 0; i < HiddenRowCount(); ++i) {
-    if (HiddenRow(i)->Idx() > real) break;
-    ++real;
-  }
-  return real;
-}
-
-int TExtStringGrid::RealToDisplayRow(int ARow) const {
-  int below = 0;
-  while (below < HiddenRowCount() && HiddenRow(below)->Idx() < ARow) ++below;
-  return ARow - below;
-}
-
-bool TExtStringGrid::RowIsHidden(int ARow) const {
+int TExtStringGrid::HiddenRowsBefore(int ARealRow) const {
   int low = 0;
   int high = HiddenRowCount();
   while (low < high) {
     const int mid = (low + high) / 2;
-    if (HiddenRow(mid)->Idx() < ARow)
+    if (HiddenRow(mid)->Idx() < ARealRow)
       low = mid + 1;
     else
       high = mid;
   }
-  return low < HiddenRowCount() && HiddenRow(low)->Idx() == ARow;
+  return low;
 }
 
-plat::String TExtStringGrid::GetHiddenAwareCellText(int ACol, int ARow) {
-  for (int i = 0; i < HiddenRowCount(); ++i) {
-    const TGridItem* item = HiddenRow(i);
-    if (item->Idx() != ARow) continue;
-    return ACol >= 0 && ACol < item->Items()->Count() ? item->Items()->Strings(ACol) : plat::String();
+int TExtStringGrid::HiddenRowIndex(int ARealRow) const {
+  const int place = HiddenRowsBefore(ARealRow);
+  return place < HiddenRowCount() && HiddenRow(place)->Idx() == ARealRow ? place : -1;
+}
+
+int TExtStringGrid::DisplayToRealRow(int ARow) const {
+  // Hidden row i has Idx - i shown rows before it, which never falls along
+  // the ascending list: the hidden rows with at most ARow shown rows before
+  // them each push the real row one further.
+  int low = 0;
+  int high = HiddenRowCount();
+  while (low < high) {
+    const int mid = (low + high) / 2;
+    if (HiddenRow(mid)->Idx() - mid <= ARow)
+      low = mid + 1;
+    else
+      high = mid;
   }
-  return GetCellText(ACol, RealToDisplayRow(ARow));
+  return ARow + low;
+}
+
+int TExtStringGrid::RealToDisplayRow(int ARow) const { return ARow - HiddenRowsBefore(ARow); }
+
+bool TExtStringGrid::RowIsHidden(int ARow) const { return HiddenRowIndex(ARow) >= 0; }
+
+plat::String TExtStringGrid::GetHiddenAwareCellText(int ACol, int ARow) {
+  const int place = HiddenRowsBefore(ARow);
+  if (place < HiddenRowCount() && HiddenRow(place)->Idx() == ARow) {
+    const plat::TStrings* cells = HiddenRow(place)->Items();
+    return ACol >= 0 && ACol < cells->Count() ? cells->Strings(ACol) : plat::String();
+  }
+  return GetCellText(ACol, ARow - place);
 }
 
 void TExtStringGrid::SetRow(int ARow) {

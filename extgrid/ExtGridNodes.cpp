@@ -47,24 +47,10 @@ class RowSelectOff {
 
 }  // namespace
 
-int TExtStringGrid::HiddenRowIndex(int ARealRow) const {
-  int low = 0;
-  int high = HiddenRowCount();
-  while (low < high) {
-    const int mid = (low + high) / 2;
-    if (HiddenRow(mid)->Idx() < ARealRow)
-      low = mid + 1;
-    else
-      high = mid;
-  }
-  return low < HiddenRowCount() && HiddenRow(low)->Idx() == ARealRow ? low : -1;
-}
-
 void TExtStringGrid::VisitRowZero(int From, int To, bool Make, const std::function<bool(TCellProperties*)>& Visit) {
   From = std::max(From, 0);
   // The hidden rows before the walk, then each one met on the way.
-  int hidden = 0;
-  while (hidden < HiddenRowCount() && HiddenRow(hidden)->Idx() < From) ++hidden;
+  int hidden = HiddenRowsBefore(From);
   for (int real = From; real < To; ++real) {
     TCellProperties* properties = nullptr;
     if (hidden < HiddenRowCount() && HiddenRow(hidden)->Idx() == real) {

@@ -168,4 +168,42 @@ void TExtStringGrid::AddRow() {
   InsertRows(RowCount(), 1);
 }
 
+void TExtStringGrid::InsertRowsAt(const std::vector<int>& FinalRows) {
+  if (FinalRows.empty()) return;
+  const int count = static_cast<int>(FinalRows.size());
+  {
+    TGridUpdateScope update(*this);
+    // As InsertRows one by one: each row's place counts the ones before it.
+    for (const int row : FinalRows) {
+      const int real = DisplayToRealRow(row);
+      RaiseHiddenIndexes(real, 1);
+      FRowSelection.Insert(FMouseActions->RowSelectPersistent() ? real : row, 1);
+      FRowModified.Insert(row, 1);
+    }
+    const int rows = RowCount();
+    // Cells written beyond the count must not show in the new rows.
+    DropRows(rows, rows + count - 1);
+    SetRowCount(rows + count);
+    ScatterRowsFromEnd(FinalRows, std::vector<int>(FinalRows.size(), DefaultRowHeight()));
+  }
+  RowsChanged(FinalRows.front(), RowCount() - FinalRows.front());
+}
+
+void TExtStringGrid::RemoveRowList(const std::vector<int>& Rows) {
+  if (Rows.empty()) return;
+  const int count = static_cast<int>(Rows.size());
+  {
+    TGridUpdateScope update(*this);
+    std::vector<int> reals;
+    reals.reserve(Rows.size());
+    for (const int row : Rows) reals.push_back(DisplayToRealRow(row));
+    LowerHiddenIndexes(reals);
+    FRowSelection.RemoveEach(FMouseActions->RowSelectPersistent() ? reals : Rows);
+    FRowModified.RemoveEach(Rows);
+    GatherRowsAtEnd(Rows);
+    CutRows(RowCount() - count, count, false);
+  }
+  RowsChanged(Rows.front(), RowCount() - Rows.front());
+}
+
 }  // namespace zorbit

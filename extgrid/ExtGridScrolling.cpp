@@ -82,6 +82,7 @@ void TExtStringGrid::WMVScroll(plat::TMessage& Message) {
 
 void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
   // Every change of the row count passes here, also while loading.
+  FLoadOrder.Resized(OldRowCount, RowCount());
   UpdateDisplayRowLimit();
   if (!Parent() || Loading() || ComponentState().Contains(plat::TComponentStateItem::csReading)) return;
   if (FColumnSize->Stretch()) StretchColumn(FColumnSize->StretchColumn());

@@ -1,12 +1,10 @@
 // Cell texts read and written as integers, floats and dates.
 #include "extgrid/ExtGridError.h"
 #include "extgrid/TExtStringGrid.h"
+#include "extgrid/detail/CellNumber.h"
 #include "extgrid/detail/WholeNumber.h"
-#include "grid/ExtUtilText.h"
-#include "platform/rtl/Conversions.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Format.h"
-#include "platform/rtl/FormatSettings.h"
 
 namespace zorbit {
 
@@ -18,8 +16,7 @@ const char* const NoFloat = "Cell does not contain a float value";
 double ReadFloat(const plat::String& Text) {
   if (detail::ReadsAsZero(Text)) return 0;
   double value = 0;
-  if (!plat::TryStrToFloat(ExtractNumberText(Text), value, plat::TFormatSettings::English()))
-    throw EExtGridError(NoFloat);
+  if (!detail::TryReadCellNumber(Text, value)) throw EExtGridError(NoFloat);
   return value;
 }
 

@@ -62,6 +62,11 @@ using TGridAlignEvent =
     std::function<void(plat::TObject* Sender, int ARow, int ACol, plat::TAlignment& HAlign, TVAlignment& VAlign)>;
 using TGridFormatEvent = std::function<void(plat::TObject* Sender, int ACol, TSortStyle& AStyle, plat::String& APrefix,
                                             plat::String& ASuffix)>;
+// The order of two cell texts of the custom sort style: Res -1, 0 or 1.
+using TCustomCompareEvent =
+    std::function<void(plat::TObject* Sender, const plat::String& Str1, const plat::String& Str2, int& Res)>;
+// The order of column ACol of two rows, read by the handler itself.
+using TRawCompareEvent = std::function<void(plat::TObject* Sender, int ACol, int Row1, int Row2, int& Res)>;
 using TGetEditorTypeEvent = std::function<void(plat::TObject* Sender, int ACol, int ARow, TEditorType& AEditor)>;
 // (row, column) and a flag the handler may change.
 using TGridRowColBoolEvent = std::function<void(plat::TObject* Sender, int ARow, int ACol, bool& Value)>;

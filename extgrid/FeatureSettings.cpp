@@ -5,7 +5,19 @@
 namespace zorbit {
 
 void TGrouping::Assign(const plat::TPersistent* Source) {
-  if (const auto* source = dynamic_cast<const TGrouping*>(Source)) FValues = source->FValues;
+  const auto* source = dynamic_cast<const TGrouping*>(Source);
+  if (!source) return;
+  const TValues& from = source->FValues;
+  FValues.HeaderColor = from.HeaderColor;
+  FValues.HeaderColorTo = from.HeaderColorTo;
+  FValues.HeaderTextColor = from.HeaderTextColor;
+  FValues.HeaderUnderline = from.HeaderUnderline;
+  FValues.MergeHeader = from.MergeHeader;
+  FValues.MergeSummary = from.MergeSummary;
+  FValues.SummaryColor = from.SummaryColor;
+  FValues.SummaryColorTo = from.SummaryColorTo;
+  FValues.SummaryTextColor = from.SummaryTextColor;
+  FValues.SummaryLine = from.SummaryLine;
 }
 
 void TDragDropSettings::Assign(const plat::TPersistent* Source) {
@@ -14,10 +26,6 @@ void TDragDropSettings::Assign(const plat::TPersistent* Source) {
 
 void TDragScrollOptions::Assign(const plat::TPersistent* Source) {
   if (const auto* source = dynamic_cast<const TDragScrollOptions*>(Source)) FValues = source->FValues;
-}
-
-void TFloatingFooter::Assign(const plat::TPersistent* Source) {
-  if (const auto* source = dynamic_cast<const TFloatingFooter*>(Source)) FValues = source->FValues;
 }
 
 void TShowModified::Assign(const plat::TPersistent* Source) {
@@ -30,11 +38,6 @@ void TShowModified::Assign(const plat::TPersistent* Source) {
 void TShowModified::SetColor(plat::TColor Value) {
   FValues.Color = Value;
   if (OnChange) OnChange(this);
-}
-
-TFooterPanel::TFooterPanel(TExtStringGrid* Grid) : plat::TCustomPanel(Grid) {
-  SetAlign(plat::TAlign::alBottom);
-  SetHeight(0);
 }
 
 }  // namespace zorbit

@@ -1,44 +1,68 @@
 #pragma once
 // Settings objects and panels that the grid owns from its creation for
 // features built on their own: grouping (TGrouping), drag and drop
-// (TDragDropSettings, TDragScrollOptions), the floating footer (TFloatingFooter
-// and its panel) and the marking of edited cells (TShowModified). The search
-// bar (TSearchFooter, TSearchPanel) and balloon hints (TBalloonSettings)
-// have headers of their own, included here.
+// (TDragDropSettings, TDragScrollOptions) and the marking of edited cells
+// (TShowModified). The floating footer (TFloatingFooter, TFooterPanel), the
+// search bar (TSearchFooter, TSearchPanel) and balloon hints
+// (TBalloonSettings) have headers of their own, included here.
 //
 // Here they hold the properties that the grid's creation, loading, hooks
 // and Assign read, with their defaults; each feature adds the rest with its
 // behaviour. Assign copies from the same class and ignores any other source.
 #include "extgrid/TBalloonSettings.h"
+#include "extgrid/TFloatingFooter.h"
+#include "extgrid/TFooterPanel.h"
 #include "extgrid/TSearchFooter.h"
 #include "extgrid/TSearchPanel.h"
 #include "extgrid/detail/PlainProperty.h"
 #include "platform/gdi/Colors.h"
 #include "platform/rtl/Object.h"
-#include "platform/ui/TCustomPanel.h"
 #include "platform/ui/TPersistent.h"
 
 namespace zorbit {
 
 class TExtStringGrid;
 
-// The caption and summary lines that painting draws under grouping.
+// How grouping marks its rows: caption rows (nodes heading each group) and
+// summary rows, each merged from the caption column to the last column or
+// coloured (clNone: left as it is), and the lines painting draws under them.
+// Read when grouping runs. Assign copies the colours, the merges, the header
+// underline and the summary line, and leaves Summary and the lines' colours
+// and widths as they are.
 class TGrouping : public plat::TPersistent {
  public:
   void Assign(const plat::TPersistent* Source) override;
 
+  ZORBIT_PLAIN_PROPERTY(plat::TColor, HeaderColor)
+  ZORBIT_PLAIN_PROPERTY(plat::TColor, HeaderColorTo)
+  ZORBIT_PLAIN_PROPERTY(plat::TColor, HeaderTextColor)
   ZORBIT_PLAIN_PROPERTY(bool, HeaderUnderline)
   ZORBIT_PLAIN_PROPERTY(plat::TColor, HeaderLineColor)
   ZORBIT_PLAIN_PROPERTY(int, HeaderLineWidth)
+  ZORBIT_PLAIN_PROPERTY(bool, MergeHeader)
+  ZORBIT_PLAIN_PROPERTY(bool, MergeSummary)
+  ZORBIT_PLAIN_PROPERTY(bool, Summary)
+  ZORBIT_PLAIN_PROPERTY(plat::TColor, SummaryColor)
+  ZORBIT_PLAIN_PROPERTY(plat::TColor, SummaryColorTo)
+  ZORBIT_PLAIN_PROPERTY(plat::TColor, SummaryTextColor)
   ZORBIT_PLAIN_PROPERTY(bool, SummaryLine)
   ZORBIT_PLAIN_PROPERTY(plat::TColor, SummaryLineColor)
   ZORBIT_PLAIN_PROPERTY(int, SummaryLineWidth)
 
  private:
   struct TValues {
+    plat::TColor HeaderColor = plat::clNone;
+    plat::TColor HeaderColorTo = plat::clNone;
+    plat::TColor HeaderTextColor = plat::clNone;
     bool HeaderUnderline = false;
     plat::TColor HeaderLineColor = 0xFF0000;
     int HeaderLineWidth = 2;
+    bool MergeHeader = false;
+    bool MergeSummary = false;
+    bool Summary = false;
+    plat::TColor SummaryColor = plat::clNone;
+    plat::TColor SummaryColorTo = plat::clNone;
+    plat::TColor SummaryTextColor = plat::clNone;
     bool SummaryLine = false;
     plat::TColor SummaryLineColor = 0xFF0000;
     int SummaryLineWidth = 2;
@@ -79,25 +103,6 @@ class TDragScrollOptions : public plat::TPersistent {
   TValues FValues;
 };
 
-class TFloatingFooter : public plat::TPersistent {
- public:
-  explicit TFloatingFooter(TExtStringGrid* Grid) : FGrid(Grid) {}
-  void Assign(const plat::TPersistent* Source) override;
-
-  ZORBIT_PLAIN_PROPERTY(bool, Visible)
-  // The footer panel's row height; the grid's default row height.
-  ZORBIT_PLAIN_PROPERTY(int, Height)
-  TExtStringGrid* Grid() const { return FGrid; }
-
- private:
-  struct TValues {
-    bool Visible = false;
-    int Height = 21;
-  };
-  TExtStringGrid* FGrid;
-  TValues FValues;
-};
-
 class TShowModified : public plat::TPersistent {
  public:
   void Assign(const plat::TPersistent* Source) override;
@@ -115,13 +120,6 @@ class TShowModified : public plat::TPersistent {
     plat::TColor Color = 0xFFFF;
   };
   TValues FValues;
-};
-
-// The floating footer's panel: bottom-aligned, height 0 and border width 0
-// until its feature shows it.
-class TFooterPanel : public plat::TCustomPanel {
- public:
-  explicit TFooterPanel(TExtStringGrid* Grid);
 };
 
 }  // namespace zorbit

@@ -35,18 +35,26 @@
 #include <memory>
 #include <vector>
 
+#include "extgrid/EditorEvents.h"
 #include "extgrid/ExtGridTypes.h"
 #include "extgrid/FeatureSettings.h"
 #include "extgrid/FindParams.h"
 #include "extgrid/GridItem.h"
 #include "extgrid/GridSettings.h"
 #include "extgrid/LookSettings.h"
+#include "extgrid/TFloatingFooter.h"
+#include "extgrid/TFooterPanel.h"
+#include "extgrid/detail/EditorFactory.h"
 #include "extgrid/detail/FindState.h"
-#include "extgrid/detail/GridInputState.h"
+#include "extgrid/detail/GridEditState.h"
 #include "extgrid/detail/FlagList.h"
+#include "extgrid/detail/GridInputState.h"
+#include "extgrid/detail/LoadOrder.h"
+#include "extgrid/detail/SortKeys.h"
 #include "grid/TBaseGrid.h"
 #include "grid/TCellGraphic.h"
 #include "grid/TIntList.h"
+#include "grid/TSortIndexList.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TFont.h"
 #include "platform/rtl/Streams.h"
@@ -56,15 +64,23 @@
 
 namespace plat {
 struct NMTTDISPINFOA;
+class TCustomForm;
 class THintWindow;
+class TInplaceEdit;
 class TImageList;
 struct THintInfo;
 }  // namespace plat
 
 namespace zorbit {
 
+class TEditLink;
 class TExtRichEdit;
+class TExtStringGridCheck;
 class TPictureContainer;
+namespace detail {
+class TSortColumn;
+class TSortRun;
+}  // namespace detail
 
 class TExtStringGrid : public TBaseGrid {
  public:
@@ -331,9 +347,78 @@ class TExtStringGrid : public TBaseGrid {
   // tested, never when there are none.
   void ApplyFilter();
   TGridProgressEvent OnFilterProgress;
-  // Recalculates the footer values of column ACol (-1: every column). The
-  // footer calculation overrides it; the grid itself has none yet.
-  virtual void CalcFooter(int /*ACol*/) {}
+
+  // Column aggregates (ExtGridAggregates.cpp) of column ACol (a store
+  // column, as the typed readers take it) over rows FromRow..ToRow. A ToRow
+  // at or beyond the usable rows (RowCount, less the floating footer's row
+  // while it is visible) makes them real rows, hidden ones read from their
+  // saved cells; otherwise the display rows are read and grouping's caption
+  // and summary rows are passed over. Members of a merged range other than
+  // its base cell, rows outside the grid and texts holding no number (an
+  // empty text too) are passed over. The average divides by every row of
+  // the range, passed-over ones included (0 for an empty range); minimum and
+  // maximum start from the first number read, 0 without one. GridProgress
+  // hears (0, -1), (1, row) for each row of the range and (2, -1).
+  virtual double SumOfColumn(int ACol, int FromRow, int ToRow);
+  virtual double AverageOfColumn(int ACol, int FromRow, int ToRow);
+  virtual double MinimumOfColumn(int ACol, int FromRow, int ToRow);
+  virtual double MaximumOfColumn(int ACol, int FromRow, int ToRow);
+  // RowCount less the floating footer's row while it is visible.
+  int UsableRowCount() const;
+
+ private:
+  struct TColumnNumbers {
+    double Sum = 0;
+    double Minimum = 0;
+    double Maximum = 0;
+    bool Any = false;
+    void Take(double Value);
+  };
+  TColumnNumbers ReadColumnNumbers(int ACol, int FromRow, int ToRow);
+  void ReadShownRows(int ACol, int FromRow, int ToRow, TColumnNumbers& Numbers);
+  void ReadRealRows(int ACol, int FromRow, int ToRow, TColumnNumbers& Numbers);
+  // The rows grouping adds, which the aggregates of shown rows pass over:
+  // caption (node) rows and summary rows.
+  bool IsGroupingRow(int ARow);
+
+ public:
+  // The floating footer's values (ExtGridFooter.cpp). Only while the footer
+  // shows in the fixed-last-row style with its Calculate switch on: each
+  // cell of the last row that has properties takes the value its CalcType
+  // names (TFooterCalcType) over rows FixedRows..RowCount-2, and the hidden
+  // rows too with CalculateHiddenRows. ACol -1: every column.
+  virtual void CalcFooter(int ACol);
+  // A column's cells changed: its footer is recalculated; without a
+  // column, every footer.
+  virtual void ColumnChanged(int ACol);
+  virtual void ColumnChanged();
+  // A custom footer cell's value (ARow counts the hidden rows with
+  // CalculateHiddenRows): fires FloatingFooter's OnCalcFooter.
+  virtual void CalcFooterValue(int ACol, int ARow, plat::String& Value);
+  // The custom template with the current row's column texts in place.
+  plat::String FooterTemplateText();
+  TFooterPaintEvent OnFooterPaint;
+
+ private:
+  friend class TFooterPanel;
+  void CalcFooterCell(int ACol);
+  // Footer painting and hints (ExtGridFooterPaint.cpp). The columns the
+  // panel shows under the grid's (the fixed ones, then those from LeftCol)
+  // with their extents in a panel Width wide, mirrored right to left.
+  struct TFooterColumn {
+    int Col;
+    int Left;
+    int Right;
+  };
+  std::vector<TFooterColumn> FooterColumns(int Width);
+  void PaintFooterPanel(plat::TCanvas& Canvas, const plat::TRect& Client);
+  void PaintFooterRow(plat::TCanvas& Canvas, const plat::TRect& Client);
+  void PaintFooterPreview(plat::TCanvas& Canvas, const plat::TRect& Client);
+  // A cell's content drawn on the footer, without the fixed cells' look.
+  void DrawFooterCellText(plat::TCanvas& Canvas, int ACol, int ARow, const plat::TRect& Rect,
+                          plat::TGridDrawState State);
+
+ public:
 
   // Texts a data check box holds when set and cleared.
   const plat::String& CheckTrue() const { return FCheckTrue; }
@@ -371,8 +456,6 @@ class TExtStringGrid : public TBaseGrid {
   virtual plat::String GetVersionString() const;
 
   // Small operations.
-  // Stores an edited value in the cell (the hook the editors write through).
-  virtual void EditorTextToCell(int ACol, int ARow, const plat::String& Value) { SetCellText(ACol, ARow, Value); }
   // The cell's text as wide text, by the Unicode cell rule.
   plat::WideString GetCellWideText(int ACol, int ARow);
   void SetCellWideText(int ACol, int ARow, const plat::WideString& Value);
@@ -434,6 +517,125 @@ class TExtStringGrid : public TBaseGrid {
   TGridProgressEvent OnFileProgress;
   TUpdateColumnSizeEvent OnUpdateColumnSize;
 
+  // Sorting (ExtGridSort.cpp, ExtGridSortCompare.cpp, ExtGridRowSwap.cpp).
+  // The sorts reorder the normal rows (between the fixed rows and the fixed
+  // footers) in place, with row exchanges, inside one update bracket, by the
+  // grid's quick sort (detail/RowQuickSort.h) whose handling of equal rows
+  // users see. Columns are display columns; a sort by a column, or by an
+  // index entry, outside the grid changes nothing. Each sort converts a
+  // cell's text once (the keys move with the rows) and works with three
+  // scratch rows after the last row, the middle one holding the pivot row's
+  // copy for OnRawCompare; the scratch rows, the update bracket and, with
+  // SortSettings.NormalCellsOnly and fixed columns, column 0's texts are
+  // put back also when a comparison raises.
+  // The load-order list numbers the rows as they were when a sort began
+  // with a list that did not match the rows; row insertions, removals,
+  // moves and exchanges keep it in step (inserted rows sort after the
+  // others; rows that come back from hiding count as inserted). UnSort puts
+  // the normal rows back in that order, and does nothing while the list is
+  // out of step.
+  //
+  // CompareCells: -1, 0 or 1 (or what OnCustomCompare or OnRawCompare
+  // answer) for column ACol of two rows, by the column's style (ssAutomatic
+  // with SortSettings.AutoFormat, else ssAlphabetic, then OnGetFormat);
+  // texts are display texts. With SortSettings.IgnoreBlanks an empty cell
+  // against a non-empty one goes to SortSettings.BlankPos's end in either
+  // Direction. CompareRowsByColumn goes on to the next columns while equal
+  // under SortSettings.Full; CompareRowsByIndex takes entry Index of
+  // SortIndexes and, under Full, the entries after it.
+  int CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction);
+  int CompareRowsByColumn(int ACol, int ARow1, int ARow2);
+  int CompareRowsByIndex(int Index, int ARow1, int ARow2);
+  // By SortSettings.Column and Direction; clears SortIndexes. Without
+  // Navigation.MoveRowOnSort the row number stays current and OnRowUpdate
+  // hears (that row, that row); with it the current row follows its data.
+  virtual void QSort();
+  // By SortIndexes; an empty list raises EExtGridError "No indexes
+  // specified for indexed sort" and changes nothing.
+  virtual void SortByIndexColumns();
+  // Inside every expanded node spanning more than two rows, its child rows.
+  virtual void SortNodesByColumn();
+  virtual void SortNodesByIndex();
+  virtual void UnSort();
+  // Column numbers with TSortIndexList::DescendingBit for descending.
+  TSortIndexList* SortIndexes() const { return FSortIndexes.get(); }
+  TCustomCompareEvent OnCustomCompare;
+  TRawCompareEvent OnRawCompare;
+
+  // Grouping (ExtGridGrouping.cpp). GroupOnColumn gives each run of equal
+  // texts of the column (sorted first with SortSettings.AutoSortForGrouping)
+  // a caption row holding the text in column 1: a node spanning the caption,
+  // the run and, with Grouping.Summary, a summary row after the run; then
+  // the column goes. RemoveGrouping gives back the rows, the values, the
+  // column's width and title. GroupOnColumnInPlace keeps the column: each
+  // run of the rows between existing node and summary rows gets a caption
+  // (a node tagged with ACol, the text in column ACol + 1) and loses its
+  // texts in ACol; RemoveGroupLevel(ACol) writes them back and removes the
+  // captions of that level. Enclosing nodes grow and shrink with the rows.
+  // Grouping on column 0, on a column below FixedCols, or on one without a
+  // column for the captions changes nothing.
+  virtual void GroupOnColumn(int ACol);
+  virtual void GroupOnColumnInPlace(int ACol);
+  virtual void RemoveGrouping();
+  virtual void RemoveGroupLevel(int ACol);
+  // The column GroupOnColumn removed; -1 while not grouped.
+  int GroupColumn() const { return FGroupColumn; }
+
+ protected:
+  // The hooks of OnCustomCompare and OnRawCompare.
+  virtual void CustomCompare(const plat::String& Str1, const plat::String& Str2, int& Res);
+  virtual void RawCompare(int ACol, int ARow1, int ARow2, int& Res);
+  void RowMoved(int FromIndex, int ToIndex) override;
+  void RowsMoved(int FromIndex, int Count, int ToIndex) override;
+  void RowsGathered(const std::vector<int>& Rows) override;
+  void RowsScattered(const std::vector<int>& Rows) override;
+
+ private:
+  class TSortScope;
+  // Runs Sort on the normal rows (first, last) inside a sort's scope, then
+  // places the current row (ReportRow: QSort's OnRowUpdate).
+  void RunSort(bool ReportRow, const std::function<void(int First, int Last)>& Sort);
+  void SortRowsByColumn(int First, int Last);
+  void SortRowsByIndex(int First, int Last);
+  // The row exchange of a sort, its keys following.
+  void SortExchange(int ARow1, int ARow2);
+  bool SortIndexesInGrid() const;
+  detail::TSortFormat SortFormatOf(int ACol);
+  void LoadSortKey(int ACol, int ARow, TSortStyle Style, detail::TSortKey& Key);
+  // The run's key of a row, loaded on first use.
+  detail::TSortKey& RunKey(detail::TSortColumn& Column, int ACol, int ARow);
+  int CompareSortCells(int ACol, int ARow1, int ARow2, const detail::TSortFormat& Format, detail::TSortKey& Key1,
+                       detail::TSortKey& Key2, TSortDirection Direction);
+  // Copies the pivot's data row into the pivot scratch row, once per pivot.
+  void StorePivotRow();
+  // The properties objects of a row learn where they now are.
+  void ClaimRowObjects(int ARow);
+  // Rows inserted (empty, default height) so that they end at the display
+  // rows FinalRows (ascending), in one pass, as InsertRows would one by one.
+  void InsertRowsAt(const std::vector<int>& FinalRows);
+  // Removes display rows Rows (ascending), freeing what they hold, in one
+  // pass, as RemoveRows would one by one.
+  void RemoveRowList(const std::vector<int>& Rows);
+  // A caption (summary) row merged from CaptionCol to the last column or
+  // coloured, by the Grouping settings.
+  void DecorateGroupRow(int ARow, int CaptionCol, bool Summary);
+  // The node rows among the normal rows, ascending.
+  std::vector<int> NormalNodeRows();
+  // Changes the span of each node row in Nodes (before rows are inserted or
+  // removed) by Delta(Start, End) for the rows Start..End-1 it spans.
+  void AdjustNodeSpans(const std::vector<int>& Nodes, const std::function<int(int Start, int End)>& Delta);
+  std::unique_ptr<TSortIndexList> FSortIndexes = std::make_unique<TSortIndexList>(0, 0);
+  detail::TLoadOrder FLoadOrder;
+  std::unique_ptr<detail::TSortRun> FSortRun;
+  // The current row's data as a sort moves it; -1 outside sorts.
+  int FTrackedRow = -1;
+  int FGroupColumn = -1;
+  int FGroupWidth = 0;
+  // The grouped column's texts in the fixed rows and in the footer rows:
+  // the column is removed while grouped, and they come back with it.
+  std::vector<plat::String> FGroupFixedTexts, FGroupFooterTexts;
+
+ public:
   // Streams and the clipboard (ExtGridCellBlock.cpp, ExtGridGridText.cpp,
   // ExtGridClipboard.cpp, ExtGridSmartFill.cpp). A cell block carries the
   // cells of a rectangle (columns Left..Right, rows Top..Bottom) with their
@@ -782,6 +984,11 @@ class TExtStringGrid : public TBaseGrid {
   // Hidden rows and row operations.
   // The columns a row's cells may occupy: ColCount and the hidden ones.
   int AllColumnCount() const { return ColCount() + FHiddenColCount; }
+  // The hidden rows whose real index lies below ARealRow: also where that
+  // row stands, or would stand, in the ascending hidden-row list.
+  int HiddenRowsBefore(int ARealRow) const;
+  // The hidden-row list's index of a real row; -1 for a shown row.
+  int HiddenRowIndex(int ARealRow) const;
   // Frees the objects and empties the texts of rows FromRow..ToRow.
   void DropRows(int FromRow, int ToRow);
   // Takes display rows Index..Index+Count-1 out of the grid, their objects
@@ -1154,8 +1361,6 @@ class TExtStringGrid : public TBaseGrid {
   // The picture's size fitted into a cell of CellWidth x CellHeight.
   plat::TPoint FittedPictureSize(const TCellGraphic& Graphic, int CellWidth, int CellHeight) const;
   plat::TPoint GraphicExtent(int ACol, int ARow, bool Print, double Scale);
-  // The hidden-row list's index of a real row; -1 for a shown row.
-  int HiddenRowIndex(int ARealRow) const;
   // Calls Visit with column 0's properties of real rows From..To-1, hidden
   // or not, in order (made when Make, else nullptr without), until Visit
   // answers false.
@@ -1209,7 +1414,8 @@ class TExtStringGrid : public TBaseGrid {
   // wheel turn that changes the selection fires OnSelectionChanged once.
   // Key releases reach the form first (KeyPreview) and then OnKeyUp.
  public:
-  // Fires OnCellsChanged with the cells (columns Left..Right, rows Top..Bottom).
+  // Fires OnCellsChanged with the cells (columns Left..Right, rows
+  // Top..Bottom), then recalculates every footer.
   virtual void CellsChanged(const plat::TRect& R);
   // Timer 111's ticks since the window was made.
   std::uint32_t TickCount() const { return FInput.Ticks; }
@@ -1399,6 +1605,132 @@ class TExtStringGrid : public TBaseGrid {
   void RepaintHoverHeader(plat::TGridCoord Cell);
   detail::TGridInputState FInput;
   detail::TFindState FFind;
+
+  // Cell editing (ExtGridEditing.cpp, ExtGridEditCommit.cpp,
+  // ExtGridEditMoves.cpp). A cell's editor type is DefaultEditor, which
+  // OnGetEditorType may change; edNone cells are not edited. The text types
+  // edit in the in-place edit (TExtInplaceEdit), every other type in one of
+  // the editor controls, made by the grid's editor factory on first use,
+  // owned by the grid and shown over the cell loaded with its text; closing
+  // writes the value back in the form of its type. Check-box, radio and
+  // button cells answer clicks and keys instead of opening an editor. An edit
+  // ends in CommitEdit: a text that differs from the one before the edit is
+  // validated (CellChecker, OnCellValidate), recorded for undo and reported
+  // through CellsChanged; a refused text leaves the editor open on its cell
+  // with the text from before (or the one the handler gave).
+ public:
+  TEditorType ActiveEditorType() const { return FEdit.ActiveEditorType; }
+  bool EditorActive() const { return FEdit.EditorActive; }
+  bool EditInProgress() const { return FEdit.EditInProgress; }
+  const plat::String& EditStartText() const { return FEdit.EditStartText; }
+  char32_t PendingKey() const { return FEdit.PendingKey; }
+  bool EditOptionSuspended() const { return FEdit.EditOptionSuspended; }
+  bool AdvanceInProgress() const { return FEdit.AdvanceInProgress; }
+  // The item a combo list selects when the cell's text matches none (-1: item 0).
+  int ComboDefaultIndex() const { return FEdit.ComboDefaultIndex; }
+  void SetComboDefaultIndex(int Value) { FEdit.ComboDefaultIndex = Value; }
+  // The open editor control; nullptr for the in-place edit or none.
+  plat::TWinControl* ActiveEditorControl() const { return FEdit.ActiveEditorControl; }
+  detail::TGridEditorFactory& Editors() { return FEditors; }
+  // The password character of edPassword cells.
+  char PasswordChar() const { return FPasswordChar; }
+  void SetPasswordChar(char Value) { FPasswordChar = Value; }
+  // The custom editor of edCustom cells, and the checker of committed texts;
+  // either is forgotten when freed.
+  TEditLink* EditLink() const { return FEditLink; }
+  void SetEditLink(TEditLink* Value);
+  TExtStringGridCheck* CellChecker() const { return FCellChecker; }
+  void SetCellChecker(TExtStringGridCheck* Value);
+
+  // Places, loads and shows the control of ActiveEditorType over the cell.
+  void ShowCellEditor(int ACol, int ARow);
+  // Writes the control's value back to the cell and hides the control.
+  void HideCellEditor(int ACol, int ARow);
+  // Closes whatever editor is open, writing its value back.
+  void EndCellEdit();
+  // Stores an edited value in the cell (the hook the editors write through).
+  virtual void EditorTextToCell(int ACol, int ARow, const plat::String& Value);
+  // Puts EditStartText back into the current cell.
+  virtual void RestoreEditText();
+  bool CanEditCellAt(int ACol, int ARow);
+  // Moves to the next (previous) editable cell after an edit, when
+  // Navigation.AdvanceOnEnter is set or Force; stops after one round of the
+  // grid without an editable cell, the start cell staying current.
+  void AdvanceCell(int ACol, int ARow, bool Retry, bool Forward, bool ShowEditor, bool Force);
+  virtual bool CommitEdit(const plat::String& NewText);
+  virtual bool CommitWideEdit(const plat::WideString& NewText);
+  virtual void StorePreEditText(int ACol, int ARow);
+  // The ellipsis of an edit-with-button editor: OnEllipsClick may replace
+  // Result (which starts as Text).
+  virtual void EllipsisClicked(const plat::String& Text, plat::String& Result);
+  void EditingDone();
+  // A key an editor control hands on after its commit (Tab, Enter, the
+  // arrows, the page keys, End) or Esc: the edit ends, the grid takes the
+  // focus and moves as the key says.
+  void HandleEditorKey(std::uint16_t Key, plat::TShiftState Shift);
+  // The in-place edit went out of sight: its editor is no longer active.
+  void InplaceEditorHidden();
+  // A click on the HTML form control ControlID of a cell: an edit, password
+  // or mask control gets the grid's control edit over it, holding its
+  // value; without that control the grid takes the focus.
+  void HandleCellControlClick(int ACol, int ARow, const plat::String& ControlID);
+  // The room Text needs in the cell's font, margins included.
+  void MeasureEditText(int ACol, int ARow, const plat::String& Text, int& Width, int& Height);
+
+  TGetEditorPropEvent OnGetEditorProp;
+  TEditChangeEvent OnEditChange;
+  TEllipsClickEvent OnEllipsClick;
+  TSpinClickEvent OnSpinClick;
+  TFloatSpinClickEvent OnFloatSpinClick;
+  TDateTimeSpinClickEvent OnDateSpinClick;
+  TDateTimeSpinClickEvent OnTimeSpinClick;
+  TComboChangeEvent OnComboChange;
+  TComboObjectChangeEvent OnComboObjectChange;
+  TChangingEvent OnRowChanging;
+  TChangingEvent OnColChanging;
+  TCellChangingEvent OnCellChanging;
+  TAutoAdvanceEvent OnAutoAdvance;
+  TAutoAddEvent OnAutoInsertCol;
+  TDblClickCellEvent OnDblClickCell;
+  TCellValidateWideEvent OnCellValidateWide;
+
+ protected:
+  plat::TInplaceEdit* CreateEditor() override;
+  bool CanEditShow() override;
+  bool SelectCell(int ACol, int ARow) override;
+  plat::String GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const plat::String& Value) override;
+  int GetEditLimit() override { return FMaxEditLength; }
+  void Click() override;
+
+ private:
+  bool IsControlEditorType(TEditorType Type) const;
+  // The editor's load and write-back of each control type.
+  void LoadCellEditor(TEditorType Type, const plat::String& Text);
+  plat::String CellEditorValue(TEditorType Type);
+  void ShowCustomEditor(int ACol, int ARow, const plat::TRect& Rect);
+  // The cell's brush colour and font as painting computes them.
+  plat::TColor CellEditorLooks(int ACol, int ARow, plat::TFont* AFont);
+  // Enter on the grid: the advance and the cell's own control.
+  bool EnterKey();
+  // One step of the advance from (ACol, ARow); false when the grid ends
+  // there (no wrap, a refused row).
+  bool NextAdvanceCell(int& ACol, int& ARow, bool Forward);
+  // The base cell's text at the real column, hidden rows included.
+  plat::String EditCellText(int ACol, int ARow);
+  // CommitEdit and CommitWideEdit on the text kind they commit.
+  template <class TText>
+  bool CommitText(const TText& NewText);
+  // Makes a cell current while the grid moves by itself.
+  void MoveAdvancing(int ACol, int ARow);
+
+  detail::TGridEditState FEdit;
+  detail::TGridEditorFactory FEditors{this};
+  char FPasswordChar = '*';
+  plat::TComponentRef<TEditLink> FEditLink;
+  plat::TComponentRef<TExtStringGridCheck> FCellChecker;
+  // The borderless form a popup custom editor stands on.
+  plat::TComponentRef<plat::TCustomForm> FEditLinkForm;
 };
 
 }  // namespace zorbit

@@ -99,6 +99,10 @@ class TCellProperties : public plat::TPersistent {
   void SetReadOnly(bool Value) { FReadOnly = Value; }
   plat::TControl* Control() const { return FControl; }
   void SetControl(plat::TControl* Value) { FControl = Value; }
+  // What a cell of a footer row shows; the grid above reads its low seven
+  // bits. Neither copied nor streamed.
+  std::uint8_t CalcType() const { return FCalcType; }
+  void SetCalcType(std::uint8_t Value) { FCalcType = Value; }
 
  private:
   void RepaintOwner();
@@ -128,6 +132,7 @@ class TCellProperties : public plat::TPersistent {
   plat::String FFontName;
   bool FReadOnly = false;
   plat::TControl* FControl = nullptr;
+  std::uint8_t FCalcType = 0;
 };
 
 }  // namespace zorbit

@@ -27,6 +27,9 @@ namespace {
 struct TUnitState {
   IpfqServPtr ServLink;
   std::int32_t RequestCounter = 0;
+  // The connection mutex, opened by the first exchange and kept: opening a
+  // named mutex costs far more than taking it.
+  plat::HANDLE ConnectionMutex = nullptr;
 };
 
 TUnitState& Unit() {
@@ -34,35 +37,27 @@ TUnitState& Unit() {
   return state;
 }
 
-// Holds the cross-process connection mutex for one exchange. Opening an
-// existing mutex and creating a new one are both covered: when another
-// process creates it between the two steps, the created handle is waited on
-// like an opened one, so the exchange never runs unlocked.
+// Holds the cross-process connection mutex for one exchange. Creating it
+// opens the one another process made, atomically, so every process waits on
+// the same mutex; when it cannot be opened at all the exchange runs unlocked,
+// and the next one tries again.
 class TConnectionLock {
  public:
   TConnectionLock() {
-    FHandle = plat::OpenMutex(plat::SYNCHRONIZE, false, ConnectionMutexName);
-    bool owned = false;
-    if (FHandle == nullptr) {
-      FHandle = plat::CreateMutex(ConnectionMutexName, true);
-      owned = FHandle != nullptr && plat::GetLastError() != plat::ERROR_ALREADY_EXISTS;
-    }
-    if (FHandle != nullptr && !owned) {
-      const plat::DWORD wait = plat::WaitForSingleObject(FHandle, plat::INFINITE);
-      owned = wait == plat::WAIT_OBJECT_0 || wait == plat::WAIT_ABANDONED;
-    }
-    FOwned = owned;
+    plat::HANDLE& mutex = Unit().ConnectionMutex;
+    if (mutex == nullptr) mutex = plat::CreateMutex(ConnectionMutexName, false);
+    if (mutex == nullptr) return;
+    const plat::DWORD wait = plat::WaitForSingleObject(mutex, plat::INFINITE);
+    if (wait == plat::WAIT_OBJECT_0 || wait == plat::WAIT_ABANDONED) FOwned = mutex;
   }
   ~TConnectionLock() {
-    if (FOwned) plat::ReleaseMutex(FHandle);
-    if (FHandle != nullptr) plat::CloseHandle(FHandle);
+    if (FOwned != nullptr) plat::ReleaseMutex(FOwned);
   }
   TConnectionLock(const TConnectionLock&) = delete;
   TConnectionLock& operator=(const TConnectionLock&) = delete;
 
  private:
-  plat::HANDLE FHandle = nullptr;
-  bool FOwned = false;
+  plat::HANDLE FOwned = nullptr;
 };
 
 plat::String Quoted(const plat::WideString& Text) { return "\"" + plat::WideToUtf8(Text) + "\""; }
@@ -375,6 +370,9 @@ void InitializeTcpClient() {
   Unit().RequestCounter = 0;
 }
 
-void FinalizeTcpClient() { Unit().ServLink.reset(); }
+void FinalizeTcpClient() {
+  Unit().ServLink.reset();
+  if (Unit().ConnectionMutex != nullptr) plat::CloseHandle(std::exchange(Unit().ConnectionMutex, nullptr));
+}
 
 }  // namespace zorbit

@@ -121,6 +121,7 @@ void SetRequestCounter(std::int32_t Next);
 void GetServ(IpfqServPtr& Serv, const plat::TNotifyEvent& OnLost, int Port = ServicePort);
 
 void InitializeTcpClient();
+// Also closes the connection mutex that the first exchange opened.
 void FinalizeTcpClient();
 
 }  // namespace zorbit

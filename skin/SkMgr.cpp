@@ -69,19 +69,40 @@ bool TskFileThemeMgr::Load(const String& FileName) {
   if (!plat::FileExists(FileName)) return false;
   auto reader = std::make_unique<TskThemeFileReader>(FileName);  // raises before anything here changes
   FReader = std::move(reader);
+  FPictures.Clear();
   return true;
 }
 
 void TskFileThemeMgr::GetBitmap(TskThemeElement Element, plat::TBitmap& Bitmap) const {
   if (!InRange(Element) || !FReader) return;
-  plat::TStream* stream = FReader->GetBitmapStream(ThemeElementName(Element));
-  if (!stream) return;
-  // A picture that does not decode counts as absent: the bitmap keeps what
-  // it had (the codec raises before the bitmap changes).
-  try {
-    Bitmap.LoadFromStream(*stream);
-  } catch (const plat::EInvalidGraphic&) {
+  const String name = ThemeElementName(Element);
+  FPictures.Load(name, Bitmap, [this, &name](plat::TBitmap& Picture) {
+    plat::TStream* stream = FReader->GetBitmapStream(name);
+    if (!stream) return false;
+    // A picture that does not decode counts as absent: the bitmap keeps what
+    // it had.
+    try {
+      Picture.LoadFromStream(*stream);
+      return true;
+    } catch (const plat::EInvalidGraphic&) {
+      return false;
+    }
+  });
+}
+
+void TskFileThemeMgr::GetBitmapFrame(TskThemeElement Element, plat::TBitmap& Bitmap, int Count, int Index) const {
+  const auto cut = [this, Element, Count, Index](plat::TBitmap& Frame) {
+    plat::TBitmap picture;
+    GetBitmap(Element, picture);
+    FrameCut(picture, Frame, Count, Index);
+    return true;
+  };
+  // Kept only where a kept frame comes out the same (see GetBuiltinBitmapFrame).
+  if (Count < 1 || Bitmap.PixelFormat() != plat::TPixelFormat::pfDevice || !InRange(Element)) {
+    cut(Bitmap);
+    return;
   }
+  FPictures.Load(FrameKey(ThemeElementName(Element), Count, Index), Bitmap, cut);
 }
 
 bool TskFileThemeMgr::GetBool(TskThemeElement Element) const {
@@ -169,9 +190,7 @@ plat::TColor TskFileTheme::GetColor(TskThemeElement Element) const { return FMan
 int TskFileTheme::GetInt(TskThemeElement Element) const { return FManager->GetInt(Element); }
 
 void TskFileTheme::GetBitmapFrame(TskThemeElement Element, plat::TBitmap& Bitmap, int Count, int Index) const {
-  plat::TBitmap picture;
-  FManager->GetBitmap(Element, picture);
-  FrameCut(picture, Bitmap, Count, Index);
+  FManager->GetBitmapFrame(Element, Bitmap, Count, Index);
 }
 
 }  // namespace zorbit

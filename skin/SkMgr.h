@@ -10,6 +10,9 @@
 // flag) and leaves a picture unchanged, and so does a picture entry that
 // does not decode as a bitmap.
 //
+// Pictures and their frames are cut once per loaded file and copied from
+// then on.
+//
 // Loading never half-succeeds: a file is parsed into a new reader that
 // replaces the current one only when the parse succeeded; a failure leaves
 // the previous theme in force and then raises (EReadError and the runtime's
@@ -20,6 +23,7 @@
 #include "platform/rtl/Types.h"
 #include "platform/ui/TComponent.h"
 #include "skin/ThemeElements.h"
+#include "skin/detail/DecodedPictures.h"
 
 namespace plat {
 class TBitmap;
@@ -42,12 +46,16 @@ class TskFileThemeMgr {
   bool Loaded() const { return static_cast<bool>(FReader); }
 
   void GetBitmap(TskThemeElement Element, plat::TBitmap& Bitmap) const;
+  // Frame Index of Count of the element's picture (FrameCut), empty without one.
+  void GetBitmapFrame(TskThemeElement Element, plat::TBitmap& Bitmap, int Count, int Index) const;
   bool GetBool(TskThemeElement Element) const;
   plat::TColor GetColor(TskThemeElement Element) const;
   int GetInt(TskThemeElement Element) const;
 
  private:
   std::unique_ptr<TskThemeFileReader> FReader;
+  // The reader's pictures as decoded, dropped with the reader.
+  mutable TDecodedPictures FPictures;
 };
 
 class TskFileTheme : public plat::TComponent {

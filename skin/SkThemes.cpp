@@ -5,6 +5,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/os/Resources.h"
 #include "skin/FrameCut.h"
+#include "skin/detail/DecodedPictures.h"
 
 namespace zorbit {
 namespace {
@@ -117,9 +118,14 @@ int GetBuiltinInt(TskUIStyle Style, TskThemeElement Element) {
 }
 
 bool LoadSkinPicture(const plat::String& Name, plat::TBitmap& Bitmap) {
-  if (Name.empty() || !plat::FindResource(nullptr, Name, plat::RT_BITMAP)) return false;
-  Bitmap.LoadFromResourceName(nullptr, Name);
-  return true;
+  if (Name.empty()) return false;
+  // The program's resources never change: each is decoded once.
+  static TDecodedPictures decoded;
+  return decoded.Load(Name, Bitmap, [&Name](plat::TBitmap& Picture) {
+    if (!plat::FindResource(nullptr, Name, plat::RT_BITMAP)) return false;
+    Picture.LoadFromResourceName(nullptr, Name);
+    return true;
+  });
 }
 
 void GetBuiltinBitmap(TskUIStyle Style, TskThemeElement Element, plat::TBitmap* Bitmap) {
@@ -131,9 +137,22 @@ void GetBuiltinBitmap(TskUIStyle Style, TskThemeElement Element, plat::TBitmap* 
 void GetBuiltinBitmapFrame(TskUIStyle Style, TskThemeElement Element, plat::TBitmap* Bitmap, int Count, int Index) {
   if (!Bitmap) return;
   const TskBuiltinValue v = GetBuiltinThemeValue(Style, Element);
-  plat::TBitmap strip;
-  if (v.Kind != TskElementKind::Bitmap || !LoadSkinPicture(v.BitmapName, strip)) return;
-  FrameCut(strip, *Bitmap, Count, Index);
+  if (v.Kind != TskElementKind::Bitmap || v.BitmapName.empty()) return;
+  const auto cut = [&v, Count, Index](plat::TBitmap& Frame) {
+    plat::TBitmap strip;
+    if (!LoadSkinPicture(v.BitmapName, strip)) return false;
+    FrameCut(strip, Frame, Count, Index);
+    return true;
+  };
+  // A cut frame is kept for a bitmap it would come out the same in: one of
+  // the device's format, and a frame, not the whole picture (which takes the
+  // strip's transparency settings too).
+  if (Count < 1 || Bitmap->PixelFormat() != plat::TPixelFormat::pfDevice) {
+    cut(*Bitmap);
+    return;
+  }
+  static TDecodedPictures frames;
+  frames.Load(FrameKey(v.BitmapName, Count, Index), *Bitmap, cut);
 }
 
 }  // namespace zorbit

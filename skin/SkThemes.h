@@ -38,11 +38,13 @@ int GetBuiltinInt(TskUIStyle Style, TskThemeElement Element);
 
 // Loads the element's picture into Bitmap (nothing when Bitmap is null).
 void GetBuiltinBitmap(TskUIStyle Style, TskThemeElement Element, plat::TBitmap* Bitmap);
-// Puts frame Index of Count of the element's picture into Bitmap (FrameCut).
+// Puts frame Index of Count of the element's picture into Bitmap (FrameCut);
+// each frame is cut once and copied from then on.
 void GetBuiltinBitmapFrame(TskUIStyle Style, TskThemeElement Element, plat::TBitmap* Bitmap, int Count, int Index);
 
 // Loads the program's bitmap resource Name into Bitmap; false, with Bitmap
-// unchanged, when there is no such picture. The frame, the menus and the
+// unchanged, when there is no such picture. Each picture is decoded once
+// and copied from then on. The frame, the menus and the
 // tests load the fixed-name pictures ("MACOS_MENU_BAR") through it.
 bool LoadSkinPicture(const plat::String& Name, plat::TBitmap& Bitmap);
 

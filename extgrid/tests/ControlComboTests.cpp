@@ -110,7 +110,9 @@ TEST_F(ControlCombo, ItWantsTabAndReturnOnlyWhileTheListIsDown) {
 
 TEST_F(ControlCombo, TabEndsTheEditAndWithAdvanceAutoMovesOn) {
   plat::TGridOptions options = FGrid->Options();
+  // Tab stops only at cells the grid lets be edited.
   options.Include(plat::TGridOption::goTabs);
+  options.Include(plat::TGridOption::goEditing);
   FGrid->SetOptions(options);
   FGrid->Navigation()->SetAdvanceAuto(true);
   Press(plat::VK_TAB);

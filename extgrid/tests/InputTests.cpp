@@ -83,9 +83,13 @@ TEST_F(Input, NoMoveWhenOnlyFixedLookingCellsFollow) {
   EXPECT_EQ(FLog, std::vector<std::string>{"key 40"});
 }
 
-TEST_F(Input, WithoutSkippingTheArrowStepsOntoTheCell) {
+TEST_F(Input, WithoutSkippingTheArrowStopsAtACellThatCountsAsFixed) {
   FGrid->Navigation()->SetSkipFixedCells(false);
   FGrid->OnIsFixedCell = [](plat::TObject*, int row, int, bool& fixed) { fixed = row == 2; };
+  Press(plat::VK_DOWN);
+  // A cell that counts as fixed cannot become current.
+  EXPECT_EQ(FGrid->Row(), 1);
+  FGrid->OnIsFixedCell = nullptr;
   Press(plat::VK_DOWN);
   EXPECT_EQ(FGrid->Row(), 2);
 }

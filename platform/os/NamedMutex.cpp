@@ -1,11 +1,13 @@
 #include "platform/os/NamedMutex.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
@@ -28,6 +30,16 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// This process's id, kept up to date across fork: taking and releasing a
+// mutex asks for it every time, and a system call each time is not free.
+pid_t CurrentProcess() {
+  static std::atomic<pid_t> current = [] {
+    ::pthread_atfork(nullptr, nullptr, [] { current.store(::getpid()); });
+    return ::getpid();
+  }();
+  return current.load();
+}
+
 // What this process knows of one mutex: which of its threads owns it, and
 // its open description of the owner file (flock belongs to the description,
 // so the process takes the cross-process lock once for all its threads).
@@ -44,8 +56,25 @@ struct TMutexState {
   unsigned Recursion = 0;
   bool Acquiring = false;  // a thread of this process is taking the file lock
   int OwnerFd = -1;
-  int HandleCount = 0;  // guarded by the registry's lock
+  pid_t Process = CurrentProcess();  // whose ownership and owner file the fields above are
+  int HandleCount = 0;         // guarded by the registry's lock
 };
+
+// A forked child inherits the state with its parent's owner file
+// description, whose flock is the parent's: locking it would not exclude the
+// parent, unlocking it would free the parent's ownership. The child starts
+// owning nothing and opens the owner file for itself. Caller holds
+// state.Lock.
+void AdoptInForkedChild(TMutexState& state) {
+  const pid_t self = CurrentProcess();
+  if (state.Process == self) return;
+  if (state.OwnerFd >= 0) ::close(state.OwnerFd);  // the parent's description keeps its lock
+  state.OwnerFd = -1;
+  state.Owner = std::thread::id();
+  state.Recursion = 0;
+  state.Acquiring = false;
+  state.Process = self;
+}
 
 struct TStateRegistry {
   std::mutex Lock;
@@ -75,6 +104,7 @@ struct TOwnedByThread {
     for (const auto& weak : States) {
       if (const auto state = weak.lock()) {
         std::lock_guard<std::mutex> guard(state->Lock);
+        AdoptInForkedChild(*state);
         if (state->Owner == std::this_thread::get_id()) GiveUpOwnership(*state, false);
       }
     }
@@ -83,11 +113,13 @@ struct TOwnedByThread {
 
 thread_local TOwnedByThread ownedByThread;
 
+// Each mutex once: a thread that takes a long-lived mutex again and again
+// must not grow the list.
 void RememberOwned(const std::shared_ptr<TMutexState>& state) {
   auto& states = ownedByThread.States;
-  states.erase(std::remove_if(states.begin(), states.end(), [](const auto& weak) { return weak.expired(); }),
-               states.end());
-  states.push_back(state);
+  std::erase_if(states, [](const auto& weak) { return weak.expired(); });
+  const auto same = [&state](const auto& weak) { return !weak.owner_before(state) && !state.owner_before(weak); };
+  if (std::none_of(states.begin(), states.end(), same)) states.push_back(state);
 }
 
 class TMutexHandle : public TKernelObject {
@@ -102,6 +134,7 @@ class TMutexHandle : public TKernelObject {
         // The last handle of this process: an owner that did not release the
         // mutex abandons it.
         std::lock_guard<std::mutex> stateGuard(FState->Lock);
+        AdoptInForkedChild(*FState);
         if (FState->Recursion > 0) GiveUpOwnership(*FState, false);
         registry.States.erase(FState->BasePath);
       }
@@ -163,8 +196,9 @@ DWORD LockOwnerFile(TMutexState& state, std::optional<Clock::time_point> deadlin
   }
   struct stat info {};
   const bool abandoned = ::fstat(state.OwnerFd, &info) == 0 && info.st_size > 0;
-  const std::string mark = std::to_string(::getpid()) + "\n";
-  static_cast<void>(::ftruncate(state.OwnerFd, 0));
+  const std::string mark = std::to_string(CurrentProcess()) + "\n";
+  // A released mutex left the file empty; only an abandoned one has a mark to clear.
+  if (abandoned) static_cast<void>(::ftruncate(state.OwnerFd, 0));
   static_cast<void>(::pwrite(state.OwnerFd, mark.data(), mark.size(), 0));
   return abandoned ? WAIT_ABANDONED : WAIT_OBJECT_0;
 }
@@ -174,6 +208,7 @@ DWORD Acquire(const std::shared_ptr<TMutexState>& statePtr, DWORD milliseconds) 
   std::optional<Clock::time_point> deadline;
   if (milliseconds != INFINITE) deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
   std::unique_lock<std::mutex> lock(state.Lock);
+  AdoptInForkedChild(state);
   const auto me = std::this_thread::get_id();
   if (state.Owner == me) {
     ++state.Recursion;
@@ -264,6 +299,7 @@ bool ReleaseMutex(HANDLE handle) {
   }
   TMutexState& state = *mutex->State();
   std::lock_guard<std::mutex> guard(state.Lock);
+  AdoptInForkedChild(state);
   if (state.Owner != std::this_thread::get_id()) {
     SetLastError(ERROR_NOT_OWNER);
     return false;

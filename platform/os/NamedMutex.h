@@ -15,6 +15,10 @@
 // owning process and, while owned, a mark that tells a later owner whether it
 // was released properly; "<name>.guard" makes creation and opening atomic.
 // The kernel drops the locks of a process that dies.
+//
+// A forked child keeps the handles it inherited but owns none of the
+// mutexes: what its parent owned stays the parent's, and the child takes a
+// mutex against every other process, its parent included.
 #include <cstddef>
 
 #include "platform/os/Handle.h"

@@ -13,18 +13,62 @@ namespace {
 const char* const kHeader4 = "REGEDIT4";
 const char* const kHeader5 = "Windows Registry Editor Version 5.00";
 
-bool HasControlCharacter(const String& text) {
+// Keys with at most this many values find them by a scan, without an index.
+constexpr std::size_t kScannedValues = 8;
+
+char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool SameAsciiText(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
+}
+
+bool HasControlCharacter(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) {
     const auto u = static_cast<unsigned char>(c);
     return u < 0x20 || u == 0x7f;
   });
 }
 
-String TrimBlanks(const String& text) {
+std::string_view TrimBlanks(std::string_view text) {
   const auto first = text.find_first_not_of(" \t");
-  if (first == String::npos) return String();
+  if (first == std::string_view::npos) return {};
   const auto last = text.find_last_not_of(" \t");
   return text.substr(first, last - first + 1);
+}
+
+// The line of text at pos without its CR and the blanks around it; pos moves
+// past its LF.
+std::string_view NextLine(std::string_view text, std::size_t& pos) {
+  auto end = text.find('\n', pos);
+  if (end == std::string_view::npos) end = text.size();
+  std::string_view line = text.substr(pos, end - pos);
+  pos = end + 1;
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return TrimBlanks(line);
+}
+
+// Whether "=hex" occurs in the line, in any case.
+bool HasHexData(std::string_view line) {
+  for (std::size_t at = line.find('='); at != std::string_view::npos; at = line.find('=', at + 1))
+    if (SameAsciiText(line.substr(at + 1, 3), "HEX")) return true;
+  return false;
+}
+
+bool ValidKeyName(std::string_view name) {
+  return !name.empty() && name.size() <= 255 && !HasControlCharacter(name) && name.find('\\') == String::npos;
+}
+
+// The names of a path written with "\" between them, empty ones dropped.
+void SplitNames(std::string_view path, std::vector<std::string_view>& names) {
+  names.clear();
+  std::size_t start = 0;
+  while (start <= path.size()) {
+    auto slash = path.find('\\', start);
+    if (slash == std::string_view::npos) slash = path.size();
+    if (slash > start) names.push_back(path.substr(start, slash - start));
+    start = slash + 1;
+  }
 }
 
 int HexDigit(char c) {
@@ -36,7 +80,7 @@ int HexDigit(char c) {
 
 // A quoted text starting at pos (on the opening quote); pos moves past the
 // closing quote. False when the quote is not closed.
-bool ReadQuoted(const String& line, std::size_t& pos, String& text) {
+bool ReadQuoted(std::string_view line, std::size_t& pos, String& text) {
   text.clear();
   for (++pos; pos < line.size(); ++pos) {
     const char c = line[pos];
@@ -62,12 +106,13 @@ String Quoted(const String& text) {
 // "01,ab, ff" into bytes; false on anything else. An empty list is valid.
 bool ParseHexList(const String& list, String& bytes) {
   bytes.clear();
-  const String trimmed = TrimBlanks(list);
+  const String trimmed(TrimBlanks(list));
   if (trimmed.empty()) return true;
   std::size_t start = 0;
   for (;;) {
     const auto comma = trimmed.find(',', start);
-    const String item = TrimBlanks(trimmed.substr(start, comma == String::npos ? String::npos : comma - start));
+    const std::string_view item =
+        TrimBlanks(std::string_view(trimmed).substr(start, comma == String::npos ? String::npos : comma - start));
     if (item.empty() || item.size() > 2) return false;
     int value = 0;
     for (const char c : item) {
@@ -111,13 +156,13 @@ String TextFromBytes(const String& bytes, bool utf16) {
 bool ParseData(const String& data, bool utf16, TRegValue& value) {
   if (!data.empty() && data.front() == '"') {
     std::size_t pos = 0;
-    if (!ReadQuoted(data, pos, value.Data) || !TrimBlanks(data.substr(pos)).empty()) return false;
+    if (!ReadQuoted(data, pos, value.Data) || !TrimBlanks(std::string_view(data).substr(pos)).empty()) return false;
     value.Type = REG_SZ;
     return true;
   }
   const String lower = LowerCase(data);
   if (lower.rfind("dword:", 0) == 0) {
-    const String digits = TrimBlanks(data.substr(6));
+    const std::string_view digits = TrimBlanks(std::string_view(data).substr(6));
     if (digits.empty() || digits.size() > 8) return false;
     DWORD number = 0;
     for (const char c : digits) {
@@ -185,58 +230,121 @@ void SerializeKey(const TRegKeyNode& key, const String& path, bool isRoot, Strin
 
 }  // namespace
 
-bool TRegKeyNode::TNameLess::operator()(const String& a, const String& b) const { return CompareText(a, b) < 0; }
+bool TRegKeyNode::TNameLess::operator()(std::string_view a, std::string_view b) const {
+  // CompareText's order: ASCII letters without case, then the shorter first.
+  const std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    if (a[i] == b[i]) continue;
+    const auto ca = static_cast<unsigned char>(AsciiUpper(a[i]));
+    const auto cb = static_cast<unsigned char>(AsciiUpper(b[i]));
+    if (ca != cb) return ca < cb;
+  }
+  return a.size() < b.size();
+}
 
 TRegKeyNode::~TRegKeyNode() {
   // Unlink the subtree level by level, so freeing a deep one never recurses.
+  // Keys without subkeys are freed on the way; only the others wait here, so
+  // a wide hive needs no list of all its keys.
   std::vector<std::unique_ptr<TRegKeyNode>> doomed;
-  for (auto& [name, sub] : FSubKeys) doomed.push_back(std::move(sub));
+  const auto unlink = [&doomed](TSubKeys& subKeys) {
+    for (auto& [name, sub] : subKeys) {
+      if (sub->FSubKeys.empty()) {
+        sub.reset();
+      } else {
+        doomed.push_back(std::move(sub));
+      }
+    }
+  };
+  unlink(FSubKeys);
   while (!doomed.empty()) {
     std::unique_ptr<TRegKeyNode> node = std::move(doomed.back());
     doomed.pop_back();
-    for (auto& [name, sub] : node->FSubKeys) doomed.push_back(std::move(sub));
+    unlink(node->FSubKeys);
     node->FSubKeys.clear();
   }
 }
 
-TRegKeyNode* TRegKeyNode::FindSubKey(const String& name) const {
+TRegKeyNode* TRegKeyNode::FindSubKey(std::string_view name) const {
   const auto found = FSubKeys.find(name);
   return found == FSubKeys.end() ? nullptr : found->second.get();
 }
 
-TRegKeyNode& TRegKeyNode::AddSubKey(const String& name) {
-  auto [slot, added] = FSubKeys.try_emplace(name);
-  if (added) slot->second = std::make_unique<TRegKeyNode>(name);
-  return *slot->second;
+TRegKeyNode& TRegKeyNode::AddSubKey(std::string_view name) {
+  const auto& less = FSubKeys.key_comp();
+  const auto end = FSubKeys.end();
+  auto place = end;
+  bool placed = false;
+  if (FLastAdded != end) {
+    if (!less(FLastAdded->first, name)) {
+      if (!less(name, FLastAdded->first)) return *FLastAdded->second;
+    } else {
+      const auto next = std::next(FLastAdded);
+      placed = next == end || less(name, next->first);
+      if (placed) place = next;
+    }
+  }
+  if (!placed) {
+    place = FSubKeys.lower_bound(name);
+    if (place != end && !less(name, place->first)) {
+      FLastAdded = place;
+      return *place->second;
+    }
+  }
+  FLastAdded = FSubKeys.emplace_hint(place, String(name), std::make_unique<TRegKeyNode>(String(name)));
+  return *FLastAdded->second;
 }
 
-bool TRegKeyNode::RemoveSubKey(const String& name) { return FSubKeys.erase(name) > 0; }
+bool TRegKeyNode::RemoveSubKey(const String& name) {
+  const auto found = FSubKeys.find(name);
+  if (found == FSubKeys.end()) return false;
+  if (found == FLastAdded) FLastAdded = FSubKeys.end();
+  FSubKeys.erase(found);
+  return true;
+}
+
+std::size_t TRegKeyNode::ValuePlace(const String& name) const {
+  if (FValues.size() <= kScannedValues) {
+    const auto found = std::find_if(FValues.begin(), FValues.end(),
+                                    [&name](const auto& value) { return SameText(value.first, name); });
+    return static_cast<std::size_t>(found - FValues.begin());
+  }
+  const auto found = FValueIndex->find(UpperCase(name));
+  return found == FValueIndex->end() ? FValues.size() : found->second;
+}
 
 const TRegValue* TRegKeyNode::FindValue(const String& name) const {
-  const auto found = FValueIndex.find(UpperCase(name));
-  return found == FValueIndex.end() ? nullptr : &FValues[found->second].second;
+  const std::size_t place = ValuePlace(name);
+  return place == FValues.size() ? nullptr : &FValues[place].second;
 }
 
 void TRegKeyNode::SetValue(const String& name, TRegValue value) {
-  const auto [slot, added] = FValueIndex.try_emplace(UpperCase(name), FValues.size());
-  if (added) {
-    FValues.emplace_back(name, std::move(value));
-  } else {
-    FValues[slot->second].second = std::move(value);
+  const std::size_t place = ValuePlace(name);
+  if (place < FValues.size()) {
+    FValues[place].second = std::move(value);
+    return;
+  }
+  FValues.emplace_back(name, std::move(value));
+  if (FValues.size() == kScannedValues + 1) {
+    IndexValues();
+  } else if (FValues.size() > kScannedValues) {
+    FValueIndex->emplace(UpperCase(name), place);
   }
 }
 
 bool TRegKeyNode::RemoveValue(const String& name) {
-  const auto found = FValueIndex.find(UpperCase(name));
-  if (found == FValueIndex.end()) return false;
-  FValues.erase(FValues.begin() + static_cast<std::ptrdiff_t>(found->second));
+  const std::size_t place = ValuePlace(name);
+  if (place == FValues.size()) return false;
+  FValues.erase(FValues.begin() + static_cast<std::ptrdiff_t>(place));
   IndexValues();
   return true;
 }
 
 void TRegKeyNode::IndexValues() {
-  FValueIndex.clear();
-  for (std::size_t i = 0; i < FValues.size(); ++i) FValueIndex.emplace(UpperCase(FValues[i].first), i);
+  FValueIndex.reset();
+  if (FValues.size() <= kScannedValues) return;
+  FValueIndex = std::make_unique<std::unordered_map<String, std::size_t>>();
+  for (std::size_t i = 0; i < FValues.size(); ++i) FValueIndex->emplace(UpperCase(FValues[i].first), i);
 }
 
 TRegistryHive::TRegistryHive(String rootName) : FRoot(std::move(rootName)) {}
@@ -270,24 +378,20 @@ bool TRegistryHive::Parse(const String& text) {
   std::size_t pos = text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
   bool utf16 = false;
   TRegKeyNode* current = nullptr;
+  String joined;                        // a hex list continued over lines
+  std::vector<std::string_view> names;  // of a key line's path
   while (pos < text.size()) {
-    auto end = text.find('\n', pos);
-    if (end == String::npos) end = text.size();
-    String line = text.substr(pos, end - pos);
-    pos = end + 1;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    line = TrimBlanks(line);
+    std::string_view line = NextLine(text, pos);
     if (line.empty()) continue;
     // A hex list continues on the next line after a trailing "\".
-    const bool hexList = line.front() != '[' && LowerCase(line).find("=hex") != String::npos;
-    while (hexList && line.back() == '\\' && pos < text.size()) {
-      end = text.find('\n', pos);
-      if (end == String::npos) end = text.size();
-      String next = text.substr(pos, end - pos);
-      pos = end + 1;
-      if (!next.empty() && next.back() == '\r') next.pop_back();
-      line.pop_back();
-      line += TrimBlanks(next);
+    if (line.front() != '[' && line.back() == '\\' && pos < text.size() && HasHexData(line)) {
+      joined.assign(line);
+      while (joined.back() == '\\' && pos < text.size()) {
+        const std::string_view next = NextLine(text, pos);
+        joined.pop_back();
+        joined += next;
+      }
+      line = joined;
     }
     if (line.front() == ';') continue;
     if (line == kHeader4 || line == kHeader5) {
@@ -297,12 +401,14 @@ bool TRegistryHive::Parse(const String& text) {
     if (line.front() == '[') {
       current = nullptr;
       const auto close = line.rfind(']');
-      if (close == String::npos) continue;
-      const std::vector<String> path = SplitKeyPath(line.substr(1, close - 1));
-      if (path.empty() || !SameText(path.front(), FRoot.Name())) continue;
-      if (!std::all_of(path.begin() + 1, path.end(), IsValidKeyName)) continue;
-      if (path.size() - 1 > MaxKeyDepth) return false;
-      current = &Create(std::vector<String>(path.begin() + 1, path.end()));
+      if (close == std::string_view::npos) continue;
+      SplitNames(line.substr(1, close - 1), names);
+      if (names.empty() || !SameAsciiText(names.front(), FRoot.Name())) continue;
+      if (!std::all_of(names.begin() + 1, names.end(), ValidKeyName)) continue;
+      if (names.size() - 1 > MaxKeyDepth) return false;
+      TRegKeyNode* key = &FRoot;
+      for (auto name = names.begin() + 1; name != names.end(); ++name) key = &key->AddSubKey(*name);
+      current = key;
       continue;
     }
     if (current == nullptr) continue;
@@ -316,7 +422,7 @@ bool TRegistryHive::Parse(const String& text) {
     while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
     if (at >= line.size() || line[at] != '=') continue;
     TRegValue value;
-    if (ParseData(TrimBlanks(line.substr(at + 1)), utf16, value)) current->SetValue(name, std::move(value));
+    if (ParseData(String(TrimBlanks(line.substr(at + 1))), utf16, value)) current->SetValue(name, std::move(value));
   }
   return true;
 }
@@ -337,19 +443,11 @@ String TRegistryHive::Serialize() const {
 }
 
 std::vector<String> SplitKeyPath(const String& path) {
-  std::vector<String> names;
-  std::size_t start = 0;
-  while (start <= path.size()) {
-    auto slash = path.find('\\', start);
-    if (slash == String::npos) slash = path.size();
-    if (slash > start) names.push_back(path.substr(start, slash - start));
-    start = slash + 1;
-  }
-  return names;
+  std::vector<std::string_view> names;
+  SplitNames(path, names);
+  return {names.begin(), names.end()};
 }
 
-bool IsValidKeyName(const String& name) {
-  return !name.empty() && name.size() <= 255 && !HasControlCharacter(name) && name.find('\\') == String::npos;
-}
+bool IsValidKeyName(const String& name) { return ValidKeyName(name); }
 
 }  // namespace plat

@@ -22,11 +22,14 @@
 // hostile file, and storing the rest would lose what it holds.
 //
 // Keys are found among their siblings in an ordered map and values through
-// an index, so neither a wide nor a deep hive costs more than its size; nothing
-// here recurses, so no depth can exhaust the stack.
+// an index, so neither a wide nor a deep hive costs more than its size; a key
+// that comes in order after the one before it is placed without a search, as
+// keys come in a written file. Nothing here recurses, so no depth can exhaust
+// the stack.
 #include <cstddef>
 #include <map>
 #include <memory>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -56,21 +59,23 @@ struct TRegValue {
 // case they were created with.
 class TRegKeyNode {
  public:
-  // Ordered by CompareText, as the platform enumerates subkeys.
+  // Ordered by CompareText, as the platform enumerates subkeys; names are
+  // looked up without being copied.
   struct TNameLess {
-    bool operator()(const String& a, const String& b) const;
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
   };
   using TSubKeys = std::map<String, std::unique_ptr<TRegKeyNode>, TNameLess>;
 
-  explicit TRegKeyNode(String name) : FName(std::move(name)) {}
+  explicit TRegKeyNode(String name) : FName(std::move(name)), FLastAdded(FSubKeys.end()) {}
   ~TRegKeyNode();
   TRegKeyNode(const TRegKeyNode&) = delete;
   TRegKeyNode& operator=(const TRegKeyNode&) = delete;
 
   const String& Name() const { return FName; }
 
-  TRegKeyNode* FindSubKey(const String& name) const;
-  TRegKeyNode& AddSubKey(const String& name);  // the existing one when present
+  TRegKeyNode* FindSubKey(std::string_view name) const;
+  TRegKeyNode& AddSubKey(std::string_view name);  // the existing one when present
   bool RemoveSubKey(const String& name);
   // By name without case, as the platform enumerates them.
   const TSubKeys& SubKeys() const { return FSubKeys; }
@@ -82,12 +87,20 @@ class TRegKeyNode {
   const std::vector<std::pair<String, TRegValue>>& Values() const { return FValues; }
 
  private:
+  // The place of the value in FValues; FValues.size() when there is none.
+  std::size_t ValuePlace(const String& name) const;
   void IndexValues();
 
   String FName;
   TSubKeys FSubKeys;
+  // The subkey added or found last: files list keys in order, so the next
+  // one is looked for beside it first.
+  TSubKeys::iterator FLastAdded;
   std::vector<std::pair<String, TRegValue>> FValues;
-  std::unordered_map<String, std::size_t> FValueIndex;  // upper-case name to its place in FValues
+  // Upper-case name to its place in FValues, made only for keys with more
+  // values than a scan finds quickly: most keys hold one or two, and a node
+  // without it stays small.
+  std::unique_ptr<std::unordered_map<String, std::size_t>> FValueIndex;
 };
 
 class TRegistryHive {

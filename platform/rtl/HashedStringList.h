@@ -3,7 +3,8 @@
 // instead of a scan, for the long lists that INI sections and string tables
 // grow into. It answers IndexOf and IndexOfName exactly as TStringList does
 // (the first match, with or without case as CaseSensitive says); only the
-// cost differs. The indexes are built on the first look-up after a change;
+// cost differs. Each index is built on the first look-up of its kind after
+// a change, so a list searched only by name never indexes whole entries;
 // appending at the end keeps a built index up to date, so a list filled by
 // Add with look-ups in between (SetValues) stays linear.
 #include <cstdint>
@@ -24,17 +25,25 @@ class THashedStringList : public TStringList {
   void Changed() override;
 
  private:
-  using TIndex = std::unordered_map<String, int>;
+  // First index of each key (under KeyOf), and whether that still holds for
+  // the list as it is.
+  struct TIndex {
+    std::unordered_map<String, int> First;
+    bool Built = false;
+    bool CaseSensitive = false;
+  };
 
   String KeyOf(const String& text) const;
-  void Note(int index) const;
-  void BuildIndexes() const;
+  bool Current(const TIndex& index) const { return index.Built && index.CaseSensitive == CaseSensitive(); }
+  // The key of entry `index` in FValues (the whole text) or FNames (its name;
+  // none without a separator).
+  void NoteValue(int index) const;
+  void NoteName(int index) const;
+  // Builds the index when it is not current, noting every entry with Note.
+  void Build(TIndex& index, void (THashedStringList::*Note)(int) const) const;
 
-  // First index of each entry's text and of each name, under KeyOf.
   mutable TIndex FValues;
   mutable TIndex FNames;
-  mutable bool FIndexed = false;
-  mutable bool FIndexedCaseSensitive = false;
   std::uint64_t FChanges = 0;
 };
 

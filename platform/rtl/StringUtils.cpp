@@ -18,6 +18,13 @@ int Sign(int value) { return (value > 0) - (value < 0); }
 
 template <typename Map>
 String MapCodePoints(const String& s, Map map) {
+  // ASCII text, the common case, maps byte by byte: the case maps keep
+  // ASCII within ASCII.
+  if (std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    String out(s);
+    for (char& c : out) c = static_cast<char>(map(static_cast<char32_t>(c)));
+    return out;
+  }
   String out;
   out.reserve(s.size());
   for (std::size_t pos = 0; pos < s.size();) {

@@ -160,6 +160,8 @@ void TStringGrid::ColumnsMoved(int FromIndex, int Count, int ToIndex) {
   TDrawGrid::ColumnsMoved(FromIndex, Count, ToIndex);
 }
 
+void TStringGrid::ExchangeRowCells(int ARow1, int ARow2) { FCells->SwapRows(ARow1, ARow2); }
+
 void TStringGrid::RowsGathered(const std::vector<int>& Rows) { FCells->GatherRows(Rows, RowCount()); }
 
 void TStringGrid::RowsScattered(const std::vector<int>& Rows) { FCells->ScatterRows(Rows, RowCount()); }

@@ -53,6 +53,8 @@ class TStringGrid : public TDrawGrid {
   void RowsMoved(int FromIndex, int Count, int ToIndex) override;
   void RowsGathered(const std::vector<int>& Rows) override;
   void RowsScattered(const std::vector<int>& Rows) override;
+  // Exchanges two rows' cells whole (texts and objects), at any index.
+  void ExchangeRowCells(int ARow1, int ARow2);
   // Empties rows FromRow..ToRow whole, at any index, visiting only stored
   // cells; the objects are not freed (the caller owns them).
   void EraseRows(int FromRow, int ToRow);

@@ -1,7 +1,6 @@
 #include "platform/win/Clipboard.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "platform/win/detail/ClipboardOwnership.h"
 #include "platform/win/Display.h"
 #include "platform/win/GlobalMemory.h"
+#include "platform/win/GlobalText.h"
 #include "platform/win/detail/MessageDelivery.h"
 #include "platform/win/Messages.h"
 #include "platform/win/WinErrors.h"
@@ -46,43 +46,12 @@ void FreeAll() {
   State().Data.clear();
 }
 
-// Text in a block that came from anyone: it ends at the first zero or at
-// the block's end, whichever comes first.
-String NarrowText(HGLOBAL memory) {
-  const std::size_t size = GlobalSize(memory);
-  const auto* bytes = static_cast<const char*>(GlobalLock(memory));
-  if (!bytes) return String();
-  const String text(bytes, std::find(bytes, bytes + size, '\0'));
-  GlobalUnlock(memory);
-  return text;
-}
-
-WideString WideText(HGLOBAL memory) {
-  const std::size_t units = GlobalSize(memory) / sizeof(char16_t);
-  const void* data = GlobalLock(memory);
-  if (!data) return WideString();
-  WideString text(units, u'\0');
-  std::memcpy(text.data(), data, units * sizeof(char16_t));
-  GlobalUnlock(memory);
-  text.resize(std::min(text.find(u'\0'), text.size()));
-  return text;
-}
-
-template <typename Ch>
-HGLOBAL BlockOf(const std::basic_string<Ch>& text) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(Ch));
-  if (!memory) return nullptr;
-  std::memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(Ch));
-  GlobalUnlock(memory);
-  return memory;
-}
-
 bool IsText(UINT format) { return format == CF_TEXT || format == CF_UNICODETEXT; }
 
 // The text on the clipboard in either form, if any.
 std::optional<String> CurrentText() {
-  if (HGLOBAL wide = Find(CF_UNICODETEXT)) return WideToUtf8(WideText(wide));
-  if (HGLOBAL narrow = Find(CF_TEXT)) return NarrowText(narrow);
+  if (HGLOBAL wide = Find(CF_UNICODETEXT)) return WideToUtf8(GlobalWideText(wide));
+  if (HGLOBAL narrow = Find(CF_TEXT)) return GlobalNarrowText(narrow);
   return std::nullopt;
 }
 
@@ -125,7 +94,7 @@ bool OpenClipboard(HWND owner) {
   // Another program's newer text replaces what we hold.
   if (auto desktop = CurrentDisplay().DesktopClipboardText(); desktop && desktop != s.Published) {
     FreeAll();
-    if (HGLOBAL block = BlockOf(Utf8ToWide(*desktop))) s.Data.emplace_back(CF_UNICODETEXT, block);
+    if (HGLOBAL block = GlobalBlockOf(Utf8ToWide(*desktop))) s.Data.emplace_back(CF_UNICODETEXT, block);
     s.Owner = nullptr;
     s.Published = *desktop;
     ++s.Sequence;
@@ -204,8 +173,8 @@ HGLOBAL GetClipboardData(UINT format) {
   if (HGLOBAL memory = Find(format)) return memory;
   if (Synthesizable() != format) return nullptr;
   // Made once from the other form and kept with the clipboard's data.
-  HGLOBAL made = format == CF_TEXT ? BlockOf(WideToUtf8(WideText(Find(CF_UNICODETEXT))))
-                                   : BlockOf(Utf8ToWide(NarrowText(Find(CF_TEXT))));
+  HGLOBAL made = format == CF_TEXT ? GlobalBlockOf(WideToUtf8(GlobalWideText(Find(CF_UNICODETEXT))))
+                                   : GlobalBlockOf(Utf8ToWide(GlobalNarrowText(Find(CF_TEXT))));
   if (made) State().Data.emplace_back(format, made);
   return made;
 }

@@ -16,6 +16,7 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Region.h"
 #include "platform/win/LayeredWindows.h"
+#include "platform/win/Ole.h"
 #include "platform/win/WinTypes.h"
 
 namespace plat {
@@ -83,6 +84,16 @@ class Display {
   // The desktop's clipboard text when another program set it, else none.
   virtual std::optional<String> DesktopClipboardText() = 0;
 
+  // A drag of ours (DoDragDrop) while the pointer is over no window of
+  // this program: the desktop's window there may take it. Answers what
+  // that window would do (DROPEFFECT_ values; none where no window takes
+  // drags). DesktopDragLeave: the pointer came back or the drag ended.
+  // DesktopDrop: released there; answers what the window did, once it is
+  // done with the data (the data object lives until then).
+  virtual DWORD DesktopDragOver(IDataObject* data, TPoint screenPoint, DWORD keyState, DWORD okEffects) = 0;
+  virtual void DesktopDragLeave() = 0;
+  virtual DWORD DesktopDrop(IDataObject* data, TPoint screenPoint, DWORD keyState, DWORD okEffects) = 0;
+
   // A nested modal loop started for the window (a dialog, a message box);
   // called once the loop first has nothing to do, so the window is shown
   // and painted.
@@ -133,5 +144,14 @@ void FeedComposition(const WideString& result);
 void FeedActivation(HWND window, bool active);
 // The desktop asked to close a top-level window (its close button).
 void FeedCloseRequest(HWND window);
+// Another program's drag over the screen: the window of ours there that
+// registered a drop target (DragDrop.h) hears DragEnter, DragOver and
+// DragLeave as for our own drags, and answers the effect a drop would
+// have (none where no target is). FeedExternalDragLeave: the drag left
+// our windows or was cancelled. FeedExternalDrop: released; answers the
+// effect the target performed (an effect outside okEffects counts as none).
+DWORD FeedExternalDragOver(IDataObject* data, TPoint screenPoint, DWORD keyState, DWORD okEffects);
+void FeedExternalDragLeave();
+DWORD FeedExternalDrop(IDataObject* data, TPoint screenPoint, DWORD keyState, DWORD okEffects);
 
 }  // namespace plat

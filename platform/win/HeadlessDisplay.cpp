@@ -2,13 +2,15 @@
 
 #include "platform/gdi/PngCodec.h"
 #include "platform/rtl/Exception.h"
+#include "platform/win/detail/DropTargets.h"
 #include "platform/win/detail/WindowManager.h"
 
 namespace plat {
 
 HeadlessDisplay::HeadlessDisplay() : HeadlessDisplay({1024, 768}, {0, 0, 1024, 738}) {}
 
-HeadlessDisplay::HeadlessDisplay(TSize screen, TRect workArea) : FMonitors{{{0, 0, screen.cx, screen.cy}, workArea}} {
+HeadlessDisplay::HeadlessDisplay(TSize screen, TRect workArea)
+    : FMonitors{{{0, 0, screen.cx, screen.cy}, workArea}}, FDesktopPassage(std::make_unique<DropTargetPassage>()) {
   SetDefaultProgramLauncher(&FLaunches);
 }
 
@@ -46,6 +48,21 @@ void HeadlessDisplay::WindowLayerChanged(HWND window, const LayerAttributes* lay
 std::optional<LayerAttributes> HeadlessDisplay::WindowLayer(HWND window) const {
   const auto found = FLayers.find(window);
   return found == FLayers.end() ? std::nullopt : std::optional<LayerAttributes>(found->second);
+}
+
+void HeadlessDisplay::SetDesktopDropTarget(IDropTarget* target) {
+  FDesktopPassage->Leave();
+  FDesktopTarget = target;
+}
+
+DWORD HeadlessDisplay::DesktopDragOver(IDataObject* data, TPoint screenPoint, DWORD keyState, DWORD okEffects) {
+  return FDesktopPassage->MoveTo(nullptr, FDesktopTarget.Get(), data, screenPoint, keyState, okEffects);
+}
+
+void HeadlessDisplay::DesktopDragLeave() { FDesktopPassage->Leave(); }
+
+DWORD HeadlessDisplay::DesktopDrop(IDataObject* data, TPoint screenPoint, DWORD keyState, DWORD okEffects) {
+  return FDesktopPassage->DropOn(nullptr, FDesktopTarget.Get(), data, screenPoint, keyState, okEffects);
 }
 
 void HeadlessDisplay::ModalLoopStarted(HWND window) {

@@ -10,8 +10,11 @@
 
 #include "platform/os/Launcher.h"
 #include "platform/win/Display.h"
+#include "platform/win/DragDrop.h"
 
 namespace plat {
+
+class DropTargetPassage;
 
 class HeadlessDisplay : public Display {
  public:
@@ -44,6 +47,9 @@ class HeadlessDisplay : public Display {
   void CursorChanged(HCURSOR cursor) override { FCursor = cursor; }
   void ClipboardTextChanged(const String& text) override { FPublishedClipboardText = text; }
   std::optional<String> DesktopClipboardText() override;
+  DWORD DesktopDragOver(IDataObject* data, TPoint screenPoint, DWORD keyState, DWORD okEffects) override;
+  void DesktopDragLeave() override;
+  DWORD DesktopDrop(IDataObject* data, TPoint screenPoint, DWORD keyState, DWORD okEffects) override;
   void ModalLoopStarted(HWND window) override;
   void Beep(UINT type) override { FBeeps.push_back(type); }
 
@@ -73,6 +79,12 @@ class HeadlessDisplay : public Display {
   // The sounds the program asked for (their MessageBeep kinds), oldest first.
   const std::vector<UINT>& Beeps() const { return FBeeps; }
 
+  // The drop target of "another program" under every point outside our
+  // windows: our drags that leave them reach it as they would reach a
+  // desktop window (null: nothing outside takes drags). Other programs'
+  // drags over our windows are fed with FeedExternalDragOver and kin.
+  void SetDesktopDropTarget(IDropTarget* target);
+
   // What the program would have started or opened, oldest first.
   TRecordingLauncher& Launches() { return FLaunches; }
 
@@ -87,6 +99,8 @@ class HeadlessDisplay : public Display {
   std::map<HWND, LayerAttributes> FLayers;
   TRecordingLauncher FLaunches;
   std::vector<UINT> FBeeps;
+  InterfacePtr<IDropTarget> FDesktopTarget;
+  std::unique_ptr<DropTargetPassage> FDesktopPassage;
 };
 
 // The headless display in force, or null when another backend is.

@@ -18,6 +18,12 @@ namespace plat {
 // area); null when the message carries none.
 RECT* NcCalcSizeRect(WPARAM wParam, LPARAM lParam);
 
+// Client and non-client mouse messages (moves, presses, releases, wheel).
+constexpr bool IsMouseInputMessage(UINT message) {
+  return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+         (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK);
+}
+
 // A message record of the class library's shape.
 template <class M>
 concept MessageRecord = requires(const M& m) {

@@ -23,11 +23,13 @@
 #include "platform/rtl/ScopeExit.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/Display.h"
+#include "platform/win/DragDrop.h"
 #include "platform/win/detail/SdlEventSource.h"
 #include "platform/win/detail/SdlKeyboard.h"
 #include "platform/win/detail/SdlSurface.h"
 #include "platform/win/detail/SdlWindowFlags.h"
 #include "platform/win/detail/WakeSources.h"
+#include "platform/win/detail/XdndBridge.h"
 #include "platform/win/detail/WindowManager.h"
 #include "platform/win/WindowStyles.h"
 
@@ -81,6 +83,9 @@ class SdlDisplay final : public Display {
   void CursorChanged(HCURSOR cursor) override;
   void ClipboardTextChanged(const String& text) override;
   std::optional<String> DesktopClipboardText() override;
+  DWORD DesktopDragOver(IDataObject* data, TPoint screenPoint, DWORD keyState, DWORD okEffects) override;
+  void DesktopDragLeave() override;
+  DWORD DesktopDrop(IDataObject* data, TPoint screenPoint, DWORD keyState, DWORD okEffects) override;
   void ModalLoopStarted(HWND) override {}
   // The window has no sound of its own to play.
   void Beep(UINT) override {}
@@ -101,6 +106,10 @@ class SdlDisplay final : public Display {
   void Kick() const;
   void Drain();
   void Dispatch(const SDL_Event& event);
+  // While our drag is over another program, the desktop's pointer is
+  // followed (see the definition).
+  void FollowDesktopDrag(bool follow);
+  void FollowDesktopPointer();
   void DispatchWindowEvent(const SDL_WindowEvent& event);
 
   std::map<HWND, NativeWindow> FWindows;
@@ -113,6 +122,13 @@ class SdlDisplay final : public Display {
   String FOwnClipboardText;
   // The window whose native window lost the focus during this drain.
   HWND FFocusLost = nullptr;
+  // The buttons fed down and not yet up (SDL_BUTTON masks).
+  Uint32 FButtonsDown = 0;
+  // The pointer as last fed, in screen coordinates.
+  TPoint FLastPointer;
+  WakeSourceId FDragPoll = 0;
+  // Drags to and from other programs, under X11.
+  std::unique_ptr<XdndBridge> FXdnd;
 };
 
 SdlDisplay::SdlDisplay() {
@@ -127,6 +143,10 @@ SdlDisplay::SdlDisplay() {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
     throw Exception("Cannot open the display" + DesktopName() + ": " + SDL_GetError());
   SDL_StartTextInput();
+  // Drags from other programs reach our drop targets through the bridge,
+  // not as SDL's file and text drops.
+  for (Uint32 type : {SDL_DROPFILE, SDL_DROPTEXT, SDL_DROPBEGIN, SDL_DROPCOMPLETE}) SDL_EventState(type, SDL_DISABLE);
+  if (const char* driver = SDL_GetCurrentVideoDriver(); driver && String(driver) == "x11") FXdnd = XdndBridge::Open();
   FKickFd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
   if (FKickFd >= 0)
     FKickSource = AddWakeSource(FKickFd, [this] {
@@ -137,6 +157,8 @@ SdlDisplay::SdlDisplay() {
 }
 
 SdlDisplay::~SdlDisplay() {
+  FollowDesktopDrag(false);
+  FXdnd.reset();
   RemoveWakeSource(FEventSource);
   RemoveWakeSource(FKickSource);
   if (FKickFd >= 0) ::close(FKickFd);
@@ -244,6 +266,8 @@ void SdlDisplay::MakeNative(HWND window, NativeWindow& native, bool shaped) {
   if (native.Shaped) ApplyShape(native);
   ApplyOpacity(native);
   SDL_SetWindowPosition(made, native.Bounds.Left, native.Bounds.Top);
+  if (FXdnd)
+    if (const unsigned long x11Window = SdlX11Window(made)) FXdnd->Advertise(x11Window);
   WatchEvents(made);
   if (native.Visible) {
     ShowNative(native);
@@ -437,6 +461,24 @@ std::optional<String> SdlDisplay::DesktopClipboardText() {
   return result;
 }
 
+DWORD SdlDisplay::DesktopDragOver(IDataObject* data, TPoint screenPoint, DWORD keyState, DWORD okEffects) {
+  const ScopeExit kick([this] { Kick(); });
+  FollowDesktopDrag(true);
+  return FXdnd ? FXdnd->DragOver(data, screenPoint, keyState, okEffects) : DROPEFFECT_NONE;
+}
+
+void SdlDisplay::DesktopDragLeave() {
+  FollowDesktopDrag(false);
+  if (FXdnd) FXdnd->DragLeave();
+  Kick();
+}
+
+DWORD SdlDisplay::DesktopDrop(IDataObject* data, TPoint screenPoint, DWORD keyState, DWORD okEffects) {
+  const ScopeExit kick([this] { Kick(); });
+  FollowDesktopDrag(false);
+  return FXdnd ? FXdnd->Drop(data, screenPoint, keyState, okEffects) : DROPEFFECT_NONE;
+}
+
 void SdlDisplay::Drain() {
   // Feeding input runs window procedures, which may call back into this
   // display (even destroy windows) or run a nested loop that drains too; so
@@ -449,18 +491,58 @@ void SdlDisplay::Drain() {
   if (lost != nullptr && SDL_GetKeyboardFocus() == nullptr) FeedActivation(lost, false);
 }
 
+void SdlDisplay::FollowDesktopPointer() {
+  // Our drag over another program's window: its pointer events can reach
+  // that program instead of us (SDL may give up the desktop's capture of
+  // the press before the drag takes the pointer), and the drag would wait
+  // for a release for ever. So while it lasts the desktop's pointer is
+  // asked, as the platform's drag loop polls the keys.
+  int x = 0, y = 0;
+  const Uint32 held = SDL_GetGlobalMouseState(&x, &y);
+  if (TPoint{x, y} != FLastPointer) {
+    FLastPointer = {x, y};
+    FeedMouseMove(FLastPointer);
+  }
+  for (const auto& [sdlButton, button] : {std::pair{SDL_BUTTON_LEFT, MouseButton::Left},
+                                          std::pair{SDL_BUTTON_RIGHT, MouseButton::Right},
+                                          std::pair{SDL_BUTTON_MIDDLE, MouseButton::Middle}}) {
+    const Uint32 mask = SDL_BUTTON(sdlButton);
+    if ((FButtonsDown & mask) && !(held & mask)) {
+      FButtonsDown &= ~mask;
+      FeedMouseButton(button, false, {x, y});
+    }
+  }
+  Kick();  // the question may have read events off the connection
+}
+
+void SdlDisplay::FollowDesktopDrag(bool follow) {
+  if (follow == (FDragPoll != 0)) return;
+  if (follow) {
+    FDragPoll = AddWakeSource(-1, [this] { FollowDesktopPointer(); }, kPollIntervalMs);
+  } else {
+    RemoveWakeSource(FDragPoll);
+    FDragPoll = 0;
+  }
+}
+
 void SdlDisplay::Dispatch(const SDL_Event& event) {
   switch (event.type) {
     case SDL_WINDOWEVENT: DispatchWindowEvent(event.window); break;
     case SDL_MOUSEMOTION:
-      if (HWND window = WindowOfId(event.motion.windowID))
-        FeedMouseMove(ScreenPoint(window, event.motion.x, event.motion.y));
+      if (HWND window = WindowOfId(event.motion.windowID)) {
+        FLastPointer = ScreenPoint(window, event.motion.x, event.motion.y);
+        FeedMouseMove(FLastPointer);
+      }
       break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
       HWND window = WindowOfId(event.button.windowID);
       if (window == nullptr) break;
       const bool down = event.type == SDL_MOUSEBUTTONDOWN;
+      if (event.button.button <= 3) {
+        const Uint32 mask = SDL_BUTTON(event.button.button);
+        FButtonsDown = down ? FButtonsDown | mask : FButtonsDown & ~mask;
+      }
       const TPoint point = ScreenPoint(window, event.button.x, event.button.y);
       if (event.button.button == SDL_BUTTON_LEFT) FeedMouseButton(MouseButton::Left, down, point);
       if (event.button.button == SDL_BUTTON_RIGHT) FeedMouseButton(MouseButton::Right, down, point);

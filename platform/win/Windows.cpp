@@ -7,6 +7,7 @@
 #include "platform/win/detail/Activation.h"
 #include "platform/win/detail/CaretState.h"
 #include "platform/win/detail/ClipboardOwnership.h"
+#include "platform/win/detail/DropTargets.h"
 #include "platform/win/detail/ForeignWindows.h"
 #include "platform/win/detail/InputRouter.h"
 #include "platform/win/detail/MessageDelivery.h"
@@ -86,6 +87,7 @@ void FreeWindow(Window* w) {
   CaretWindowGone(w);
   InputRouter::Instance().CancelTracking(w);
   ClipboardOwnerGone(h);
+  DropTargetWindowGone(h);
   DestroyMenusOf(w);
   if (wm.Focus == h) wm.Focus = nullptr;
   if (wm.Active == h) wm.Active = nullptr;

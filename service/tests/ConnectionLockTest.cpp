@@ -25,9 +25,11 @@ pid_t StartLockHolder(int Told, int Release, int ReleaseEnd) {
   const pid_t holder = ::fork();
   if (holder != 0) return holder;
   ::close(ReleaseEnd);  // else its own copy would keep Release open
-  const plat::HANDLE held = plat::CreateMutex(ConnectionMutexName, true);
+  // Taken by a wait, not as the creator: a client may hold the mutex open already.
+  const plat::HANDLE held = plat::CreateMutex(ConnectionMutexName, false);
   const char mark = 'h';
-  const bool told = held != nullptr && ::write(Told, &mark, 1) == 1;
+  const bool told = held != nullptr && plat::WaitForSingleObject(held, 10000) == plat::WAIT_OBJECT_0 &&
+                    ::write(Told, &mark, 1) == 1;
   char ignored;
   while (::read(Release, &ignored, 1) > 0) {
   }
@@ -78,6 +80,48 @@ TEST_F(ConnectionLockTest, AnExchangeWaitsWhileAnotherProcessHoldsTheLock) {
   EXPECT_EQ(server.WaitForRequests(1).size(), 1u);
   EXPECT_EQ(ExitCodeOf(client), 0);
   for (const int fd : {held[0], held[1], release[0], asking[0], asking[1]}) ::close(fd);
+}
+
+// The client keeps the mutex open from its first exchange on, but owns it
+// only during an exchange: another process takes it in between, and the
+// client's next exchange waits for it.
+TEST_F(ConnectionLockTest, TheMutexKeptOpenIsHeldOnlyDuringAnExchange) {
+  ScriptedServer server(ScriptedServer::Reply("result=1"));
+  int held[2], release[2], firstDone[2], goOn[2];
+  for (int* fds : {held, release, firstDone, goOn}) ASSERT_EQ(::pipe(fds), 0);
+  const pid_t client = ::fork();
+  ASSERT_GE(client, 0);
+  if (client == 0) {
+    ::close(release[1]);
+    ::close(goOn[1]);
+    InitializeServiceUnits();
+    TtcpServOpr link(ServiceHost, true, server.Port());
+    plat::WideString first = u"EAX=38416";
+    link.GetInfo(u"int15", u"", first);
+    const char mark = 'f';
+    bool ok = first == u"result=1" && ::write(firstDone[1], &mark, 1) == 1 && WaitForMark(goOn[0]);
+    plat::WideString second = u"EAX=38416";
+    link.GetInfo(u"int15", u"", second);
+    ::_exit(ok && second == u"result=1" ? 0 : 1);
+  }
+  ::close(goOn[0]);
+  ASSERT_TRUE(WaitForMark(firstDone[0]));
+  ASSERT_EQ(server.Requests().size(), 1u);
+  // The holder's wait is bounded: a client that kept the mutex owned between
+  // exchanges makes it fail instead of hang.
+  const pid_t holder = StartLockHolder(held[1], release[0], release[1]);
+  ASSERT_GE(holder, 0);
+  ::close(held[1]);  // a holder that gave up ends the wait for its mark
+  ASSERT_TRUE(WaitForMark(held[0]));
+  const char go = 'g';
+  ASSERT_EQ(::write(goOn[1], &go, 1), 1);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_EQ(server.Requests().size(), 1u);
+  ::close(release[1]);
+  EXPECT_EQ(ExitCodeOf(holder), 0);
+  EXPECT_EQ(server.WaitForRequests(2).size(), 2u);
+  EXPECT_EQ(ExitCodeOf(client), 0);
+  for (const int fd : {held[0], release[0], firstDone[0], firstDone[1], goOn[1]}) ::close(fd);
 }
 
 }  // namespace

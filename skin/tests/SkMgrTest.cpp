@@ -288,6 +288,45 @@ TEST_F(FileTheme, AnEqualFileNameDoesNotReloadButReapplyDoes) {
   EXPECT_EQ(FTheme->ThemeFile(), path);
 }
 
+// Pictures are decoded once per loaded file: a changed file re-applied, and
+// another file taken, show their own pictures, also to a button painting
+// with them; so does a corrupt picture that replaced a good one.
+TEST_F(FileTheme, PicturesComeFromTheFileLoadedLast) {
+  const std::string path = Good();
+  FTheme->SetThemeFile(path);
+  plat::TBitmap bitmap;
+  FTheme->GetBitmap(element::ButtonImage, bitmap);
+  bitmap.Canvas()->SetPixels(0, 0, plat::clBlack);  // a copy: the theme's picture stays
+  FTheme->GetBitmapFrame(element::ButtonImage, bitmap, 3, 1);
+  EXPECT_EQ(PixelOf(bitmap, 0, 0), RGB(255, 0, 0));
+
+  TSkinFileWriter changed;
+  changed.AddBitmap("ButtonImage", StripPicture(5, 3, {RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9)}));
+  zorbit::testing::WriteFileContent(path, changed.Image());
+  FTheme->Reapply();
+  FTheme->GetBitmapFrame(element::ButtonImage, bitmap, 3, 1);
+  EXPECT_EQ(bitmap.Width(), 5);
+  EXPECT_EQ(PixelOf(bitmap, 0, 0), RGB(1, 2, 3));
+
+  TSkinFileWriter other;
+  other.AddBitmap("ButtonImage", StripPicture(2, 2, {RGB(10, 20, 30)}));
+  other.AddBitmap("CheckBoxImage", StripPicture(2, 2, {RGB(40, 50, 60)}));
+  FTheme->SetThemeFile(Write("other.skn", other.Image()));
+  FTheme->GetBitmap(element::ButtonImage, bitmap);
+  EXPECT_EQ(bitmap.Width(), 2);
+  EXPECT_EQ(PixelOf(bitmap, 1, 1), RGB(10, 20, 30));
+
+  TSkinFileWriter corrupt;
+  corrupt.AddBitmap("ButtonImage", "BM not a bitmap at all");
+  Write("other.skn", corrupt.Image());
+  FTheme->Reapply();
+  bitmap.SetSize(7, 7);
+  FTheme->GetBitmap(element::ButtonImage, bitmap);
+  EXPECT_EQ(bitmap.Width(), 7);  // absent now: unchanged
+  FTheme->GetBitmap(element::CheckBoxImage, bitmap);
+  EXPECT_EQ(bitmap.Width(), 7);  // gone with the file that had it
+}
+
 TEST_F(FileTheme, ReapplyWithoutAFileDoesNothing) {
   FTheme->Reapply();
   EXPECT_FALSE(FTheme->CanUse());

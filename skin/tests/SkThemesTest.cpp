@@ -164,6 +164,30 @@ TEST(SkThemes, BitmapGettersLeaveTheBitmapAloneWhenThereIsNoPicture) {
   GetBuiltinBitmap(MacOS, element::ButtonImage, nullptr);  // nothing to load into
 }
 
+// A picture is decoded and a frame cut once; each load hands out a copy, so
+// drawing on one leaves the next load as the program's resource has it.
+TEST(SkThemes, EachLoadOfAPictureIsACopyOfTheResource) {
+  TBitmap first;
+  ASSERT_TRUE(LoadSkinPicture("WINXP_BUTTON", first));
+  const plat::TColor original = first.Canvas()->Pixels(0, 0);
+  first.Canvas()->SetPixels(0, 0, original ^ 0xFFFFFF);
+  TBitmap second;
+  ASSERT_TRUE(LoadSkinPicture("WINXP_BUTTON", second));
+  EXPECT_EQ(second.Canvas()->Pixels(0, 0), original);
+  EXPECT_EQ(second.Width(), first.Width());
+  EXPECT_EQ(second.PixelFormat(), first.PixelFormat());
+
+  TBitmap frame;
+  GetBuiltinBitmapFrame(WinXP, element::ButtonImage, &frame, 3, 2);
+  const plat::TColor middle = frame.Canvas()->Pixels(0, 0);
+  EXPECT_EQ(middle, second.Canvas()->Pixels(frame.Width(), 0));
+  frame.Canvas()->SetPixels(0, 0, middle ^ 0xFFFFFF);
+  TBitmap again;
+  GetBuiltinBitmapFrame(WinXP, element::ButtonImage, &again, 3, 2);
+  EXPECT_EQ(again.Canvas()->Pixels(0, 0), middle);
+  EXPECT_EQ(again.Width(), frame.Width());
+}
+
 TEST(SkThemes, FramesAreCutAndACountBelowOneTakesTheWholePicture) {
   TBitmap frame;
   GetBuiltinBitmapFrame(WinXP, element::TitleBarButtonImage, &frame, 18, 16);

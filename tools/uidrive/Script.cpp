@@ -26,6 +26,7 @@ const std::map<std::string, TShape>& Shapes() {
       {"gone", {1, 2, nullptr}},
       {"click", {1, 2, nullptr}},
       {"drag", {3, 3, nullptr}},
+      {"drop", {4, 4, "text"}},
       {"key", {2, 2, nullptr}},
       {"type", {2, 2, "text"}},
       {"text", {1, 1, nullptr}},
@@ -39,6 +40,7 @@ const std::map<std::string, TShape>& Shapes() {
       {"close", {0, 0, nullptr}},
       {"quit", {0, 0, nullptr}},
       {"clipboard", {0, 0, nullptr}},
+      {"harness", {0, 0, nullptr}},
   };
   return shapes;
 }
@@ -163,6 +165,11 @@ std::vector<TScriptCommand> ParseScript(const std::string& Text) {
       if (command.Verb == "drag") {
         command.Points.push_back(ParsePoint(command.Args[1]));
         command.Points.push_back(ParsePoint(command.Args[2]));
+      }
+      if (command.Verb == "drop") {
+        command.Points.push_back(ParsePoint(command.Args[1]));
+        if (command.Args[2] != "text" && command.Args[2] != "files" && command.Args[2] != "rtf")
+          throw EScriptError("not a kind of drop: \"" + command.Args[2] + "\" (text, files or rtf)");
       }
       if (command.Verb == "key") command.Key = ParseKey(command.Args[1]);
       if (command.Verb == "cells" && command.Args.size() > 1) {

@@ -33,10 +33,11 @@ struct TKeySpec {
 struct TScriptCommand {
   int Line = 0;
   std::string Verb;
-  // The words after the verb; for the commands that take text (type, print,
-  // screenshot), the text is the last argument, as written after one blank.
+  // The words after the verb; for the commands that take text (type, drop,
+  // print, screenshot), the text is the last argument, as written after one
+  // blank.
   std::vector<std::string> Args;
-  std::vector<TPointSpec> Points;  // click, drag
+  std::vector<TPointSpec> Points;  // click, drag, drop
   TKeySpec Key;                    // key
   int Seconds = 0;                 // wait, gone: how long at most
 };

@@ -1,5 +1,6 @@
 #include "tools/uidrive/ScriptRunner.h"
 
+#include <algorithm>
 #include <fstream>
 #include <ostream>
 
@@ -8,11 +9,17 @@
 #include "platform/ui/TClipboard.h"
 #include "platform/ui/TCustomForm.h"
 #include "platform/ui/TWinControl.h"
+#include "platform/win/BlockDataObject.h"
+#include "platform/win/Clipboard.h"
 #include "platform/win/Display.h"
+#include "platform/win/DragDrop.h"
+#include "platform/win/DropFiles.h"
+#include "platform/win/GlobalText.h"
 #include "platform/win/HeadlessDisplay.h"
 #include "platform/win/InputInjection.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/Timers.h"
+#include "tools/uidrive/GridHarness.h"
 #include "tools/uidrive/ScriptTargets.h"
 
 namespace uidrive {
@@ -42,6 +49,38 @@ void Drag(plat::TPoint From, plat::TPoint To) {
   plat::InjectMouseMove({From.X + 2 * plat::GetSystemMetrics(plat::SM_CXDRAG) + 1, From.Y});
   plat::InjectMouseMove(To);
   plat::InjectMouseUp(To);
+}
+
+// Another program's drop at a point: the formats of the kind ("text",
+// "files" with the names separated by "|", "rtf") offered for copying and
+// moving, as a desktop program offers them. Answers the effect.
+std::string DropAt(plat::TPoint At, const std::string& Kind, const std::string& Value) {
+  std::vector<plat::FormatBlock> blocks;
+  if (Kind == "text") {
+    blocks = plat::TextBlocks(Value);
+  } else if (Kind == "files") {
+    std::vector<plat::String> names;
+    for (std::size_t start = 0; start <= Value.size();) {
+      const std::size_t bar = std::min(Value.find('|', start), Value.size());
+      names.push_back(Value.substr(start, bar - start));
+      start = bar + 1;
+    }
+    plat::HDROP drop = plat::CreateDropFiles(names);
+    if (!drop) throw ETargetError("no memory for the dropped file names");
+    blocks.emplace_back(static_cast<plat::CLIPFORMAT>(plat::CF_HDROP), plat::GlobalBytes(drop));
+    plat::DragFinish(drop);
+  } else {
+    blocks.emplace_back(static_cast<plat::CLIPFORMAT>(plat::RegisterClipboardFormat("Rich Text Format")),
+                        plat::ZeroTerminatedBytes(Value));
+  }
+  const plat::InterfacePtr<plat::IDataObject> data = plat::TBlockDataObject::Create(std::move(blocks));
+  constexpr plat::DWORD offered = plat::DROPEFFECT_COPY | plat::DROPEFFECT_MOVE;
+  plat::FeedExternalDragOver(data.Get(), At, 0, offered);
+  const plat::DWORD effect = plat::FeedExternalDrop(data.Get(), At, 0, offered);
+  if (effect & plat::DROPEFFECT_MOVE) return "move";
+  if (effect & plat::DROPEFFECT_COPY) return "copy";
+  if (effect & plat::DROPEFFECT_LINK) return "link";
+  return "none";
 }
 
 void PressKey(const TKeySpec& Key) {
@@ -163,7 +202,7 @@ TScriptRunner::TStep TScriptRunner::Wait(const TScriptCommand& Command) {
 }
 
 bool TScriptRunner::IsWindowCommand(const std::string& Verb) {
-  for (const char* verb : {"print", "windows", "launches", "clipboard", "quit", "close", "screenshot"})
+  for (const char* verb : {"print", "windows", "launches", "clipboard", "quit", "close", "screenshot", "harness"})
     if (Verb == verb) return true;
   return false;
 }
@@ -184,6 +223,8 @@ void TScriptRunner::RunOnWindow(const TScriptCommand& Command) {
     plat::FeedCloseRequest(Window(Command).Handle());
   } else if (verb == "screenshot") {
     SaveScreenshot(Window(Command), Command.Args[0]);
+  } else if (verb == "harness") {
+    ShowGridHarness();
   }
 }
 
@@ -193,6 +234,8 @@ void TScriptRunner::RunOnControl(const TScriptCommand& Command, plat::TControl& 
     plat::InjectClick(ScreenPoint(Control, Command.Points[0]));
   } else if (verb == "drag") {
     Drag(ScreenPoint(Control, Command.Points[0]), ScreenPoint(Control, Command.Points[1]));
+  } else if (verb == "drop") {
+    Write("drop", DropAt(ScreenPoint(Control, Command.Points[0]), Command.Args[2], Command.Args[3]));
   } else if (verb == "key") {
     Focus(Control);
     PressKey(Command.Key);

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <filesystem>
@@ -198,6 +200,49 @@ TEST_F(NamedMutexTest, ExactlyOneOfManyRacingProcessesCreatesIt) {
   }
   EXPECT_EQ(created, 1);
   EXPECT_EQ(existed, kProcesses - 1);
+}
+
+// A child forked while its parent owns the mutex inherits the handle, not
+// the ownership: it must wait for the parent like any other process, and
+// while it owns the mutex the parent waits for it.
+TEST_F(NamedMutexTest, ForkedChildOwnsNothingOfItsParentsAndExcludesIt) {
+  THandleCloser mutex(CreateMutex("Forked", false));
+  ASSERT_NE(mutex.Handle, nullptr);
+  ASSERT_EQ(WaitForSingleObject(mutex.Handle, 0), WAIT_OBJECT_0);
+  int toParent[2], toChild[2];
+  ASSERT_EQ(::pipe(toParent), 0);
+  ASSERT_EQ(::pipe(toChild), 0);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    ::close(toChild[1]);
+    bool ok = WaitForSingleObject(mutex.Handle, 0) == WAIT_TIMEOUT;
+    ok = ok && !ReleaseMutex(mutex.Handle) && GetLastError() == ERROR_NOT_OWNER;
+    ok = ok && ::write(toParent[1], "a", 1) == 1;
+    ok = ok && WaitForSingleObject(mutex.Handle, 10000) == WAIT_OBJECT_0;
+    ok = ok && ::write(toParent[1], "o", 1) == 1;
+    char ignored;
+    while (::read(toChild[0], &ignored, 1) > 0) {
+    }
+    ok = ok && ReleaseMutex(mutex.Handle);
+    ::_exit(ok ? 0 : 1);
+  }
+  ::close(toChild[0]);
+  ::close(toParent[1]);
+  char mark = 0;
+  ASSERT_EQ(::read(toParent[0], &mark, 1), 1);
+  EXPECT_EQ(mark, 'a');
+  ASSERT_TRUE(ReleaseMutex(mutex.Handle));
+  ASSERT_EQ(::read(toParent[0], &mark, 1), 1);
+  EXPECT_EQ(mark, 'o');
+  EXPECT_EQ(WaitForSingleObject(mutex.Handle, 0), WAIT_TIMEOUT);
+  ::close(toChild[1]);
+  int status = -1;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(WaitForSingleObject(mutex.Handle, 10000), WAIT_OBJECT_0);
+  ReleaseMutex(mutex.Handle);
+  ::close(toParent[0]);
 }
 
 TEST_F(NamedMutexTest, ForeignHandlesFail) {

@@ -112,10 +112,12 @@ void TSparseCellStore::ForEachRow(int FromRow, int ToRow, TVisit Visit) const {
   for (auto page = FPages.lower_bound(FromRow / kPageRows); page != FPages.end(); ++page) {
     const long long base = static_cast<long long>(page->first) * kPageRows;
     if (base > ToRow) break;
-    for (int i = 0; i < kPageRows; ++i) {
-      const long long row = base + i;
-      if (row < FromRow || row > ToRow || page->second->Rows[static_cast<std::size_t>(i)].empty()) continue;
-      Visit(static_cast<int>(row), page->second->Rows[static_cast<std::size_t>(i)]);
+    // Only the page's rows inside the range: a single row costs one look.
+    const int first = static_cast<int>(std::max<long long>(FromRow - base, 0));
+    const int last = static_cast<int>(std::min<long long>(ToRow - base, kPageRows - 1));
+    for (int i = first; i <= last; ++i) {
+      if (page->second->Rows[static_cast<std::size_t>(i)].empty()) continue;
+      Visit(static_cast<int>(base + i), page->second->Rows[static_cast<std::size_t>(i)]);
     }
   }
 }
@@ -207,6 +209,22 @@ void TSparseCellStore::MoveRows(int FromIndex, int Count, int ToIndex) {
   const int high =
       static_cast<int>(std::min<long long>(static_cast<long long>(std::max(FromIndex, ToIndex)) + Count - 1, INT_MAX));
   Renumber(low, high, [&](int row) { return MovedIndex(row, FromIndex, Count, ToIndex); });
+}
+
+void TSparseCellStore::SwapRows(int ARow1, int ARow2) {
+  CheckIndex(ARow1);
+  CheckIndex(ARow2);
+  if (ARow1 == ARow2) return;
+  const bool stored1 = FindRow(ARow1) != nullptr;
+  const bool stored2 = FindRow(ARow2) != nullptr;
+  if (!stored1 && !stored2) return;
+  TRowCells& cells1 = RowForWriting(ARow1);
+  TRowCells& cells2 = RowForWriting(ARow2);
+  cells1.swap(cells2);
+  Forget();
+  // A row left empty may leave its page empty.
+  if (!stored1) Prune(ARow2);
+  if (!stored2) Prune(ARow1);
 }
 
 void TSparseCellStore::GatherRows(const std::vector<int>& Rows, int End) {

@@ -48,6 +48,9 @@ class TSparseCellStore {
   // those between shift by Count. Work is proportional to the stored rows
   // between the two places.
   void MoveRows(int FromIndex, int Count, int ToIndex);
+  // Exchanges two rows whole (texts and object references) without copying
+  // a cell.
+  void SwapRows(int ARow1, int ARow2);
   void MoveCol(int FromIndex, int ToIndex) { MoveCols(FromIndex, 1, ToIndex); }
   void MoveCols(int FromIndex, int Count, int ToIndex);
   // Rows (ascending, no repeats, each below End) move to End - n .. End - 1

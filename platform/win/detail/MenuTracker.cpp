@@ -1,5 +1,7 @@
 #include "platform/win/detail/MenuTracker.h"
 
+#include "platform/win/MessageViews.h"
+
 #include <algorithm>
 
 #include "platform/rtl/Unicode.h"
@@ -9,6 +11,7 @@
 #include "platform/win/Focus.h"
 #include "platform/win/MessageHooks.h"
 #include "platform/win/MessageQueue.h"
+#include "platform/win/MessageViews.h"
 #include "platform/win/ModalLoop.h"
 #include "platform/win/Mouse.h"
 #include "platform/win/Painting.h"
@@ -121,11 +124,6 @@ MouseButton ButtonOf(UINT pressMessage) {
     case WM_NCMBUTTONDBLCLK: return MouseButton::Middle;
     default: return MouseButton::Left;
   }
-}
-
-bool IsMouseMessage(UINT message) {
-  return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
-         (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK);
 }
 
 // The system menu's commands are offered as the window's state allows.
@@ -452,7 +450,7 @@ MenuTracker::Spot MenuTracker::Locate(TPoint p) const {
 }
 
 void MenuTracker::HandleMessage(MSG& msg) {
-  if (IsMouseMessage(msg.message)) {
+  if (IsMouseInputMessage(msg.message)) {
     HandleMouse(msg);
     return;
   }

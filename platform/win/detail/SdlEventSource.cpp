@@ -17,4 +17,14 @@ int SdlEventDescriptor(SDL_Window* window) {
   return -1;
 }
 
+unsigned long SdlX11Window(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE) return 0;
+#if defined(SDL_VIDEO_DRIVER_X11)
+  if (info.subsystem == SDL_SYSWM_X11) return info.info.x11.window;
+#endif
+  return 0;
+}
+
 }  // namespace plat

@@ -16,6 +16,10 @@
 #include "platform/ui/TForm.h"
 #include "platform/ui/TStringGrid.h"
 #include "platform/ui/TTimer.h"
+#include "platform/win/Clipboard.h"
+#include "platform/win/DragDrop.h"
+#include "platform/win/DropFiles.h"
+#include "platform/win/GlobalText.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "testing/FormTest.h"
@@ -126,6 +130,61 @@ TEST_F(ScriptRunnerTest, ClicksTypesAndReadsInTheLoop) {
   EXPECT_EQ(FList->ItemIndex(), 2);
   EXPECT_FALSE(FForm->Visible());
   EXPECT_EQ(runner.Finish(0), 0);
+}
+
+// Takes every drop and writes what it got.
+class RecordingTarget final : public plat::TInterfacedObject<plat::IDropTarget> {
+ public:
+  explicit RecordingTarget(std::vector<std::string>& Got) : FGot(Got) {}
+  plat::HRESULT DragEnter(plat::IDataObject*, plat::DWORD, plat::POINTL, plat::DWORD* Effect) override {
+    *Effect = plat::DROPEFFECT_COPY;
+    return plat::S_OK;
+  }
+  plat::HRESULT DragOver(plat::DWORD, plat::POINTL, plat::DWORD* Effect) override {
+    *Effect = plat::DROPEFFECT_COPY;
+    return plat::S_OK;
+  }
+  plat::HRESULT DragLeave() override { return plat::S_OK; }
+  plat::HRESULT Drop(plat::IDataObject* Data, plat::DWORD, plat::POINTL, plat::DWORD* Effect) override {
+    plat::FORMATETC files{plat::CF_HDROP}, text{plat::CF_TEXT};
+    plat::FORMATETC rich{static_cast<plat::CLIPFORMAT>(plat::RegisterClipboardFormat("Rich Text Format"))};
+    plat::STGMEDIUM medium;
+    if (Data->GetData(&files, &medium) == plat::S_OK) {
+      for (const plat::String& name : plat::DroppedFileNames(medium.hGlobal)) FGot.push_back("file " + name);
+      plat::ReleaseStgMedium(&medium);
+    }
+    for (plat::FORMATETC* format : {&text, &rich})
+      if (Data->GetData(format, &medium) == plat::S_OK) {
+        FGot.push_back((format == &text ? "text " : "rtf ") + plat::GlobalNarrowText(medium.hGlobal));
+        plat::ReleaseStgMedium(&medium);
+      }
+    *Effect = plat::DROPEFFECT_COPY;
+    return plat::S_OK;
+  }
+
+ private:
+  std::vector<std::string>& FGot;
+};
+
+TEST_F(ScriptRunnerTest, DropsPlayAnotherProgramsDropOnAControl) {
+  plat::OleInitialize(nullptr);
+  std::vector<std::string> got;
+  ASSERT_EQ(plat::RegisterDragDrop(FEdit->Handle(),
+                                   plat::InterfacePtr<plat::IDropTarget>(new RecordingTarget(got)).Get()),
+            plat::S_OK);
+  uidrive::TScriptRunner runner(uidrive::ParseScript("wait TForm\n"
+                                                     "drop edtName 5,5 text dropped text\n"
+                                                     "drop edtName 5,5 files /tmp/a b.csv|/tmp/c.xls\n"
+                                                     "drop edtName 5,5 rtf {\\rtf1 x}\n"
+                                                     "drop btnGo 5,5 text nobody takes it\n"
+                                                     "print done\n"),
+                                FOut);
+  ASSERT_TRUE(RunUntil(runner, "print: done")) << FOut.str();
+  EXPECT_EQ(FOut.str(), "drop: copy\ndrop: copy\ndrop: copy\ndrop: none\nprint: done\n");
+  EXPECT_EQ(got, (std::vector<std::string>{"text dropped text", "file /tmp/a b.csv", "file /tmp/c.xls",
+                                           "rtf {\\rtf1 x}"}));
+  plat::RevokeDragDrop(FEdit->Handle());
+  plat::OleUninitialize();
 }
 
 TEST_F(ScriptRunnerTest, AFailingCommandReportsItsLineAndLeavesTheRest) {

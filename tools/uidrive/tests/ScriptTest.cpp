@@ -55,6 +55,15 @@ TEST(ScriptTest, CommandsWithTheirWordsPointsKeysAndTexts) {
   EXPECT_EQ(commands[10].Args, (std::vector<std::string>{"grid", "4"}));
 }
 
+TEST(ScriptTest, DropsTakeAPointAKindAndTheRestOfTheLine) {
+  const auto commands = ParseScript("drop grid #1,2 files /tmp/a b.csv|/tmp/c\ndrop edt 3,4 text  two words\n");
+  ASSERT_EQ(commands.size(), 2u);
+  EXPECT_EQ(commands[0].Args, (std::vector<std::string>{"grid", "#1,2", "files", "/tmp/a b.csv|/tmp/c"}));
+  EXPECT_EQ(commands[0].Points.at(0).Kind, TKind::Cell);
+  EXPECT_EQ(commands[1].Args.back(), " two words");
+  EXPECT_EQ(commands[1].Points.at(0).Kind, TKind::Client);
+}
+
 TEST(ScriptTest, KeysByNameInAnyCase) {
   const struct {
     const char* Name;
@@ -93,6 +102,9 @@ TEST(ScriptTest, BadLinesAreRefusedWithTheirNumberAndReason) {
       {"click list #-1\n", "line 1: not a point: \"#-1\" (#item, #column,row or x,y)"},
       {"click list 3\n", "line 1: not a point: \"3\" (#item, #column,row or x,y)"},
       {"drag list #1\n", "line 1: drag needs at least 3 arguments"},
+      {"drop list #1 text\n", "line 1: drop needs a text"},
+      {"drop list 5,5 image x\n", "line 1: not a kind of drop: \"image\" (text, files or rtf)"},
+      {"drop list here text x\n", "line 1: not a point: \"here\" (#item, #column,row or x,y)"},
       {"key - F13\n", "line 1: not a key name: \"F13\""},
       {"key - Hyper+A\n", "line 1: not a modifier key: \"hyper\""},
       {"type edtTag\n", "line 1: type needs a text"},
